@@ -1,0 +1,372 @@
+#include "platform/Control.h"
+
+#include "platform/Host.h"
+#include "platform/Keys.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QWidget>
+#include <cmath>
+
+namespace platform {
+
+int toPixels(int twips) {
+    return static_cast<int>(std::lround(twips / double(TwipsPerPixel)));
+}
+int toTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
+
+namespace {
+
+int mouseButtonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return LeftButton;
+    case Qt::RightButton:
+        return RightButton;
+    case Qt::MiddleButton:
+        return MiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int mouseButtonsOf(Qt::MouseButtons bs) {
+    int r = 0;
+    if (bs & Qt::LeftButton) r |= LeftButton;
+    if (bs & Qt::RightButton) r |= RightButton;
+    if (bs & Qt::MiddleButton) r |= MiddleButton;
+    return r;
+}
+
+// The character a key press delivers to a KeyPress handler, 0 for none.
+int keyAsciiOf(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyReturn;
+    case Qt::Key_Escape:
+        return KeyEscape;
+    case Qt::Key_Tab:
+        return KeyTab;
+    case Qt::Key_Backspace:
+        return KeyBack;
+    default:
+        break;
+    }
+    const QString t = e->text();
+    if (t.isEmpty() || t.at(0).unicode() < 32 || t.at(0).unicode() == 127) return 0;
+    return t.at(0).unicode();
+}
+
+QPalette::ColorRole roleOfSystemColor(int index) {
+    switch (index) {
+    case 5:
+        return QPalette::Base;
+    case 8:
+        return QPalette::Text;
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button;
+    case 16:
+        return QPalette::Dark;
+    case 18:
+        return QPalette::ButtonText;
+    case 20:
+        return QPalette::Light;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    case 7:
+        return QPalette::WindowText;
+    default:
+        return QPalette::Window;
+    }
+}
+
+} // namespace
+
+std::uint32_t toRgb(Color c) {
+    if (c & 0x80000000u) {
+        const QColor q = QApplication::palette().color(roleOfSystemColor(int(c & 0xFF)));
+        return q.rgb() & 0xFFFFFFu;
+    }
+    const std::uint32_t r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+    return (r << 16) | (g << 8) | b;
+}
+
+// Turns the widget's events into the control's handlers.
+class ControlEvents : public QObject {
+public:
+    explicit ControlEvents(Control& c) : c_(c) {}
+
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return mouse(watched, static_cast<QMouseEvent*>(e));
+        case QEvent::KeyPress:
+            return keyPress(static_cast<QKeyEvent*>(e));
+        case QEvent::KeyRelease:
+            return keyRelease(static_cast<QKeyEvent*>(e));
+        case QEvent::FocusIn:
+            if (watched == c_.widget() && c_.onGotFocus) c_.onGotFocus();
+            return false;
+        case QEvent::FocusOut:
+            if (watched == c_.widget() && c_.onLostFocus) c_.onLostFocus();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool mouse(QObject* watched, QMouseEvent* e) {
+        auto* src = qobject_cast<QWidget*>(watched);
+        QPoint p = e->position().toPoint();
+        if (src && src != c_.widget() && c_.widget()->isAncestorOf(src))
+            p = src->mapTo(c_.widget(), p);
+        const int x = toTwips(p.x()), y = toTwips(p.y());
+        const int shift = shiftFromQt(int(e->modifiers()));
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+            c_.pressed_ = true;
+            if (c_.onMouseDown) c_.onMouseDown(mouseButtonOf(e->button()), shift, x, y);
+            break;
+        case QEvent::MouseButtonRelease: {
+            const bool wasPressed = c_.pressed_;
+            c_.pressed_ = false;
+            if (c_.onMouseUp) c_.onMouseUp(mouseButtonOf(e->button()), shift, x, y);
+            if (wasPressed && c_.clickFromMouse_ && c_.widget()->rect().contains(p) && c_.onClick)
+                c_.onClick();
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            c_.pressed_ = true;
+            if (c_.onDblClick) c_.onDblClick();
+            break;
+        default:
+            if (c_.onMouseMove) c_.onMouseMove(mouseButtonsOf(e->buttons()), shift, x, y);
+            break;
+        }
+        return false;
+    }
+
+    bool keyPress(QKeyEvent* e) {
+        const int shift = shiftFromQt(int(e->modifiers()));
+        if (c_.onKeyDown) {
+            int code = keyCodeFromQt(e->key());
+            if (code != 0) {
+                c_.onKeyDown(code, shift);
+                if (code == 0) return true;
+            }
+        }
+        if (c_.onKeyPress) {
+            int ascii = keyAsciiOf(e);
+            if (ascii != 0) {
+                c_.onKeyPress(ascii);
+                if (ascii == 0) return true;
+            }
+        }
+        return false;
+    }
+
+    bool keyRelease(QKeyEvent* e) {
+        if (!c_.onKeyUp) return false;
+        int code = keyCodeFromQt(e->key());
+        if (code == 0) return false;
+        c_.onKeyUp(code, shiftFromQt(int(e->modifiers())));
+        return code == 0;
+    }
+
+    Control& c_;
+};
+
+Control::Control(Container& parent, const QString& name, QWidget* w)
+    : Control(parent.host(), name, w) {
+    widget()->setParent(parent.containerWidget());
+    widget()->setVisible(true);
+}
+
+Control::Control(Host& host, const QString& name, QWidget* w)
+    : host_(host), name_(name), widget_(w) {
+    w->setObjectName(name);
+    events_ = std::make_unique<ControlEvents>(*this);
+    widget()->installEventFilter(events_.get());
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget())) watch(area->viewport());
+    const QSize hint = widget()->sizeHint().isValid() ? widget()->sizeHint() : QSize(65, 17);
+    width_ = toTwips(hint.width());
+    height_ = toTwips(hint.height());
+    applyGeometry();
+}
+
+Control::~Control() {
+    // The widget may already be gone with its parent window.
+    if (widget_) {
+        widget_->removeEventFilter(events_.get());
+        delete widget_.data();
+    }
+}
+
+QWidget* Control::widget() const {
+    return static_cast<QWidget*>(widget_.data());
+}
+
+void Control::watch(QObject* object) {
+    object->installEventFilter(events_.get());
+}
+
+void Control::setLeft(int twips) {
+    move(twips, top_, width_, height_);
+}
+void Control::setTop(int twips) {
+    move(left_, twips, width_, height_);
+}
+void Control::setWidth(int twips) {
+    move(left_, top_, twips, height_);
+}
+void Control::setHeight(int twips) {
+    move(left_, top_, width_, twips);
+}
+void Control::move(int left, int top) {
+    move(left, top, width_, height_);
+}
+
+void Control::move(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width < 0 ? 0 : width;
+    height_ = height < 0 ? 0 : height;
+    applyGeometry();
+}
+
+void Control::applyGeometry() {
+    widget()->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+}
+
+void Control::syncGeometryFromWidget() {
+    const QRect g = widget()->geometry();
+    left_ = toTwips(g.x());
+    top_ = toTwips(g.y());
+    width_ = toTwips(g.width());
+    height_ = toTwips(g.height());
+}
+
+void Control::setEnabled(bool on) {
+    enabled_ = on;
+    widget()->setEnabled(on);
+}
+
+void Control::setVisible(bool on) {
+    visible_ = on;
+    widget()->setVisible(on);
+}
+
+void Control::setToolTipText(const QString& text) {
+    toolTip_ = text;
+    widget()->setToolTip(text);
+}
+
+void Control::setBackColor(Color c) {
+    backColor_ = c;
+    colorsSet_ = true;
+    applyColors();
+}
+
+void Control::setForeColor(Color c) {
+    foreColor_ = c;
+    colorsSet_ = true;
+    applyColors();
+}
+
+void Control::applyColors() {
+    if (!colorsSet_) return;
+    QPalette pal = widget()->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(toRgb(backColor_)));
+    pal.setColor(QPalette::Base, QColor::fromRgb(toRgb(backColor_)));
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(toRgb(foreColor_)));
+    pal.setColor(QPalette::Text, QColor::fromRgb(toRgb(foreColor_)));
+    widget()->setPalette(pal);
+    widget()->setAutoFillBackground(true);
+}
+
+void Control::setBorderStyle(int style) {
+    borderStyle_ = style;
+    applyBorder();
+}
+
+void Control::applyBorder() {
+    if (auto* f = qobject_cast<QFrame*>(widget())) {
+        f->setFrameShape(borderStyle_ ? QFrame::Box : QFrame::NoFrame);
+        f->setFrameShadow(QFrame::Plain);
+    }
+}
+
+QString Control::fontName() const {
+    return widget()->font().family();
+}
+double Control::fontSize() const {
+    return widget()->font().pointSizeF();
+}
+bool Control::fontBold() const {
+    return widget()->font().bold();
+}
+bool Control::fontItalic() const {
+    return widget()->font().italic();
+}
+
+void Control::setFontName(const QString& name) {
+    QFont f = widget()->font();
+    f.setFamily(name);
+    widget()->setFont(f);
+}
+
+void Control::setFontSize(double points) {
+    if (points <= 0) return;
+    QFont f = widget()->font();
+    f.setPointSizeF(points);
+    widget()->setFont(f);
+}
+
+void Control::setFontBold(bool on) {
+    QFont f = widget()->font();
+    f.setBold(on);
+    widget()->setFont(f);
+}
+
+void Control::setFontItalic(bool on) {
+    QFont f = widget()->font();
+    f.setItalic(on);
+    widget()->setFont(f);
+}
+
+void Control::setFocus() {
+    widget()->setFocus(Qt::OtherFocusReason);
+}
+bool Control::hasFocus() const {
+    return widget()->hasFocus();
+}
+void Control::refresh() {
+    widget()->update();
+}
+
+void Control::zOrder(int position) {
+    if (position == 0)
+        widget()->raise();
+    else
+        widget()->lower();
+}
+
+} // namespace platform

@@ -1,0 +1,188 @@
+#include "platform/Form.h"
+
+#include "platform/Host.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QWidget>
+
+namespace platform {
+
+class FormEvents : public QObject {
+public:
+    explicit FormEvents(Form& f) : f_(f) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched != f_.window_) return false;
+        switch (e->type()) {
+        case QEvent::Close:
+            e->ignore();
+            f_.requestClose();
+            return true;
+        case QEvent::Resize:
+            f_.windowResized(f_.window_->width(), f_.window_->height());
+            return false;
+        case QEvent::Move:
+            f_.windowMoved(f_.window_->x(), f_.window_->y());
+            return false;
+        case QEvent::WindowActivate:
+            if (f_.onActivate) f_.onActivate();
+            return false;
+        case QEvent::WindowDeactivate:
+            if (f_.onDeactivate) f_.onDeactivate();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    Form& f_;
+};
+
+Form::Form(Host& host, const QString& name, Style style) : host_(host), name_(name), style_(style) {
+    if (style == Style::Main) {
+        auto* mw = new QMainWindow;
+        canvas_ = new QWidget(mw);
+        mw->setCentralWidget(canvas_);
+        window_ = mw;
+    } else {
+        window_ = new QWidget(nullptr, style == Style::Borderless
+                                           ? Qt::Window | Qt::FramelessWindowHint
+                                           : Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+        canvas_ = window_;
+    }
+    window_->setObjectName(name);
+    events_ = std::make_unique<FormEvents>(*this);
+    window_->installEventFilter(events_.get());
+    applyGeometry();
+}
+
+Form::~Form() {
+    window_->removeEventFilter(events_.get());
+    if (modalLoop_) modalLoop_->quit();
+    delete window_;
+}
+
+QWidget* Form::containerWidget() const {
+    return canvas_;
+}
+QWidget* Form::window() const {
+    return window_;
+}
+QMainWindow* Form::mainWindow() const {
+    return qobject_cast<QMainWindow*>(window_);
+}
+
+void Form::setStatusBarWidget(QWidget* bar) {
+    if (auto* mw = mainWindow()) mw->setStatusBar(qobject_cast<QStatusBar*>(bar));
+}
+
+void Form::setCaption(const QString& text) {
+    caption_ = text;
+    window_->setWindowTitle(text);
+}
+
+void Form::setLeft(int twips) {
+    move(twips, top_, width_, height_);
+}
+void Form::setTop(int twips) {
+    move(left_, twips, width_, height_);
+}
+void Form::setWidth(int twips) {
+    move(left_, top_, twips, height_);
+}
+void Form::setHeight(int twips) {
+    move(left_, top_, width_, twips);
+}
+
+void Form::move(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width < 0 ? 0 : width;
+    height_ = height < 0 ? 0 : height;
+    applyGeometry();
+}
+
+void Form::applyGeometry() {
+    window_->move(toPixels(left_), toPixels(top_));
+    window_->resize(toPixels(width_), toPixels(height_));
+}
+
+// The window system changed the size: keep the twips unless they already
+// round to the new pixels, then tell the form.
+void Form::windowResized(int pxWidth, int pxHeight) {
+    if (toPixels(width_) != pxWidth) width_ = toTwips(pxWidth);
+    if (toPixels(height_) != pxHeight) height_ = toTwips(pxHeight);
+    if (onResize) onResize();
+}
+
+void Form::windowMoved(int pxX, int pxY) {
+    if (toPixels(left_) != pxX) left_ = toTwips(pxX);
+    if (toPixels(top_) != pxY) top_ = toTwips(pxY);
+}
+
+void Form::load() {
+    if (loaded_) return;
+    if (!initialized_) {
+        initialized_ = true;
+        if (onInitialize) onInitialize();
+    }
+    loaded_ = true;
+    if (onLoad) onLoad();
+}
+
+void Form::unload() {
+    if (!loaded_) return;
+    int cancel = 0;
+    if (onUnload) onUnload(cancel);
+    if (cancel) return;
+    loaded_ = false;
+    hide();
+}
+
+void Form::requestClose() {
+    int cancel = 0;
+    if (onQueryUnload) onQueryUnload(cancel, 0);
+    if (cancel) return;
+    unload();
+}
+
+void Form::show() {
+    load();
+    if (!loaded_) return;
+    visible_ = true;
+    window_->show();
+    window_->raise();
+}
+
+void Form::showModal() {
+    host_.modal.run(*this);
+}
+
+void Form::hide() {
+    visible_ = false;
+    window_->hide();
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void Form::attachDragStrip(Control& strip) {
+    strip.onMouseDown = [this](int, int, int x, int y) {
+        dragActive_ = true;
+        dragStartX_ = x;
+        dragStartY_ = y;
+        host_.screen.setMousePointer(Screen::PointerSizeAll);
+    };
+    strip.onMouseMove = [this](int, int, int x, int y) {
+        if (!dragActive_) return;
+        setTop(top_ + y - dragStartY_);
+        setLeft(left_ + x - dragStartX_);
+    };
+    strip.onMouseUp = [this](int, int, int, int) {
+        dragActive_ = false;
+        host_.screen.setMousePointer(Screen::PointerDefault);
+    };
+}
+
+} // namespace platform

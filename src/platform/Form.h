@@ -1,0 +1,105 @@
+#pragma once
+// A window of the program. It has Initialize, Load, Activate, Resize,
+// QueryUnload and Unload handlers, geometry in twips (relative to the screen),
+// and is shown modelessly or modally (through the host's modal service, which a
+// test answers). Borderless windows are moved by dragging a picture strip.
+
+#include "platform/Control.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QEventLoop;
+class QMainWindow;
+
+namespace platform {
+
+class Form : public Container {
+public:
+    enum class Style {
+        Main,       // title bar, menu bar and status bar
+        Dialog,     // title bar, fixed size
+        Borderless, // no title bar; dragged by its strip
+    };
+
+    Form(Host& host, const QString& name, Style style = Style::Borderless);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    QWidget* containerWidget() const override;
+    Host& host() const override { return host_; }
+    const QString& name() const { return name_; }
+    Style style() const { return style_; }
+    QWidget* window() const;
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& text);
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+    void move(int left, int top, int width, int height);
+
+    // Lifetime. load() runs Initialize the first time and Load each time the
+    // form is loaded; show() loads first. unload() runs Unload (which may
+    // cancel) and hides the window.
+    bool isLoaded() const { return loaded_; }
+    void load();
+    void unload();
+    void show();
+    void showModal();
+    void hide();
+    bool visible() const { return visible_; }
+    bool isShownModal() const { return modalLoop_ != nullptr || modalDepth_ > 0; }
+    // What the window system's close does: QueryUnload (mode 0), then unload.
+    void requestClose();
+
+    std::function<void()> onInitialize;
+    std::function<void()> onLoad;
+    std::function<void()> onActivate;
+    std::function<void()> onDeactivate;
+    std::function<void()> onResize;
+    std::function<void(int& cancel, int unloadMode)> onQueryUnload;
+    std::function<void(int& cancel)> onUnload;
+
+    // A borderless window follows the pointer while its strip is dragged:
+    // button down remembers the grip point and shows the four-way arrow, each
+    // move shifts the window by the pointer's offset, button up restores the
+    // default pointer.
+    void attachDragStrip(Control& strip);
+    bool dragActive() const { return dragActive_; }
+
+    // Main windows only.
+    QMainWindow* mainWindow() const;
+    void setStatusBarWidget(QWidget* bar);
+
+private:
+    friend class ModalService;
+    friend class FormEvents;
+    void applyGeometry();
+    void windowResized(int pxWidth, int pxHeight);
+    void windowMoved(int pxX, int pxY);
+
+    Host& host_;
+    QString name_;
+    Style style_;
+    QWidget* window_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    std::unique_ptr<QObject> events_;
+    QString caption_;
+    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    bool initialized_ = false, loaded_ = false, visible_ = false;
+    QEventLoop* modalLoop_ = nullptr;
+    int modalDepth_ = 0;
+    bool dragActive_ = false;
+    int dragStartX_ = 0, dragStartY_ = 0;
+};
+
+} // namespace platform

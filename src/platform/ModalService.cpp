@@ -1,0 +1,43 @@
+#include "platform/ModalService.h"
+
+#include "platform/Form.h"
+
+#include <QEventLoop>
+#include <QWidget>
+
+namespace platform {
+
+void ModalService::run(Form& form) {
+    history_.push_back(form.name());
+    ++depth_;
+    ++form.modalDepth_;
+    if (testMode_) {
+        form.show();
+        if (form.visible()) {
+            if (!answers_.empty()) {
+                Answerer answer = std::move(answers_.front());
+                answers_.pop_front();
+                answer(form);
+            } else if (onUnanswered) {
+                onUnanswered(form);
+            }
+        }
+        // An answer that pressed no closing button leaves the window as the
+        // user leaves it when closing it from the window system.
+        if (form.visible()) form.requestClose();
+        if (form.visible()) form.hide();
+    } else {
+        QEventLoop loop;
+        QEventLoop* outer = form.modalLoop_;
+        form.modalLoop_ = &loop;
+        form.window()->setWindowModality(Qt::ApplicationModal);
+        form.show();
+        if (form.visible()) loop.exec();
+        form.window()->setWindowModality(Qt::NonModal);
+        form.modalLoop_ = outer;
+    }
+    --form.modalDepth_;
+    --depth_;
+}
+
+} // namespace platform

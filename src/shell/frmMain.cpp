@@ -1,0 +1,40 @@
+#include "shell/frmMain.h"
+
+#include "shell/Program.h"
+
+frmMain::frmMain(Program& p)
+    : Form(p.host, "frmMain", Style::Main), Label1(*this, "Label1", "Navigation"),
+      SSTab1(*this, "SSTab1", {"Main.&Selection", "&Instant.Help"}), TV1(SSTab1.page(0), "TV1"),
+      Picture2(SSTab1.page(1), "Picture2"), brwHelp(Picture2, "brwHelp"), pMove(*this, "pMove"),
+      Label33(*this, "Label33", "Workspace"),
+      tabMain(
+          *this, "tabMain",
+          {"&Calculator", "&Partition", "&Editor", "P&layer", "&Diagnose", "&Macros", "&Online"}),
+      Label34(*this, "Label34", "Side"),
+      tabClipboard(*this, "tabClipboard", {"Clip&board", "Script.Pl&ayer"}),
+      StatusBar1(*this, "StatusBar1", 3), calculator(p, tabMain.page(TabCalculator)),
+      partition(p, tabMain.page(TabPartition)), editor(p, tabMain.page(TabEditor)),
+      player(p, tabMain.page(TabPlayer)), diagnose(p, tabMain.page(TabDiagnose)),
+      macros(p, tabMain.page(TabMacros)), online(p, tabMain.page(TabOnline)),
+      clipboard(p, tabClipboard.page(TabClipboard)),
+      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), p_(p) {
+    setCaption("Mirel");
+    move(0, 0, MinWidth, MinHeight);
+
+    Label1.move(60, 60, 3615, 255);
+    SSTab1.move(60, 360, 3615, 7605);
+    TV1.move(210, 480, 3195, 6855);
+    Picture2.move(210, 480, 3195, 6855);
+    brwHelp.move(-15, -15, 3225, 6885);
+
+    pMove.move(3720, 0, 105, 8100);
+
+    Label33.move(3840, 60, 10215, 255);
+    tabMain.move(3840, 360, 10215, 5055);
+    Label34.move(3840, 5460, 10215, 255);
+    tabClipboard.move(3840, 5700, 10215, 2265);
+
+    StatusBar1.setPanelWidth(1, MinWidth - 7200);
+    StatusBar1.setPanelWidth(2, 2400);
+    StatusBar1.setPanelWidth(3, 4800);
+}

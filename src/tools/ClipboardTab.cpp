@@ -1,0 +1,3 @@
+#include "tools/ClipboardTab.h"
+
+ClipboardTab::ClipboardTab(Program& p, platform::Container& page) : p_(p), page_(page) {}
