@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libmpv-dev libcurl4-openssl-dev
-  python3-pyftpdlib xvfb xauth fonts-dejavu-core
+  python3-pyftpdlib xvfb xauth fonts-dejavu-core locales
 )
 
 missing=()

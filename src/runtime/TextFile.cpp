@@ -1,0 +1,229 @@
+#include "runtime/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace runtime {
+
+namespace {
+
+// Windows-1252 bytes 0x80-0x9F; the five bytes the code page leaves undefined
+// keep their own value, as the system's converter does.
+constexpr std::array<char16_t, 32> kWindows1252Low = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Bytes 0x80-0xFF of Windows-1252; from 0xA0 on it agrees with Latin-1.
+constexpr std::array<char16_t, 128> MakeWindows1252Table() {
+    std::array<char16_t, 128> table{};
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = i < kWindows1252Low.size() ? kWindows1252Low[i] : char16_t(0x80 + i);
+    return table;
+}
+constexpr std::array<char16_t, 128> kWindows1252 = MakeWindows1252Table();
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(b < 0x80 ? char16_t(b) : kWindows1252[b - 0x80]);
+    }
+    return text;
+}
+
+bool IsWindows1252Name(const QByteArray& name) {
+    const QByteArray n = name.toLower();
+    return n == "windows-1252" || n == "cp1252";
+}
+
+QString DecodeCodePage(const QByteArray& bytes) {
+    const QByteArray name = qgetenv("MIREL_CODEPAGE").trimmed();
+    if (!name.isEmpty() && !IsWindows1252Name(name)) {
+        QStringDecoder decoder(name.constData());
+        if (decoder.isValid()) return decoder.decode(bytes);
+    }
+    return DecodeWindows1252(bytes);
+}
+
+// The length of the well-formed UTF-8 sequence at p (of `left` bytes), or 0.
+// Overlong forms, surrogates and code points above U+10FFFF are not well formed.
+int Utf8SequenceLength(const unsigned char* p, qsizetype left) {
+    const unsigned char lead = p[0];
+    if (lead < 0x80) return 1;
+    int length = 0;
+    unsigned char low = 0x80, high = 0xBF; // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    else
+        return 0;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+    if (left < length || p[1] < low || p[1] > high) return 0;
+    for (int i = 2; i < length; ++i)
+        if ((p[i] & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+bool IsValidUtf8(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const int length = Utf8SequenceLength(p, left);
+        if (length == 0) return false;
+        p += length;
+        left -= length;
+    }
+    return true;
+}
+
+// UTF-16 code units as they stand (an unpaired surrogate stays); an odd last
+// byte becomes U+FFFD.
+QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        *out++ = bigEndian ? QChar(second, first) : QChar(first, second);
+    }
+    if (bytes.size() % 2 != 0) text.append(QChar::ReplacementCharacter);
+    return text;
+}
+
+// Writes all bytes. A device that takes only part of them (a full disk, a
+// file size limit) is asked for the rest, so that the refusal that follows
+// carries the system's reason.
+bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+QString Reason(const QFileDevice& file) {
+    if (file.error() == QFileDevice::NoError) return QStringLiteral("not all of it was written");
+    return file.errorString();
+}
+
+bool Fail(QString* error, const QString& message) {
+    if (error) *error = message;
+    return false;
+}
+
+QString CannotWrite(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot write %1: %2").arg(path, reason);
+}
+
+QByteArray LinesAsBytes(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+// Writes to a temporary file beside the target and renames it over the
+// target only after every byte was written.
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return Fail(error, CannotWrite(path, file.errorString()));
+    if (!WriteAll(file, bytes)) {
+        const QString reason = Reason(file);
+        file.cancelWriting();
+        return Fail(error, CannotWrite(path, reason));
+    }
+    if (!file.commit()) return Fail(error, CannotWrite(path, Reason(file)));
+    return true;
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray& bytes, Encoding* used, bool* hadBom) {
+    Encoding encoding = Encoding::Utf8;
+    bool bom = true;
+    QString text;
+    const QByteArrayView view(bytes);
+    if (bytes.startsWith("\xFF\xFE")) {
+        encoding = Encoding::Utf16LE;
+        text = DecodeUtf16(view.sliced(2), false);
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        encoding = Encoding::Utf16BE;
+        text = DecodeUtf16(view.sliced(2), true);
+    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(view.sliced(3));
+    } else {
+        bom = false;
+        const bool utf8 = IsValidUtf8(bytes);
+        encoding = utf8 ? Encoding::Utf8 : Encoding::CodePage;
+        text = utf8 ? QString::fromUtf8(bytes) : DecodeCodePage(bytes);
+    }
+    if (used) *used = encoding;
+    if (hadBom) *hadBom = bom;
+    return text;
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < size) lines.append(text.mid(start));
+    return lines;
+}
+
+TextFileContent ReadTextFile(const QString& path) {
+    TextFileContent content;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        content.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return content;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        content.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return content;
+    }
+    content.lines = SplitLines(DecodeText(bytes, &content.encoding, &content.hadBom));
+    content.ok = true;
+    return content;
+}
+
+bool WriteTextFile(const QString& path, const QStringList& lines, QString* error) {
+    return WriteWhole(path, LinesAsBytes(lines), error);
+}
+
+bool WriteTextFileRaw(const QString& path, const QString& content, QString* error) {
+    return WriteWhole(path, content.toUtf8(), error);
+}
+
+bool AppendTextLines(const QString& path, const QStringList& lines, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return Fail(error, CannotWrite(path, file.errorString()));
+    const QByteArray bytes = LinesAsBytes(lines);
+    if (!WriteAll(file, bytes) || !file.flush())
+        return Fail(error, CannotWrite(path, Reason(file)));
+    return true;
+}
+
+} // namespace runtime

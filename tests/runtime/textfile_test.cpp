@@ -1,0 +1,318 @@
+#include "runtime/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <sys/resource.h>
+
+using runtime::Encoding;
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Sets an environment variable for one test and puts the old value back.
+class EnvGuard {
+public:
+    EnvGuard(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~EnvGuard() {
+        if (wasSet_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool wasSet_;
+};
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(file.write(bytes), bytes.size());
+        return path(name);
+    }
+    QByteArray bytesOf(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QStringList entries() const {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    runtime::TextFileContent read(const QByteArray& bytes) {
+        return runtime::ReadTextFile(write(QStringLiteral("in.txt"), bytes));
+    }
+
+    QTemporaryDir dir_;
+};
+
+// "é😀" and "b" in UTF-16 code units: U+00E9, U+D83D U+DE00, CR LF, U+0062.
+const char16_t kUtf16Text[] = u"\u00E9\U0001F600\r\nb";
+
+QByteArray Utf16Bytes(bool bigEndian) {
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const char16_t unit : std::u16string_view(kUtf16Text)) {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(TextFileTest, ReadsUtf16ByItsByteOrderMark) {
+    for (const bool bigEndian : {false, true}) {
+        const auto content = read(Utf16Bytes(bigEndian));
+        ASSERT_TRUE(content.ok) << content.error.toStdString();
+        EXPECT_EQ(content.lines, QStringList({U("é😀"), U("b")}));
+        EXPECT_EQ(content.encoding, bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE);
+        EXPECT_TRUE(content.hadBom);
+    }
+    EXPECT_EQ(runtime::DecodeText(QByteArray("\xFF\xFE"
+                                             "a\0b",
+                                             5)),
+              U("a\uFFFD"))
+        << "an odd last byte is a replacement character";
+}
+
+TEST_F(TextFileTest, ReadsUtf8WithAndWithoutMark) {
+    auto content = read("\xEF\xBB\xBF"
+                        "caf\xC3\xA9\r\n\xE2\x82\xAC \xF0\x9F\x98\x80");
+    ASSERT_TRUE(content.ok);
+    EXPECT_EQ(content.lines, QStringList({U("café"), U("€ 😀")})) << "the mark is dropped";
+    EXPECT_EQ(content.encoding, Encoding::Utf8);
+    EXPECT_TRUE(content.hadBom);
+
+    content = read("caf\xC3\xA9\n");
+    EXPECT_EQ(content.lines, QStringList({U("café")}));
+    EXPECT_EQ(content.encoding, Encoding::Utf8);
+    EXPECT_FALSE(content.hadBom);
+}
+
+TEST_F(TextFileTest, AMarkedUtf8FileStaysUtf8WhereAByteIsBroken) {
+    Encoding used = Encoding::CodePage;
+    EXPECT_EQ(runtime::DecodeText("\xEF\xBB\xBF"
+                                  "a\xE9z",
+                                  &used),
+              U("a\uFFFDz"));
+    EXPECT_EQ(used, Encoding::Utf8);
+}
+
+TEST_F(TextFileTest, ReadsOtherBytesAsWindows1252) {
+    const auto content = read("caf\xE9 \x80\r\n\x9F\x89\x8A\xA0\xFF\x81\x8D\x8F\x90\x9D");
+    ASSERT_TRUE(content.ok);
+    EXPECT_EQ(content.lines,
+              QStringList({U("café €"), U("Ÿ‰Š\u00A0ÿ\u0081\u008D\u008F\u0090\u009D")}));
+    EXPECT_EQ(content.encoding, Encoding::CodePage);
+    EXPECT_FALSE(content.hadBom);
+}
+
+TEST_F(TextFileTest, Windows1252TableAgreesWithTheSystemConverter) {
+    QStringDecoder system("windows-1252");
+    if (!system.isValid()) GTEST_SKIP() << "QStringDecoder has no windows-1252 on this machine";
+    QByteArray all;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        all.append(char(b));
+    EXPECT_EQ(runtime::DecodeText(all), system.decode(all));
+}
+
+// Broken UTF-8 makes the file a code-page file; each of these is a fault a
+// lenient check would let through.
+TEST_F(TextFileTest, OnlyWellFormedUtf8CountsAsUtf8) {
+    const QByteArray broken[] = {"\xC0\x80",         "\xC1\xBF",         "\xE0\x80\x80",
+                                 "\xED\xA0\x80",     "\xF0\x80\x80\x80", "\xF4\x90\x80\x80",
+                                 "\xF5\x80\x80\x80", "a\xE2\x82",        "\x80",
+                                 "\xC3\xA9\xBF",     "\xE2\x28\xA1"};
+    for (const QByteArray& bytes : broken) {
+        Encoding used = Encoding::Utf8;
+        runtime::DecodeText(bytes, &used);
+        EXPECT_EQ(used, Encoding::CodePage) << bytes.toHex().toStdString();
+    }
+    const QByteArray good[] = {"plain ascii",  "\xC2\x80",         "\xED\x9F\xBF",
+                               "\xEE\x80\x80", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"};
+    for (const QByteArray& bytes : good) {
+        Encoding used = Encoding::CodePage;
+        runtime::DecodeText(bytes, &used);
+        EXPECT_EQ(used, Encoding::Utf8) << bytes.toHex().toStdString();
+    }
+    EXPECT_EQ(runtime::DecodeText("\xF4\x8F\xBF\xBF"), QString::fromUcs4(U"\U0010FFFF", 1));
+}
+
+TEST_F(TextFileTest, MirelCodepageNamesTheCodePage) {
+    {
+        EnvGuard codepage("MIREL_CODEPAGE", "windows-1251");
+        if (!QStringDecoder("windows-1251").isValid())
+            GTEST_SKIP() << "QStringDecoder has no windows-1251 on this machine";
+        const auto content = read("\xC0\xE1");
+        EXPECT_EQ(content.lines, QStringList({U("Аб")}));
+        EXPECT_EQ(content.encoding, Encoding::CodePage);
+        EXPECT_EQ(runtime::DecodeText("\xC3\xA9"), U("é")) << "valid UTF-8 still comes first";
+    }
+    {
+        EnvGuard codepage("MIREL_CODEPAGE", "no-such-codepage");
+        EXPECT_EQ(runtime::DecodeText("\xC0\xE1\x80"), U("Àá€")) << "an unknown name is 1252";
+    }
+    EXPECT_EQ(runtime::DecodeText("\xC0\xE1"), U("Àá")) << "the variable was put back";
+}
+
+TEST(TextFileLines, EndAtCrLfLoneCrOrLoneLf) {
+    const std::pair<const char*, QStringList> cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"\n", {""}},
+        {"\r", {""}},
+        {"\r\n\n", {"", ""}},
+        {" a \t\r\n", {" a \t"}},
+    };
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(runtime::SplitLines(QString::fromLatin1(text)), lines)
+            << QByteArray(text).toHex().toStdString();
+}
+
+TEST_F(TextFileTest, ReadingSplitsLinesTheSameWay) {
+    EXPECT_EQ(read("1\r00:00:01,000\n\r\nx\r\r\n").lines,
+              QStringList({"1", "00:00:01,000", "", "x", ""}));
+    EXPECT_TRUE(read("").ok);
+    EXPECT_TRUE(read("").lines.isEmpty());
+}
+
+TEST_F(TextFileTest, ReportsAFileThatCannotBeOpened) {
+    const QString missing = path(QStringLiteral("nothing.srt"));
+    auto content = runtime::ReadTextFile(missing);
+    EXPECT_FALSE(content.ok);
+    EXPECT_EQ(content.error, "Cannot open " + missing + ": No such file or directory");
+    EXPECT_TRUE(content.lines.isEmpty());
+
+    content = runtime::ReadTextFile(dir_.path());
+    EXPECT_FALSE(content.ok);
+    EXPECT_TRUE(content.error.startsWith("Cannot open " + dir_.path() + ": "))
+        << content.error.toStdString();
+}
+
+TEST_F(TextFileTest, WritesUtf8WithCrLfAndNoMark) {
+    QString error;
+    ASSERT_TRUE(runtime::WriteTextFile(path("out.srt"), {U("1"), U("café €"), U("")}, &error))
+        << error.toStdString();
+    EXPECT_EQ(bytesOf("out.srt"), QByteArray("1\r\ncaf\xC3\xA9 \xE2\x82\xAC\r\n\r\n"));
+
+    ASSERT_TRUE(runtime::WriteTextFile(path("out.srt"), {}));
+    EXPECT_EQ(bytesOf("out.srt"), QByteArray()) << "an old, longer file is replaced whole";
+
+    ASSERT_TRUE(runtime::WriteTextFileRaw(path("raw.txt"), U("a\nb\r\né")));
+    EXPECT_EQ(bytesOf("raw.txt"), QByteArray("a\nb\r\n\xC3\xA9"));
+    EXPECT_EQ(entries(), QStringList({"out.srt", "raw.txt"})) << "no temporary file is left";
+}
+
+TEST_F(TextFileTest, WrittenLinesReadBackUnchanged) {
+    const QStringList lines = {U("Ünïcödé 😀"), U(""), U("  spaces  "), U("Аб")};
+    ASSERT_TRUE(runtime::WriteTextFile(path("round.txt"), lines));
+    const auto content = runtime::ReadTextFile(path("round.txt"));
+    EXPECT_EQ(content.lines, lines);
+    EXPECT_EQ(content.encoding, Encoding::Utf8);
+    EXPECT_FALSE(content.hadBom);
+}
+
+TEST_F(TextFileTest, WritingIntoAMissingFolderFailsAndLeavesNothing) {
+    const QString target = path("missing/out.srt");
+    QString error;
+    EXPECT_FALSE(runtime::WriteTextFile(target, {"a"}, &error));
+    EXPECT_TRUE(error.startsWith("Cannot write " + target + ": ")) << error.toStdString();
+    EXPECT_FALSE(runtime::WriteTextFileRaw(target, "a", &error));
+    EXPECT_TRUE(error.contains(target));
+    EXPECT_TRUE(entries().isEmpty()) << entries().join(", ").toStdString();
+}
+
+TEST_F(TextFileTest, WritingBelowAFileFails) {
+    write("plain", "x");
+    const QString target = path("plain/out.srt");
+    QString error;
+    EXPECT_FALSE(runtime::WriteTextFile(target, {"a"}, &error));
+    EXPECT_TRUE(error.startsWith("Cannot write " + target + ": ")) << error.toStdString();
+    EXPECT_EQ(bytesOf("plain"), "x");
+}
+
+namespace {
+
+// Limits the size of files this process may write (which binds root too), so
+// a write fails part way as on a full disk; SIGXFSZ is ignored meanwhile so
+// the write reports EFBIG instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        if (getrlimit(RLIMIT_FSIZE, &old_) != 0) return;
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        if (active_) setrlimit(RLIMIT_FSIZE, &old_);
+        if (oldHandler_ != SIG_ERR) std::signal(SIGXFSZ, oldHandler_);
+    }
+    bool active() const { return active_; }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = SIG_ERR;
+    bool active_ = false;
+};
+
+} // namespace
+
+TEST_F(TextFileTest, AFailedWriteLeavesTheOldFileWhole) {
+    const QString target = write("keep.srt", "old\r\n");
+    const QStringList big(50, QString(1000, QLatin1Char('x')));
+    QString error;
+    bool written = true;
+    {
+        FileSizeLimit limit(4096);
+        if (!limit.active()) GTEST_SKIP() << "cannot limit the file size (setrlimit failed)";
+        written = runtime::WriteTextFile(target, big, &error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "Cannot write " + target + ": " + QString::fromLocal8Bit(std::strerror(EFBIG)))
+        << "the system's reason, not a guess";
+    EXPECT_EQ(bytesOf("keep.srt"), "old\r\n");
+    EXPECT_EQ(entries(), QStringList({"keep.srt"})) << "the temporary file is removed";
+    EXPECT_TRUE(runtime::WriteTextFile(target, big)) << "the same write works without the limit";
+}
+
+TEST_F(TextFileTest, AppendingAddsLinesAndCreatesTheFile) {
+    const QString log = path("transfer.log");
+    QString error;
+    ASSERT_TRUE(runtime::AppendTextLines(log, {"a"}, &error)) << error.toStdString();
+    ASSERT_TRUE(runtime::AppendTextLines(log, {U("b"), U("é")}));
+    EXPECT_EQ(bytesOf("transfer.log"), QByteArray("a\r\nb\r\n\xC3\xA9\r\n"));
+
+    const QString missing = path("missing/transfer.log");
+    EXPECT_FALSE(runtime::AppendTextLines(missing, {"a"}, &error));
+    EXPECT_TRUE(error.startsWith("Cannot write " + missing + ": ")) << error.toStdString();
+}
