@@ -24,6 +24,9 @@ int toTwips(int pixels) {
 
 namespace {
 
+// Marks the widgets that belong to a control.
+constexpr const char* ControlProperty = "mirelControl";
+
 int mouseButtonOf(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
@@ -118,9 +121,9 @@ public:
         case QEvent::MouseMove:
             return mouse(watched, static_cast<QMouseEvent*>(e));
         case QEvent::KeyPress:
-            return keyPress(static_cast<QKeyEvent*>(e));
+            return ownsKey(watched) && keyPress(static_cast<QKeyEvent*>(e));
         case QEvent::KeyRelease:
-            return keyRelease(static_cast<QKeyEvent*>(e));
+            return ownsKey(watched) && keyRelease(static_cast<QKeyEvent*>(e));
         case QEvent::FocusIn:
             if (watched == c_.widget() && c_.onGotFocus) c_.onGotFocus();
             return false;
@@ -164,6 +167,32 @@ private:
         return false;
     }
 
+    // A key belongs to this control when the focus is on its widget or inside
+    // it, not on another control's widget (keys a child ignores travel up to
+    // its parents).
+    bool ownsKey(QObject* watched) const {
+        if (replaying_ || watched != c_.widget()) return false;
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus) return true;
+        for (QWidget* w = focus; w; w = w->parentWidget()) {
+            if (w == c_.widget()) return true;
+            if (w->property(ControlProperty).toBool()) return false;
+        }
+        return false;
+    }
+
+    // A KeyPress handler that answers another character has that one typed.
+    void retype(QKeyEvent* e, int ascii) {
+        const QChar ch(static_cast<char16_t>(ascii));
+        const bool letter = ch.unicode() < 128 && ch.isLetter();
+        const int key = letter ? Qt::Key_A + (ch.toUpper().unicode() - u'A') : 0;
+        QKeyEvent replacement(QEvent::KeyPress, key, e->modifiers(), QString(ch));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : c_.widget();
+        replaying_ = true;
+        QCoreApplication::sendEvent(target, &replacement);
+        replaying_ = false;
+    }
+
     bool keyPress(QKeyEvent* e) {
         const int shift = shiftFromQt(int(e->modifiers()));
         if (c_.onKeyDown) {
@@ -174,10 +203,15 @@ private:
             }
         }
         if (c_.onKeyPress) {
-            int ascii = keyAsciiOf(e);
-            if (ascii != 0) {
+            const int typed = keyAsciiOf(e);
+            if (typed != 0) {
+                int ascii = typed;
                 c_.onKeyPress(ascii);
                 if (ascii == 0) return true;
+                if (ascii != typed) {
+                    retype(e, ascii);
+                    return true;
+                }
             }
         }
         return false;
@@ -192,6 +226,7 @@ private:
     }
 
     Control& c_;
+    bool replaying_ = false;
 };
 
 Control::Control(Container& parent, const QString& name, QWidget* w)
@@ -203,6 +238,7 @@ Control::Control(Container& parent, const QString& name, QWidget* w)
 Control::Control(Host& host, const QString& name, QWidget* w)
     : host_(host), name_(name), widget_(w) {
     w->setObjectName(name);
+    w->setProperty(ControlProperty, true);
     events_ = std::make_unique<ControlEvents>(*this);
     widget()->installEventFilter(events_.get());
     if (auto* area = qobject_cast<QAbstractScrollArea*>(widget())) watch(area->viewport());

@@ -101,7 +101,7 @@ public:
 
     void setFocus();
     bool hasFocus() const;
-    void refresh();
+    virtual void refresh();
     void zOrder(int position = 0); // 0 brings to the front, 1 sends to the back
 
     // Handlers; every control may fire these. Mouse positions are in twips

@@ -6,6 +6,7 @@
 #include "platform/Label.h"
 #include "platform/Menu.h"
 #include "platform/StatusBar.h"
+#include "platform/TextBox.h"
 #include "platform/TreeView.h"
 #include "platform/WebBrowser.h"
 
@@ -155,6 +156,28 @@ TEST_F(Controls, TheBrowserShowsLocalPages) {
     EXPECT_TRUE(brw.documentText().contains("Welcome"));
     EXPECT_FALSE(brw.navigate(dir.filePath("missing.htm")));
     EXPECT_EQ(brw.documentText(), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Controls, KeysGoToTheFocusedControlOnlyAndMayBeRetyped) {
+    platform::PictureBox box(form, "Picture1");
+    platform::TextBox txt(box, "txtInput");
+    int boxKeys = 0;
+    box.onKeyPress = [&](int&) { ++boxKeys; };
+    txt.onKeyPress = [](int& k) {
+        if (k >= 'a' && k <= 'z') k -= 32; // upper-case what is typed
+    };
+    form.show();
+    QApplication::processEvents();
+    txt.setFocus();
+    QTest::keyClicks(txt.widget(), "ab1");
+    QTest::keyClick(txt.widget(), Qt::Key_Return);
+    EXPECT_EQ(txt.text(), "AB1");
+    EXPECT_EQ(boxKeys, 0) << "keys the text box passes on are not the picture's";
+    form.hide();
 }
 
 } // namespace

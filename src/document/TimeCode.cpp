@@ -1,0 +1,98 @@
+#include "document/TimeCode.h"
+
+#include "runtime/Numbers.h"
+
+#include <cmath>
+
+namespace {
+
+// A field's shortest decimal text, left-padded with "0" to its width.
+QString field(double value, int width) {
+    // Whole values (all well-formed time codes) take the quick integer form,
+    // which is the same text.
+    const QString text = (value == std::floor(value) && std::fabs(value) < 1e9)
+                             ? QString::number(static_cast<long long>(value))
+                             : runtime::NumberText(value);
+    return text.rightJustified(width, QLatin1Char('0'));
+}
+
+void carryUp(TimeFields& t) {
+    if (t.millis > 999) {
+        t.seconds += 1;
+        t.millis -= 1000;
+    }
+    if (t.seconds > 59) {
+        t.minutes += 1;
+        t.seconds -= 60;
+    }
+    if (t.minutes > 59) {
+        t.hours += 1;
+        t.minutes -= 60;
+    }
+}
+
+void borrowDown(TimeFields& t) {
+    if (t.millis < 0) {
+        t.seconds -= 1;
+        t.millis += 1000;
+    }
+    if (t.seconds < 0) {
+        t.minutes -= 1;
+        t.seconds += 60;
+    }
+    if (t.minutes < 0) {
+        t.hours -= 1;
+        t.minutes += 60;
+    }
+}
+
+// Whole digits of a non-negative number, with one "0" in front below 10.
+QString twoDigitsAtLeast(double value) {
+    const QString text = runtime::NumberText(value);
+    return value < 10 ? QLatin1Char('0') + text : text;
+}
+
+} // namespace
+
+TimeFields ReadTimeFields(const QString& time) {
+    TimeFields t;
+    t.hours = runtime::Val(time.left(2));
+    t.minutes = runtime::Val(time.mid(3, 2));
+    t.seconds = runtime::Val(time.mid(6, 2));
+    t.millis = runtime::Val(time.right(3));
+    return t;
+}
+
+QString TimeCalc(const QString& first, const QString& second, const QString& op) {
+    const bool add = op == QLatin1String("+");
+    if (!add && op != QLatin1String("-")) return first;
+    const TimeFields a = ReadTimeFields(first), b = ReadTimeFields(second);
+    const double sign = add ? 1 : -1;
+    TimeFields r{a.hours + sign * b.hours, a.minutes + sign * b.minutes,
+                 a.seconds + sign * b.seconds, a.millis + sign * b.millis};
+    if (add)
+        carryUp(r);
+    else
+        borrowDown(r);
+    if (r.hours < -9 || r.hours > 99) return first;
+    return field(r.hours, 2) + QLatin1Char(':') + field(r.minutes, 2) + QLatin1Char(':') +
+           field(r.seconds, 2) + QLatin1Char(',') + field(r.millis, 3);
+}
+
+double TimeToMs(const QString& time) {
+    const TimeFields t = ReadTimeFields(time);
+    return t.hours * 3600000.0 + t.minutes * 60000.0 + t.seconds * 1000.0 + t.millis;
+}
+
+QString SecToTime(const QString& seconds) {
+    const qsizetype point = seconds.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? seconds : seconds.left(point);
+    const QString fraction = point < 0 ? QStringLiteral(".000")
+                                       : seconds.mid(point, 4).leftJustified(4, QLatin1Char('0'));
+    const double n = std::max(0.0, std::floor(runtime::Val(whole)));
+    const double hours = std::floor(n / 3600);
+    const double minutes = std::floor((n - hours * 3600) / 60);
+    const double secs = n - hours * 3600 - minutes * 60;
+    return twoDigitsAtLeast(hours) + QLatin1Char(':') + twoDigitsAtLeast(minutes) +
+           QLatin1Char(':') + twoDigitsAtLeast(secs) + QLatin1Char(',') + fraction.right(3);
+}

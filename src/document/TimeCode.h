@@ -1,0 +1,28 @@
+#pragma once
+// Time codes: the text form hh:mm:ss,fff used in the grid, in files and in
+// every tool. A time code is read by character position, not by its
+// separators: hours are the first two characters, minutes the two from the
+// fourth, seconds the two from the seventh, milliseconds the last three. Only
+// the hours carry a sign: "-1:59:59,000" is minus one second. None of these
+// routines fails, whatever text it is given.
+
+#include <QString>
+
+// Adds ("+") or subtracts ("-") two time codes field by field, carrying once
+// per field. When the hours leave -9..99 the first time comes back unchanged;
+// an operator other than "+" or "-" gives the first time too.
+QString TimeCalc(const QString& first, const QString& second, const QString& op);
+
+// The time code in milliseconds (negative for a negative time code).
+double TimeToMs(const QString& time);
+
+// A number of seconds written as decimal text ("12.5", "3661.250") as a time
+// code; fraction digits beyond the third are dropped, hours past 99 keep all
+// their digits, and a negative number counts as 0.
+QString SecToTime(const QString& seconds);
+
+// The fields of a time code as read by position.
+struct TimeFields {
+    double hours = 0, minutes = 0, seconds = 0, millis = 0;
+};
+TimeFields ReadTimeFields(const QString& time);

@@ -1,0 +1,53 @@
+#include "platform/CommandButton.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+namespace platform {
+
+namespace {
+QPushButton* buttonOf(QWidget* w) {
+    return static_cast<QPushButton*>(w);
+}
+} // namespace
+
+CommandButton::CommandButton(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name, new QPushButton(caption)) {
+    setClickFromMouse(false); // Click comes from the button's own signal
+    initColors(SysButtonFace, SysButtonText);
+    QObject::connect(buttonOf(widget()), &QPushButton::clicked, widget(), [this] { click(); });
+    move(0, 0, 1215, 375);
+}
+
+QString CommandButton::caption() const {
+    return buttonOf(widget())->text();
+}
+void CommandButton::setCaption(const QString& text) {
+    buttonOf(widget())->setText(text);
+}
+
+void CommandButton::click() {
+    if (onClick) onClick();
+}
+
+void CommandButton::setDefault(bool on) {
+    default_ = on;
+    buttonOf(widget())->setAutoDefault(on);
+    buttonOf(widget())->setDefault(on);
+}
+
+void CommandButton::setCancel(bool on) {
+    if (on == cancel()) return;
+    if (!on) {
+        delete cancel_;
+        cancel_ = nullptr;
+        return;
+    }
+    cancel_ = new QShortcut(QKeySequence(Qt::Key_Escape), widget());
+    cancel_->setContext(Qt::WindowShortcut);
+    QObject::connect(cancel_, &QShortcut::activated, widget(), [this] {
+        if (widget()->isEnabled() && widget()->isVisible()) click();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,57 @@
+// Time codes: positions, carries, negative hours and the range fallback.
+
+#include "document/TimeCode.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TimeCalc, AddsWithOneCarryPerField) {
+    EXPECT_EQ(TimeCalc("00:00:59,500", "00:00:00,700", "+"), "00:01:00,200");
+    EXPECT_EQ(TimeCalc("00:59:59,999", "00:00:00,001", "+"), "01:00:00,000");
+    EXPECT_EQ(TimeCalc("01:02:03,004", "10:20:30,400", "+"), "11:22:33,404");
+    EXPECT_EQ(TimeCalc("-1:59:59,000", "00:00:01,000", "+"), "00:00:00,000");
+}
+
+TEST(TimeCalc, SubtractsIntoNegativeHours) {
+    EXPECT_EQ(TimeCalc("00:00:00,000", "00:00:01,000", "-"), "-1:59:59,000");
+    EXPECT_EQ(TimeCalc("05:00:00,000", "10:00:00,000", "-"), "-5:00:00,000");
+    EXPECT_EQ(TimeCalc("01:00:00,000", "00:00:00,001", "-"), "00:59:59,999");
+    EXPECT_EQ(TimeCalc("00:00:01,000", "00:00:01,000", "-"), "00:00:00,000");
+}
+
+TEST(TimeCalc, HoursOutsideTheRangeGiveTheFirstTimeBack) {
+    EXPECT_EQ(TimeCalc("00:00:00,000", "10:00:00,000", "-"), "00:00:00,000");
+    EXPECT_EQ(TimeCalc("99:59:59,999", "00:00:00,001", "+"), "99:59:59,999");
+    EXPECT_EQ(TimeCalc("00:00:00,000", "09:00:00,000", "-"), "-9:00:00,000") << "-9 itself is kept";
+    EXPECT_EQ(TimeCalc("98:59:59,999", "00:00:00,001", "+"), "99:00:00,000");
+    EXPECT_EQ(TimeCalc(" 1:2", "00:00:00,000", "*"), " 1:2") << "an unknown operator";
+}
+
+TEST(TimeCalc, ReadsByPositionNotBySeparator) {
+    EXPECT_EQ(TimeCalc("00:00:01.500", "00:00:00,000", "+"), "00:00:01,500");
+    EXPECT_EQ(TimeCalc("", "", "+"), "00:00:00,000");
+    // One digit is both the hours and the milliseconds.
+    EXPECT_EQ(TimeCalc("5", "00:00:00,000", "+"), "05:00:00,005");
+    EXPECT_EQ(TimeCalc("ab:cd:ef,ghi", "00:00:02,000", "+"), "00:00:02,000");
+}
+
+TEST(TimeToMs, SumsTheFields) {
+    EXPECT_EQ(TimeToMs("01:02:03,004"), 3723004.0);
+    EXPECT_EQ(TimeToMs("-1:59:59,000"), -1000.0);
+    EXPECT_EQ(TimeToMs(""), 0.0);
+    EXPECT_EQ(TimeToMs("00:00:00.250"), 250.0);
+    EXPECT_EQ(TimeToMs("120:00:00,000"), 43200000.0) << "no range test: hours 12 read by position";
+}
+
+TEST(SecToTime, WritesSecondsAsATimeCode) {
+    EXPECT_EQ(SecToTime("90"), "00:01:30,000");
+    EXPECT_EQ(SecToTime(".5"), "00:00:00,500");
+    EXPECT_EQ(SecToTime("3661.25"), "01:01:01,250");
+    EXPECT_EQ(SecToTime("12.3456"), "00:00:12,345") << "digits past the third are dropped";
+    EXPECT_EQ(SecToTime("360000"), "100:00:00,000");
+    EXPECT_EQ(SecToTime(""), "00:00:00,000");
+    EXPECT_EQ(SecToTime("59.999"), "00:00:59,999");
+}
+
+} // namespace
