@@ -1,12 +1,32 @@
 #include "shell/Program.h"
 
+#include "macro/frmSystem.h"
+#include "shell/frmControl.h"
 #include "shell/frmMain.h"
 
-Program::Program(const QString& programFolder) : folder(programFolder) {}
+Program::Program(const QString& programFolder)
+    : folder(programFolder), macro(*this), messages(*this), doc(*this), diag(*this) {
+    texts.SetDefaultTexts();
+}
 
-Program::~Program() = default;
+Program::~Program() {
+    // Windows go before the state their handlers use.
+    system_.reset();
+    control_.reset();
+    main_.reset();
+}
 
 frmMain& Program::main() {
     if (!main_) main_ = std::make_unique<frmMain>(*this);
     return *main_;
+}
+
+frmControl& Program::control() {
+    if (!control_) control_ = std::make_unique<frmControl>(*this);
+    return *control_;
+}
+
+frmSystem& Program::system() {
+    if (!system_) system_ = std::make_unique<frmSystem>(*this);
+    return *system_;
 }

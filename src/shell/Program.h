@@ -3,12 +3,20 @@
 // window services, the windows and each subsystem's state. main() creates one;
 // every test creates its own, so two programs can live side by side.
 
+#include "diagnose/Diagnose.h"
+#include "document/Document.h"
+#include "document/MessageWindow.h"
+#include "macro/Macro.h"
 #include "platform/Host.h"
 #include "runtime/ProgramFolder.h"
+#include "shell/ShellState.h"
+#include "shell/TextTables.h"
 
 #include <memory>
 
 class frmMain;
+class frmControl;
+class frmSystem;
 
 class Program {
 public:
@@ -20,10 +28,26 @@ public:
     runtime::ProgramFolder folder;
     platform::Host host;
 
+    // Subsystem state, each with the routines that work on it.
+    TextTables texts;       // the interface's texts (built-in English or a language pack)
+    ShellState shell;       // program-wide values of the main window
+    Macro macro;            // action hook, macro variables, run and record flags
+    MessageWindow messages; // every question and notice: ShowMessage
+    Document doc;           // the subtitle document: node table, grid routines, line list
+    Diagnose diag;          // per-row diagnose messages and the error count
+
     // The main window, created (not shown) on first use.
     frmMain& main();
     bool hasMain() const { return main_ != nullptr; }
+    // The progress window, created on first use; it hides and keeps its state.
+    frmControl& control();
+    bool hasControl() const { return control_ != nullptr; }
+    // The system window (system and macro variables), created on first use.
+    frmSystem& system();
+    bool hasSystem() const { return system_ != nullptr; }
 
 private:
     std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmControl> control_;
+    std::unique_ptr<frmSystem> system_;
 };

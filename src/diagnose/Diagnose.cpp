@@ -1,0 +1,13 @@
+#include "diagnose/Diagnose.h"
+
+Diagnose::Diagnose(Program& p) : p_(p), msg_(MsgRows) {}
+
+QString Diagnose::DiagMsg(int row) const {
+    return (row >= 0 && row < MsgRows) ? msg_[static_cast<std::size_t>(row)] : QString();
+}
+
+bool Diagnose::setDiagMsg(int row, const QString& text) {
+    if (row < 0 || row >= MsgRows) return false;
+    msg_[static_cast<std::size_t>(row)] = text;
+    return true;
+}

@@ -1,0 +1,3 @@
+#include "document/Document.h"
+
+Document::Document(Program& p) : p_(p) {}

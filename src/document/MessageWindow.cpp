@@ -1,0 +1,3 @@
+#include "document/MessageWindow.h"
+
+MessageWindow::MessageWindow(Program& p) : p_(p) {}

@@ -1,0 +1,3 @@
+#include "macro/Macro.h"
+
+Macro::Macro(Program& p) : p_(p) {}

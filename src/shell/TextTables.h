@@ -1,0 +1,7 @@
+#pragma once
+// The interface's texts.
+
+class TextTables {
+public:
+    void SetDefaultTexts() {}
+};
