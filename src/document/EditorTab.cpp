@@ -1,13 +1,31 @@
 #include "document/EditorTab.h"
 
+#include "shell/Program.h"
+
+namespace {
+// The grid's place on the tab, in twips.
+constexpr int GridLeft = 120, GridTop = 2340, GridWidth = 9975;
+// The part buttons sit on the grid's header row.
+constexpr int PartButtonSize = 255;
+constexpr int NavButtonWidth = 405;
+// Room kept on the right for the grid's vertical scroll bar.
+constexpr int ScrollBarRoom = 255;
+} // namespace
+
 EditorTab::EditorTab(Program& p, platform::Container& page)
     : SSTab2(page, "SSTab2", {"Basic", "Search/Replace", "Filters", "Font"}),
       SSTab3(page, "SSTab3", {"Shift", "Stretch", "Time", "Frame rate"}),
-      grdSubEdit(page, "grdSubEdit", 2, GridCols), p_(p) {
+      grdSubEdit(page, "grdSubEdit", 2, GridCols), Label74(page, "Label74", "{<}"),
+      Label75(page, "Label75", "{>}"), p_(p) {
     SSTab2.move(120, 420, 4935, 1860);
     SSTab3.move(5160, 420, 4935, 1860);
+    placeGrid();
+    placePartButtons(page);
+}
+
+void EditorTab::placeGrid() {
     // The grid keeps 2430 twips above it for the tool rows and the tab row.
-    grdSubEdit.move(120, 2340, 9975, 5055 - 2430);
+    grdSubEdit.move(GridLeft, GridTop, GridWidth, 5055 - 2430);
     grdSubEdit.setFixedRows(1);
     grdSubEdit.setFixedCols(1);
     const int widths[GridCols] = {600, 1200, 1200, 2250, 2250, 2250};
@@ -15,5 +33,27 @@ EditorTab::EditorTab(Program& p, platform::Container& page)
     for (int c = 0; c < GridCols; ++c) {
         grdSubEdit.setColWidth(c, widths[c]);
         grdSubEdit.setTextMatrix(0, c, QString::fromLatin1(captions[c]));
+    }
+}
+
+void EditorTab::placePartButtons(platform::Container& page) {
+    platform::Label& node = btnNode.add(page, "btnNode", 0, "{}");
+    node.setToolTipText("Create or remove a node");
+    node.move(GridLeft, GridTop, PartButtonSize, PartButtonSize);
+    btnNode.onClick([this](int) { p_.doc.NodeToggle(); });
+
+    const int navRight = GridLeft + GridWidth - ScrollBarRoom;
+    Label74.setToolTipText("Previous node");
+    Label74.move(navRight - 2 * NavButtonWidth, GridTop, NavButtonWidth, PartButtonSize);
+    Label74.onClick = [this] { p_.doc.PreviousNode(); };
+    Label75.setToolTipText("Next node");
+    Label75.move(navRight - NavButtonWidth, GridTop, NavButtonWidth, PartButtonSize);
+    Label75.onClick = [this] { p_.doc.NextNode(); };
+
+    for (platform::Label* l : {&node, &Label74, &Label75}) {
+        l->setAlignment(2);
+        l->setBorderStyle(1);
+        l->setBackColor(platform::SysButtonFace); // opaque over the header it sits on
+        l->zOrder(0);
     }
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The Editor tab of the main window: the subtitle grid grdSubEdit (the
-// document) and the two rows of editing tools above it, SSTab2 and SSTab3.
+// document), the two rows of editing tools above it, SSTab2 and SSTab3, and
+// the part buttons on the grid's header row: btnNode (split or join parts at
+// the current row) at its left edge, Label74 and Label75 (previous and next
+// part) at its right.
 
+#include "platform/ControlArray.h"
 #include "platform/Grid.h"
+#include "platform/Label.h"
 #include "platform/TabStrip.h"
 
 class Program;
@@ -14,10 +19,16 @@ public:
     platform::TabStrip SSTab2;
     platform::TabStrip SSTab3;
     platform::Grid grdSubEdit;
+    platform::ControlArray<platform::Label> btnNode; // element 0
+    platform::Label Label74;
+    platform::Label Label75;
 
     // Grid columns: the line number, start and end time, three text lines.
     static constexpr int GridCols = 6;
 
 private:
+    void placeGrid();
+    void placePartButtons(platform::Container& page);
+
     Program& p_;
 };

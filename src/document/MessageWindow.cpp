@@ -1,3 +1,78 @@
 #include "document/MessageWindow.h"
 
+#include "document/frmMessageBox.h"
+#include "shell/Program.h"
+
+namespace {
+// The action code of the macro commands "Messagebox" and "Inputbox".
+constexpr int MessageActionCode = 30;
+} // namespace
+
 MessageWindow::MessageWindow(Program& p) : p_(p) {}
+
+MessageWindow::~MessageWindow() = default;
+
+int MessageWindow::ShowMessage(const QString& text, int kind, const QString& buttons,
+                               const QString& title, bool input) {
+    p_.macro.SetMacroAction(QString(), MessageActionCode);
+    QString shown = text;
+    p_.macro.InsertMcrVars(shown);
+    breakLines(shown);
+
+    // A fresh window each time, so its fields start empty. It is kept in a
+    // local while it is open: a message shown from inside another one must
+    // not destroy the outer window.
+    auto box = std::make_unique<frmMessageBox>(p_);
+    MacroInputMode = input;
+    showInputRows(*box, input);
+    box->Label4.setCaption(title);
+    box->Label1.setCaption(shown);
+    showIcon(*box, kind);
+    placeButtons(*box, buttons);
+    box->showModal();
+    last_ = std::move(box);
+    return static_cast<qint16>(MsgResult);
+}
+
+// Each "/n" becomes a blank and a carriage return in place, so the text keeps
+// its length and the label breaks the line there.
+void MessageWindow::breakLines(QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) == u'/' && text.at(i + 1) == u'n') {
+            text[i] = u' ';
+            text[i + 1] = u'\r';
+        }
+    }
+}
+
+void MessageWindow::showInputRows(frmMessageBox& box, bool input) const {
+    for (int k = 0; k < 2; ++k) {
+        box.Label2[k].setVisible(input);
+        box.txtInput[k].setVisible(input);
+    }
+}
+
+void MessageWindow::showIcon(frmMessageBox& box, int kind) {
+    for (int k = 0; k < 4; ++k)
+        box.Picture1[k].setVisible(kind == k);
+}
+
+// The named buttons stand from the right in the fixed order Cancel, Ok, No,
+// Yes: the first at 5160 twips, each further one 1035 twips to its left.
+void MessageWindow::placeButtons(frmMessageBox& box, const QString& buttons) {
+    static const char* const words[] = {"cancel", "ok", "no", "yes"};
+    QString named = buttons.toLower();
+    bool any = false;
+    for (const char* w : words)
+        any = any || named.contains(QLatin1String(w));
+    if (!any) named = QStringLiteral("ok"); // a message always has a way out
+    int n = -1;
+    for (int k = 0; k < 4; ++k) {
+        box.cmdAction[k].setVisible(false);
+        if (!named.contains(QLatin1String(words[k]))) continue;
+        ++n;
+        box.cmdAction[k].setLeft(frmMessageBox::RightmostButtonLeft -
+                                 n * frmMessageBox::ButtonPitch);
+        box.cmdAction[k].setVisible(true);
+    }
+}

@@ -1,12 +1,45 @@
 #pragma once
-// Every question and notice of the program goes through ShowMessage.
+// Every question and notice of the program goes through ShowMessage: a modal
+// message window with a title, a text, an icon and up to four buttons, which
+// returns the button pressed: 0 Cancel, 1 Ok, 2 No, 3 Yes. In input mode the
+// window also asks for a name and a value and keeps them as a macro variable.
+
+#include <QString>
+#include <memory>
 
 class Program;
+class frmMessageBox;
 
 class MessageWindow {
 public:
     explicit MessageWindow(Program& p);
+    ~MessageWindow();
+    MessageWindow(const MessageWindow&) = delete;
+    MessageWindow& operator=(const MessageWindow&) = delete;
+
+    // kind: 0 stop, 1 question, 2 exclamation, 3 information, any other value
+    // no icon. buttons: the words "cancel", "ok", "no" and "yes" in any case
+    // and order ("okcancel", "yesnocancel", ...); naming none shows Ok. The
+    // text may hold macro-variable names (replaced by their values) and "/n"
+    // (a line break).
+    int ShowMessage(const QString& text, int kind, const QString& buttons, const QString& title,
+                    bool input = false);
+
+    // The last button pressed (the file chooser also writes 0 or 1 here).
+    int MsgResult = 0;
+    // True while the shown message asks for input; kept until the next message.
+    bool MacroInputMode = false;
+
+    // The window of the last message (null before the first); it is unloaded
+    // but keeps what it showed.
+    frmMessageBox* lastWindow() const { return last_.get(); }
 
 private:
+    static void breakLines(QString& text);
+    void showInputRows(frmMessageBox& box, bool input) const;
+    static void showIcon(frmMessageBox& box, int kind);
+    static void placeButtons(frmMessageBox& box, const QString& buttons);
+
     Program& p_;
+    std::unique_ptr<frmMessageBox> last_;
 };

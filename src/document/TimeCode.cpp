@@ -2,18 +2,25 @@
 
 #include "runtime/Numbers.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
 
 // A field's shortest decimal text, left-padded with "0" to its width.
-QString field(double value, int width) {
+void appendField(QString& out, double value, int width) {
     // Whole values (all well-formed time codes) take the quick integer form,
-    // which is the same text.
-    const QString text = (value == std::floor(value) && std::fabs(value) < 1e9)
-                             ? QString::number(static_cast<long long>(value))
-                             : runtime::NumberText(value);
-    return text.rightJustified(width, QLatin1Char('0'));
+    // which is the same text as the number's shortest form.
+    if (value == std::floor(value) && std::fabs(value) < 1e9) {
+        char digits[16];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
+        for (auto n = end - digits; n < width; ++n)
+            out.append(QLatin1Char('0'));
+        out.append(QLatin1String(digits, end - digits));
+        return;
+    }
+    out.append(runtime::NumberText(value).rightJustified(width, QLatin1Char('0')));
 }
 
 void carryUp(TimeFields& t) {
@@ -55,11 +62,12 @@ QString twoDigitsAtLeast(double value) {
 } // namespace
 
 TimeFields ReadTimeFields(const QString& time) {
+    const QStringView v(time);
     TimeFields t;
-    t.hours = runtime::Val(time.left(2));
-    t.minutes = runtime::Val(time.mid(3, 2));
-    t.seconds = runtime::Val(time.mid(6, 2));
-    t.millis = runtime::Val(time.right(3));
+    t.hours = runtime::Val(v.left(2));
+    t.minutes = runtime::Val(v.mid(3, 2));
+    t.seconds = runtime::Val(v.mid(6, 2));
+    t.millis = runtime::Val(v.right(3));
     return t;
 }
 
@@ -75,8 +83,16 @@ QString TimeCalc(const QString& first, const QString& second, const QString& op)
     else
         borrowDown(r);
     if (r.hours < -9 || r.hours > 99) return first;
-    return field(r.hours, 2) + QLatin1Char(':') + field(r.minutes, 2) + QLatin1Char(':') +
-           field(r.seconds, 2) + QLatin1Char(',') + field(r.millis, 3);
+    QString out;
+    out.reserve(12);
+    appendField(out, r.hours, 2);
+    out.append(QLatin1Char(':'));
+    appendField(out, r.minutes, 2);
+    out.append(QLatin1Char(':'));
+    appendField(out, r.seconds, 2);
+    out.append(QLatin1Char(','));
+    appendField(out, r.millis, 3);
+    return out;
 }
 
 double TimeToMs(const QString& time) {

@@ -1,11 +1,52 @@
 #pragma once
-// The macro language's shared state.
+// The macro language's shared state: the last action a command reported (the
+// recorder turns it into a macro line), the macro variables, and the flags
+// that say whether a macro runs or is being recorded.
+
+#include <QString>
+#include <array>
 
 class Program;
+
+// The last user action: its action code (group × 100 + command number; -1
+// once the recorder has taken it) and its argument text.
+struct ReportedAction {
+    int code = 0;
+    QString text;
+};
 
 class Macro {
 public:
     explicit Macro(Program& p);
+
+    static constexpr int McrVarCount = 101;
+
+    // Every command handler reports what it did here; a later report before
+    // the recorder's next tick replaces an earlier one.
+    void SetMacroAction(const QString& text, int code);
+    ReportedAction MacroAction;
+
+    // Macro variables: each entry empty (free) or a name, ":=" and a value.
+    std::array<QString, McrVarCount> mcrVar;
+    // Slot i, "" outside 0 to 100.
+    QString McrVar(int i) const;
+    // False (and nothing written) outside 0 to 100.
+    bool setMcrVar(int i, const QString& entry);
+
+    // Puts the variables' values into a message text: for each slot from 0
+    // up to the first free one, the first occurrence of the name (case
+    // counts, also inside a longer word) becomes the value, trimmed of blanks.
+    // Changes the argument and returns it.
+    QString InsertMcrVars(QString& text) const;
+    // Lists the non-empty variables in the system window.
+    void ListMcrVars();
+    // The lowest free slot; 0 when every slot is in use.
+    int FreeMcrVarSlot() const;
+
+    // True while the interpreter runs a macro; it stops when it finds this false.
+    bool MacroRunning = false;
+    // 1 while a macro is being recorded.
+    int RecordMode = 0;
 
 private:
     Program& p_;

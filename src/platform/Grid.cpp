@@ -224,8 +224,12 @@ Color Grid::cellBackColorAt(int row, int col) const {
 }
 
 void Grid::setCellBackColor(Color c) {
-    if (!inRange(row_, col_)) return;
-    colors_[at(row_, col_)] = c;
+    setCellBackColorAt(row_, col_, c);
+}
+
+void Grid::setCellBackColorAt(int row, int col, Color c) {
+    if (!inRange(row, col)) return;
+    colors_[at(row, col)] = c;
     scheduleSync(false);
 }
 

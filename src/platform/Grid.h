@@ -56,6 +56,8 @@ public:
     Color cellBackColor() const { return cellBackColorAt(row_, col_); }
     void setCellBackColor(Color c);
     Color cellBackColorAt(int row, int col) const;
+    // Any cell's background, without moving the current cell.
+    void setCellBackColorAt(int row, int col, Color c);
 
     // The current cell's position and size in twips, relative to the grid.
     int cellLeft() const;

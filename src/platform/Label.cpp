@@ -1,7 +1,9 @@
 #include "platform/Label.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
+#include <QStyle>
 
 namespace platform {
 
@@ -15,8 +17,9 @@ QLabel* makeLabel(const QString& caption) {
 } // namespace
 
 Label::Label(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, makeLabel(caption)) {
+    : Control(parent, name, makeLabel({})) {
     initColors(SysButtonFace, SysButtonText);
+    setCaption(caption);
     move(0, 0, 975, 255);
 }
 
@@ -24,10 +27,15 @@ QLabel* Label::label() const {
     return static_cast<QLabel*>(widget());
 }
 QString Label::caption() const {
-    return label()->text();
+    return caption_;
 }
+// A carriage return breaks the line, as in the program's messages.
 void Label::setCaption(const QString& text) {
-    label()->setText(text);
+    caption_ = text;
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    label()->setText(shown);
 }
 bool Label::wordWrap() const {
     return label()->wordWrap();
@@ -58,6 +66,26 @@ bool PictureBox::loadPicture(const QString& path) {
     if (pm.isNull()) return false;
     l->setPixmap(pm);
     return true;
+}
+
+void PictureBox::setStockIcon(StockIcon icon) {
+    QStyle::StandardPixmap which = QStyle::SP_MessageBoxInformation;
+    switch (icon) {
+    case StockIcon::Stop:
+        which = QStyle::SP_MessageBoxCritical;
+        break;
+    case StockIcon::Question:
+        which = QStyle::SP_MessageBoxQuestion;
+        break;
+    case StockIcon::Exclamation:
+        which = QStyle::SP_MessageBoxWarning;
+        break;
+    case StockIcon::Information:
+        break;
+    }
+    constexpr int Size = 32;
+    auto* l = static_cast<QLabel*>(widget());
+    l->setPixmap(l->style()->standardIcon(which, nullptr, l).pixmap(Size, Size));
 }
 
 } // namespace platform

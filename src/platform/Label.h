@@ -23,6 +23,7 @@ public:
 private:
     QLabel* label() const;
     int alignment_ = 0;
+    QString caption_;
 };
 
 // A picture box: a plain area with mouse events; used as the drag strip of
@@ -34,6 +35,10 @@ public:
     Host& host() const override { return Control::host(); }
     // Loads an image file to show (empty path clears it); false when unreadable.
     bool loadPicture(const QString& path);
+
+    // The window system's standard message icons, drawn at 32 x 32 pixels.
+    enum class StockIcon { Stop, Question, Exclamation, Information };
+    void setStockIcon(StockIcon icon);
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "runtime/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -22,9 +23,8 @@ bool IsSkippedBlank(char16_t c) {
 }
 
 // The leading number of the text as plain ASCII ("12.5", ".5", "3."), without
-// the sign, which goes to *negative.
-std::string LeadingNumber(const QString& text, bool* negative) {
-    std::string number;
+// the sign, which goes to *negative. Short numbers stay in the caller's buffer.
+template <class Out> void LeadingNumber(QStringView text, bool* negative, Out& number) {
     bool signAllowed = true;
     bool pointSeen = false;
     for (const QChar ch : text) {
@@ -45,8 +45,20 @@ std::string LeadingNumber(const QString& text, bool* negative) {
             break;
         }
     }
-    return number;
 }
+
+// A fixed buffer that reports when it overflows.
+struct SmallNumber {
+    char data[64];
+    std::size_t size = 0;
+    bool overflow = false;
+    void push_back(char c) {
+        if (size < sizeof data)
+            data[size++] = c;
+        else
+            overflow = true;
+    }
+};
 
 // A number with too many digits for a double: huge when a digit other than 0
 // stands before the point, else too small to tell from 0.
@@ -98,13 +110,26 @@ std::string PlainForm(const Decimal& d) {
 } // namespace
 
 double Val(const QString& text) {
+    return Val(QStringView(text));
+}
+
+double Val(QStringView text) {
     bool negative = false;
-    const std::string number = LeadingNumber(text, &negative);
-    if (number.find_first_of("0123456789") == std::string::npos) return 0.0;
+    SmallNumber small;
+    LeadingNumber(text, &negative, small);
+    std::string large;
+    const char* first = small.data;
+    const char* last = small.data + small.size;
+    if (small.overflow) {
+        negative = false;
+        LeadingNumber(text, &negative, large);
+        first = large.data();
+        last = large.data() + large.size();
+    }
+    if (std::find_if(first, last, [](char c) { return c >= '0' && c <= '9'; }) == last) return 0.0;
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                        std::chars_format::fixed);
-    if (result.ec == std::errc::result_out_of_range) value = OutOfRange(number);
+    const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range) value = OutOfRange(std::string(first, last));
     if (value == 0.0) return 0.0; // never -0
     return negative ? -value : value;
 }
@@ -113,9 +138,10 @@ QString NumberText(double x) {
     if (!std::isfinite(x) || x == 0.0) return QStringLiteral("0");
     const Decimal d = RoundTo15Digits(x);
     const bool exponentForm = d.exponent >= 15 || d.exponent < -15;
-    const std::string text =
-        (d.negative ? "-" : "") + (exponentForm ? ExponentForm(d) : PlainForm(d));
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string body = exponentForm ? ExponentForm(d) : PlainForm(d);
+    QString text = QString::fromLatin1(body.data(), static_cast<qsizetype>(body.size()));
+    if (d.negative) text.prepend(QLatin1Char('-'));
+    return text;
 }
 
 QString Str(double x) {

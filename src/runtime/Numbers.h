@@ -16,6 +16,7 @@ namespace runtime {
 // exponents and no hex prefixes. Digit strings too long for a double give
 // +-infinity (or 0 when only zeros stand before the point).
 double Val(const QString& text);
+double Val(QStringView text);
 
 // The trimmed form: at most 15 significant digits, no trailing zeros, no "0"
 // before the point: 12, -3, .5, -.5, .333333333333333. From 1E+15 up and

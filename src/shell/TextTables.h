@@ -1,7 +1,39 @@
 #pragma once
-// The interface's texts.
+// The interface's texts: two tables of 10 columns by 51 rows, addressed
+// (column, row). TextTable holds the short texts (captions, status words,
+// messages, titles), TextDescTable the longer description or tool tip of the
+// same entry. SetDefaultTexts fills the built-in English; a language pack may
+// overwrite any entry afterwards. Texts may hold "/n", which the message
+// window shows as a line break.
+//
+// Columns: 0 partition preview commands; 1 and 2 clipboard copy commands;
+// 3 media player states; 4 general words, grid headings, font styles and
+// macro recorder texts; 5 message texts; 6 file-chooser prompts; 7 the system
+// window's variable heading; 8 the about window; 9 the subtitle reader's log.
+
+#include <QString>
+#include <array>
 
 class TextTables {
 public:
-    void SetDefaultTexts() {}
+    static constexpr int Columns = 10;
+    static constexpr int Rows = 51;
+
+    // An entry outside the table reads as "".
+    QString TextTable(int col, int row) const;
+    QString TextDescTable(int col, int row) const;
+    // False (and nothing written) for an entry outside the table.
+    bool setTextTable(int col, int row, const QString& text);
+    bool setTextDescTable(int col, int row, const QString& text);
+
+    // Writes every built-in English entry; the others keep their text.
+    void SetDefaultTexts();
+
+private:
+    using Table = std::array<QString, Columns * Rows>;
+    // Position of (col, row), stored column-fastest; -1 outside the table.
+    static int position(int col, int row);
+
+    Table text_;
+    Table desc_;
 };

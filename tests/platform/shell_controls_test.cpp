@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +56,12 @@ TEST_F(Controls, ALabelUsedAsAButtonReportsDownUpAndClick) {
     QTest::mouseRelease(lbl.widget(), Qt::LeftButton, {}, QPoint(200, 5));
     EXPECT_EQ(events, (std::vector<std::string>{"down", "up"}));
     form.hide();
+}
+
+TEST_F(Controls, ALabelBreaksItsLineAtACarriageReturn) {
+    platform::Label lbl(form, "Label1", QString("one \rtwo\r\nthree"));
+    EXPECT_EQ(lbl.caption(), "one \rtwo\r\nthree") << "the caption is kept as written";
+    EXPECT_EQ(static_cast<QLabel*>(lbl.widget())->text(), "one \ntwo\nthree");
 }
 
 TEST_F(Controls, ColoursAndBordersAreKeptAsWritten) {

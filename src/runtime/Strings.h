@@ -1,0 +1,13 @@
+#pragma once
+// Text helpers with the program's own rules: trimming takes blanks (spaces)
+// off, never tabs or line breaks.
+
+#include <QString>
+
+namespace runtime {
+
+QString Trim(const QString& s);
+QString LTrim(const QString& s);
+QString RTrim(const QString& s);
+
+} // namespace runtime

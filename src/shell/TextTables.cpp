@@ -1,0 +1,146 @@
+#include "shell/TextTables.h"
+
+namespace {
+
+struct BuiltInText {
+    int col;
+    int row;
+    const char* text;
+    const char* desc; // nullptr: no description
+};
+
+// The English texts the program starts with.
+constexpr BuiltInText BuiltInTexts[] = {
+    {0, 0, "Preview", "Show preview of subtitle file"},
+    {0, 1, "Preview.Exit", "Exit preview of subtitle file"},
+    {1, 0, "Copy.To.A", "Copy item to calculator field 'A'"},
+    {1, 1, "Copy.To.First", "Copy item to 'First' field"},
+    {1, 2, "Copy.To.Start", "Copy item to 'Start' field"},
+    {1, 3, "Copy.To.Duration", "Copy item to 'Duration'"},
+    {1, 4, "Copy.To.Spreadsheet", "Copy item to 'Spreadsheet'"},
+    {1, 5, "Copy.To.Partitionlist", "Copy item to 'Partition List'"},
+    {2, 0, "Copy.To.B", "Copy item to calculator field 'B'"},
+    {2, 1, "Copy.To.Last", "Copy item to 'Last' field"},
+    {2, 2, "Copy.To.End", "Copy item to 'End' field"},
+    {3, 0, "Running", nullptr},
+    {3, 1, "Stopped", nullptr},
+    {3, 2, "Paused", nullptr},
+    {3, 3, "Updating file info. Please wait", nullptr},
+    {3, 4, "Media Player", nullptr},
+    {4, 0, "Row", nullptr},
+    {4, 1, "Col", nullptr},
+    {4, 2, "functions left", nullptr},
+    {4, 3, "Execute list", nullptr},
+    {4, 4, "updated", nullptr},
+    {4, 5, "file(s)", nullptr},
+    {4, 6, "Closing", nullptr},
+    {4, 7, "Closed", nullptr},
+    {4, 8, "Chatting with", nullptr},
+    {4, 9, "Waiting for call on address", nullptr},
+    {4, 10, "Start", nullptr},
+    {4, 11, "End", nullptr},
+    {4, 12, "Text", nullptr},
+    {4, 13, "Beginning", nullptr},
+    {4, 14, "Filename", nullptr},
+    {4, 15, "File Time", nullptr},
+    {4, 16, "Original Name", nullptr},
+    {4, 17, "FTP Name", nullptr},
+    {4, 18, "Format", nullptr},
+    {4, 19, "Language", nullptr},
+    {4, 20, "Editor", nullptr},
+    {4, 21, "Function", nullptr},
+    {4, 22, "Timecode", nullptr},
+    {4, 23, "Value", nullptr},
+    {4, 24, "Convert", nullptr},
+    {4, 25, "Regular", nullptr},
+    {4, 26, "Bold", nullptr},
+    {4, 27, "Italic", nullptr},
+    {4, 28, "All Formats", nullptr},
+    {4, 29, "All Languages", nullptr},
+    {4, 30, "No Action", nullptr},
+    {4, 31, "Scanning Database", nullptr},
+    {4, 32, "Record.Start", nullptr},
+    {4, 33, "Record.Stop", nullptr},
+    {4, 34, "Recording macro", nullptr},
+    {4, 35,
+     "This will permanently delete the selected item./nAre you sure you want to continue?    ",
+     nullptr},
+    {4, 36,
+     "This will only remove the selected item from the index./nYou can restore the item with "
+     "the 'Restore' function./nAre you sure you want to continue?",
+     nullptr},
+    {4, 37, "Delete Item", nullptr},
+    {4, 38, "Remove Item", nullptr},
+    {4, 39, "Ready", nullptr},
+    {4, 40, "Error loading languagefile.", nullptr},
+    {4, 41, "Language file error", nullptr},
+    {5, 0, "Please enter a Nickname before connecting.", nullptr},
+    {5, 1, "Failed to load copy file.", nullptr},
+    {5, 2, "Enter at least 3 characters.", nullptr},
+    {6, 0, "Load a file.", nullptr},
+    {6, 1, "Save subtitle file.", nullptr},
+    {7, 0, "Defined Variables:", nullptr},
+    {8, 1, "Language pack:", nullptr},
+    {8, 2, "Author:", nullptr},
+    {8, 3, "Programmed by", nullptr},
+    {8, 4, "Build", nullptr},
+    {9, 0, "Media analiser started ... ", nullptr},
+    {9, 1, "File opened: ", nullptr},
+    {9, 2, "Started reading:", nullptr},
+    {9, 3, "Script analiser started ... ", nullptr},
+    {9, 4, "Format:", nullptr},
+    {9, 5, "Lines counted:", nullptr},
+    {9, 6, "Please wait. Analising and configuring read data ...", nullptr},
+    {9, 7, "File has corrupted information. Don't know what to do with this line.", nullptr},
+    {9, 8, "Display this window on each error?", nullptr},
+    {9, 9, "Reading succesfull but with errors.", nullptr},
+    {9, 10, "Unknown subtitle format or data encountered.", nullptr},
+    {9, 11, "Could not determine proper format.", nullptr},
+    {9, 12, "Please re-select format to force reading this file.", nullptr},
+    {9, 13, "Error", nullptr},
+    {9, 14, "Reading failure.", nullptr},
+    {9, 15, "Reading finished.", nullptr},
+    {9, 16, "File closed.", nullptr},
+    {9, 17, "Succesfull reading", nullptr},
+    {9, 18, "The maximum amount of 99 files is reached./nCan not add the file.", nullptr},
+    {9, 19, "Not Supported", nullptr},
+    {9, 20, "Supported", nullptr},
+};
+
+} // namespace
+
+int TextTables::position(int col, int row) {
+    if (col < 0 || col >= Columns || row < 0 || row >= Rows) return -1;
+    return col + Columns * row;
+}
+
+QString TextTables::TextTable(int col, int row) const {
+    const int at = position(col, row);
+    return at < 0 ? QString() : text_[at];
+}
+
+QString TextTables::TextDescTable(int col, int row) const {
+    const int at = position(col, row);
+    return at < 0 ? QString() : desc_[at];
+}
+
+bool TextTables::setTextTable(int col, int row, const QString& text) {
+    const int at = position(col, row);
+    if (at < 0) return false;
+    text_[at] = text;
+    return true;
+}
+
+bool TextTables::setTextDescTable(int col, int row, const QString& text) {
+    const int at = position(col, row);
+    if (at < 0) return false;
+    desc_[at] = text;
+    return true;
+}
+
+void TextTables::SetDefaultTexts() {
+    for (const BuiltInText& t : BuiltInTexts) {
+        setTextTable(t.col, t.row, QString::fromUtf8(t.text));
+        if (t.desc) setTextDescTable(t.col, t.row, QString::fromUtf8(t.desc));
+    }
+}

@@ -1,0 +1,127 @@
+// Macro variables: bounds of the table, the free-slot search, the listing in
+// the system window and the substitution into message texts; and the action
+// hook that keeps only the last reported action.
+
+#include "macro/frmSystem.h"
+#include "support/TestProgram.h"
+
+namespace {
+
+TEST(MacroVariables, TheTableIsBoundsChecked) {
+    TestProgram t;
+    Macro& m = t->macro;
+    EXPECT_TRUE(m.setMcrVar(0, "a:=1"));
+    EXPECT_TRUE(m.setMcrVar(100, "z:=26"));
+    EXPECT_FALSE(m.setMcrVar(101, "over:=1"));
+    EXPECT_FALSE(m.setMcrVar(-1, "under:=1"));
+    EXPECT_EQ(m.McrVar(0), "a:=1");
+    EXPECT_EQ(m.McrVar(100), "z:=26");
+    EXPECT_EQ(m.McrVar(101), "");
+    EXPECT_EQ(m.McrVar(-1), "");
+}
+
+TEST(MacroVariables, FreeSlotIsTheLowestEmptyOneOrZeroWhenFull) {
+    TestProgram t;
+    Macro& m = t->macro;
+    EXPECT_EQ(m.FreeMcrVarSlot(), 0);
+    m.setMcrVar(0, "a:=1");
+    m.setMcrVar(1, "b:=2");
+    m.setMcrVar(3, "d:=4");
+    EXPECT_EQ(m.FreeMcrVarSlot(), 2);
+    for (int i = 0; i <= 99; ++i)
+        m.setMcrVar(i, "v:=1");
+    EXPECT_EQ(m.FreeMcrVarSlot(), 100);
+    m.setMcrVar(100, "v:=1");
+    EXPECT_EQ(m.FreeMcrVarSlot(), 0);
+}
+
+TEST(MacroVariables, ListingShowsEveryStoredEntryInSlotOrder) {
+    TestProgram t;
+    Macro& m = t->macro;
+    frmSystem& sys = t->system();
+    EXPECT_EQ(sys.Label68.caption(), "Defined Variables:");
+    sys.lstVar.addItem("stale");
+    m.ListMcrVars();
+    EXPECT_EQ(sys.lstVar.listCount(), 0) << "the old list goes first";
+    EXPECT_EQ(sys.Label68.caption(), "Defined Variables:") << "nothing listed, heading kept";
+
+    m.setMcrVar(0, "a:=1");
+    m.setMcrVar(3, "b:= two ");
+    m.setMcrVar(57, "c:=3"); // behind empty slots: listed all the same
+    m.ListMcrVars();
+    m.ListMcrVars();
+    ASSERT_EQ(sys.lstVar.listCount(), 3);
+    EXPECT_EQ(sys.lstVar.list(0), "a:=1");
+    EXPECT_EQ(sys.lstVar.list(1), "b:= two ");
+    EXPECT_EQ(sys.lstVar.list(2), "c:=3");
+    // The heading counts up to the last slot in use.
+    EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 58");
+}
+
+TEST(MacroVariables, SubstitutionReplacesTheFirstOccurrenceOfEachName) {
+    TestProgram t;
+    Macro& m = t->macro;
+    m.setMcrVar(0, "x:=  5 ");
+    QString text = "x+x";
+    EXPECT_EQ(m.InsertMcrVars(text), "5+x");
+    EXPECT_EQ(text, "5+x") << "the argument changes too";
+
+    QString word = "the cat";
+    m.setMcrVar(0, "a:=O");
+    EXPECT_EQ(m.InsertMcrVars(word), "the cOt") << "also inside a word";
+
+    QString cased = "Cat";
+    m.setMcrVar(0, "cat:=dog");
+    EXPECT_EQ(m.InsertMcrVars(cased), "Cat") << "names are matched with their case";
+
+    QString chained = "a";
+    m.setMcrVar(0, "a:=b");
+    m.setMcrVar(1, "b:=c");
+    EXPECT_EQ(m.InsertMcrVars(chained), "c") << "each name is looked for in the text so far";
+}
+
+TEST(MacroVariables, SubstitutionStopsAtTheFirstFreeSlot) {
+    TestProgram t;
+    Macro& m = t->macro;
+    m.setMcrVar(0, "one:=1");
+    m.setMcrVar(2, "two:=2");
+    QString text = "one two";
+    EXPECT_EQ(m.InsertMcrVars(text), "1 two");
+
+    QString empty;
+    EXPECT_EQ(m.InsertMcrVars(empty), "");
+
+    // An entry without ":=" names nothing but does not end the walk.
+    m.setMcrVar(1, "junk");
+    QString after = "one two";
+    EXPECT_EQ(m.InsertMcrVars(after), "1 2");
+}
+
+TEST(MacroActionHook, KeepsOnlyTheLastReportedPair) {
+    TestProgram t;
+    Macro& m = t->macro;
+    EXPECT_EQ(m.MacroAction.code, 0);
+    EXPECT_EQ(m.MacroAction.text, "");
+    m.SetMacroAction("3,7", 549);
+    m.SetMacroAction("", 501);
+    EXPECT_EQ(m.MacroAction.code, 501);
+    EXPECT_EQ(m.MacroAction.text, "");
+    m.SetMacroAction(" new text", 505);
+    EXPECT_EQ(m.MacroAction.code, 505);
+    EXPECT_EQ(m.MacroAction.text, " new text");
+}
+
+TEST(SystemWindow, IsBorderlessAndDraggedByItsStrip) {
+    TestProgram t;
+    frmSystem& sys = t->system();
+    EXPECT_EQ(&sys, &t->system()) << "one window for the whole run";
+    EXPECT_EQ(sys.style(), platform::Form::Style::Borderless);
+    sys.move(1500, 1500, sys.width(), sys.height());
+    sys.pMove.onMouseDown(1, 0, 300, 60);
+    sys.pMove.onMouseMove(1, 0, 600, 120);
+    sys.pMove.onMouseUp(1, 0, 600, 120);
+    EXPECT_EQ(sys.left(), 1800);
+    EXPECT_EQ(sys.top(), 1560);
+}
+
+} // namespace
