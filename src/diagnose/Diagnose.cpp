@@ -11,3 +11,7 @@ bool Diagnose::setDiagMsg(int row, const QString& text) {
     msg_[static_cast<std::size_t>(row)] = text;
     return true;
 }
+
+void Diagnose::GoDiagnose() {
+    ++runs_;
+}

@@ -18,7 +18,13 @@ public:
 
     int DiagErrorCount = 0;
 
+    // Checks every line again and rewrites the messages and the count. Until
+    // the checks exist it finds nothing: it counts its runs.
+    void GoDiagnose();
+    int runs() const { return runs_; }
+
 private:
     Program& p_;
     std::vector<QString> msg_;
+    int runs_ = 0;
 };

@@ -16,11 +16,24 @@ EditorTab::EditorTab(Program& p, platform::Container& page)
     : SSTab2(page, "SSTab2", {"Basic", "Search/Replace", "Filters", "Font"}),
       SSTab3(page, "SSTab3", {"Shift", "Stretch", "Time", "Frame rate"}),
       grdSubEdit(page, "grdSubEdit", 2, GridCols), Label74(page, "Label74", "{<}"),
-      Label75(page, "Label75", "{>}"), p_(p) {
+      Label75(page, "Label75", "{>}"), font(p, SSTab2.page(3)),
+      rtfStretchFirst(SSTab3.page(1), "rtfStretchFirst"),
+      rtfStretchLast(SSTab3.page(1), "rtfStretchLast"), p_(p) {
     SSTab2.move(120, 420, 4935, 1860);
     SSTab3.move(5160, 420, 4935, 1860);
     placeGrid();
     placePartButtons(page);
+    placeRangeFields();
+}
+
+void EditorTab::placeRangeFields() {
+    for (int i = 0; i < 4; ++i) {
+        platform::TextBox& t = Text1.add(SSTab3.page(i / 2), "Text1", i);
+        t.move(120 + (i % 2) * 1080, 480, 975, 315);
+        t.setText(QString());
+    }
+    rtfStretchFirst.move(120, 900, 1455, 315);
+    rtfStretchLast.move(1680, 900, 1455, 315);
 }
 
 void EditorTab::placeGrid() {

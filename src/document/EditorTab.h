@@ -8,7 +8,10 @@
 #include "platform/ControlArray.h"
 #include "platform/Grid.h"
 #include "platform/Label.h"
+#include "platform/RichTextBox.h"
 #include "platform/TabStrip.h"
+#include "platform/TextBox.h"
+#include "tools/FontTab.h"
 
 class Program;
 
@@ -23,12 +26,23 @@ public:
     platform::Label Label74;
     platform::Label Label75;
 
+    // Editor tools (first row): the Font tab.
+    FontTab font;
+    // Range fields of the timing tools: Text1(0) and Text1(1) are the first
+    // and last line of the Shift tab, Text1(2) and Text1(3) those of the
+    // Stretch tab; rtfStretchFirst and rtfStretchLast are the Stretch tab's
+    // first and last times.
+    platform::ControlArray<platform::TextBox> Text1;
+    platform::RichTextBox rtfStretchFirst;
+    platform::RichTextBox rtfStretchLast;
+
     // Grid columns: the line number, start and end time, three text lines.
     static constexpr int GridCols = 6;
 
 private:
     void placeGrid();
     void placePartButtons(platform::Container& page);
+    void placeRangeFields();
 
     Program& p_;
 };

@@ -3,14 +3,17 @@
 #include "macro/frmSystem.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
+#include "shell/frmSettings.h"
 
 Program::Program(const QString& programFolder)
-    : folder(programFolder), macro(*this), messages(*this), doc(*this), diag(*this) {
+    : folder(programFolder), macro(*this), messages(*this), doc(*this), diag(*this), history(*this),
+      players(*this), calc(*this) {
     texts.SetDefaultTexts();
 }
 
 Program::~Program() {
     // Windows go before the state their handlers use.
+    settings_.reset();
     system_.reset();
     control_.reset();
     main_.reset();
@@ -29,4 +32,9 @@ frmControl& Program::control() {
 frmSystem& Program::system() {
     if (!system_) system_ = std::make_unique<frmSystem>(*this);
     return *system_;
+}
+
+frmSettings& Program::settings() {
+    if (!settings_) settings_ = std::make_unique<frmSettings>(*this);
+    return *settings_;
 }

@@ -3,6 +3,7 @@
 // window services, the windows and each subsystem's state. main() creates one;
 // every test creates its own, so two programs can live side by side.
 
+#include "calculator/Calculator.h"
 #include "diagnose/Diagnose.h"
 #include "document/Document.h"
 #include "document/MessageWindow.h"
@@ -11,12 +12,15 @@
 #include "runtime/ProgramFolder.h"
 #include "shell/ShellState.h"
 #include "shell/TextTables.h"
+#include "tools/History.h"
+#include "tools/Players.h"
 
 #include <memory>
 
 class frmMain;
 class frmControl;
 class frmSystem;
+class frmSettings;
 
 class Program {
 public:
@@ -35,6 +39,9 @@ public:
     MessageWindow messages; // every question and notice: ShowMessage
     Document doc;           // the subtitle document: node table, grid routines, line list
     Diagnose diag;          // per-row diagnose messages and the error count
+    History history;        // change-history snapshots
+    Players players;        // the media and script players
+    Calculator calc;        // the time-code calculator
 
     // The main window, created (not shown) on first use.
     frmMain& main();
@@ -45,9 +52,12 @@ public:
     // The system window (system and macro variables), created on first use.
     frmSystem& system();
     bool hasSystem() const { return system_ != nullptr; }
+    // The settings window, created on first use; it hides and keeps the settings.
+    frmSettings& settings();
 
 private:
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<frmControl> control_;
     std::unique_ptr<frmSystem> system_;
+    std::unique_ptr<frmSettings> settings_;
 };

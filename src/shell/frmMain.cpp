@@ -12,11 +12,12 @@ frmMain::frmMain(Program& p)
           {"&Calculator", "&Partition", "&Editor", "P&layer", "&Diagnose", "&Macros", "&Online"}),
       Label34(*this, "Label34", "Side"),
       tabClipboard(*this, "tabClipboard", {"Clip&board", "Script.Pl&ayer"}),
-      StatusBar1(*this, "StatusBar1", 3), calculator(p, tabMain.page(TabCalculator)),
-      partition(p, tabMain.page(TabPartition)), editor(p, tabMain.page(TabEditor)),
-      player(p, tabMain.page(TabPlayer)), diagnose(p, tabMain.page(TabDiagnose)),
-      macros(p, tabMain.page(TabMacros)), online(p, tabMain.page(TabOnline)),
-      clipboard(p, tabClipboard.page(TabClipboard)),
+      StatusBar1(*this, "StatusBar1", 3),
+      Combo13(*this, "Combo13", platform::ComboBox::DropDownList),
+      calculator(p, tabMain.page(TabCalculator)), partition(p, tabMain.page(TabPartition)),
+      editor(p, tabMain.page(TabEditor)), player(p, tabMain.page(TabPlayer)),
+      diagnose(p, tabMain.page(TabDiagnose)), macros(p, tabMain.page(TabMacros)),
+      online(p, tabMain.page(TabOnline)), clipboard(p, tabClipboard.page(TabClipboard)),
       scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), p_(p) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
@@ -33,6 +34,8 @@ frmMain::frmMain(Program& p)
     tabMain.move(3840, 360, 10215, 5055);
     Label34.move(3840, 5460, 10215, 255);
     tabClipboard.move(3840, 5700, 10215, 2265);
+
+    Combo13.setVisible(false);
 
     StatusBar1.setPanelWidth(1, MinWidth - 7200);
     StatusBar1.setPanelWidth(2, 2400);

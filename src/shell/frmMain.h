@@ -9,6 +9,7 @@
 #include "document/EditorTab.h"
 #include "macro/MacrosTab.h"
 #include "online/OnlineTab.h"
+#include "platform/ComboBox.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"
@@ -58,6 +59,8 @@ public:
     platform::Label Label34;
     platform::TabStrip tabClipboard;
     platform::StatusBar StatusBar1;
+    // The recent-file list: one full path per entry, never shown.
+    platform::ComboBox Combo13;
 
     CalculatorTab calculator;
     PartitionTab partition;
