@@ -1,18 +1,20 @@
 #include "shell/Program.h"
 
+#include "fileio/frmFile.h"
 #include "macro/frmSystem.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 
 Program::Program(const QString& programFolder)
-    : folder(programFolder), macro(*this), messages(*this), doc(*this), diag(*this), history(*this),
-      players(*this), calc(*this) {
+    : folder(programFolder), macro(*this), messages(*this), doc(*this), files(*this), diag(*this),
+      history(*this), players(*this), calc(*this) {
     texts.SetDefaultTexts();
 }
 
 Program::~Program() {
     // Windows go before the state their handlers use.
+    fileChooser_.reset();
     settings_.reset();
     system_.reset();
     control_.reset();
@@ -37,4 +39,9 @@ frmSystem& Program::system() {
 frmSettings& Program::settings() {
     if (!settings_) settings_ = std::make_unique<frmSettings>(*this);
     return *settings_;
+}
+
+frmFile& Program::fileChooser() {
+    if (!fileChooser_) fileChooser_ = std::make_unique<frmFile>(*this);
+    return *fileChooser_;
 }

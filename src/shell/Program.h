@@ -7,6 +7,7 @@
 #include "diagnose/Diagnose.h"
 #include "document/Document.h"
 #include "document/MessageWindow.h"
+#include "fileio/Files.h"
 #include "macro/Macro.h"
 #include "platform/Host.h"
 #include "runtime/ProgramFolder.h"
@@ -21,6 +22,7 @@ class frmMain;
 class frmControl;
 class frmSystem;
 class frmSettings;
+class frmFile;
 
 class Program {
 public:
@@ -38,6 +40,7 @@ public:
     Macro macro;            // action hook, macro variables, run and record flags
     MessageWindow messages; // every question and notice: ShowMessage
     Document doc;           // the subtitle document: node table, grid routines, line list
+    Files files;            // the current file, writers, file information, node files
     Diagnose diag;          // per-row diagnose messages and the error count
     History history;        // change-history snapshots
     Players players;        // the media and script players
@@ -54,10 +57,13 @@ public:
     bool hasSystem() const { return system_ != nullptr; }
     // The settings window, created on first use; it hides and keeps the settings.
     frmSettings& settings();
+    // The file chooser, created on first use; it hides and keeps its state.
+    frmFile& fileChooser();
 
 private:
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<frmControl> control_;
     std::unique_ptr<frmSystem> system_;
     std::unique_ptr<frmSettings> settings_;
+    std::unique_ptr<frmFile> fileChooser_;
 };

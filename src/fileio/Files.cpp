@@ -1,0 +1,3 @@
+#include "fileio/Files.h"
+
+Files::Files(Program& p) : p_(p) {}

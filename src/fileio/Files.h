@@ -1,0 +1,48 @@
+#pragma once
+// The current file and the routines that write subtitle files, keep their
+// node files and make a file the current one.
+
+#include <QStringList>
+
+class Program;
+class NodeTable;
+
+class Files {
+public:
+    explicit Files(Program& p);
+
+    // The current file: full path, name without folder, name up to its first
+    // ".", the name with blanks as "_" for the server, and its format number.
+    QString CurFileName;
+    QString CurFileTitle;
+    QString CurFileBase;
+    QString FtpFileName;
+    int CurFileIndex = 0;
+
+    // Makes a file the current one: gives it the format's extension (the
+    // argument receives the new name), sets the names above, shows them in the
+    // status bar and the upload log, and leaves the name in the file chooser.
+    void ShowFileInfo(QString& fileName, int format);
+
+    // Writes the node file of the current document (its parts) for the file
+    // named fileName: \System\Nodes\<CurFileTitle>.sdf.
+    void SaveSubControl(const QString& fileName);
+    // Reads a node file (mode 0, from \System\Nodes\, into the document's
+    // parts) or a collection file (mode 1, from \Data\Files\, into items and
+    // the lines of its <Subs> section). name receives the full path opened.
+    void LoadDbsFile(QString& name, int mode);
+    void LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& lines);
+
+    // Writes the grid's rows firstRow..lastRow in a format: to the file
+    // chooser's target, to the preview file, or as the partition engine's
+    // parts. True when every file of the run was written.
+    bool CreateSubFile(bool preview, bool fromPartitionList, int format, int firstRow, int lastRow,
+                       bool showProgress);
+    // ".srt" for SubRip and so on; "" for a number outside 1..16.
+    static QString SetSubFileExt(int format);
+    // 3 (Yes) when the file does not exist or the user agrees to overwrite it.
+    int FileExist(const QString& fileName);
+
+private:
+    Program& p_;
+};
