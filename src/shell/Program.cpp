@@ -7,8 +7,8 @@
 #include "shell/frmSettings.h"
 
 Program::Program(const QString& programFolder)
-    : folder(programFolder), macro(*this), messages(*this), doc(*this), files(*this), diag(*this),
-      history(*this), players(*this), calc(*this) {
+    : folder(programFolder), macro(*this), messages(*this), doc(*this), loader(*this), edit(*this),
+      files(*this), diag(*this), history(*this), players(*this), calc(*this) {
     texts.SetDefaultTexts();
 }
 

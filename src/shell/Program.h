@@ -6,6 +6,8 @@
 #include "calculator/Calculator.h"
 #include "diagnose/Diagnose.h"
 #include "document/Document.h"
+#include "document/EditArea.h"
+#include "document/Loader.h"
 #include "document/MessageWindow.h"
 #include "fileio/Files.h"
 #include "macro/Macro.h"
@@ -40,6 +42,8 @@ public:
     Macro macro;            // action hook, macro variables, run and record flags
     MessageWindow messages; // every question and notice: ShowMessage
     Document doc;           // the subtitle document: node table, grid routines, line list
+    Loader loader;          // LoadSubFile: a file into the document
+    EditArea edit;          // the current-line edit area and the basic line operations
     Files files;            // the current file, writers, file information, node files
     Diagnose diag;          // per-row diagnose messages and the error count
     History history;        // change-history snapshots
