@@ -1,7 +1,294 @@
 #include "document/EditArea.h"
 
-EditArea::EditArea(Program& p) : p_(p) {}
+#include "document/BasicTab.h"
+#include "document/TimeCode.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Grid.h"
+#include "platform/Keys.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+#include "shell/frmSettings.h"
 
-void EditArea::ShowCurrentLine() {}
+#include <cmath>
 
-void EditArea::subShowSubtitle(const QString&, int) {}
+using runtime::Str;
+using runtime::Trim;
+using runtime::TrimStr;
+
+namespace {
+
+// The overlays keep this gap from the cell they belong to, in twips.
+constexpr int BalloonGap = 30;
+constexpr int FirstTextCol = 3;
+
+// The script player's clock from a start time: hundredths of a second, one
+// tick early, so that the line shows when the clock reaches it.
+long long ScriptTimeOf(const QString& start) {
+    return static_cast<long long>(std::nearbyint(TimeToMs(start) / 10.0 - 1.0));
+}
+
+// A FontSpec's fields: the text up to each of its first three ";" (empty when
+// that ";" is missing) and, as the size, the text after the last ";" found.
+struct FontSpecFields {
+    QString name, script, style, size;
+};
+
+FontSpecFields SplitFontSpec(const QString& spec) {
+    FontSpecFields f;
+    QString* fields[] = {&f.name, &f.script, &f.style};
+    qsizetype from = 0;
+    for (QString* field : fields) {
+        const qsizetype semi = spec.indexOf(u';', from);
+        if (semi < 0) break;
+        *field = spec.mid(from, semi - from);
+        from = semi + 1;
+    }
+    f.size = spec.mid(from);
+    return f;
+}
+
+// The style names the given word (both compared in lower case).
+bool StyleHas(const QString& style, const QString& word) {
+    return !word.isEmpty() && style.toLower().contains(word.toLower());
+}
+
+// Selects the first of the list's first `limit` entries that equals the text
+// (case ignored); with none, the selection stays.
+void SelectMatching(platform::ComboBox& list, const QString& text, int limit) {
+    const QString wanted = text.toLower();
+    const int count = std::min(list.listCount(), limit);
+    for (int i = 0; i < count; ++i) {
+        if (list.list(i).toLower() != wanted) continue;
+        list.setListIndex(i);
+        return;
+    }
+}
+
+void SelectAll(platform::RichTextBox& box) {
+    box.setSelStart(0);
+    box.setSelLength(static_cast<int>(box.text().size()));
+}
+
+} // namespace
+
+EditArea::EditArea(Program& p) : p_(p), basic_(p) {}
+
+// ---- The current line -------------------------------------------------------
+
+void EditArea::ShowCurrentLine() {
+    if (p_.doc.EditorBlocked) return;
+    EditorTab& editor = p_.main().editor;
+    const platform::Grid& g = editor.grdSubEdit;
+    const int row = g.row(), col = g.col();
+    ShowCellPosition(row, col);
+    if (row > 0 && row < g.rows()) FillBasicFields(row, col);
+    p_.doc.CurLine = row;
+    p_.doc.ScriptTime = ScriptTimeOf(g.textMatrix(row, 1));
+    ShowStartTime(row);
+    for (int i = 0; i < 3; ++i)
+        subShowSubtitle(g.textMatrix(row, FirstTextCol + i), i);
+    PlaceEditor(editor);
+    PlaceBalloon(editor, row);
+    ApplyEditorVisibility(editor, col);
+    PlaceCalcButton(editor, row, col);
+    PlaceNodeButton(editor, row);
+    EnableBasicButtons(editor.basic, row);
+}
+
+// "Row: 12, Col: 3 = Text #1": the numbers in their signed form.
+void EditArea::ShowCellPosition(int row, int col) {
+    const auto& captions = p_.shell.ColumnCaptions;
+    const QString column = col >= 0 && col < static_cast<int>(captions.size())
+                               ? captions[std::size_t(col)]
+                               : QString();
+    p_.main().editor.basic.Label13.setCaption(p_.texts.TextTable(4, 0) + ':' + Str(row) +
+                                              QStringLiteral(", ") + p_.texts.TextTable(4, 1) +
+                                              ':' + Str(col) + QStringLiteral(" = ") + column);
+}
+
+// The Basic text shows the selected cell trimmed; the time fields always show
+// the row's start and end.
+void EditArea::FillBasicFields(int row, int col) {
+    BasicTab& basic = p_.main().editor.basic;
+    const platform::Grid& g = p_.doc.grid();
+    basic.rtfSubEditBasic.setText(Trim(g.textMatrix(row, col)));
+    basic.rtfTimeStart.setText(g.textMatrix(row, 1));
+    basic.rtfTimeEnd.setText(g.textMatrix(row, 2));
+}
+
+// The script player's time label: the start time to hundredths.
+void EditArea::ShowStartTime(int row) {
+    const QString shown = p_.doc.grid().textMatrix(row, 1).left(11);
+    if (!shown.isEmpty() && row > 0) p_.main().scriptPlayer.Label24.setCaption(shown);
+}
+
+void EditArea::PlaceEditor(EditorTab& editor) {
+    const platform::Grid& g = editor.grdSubEdit;
+    editor.rtfEdit.move(g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(),
+                        g.cellHeight());
+    editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
+}
+
+// Below and right of the cell; moved left when it would pass the grid's width
+// and above the cell when it would pass the grid's bottom.
+void EditArea::PlaceBalloon(EditorTab& editor, int row) {
+    const QString message = p_.diag.DiagMsg(row);
+    platform::PictureBox& balloon = editor.errExp;
+    if (message.isEmpty()) {
+        balloon.setVisible(false);
+        return;
+    }
+    const platform::Grid& g = editor.grdSubEdit;
+    int top = g.top() + g.cellTop() + g.cellHeight() + BalloonGap;
+    int left = g.left() + g.cellLeft() + g.cellWidth() + BalloonGap;
+    if (g.width() - balloon.width() < left) left = g.width() - balloon.width();
+    if (top + g.cellHeight() + balloon.height() - g.top() > g.height())
+        top = g.top() + g.cellTop() - balloon.height() - BalloonGap;
+    balloon.move(left, top);
+    editor.lblErrExp.setCaption(message);
+    balloon.setVisible(true);
+    balloon.zOrder(0);
+}
+
+// With the script setting ticked the in-cell editor covers only the number and
+// time columns; unticked it covers every cell; greyed it stays as it was.
+void EditArea::ApplyEditorVisibility(EditorTab& editor, int col) {
+    switch (p_.settings().Check6[0].value()) {
+    case platform::CheckBox::Checked:
+        editor.rtfEdit.setVisible(col < FirstTextCol);
+        break;
+    case platform::CheckBox::Unchecked:
+        editor.rtfEdit.setVisible(true);
+        break;
+    default:
+        break;
+    }
+}
+
+// Just right of a number or time cell of a line.
+void EditArea::PlaceCalcButton(EditorTab& editor, int row, int col) {
+    const platform::Grid& g = editor.grdSubEdit;
+    platform::Label& calc = editor.cmdInvCalc;
+    if (row < g.rows() - 1 && col < FirstTextCol) {
+        calc.move(g.left() + g.cellLeft() + g.cellWidth(), g.top() + g.cellTop());
+        calc.setVisible(true);
+        calc.zOrder(0);
+    } else {
+        calc.setVisible(false);
+    }
+}
+
+// Beside a row that can start a part: neither the first nor the last line.
+void EditArea::PlaceNodeButton(EditorTab& editor, int row) {
+    const platform::Grid& g = editor.grdSubEdit;
+    platform::Label& node = editor.btnNode[0];
+    if (row > 1 && row < g.rows() - 2) {
+        node.setTop(g.top() + g.cellTop());
+        node.setVisible(true);
+    } else {
+        node.setVisible(false);
+    }
+}
+
+// Header and spare row: no line to work on. Line 1 keeps Delete as it was.
+void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
+    const int rows = p_.doc.grid().rows();
+    if (row > rows - 2 || row < 1) {
+        for (platform::Label* b : {&basic.Command10, &basic.Command11, &basic.Command14})
+            b->setEnabled(false);
+        return;
+    }
+    basic.Command10.setEnabled(true);
+    basic.Command14.setEnabled(true);
+    if (row > 1) basic.Command11.setEnabled(true);
+}
+
+void EditArea::subShowSubtitle(const QString& text, int index) {
+    const int line = p_.doc.CurLine;
+    const FontSpecFields spec = SplitFontSpec(p_.doc.lstFont.value(line));
+    frmMain& m = p_.main();
+    m.scriptPlayer.lblSubRowCount.setCaption(Str(line) + '/' + Str(p_.doc.lineCount()));
+    if (m.scriptPlayer.Label23.contains(index)) {
+        platform::Label& shown = m.scriptPlayer.Label23[index];
+        shown.setFontBold(StyleHas(spec.style, p_.texts.TextTable(4, 26)));
+        shown.setFontItalic(StyleHas(spec.style, p_.texts.TextTable(4, 27)));
+        shown.setCaption(runtime::LTrim(text));
+    }
+    auto& lists = m.editor.font.Combo9;
+    SelectMatching(lists[0], spec.name, lists[0].listCount());
+    SelectMatching(lists[1], spec.style, 4); // the first four are the styles a spec names
+}
+
+void EditArea::EditorCellSelect() {
+    const platform::Grid& g = p_.doc.grid();
+    p_.doc.CurLine = g.row();
+    SearchIndex = g.row();
+    p_.macro.SetMacroAction(TrimStr(g.col()) + ',' + TrimStr(g.row()), 549);
+}
+
+// ---- Grid and in-cell editor events -----------------------------------------
+
+void EditArea::GridKeyPress(int& keyAscii) {
+    if (keyAscii != platform::KeyReturn) return;
+    platform::RichTextBox& editor = p_.main().editor.rtfEdit;
+    editor.setFocus();
+    SelectAll(editor);
+}
+
+void EditArea::GridScroll() {
+    EditorTab& editor = p_.main().editor;
+    editor.rtfEdit.setVisible(false);
+    editor.cmdInvCalc.setVisible(false);
+    editor.btnNode[0].setVisible(false);
+    editor.errExp.setVisible(false);
+}
+
+void EditArea::EditChange() {
+    EditorTab& editor = p_.main().editor;
+    editor.basic.rtfSubEditBasic.setText(editor.rtfEdit.text());
+}
+
+void EditArea::EditKeyPress(int& keyAscii) {
+    EditorTab& editor = p_.main().editor;
+    switch (keyAscii) {
+    case platform::KeyTab:
+        if (editor.grdSubEdit.col() < FirstTextCol) p_.calc.InvokeCalcFromBasic();
+        break;
+    case platform::KeyReturn:
+        EnterBasicText();
+        editor.grdSubEdit.setFocus();
+        break;
+    case platform::KeyEscape:
+        editor.grdSubEdit.setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+// Enter in either text field: the text goes to the recorder as "Basic.Text";
+// the cell changes unless a macro is being recorded.
+void EditArea::EnterBasicText() {
+    p_.macro.SetMacroAction(p_.main().editor.basic.rtfSubEditBasic.text(), 505);
+    if (p_.macro.RecordMode != 1) BasicChangeCell();
+}
+
+// ---- The Basic text field ---------------------------------------------------
+
+void EditArea::BasicTextChange() {
+    BasicTab& basic = p_.main().editor.basic;
+    basic.Command47.setEnabled(!Trim(basic.rtfSubEditBasic.text()).isEmpty());
+}
+
+void EditArea::BasicTextGotFocus() {
+    EditorTab& editor = p_.main().editor;
+    SelectAll(editor.basic.rtfSubEditBasic);
+    editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
+}
+
+void EditArea::BasicTextKeyPress(int& keyAscii) {
+    if (keyAscii == platform::KeyReturn) EnterBasicText();
+}

@@ -10,20 +10,27 @@ constexpr int PartButtonSize = 255;
 constexpr int NavButtonWidth = 405;
 // Room kept on the right for the grid's vertical scroll bar.
 constexpr int ScrollBarRoom = 255;
+// The diagnose balloon: a pale yellow note with a thin border.
+constexpr platform::Color BalloonYellow = 0x00E1FFFF;
+constexpr int BalloonWidth = 3255, BalloonHeight = 525;
 } // namespace
 
 EditorTab::EditorTab(Program& p, platform::Container& page)
     : SSTab2(page, "SSTab2", {"Basic", "Search/Replace", "Filters", "Font"}),
       SSTab3(page, "SSTab3", {"Shift", "Stretch", "Time", "Frame rate"}),
       grdSubEdit(page, "grdSubEdit", 2, GridCols), Label74(page, "Label74", "{<}"),
-      Label75(page, "Label75", "{>}"), font(p, SSTab2.page(3)),
+      Label75(page, "Label75", "{>}"), basic(p, SSTab2.page(0)), font(p, SSTab2.page(3)),
       rtfStretchFirst(SSTab3.page(1), "rtfStretchFirst"),
-      rtfStretchLast(SSTab3.page(1), "rtfStretchLast"), p_(p) {
+      rtfStretchLast(SSTab3.page(1), "rtfStretchLast"), rtfEdit(page, "rtfEdit"),
+      errExp(page, "errExp"), lblErrExp(errExp, "lblErrExp"), cmdInvCalc(page, "cmdInvCalc", "="),
+      p_(p) {
     SSTab2.move(120, 420, 4935, 1860);
     SSTab3.move(5160, 420, 4935, 1860);
     placeGrid();
     placePartButtons(page);
     placeRangeFields();
+    placeOverlays();
+    wireEditArea(); // last: grid events reach the edit area only once the tab stands
 }
 
 void EditorTab::placeRangeFields() {
@@ -41,7 +48,7 @@ void EditorTab::placeGrid() {
     grdSubEdit.move(GridLeft, GridTop, GridWidth, 5055 - 2430);
     grdSubEdit.setFixedRows(1);
     grdSubEdit.setFixedCols(1);
-    const int widths[GridCols] = {600, 1200, 1200, 2250, 2250, 2250};
+    const int widths[GridCols] = {600, 1320, 1320, 2160, 2160, 2160};
     const char* captions[GridCols] = {"#", "Start", "End", "Text #1", "Text #2", "Text #3"};
     for (int c = 0; c < GridCols; ++c) {
         grdSubEdit.setColWidth(c, widths[c]);
@@ -69,4 +76,36 @@ void EditorTab::placePartButtons(platform::Container& page) {
         l->setBackColor(platform::SysButtonFace); // opaque over the header it sits on
         l->zOrder(0);
     }
+}
+
+// The overlays start hidden; ShowCurrentLine places and shows them.
+void EditorTab::placeOverlays() {
+    rtfEdit.move(GridLeft, GridTop, 1200, 240);
+    errExp.move(GridLeft, GridTop, BalloonWidth, BalloonHeight);
+    errExp.setBackColor(BalloonYellow);
+    errExp.setBorderStyle(1);
+    lblErrExp.move(60, 30, BalloonWidth - 120, BalloonHeight - 60);
+    lblErrExp.setBackColor(BalloonYellow);
+    lblErrExp.setWordWrap(true);
+    cmdInvCalc.move(GridLeft, GridTop, PartButtonSize, 240);
+    cmdInvCalc.setToolTipText("Calculator");
+    cmdInvCalc.setAlignment(2);
+    cmdInvCalc.setBorderStyle(1);
+    cmdInvCalc.setBackColor(platform::SysButtonFace);
+    for (platform::Control* c :
+         {static_cast<platform::Control*>(&rtfEdit), static_cast<platform::Control*>(&errExp),
+          static_cast<platform::Control*>(&cmdInvCalc)}) {
+        c->setVisible(false);
+        c->zOrder(0);
+    }
+}
+
+void EditorTab::wireEditArea() {
+    grdSubEdit.onRowColChange = [this] { p_.edit.ShowCurrentLine(); };
+    grdSubEdit.onClick = [this] { p_.edit.EditorCellSelect(); };
+    grdSubEdit.onKeyPress = [this](int& key) { p_.edit.GridKeyPress(key); };
+    grdSubEdit.onScroll = [this] { p_.edit.GridScroll(); };
+    rtfEdit.onChange = [this] { p_.edit.EditChange(); };
+    rtfEdit.onKeyPress = [this](int& key) { p_.edit.EditKeyPress(key); };
+    cmdInvCalc.onClick = [this] { p_.calc.InvokeCalcFromBasic(); };
 }

@@ -3,8 +3,12 @@
 // document), the two rows of editing tools above it, SSTab2 and SSTab3, and
 // the part buttons on the grid's header row: btnNode (split or join parts at
 // the current row) at its left edge, Label74 and Label75 (previous and next
-// part) at its right.
+// part) at its right. Over the grid lie the current line's overlays: the
+// in-cell editor rtfEdit, the diagnose balloon errExp and the calculator
+// button cmdInvCalc, placed by the edit area at each change of the current
+// cell and hidden when the grid scrolls.
 
+#include "document/BasicTab.h"
 #include "platform/ControlArray.h"
 #include "platform/Grid.h"
 #include "platform/Label.h"
@@ -26,7 +30,8 @@ public:
     platform::Label Label74;
     platform::Label Label75;
 
-    // Editor tools (first row): the Font tab.
+    // Editor tools (first row): the Basic tab and the Font tab.
+    BasicTab basic;
     FontTab font;
     // Range fields of the timing tools: Text1(0) and Text1(1) are the first
     // and last line of the Shift tab, Text1(2) and Text1(3) those of the
@@ -36,6 +41,13 @@ public:
     platform::RichTextBox rtfStretchFirst;
     platform::RichTextBox rtfStretchLast;
 
+    // The current cell's overlays: the in-cell editor, the diagnose balloon
+    // with its message, and the calculator button beside a number or time cell.
+    platform::RichTextBox rtfEdit;
+    platform::PictureBox errExp;
+    platform::Label lblErrExp;
+    platform::Label cmdInvCalc;
+
     // Grid columns: the line number, start and end time, three text lines.
     static constexpr int GridCols = 6;
 
@@ -43,6 +55,8 @@ private:
     void placeGrid();
     void placePartButtons(platform::Container& page);
     void placeRangeFields();
+    void placeOverlays();
+    void wireEditArea();
 
     Program& p_;
 };

@@ -1,5 +1,154 @@
+// LoadSubFile: the request and its checks, up to the reset of the document.
+// The media branch is in LoadMedia.cpp, the reset and completion in
+// LoadCompletion.cpp.
+
 #include "document/Loader.h"
+
+#include "document/FormatDetection.h"
+#include "document/LoaderCall.h"
+#include "document/MessageWindow.h"
+#include "document/ReaderFrame.h"
+#include "platform/Grid.h"
+#include "shell/Program.h"
+#include "shell/frmControl.h"
+#include "shell/frmMain.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+constexpr int AnswerNo = 2, AnswerYes = 3;
+
+// Clears the running flag however the load ends.
+struct RunningFlag {
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+    bool& flag_;
+};
+
+} // namespace
 
 Loader::Loader(Program& p) : p_(p) {}
 
-void Loader::LoadSubFile(QString&, int&, int&, bool, bool, bool) {}
+void Loader::LoadSubFile(QString& fileName, int& format, int& startRow, bool detectOnly,
+                         bool showProgress, bool interactive) {
+    if (loading_) { // the grid is being filled: a second load is refused
+        LoadOk = false;
+        return;
+    }
+    RunningFlag running(loading_);
+    Call c{fileName, format, startRow, detectOnly, showProgress, interactive, format, startRow};
+    LoadOk = Load(c);
+}
+
+bool Loader::Load(Call& c) {
+    // An add's rows always go after the document's last line (so an add to an
+    // empty document is a load).
+    if (c.startRow > 1) c.startRow = c.firstRow = std::max(1, p_.doc.grid().rows() - 1);
+    if (RefuseAppend(c)) return false;
+    ShowProgressWindow(c);
+    EnterBusyState();
+    if (OpenMedia(c) == MediaStep::Opened) return false;
+
+    LineSource source = LineSource::FromFile(c.fileName);
+    if (!CheckFormat(c, source)) return false;
+    const SubtitleReader& reader = *ReaderFor(c.format);
+    ReaderFrame frame(p_, source, c.request());
+    frame.CountPass(reader);
+    if (!frame.WithinReadingLimit())
+        return Refuse(c, frame.ReadingLimitText(), QStringLiteral("Reading limit"), 0,
+                      QStringLiteral("cancel"));
+    if (!ConfirmUnsavedDocument(c)) return false;
+    return ReadIntoDocument(c, frame, reader);
+}
+
+// A document holds at most 99 parts, and each added file makes one.
+bool Loader::RefuseAppend(Call& c) {
+    if (!c.add() || p_.doc.FileNodes.Count() < NodeTable::MaxCount) return false;
+    p_.messages.ShowMessage(p_.texts.TextTable(9, 18), 1, QStringLiteral("ok"),
+                            QStringLiteral("File.Add Error"));
+    return true;
+}
+
+// Started with a file on the command line, the program loads it without
+// showing the log.
+void Loader::ShowProgressWindow(Call& c) {
+    if (!p_.shell.CommandLine.isEmpty() || !c.showProgress) return;
+    frmControl& control = p_.control();
+    control.show();
+    control.ProgressBar1.setVisible(true);
+    control.Text1.setText(QString());
+    control.lblEnd.setCaption(p_.texts.TextTable(9, 17));
+}
+
+void Loader::EnterBusyState() {
+    p_.main().player.timPlayer.setEnabled(false);
+    QCoreApplication::processEvents();
+    p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
+}
+
+// The file must open, its format be known and readable.
+bool Loader::CheckFormat(Call& c, LineSource& source) {
+    if (!source.ok()) return Refuse(c, source.error(), p_.texts.TextTable(9, 14));
+    c.format = DetectFileFormat(source.lines(), c.format);
+    if (c.detectOnly) {
+        p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+        return false;
+    }
+    if (c.format == Format::None)
+        return Refuse(c,
+                      QStringLiteral("The format of '") + MessageWindow::Verbatim(c.fileName) +
+                          QStringLiteral("' was not recognised: it is not a subtitle file "
+                                         "Mirel can read."),
+                      QStringLiteral("Unknown format"));
+    if (!ReaderFor(c.format))
+        return Refuse(c,
+                      QStringLiteral("'") + MessageWindow::Verbatim(c.fileName) +
+                          QStringLiteral("' was not loaded: ") + FormatNameOf(c.format) +
+                          QStringLiteral(" files cannot be read."),
+                      p_.texts.TextTable(9, 19));
+    return true;
+}
+
+QString Loader::FormatNameOf(int format) const {
+    if (format < 0 || format >= Format::Count) return QStringLiteral("format %1").arg(format);
+    return p_.shell.FormatName[static_cast<std::size_t>(format)];
+}
+
+// A refused file leaves everything as it was; the user learns why.
+bool Loader::Refuse(Call& c, const QString& text, const QString& title, int kind,
+                    const QString& buttons) {
+    if (c.interactive) p_.messages.ShowMessage(text, kind, buttons, title);
+    if (c.showProgress) {
+        frmControl& control = p_.control();
+        control.Text1.setText(control.Text1.text() + QStringLiteral("\r\n") + text);
+        control.Text1.refresh();
+        control.lblEnd.setCaption(p_.texts.TextTable(9, 14));
+        if (control.chkClose.value() == platform::CheckBox::Checked) control.hide();
+    }
+    p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+    return false;
+}
+
+// A changed document is offered for saving before a load replaces it. The
+// load goes on after No, or after Yes once the document was saved.
+bool Loader::ConfirmUnsavedDocument(Call& c) {
+    if (!p_.doc.FileChanged || c.add()) return true;
+    const QString crLf = QStringLiteral("\r\n");
+    const int answer = p_.messages.ShowMessage(
+        QStringLiteral("Mirel is about to load '") + MessageWindow::Verbatim(c.fileName) +
+            QStringLiteral("',") + crLf + QStringLiteral("but file '") +
+            MessageWindow::Verbatim(p_.files.CurFileName) + QStringLiteral("'") + crLf +
+            QStringLiteral("has been changed and not saved.") + crLf + crLf +
+            QStringLiteral("Do you want to save now?") + crLf +
+            QStringLiteral("If you choose 'No', all changes are lost."),
+        1, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+    if (answer == AnswerNo) return true;
+    if (answer == AnswerYes && p_.files.MenuSaveSubFile()) return true;
+    p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+    if (p_.hasControl()) p_.control().hide();
+    return false;
+}

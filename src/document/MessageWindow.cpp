@@ -76,3 +76,9 @@ void MessageWindow::placeButtons(frmMessageBox& box, const QString& buttons) {
         box.cmdAction[k].setVisible(true);
     }
 }
+
+QString MessageWindow::Verbatim(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("/n"), QStringLiteral("/\u2060n"));
+    return out;
+}

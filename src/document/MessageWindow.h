@@ -25,6 +25,12 @@ public:
     int ShowMessage(const QString& text, int kind, const QString& buttons, const QString& title,
                     bool input = false);
 
+    // Text taken as it stands inside a message (a file name, a line of a
+    // file): a "/n" in it is not a line break. Linux paths hold "/n" often
+    // ("/home/nina/..."), so every file name shown in a message goes through
+    // this. An invisible word joiner keeps the two characters apart.
+    static QString Verbatim(const QString& text);
+
     // The last button pressed (the file chooser also writes 0 or 1 here).
     int MsgResult = 0;
     // True while the shown message asks for input; kept until the next message.

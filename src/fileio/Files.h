@@ -25,13 +25,22 @@ public:
     void ShowFileInfo(QString& fileName, int format);
 
     // Writes the node file of the current document (its parts) for the file
-    // named fileName: \System\Nodes\<CurFileTitle>.sdf.
-    void SaveSubControl(const QString& fileName);
+    // named fileName: \System\Nodes\<CurFileTitle>.sdf. False when it could
+    // not be written (an old node file then stays as it was).
+    bool SaveSubControl(const QString& fileName);
     // Reads a node file (mode 0, from \System\Nodes\, into the document's
     // parts) or a collection file (mode 1, from \Data\Files\, into items and
     // the lines of its <Subs> section). name receives the full path opened.
-    void LoadDbsFile(QString& name, int mode);
-    void LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& lines);
+    // Nothing is changed unless the file is of this program version (a
+    // different version is reported) and its counts and rows fit. Mode 0
+    // always leaves the document with parts: when the node file is missing,
+    // does not fit, or records another file than CurFileName, one part named
+    // CurFileBase covers every line. True when the file's entries were taken.
+    bool LoadDbsFile(QString& name, int mode);
+    bool LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& lines);
+
+    // The file menu's Save command: true when the document was saved.
+    bool MenuSaveSubFile();
 
     // Writes the grid's rows firstRow..lastRow in a format: to the file
     // chooser's target, to the preview file, or as the partition engine's

@@ -4,7 +4,9 @@
 
 #include "platform/ComboBox.h"
 #include "platform/Control.h"
+#include "platform/Grid.h"
 #include "platform/Label.h"
+#include "platform/ListBox.h"
 
 class Program;
 
@@ -17,7 +19,17 @@ public:
     platform::Label Label36;
     platform::ComboBox combo3;
 
+    // The span list: rows 1 to Rows - 2 are the parts (column 0 the number,
+    // column 1 the part's file name, column 2 its length as a time code); the
+    // last row stays spare.
+    platform::Grid grid;
+    // The part files the last partition write wrote, by name without folder.
+    platform::Label Label8;
+    platform::ListBox List2;
+
 private:
+    void placeSpanList();
+
     Program& p_;
     platform::Container& page_;
 };

@@ -144,6 +144,22 @@ TEST(MessageWindow, BreaksLinesInPlaceAndPutsInVariables) {
     EXPECT_EQ(text, "Hello Ann \r/ \rwho") << "one substitution, then the breaks";
 }
 
+TEST(MessageWindow, AFileNameShownVerbatimKeepsItsSlashN) {
+    TestProgram t;
+    QString text;
+    t.answer<Box>([&](Box& m) {
+        text = m.Label1.caption();
+        press(m, Box::Ok);
+    });
+    const QString path = "/home/nina/new.srt";
+    t->messages.ShowMessage("File '" + MessageWindow::Verbatim(path) + "' is open./nGo on?", 1,
+                            "ok", "");
+    EXPECT_EQ(text.count('\r'), 1) << "only the message's own break";
+    QString shown = text;
+    shown.remove(QChar(0x2060));
+    EXPECT_TRUE(shown.startsWith("File '/home/nina/new.srt' is open.")) << shown.toStdString();
+}
+
 TEST(MessageWindow, ShowsTheIconOfItsKindOrNone) {
     TestProgram t;
     for (int kind : {0, 1, 2, 3, 4, -1}) {

@@ -1,0 +1,66 @@
+// Loading the largest file a document takes: a SubRip file of 9,998 entries,
+// read through LoadSubFile with the progress log off and on. Run by hand:
+//   build/release/bench/mirel_bench --benchmark_filter=Load
+
+#include "document/Loader.h"
+#include "shell/Program.h"
+#include "shell/frmControl.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Entries = 9998;
+
+// Entries of one or two text lines, a few with style tags, timed over a film.
+QByteArray LargeSubRip() {
+    QByteArray out;
+    for (int i = 0; i < Entries; ++i) {
+        const int ms = i * 1700 + 250;
+        const auto time = [](int t) {
+            return QString::asprintf("%02d:%02d:%02d,%03d", t / 3600000, t / 60000 % 60,
+                                     t / 1000 % 60, t % 1000)
+                .toLatin1();
+        };
+        out += QByteArray::number(i + 1) + "\r\n" + time(ms) + " --> " + time(ms + 1500) + "\r\n";
+        out += i % 7 == 0 ? "<i>Where the devil should this Romeo be?</i>\r\n"
+                          : "Where the devil should this Romeo be?\r\n";
+        if (i % 2 == 0) out += "Came he not home to-night?\r\n";
+        out += "\r\n";
+    }
+    return out;
+}
+
+void LoadLargeSubRip(benchmark::State& state, bool progress) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.srt");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(LargeSubRip()) < 0) {
+        state.SkipWithError("cannot write the file");
+        return;
+    }
+    file.close();
+    Program p(dir.path());
+    for (auto _ : state) {
+        QString name = path;
+        int format = 0, row = 1;
+        p.loader.LoadSubFile(name, format, row, false, progress, false);
+        if (!p.loader.LoadOk || p.doc.lineCount() != Entries) state.SkipWithError("not loaded");
+    }
+    if (progress) p.control().hide();
+    state.counters["lines"] = p.doc.lineCount();
+}
+
+void LoadSubRip9998ProgressOff(benchmark::State& state) {
+    LoadLargeSubRip(state, false);
+}
+BENCHMARK(LoadSubRip9998ProgressOff)->Unit(benchmark::kMillisecond);
+
+void LoadSubRip9998ProgressOn(benchmark::State& state) {
+    LoadLargeSubRip(state, true);
+}
+BENCHMARK(LoadSubRip9998ProgressOn)->Unit(benchmark::kMillisecond);
+
+} // namespace

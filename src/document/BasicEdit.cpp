@@ -1,0 +1,255 @@
+#include "document/BasicEdit.h"
+
+#include "document/TimeCode.h"
+#include "platform/ComboBox.h"
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
+#include <algorithm>
+
+using runtime::Trim;
+using runtime::TrimStr;
+
+namespace {
+constexpr int FirstDataCol = 1, LastDataCol = 5, FirstTextCol = 3;
+const QString OneSecond = QStringLiteral("00:00:01,000");
+// One second before zero: a new first line then starts at 00:00:00,000.
+const QString MinusOneSecond = QStringLiteral("-1:59:59,000");
+} // namespace
+
+BasicEdit::BasicEdit(Program& p) : p_(p) {}
+
+platform::Grid& BasicEdit::grid() {
+    return p_.doc.grid();
+}
+
+// " [Cel a,b:=text]" for each non-empty cell of columns 1 to 5 of the row;
+// Delete names the row first, Change the column first.
+QString BasicEdit::CellDetails(int row, CellOrder order) {
+    const platform::Grid& g = grid();
+    QString details;
+    for (int c = FirstDataCol; c <= LastDataCol; ++c) {
+        const QString cell = g.textMatrix(row, c);
+        if (cell.isEmpty()) continue;
+        const QString at = order == CellOrder::RowFirst ? TrimStr(row) + ',' + TrimStr(c)
+                                                        : TrimStr(c) + ',' + TrimStr(row);
+        details += QStringLiteral(" [Cel ") + at + QStringLiteral(":=") + cell + ']';
+    }
+    return details;
+}
+
+// ---- The font list ----------------------------------------------------------
+
+// Gives every line a FontSpec before rows move, so the list keeps one item per
+// row whatever state it was left in (item 0 is the empty placeholder).
+void BasicEdit::FitFontList(int lines) {
+    QStringList& fonts = p_.doc.lstFont;
+    if (fonts.isEmpty()) fonts.append(QString());
+    while (fonts.size() < lines + 1)
+        fonts.append(p_.doc.DefaultFontSpec());
+}
+
+QString BasicEdit::FontAt(int row) const {
+    return p_.doc.lstFont.value(row);
+}
+
+void BasicEdit::SetFontAt(int row, const QString& spec) {
+    if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = spec;
+}
+
+// The font name and style chosen on the Font tab, the Western script and the
+// default size; with nothing chosen, the default font's name or style.
+QString BasicEdit::InsertedFontSpec() {
+    const platform::ControlArray<platform::ComboBox>& lists = p_.main().editor.font.Combo9;
+    const QString fallback = p_.doc.DefaultFontSpec();
+    QString name = lists[0].list(lists[0].listIndex());
+    QString style = lists[1].list(lists[1].listIndex());
+    if (name.isEmpty()) name = fallback.section(';', 0, 0);
+    if (style.isEmpty()) style = fallback.section(';', 2, 2);
+    return name + QStringLiteral(";Western;") + style + QStringLiteral(";16");
+}
+
+// ---- Insert -----------------------------------------------------------------
+
+QString BasicEdit::InsertedEndTime(const QString& start, const QString& nextStart) {
+    if (!Trim(nextStart).isEmpty() && TimeToMs(nextStart) >= TimeToMs(start)) return nextStart;
+    return start;
+}
+
+void BasicEdit::InsertLine() {
+    platform::Grid& g = grid();
+    const int row = g.row(), rows = g.rows();
+    if (row > rows - 2 || row < 1 || rows - 2 >= MaxLines) return;
+    const int top = g.topRow();
+    FitFontList(rows - 2);
+    g.setRows(rows + 1);
+    p_.doc.lstFont.append(QString());
+    ShiftRowsDown(row);
+    WriteInsertedLine(row);
+    ShowEmptySubtitle();
+    p_.doc.FileChanged = true;
+    p_.doc.LineListValid = false;
+    p_.edit.ShowCurrentLine();
+    MoveNodesDown(row);
+    p_.doc.MarkNodes(1);
+    RediagnoseIfErrors();
+    g.setTopRow(top);
+    p_.macro.SetMacroAction(QString(), 501);
+}
+
+// The line on `row` and all below it move down one row; column 0 keeps the
+// row numbers, which belong to the positions.
+void BasicEdit::ShiftRowsDown(int row) {
+    platform::Grid& g = grid();
+    for (int i = g.rows() - 2; i >= row; --i) {
+        g.setTextMatrix(i, 0, TrimStr(i));
+        for (int c = FirstDataCol; c <= LastDataCol; ++c)
+            g.setTextMatrix(i, c, g.textMatrix(i - 1, c));
+        SetFontAt(i, FontAt(i - 1));
+        p_.diag.setDiagMsg(i, p_.diag.DiagMsg(i - 1));
+    }
+}
+
+// The new line starts one second after the previous line's end (at zero when
+// it is the first line) and keeps the diagnose message its row took over.
+void BasicEdit::WriteInsertedLine(int row) {
+    platform::Grid& g = grid();
+    const QString previousEnd = row > 1 ? g.textMatrix(row - 1, 2) : MinusOneSecond;
+    const QString start = TimeCalc(previousEnd, OneSecond, QStringLiteral("+"));
+    g.setTextMatrix(row, 1, start);
+    g.setTextMatrix(row, 2, InsertedEndTime(start, g.textMatrix(row + 1, 1)));
+    SetFontAt(row, InsertedFontSpec());
+    for (int c = FirstTextCol; c <= LastDataCol; ++c)
+        g.setTextMatrix(row, c, QString());
+}
+
+// Boundaries below the new line move down with their lines; the new line joins
+// the part that held the line it was inserted before. The old marks' colours
+// go back to white; MarkNodes draws the new ones.
+void BasicEdit::MoveNodesDown(int row) {
+    platform::Grid& g = grid();
+    NodeTable& nodes = p_.doc.FileNodes;
+    for (int n = 0; n <= nodes.Count(); ++n) {
+        if (nodes.FirstRow(n) <= row) continue;
+        g.setCellBackColorAt(nodes.FirstRow(n), 1, Document::White);
+        nodes.setFirstRow(n, nodes.FirstRow(n) + 1);
+    }
+    for (int n = 0; n <= nodes.Count(); ++n) {
+        if (nodes.LastRow(n) < row) continue;
+        g.setCellBackColorAt(nodes.LastRow(n), 2, Document::White);
+        nodes.setLastRow(n, nodes.LastRow(n) + 1);
+    }
+}
+
+// ---- Delete -----------------------------------------------------------------
+
+void BasicEdit::DeleteLine() {
+    platform::Grid& g = grid();
+    const int row = g.row(), lines = g.rows() - 2, top = g.topRow();
+    if (row < 1) return; // the header is not a line
+    p_.history.SaveSnapshot(QStringLiteral("Row ") + TrimStr(row) + QStringLiteral(" deleted"),
+                            Trim(CellDetails(row, CellOrder::RowFirst)));
+    if (row > lines) return; // the spare row: only the snapshot
+    FitFontList(lines);
+    ShiftRowsUp(row, lines);
+    MoveNodesUp(row);
+    RemoveEmptyParts();
+    g.setRows(lines + 1);
+    if (row < p_.doc.lstFont.size()) p_.doc.lstFont.removeAt(row);
+    ShowEmptySubtitle();
+    EditorTab& editor = p_.main().editor;
+    editor.Text1[1].setText(TrimStr(lines - 1));
+    editor.Text1[3].setText(TrimStr(lines - 1));
+    p_.doc.FileChanged = true;
+    p_.doc.LineListValid = false;
+    p_.edit.ShowCurrentLine();
+    p_.doc.MarkNodes(top);
+    RediagnoseIfErrors();
+    g.setTopRow(top);
+    g.setTextMatrix(g.rows() - 1, 0, QString()); // held the old last line's number
+    p_.macro.SetMacroAction(QString(), 502);
+}
+
+// The lines below `row` move up one row over it. A row with a diagnose message
+// loses its error colour first; the next diagnose run paints the new ones.
+void BasicEdit::ShiftRowsUp(int row, int lines) {
+    platform::Grid& g = grid();
+    for (int i = row; i <= lines; ++i) {
+        if (!p_.diag.DiagMsg(i).isEmpty())
+            for (int c = FirstDataCol; c <= LastDataCol; ++c)
+                g.setCellBackColorAt(i, c, platform::SysWindowBackground);
+        for (int c = FirstDataCol; c <= LastDataCol; ++c)
+            g.setTextMatrix(i, c, g.textMatrix(i + 1, c));
+        p_.diag.setDiagMsg(i, p_.diag.DiagMsg(i + 1));
+    }
+}
+
+// Boundaries at or below the deleted row lose their marks. Starts after it
+// move up with their lines; a part whose first line is deleted keeps its
+// start, which its next line now takes. Ends at or after it move up.
+void BasicEdit::MoveNodesUp(int row) {
+    platform::Grid& g = grid();
+    NodeTable& nodes = p_.doc.FileNodes;
+    for (int n = 0; n <= nodes.Count(); ++n) {
+        const int first = nodes.FirstRow(n);
+        if (first < row) continue;
+        g.setCellBackColorAt(first, 1, Document::White);
+        g.setTextMatrix(first, 0, TrimStr(first));
+        if (first > row) nodes.setFirstRow(n, first - 1);
+    }
+    for (int n = 0; n <= nodes.Count(); ++n) {
+        const int last = nodes.LastRow(n);
+        if (last < row) continue;
+        g.setCellBackColorAt(last, 2, Document::White);
+        g.setTextMatrix(last, 0, TrimStr(last));
+        nodes.setLastRow(n, last - 1);
+    }
+}
+
+// A part whose only line was deleted ends before it starts: it goes, and the
+// parts after it move down one entry with their names.
+void BasicEdit::RemoveEmptyParts() {
+    NodeTable& nodes = p_.doc.FileNodes;
+    for (int i = nodes.Count(); i >= 1; --i) {
+        if (nodes.LastRow(i) >= nodes.FirstRow(i)) continue;
+        for (int j = i; j < nodes.Count(); ++j)
+            nodes.copyEntry(j + 1, j);
+        nodes.setCount(nodes.Count() - 1);
+        // Navigation stays on the part it showed, or the nearest one left.
+        const int current = nodes.Current() > i ? nodes.Current() - 1 : nodes.Current();
+        nodes.setCurrent(std::clamp(current, std::min(1, nodes.Count()), nodes.Count()));
+    }
+}
+
+// ---- Change -----------------------------------------------------------------
+
+void BasicEdit::ChangeCell() {
+    platform::Grid& g = grid();
+    const int row = g.row(), col = g.col();
+    if (row < 1) return; // the header keeps its captions
+    p_.history.SaveSnapshot(QStringLiteral("Cel ") + TrimStr(col) + QStringLiteral(", ") +
+                                TrimStr(row) + QStringLiteral(" changed"),
+                            Trim(CellDetails(row, CellOrder::ColumnFirst)));
+    if (row < g.rows() - 1) {
+        const QString text = Trim(p_.main().editor.basic.rtfSubEditBasic.text());
+        g.setTextMatrix(row, col, col >= FirstTextCol ? QStringLiteral(" ") + text : text);
+        p_.doc.FileChanged = true;
+        p_.doc.LineListValid = false;
+    }
+    p_.edit.ShowCurrentLine();
+    p_.macro.SetMacroAction(QString(), 504);
+}
+
+// ---- Shared steps -----------------------------------------------------------
+
+void BasicEdit::ShowEmptySubtitle() {
+    for (int i = 0; i < 3; ++i)
+        p_.edit.subShowSubtitle(QString(), i);
+}
+
+void BasicEdit::RediagnoseIfErrors() {
+    if (p_.diag.DiagErrorCount > 0) p_.diag.GoDiagnose();
+}

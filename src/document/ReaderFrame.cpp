@@ -1,0 +1,256 @@
+#include "document/ReaderFrame.h"
+
+#include "document/MessageWindow.h"
+#include "document/TimeCode.h"
+#include "platform/ComboBox.h"
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+#include "shell/frmControl.h"
+#include "shell/frmMain.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+constexpr int FirstTextColumn = 3, LastTextColumn = 5;
+constexpr int AnswerNo = 2;
+
+QString Today() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+QString Now() {
+    return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
+}
+
+// hh:mm:ss,fff with digits only, minutes and seconds below 60.
+bool IsPlainTimeCode(const QString& t) {
+    if (t.size() != 12 || t[2] != u':' || t[5] != u':' || t[8] != u',') return false;
+    for (int i : {0, 1, 3, 4, 6, 7, 9, 10, 11})
+        if (t[i] < u'0' || t[i] > u'9') return false;
+    return t[3] < u'6' && t[6] < u'6';
+}
+} // namespace
+
+ReaderFrame::ReaderFrame(Program& p, LineSource& source, const ReadRequest& request)
+    : p_(p), source_(source), request_(request), rowCounter_(request.firstRow),
+      startRow_(request.firstRow) {
+    // An add continues the timeline after the document's last end time.
+    appendOffset_ = request.firstRow > 1 ? p_.doc.grid().textMatrix(request.firstRow - 1, 2)
+                                         : QStringLiteral("00:00:00,000");
+    offsetIsZero_ = appendOffset_ == QLatin1String("00:00:00,000");
+    defaultFont_ = p_.doc.DefaultFontSpec();
+}
+
+QString ReaderFrame::text(int col, int row) const {
+    return p_.texts.TextTable(col, row);
+}
+
+// ---- Count pass and reading limit ---------------------------------------------
+
+void ReaderFrame::CountPass(const SubtitleReader& reader) {
+    const QStringList& lines = source_.lines();
+    const auto counted = std::count_if(lines.begin(), lines.end(), reader.countsLine);
+    rowCounter_ = request_.firstRow + static_cast<int>(counted);
+}
+
+QString ReaderFrame::ReadingLimitText() const {
+    return QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
+           QStringLiteral("' reached limit of 9999 lines. File contains") +
+           runtime::Str(rowCounter_ - 1) + QStringLiteral(" lines. Select 'Cancel' to exit.");
+}
+
+// ---- The read -----------------------------------------------------------------
+
+ReadOutcome ReaderFrame::Read(const SubtitleReader& reader) {
+    setFontTab(reader.fontTab);
+    openingLog();
+    matchFontList();
+    source_.rewind();
+    ReadOutcome outcome = reader.parse(*this);
+    if (failed_) outcome = ReadOutcome::Failed;
+    if (outcome == ReadOutcome::Finished) closingLog();
+    return outcome;
+}
+
+// The font list holds one item per grid row (item 0 for the header), so the
+// read's first row appends at the right place.
+void ReaderFrame::matchFontList() {
+    QStringList& fonts = p_.doc.lstFont;
+    while (fonts.size() > request_.firstRow)
+        fonts.removeLast();
+    if (fonts.isEmpty()) fonts.append(QString());
+    while (fonts.size() < request_.firstRow)
+        fonts.append(defaultFont_);
+}
+
+void ReaderFrame::setFontTab(const FontTabSupport& support) {
+    FontTab& tab = p_.main().editor.font;
+    tab.Command42.setEnabled(support.goButton);
+    tab.Combo9[0].setEnabled(support.fontNames);
+    tab.Label20.setEnabled(support.fontNames);
+    tab.Combo9[1].setEnabled(support.styles);
+    tab.Label44.setEnabled(support.styles);
+    tab.Label48[0].setCaption(text(9, support.fontNames ? 20 : 19));
+    tab.Label48[1].setCaption(text(9, support.styles ? 20 : 19));
+}
+
+void ReaderFrame::appendLog(const QString& line) {
+    platform::RichTextBox& log = p_.control().Text1;
+    log.setText(log.text() + line);
+    log.refresh();
+}
+
+void ReaderFrame::setStatus(int textRow) {
+    if (request_.showProgress) p_.control().lblEnd.setCaption(text(9, textRow));
+}
+
+void ReaderFrame::openingLog() {
+    if (!request_.showProgress) return;
+    const QString formatName = p_.main().partition.combo3.list(request_.format - 1);
+    appendLog(text(9, 3) + CrLf + text(9, 1) + Today() + QStringLiteral(", ") + Now() + CrLf +
+              text(9, 2) + CrLf + request_.fileName + CrLf + text(9, 4) + formatName + CrLf +
+              text(9, 5) + runtime::Str(rowCounter_ - 1) + CrLf);
+}
+
+void ReaderFrame::closingLog() {
+    if (request_.showProgress) appendLog(text(9, 6));
+}
+
+// ---- Lines ----------------------------------------------------------------------
+
+const QString& ReaderFrame::nextLine() {
+    const QString& line = source_.nextLine();
+    currentFileLine_ = line;
+    return line;
+}
+
+// ---- Row steps ------------------------------------------------------------------
+
+bool ReaderFrame::addRow() {
+    if (stopped_) return false;
+    if (startRow_ > MaxLines) {
+        refuseRow();
+        return false;
+    }
+    platform::Grid& grid = p_.doc.grid();
+    grid.setRows(grid.rows() + 1);
+    grid.setTextMatrix(startRow_, 0, QString::number(startRow_));
+    ++startRow_;
+    p_.doc.lstFont.append(defaultFont_);
+    textColumn_ = FirstTextColumn - 1;
+    return true;
+}
+
+// The document is full: reading stops with what it has.
+void ReaderFrame::refuseRow() {
+    stopped_ = failed_ = true;
+    if (request_.interactive)
+        p_.messages.ShowMessage(QStringLiteral("File '") +
+                                    MessageWindow::Verbatim(request_.fileName) +
+                                    QStringLiteral("' reached limit of 9999 lines. Reading "
+                                                   "stopped after line") +
+                                    runtime::Str(MaxLines) + QStringLiteral("."),
+                                2, QStringLiteral("ok"), QStringLiteral("Reading limit"));
+    setStatus(14);
+}
+
+void ReaderFrame::ensureRow() {
+    if (!hasRow()) addRow();
+}
+
+void ReaderFrame::progress() {
+    ++entryNumber_;
+    if (!request_.showProgress) return;
+    const int span = rowCounter_ - request_.firstRow;
+    const double percent = span > 0 ? std::clamp(100.0 * entryNumber_ / span, 0.0, 100.0) : 100.0;
+    platform::ProgressBar& bar = p_.control().ProgressBar1;
+    bar.setValue(percent);
+    // Repaint only when the whole percent moves: a hundred times per file.
+    const int whole = static_cast<int>(std::floor(percent));
+    if (whole != shownPercent_) {
+        shownPercent_ = whole;
+        bar.refresh();
+    }
+}
+
+void ReaderFrame::setCell(int column, const QString& value) {
+    ensureRow();
+    if (!hasRow() || stopped_) return;
+    p_.doc.grid().setTextMatrix(currentRow(), column, value);
+}
+
+// The time plus the append offset. Adding nothing to a time code whose
+// fields are all in range gives the time code itself.
+QString ReaderFrame::shifted(const QString& time) const {
+    if (offsetIsZero_ && IsPlainTimeCode(time)) return time;
+    return TimeCalc(time, appendOffset_, QStringLiteral("+"));
+}
+
+void ReaderFrame::setStartTime(const QString& time) {
+    setCell(1, shifted(time));
+}
+
+void ReaderFrame::setEndTime(const QString& time) {
+    setCell(2, shifted(time));
+}
+
+void ReaderFrame::setTimes(const QString& start, const QString& end) {
+    setStartTime(start);
+    setEndTime(end);
+}
+
+bool ReaderFrame::addText(const QString& line) {
+    ensureRow();
+    if (!hasRow() || stopped_) return false;
+    if (textColumn_ >= LastTextColumn) {
+        badLine();
+        return false;
+    }
+    ++textColumn_;
+    setCell(textColumn_, QLatin1Char(' ') + runtime::Trim(line));
+    return true;
+}
+
+void ReaderFrame::setFontSpec(const QString& spec) {
+    ensureRow();
+    if (!hasRow() || stopped_) return;
+    const int row = currentRow();
+    if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = spec;
+}
+
+QString ReaderFrame::cell(int column) const {
+    return hasRow() ? p_.doc.grid().textMatrix(currentRow(), column) : QString();
+}
+
+// ---- Errors -----------------------------------------------------------------------
+
+void ReaderFrame::badLine() {
+    if (errorAnswer_ != AnswerNo && request_.interactive) {
+        errorAnswer_ = p_.messages.ShowMessage(
+            text(9, 7) + CrLf + QStringLiteral("Line #") + runtime::TrimStr(entryNumber_) +
+                QStringLiteral(" = '") + MessageWindow::Verbatim(currentFileLine_) +
+                QStringLiteral("'") + CrLf + CrLf + text(9, 8),
+            0, QStringLiteral("yesno"), text(9, 13));
+        setStatus(9);
+    }
+    QCoreApplication::processEvents();
+}
+
+ReadOutcome ReaderFrame::fail() {
+    if (!stopped_) {
+        stopped_ = failed_ = true;
+        if (request_.interactive)
+            p_.messages.ShowMessage(text(9, 6) + CrLf + text(9, 7) + CrLf + text(9, 8), 2,
+                                    QStringLiteral("ok"), text(9, 9));
+        p_.edit.ShowCurrentLine();
+        setStatus(14);
+    }
+    return ReadOutcome::Failed;
+}

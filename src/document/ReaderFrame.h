@@ -1,0 +1,128 @@
+#pragma once
+// The reader frame: what every subtitle reader of a load shares. It holds the
+// file's lines, the count pass and the reading limit, the Font tab state of
+// the format, the opening and closing lines of the progress log, and the row
+// steps a reader writes through: add a row, progress, times (with the append
+// offset), text lines and the line's font. It also carries the load's error
+// handling for the reader: badLine() asks about a line that does not fit and
+// goes on; fail() stops the read and keeps the rows read so far.
+//
+// No step writes into the header row or into a line the document held before
+// an Add: a time or a text that comes before the read's first row starts a
+// row of its own. No step takes the document past MaxLines lines.
+
+#include "document/LineSource.h"
+#include "document/readers/Readers.h"
+
+#include <QString>
+
+class Program;
+
+// What a read is asked to do (the load's arguments after its checks).
+struct ReadRequest {
+    QString fileName; // the file read, for the log and the messages
+    int format = 0;   // the format number being read
+    int firstRow = 1; // 1 on a load, the spare row on an add
+    bool showProgress = false;
+    bool interactive = false;
+};
+
+class ReaderFrame {
+public:
+    static constexpr int MaxLines = 9998;      // the most lines a document holds
+    static constexpr int LimitCounter = 10000; // a count pass reaching this is refused
+
+    ReaderFrame(Program& p, LineSource& source, const ReadRequest& request);
+
+    // ---- Run by the load ----------------------------------------------------
+    // The count pass: RowCounter = first row + the lines the reader counts.
+    void CountPass(const SubtitleReader& reader);
+    int RowCounter() const { return rowCounter_; }
+    // False when the count pass says the document would pass MaxLines.
+    bool WithinReadingLimit() const { return rowCounter_ < LimitCounter; }
+    // The message that refuses a file over the reading limit.
+    QString ReadingLimitText() const;
+    // Font tab, opening log, parse pass, closing log.
+    ReadOutcome Read(const SubtitleReader& reader);
+    // One past the last row written (the load's StartRow on return).
+    int StartRow() const { return startRow_; }
+    int rowsWritten() const { return startRow_ - request_.firstRow; }
+    bool failed() const { return failed_; }
+
+    // ---- For the readers: lines ---------------------------------------------
+    // True at the end of the file and once the read has stopped.
+    bool atEnd() const { return stopped_ || source_.atEnd(); }
+    // The next line; it becomes CurrentFileLine.
+    const QString& nextLine();
+    // The line after the current one, without reading it.
+    const QString& peekLine() const { return source_.peekLine(); }
+    // The current line as the reader has changed it (shown in the bad-line question).
+    void setCurrentFileLine(const QString& line) { currentFileLine_ = line; }
+    const QString& currentFileLine() const { return currentFileLine_; }
+
+    // ---- For the readers: the row steps ---------------------------------------
+    // Adds a row after the last one and makes it the current row: its number
+    // in column 0, the default font, text column back before column 3.
+    // Refused (false, and the read stops with a message) when the document
+    // would pass MaxLines.
+    bool addRow();
+    // Whether this read has added a row yet.
+    bool hasRow() const { return startRow_ > request_.firstRow; }
+    // The row being filled (the last one added).
+    int currentRow() const { return startRow_ - 1; }
+    // One more entry: the entry number and, with progress shown, the bar.
+    void progress();
+    int entryNumber() const { return entryNumber_; }
+    // Times of the current row, each shifted by the append offset.
+    void setStartTime(const QString& time);
+    void setEndTime(const QString& time);
+    void setTimes(const QString& start, const QString& end);
+    const QString& appendOffset() const { return appendOffset_; }
+    // The next text column of the current row gets " " + the trimmed text.
+    // A fourth text line has no column: it is a bad line (false).
+    bool addText(const QString& text);
+    // The text column last written (2 before the first text of a row).
+    int textColumn() const { return textColumn_; }
+    // Replaces the current row's FontSpec ("name;script;style;size").
+    void setFontSpec(const QString& spec);
+    // A cell of the current row as written so far.
+    QString cell(int column) const;
+
+    // ---- For the readers: errors -----------------------------------------------
+    // A line that does not fit: asked about (when the load is interactive and
+    // the user has not answered No before), then reading goes on.
+    void badLine();
+    // A read failure: reading stops, the rows read stay, the load is not Ok.
+    ReadOutcome fail();
+
+    Program& program() { return p_; }
+    QString text(int col, int row) const; // the interface's texts
+
+private:
+    void ensureRow();
+    QString shifted(const QString& time) const;
+    void setCell(int column, const QString& value);
+    void setFontTab(const FontTabSupport& support);
+    void openingLog();
+    void closingLog();
+    void appendLog(const QString& text);
+    void setStatus(int textRow);
+    void refuseRow();
+    void matchFontList();
+
+    Program& p_;
+    LineSource& source_;
+    ReadRequest request_;
+    int rowCounter_ = 0;
+    int startRow_ = 1;
+    int entryNumber_ = 0;
+    int textColumn_ = 2;
+    int shownPercent_ = -1;
+    int errorAnswer_ = -1;
+    bool stopped_ = false;
+    bool failed_ = false;
+    bool offsetIsZero_ = true;
+    QString appendOffset_;
+    QString defaultFont_;
+    QString currentFileLine_;
+};

@@ -1,0 +1,139 @@
+// Node files (the parts of a subtitle file, \System\Nodes\<title>.sdf) and the
+// first sections of collection files (\Data\Files\<name>.dbs), which share
+// their layout: the program version, <File> with a path or title, <Data> with
+// a count and the entries 0..count as "first,last:name" and an in-index
+// digit; a collection file goes on with its <Subs> lines.
+
+#include "document/NodeTable.h"
+#include "fileio/Files.h"
+#include "runtime/Numbers.h"
+#include "runtime/TextFile.h"
+#include "shell/Program.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString NodeFolder = QStringLiteral("\\System\\Nodes");
+const QString CollectionFolder = QStringLiteral("\\Data\\Files");
+constexpr int CountLine = 5; // 0-based: version, <File>, path, </File>, <Data>, count
+constexpr int FirstEntryLine = 6;
+
+QString EntryLine(const NodeTable& t, int i) {
+    return runtime::TrimStr(t.FirstRow(i)) + QLatin1Char(',') + runtime::TrimStr(t.LastRow(i)) +
+           QLatin1Char(':') + t.Name(i) + (t.InIndex(i) ? QLatin1Char('1') : QLatin1Char('0'));
+}
+
+// "first,last:name" followed by the in-index digit. A field that cannot be
+// cut out keeps what the entry held.
+void ReadEntry(const QString& line, NodeTable& t, int i) {
+    const qsizetype comma = line.indexOf(QLatin1Char(','));
+    if (comma < 0) return;
+    t.setFirstRow(i, static_cast<int>(runtime::Val(line.left(comma))));
+    const QString rest = line.mid(comma + 1);
+    const qsizetype colon = rest.indexOf(QLatin1Char(':'));
+    if (colon < 0) return;
+    t.setLastRow(i, static_cast<int>(runtime::Val(rest.left(colon))));
+    const QString tail = rest.mid(colon + 1);
+    if (!tail.isEmpty()) t.setName(i, tail.chopped(1));
+    const QChar flag = tail.isEmpty() ? QChar() : tail.back();
+    if (flag == QLatin1Char('1'))
+        t.setInIndex(i, true);
+    else if (flag < QLatin1Char('2') || flag > QLatin1Char('9'))
+        t.setInIndex(i, false);
+}
+
+// The count and entries 0..count of a file's <Data> section; false when the
+// count is not 0..99 (such a file was not written by the program).
+bool ReadEntries(const QStringList& lines, NodeTable& t) {
+    t.clear();
+    const double count = runtime::Val(lines.value(CountLine));
+    if (count < 0 || count > NodeTable::MaxCount) return false;
+    t.setCount(static_cast<int>(count));
+    for (int i = 0; i <= t.Count(); ++i)
+        ReadEntry(lines.value(FirstEntryLine + i), t, i);
+    return true;
+}
+
+// Parts must lie within the document's lines, in order: a part past the last
+// line ends the list there, a part reaching past it is cut at the last line.
+bool FitParts(NodeTable& t, int lines) {
+    for (int i = 1; i <= t.Count(); ++i) {
+        if (t.FirstRow(i) < 1 || t.FirstRow(i) > lines || t.LastRow(i) < t.FirstRow(i)) {
+            t.setCount(i - 1);
+            break;
+        }
+        if (t.LastRow(i) > lines) t.setLastRow(i, lines);
+    }
+    return t.Count() > 0 || lines == 0;
+}
+
+// The first line must be this program's version; a different one is reported.
+bool IsCurrentVersion(Program& p, const QStringList& lines) {
+    if (lines.value(0) == p.shell.ProgramVersion) return true;
+    p.messages.ShowMessage(
+        QStringLiteral("History file does not match current version./nHistory data not loaded."), 1,
+        QStringLiteral("ok"), QStringLiteral("Version Mismatch"));
+    return false;
+}
+
+} // namespace
+
+bool Files::SaveSubControl(const QString& fileName) {
+    const NodeTable& nodes = p_.doc.FileNodes;
+    QStringList lines = {
+        p_.shell.ProgramVersion,   QStringLiteral("<File>"), fileName,
+        QStringLiteral("</File>"), QStringLiteral("<Data>"), runtime::TrimStr(nodes.Count())};
+    for (int i = 0; i <= nodes.Count(); ++i)
+        lines << EntryLine(nodes, i);
+    lines << QStringLiteral("</Data>");
+    const QString path = p_.folder.path(NodeFolder, CurFileTitle + QStringLiteral(".sdf"));
+    if (path.isEmpty()) return false;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return runtime::WriteTextFile(path, lines);
+}
+
+bool Files::LoadDbsFile(QString& name, int mode) {
+    if (mode != 0) {
+        NodeTable items;
+        QStringList buffer;
+        return LoadDbsFile(name, mode, items, buffer);
+    }
+    name = p_.folder.path(NodeFolder, name);
+    const runtime::TextFileContent file = runtime::ReadTextFile(name);
+    NodeTable parts;
+    const bool taken = file.ok && IsCurrentVersion(p_, file.lines) &&
+                       file.lines.value(2) == CurFileName && ReadEntries(file.lines, parts) &&
+                       FitParts(parts, p_.doc.lineCount());
+    NodeTable& nodes = p_.doc.FileNodes;
+    if (taken) {
+        nodes = parts;
+        return true;
+    }
+    // One part over the whole document, named after the file.
+    nodes.clear();
+    nodes.setCount(1);
+    nodes.setFirstRow(1, 1);
+    nodes.setLastRow(1, p_.doc.lineCount());
+    nodes.setName(0, CurFileBase);
+    nodes.setName(1, CurFileBase);
+    return false;
+}
+
+bool Files::LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& lines) {
+    if (mode == 0) return LoadDbsFile(name, mode);
+    name = p_.folder.path(CollectionFolder, name);
+    const runtime::TextFileContent file = runtime::ReadTextFile(name);
+    NodeTable read;
+    if (!file.ok || !IsCurrentVersion(p_, file.lines) || !ReadEntries(file.lines, read))
+        return false;
+    p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
+    items = read;
+    lines.clear();
+    // After the entries come "</Data>" and "<Subs>", then the lines themselves.
+    for (qsizetype i = FirstEntryLine + read.Count() + 3; i < file.lines.size(); ++i)
+        if (file.lines.at(i) != QLatin1String("</Subs>")) lines << file.lines.at(i);
+    p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+    return true;
+}

@@ -1,0 +1,382 @@
+#include "fileio/SubtitleFormats.h"
+
+#include "document/TimeCode.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace subtitle_formats {
+
+namespace {
+
+using runtime::Trim;
+
+// The DVD Subtitle header's web address and licence.
+constexpr const char* DvdWebAddress = "https://mirel.example";
+constexpr const char* DvdLicense = "NONE";
+
+// The widest frame number a Phoenix Japanimation field holds: eight
+// characters with the comma.
+constexpr int PhoenixFrameWidth = 7;
+// Sonic DVD numbers its lines in four digits.
+constexpr int SonicCounterLimit = 9999;
+
+// ---- Building lines ------------------------------------------------------------
+
+// The pieces joined into one line, allocated once.
+QString cat(std::initializer_list<QStringView> parts) {
+    qsizetype size = 0;
+    for (QStringView part : parts)
+        size += part.size();
+    QString out;
+    out.reserve(size);
+    for (QStringView part : parts)
+        out.append(part);
+    return out;
+}
+
+// ---- Time pieces -------------------------------------------------------------
+
+QStringView hms(const QString& t) {
+    return QStringView(t).left(8);
+}
+QStringView tenth(const QString& t) {
+    return QStringView(t).left(10);
+}
+QStringView shortTime(const QString& t) {
+    return QStringView(t).mid(1, 7);
+}
+QStringView cs(const QString& t) {
+    return QStringView(t).mid(9, 2);
+}
+
+long long wholeMs(const QString& t) {
+    return static_cast<long long>(std::floor(TimeToMs(t)));
+}
+
+long long floorDiv(long long a, long long b) {
+    const long long q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+QString ms(const QString& t) {
+    return QString::number(wholeMs(t));
+}
+
+QString frame(const LayoutContext& c, const QString& t) {
+    return QString::number(floorDiv(wholeMs(t) * c.frameRateMilli, 1000000));
+}
+
+// numerator / 10^5 as plain decimal text: no trailing zeros, "0" before the
+// point of a value below 1.
+QString exactDecimal(long long numerator) {
+    const bool negative = numerator < 0;
+    const long long n = negative ? -numerator : numerator;
+    QString text = QString::number(n / 100000);
+    QString fraction = QString::number(n % 100000).rightJustified(5, QLatin1Char('0'));
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    if (!fraction.isEmpty()) text += QLatin1Char('.') + fraction;
+    return negative ? QLatin1Char('-') + text : text;
+}
+
+// Hundredths as frames: cs / 100 x rate, with its fraction.
+QString csFrame(const LayoutContext& c, const QString& t) {
+    const double hundredths = runtime::Val(cs(t));
+    if (hundredths == std::floor(hundredths))
+        return exactDecimal(static_cast<long long>(hundredths) * c.frameRateMilli);
+    return runtime::NumberText(hundredths / 100 * static_cast<double>(c.frameRateMilli) / 1000);
+}
+
+// ---- Text of a row -------------------------------------------------------------
+
+// The first text line (written even when empty), then every further filled
+// cell after the separator; an empty cell is skipped, so no later line is lost.
+QString joined(const RowInput& r, QStringView separator) {
+    QString out = Trim(r.cells[0]);
+    if (r.cells[1].isEmpty() && r.cells[2].isEmpty()) return out;
+    out.reserve(out.size() + r.cells[1].size() + r.cells[2].size() + 2 * separator.size());
+    for (std::size_t i = 1; i < r.cells.size(); ++i) {
+        if (r.cells[i].isEmpty()) continue;
+        out += separator;
+        out += Trim(r.cells[i]);
+    }
+    return out;
+}
+
+// Each filled cell from `from` on as a line of its own; a cell of blanks is
+// filled and gives an empty line.
+void separateLines(const RowInput& r, std::size_t from, QStringList& out) {
+    for (std::size_t i = from; i < r.cells.size(); ++i)
+        if (!r.cells[i].isEmpty()) out << Trim(r.cells[i]);
+}
+
+bool hasWord(const QString& fontSpec, const QString& word) {
+    return !word.isEmpty() && fontSpec.contains(word);
+}
+
+// ---- Headers and footers -----------------------------------------------------------
+
+QStringList dvdHeader(const LayoutContext&) {
+    return {QStringLiteral("{HEAD"),
+            QStringLiteral("DISCID="),
+            QStringLiteral("DVDTITLE="),
+            QStringLiteral("CODEPAGE=1250"),
+            QStringLiteral("FORMAT=ASCII"),
+            QStringLiteral("LANG=EN"),
+            QStringLiteral("TITLE=1"),
+            QStringLiteral("ORIGINAL=ORIGINAL"),
+            QStringLiteral("AUTHOR="),
+            QStringLiteral("WEB=") + QLatin1String(DvdWebAddress),
+            QStringLiteral("INFO="),
+            QStringLiteral("LICENSE=") + QLatin1String(DvdLicense),
+            QStringLiteral("}")};
+}
+
+QStringList jacoHeader(const LayoutContext&) {
+    QStringList lines = {QStringLiteral("#T100"), QString(), QStringLiteral("# Directive entries"),
+                         QStringLiteral("#D")};
+    for (int i = 1; i <= 29; ++i)
+        lines << QLatin1Char('#') + QString::number(i);
+    return lines;
+}
+
+QStringList realTimeHeader(const LayoutContext&) {
+    return {QStringLiteral("<Window"),
+            QStringLiteral("  With     = \"640\""),
+            QStringLiteral("  Heigth   = \"480\""),
+            QStringLiteral("  WordWrap = \"true\""),
+            QStringLiteral("  Loop     = \"true\""),
+            QStringLiteral("  bgcolor  = \"black\""),
+            QStringLiteral(">"),
+            QStringLiteral("<Font"),
+            QStringLiteral("  Color = \"white\""),
+            QStringLiteral("  Face  = \"Arial\""),
+            QStringLiteral("  Size  = \"+2\""),
+            QStringLiteral(">"),
+            QStringLiteral("<center>"),
+            QStringLiteral("<b>"),
+            QString()};
+}
+QStringList realTimeFooter() {
+    return {QStringLiteral("</b>"), QStringLiteral("</center>")};
+}
+
+QStringList samiHeader(const LayoutContext&) {
+    return {QStringLiteral("<SAMI>"),
+            QStringLiteral("<HEAD>"),
+            QStringLiteral("   <STYLE TYPE=\"Text/css\">"),
+            QStringLiteral("   <!--"),
+            QStringLiteral("      P {margin-left: 29pt; margin-right: 29pt; font-size: 29pt;"),
+            QStringLiteral("      text-align: center; font-family: tahoma, arial, sans-serif;"),
+            QStringLiteral("      font-weight: bold; color: white; background-color: black;}"),
+            QStringLiteral("      .SUBTTL {Name: 'Subtitles'; Lang: en-US; SAMIType: CC;}"),
+            QStringLiteral("   -->"),
+            QStringLiteral("   </STYLE"),
+            QStringLiteral("</HEAD>"),
+            QStringLiteral("<BODY>")};
+}
+QStringList samiFooter() {
+    return {QStringLiteral("</BODY>"), QStringLiteral("</SAMI>")};
+}
+
+QStringList ssaHeader(const LayoutContext&) {
+    return {QStringLiteral("Synch Point: Side 1 0m00s"), QStringLiteral("Collisions: Normal"),
+            QStringLiteral("Timer: 100.0000"),
+            QStringLiteral("Style: Default,Arial,26,253436,0,16777215,0,-1,0,2,2,2,20,20,10,0,0")};
+}
+
+QStringList subViewer1Header(const LayoutContext&) {
+    return {QStringLiteral("[TITLE]"),    QString(),
+            QStringLiteral("[AUTHOR]"),   QString(),
+            QStringLiteral("[SOURCE]"),   QString(),
+            QStringLiteral("[PRG]"),      QString(),
+            QStringLiteral("[FILEPATH]"), QString(),
+            QStringLiteral("[DELAY]"),    QStringLiteral("0"),
+            QStringLiteral("[CDTRACK]"),  QStringLiteral("0"),
+            QStringLiteral("[BEGIN]"),    QStringLiteral("******** START SCRIPT ********")};
+}
+QStringList subViewer1Footer() {
+    return {QStringLiteral("[END]"), QStringLiteral("******** END SCRIPT ********")};
+}
+
+QStringList subViewer2Header(const LayoutContext& c) {
+    return {QStringLiteral("[INFORMATION]"),
+            QStringLiteral("[AUTHOR]"),
+            QStringLiteral("[SOURCE]"),
+            QStringLiteral("[PRG]"),
+            QStringLiteral("[FILEPATH]"),
+            QStringLiteral("[DELAY]0"),
+            QStringLiteral("[CD TRACK]0"),
+            QStringLiteral("[COMMENT]"),
+            QStringLiteral("[END INFORMATION]"),
+            QStringLiteral("[SUBTITLE]"),
+            QStringLiteral("[COLF]&HFFFFFF,[STYLE]no,[SIZE]29, [Font]") + c.fontName};
+}
+
+QStringList viPlayHeader(const LayoutContext&) {
+    return {QStringLiteral("{* VIPLAY SUBTITLE FILE *}")};
+}
+
+QStringList zeroGHeader(const LayoutContext&) {
+    return {QStringLiteral("% Zero G 1.0"), QString()};
+}
+
+// ---- Row layouts ---------------------------------------------------------------------
+
+QString dvdRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({u"{T ", hms(r.start), u":", cs(r.start)});
+    separateLines(r, 0, out);
+    out << QStringLiteral("}") << cat({u"{T ", hms(r.end), u":", cs(r.end)}) << QString()
+        << QStringLiteral("}");
+    return {};
+}
+
+QString jacoRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
+    QString text = joined(r, u"\\n");
+    if (hasWord(r.fontSpec, c.boldWord)) text = cat({u"\\B", text, u"\\b"});
+    if (hasWord(r.fontSpec, c.italicWord)) text = cat({u"\\I", text, u"\\i"});
+    out << cat({shortTime(r.start), u".", cs(r.start), u" ", shortTime(r.end), u".", cs(r.end),
+                u" {NTP} ", text});
+    return {};
+}
+
+QString microDvdRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
+    out << cat({u"{", frame(c, r.start), u"}{", frame(c, r.end), u"}", joined(r, u"|")});
+    return {};
+}
+
+QString phoenixRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
+    const QString first = frame(c, r.start), last = frame(c, r.end);
+    for (const QString* f : {&first, &last})
+        if (f->size() > PhoenixFrameWidth)
+            return QStringLiteral("frame %1 does not fit the %2-digit frame field of Phoenix "
+                                  "Japanimation")
+                .arg(*f)
+                .arg(PhoenixFrameWidth);
+    const auto field = [](const QString& f) {
+        return (f + QLatin1Char(',')).rightJustified(PhoenixFrameWidth + 1, QLatin1Char(' '));
+    };
+    out << cat({field(first), field(last), u" \"", joined(r, u"|"), u"\""});
+    return {};
+}
+
+QString powerDivXRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({u"{", hms(r.start), u"}{", hms(r.end), u"}", joined(r, u"|")});
+    return {};
+}
+
+QString realTimeRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({u"<Time begin=\"", shortTime(r.start), u".", cs(r.start), u"\" end=\"",
+                shortTime(r.end), u".", cs(r.end), u"\" /><clear/> ", joined(r, u"<br>")});
+    return {};
+}
+
+QString samiRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({u"   <SYNC START=", ms(r.start), u">"}) << cat({u"      <P>", joined(r, u"<br>")})
+        << cat({u"   <SYNC START=", ms(r.end), u">"}) << QStringLiteral("      <P>&nbsp;");
+    return {};
+}
+
+QString sonicRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
+    if (r.number > SonicCounterLimit)
+        return QStringLiteral("line %1 does not fit the four-digit counter of Sonic DVD")
+            .arg(r.number);
+    out << cat({QString::number(r.number).rightJustified(4, QLatin1Char('0')), u"  ", hms(r.start),
+                u":", csFrame(c, r.start), u"  ", hms(r.end), u":", csFrame(c, r.end), u"  ",
+                Trim(r.cells[0])});
+    separateLines(r, 1, out);
+    out << QString();
+    return {};
+}
+
+QString subRipRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
+    out << QString::number(r.number) << cat({r.start, u" --> ", r.end});
+    const bool bold = hasWord(r.fontSpec, c.boldWord);
+    const bool italic = hasWord(r.fontSpec, c.italicWord);
+    const qsizetype firstText = out.size();
+    separateLines(r, 0, out);
+    for (qsizetype i = firstText; i < out.size(); ++i) {
+        if (bold) out[i] = cat({u"<b>", out[i], u"</b>"});
+        if (italic) out[i] = cat({u"<i>", out[i], u"</i>"});
+    }
+    out << QString();
+    return {};
+}
+
+QString ssaRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({u"Dialogue: Marked=0,", shortTime(r.start), u".", cs(r.start), u",",
+                shortTime(r.end), u".", cs(r.end), u",Default,,0000,0000,0000,!Effect,",
+                joined(r, u"\\n")});
+    return {};
+}
+
+QString subViewer1Row(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << hms(r.start).toString() << joined(r, u"|") << hms(r.end).toString() << QString();
+    return {};
+}
+
+QString subViewer2Row(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({hms(r.start), u".", cs(r.start), u",", hms(r.end), u".", cs(r.end)})
+        << joined(r, u"[br]") << QString();
+    return {};
+}
+
+QString tmPlayerRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({tenth(r.start), u"=", joined(r, u"|")}) << cat({tenth(r.end), u"="});
+    return {};
+}
+
+QString turboTitlerRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({shortTime(r.start), u".", cs(r.start), u",", shortTime(r.end), u".", cs(r.end),
+                u",NTP ", joined(r, u"|")});
+    return {};
+}
+
+QString viPlayRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({r.start, u"-", r.end, u"=", joined(r, u"|")});
+    return {};
+}
+
+QString zeroGRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+    out << cat({u"E 1 ", shortTime(r.start), u".", cs(r.start), u" ", shortTime(r.end), u".",
+                cs(r.end), u" Default NTP ", joined(r, u"\\n")});
+    return {};
+}
+
+// Index 0 stands for "no format" and is never handed out.
+constexpr std::array<Layout, FormatCount + 1> Layouts = {{
+    {"", nullptr, nullptr, nullptr},
+    {".sub", dvdHeader, nullptr, dvdRow},                        // 1 DVD Subtitle
+    {".jss", jacoHeader, nullptr, jacoRow},                      // 2 JACOSub 2.7+
+    {".sub", nullptr, nullptr, microDvdRow},                     // 3 MicroDVD
+    {".pjs", nullptr, nullptr, phoenixRow},                      // 4 Phoenix Japanimation
+    {".psb", nullptr, nullptr, powerDivXRow},                    // 5 PowerDivX
+    {".rt", realTimeHeader, realTimeFooter, realTimeRow},        // 6 RealTime
+    {".smi", samiHeader, samiFooter, samiRow},                   // 7 SAMI
+    {".sub", nullptr, nullptr, sonicRow},                        // 8 Sonic DVD
+    {".srt", nullptr, nullptr, subRipRow},                       // 9 SubRip
+    {".ssa", ssaHeader, nullptr, ssaRow},                        // 10 SubStation Alpha
+    {".sub", subViewer1Header, subViewer1Footer, subViewer1Row}, // 11 SubViewer 1.0
+    {".sub", subViewer2Header, nullptr, subViewer2Row},          // 12 SubViewer 2.0
+    {".txt", nullptr, nullptr, tmPlayerRow},                     // 13 TMPlayer
+    {".tts", nullptr, nullptr, turboTitlerRow},                  // 14 Turbo Titler
+    {".vsf", viPlayHeader, nullptr, viPlayRow},                  // 15 ViPlay Subtitle File
+    {".zeg", zeroGHeader, nullptr, zeroGRow},                    // 16 Zero G
+}};
+
+} // namespace
+
+const Layout* LayoutOf(int format) {
+    if (format < 1 || format > FormatCount) return nullptr;
+    return &Layouts[static_cast<std::size_t>(format)];
+}
+
+long long FrameRateMilli(const QString& frameRateText) {
+    const double rate = runtime::Val(frameRateText);
+    return std::isfinite(rate) && std::fabs(rate) < 1e9 ? std::llround(rate * 1000) : 0;
+}
+
+} // namespace subtitle_formats

@@ -1,0 +1,334 @@
+// The subtitle writer: the grid's rows (or the partition engine's parts of
+// them) as files in one of the sixteen formats, the format's extension and the
+// overwrite question.
+//
+// A run first asks its questions and builds every file's lines in memory,
+// then writes the files, each through a temporary file that replaces the
+// target only when it was written whole. So a number that does not fit its
+// field stops the run before any file is touched, and a failed write leaves
+// the old file as it was.
+
+#include "document/MessageWindow.h"
+#include "document/TimeCode.h"
+#include "fileio/Files.h"
+#include "fileio/SubtitleFormats.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "platform/ListBox.h"
+#include "runtime/TextFile.h"
+#include "shell/Program.h"
+#include "shell/frmControl.h"
+#include "shell/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+namespace sf = subtitle_formats;
+
+const QString ZeroTime = QStringLiteral("00:00:00,000");
+// The end of the one part of a write that is not a partition write.
+const QString EndOfTime = QStringLiteral("99:59:59,999");
+const QString ScratchFolder = QStringLiteral("\\Data\\Temporarily");
+// Preview files are numbered in three digits.
+constexpr int PreviewPartLimit = 999;
+
+constexpr int AnswerNo = 2;
+constexpr int AnswerYes = 3;
+
+// The folder of a path, with its last "/" ("" when it has none).
+QString folderOf(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString overwriteQuestion(const QString& fileName) {
+    return QStringLiteral("File ") + MessageWindow::Verbatim(fileName) +
+           QStringLiteral(" already exists. ") + QStringLiteral("\r\n\r\n") +
+           QStringLiteral("Do you want to overwrite this file?");
+}
+
+int askOverwrite(Program& p, const QString& fileName) {
+    return p.messages.ShowMessage(overwriteQuestion(fileName), 1, QStringLiteral("yesno"),
+                                  QStringLiteral("File exists"));
+}
+
+// One file of a run, built in memory before anything is written.
+struct PlannedFile {
+    QString path;
+    QStringList lines;
+};
+
+class WriterRun {
+public:
+    WriterRun(Program& p, bool preview, bool fromPartitionList, int format, int firstRow,
+              int lastRow, bool showProgress)
+        : p_(p), preview_(preview), fromPartitionList_(fromPartitionList), format_(format),
+          firstRow_(firstRow), lastRow_(lastRow), showProgress_(showProgress),
+          layout_(sf::LayoutOf(format)) {}
+
+    bool run();
+
+private:
+    enum class Plan { Complete, Refused, Failed };
+
+    void begin();
+    void finish();
+    int partCount();
+    Plan plan(int parts);
+    bool planPart(int part, const QString& target);
+    void readPartWindow(int part);
+    QString targetName() const;
+    QString previewPath(int part) const;
+    bool mayWrite(const QString& target);
+    QString writeRows(const QString& target, QStringList& lines);
+    bool askNegativeTime(const QString& target);
+    QString rebase(const QString& time) const;
+    sf::RowInput rowInput(int row, const QString& start) const;
+    void showProgress(int row);
+    bool writePlanned();
+    void recordWritten(const QString& path);
+    bool fail(const QString& description);
+
+    Program& p_;
+    const bool preview_, fromPartitionList_;
+    const int format_, firstRow_, lastRow_;
+    const bool showProgress_;
+    const sf::Layout* layout_;
+    sf::LayoutContext context_;
+
+    QString partStart_, partEnd_, partName_;
+    bool partStartsAtZero_ = true;
+    int cursor_ = 0;  // the next grid row to write, carried from part to part
+    int counter_ = 0; // the current part's line number
+    std::vector<PlannedFile> planned_;
+};
+
+bool WriterRun::run() {
+    begin();
+    const int parts = partCount();
+    if (preview_ && parts > PreviewPartLimit)
+        return fail(
+            QStringLiteral("%1 parts do not fit the three-digit preview file names").arg(parts));
+    const Plan outcome = plan(parts);
+    if (outcome == Plan::Failed || !writePlanned()) return false;
+    finish();
+    return outcome == Plan::Complete;
+}
+
+void WriterRun::begin() {
+    if (showProgress_) p_.control().show();
+    p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
+    p_.main().partition.List2.clear();
+    cursor_ = firstRow_;
+    counter_ = 0;
+    context_.frameRateMilli = sf::FrameRateMilli(p_.shell.FrameRateText);
+    context_.fontName = p_.main().editor.font.Combo9[0].text();
+    context_.boldWord = p_.texts.TextTable(4, 26);
+    context_.italicWord = p_.texts.TextTable(4, 27);
+}
+
+void WriterRun::finish() {
+    if (showProgress_ && !preview_) p_.control().ProgressBar1.setValue(0);
+    p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+    if (showProgress_) p_.control().hide();
+}
+
+int WriterRun::partCount() {
+    if (!fromPartitionList_) return 1;
+    return std::max(0, p_.main().partition.grid.rows() - 2);
+}
+
+WriterRun::Plan WriterRun::plan(int parts) {
+    for (int part = 1; part <= parts; ++part) {
+        readPartWindow(part);
+        const QString target = targetName();
+        if (!preview_ && !mayWrite(target)) return Plan::Refused;
+        if (!planPart(part, target)) return Plan::Failed;
+    }
+    return Plan::Complete;
+}
+
+// Header, rows and footer of one part, kept for writing.
+bool WriterRun::planPart(int part, const QString& target) {
+    PlannedFile file{preview_ ? previewPath(part) : target, {}};
+    if (layout_ && layout_->header) file.lines = layout_->header(context_);
+    const QString error = writeRows(target, file.lines);
+    if (!error.isEmpty()) return fail(error);
+    if (layout_ && layout_->footer) file.lines += layout_->footer();
+    planned_.push_back(std::move(file));
+    return true;
+}
+
+// The part's start and end. Parts follow one another from 00:00:00,000, each
+// as long as its length cell; the list is read through its current cell,
+// which ends on the last part's length.
+void WriterRun::readPartWindow(int part) {
+    if (!fromPartitionList_) {
+        partStart_ = ZeroTime;
+        partEnd_ = EndOfTime;
+        partStartsAtZero_ = true;
+        return;
+    }
+    partStart_ = part == 1 ? ZeroTime : partEnd_;
+    partStartsAtZero_ = partStart_ == ZeroTime;
+    platform::Grid& list = p_.main().partition.grid;
+    list.setCurrentCell(part, 1);
+    partName_ = list.text();
+    list.setCurrentCell(part, 2);
+    partEnd_ = TimeCalc(partStart_, list.text(), QStringLiteral("+"));
+}
+
+// A part file is named by its name cell (up to its first ".") in the current
+// file's folder; any other write goes to the file chooser's answer with the
+// format's extension in place of the file name's own.
+QString WriterRun::targetName() const {
+    const QString ext = Files::SetSubFileExt(format_);
+    if (fromPartitionList_) {
+        QString name = partName_.left(partName_.indexOf(QLatin1Char('.')));
+        name.replace(QLatin1Char('/'), QLatin1Char('_')); // a name, never a path
+        return folderOf(p_.files.CurFileName) + name + ext;
+    }
+    const QString chosen = p_.fileChooser().lblFullName.caption();
+    const QString folder = folderOf(chosen);
+    QString name = chosen.mid(folder.size());
+    if (!name.contains(QLatin1Char('.'))) name += QLatin1Char('.');
+    return folder + name.left(name.lastIndexOf(QLatin1Char('.'))) + ext;
+}
+
+QString WriterRun::previewPath(int part) const {
+    return p_.folder.path(ScratchFolder, QStringLiteral("Splitprv.") +
+                                             QString::number(part).rightJustified(3, u'0'));
+}
+
+// The overwrite question; a file that an earlier part of this run is about to
+// write counts as existing, as it will by then.
+bool WriterRun::mayWrite(const QString& target) {
+    for (const PlannedFile& f : planned_)
+        if (f.path == target) return askOverwrite(p_, target) == AnswerYes;
+    return p_.files.FileExist(target) == AnswerYes;
+}
+
+// The part's rows from the cursor on, as long as each starts before the part's
+// end. Returns "" or the description of a number that does not fit its field.
+QString WriterRun::writeRows(const QString& target, QStringList& lines) {
+    const platform::Grid& grid = p_.doc.grid();
+    for (int r = cursor_; r <= lastRow_; ++r) {
+        showProgress(r);
+        const QString start = grid.textMatrix(r, 1);
+        if (!(start < partEnd_)) { // this row opens the next part
+            counter_ = 0;
+            break;
+        }
+        cursor_ = r + 1;
+        ++counter_;
+        const sf::RowInput row = rowInput(r, start);
+        if (row.start.startsWith(QLatin1Char('-')) && !askNegativeTime(target)) {
+            counter_ = 0; // the row is dropped and the part ends here
+            break;
+        }
+        if (!layout_) continue;
+        const QString error = layout_->row(context_, row, lines);
+        if (!error.isEmpty()) return error;
+    }
+    return {};
+}
+
+// True for "hh:mm:ss,fff" written with digits, which taking 00:00:00,000 off
+// leaves as it is.
+bool isPlainTimeCode(const QString& t) {
+    if (t.size() != 12) return false;
+    for (qsizetype i = 0; i < 12; ++i) {
+        const QChar c = t[i];
+        const bool ok = i == 2 || i == 5 ? c == u':'
+                        : i == 8         ? c == u','
+                                         : (c >= u'0' && c <= u'9');
+        if (!ok) return false;
+    }
+    return true;
+}
+
+// A time less the part's start.
+QString WriterRun::rebase(const QString& time) const {
+    if (partStartsAtZero_ && isPlainTimeCode(time)) return time; // the common case, quickly
+    return TimeCalc(time, partStart_, QStringLiteral("-"));
+}
+
+sf::RowInput WriterRun::rowInput(int row, const QString& start) const {
+    const platform::Grid& grid = p_.doc.grid();
+    sf::RowInput in;
+    in.start = rebase(start);
+    in.end = rebase(grid.textMatrix(row, 2));
+    for (int i = 0; i < 3; ++i)
+        in.cells[static_cast<std::size_t>(i)] = grid.textMatrix(row, 3 + i);
+    in.fontSpec = p_.doc.lstFont.value(row);
+    in.number = counter_;
+    return in;
+}
+
+// A row that starts before its part: write it with its negative time unless
+// the user says No.
+bool WriterRun::askNegativeTime(const QString& target) {
+    const QString error = p_.texts.TextTable(9, 13);
+    const QString where = preview_ ? QStringLiteral(" calculating Preview file. ")
+                                   : QStringLiteral(" creating ") +
+                                         MessageWindow::Verbatim(target) + QStringLiteral(". ");
+    const QString text =
+        error + where + QStringLiteral("Negative time calculated during Partitioning.\r\n") +
+        QStringLiteral("Please do not partition in subtitle display time. Continue?");
+    return p_.messages.ShowMessage(text, 2, QStringLiteral("yesno"), error) != AnswerNo;
+}
+
+void WriterRun::showProgress(int row) {
+    if (!showProgress_ || preview_) return;
+    const double rows = lastRow_ - firstRow_ + 1;
+    p_.control().ProgressBar1.setValue((row - firstRow_ + 1) / rows * 100);
+}
+
+bool WriterRun::writePlanned() {
+    if (preview_) QDir().mkpath(p_.folder.path(ScratchFolder));
+    for (const PlannedFile& f : planned_) {
+        QString error;
+        if (!runtime::WriteTextFile(f.path, f.lines, &error)) return fail(error);
+        if (!preview_) recordWritten(f.path);
+    }
+    return true;
+}
+
+// A written file becomes the current file; a part file is listed by its name.
+void WriterRun::recordWritten(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (fromPartitionList_ && slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));
+    p_.files.CurFileName = path;
+}
+
+bool WriterRun::fail(const QString& description) {
+    if (showProgress_ && !preview_) p_.control().ProgressBar1.setValue(0);
+    p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+    p_.messages.ShowMessage(QStringLiteral("Error writing file (") +
+                                MessageWindow::Verbatim(description) + QStringLiteral(")."),
+                            0, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+    if (showProgress_) p_.control().hide();
+    return false;
+}
+
+} // namespace
+
+bool Files::CreateSubFile(bool preview, bool fromPartitionList, int format, int firstRow,
+                          int lastRow, bool showProgress) {
+    return WriterRun(p_, preview, fromPartitionList, format, firstRow, lastRow, showProgress).run();
+}
+
+QString Files::SetSubFileExt(int format) {
+    const subtitle_formats::Layout* layout = subtitle_formats::LayoutOf(format);
+    return layout ? QString::fromLatin1(layout->extension) : QString();
+}
+
+int Files::FileExist(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return AnswerYes;
+    file.close();
+    return askOverwrite(p_, fileName);
+}

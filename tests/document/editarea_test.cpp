@@ -1,0 +1,427 @@
+// The current-line edit area: what selecting a cell shows in the Basic tab,
+// the script player and the overlays over the grid, and what the keys of the
+// grid, the in-cell editor and the Basic text field do.
+
+#include "document/BasicTab.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "shell/frmSettings.h"
+#include "support/TestProgram.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// "00:mm:ss,000" for a whole number of seconds below an hour.
+QString timeAt(int seconds) {
+    return QStringLiteral("00:%1:%2,000")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+class EditAreaTest : public ::testing::Test {
+protected:
+    EditorTab& editor() { return t.main().editor; }
+    BasicTab& basic() { return editor().basic; }
+    platform::Grid& grid() { return editor().grdSubEdit; }
+    ScriptPlayerTab& player() { return t.main().scriptPlayer; }
+    Document& doc() { return t->doc; }
+
+    // Lines 1..n: line r starts at 10 r seconds, ends 2 seconds later, and has
+    // the texts " line r", " second r" and " third r"; one part for the whole.
+    void makeLines(int n) {
+        grid().setRows(n + 2);
+        doc().lstFont = QStringList{QString()};
+        for (int r = 1; r <= n; ++r) {
+            grid().setTextMatrix(r, 0, QString::number(r));
+            grid().setTextMatrix(r, 1, timeAt(10 * r));
+            grid().setTextMatrix(r, 2, timeAt(10 * r + 2));
+            grid().setTextMatrix(r, 3, QStringLiteral(" line %1").arg(r));
+            grid().setTextMatrix(r, 4, QStringLiteral(" second %1").arg(r));
+            grid().setTextMatrix(r, 5, QStringLiteral(" third %1").arg(r));
+            doc().lstFont.append(doc().DefaultFontSpec());
+        }
+        NodeTable& nodes = doc().FileNodes;
+        nodes.setFirstRow(0, 1);
+        nodes.setLastRow(0, n);
+        nodes.setFirstRow(1, 1);
+        nodes.setLastRow(1, n);
+        nodes.setCount(1);
+        nodes.setCurrent(1);
+    }
+    void select(int row, int col) { grid().setCurrentCell(row, col); }
+    void fillFontLists() {
+        auto& lists = editor().font.Combo9;
+        for (const char* name : {"Arial", "Verdana", "Times New Roman"})
+            lists[0].addItem(QString::fromLatin1(name));
+        for (const char* style : {"Regular", "Bold", "Italic", "Bold Italic", "Strikeout"})
+            lists[1].addItem(QString::fromLatin1(style));
+        lists[0].setListIndex(1);
+        lists[1].setListIndex(0);
+    }
+
+    TestProgram t;
+};
+
+TEST_F(EditAreaTest, CellShowsItsPositionTextAndTimes) {
+    makeLines(10);
+    select(7, 4);
+    EXPECT_EQ(basic().Label13.caption(), "Row: 7, Col: 4 = Text #2");
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "second 7") << "the cell's text, trimmed";
+    EXPECT_EQ(basic().rtfTimeStart.text(), "00:01:10,000");
+    EXPECT_EQ(basic().rtfTimeEnd.text(), "00:01:12,000");
+    EXPECT_EQ(editor().rtfEdit.text(), "second 7");
+    EXPECT_EQ(doc().CurLine, 7);
+    EXPECT_EQ(player().Label23[0].caption(), "line 7");
+    EXPECT_EQ(player().Label23[1].caption(), "second 7");
+    EXPECT_EQ(player().Label23[2].caption(), "third 7");
+    EXPECT_EQ(player().lblSubRowCount.caption(), " 7/ 10");
+
+    select(7, 0);
+    EXPECT_EQ(basic().Label13.caption(), "Row: 7, Col: 0 = ");
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "7");
+
+    // The caption follows the language pack's words.
+    t->texts.setTextTable(4, 0, QStringLiteral("Zeile"));
+    t->texts.setTextTable(4, 1, QStringLiteral("Spalte"));
+    select(10, 1);
+    EXPECT_EQ(basic().Label13.caption(), "Zeile: 10, Spalte: 1 = Start");
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "00:01:40,000");
+}
+
+TEST_F(EditAreaTest, ScriptClockAndStartLabel) {
+    makeLines(4);
+    grid().setTextMatrix(1, 1, QStringLiteral("00:00:01,000"));
+    grid().setTextMatrix(2, 1, QStringLiteral("00:00:00,000"));
+    grid().setTextMatrix(3, 1, QStringLiteral("00:01:02,345"));
+    grid().setTextMatrix(4, 1, QString());
+
+    select(1, 3);
+    EXPECT_EQ(doc().ScriptTime, 99);
+    EXPECT_EQ(player().Label24.caption(), "00:00:01,00");
+    select(2, 3);
+    EXPECT_EQ(doc().ScriptTime, -1);
+    EXPECT_EQ(player().Label24.caption(), "00:00:00,00");
+    select(3, 3);
+    EXPECT_EQ(doc().ScriptTime, 6234) << "62,345 ms: 6234.5 hundredths less one, rounded";
+    EXPECT_EQ(player().Label24.caption(), "00:01:02,34");
+    select(4, 3);
+    EXPECT_EQ(doc().ScriptTime, -1) << "an empty start counts as zero";
+    EXPECT_EQ(player().Label24.caption(), "00:01:02,34") << "an empty start leaves the label";
+}
+
+TEST_F(EditAreaTest, EditorBlockedLeavesEverythingAlone) {
+    makeLines(6);
+    select(2, 3);
+    doc().EditorBlocked = true;
+    select(5, 1);
+    EXPECT_EQ(basic().Label13.caption(), "Row: 2, Col: 3 = Text #1");
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "line 2");
+    EXPECT_EQ(basic().rtfTimeStart.text(), "00:00:20,000");
+    EXPECT_EQ(doc().CurLine, 2);
+    EXPECT_EQ(doc().ScriptTime, 1999);
+    EXPECT_EQ(player().Label23[0].caption(), "line 2");
+
+    doc().EditorBlocked = false;
+    t->edit.ShowCurrentLine();
+    EXPECT_EQ(doc().CurLine, 5);
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "00:00:50,000");
+}
+
+TEST_F(EditAreaTest, SpareRowAndHeaderRow) {
+    makeLines(5);
+    select(3, 3);
+    ASSERT_TRUE(basic().Command11.enabled());
+
+    select(6, 1); // the spare row
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "");
+    EXPECT_EQ(basic().rtfTimeStart.text(), "");
+    EXPECT_EQ(basic().rtfTimeEnd.text(), "");
+    EXPECT_EQ(doc().CurLine, 6);
+    EXPECT_FALSE(basic().Command10.enabled());
+    EXPECT_FALSE(basic().Command11.enabled());
+    EXPECT_FALSE(basic().Command14.enabled());
+    EXPECT_FALSE(editor().cmdInvCalc.visible()) << "no calculator on the spare row";
+    EXPECT_FALSE(editor().btnNode[0].visible());
+
+    select(3, 3);
+    select(0, 3); // the header
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "line 3") << "the header leaves the fields";
+    EXPECT_EQ(basic().rtfTimeStart.text(), "00:00:30,000");
+    EXPECT_EQ(doc().CurLine, 0);
+    EXPECT_FALSE(basic().Command10.enabled());
+    EXPECT_FALSE(basic().Command14.enabled());
+}
+
+TEST_F(EditAreaTest, LineOneKeepsDeleteAndHidesTheNodeButton) {
+    makeLines(5);
+    select(2, 1);
+    EXPECT_TRUE(basic().Command11.enabled());
+    EXPECT_TRUE(editor().btnNode[0].visible());
+    EXPECT_EQ(editor().btnNode[0].top(), grid().top() + grid().cellTop());
+
+    select(1, 1);
+    EXPECT_TRUE(basic().Command11.enabled()) << "line 1 leaves Delete as it was";
+    EXPECT_FALSE(editor().btnNode[0].visible());
+
+    select(6, 1); // the spare row disables all three
+    select(1, 1);
+    EXPECT_TRUE(basic().Command10.enabled());
+    EXPECT_TRUE(basic().Command14.enabled());
+    EXPECT_FALSE(basic().Command11.enabled()) << "line 1 leaves Delete as it was";
+
+    select(5, 1);
+    EXPECT_FALSE(editor().btnNode[0].visible()) << "no node button on the last line";
+    EXPECT_TRUE(basic().Command11.enabled());
+}
+
+TEST_F(EditAreaTest, OverlaysFollowTheCell) {
+    makeLines(5);
+    select(2, 2);
+    const platform::Grid& g = grid();
+    const platform::RichTextBox& box = editor().rtfEdit;
+    EXPECT_EQ(box.left(), g.left() + g.cellLeft());
+    EXPECT_EQ(box.top(), g.top() + g.cellTop());
+    EXPECT_EQ(box.width(), g.colWidth(2));
+    EXPECT_EQ(box.height(), g.rowHeight());
+    const platform::Label& calc = editor().cmdInvCalc;
+    EXPECT_TRUE(calc.visible());
+    EXPECT_EQ(calc.left(), g.left() + g.cellLeft() + g.cellWidth());
+    EXPECT_EQ(calc.top(), g.top() + g.cellTop());
+
+    select(2, 3);
+    EXPECT_FALSE(calc.visible()) << "no calculator over a text cell";
+    select(0, 1);
+    EXPECT_TRUE(calc.visible()) << "the header's time column still offers it";
+
+    select(3, 1);
+    editor().errExp.setVisible(true);
+    grid().onScroll();
+    EXPECT_FALSE(box.visible());
+    EXPECT_FALSE(calc.visible());
+    EXPECT_FALSE(editor().btnNode[0].visible());
+    EXPECT_FALSE(editor().errExp.visible());
+    select(3, 2);
+    EXPECT_TRUE(box.visible());
+    EXPECT_TRUE(calc.visible());
+}
+
+TEST_F(EditAreaTest, ScriptSettingDecidesWhereTheInCellEditorShows) {
+    makeLines(5);
+    platform::CheckBox& script = t->settings().Check6[0];
+    script.setValue(platform::CheckBox::Checked);
+    select(2, 3);
+    EXPECT_FALSE(editor().rtfEdit.visible()) << "ticked: never over a text cell";
+    select(2, 1);
+    EXPECT_TRUE(editor().rtfEdit.visible());
+
+    script.setValue(platform::CheckBox::Grayed);
+    select(2, 4);
+    EXPECT_TRUE(editor().rtfEdit.visible()) << "greyed: left as it was";
+    script.setValue(platform::CheckBox::Checked);
+    select(2, 5);
+    script.setValue(platform::CheckBox::Grayed);
+    select(3, 1);
+    EXPECT_FALSE(editor().rtfEdit.visible()) << "greyed: left as it was";
+
+    script.setValue(platform::CheckBox::Unchecked);
+    select(3, 4);
+    EXPECT_TRUE(editor().rtfEdit.visible()) << "unticked: over every cell";
+}
+
+TEST_F(EditAreaTest, BalloonShowsTheMessageBesideTheCell) {
+    makeLines(20);
+    t->diag.setDiagMsg(2, QStringLiteral("Line overlaps the next one"));
+    t->diag.setDiagMsg(9, QStringLiteral("Too long"));
+    const platform::Grid& g = grid();
+    const platform::PictureBox& balloon = editor().errExp;
+
+    select(2, 1);
+    ASSERT_TRUE(balloon.visible());
+    EXPECT_EQ(editor().lblErrExp.caption(), "Line overlaps the next one");
+    EXPECT_EQ(balloon.left(), g.left() + g.cellLeft() + g.cellWidth() + 30);
+    EXPECT_EQ(balloon.top(), g.top() + g.cellTop() + g.cellHeight() + 30);
+
+    select(2, 4); // near the right edge: its right edge meets the grid's width
+    EXPECT_EQ(balloon.left() + balloon.width(), g.width());
+    EXPECT_EQ(balloon.top(), g.top() + g.cellTop() + g.cellHeight() + 30);
+
+    grid().setTopRow(1);
+    select(9, 1); // near the bottom: above the cell
+    ASSERT_EQ(g.topRow(), 1);
+    ASSERT_GT(g.cellTop() + 2 * g.cellHeight() + balloon.height() + 30, g.height());
+    EXPECT_EQ(balloon.top() + balloon.height() + 30, g.top() + g.cellTop());
+    EXPECT_EQ(editor().lblErrExp.caption(), "Too long");
+
+    select(3, 1);
+    EXPECT_FALSE(balloon.visible()) << "a line without a message has no balloon";
+}
+
+TEST_F(EditAreaTest, FontSpecPicksStyleAndListEntries) {
+    makeLines(6);
+    fillFontLists();
+    auto& lists = editor().font.Combo9;
+    doc().lstFont[2] = QStringLiteral("Courier;Western;Bold Italic;16");
+    doc().lstFont[3] = QStringLiteral("times new roman;Western;Underline;12");
+    doc().lstFont[4] = QStringLiteral("Arial;Western;Strikeout;12");
+    doc().lstFont[5] = QStringLiteral("verdana;Bold;20"); // two ";": no style
+
+    select(2, 3);
+    EXPECT_EQ(lists[0].listIndex(), 1) << "a font not in the list leaves the selection";
+    EXPECT_EQ(lists[1].listIndex(), 3);
+    EXPECT_TRUE(player().Label23[0].fontBold());
+    EXPECT_TRUE(player().Label23[2].fontItalic());
+
+    select(3, 3);
+    EXPECT_EQ(lists[0].listIndex(), 2) << "names match without case";
+    EXPECT_EQ(lists[1].listIndex(), 3) << "a style matching none leaves the selection";
+    EXPECT_FALSE(player().Label23[0].fontBold());
+    EXPECT_FALSE(player().Label23[1].fontItalic());
+
+    select(4, 3);
+    EXPECT_EQ(lists[0].listIndex(), 0);
+    EXPECT_EQ(lists[1].listIndex(), 3) << "only the first four styles are looked at";
+
+    select(5, 3);
+    EXPECT_EQ(lists[0].listIndex(), 1);
+    EXPECT_EQ(lists[1].listIndex(), 3);
+    EXPECT_FALSE(player().Label23[0].fontBold()) << "the style field is empty";
+
+    // The script player's own calls: index 3 does not exist and is skipped.
+    t->edit.subShowSubtitle(QStringLiteral("   spoken"), 1);
+    t->edit.subShowSubtitle(QStringLiteral("lost"), 3);
+    EXPECT_EQ(player().Label23[1].caption(), "spoken");
+    doc().CurLine = 40; // past the font list: no style at all
+    t->edit.subShowSubtitle(QStringLiteral("x"), 0);
+    EXPECT_EQ(player().lblSubRowCount.caption(), " 40/ 6");
+    EXPECT_FALSE(player().Label23[0].fontBold());
+}
+
+TEST_F(EditAreaTest, CellSelectReportsColumnThenRow) {
+    makeLines(10);
+    select(7, 4);
+    doc().CurLine = 0;
+    grid().onClick();
+    EXPECT_EQ(t->macro.MacroAction.code, 549);
+    EXPECT_EQ(t->macro.MacroAction.text, "4,7");
+    EXPECT_EQ(t->edit.SearchIndex, 7);
+    EXPECT_EQ(doc().CurLine, 7);
+}
+
+TEST_F(EditAreaTest, EnterInTheCellEditorWhileRecordingOnlyReports) {
+    makeLines(5);
+    select(3, 3);
+    platform::RichTextBox& box = editor().rtfEdit;
+    box.setText(QStringLiteral("  new words "));
+    EXPECT_EQ(basic().rtfSubEditBasic.text(), "  new words ") << "the editor feeds the field";
+
+    t->macro.RecordMode = 1;
+    int key = 13;
+    box.onKeyPress(key);
+    EXPECT_EQ(t->macro.MacroAction.code, 505);
+    EXPECT_EQ(t->macro.MacroAction.text, "  new words ");
+    EXPECT_EQ(grid().textMatrix(3, 3), " line 3");
+    EXPECT_TRUE(t->history.snapshots().empty());
+    EXPECT_FALSE(doc().FileChanged);
+
+    t->macro.RecordMode = 0;
+    key = 13;
+    box.onKeyPress(key);
+    EXPECT_EQ(grid().textMatrix(3, 3), " new words");
+    EXPECT_EQ(t->macro.MacroAction.code, 504);
+    EXPECT_EQ(t->history.snapshots().size(), 1u);
+    EXPECT_TRUE(doc().FileChanged);
+
+    // Enter in the Basic text field does the same.
+    select(3, 2);
+    basic().rtfSubEditBasic.setText(QStringLiteral("00:00:31,500"));
+    key = 13;
+    basic().rtfSubEditBasic.onKeyPress(key);
+    EXPECT_EQ(grid().textMatrix(3, 2), "00:00:31,500");
+}
+
+TEST_F(EditAreaTest, TabCallsTheCalculatorOnlyOverTimesAndNumbers) {
+    makeLines(5);
+    t.main().tabMain.setTab(frmMain::TabEditor);
+    select(2, 3);
+    int key = 9;
+    editor().rtfEdit.onKeyPress(key);
+    EXPECT_EQ(t->calc.CalcInvokeTarget, -1);
+    EXPECT_EQ(t.main().tabMain.tab(), frmMain::TabEditor) << "no calculator over a text cell";
+
+    select(2, 1);
+    key = 9;
+    editor().rtfEdit.onKeyPress(key);
+    EXPECT_EQ(t->calc.CalcInvokeTarget, 10);
+    EXPECT_EQ(t.main().tabMain.tab(), frmMain::TabCalculator);
+}
+
+TEST_F(EditAreaTest, ClipFollowsTheBasicTextAndFocusSelectsIt) {
+    makeLines(3);
+    platform::RichTextBox& text = basic().rtfSubEditBasic;
+    text.setText(QStringLiteral("   "));
+    EXPECT_FALSE(basic().Command47.enabled());
+    text.setText(QStringLiteral(" a "));
+    EXPECT_TRUE(basic().Command47.enabled());
+    select(2, 0);
+    EXPECT_TRUE(basic().Command47.enabled()) << "the line number is text too";
+
+    editor().rtfEdit.setText(QStringLiteral("other")); // the editor feeds the field
+    EXPECT_EQ(text.text(), "other");
+    text.setText(QStringLiteral("hello there")); // the field does not feed the editor
+    EXPECT_EQ(editor().rtfEdit.text(), "other");
+    text.setSelStart(3);
+    text.onGotFocus();
+    EXPECT_EQ(text.selStart(), 0);
+    EXPECT_EQ(text.selLength(), 11);
+    EXPECT_EQ(editor().rtfEdit.text(), "hello there");
+}
+
+TEST_F(EditAreaTest, EnterInTheGridPutsTheCaretIntoTheCellEditor) {
+    makeLines(5);
+    frmMain& m = t.main();
+    m.tabMain.setTab(frmMain::TabEditor);
+    m.show();
+    QApplication::setActiveWindow(m.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.window()));
+    select(4, 3);
+    grid().setFocus();
+    QApplication::processEvents();
+
+    QTest::keyClick(grid().widget(), Qt::Key_Return);
+    EXPECT_TRUE(editor().rtfEdit.hasFocus());
+    EXPECT_EQ(editor().rtfEdit.selStart(), 0);
+    EXPECT_EQ(editor().rtfEdit.selLength(), 6) << "all of \"line 4\"";
+
+    QTest::keyClick(editor().rtfEdit.widget(), Qt::Key_Escape);
+    EXPECT_TRUE(grid().hasFocus());
+    m.hide();
+}
+
+// A picture of the Editor tab with a few lines and a diagnose message, saved
+// as editarea.png beside the tests for a look at the layout.
+TEST_F(EditAreaTest, ScreenshotOfTheEditorTab) {
+    makeLines(8);
+    frmMain& m = t.main();
+    m.tabMain.setTab(frmMain::TabEditor);
+    t->diag.setDiagMsg(3, QStringLiteral("Line 3 ends after line 4 starts."));
+    doc().MarkNodes(1);
+    m.show();
+    select(3, 2);
+    QApplication::processEvents();
+    ASSERT_TRUE(editor().errExp.visible());
+    const QPixmap shot = m.window()->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save("editarea.png"));
+    m.hide();
+}
+
+} // namespace

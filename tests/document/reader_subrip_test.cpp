@@ -1,0 +1,227 @@
+// The SubRip reader through LoadSubFile: entries, counters, times, style
+// tags, lines outside the layout and the bad-line question, and the sample
+// files of tests/data/subrip.
+
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "platform/Grid.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class SubRipReader : public ::testing::Test {
+protected:
+    // Loads the lines (joined by CR LF) as a SubRip file.
+    void read(const QStringList& lines, bool add = false, bool interactive = false) {
+        readBytes((lines.join("\r\n") + "\r\n").toUtf8(), add, interactive);
+    }
+    void readBytes(const QByteArray& bytes, bool add = false, bool interactive = false) {
+        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.srt").arg(++files), bytes);
+        int format = 9, row = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, row, false, false, interactive);
+    }
+    // A row's cells; column 0 as its number (a part's first and last rows
+    // carry the part marks "{" and "}" around it).
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        number.remove('{').remove('}');
+        QStringList out = {number.trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    QString font(int r) { return t->doc.lstFont.value(r); }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+TEST_F(SubRipReader, AnEntryBecomesARow) {
+    read({"1", "00:00:01,000 --> 00:00:02,500", "Hello", ""});
+    EXPECT_EQ(row(0)[1], "Start") << "the header stays";
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", "", ""}));
+    EXPECT_EQ(font(1), "Arial;Western;Regular;16");
+    EXPECT_EQ(t->shell.CurFontName, "Arial");
+    EXPECT_TRUE(t->loader.LoadOk);
+}
+
+TEST_F(SubRipReader, CountersAreIgnoredAndTimesTakenInEveryCommonForm) {
+    read({"0", "00:00:01,000-->00:00:02,000", "  a  ", "", "9",
+          "00:00:03,000  -->  00:00:04,000   ", "b", "second", "third", "", "2",
+          "0:0:5.5 --> 00:00:06,25 X1:40 X2:600", "c", "", "3", "-00:00:01,000 --> 00:00:00,500",
+          "d"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " a", "", ""}));
+    EXPECT_EQ(row(2),
+              QStringList({"2", "00:00:03,000", "00:00:04,000", " b", " second", " third"}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:05,500", "00:00:06,250", " c", "", ""}));
+    EXPECT_EQ(row(4)[1], "-1:59:59,000") << "a negative time in the program's own form";
+}
+
+TEST_F(SubRipReader, StyleTagsGoWhereTheyStand) {
+    read({"1", "00:00:01,000 --> 00:00:02,000", "<i>Hello</i>", "", "2",
+          "00:00:02,000 --> 00:00:03,000", "<b><i>Hi</i></b>", "", "3",
+          "00:00:03,000 --> 00:00:04,000", "Say, <i>yes</i>", "<b>loud</b>", "", "4",
+          "00:00:04,000 --> 00:00:05,000", "<font color=red>x</font> <I>y</I>"});
+    EXPECT_EQ(row(1)[3], " Hello");
+    EXPECT_EQ(font(1), "Arial;Western;Italic;16");
+    EXPECT_EQ(row(2)[3], " Hi");
+    EXPECT_EQ(font(2), "Arial;Western;Bold Italic;16");
+    EXPECT_EQ(row(3)[3], " Say, yes");
+    EXPECT_EQ(font(3), "Arial;Western;Bold;16") << "the row takes its last text line's style";
+    EXPECT_EQ(row(4)[3], " <font color=red>x</font> <I>y</I>") << "other markup stays";
+}
+
+TEST_F(SubRipReader, EntriesWithoutTextOrNumbersKeepTheirRows) {
+    read({"1", "00:00:01,000 --> 00:00:02,000", "", "2", "00:00:03,000 --> 00:00:04,000", "second",
+          "", "00:00:05,000 --> 00:00:06,000", "unnumbered", "", "3",
+          "00:00:07,000 --> 00:00:08,000", "text", "", "42", "", "end"});
+    ASSERT_EQ(lines(), 5);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", "", "", ""}));
+    EXPECT_EQ(row(2)[3], " second");
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:05,000", "00:00:06,000", " unnumbered", "", ""}));
+    EXPECT_EQ(row(4)[3], " text");
+    EXPECT_EQ(row(5), QStringList({"5", "", "", " end", "", ""}))
+        << "a number after a blank line inside an entry starts a row";
+}
+
+TEST_F(SubRipReader, LinesBeforeTheFirstEntryNeverLandInRowsAlreadyThere) {
+    read({"1", "00:00:01,000 --> 00:00:02,000", "old"});
+    read({"stray", "00:00:00,500 --> 00:00:00,900", "1", "00:00:01,000 --> 00:00:02,000", "new"},
+         true);
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " old", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "", "", " stray", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:02,500", "00:00:02,900", " 1", "", ""}))
+        << "after a time line a lone number is text; a time line no counter announced "
+           "starts a row";
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:03,000", "00:00:04,000", " new", "", ""}));
+    EXPECT_EQ(t->doc.grid().textMatrix(0, 3), "Text #1");
+}
+
+TEST_F(SubRipReader, AFourthTextLineIsABadLineAndReadingGoesOn) {
+    const QStringList file = {"1", "00:00:01,000 --> 00:00:02,000", "a", "b", "c", "d", "e", "",
+                              "2", "00:00:03,000 --> 00:00:04,000", "f", "g", "h", "i"};
+    QString asked;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::No); // and no more questions in this load
+    });
+    read(file, false, true);
+    EXPECT_TRUE(asked.startsWith("File has corrupted information.")) << asked.toStdString();
+    EXPECT_TRUE(asked.contains("Line #1 = 'd'")) << asked.toStdString();
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " a", " b", " c"}));
+    EXPECT_EQ(row(2)[5], " h");
+
+    read(file); // not interactive: the same file loads without a word
+    EXPECT_EQ(lines(), 2);
+}
+
+TEST_F(SubRipReader, MarksAndLineEndsOfEveryKind) {
+    const QString text = QStringLiteral("1\r\n00:00:01,000 --> 00:00:02,000\r\nÅse\r\n");
+    readBytes(QByteArray("\xFF\xFE") +
+              QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+    EXPECT_EQ(row(1)[3], " Åse");
+    readBytes("\xEF\xBB\xBF"
+              "1\n00:00:01,000 --> 00:00:02,000\nLF\n\n2\r00:00:03,000 --> "
+              "00:00:04,000\rCR");
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2)[3], " CR");
+}
+
+// ---- Sample files -------------------------------------------------------------------
+
+struct Sample {
+    const char* file;
+    int format; // the format asked for: 0 detects
+    int lines;
+    QStringList first; // row 1
+    QStringList last;  // the last row
+};
+
+TEST_F(SubRipReader, SampleFilesLoadWithTheirLinesTimesAndTexts) {
+    const Sample samples[] = {
+        {"subsrt_sample.srt",
+         0,
+         5,
+         {"1", "00:00:00,599", "00:00:04,160",
+          " >> ALICE: Hi, my name is Alice Miller and this is John Brown", "", ""},
+         {"5", "00:00:16,700", "00:00:21,480",
+          " Okay, so we have all the ingredients laid out here", "", ""}},
+        {"se_seconv_test.srt",
+         0,
+         3,
+         {"1", "00:00:01,000", "00:00:04,000", " Hello, World!", "", ""},
+         {"3", "00:00:10,000", "00:00:13,000", " Testing SeConv subtitle converter.", "", ""}},
+        {"astisub_example-in.srt",
+         0,
+         6,
+         {"1", "00:01:39,000", "00:01:41,040", " (deep rumbling)", "", ""},
+         {"6", "00:02:31,400", "00:02:33,440", " (computer playing", " electronic melody)", ""}},
+        {"astisub_missing-sequence-in.srt",
+         9,
+         6,
+         {"1", "00:01:39,000", "00:01:41,040", " (deep rumbling)", "", ""},
+         {"6", "00:02:31,400", "00:02:33,440", " (computer playing", " electronic melody)", ""}},
+        {"astisub_example-in-non-utf8.srt",
+         0,
+         6,
+         {"1", "00:01:39,000", "00:01:41,040", " (deep rumbling)", "", ""},
+         {"6", "00:02:31,400", "00:02:33,440", " (computer playing", " electronic melody)", ""}},
+        {"astisub_example-in-carriage-return.srt",
+         0,
+         3,
+         {"1", "00:00:00,000", "00:00:03,766", " Did one of the last stories strike you as",
+          " more interesting than the other?", ""},
+         {"3", "00:00:10,733", "00:00:14,066", " at a busy bus stop or anywhere",
+          " else for that matter.", ""}},
+        {"astisub_example-in-styled.srt",
+         0,
+         10,
+         {"1", "00:00:17,985", "00:00:20,521",
+          " <font color=\"#00ff00\">[instrumental music]</font>", "", ""},
+         {"10", "00:12:00,000", "00:13:00,000", " x^3 * x = 100", "", ""}},
+    };
+    const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/";
+    for (const Sample& s : samples) {
+        QString name = dir + s.file;
+        int format = s.format, start = 1;
+        t->loader.LoadSubFile(name, format, start, false, false, false);
+        EXPECT_TRUE(t->loader.LoadOk) << s.file;
+        EXPECT_EQ(format, 9) << s.file;
+        ASSERT_EQ(lines(), s.lines) << s.file;
+        EXPECT_EQ(row(1), s.first) << s.file;
+        EXPECT_EQ(row(s.lines), s.last) << s.file;
+    }
+}
+
+// A file in another code page reads right when the code page is named.
+TEST_F(SubRipReader, ACodePageFileReadsInTheNamedCodePage) {
+    const QByteArray before = qgetenv("MIREL_CODEPAGE");
+    qputenv("MIREL_CODEPAGE", "windows-1251");
+    QString name = QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/se_auto_detect_windows-1251.srt";
+    int format = 0, start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    if (before.isNull())
+        qunsetenv("MIREL_CODEPAGE");
+    else
+        qputenv("MIREL_CODEPAGE", before);
+    ASSERT_EQ(lines(), 595);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:39,198", "00:00:42,118", " Г О Р Ш Т А К   3",
+                                   " Из зоре времена долазимо,", ""}));
+    EXPECT_EQ(font(2), "Arial;Western;Italic;16");
+    EXPECT_EQ(row(595)[3], " Preuzeto sa www.titlovi.com");
+}
+
+} // namespace
