@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libmpv-dev libcurl4-openssl-dev
   python3-pyftpdlib xvfb xauth fonts-dejavu-core locales
+  poppler-utils
 )
 
 missing=()

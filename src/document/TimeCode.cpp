@@ -101,6 +101,7 @@ double TimeToMs(const QString& time) {
 }
 
 QString SecToTime(const QString& seconds) {
+    if (runtime::Val(seconds) < 0) return QStringLiteral("00:00:00,000");
     const qsizetype point = seconds.indexOf(QLatin1Char('.'));
     const QString whole = point < 0 ? seconds : seconds.left(point);
     const QString fraction = point < 0 ? QStringLiteral(".000")

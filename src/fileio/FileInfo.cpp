@@ -90,10 +90,3 @@ void Files::ShowFileInfo(QString& fileName, int format) {
     p_.doc.FileNodes.setName(0, CurFileBase);
     p_.fileChooser().lblFullName.setCaption(CurFileName);
 }
-
-// The Save command (chooser, diagnose warning, writing, node file) belongs
-// with the other file-menu commands; until they are in place nothing can be
-// saved, so a load that asked to save first stops instead of losing changes.
-bool Files::MenuSaveSubFile() {
-    return false;
-}

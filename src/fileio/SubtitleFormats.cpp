@@ -65,29 +65,26 @@ QString ms(const QString& t) {
     return QString::number(wholeMs(t));
 }
 
+// The frame a time falls in, as the frame readers give frames their times:
+// frame F reads as F / rate seconds cut to whole milliseconds (towards zero),
+// so a time is written as the last frame that reads at or before it and a
+// file read back is written with the same frames.
 QString frame(const LayoutContext& c, const QString& t) {
-    return QString::number(floorDiv(wholeMs(t) * c.frameRateMilli, 1000000));
+    const long long milliseconds = wholeMs(t);
+    if (milliseconds < 0 || c.frameRateMilli <= 0)
+        return QString::number(floorDiv(milliseconds * c.frameRateMilli, 1000000));
+    return QString::number(floorDiv((milliseconds + 1) * c.frameRateMilli - 1, 1000000));
 }
 
-// numerator / 10^5 as plain decimal text: no trailing zeros, "0" before the
-// point of a value below 1.
-QString exactDecimal(long long numerator) {
-    const bool negative = numerator < 0;
-    const long long n = negative ? -numerator : numerator;
-    QString text = QString::number(n / 100000);
-    QString fraction = QString::number(n % 100000).rightJustified(5, QLatin1Char('0'));
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    if (!fraction.isEmpty()) text += QLatin1Char('.') + fraction;
-    return negative ? QLatin1Char('-') + text : text;
-}
-
-// Hundredths as frames: cs / 100 x rate, with its fraction.
-QString csFrame(const LayoutContext& c, const QString& t) {
-    const double hundredths = runtime::Val(cs(t));
-    if (hundredths == std::floor(hundredths))
-        return exactDecimal(static_cast<long long>(hundredths) * c.frameRateMilli);
-    return runtime::NumberText(hundredths / 100 * static_cast<double>(c.frameRateMilli) / 1000);
+// The frame of its second a time falls in, as two digits (00 up to the frame
+// rate): the milliseconds x rate, rounded down. The Sonic DVD reader gives
+// frame F the first whole hundredth at or after its start, which falls in F
+// again, so a file read back is written with the same frames.
+QString secondFrame(const LayoutContext& c, const QString& t) {
+    const double milliseconds = runtime::Val(QStringView(t).mid(9, 3)); // three digits
+    if (!(milliseconds > 0) || c.frameRateMilli <= 0) return QStringLiteral("00");
+    const long long frames = static_cast<long long>(milliseconds) * c.frameRateMilli / 1000000;
+    return QString::number(frames).rightJustified(2, QLatin1Char('0'));
 }
 
 // ---- Text of a row -------------------------------------------------------------
@@ -226,9 +223,22 @@ QStringList zeroGHeader(const LayoutContext&) {
 
 // ---- Row layouts ---------------------------------------------------------------------
 
+// Each filled cell as a text line of a DVD Subtitle block. A line that would
+// begin with a brace is indented by a blank, so that it is not taken for the
+// block's "}" or for a time line, and a blank cell is written as one blank,
+// so that it is not taken for the empty line of an end block.
+void dvdTextLines(const RowInput& r, QStringList& out) {
+    for (const QString& cell : r.cells) {
+        if (cell.isEmpty()) continue;
+        const QString text = Trim(cell);
+        const bool brace = text.startsWith(QLatin1Char('{')) || text.startsWith(QLatin1Char('}'));
+        out << (text.isEmpty() || brace ? QLatin1Char(' ') + text : text);
+    }
+}
+
 QString dvdRow(const LayoutContext&, const RowInput& r, QStringList& out) {
     out << cat({u"{T ", hms(r.start), u":", cs(r.start)});
-    separateLines(r, 0, out);
+    dvdTextLines(r, out);
     out << QStringLiteral("}") << cat({u"{T ", hms(r.end), u":", cs(r.end)}) << QString()
         << QStringLiteral("}");
     return {};
@@ -285,9 +295,13 @@ QString sonicRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
         return QStringLiteral("line %1 does not fit the four-digit counter of Sonic DVD")
             .arg(r.number);
     out << cat({QString::number(r.number).rightJustified(4, QLatin1Char('0')), u"  ", hms(r.start),
-                u":", csFrame(c, r.start), u"  ", hms(r.end), u":", csFrame(c, r.end), u"  ",
-                Trim(r.cells[0])});
-    separateLines(r, 1, out);
+                u":", secondFrame(c, r.start), u"  ", hms(r.end), u":", secondFrame(c, r.end),
+                u"  ", Trim(r.cells[0])});
+    // The second and third cells as lines of their own; a blank one is written
+    // as one blank, since an empty line would close the entry.
+    for (std::size_t i = 1; i < r.cells.size(); ++i)
+        if (!r.cells[i].isEmpty())
+            out << (Trim(r.cells[i]).isEmpty() ? QStringLiteral(" ") : Trim(r.cells[i]));
     out << QString();
     return {};
 }
@@ -314,7 +328,8 @@ QString ssaRow(const LayoutContext&, const RowInput& r, QStringList& out) {
 }
 
 QString subViewer1Row(const LayoutContext&, const RowInput& r, QStringList& out) {
-    out << hms(r.start).toString() << joined(r, u"|") << hms(r.end).toString() << QString();
+    out << cat({u"[", hms(r.start), u"]"}) << joined(r, u"|") << cat({u"[", hms(r.end), u"]"})
+        << QString();
     return {};
 }
 

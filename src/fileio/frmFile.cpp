@@ -2,11 +2,268 @@
 
 #include "shell/Program.h"
 
-frmFile::frmFile(Program& p) : Form(p.host, "frmFile"), lblFullName(*this, "lblFullName"), p_(p) {
-    move(0, 0, 9600, 6600);
-    lblFullName.move(120, 5880, 9360, 255);
+#include <QDir>
+
+namespace {
+
+constexpr int WindowWidth = 8400, WindowHeight = 6720;
+constexpr int Margin = 120, InnerWidth = WindowWidth - 2 * Margin;
+constexpr int ButtonWidth = 975, ButtonHeight = 255, ToggleWidth = 435;
+// The panes and the file list share one place; an open pane lies over the list.
+constexpr int ListTop = 1980, ListHeight = 2760;
+const QString Open = QStringLiteral(">>");
+const QString Close = QStringLiteral("<<");
+
+QString joinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) return name;
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+frmFile::frmFile(Program& p)
+    : Form(p.host, "frmFile"), pMove(*this, "pMove"), Label3(*this, "Label3", "File Handling"),
+      lblInfo(*this, "lblInfo", "Information about file handling here"),
+      Label31(*this, "Label31", Open), Label36(*this, "Label36"), List1(*this, "List1"),
+      Drive1(*this, "Drive1"), Label2(*this, "Label2", Open), Label1(*this, "Label1"),
+      List2(*this, "List2"), Label6(*this, "Label6", Open),
+      Label5(*this, "Label5", "File listing (*.*)"), List3(*this, "List3"), File1(*this, "File1"),
+      Label7(*this, "Label7", "Refresh"), Label4(*this, "Label4", "Filename:"),
+      txtFilename(*this, "txtFilename"),
+      Check1(*this, "Check1", "Save as current loaded media name"),
+      lblFullName(*this, "lblFullName"), lblMess(*this, "lblMess", "Message:"),
+      lblErr(*this, "lblErr", "Ready"), p_(p) {
+    createControls();
+    layOut();
+    wireHandlers();
+    onLoad = [this] { formLoad(); };
+    load(); // the panes are filled before the first caller presets them
+}
+
+void frmFile::createControls() {
+    cmdAction.add(*this, "cmdAction", Cancel, "Cancel");
+    cmdAction.add(*this, "cmdAction", Ok, "Ok");
+    const char* names[] = {"Drive:", "Folder:", "Type:"};
+    for (int i = 0; i < 3; ++i)
+        lblPaneName.add(*this, "lblPaneName", i, QString::fromLatin1(names[i]));
+    Drive1.setVisible(false);
+}
+
+void frmFile::layOut() {
+    setCaption("File Handling");
+    move(0, 0, WindowWidth, WindowHeight);
+    pMove.move(0, 0, WindowWidth, 300);
+    pMove.setBackColor(ButtonColor);
+    Label3.move(Margin, 390, 4000, 255);
+    Label3.setFontBold(true);
+    lblInfo.move(Margin, 660, InnerWidth, 255);
+    constexpr int NameWidth = 780;
+    const int valueLeft = Margin + ToggleWidth + 120 + NameWidth;
+    platform::Label* headers[] = {&Label31, &Label2, &Label6};
+    platform::Label* values[] = {&Label36, &Label1, &Label5};
+    const char* tips[] = {"Drives", "Folders", "File types"};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 1020 + i * 300;
+        headers[i]->move(Margin, top, ToggleWidth, ButtonHeight);
+        headers[i]->setToolTipText(QString::fromLatin1(tips[i]));
+        makeButton(*headers[i]);
+        lblPaneName[i].move(Margin + ToggleWidth + 120, top, NameWidth, ButtonHeight);
+        values[i]->move(valueLeft, top, WindowWidth - Margin - valueLeft, ButtonHeight);
+    }
+    layOutPanes();
+    Label7.move(WindowWidth - Margin - ButtonWidth, ListTop + ListHeight + 90, ButtonWidth,
+                ButtonHeight);
+    makeButton(Label7);
+    Label4.move(Margin, 5220, ButtonWidth, 255);
+    txtFilename.move(Margin + 1020, 5175, InnerWidth - 1020, 315);
+    Check1.move(Margin + 1020, 5550, 5000, 255);
+    lblFullName.move(Margin, 5880, InnerWidth, 255);
+    lblFullName.setForeColor(ButtonColor);
+    lblMess.move(Margin, 6300, 900, 255);
+    lblErr.move(Margin + 900, 6300, 4000, 255);
+    for (auto it = cmdAction.begin(); it != cmdAction.end(); ++it) {
+        const int fromRight = it.index() == Ok ? 1 : 2;
+        it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * 60, 6300,
+                 ButtonWidth, ButtonHeight);
+        makeButton(*it);
+    }
+}
+
+void frmFile::layOutPanes() {
+    File1.move(Margin, ListTop, InnerWidth, ListHeight);
+    for (platform::Control* pane :
+         {static_cast<platform::Control*>(&List1), static_cast<platform::Control*>(&List2),
+          static_cast<platform::Control*>(&List3)}) {
+        pane->move(Margin, ListTop, InnerWidth, ListHeight);
+        pane->setVisible(false);
+    }
+}
+
+// A label that acts as a button: white on grey, sunk while the mouse is down.
+void frmFile::makeButton(platform::Label& button) {
+    button.setAlignment(2);
+    button.setForeColor(platform::ColorWhite);
+    button.setBackColor(ButtonColor);
+    button.onMouseDown = [&button](int, int, int, int) {
+        button.setBorderStyle(1);
+        button.setBackColor(platform::SysButtonShadow);
+    };
+    button.onMouseUp = [&button](int, int, int, int) {
+        button.setBorderStyle(0);
+        button.setBackColor(ButtonColor);
+    };
+}
+
+void frmFile::wireHandlers() {
+    attachDragStrip(pMove);
+    for (platform::Label* header : {&Label31, &Label2, &Label6})
+        header->onClick = [this, header] { PaneHeaderClick(*header); };
+    List1.onClick = [this] { DriveChosen(); };
+    List3.onClick = [this] { TypeChosen(); };
+    List2.onChange = [this] { FolderMoved(); };
+    List2.onClick = [this] { FolderMoved(); };
+    File1.onPathChange = [this] { FileListPathChanged(); };
+    File1.onClick = [this] { FileChosen(); };
+    File1.onDblClick = [this] { FileDoubleClicked(); };
+    txtFilename.onChange = [this] { FileNameEdited(); };
+    Label7.onClick = [this] { RefreshClick(); };
+    cmdAction.onClick([this](int i) { cmdActionClick(i); });
+    onActivate = [this] { formActivate(); };
+    // Closing the window other than by its buttons is a Cancel; it only hides.
     onQueryUnload = [this](int& cancel, int) {
         cancel = 1;
-        hide();
+        cmdActionClick(Cancel);
     };
+}
+
+// The drive of the program folder is chosen, every type listed, the panes
+// closed and the file list on the program's subtitle folder.
+void frmFile::formLoad() {
+    for (int i = 0; i < Drive1.listCount(); ++i)
+        List1.addItem(Drive1.list(i));
+    for (int i = 1; i <= TypeCount; ++i)
+        List3.addItem(
+            p_.shell.FormatFilter[static_cast<std::size_t>(i)].section(QLatin1Char('|'), 0, 0));
+    List1.setListIndex(Drive1.indexOf(p_.folder.root()));
+    List3.setListIndex(TypeSupported);
+    PaneHeaderClick(Label6);
+    const QString files = p_.folder.path(QStringLiteral("\\Data\\Files"));
+    QDir().mkpath(files);
+    if (!List2.setPath(files)) List2.setPath(p_.folder.root());
+}
+
+platform::Control* frmFile::paneOf(const platform::Label& header) {
+    if (&header == &Label31) return &List1;
+    if (&header == &Label2) return &List2;
+    if (&header == &Label6) return &List3;
+    return nullptr;
+}
+
+void frmFile::setPane(platform::Label& header, bool open) {
+    header.setCaption(open ? Close : Open);
+    platform::Control* pane = paneOf(header);
+    pane->setVisible(open);
+    if (open) pane->zOrder(0);
+}
+
+// At most one pane is open: opening one closes the others.
+void frmFile::PaneHeaderClick(platform::Label& header) {
+    if (!paneOf(header)) return;
+    if (header.caption() == Close) {
+        setPane(header, false);
+    } else if (header.caption() == Open) {
+        for (platform::Label* other : {&Label31, &Label2, &Label6})
+            if (other != &header) setPane(*other, false);
+        setPane(header, true);
+    }
+}
+
+void frmFile::DriveChosen() {
+    lblErr.setCaption(p_.texts.TextTable(4, 39));
+    const int index = List1.listIndex();
+    if (index < 0) return;
+    Label36.setCaption(List1.text());
+    PaneHeaderClick(Label31);
+    if (!Drive1.setListIndex(index)) {
+        lblErr.setCaption(Drive1.error());
+        return;
+    }
+    if (!List2.setPath(Drive1.drive())) {
+        lblErr.setCaption(List2.error());
+        return;
+    }
+    PaneHeaderClick(Label2);
+}
+
+void frmFile::TypeChosen() {
+    const int index = List3.listIndex();
+    if (index < 0) return;
+    Label5.setCaption(List3.text());
+    File1.setPattern(TypePattern(index));
+    PaneHeaderClick(Label6);
+}
+
+QString frmFile::TypePattern(int type) const {
+    if (type < 0 || type >= TypeCount) return QStringLiteral("*.*");
+    return p_.shell.FormatFilter[static_cast<std::size_t>(type + 1)].section(QLatin1Char('|'), 1);
+}
+
+// The folder selected (or, with none selected, the open one) is the one
+// listed, shown and answered from.
+void frmFile::FolderMoved() {
+    const QString folder = List2.list(List2.listIndex());
+    if (folder.isEmpty()) return;
+    Label1.setCaption(folder);
+    if (!File1.setPath(folder)) lblErr.setCaption(File1.error());
+}
+
+void frmFile::FileListPathChanged() {
+    if (File1.listCount() > 0) File1.setListIndex(0);
+}
+
+void frmFile::FileChosen() {
+    if (File1.listIndex() < 0) return;
+    txtFilename.setText(File1.fileName());
+    cmdAction[Ok].setEnabled(true);
+}
+
+void frmFile::FileDoubleClicked() {
+    if (File1.listIndex() < 0) return;
+    FileChosen();
+    cmdActionClick(Ok);
+}
+
+void frmFile::FileNameEdited() {
+    cmdAction[Ok].setEnabled(!txtFilename.text().isEmpty());
+}
+
+void frmFile::RefreshClick() {
+    File1.refresh();
+}
+
+bool frmFile::ShowFolder(const QString& folder) {
+    if (Drive1.setDrive(folder)) Label36.setCaption(Drive1.drive());
+    if (!List2.setPath(folder)) {
+        lblErr.setCaption(List2.error());
+        return false;
+    }
+    if (!File1.setPath(folder)) lblErr.setCaption(File1.error());
+    Label1.setCaption(List2.path());
+    return true;
+}
+
+// The answer is built for Cancel too; callers ignore it then. A withheld
+// Check1 cannot be the user's choice, so only an offered one counts.
+void frmFile::cmdActionClick(int index) {
+    if (Check1.enabled() && Check1.value() == platform::CheckBox::Checked)
+        lblFullName.setCaption(p_.players.MediaPlayer1.FileName);
+    else
+        lblFullName.setCaption(joinPath(File1.path(), txtFilename.text()));
+    p_.messages.MsgResult = index;
+    if (index == Cancel) p_.macro.MacroRunning = false;
+    hide();
+}
+
+void frmFile::formActivate() {
+    p_.macro.SetMacroAction(QString(), 37);
 }

@@ -1,9 +1,24 @@
 #pragma once
 // The file chooser: a modal window shared by every command that asks for a
-// file. It hides instead of closing and keeps its state between callers.
+// file. A caller presets its controls (type, folder, file name, request text,
+// which options are offered), shows it modally and then reads the pressed
+// button from MsgResult, the full path from lblFullName and the chosen type
+// from List3. It hides instead of closing and keeps its state between callers.
+//
+// Three panes (drives, folders, file types) open over the file list one at a
+// time, each by its ">>" header. The answer is the folder the file list
+// shows joined with the file name, or the media player's file when the
+// option Check1 is offered and ticked.
 
+#include "platform/CheckBox.h"
+#include "platform/ControlArray.h"
+#include "platform/DirList.h"
+#include "platform/DriveList.h"
+#include "platform/FileList.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
+#include "platform/ListBox.h"
+#include "platform/TextBox.h"
 
 class Program;
 
@@ -11,9 +26,77 @@ class frmFile : public platform::Form {
 public:
     explicit frmFile(Program& p);
 
-    // The chosen file's full path: the answer callers read.
-    platform::Label lblFullName;
+    // Entries of the type list List3: 0 every supported file, 1..16 the
+    // subtitle formats by number, then the program's own kinds of file.
+    static constexpr int TypeCount = 22;
+    enum Type {
+        TypeSupported = 0,
+        TypeSettingFile = 17,
+        TypeVideo = 18,
+        TypeAudio = 19,
+        TypeMacro = 20,
+        TypeTablet = 21
+    };
+    enum Button { Cancel = 0, Ok = 1 };
+    // Label buttons at rest.
+    static constexpr platform::Color ButtonColor = 6582129;
+
+    platform::PictureBox pMove;    // the drag strip
+    platform::Label Label3;        // the title
+    platform::Label lblInfo;       // what the caller asks for
+    platform::Label Label31;       // drive pane header
+    platform::Label Label36;       // the chosen drive
+    platform::ListBox List1;       // drive pane
+    platform::DriveListBox Drive1; // the drives behind the pane, never shown
+    platform::Label Label2;        // folder pane header
+    platform::Label Label1;        // the folder shown
+    platform::DirListBox List2;    // folder pane
+    platform::Label Label6;        // type pane header
+    platform::Label Label5;        // the chosen type
+    platform::ListBox List3;       // type pane
+    platform::FileListBox File1;   // the files of the folder, of the chosen type
+    platform::Label Label7;        // Refresh
+    platform::Label Label4;        // "Filename:"
+    platform::TextBox txtFilename; // the file name
+    platform::CheckBox Check1;     // answer the media player's file instead
+    platform::Label lblFullName;   // the answer: folder and file name
+    platform::Label lblMess;       // "Message:"
+    platform::Label lblErr;        // the status line
+    platform::ControlArray<platform::Label> cmdAction; // Cancel, Ok
+
+    // Handlers.
+    void PaneHeaderClick(platform::Label& header);
+    void DriveChosen();
+    void TypeChosen();
+    void FolderMoved();
+    void FileListPathChanged();
+    void FileChosen();
+    void FileDoubleClicked();
+    void FileNameEdited();
+    void RefreshClick();
+    void cmdActionClick(int index);
+    void formActivate();
+
+    // A caller's location preset: the drive that holds the folder, the
+    // folder pane, the file list and the folder label. False (with the reason
+    // in lblErr) when the folder cannot be opened; the chooser then stays
+    // where it was.
+    bool ShowFolder(const QString& folder);
+    // The file patterns of a type entry ("*.smi;*.sami").
+    QString TypePattern(int type) const;
 
 private:
+    // "Drive", "Folder", "Type" before the panes' values.
+    platform::ControlArray<platform::Label> lblPaneName;
+
+    void createControls();
+    void layOut();
+    void layOutPanes();
+    void wireHandlers();
+    void makeButton(platform::Label& button);
+    void formLoad();
+    platform::Control* paneOf(const platform::Label& header);
+    void setPane(platform::Label& header, bool open);
+
     Program& p_;
 };

@@ -3,6 +3,7 @@
 #include "platform/Host.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -32,12 +33,29 @@ public:
         case QEvent::WindowDeactivate:
             if (f_.onDeactivate) f_.onDeactivate();
             return false;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            return offerDrop(static_cast<QDragMoveEvent*>(e));
+        case QEvent::Drop:
+            return drop(static_cast<QDropEvent*>(e));
         default:
             return false;
         }
     }
 
 private:
+    bool offerDrop(QDragMoveEvent* e) {
+        if (!f_.onDragDrop) return false;
+        e->acceptProposedAction();
+        return true;
+    }
+    bool drop(QDropEvent* e) {
+        if (!f_.onDragDrop) return false;
+        e->acceptProposedAction();
+        f_.onDragDrop();
+        return true;
+    }
+
     Form& f_;
 };
 
@@ -56,6 +74,7 @@ Form::Form(Host& host, const QString& name, Style style) : host_(host), name_(na
     window_->setObjectName(name);
     events_ = std::make_unique<FormEvents>(*this);
     window_->installEventFilter(events_.get());
+    window_->setAcceptDrops(true);
     applyGeometry();
 }
 

@@ -68,6 +68,9 @@ public:
     std::function<void()> onResize;
     std::function<void(int& cancel, int unloadMode)> onQueryUnload;
     std::function<void(int& cancel)> onUnload;
+    // Runs when anything (files, text, ...) is dropped onto the window; while
+    // it is not set the window takes no drops. What was dropped is not passed.
+    std::function<void()> onDragDrop;
 
     // A borderless window follows the pointer while its strip is dragged:
     // button down remembers the grip point and shows the four-way arrow, each

@@ -70,6 +70,10 @@ void Menu::setVisible(bool on) {
     action_->setVisible(on);
 }
 
+QAction* Menu::action() const {
+    return action_;
+}
+
 void Menu::click() {
     if (enabled_ && onClick) onClick();
 }

@@ -36,7 +36,7 @@ public:
     void click();
     std::function<void()> onClick;
 
-    QAction* action() const { return action_; }
+    QAction* action() const;
 
 private:
     QMenu* submenu();

@@ -1,6 +1,7 @@
 #include "shell/Program.h"
 
 #include "fileio/frmFile.h"
+#include "fileio/frmPreview.h"
 #include "macro/frmSystem.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
@@ -8,12 +9,13 @@
 
 Program::Program(const QString& programFolder)
     : folder(programFolder), macro(*this), messages(*this), doc(*this), loader(*this), edit(*this),
-      files(*this), diag(*this), history(*this), players(*this), calc(*this) {
+      files(*this), diag(*this), history(*this), players(*this), calc(*this), fileCommands(*this) {
     texts.SetDefaultTexts();
 }
 
 Program::~Program() {
     // Windows go before the state their handlers use.
+    preview_.reset();
     fileChooser_.reset();
     settings_.reset();
     system_.reset();
@@ -44,4 +46,9 @@ frmSettings& Program::settings() {
 frmFile& Program::fileChooser() {
     if (!fileChooser_) fileChooser_ = std::make_unique<frmFile>(*this);
     return *fileChooser_;
+}
+
+frmPreview& Program::preview() {
+    if (!preview_) preview_ = std::make_unique<frmPreview>(*this);
+    return *preview_;
 }

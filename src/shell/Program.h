@@ -9,6 +9,7 @@
 #include "document/EditArea.h"
 #include "document/Loader.h"
 #include "document/MessageWindow.h"
+#include "fileio/FileCommands.h"
 #include "fileio/Files.h"
 #include "macro/Macro.h"
 #include "platform/Host.h"
@@ -25,6 +26,7 @@ class frmControl;
 class frmSystem;
 class frmSettings;
 class frmFile;
+class frmPreview;
 
 class Program {
 public:
@@ -37,18 +39,19 @@ public:
     platform::Host host;
 
     // Subsystem state, each with the routines that work on it.
-    TextTables texts;       // the interface's texts (built-in English or a language pack)
-    ShellState shell;       // program-wide values of the main window
-    Macro macro;            // action hook, macro variables, run and record flags
-    MessageWindow messages; // every question and notice: ShowMessage
-    Document doc;           // the subtitle document: node table, grid routines, line list
-    Loader loader;          // LoadSubFile: a file into the document
-    EditArea edit;          // the current-line edit area and the basic line operations
-    Files files;            // the current file, writers, file information, node files
-    Diagnose diag;          // per-row diagnose messages and the error count
-    History history;        // change-history snapshots
-    Players players;        // the media and script players
-    Calculator calc;        // the time-code calculator
+    TextTables texts;          // the interface's texts (built-in English or a language pack)
+    ShellState shell;          // program-wide values of the main window
+    Macro macro;               // action hook, macro variables, run and record flags
+    MessageWindow messages;    // every question and notice: ShowMessage
+    Document doc;              // the subtitle document: node table, grid routines, line list
+    Loader loader;             // LoadSubFile: a file into the document
+    EditArea edit;             // the current-line edit area and the basic line operations
+    Files files;               // the current file, writers, file information, node files
+    Diagnose diag;             // per-row diagnose messages and the error count
+    History history;           // change-history snapshots
+    Players players;           // the media and script players
+    Calculator calc;           // the time-code calculator
+    FileCommands fileCommands; // the file menu: New, Open, Add, Save, Print, Preview
 
     // The main window, created (not shown) on first use.
     frmMain& main();
@@ -63,6 +66,8 @@ public:
     frmSettings& settings();
     // The file chooser, created on first use; it hides and keeps its state.
     frmFile& fileChooser();
+    // The preview window, created on first use; it hides and keeps what it shows.
+    frmPreview& preview();
 
 private:
     std::unique_ptr<frmMain> main_;
@@ -70,4 +75,5 @@ private:
     std::unique_ptr<frmSystem> system_;
     std::unique_ptr<frmSettings> settings_;
     std::unique_ptr<frmFile> fileChooser_;
+    std::unique_ptr<frmPreview> preview_;
 };

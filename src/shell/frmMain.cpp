@@ -18,7 +18,13 @@ frmMain::frmMain(Program& p)
       editor(p, tabMain.page(TabEditor)), player(p, tabMain.page(TabPlayer)),
       diagnose(p, tabMain.page(TabDiagnose)), macros(p, tabMain.page(TabMacros)),
       online(p, tabMain.page(TabOnline)), clipboard(p, tabClipboard.page(TabClipboard)),
-      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), p_(p) {
+      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), mnuFile(*this, "mnuFile", "&File"),
+      mnuNewFile(mnuFile, "mnuNewFile", "&New"), mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."),
+      mnuAddFile(mnuFile, "mnuAddFile", "&Add .."), mnuNul0(mnuFile, "mnuNul0", "-"),
+      mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
+      mnuSaveSettings(mnuFile, "mnuSaveSettings", "Save S&ettings .."),
+      mnuNul1(mnuFile, "mnuNul1", "-"), mnuPrint(mnuFile, "mnuPrint", "&Direct Print"),
+      mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"), p_(p) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
 
@@ -40,4 +46,20 @@ frmMain::frmMain(Program& p)
     StatusBar1.setPanelWidth(1, MinWidth - 7200);
     StatusBar1.setPanelWidth(2, 2400);
     StatusBar1.setPanelWidth(3, 4800);
+    wireMenus();
+}
+
+void frmMain::wireMenus() {
+    FileCommands& files = p_.fileCommands;
+    mnuNewFile.onClick = [&files] { files.MenuNewFile(); };
+    mnuLoadFile.onClick = [&files] { files.MenuLoadFile(); };
+    mnuAddFile.onClick = [&files] { files.MenuAddFile(); };
+    mnuSavesubfile.onClick = [&files] { files.MenuSaveSubFile(); };
+    mnuSaveSettings.onClick = [&files] { files.MenuSaveSettings(); };
+    mnuPrint.onClick = [&files] { files.MenuPrint(); };
+    mnuPreview.onClick = [&files] { files.MenuPreview(); };
+    for (platform::Menu* item : {&mnuAddFile, &mnuSavesubfile, &mnuPrint, &mnuPreview})
+        item->setEnabled(false);
+    // Anything dropped onto the window opens the chooser, as Open does.
+    onDragDrop = [&files] { files.MenuLoadFile(); };
 }

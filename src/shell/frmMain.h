@@ -12,6 +12,7 @@
 #include "platform/ComboBox.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
+#include "platform/Menu.h"
 #include "platform/StatusBar.h"
 #include "platform/TabStrip.h"
 #include "platform/TreeView.h"
@@ -72,6 +73,22 @@ public:
     ClipboardTab clipboard;
     ScriptPlayerTab scriptPlayer;
 
+    // The menu bar. Add, Save, Print and Preview start disabled; the load of
+    // a subtitle file enables them, New enables Save.
+    platform::Menu mnuFile;
+    platform::Menu mnuNewFile;
+    platform::Menu mnuLoadFile;
+    platform::Menu mnuAddFile;
+    platform::Menu mnuNul0;
+    platform::Menu mnuSavesubfile;
+    platform::Menu mnuSaveSettings;
+    platform::Menu mnuNul1;
+    platform::Menu mnuPrint;
+    platform::Menu mnuView;
+    platform::Menu mnuPreview;
+
 private:
+    void wireMenus();
+
     Program& p_;
 };

@@ -9,8 +9,14 @@ void History::SaveSnapshot(const QString& action, const QString& details) {
     snapshots_.push_back({action, details});
 }
 
+// A loaded subtitle file is what the file menu's Add, Save, Print and Preview
+// need; their enabled state tells the navigation tree that there is one.
 void History::ClearHistoryWindow() {
     snapshots_.clear();
-    p_.main().editor.SSTab2.setEnabled(true);
-    p_.main().editor.SSTab3.setEnabled(true);
+    frmMain& main = p_.main();
+    main.editor.SSTab2.setEnabled(true);
+    main.editor.SSTab3.setEnabled(true);
+    for (platform::Menu* item :
+         {&main.mnuAddFile, &main.mnuSavesubfile, &main.mnuPrint, &main.mnuPreview})
+        item->setEnabled(true);
 }

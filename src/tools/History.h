@@ -19,7 +19,8 @@ public:
 
     // Saves a snapshot before a change.
     void SaveSnapshot(const QString& action, const QString& details);
-    // Empties the history (after a load) and enables the editing tab rows again.
+    // Empties the history (after a load), enables the editing tab rows again
+    // and the file menu's Add, Save, Print and Preview.
     void ClearHistoryWindow();
 
     const std::vector<Snapshot>& snapshots() const { return snapshots_; }

@@ -6,6 +6,7 @@
 #include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "shell/frmControl.h"
 #include "support/TestProgram.h"
@@ -201,7 +202,6 @@ TEST_F(Load, UnreadableFilesChangeNothingAndSayWhy) {
     const Refused cases[] = {
         {t.folder() + "/Data/Files/absent.srt", 0, "absent.srt"},
         {file("prose.txt", "Just some\r\nprose.\r\n"), 0, "prose.txt' was not recognised"},
-        {file("timed.txt", "00:00:01,1=Hi\r\n"), 0, "TMPlayer files cannot be read"},
         {file("asked.srt", SubRip(1)), 99, "format 99 files cannot be read"},
     };
     for (const Refused& r : cases) {
@@ -246,7 +246,8 @@ TEST_F(Load, AChangedDocumentIsOfferedForSavingBeforeALoadReplacesIt) {
     EXPECT_TRUE(seen.text.contains("upcoming.srt")) << seen.text.toStdString();
     EXPECT_EQ(state(), before);
 
-    reply(frmMessageBox::Yes); // nothing can be saved yet: the load stops
+    reply(frmMessageBox::Yes); // the save is cancelled in the chooser: the load stops
+    t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
     load(next);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_EQ(state(), before);

@@ -4,6 +4,7 @@
 
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "support/TestProgram.h"
 

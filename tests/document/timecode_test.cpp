@@ -52,6 +52,7 @@ TEST(SecToTime, WritesSecondsAsATimeCode) {
     EXPECT_EQ(SecToTime("360000"), "100:00:00,000");
     EXPECT_EQ(SecToTime(""), "00:00:00,000");
     EXPECT_EQ(SecToTime("59.999"), "00:00:59,999");
+    EXPECT_EQ(SecToTime("-6.56"), "00:00:00,000") << "a negative number counts as 0";
 }
 
 } // namespace

@@ -147,8 +147,8 @@ std::vector<Expected> expectedFiles() {
                                  << "</SAMI>"},
         {8,
          ".sub",
-         {"0001  00:00:11:0  00:00:12:12.5  Hello", "world", "",
-          "0002  12:34:56:19.5  12:34:58:0.25  Second", "third", ""}},
+         {"0001  00:00:11:00  00:00:12:12  Hello", "world", "",
+          "0002  12:34:56:19  12:34:58:00  Second", "third", ""}},
         {9,
          ".srt",
          {"1", "00:00:11,000 --> 00:00:12,500", "<i>Hello</i>", "<i>world</i>", "", "2",
@@ -161,13 +161,13 @@ std::vector<Expected> expectedFiles() {
           "Dialogue: Marked=0,2:34:56.78,2:34:58.01,Default,,0000,0000,0000,!Effect,"
           "Second\\nthird"}},
         {11, ".sub",
-         QStringList(SubViewer1Header) << "00:00:11"
+         QStringList(SubViewer1Header) << "[00:00:11]"
                                        << "Hello|world"
-                                       << "00:00:12"
+                                       << "[00:00:12]"
                                        << ""
-                                       << "12:34:56"
+                                       << "[12:34:56]"
                                        << "Second|third"
-                                       << "12:34:58"
+                                       << "[12:34:58]"
                                        << ""
                                        << "[END]"
                                        << "******** END SCRIPT ********"},
@@ -250,9 +250,9 @@ TEST(WriterFormats, EmptyAndBlankCellsLoseNoText) {
     QFile::remove(filesPath(t, "cells.sub"));
     EXPECT_TRUE(saveAs(t, "cells", 8));
     EXPECT_EQ(readBytes(filesPath(t, "cells.sub")),
-              crlf({"0001  00:00:01:0  00:00:02:12.5  ", "", "0002  00:00:03:0  00:00:04:0  ",
-                    "second", "", "0003  00:00:05:0  00:00:06:0  ", "x", "",
-                    "0004  00:00:07:0  00:00:08:0  a", "c", ""}));
+              crlf({"0001  00:00:01:00  00:00:02:12  ", "", "0002  00:00:03:00  00:00:04:00  ",
+                    "second", "", "0003  00:00:05:00  00:00:06:00  ", "x", "",
+                    "0004  00:00:07:00  00:00:08:00  a", "c", ""}));
 }
 
 // What each format keeps of 01:02:03,456 and 00:00:01,999, and how frames and
@@ -268,9 +268,8 @@ TEST(WriterFormats, EachFormatKeepsItsOwnPrecision) {
     EXPECT_TRUE(saveAs(t, "p", 3));
     EXPECT_EQ(readBytes(filesPath(t, "p.sub")), crlf({"{47}{98}x"}));
     QFile::remove(filesPath(t, "p.sub"));
-    EXPECT_TRUE(saveAs(t, "p", 8)); // cs 99 and 10 as frames at 23.970
-    EXPECT_EQ(readBytes(filesPath(t, "p.sub")),
-              crlf({"0001  00:00:01:23.7303  00:00:04:2.397  x", ""}));
+    EXPECT_TRUE(saveAs(t, "p", 8)); // 999 and 100 ms as frames at 23.970, rounded down
+    EXPECT_EQ(readBytes(filesPath(t, "p.sub")), crlf({"0001  00:00:01:23  00:00:04:02  x", ""}));
     EXPECT_TRUE(saveAs(t, "p", 5));
     EXPECT_EQ(readBytes(filesPath(t, "p.psb")), crlf({"{00:00:01}{00:00:04}x"}));
     EXPECT_TRUE(saveAs(t, "p", 13));

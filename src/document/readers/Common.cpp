@@ -10,6 +10,9 @@ namespace readers {
 QString FrameTime(ReaderFrame& frame, double frames) {
     const double rate = runtime::Val(frame.program().shell.FrameRateText);
     if (rate == 0) return QStringLiteral("00:00:00,000");
+    if (frames < 0) // before the start of the film: the program's negative form
+        return TimeCalc(QStringLiteral("00:00:00,000"), FrameTime(frame, -frames),
+                        QStringLiteral("-"));
     return SecToTime(runtime::NumberText(frames / rate));
 }
 

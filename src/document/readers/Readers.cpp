@@ -17,23 +17,23 @@ namespace {
 //   2. Replace the null of its format number below by the object's address.
 // The load, the detection and the reading limit need nothing else.
 constexpr std::array<const SubtitleReader*, Format::Count> Table = {
-    nullptr,          //  0 no format
-    nullptr,          //  1 DVD Subtitle
-    nullptr,          //  2 JACOSub 2.7+
-    nullptr,          //  3 MicroDVD
-    nullptr,          //  4 Phoenix Japanimation
-    nullptr,          //  5 PowerDivX
-    nullptr,          //  6 RealTime
-    nullptr,          //  7 SAMI
-    nullptr,          //  8 Sonic DVD
-    &readers::SubRip, //  9 SubRip
-    nullptr,          // 10 SubStation Alpha
-    nullptr,          // 11 SubViewer 1.0
-    nullptr,          // 12 SubViewer 2.0
-    nullptr,          // 13 TMPlayer
-    nullptr,          // 14 Turbo Titler
-    nullptr,          // 15 ViPlay Subtitle File
-    nullptr,          // 16 Zero G
+    nullptr,                   //  0 no format
+    &readers::DvdSubtitle,     //  1 DVD Subtitle
+    &readers::JacoSub,         //  2 JACOSub 2.7+
+    &readers::MicroDvd,        //  3 MicroDVD
+    &readers::Phoenix,         //  4 Phoenix Japanimation
+    &readers::PowerDivX,       //  5 PowerDivX
+    &readers::RealTime,        //  6 RealTime
+    &readers::Sami,            //  7 SAMI
+    &readers::SonicDvd,        //  8 Sonic DVD
+    &readers::SubRip,          //  9 SubRip
+    &readers::SubStationAlpha, // 10 SubStation Alpha
+    &readers::SubViewer1,      // 11 SubViewer 1.0
+    &readers::SubViewer2,      // 12 SubViewer 2.0
+    &readers::TmPlayer,        // 13 TMPlayer
+    &readers::TurboTitler,     // 14 Turbo Titler
+    &readers::ViPlay,          // 15 ViPlay Subtitle File
+    &readers::ZeroG,           // 16 Zero G
 };
 
 } // namespace

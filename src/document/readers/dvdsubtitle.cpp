@@ -1,0 +1,98 @@
+// DVD Subtitle (.sub): a "{HEAD" block of keys closed by "}", then blocks in
+// braces. Each subtitle is a start block (its time line and its text lines,
+// closed by "}") followed by an end block whose time ends it and whose lines
+// are not shown:
+//     {T 00:01:02:35
+//     Hello
+//     }
+//     {T 00:01:04:00
+//
+//     }
+// The last field of a time is hundredths of a second (no frame rate takes
+// part). A file that starts with its first time line has no header.
+
+#include "document/ReaderFrame.h"
+#include "runtime/Strings.h"
+
+namespace {
+
+// The empty line of each end block: one per subtitle in files of this format
+// (the time lines come two per subtitle).
+bool CountsLine(const QString& line) {
+    return line.isEmpty();
+}
+
+// "{T" and a number ("{T 00:01:02:35"); "{The end}" is text.
+bool IsTimeLine(const QString& line) {
+    if (!line.startsWith(QLatin1String("{t"), Qt::CaseInsensitive)) return false;
+    const QString rest = runtime::LTrim(line.mid(2));
+    return !rest.isEmpty() && rest[0].isDigit();
+}
+
+// A block ends at a line whose first character is "}" (an indented one is text).
+bool ClosesBlock(const QString& line) {
+    return line.startsWith(QLatin1Char('}'));
+}
+
+// "{T hh:mm:ss:cc" as hh:mm:ss,cc0: the fields by position, each trimmed.
+QString TimeOf(const QString& line) {
+    const QString hundredths = runtime::Trim(line.mid(12, 2)).rightJustified(2, QLatin1Char('0'));
+    return runtime::Trim(line.mid(3, 8)) + QLatin1Char(',') + hundredths + QLatin1Char('0');
+}
+
+// Passes over the lines of a block through its closing "}", but never into
+// the next time line: the header (so a file that starts with a time line has
+// none), and the rest of an end block (an empty line and "}" in files of this
+// format; one that lacks a line does not take the next subtitle with it).
+void SkipBlock(ReaderFrame& f) {
+    while (!f.atEnd() && !IsTimeLine(f.peekLine()))
+        if (ClosesBlock(f.nextLine())) return;
+}
+
+// Text lines up to the "}" that closes the start block; a time line ends the
+// text as well (its "}" was left out) and is read as the end line.
+void ReadText(ReaderFrame& f) {
+    while (!f.atEnd() && !IsTimeLine(f.peekLine())) {
+        const QString& line = f.nextLine();
+        if (ClosesBlock(line)) return;
+        f.addText(line);
+    }
+}
+
+// The line after a subtitle's text: its end time. Blank lines before it are
+// passed over; any other line is a bad line and the row keeps no end time.
+void ReadEndLine(ReaderFrame& f) {
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        if (runtime::Trim(line).isEmpty()) continue;
+        if (!IsTimeLine(line)) {
+            f.badLine();
+            return;
+        }
+        f.setEndTime(TimeOf(line));
+        SkipBlock(f);
+        return;
+    }
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    SkipBlock(f); // the header
+    while (!f.atEnd()) {
+        const QString line = f.nextLine();
+        if (runtime::Trim(line).isEmpty()) continue; // between blocks
+        if (!IsTimeLine(line)) {
+            f.badLine();
+            continue;
+        }
+        if (!f.addRow()) break;
+        f.progress();
+        f.setStartTime(TimeOf(line));
+        ReadText(f);
+        ReadEndLine(f);
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::DvdSubtitle{{false, false, false}, &CountsLine, &Parse};

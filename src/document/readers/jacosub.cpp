@@ -1,0 +1,156 @@
+// JACOSub 2.7+ (.jss): "#" directive lines (none is interpreted), then one
+// subtitle per line:
+//   h:mm:ss.cc h:mm:ss.cc {NTP} \BFirst line\nSecond line\b
+// two times to the hundredth, a directive (Mirel writes "{NTP}", other
+// programs a word such as "D" or "VM") and the text. "\n" breaks the text
+// into lines; "\B" and "\I" make the line bold or italic, "\b" and "\i" end
+// that, and all four are taken out of the text where they stand. After a
+// directive word, "{...}" in the text is a comment and is dropped. The font
+// name is the one chosen on the Font tab (Arial when none is chosen).
+
+#include "document/ReaderFrame.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\\n");
+constexpr int MaxTextLines = 3;
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool DigitsAt(const QString& s, qsizetype from, qsizetype count) {
+    if (from < 0 || from + count > s.size()) return false;
+    for (qsizetype i = from; i < from + count; ++i)
+        if (!IsDigit(s[i])) return false;
+    return true;
+}
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// A line holding "{ntp}" in any case is counted.
+bool CountsLine(const QString& line) {
+    return line.contains(QLatin1String("{ntp}"), Qt::CaseInsensitive);
+}
+
+// "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
+// hundredths) as the time code hh:mm:ss,cc0; pos moves past it. Empty when
+// the characters there are no time.
+QString ReadTime(const QString& line, qsizetype& pos) {
+    const qsizetype hours = DigitsAt(line, pos, 2) ? 2 : DigitsAt(line, pos, 1) ? 1 : 0;
+    const qsizetype m = pos + hours; // the ":" after the hours
+    if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
+        line[m + 3] != u':' || !DigitsAt(line, m + 4, 2) || !DigitsAt(line, m + 7, 2))
+        return {};
+    QString time = line.mid(pos, hours).rightJustified(2, u'0');
+    time += line.mid(m, 6) + QLatin1Char(',') + line.mid(m + 7, 2) + QLatin1Char('0');
+    pos = m + 9;
+    return time;
+}
+
+void SkipBlanks(const QString& line, qsizetype& pos) {
+    while (pos < line.size() && IsBlank(line[pos]))
+        ++pos;
+}
+
+// Text with its "{...}" comments taken out.
+QString WithoutComments(QString text) {
+    for (qsizetype open = text.indexOf(u'{'); open >= 0; open = text.indexOf(u'{', open)) {
+        const qsizetype close = text.indexOf(u'}', open);
+        if (close < 0) break;
+        text.remove(open, close - open + 1);
+    }
+    return text;
+}
+
+// What follows the directive: after "{...}" as a whole, or after a directive
+// word, whose text may hold comments.
+QString TextAfterDirective(const QString& line, qsizetype pos) {
+    SkipBlanks(line, pos);
+    if (pos < line.size() && line[pos] == u'{') {
+        const qsizetype close = line.indexOf(u'}', pos);
+        if (close >= 0) return line.mid(close + 1);
+    }
+    while (pos < line.size() && !IsBlank(line[pos]))
+        ++pos;
+    return WithoutComments(line.mid(pos));
+}
+
+struct Style {
+    bool bold = false, italic = false;
+};
+
+// The segment without its style codes, noting which styles they switch on.
+QString WithoutStyleCodes(QString segment, Style& style) {
+    if (!segment.contains(u'\\')) return segment;
+    style.bold = style.bold || segment.contains(QLatin1String("\\B"));
+    style.italic = style.italic || segment.contains(QLatin1String("\\I"));
+    for (const char* code : {"\\B", "\\b", "\\I", "\\i"})
+        segment.remove(QLatin1String(code));
+    return segment;
+}
+
+QString StyleWord(ReaderFrame& f, const Style& style) {
+    if (style.bold && style.italic) return f.text(4, 26) + QLatin1Char(' ') + f.text(4, 27);
+    if (style.bold) return f.text(4, 26);
+    if (style.italic) return f.text(4, 27);
+    return f.text(4, 25);
+}
+
+// Up to three text lines cut at "\n"; what follows the third is dropped.
+Style WriteText(ReaderFrame& f, QString text) {
+    Style style;
+    for (int lines = 0; lines < MaxTextLines; ++lines) {
+        const qsizetype cut = text.indexOf(LineBreak);
+        f.addText(WithoutStyleCodes(cut < 0 ? text : text.left(cut), style));
+        if (cut < 0) break;
+        text = text.mid(cut + LineBreak.size());
+    }
+    return style;
+}
+
+void ReadLine(ReaderFrame& f, const QString& line, const QString& font) {
+    qsizetype pos = 0;
+    const QString start = ReadTime(line, pos);
+    SkipBlanks(line, pos);
+    const QString end = start.isEmpty() ? QString() : ReadTime(line, pos);
+    if (end.isEmpty()) {
+        f.badLine();
+        return;
+    }
+    if (!f.addRow()) return;
+    f.progress();
+    f.setTimes(start, end);
+    const Style style = WriteText(f, TextAfterDirective(line, pos));
+    f.setFontSpec(font + QStringLiteral(";Western;") + StyleWord(f, style) + QStringLiteral(";16"));
+}
+
+// The font chosen on the Font tab, or Arial.
+QString ChosenFont(Program& p) {
+    const platform::ComboBox& names = p.main().editor.font.Combo9[0];
+    const QString chosen = names.listIndex() >= 0 ? names.list(names.listIndex()) : QString();
+    return chosen.isEmpty() ? QStringLiteral("Arial") : chosen;
+}
+
+// Blank lines and "#" directive lines, in the header or among the
+// subtitles, are passed over.
+ReadOutcome Parse(ReaderFrame& f) {
+    const QString font = ChosenFont(f.program());
+    f.program().shell.CurFontName = font;
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        const QString lead = runtime::LTrim(line);
+        if (lead.isEmpty() || lead.startsWith(u'#')) continue;
+        ReadLine(f, line, font);
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::JacoSub{{true, false, true}, &CountsLine, &Parse};

@@ -1,0 +1,237 @@
+// RealTime (.rt): mark-up. A header (the window and font tags, "<center>",
+// "<b>") that is passed over, then one subtitle per line,
+//   <Time begin="0:00:01.23" end="0:00:03.45" /><clear/> First line<br>Second line
+// and the closing "</b>" line, after which nothing is read. The times are
+// read from the tag's begin and end attributes ([[h:]m:]s[.fraction]); a
+// subtitle without an end lasts until the next one begins. "<br>" (also
+// "<br/>") breaks the text into lines; other mark-up stays in the text. A
+// text that goes on over the next lines of the file (lines without a time
+// tag) is read with them; lines of mark-up alone and blank lines are passed
+// over. No fonts or styles are read.
+
+#include "document/ReaderFrame.h"
+#include "runtime/Strings.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int MaxTextLines = 3;
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// The first `tag` (any case) from `from` on, or -1. Lines hold few "<", so
+// the search looks for that character first.
+qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from = 0) {
+    for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1))
+        if (text.sliced(at).startsWith(tag, Qt::CaseInsensitive)) return at;
+    return -1;
+}
+
+bool HasTimeTag(const QString& line) {
+    return FindTag(line, QLatin1String("<time begin=")) >= 0;
+}
+
+// A line holding a time tag is counted; the header before it is not.
+bool CountsLine(const QString& line) {
+    return HasTimeTag(line);
+}
+
+bool IsBodyEnd(const QString& line) {
+    return line.compare(QLatin1String("</b>"), Qt::CaseInsensitive) == 0;
+}
+
+// Nothing but tags and blanks.
+bool IsMarkupOnly(const QString& line) {
+    bool inTag = false;
+    for (QChar c : line) {
+        if (c == u'<')
+            inTag = true;
+        else if (c == u'>')
+            inTag = false;
+        else if (!inTag && !c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+// A line that carries on the text of the subtitle line above it.
+bool IsContinuation(const QString& line) {
+    return !HasTimeTag(line) && !IsBodyEnd(line) && !IsMarkupOnly(line);
+}
+
+// "[[h:]m:]s[.fraction]" as a time code, or empty.
+QString ClockTime(QStringView value) {
+    long long ms = 0, field = 0;
+    int fields = 0, digits = 0;
+    qsizetype pos = 0;
+    for (; pos < value.size() && value[pos] != u'.'; ++pos) {
+        if (value[pos] == u':' && digits > 0 && fields < 2) {
+            ms = ms * 60 + field;
+            field = digits = 0;
+            ++fields;
+        } else if (IsDigit(value[pos]) && digits < 5) {
+            field = field * 10 + (value[pos].unicode() - u'0');
+            ++digits;
+        } else {
+            return {};
+        }
+    }
+    const QStringView fraction = value.sliced(std::min(pos + 1, value.size()));
+    if (digits == 0 || (pos < value.size() && fraction.isEmpty()) ||
+        !std::all_of(fraction.begin(), fraction.end(), IsDigit))
+        return {};
+    long long thousandths = 0;
+    for (qsizetype i = 0; i < 3; ++i)
+        thousandths = thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
+    ms = (ms * 60 + field) * 1000 + thousandths;
+    char code[40];
+    const int size = std::snprintf(code, sizeof code, "%02lld:%02lld:%02lld,%03lld", ms / 3600000,
+                                   ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
+    return QString::fromLatin1(code, size);
+}
+
+// The value of a tag's attribute (quoted or not), or empty.
+QString Attribute(QStringView tag, QLatin1String name) {
+    for (qsizetype at = tag.indexOf(name, 0, Qt::CaseInsensitive); at > 0;
+         at = tag.indexOf(name, at + 1, Qt::CaseInsensitive)) {
+        qsizetype pos = at + name.size();
+        if (!IsBlank(tag[at - 1])) continue;
+        while (pos < tag.size() && IsBlank(tag[pos]))
+            ++pos;
+        if (pos >= tag.size() || tag[pos] != u'=') continue;
+        ++pos;
+        while (pos < tag.size() && IsBlank(tag[pos]))
+            ++pos;
+        const bool quoted = pos < tag.size() && (tag[pos] == u'"' || tag[pos] == u'\'');
+        const qsizetype from = quoted ? pos + 1 : pos;
+        qsizetype to = from;
+        while (to < tag.size() &&
+               (quoted ? tag[to] != tag[pos]
+                       : !IsBlank(tag[to]) && tag[to] != u'/' && tag[to] != u'>'))
+            ++to;
+        return tag.sliced(from, to - from).toString().trimmed();
+    }
+    return {};
+}
+
+struct TimeTag {
+    QString begin, end; // time codes; begin is empty when the tag has none
+    QString text;       // what follows the tag, less a "<clear/>" right after it
+};
+
+TimeTag ReadTimeTag(const QString& line) {
+    const qsizetype open = FindTag(line, QLatin1String("<time"));
+    const qsizetype close = open < 0 ? -1 : line.indexOf(u'>', open);
+    if (close < 0) return {};
+    const QStringView tag = QStringView(line).sliced(open, close - open + 1);
+    QString text = runtime::LTrim(line.mid(close + 1));
+    if (text.startsWith(QLatin1String("<clear/>"), Qt::CaseInsensitive)) text.remove(0, 8);
+    return {ClockTime(Attribute(tag, QLatin1String("begin"))),
+            ClockTime(Attribute(tag, QLatin1String("end"))), text};
+}
+
+// The first "<br>", "<br/>" or "<br />" (any case) from `from`; its length
+// goes to `length`. -1 when there is none.
+qsizetype FindBreak(const QString& text, qsizetype from, qsizetype& length) {
+    for (qsizetype at = FindTag(text, QLatin1String("<br"), from); at >= 0;
+         at = FindTag(text, QLatin1String("<br"), at + 1)) {
+        qsizetype pos = at + 3;
+        while (pos < text.size() && IsBlank(text[pos]))
+            ++pos;
+        if (pos < text.size() && text[pos] == u'/') ++pos;
+        if (pos < text.size() && text[pos] == u'>') {
+            length = pos + 1 - at;
+            return at;
+        }
+    }
+    return -1;
+}
+
+// The length of the line break that ends the text (blanks after it aside),
+// or 0.
+qsizetype ClosingBreakLength(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    if (end == 0 || text[end - 1] != u'>') return 0;
+    const qsizetype last = text.lastIndexOf(u'<', end - 1);
+    qsizetype length = 0;
+    if (last < 0 || FindBreak(text, last, length) != last || last + length != end) return 0;
+    return length;
+}
+
+// The text with the lines that carry it on, each after a line break.
+QString TextWithContinuations(ReaderFrame& f, QString text) {
+    while (!f.atEnd() && IsContinuation(f.peekLine())) {
+        if (ClosingBreakLength(text) == 0) text += QStringLiteral("<br>");
+        text += f.nextLine();
+    }
+    return text;
+}
+
+// Other programs end every line with "<br/>"; Mirel writes "<br>" between
+// lines only. So a "<br/>" at the end of the text ends its last line, while a
+// "<br>" there starts an empty one.
+QString WithoutClosingBreak(const QString& text) {
+    const qsizetype length = ClosingBreakLength(text);
+    return length > 4 ? runtime::RTrim(text).chopped(length) : text;
+}
+
+// Up to three text lines; what follows the third is dropped.
+void WriteText(ReaderFrame& f, QString text) {
+    text = WithoutClosingBreak(text);
+    qsizetype from = 0, length = 0;
+    for (int lines = 0; lines < MaxTextLines; ++lines) {
+        const qsizetype cut = FindBreak(text, from, length);
+        f.addText(text.mid(from, cut < 0 ? -1 : cut - from));
+        if (cut < 0) break;
+        from = cut + length;
+    }
+}
+
+// A subtitle line. The row before, when its tag had no end, ends where this
+// one begins.
+void ReadSubtitleLine(ReaderFrame& f, const QString& line, bool& endAwaited) {
+    const TimeTag tag = ReadTimeTag(line);
+    if (tag.begin.isEmpty()) {
+        f.badLine();
+        return;
+    }
+    if (endAwaited) f.setEndTime(tag.begin);
+    endAwaited = false;
+    if (!f.addRow()) return;
+    f.progress();
+    f.setStartTime(tag.begin);
+    if (tag.end.isEmpty())
+        endAwaited = true;
+    else
+        f.setEndTime(tag.end);
+    WriteText(f, TextWithContinuations(f, tag.text));
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    while (!f.atEnd() && !HasTimeTag(f.peekLine()))
+        f.nextLine(); // the header
+    bool endAwaited = false;
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        if (IsBodyEnd(line)) break;
+        if (HasTimeTag(line))
+            ReadSubtitleLine(f, line, endAwaited);
+        else if (!IsMarkupOnly(line))
+            f.badLine();
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::RealTime{{false, false, false}, &CountsLine, &Parse};

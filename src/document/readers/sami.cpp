@@ -1,0 +1,212 @@
+// SAMI (.smi, .sami): a style header, then a body of sync points. Each
+// "<SYNC Start=ms>" opens a block that holds what follows it up to the next
+// sync point; a block with text becomes a row from its own time to the next
+// sync point's, a block that only clears the screen ("&nbsp;") ends the one
+// before it. Mirel writes a block per line pair ("<SYNC START=ms>" then
+// "<P>text"), other programs often put the paragraph on the sync line and
+// the text on the lines after it; both read the same. The text is taken after
+// the paragraph tag and parted at "<br>"; other mark-up stays in the text.
+// The header's "font-size: " gives the size of every row's font.
+
+#include "document/ReaderFrame.h"
+
+#include <optional>
+
+namespace {
+
+const QLatin1String SyncTag("<sync start=");
+const QLatin1String Paragraph("<p");
+const QLatin1String Clearing("&nbsp;");
+const QLatin1String ClosingParagraph("</p>");
+const QString FontSizeKey = QStringLiteral("font-size: ");
+constexpr int MaxTextLines = 3;
+
+// Where a tag (lower case, opening with a mark such as "<" or "&") stands
+// in the text from `from` on, in any letter case, or -1. The mark is looked
+// for first: most of a line is text without it.
+qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from = 0) {
+    const QChar mark = QLatin1Char(tag.front());
+    for (qsizetype at = text.indexOf(mark, from); at >= 0; at = text.indexOf(mark, at + 1))
+        if (text.mid(at).startsWith(tag, Qt::CaseInsensitive)) return at;
+    return -1;
+}
+
+// A paragraph that carries text (not the clearing "&nbsp;"): one per line
+// of the file's text, whatever the layout, so the count is whole.
+bool CountsLine(const QString& line) {
+    return FindTag(line, Paragraph) >= 0 && FindTag(line, Clearing) < 0;
+}
+
+// The size after the header's "font-size: ": the leading digits of the two
+// characters that follow (24pt gives 24, 8pt 8, 100% 10, large nothing).
+QString FontSizeIn(const QString& line, const QString& size) {
+    const qsizetype at = line.indexOf(FontSizeKey, 0, Qt::CaseInsensitive);
+    if (at < 0) return size;
+    const QString two = line.mid(at + FontSizeKey.size(), 2);
+    qsizetype digits = 0;
+    while (digits < two.size() && two[digits] >= u'0' && two[digits] <= u'9')
+        ++digits;
+    return two.left(digits);
+}
+
+// One sync point: its time and what the file holds after it. The pieces
+// look into the file's lines, which stay as they are for the whole read.
+struct SyncBlock {
+    QString time;             // the time code, empty when the sync value was no number
+    QList<QStringView> parts; // the non-blank pieces of the file after the tag
+};
+
+// The time of "<SYNC Start=1500>..." (milliseconds, quotes allowed), or
+// "" when the value is no number.
+QString SyncTime(QStringView piece) {
+    QStringView value = piece.mid(SyncTag.size());
+    value = value.left(value.indexOf(u'>'));
+    value = value.left(value.indexOf(u' '));
+    while (value.startsWith(u'"'))
+        value = value.mid(1);
+    while (value.endsWith(u'"'))
+        value.chop(1);
+    bool ok = false;
+    const qlonglong ms = value.toLongLong(&ok);
+    if (!ok || ms < 0) return {};
+    const qlonglong seconds = ms / 1000, hours = seconds / 3600;
+    QString code = QStringLiteral("00:00:00,000");
+    const auto put = [&code](qsizetype at, qlonglong n, int width) {
+        for (qsizetype k = at + width - 1; k >= at; --k, n /= 10)
+            code[k] = QChar(u'0' + static_cast<int>(n % 10));
+    };
+    put(3, seconds / 60 % 60, 2);
+    put(6, seconds % 60, 2);
+    put(9, ms % 1000, 3);
+    if (hours > 99) return QString::number(hours) + code.mid(2); // hours keep their digits
+    put(0, hours, 2);
+    return code;
+}
+
+// A block's text: after its first paragraph tag ("<p>" or "<p ...>"), or
+// all of it when it has none. The pieces are joined by a blank, as a line
+// end inside a paragraph is.
+struct BlockText {
+    QString text;
+    bool paragraph = false; // a paragraph tag opened the text
+};
+
+BlockText TextOf(const SyncBlock& b) {
+    QString text;
+    for (QStringView part : b.parts) {
+        if (!text.isEmpty()) text += u' ';
+        text += part;
+    }
+    text.remove(0, text.indexOf(u'>') + 1); // the sync tag
+    for (qsizetype p = FindTag(text, Paragraph); p >= 0; p = FindTag(text, Paragraph, p + 1)) {
+        const QChar after = p + 2 < text.size() ? text[p + 2] : QChar();
+        const qsizetype close = text.indexOf(u'>', p);
+        if ((after == u'>' || after == u' ') && close >= 0) return {text.mid(close + 1), true};
+    }
+    return {text, false};
+}
+
+// A block that only clears the screen: nothing but "&nbsp;" and a closing
+// paragraph tag, or no paragraph at all. An empty paragraph is a line
+// without text (Mirel writes one for a row whose text is empty).
+bool IsClearing(const BlockText& t) {
+    const QStringView text = QStringView(t.text).trimmed();
+    if (text.isEmpty()) return !t.paragraph;
+    if (FindTag(text, Clearing) < 0 && FindTag(text, ClosingParagraph) < 0) return false;
+    QString rest = text.toString();
+    rest.remove(Clearing, Qt::CaseInsensitive).remove(ClosingParagraph, Qt::CaseInsensitive);
+    return rest.trimmed().isEmpty();
+}
+
+// The text's lines, parted at "<br>" (lower case only); what follows the
+// third is lost.
+void AddTextLines(ReaderFrame& f, QStringView text) {
+    const QLatin1String lineBreak("<br>");
+    qsizetype from = 0;
+    for (int lines = 0; lines < MaxTextLines; ++lines) {
+        const qsizetype at = text.indexOf(lineBreak, from);
+        f.addText(text.mid(from, at < 0 ? -1 : at - from).toString());
+        if (at < 0) return;
+        from = at + lineBreak.size();
+    }
+}
+
+// The body's sync blocks, turned into rows as each one ends.
+class SamiBody {
+public:
+    SamiBody(ReaderFrame& f, QString fontSpec) : f_(f), fontSpec_(std::move(fontSpec)) {}
+
+    // A line of the body: what stands before its first sync tag belongs to
+    // the open block, each sync tag opens the next.
+    void read(QStringView line) {
+        qsizetype at = FindTag(line, SyncTag);
+        addPart(line.left(at));
+        while (at >= 0) {
+            const qsizetype next = FindTag(line, SyncTag, at + 1);
+            startBlock(line.mid(at, next < 0 ? -1 : next - at).trimmed());
+            at = next;
+        }
+    }
+    // The body has ended: a text block still open has no end time.
+    void finish() { endBlock({}); }
+
+private:
+    void addPart(QStringView piece) {
+        const QStringView part = piece.trimmed();
+        if (!part.isEmpty() && block_) block_->parts << part; // blank lines are skipped
+    }
+    void startBlock(QStringView piece) {
+        const QString time = SyncTime(piece);
+        endBlock(time);
+        if (time.isEmpty()) f_.badLine(); // its text is passed over with it
+        block_ = SyncBlock{time, {piece}};
+    }
+    // The open block ends at `end`; with text it becomes a row.
+    void endBlock(const QString& end) {
+        if (!block_) return;
+        const QString start = block_->time;
+        const BlockText text = TextOf(*block_);
+        block_.reset();
+        if (start.isEmpty() || IsClearing(text) || !f_.addRow()) return;
+        f_.setFontSpec(fontSpec_);
+        f_.progress();
+        f_.setStartTime(start);
+        if (!end.isEmpty()) f_.setEndTime(end);
+        AddTextLines(f_, text.text);
+    }
+
+    ReaderFrame& f_;
+    QString fontSpec_;
+    std::optional<SyncBlock> block_;
+};
+
+// The header: every line before the first sync point. Returns the body's
+// first line from its sync tag on (empty at the end of the file), and the
+// font size.
+QStringView ReadHeader(ReaderFrame& f, QString& size) {
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        const qsizetype sync = FindTag(line, SyncTag);
+        if (sync >= 0) return QStringView(line).mid(sync);
+        size = FontSizeIn(line, size);
+    }
+    return {};
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    QString size = QStringLiteral("16");
+    const QStringView first = ReadHeader(f, size);
+    SamiBody body(f, QStringLiteral("Arial;Western;") + f.text(4, 25) + u';' + size);
+    if (!first.isEmpty()) body.read(first);
+    while (!f.atEnd()) {
+        const QStringView line = QStringView(f.nextLine()).trimmed();
+        if (line.startsWith(QLatin1String("</body>"), Qt::CaseInsensitive)) break;
+        body.read(line);
+    }
+    body.finish();
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::Sami{{false, false, false}, &CountsLine, &Parse};

@@ -1,0 +1,99 @@
+// Sonic DVD (.sub): no header; each subtitle is an entry line in fixed
+// columns, up to two further text lines and an empty line that closes it:
+//     0001  00:00:01:10  00:00:03:05  Hello
+//     world
+//     (empty)
+// Columns 1-4 number the entry, 5-6 are blank, 7-17 and 20-30 hold the start
+// and end time as hh:mm:ss:ff, the first text line starts at column 32. The
+// last field is a frame count, turned into hundredths of a second with the
+// frame rate chosen for the open file (the file names none).
+
+#include "document/ReaderFrame.h"
+#include "document/TimeCode.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+
+#include <cmath>
+
+namespace {
+
+// The two blanks after the entry number mark an entry line.
+bool IsEntryLine(const QString& line) {
+    return line.size() >= 6 && line[4] == u' ' && line[5] == u' ';
+}
+
+bool CountsLine(const QString& line) {
+    return IsEntryLine(line);
+}
+
+// The frame rate in thousandths of a frame per second (25.000 is 25000), so
+// that the hundredths below come out exact; 0 when the rate is no number.
+long long RateMilli(ReaderFrame& f) {
+    const double rate = runtime::Val(f.program().shell.FrameRateText);
+    return std::isfinite(rate) && rate > 0 && rate < 1e6 ? std::llround(rate * 1000) : 0;
+}
+
+// The hundredths of a second at which a frame is first on screen: frames x 100
+// / rate, rounded up to a whole hundredth. A frame lasts more than three
+// hundredths at every rate, so the hundredth still falls in that frame, and
+// the writer (which takes the frame a time falls in) writes the same frame
+// back. Frame 10 at 25 gives 40, frame 1 at 23.970 gives 5 (4.17 rounded up).
+long long FrameHundredths(long long frames, long long rateMilli) {
+    if (frames <= 0 || rateMilli <= 0) return 0;
+    return (frames * 100000 + rateMilli - 1) / rateMilli;
+}
+
+// hh:mm:ss and a frame field as a time code. A frame count at or above the
+// rate carries into the seconds.
+QString FrameTimeCode(const QString& hms, const QString& frameField, long long rateMilli) {
+    const double frames = std::floor(runtime::Val(runtime::Trim(frameField)));
+    const bool counted = frames > 0 && frames < 1e6; // the field holds two digits
+    const long long hundredths =
+        FrameHundredths(counted ? static_cast<long long>(frames) : 0, rateMilli);
+    const QString time = runtime::Trim(hms) + QLatin1Char(',') +
+                         QString::number(hundredths % 100).rightJustified(2, QLatin1Char('0')) +
+                         QLatin1Char('0');
+    if (hundredths < 100) return time;
+    const QString carry =
+        QStringLiteral("00:00:%1,000").arg(hundredths / 100, 2, 10, QLatin1Char('0'));
+    return TimeCalc(time, carry, QStringLiteral("+"));
+}
+
+// The entry line: its times (by column) and its text, the row's first line.
+void ReadEntryLine(ReaderFrame& f, const QString& line, long long rateMilli) {
+    f.setTimes(FrameTimeCode(line.mid(6, 8), line.mid(15, 2), rateMilli),
+               FrameTimeCode(line.mid(19, 8), line.mid(28, 2), rateMilli));
+    f.addText(line.mid(31)); // written even when empty: the row's first line is " "
+}
+
+// Further text lines up to the empty line that closes the entry (a line of
+// blanks is text) or the end of the file.
+void ReadContinuation(ReaderFrame& f) {
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        if (line.isEmpty()) return;
+        f.addText(line);
+    }
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    const long long rateMilli = RateMilli(f);
+    while (!f.atEnd()) {
+        const QString line = f.nextLine();
+        if (runtime::Trim(line).isEmpty()) continue; // between entries
+        if (!IsEntryLine(line)) {
+            f.badLine();
+            continue;
+        }
+        if (!f.addRow()) break;
+        f.progress();
+        ReadEntryLine(f, line, rateMilli);
+        ReadContinuation(f);
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::SonicDvd{{false, false, false}, &CountsLine, &Parse};

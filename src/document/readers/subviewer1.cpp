@@ -1,0 +1,101 @@
+// SubViewer 1.0 (.sub): a bracketed header ("[TITLE]", "[AUTHOR]", ...) that
+// ends at "[BEGIN]" and the start-of-script line after it, then one group
+// per subtitle: "[hh:mm:ss]" start, the text with "|" between its lines,
+// "[hh:mm:ss]" end and a blank line, until "[END]". Times have whole
+// seconds; the format carries no font or style.
+
+#include "document/ReaderFrame.h"
+#include "document/TimeCode.h"
+#include "document/readers/Common.h"
+#include "runtime/Strings.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+// "[hh:mm:ss]" as a time code with ",000", or "" for any other line.
+QString TimeOf(const QString& line) {
+    static const QRegularExpression form(
+        QStringLiteral(R"(^ *\[ *(-?)(\d{1,2}):(\d{1,2}):(\d{1,2}) *\] *$)"));
+    if (!line.contains(u'[')) return {};
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch()) return {};
+    const auto two = [&m](int n) { return m.captured(n).rightJustified(2, u'0'); };
+    const QString code = two(2) + u':' + two(3) + u':' + two(4) + QStringLiteral(",000");
+    if (m.captured(1).isEmpty()) return code;
+    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
+}
+
+bool IsTimeLine(const QString& line) {
+    return !TimeOf(line).isEmpty();
+}
+
+bool Is(const QString& line, const char* marker) {
+    return line.compare(QLatin1String(marker), Qt::CaseInsensitive) == 0;
+}
+
+// The end marker, blanks around it allowed.
+bool IsEnd(const QString& line) {
+    return Is(runtime::Trim(line), "[end]");
+}
+
+// The text lines of the subtitles: what is neither blank nor bracketed (the
+// time lines and the header's markers), nor a header value of digits, nor
+// the script's "********" banners. Each group has one, so the count is close
+// to the number of subtitles and never above it for the files Mirel writes.
+bool CountsLine(const QString& line) {
+    const QString t = runtime::Trim(line);
+    if (t.isEmpty() || t.startsWith(u'[') || t.startsWith(u'*')) return false;
+    return !std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// The header: up to "[begin]" and the start-of-script line after it (a time
+// line there is the first subtitle's, not the banner). The values of
+// "[title]" and "[author]" are passed over with their markers. A file
+// without a header starts at its first time line.
+void SkipHeader(ReaderFrame& f) {
+    while (!f.atEnd() && !IsTimeLine(f.peekLine())) {
+        QString line = f.nextLine();
+        if (Is(line, "[title]") && !f.atEnd()) line = f.nextLine();
+        if (Is(line, "[author]") && !f.atEnd()) line = f.nextLine();
+        if (Is(line, "[begin]")) {
+            if (!f.atEnd() && !IsTimeLine(f.peekLine())) f.nextLine();
+            return;
+        }
+    }
+}
+
+// One group after its start line: the text (unless the end time follows at
+// once) and the end time line. A missing end (a blank line, the end marker
+// or the end of the file) leaves the end time empty.
+void ReadGroup(ReaderFrame& f, const QString& start) {
+    if (!f.addRow()) return;
+    f.progress();
+    f.setStartTime(start);
+    if (!f.atEnd() && !IsTimeLine(f.peekLine())) readers::BarSplit(f, f.nextLine());
+    if (f.atEnd() || runtime::Trim(f.peekLine()).isEmpty() || IsEnd(f.peekLine())) return;
+    const QString end = TimeOf(f.nextLine());
+    if (end.isEmpty())
+        f.badLine();
+    else
+        f.setEndTime(end);
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    SkipHeader(f);
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        if (IsEnd(line)) break;
+        const QString start = TimeOf(line);
+        if (!start.isEmpty())
+            ReadGroup(f, start);
+        else if (!runtime::Trim(line).isEmpty())
+            f.badLine(); // blank lines are skipped
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::SubViewer1{{false, false, false}, &CountsLine, &Parse};

@@ -1,0 +1,175 @@
+// SubViewer 2.0 (.sub): a header of bracketed lines ("[INFORMATION]" ...
+// "[SUBTITLE]"), one of which may name the font and size of the whole file
+// ("[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial"), then one group per
+// subtitle: the time line "hh:mm:ss.cc,hh:mm:ss.cc", the text with "[br]"
+// between its lines, and a blank line. Text that other programs put on
+// further lines of the group reads as further text lines.
+
+#include "document/ReaderFrame.h"
+#include "document/TimeCode.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int LastTextColumn = 5;
+
+// A clock time "h:m:s" with one or two digits each, an optional "-" before
+// it and an optional fraction of one to three digits after "." or ":".
+// Read by hand: a file holds thousands.
+struct Clock {
+    bool negative = false;
+    int hours = 0, minutes = 0, seconds = 0, millis = 0;
+};
+
+// Up to `most` ASCII digits from position i; their count (0: none there).
+int ReadDigits(QStringView t, qsizetype& i, int most, int& value) {
+    int count = 0;
+    value = 0;
+    for (; i < t.size() && count < most && t[i] >= u'0' && t[i] <= u'9'; ++i, ++count)
+        value = value * 10 + (t[i].unicode() - u'0');
+    return count;
+}
+
+// The clock at the start of t (blanks around it skipped); `end` is set past
+// it. False when t holds no clock there.
+bool ReadClock(QStringView t, Clock& c, qsizetype& end) {
+    qsizetype i = 0;
+    while (i < t.size() && t[i] == u' ')
+        ++i;
+    c.negative = i < t.size() && t[i] == u'-';
+    if (c.negative) ++i;
+    if (!ReadDigits(t, i, 2, c.hours) || i >= t.size() || t[i++] != u':') return false;
+    if (!ReadDigits(t, i, 2, c.minutes) || i >= t.size() || t[i++] != u':') return false;
+    if (!ReadDigits(t, i, 2, c.seconds)) return false;
+    c.millis = 0;
+    if (i + 1 < t.size() && (t[i] == u'.' || t[i] == u':') && t[i + 1] >= u'0' &&
+        t[i + 1] <= u'9') {
+        ++i;
+        const int digits = ReadDigits(t, i, 3, c.millis);
+        for (int d = digits; d < 3; ++d)
+            c.millis *= 10; // hundredths gain a "0": .35 is 350 ms
+    }
+    while (i < t.size() && t[i] == u' ')
+        ++i;
+    end = i;
+    return true;
+}
+
+// hh:mm:ss,fff; a clock before zero in the program's own negative form.
+QString TimeCodeOf(const Clock& c) {
+    QString code = QStringLiteral("00:00:00,000");
+    const auto put = [&code](qsizetype at, int value, int width) {
+        for (qsizetype k = at + width - 1; k >= at; --k, value /= 10)
+            code[k] = QChar(u'0' + value % 10);
+    };
+    put(0, c.hours, 2);
+    put(3, c.minutes, 2);
+    put(6, c.seconds, 2);
+    put(9, c.millis, 3);
+    if (!c.negative) return code;
+    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
+}
+
+// A time line "hh:mm:ss.cc,hh:mm:ss.cc" (blanks around the fields allowed).
+bool ReadTimeLine(QStringView line, Clock& start, Clock& end) {
+    qsizetype at = 0, next = 0;
+    if (!ReadClock(line, start, at) || at >= line.size() || line[at] != u',') return false;
+    line = line.mid(at + 1);
+    return ReadClock(line, end, next) && next == line.size();
+}
+
+bool IsTimeLine(QStringView line) {
+    Clock start, end;
+    return ReadTimeLine(line, start, end);
+}
+
+bool IsBlank(QStringView line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
+}
+
+bool CountsLine(const QString& line) {
+    return IsTimeLine(line);
+}
+
+// The font of the file as its header names it.
+struct HeaderFont {
+    QString name = QStringLiteral("Arial");
+    QString size = QStringLiteral("16");
+};
+
+// "[SIZE]18": the leading digits of the two characters after the tag.
+// "[FONT]Arial,...": the name up to the next ",", blanks kept.
+void ReadFontTags(const QString& line, HeaderFont& font) {
+    const QString lower = line.toLower();
+    const qsizetype size = lower.indexOf(QLatin1String("[size]"));
+    if (size >= 0) {
+        const QString two = line.mid(size + 6, 2);
+        qsizetype digits = 0;
+        while (digits < two.size() && two[digits] >= u'0' && two[digits] <= u'9')
+            ++digits;
+        font.size = two.left(digits);
+    }
+    const qsizetype name = lower.indexOf(QLatin1String("[font]"));
+    if (name >= 0) {
+        const QString named = line.mid(name + 6).section(u',', 0, 0);
+        if (!named.isEmpty()) font.name = named; // a tag without a name keeps Arial
+    }
+}
+
+// The header: the lines up to the first one that does not begin with "[".
+HeaderFont ReadHeader(ReaderFrame& f) {
+    HeaderFont font;
+    while (!f.atEnd() && f.peekLine().startsWith(u'['))
+        ReadFontTags(f.nextLine(), font);
+    return font;
+}
+
+// A text line of the group, parted at "[br]" (lower case only); what the
+// three text columns cannot hold is dropped.
+void AddTextLine(ReaderFrame& f, const QString& line) {
+    const QStringList pieces = line.split(QLatin1String("[br]"));
+    for (const QString& piece : pieces) {
+        if (f.textColumn() >= LastTextColumn) break;
+        f.addText(piece);
+    }
+}
+
+// The group's text: the line after the time line (an empty one is an empty
+// first line), then any further lines up to a blank line or the next time
+// line. A fourth line has no column and is a bad line.
+void ReadGroupText(ReaderFrame& f) {
+    if (f.atEnd() || IsTimeLine(f.peekLine())) return;
+    AddTextLine(f, f.nextLine());
+    while (!f.atEnd() && !IsBlank(f.peekLine()) && !IsTimeLine(f.peekLine())) {
+        const QString& line = f.nextLine();
+        if (f.textColumn() >= LastTextColumn)
+            f.badLine();
+        else
+            AddTextLine(f, line);
+    }
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    const HeaderFont font = ReadHeader(f);
+    const QString fontSpec =
+        font.name + QStringLiteral(";Western;") + f.text(4, 25) + u';' + font.size;
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        Clock start, end;
+        if (!ReadTimeLine(line, start, end)) {
+            if (!IsBlank(line)) f.badLine(); // blank lines are skipped
+            continue;
+        }
+        if (!f.addRow()) break;
+        f.setFontSpec(fontSpec);
+        f.progress();
+        f.setTimes(TimeCodeOf(start), TimeCodeOf(end));
+        ReadGroupText(f);
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::SubViewer2{{false, true, false}, &CountsLine, &Parse};

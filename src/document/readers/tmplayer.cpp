@@ -1,0 +1,121 @@
+// TMPlayer (.txt). Mirel writes each subtitle as two lines: a start line
+// "hh:mm:ss,t=text" (the text's lines separated by "|") and an end line
+// "hh:mm:ss,t=" whose text is not read. Files from other programs often
+// write one line per subtitle, "h:mm:ss:text" (or "=" after the time); such a
+// subtitle lasts until the next one starts. Blank lines are passed over.
+
+#include "document/ReaderFrame.h"
+#include "document/TimeCode.h"
+#include "document/readers/Common.h"
+#include "runtime/Strings.h"
+
+namespace {
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Every line of the file is counted.
+bool CountsLine(const QString&) {
+    return true;
+}
+
+// "hh:mm:ss,t=" at the start of the line (or "-h:mm:ss,t=" for a time below
+// zero), the form of both lines of a Mirel subtitle.
+bool IsTenthsLine(const QString& line) {
+    if (line.size() < 11 || line[2] != u':' || line[5] != u':' || line[8] != u',' ||
+        line[10] != u'=')
+        return false;
+    if (!IsDigit(line[1]) || !(IsDigit(line[0]) || line[0] == u'-')) return false;
+    for (int i : {3, 4, 6, 7, 9})
+        if (!IsDigit(line[i])) return false;
+    return true;
+}
+
+// The tenths digit becomes the hundreds of the milliseconds.
+QString TenthsTime(const QString& line) {
+    return line.left(10) + QStringLiteral("00");
+}
+
+// One to two digits at pos, moved past; -1 when there are none.
+int ReadField(const QString& line, qsizetype& pos) {
+    int value = -1;
+    for (int n = 0; n < 2 && pos < line.size() && IsDigit(line[pos]); ++n, ++pos)
+        value = (value < 0 ? 0 : value * 10) + (line[pos].unicode() - u'0');
+    return value;
+}
+
+// A subtitle written on one line: "h:mm:ss:" or "h:mm:ss=", then the text.
+struct OneLine {
+    QString time; // empty when the line is not in this form
+    QString text;
+};
+
+OneLine ReadOneLine(const QString& line) {
+    qsizetype pos = line.startsWith(u'-') ? 1 : 0;
+    int fields[3];
+    for (int i = 0; i < 3; ++i) {
+        fields[i] = ReadField(line, pos);
+        const QChar after = pos < line.size() ? line[pos] : QChar();
+        const bool ends = i < 2 ? after == u':' : after == u':' || after == u'=';
+        if (fields[i] < 0 || !ends) return {};
+        ++pos;
+    }
+    const QString code = QString::asprintf("%02d:%02d:%02d,000", fields[0], fields[1], fields[2]);
+    const QString time = line.startsWith(u'-')
+                             ? TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"))
+                             : code;
+    return {time, line.mid(pos)};
+}
+
+struct TmPlayerState {
+    bool endLineAwaited = false;  // a start line was read; the next line gives its end
+    bool endsAtNextStart = false; // a one-line subtitle ends where the next one starts
+};
+
+// A new row at `time` with the text's lines. The row before, still waiting
+// for its end, ends here.
+void StartRow(ReaderFrame& f, TmPlayerState& s, const QString& time, const QString& text) {
+    if (s.endLineAwaited || s.endsAtNextStart) f.setEndTime(time);
+    s.endLineAwaited = s.endsAtNextStart = false;
+    if (!f.addRow()) return;
+    f.progress();
+    f.setStartTime(time);
+    readers::BarSplit(f, text);
+}
+
+void ReadLine(ReaderFrame& f, TmPlayerState& s, const QString& line) {
+    if (IsTenthsLine(line)) {
+        if (s.endLineAwaited) {
+            f.setEndTime(TenthsTime(line)); // the end line's text is not read
+            s.endLineAwaited = false;
+            return;
+        }
+        StartRow(f, s, TenthsTime(line), line.mid(11));
+        s.endLineAwaited = true;
+        return;
+    }
+    const OneLine one = ReadOneLine(line);
+    if (one.time.isEmpty()) {
+        f.badLine();
+        return;
+    }
+    StartRow(f, s, one.time, one.text);
+    s.endsAtNextStart = true;
+}
+
+// A start line without its end line at the end of the file keeps an empty
+// end time, as does the last one-line subtitle.
+ReadOutcome Parse(ReaderFrame& f) {
+    TmPlayerState s;
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        if (runtime::Trim(line).isEmpty()) continue;
+        ReadLine(f, s, line);
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::TmPlayer{{false, false, false}, &CountsLine, &Parse};

@@ -1,0 +1,74 @@
+// Zero G (.zeg): two header lines ("% Zero G 1.0" and one more), then one
+// subtitle per line, the times at fixed columns and the text after the
+// marker " NTP ", its lines parted by "\n":
+//     E 1 0:00:01.50 0:00:03.20 Default NTP Hello\nWorld
+// Columns 5-11 and 16-22 hold h:mm:ss (one hour digit), 13-14 and 24-25 the
+// hundredths. The marker is found in any case, the "\n" in lower case only.
+
+#include "document/ReaderFrame.h"
+#include "runtime/Strings.h"
+
+namespace {
+
+const QString Marker = QStringLiteral(" ntp ");
+const QString LineBreak = QStringLiteral("\\n");
+constexpr int MaxTextLines = 3;
+constexpr int HeaderLines = 2;
+
+bool CountsLine(const QString& line) {
+    return line.contains(QLatin1String("ntp"), Qt::CaseInsensitive);
+}
+
+// Where the text begins: after " NTP ", or at the end of a line that ends in
+// " NTP" (trailing blanks cut by an editor); -1 when the line has no marker.
+qsizetype TextStart(const QString& line) {
+    const qsizetype marker = line.indexOf(Marker, 0, Qt::CaseInsensitive);
+    if (marker >= 0) return marker + Marker.size();
+    if (line.endsWith(Marker.chopped(1), Qt::CaseInsensitive)) return line.size();
+    return -1;
+}
+
+// h:mm:ss and hundredths by column as 0h:mm:ss,cc0.
+QString TimeAt(const QString& line, int hmsAt, int hundredthsAt) {
+    const QString hundredths =
+        runtime::Trim(line.mid(hundredthsAt, 2)).rightJustified(2, QLatin1Char('0'));
+    return QLatin1Char('0') + runtime::Trim(line.mid(hmsAt, 7)) + QLatin1Char(',') + hundredths +
+           QLatin1Char('0');
+}
+
+// The text's lines, at most three; what follows the third is not kept. A
+// line without the marker gives everything from column 5 on.
+void ReadText(ReaderFrame& f, const QString& line) {
+    const qsizetype start = TextStart(line);
+    QString rest = line.mid(start >= 0 ? start : 4);
+    for (int pieces = 0; pieces < MaxTextLines; ++pieces) {
+        const qsizetype parting = rest.indexOf(LineBreak);
+        f.addText(parting < 0 ? rest : rest.left(parting));
+        if (parting < 0) return;
+        rest = rest.mid(parting + LineBreak.size());
+    }
+}
+
+// At most two header lines; a subtitle line (one with the marker) is never
+// taken for one, so a file that lost its header keeps its first lines.
+void SkipHeader(ReaderFrame& f) {
+    for (int i = 0; i < HeaderLines && !f.atEnd() && TextStart(f.peekLine()) < 0; ++i)
+        f.nextLine();
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    SkipHeader(f);
+    while (!f.atEnd()) {
+        const QString line = f.nextLine();
+        if (runtime::Trim(line).isEmpty()) continue; // blank lines are no subtitles
+        if (!f.addRow()) break;
+        f.progress();
+        f.setTimes(TimeAt(line, 4, 12), TimeAt(line, 15, 23));
+        ReadText(f, line);
+    }
+    return ReadOutcome::Finished;
+}
+
+} // namespace
+
+const SubtitleReader readers::ZeroG{{false, false, false}, &CountsLine, &Parse};

@@ -1,0 +1,291 @@
+// New, Load, Add and Save, and the chooser presets they use. Preview and
+// Print are in PreviewPrint.cpp, Save Settings and the setting file in
+// SettingFile.cpp.
+
+#include "fileio/FileCommands.h"
+
+#include "document/FormatDetection.h"
+#include "document/MessageWindow.h"
+#include "fileio/SettingFile.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+#include "shell/frmSettings.h"
+
+namespace {
+
+constexpr int AnswerCancel = 0, AnswerNo = 2, AnswerYes = 3;
+const QString CrLf = QStringLiteral("\r\n");
+
+struct SplitPath {
+    QString folder, name;
+};
+
+// A path's folder (without its last "/", "/" for the root) and name.
+SplitPath Split(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) return {QString(), path};
+    return {slash == 0 ? QStringLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// The file the writer writes for a chosen name: the name's last extension
+// replaced by the format's.
+QString WriterTarget(const QString& chosen, int format) {
+    const qsizetype slash = chosen.lastIndexOf(QLatin1Char('/'));
+    const QString folder = chosen.left(slash + 1);
+    QString name = chosen.mid(slash + 1);
+    if (!name.contains(QLatin1Char('.'))) name += QLatin1Char('.');
+    return folder + name.left(name.lastIndexOf(QLatin1Char('.'))) + Files::SetSubFileExt(format);
+}
+
+bool IsSubtitleFormat(int format) {
+    return format >= Format::DvdSubtitle && format <= Format::ZeroG;
+}
+
+} // namespace
+
+FileCommands::FileCommands(Program& p) : printer(p.host), p_(p) {}
+
+// The loader's unsaved-document question saves through here.
+bool Files::MenuSaveSubFile() {
+    return p_.fileCommands.MenuSaveSubFile();
+}
+
+void FileCommands::InstantHelp() {
+    if (p_.settings().Check7[6].value() == platform::CheckBox::Checked) p_.main().SSTab1.setTab(1);
+}
+
+void FileCommands::ReportFailure(const QString& text, const QString& title) {
+    p_.messages.ShowMessage(text, 2, QStringLiteral("ok"), title);
+}
+
+// ---- New ------------------------------------------------------------------------
+
+void FileCommands::MenuNewFile() {
+    if (!ConfirmDiscardChanges()) return;
+    Files& files = p_.files;
+    int format = p_.main().partition.combo3.listIndex() + 1;
+    if (!IsSubtitleFormat(format)) format = Format::SubRip; // no partition format chosen yet
+    files.CurFileIndex = format;
+    files.CurFileName = p_.folder.path(QStringLiteral("\\Data\\Files"), QStringLiteral("Noname")) +
+                        Files::SetSubFileExt(format);
+    QString name = files.CurFileName;
+    files.ShowFileInfo(name, format);
+    ResetGridForNew();
+    ResetPartsForNew();
+    p_.doc.lstFont = QStringList{QString(), QString()};
+    p_.doc.LineListValid = false;
+    p_.diag.DiagErrorCount = 0;
+    ShowEditorForNew();
+    p_.edit.ShowCurrentLine();
+    p_.macro.SetMacroAction(QString(), ActionNew);
+}
+
+// A changed document goes only after No, or after Yes once it was saved.
+bool FileCommands::ConfirmDiscardChanges() {
+    if (!p_.doc.FileChanged) return true;
+    const int answer = p_.messages.ShowMessage(
+        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) +
+            QStringLiteral(" has been changed and not saved.") + CrLf +
+            QStringLiteral("Do you want to save it before creating a new file?") + CrLf +
+            QStringLiteral("If you choose 'No', all changes are lost."),
+        1, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+    if (answer == AnswerNo) return true;
+    return answer == AnswerYes && MenuSaveSubFile();
+}
+
+// The header, one empty line numbered 1 and the spare row.
+void FileCommands::ResetGridForNew() {
+    platform::Grid& grid = p_.doc.grid();
+    grid.setEnabled(true);
+    p_.doc.ClearGrid();
+    grid.setRows(3);
+    grid.setCurrentCell(1, 1);
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 0; c < grid.cols(); ++c) {
+            grid.setTextMatrix(r, c, QString());
+            grid.setCellBackColorAt(r, c, Document::White);
+        }
+    grid.setTextMatrix(1, 0, QStringLiteral("1"));
+}
+
+void FileCommands::ResetPartsForNew() {
+    NodeTable& nodes = p_.doc.FileNodes;
+    nodes.clear();
+    for (int i = 0; i <= 1; ++i) {
+        nodes.setFirstRow(i, 1);
+        nodes.setLastRow(i, 1);
+        nodes.setName(i, p_.files.CurFileBase);
+    }
+    nodes.setCount(1);
+    nodes.setCurrent(1);
+    p_.doc.MarkNodes(1);
+}
+
+void FileCommands::ShowEditorForNew() {
+    frmMain& main = p_.main();
+    EditorTab& editor = main.editor;
+    main.tabMain.setTab(frmMain::TabEditor);
+    editor.SSTab2.setTab(0);
+    editor.SSTab3.setTab(0);
+    editor.SSTab2.setEnabled(true);
+    editor.SSTab3.setEnabled(true);
+    editor.rtfEdit.setEnabled(true);
+    editor.cmdInvCalc.setEnabled(true);
+    main.mnuSavesubfile.setEnabled(true);
+}
+
+// ---- Load and Add ---------------------------------------------------------------
+
+void FileCommands::MenuLoadFile() {
+    InstantHelp();
+    frmFile& chooser = PresetChooserForLoad();
+    chooser.showModal();
+    if (p_.messages.MsgResult == AnswerCancel) return;
+    const QString name = chooser.lblFullName.caption();
+    const int format = LoadFormatOf(chooser.List3.listIndex());
+    if (name.endsWith(QLatin1String(".scd"), Qt::CaseInsensitive)) {
+        setting_file::Read(p_, name);
+        return;
+    }
+    LoadChosenFile(name, format, 1);
+    // An .mp3 only goes to the player; the document was not touched.
+    if (!name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive)) RepairFreeDiagnose();
+    p_.macro.SetMacroAction(QString(), ActionLoad);
+}
+
+void FileCommands::MenuAddFile() {
+    InstantHelp();
+    frmFile& chooser = PresetChooserForAdd();
+    chooser.showModal();
+    if (p_.messages.MsgResult == AnswerCancel) return;
+    LoadChosenFile(chooser.lblFullName.caption(), LoadFormatOf(chooser.List3.listIndex()),
+                   p_.doc.grid().rows() - 1);
+    RepairFreeDiagnose();
+    p_.macro.SetMacroAction(QString(), ActionAdd);
+}
+
+// The type entries beyond the subtitle formats (setting, media, macro and
+// tablet files) leave the format to the loader's detection.
+int FileCommands::LoadFormatOf(int type) {
+    return IsSubtitleFormat(type) ? type : Format::None;
+}
+
+void FileCommands::LoadChosenFile(const QString& name, int format, int startRow) {
+    QString file = name;
+    int wanted = format, row = startRow;
+    p_.loader.LoadSubFile(file, wanted, row, false, true, true);
+}
+
+frmFile& FileCommands::PresetChooserForLoad() {
+    frmFile& chooser = p_.fileChooser();
+    chooser.txtFilename.setEnabled(true);
+    chooser.txtFilename.setLocked(true);
+    chooser.lblInfo.setCaption(p_.texts.TextTable(6, 0));
+    chooser.Check1.setEnabled(false);
+    chooser.Label6.setEnabled(true);
+    chooser.List3.setEnabled(true);
+    return chooser;
+}
+
+frmFile& FileCommands::PresetChooserForAdd() {
+    frmFile& chooser = p_.fileChooser();
+    const SplitPath current = Split(p_.files.CurFileName);
+    chooser.List3.setListIndex(p_.files.CurFileIndex);
+    if (!current.folder.isEmpty()) chooser.ShowFolder(current.folder);
+    chooser.txtFilename.setText(current.name);
+    chooser.txtFilename.setLocked(true);
+    chooser.lblInfo.setCaption(QStringLiteral("Add subtitle file"));
+    return chooser;
+}
+
+// The checks run and count, but nothing is repaired: the repair options are
+// off for the run and then put back as they were.
+void FileCommands::RepairFreeDiagnose() {
+    auto& boxes = p_.main().diagnose.Check3;
+    int kept[3];
+    for (int i = 0; i < 3; ++i) {
+        kept[i] = boxes[DiagnoseTab::RepairOverlapping + i].value();
+        boxes[DiagnoseTab::RepairOverlapping + i].setValue(platform::CheckBox::Unchecked);
+    }
+    p_.diag.GoDiagnose();
+    for (int i = 0; i < 3; ++i)
+        boxes[DiagnoseTab::RepairOverlapping + i].setValue(kept[i]);
+}
+
+// ---- Save -----------------------------------------------------------------------
+
+bool FileCommands::MenuSaveSubFile() {
+    InstantHelp();
+    if (!ConfirmDiagnoseErrors()) return false;
+    frmFile& chooser = PresetChooserForSave();
+    chooser.showModal();
+    if (p_.messages.MsgResult == AnswerCancel) return false;
+    const QString name = chooser.lblFullName.caption();
+    const int format = chooser.List3.listIndex();
+    const bool saved = !name.isEmpty() && SaveAs(name, format);
+    p_.macro.SetMacroAction(QString(), ActionSave);
+    return saved;
+}
+
+bool FileCommands::ConfirmDiagnoseErrors() {
+    const int errors = p_.diag.DiagErrorCount;
+    if (errors <= 0) return true;
+    return p_.messages.ShowMessage(QStringLiteral("File contains") + runtime::Str(errors) +
+                                       QStringLiteral(" errors. Do you want to save this file "
+                                                      "anyway."),
+                                   1, QStringLiteral("yesno"),
+                                   QStringLiteral("File Error")) != AnswerNo;
+}
+
+frmFile& FileCommands::PresetChooserForSave() {
+    frmFile& chooser = p_.fileChooser();
+    if (p_.settings().Check4.value() == platform::CheckBox::Checked)
+        chooser.List3.setListIndex(p_.files.CurFileIndex);
+    const SplitPath current = Split(p_.files.CurFileName);
+    if (!current.folder.isEmpty()) chooser.ShowFolder(current.folder);
+    chooser.txtFilename.setText(current.name);
+    chooser.txtFilename.setEnabled(true);
+    chooser.txtFilename.setLocked(false);
+    chooser.lblInfo.setCaption(p_.texts.TextTable(6, 1));
+    chooser.Check1.setEnabled(true);
+    chooser.Label6.setEnabled(true);
+    chooser.List3.setEnabled(true);
+    return chooser;
+}
+
+// The file is written first; only a written file becomes the current file
+// and makes the document count as saved.
+bool FileCommands::SaveAs(const QString& name, int format) {
+    if (!IsSubtitleFormat(format)) {
+        ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(name) +
+                          QStringLiteral("' was not saved: choose one of the subtitle formats "
+                                         "as its file type."),
+                      QStringLiteral("File Error"));
+        return false;
+    }
+    QString target = WriterTarget(name, format);
+    frmFile& chooser = p_.fileChooser();
+    chooser.lblFullName.setCaption(target); // the writer's target
+    if (!p_.files.CreateSubFile(false, false, format, 1, p_.doc.lineCount(), false)) {
+        chooser.lblFullName.setCaption(p_.files.CurFileName);
+        return false;
+    }
+    p_.files.ShowFileInfo(target, format);
+    MarkSaved(format);
+    return true;
+}
+
+bool FileCommands::SaveSubFile(int& format, int& lastRow) {
+    if (!p_.files.CreateSubFile(false, false, format, 1, lastRow, false)) return false;
+    MarkSaved(format);
+    return true;
+}
+
+void FileCommands::MarkSaved(int format) {
+    p_.files.CurFileIndex = format;
+    p_.doc.FileChanged = false;
+    p_.files.SaveSubControl(p_.files.CurFileName);
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The file menu's commands: New, Open (Load), Add, Save, Save Settings,
+// Print and Preview, and Save's writing step SaveSubFile. Each is the one
+// handler that the menu, the navigation tree, the macros and the main
+// window's drop call; each reports its action code as its last step, except
+// when the file chooser was cancelled.
+
+#include "platform/Printer.h"
+
+#include <QString>
+
+class Program;
+class frmFile;
+
+class FileCommands {
+public:
+    explicit FileCommands(Program& p);
+
+    // Action codes reported to the macro recorder.
+    enum Action {
+        ActionNew = 101,
+        ActionLoad = 102,
+        ActionAdd = 103,
+        ActionSave = 104,
+        ActionSaveSettings = 105,
+        ActionPrint = 106
+    };
+
+    // A new document: one empty line, named Noname in \Data\Files with the
+    // partition format's extension. A changed document is offered for saving
+    // first; Cancel (or closing the question) keeps it.
+    void MenuNewFile();
+    // Opens a subtitle file chosen in the file chooser (a setting file is
+    // read as such; an .mp3 goes to the player), then checks it with the
+    // repairs switched off.
+    void MenuLoadFile();
+    // Appends a chosen subtitle file after the document's last line.
+    void MenuAddFile();
+    // Saves the document under a chosen name and format. True only when the
+    // file was written; the document counts as saved only then.
+    bool MenuSaveSubFile();
+    // Writes grid rows 1..lastRow in a format to the current file (the chosen
+    // name that ShowFileInfo left in the chooser) and marks the document
+    // saved; false, with nothing marked, when the file was not written.
+    bool SaveSubFile(int& format, int& lastRow);
+    // Writes a setting file (the clipboard list, the partition list and the
+    // font choices) under a chosen name.
+    void MenuSaveSettings();
+    // Shows the document as the current format writes it.
+    void MenuPreview();
+    // Prints one line per subtitle: the number padded to five digits, the
+    // times and the three text lines.
+    void MenuPrint();
+
+    // One printed line of grid row `row`.
+    QString PrintLine(int row) const;
+
+    platform::Printer printer;
+
+private:
+    void InstantHelp();
+    bool ConfirmDiscardChanges();
+    void ResetGridForNew();
+    void ResetPartsForNew();
+    void ShowEditorForNew();
+    frmFile& PresetChooserForLoad();
+    frmFile& PresetChooserForAdd();
+    frmFile& PresetChooserForSave();
+    frmFile& PresetChooserForSettings();
+    static int LoadFormatOf(int type);
+    void LoadChosenFile(const QString& name, int format, int startRow);
+    void RepairFreeDiagnose();
+    bool ConfirmDiagnoseErrors();
+    bool SaveAs(const QString& name, int format);
+    void MarkSaved(int format);
+    void ReportFailure(const QString& text, const QString& title);
+
+    Program& p_;
+};

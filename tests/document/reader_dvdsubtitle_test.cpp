@@ -1,0 +1,230 @@
+// The DVD Subtitle reader through LoadSubFile: the header, start and end
+// blocks, hundredths (never frames), blocks that lack a line, lines outside
+// the layout, the end of the file inside an entry, an add, the reading limit,
+// the sample of tests/data/dvdsubtitle, and a document written, read back and
+// written again.
+
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/frmMain.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+#include <vector>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+constexpr int DvdSubtitle = 1;
+
+const QStringList Header = {"{HEAD", "DISCID=", "DVDTITLE=", "CODEPAGE=1250", "}"};
+
+// One entry as Mirel writes it: start block with its text, end block.
+QStringList Entry(const QString& start, const QString& end, const QStringList& text) {
+    return QStringList{"{T " + start} << text << "}"
+                                      << "{T " + end << ""
+                                      << "}";
+}
+
+class DvdSubtitleReader : public ::testing::Test {
+protected:
+    // Loads the lines (each ended by CR LF) as a DVD Subtitle file.
+    int read(const QStringList& lines, int format = DvdSubtitle, bool add = false,
+             bool interactive = false) {
+        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.sub").arg(++files),
+                                         (lines.join("\r\n") + "\r\n").toUtf8());
+        return load(name, format, add, interactive);
+    }
+    int load(QString name, int format = DvdSubtitle, bool add = false, bool interactive = false) {
+        int row = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, row, false, false, interactive);
+        return format;
+    }
+    // A row's cells; column 0 as its number (without the part marks).
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        number.remove('{').remove('}');
+        QStringList out = {number.trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+TEST_F(DvdSubtitleReader, AnEntryIsAStartAndAnEndBlock) {
+    t->shell.FrameRateText = "30.000"; // no influence: the last field is hundredths
+    EXPECT_EQ(read(Header + Entry("00:00:01:10", "00:00:03:05", {"Hello", "  world  "}) +
+                   Entry("12:34:56:99", "12:34:58:00", {})),
+              DvdSubtitle);
+    ASSERT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,100", "00:00:03,050", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "12:34:56,990", "12:34:58,000", "", "", ""}))
+        << "an entry without text lines keeps its text cells empty";
+    EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
+    FontTab& tab = t.main().editor.font;
+    EXPECT_FALSE(tab.Command42.enabled());
+    EXPECT_FALSE(tab.Combo9[0].enabled());
+    EXPECT_FALSE(tab.Combo9[1].enabled());
+    EXPECT_EQ(tab.Label48[0].caption(), "Not Supported");
+    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+}
+
+TEST_F(DvdSubtitleReader, TheHeaderEndsAtItsBraceAndMayBeMissing) {
+    read({"{HEAD", "TITLE=1", " } indented, still header", "}", "{T 00:00:01:00", "a", "}"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "", " a", "", ""}))
+        << "the file ends after the text: the row keeps what it has";
+
+    read({"{HEAD", "TITLE=1", "no closing brace anywhere"});
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(lines(), 0) << "a header that never closes holds the whole file";
+
+    read({"{HEAD", "TITLE=1", "{T 00:00:01:00", "unclosed header"});
+    ASSERT_EQ(lines(), 1) << "but not the time lines after it";
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "", " unclosed header", "", ""}));
+
+    read({"{t 00:00:02:50", "no header", "}", "{T 00:00:04:00", "}"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:02,500", "00:00:04,000", " no header", "", ""}));
+}
+
+TEST_F(DvdSubtitleReader, BlocksThatLackALineDoNotShiftTheEntriesAfterThem) {
+    read(Header + QStringList{"{T 00:00:01:00", "one", "}", "{T 00:00:02:00", "}", // no empty line
+                              "", "",                                              // extra blanks
+                              "{T 00:00:03:00", "two", "{T 00:00:04:00", "",       // no "}"
+                              "{T 00:00:05:00", "three", "}", "{T 00:00:06:00", "", "}"});
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " one", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " two", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:05,000", "00:00:06,000", " three", "", ""}));
+}
+
+TEST_F(DvdSubtitleReader, BracesAndBlanksInsideTheTextStayText) {
+    read(Header + Entry("00:00:01:00", "00:00:02:00", {" }indented", "{The end}", ""}));
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:00:01,000", "00:00:02,000", " }indented", " {The end}", " "}));
+}
+
+TEST_F(DvdSubtitleReader, LinesOutsideTheLayoutAreBadLinesAndReadingGoesOn) {
+    const QStringList file =
+        Header + QStringList{"stray"} + Entry("00:00:01:00", "00:00:02:00", {"a", "b", "c", "d"}) +
+        QStringList{"{T 00:00:03:00", "e", "}", "not an end line", "{T 00:00:05:00", "f", "}"};
+    QStringList asked;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked << m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::Yes);
+    });
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked << m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::No); // and no more questions in this load
+    });
+    read(file, DvdSubtitle, false, true);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].contains("Line #0 = 'stray'")) << asked[0].toStdString();
+    EXPECT_TRUE(asked[1].contains("Line #1 = 'd'")) << asked[1].toStdString();
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " a", " b", " c"}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "", " e", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:05,000", "", " f", "", ""}));
+
+    read(file); // not interactive: the same file loads without a word
+    EXPECT_EQ(lines(), 3);
+}
+
+TEST_F(DvdSubtitleReader, AnAddShiftsTheTimesAfterTheLastLine) {
+    read(Header + Entry("00:00:01:00", "01:30:00:00", {"old"}));
+    read(Header + Entry("00:00:05:25", "00:00:06:00", {"new"}), DvdSubtitle, true);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1)[3], " old");
+    EXPECT_EQ(row(2), QStringList({"2", "01:30:05,250", "01:30:06,000", " new", "", ""}));
+}
+
+TEST_F(DvdSubtitleReader, TheReadingLimitCountsEntries) {
+    QStringList file = Header;
+    for (int i = 0; i < 9999; ++i)
+        file << Entry("00:00:01:00", "00:00:02:00", {"x"});
+    QString message;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        message = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::Cancel);
+    });
+    read(file, DvdSubtitle, false, true);
+    EXPECT_TRUE(message.contains("File contains 9999 lines.")) << message.toStdString();
+    EXPECT_EQ(lines(), 0);
+
+    file = file.mid(0, file.size() - 6); // 9998 entries
+    read(file);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(lines(), 9998);
+}
+
+TEST_F(DvdSubtitleReader, TheSampleLoads) {
+    // A single block without header; its last field is read as hundredths.
+    int format =
+        load(QStringLiteral(MIREL_SAMPLES_DIR) + "/dvdsubtitle/se_comment_dvdsubtitle.sub");
+    EXPECT_EQ(format, DvdSubtitle);
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:03:14,270", "", " Some text", "", ""}));
+}
+
+// ---- Round trip ---------------------------------------------------------------------
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST_F(DvdSubtitleReader, WhatMirelWritesItReadsAndWritesTheSame) {
+    const std::vector<QStringList> original = {
+        {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
+        {"10:00:00,120", "12:34:56,789", " a", "", " c"},
+        {"00:00:50,060", "00:00:54,000", " }closing{", " {T 00:00:01:00}", " "},
+        {"23:59:59,999", "24:00:00,000", " Say, \"yes\"", " | [br] , x", " last"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(static_cast<int>(original.size()) + 2);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= static_cast<int>(original.size()); ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c < 6; ++c)
+            g.setTextMatrix(r, c, original[static_cast<std::size_t>(r - 1)][c - 1]);
+        t->doc.lstFont << "Arial;Western;Regular;16";
+    }
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const auto save = [&](const QString& path) {
+        t->fileChooser().lblFullName.setCaption(path);
+        EXPECT_TRUE(t->files.CreateSubFile(false, false, DvdSubtitle, 1, lines(), false));
+    };
+    const QString first = t.folder() + "/Data/Files/first.sub";
+    save(first);
+    EXPECT_EQ(load(first, 0), DvdSubtitle);
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "10:00:00,120", "12:34:56,780", " a", " c", ""}))
+        << "hundredths kept; the empty middle line closes up";
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:50,060", "00:00:54,000", " }closing{",
+                                   " {T 00:00:01:00}", " "}));
+    EXPECT_EQ(row(4), QStringList({"4", "23:59:59,990", "24:00:00,000", " Say, \"yes\"",
+                                   " | [br] , x", " last"}));
+    const QString second = t.folder() + "/Data/Files/second.sub";
+    save(second);
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+}
+
+} // namespace

@@ -1,0 +1,220 @@
+// The RealTime reader through LoadSubFile: the header passed over, times
+// from the tag's attributes, the text after "<clear/>" cut at line breaks,
+// lines carried on, the end of the body, stray lines, the reading limit, the
+// sample files of tests/data/realtime and the round trip through the writer.
+
+#include "document/FormatDetection.h"
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/Program.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// The header and footer Mirel writes around its time lines.
+const QStringList Header = {"<Window",
+                            "  With     = \"640\"",
+                            "  Heigth   = \"480\"",
+                            ">",
+                            "<Font",
+                            "  Face  = \"Arial\"",
+                            ">",
+                            "<center>",
+                            "<b>",
+                            ""};
+const QStringList Footer = {"</b>", "</center>"};
+
+class RealTimeReader : public ::testing::Test {
+protected:
+    // Loads the lines (joined by CR LF) as a RealTime file; returns the format read.
+    int read(const QStringList& lines, bool add = false, bool interactive = false,
+             int format = Format::RealTime) {
+        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.rt").arg(++files),
+                                         (lines.join("\r\n") + "\r\n").toUtf8());
+        return load(name, format, add, interactive);
+    }
+    int load(QString name, int format, bool add = false, bool interactive = false) {
+        int row = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, row, false, false, interactive);
+        return format;
+    }
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        number.remove('{').remove('}');
+        QStringList out = {number.trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+const QString Example = QStringLiteral(
+    "<Time begin=\"0:00:01.23\" end=\"0:00:03.45\" /><clear/> First line<br>Second line");
+
+TEST_F(RealTimeReader, AFileAsMirelWritesItGivesOneRowPerTimeLine) {
+    EXPECT_EQ(read(Header + QStringList{Example, Example} + Footer, false, false, Format::None),
+              Format::RealTime);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " First line",
+                                   " Second line", ""}));
+    EXPECT_EQ(t->doc.lstFont.value(2), "Arial;Western;Regular;16");
+    EXPECT_FALSE(t.main().editor.font.Command42.enabled());
+    EXPECT_EQ(t.main().editor.font.Label48[1].caption(), "Not Supported");
+
+    read({Example}, true);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(3)[1], "00:00:04,680") << "an add starts after the last end time";
+    EXPECT_EQ(row(3)[2], "00:00:06,900");
+}
+
+TEST_F(RealTimeReader, TextAfterTheTagIsCutAtEveryFormOfLineBreak) {
+    read({"<Time begin=\"0:00:01.00\" end=\"0:00:02.00\" /><clear/>Hello",
+          "<time begin=\"0:00:03.00\" end=\"0:00:04.00\"/><CLEAR/> a<BR>b<br/>c<br />d",
+          "<Time begin=\"0:00:05.00\" end=\"0:00:06.00\" /><clear/> <b>x</b> <font "
+          "color=red>y</font>",
+          "<Time begin=\"0:00:07.00\" end=\"0:00:08.00\" /><clear/> one<br><br>three<br>",
+          "<Time begin=\"0:00:09.00\" end=\"0:00:10.00\" /><clear/> last<br/>"});
+    ASSERT_EQ(lines(), 5);
+    EXPECT_EQ(row(1)[3], " Hello") << "no letter is lost when no blank follows the tag";
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " a", " b", " c"}));
+    EXPECT_EQ(row(3)[3], " <b>x</b> <font color=red>y</font>") << "other mark-up stays";
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:07,000", "00:00:08,000", " one", " ", " three"}))
+        << "a fourth, empty line after a closing <br> is dropped";
+    EXPECT_EQ(row(5), QStringList({"5", "00:00:09,000", "00:00:10,000", " last", "", ""}))
+        << "a closing <br/> ends the last line";
+}
+
+TEST_F(RealTimeReader, TimesInEveryClockFormAndEndsTakenFromTheNextLine) {
+    read({"<time begin=\"3\"/>A", "<time begin='1:05.5' end=\"12:34:56.789\"/><clear/>B",
+          "<TIME BEGIN=\"01:00:00.04\" END = 2 />C", "<time begin=\"5.760\">D"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:03,000", "00:01:05,500", " A", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:01:05,500", "12:34:56,789", " B", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "01:00:00,040", "00:00:02,000", " C", "", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:05,760", "", " D", "", ""}))
+        << "the last line without an end keeps an empty end";
+}
+
+TEST_F(RealTimeReader, LinesCarryOnTheTextAndMarkupLinesArePassedOver) {
+    read({"<window>", "<Time begin=\"0:00:01.00\" end=\"0:00:02.00\" /><clear/>FIRST<br/>",
+          "SECOND<br/>", "  third", "", "</center></font>", "  </b>",
+          "<Time begin=\"0:00:03.00\" end=\"0:00:04.00\" /><clear/>NEXT", "</window>"});
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:00:01,000", "00:00:02,000", " FIRST", " SECOND", " third"}));
+    EXPECT_EQ(row(2)[3], " NEXT");
+}
+
+TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
+    QString asked;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::No); // and no more questions in this load
+    });
+    read({"<b>", "not read", Example, "", "stray text", "<time begin=\"x\"/>bad time", "</B>",
+          Example},
+         false, true);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_TRUE(asked.contains("Line #1 = 'stray text'")) << asked.toStdString();
+    ASSERT_EQ(lines(), 1);
+
+    read({"<window", "<center>", "Video Clip Demo", "</center>"}, false, false, Format::None);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(lines(), 0) << "a file without a time tag has no subtitles";
+}
+
+TEST_F(RealTimeReader, AFullDocumentAsMirelWritesItIsRead) {
+    // The header lines are not counted: 9,998 time lines fit.
+    QStringList file = Header;
+    for (int i = 0; i < 9998; ++i)
+        file << QString::asprintf("<Time begin=\"%d:%02d:%02d.00\" end=\"%d:%02d:%02d.50\" "
+                                  "/><clear/> Line %d",
+                                  i / 3600, i / 60 % 60, i % 60, i / 3600, i / 60 % 60, i % 60,
+                                  i + 1);
+    read(file + Footer);
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 9998);
+    EXPECT_EQ(row(9998)[3], " Line 9998");
+}
+
+TEST_F(RealTimeReader, SampleFilesLoad) {
+    const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/realtime/";
+    load(dir + "se_comment_realtime_classic.rt", Format::RealTime);
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:03:24,800", "00:03:29,400",
+                           QString::fromUtf8(" Man stj\xC3\xA6ler ikke fra Chavo, nej."), "", ""}));
+
+    load(dir + "se_test_realtime_explicit_end.rt", Format::RealTime);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:05,440", "00:00:08,500", " FIRST LINE.",
+                                   " SECOND LINE.", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:09,980", "", " NEXT CUE.", "", ""}));
+
+    load(dir + "se_test_realtime_begin_only.rt", Format::RealTime);
+    ASSERT_EQ(lines(), 3) << "the text before the first time tag is header";
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:03,000", "00:00:06,000", " little lamb,", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "", " Mary had a little lamb,", "", ""}));
+
+    EXPECT_EQ(load(dir + "se_test_realtime_static_window.rt", Format::None), Format::RealTime);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(lines(), 0);
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST_F(RealTimeReader, WhatMirelWritesReadsBackAndWritesTheSame) {
+    const QStringList rows[] = {
+        {"00:00:01,230", "00:00:03,456", " Hello", "", ""},
+        {"09:59:58,999", "09:59:59,990", " a, \"quoted\" | b", " ", " [br] \\n {x} <i>y</i>"},
+        {"01:00:00,000", "02:00:00,000", " x", " y", " z"},
+        {"03:00:00,000", "03:00:01,000", " first", "", " third"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(6);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= 4; ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c <= 5; ++c)
+            g.setTextMatrix(r, c, rows[r - 1][c - 1]);
+        t->doc.lstFont << "Arial;Western;Regular;16";
+    }
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const QString first = t.folder() + "/Data/Files/first.rt";
+    const QString second = t.folder() + "/Data/Files/second.rt";
+    t->fileChooser().lblFullName.setCaption(first);
+    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::RealTime, 1, 4, false));
+
+    EXPECT_EQ(load(first, Format::None), Format::RealTime);
+    ASSERT_EQ(lines(), 4);
+    t->fileChooser().lblFullName.setCaption(second);
+    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::RealTime, 1, 4, false));
+    EXPECT_EQ(Bytes(second), Bytes(first));
+
+    // Times to the hundredth; one hour digit.
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " Hello", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "09:59:58,990", "09:59:59,990", " a, \"quoted\" | b", " ",
+                                   " [br] \\n {x} <i>y</i>"}));
+    EXPECT_EQ(row(3), QStringList({"3", "01:00:00,000", "02:00:00,000", " x", " y", " z"}));
+    EXPECT_EQ(row(4), QStringList({"4", "03:00:00,000", "03:00:01,000", " first", " third", ""}));
+}
+
+} // namespace

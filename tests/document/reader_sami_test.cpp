@@ -1,0 +1,220 @@
+// The SAMI reader through LoadSubFile: Mirel's own four-line groups and the
+// layouts of other programs (paragraph on the sync line, text on the lines
+// after it, one sync point ending the text before it), the header's font
+// size, sync times, line breaks, the end of the body, bad sync values, the
+// count the reading limit sees, the sample of tests/data/sami and the round
+// trip through the writer.
+
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/frmControl.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class SamiReader : public ::testing::Test {
+protected:
+    // Loads the lines (joined by CR LF) as a SAMI file.
+    void read(const QStringList& lines, bool add = false, bool interactive = false,
+              bool progress = false) {
+        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.smi").arg(++files),
+                                   (lines.join("\r\n") + "\r\n").toUtf8());
+        int format = 7, start = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, start, false, progress, interactive);
+    }
+    // A header naming a font size (none for an empty value), then the body.
+    void readBody(const QStringList& body, const QString& style = QString()) {
+        QStringList file = {"<SAMI>", "<HEAD>", "<STYLE TYPE=\"Text/css\">"};
+        if (!style.isEmpty()) file << style;
+        read(file << "</STYLE>"
+                  << "</HEAD>"
+                  << "<BODY>" << body << "</BODY>"
+                  << "</SAMI>");
+    }
+    // A row's number (without part marks) and its five cells.
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        QStringList out = {number.remove('{').remove('}').trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    QString font(int r) { return t->doc.lstFont.value(r); }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+// Mirel's own layout: sync, paragraph, sync, clearing paragraph.
+QStringList Group(int start, const QString& text, int end) {
+    return {QStringLiteral("   <SYNC START=%1>").arg(start), "      <P>" + text,
+            QStringLiteral("   <SYNC START=%1>").arg(end), "      <P>&nbsp;"};
+}
+
+TEST_F(SamiReader, MirelsGroupsBecomeRows) {
+    readBody(Group(0, "Hello<br>world", 1500) + Group(61500, "a<br>b<br>c<br>d", 45296789) +
+             Group(45297000, "One<BR>line", 45298000) + Group(45299000, "", 45299500));
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:01,500", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:01:01,500", "12:34:56,789", " a", " b", " c"}))
+        << "a fourth piece is lost";
+    EXPECT_EQ(row(3)[3], " One<BR>line") << "the break tag is lower case only";
+    EXPECT_EQ(row(4).mid(3), QStringList({" ", "", ""})) << "an empty paragraph is an empty line";
+    EXPECT_EQ(font(1), "Arial;Western;Regular;16");
+    EXPECT_EQ(t.main().editor.font.Label48[0].caption(), "Not Supported");
+    EXPECT_FALSE(t.main().editor.font.Command42.enabled());
+
+    readBody(Group(1000, "x", 2000), QString());
+    read(Group(1000, "added", 2000), true);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " added", "", ""}));
+}
+
+TEST_F(SamiReader, TheHeadersFontSizeGoesToEveryRow) {
+    const struct {
+        const char* style;
+        const char* size;
+    } cases[] = {
+        {"P {margin-left: 29pt; font-size: 24pt;}", "24"},
+        {"P {font-size: 8pt}", "8"},
+        {"P {FONT-SIZE: 12.5pt}", "12"},
+        {"P {font-size: 100%}", "10"},
+        {"P {font-size: large}", ""},
+        {"P {font-size:14pt}", "16"}, // no blank after the colon: not found
+    };
+    for (const auto& c : cases) {
+        readBody(Group(1000, "x", 2000) + Group(3000, "y", 4000), c.style);
+        ASSERT_EQ(lines(), 2) << c.style;
+        EXPECT_EQ(font(2), QString("Arial;Western;Regular;") + c.size) << c.style;
+    }
+    read({"<SAMI><HEAD>", "P {font-size: 20pt}", ".X {font-size: 30pt}", "<BODY>",
+          "<SYNC Start=1><P>x</P>", "<P>font-size: 40pt", "<SYNC Start=2><P>&nbsp;"});
+    EXPECT_EQ(font(1), "Arial;Western;Regular;30") << "the last header value; none from the body";
+    EXPECT_EQ(row(1)[3], " x</P> <P>font-size: 40pt") << "other mark-up stays";
+}
+
+TEST_F(SamiReader, OtherProgramsLayoutsReadTheSame) {
+    read({"<SAMI>", "<BODY>", "<SYNC Start=1000><P Class=ENCC>", "first line<br>", "second line",
+          "", "<SYNC Start=2000><P Class=ENCC>&nbsp;", "", "<SYNC Start=\"3000\"><P>next",
+          "<SYNC Start=4000>plain text, no paragraph", "<SYNC Start=5000><P Class=ENCC></P>",
+          "<SYNC Start=6000><P>open at the end"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " first line",
+                                   " second line", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " next", "", ""}))
+        << "a text ends where the next sync point begins";
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:04,000", "00:00:05,000", " plain text, no paragraph",
+                                   "", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:06,000", "", " open at the end", "", ""}))
+        << "no sync point after it: no end time";
+}
+
+TEST_F(SamiReader, TheBodyEndsAtItsClosingTag) {
+    read(QStringList{"<SAMI>", "<BODY>"} + Group(1000, "kept", 2000) +
+         QStringList{"  </body>  ", "<SYNC START=3000>", "<P>after the body"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1)[3], " kept");
+}
+
+TEST_F(SamiReader, ASyncValueThatIsNoNumberIsABadLine) {
+    const QStringList body = Group(1000, "first", 2000) +
+                             QStringList{"<SYNC START=soon>", "<P>lost"} +
+                             Group(5000, "last", 6000);
+    QString asked;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::Yes);
+    });
+    read(QStringList{"<SAMI>", "<BODY>"} + body, false, true);
+    EXPECT_TRUE(asked.contains("<SYNC START=soon>")) << asked.toStdString();
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:06,000", " last", "", ""}));
+}
+
+TEST_F(SamiReader, TheCountIsOneLinePerTextWhateverTheSyncPoints) {
+    // Three sync points, one of them a clearing one: the log counts one line.
+    read({"<SAMI>", "<BODY>", "<SYNC Start=1000>", "<P>one", "<SYNC Start=2000>", "<P>&nbsp;",
+          "<SYNC Start=3000>"},
+         false, false, true);
+    EXPECT_TRUE(t->control().Text1.text().contains("Lines counted: 1\r\n"))
+        << t->control().Text1.text().toStdString();
+    EXPECT_EQ(lines(), 1);
+    t->control().hide();
+}
+
+TEST_F(SamiReader, TheSampleFileLoads) {
+    QString name = QStringLiteral(MIREL_SAMPLES_DIR) + "/sami/subsrt_sample_korean.smi";
+    int format = 0, start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    EXPECT_EQ(format, 7);
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 6);
+    EXPECT_EQ(row(1), QStringList({"1", "00:03:05,113", "00:03:07,035",
+                                   QString::fromUtf8(" 500년 전,"), "", ""}));
+    EXPECT_EQ(row(3)[2], "00:03:21,159") << "a text ended by the next text's sync point";
+    EXPECT_EQ(row(6), QStringList({"6", "00:05:35,453", "00:05:42,460",
+                                   QString::fromUtf8(" <Font Color=#FFFF00><B>빨리! "
+                                                     "빨리!</B></Font>"),
+                                   "", ""}));
+    EXPECT_EQ(font(1), "Arial;Western;Regular;16") << "font-size:14pt has no blank";
+}
+
+// ---- Round trip ---------------------------------------------------------------------
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST_F(SamiReader, WhatMirelWritesReadsBackAndWritesTheSame) {
+    const QStringList original[] = {
+        {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
+        {"00:00:05,129", "00:01:00,007", " Say, \"yes\" | no [br] \\n", "", " third"},
+        {"12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(5);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= 3; ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c <= 5; ++c)
+            g.setTextMatrix(r, c, original[r - 1][c - 1]);
+        t->doc.lstFont << "Arial;Western;Bold;16";
+    }
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const auto save = [&](const QString& path) {
+        t->fileChooser().lblFullName.setCaption(path);
+        EXPECT_TRUE(t->files.CreateSubFile(false, false, 7, 1, t->doc.lineCount(), false));
+    };
+    const QString first = t.folder() + "/Data/Files/first.smi";
+    save(first);
+    QString name = first;
+    int format = 0, start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    ASSERT_EQ(format, 7);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,129", "00:01:00,007",
+                                   " Say, \"yes\" | no [br] \\n", " third", ""}))
+        << "the empty middle line closes up";
+    EXPECT_EQ(row(3),
+              QStringList({"3", "12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"}));
+    EXPECT_EQ(font(3), "Arial;Western;Regular;29") << "the size Mirel's header names";
+    const QString second = t.folder() + "/Data/Files/second.smi";
+    save(second);
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+}
+
+} // namespace

@@ -1,0 +1,234 @@
+// The SubStation Alpha reader through LoadSubFile: dialogue lines of the .ssa
+// and .ass kinds, times, text fields and their line breaks, lines that are
+// not events, bad lines, the sample scripts of tests/data/ssa and the round
+// trip through the writer.
+
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class SsaReader : public ::testing::Test {
+protected:
+    // Loads the lines (joined by CR LF) as a SubStation Alpha script.
+    void read(const QStringList& lines, bool add = false, bool interactive = false) {
+        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.ssa").arg(++files),
+                                   (lines.join("\r\n") + "\r\n").toUtf8());
+        int format = 10, start = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, start, false, false, interactive);
+    }
+    // A row's number (without part marks) and its five cells.
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        QStringList out = {number.remove('{').remove('}').trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+const QString Header = QStringLiteral("[Events]\r\nFormat: Marked, Start, End, Style, Name, "
+                                      "MarginL, MarginR, MarginV, Effect, Text");
+
+TEST_F(SsaReader, ADialogueLineBecomesARowWithTheDefaultFont) {
+    read({Header, "Dialogue: Marked=0,0:00:01.50,0:00:04.00,Default,,0000,0000,0000,!Effect,"
+                  "Hello\\nWorld"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " Hello", " World", ""}));
+    EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
+    const FontTab& font = t.main().editor.font;
+    EXPECT_FALSE(font.Command42.enabled());
+    EXPECT_FALSE(font.Combo9[0].enabled());
+    EXPECT_FALSE(font.Combo9[1].enabled());
+    EXPECT_EQ(font.Label48[0].caption(), "Not Supported");
+    EXPECT_EQ(font.Label48[1].caption(), "Not Supported");
+
+    read({"Dialogue: Marked=0,0:00:01.50,0:00:04.00,Default,,0000,0000,0000,!Effect,Hello"}, true);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,500", "00:00:08,000", " Hello", "", ""}))
+        << "an add starts after the document's last end time";
+}
+
+TEST_F(SsaReader, TimesAreTheSecondAndThirdFieldsInEitherKindOfEventLine) {
+    read({"dialogue: Marked=1,0:01:02.35,9:59:59.99,*Default,NTP,0000,0000,0000,,a",
+          "DIALOGUE: 0,00:00:03.766,00:00:10.5,Default,,0,0,0,,b",
+          "  Dialogue: 2, 0:00:11.00 , 0:00:12.00 ,Default,,0,0,0,,c",
+          "Dialogue: Marked=0,-0:00:01.47,0:00:00.95,Default,,0000,0000,0000,,d"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:01:02,350", "09:59:59,990", " a", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,766", "00:00:10,500", " b", "", ""}))
+        << "the .ass layer number in place of Marked=";
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:11,000", "00:00:12,000", " c", "", ""}))
+        << "indented lines and blanks around the fields";
+    EXPECT_EQ(row(4)[1], "-1:59:58,530") << "a time before zero in the program's own form";
+}
+
+TEST_F(SsaReader, TheTextFollowsTheNinthCommaAndBreaksAtEitherNewLine) {
+    read({"Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default,,0000,0000,0000,,One, two, \"three\"",
+          "Dialogue: Marked=0,0:00:02.00,0:00:03.00,Default,,0,0,0,,{\\i1}a{\\i0}\\Nb\\nc\\nd",
+          "Dialogue: Marked=0,0:00:03.00,0:00:04.00,Default,,0000,0000,0000,,",
+          "Dialogue: Marked=0,0:00:04.00,0:00:05.00,Default,,0,0,0,,{\\pos(400,570)}x\\h|y"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1)[3], " One, two, \"three\"") << "commas after the ninth belong to the text";
+    EXPECT_EQ(row(2).mid(3), QStringList({" {\\i1}a{\\i0}", " b", " c"}))
+        << "override codes stay; a fourth line is lost";
+    EXPECT_EQ(row(3).mid(3), QStringList({" ", "", ""}));
+    EXPECT_EQ(row(4)[3], " {\\pos(400,570)}x\\h|y");
+}
+
+TEST_F(SsaReader, OnlyDialogueLinesAddRows) {
+    read({"[Script Info]", "; Dialogue: in a comment", "Title: dialogue test", "", "[V4 Styles]",
+          "Style: Default,Arial,26,253436,0,16777215,0,-1,0,2,2,2,20,20,10,0,0", "", Header,
+          "Comment: Marked=0,0:00:01.00,0:00:02.00,Default,,0,0,0,,no",
+          "Dialogue: Marked=0,0:00:03.00,0:00:04.00,Default,,0,0,0,,yes"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1)[3], " yes");
+
+    read({"[Script Info]", "Title: no events"});
+    EXPECT_EQ(lines(), 0);
+    EXPECT_TRUE(t->loader.LoadOk);
+}
+
+TEST_F(SsaReader, LinesWithoutTimesOrFieldsAreBadLinesAndReadingGoesOn) {
+    const QStringList file = {"Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default,,0,0,0,,first",
+                              "Dialogue: Marked=0,0:00:03.00,0:00:04.00,only four fields",
+                              "Dialogue: Marked=0,soon,later,Default,,0,0,0,,no times",
+                              "Dialogue: Marked=0,0:00:05.00,0:00:06.00,Default,,0,0,0,,last"};
+    QStringList asked;
+    for (int i = 0; i < 2; ++i)
+        t.answer<frmMessageBox>([&](frmMessageBox& m) {
+            asked << m.Label1.caption();
+            m.cmdActionClick(frmMessageBox::Yes);
+        });
+    read(file, false, true);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].contains("only four fields")) << asked[0].toStdString();
+    EXPECT_TRUE(asked[1].contains("no times")) << asked[1].toStdString();
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:06,000", " last", "", ""}));
+
+    read(file); // not interactive: no question
+    EXPECT_EQ(lines(), 2);
+}
+
+// ---- Sample files -------------------------------------------------------------------
+
+struct Sample {
+    const char* file;
+    int lines;
+    QStringList first, last;
+};
+
+TEST_F(SsaReader, SampleScriptsLoadWithTheirLinesTimesAndTexts) {
+    const Sample samples[] = {
+        {"subsrt_sample.ssa",
+         1,
+         {"1", "00:00:01,180", "00:00:06,850", " {\\pos(400,570)}Like an angel with pity on nobody",
+          "", ""},
+         {}},
+        {"subsrt_sample.ass",
+         1,
+         {"1", "00:00:01,180", "00:00:06,850", " {\\pos(400,570)}Like an Angel with pity on nobody",
+          " The second line in subtitle", ""},
+         {}},
+        {"astisub_example-in.ssa",
+         6,
+         {"1", "00:01:39,000", "00:01:41,040", " {\\pos(400,570)}(deep rumbling)", "", ""},
+         {"6", "00:02:31,400", "00:02:33,440", " (computer playing", " electronic melody)", ""}},
+        {"astisub_example-in-carriage-return.ssa",
+         3,
+         {"1", "00:00:00,000", "00:00:03,766",
+          " {\\pos(400,570)}Did one of the last stories strike you as",
+          " more interesting than the other?", ""},
+         {"3", "00:00:10,733", "00:00:14,066", " at a busy bus stop or anywhere",
+          " else for that matter.", ""}},
+        {"gaupol_ssa.ssa",
+         10,
+         {"1", "-1:59:53,160", "-1:59:57,150", " I always wanted to leave my country",
+          " and go somewhere else.", ""},
+         {"10", "00:00:32,560", "00:00:35,900", " Obviously, it was a big shock.", "", ""}},
+        {"se_seconv_test.ssa",
+         3,
+         {"1", "00:00:01,000", "00:00:04,000", " Hello, World!", "", ""},
+         {"3", "00:00:10,000", "00:00:13,000", " Testing SeConv subtitle converter.", "", ""}},
+    };
+    const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/ssa/";
+    for (const Sample& s : samples) {
+        QString name = dir + s.file;
+        int format = 0, start = 1;
+        t->loader.LoadSubFile(name, format, start, false, false, false);
+        EXPECT_TRUE(t->loader.LoadOk) << s.file;
+        EXPECT_EQ(format, 10) << s.file;
+        ASSERT_EQ(lines(), s.lines) << s.file;
+        EXPECT_EQ(row(1), s.first) << s.file;
+        if (!s.last.isEmpty()) {
+            EXPECT_EQ(row(s.lines), s.last) << s.file;
+        }
+    }
+    EXPECT_EQ(row(2)[3], " This is a test subtitle.");
+}
+
+// ---- Round trip ---------------------------------------------------------------------
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Writes the document as a script, reads it back and writes it again.
+TEST_F(SsaReader, WhatMirelWritesReadsBackAndWritesTheSame) {
+    const QStringList original[] = {
+        {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
+        {"00:00:05,129", "00:01:00,007", " Say, \"yes\" | no [br]", "", " third"},
+        {"09:59:58,990", "09:59:59,999", " {\\i1}late{\\i0}", " two", " three"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(5);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= 3; ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c <= 5; ++c)
+            g.setTextMatrix(r, c, original[r - 1][c - 1]);
+        t->doc.lstFont << "Arial;Western;Italic;16";
+    }
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const auto save = [&](const QString& path) {
+        t->fileChooser().lblFullName.setCaption(path);
+        EXPECT_TRUE(t->files.CreateSubFile(false, false, 10, 1, t->doc.lineCount(), false));
+    };
+    const QString first = t.folder() + "/Data/Files/first.ssa";
+    save(first);
+    QString name = first;
+    int format = 0, start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    ASSERT_EQ(format, 10);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,120", "00:01:00,000", " Say, \"yes\" | no [br]",
+                                   " third", ""}))
+        << "hundredths kept; the empty middle line closes up";
+    EXPECT_EQ(row(3), QStringList({"3", "09:59:58,990", "09:59:59,990", " {\\i1}late{\\i0}", " two",
+                                   " three"}));
+    const QString second = t.folder() + "/Data/Files/second.ssa";
+    save(second);
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+// The SubViewer 2.0 reader through LoadSubFile: the header and its font
+// tags, the three-line groups and the variations other programs write (no
+// blank line after the header, text on several lines, times before zero),
+// bad lines, the samples of tests/data/subviewer2 and the round trip
+// through the writer.
+
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class SubViewer2Reader : public ::testing::Test {
+protected:
+    // Loads the lines (joined by CR LF) as a SubViewer 2.0 file.
+    void read(const QStringList& lines, bool add = false, bool interactive = false) {
+        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.sub").arg(++files),
+                                   (lines.join("\r\n") + "\r\n").toUtf8());
+        int format = 12, start = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, start, false, false, interactive);
+    }
+    // A row's number (without part marks) and its five cells.
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        QStringList out = {number.remove('{').remove('}').trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    QString font(int r) { return t->doc.lstFont.value(r); }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+const QStringList Header = {"[INFORMATION]", "[TITLE]", "[END INFORMATION]", "[SUBTITLE]"};
+
+TEST_F(SubViewer2Reader, AGroupBecomesARow) {
+    read(Header + QStringList{"00:00:01.50,00:00:04.00", "First line[br]Second line", ""});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " First line",
+                                   " Second line", ""}));
+    EXPECT_EQ(font(1), "Arial;Western;Regular;16");
+    const FontTab& tab = t.main().editor.font;
+    EXPECT_FALSE(tab.Command42.enabled());
+    EXPECT_TRUE(tab.Combo9[0].enabled());
+    EXPECT_FALSE(tab.Combo9[1].enabled());
+    EXPECT_EQ(tab.Label48[0].caption(), "Supported");
+    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+
+    read({"00:00:01.50,00:00:04.00", "Added", ""}, true);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,500", "00:00:08,000", " Added", "", ""}));
+}
+
+TEST_F(SubViewer2Reader, TheHeaderNamesTheFontOfEveryRow) {
+    const struct {
+        const char* line;
+        const char* font;
+    } cases[] = {
+        {"[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial", "Arial;Western;Regular;18"},
+        {"[colf]&HFFFFFF,[style]no,[size]18,[font]Arial", "Arial;Western;Regular;18"},
+        {"[FONT]Times New Roman,[SIZE]12", "Times New Roman;Western;Regular;12"},
+        {"[SIZE]8,", "Early;Western;Regular;8"}, // the last tag read wins
+        {"[SIZE]x", "Early;Western;Regular;"},
+        {"[SIZE]29, [Font]", "Early;Western;Regular;29"}, // Mirel's header with no font chosen
+    };
+    for (const auto& c : cases) {
+        read({"[INFORMATION]", "[SIZE]40,[FONT]Early", c.line, "00:00:01.00,00:00:02.00", "x", "",
+              "00:00:03.00,00:00:04.00", "y"});
+        ASSERT_EQ(lines(), 2) << c.line;
+        EXPECT_EQ(font(2), c.font) << c.line;
+    }
+}
+
+TEST_F(SubViewer2Reader, TextLinesAreCutAtLowerCaseBreaksOnly) {
+    read(Header + QStringList{"00:00:01.00,00:00:02.00", "a[br]b[br]c[br]d", "",
+                              "00:00:03.00,00:00:04.00", "One[BR]line | and, \"more\"", "",
+                              "00:00:05.00,00:00:06.00", "", "", "00:00:07.00,00:00:08.00",
+                              "last, no blank line after it"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1).mid(3), QStringList({" a", " b", " c"})) << "a fourth piece is lost";
+    EXPECT_EQ(row(2)[3], " One[BR]line | and, \"more\"");
+    EXPECT_EQ(row(3).mid(3), QStringList({" ", "", ""})) << "an empty text line";
+    EXPECT_EQ(row(4)[3], " last, no blank line after it");
+    EXPECT_TRUE(t->loader.LoadOk);
+}
+
+TEST_F(SubViewer2Reader, OtherLayoutsReadLineByLine) {
+    read({"[INFORMATION]", "", "", "00:00:01.00,00:00:02.00", "one", "two[br]three", "four", "", "",
+          "-00:00:01.50 , 00:00:00.5", "before zero", "10:00:00.00,10:00:01.99", "ten hours"});
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1).mid(3), QStringList({" one", " two", " three"}));
+    EXPECT_EQ(row(2), QStringList({"2", "-1:59:58,500", "00:00:00,500", " before zero", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "10:00:00,000", "10:00:01,990", " ten hours", "", ""}));
+}
+
+TEST_F(SubViewer2Reader, LinesOutOfPlaceAreBadLines) {
+    const QStringList file =
+        Header + QStringList{"00:00:01.00,00:00:02.00", "a",   "b", "c", "d", "", "stray text", "",
+                             "00:00:03.00,00:00:04.00", "kept"};
+    QStringList asked;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked << m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::No); // no further questions in this load
+    });
+    read(file, false, true);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("= 'd'")) << asked[0].toStdString();
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1).mid(3), QStringList({" a", " b", " c"}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " kept", "", ""}));
+}
+
+TEST_F(SubViewer2Reader, SampleFilesLoad) {
+    const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/subviewer2/";
+    QString name = dir + "gaupol_subviewer2.sub";
+    int format = 0, start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    EXPECT_EQ(format, 12);
+    ASSERT_EQ(lines(), 10);
+    EXPECT_EQ(row(1),
+              QStringList({"1", "-1:59:53,160", "-1:59:57,150",
+                           " I always wanted to leave my country", " and go somewhere else.", ""}));
+    EXPECT_EQ(row(8).mid(3),
+              QStringList({" <i>For me, people were</i>", " <i>the way they were.</i>", ""}));
+    EXPECT_EQ(row(10), QStringList({"10", "00:00:32,560", "00:00:35,900",
+                                    " Obviously, it was a big shock.", "", ""}));
+    EXPECT_EQ(font(10), "Sans;Western;Regular;18");
+
+    name = dir + "jubler_subviewer_info_header.sub";
+    format = 0;
+    start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    EXPECT_EQ(format, 12);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:01,230", " First at zero", "", ""}));
+    EXPECT_EQ(row(2).mid(3), QStringList({" Two lines", " second line", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "10:00:00,000", "10:00:01,990",
+                                   QString::fromUtf8(" ten hours Ελληνικά"), "", ""}));
+    EXPECT_EQ(font(3), "Arial;Western;Regular;18");
+}
+
+// ---- Round trip ---------------------------------------------------------------------
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST_F(SubViewer2Reader, WhatMirelWritesReadsBackAndWritesTheSame) {
+    const QStringList original[] = {
+        {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
+        {"00:00:05,129", "00:01:00,007", " Say, \"yes\" | no [BR] \\n", "", " third"},
+        {"12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(5);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= 3; ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c <= 5; ++c)
+            g.setTextMatrix(r, c, original[r - 1][c - 1]);
+        t->doc.lstFont << "Arial;Western;Italic;16";
+    }
+    platform::ComboBox& fonts = t.main().editor.font.Combo9[0];
+    fonts.addItem("Tahoma");
+    fonts.setListIndex(fonts.listCount() - 1);
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const auto save = [&](const QString& path) {
+        t->fileChooser().lblFullName.setCaption(path);
+        EXPECT_TRUE(t->files.CreateSubFile(false, false, 12, 1, t->doc.lineCount(), false));
+    };
+    const QString first = t.folder() + "/Data/Files/first.sub";
+    save(first);
+    QString name = first;
+    int format = 0, start = 1;
+    t->loader.LoadSubFile(name, format, start, false, false, false);
+    ASSERT_EQ(format, 12);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,120", "00:01:00,000",
+                                   " Say, \"yes\" | no [BR] \\n", " third", ""}))
+        << "hundredths kept; the empty middle line closes up";
+    EXPECT_EQ(row(3),
+              QStringList({"3", "12:34:56,780", "23:59:59,990", " <i>late</i>", " two", " three"}));
+    EXPECT_EQ(font(3), "Tahoma;Western;Regular;29") << "the font Mirel's header names";
+    const QString second = t.folder() + "/Data/Files/second.sub";
+    save(second);
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+}
+
+} // namespace

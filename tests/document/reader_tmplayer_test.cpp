@@ -1,0 +1,210 @@
+// The TMPlayer reader through LoadSubFile: start and end lines, the one-line
+// form of other programs, blank and stray lines, the reading limit, the
+// sample files of tests/data/tmplayer and the round trip through the writer.
+
+#include "document/FormatDetection.h"
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/Program.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class TmPlayerReader : public ::testing::Test {
+protected:
+    // Loads the lines (joined by CR LF) as a TMPlayer file; returns the format read.
+    int read(const QStringList& lines, bool add = false, bool interactive = false,
+             int format = Format::TmPlayer) {
+        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.txt").arg(++files),
+                                         (lines.join("\r\n") + "\r\n").toUtf8());
+        return load(name, format, add, interactive);
+    }
+    int load(QString name, int format, bool add = false, bool interactive = false) {
+        int row = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, row, false, false, interactive);
+        return format;
+    }
+    // A row's cells; column 0 without the part marks.
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        number.remove('{').remove('}');
+        QStringList out = {number.trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+TEST_F(TmPlayerReader, AStartAndAnEndLineMakeARow) {
+    EXPECT_EQ(read({"00:00:01,5=Hello|World", "00:00:03,0="}, false, false, Format::None),
+              Format::TmPlayer);
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:03,000", " Hello", " World", ""}));
+    EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
+    const FontTab& tab = t.main().editor.font;
+    EXPECT_FALSE(tab.Command42.enabled());
+    EXPECT_FALSE(tab.Combo9[0].enabled());
+    EXPECT_FALSE(tab.Combo9[1].enabled());
+    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+
+    read({"00:00:05,0=", "00:00:06,0="}, true);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:08,000", "00:00:09,000", " ", "", ""}))
+        << "an add starts after the last end time; an empty text is one blank";
+}
+
+TEST_F(TmPlayerReader, TextIsCutAtBarsIntoThreeTrimmedLines) {
+    read({"00:00:01,0=  a  |b c|  c|d", "00:00:02,0=ignored text", "00:00:03,0=x=y||",
+          "00:00:04,0="});
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " a", " b c", " c"}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " x=y", " ", " "}));
+}
+
+TEST_F(TmPlayerReader, EveryOtherLineIsAnEndLineWhateverItsText) {
+    read({"00:00:01,0=A", "00:00:02,0=B", "00:00:03,0=C"});
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " A", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "", " C", "", ""}))
+        << "a start line at the end of the file keeps an empty end, without a question";
+}
+
+TEST_F(TmPlayerReader, BlankLinesDoNotShiftThePairs) {
+    read({"", "00:00:01,0=A", "   ", "00:00:02,0=", "", "00:00:03,0=B", "00:00:04,0=", ""}, false,
+         true);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " B", "", ""}));
+}
+
+TEST_F(TmPlayerReader, OneLineSubtitlesLastUntilTheNextOne) {
+    read({"0:00:01:Hello|World", "00:01:05=Next", "-0:00:07:Early", "1:02:03:Last"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:01:05,000", " Hello", " World", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:01:05,000", "-1:59:53,000", " Next", "", ""}));
+    EXPECT_EQ(row(3)[1], "-1:59:53,000") << "seven seconds before zero";
+    EXPECT_EQ(row(4), QStringList({"4", "01:02:03,000", "", " Last", "", ""}));
+}
+
+TEST_F(TmPlayerReader, LinesOfNeitherFormAreBadLinesAndReadingGoesOn) {
+    QString asked;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        asked = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::Yes);
+    });
+    t.answer<frmMessageBox>([](frmMessageBox& m) { m.cmdActionClick(frmMessageBox::No); });
+    read({"00:00:01,0=A", "00:00:02,0=", "junk", "00:00:03,0=B", "12:3x:00:oops", "also junk",
+          "00:00:04,0="},
+         false, true);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_TRUE(asked.contains("Line #1 = 'junk'")) << asked.toStdString();
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " B", "", ""}));
+}
+
+TEST_F(TmPlayerReader, TheReadingLimitCountsEveryLine) {
+    QStringList file;
+    for (int i = 0; i < 4999; ++i)
+        file << QString::asprintf("%02d:%02d:%02d,0=Line %d", i / 3600, i / 60 % 60, i % 60, i)
+             << QString::asprintf("%02d:%02d:%02d,5=", i / 3600, i / 60 % 60, i % 60);
+    read(file);
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 4999);
+    EXPECT_EQ(row(4999)[2], "01:23:18,500");
+
+    QString said;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        said = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::Cancel);
+    });
+    read(file + QStringList{"02:00:00,0=one line too many"}, false, true);
+    EXPECT_FALSE(t->loader.LoadOk);
+    EXPECT_TRUE(said.contains("File contains 9999 lines.")) << said.toStdString();
+    EXPECT_EQ(lines(), 4999) << "the document is left as it was";
+}
+
+// ---- Sample files ---------------------------------------------------------------
+
+TEST_F(TmPlayerReader, SampleFilesInTheOneLineFormLoad) {
+    const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/tmplayer/";
+    for (const char* file : {"gaupol_tmplayer-1.txt", "gaupol_tmplayer-2.txt"}) {
+        EXPECT_EQ(load(dir + file, Format::None), Format::None)
+            << file << ": only Mirel's own start lines are recognised";
+        load(dir + file, Format::TmPlayer);
+        ASSERT_EQ(lines(), 10) << file;
+        EXPECT_EQ(row(1), QStringList({"1", "-1:59:53,000", "-1:59:59,000",
+                                       " I always wanted to leave my country",
+                                       " and go somewhere else.", ""}))
+            << file;
+        EXPECT_EQ(row(3), QStringList({"3", "00:00:01,000", "00:00:05,000",
+                                       " So, one day when I was 17, I left.", "", ""}))
+            << file;
+        EXPECT_EQ(row(10), QStringList({"10", "00:00:33,000", "", " Obviously, it was a big shock.",
+                                        "", ""}))
+            << file;
+    }
+    load(dir + "se_test_tmplayer_crcrlf.txt", Format::TmPlayer, false, true);
+    ASSERT_EQ(lines(), 10) << "the blank line after every subtitle is passed over";
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:06,000", " Line number 0", "", ""}));
+    EXPECT_EQ(row(10), QStringList({"10", "00:00:46,000", "", " Line number 9", "", ""}));
+}
+
+// ---- Round trip -------------------------------------------------------------------
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST_F(TmPlayerReader, WhatMirelWritesReadsBackAndWritesTheSame) {
+    const QStringList rows[] = {
+        {"00:00:01,500", "00:00:03,000", " Hello", "", ""},
+        {"10:00:05,123", "12:34:56,789", " a, \"quoted\" = b", " ", " [br] <br> \\n"},
+        {"23:59:59,900", "47:00:00,000", " x", " y", " z"},
+        {"48:00:00,000", "48:00:01,000", " first", "", " third"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(6);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= 4; ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c <= 5; ++c)
+            g.setTextMatrix(r, c, rows[r - 1][c - 1]);
+        t->doc.lstFont << "Arial;Western;Regular;16";
+    }
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const QString first = t.folder() + "/Data/Files/first.txt";
+    const QString second = t.folder() + "/Data/Files/second.txt";
+    t->fileChooser().lblFullName.setCaption(first);
+    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::TmPlayer, 1, 4, false));
+
+    EXPECT_EQ(load(first, Format::None), Format::TmPlayer);
+    ASSERT_EQ(lines(), 4);
+    t->fileChooser().lblFullName.setCaption(second);
+    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::TmPlayer, 1, 4, false));
+    EXPECT_EQ(Bytes(second), Bytes(first));
+
+    // Times to the tenth of a second; an empty middle line written as a
+    // blank comes back, an empty cell is closed up.
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:03,000", " Hello", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "10:00:05,100", "12:34:56,700", " a, \"quoted\" = b", " ",
+                                   " [br] <br> \\n"}));
+    EXPECT_EQ(row(3), QStringList({"3", "23:59:59,900", "47:00:00,000", " x", " y", " z"}));
+    EXPECT_EQ(row(4), QStringList({"4", "48:00:00,000", "48:00:01,000", " first", " third", ""}));
+}
+
+} // namespace

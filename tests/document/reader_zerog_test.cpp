@@ -1,0 +1,199 @@
+// The Zero G reader through LoadSubFile: the header, times at fixed columns,
+// the " NTP " marker in any case, the text parted at "\n", blank and unmarked
+// lines, the document's line limit, an add, the sample of tests/data/zerog,
+// and a document written, read back and written again.
+
+#include "document/Loader.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/frmMain.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <ostream>
+#include <vector>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+constexpr int ZeroG = 16;
+
+const QStringList Header = {"% Zero G 1.0", ""};
+
+// A subtitle line as Mirel writes it.
+QString Line(const QString& start, const QString& end, const QString& text) {
+    return "E 1 " + start + " " + end + " Default NTP " + text;
+}
+
+class ZeroGReader : public ::testing::Test {
+protected:
+    // Loads the lines (each ended by CR LF) as a Zero G file.
+    int read(const QStringList& lines, int format = ZeroG, bool add = false,
+             bool interactive = false) {
+        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.zeg").arg(++files),
+                                         (lines.join("\r\n") + "\r\n").toUtf8());
+        return load(name, format, add, interactive);
+    }
+    int load(QString name, int format = ZeroG, bool add = false, bool interactive = false) {
+        int row = add ? t->doc.grid().rows() - 1 : 1;
+        t->loader.LoadSubFile(name, format, row, false, false, interactive);
+        return format;
+    }
+    // A row's cells; column 0 as its number (without the part marks).
+    QStringList row(int r) {
+        QString number = t->doc.grid().textMatrix(r, 0);
+        number.remove('{').remove('}');
+        QStringList out = {number.trimmed()};
+        for (int c = 1; c < 6; ++c)
+            out << t->doc.grid().textMatrix(r, c);
+        return out;
+    }
+    int lines() { return t->doc.lineCount(); }
+
+    TestProgram t;
+    int files = 0;
+};
+
+TEST_F(ZeroGReader, ALineAfterTheHeaderBecomesARow) {
+    EXPECT_EQ(read(Header + QStringList{"abcd0:00:01.50 0:00:03.20 NTP Hello\\nWorld"}, 0), ZeroG);
+    ASSERT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:03,200", " Hello", " World", ""}));
+    EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
+    FontTab& tab = t.main().editor.font;
+    EXPECT_FALSE(tab.Command42.enabled());
+    EXPECT_FALSE(tab.Combo9[0].enabled());
+    EXPECT_FALSE(tab.Combo9[1].enabled());
+    EXPECT_EQ(tab.Label48[0].caption(), "Not Supported");
+    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+}
+
+TEST_F(ZeroGReader, TheMarkerInAnyCaseTheBreakInLowerCaseOnly) {
+    read(Header +
+         QStringList{Line("0:00:01.00", "0:00:02.00", "a\\Nb").replace("NTP", "ntp"),
+                     Line("0:00:03.00", "0:00:04.00", " 1 \\n2\\n\\n4").replace("NTP", "Ntp"),
+                     Line("0:00:05.00", "0:00:06.00", "x NTP y"),
+                     "E 1 9:59:59.99 9:59:59.99 Default NTP"});
+    ASSERT_EQ(lines(), 4);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " a\\Nb", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " 1", " 2", " "}))
+        << "a fourth part is not kept";
+    EXPECT_EQ(row(3)[3], " x NTP y") << "the text starts after the first marker";
+    EXPECT_EQ(row(4), QStringList({"4", "09:59:59,990", "09:59:59,990", " ", "", ""}))
+        << "a marker at the end of the line gives an empty text";
+}
+
+TEST_F(ZeroGReader, BlankLinesAreNoRowsUnmarkedLinesAre) {
+    read(Header + QStringList{"", Line("0:00:01.00", "0:00:02.00", "a"), "   ",
+                              "E 1 0:00:03.00 0:00:04.00 Default a comment", "", ""});
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1)[3], " a");
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000",
+                                   " 0:00:03.00 0:00:04.00 Default a comment", "", ""}))
+        << "a line without the marker gives its text from column 5 on";
+}
+
+TEST_F(ZeroGReader, TheHeaderIsAtMostTwoLinesAndNeverASubtitle) {
+    read({"% Zero G 1.0"});
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(lines(), 0);
+
+    read({Line("0:00:01.00", "0:00:02.00", "first"), Line("0:00:03.00", "0:00:04.00", "second")});
+    ASSERT_EQ(lines(), 2) << "a file without its header keeps its first lines";
+    EXPECT_EQ(row(1)[3], " first");
+
+    read({"% Zero G 1.0", "% second header line", "....third line"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1)[3], " third line");
+}
+
+TEST_F(ZeroGReader, TheDocumentNeverPassesItsLineLimit) {
+    QStringList file = Header;
+    for (int i = 0; i < 9998; ++i)
+        file << Line("0:00:01.00", "0:00:02.00", QString::number(i + 1));
+    read(file + QStringList{"", "", ""});
+    EXPECT_TRUE(t->loader.LoadOk) << "trailing blank lines take no room";
+    ASSERT_EQ(lines(), 9998);
+    EXPECT_EQ(row(9998)[3], " 9998");
+
+    // Unmarked lines are not counted but become rows: the document still
+    // stops at its last line, with a message when the load asks.
+    QString message;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        message = m.Label1.caption();
+        m.cmdActionClick(frmMessageBox::Ok);
+    });
+    read(Header + QStringList{"unmarked", "unmarked"} + file.mid(2), ZeroG, false, true);
+    EXPECT_TRUE(message.contains("reached limit of 9999 lines")) << message.toStdString();
+    ASSERT_EQ(lines(), 9998);
+    EXPECT_EQ(row(9998)[3], " 9996");
+}
+
+TEST_F(ZeroGReader, AnAddShiftsTheTimesAfterTheLastLine) {
+    read(Header + QStringList{Line("0:00:01.00", "1:30:00.00", "old")});
+    read(Header + QStringList{Line("0:00:05.25", "0:00:06.00", "new")}, ZeroG, true);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(2), QStringList({"2", "01:30:05,250", "01:30:06,000", " new", "", ""}));
+}
+
+TEST_F(ZeroGReader, TheSampleLoads) {
+    int format = load(QStringLiteral(MIREL_SAMPLES_DIR) + "/zerog/se_comment_zerog.zeg", 0);
+    EXPECT_EQ(format, ZeroG);
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:50:20,220", "00:50:21,380", " Die Frage ist:", "", ""}));
+    EXPECT_EQ(row(2)[3], " Wieso habe ich überlebt?");
+    EXPECT_EQ(row(3), QStringList({"3", "00:50:27,300", "00:50:30,780",
+                                   " Was habe ich richtig gemacht?", " Ich weiß es nicht.", ""}));
+}
+
+// ---- Round trip ---------------------------------------------------------------------
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// One hour digit: the document keeps its hours below 10.
+TEST_F(ZeroGReader, WhatMirelWritesItReadsAndWritesTheSame) {
+    const std::vector<QStringList> original = {
+        {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
+        {"09:00:00,129", "09:59:59,999", " a", "", " c"},
+        {"00:00:50,060", "00:00:54,000", " Say, \"yes\" NTP \\N", " ", " | [br] ,"},
+    };
+    platform::Grid& g = t->doc.grid();
+    g.setRows(static_cast<int>(original.size()) + 2);
+    t->doc.lstFont = QStringList{QString()};
+    for (int r = 1; r <= static_cast<int>(original.size()); ++r) {
+        g.setTextMatrix(r, 0, QString::number(r));
+        for (int c = 1; c < 6; ++c)
+            g.setTextMatrix(r, c, original[static_cast<std::size_t>(r - 1)][c - 1]);
+        t->doc.lstFont << "Arial;Western;Italic;16";
+    }
+    QDir().mkpath(t.folder() + "/Data/Files");
+    const auto save = [&](const QString& path) {
+        t->fileChooser().lblFullName.setCaption(path);
+        EXPECT_TRUE(t->files.CreateSubFile(false, false, ZeroG, 1, lines(), false));
+    };
+    const QString first = t.folder() + "/Data/Files/first.zeg";
+    save(first);
+    EXPECT_EQ(load(first, 0), ZeroG);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "09:00:00,120", "09:59:59,990", " a", " c", ""}))
+        << "hundredths kept; the empty middle line closes up";
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:50,060", "00:00:54,000", " Say, \"yes\" NTP \\N",
+                                   " ", " | [br] ,"}));
+    const QString second = t.folder() + "/Data/Files/second.zeg";
+    save(second);
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+}
+
+} // namespace

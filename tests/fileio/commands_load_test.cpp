@@ -1,0 +1,214 @@
+// Load, Add and the drop through the file chooser as a user answers it: the
+// chooser's presets, the repair-free diagnose after a read, media and setting
+// files, Cancel, and the file menu's enabled items.
+
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "support/TestProgram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QWidget>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// SubRip entries a second apart, one text line each ("<text> <n>").
+QByteArray SubRip(int entries, const char* text = "Line") {
+    QByteArray out;
+    for (int i = 0; i < entries; ++i)
+        out += QByteArray::number(i + 1) + "\r\n" +
+               QString::asprintf("00:%02d:%02d,000 --> 00:%02d:%02d,500\r\n", i / 60, i % 60,
+                                 i / 60, i % 60)
+                   .toLatin1() +
+               text + " " + QByteArray::number(i + 1) + "\r\n\r\n";
+    return out;
+}
+
+struct Commands : ::testing::Test {
+    TestProgram t;
+    QString files() { return QDir::cleanPath(t.folder() + "/Data/Files"); }
+    QString file(const QString& name, const QByteArray& bytes) {
+        return t.writeFile("Data/Files/" + name, bytes);
+    }
+    platform::Grid& grid() { return t->doc.grid(); }
+    int lines() { return t->doc.lineCount(); }
+
+    // Answers the chooser as a user: a type (-1 leaves it), the folder pane
+    // opened on a folder, a file picked in the list, then Ok.
+    void pick(const QString& name, int type = -1, const QString& folder = {},
+              std::function<void(frmFile&)> check = {}) {
+        const QString where = folder.isEmpty() ? files() : folder;
+        t.answer<frmFile>([=](frmFile& f) {
+            if (check) check(f);
+            if (type >= 0) f.List3.setListIndex(type);
+            f.List2.setPath(where);
+            f.File1.refresh();
+            int index = -1;
+            for (int i = 0; i < f.File1.listCount(); ++i)
+                if (f.File1.list(i) == name) index = i;
+            ASSERT_GE(index, 0) << name.toStdString() << " is not listed";
+            f.File1.setListIndex(index);
+            ASSERT_TRUE(f.cmdAction[frmFile::Ok].enabled());
+            f.cmdActionClick(frmFile::Ok);
+        });
+    }
+    void cancelChooser() {
+        t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
+    }
+    void load(const QString& name, int type = -1) {
+        pick(name, type);
+        t->fileCommands.MenuLoadFile();
+    }
+};
+
+TEST_F(Commands, LoadReadsTheChosenFileAndChecksItWithoutRepairs) {
+    file("first.srt", SubRip(3));
+    auto& repair = t.main().diagnose.Check3;
+    repair[8].setValue(platform::CheckBox::Checked);
+    const int runsBefore = t->diag.runs();
+    std::vector<std::pair<int, int>> seen; // (value, diagnose runs) at each change of box 8
+    repair[8].onClick = [&] { seen.emplace_back(repair[8].value(), t->diag.runs()); };
+
+    pick("first.srt", 9, {}, [&](frmFile& f) {
+        EXPECT_EQ(f.lblInfo.caption(), "Load a file.");
+        EXPECT_TRUE(f.txtFilename.locked()) << "a file to load is picked, not typed";
+        EXPECT_FALSE(f.Check1.enabled());
+        EXPECT_TRUE(f.Label6.enabled());
+    });
+    t->fileCommands.MenuLoadFile();
+    EXPECT_EQ(lines(), 3);
+    EXPECT_EQ(grid().textMatrix(2, 3), " Line 2");
+    EXPECT_EQ(t->files.CurFileName, files() + "/first.srt");
+    EXPECT_EQ(t->files.CurFileIndex, 9);
+    EXPECT_EQ(t->macro.MacroAction.code, 102);
+    EXPECT_EQ(t->diag.runs(), runsBefore + 1);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, runsBefore}, {1, runsBefore + 1}}))
+        << "the repair box is off for the diagnose run and back on after it";
+    EXPECT_EQ(repair[7].value(), 0);
+    EXPECT_EQ(repair[9].value(), 0);
+    for (platform::Menu* item :
+         {&t.main().mnuAddFile, &t.main().mnuSavesubfile, &t.main().mnuPrint, &t.main().mnuPreview})
+        EXPECT_TRUE(item->enabled()) << item->name().toStdString();
+}
+
+TEST_F(Commands, TheTypeAllSupportedDetectsTheFormat) {
+    file("detect.srt", SubRip(2));
+    load("detect.srt", frmFile::TypeSupported);
+    EXPECT_EQ(lines(), 2);
+    EXPECT_EQ(t->files.CurFileIndex, 9);
+}
+
+TEST_F(Commands, CancelChangesNothingAndReportsNothing) {
+    file("first.srt", SubRip(3));
+    load("first.srt");
+    t->macro.SetMacroAction(QString(), 0);
+    t->macro.MacroRunning = true;
+    const int runs = t->diag.runs();
+    cancelChooser();
+    t->fileCommands.MenuLoadFile();
+    cancelChooser();
+    t->fileCommands.MenuAddFile();
+    EXPECT_EQ(lines(), 3);
+    EXPECT_EQ(t->macro.MacroAction.code, 0);
+    EXPECT_EQ(t->diag.runs(), runs);
+    EXPECT_FALSE(t->macro.MacroRunning) << "Cancel in the chooser stops a macro";
+}
+
+TEST_F(Commands, AddAppendsAfterTheLastLine) {
+    file("ten.srt", SubRip(10, "Old"));
+    file("two.srt", SubRip(2, "New"));
+    load("ten.srt");
+    auto& repair = t.main().diagnose.Check3;
+    repair[7].setValue(platform::CheckBox::Checked);
+    pick("two.srt", -1, {}, [&](frmFile& f) {
+        EXPECT_EQ(f.lblInfo.caption(), "Add subtitle file");
+        EXPECT_EQ(f.List3.listIndex(), 9) << "the current file's format";
+        EXPECT_EQ(f.List2.path(), files());
+        EXPECT_EQ(f.txtFilename.text(), "ten.srt");
+        EXPECT_TRUE(f.txtFilename.locked());
+    });
+    t->fileCommands.MenuAddFile();
+    EXPECT_EQ(lines(), 12);
+    EXPECT_EQ(grid().textMatrix(11, 3), " New 1");
+    EXPECT_EQ(grid().textMatrix(10, 3), " Old 10");
+    EXPECT_EQ(t->files.CurFileName, files() + "/ten.srt");
+    EXPECT_EQ(t->macro.MacroAction.code, 103);
+    EXPECT_EQ(repair[7].value(), 1) << "the repair options are back as they were";
+}
+
+TEST_F(Commands, AnMp3OnlyGoesToThePlayer) {
+    file("first.srt", SubRip(3));
+    const QString song = file("song.MP3", "ID3");
+    load("first.srt");
+    const int runs = t->diag.runs();
+    load("song.MP3", frmFile::TypeAudio);
+    EXPECT_EQ(t->players.MediaPlayer1.FileName, song);
+    EXPECT_EQ(lines(), 3) << "the document stays";
+    EXPECT_EQ(t->files.CurFileName, files() + "/first.srt");
+    EXPECT_EQ(t->diag.runs(), runs) << "nothing was read, so nothing is checked";
+}
+
+TEST_F(Commands, OnlyTheScdExtensionMakesASettingFile) {
+    file("clip.SCD", "Mirel Setting file\r\n{clipboard}\r\nA>00:00:01,000\r\n");
+    t->macro.SetMacroAction(QString(), 0);
+    load("clip.SCD");
+    EXPECT_EQ(t.main().clipboard.List1.listCount(), 1);
+    EXPECT_EQ(t->macro.MacroAction.code, 0) << "reading a setting file reports no action";
+    EXPECT_EQ(lines(), 0);
+
+    file("notscd", SubRip(2)); // a name ending in "scd" without the dot is a subtitle file
+    t.answer<frmFile>([&](frmFile& f) {
+        f.List2.setPath(files());
+        f.txtFilename.setText("notscd"); // no type lists it: the name is given
+        f.cmdActionClick(frmFile::Ok);
+    });
+    t->fileCommands.MenuLoadFile();
+    EXPECT_EQ(lines(), 2);
+    EXPECT_EQ(t->macro.MacroAction.code, 102);
+}
+
+TEST_F(Commands, DroppingAnythingOpensTheChooser) {
+    file("dropped.srt", SubRip(2));
+    file("chosen.srt", SubRip(4));
+    t.main().show();
+    pick("chosen.srt");
+    QMimeData data;
+    data.setText(files() + "/dropped.srt");
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(t.main().window(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(t.main().window(), &drop);
+    EXPECT_EQ(lines(), 4) << "the chooser's file, not the dropped one";
+    EXPECT_EQ(t->files.CurFileName, files() + "/chosen.srt");
+}
+
+TEST_F(Commands, TheMenuEnablesAddSavePrintAndPreviewOnlyWithAFile) {
+    frmMain& m = t.main();
+    EXPECT_TRUE(m.mnuNewFile.enabled());
+    EXPECT_TRUE(m.mnuLoadFile.enabled());
+    EXPECT_TRUE(m.mnuSaveSettings.enabled());
+    for (platform::Menu* item : {&m.mnuAddFile, &m.mnuSavesubfile, &m.mnuPrint, &m.mnuPreview})
+        EXPECT_FALSE(item->enabled()) << item->name().toStdString();
+    m.mnuAddFile.click(); // a disabled item does nothing (no chooser is shown)
+    m.mnuNewFile.click();
+    EXPECT_TRUE(m.mnuSavesubfile.enabled());
+    EXPECT_FALSE(m.mnuAddFile.enabled());
+    EXPECT_FALSE(m.mnuPreview.enabled());
+    file("menu.srt", SubRip(1));
+    pick("menu.srt");
+    m.mnuLoadFile.click();
+    EXPECT_TRUE(m.mnuAddFile.enabled());
+    EXPECT_TRUE(m.mnuPrint.enabled());
+}
+
+} // namespace

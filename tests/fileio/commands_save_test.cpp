@@ -1,0 +1,300 @@
+// Save, New and the unsaved-document questions through the file chooser:
+// every format written by the command, the name the format's extension
+// gives, saves that were not written leaving the document unsaved, and each
+// answer to the questions before New, Load and Save.
+
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/frmSettings.h"
+#include "support/TestProgram.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+QByteArray SubRip(int entries, const char* text = "Line") {
+    QByteArray out;
+    for (int i = 0; i < entries; ++i)
+        out += QByteArray::number(i + 1) + "\r\n" +
+               QString::asprintf("00:00:%02d,000 --> 00:00:%02d,500\r\n", i, i).toLatin1() + text +
+               " " + QByteArray::number(i + 1) + "\r\n\r\n";
+    return out;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Save : ::testing::Test {
+    TestProgram t;
+    QString files() { return QDir::cleanPath(t.folder() + "/Data/Files"); }
+    QString nodeFile(const QString& title) {
+        return t.folder() + "/System/Nodes/" + title + ".sdf";
+    }
+    int lines() { return t->doc.lineCount(); }
+
+    void loadDirect(const QString& name, const QByteArray& bytes) {
+        QString path = t.writeFile("Data/Files/" + name, bytes);
+        int format = 0, row = 1;
+        t->loader.LoadSubFile(path, format, row, false, false, false);
+        ASSERT_TRUE(t->loader.LoadOk);
+    }
+    // Answers the chooser: a type (-1 leaves it), a typed name, Ok.
+    void typeName(const QString& name, int type = -1, std::function<void(frmFile&)> check = {}) {
+        t.answer<frmFile>([=](frmFile& f) {
+            if (check) check(f);
+            if (type >= 0) f.List3.setListIndex(type);
+            f.txtFilename.setText(name);
+            ASSERT_TRUE(f.cmdAction[frmFile::Ok].enabled());
+            f.cmdActionClick(frmFile::Ok);
+        });
+    }
+    void cancelChooser() {
+        t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
+    }
+    void reply(int button, QString* text = nullptr) {
+        t.answer<frmMessageBox>([=](frmMessageBox& m) {
+            if (text) *text = m.Label1.caption();
+            m.cmdActionClick(button);
+        });
+    }
+};
+
+TEST_F(Save, EveryFormatIsWrittenUnderItsExtension) {
+    loadDirect("source.srt", SubRip(3));
+    const QByteArray source = readBytes(files() + "/source.srt");
+    for (int format = 1; format <= 16; ++format) {
+        SCOPED_TRACE(format);
+        t->doc.FileChanged = true;
+        const QString target = files() + "/out" + Files::SetSubFileExt(format);
+        const bool existed = QFile::exists(target);
+        typeName("out", format);
+        if (existed) reply(frmMessageBox::Yes); // five formats share ".sub"
+        EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
+        const QByteArray written = readBytes(target);
+        EXPECT_TRUE(written.contains("Line 3")) << written.toStdString();
+        EXPECT_EQ(t->files.CurFileName, target);
+        EXPECT_EQ(t->files.CurFileIndex, format);
+        EXPECT_FALSE(t->doc.FileChanged);
+        EXPECT_TRUE(QFile::exists(nodeFile("out" + Files::SetSubFileExt(format))));
+        EXPECT_EQ(t->macro.MacroAction.code, 104);
+        EXPECT_EQ(t.main().StatusBar1.panelText(2),
+                  t->shell.FormatFilter[format + 1].section(" (", 0, 0));
+    }
+    EXPECT_EQ(readBytes(files() + "/out.srt"), source) << "SubRip is written as it was read";
+}
+
+// The whole road: a sample opened through the chooser from its own folder,
+// then saved as two other formats in the program's subtitle folder.
+TEST_F(Save, ASampleIsOpenedAndSavedAsTwoOtherFormats) {
+    const QString samples = QDir::cleanPath(MIREL_SAMPLES_DIR "/subrip");
+    t.answer<frmFile>([&](frmFile& f) {
+        f.List3.setListIndex(9);
+        f.List2.setPath(samples);
+        for (int i = 0; i < f.File1.listCount(); ++i)
+            if (f.File1.list(i) == "subsrt_sample.srt") f.File1.setListIndex(i);
+        ASSERT_EQ(f.txtFilename.text(), "subsrt_sample.srt");
+        f.cmdActionClick(frmFile::Ok);
+    });
+    t.main().mnuLoadFile.click();
+    ASSERT_GT(lines(), 0);
+    EXPECT_EQ(t->files.CurFileName, samples + "/subsrt_sample.srt");
+    const QString firstText = t->doc.grid().textMatrix(1, 3).trimmed();
+    ASSERT_FALSE(firstText.isEmpty());
+
+    for (int format : {12, 7}) { // SubViewer 2.0, SAMI
+        t.answer<frmFile>([&](frmFile& f) {
+            f.List3.setListIndex(format);
+            f.List2.setPath(files());
+            f.txtFilename.setText("sample");
+            f.cmdActionClick(frmFile::Ok);
+        });
+        t.main().mnuSavesubfile.click();
+        const QString target = files() + "/sample" + Files::SetSubFileExt(format);
+        EXPECT_EQ(t->files.CurFileName, target);
+        EXPECT_TRUE(QString::fromUtf8(readBytes(target)).contains(firstText))
+            << target.toStdString();
+    }
+    EXPECT_TRUE(readBytes(files() + "/sample.sub").startsWith("[INFORMATION]"));
+    EXPECT_TRUE(readBytes(files() + "/sample.smi").toLower().startsWith("<sami>"));
+}
+
+TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
+    loadDirect("movie.srt", SubRip(2));
+    t->settings().Check4.setValue(platform::CheckBox::Checked);
+    t->fileChooser().List3.setListIndex(3);
+    typeName("renamed.txt", -1, [&](frmFile& f) {
+        EXPECT_EQ(f.List3.listIndex(), 9) << "save as the same format";
+        EXPECT_EQ(f.txtFilename.text(), "movie.srt");
+        EXPECT_FALSE(f.txtFilename.locked());
+        EXPECT_EQ(f.lblInfo.caption(), "Save subtitle file.");
+        EXPECT_TRUE(f.Check1.enabled());
+        EXPECT_EQ(f.List2.path(), files());
+    });
+    EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(QFile::exists(files() + "/renamed.srt"));
+    EXPECT_FALSE(QFile::exists(files() + "/renamed.txt"));
+    EXPECT_EQ(t->files.CurFileName, files() + "/renamed.srt");
+    EXPECT_EQ(t->fileChooser().lblFullName.caption(), files() + "/renamed.srt");
+}
+
+TEST_F(Save, TheMediaNameOptionWritesBesideTheMediaFile) {
+    loadDirect("movie.srt", SubRip(2));
+    const QString video = t.writeFile("Data/Video/film.avi", "RIFF");
+    t->players.MediaPlayer1.FileName = video;
+    t.answer<frmFile>([](frmFile& f) {
+        f.List3.setListIndex(10);
+        f.Check1.setValue(platform::CheckBox::Checked);
+        f.cmdActionClick(frmFile::Ok);
+        f.Check1.setValue(platform::CheckBox::Unchecked);
+    });
+    EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(QFile::exists(t.folder() + "/Data/Video/film.ssa"));
+    EXPECT_EQ(readBytes(video), "RIFF") << "the media file itself is never written";
+}
+
+TEST_F(Save, ASaveThatWasNotWrittenLeavesTheDocumentUnsaved) {
+    loadDirect("keep.srt", SubRip(2));
+    t->doc.FileChanged = true;
+    // A folder that does not exist: the writer reports it.
+    typeName("missing/where.srt", 9);
+    reply(frmMessageBox::Ok);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(t->doc.FileChanged);
+    EXPECT_EQ(t->files.CurFileName, files() + "/keep.srt");
+    EXPECT_EQ(t->fileChooser().lblFullName.caption(), files() + "/keep.srt");
+
+    // An existing file the user does not want replaced.
+    t.writeFile("Data/Files/other.sub", "old");
+    typeName("other.sub", 3);
+    reply(frmMessageBox::No);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_EQ(readBytes(files() + "/other.sub"), "old");
+    EXPECT_TRUE(t->doc.FileChanged);
+    EXPECT_EQ(t->files.CurFileIndex, 9);
+    EXPECT_FALSE(QFile::exists(nodeFile("other.sub")));
+
+    // A type that is not a subtitle format.
+    QString said;
+    typeName("settings", frmFile::TypeSettingFile);
+    reply(frmMessageBox::Ok, &said);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(said.contains("subtitle formats")) << said.toStdString();
+    EXPECT_TRUE(t->doc.FileChanged);
+}
+
+TEST_F(Save, DiagnoseErrorsAreConfirmedFirst) {
+    loadDirect("errors.srt", SubRip(2));
+    t->diag.DiagErrorCount = 3;
+    QString text;
+    reply(frmMessageBox::No, &text);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile()) << "No ends the command before the chooser";
+    EXPECT_EQ(text, "File contains 3 errors. Do you want to save this file anyway.");
+    reply(frmMessageBox::Yes);
+    cancelChooser();
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_NE(t->macro.MacroAction.code, 104) << "a cancelled save reports nothing";
+}
+
+TEST_F(Save, NewMakesOneEmptyLineInNonameAndAsksAboutChanges) {
+    loadDirect("work.srt", SubRip(5));
+    t.main().partition.combo3.setListIndex(9); // SubStation Alpha
+    t->diag.DiagErrorCount = 2;
+    t->fileCommands.MenuNewFile(); // unchanged: no question
+    EXPECT_EQ(lines(), 1);
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3), "");
+    EXPECT_TRUE(t->doc.grid().textMatrix(1, 0).contains("1"));
+    EXPECT_EQ(t->files.CurFileName, files() + "/Noname.ssa");
+    EXPECT_EQ(t->files.CurFileIndex, 10);
+    EXPECT_EQ(t->diag.DiagErrorCount, 0);
+    EXPECT_EQ(t->doc.FileNodes.Count(), 1);
+    EXPECT_EQ(t->doc.lstFont.size(), 2);
+    EXPECT_EQ(t.main().tabMain.tab(), frmMain::TabEditor);
+    EXPECT_EQ(t->macro.MacroAction.code, 101);
+
+    loadDirect("work.srt", SubRip(5));
+    t->doc.FileChanged = true;
+    for (int button : {int(frmMessageBox::Cancel), -1}) { // Cancel, and closing the question
+        t.answer<frmMessageBox>([button](frmMessageBox& m) {
+            if (button >= 0) m.cmdActionClick(button);
+        });
+        t->fileCommands.MenuNewFile();
+        EXPECT_EQ(lines(), 5) << "the changed document stays";
+        EXPECT_EQ(t->files.CurFileName, files() + "/work.srt");
+    }
+    reply(frmMessageBox::Yes); // save first, but the save is cancelled
+    cancelChooser();
+    t->fileCommands.MenuNewFile();
+    EXPECT_EQ(lines(), 5);
+
+    t->doc.grid().setTextMatrix(1, 3, " Edited");
+    reply(frmMessageBox::Yes); // save first, then the new document
+    typeName("work.srt", 9);
+    reply(frmMessageBox::Yes); // replace work.srt
+    t->fileCommands.MenuNewFile();
+    EXPECT_EQ(lines(), 1);
+    EXPECT_TRUE(readBytes(files() + "/work.srt").contains("Edited"));
+
+    loadDirect("work.srt", SubRip(5));
+    t->doc.FileChanged = true;
+    reply(frmMessageBox::No);
+    t->fileCommands.MenuNewFile();
+    EXPECT_EQ(lines(), 1) << "No discards the changes";
+}
+
+TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
+    t.writeFile("Data/Files/next.srt", SubRip(4, "Next"));
+    // Opens next.srt; `then` queues the answers to what the load asks.
+    auto loadNext = [&](const std::function<void()>& then) {
+        t.answer<frmFile>([&](frmFile& f) {
+            f.List2.setPath(files());
+            f.txtFilename.setText("next.srt");
+            f.cmdActionClick(frmFile::Ok);
+        });
+        then();
+        t->fileCommands.MenuLoadFile();
+    };
+    auto changedDocument = [&] {
+        t->doc.FileChanged = false;
+        loadDirect("mine.srt", SubRip(2, "Mine"));
+        t->doc.grid().setTextMatrix(1, 3, " Changed");
+        t->doc.FileChanged = true;
+    };
+
+    changedDocument();
+    loadNext([&] { reply(frmMessageBox::Cancel); });
+    EXPECT_EQ(lines(), 2);
+
+    changedDocument();
+    loadNext([&] {
+        reply(frmMessageBox::Yes);
+        cancelChooser(); // the save is cancelled, so the load stops
+    });
+    EXPECT_EQ(lines(), 2);
+    EXPECT_TRUE(t->doc.FileChanged);
+
+    changedDocument();
+    loadNext([&] {
+        reply(frmMessageBox::Yes);
+        typeName("mine.srt", 9);
+        reply(frmMessageBox::Yes); // replace mine.srt
+    });
+    EXPECT_EQ(lines(), 4);
+    EXPECT_TRUE(readBytes(files() + "/mine.srt").contains("Changed"));
+
+    changedDocument();
+    loadNext([&] { reply(frmMessageBox::No); });
+    EXPECT_EQ(lines(), 4);
+    EXPECT_FALSE(readBytes(files() + "/mine.srt").contains("Changed")) << "No loads without saving";
+}
+
+} // namespace

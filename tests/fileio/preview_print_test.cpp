@@ -1,0 +1,160 @@
+// Preview and Print: the preview window shows the file the current format
+// writes (header included) with its name, format and line count; Print puts
+// one line per subtitle into a PDF file; failures of either are reported.
+// Saves frmPreview.png in the build folder.
+
+#include "document/frmMessageBox.h"
+#include "fileio/frmPreview.h"
+#include "platform/Grid.h"
+#include "support/TestProgram.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+QByteArray SubRip(int entries) {
+    QByteArray out;
+    for (int i = 0; i < entries; ++i)
+        out += QByteArray::number(i + 1) + "\r\n" +
+               QString::asprintf("00:00:%02d,000 --> 00:00:%02d,500\r\n", i, i).toLatin1() +
+               "Line " + QByteArray::number(i + 1) + "\r\n" + (i % 2 ? "  second  \r\n" : "") +
+               "\r\n";
+    return out;
+}
+
+// The text of a PDF file, or a null string when pdftotext is not installed.
+QString pdfText(const QString& pdf) {
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty()) return {};
+    QProcess run;
+    run.start(tool, {"-layout", pdf, "-"});
+    return run.waitForFinished(30000) ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
+}
+
+struct PreviewPrint : ::testing::Test {
+    TestProgram t;
+    void load(int entries) {
+        QString path = t.writeFile("Data/Files/show.srt", SubRip(entries));
+        int format = 0, row = 1;
+        t->loader.LoadSubFile(path, format, row, false, false, false);
+        ASSERT_TRUE(t->loader.LoadOk);
+    }
+    QString said;
+    void expectMessage() {
+        t.answer<frmMessageBox>([this](frmMessageBox& m) {
+            said = m.Label1.caption();
+            m.cmdActionClick(frmMessageBox::Ok);
+        });
+    }
+};
+
+TEST_F(PreviewPrint, PreviewShowsTheWrittenFileLineByLine) {
+    load(3);
+    platform::StatusBar& bar = t.main().StatusBar1;
+    bar.setPanelText(3, "Idle");
+    QStringList shown;
+    t.answer<frmPreview>([&](frmPreview& w) {
+        for (int i = 0; i < w.List1.listCount(); ++i)
+            shown << w.List1.list(i);
+        EXPECT_EQ(w.lblData[0].caption(), t->files.CurFileName);
+        EXPECT_EQ(w.lblData[1].caption(), "SubRip");
+        EXPECT_EQ(w.lblData[2].caption(), QString::number(shown.size()));
+        EXPECT_EQ(bar.panelText(3), "Idle") << "the wait text goes once the file is written";
+        w.Command1Click();
+    });
+    t.main().mnuPreview.click();
+    EXPECT_EQ(shown.mid(0, 4), QStringList({"1", "00:00:00,000 --> 00:00:00,500", "Line 1", ""}));
+    EXPECT_TRUE(shown.contains("Line 3"));
+    EXPECT_FALSE(t->preview().visible());
+    EXPECT_EQ(t->preview().List1.listCount(), shown.size()) << "hidden, it keeps its lines";
+
+    t->files.CurFileIndex = 7; // SAMI writes a header
+    QStringList sami;
+    t.answer<frmPreview>([&](frmPreview& w) {
+        for (int i = 0; i < w.List1.listCount(); ++i)
+            sami << w.List1.list(i);
+        EXPECT_EQ(w.lblData[2].caption(), QString::number(sami.size()));
+        if (!sami.isEmpty()) {
+            EXPECT_EQ(sami.first().trimmed().toLower(), "<sami>");
+        }
+        w.Command1Click();
+    });
+    t->fileCommands.MenuPreview();
+    EXPECT_GT(sami.size(), 3);
+}
+
+TEST_F(PreviewPrint, APreviewThatCannotBeWrittenIsReportedAndNotShown) {
+    load(2);
+    // Something that is no preview file stands where the preview goes.
+    t.writeFile("Data/Temporarily/Splitprv.001/old", "an old preview");
+    expectMessage(); // no preview window is expected: showing one fails the test
+    t->fileCommands.MenuPreview();
+    EXPECT_TRUE(said.contains("Splitprv.001")) << said.toStdString();
+
+    QDir(t.folder() + "/Data/Temporarily").removeRecursively();
+    t.writeFile("Data/Temporarily", "a file where the scratch folder should be");
+    expectMessage();
+    t->fileCommands.MenuPreview();
+    EXPECT_TRUE(said.contains("Splitprv.001")) << said.toStdString();
+}
+
+TEST_F(PreviewPrint, Screenshot) {
+    load(6);
+    t.answer<frmPreview>([](frmPreview& w) {
+        QCoreApplication::processEvents();
+        const QPixmap shot = w.window()->grab();
+        EXPECT_FALSE(shot.isNull());
+        EXPECT_TRUE(shot.save(QCoreApplication::applicationDirPath() + "/frmPreview.png"));
+        w.Command1Click();
+    });
+    t->fileCommands.MenuPreview();
+}
+
+TEST_F(PreviewPrint, PrintsOneLinePerSubtitleToThePdf) {
+    load(12);
+    EXPECT_EQ(t->fileCommands.PrintLine(7), "00007 00:00:06,000 00:00:06,500 Line 7  ");
+    EXPECT_EQ(t->fileCommands.PrintLine(8), "00008 00:00:07,000 00:00:07,500 Line 8 second ");
+    EXPECT_TRUE(t->fileCommands.PrintLine(1).startsWith("00001 ")) << "part marks are not printed";
+    const QString pdf = t.folder() + "/printed.pdf";
+    t->fileCommands.printer.setOutputFileForTests(pdf);
+    t.main().mnuPrint.click();
+    EXPECT_EQ(t->macro.MacroAction.code, 106);
+    EXPECT_EQ(t->fileCommands.printer.linesPrinted(), 12);
+    ASSERT_GT(QFileInfo(pdf).size(), 0);
+
+    const QString text = pdfText(pdf);
+    if (text.isNull()) GTEST_SKIP() << "pdftotext is not installed: the text was not checked";
+    static const QRegularExpression line(R"(^\s*(\d{5}) \d\d:\d\d:\d\d,\d{3} )",
+                                         QRegularExpression::MultilineOption);
+    QStringList numbers;
+    for (auto it = line.globalMatch(text); it.hasNext();)
+        numbers << it.next().captured(1);
+    EXPECT_EQ(numbers.size(), 12) << text.toStdString();
+    EXPECT_EQ(numbers.value(6), "00007");
+    EXPECT_TRUE(text.contains("Line 8 second"));
+}
+
+TEST_F(PreviewPrint, APrinterFailureIsReported) {
+    load(2);
+    t->macro.SetMacroAction(QString(), 0);
+    expectMessage(); // test mode without an output file: no printer
+    t->fileCommands.MenuPrint();
+    EXPECT_TRUE(said.contains("No printer")) << said.toStdString();
+    EXPECT_NE(t->macro.MacroAction.code, 106);
+}
+
+} // namespace
