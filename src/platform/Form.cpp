@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "platform/Host.h"
+#include "platform/Label.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -202,6 +203,17 @@ void Form::attachDragStrip(Control& strip) {
         dragActive_ = false;
         host_.screen.setMousePointer(Screen::PointerDefault);
     };
+}
+
+namespace {
+constexpr Color StripColor = 6582129; // the grey of the strips that drag windows
+} // namespace
+
+void Form::makeBorderless(PictureBox& strip, int width, int height, int stripHeight) {
+    move(0, 0, width, height);
+    strip.move(0, 0, width, stripHeight);
+    strip.setBackColor(StripColor);
+    attachDragStrip(strip);
 }
 
 } // namespace platform

@@ -15,6 +15,8 @@ class QMainWindow;
 
 namespace platform {
 
+class PictureBox;
+
 class Form : public Container {
 public:
     enum class Style {
@@ -77,6 +79,10 @@ public:
     // move shifts the window by the pointer's offset, button up restores the
     // default pointer.
     void attachDragStrip(Control& strip);
+    // Lays the window out as a borderless one: at the screen's top left
+    // corner, width x height twips, with `strip` across its top (stripHeight
+    // twips tall, in the strips' grey) as the handle that drags it.
+    void makeBorderless(PictureBox& strip, int width, int height, int stripHeight);
     bool dragActive() const { return dragActive_; }
 
     // Main windows only.

@@ -6,15 +6,18 @@
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
 
 Program::Program(const QString& programFolder)
     : folder(programFolder), macro(*this), messages(*this), doc(*this), loader(*this), edit(*this),
-      files(*this), diag(*this), history(*this), players(*this), calc(*this), fileCommands(*this) {
+      files(*this), diag(*this), history(*this), players(*this), calc(*this), fileCommands(*this),
+      online(*this), macroLibrary(*this), sysVars(*this), tablets(*this) {
     texts.SetDefaultTexts();
 }
 
 Program::~Program() {
     // Windows go before the state their handlers use.
+    splash_.reset();
     preview_.reset();
     fileChooser_.reset();
     settings_.reset();
@@ -51,4 +54,9 @@ frmFile& Program::fileChooser() {
 frmPreview& Program::preview() {
     if (!preview_) preview_ = std::make_unique<frmPreview>(*this);
     return *preview_;
+}
+
+frmSplash& Program::splash() {
+    if (!splash_) splash_ = std::make_unique<frmSplash>(*this);
+    return *splash_;
 }

@@ -4,6 +4,7 @@
 // every test creates its own, so two programs can live side by side.
 
 #include "calculator/Calculator.h"
+#include "calculator/Tablets.h"
 #include "diagnose/Diagnose.h"
 #include "document/Document.h"
 #include "document/EditArea.h"
@@ -12,6 +13,9 @@
 #include "fileio/FileCommands.h"
 #include "fileio/Files.h"
 #include "macro/Macro.h"
+#include "macro/MacroLibrary.h"
+#include "macro/SystemVariables.h"
+#include "online/Online.h"
 #include "platform/Host.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/ShellState.h"
@@ -27,6 +31,7 @@ class frmSystem;
 class frmSettings;
 class frmFile;
 class frmPreview;
+class frmSplash;
 
 class Program {
 public:
@@ -52,6 +57,10 @@ public:
     Players players;           // the media and script players
     Calculator calc;           // the time-code calculator
     FileCommands fileCommands; // the file menu: New, Open, Add, Save, Print, Preview
+    Online online;             // the online addresses, requests and download list
+    MacroLibrary macroLibrary; // the macro store and the wizard list
+    SystemVariables sysVars;   // the program's state as macro-readable texts
+    Tablets tablets;           // the calculator's tablet files
 
     // The main window, created (not shown) on first use.
     frmMain& main();
@@ -68,6 +77,9 @@ public:
     frmFile& fileChooser();
     // The preview window, created on first use; it hides and keeps what it shows.
     frmPreview& preview();
+    // The splash window, created on first use.
+    frmSplash& splash();
+    bool hasSplash() const { return splash_ != nullptr; }
 
 private:
     std::unique_ptr<frmMain> main_;
@@ -76,4 +88,5 @@ private:
     std::unique_ptr<frmSettings> settings_;
     std::unique_ptr<frmFile> fileChooser_;
     std::unique_ptr<frmPreview> preview_;
+    std::unique_ptr<frmSplash> splash_;
 };

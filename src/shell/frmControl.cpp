@@ -2,10 +2,6 @@
 
 #include "shell/Program.h"
 
-namespace {
-constexpr platform::Color StripColor = 6582129; // the window strips' grey
-}
-
 frmControl::frmControl(Program& p)
     : Form(p.host, "frmControl"), pMove(*this, "pMove"), Text1(*this, "Text1", true),
       ProgressBar1(*this, "ProgressBar1"), lblEnd(*this, "lblEnd"),
@@ -13,7 +9,6 @@ frmControl::frmControl(Program& p)
     setCaption("Progress");
     Text1.setLocked(true);
     layOut();
-    attachDragStrip(pMove);
     // Closing keeps the window and its log; it only goes out of sight.
     onQueryUnload = [this](int& cancel, int) {
         cancel = 1;
@@ -22,9 +17,7 @@ frmControl::frmControl(Program& p)
 }
 
 void frmControl::layOut() {
-    move(0, 0, 6495, 4335);
-    pMove.move(0, 0, 6495, 180);
-    pMove.setBackColor(StripColor);
+    makeBorderless(pMove, 6495, 4335, 180);
     Text1.move(120, 300, 6255, 2895);
     ProgressBar1.move(120, 3300, 6255, 255);
     lblEnd.move(120, 3690, 3975, 255);

@@ -1,6 +1,10 @@
 #include "shell/frmMain.h"
 
+#include "shell/InstantHelp.h"
+#include "shell/MainWindowLoad.h"
 #include "shell/Program.h"
+#include "shell/SettingsFile.h"
+#include "shell/frmSettings.h"
 
 frmMain::frmMain(Program& p)
     : Form(p.host, "frmMain", Style::Main), Label1(*this, "Label1", "Navigation"),
@@ -18,13 +22,18 @@ frmMain::frmMain(Program& p)
       editor(p, tabMain.page(TabEditor)), player(p, tabMain.page(TabPlayer)),
       diagnose(p, tabMain.page(TabDiagnose)), macros(p, tabMain.page(TabMacros)),
       online(p, tabMain.page(TabOnline)), clipboard(p, tabClipboard.page(TabClipboard)),
-      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), mnuFile(*this, "mnuFile", "&File"),
+      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), shift(p, editor.SSTab3.page(0)),
+      frameRate(p, editor.SSTab3.page(3)), search(p, editor.SSTab2.page(1)), onlineLists(p, online),
+      macroPickers(p, macros.SSTab4.page(0)), mnuFile(*this, "mnuFile", "&File"),
       mnuNewFile(mnuFile, "mnuNewFile", "&New"), mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."),
       mnuAddFile(mnuFile, "mnuAddFile", "&Add .."), mnuNul0(mnuFile, "mnuNul0", "-"),
       mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
       mnuSaveSettings(mnuFile, "mnuSaveSettings", "Save S&ettings .."),
       mnuNul1(mnuFile, "mnuNul1", "-"), mnuPrint(mnuFile, "mnuPrint", "&Direct Print"),
-      mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"), p_(p) {
+      mnuNul2(mnuFile, "mnuNul2", "-"), mnuExit(mnuFile, "mnuExit", "E&xit"),
+      mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"),
+      mnuOptions(*this, "mnuOptions", "&Options"),
+      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), p_(p) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
 
@@ -47,6 +56,8 @@ frmMain::frmMain(Program& p)
     StatusBar1.setPanelWidth(2, 2400);
     StatusBar1.setPanelWidth(3, 4800);
     wireMenus();
+    onLoad = [this] { MainWindowLoad(p_).Run(); };
+    onUnload = [this](int& cancel) { Form_Unload(cancel); };
 }
 
 void frmMain::wireMenus() {
@@ -58,8 +69,45 @@ void frmMain::wireMenus() {
     mnuSaveSettings.onClick = [&files] { files.MenuSaveSettings(); };
     mnuPrint.onClick = [&files] { files.MenuPrint(); };
     mnuPreview.onClick = [&files] { files.MenuPreview(); };
+    mnuExit.onClick = [this] { MenuExit(); };
+    mnuSettings.onClick = [this] { MenuSettings(); };
     for (platform::Menu* item : {&mnuAddFile, &mnuSavesubfile, &mnuPrint, &mnuPreview})
         item->setEnabled(false);
     // Anything dropped onto the window opens the chooser, as Open does.
     onDragDrop = [&files] { files.MenuLoadFile(); };
+}
+
+void frmMain::LoadSettingsFile() {
+    SettingsFile(p_).LoadSettingsFile();
+}
+
+bool frmMain::SaveSettings(ExitRoutine::Mode mode) {
+    return ExitRoutine(p_).SaveSettings(mode);
+}
+
+// A save the user asked for that did not complete keeps the program running.
+void frmMain::Form_Unload(int& cancel) {
+    if (!SaveSettings(ExitRoutine::Mode::Exit)) {
+        cancel = 1;
+        return;
+    }
+    if (p_.shell.EndProgram) p_.shell.EndProgram();
+}
+
+void frmMain::MenuExit() {
+    if (isLoaded()) {
+        unload(); // the exit routine and the end, as closing the window
+        return;
+    }
+    int cancel = 0;
+    Form_Unload(cancel);
+}
+
+void frmMain::MenuSettings() {
+    if (p_.settings().Check7[6].value() == platform::CheckBox::Checked) {
+        SSTab1.setTab(1);
+        ShowHelpPage(p_, 19);
+    }
+    p_.settings().showModal();
+    SaveSettings(ExitRoutine::Mode::SettingsClosed);
 }

@@ -3,11 +3,17 @@
 // tab area with its seven tabs, the side area (clipboard and script player),
 // the menu bar and the status bar. Each tab's controls belong to a panel class
 // in the folder of the subsystem that works with them.
+//
+// Its load prepares the whole interface (MainWindowLoad); its unload runs the
+// exit routine and then ends the program, unless the user wanted the changed
+// document saved and it was not.
 
 #include "calculator/CalculatorTab.h"
 #include "diagnose/DiagnoseTab.h"
 #include "document/EditorTab.h"
+#include "macro/MacroPickers.h"
 #include "macro/MacrosTab.h"
+#include "online/OnlineLists.h"
 #include "online/OnlineTab.h"
 #include "platform/ComboBox.h"
 #include "platform/Form.h"
@@ -17,10 +23,14 @@
 #include "platform/TabStrip.h"
 #include "platform/TreeView.h"
 #include "platform/WebBrowser.h"
+#include "shell/ExitRoutine.h"
 #include "tools/ClipboardTab.h"
+#include "tools/FrameRateTab.h"
 #include "tools/PartitionTab.h"
 #include "tools/PlayerTab.h"
 #include "tools/ScriptPlayerTab.h"
+#include "tools/SearchTab.h"
+#include "tools/ShiftTab.h"
 
 class Program;
 
@@ -72,6 +82,12 @@ public:
     OnlineTab online;
     ClipboardTab clipboard;
     ScriptPlayerTab scriptPlayer;
+    // Pieces of the editor's and the online and macro tabs' tool pages.
+    ShiftTab shift;
+    FrameRateTab frameRate;
+    SearchTab search;
+    OnlineLists onlineLists;
+    MacroPickers macroPickers;
 
     // The menu bar. Add, Save, Print and Preview start disabled; the load of
     // a subtitle file enables them, New enables Save.
@@ -84,11 +100,27 @@ public:
     platform::Menu mnuSaveSettings;
     platform::Menu mnuNul1;
     platform::Menu mnuPrint;
+    platform::Menu mnuNul2;
+    platform::Menu mnuExit;
     platform::Menu mnuView;
     platform::Menu mnuPreview;
+    platform::Menu mnuOptions;
+    platform::Menu mnuSettings;
+
+    // Reads the settings file into the settings window's boxes, fills the
+    // recent-file list and starts the online requests the settings ask for.
+    void LoadSettingsFile();
+    // The exit routine (the program goes on; its callers end it).
+    bool SaveSettings(ExitRoutine::Mode mode);
+    // Exit: the exit routine, then the end of the program.
+    void MenuExit();
+    // Settings: the settings window, modally; when it closes, the exit
+    // routine without the end of the program.
+    void MenuSettings();
 
 private:
     void wireMenus();
+    void Form_Unload(int& cancel);
 
     Program& p_;
 };

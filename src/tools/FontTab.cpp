@@ -1,5 +1,6 @@
 #include "tools/FontTab.h"
 
+#include "shell/Picker.h"
 #include "shell/Program.h"
 
 FontTab::FontTab(Program& p, platform::Container& page)
@@ -16,4 +17,15 @@ FontTab::FontTab(Program& p, platform::Container& page)
     Combo9[1].move(540, 900, 2535, 315);
     Label48[1].move(3180, 930, 1575, 255);
     Command42.move(3780, 1380, 975, 255);
+    ClosePicker(Label20, Combo9[0]);
+    ClosePicker(Label44, Combo9[1]);
+    Label20.onClick = [this] { FontNamePickerToggle(); };
+    Label44.onClick = [this] { FontTypePickerToggle(); };
+}
+
+void FontTab::FontNamePickerToggle() {
+    TogglePicker(Label20, Combo9[0]);
+}
+void FontTab::FontTypePickerToggle() {
+    TogglePicker(Label44, Combo9[1]);
 }

@@ -19,6 +19,9 @@ public:
     platform::ControlArray<platform::Label>
         Label48; // 0 font name, 1 style: "Supported"/"Not Supported"
 
+    void FontNamePickerToggle();
+    void FontTypePickerToggle();
+
 private:
     Program& p_;
 };

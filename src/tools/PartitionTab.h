@@ -15,7 +15,9 @@ public:
     PartitionTab(Program& p, platform::Container& page);
 
     // The output format: the sixteen format names in format-number order; its
-    // list index + 1 is the format the partition engine writes.
+    // list index + 1 is the format the partition engine writes. Label31 opens
+    // and closes the list; Label36 shows the chosen format.
+    platform::Label Label31;
     platform::Label Label36;
     platform::ComboBox combo3;
 
@@ -27,9 +29,17 @@ public:
     platform::Label Label8;
     platform::ListBox List2;
 
-private:
-    void placeSpanList();
+    // The sixteen names, the first chosen ("Substation Alpha" is spelt so
+    // in this list).
+    void FillFormatList();
+    // Row 0 "#", file name, length; the number 650 twips wide, the length
+    // 1200, the name the rest.
+    void HeadSpanList();
+    // The span list's current cell. For now only: with the list empty, the
+    // heading row gives way to the spare row.
+    void ShowSpanListItem();
+    void PartitionFormatSelectToggle();
 
+private:
     Program& p_;
-    platform::Container& page_;
 };

@@ -6,20 +6,9 @@
 
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/frmMain.h"
-#include "support/TestProgram.h"
+#include "support/ReaderFixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <ostream>
 #include <vector>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -34,33 +23,9 @@ QStringList Entry(const QString& start, const QString& end, const QStringList& t
                                       << "}";
 }
 
-class DvdSubtitleReader : public ::testing::Test {
+class DvdSubtitleReader : public ReaderFixture {
 protected:
-    // Loads the lines (each ended by CR LF) as a DVD Subtitle file.
-    int read(const QStringList& lines, int format = DvdSubtitle, bool add = false,
-             bool interactive = false) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.sub").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format = DvdSubtitle, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    // A row's cells; column 0 as its number (without the part marks).
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    DvdSubtitleReader() : ReaderFixture(DvdSubtitle, "sub") {}
 };
 
 TEST_F(DvdSubtitleReader, AnEntryIsAStartAndAnEndBlock) {
@@ -74,12 +39,7 @@ TEST_F(DvdSubtitleReader, AnEntryIsAStartAndAnEndBlock) {
     EXPECT_EQ(row(2), QStringList({"2", "12:34:56,990", "12:34:58,000", "", "", ""}))
         << "an entry without text lines keeps its text cells empty";
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    FontTab& tab = t.main().editor.font;
-    EXPECT_FALSE(tab.Command42.enabled());
-    EXPECT_FALSE(tab.Combo9[0].enabled());
-    EXPECT_FALSE(tab.Combo9[1].enabled());
-    EXPECT_EQ(tab.Label48[0].caption(), "Not Supported");
-    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 }
 
 TEST_F(DvdSubtitleReader, TheHeaderEndsAtItsBraceAndMayBeMissing) {
@@ -124,14 +84,8 @@ TEST_F(DvdSubtitleReader, LinesOutsideTheLayoutAreBadLinesAndReadingGoesOn) {
         Header + QStringList{"stray"} + Entry("00:00:01:00", "00:00:02:00", {"a", "b", "c", "d"}) +
         QStringList{"{T 00:00:03:00", "e", "}", "not an end line", "{T 00:00:05:00", "f", "}"};
     QStringList asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked << m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Yes);
-    });
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked << m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::No); // and no more questions in this load
-    });
+    answerMessage(frmMessageBox::Yes, &asked);
+    answerMessage(frmMessageBox::No, &asked); // and no more questions in this load
     read(file, DvdSubtitle, false, true);
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("Line #0 = 'stray'")) << asked[0].toStdString();
@@ -159,10 +113,7 @@ TEST_F(DvdSubtitleReader, TheReadingLimitCountsEntries) {
     for (int i = 0; i < 9999; ++i)
         file << Entry("00:00:01:00", "00:00:02:00", {"x"});
     QString message;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        message = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Cancel);
-    });
+    answerMessage(frmMessageBox::Cancel, &message);
     read(file, DvdSubtitle, false, true);
     EXPECT_TRUE(message.contains("File contains 9999 lines.")) << message.toStdString();
     EXPECT_EQ(lines(), 0);
@@ -185,11 +136,6 @@ TEST_F(DvdSubtitleReader, TheSampleLoads) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(DvdSubtitleReader, WhatMirelWritesItReadsAndWritesTheSame) {
     const std::vector<QStringList> original = {
         {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
@@ -197,23 +143,8 @@ TEST_F(DvdSubtitleReader, WhatMirelWritesItReadsAndWritesTheSame) {
         {"00:00:50,060", "00:00:54,000", " }closing{", " {T 00:00:01:00}", " "},
         {"23:59:59,999", "24:00:00,000", " Say, \"yes\"", " | [br] , x", " last"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(static_cast<int>(original.size()) + 2);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= static_cast<int>(original.size()); ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c < 6; ++c)
-            g.setTextMatrix(r, c, original[static_cast<std::size_t>(r - 1)][c - 1]);
-        t->doc.lstFont << "Arial;Western;Regular;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const auto save = [&](const QString& path) {
-        t->fileChooser().lblFullName.setCaption(path);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, DvdSubtitle, 1, lines(), false));
-    };
-    const QString first = t.folder() + "/Data/Files/first.sub";
-    save(first);
-    EXPECT_EQ(load(first, 0), DvdSubtitle);
+    setRows(original);
+    roundTrip();
     ASSERT_EQ(lines(), 4);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "10:00:00,120", "12:34:56,780", " a", " c", ""}))
@@ -222,9 +153,6 @@ TEST_F(DvdSubtitleReader, WhatMirelWritesItReadsAndWritesTheSame) {
                                    " {T 00:00:01:00}", " "}));
     EXPECT_EQ(row(4), QStringList({"4", "23:59:59,990", "24:00:00,000", " Say, \"yes\"",
                                    " | [br] , x", " last"}));
-    const QString second = t.folder() + "/Data/Files/second.sub";
-    save(second);
-    EXPECT_EQ(FileBytes(second), FileBytes(first));
 }
 
 } // namespace

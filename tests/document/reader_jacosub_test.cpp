@@ -6,69 +6,28 @@
 #include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/Program.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class JacoSubReader : public ::testing::Test {
+class JacoSubReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a JACOSub file; returns the format read.
-    int read(const QStringList& lines, bool add = false, bool interactive = false,
-             int format = Format::JacoSub) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.jss").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    QString font(int r) { return t->doc.lstFont.value(r); }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    JacoSubReader() : ReaderFixture(Format::JacoSub, "jss") {}
 };
 
 TEST_F(JacoSubReader, ASubtitleLineAfterTheHeader) {
     EXPECT_EQ(read({"#T100", "", "# Directive entries", "#D",
                     "0:00:01.50 0:00:04.00 {NTP} First line\\nSecond line"},
-                   false, false, Format::None),
+                   Format::None),
               Format::JacoSub);
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " First line",
                                    " Second line", ""}));
     EXPECT_EQ(font(1), "Arial;Western;Regular;16") << "no font chosen: Arial";
     EXPECT_EQ(t->shell.CurFontName, "Arial");
-    const FontTab& tab = t.main().editor.font;
-    EXPECT_TRUE(tab.Command42.enabled());
-    EXPECT_FALSE(tab.Combo9[0].enabled());
-    EXPECT_TRUE(tab.Combo9[1].enabled());
-    EXPECT_EQ(tab.Label48[0].caption(), "Not Supported");
-    EXPECT_EQ(tab.Label48[1].caption(), "Supported");
+    expectFontTab(true, false, true);
 
-    read({"0:00:01.50 0:00:04.00 {NTP} Again"}, true);
+    read({"0:00:01.50 0:00:04.00 {NTP} Again"}, Format::JacoSub, true);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(2)[1], "00:00:05,500") << "an add starts after the last end time";
     EXPECT_EQ(row(2)[2], "00:00:08,000");
@@ -120,13 +79,10 @@ TEST_F(JacoSubReader, DirectivesCommentsAndLinesCutAtThree) {
 
 TEST_F(JacoSubReader, BlankAndDirectiveLinesArePassedOverAndStrayLinesAreBadLines) {
     QString asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::No);
-    });
+    answerMessage(frmMessageBox::No, &asked);
     read({"#T100", "0:00:01.00 0:00:02.00 {NTP} A", "", "#S2", "  # note", "stray text",
           "0:00:0x.00 0:00:04.00 {NTP} bad", "0:00:03.00 0:00:04.00 {NTP} B", ""},
-         false, true);
+         Format::JacoSub, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'stray text'")) << asked.toStdString();
     ASSERT_EQ(lines(), 2);
@@ -144,11 +100,8 @@ TEST_F(JacoSubReader, TheDocumentStopsAtItsLimitWhenLinesEscapeTheCount) {
         file << QString::asprintf("%d:%02d:%02d.00 %d:%02d:%02d.50 D Line %d", i / 3600,
                                   i / 60 % 60, i % 60, i / 3600, i / 60 % 60, i % 60, i + 1);
     QString title;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        title = m.Label4.caption();
-        m.cmdActionClick(frmMessageBox::Ok);
-    });
-    read(file, false, true);
+    answerMessage(frmMessageBox::Ok, nullptr, &title);
+    read(file, Format::JacoSub, false, true);
     EXPECT_EQ(title, "Reading limit");
     ASSERT_EQ(lines(), 9998);
     EXPECT_EQ(row(9998)[3], " Line 9998");
@@ -184,11 +137,6 @@ TEST_F(JacoSubReader, SampleFilesLoad) {
                                    "", ""}));
 }
 
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(JacoSubReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList rows[] = {
         {"00:00:01,500", "00:00:04,000", " Hello", "", "", "Regular"},
@@ -196,26 +144,11 @@ TEST_F(JacoSubReader, WhatMirelWritesReadsBackAndWritesTheSame) {
         {"01:00:00,000", "02:00:00,000", " x", " y", " z", "Italic"},
         {"03:00:00,000", "03:00:01,000", " first", "", " third", "Bold Italic"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(6);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 4; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, rows[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;" + rows[r - 1][5] + ";16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const QString first = t.folder() + "/Data/Files/first.jss";
-    const QString second = t.folder() + "/Data/Files/second.jss";
-    t->fileChooser().lblFullName.setCaption(first);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::JacoSub, 1, 4, false));
-
-    EXPECT_EQ(load(first, Format::None), Format::JacoSub);
+    setRows(rows); // the sixth entry of each row is its style
+    for (int r = 1; r <= 4; ++r)
+        t->doc.lstFont[r] = "Arial;Western;" + rows[r - 1][5] + ";16";
+    roundTrip();
     ASSERT_EQ(lines(), 4);
-    t->fileChooser().lblFullName.setCaption(second);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::JacoSub, 1, 4, false));
-    EXPECT_EQ(Bytes(second), Bytes(first));
 
     // Times to the hundredth; one hour digit; the style of each row.
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " Hello", "", ""}));

@@ -5,62 +5,26 @@
 // a document written, read back and written again.
 
 #include "document/Loader.h"
-#include "document/TimeCode.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/frmMain.h"
-#include "support/TestProgram.h"
+#include "support/ReaderFixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <cmath>
-#include <ostream>
+#include <span>
 #include <vector>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
 constexpr int MicroDvd = 3;
 
-class MicroDvdReader : public ::testing::Test {
+class MicroDvdReader : public ReaderFixture {
 protected:
-    // Loads the lines (each ended by CR LF) as a MicroDVD file; returns the
-    // format read.
-    int read(const QStringList& lines, int format = MicroDvd, bool add = false,
-             bool interactive = false) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.sub").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format = MicroDvd, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    // A row's cells; column 0 as its number (without the part marks).
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
+    MicroDvdReader() : ReaderFixture(MicroDvd, "sub") {}
+
     // The start time of the only line of a one-line file at a frame rate.
     QString startOf(const QString& line, const QString& rate) {
         t->shell.FrameRateText = rate;
         read({line});
         return row(1)[1];
     }
-
-    TestProgram t;
-    int files = 0;
 };
 
 TEST_F(MicroDvdReader, ALineBecomesARowAndTheFontTabSaysNotSupported) {
@@ -69,12 +33,7 @@ TEST_F(MicroDvdReader, ALineBecomesARowAndTheFontTabSaysNotSupported) {
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:48,000", "00:00:54,000", " Hello", " World", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    FontTab& tab = t.main().editor.font;
-    EXPECT_FALSE(tab.Command42.enabled());
-    EXPECT_FALSE(tab.Combo9[0].enabled());
-    EXPECT_FALSE(tab.Combo9[1].enabled());
-    EXPECT_EQ(tab.Label48[0].caption(), "Not Supported");
-    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 }
 
 TEST_F(MicroDvdReader, FramesBecomeTimesAtTheChosenRate) {
@@ -123,11 +82,8 @@ TEST_F(MicroDvdReader, ALineThatDoesNotFitIsABadLineAndReadingGoesOn) {
     const QStringList file = {"{25}{50}one", "{100}x", "plain words",
                               "}{1}{2}x",    "{1}}x",  "{75}{100}two"};
     QStringList asked;
-    for (int i = 0; i < 2; ++i)
-        t.answer<frmMessageBox>([&asked, i](frmMessageBox& m) {
-            asked << m.Label1.caption();
-            m.cmdActionClick(i == 0 ? frmMessageBox::Yes : frmMessageBox::No);
-        });
+    answerMessage(frmMessageBox::Yes, &asked);
+    answerMessage(frmMessageBox::No, &asked);
     read(file, MicroDvd, false, true);
     ASSERT_EQ(asked.size(), 2) << "No stops the questions of this load";
     EXPECT_TRUE(asked[0].startsWith("File has corrupted information.")) << asked[0].toStdString();
@@ -164,10 +120,7 @@ TEST_F(MicroDvdReader, TheReadingLimitCountsSubtitleLinesOnly) {
     EXPECT_EQ(row(9998)[3], " Line 9998");
 
     QString shown;
-    t.answer<frmMessageBox>([&shown](frmMessageBox& m) {
-        shown = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Cancel);
-    });
+    answerMessage(frmMessageBox::Cancel, &shown);
     read(QStringList(file) << "{1}{2}one more", MicroDvd, false, true);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_TRUE(shown.contains("File contains 9999 lines.")) << shown.toStdString();
@@ -240,10 +193,7 @@ TEST_F(MicroDvdReader, OtherFormatsAreNotTakenForFrameFiles) {
         EXPECT_EQ(row(1)[3], " kept") << file;
     }
     QString title;
-    t.answer<frmMessageBox>([&title](frmMessageBox& m) {
-        title = m.Label4.caption();
-        m.cmdActionClick(frmMessageBox::Ok);
-    });
+    answerMessage(frmMessageBox::Ok, nullptr, &title);
     load(dir + "gaupol_mpsub.sample.sub", 0, false, true);
     EXPECT_EQ(title, "Unknown format");
     EXPECT_EQ(row(1)[3], " kept");
@@ -251,31 +201,8 @@ TEST_F(MicroDvdReader, OtherFormatsAreNotTakenForFrameFiles) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-class MicroDvdRoundTrip : public MicroDvdReader {
-protected:
-    // The document holds exactly these rows (start, end, three text cells).
-    void setRows(const std::vector<QStringList>& rows) {
-        platform::Grid& g = t->doc.grid();
-        g.setRows(static_cast<int>(rows.size()) + 2);
-        t->doc.lstFont = QStringList{QString()};
-        for (int r = 1; r <= static_cast<int>(rows.size()); ++r) {
-            g.setTextMatrix(r, 0, QString::number(r));
-            for (int c = 1; c < 6; ++c)
-                g.setTextMatrix(r, c, rows[static_cast<std::size_t>(r - 1)][c - 1]);
-            t->doc.lstFont << "Arial;Western;Bold;16";
-        }
-    }
-    // Writes the document as MicroDVD and returns the file's path and bytes.
-    QByteArray save(const QString& name, QString* path = nullptr) {
-        QDir().mkpath(t.folder() + "/Data/Files");
-        const QString target = t.folder() + "/Data/Files/" + name + ".sub";
-        t->fileChooser().lblFullName.setCaption(target);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, MicroDvd, 1, lines(), false));
-        if (path) *path = target;
-        QFile f(target);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
+// The round trip has a suite of its own on the reader's fixture.
+using MicroDvdRoundTrip = MicroDvdReader;
 
 TEST_F(MicroDvdRoundTrip, WhatMirelWritesItReadsAndWritesTheSame) {
     const std::vector<QStringList> original = {
@@ -286,24 +213,12 @@ TEST_F(MicroDvdRoundTrip, WhatMirelWritesItReadsAndWritesTheSame) {
         {"00:00:03,333", "00:00:04,166", " x|y", "", ""},
     };
     for (const char* rate : {"23.970", "25.000", "29.970"}) {
+        SCOPED_TRACE(rate);
         t->shell.FrameRateText = rate;
-        setRows(original);
-        QString first;
-        const QByteArray written = save(QStringLiteral("first%1").arg(++files), &first);
-        ASSERT_FALSE(written.isEmpty()) << rate;
-        EXPECT_EQ(load(first), MicroDvd) << rate;
+        setRows(original, "Arial;Western;Bold;16");
+        ASSERT_FALSE(roundTrip(MicroDvd).isEmpty()) << rate;
         ASSERT_EQ(lines(), 5) << rate;
-        EXPECT_EQ(save(QStringLiteral("second%1").arg(files)), written) << rate;
-
-        const double frameMs = 1000 / QString(rate).toDouble();
-        for (int r = 1; r <= 4; ++r) {
-            const QStringList& o = original[static_cast<std::size_t>(r - 1)];
-            for (int c = 1; c <= 2; ++c) {
-                const double lost = TimeToMs(o[c - 1]) - TimeToMs(row(r)[c]);
-                EXPECT_TRUE(lost >= 0 && lost < frameMs) << rate << " row " << r << " " << lost;
-            }
-            EXPECT_EQ(row(r).mid(3), o.mid(2)) << rate << " row " << r;
-        }
+        expectWithinAFrame(std::span(original).first(4), rate);
         EXPECT_EQ(row(5).mid(3), QStringList({" x", " y", ""})) << "a bar is a line break";
         EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
     }

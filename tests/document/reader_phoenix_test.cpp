@@ -4,54 +4,18 @@
 // again.
 
 #include "document/Loader.h"
-#include "document/TimeCode.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/frmMain.h"
-#include "support/TestProgram.h"
+#include "support/ReaderFixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <ostream>
 #include <vector>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
 constexpr int Phoenix = 4;
 
-class PhoenixReader : public ::testing::Test {
+class PhoenixReader : public ReaderFixture {
 protected:
-    // Loads the lines (each ended by CR LF) as a Phoenix Japanimation file.
-    int read(const QStringList& lines, int format = Phoenix, bool add = false,
-             bool interactive = false) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.pjs").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format = Phoenix, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    // A row's cells; column 0 as its number (without the part marks).
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    PhoenixReader() : ReaderFixture(Phoenix, "pjs") {}
 };
 
 TEST_F(PhoenixReader, PaddedAndUnpaddedLinesReadTheSame) {
@@ -64,8 +28,7 @@ TEST_F(PhoenixReader, PaddedAndUnpaddedLinesReadTheSame) {
         EXPECT_EQ(row(r).mid(1), expected) << "row " << r;
     EXPECT_EQ(row(4).mid(1, 3), QStringList({"-1:59:59,000", "00:00:00,000", " early"}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    EXPECT_FALSE(t.main().editor.font.Combo9[1].enabled());
-    EXPECT_EQ(t.main().editor.font.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 }
 
 TEST_F(PhoenixReader, FramesFollowTheChosenRate) {
@@ -97,10 +60,7 @@ TEST_F(PhoenixReader, BlankLinesAreSkippedAndLinesThatDoNotFitAreBadLines) {
         ""};
     QStringList asked;
     for (int i = 0; i < 4; ++i)
-        t.answer<frmMessageBox>([&asked](frmMessageBox& m) {
-            asked << m.Label1.caption();
-            m.cmdActionClick(frmMessageBox::Yes);
-        });
+        answerMessage(frmMessageBox::Yes, &asked);
     read(file, Phoenix, false, true);
     ASSERT_EQ(asked.size(), 4);
     EXPECT_TRUE(asked[0].contains("Line #2 = '     25,     50, \"'")) << asked[0].toStdString();
@@ -159,44 +119,18 @@ TEST_F(PhoenixReader, WhatMirelWritesItReadsAndWritesTheSame) {
         {"00:00:50,062", "00:00:54,000", " He said, \"go\"", "", ""},
         {"23:59:59,999", "24:00:00,000", " \"quoted\"", " and, commas", " last"},
     };
-    platform::Grid& g = t->doc.grid();
-    const auto save = [&](const QString& name) {
-        QDir().mkpath(t.folder() + "/Data/Files");
-        const QString target = t.folder() + "/Data/Files/" + name + ".pjs";
-        t->fileChooser().lblFullName.setCaption(target);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, Phoenix, 1, lines(), false));
-        QFile f(target);
-        return std::make_pair(target, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-    };
     for (const char* rate : {"23.970", "30.000"}) {
+        SCOPED_TRACE(rate);
         t->shell.FrameRateText = rate;
-        g.setRows(static_cast<int>(original.size()) + 2);
-        t->doc.lstFont = QStringList{QString()};
-        for (int r = 1; r <= static_cast<int>(original.size()); ++r) {
-            g.setTextMatrix(r, 0, QString::number(r));
-            for (int c = 1; c < 6; ++c)
-                g.setTextMatrix(r, c, original[static_cast<std::size_t>(r - 1)][c - 1]);
-            t->doc.lstFont << "Arial;Western;Regular;16";
-        }
-        const auto first = save(QStringLiteral("first%1").arg(++files));
-        ASSERT_FALSE(first.second.isEmpty()) << rate;
-        EXPECT_TRUE(first.second.startsWith(QString(rate) == "30.000"
-                                                ? "     30,     75, \"Hello|world\"\r\n"
-                                                : "     23,     59, \"Hello|world\"\r\n"))
-            << first.second.left(40).toStdString();
-        EXPECT_EQ(load(first.first), Phoenix) << rate;
+        setRows(original);
+        const QByteArray written = roundTrip(Phoenix);
+        ASSERT_FALSE(written.isEmpty()) << rate;
+        EXPECT_TRUE(written.startsWith(QString(rate) == "30.000"
+                                           ? "     30,     75, \"Hello|world\"\r\n"
+                                           : "     23,     59, \"Hello|world\"\r\n"))
+            << written.left(40).toStdString();
         ASSERT_EQ(lines(), 4) << rate;
-        EXPECT_EQ(save(QStringLiteral("second%1").arg(files)).second, first.second) << rate;
-
-        const double frameMs = 1000 / QString(rate).toDouble();
-        for (int r = 1; r <= 4; ++r) {
-            const QStringList& o = original[static_cast<std::size_t>(r - 1)];
-            for (int c = 1; c <= 2; ++c) {
-                const double lost = TimeToMs(o[c - 1]) - TimeToMs(row(r)[c]);
-                EXPECT_TRUE(lost >= 0 && lost < frameMs) << rate << " row " << r << " " << lost;
-            }
-            EXPECT_EQ(row(r).mid(3), o.mid(2)) << rate << " row " << r;
-        }
+        expectWithinAFrame(original, rate);
     }
 }
 

@@ -6,19 +6,7 @@
 #include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/Program.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
@@ -35,48 +23,24 @@ const QStringList Header = {"<Window",
                             ""};
 const QStringList Footer = {"</b>", "</center>"};
 
-class RealTimeReader : public ::testing::Test {
+class RealTimeReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a RealTime file; returns the format read.
-    int read(const QStringList& lines, bool add = false, bool interactive = false,
-             int format = Format::RealTime) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.rt").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    RealTimeReader() : ReaderFixture(Format::RealTime, "rt") {}
 };
 
 const QString Example = QStringLiteral(
     "<Time begin=\"0:00:01.23\" end=\"0:00:03.45\" /><clear/> First line<br>Second line");
 
 TEST_F(RealTimeReader, AFileAsMirelWritesItGivesOneRowPerTimeLine) {
-    EXPECT_EQ(read(Header + QStringList{Example, Example} + Footer, false, false, Format::None),
+    EXPECT_EQ(read(Header + QStringList{Example, Example} + Footer, Format::None),
               Format::RealTime);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " First line",
                                    " Second line", ""}));
     EXPECT_EQ(t->doc.lstFont.value(2), "Arial;Western;Regular;16");
-    EXPECT_FALSE(t.main().editor.font.Command42.enabled());
-    EXPECT_EQ(t.main().editor.font.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 
-    read({Example}, true);
+    read({Example}, Format::RealTime, true);
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(3)[1], "00:00:04,680") << "an add starts after the last end time";
     EXPECT_EQ(row(3)[2], "00:00:06,900");
@@ -122,18 +86,15 @@ TEST_F(RealTimeReader, LinesCarryOnTheTextAndMarkupLinesArePassedOver) {
 
 TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
     QString asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::No); // and no more questions in this load
-    });
+    answerMessage(frmMessageBox::No, &asked); // and no more questions in this load
     read({"<b>", "not read", Example, "", "stray text", "<time begin=\"x\"/>bad time", "</B>",
           Example},
-         false, true);
+         Format::RealTime, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'stray text'")) << asked.toStdString();
     ASSERT_EQ(lines(), 1);
 
-    read({"<window", "<center>", "Video Clip Demo", "</center>"}, false, false, Format::None);
+    read({"<window", "<center>", "Video Clip Demo", "</center>"}, Format::None);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_EQ(lines(), 0) << "a file without a time tag has no subtitles";
 }
@@ -176,11 +137,6 @@ TEST_F(RealTimeReader, SampleFilesLoad) {
     EXPECT_EQ(lines(), 0);
 }
 
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(RealTimeReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList rows[] = {
         {"00:00:01,230", "00:00:03,456", " Hello", "", ""},
@@ -188,26 +144,9 @@ TEST_F(RealTimeReader, WhatMirelWritesReadsBackAndWritesTheSame) {
         {"01:00:00,000", "02:00:00,000", " x", " y", " z"},
         {"03:00:00,000", "03:00:01,000", " first", "", " third"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(6);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 4; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, rows[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Regular;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const QString first = t.folder() + "/Data/Files/first.rt";
-    const QString second = t.folder() + "/Data/Files/second.rt";
-    t->fileChooser().lblFullName.setCaption(first);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::RealTime, 1, 4, false));
-
-    EXPECT_EQ(load(first, Format::None), Format::RealTime);
+    setRows(rows);
+    roundTrip();
     ASSERT_EQ(lines(), 4);
-    t->fileChooser().lblFullName.setCaption(second);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::RealTime, 1, 4, false));
-    EXPECT_EQ(Bytes(second), Bytes(first));
 
     // Times to the hundredth; one hour digit.
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " Hello", "", ""}));

@@ -5,34 +5,18 @@
 // count the reading limit sees, the sample of tests/data/sami and the round
 // trip through the writer.
 
+#include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
 #include "shell/frmControl.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class SamiReader : public ::testing::Test {
+class SamiReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a SAMI file.
-    void read(const QStringList& lines, bool add = false, bool interactive = false,
-              bool progress = false) {
-        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.smi").arg(++files),
-                                   (lines.join("\r\n") + "\r\n").toUtf8());
-        int format = 7, start = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, start, false, progress, interactive);
-    }
+    SamiReader() : ReaderFixture(Format::Sami, "smi") {}
+
     // A header naming a font size (none for an empty value), then the body.
     void readBody(const QStringList& body, const QString& style = QString()) {
         QStringList file = {"<SAMI>", "<HEAD>", "<STYLE TYPE=\"Text/css\">"};
@@ -42,19 +26,6 @@ protected:
                   << "<BODY>" << body << "</BODY>"
                   << "</SAMI>");
     }
-    // A row's number (without part marks) and its five cells.
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        QStringList out = {number.remove('{').remove('}').trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    QString font(int r) { return t->doc.lstFont.value(r); }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
 };
 
 // Mirel's own layout: sync, paragraph, sync, clearing paragraph.
@@ -73,11 +44,10 @@ TEST_F(SamiReader, MirelsGroupsBecomeRows) {
     EXPECT_EQ(row(3)[3], " One<BR>line") << "the break tag is lower case only";
     EXPECT_EQ(row(4).mid(3), QStringList({" ", "", ""})) << "an empty paragraph is an empty line";
     EXPECT_EQ(font(1), "Arial;Western;Regular;16");
-    EXPECT_EQ(t.main().editor.font.Label48[0].caption(), "Not Supported");
-    EXPECT_FALSE(t.main().editor.font.Command42.enabled());
+    expectFontTab(false, false, false);
 
     readBody(Group(1000, "x", 2000), QString());
-    read(Group(1000, "added", 2000), true);
+    read(Group(1000, "added", 2000), Format::Sami, true);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " added", "", ""}));
 }
 
@@ -132,11 +102,8 @@ TEST_F(SamiReader, ASyncValueThatIsNoNumberIsABadLine) {
                              QStringList{"<SYNC START=soon>", "<P>lost"} +
                              Group(5000, "last", 6000);
     QString asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Yes);
-    });
-    read(QStringList{"<SAMI>", "<BODY>"} + body, false, true);
+    answerMessage(frmMessageBox::Yes, &asked);
+    read(QStringList{"<SAMI>", "<BODY>"} + body, Format::Sami, false, true);
     EXPECT_TRUE(asked.contains("<SYNC START=soon>")) << asked.toStdString();
     EXPECT_TRUE(t->loader.LoadOk);
     ASSERT_EQ(lines(), 2);
@@ -147,7 +114,7 @@ TEST_F(SamiReader, TheCountIsOneLinePerTextWhateverTheSyncPoints) {
     // Three sync points, one of them a clearing one: the log counts one line.
     read({"<SAMI>", "<BODY>", "<SYNC Start=1000>", "<P>one", "<SYNC Start=2000>", "<P>&nbsp;",
           "<SYNC Start=3000>"},
-         false, false, true);
+         Format::Sami, false, false, true);
     EXPECT_TRUE(t->control().Text1.text().contains("Lines counted: 1\r\n"))
         << t->control().Text1.text().toStdString();
     EXPECT_EQ(lines(), 1);
@@ -155,10 +122,8 @@ TEST_F(SamiReader, TheCountIsOneLinePerTextWhateverTheSyncPoints) {
 }
 
 TEST_F(SamiReader, TheSampleFileLoads) {
-    QString name = QStringLiteral(MIREL_SAMPLES_DIR) + "/sami/subsrt_sample_korean.smi";
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    EXPECT_EQ(format, 7);
+    EXPECT_EQ(load(QStringLiteral(MIREL_SAMPLES_DIR) + "/sami/subsrt_sample_korean.smi", 0),
+              Format::Sami);
     EXPECT_TRUE(t->loader.LoadOk);
     ASSERT_EQ(lines(), 6);
     EXPECT_EQ(row(1), QStringList({"1", "00:03:05,113", "00:03:07,035",
@@ -173,37 +138,14 @@ TEST_F(SamiReader, TheSampleFileLoads) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(SamiReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList original[] = {
         {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
         {"00:00:05,129", "00:01:00,007", " Say, \"yes\" | no [br] \\n", "", " third"},
         {"12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(5);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 3; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, original[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Bold;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const auto save = [&](const QString& path) {
-        t->fileChooser().lblFullName.setCaption(path);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, 7, 1, t->doc.lineCount(), false));
-    };
-    const QString first = t.folder() + "/Data/Files/first.smi";
-    save(first);
-    QString name = first;
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    ASSERT_EQ(format, 7);
+    setRows(original, "Arial;Western;Bold;16");
+    roundTrip();
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,129", "00:01:00,007",
@@ -212,9 +154,6 @@ TEST_F(SamiReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     EXPECT_EQ(row(3),
               QStringList({"3", "12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"}));
     EXPECT_EQ(font(3), "Arial;Western;Regular;29") << "the size Mirel's header names";
-    const QString second = t.folder() + "/Data/Files/second.smi";
-    save(second);
-    EXPECT_EQ(FileBytes(second), FileBytes(first));
 }
 
 } // namespace

@@ -3,44 +3,16 @@
 // not events, bad lines, the sample scripts of tests/data/ssa and the round
 // trip through the writer.
 
+#include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class SsaReader : public ::testing::Test {
+class SsaReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a SubStation Alpha script.
-    void read(const QStringList& lines, bool add = false, bool interactive = false) {
-        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.ssa").arg(++files),
-                                   (lines.join("\r\n") + "\r\n").toUtf8());
-        int format = 10, start = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, start, false, false, interactive);
-    }
-    // A row's number (without part marks) and its five cells.
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        QStringList out = {number.remove('{').remove('}').trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    SsaReader() : ReaderFixture(Format::SubStationAlpha, "ssa") {}
 };
 
 const QString Header = QStringLiteral("[Events]\r\nFormat: Marked, Start, End, Style, Name, "
@@ -52,14 +24,10 @@ TEST_F(SsaReader, ADialogueLineBecomesARowWithTheDefaultFont) {
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " Hello", " World", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    const FontTab& font = t.main().editor.font;
-    EXPECT_FALSE(font.Command42.enabled());
-    EXPECT_FALSE(font.Combo9[0].enabled());
-    EXPECT_FALSE(font.Combo9[1].enabled());
-    EXPECT_EQ(font.Label48[0].caption(), "Not Supported");
-    EXPECT_EQ(font.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 
-    read({"Dialogue: Marked=0,0:00:01.50,0:00:04.00,Default,,0000,0000,0000,!Effect,Hello"}, true);
+    read({"Dialogue: Marked=0,0:00:01.50,0:00:04.00,Default,,0000,0000,0000,!Effect,Hello"},
+         Format::SubStationAlpha, true);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,500", "00:00:08,000", " Hello", "", ""}))
         << "an add starts after the document's last end time";
@@ -112,11 +80,8 @@ TEST_F(SsaReader, LinesWithoutTimesOrFieldsAreBadLinesAndReadingGoesOn) {
                               "Dialogue: Marked=0,0:00:05.00,0:00:06.00,Default,,0,0,0,,last"};
     QStringList asked;
     for (int i = 0; i < 2; ++i)
-        t.answer<frmMessageBox>([&](frmMessageBox& m) {
-            asked << m.Label1.caption();
-            m.cmdActionClick(frmMessageBox::Yes);
-        });
-    read(file, false, true);
+        answerMessage(frmMessageBox::Yes, &asked);
+    read(file, Format::SubStationAlpha, false, true);
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("only four fields")) << asked[0].toStdString();
     EXPECT_TRUE(asked[1].contains("no times")) << asked[1].toStdString();
@@ -171,11 +136,8 @@ TEST_F(SsaReader, SampleScriptsLoadWithTheirLinesTimesAndTexts) {
     };
     const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/ssa/";
     for (const Sample& s : samples) {
-        QString name = dir + s.file;
-        int format = 0, start = 1;
-        t->loader.LoadSubFile(name, format, start, false, false, false);
+        EXPECT_EQ(load(dir + s.file, 0), Format::SubStationAlpha) << s.file;
         EXPECT_TRUE(t->loader.LoadOk) << s.file;
-        EXPECT_EQ(format, 10) << s.file;
         ASSERT_EQ(lines(), s.lines) << s.file;
         EXPECT_EQ(row(1), s.first) << s.file;
         if (!s.last.isEmpty()) {
@@ -187,11 +149,6 @@ TEST_F(SsaReader, SampleScriptsLoadWithTheirLinesTimesAndTexts) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // Writes the document as a script, reads it back and writes it again.
 TEST_F(SsaReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList original[] = {
@@ -199,26 +156,8 @@ TEST_F(SsaReader, WhatMirelWritesReadsBackAndWritesTheSame) {
         {"00:00:05,129", "00:01:00,007", " Say, \"yes\" | no [br]", "", " third"},
         {"09:59:58,990", "09:59:59,999", " {\\i1}late{\\i0}", " two", " three"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(5);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 3; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, original[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Italic;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const auto save = [&](const QString& path) {
-        t->fileChooser().lblFullName.setCaption(path);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, 10, 1, t->doc.lineCount(), false));
-    };
-    const QString first = t.folder() + "/Data/Files/first.ssa";
-    save(first);
-    QString name = first;
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    ASSERT_EQ(format, 10);
+    setRows(original, "Arial;Western;Italic;16");
+    roundTrip();
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,120", "00:01:00,000", " Say, \"yes\" | no [br]",
@@ -226,9 +165,6 @@ TEST_F(SsaReader, WhatMirelWritesReadsBackAndWritesTheSame) {
         << "hundredths kept; the empty middle line closes up";
     EXPECT_EQ(row(3), QStringList({"3", "09:59:58,990", "09:59:59,990", " {\\i1}late{\\i0}", " two",
                                    " three"}));
-    const QString second = t.folder() + "/Data/Files/second.ssa";
-    save(second);
-    EXPECT_EQ(FileBytes(second), FileBytes(first));
 }
 
 } // namespace

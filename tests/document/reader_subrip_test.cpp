@@ -2,48 +2,16 @@
 // tags, lines outside the layout and the bad-line question, and the sample
 // files of tests/data/subrip.
 
+#include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class SubRipReader : public ::testing::Test {
+class SubRipReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a SubRip file.
-    void read(const QStringList& lines, bool add = false, bool interactive = false) {
-        readBytes((lines.join("\r\n") + "\r\n").toUtf8(), add, interactive);
-    }
-    void readBytes(const QByteArray& bytes, bool add = false, bool interactive = false) {
-        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.srt").arg(++files), bytes);
-        int format = 9, row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-    }
-    // A row's cells; column 0 as its number (a part's first and last rows
-    // carry the part marks "{" and "}" around it).
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    QString font(int r) { return t->doc.lstFont.value(r); }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    SubRipReader() : ReaderFixture(Format::SubRip, "srt") {}
 };
 
 TEST_F(SubRipReader, AnEntryBecomesARow) {
@@ -98,7 +66,7 @@ TEST_F(SubRipReader, EntriesWithoutTextOrNumbersKeepTheirRows) {
 TEST_F(SubRipReader, LinesBeforeTheFirstEntryNeverLandInRowsAlreadyThere) {
     read({"1", "00:00:01,000 --> 00:00:02,000", "old"});
     read({"stray", "00:00:00,500 --> 00:00:00,900", "1", "00:00:01,000 --> 00:00:02,000", "new"},
-         true);
+         Format::SubRip, true);
     ASSERT_EQ(lines(), 4);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " old", "", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "", "", " stray", "", ""}));
@@ -113,11 +81,8 @@ TEST_F(SubRipReader, AFourthTextLineIsABadLineAndReadingGoesOn) {
     const QStringList file = {"1", "00:00:01,000 --> 00:00:02,000", "a", "b", "c", "d", "e", "",
                               "2", "00:00:03,000 --> 00:00:04,000", "f", "g", "h", "i"};
     QString asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::No); // and no more questions in this load
-    });
-    read(file, false, true);
+    answerMessage(frmMessageBox::No, &asked); // and no more questions in this load
+    read(file, Format::SubRip, false, true);
     EXPECT_TRUE(asked.startsWith("File has corrupted information.")) << asked.toStdString();
     EXPECT_TRUE(asked.contains("Line #1 = 'd'")) << asked.toStdString();
     EXPECT_TRUE(t->loader.LoadOk);
@@ -196,11 +161,8 @@ TEST_F(SubRipReader, SampleFilesLoadWithTheirLinesTimesAndTexts) {
     };
     const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/";
     for (const Sample& s : samples) {
-        QString name = dir + s.file;
-        int format = s.format, start = 1;
-        t->loader.LoadSubFile(name, format, start, false, false, false);
+        EXPECT_EQ(load(dir + s.file, s.format), Format::SubRip) << s.file;
         EXPECT_TRUE(t->loader.LoadOk) << s.file;
-        EXPECT_EQ(format, 9) << s.file;
         ASSERT_EQ(lines(), s.lines) << s.file;
         EXPECT_EQ(row(1), s.first) << s.file;
         EXPECT_EQ(row(s.lines), s.last) << s.file;
@@ -211,9 +173,7 @@ TEST_F(SubRipReader, SampleFilesLoadWithTheirLinesTimesAndTexts) {
 TEST_F(SubRipReader, ACodePageFileReadsInTheNamedCodePage) {
     const QByteArray before = qgetenv("MIREL_CODEPAGE");
     qputenv("MIREL_CODEPAGE", "windows-1251");
-    QString name = QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/se_auto_detect_windows-1251.srt";
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
+    load(QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/se_auto_detect_windows-1251.srt", 0);
     if (before.isNull())
         qunsetenv("MIREL_CODEPAGE");
     else

@@ -3,44 +3,16 @@
 // "[BEGIN]", missing and stray lines, the sample of tests/data/subviewer1 and
 // the round trip through the writer (whose time lines carry their brackets).
 
+#include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class SubViewer1Reader : public ::testing::Test {
+class SubViewer1Reader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a SubViewer 1.0 file.
-    void read(const QStringList& lines, bool add = false, bool interactive = false) {
-        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.sub").arg(++files),
-                                   (lines.join("\r\n") + "\r\n").toUtf8());
-        int format = 11, start = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, start, false, false, interactive);
-    }
-    // A row's number (without part marks) and its five cells.
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        QStringList out = {number.remove('{').remove('}').trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    SubViewer1Reader() : ReaderFixture(Format::SubViewer1, "sub") {}
 };
 
 const QStringList Header = {"[TITLE]", "A film", "[AUTHOR]", "Someone",
@@ -53,11 +25,9 @@ TEST_F(SubViewer1Reader, AGroupBecomesARow) {
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:04,000", " First line",
                                    " Second line", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    EXPECT_EQ(t.main().editor.font.Label48[0].caption(), "Not Supported");
-    EXPECT_EQ(t.main().editor.font.Label48[1].caption(), "Not Supported");
-    EXPECT_FALSE(t.main().editor.font.Combo9[0].enabled());
+    expectFontTab(false, false, false);
 
-    read(Header + QStringList{"[00:00:01]", "Added", "[00:00:04]"}, true);
+    read(Header + QStringList{"[00:00:01]", "Added", "[00:00:04]"}, Format::SubViewer1, true);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:08,000", " Added", "", ""}));
 }
 
@@ -65,11 +35,11 @@ TEST_F(SubViewer1Reader, TheHeaderEndsAtBeginInAnyCase) {
     // Interactive, with no answer queued: a line read out of place would ask.
     read({"[Title]", "x", "[Author]", "y", " [BEGIN]", "[Begin]", "banner", "[00:00:01]", "a",
           "[00:00:02]", "", "  [end]  ", "[00:00:03]", "after the end", "[00:00:04]"},
-         false, true);
+         Format::SubViewer1, false, true);
     ASSERT_EQ(lines(), 1) << "a marker with a blank before it is no marker";
     EXPECT_EQ(row(1)[3], " a");
 
-    read({"[BEGIN]", "[00:00:01]", "b", "[00:00:02]"}, false, true);
+    read({"[BEGIN]", "[00:00:01]", "b", "[00:00:02]"}, Format::SubViewer1, false, true);
     ASSERT_EQ(lines(), 1) << "a time line after [BEGIN] is no start-of-script line";
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " b", "", ""}));
 }
@@ -78,7 +48,8 @@ TEST_F(SubViewer1Reader, GroupsWithMissingOrEmptyLines) {
     read(Header + QStringList{"[00:00:01]", "a|b|c|d", "[00:00:02]", "", "", "[00:00:03]", "",
                               "[00:00:04]", "[10:00:05]", "ten hours", "[10:00:06]", "[00:00:07]",
                               "no end time", "[END]", "******** END SCRIPT ********"},
-         false, true); // interactive, no answer queued: nothing here is a bad line
+         Format::SubViewer1, false,
+         true); // interactive, no answer queued: nothing here is a bad line
     ASSERT_EQ(lines(), 4);
     EXPECT_EQ(row(1).mid(3), QStringList({" a", " b", " c"})) << "a fourth piece is lost";
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " ", "", ""}))
@@ -101,13 +72,10 @@ TEST_F(SubViewer1Reader, FilesWithoutAHeaderOrWithoutBeginStopAtTheirEnd) {
 TEST_F(SubViewer1Reader, StrayLinesAreBadLines) {
     QStringList asked;
     for (int i = 0; i < 2; ++i)
-        t.answer<frmMessageBox>([&](frmMessageBox& m) {
-            asked << m.Label1.caption();
-            m.cmdActionClick(frmMessageBox::Yes);
-        });
+        answerMessage(frmMessageBox::Yes, &asked);
     read(Header + QStringList{"stray", "[00:00:01]", "text", "not an end time", "", "[00:00:03]",
                               "kept", "[00:00:04]"},
-         false, true);
+         Format::SubViewer1, false, true);
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("= 'stray'")) << asked[0].toStdString();
     EXPECT_TRUE(asked[1].contains("= 'not an end time'")) << asked[1].toStdString();
@@ -137,21 +105,15 @@ TEST_F(SubViewer1Reader, TheReadingLimitCountsSubtitles) {
     EXPECT_EQ(row(9998)[3], " Line 9998");
 
     QString title, text;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        title = m.Label4.caption();
-        text = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Cancel);
-    });
-    read(groups(9999), false, true);
+    answerMessage(frmMessageBox::Cancel, &text, &title);
+    read(groups(9999), Format::SubViewer1, false, true);
     EXPECT_EQ(title, "Reading limit");
     EXPECT_TRUE(text.contains("File contains 9999 lines.")) << text.toStdString();
 }
 
 TEST_F(SubViewer1Reader, TheSampleFileLoads) {
-    QString name = QStringLiteral(MIREL_SAMPLES_DIR) + "/subviewer1/se_comment_subviewer1.sub";
-    int format = 11, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    EXPECT_EQ(format, 11);
+    EXPECT_EQ(load(QStringLiteral(MIREL_SAMPLES_DIR) + "/subviewer1/se_comment_subviewer1.sub"),
+              Format::SubViewer1);
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:02:14,000", "00:02:15,000", " Yes a new line",
                                    " Line number 2", ""}));
@@ -159,38 +121,14 @@ TEST_F(SubViewer1Reader, TheSampleFileLoads) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(SubViewer1Reader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList original[] = {
         {"00:12:34,000", "00:12:36,500", " Hello", " world", ""},
         {"00:00:05,129", "00:01:00,007", " Say, \"yes\" [br] \\n", "", " third"},
         {"12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(5);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 3; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, original[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Bold;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const auto save = [&](const QString& path) {
-        t->fileChooser().lblFullName.setCaption(path);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, 11, 1, t->doc.lineCount(), false));
-    };
-    const QString first = t.folder() + "/Data/Files/first.sub";
-    save(first);
-    EXPECT_TRUE(FileBytes(first).contains("\r\n[00:12:34]\r\nHello|world\r\n[00:12:36]\r\n"));
-    QString name = first;
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    ASSERT_EQ(format, 11);
+    setRows(original, "Arial;Western;Bold;16");
+    EXPECT_TRUE(roundTrip().contains("\r\n[00:12:34]\r\nHello|world\r\n[00:12:36]\r\n"));
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:12:34,000", "00:12:36,000", " Hello", " world", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:01:00,000", " Say, \"yes\" [br] \\n",
@@ -198,9 +136,6 @@ TEST_F(SubViewer1Reader, WhatMirelWritesReadsBackAndWritesTheSame) {
         << "whole seconds; the empty middle line closes up";
     EXPECT_EQ(row(3),
               QStringList({"3", "12:34:56,000", "23:59:59,000", " <i>late</i>", " two", " three"}));
-    const QString second = t.folder() + "/Data/Files/second.sub";
-    save(second);
-    EXPECT_EQ(FileBytes(second), FileBytes(first));
 }
 
 } // namespace

@@ -4,45 +4,16 @@
 // bad lines, the samples of tests/data/subviewer2 and the round trip
 // through the writer.
 
+#include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class SubViewer2Reader : public ::testing::Test {
+class SubViewer2Reader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a SubViewer 2.0 file.
-    void read(const QStringList& lines, bool add = false, bool interactive = false) {
-        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.sub").arg(++files),
-                                   (lines.join("\r\n") + "\r\n").toUtf8());
-        int format = 12, start = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, start, false, false, interactive);
-    }
-    // A row's number (without part marks) and its five cells.
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        QStringList out = {number.remove('{').remove('}').trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    QString font(int r) { return t->doc.lstFont.value(r); }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    SubViewer2Reader() : ReaderFixture(Format::SubViewer2, "sub") {}
 };
 
 const QStringList Header = {"[INFORMATION]", "[TITLE]", "[END INFORMATION]", "[SUBTITLE]"};
@@ -53,14 +24,9 @@ TEST_F(SubViewer2Reader, AGroupBecomesARow) {
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " First line",
                                    " Second line", ""}));
     EXPECT_EQ(font(1), "Arial;Western;Regular;16");
-    const FontTab& tab = t.main().editor.font;
-    EXPECT_FALSE(tab.Command42.enabled());
-    EXPECT_TRUE(tab.Combo9[0].enabled());
-    EXPECT_FALSE(tab.Combo9[1].enabled());
-    EXPECT_EQ(tab.Label48[0].caption(), "Supported");
-    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, true, false);
 
-    read({"00:00:01.50,00:00:04.00", "Added", ""}, true);
+    read({"00:00:01.50,00:00:04.00", "Added", ""}, Format::SubViewer2, true);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,500", "00:00:08,000", " Added", "", ""}));
 }
 
@@ -111,11 +77,8 @@ TEST_F(SubViewer2Reader, LinesOutOfPlaceAreBadLines) {
         Header + QStringList{"00:00:01.00,00:00:02.00", "a",   "b", "c", "d", "", "stray text", "",
                              "00:00:03.00,00:00:04.00", "kept"};
     QStringList asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked << m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::No); // no further questions in this load
-    });
-    read(file, false, true);
+    answerMessage(frmMessageBox::No, &asked); // no further questions in this load
+    read(file, Format::SubViewer2, false, true);
     ASSERT_EQ(asked.size(), 1);
     EXPECT_TRUE(asked[0].contains("= 'd'")) << asked[0].toStdString();
     ASSERT_EQ(lines(), 2);
@@ -125,10 +88,7 @@ TEST_F(SubViewer2Reader, LinesOutOfPlaceAreBadLines) {
 
 TEST_F(SubViewer2Reader, SampleFilesLoad) {
     const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/subviewer2/";
-    QString name = dir + "gaupol_subviewer2.sub";
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    EXPECT_EQ(format, 12);
+    EXPECT_EQ(load(dir + "gaupol_subviewer2.sub", 0), Format::SubViewer2);
     ASSERT_EQ(lines(), 10);
     EXPECT_EQ(row(1),
               QStringList({"1", "-1:59:53,160", "-1:59:57,150",
@@ -139,11 +99,7 @@ TEST_F(SubViewer2Reader, SampleFilesLoad) {
                                     " Obviously, it was a big shock.", "", ""}));
     EXPECT_EQ(font(10), "Sans;Western;Regular;18");
 
-    name = dir + "jubler_subviewer_info_header.sub";
-    format = 0;
-    start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    EXPECT_EQ(format, 12);
+    EXPECT_EQ(load(dir + "jubler_subviewer_info_header.sub", 0), Format::SubViewer2);
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:01,230", " First at zero", "", ""}));
     EXPECT_EQ(row(2).mid(3), QStringList({" Two lines", " second line", ""}));
@@ -154,40 +110,17 @@ TEST_F(SubViewer2Reader, SampleFilesLoad) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(SubViewer2Reader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList original[] = {
         {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},
         {"00:00:05,129", "00:01:00,007", " Say, \"yes\" | no [BR] \\n", "", " third"},
         {"12:34:56,789", "23:59:59,999", " <i>late</i>", " two", " three"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(5);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 3; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, original[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Italic;16";
-    }
+    setRows(original, "Arial;Western;Italic;16");
     platform::ComboBox& fonts = t.main().editor.font.Combo9[0];
     fonts.addItem("Tahoma");
     fonts.setListIndex(fonts.listCount() - 1);
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const auto save = [&](const QString& path) {
-        t->fileChooser().lblFullName.setCaption(path);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, 12, 1, t->doc.lineCount(), false));
-    };
-    const QString first = t.folder() + "/Data/Files/first.sub";
-    save(first);
-    QString name = first;
-    int format = 0, start = 1;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    ASSERT_EQ(format, 12);
+    roundTrip();
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,120", "00:01:00,000",
@@ -196,9 +129,6 @@ TEST_F(SubViewer2Reader, WhatMirelWritesReadsBackAndWritesTheSame) {
     EXPECT_EQ(row(3),
               QStringList({"3", "12:34:56,780", "23:59:59,990", " <i>late</i>", " two", " three"}));
     EXPECT_EQ(font(3), "Tahoma;Western;Regular;29") << "the font Mirel's header names";
-    const QString second = t.folder() + "/Data/Files/second.sub";
-    save(second);
-    EXPECT_EQ(FileBytes(second), FileBytes(first));
 }
 
 } // namespace

@@ -5,64 +5,23 @@
 #include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/Program.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class TmPlayerReader : public ::testing::Test {
+class TmPlayerReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a TMPlayer file; returns the format read.
-    int read(const QStringList& lines, bool add = false, bool interactive = false,
-             int format = Format::TmPlayer) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.txt").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    // A row's cells; column 0 without the part marks.
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    TmPlayerReader() : ReaderFixture(Format::TmPlayer, "txt") {}
 };
 
 TEST_F(TmPlayerReader, AStartAndAnEndLineMakeARow) {
-    EXPECT_EQ(read({"00:00:01,5=Hello|World", "00:00:03,0="}, false, false, Format::None),
-              Format::TmPlayer);
+    EXPECT_EQ(read({"00:00:01,5=Hello|World", "00:00:03,0="}, Format::None), Format::TmPlayer);
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:03,000", " Hello", " World", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    const FontTab& tab = t.main().editor.font;
-    EXPECT_FALSE(tab.Command42.enabled());
-    EXPECT_FALSE(tab.Combo9[0].enabled());
-    EXPECT_FALSE(tab.Combo9[1].enabled());
-    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 
-    read({"00:00:05,0=", "00:00:06,0="}, true);
+    read({"00:00:05,0=", "00:00:06,0="}, Format::TmPlayer, true);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:08,000", "00:00:09,000", " ", "", ""}))
         << "an add starts after the last end time; an empty text is one blank";
@@ -85,8 +44,8 @@ TEST_F(TmPlayerReader, EveryOtherLineIsAnEndLineWhateverItsText) {
 }
 
 TEST_F(TmPlayerReader, BlankLinesDoNotShiftThePairs) {
-    read({"", "00:00:01,0=A", "   ", "00:00:02,0=", "", "00:00:03,0=B", "00:00:04,0=", ""}, false,
-         true);
+    read({"", "00:00:01,0=A", "   ", "00:00:02,0=", "", "00:00:03,0=B", "00:00:04,0=", ""},
+         Format::TmPlayer, false, true);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " B", "", ""}));
 }
@@ -102,14 +61,11 @@ TEST_F(TmPlayerReader, OneLineSubtitlesLastUntilTheNextOne) {
 
 TEST_F(TmPlayerReader, LinesOfNeitherFormAreBadLinesAndReadingGoesOn) {
     QString asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Yes);
-    });
-    t.answer<frmMessageBox>([](frmMessageBox& m) { m.cmdActionClick(frmMessageBox::No); });
+    answerMessage(frmMessageBox::Yes, &asked);
+    answerMessage(frmMessageBox::No);
     read({"00:00:01,0=A", "00:00:02,0=", "junk", "00:00:03,0=B", "12:3x:00:oops", "also junk",
           "00:00:04,0="},
-         false, true);
+         Format::TmPlayer, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'junk'")) << asked.toStdString();
     ASSERT_EQ(lines(), 2);
@@ -127,11 +83,8 @@ TEST_F(TmPlayerReader, TheReadingLimitCountsEveryLine) {
     EXPECT_EQ(row(4999)[2], "01:23:18,500");
 
     QString said;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        said = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Cancel);
-    });
-    read(file + QStringList{"02:00:00,0=one line too many"}, false, true);
+    answerMessage(frmMessageBox::Cancel, &said);
+    read(file + QStringList{"02:00:00,0=one line too many"}, Format::TmPlayer, false, true);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_TRUE(said.contains("File contains 9999 lines.")) << said.toStdString();
     EXPECT_EQ(lines(), 4999) << "the document is left as it was";
@@ -165,11 +118,6 @@ TEST_F(TmPlayerReader, SampleFilesInTheOneLineFormLoad) {
 
 // ---- Round trip -------------------------------------------------------------------
 
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(TmPlayerReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList rows[] = {
         {"00:00:01,500", "00:00:03,000", " Hello", "", ""},
@@ -177,26 +125,9 @@ TEST_F(TmPlayerReader, WhatMirelWritesReadsBackAndWritesTheSame) {
         {"23:59:59,900", "47:00:00,000", " x", " y", " z"},
         {"48:00:00,000", "48:00:01,000", " first", "", " third"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(6);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 4; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, rows[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Regular;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const QString first = t.folder() + "/Data/Files/first.txt";
-    const QString second = t.folder() + "/Data/Files/second.txt";
-    t->fileChooser().lblFullName.setCaption(first);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::TmPlayer, 1, 4, false));
-
-    EXPECT_EQ(load(first, Format::None), Format::TmPlayer);
+    setRows(rows);
+    roundTrip();
     ASSERT_EQ(lines(), 4);
-    t->fileChooser().lblFullName.setCaption(second);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::TmPlayer, 1, 4, false));
-    EXPECT_EQ(Bytes(second), Bytes(first));
 
     // Times to the tenth of a second; an empty middle line written as a
     // blank comes back, an empty cell is closed up.

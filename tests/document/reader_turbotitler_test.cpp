@@ -6,62 +6,25 @@
 #include "document/FormatDetection.h"
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/Program.h"
-#include "support/TestProgram.h"
-
-#include <QDir>
-#include <QFile>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/ReaderFixture.h"
 
 namespace {
 
-class TurboTitlerReader : public ::testing::Test {
+class TurboTitlerReader : public ReaderFixture {
 protected:
-    // Loads the lines (joined by CR LF) as a Turbo Titler file; returns the format read.
-    int read(const QStringList& lines, bool add = false, bool interactive = false,
-             int format = Format::TurboTitler) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.tts").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    TurboTitlerReader() : ReaderFixture(Format::TurboTitler, "tts") {}
 };
 
 TEST_F(TurboTitlerReader, ALineIsASubtitle) {
-    EXPECT_EQ(
-        read({"0:00:01.23,0:00:03.45,NTP First line|Second line"}, false, false, Format::None),
-        Format::TurboTitler);
+    EXPECT_EQ(read({"0:00:01.23,0:00:03.45,NTP First line|Second line"}, Format::None),
+              Format::TurboTitler);
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " First line",
                                    " Second line", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    EXPECT_FALSE(t.main().editor.font.Combo9[1].enabled());
-    EXPECT_EQ(t.main().editor.font.Label48[0].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 
-    read({"0:00:01.23,0:00:03.45,NTP First line|Second line"}, true);
+    read({"0:00:01.23,0:00:03.45,NTP First line|Second line"}, Format::TurboTitler, true);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(2)[1], "00:00:04,680") << "an add starts after the last end time";
     EXPECT_EQ(row(2)[2], "00:00:06,900");
@@ -83,13 +46,10 @@ TEST_F(TurboTitlerReader, TheMarkerInAnyCaseAndTheBarSplit) {
 
 TEST_F(TurboTitlerReader, BlankLinesAreSkippedAndStrayLinesAreBadLines) {
     QString asked;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        asked = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::No);
-    });
+    answerMessage(frmMessageBox::No, &asked);
     read({"", "0:00:01.00,0:00:02.00,NTP A", "  ", "Title: my film", "0:00:0x.00,0:00:02.00,NTP",
           "0:00:03.00,0:00:04.00,NTP B", ""},
-         false, true);
+         Format::TurboTitler, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'Title: my film'")) << asked.toStdString();
     ASSERT_EQ(lines(), 2);
@@ -104,11 +64,8 @@ TEST_F(TurboTitlerReader, TheDocumentStopsAtItsLimitWhenLinesEscapeTheCount) {
                                   i / 3600, i / 60 % 60, i % 60) +
                     QStringLiteral("Line %1").arg(i + 1);
     QString title;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        title = m.Label4.caption();
-        m.cmdActionClick(frmMessageBox::Ok);
-    });
-    read(file, false, true);
+    answerMessage(frmMessageBox::Ok, nullptr, &title);
+    read(file, Format::TurboTitler, false, true);
     EXPECT_EQ(title, "Reading limit");
     ASSERT_EQ(lines(), 9998);
     EXPECT_EQ(row(9998)[3], " Line 9998");
@@ -127,11 +84,6 @@ TEST_F(TurboTitlerReader, TheSampleFileLoads) {
     EXPECT_EQ(row(3)[2], "00:01:47,000");
 }
 
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST_F(TurboTitlerReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     const QStringList rows[] = {
         {"00:00:01,230", "00:00:03,456", " Hello", "", ""},
@@ -139,26 +91,9 @@ TEST_F(TurboTitlerReader, WhatMirelWritesReadsBackAndWritesTheSame) {
         {"01:00:00,000", "02:00:00,000", " x", " y", " z"},
         {"03:00:00,000", "03:00:01,000", " first", "", " third"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(6);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= 4; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c <= 5; ++c)
-            g.setTextMatrix(r, c, rows[r - 1][c - 1]);
-        t->doc.lstFont << "Arial;Western;Regular;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const QString first = t.folder() + "/Data/Files/first.tts";
-    const QString second = t.folder() + "/Data/Files/second.tts";
-    t->fileChooser().lblFullName.setCaption(first);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::TurboTitler, 1, 4, false));
-
-    EXPECT_EQ(load(first, Format::None), Format::TurboTitler);
+    setRows(rows);
+    roundTrip();
     ASSERT_EQ(lines(), 4);
-    t->fileChooser().lblFullName.setCaption(second);
-    ASSERT_TRUE(t->files.CreateSubFile(false, false, Format::TurboTitler, 1, 4, false));
-    EXPECT_EQ(Bytes(second), Bytes(first));
 
     // Times to the hundredth; one hour digit.
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " Hello", "", ""}));

@@ -3,49 +3,18 @@
 // limit, and a document written, read back and written again.
 
 #include "document/Loader.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/frmMain.h"
-#include "support/TestProgram.h"
+#include "support/ReaderFixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <ostream>
 #include <vector>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
 constexpr int ViPlay = 15;
 const QString Header = QStringLiteral("{* VIPLAY SUBTITLE FILE *}");
 
-class ViPlayReader : public ::testing::Test {
+class ViPlayReader : public ReaderFixture {
 protected:
-    // Loads the lines (each ended by CR LF) as a ViPlay Subtitle File.
-    int read(const QStringList& lines, int format = ViPlay, bool add = false) {
-        QString name = t.writeFile(QStringLiteral("Data/Files/t%1.vsf").arg(++files),
-                                   (lines.join("\r\n") + "\r\n").toUtf8());
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, false);
-        return format;
-    }
-    // A row's cells; column 0 as its number (without the part marks).
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    ViPlayReader() : ReaderFixture(ViPlay, "vsf") {}
 };
 
 TEST_F(ViPlayReader, TheHeaderIsSkippedAndEachLineIsARow) {
@@ -54,8 +23,7 @@ TEST_F(ViPlayReader, TheHeaderIsSkippedAndEachLineIsARow) {
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,500", " Hello", " World", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    EXPECT_FALSE(t.main().editor.font.Combo9[0].enabled());
-    EXPECT_EQ(t.main().editor.font.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 }
 
 TEST_F(ViPlayReader, TimesByPositionAndTheTextAfterTheFirstEquals) {
@@ -108,30 +76,9 @@ TEST_F(ViPlayReader, WhatMirelWritesItReadsAndWritesTheSame) {
         {"00:00:50,062", "00:00:54,000", " x=y-z", "", ""},
         {"23:59:59,999", "99:00:00,000", " \"q\", {b}", " d", " last"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(static_cast<int>(original.size()) + 2);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= static_cast<int>(original.size()); ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c < 6; ++c)
-            g.setTextMatrix(r, c, original[static_cast<std::size_t>(r - 1)][c - 1]);
-        t->doc.lstFont << "Arial;Western;Regular;16";
-    }
-    const auto save = [&](const QString& name) {
-        QDir().mkpath(t.folder() + "/Data/Files");
-        const QString target = t.folder() + "/Data/Files/" + name + ".vsf";
-        t->fileChooser().lblFullName.setCaption(target);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, ViPlay, 1, lines(), false));
-        QFile f(target);
-        return std::make_pair(target, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-    };
-    const auto first = save("first");
-    int format = 0, start = 1;
-    QString name = first.first;
-    t->loader.LoadSubFile(name, format, start, false, false, false);
-    EXPECT_EQ(format, ViPlay);
+    setRows(original);
+    roundTrip();
     ASSERT_EQ(lines(), 4);
-    EXPECT_EQ(save("second").second, first.second);
     for (int r = 1; r <= 4; ++r)
         EXPECT_EQ(row(r).mid(1), original[static_cast<std::size_t>(r - 1)]) << "row " << r;
 }

@@ -5,20 +5,9 @@
 
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
-#include "fileio/frmFile.h"
-#include "platform/Grid.h"
-#include "shell/frmMain.h"
-#include "support/TestProgram.h"
+#include "support/ReaderFixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <ostream>
 #include <vector>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -31,33 +20,9 @@ QString Line(const QString& start, const QString& end, const QString& text) {
     return "E 1 " + start + " " + end + " Default NTP " + text;
 }
 
-class ZeroGReader : public ::testing::Test {
+class ZeroGReader : public ReaderFixture {
 protected:
-    // Loads the lines (each ended by CR LF) as a Zero G file.
-    int read(const QStringList& lines, int format = ZeroG, bool add = false,
-             bool interactive = false) {
-        const QString name = t.writeFile(QStringLiteral("Data/Files/t%1.zeg").arg(++files),
-                                         (lines.join("\r\n") + "\r\n").toUtf8());
-        return load(name, format, add, interactive);
-    }
-    int load(QString name, int format = ZeroG, bool add = false, bool interactive = false) {
-        int row = add ? t->doc.grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, row, false, false, interactive);
-        return format;
-    }
-    // A row's cells; column 0 as its number (without the part marks).
-    QStringList row(int r) {
-        QString number = t->doc.grid().textMatrix(r, 0);
-        number.remove('{').remove('}');
-        QStringList out = {number.trimmed()};
-        for (int c = 1; c < 6; ++c)
-            out << t->doc.grid().textMatrix(r, c);
-        return out;
-    }
-    int lines() { return t->doc.lineCount(); }
-
-    TestProgram t;
-    int files = 0;
+    ZeroGReader() : ReaderFixture(ZeroG, "zeg") {}
 };
 
 TEST_F(ZeroGReader, ALineAfterTheHeaderBecomesARow) {
@@ -66,12 +31,7 @@ TEST_F(ZeroGReader, ALineAfterTheHeaderBecomesARow) {
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:03,200", " Hello", " World", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
-    FontTab& tab = t.main().editor.font;
-    EXPECT_FALSE(tab.Command42.enabled());
-    EXPECT_FALSE(tab.Combo9[0].enabled());
-    EXPECT_FALSE(tab.Combo9[1].enabled());
-    EXPECT_EQ(tab.Label48[0].caption(), "Not Supported");
-    EXPECT_EQ(tab.Label48[1].caption(), "Not Supported");
+    expectFontTab(false, false, false);
 }
 
 TEST_F(ZeroGReader, TheMarkerInAnyCaseTheBreakInLowerCaseOnly) {
@@ -125,10 +85,7 @@ TEST_F(ZeroGReader, TheDocumentNeverPassesItsLineLimit) {
     // Unmarked lines are not counted but become rows: the document still
     // stops at its last line, with a message when the load asks.
     QString message;
-    t.answer<frmMessageBox>([&](frmMessageBox& m) {
-        message = m.Label1.caption();
-        m.cmdActionClick(frmMessageBox::Ok);
-    });
+    answerMessage(frmMessageBox::Ok, &message);
     read(Header + QStringList{"unmarked", "unmarked"} + file.mid(2), ZeroG, false, true);
     EXPECT_TRUE(message.contains("reached limit of 9999 lines")) << message.toStdString();
     ASSERT_EQ(lines(), 9998);
@@ -156,11 +113,6 @@ TEST_F(ZeroGReader, TheSampleLoads) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // One hour digit: the document keeps its hours below 10.
 TEST_F(ZeroGReader, WhatMirelWritesItReadsAndWritesTheSame) {
     const std::vector<QStringList> original = {
@@ -168,32 +120,14 @@ TEST_F(ZeroGReader, WhatMirelWritesItReadsAndWritesTheSame) {
         {"09:00:00,129", "09:59:59,999", " a", "", " c"},
         {"00:00:50,060", "00:00:54,000", " Say, \"yes\" NTP \\N", " ", " | [br] ,"},
     };
-    platform::Grid& g = t->doc.grid();
-    g.setRows(static_cast<int>(original.size()) + 2);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= static_cast<int>(original.size()); ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c < 6; ++c)
-            g.setTextMatrix(r, c, original[static_cast<std::size_t>(r - 1)][c - 1]);
-        t->doc.lstFont << "Arial;Western;Italic;16";
-    }
-    QDir().mkpath(t.folder() + "/Data/Files");
-    const auto save = [&](const QString& path) {
-        t->fileChooser().lblFullName.setCaption(path);
-        EXPECT_TRUE(t->files.CreateSubFile(false, false, ZeroG, 1, lines(), false));
-    };
-    const QString first = t.folder() + "/Data/Files/first.zeg";
-    save(first);
-    EXPECT_EQ(load(first, 0), ZeroG);
+    setRows(original, "Arial;Western;Italic;16");
+    roundTrip();
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,500", " Hello", " world", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "09:00:00,120", "09:59:59,990", " a", " c", ""}))
         << "hundredths kept; the empty middle line closes up";
     EXPECT_EQ(row(3), QStringList({"3", "00:00:50,060", "00:00:54,000", " Say, \"yes\" NTP \\N",
                                    " ", " | [br] ,"}));
-    const QString second = t.folder() + "/Data/Files/second.zeg";
-    save(second);
-    EXPECT_EQ(FileBytes(second), FileBytes(first));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 // part). A file that starts with its first time line has no header.
 
 #include "document/ReaderFrame.h"
+#include "document/readers/Common.h"
 #include "runtime/Strings.h"
 
 namespace {
@@ -77,20 +78,11 @@ void ReadEndLine(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     SkipBlock(f); // the header
-    while (!f.atEnd()) {
-        const QString line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue; // between blocks
-        if (!IsTimeLine(line)) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
-        f.progress();
+    return readers::ReadEntries(f, &IsTimeLine, [&f](const QString& line) {
         f.setStartTime(TimeOf(line));
         ReadText(f);
         ReadEndLine(f);
-    }
-    return ReadOutcome::Finished;
+    });
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 // name is the one chosen on the Font tab (Arial when none is chosen).
 
 #include "document/ReaderFrame.h"
+#include "document/readers/Common.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
@@ -18,17 +19,6 @@ namespace {
 const QString LineBreak = QStringLiteral("\\n");
 constexpr int MaxTextLines = 3;
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-bool DigitsAt(const QString& s, qsizetype from, qsizetype count) {
-    if (from < 0 || from + count > s.size()) return false;
-    for (qsizetype i = from; i < from + count; ++i)
-        if (!IsDigit(s[i])) return false;
-    return true;
-}
-
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
@@ -36,21 +26,6 @@ bool IsBlank(QChar c) {
 // A line holding "{ntp}" in any case is counted.
 bool CountsLine(const QString& line) {
     return line.contains(QLatin1String("{ntp}"), Qt::CaseInsensitive);
-}
-
-// "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
-// hundredths) as the time code hh:mm:ss,cc0; pos moves past it. Empty when
-// the characters there are no time.
-QString ReadTime(const QString& line, qsizetype& pos) {
-    const qsizetype hours = DigitsAt(line, pos, 2) ? 2 : DigitsAt(line, pos, 1) ? 1 : 0;
-    const qsizetype m = pos + hours; // the ":" after the hours
-    if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
-        line[m + 3] != u':' || !DigitsAt(line, m + 4, 2) || !DigitsAt(line, m + 7, 2))
-        return {};
-    QString time = line.mid(pos, hours).rightJustified(2, u'0');
-    time += line.mid(m, 6) + QLatin1Char(',') + line.mid(m + 7, 2) + QLatin1Char('0');
-    pos = m + 9;
-    return time;
 }
 
 void SkipBlanks(const QString& line, qsizetype& pos) {
@@ -116,16 +91,10 @@ Style WriteText(ReaderFrame& f, QString text) {
 
 void ReadLine(ReaderFrame& f, const QString& line, const QString& font) {
     qsizetype pos = 0;
-    const QString start = ReadTime(line, pos);
+    const QString start = readers::HundredthsTime(line, pos);
     SkipBlanks(line, pos);
-    const QString end = start.isEmpty() ? QString() : ReadTime(line, pos);
-    if (end.isEmpty()) {
-        f.badLine();
-        return;
-    }
-    if (!f.addRow()) return;
-    f.progress();
-    f.setTimes(start, end);
+    const QString end = start.isEmpty() ? QString() : readers::HundredthsTime(line, pos);
+    if (!readers::StartTimedRow(f, start, end)) return;
     const Style style = WriteText(f, TextAfterDirective(line, pos));
     f.setFontSpec(font + QStringLiteral(";Western;") + StyleWord(f, style) + QStringLiteral(";16"));
 }

@@ -7,9 +7,7 @@
 // at the frame rate chosen for the open file.
 
 #include "document/ReaderFrame.h"
-#include "document/TimeCode.h"
 #include "document/readers/Common.h"
-#include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 
 #include <optional>
@@ -20,42 +18,24 @@ bool CountsLine(const QString& line) {
     return !runtime::Trim(line).isEmpty(); // blank lines never become rows
 }
 
-struct PhoenixLine {
-    QStringView start, end, text;
-};
-
 // The frames stand before the first and the second comma ahead of the
 // opening quote; the text runs from after that quote to the line's last
 // character, the closing quote, which is dropped (quotes inside stay). A line
 // without its two commas or its opening quote, or with nothing after that
 // quote, does not fit.
-std::optional<PhoenixLine> SplitLine(const QString& line) {
+std::optional<readers::FrameLine> SplitLine(const QString& line) {
     const qsizetype quote = line.indexOf(QLatin1Char('"'));
     if (quote < 0 || quote + 1 >= line.size()) return std::nullopt;
     const qsizetype first = line.indexOf(QLatin1Char(','));
     const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
     if (second < 0 || second > quote) return std::nullopt;
     const QStringView v(line);
-    return PhoenixLine{v.left(first), v.mid(first + 1, second - first - 1),
-                       v.mid(quote + 1, line.size() - quote - 2)};
+    return readers::FrameLine{v.left(first), v.mid(first + 1, second - first - 1),
+                              v.mid(quote + 1, line.size() - quote - 2)};
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
-        f.progress();
-        const std::optional<PhoenixLine> parts = SplitLine(line);
-        if (!parts) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
-        f.setTimes(readers::FrameTime(f, runtime::Val(parts->start)),
-                   readers::FrameTime(f, runtime::Val(parts->end)));
-        readers::BarSplit(f, parts->text.toString());
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadFrameLines(f, &SplitLine);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include "document/ReaderFrame.h"
 #include "document/TimeCode.h"
+#include "document/readers/Common.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
@@ -79,19 +80,10 @@ void ReadContinuation(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     const long long rateMilli = RateMilli(f);
-    while (!f.atEnd()) {
-        const QString line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue; // between entries
-        if (!IsEntryLine(line)) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
-        f.progress();
+    return readers::ReadEntries(f, &IsEntryLine, [&f, rateMilli](const QString& line) {
         ReadEntryLine(f, line, rateMilli);
         ReadContinuation(f);
-    }
-    return ReadOutcome::Finished;
+    });
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 // further lines of the group reads as further text lines.
 
 #include "document/ReaderFrame.h"
-#include "document/TimeCode.h"
+#include "document/readers/Common.h"
 
 #include <algorithm>
 
@@ -14,73 +14,16 @@ namespace {
 
 constexpr int LastTextColumn = 5;
 
-// A clock time "h:m:s" with one or two digits each, an optional "-" before
-// it and an optional fraction of one to three digits after "." or ":".
-// Read by hand: a file holds thousands.
-struct Clock {
-    bool negative = false;
-    int hours = 0, minutes = 0, seconds = 0, millis = 0;
-};
-
-// Up to `most` ASCII digits from position i; their count (0: none there).
-int ReadDigits(QStringView t, qsizetype& i, int most, int& value) {
-    int count = 0;
-    value = 0;
-    for (; i < t.size() && count < most && t[i] >= u'0' && t[i] <= u'9'; ++i, ++count)
-        value = value * 10 + (t[i].unicode() - u'0');
-    return count;
-}
-
-// The clock at the start of t (blanks around it skipped); `end` is set past
-// it. False when t holds no clock there.
-bool ReadClock(QStringView t, Clock& c, qsizetype& end) {
-    qsizetype i = 0;
-    while (i < t.size() && t[i] == u' ')
-        ++i;
-    c.negative = i < t.size() && t[i] == u'-';
-    if (c.negative) ++i;
-    if (!ReadDigits(t, i, 2, c.hours) || i >= t.size() || t[i++] != u':') return false;
-    if (!ReadDigits(t, i, 2, c.minutes) || i >= t.size() || t[i++] != u':') return false;
-    if (!ReadDigits(t, i, 2, c.seconds)) return false;
-    c.millis = 0;
-    if (i + 1 < t.size() && (t[i] == u'.' || t[i] == u':') && t[i + 1] >= u'0' &&
-        t[i + 1] <= u'9') {
-        ++i;
-        const int digits = ReadDigits(t, i, 3, c.millis);
-        for (int d = digits; d < 3; ++d)
-            c.millis *= 10; // hundredths gain a "0": .35 is 350 ms
-    }
-    while (i < t.size() && t[i] == u' ')
-        ++i;
-    end = i;
-    return true;
-}
-
-// hh:mm:ss,fff; a clock before zero in the program's own negative form.
-QString TimeCodeOf(const Clock& c) {
-    QString code = QStringLiteral("00:00:00,000");
-    const auto put = [&code](qsizetype at, int value, int width) {
-        for (qsizetype k = at + width - 1; k >= at; --k, value /= 10)
-            code[k] = QChar(u'0' + value % 10);
-    };
-    put(0, c.hours, 2);
-    put(3, c.minutes, 2);
-    put(6, c.seconds, 2);
-    put(9, c.millis, 3);
-    if (!c.negative) return code;
-    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
-}
-
 // A time line "hh:mm:ss.cc,hh:mm:ss.cc" (blanks around the fields allowed).
-bool ReadTimeLine(QStringView line, Clock& start, Clock& end) {
+bool ReadTimeLine(QStringView line, readers::Clock& start, readers::Clock& end) {
     qsizetype at = 0, next = 0;
-    if (!ReadClock(line, start, at) || at >= line.size() || line[at] != u',') return false;
+    if (!readers::ReadClock(line, start, at) || at >= line.size() || line[at] != u',') return false;
     line = line.mid(at + 1);
-    return ReadClock(line, end, next) && next == line.size();
+    return readers::ReadClock(line, end, next) && next == line.size();
 }
 
 bool IsTimeLine(QStringView line) {
-    Clock start, end;
+    readers::Clock start, end;
     return ReadTimeLine(line, start, end);
 }
 
@@ -156,7 +99,7 @@ ReadOutcome Parse(ReaderFrame& f) {
         font.name + QStringLiteral(";Western;") + f.text(4, 25) + u';' + font.size;
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
-        Clock start, end;
+        readers::Clock start, end;
         if (!ReadTimeLine(line, start, end)) {
             if (!IsBlank(line)) f.badLine(); // blank lines are skipped
             continue;
@@ -164,7 +107,7 @@ ReadOutcome Parse(ReaderFrame& f) {
         if (!f.addRow()) break;
         f.setFontSpec(fontSpec);
         f.progress();
-        f.setTimes(TimeCodeOf(start), TimeCodeOf(end));
+        f.setTimes(readers::TimeCodeOf(start), readers::TimeCodeOf(end));
         ReadGroupText(f);
     }
     return ReadOutcome::Finished;

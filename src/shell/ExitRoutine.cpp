@@ -1,0 +1,81 @@
+#include "shell/ExitRoutine.h"
+
+#include "runtime/Numbers.h"
+#include "runtime/TextFile.h"
+#include "shell/Program.h"
+#include "shell/Startup.h"
+#include "shell/frmMain.h"
+
+#include <QDir>
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+constexpr int AnswerYes = 3;
+} // namespace
+
+bool ExitRoutine::SaveSettings(Mode mode) {
+    if (!OfferToSave(mode)) return false;
+    p_.tablets.SaveCurTablet();
+    WriteStateFiles();
+    if (mode == Mode::Exit) EmptyScratchFolder(p_);
+    return true;
+}
+
+// Yes or No only: No goes on without saving. Yes goes on once the document
+// was saved; at an exit a save that did not complete stops the routine.
+bool ExitRoutine::OfferToSave(Mode mode) {
+    if (!p_.doc.FileChanged) return true;
+    const int answer = p_.messages.ShowMessage(
+        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) + CrLf +
+            QStringLiteral("has been changed and not saved.") + CrLf +
+            QStringLiteral("Do you want to save now?") + CrLf +
+            QStringLiteral("If you choose 'No', all changes are lost."),
+        2, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"));
+    if (answer != AnswerYes) return true;
+    const bool saved = p_.fileCommands.MenuSaveSubFile();
+    return saved || mode != Mode::Exit;
+}
+
+// A file that cannot be written keeps its old content; the others are
+// written all the same.
+void ExitRoutine::WriteStateFiles() {
+    p_.macroLibrary.WriteWizardFile();
+    p_.macroLibrary.WriteMacroFile();
+    WriteSystemFile(QStringLiteral("sr.sdf"), SearchHistoryLines());
+    WriteSystemFile(QStringLiteral("recent.sdf"), RecentFileLines());
+    WriteSystemFile(QStringLiteral("last.sdf"), LastFileLines());
+    WriteSystemFile(QStringLiteral("pos.sdf"), WindowPositionLines());
+}
+
+bool ExitRoutine::WriteSystemFile(const QString& name, const QStringList& lines) {
+    const QString folder = p_.folder.path(QStringLiteral("\\System"));
+    QDir().mkpath(folder);
+    return runtime::WriteTextFile(p_.folder.path(QStringLiteral("\\System"), name), lines);
+}
+
+QStringList ExitRoutine::SearchHistoryLines() const {
+    const platform::ListBox& history = p_.main().search.List4;
+    QStringList lines;
+    for (int i = 0; i < history.listCount(); ++i)
+        if (!history.list(i).isEmpty()) lines << history.list(i);
+    return lines;
+}
+
+QStringList ExitRoutine::RecentFileLines() const {
+    const platform::ComboBox& recent = p_.main().Combo13;
+    const int n = recent.listCount();
+    QStringList lines;
+    for (int i = n > RecentKept ? n - RecentKept : 0; i < n; ++i)
+        lines << recent.list(i);
+    return lines;
+}
+
+QStringList ExitRoutine::LastFileLines() const {
+    return {p_.files.CurFileName, p_.players.MediaPlayer1.FileName};
+}
+
+QStringList ExitRoutine::WindowPositionLines() const {
+    const frmMain& main = p_.main();
+    return {runtime::PrintNumber(main.left()), runtime::PrintNumber(main.top()),
+            runtime::PrintNumber(main.width()), runtime::PrintNumber(main.height())};
+}

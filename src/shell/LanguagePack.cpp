@@ -1,0 +1,7 @@
+#include "shell/LanguagePack.h"
+
+#include "shell/Program.h"
+
+void LoadLanguage(Program& p) {
+    p.shell.LanguageFolder = QStringLiteral("English");
+}

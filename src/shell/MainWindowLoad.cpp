@@ -1,0 +1,202 @@
+#include "shell/MainWindowLoad.h"
+
+#include "runtime/TextFile.h"
+#include "shell/LanguagePack.h"
+#include "shell/NavigationTree.h"
+#include "shell/Program.h"
+#include "shell/ScreenPos.h"
+#include "shell/Startup.h"
+#include "shell/frmMain.h"
+#include "shell/frmSettings.h"
+
+#include <QFileInfo>
+
+MainWindowLoad::MainWindowLoad(Program& p) : p_(p), main_(p.main()) {}
+
+void MainWindowLoad::Run() {
+    PlaceAndName();
+    FillTables();
+    ReadSettingsAndLanguage();
+    FillTabLists();
+    SetUpCalculator();
+    HeadGrids();
+    p_.online.UpdateFTPList();
+    FillFontLists();
+    p_.macroLibrary.CreateMacros();
+    ReadSearchHistory();
+    OpenPickers();
+    OpenCommandLineFile();
+    p_.sysVars.UpdateSysVars();
+    ChooseStartingTabs();
+    OpenLastFiles();
+}
+
+void MainWindowLoad::PlaceAndName() {
+    using V = ProgramVersionNumbers;
+    SetScreenPos(p_, main_);
+    p_.shell.LanguageFolder = QStringLiteral("English");
+    main_.setCaption(QStringLiteral("Brinlow - ") + p_.shell.ProgramVersionName +
+                     QStringLiteral(" %1.%2").arg(V::Major).arg(V::Minor));
+    p_.texts.SetDefaultTexts();
+    p_.calc.CalcInvokeTarget = -1;
+    p_.online.LoadInternetSettings();
+}
+
+void MainWindowLoad::FillTables() {
+    FillHelpPageTable(p_.shell);
+    p_.online.SubListName = QStringLiteral("sublist.sdf");
+    p_.shell.CurFontName = QStringLiteral("Arial");
+    main_.frameRate.FillRates();
+    FillFormatTables(p_.shell);
+    p_.online.SetIpAddress();
+}
+
+void MainWindowLoad::ReadSettingsAndLanguage() {
+    main_.LoadSettingsFile();
+    LoadLanguage(p_);
+    LoadNodes(p_);
+    FillColumnCaptions(p_.shell, p_.texts);
+}
+
+void MainWindowLoad::FillTabLists() {
+    main_.shift.FillDirections();
+    main_.shift.ShiftDirectionPickerToggle();
+    main_.partition.FillFormatList();
+    FillOnlineLists();
+    main_.calculator.FillFunctionKinds();
+}
+
+// The download filters let every format and language through on their first
+// entry; the upload language starts on English.
+void MainWindowLoad::FillOnlineLists() {
+    OnlineTab& online = main_.online;
+    online.Combo7.clear();
+    online.Combo7.addItem(p_.texts.TextTable(4, 28));
+    for (int f = 1; f <= 16; ++f)
+        online.Combo7.addItem(FormatListName(p_.shell, f));
+    online.Combo7.setListIndex(0);
+    online.Combo8[0].clear();
+    online.Combo8[1].clear();
+    online.Combo8[0].addItem(p_.texts.TextTable(4, 29));
+    for (const QString& language : OnlineLists::Languages()) {
+        online.Combo8[0].addItem(language);
+        online.Combo8[1].addItem(language);
+    }
+    online.Combo8[0].setListIndex(0);
+    online.Combo8[1].setListIndex(9);
+}
+
+void MainWindowLoad::SetUpCalculator() {
+    p_.shell.FrameRateText = QStringLiteral("25.000");
+    QString tablet; // the default tablet
+    p_.tablets.LoadCalc(tablet);
+    p_.tablets.LoadCalcTablets();
+    main_.calculator.HeadCalcGrid();
+}
+
+void MainWindowLoad::HeadGrids() {
+    main_.partition.HeadSpanList();
+    main_.partition.ShowSpanListItem();
+    HeadDocumentGrid();
+    main_.onlineLists.HeadFTPList();
+    // The left pane reaches down to the side area's bottom edge.
+    main_.SSTab1.setHeight(main_.tabClipboard.top() + main_.tabClipboard.height() -
+                           main_.SSTab1.top());
+}
+
+void MainWindowLoad::HeadDocumentGrid() {
+    platform::Grid& grid = main_.editor.grdSubEdit;
+    const QString text = p_.texts.TextTable(4, 12);
+    const QString headings[] = {QStringLiteral("#"),          p_.texts.TextTable(4, 10),
+                                p_.texts.TextTable(4, 11),    text + QStringLiteral(" #1"),
+                                text + QStringLiteral(" #2"), text + QStringLiteral(" #3")};
+    // The time columns are wide enough for "00:00:00,000" in the screen font.
+    const int widths[] = {800, 1320, 1320, 3000, 3000, 3000};
+    for (int c = 0; c < 6; ++c) {
+        grid.setTextMatrix(0, c, headings[c]);
+        grid.setColWidth(c, widths[c]);
+    }
+    grid.setCurrentCell(1, 1);
+}
+
+// The screen's fonts with "Arial" chosen when there is one; the four styles.
+void MainWindowLoad::FillFontLists() {
+    platform::ComboBox& names = main_.editor.font.Combo9[0];
+    names.clear();
+    const QStringList fonts = p_.host.screen.fonts();
+    for (const QString& font : fonts)
+        names.addItem(font);
+    if (const qsizetype arial = fonts.indexOf(QStringLiteral("Arial")); arial >= 0)
+        names.setListIndex(static_cast<int>(arial));
+    platform::ComboBox& styles = main_.editor.font.Combo9[1];
+    styles.clear();
+    for (int row : {25, 26, 27})
+        styles.addItem(p_.texts.TextTable(4, row));
+    styles.addItem(p_.texts.TextTable(4, 26) + QLatin1Char(' ') + p_.texts.TextTable(4, 27));
+    styles.setListIndex(0);
+}
+
+// \System\sr.sdf: one entry a line; empty lines are left out.
+void MainWindowLoad::ReadSearchHistory() {
+    platform::ListBox& history = main_.search.List4;
+    const QStringList lines =
+        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\sr.sdf"))).lines;
+    for (const QString& line : lines)
+        if (!line.isEmpty()) history.addItem(line);
+}
+
+// Every picker label starts on ">>", so each opens its list.
+void MainWindowLoad::OpenPickers() {
+    main_.calculator.CalcFunctionSelectToggle();
+    main_.editor.font.FontNamePickerToggle();
+    main_.frameRate.FrameRateFromPickerToggle();
+    main_.partition.PartitionFormatSelectToggle();
+    main_.editor.font.FontTypePickerToggle();
+    main_.frameRate.FrameRateToPickerToggle();
+    main_.onlineLists.DownloadFormatPickerToggle();
+    main_.macroPickers.MacroPickerToggle();
+    main_.macroPickers.MacroGroupPickerToggle();
+    main_.onlineLists.DownloadLanguagePickerToggle();
+    main_.onlineLists.UploadLanguagePickerToggle();
+}
+
+// The whole command line is the file's name; its format is detected, it
+// replaces the document, and the user is asked about bad lines.
+void MainWindowLoad::OpenCommandLineFile() {
+    QString file = GetCommandLine(p_);
+    if (file.isEmpty()) return;
+    commandLineFile_ = true;
+    int format = 0, startRow = 1;
+    p_.loader.LoadSubFile(file, format, startRow, false, true, true);
+}
+
+void MainWindowLoad::ChooseStartingTabs() {
+    main_.tabMain.setTab(frmMain::TabEditor);
+    for (platform::TabStrip* tabs :
+         {&main_.calculator.tabCalculator, &main_.tabClipboard, &main_.editor.SSTab2,
+          &main_.editor.SSTab3, &main_.macros.SSTab4, &main_.online.SSTab5})
+        tabs->setTab(0);
+    main_.macros.SSTab4.setWidth(main_.online.SSTab5.width());
+}
+
+// \System\last.sdf: the subtitle file, then the player's media file. A file
+// named on the command line is the one the user asked for: the previous
+// run's files are not opened then.
+void MainWindowLoad::OpenLastFiles() {
+    if (p_.settings().Check7[1].value() != 1 || commandLineFile_) return;
+    const QStringList lines =
+        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\last.sdf"))).lines;
+    QString subtitle = lines.value(0);
+    if (!subtitle.isEmpty() && QFileInfo(subtitle).isFile()) {
+        int format = 0, startRow = 1;
+        p_.loader.LoadSubFile(subtitle, format, startRow, false, false, false);
+        main_.editor.rtfEdit.setEnabled(true);
+        main_.editor.cmdInvCalc.setVisible(true);
+    }
+    const QString media = lines.value(1);
+    if (media.isEmpty()) return;
+    p_.players.OpenMedia(media);
+    main_.player.Combo1.setEnabled(true);
+    for (auto& button : main_.player.Command49)
+        button.setVisible(true);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The main window's place at start: the Left, Top, Width and Height of the
+// last run from \System\pos.sdf (twips, one number a line), or the window
+// centred on the screen at its minimum size when the file is missing, short,
+// holds something that is no number or a size the window cannot take, or
+// would put the window off the screen.
+
+class Program;
+class frmMain;
+
+void SetScreenPos(Program& p, frmMain& main);

@@ -1,0 +1,130 @@
+#include "shell/SettingsFile.h"
+
+#include "runtime/Numbers.h"
+#include "runtime/TextFile.h"
+#include "shell/FileNumbers.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+#include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString SettingsPath = QStringLiteral("\\System\\Settings\\set.sdf");
+
+// The value of line n (1-based), when the file has that line.
+std::optional<int> LineValue(const QStringList& lines, int n) {
+    if (n > lines.size()) return std::nullopt;
+    return FileInteger(lines[n - 1]);
+}
+
+// A box takes 0, 1 and 2; it keeps its state for a missing line or any
+// other value.
+void ApplyBox(platform::CheckBox& box, const QStringList& lines, int n) {
+    const std::optional<int> v = LineValue(lines, n);
+    if (v && *v >= 0 && *v <= 2) box.setValue(*v);
+}
+
+} // namespace
+
+void SettingsFile::LoadSettingsFile() {
+    ApplySettings(runtime::ReadTextFile(p_.folder.path(SettingsPath)).lines);
+    ReadRecentFiles();
+    StartOnlineRequests();
+}
+
+void SettingsFile::ApplySettings(const QStringList& lines) {
+    frmSettings& s = p_.settings();
+    frmMain& main = p_.main();
+    for (int i = 0; i <= 10; ++i)
+        ApplyBox(s.Check7[i], lines, i + 1);
+    if (const std::optional<int> rate = LineValue(lines, 12); rate && *rate >= -1 && *rate <= 4)
+        ApplyFrameRate(*rate);
+    ApplyBox(s.Check5[0], lines, 13);
+    ApplyBox(s.Check5[1], lines, 14);
+    ApplyBox(s.Check6[0], lines, 15);
+    ApplyBox(s.Check6[1], lines, 16);
+    ApplyBox(s.Check1[0], lines, 17);
+    ApplyBox(main.calculator.Check1, lines, 17);
+    ApplyBox(s.Check1[1], lines, 18);
+    ApplyBox(main.calculator.Check2, lines, 18);
+    ApplyBox(s.Check2, lines, 19);
+    if (lines.size() >= 20) p_.shell.LanguageFile = lines[19];
+    ApplyBox(s.Check3, lines, 21);
+    ApplyBox(s.Check4, lines, 22);
+}
+
+// -1: no default frame rate was chosen; no option is on then.
+void SettingsFile::ApplyFrameRate(int index) {
+    frmMain& main = p_.main();
+    p_.settings().Combo2.setListIndex(index);
+    for (auto it = main.calculator.optFrameRate.begin(); it != main.calculator.optFrameRate.end();
+         ++it)
+        if (it.index() != index) it->setValue(false);
+    if (index >= 0) main.calculator.optFrameRate[index].setValue(true);
+    main.frameRate.Combo14[0].setListIndex(index);
+    main.frameRate.Combo14[1].setListIndex(0);
+}
+
+// With "Check exists" ticked a file that is gone is left out; an entry the
+// list holds already is not added again.
+void SettingsFile::ReadRecentFiles() {
+    platform::ComboBox& recent = p_.main().Combo13;
+    const bool checkExists = p_.settings().Check7[7].value() == 1;
+    const QStringList lines =
+        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\recent.sdf"))).lines;
+    for (const QString& line : lines) {
+        if (line.isEmpty() || (checkExists && !QFileInfo::exists(line))) continue;
+        bool known = false;
+        for (int i = 0; i < recent.listCount() && !known; ++i)
+            known = recent.list(i) == line;
+        if (!known) recent.addItem(line);
+    }
+}
+
+// Each request only while a server address is set; its progress text then
+// shows on the splash.
+void SettingsFile::StartOnlineRequests() {
+    const frmSettings& s = p_.settings();
+    Online& online = p_.online;
+    const bool server = !online.FtpAddress.isEmpty();
+    const QString root = online.TransferFolder();
+    if (s.Check7[0].value() == 1 && server) {
+        frmSplash::ShowProgress(p_, QStringLiteral("Getting update information"));
+        online.Execute(Online::VersionFile,
+                       QStringLiteral("GET version.sdf ") + root + QStringLiteral("version.sdf"));
+    }
+    if (s.Check7[1].value() == 1) frmSplash::ShowProgress(p_, QStringLiteral("Loading files"));
+    if (s.Check7[2].value() == 1 && server) {
+        frmSplash::ShowProgress(p_, QStringLiteral("Updating download list"));
+        online.DownloadListUpdate();
+    }
+    if (s.Check7[3].value() == 1 && server) {
+        frmSplash::ShowProgress(p_, QStringLiteral("Getting last info from Brinlow"));
+        online.Execute(Online::NewsPage,
+                       QStringLiteral("GET message.htm ") + root + QStringLiteral("message.htm"));
+    }
+}
+
+QStringList SettingsFile::SettingsLines() const {
+    const frmSettings& s = p_.settings();
+    QStringList lines;
+    for (int i = 0; i <= 10; ++i)
+        lines << runtime::Str(s.Check7[i].value());
+    lines << runtime::Str(s.Combo2.listIndex());
+    for (const auto* boxes : {&s.Check5, &s.Check6, &s.Check1})
+        for (int i = 0; i <= 1; ++i)
+            lines << runtime::Str((*boxes)[i].value());
+    lines << runtime::Str(s.Check2.value()) << p_.shell.LanguageFile;
+    lines << runtime::PrintNumber(s.Check3.value()) << runtime::PrintNumber(s.Check4.value());
+    return lines;
+}
+
+bool SettingsFile::WriteSettingsFile() {
+    const QString path = p_.folder.path(SettingsPath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return runtime::WriteTextFile(path, SettingsLines());
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The settings file \System\Settings\set.sdf and what is read with it at
+// start. Its 22 lines, in order: "Check for updates", "Load last file(s)",
+// "Update FTP list", "Check for news", "Show tips", "Show Wizard", "Auto
+// Help", "Check exists", "Auto set stretch", "Script player on", "Load
+// subtitle" (Check7(0..10)); the default frame rate (Combo2's list index, -1
+// for none); the sounds (Check5(0..1)); the script (Check6(0..1)); the
+// calculator's date and time (Check1(0..1)); "Use language pack" (Check2);
+// the language pack's file name, as it stands; "Close Automatic" (Check3)
+// and "Save as same format" (Check4). Numbers are in text form (" 1", "-1"),
+// the last two in print form (" 1 ").
+//
+// LoadSettingsFile reads it into the settings window's boxes, which are the
+// settings, then fills the recent-file list from \System\recent.sdf and
+// starts the online requests the settings ask for. Each step stands alone: a
+// missing or short file, or a value a box cannot take, leaves those settings
+// as they were, and the next steps still run.
+
+#include <QStringList>
+
+class Program;
+
+class SettingsFile {
+public:
+    explicit SettingsFile(Program& p) : p_(p) {}
+
+    static constexpr int LineCount = 22;
+
+    void LoadSettingsFile();
+    // Writes set.sdf from the settings window's boxes and LanguageFile; false
+    // when it could not be written (an old file stays whole).
+    bool WriteSettingsFile();
+    // The 22 lines WriteSettingsFile writes.
+    QStringList SettingsLines() const;
+
+private:
+    void ApplySettings(const QStringList& lines);
+    void ApplyFrameRate(int index);
+    void ReadRecentFiles();
+    void StartOnlineRequests();
+
+    Program& p_;
+};

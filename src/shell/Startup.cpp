@@ -1,0 +1,48 @@
+#include "shell/Startup.h"
+
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+
+#include <QDir>
+#include <QFile>
+
+void Main(Program& p) {
+    SetVersionTexts(p.shell);
+    EmptyScratchFolder(p);
+    DeleteTransferFiles(p);
+    if (!GetCommandLine(p).isEmpty())
+        p.main().show(); // its load opens the file
+    else
+        p.splash().show(); // its load loads the main window behind it
+}
+
+QString GetCommandLine(const Program& p) {
+    return p.shell.CommandLine;
+}
+
+QString CommandLineText(const QStringList& arguments) {
+    QString text = arguments.mid(1).join(QLatin1Char(' ')).trimmed();
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
+        text = text.mid(1, text.size() - 2);
+    return text;
+}
+
+void SetVersionTexts(ShellState& s) {
+    using V = ProgramVersionNumbers;
+    s.ProgramVersionName = QStringLiteral("Mirel");
+    s.ProgramVersion = QStringLiteral("%1.%2").arg(V::Major).arg(V::Minor) + QLatin1Char('0');
+    s.ProgramBuild = QStringLiteral("%1%2%3").arg(V::Major).arg(V::Minor).arg(V::Revision);
+}
+
+void EmptyScratchFolder(const Program& p) {
+    QDir scratch(p.folder.path(QStringLiteral("\\Data\\Temporarily")));
+    if (!scratch.exists()) return;
+    for (const QString& name : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        scratch.remove(name);
+}
+
+void DeleteTransferFiles(const Program& p) {
+    for (const char* name : {"message.htm", "sublist.sdf", "version.sdf"})
+        QFile::remove(p.folder.path(QString(), QString::fromLatin1(name)));
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The program's start: the version texts, the scratch folder and the
+// transfer folder's fetched files removed, then the first window: with a file
+// on the command line the main window at once, else the splash, which loads
+// the main window behind itself.
+
+#include <QString>
+#include <QStringList>
+
+class Program;
+struct ShellState;
+
+// The program's own version numbers.
+struct ProgramVersionNumbers {
+    static constexpr int Major = 4;
+    static constexpr int Minor = 0;
+    static constexpr int Revision = 0;
+};
+
+// The entry procedure: runs once, before the event loop starts.
+void Main(Program& p);
+
+// The text of the command line: the file name the program was started with
+// ("" for none).
+QString GetCommandLine(const Program& p);
+// The command line as one text from the program's arguments (the program's
+// name first): the arguments after it joined by blanks, without the quotation
+// marks a shell or a file manager may leave around the whole.
+QString CommandLineText(const QStringList& arguments);
+
+// "Mirel", "4.00", "400".
+void SetVersionTexts(ShellState& s);
+// Deletes every file in \Data\Temporarily (snapshots and previews); failures
+// are ignored.
+void EmptyScratchFolder(const Program& p);
+// Deletes what the online requests of an earlier run fetched into the
+// transfer folder (the program folder): message.htm, sublist.sdf and
+// version.sdf. Nothing outside the program folder is touched.
+void DeleteTransferFiles(const Program& p);

@@ -1,0 +1,202 @@
+// The pieces the readers share (document/readers/Common.h): the clock and
+// hundredths time fields read by hand, and the row and loop steps run on a
+// reader frame over lines given in the test: which lines become rows, which
+// are bad lines, and what each counts as an entry of the progress.
+
+#include "document/ReaderFrame.h"
+#include "document/frmMessageBox.h"
+#include "document/readers/Common.h"
+#include "platform/Grid.h"
+#include "support/TestProgram.h"
+
+#include <ostream>
+
+// Shows QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// ---- Time fields ----------------------------------------------------------------------
+
+struct ClockCase {
+    const char* text;
+    const char* code; // the time code of the clock read
+    qsizetype end;    // where reading stopped
+};
+
+TEST(ReaderCommon, AClockIsReadWithItsBlanksSignAndFraction) {
+    const ClockCase cases[] = {
+        {"0:01:02.35", "00:01:02,350", 10},       // hundredths gain a zero
+        {"  12:34:56.789  ", "12:34:56,789", 16}, // blanks around it are passed over
+        {"1:2:3", "01:02:03,000", 5},             // one digit each, no fraction
+        {"1:02:03:4", "01:02:03,400", 9},         // the fraction after a colon
+        {"0:00:01.50,0:00:02", "00:00:01,500", 10},
+        {"1:02:03.x", "01:02:03,000", 7},     // no digit after the point: no fraction
+        {"1:02:03.1234", "01:02:03,123", 11}, // three fraction digits at most
+        {"10:00:00", "10:00:00,000", 8},
+    };
+    for (const ClockCase& c : cases) {
+        readers::Clock clock;
+        qsizetype end = -1;
+        ASSERT_TRUE(readers::ReadClock(QString::fromLatin1(c.text), clock, end)) << c.text;
+        EXPECT_FALSE(clock.negative) << c.text;
+        EXPECT_EQ(readers::TimeCodeOf(clock), c.code) << c.text;
+        EXPECT_EQ(end, c.end) << c.text;
+    }
+}
+
+TEST(ReaderCommon, AClockBeforeZeroTakesTheProgramsNegativeForm) {
+    readers::Clock clock;
+    qsizetype end = 0;
+    ASSERT_TRUE(readers::ReadClock(u" -0:00:01.5", clock, end));
+    EXPECT_TRUE(clock.negative);
+    EXPECT_EQ(readers::TimeCodeOf(clock), "-1:59:58,500");
+    EXPECT_EQ(end, 11);
+}
+
+TEST(ReaderCommon, WhatIsNoClockIsRefused) {
+    for (const char* text : {"", "  ", "12", "1:02", "1:02:", "a:02:03", "1::03", "123:00:00",
+                             "1:234:00", "- 1:00:00", "x1:00:00"}) {
+        readers::Clock clock;
+        qsizetype end = -1;
+        EXPECT_FALSE(readers::ReadClock(QString::fromLatin1(text), clock, end)) << text;
+    }
+}
+
+TEST(ReaderCommon, AHundredthsTimeIsReadWhereItStands) {
+    const QString line = QStringLiteral("1:02:03.45 12:34:56,78 junk");
+    qsizetype pos = 0;
+    EXPECT_EQ(readers::HundredthsTime(line, pos), "01:02:03,450");
+    EXPECT_EQ(pos, 10);
+    pos = 11;
+    EXPECT_EQ(readers::HundredthsTime(line, pos), "12:34:56,780")
+        << "two hour digits, and any one character before the hundredths";
+    EXPECT_EQ(pos, 22);
+
+    for (const char* text : {"1:2:03.45", "1:02:03.4", "123:00:00.00", "0:00:0x.00", "0:00:01.0x",
+                             ":00:01.00", "0-00:01.00", ""}) {
+        const QString bad = QString::fromLatin1(text);
+        qsizetype at = 0;
+        EXPECT_TRUE(readers::HundredthsTime(bad, at).isEmpty()) << text;
+        EXPECT_EQ(at, 0) << text << ": the position stays where it was";
+    }
+}
+
+// ---- Rows and reading loops on a frame --------------------------------------------------
+
+bool NoLine(const QString&) {
+    return false;
+}
+
+// "start;end;text": a row through StartTimedRow, then its text.
+ReadOutcome TimedRows(ReaderFrame& f) {
+    while (!f.atEnd()) {
+        const QStringList fields = f.nextLine().split(u';');
+        if (readers::StartTimedRow(f, fields.value(0), fields.value(1))) f.addText(fields.value(2));
+    }
+    return ReadOutcome::Finished;
+}
+
+// "start,end,text": the frames and the text, as the line stands.
+std::optional<readers::FrameLine> SplitAtCommas(const QString& line) {
+    const qsizetype first = line.indexOf(u','), second = line.indexOf(u',', first + 1);
+    if (first < 0 || second < 0) return std::nullopt;
+    const QStringView v(line);
+    return readers::FrameLine{v.left(first), v.mid(first + 1, second - first - 1),
+                              v.mid(second + 1)};
+}
+
+ReadOutcome FrameRows(ReaderFrame& f) {
+    return readers::ReadFrameLines(f, &SplitAtCommas);
+}
+
+bool OpensEntry(const QString& line) {
+    return line.startsWith(u'#');
+}
+
+// "#start", then text lines up to an empty one.
+ReadOutcome EntryRows(ReaderFrame& f) {
+    return readers::ReadEntries(f, &OpensEntry, [&f](const QString& line) {
+        f.setStartTime(line.mid(1));
+        while (!f.atEnd()) {
+            const QString& text = f.nextLine();
+            if (text.isEmpty()) return;
+            f.addText(text);
+        }
+    });
+}
+
+class ReaderCommonFrame : public ::testing::Test {
+protected:
+    // Reads the lines with the parse pass given, asking about bad lines: each
+    // question is answered Yes and its text kept in `asked`.
+    void read(const QStringList& lines, ReadOutcome (*parse)(ReaderFrame&), int questions) {
+        for (int i = 0; i < questions; ++i)
+            t.answer<frmMessageBox>([this](frmMessageBox& m) {
+                asked << m.Label1.caption();
+                m.cmdActionClick(frmMessageBox::Yes);
+            });
+        source = LineSource(lines);
+        ReaderFrame frame(t.program(), source, {"f.txt", 9, 1, false, true});
+        const SubtitleReader reader{{}, &NoLine, parse};
+        frame.CountPass(reader);
+        EXPECT_EQ(frame.Read(reader), ReadOutcome::Finished);
+        rows = frame.rowsWritten();
+        entries = frame.entryNumber();
+    }
+    QStringList row(int r) {
+        QStringList cells;
+        for (int c = 1; c < 6; ++c)
+            cells << t->doc.grid().textMatrix(r, c);
+        return cells;
+    }
+
+    TestProgram t;
+    LineSource source;
+    QStringList asked;
+    int rows = 0, entries = 0;
+};
+
+TEST_F(ReaderCommonFrame, ATimedRowNeedsBothItsTimes) {
+    read({"00:00:01,000;00:00:02,000;first", ";00:00:04,000;no start", "00:00:05,000;;no end",
+          "00:00:07,000;00:00:08,000;second"},
+         &TimedRows, 2);
+    ASSERT_EQ(rows, 2) << "a line without a time leaves no row";
+    EXPECT_EQ(row(1), QStringList({"00:00:01,000", "00:00:02,000", " first", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"00:00:07,000", "00:00:08,000", " second", "", ""}));
+    EXPECT_EQ(entries, 2) << "only the rows count as entries";
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].contains("Line #1 = ';00:00:04,000;no start'")) << asked[0].toStdString();
+    EXPECT_TRUE(asked[1].contains("Line #1 = '00:00:05,000;;no end'")) << asked[1].toStdString();
+}
+
+TEST_F(ReaderCommonFrame, FrameLinesBecomeRowsAtTheFrameRate) {
+    t->shell.FrameRateText = "25.000";
+    read({"25,50,Hi|there", "", "   ", "no commas here", "  75 , 100 ,  a  |b|c|d", "-25,0,early"},
+         &FrameRows, 1);
+    ASSERT_EQ(rows, 3) << "blank lines and a line that does not fit leave no row";
+    EXPECT_EQ(row(1), QStringList({"00:00:01,000", "00:00:02,000", " Hi", " there", ""}));
+    EXPECT_EQ(row(2), QStringList({"00:00:03,000", "00:00:04,000", " a", " b", " c"}))
+        << "the line as read: blanks around the frames, three text lines at most";
+    EXPECT_EQ(row(3)[0], "-1:59:59,000") << "a frame before the start of the film";
+    EXPECT_EQ(entries, 4) << "every line that is not blank counts, fitting or not";
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("Line #2 = 'no commas here'")) << asked[0].toStdString();
+}
+
+TEST_F(ReaderCommonFrame, EntriesOpenWithTheirOwnLine) {
+    read({"", "stray", "#00:00:01,000", "a", "b", "", "   ", "#00:00:05,000", "c", "", "#x"},
+         &EntryRows, 1);
+    ASSERT_EQ(rows, 3);
+    EXPECT_EQ(row(1), QStringList({"00:00:01,000", "", " a", " b", ""}));
+    EXPECT_EQ(row(2), QStringList({"00:00:05,000", "", " c", "", ""}))
+        << "a line of blanks between entries is passed over";
+    EXPECT_EQ(row(3)[2], "") << "an entry that ends with the file";
+    EXPECT_EQ(entries, 3) << "bad lines do not count as entries";
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("Line #0 = 'stray'")) << asked[0].toStdString();
+}
+
+} // namespace

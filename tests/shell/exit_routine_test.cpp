@@ -1,0 +1,209 @@
+// The exit routine: each state file written in its form and read back at the
+// next start (two programs one after the other on the same folder), the
+// question about a changed document, an exit that stops when a wanted save
+// did not complete, and the settings window's close that writes the files
+// but keeps the scratch folder.
+
+#include "ShellFixture.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "shell/SettingsFile.h"
+#include "shell/Startup.h"
+#include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
+
+namespace {
+
+void Load(Program& p, const QString& path) {
+    QString name = path;
+    int format = 0, row = 1;
+    p.loader.LoadSubFile(name, format, row, false, false, false);
+    ASSERT_TRUE(p.loader.LoadOk) << path.toStdString();
+}
+
+void Reply(ProgramOn& p, int button, QString* title = nullptr) {
+    p.answer<frmMessageBox>([=](frmMessageBox& m) {
+        if (title) *title = m.Label4.caption();
+        m.cmdActionClick(button);
+    });
+}
+
+TEST(Exit, WritesEveryStateFileInItsForm) {
+    ProgramFolder folder;
+    QStringList files;
+    for (int i = 1; i <= 7; ++i)
+        files << folder.write(QStringLiteral("Data/Files/f%1.srt").arg(i), SubRip(1));
+    folder.write("Data/Temporarily/1.shd", "snapshot");
+    ProgramOn p(folder.path());
+    frmMain& m = p.main();
+    m.load();
+    for (const QString& f : files)
+        Load(*p, f);
+    p->players.OpenMedia("/films/film.avi");
+    m.search.List4.addItem("colour>color");
+    m.search.List4.addItem("");
+    m.search.List4.addItem("night");
+    m.move(600, 750, 15000, 9900);
+    p->macroLibrary.MacroStore[2][0] = "Tidy";
+    p->macroLibrary.MacroStore[2][1] = "Run.Diagnose";
+    p->macroLibrary.WizardFlags[2] = 1;
+    p->macroLibrary.WizardTexts[2] = "Tidies up";
+
+    m.mnuExit.click();
+    EXPECT_EQ(p.ends, 1);
+    EXPECT_FALSE(m.isLoaded());
+    EXPECT_EQ(folder.lines("System/recent.sdf"), files.mid(2)) << "the last five";
+    EXPECT_EQ(folder.lines("System/last.sdf"), QStringList({files.last(), "/films/film.avi"}));
+    EXPECT_EQ(folder.lines("System/sr.sdf"), QStringList({"colour>color", "night"}));
+    EXPECT_EQ(folder.lines("System/pos.sdf"), QStringList({" 600 ", " 750 ", " 15000 ", " 9900 "}));
+    const QStringList wizard = folder.lines("System/wizard.sdf");
+    ASSERT_EQ(wizard.size(), 200);
+    EXPECT_EQ(wizard.mid(0, 6), QStringList({" 0 ", "", " 0 ", "", " 1 ", "Tidies up"}));
+    const QStringList store = folder.lines("System/Macro.sdf");
+    ASSERT_EQ(store.size(), 20000);
+    EXPECT_EQ(store[400], "Tidy");
+    EXPECT_EQ(store[401], "Run.Diagnose");
+    const QStringList tablet = folder.lines("Data/Calculator/default.sac");
+    ASSERT_EQ(tablet.size(), 1301);
+    EXPECT_EQ(tablet[0], "4.00:=Default Tablet");
+    EXPECT_EQ(tablet[1300], "@");
+    EXPECT_FALSE(folder.exists("Data/Temporarily/1.shd")) << "the exit empties the scratch folder";
+}
+
+TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
+    ProgramFolder folder(false);
+    QDir().mkpath(folder.file("System/recent.sdf")); // a folder where the file should go
+    ProgramOn p(folder.path());
+    p.main().load();
+    p.main().Combo13.addItem("/subs/a.srt");
+    p.main().mnuExit.click();
+    EXPECT_EQ(p.ends, 1);
+    EXPECT_TRUE(QFileInfo(folder.file("System/recent.sdf")).isDir());
+    EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);
+    EXPECT_EQ(folder.lines("System/Macro.sdf").size(), 20000);
+    EXPECT_TRUE(folder.exists("Data/Calculator/default.sac"));
+    EXPECT_EQ(QDir(folder.file("System")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"Macro.sdf", "last.sdf", "pos.sdf", "sr.sdf", "wizard.sdf"}))
+        << "no half-written file is left behind";
+}
+
+TEST(Exit, AChangedDocumentIsOfferedWithYesAndNoAndNoEndsWithoutSaving) {
+    ProgramFolder folder;
+    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
+    ProgramOn p(folder.path());
+    p.main().load();
+    Load(*p, file);
+    p->doc.FileChanged = true;
+    QString title, text;
+    p.answer<frmMessageBox>([&](frmMessageBox& box) {
+        title = box.Label4.caption();
+        text = box.Label1.caption();
+        EXPECT_FALSE(box.cmdAction[frmMessageBox::Cancel].visible()) << "no Cancel";
+        EXPECT_TRUE(box.cmdAction[frmMessageBox::Yes].visible());
+        box.cmdActionClick(frmMessageBox::No);
+    });
+    p.main().requestClose(); // the window system's close
+    EXPECT_EQ(title, "Warning: File not saved");
+    EXPECT_TRUE(text.contains("has been changed and not saved.")) << text.toStdString();
+    EXPECT_EQ(p.ends, 1);
+    EXPECT_EQ(folder.lines("Data/Files/a.srt").size(), 8) << "the file is as it was";
+    EXPECT_TRUE(folder.exists("System/last.sdf"));
+}
+
+TEST(Exit, YesAndASaveThatDoesNotCompleteKeepTheProgramRunning) {
+    ProgramFolder folder;
+    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
+    ProgramOn p(folder.path());
+    frmMain& m = p.main();
+    m.load();
+    Load(*p, file);
+    p->doc.FileChanged = true;
+    Reply(p, frmMessageBox::Yes);
+    p.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
+    m.mnuExit.click();
+    EXPECT_EQ(p.ends, 0) << "Mirel does not quit";
+    EXPECT_TRUE(m.isLoaded());
+    EXPECT_TRUE(p->doc.FileChanged);
+    EXPECT_EQ(p->doc.lineCount(), 2);
+    EXPECT_FALSE(folder.exists("System/last.sdf")) << "nothing was written";
+
+    // The next exit offers it again; this time the save completes.
+    Reply(p, frmMessageBox::Yes);
+    p.answer<frmFile>([](frmFile& f) {
+        f.List3.setListIndex(9); // SubRip
+        f.txtFilename.setText("saved");
+        f.cmdActionClick(frmFile::Ok);
+    });
+    m.requestClose();
+    EXPECT_EQ(p.ends, 1);
+    EXPECT_FALSE(p->doc.FileChanged);
+    EXPECT_TRUE(folder.exists("Data/Files/saved.srt"));
+    EXPECT_EQ(folder.lines("System/last.sdf").value(0), folder.file("Data/Files/saved.srt"));
+}
+
+TEST(Exit, ClosingTheSettingsWindowWritesTheFilesAndKeepsTheScratchFolder) {
+    ProgramFolder folder;
+    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
+    ProgramOn p(folder.path());
+    frmMain& m = p.main();
+    m.load();
+    Load(*p, file);
+    folder.write("Data/Temporarily/1.shd", "snapshot");
+    p->doc.FileChanged = true;
+    p.answer<frmSettings>([](frmSettings& s) { s.Check7[4].setValue(0); });
+    QString title;
+    Reply(p, frmMessageBox::No, &title);
+    m.mnuSettings.click();
+    EXPECT_EQ(p->host.modal.history().front(), "frmSettings");
+    EXPECT_EQ(title, "Warning: File not saved");
+    EXPECT_TRUE(p->doc.FileChanged) << "No keeps the changes in memory";
+    EXPECT_EQ(p.ends, 0);
+    EXPECT_TRUE(m.isLoaded());
+    EXPECT_EQ(folder.lines("System/last.sdf").value(0), file);
+    EXPECT_TRUE(folder.exists("Data/Temporarily/1.shd")) << "the session's snapshots stay";
+    EXPECT_FALSE(p->settings().visible());
+}
+
+// A restart: one program after the other on the same folder.
+TEST(Restart, SettingsRecentFilesAndTheLastFileSurvive) {
+    ProgramFolder folder;
+    const QString a = folder.write("Data/Files/a.srt", SubRip(2));
+    const QString b = folder.write("Data/Files/b.srt", SubRip(5));
+    {
+        ProgramOn first(folder.path());
+        Main(*first);
+        first->splash().ExitfrmSplash();
+        frmSettings& s = first->settings();
+        s.Check7[1].setValue(1); // Load last file(s)
+        s.Check7[4].setValue(0);
+        s.Combo2.setListIndex(4);
+        ASSERT_TRUE(SettingsFile(*first).WriteSettingsFile()); // the settings window's Ok
+        Load(*first, a);
+        Load(*first, b);
+        first.main().search.List4.addItem("teh>the");
+        first.main().move(450, 600, 16000, 10000);
+        first.main().requestClose();
+        EXPECT_EQ(first.ends, 1);
+    }
+    ProgramOn second(folder.path());
+    Main(*second);
+    frmMain& m = second.main();
+    EXPECT_EQ(second->settings().Check7[1].value(), 1);
+    EXPECT_EQ(second->settings().Check7[4].value(), 0);
+    EXPECT_EQ(second->settings().Combo2.listIndex(), 4);
+    EXPECT_TRUE(m.calculator.optFrameRate[4].value());
+    ASSERT_EQ(m.Combo13.listCount(), 2);
+    EXPECT_EQ(m.Combo13.list(0), a);
+    EXPECT_EQ(m.Combo13.list(1), b);
+    EXPECT_EQ(m.TV1.childKeys("recent"), QStringList({"lf_" + a, "lf_" + b}));
+    EXPECT_EQ(second->files.CurFileName, b);
+    EXPECT_EQ(second->doc.lineCount(), 5);
+    EXPECT_EQ(m.search.List4.list(0), "teh>the");
+    EXPECT_EQ(m.left(), 450);
+    EXPECT_EQ(m.width(), 16000);
+    second->splash().ExitfrmSplash();
+    EXPECT_TRUE(m.visible());
+    m.hide();
+}
+
+} // namespace

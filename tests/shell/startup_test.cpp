@@ -1,0 +1,214 @@
+// The start: the command line, the version texts, the scratch and transfer
+// files removed, the first window (the main window at once with a file, the
+// splash otherwise), the splash's countdown and its hand-over. The splash is
+// saved as frmSplash.png in the build folder for a look.
+
+#include "ShellFixture.h"
+#include "shell/InstantHelp.h"
+#include "shell/Startup.h"
+#include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+TEST(CommandLine, IsTheArgumentsJoinedWithoutEnclosingQuotes) {
+    EXPECT_EQ(CommandLineText({"mirel"}), "");
+    EXPECT_EQ(CommandLineText({"mirel", "/subs/a.srt"}), "/subs/a.srt");
+    EXPECT_EQ(CommandLineText({"mirel", "\"/subs/my film.srt\""}), "/subs/my film.srt");
+    EXPECT_EQ(CommandLineText({"mirel", "/subs/my", "film.srt"}), "/subs/my film.srt")
+        << "the whole command line is one file name";
+    EXPECT_EQ(CommandLineText({"mirel", "\""}), "\"") << "a lone quote is no pair";
+    EXPECT_EQ(CommandLineText({"mirel", "a\"b\""}), "a\"b\"");
+}
+
+TEST(Startup, SetsTheVersionTexts) {
+    ShellState s;
+    s.ProgramVersion = s.ProgramBuild = s.ProgramVersionName = "x";
+    SetVersionTexts(s);
+    EXPECT_EQ(s.ProgramVersionName, "Mirel");
+    EXPECT_EQ(s.ProgramVersion, "4.00");
+    EXPECT_EQ(s.ProgramBuild, "400");
+}
+
+TEST(Startup, WithACommandLineTheMainWindowOpensTheFileAtOnce) {
+    ProgramFolder folder;
+    const QString file = folder.write("Data/Files/my film.srt", SubRip(3));
+    ProgramOn p(folder.path());
+    p->shell.CommandLine = CommandLineText({"mirel", "\"" + file + "\""});
+    Main(*p);
+    EXPECT_FALSE(p->hasSplash()) << "no splash with a file on the command line";
+    EXPECT_TRUE(p.main().isLoaded());
+    EXPECT_TRUE(p.main().visible());
+    EXPECT_EQ(p->files.CurFileName, file);
+    EXPECT_EQ(p->doc.lineCount(), 3);
+    EXPECT_EQ(p.main().tabMain.tab(), frmMain::TabEditor);
+    EXPECT_EQ(p.ends, 0);
+    p.main().hide();
+}
+
+TEST(Startup, WithoutACommandLineTheSplashLoadsTheMainWindowBehindIt) {
+    ProgramFolder folder;
+    ProgramOn p(folder.path());
+    Main(*p);
+    ASSERT_TRUE(p->hasSplash());
+    frmSplash& s = p->splash();
+    EXPECT_TRUE(s.visible());
+    EXPECT_TRUE(p.main().isLoaded()) << "loaded inside the splash's load";
+    EXPECT_FALSE(p.main().visible());
+    EXPECT_EQ(s.lblVersion.caption(), "Mirel 4.0");
+    EXPECT_EQ(s.lblBuild.caption(), "400");
+    EXPECT_EQ(s.Label1.caption(), "Done");
+    EXPECT_EQ(s.Label1.foreColor(), frmSplash::Green);
+    EXPECT_TRUE(s.Timer2.enabled());
+    EXPECT_EQ(s.Timer2.interval(), 1000);
+    EXPECT_EQ(s.SplashCountdown, 6);
+    EXPECT_EQ(p->host.screen.mousePointer(), 0) << "the hourglass is gone";
+    s.hide();
+}
+
+// Ticks the splash's timer n times and collects its status texts.
+QStringList Tick(frmSplash& s, int n) {
+    QStringList shown;
+    for (int i = 0; i < n; ++i) {
+        s.Timer2.tick();
+        shown << s.Label1.caption();
+    }
+    return shown;
+}
+
+TEST(Splash, CountsDownSixSecondsThenHandsOverToTheMainWindowAndTheTips) {
+    ProgramFolder folder;
+    ProgramOn p(folder.path());
+    int tips = 0, wizards = 0;
+    p->shell.ShowTipsWindow = [&] { ++tips; };
+    p->shell.ShowWizardWindow = [&] { ++wizards; };
+    Main(*p);
+    frmSplash& s = p->splash();
+    ASSERT_EQ(p->settings().Check7[4].value(), 1) << "Show tips starts ticked";
+    ASSERT_EQ(p->settings().Check7[5].value(), 1) << "and Show Wizard too";
+
+    const QStringList shown = Tick(s, 5);
+    const QString wait = "Press a key to continue or wait %1...";
+    EXPECT_EQ(shown,
+              QStringList({wait.arg("5 seconds"), wait.arg("4 seconds"), wait.arg("3 seconds"),
+                           wait.arg("2 seconds"), wait.arg("1 second")}));
+    EXPECT_TRUE(s.isLoaded());
+    EXPECT_FALSE(p.main().visible());
+
+    EXPECT_EQ(Tick(s, 1), QStringList{wait.arg("0 second")});
+    EXPECT_FALSE(s.isLoaded());
+    EXPECT_FALSE(s.visible());
+    EXPECT_FALSE(s.Timer2.enabled()) << "unloading the splash stops its timer";
+    EXPECT_TRUE(p.main().visible());
+    EXPECT_EQ(tips, 1);
+    EXPECT_EQ(wizards, 0) << "only one of the two";
+    EXPECT_TRUE(
+        p.main().brwHelp.locationURL().endsWith("/System/Language/Help/English/main_wel.htm"));
+    EXPECT_TRUE(p.main().brwHelp.documentText().contains("Welcome to Mirel"));
+    p.main().hide();
+}
+
+TEST(Splash, ShowsTheWizardWhenTipsAreOffAndNeitherWhenBothAre) {
+    for (int tipsOn : {0, 1}) {
+        ProgramFolder folder;
+        ProgramOn p(folder.path());
+        int tips = 0, wizards = 0;
+        p->shell.ShowTipsWindow = [&] { ++tips; };
+        p->shell.ShowWizardWindow = [&] { ++wizards; };
+        Main(*p);
+        p->settings().Check7[4].setValue(0);
+        p->settings().Check7[5].setValue(tipsOn);
+        p->splash().ExitfrmSplash();
+        EXPECT_EQ(tips, 0);
+        EXPECT_EQ(wizards, tipsOn);
+        p.main().hide();
+    }
+}
+
+TEST(Splash, AKeyOrAClickOnItsSurfaceHandsOverAtOnce) {
+    for (bool key : {true, false}) {
+        ProgramFolder folder;
+        ProgramOn p(folder.path());
+        Main(*p);
+        frmSplash& s = p->splash();
+        Tick(s, 2);
+        QWidget* surface = s.picSurface.widget();
+        if (key)
+            QTest::keyClick(surface, Qt::Key_Space);
+        else
+            QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(20, 60));
+        EXPECT_FALSE(s.isLoaded()) << (key ? "key" : "click");
+        EXPECT_TRUE(p.main().visible());
+        s.Timer2.tick(); // a late tick finds the splash gone and does nothing more
+        EXPECT_TRUE(p.main().visible());
+        p.main().hide();
+    }
+}
+
+TEST(Splash, IsDraggedByItsStrip) {
+    ProgramFolder folder;
+    ProgramOn p(folder.path());
+    Main(*p);
+    frmSplash& s = p->splash();
+    const int left = s.left(), top = s.top();
+    s.pMove.onMouseDown(1, 0, 300, 120);
+    EXPECT_EQ(p->host.screen.mousePointer(), 5);
+    s.pMove.onMouseMove(1, 0, 750, 420);
+    s.pMove.onMouseUp(1, 0, 750, 420);
+    EXPECT_EQ(s.left(), left + 450);
+    EXPECT_EQ(s.top(), top + 300);
+    EXPECT_EQ(p->host.screen.mousePointer(), 0);
+    s.hide();
+}
+
+TEST(Startup, EmptiesTheScratchFolderAndTheFetchedFilesOnly) {
+    ProgramFolder folder;
+    for (const char* name : {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
+                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf",
+                             "System/sublist.sdf", "Data/Temporarily/sub/inner.shd"})
+        folder.write(name, "x");
+    folder.write("Data/Files/keep.srt", SubRip(1));
+    ProgramOn p(folder.path());
+    p->shell.CommandLine = folder.file("Data/Files/keep.srt");
+    Main(*p);
+    for (const char* gone : {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
+                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf"})
+        EXPECT_FALSE(folder.exists(gone)) << gone;
+    for (const char* kept :
+         {"System/sublist.sdf", "Data/Files/keep.srt", "Data/Temporarily/sub/inner.shd"})
+        EXPECT_TRUE(folder.exists(kept)) << kept;
+    p.main().hide();
+}
+
+TEST(Startup, AnEmptyProgramFolderStillStarts) {
+    ProgramFolder folder(false);
+    ProgramOn p(folder.path());
+    Main(*p);
+    EXPECT_TRUE(p->splash().visible());
+    EXPECT_TRUE(p.main().isLoaded());
+    p->splash().ExitfrmSplash();
+    EXPECT_TRUE(p.main().visible());
+    p.main().hide();
+}
+
+TEST(Splash, Screenshot) {
+    ProgramFolder folder;
+    ProgramOn p(folder.path());
+    Main(*p);
+    frmSplash& s = p->splash();
+    Tick(s, 2);
+    QApplication::processEvents();
+    const QPixmap shot = s.window()->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.width(), 480);
+    EXPECT_EQ(shot.height(), 240);
+    EXPECT_TRUE(shot.save("frmSplash.png"));
+    s.hide();
+}
+
+} // namespace
