@@ -1,4 +1,5 @@
 #include "platform/DirList.h"
+#include "platform/Quiet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,18 +13,6 @@ namespace platform {
 namespace {
 
 constexpr int IndentPixels = 12; // per tree level
-
-class Quiet {
-public:
-    explicit Quiet(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~Quiet() { flag_ = old_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 // "/", "/home", "/home/ana" for "/home/ana".
 QStringList ancestorsOf(const QString& path) {

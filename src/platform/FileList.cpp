@@ -1,4 +1,5 @@
 #include "platform/FileList.h"
+#include "platform/Quiet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,19 +10,6 @@
 namespace platform {
 
 namespace {
-
-// Runs a change of items or selection without it counting as the user's.
-class Quiet {
-public:
-    explicit Quiet(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~Quiet() { flag_ = old_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 std::vector<QRegularExpression> compile(const QString& patterns) {
     std::vector<QRegularExpression> out;

@@ -1,23 +1,11 @@
 #include "platform/ListBox.h"
+#include "platform/Quiet.h"
 
 #include <QListWidget>
 
 namespace platform {
 
 namespace {
-
-// Runs a change of items or selection without it counting as the user's.
-class Quiet {
-public:
-    explicit Quiet(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~Quiet() { flag_ = old_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 QAbstractItemView::SelectionMode selectionModeOf(int multiSelect) {
     switch (multiSelect) {
