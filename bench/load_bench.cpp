@@ -2,12 +2,8 @@
 // read through LoadSubFile with the progress log off and on. Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=Load
 
-#include "document/Loader.h"
-#include "shell/Program.h"
-#include "shell/frmControl.h"
+#include "LoadBench.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -34,23 +30,7 @@ QByteArray LargeSubRip() {
 }
 
 void LoadLargeSubRip(benchmark::State& state, bool progress) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("large.srt");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(LargeSubRip()) < 0) {
-        state.SkipWithError("cannot write the file");
-        return;
-    }
-    file.close();
-    Program p(dir.path());
-    for (auto _ : state) {
-        QString name = path;
-        int format = 0, row = 1;
-        p.loader.LoadSubFile(name, format, row, false, progress, false);
-        if (!p.loader.LoadOk || p.doc.lineCount() != Entries) state.SkipWithError("not loaded");
-    }
-    if (progress) p.control().hide();
-    state.counters["lines"] = p.doc.lineCount();
+    BenchLoadFile(state, LargeSubRip(), "large.srt", 0, Entries, progress);
 }
 
 void LoadSubRip9998ProgressOff(benchmark::State& state) {

@@ -3,11 +3,8 @@
 // with the progress log off. Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=ReadersDvd
 
-#include "document/Loader.h"
-#include "shell/Program.h"
+#include "LoadBench.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -66,23 +63,7 @@ QByteArray LargeZeroG() {
 }
 
 void LoadLarge(benchmark::State& state, const QByteArray& bytes, const char* name, int format) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QLatin1String(name));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) {
-        state.SkipWithError("cannot write the file");
-        return;
-    }
-    file.close();
-    Program p(dir.path());
-    p.shell.FrameRateText = QStringLiteral("25.000");
-    for (auto _ : state) {
-        QString fileName = path;
-        int asked = format, row = 1;
-        p.loader.LoadSubFile(fileName, asked, row, false, false, false);
-        if (!p.loader.LoadOk || p.doc.lineCount() != Subtitles) state.SkipWithError("not loaded");
-    }
-    state.counters["lines"] = p.doc.lineCount();
+    BenchLoadFile(state, bytes, QLatin1String(name), format, Subtitles);
 }
 
 void ReadersDvd_DvdSubtitle9998(benchmark::State& state) {

@@ -4,11 +4,8 @@
 // log off. Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=LoadFrames
 
-#include "document/Loader.h"
-#include "shell/Program.h"
+#include "LoadBench.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -49,22 +46,7 @@ QByteArray LargeFile(int format) {
 }
 
 void LoadLarge(benchmark::State& state, int format, const char* extension) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.") + extension);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(LargeFile(format)) < 0) {
-        state.SkipWithError("cannot write the file");
-        return;
-    }
-    file.close();
-    Program p(dir.path());
-    for (auto _ : state) {
-        QString name = path;
-        int asked = format, row = 1;
-        p.loader.LoadSubFile(name, asked, row, false, false, false);
-        if (!p.loader.LoadOk || p.doc.lineCount() != Entries) state.SkipWithError("not loaded");
-    }
-    state.counters["lines"] = p.doc.lineCount();
+    BenchLoadFile(state, LargeFile(format), QStringLiteral("large.") + extension, format, Entries);
 }
 
 void LoadFramesMicroDvd9998(benchmark::State& state) {

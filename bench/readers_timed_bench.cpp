@@ -2,12 +2,9 @@
 // readers take, through LoadSubFile with the progress log off. Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=Timed
 
+#include "LoadBench.h"
 #include "document/FormatDetection.h"
-#include "document/Loader.h"
-#include "shell/Program.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -80,22 +77,7 @@ QByteArray JacoSub() {
 
 void LoadFile(benchmark::State& state, const QByteArray& bytes, const char* name, int format,
               int rows) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) {
-        state.SkipWithError("cannot write the file");
-        return;
-    }
-    file.close();
-    Program p(dir.path());
-    for (auto _ : state) {
-        QString fileName = path;
-        int requested = format, row = 1;
-        p.loader.LoadSubFile(fileName, requested, row, false, false, false);
-        if (!p.loader.LoadOk || p.doc.lineCount() != rows) state.SkipWithError("not loaded");
-    }
-    state.counters["lines"] = p.doc.lineCount();
+    BenchLoadFile(state, bytes, QLatin1String(name), format, rows);
 }
 
 void LoadTimedTmPlayerPairs(benchmark::State& state) {

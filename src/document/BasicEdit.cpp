@@ -56,8 +56,8 @@ QString BasicEdit::FontAt(int row) const {
     return p_.doc.lstFont.value(row);
 }
 
-void BasicEdit::SetFontAt(int row, const QString& spec) {
-    if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = spec;
+void BasicEdit::SetFontAt(int row, const QString& font) {
+    if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = font;
 }
 
 // The font name and style chosen on the Font tab, the Western script and the

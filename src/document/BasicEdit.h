@@ -39,7 +39,7 @@ private:
     QString CellDetails(int row, CellOrder order);
     void FitFontList(int lines);
     QString FontAt(int row) const;
-    void SetFontAt(int row, const QString& spec);
+    void SetFontAt(int row, const QString& font);
     QString InsertedFontSpec();
 
     void ShiftRowsDown(int row);

@@ -36,17 +36,17 @@ struct FontSpecFields {
     QString name, script, style, size;
 };
 
-FontSpecFields SplitFontSpec(const QString& spec) {
+FontSpecFields SplitFontSpec(const QString& font) {
     FontSpecFields f;
     QString* fields[] = {&f.name, &f.script, &f.style};
     qsizetype from = 0;
     for (QString* field : fields) {
-        const qsizetype semi = spec.indexOf(u';', from);
+        const qsizetype semi = font.indexOf(u';', from);
         if (semi < 0) break;
-        *field = spec.mid(from, semi - from);
+        *field = font.mid(from, semi - from);
         from = semi + 1;
     }
-    f.size = spec.mid(from);
+    f.size = font.mid(from);
     return f;
 }
 
@@ -208,18 +208,18 @@ void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
 
 void EditArea::subShowSubtitle(const QString& text, int index) {
     const int line = p_.doc.CurLine;
-    const FontSpecFields spec = SplitFontSpec(p_.doc.lstFont.value(line));
+    const FontSpecFields fields = SplitFontSpec(p_.doc.lstFont.value(line));
     frmMain& m = p_.main();
     m.scriptPlayer.lblSubRowCount.setCaption(Str(line) + '/' + Str(p_.doc.lineCount()));
     if (m.scriptPlayer.Label23.contains(index)) {
         platform::Label& shown = m.scriptPlayer.Label23[index];
-        shown.setFontBold(StyleHas(spec.style, p_.texts.TextTable(4, 26)));
-        shown.setFontItalic(StyleHas(spec.style, p_.texts.TextTable(4, 27)));
+        shown.setFontBold(StyleHas(fields.style, p_.texts.TextTable(4, 26)));
+        shown.setFontItalic(StyleHas(fields.style, p_.texts.TextTable(4, 27)));
         shown.setCaption(runtime::LTrim(text));
     }
     auto& lists = m.editor.font.Combo9;
-    SelectMatching(lists[0], spec.name, lists[0].listCount());
-    SelectMatching(lists[1], spec.style, 4); // the first four are the styles a spec names
+    SelectMatching(lists[0], fields.name, lists[0].listCount());
+    SelectMatching(lists[1], fields.style, 4); // the first four are the styles a font entry names
 }
 
 void EditArea::EditorCellSelect() {

@@ -218,11 +218,11 @@ bool ReaderFrame::addText(const QString& line) {
     return true;
 }
 
-void ReaderFrame::setFontSpec(const QString& spec) {
+void ReaderFrame::setFontSpec(const QString& font) {
     ensureRow();
     if (!hasRow() || stopped_) return;
     const int row = currentRow();
-    if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = spec;
+    if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = font;
 }
 
 QString ReaderFrame::cell(int column) const {

@@ -84,7 +84,7 @@ public:
     // The text column last written (2 before the first text of a row).
     int textColumn() const { return textColumn_; }
     // Replaces the current row's FontSpec ("name;script;style;size").
-    void setFontSpec(const QString& spec);
+    void setFontSpec(const QString& font);
     // A cell of the current row as written so far.
     QString cell(int column) const;
 
