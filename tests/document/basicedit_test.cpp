@@ -5,36 +5,13 @@
 #include "document/BasicEdit.h"
 #include "document/BasicTab.h"
 #include "platform/ComboBox.h"
+#include "support/GridSetup.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
-#include <ostream>
 #include <vector>
 
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-constexpr platform::Color White = Document::White;
-constexpr platform::Color Green = Document::PartStartGreen;
-constexpr platform::Color Red = Document::PartEndRed;
-
-struct Part {
-    int first, last;
-    QString name;
-    bool operator==(const Part&) const = default;
-    friend void PrintTo(const Part& p, std::ostream* out) {
-        *out << p.first << "-" << p.last << " " << p.name.toStdString();
-    }
-};
-
-QString timeAt(int seconds) {
-    return QStringLiteral("00:%1:%2,000")
-        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 class BasicEditTest : public ::testing::Test {
 protected:
@@ -49,11 +26,8 @@ protected:
         grid().setRows(n + 2);
         doc().lstFont = QStringList{QString()};
         for (int r = 1; r <= n; ++r) {
-            grid().setTextMatrix(r, 0, QString::number(r));
-            grid().setTextMatrix(r, 1, timeAt(10 * r));
-            grid().setTextMatrix(r, 2, timeAt(10 * r + 2));
-            grid().setTextMatrix(r, 3, QStringLiteral(" line %1").arg(r));
-            grid().setTextMatrix(r, 4, QStringLiteral(" second %1").arg(r));
+            setLine(grid(), r, timeAt(10 * r), timeAt(10 * r + 2),
+                    {QStringLiteral(" line %1").arg(r), QStringLiteral(" second %1").arg(r)});
             doc().lstFont.append(QStringLiteral("Font %1;Western;Regular;16").arg(r));
         }
         nodes().setFirstRow(0, 1);
@@ -61,23 +35,11 @@ protected:
         setParts({{1, n, "all"}});
     }
     void setParts(const std::vector<Part>& parts) {
-        for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
-            const Part& p = parts[static_cast<std::size_t>(i)];
-            nodes().setFirstRow(i + 1, p.first);
-            nodes().setLastRow(i + 1, p.last);
-            nodes().setName(i + 1, p.name);
-        }
-        nodes().setCount(static_cast<int>(parts.size()));
-        nodes().setCurrent(1);
+        writeParts(nodes(), parts);
         doc().MarkNodes(1);
     }
-    std::vector<Part> parts() {
-        std::vector<Part> out;
-        for (int i = 1; i <= nodes().Count(); ++i)
-            out.push_back({nodes().FirstRow(i), nodes().LastRow(i), nodes().Name(i)});
-        return out;
-    }
-    Part whole() { return {nodes().FirstRow(0), nodes().LastRow(0), nodes().Name(0)}; }
+    std::vector<Part> parts() { return partsOf(nodes()); }
+    Part whole() { return partAt(nodes(), 0); }
     void select(int row, int col) { grid().setCurrentCell(row, col); }
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
     platform::Color back(int row, int col) { return grid().cellBackColorAt(row, col); }

@@ -2,32 +2,19 @@
 // player's line list, and the default font of a line.
 
 #include "document/Document.h"
+#include "support/GridSetup.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-void setLine(platform::Grid& g, int row, const QString& start, const QStringList& text) {
-    g.setTextMatrix(row, 0, QString::number(row));
-    g.setTextMatrix(row, 1, start);
-    g.setTextMatrix(row, 2, QStringLiteral("00:09:59,000"));
-    for (int c = 0; c < text.size(); ++c)
-        g.setTextMatrix(row, 3 + c, text[c]);
-}
 
 TEST(LineList, HoldsStartTimeAndTheThreeTextLines) {
     TestProgram t;
     platform::Grid& g = t.main().editor.grdSubEdit;
     g.setRows(5);
-    setLine(g, 1, "00:00:01,000", {" Hello", " there", " you"});
-    setLine(g, 2, "00:00:05,500", {" Only one"});
-    setLine(g, 3, "01:02:03,004", {"", " second", ""});
+    setLine(g, 1, "00:00:01,000", "00:09:59,000", {" Hello", " there", " you"});
+    setLine(g, 2, "00:00:05,500", "00:09:59,000", {" Only one"});
+    setLine(g, 3, "01:02:03,004", "00:09:59,000", {"", " second", ""});
     platform::ComboBox& list = t.main().player.Combo1;
     list.addItem("stale entry");
 
@@ -60,7 +47,7 @@ TEST(ClearGrid, LeavesHeaderAndOneEmptyRowButNotTheTables) {
     Document& doc = t->doc;
     platform::Grid& g = doc.grid();
     g.setRows(12);
-    setLine(g, 1, "00:00:01,000", {" a", " b", " c"});
+    setLine(g, 1, "00:00:01,000", "00:09:59,000", {" a", " b", " c"});
     doc.lstFont = QStringList{"", doc.DefaultFontSpec()};
     doc.FileNodes.setCount(1);
     doc.FileNodes.setLastRow(1, 10);

@@ -6,26 +6,15 @@
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "shell/frmSettings.h"
+#include "support/GridSetup.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QTest>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
-
-// "00:mm:ss,000" for a whole number of seconds below an hour.
-QString timeAt(int seconds) {
-    return QStringLiteral("00:%1:%2,000")
-        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 class EditAreaTest : public ::testing::Test {
 protected:
@@ -41,21 +30,15 @@ protected:
         grid().setRows(n + 2);
         doc().lstFont = QStringList{QString()};
         for (int r = 1; r <= n; ++r) {
-            grid().setTextMatrix(r, 0, QString::number(r));
-            grid().setTextMatrix(r, 1, timeAt(10 * r));
-            grid().setTextMatrix(r, 2, timeAt(10 * r + 2));
-            grid().setTextMatrix(r, 3, QStringLiteral(" line %1").arg(r));
-            grid().setTextMatrix(r, 4, QStringLiteral(" second %1").arg(r));
-            grid().setTextMatrix(r, 5, QStringLiteral(" third %1").arg(r));
+            setLine(grid(), r, timeAt(10 * r), timeAt(10 * r + 2),
+                    {QStringLiteral(" line %1").arg(r), QStringLiteral(" second %1").arg(r),
+                     QStringLiteral(" third %1").arg(r)});
             doc().lstFont.append(doc().DefaultFontSpec());
         }
         NodeTable& nodes = doc().FileNodes;
         nodes.setFirstRow(0, 1);
         nodes.setLastRow(0, n);
-        nodes.setFirstRow(1, 1);
-        nodes.setLastRow(1, n);
-        nodes.setCount(1);
-        nodes.setCurrent(1);
+        writeParts(nodes, {{1, n, ""}});
     }
     void select(int row, int col) { grid().setCurrentCell(row, col); }
     void fillFontLists() {

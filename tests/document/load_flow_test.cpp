@@ -9,32 +9,11 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "shell/frmControl.h"
+#include "support/FileBytes.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-// SubRip entries numbered from 1, one text line each, a second apart.
-QByteArray SubRip(int entries, const char* text = "Line") {
-    QByteArray out;
-    for (int i = 0; i < entries; ++i)
-        out += QByteArray::number(i + 1) + "\r\n" +
-               QString::asprintf("%02d:%02d:%02d,000 --> %02d:%02d:%02d,500\r\n", i / 3600,
-                                 i / 60 % 60, i % 60, i / 3600, i / 60 % 60, i % 60)
-                   .toLatin1() +
-               text + " " + QByteArray::number(i + 1) + "\r\n\r\n";
-    return out;
-}
-
-struct Message {
-    QString title, text;
-};
 
 class Load : public ::testing::Test {
 protected:
@@ -46,20 +25,12 @@ protected:
     // Loads (startRow 1) or adds (the spare row) a file; returns the format read.
     int load(const QString& path, int format = 0, bool add = false, bool interactive = false,
              bool progress = false) {
-        QString name = path;
-        lastStartRow = add ? grid().rows() - 1 : 1;
-        t->loader.LoadSubFile(name, format, lastStartRow, false, progress, interactive);
-        return format;
+        const Loaded loaded = loadSubFile(t.program(), path, format, add, interactive, progress);
+        lastStartRow = loaded.nextRow;
+        return loaded.format;
     }
     QString file(const QString& name, const QByteArray& bytes) {
-        return t.writeFile("Data/Files/" + name, bytes);
-    }
-    // Answers the next message with a button and keeps what it showed.
-    void reply(int button, Message* seen = nullptr) {
-        t.answer<frmMessageBox>([button, seen](frmMessageBox& m) {
-            if (seen) *seen = {m.Label4.caption(), m.Label1.caption()};
-            m.cmdActionClick(button);
-        });
+        return t.writeDataFile(name, bytes);
     }
     // Everything a refused load must leave alone.
     QStringList state() {
@@ -155,7 +126,7 @@ TEST_F(Load, TheReadingLimitIsCheckedBeforeAnythingIsCleared) {
     load(file("kept.srt", SubRip(2)));
     const QStringList before = state();
     Message seen;
-    reply(frmMessageBox::Cancel, &seen);
+    t.reply(frmMessageBox::Cancel, &seen);
     load(file("big.srt", SubRip(9999)), 0, false, true);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_EQ(seen.title, "Reading limit");
@@ -180,7 +151,7 @@ TEST_F(Load, RowsBeyondTheLimitAreRefusedWhileTheyAreWritten) {
     for (int i = 1; i <= 10005; ++i)
         bytes += QByteArray::number(i) + "\r\n\r\n";
     Message seen;
-    reply(frmMessageBox::Ok, &seen);
+    t.reply(frmMessageBox::Ok, &seen);
     load(file("numbers.srt", bytes), Format::SubRip, false, true);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_EQ(lines(), 9998);
@@ -200,13 +171,13 @@ TEST_F(Load, UnreadableFilesChangeNothingAndSayWhy) {
         const char* says;
     };
     const Refused cases[] = {
-        {t.folder() + "/Data/Files/absent.srt", 0, "absent.srt"},
+        {t.dataFilesPath("absent.srt"), 0, "absent.srt"},
         {file("prose.txt", "Just some\r\nprose.\r\n"), 0, "prose.txt' was not recognised"},
         {file("asked.srt", SubRip(1)), 99, "format 99 files cannot be read"},
     };
     for (const Refused& r : cases) {
         Message seen;
-        reply(frmMessageBox::Ok, &seen);
+        t.reply(frmMessageBox::Ok, &seen);
         load(r.path, r.format, false, true);
         EXPECT_FALSE(t->loader.LoadOk) << r.says;
         EXPECT_TRUE(seen.text.contains(r.says)) << seen.text.toStdString();
@@ -226,7 +197,7 @@ TEST_F(Load, DetectOnlyAndTheWrongFormatWarning) {
     EXPECT_EQ(state(), before) << "detecting reads nothing into the document";
 
     Message seen;
-    reply(frmMessageBox::Ok, &seen);
+    t.reply(frmMessageBox::Ok, &seen);
     EXPECT_EQ(load(name, Format::MicroDvd), Format::SubRip);
     EXPECT_EQ(seen.title, "Wrong format.");
     EXPECT_EQ(seen.text, "Loading 'SubRip' instead of 'MicroDVD' format.");
@@ -240,13 +211,13 @@ TEST_F(Load, AChangedDocumentIsOfferedForSavingBeforeALoadReplacesIt) {
     const QStringList before = state();
 
     Message seen;
-    reply(frmMessageBox::Cancel, &seen);
+    t.reply(frmMessageBox::Cancel, &seen);
     load(next);
     EXPECT_EQ(seen.title, "Warning: File not saved");
     EXPECT_TRUE(seen.text.contains("upcoming.srt")) << seen.text.toStdString();
     EXPECT_EQ(state(), before);
 
-    reply(frmMessageBox::Yes); // the save is cancelled in the chooser: the load stops
+    t.reply(frmMessageBox::Yes); // the save is cancelled in the chooser: the load stops
     t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
     load(next);
     EXPECT_FALSE(t->loader.LoadOk);
@@ -255,7 +226,7 @@ TEST_F(Load, AChangedDocumentIsOfferedForSavingBeforeALoadReplacesIt) {
     load(next, Format::SubRip, true); // adding never asks
     EXPECT_EQ(lines(), 7);
 
-    reply(frmMessageBox::No);
+    t.reply(frmMessageBox::No);
     load(next);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_EQ(lines(), 5);

@@ -6,15 +6,10 @@
 #include "platform/Grid.h"
 #include "shell/frmControl.h"
 #include "shell/frmSettings.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -24,7 +19,7 @@ class MediaLoad : public ::testing::Test {
 protected:
     QString folder() { return t.folder() + "/Data/Files/"; }
     QString touch(const QString& name, const QByteArray& bytes = "x") {
-        return t.writeFile("Data/Files/" + name, bytes);
+        return t.writeDataFile("" + name, bytes);
     }
     void load(QString& name, int& format, bool progress = false) {
         int row = 1;
@@ -90,7 +85,7 @@ TEST_F(MediaLoad, ACompanionAsksBeforeItReplacesAChangedDocument) {
     QString name = touch("film.mpg");
     t->doc.FileChanged = true;
     int format = 0;
-    t.answer<frmMessageBox>([](frmMessageBox& m) { m.cmdActionClick(frmMessageBox::Cancel); });
+    t.reply(frmMessageBox::Cancel);
     load(name, format);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_EQ(t->doc.lineCount(), 0);

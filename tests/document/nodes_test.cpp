@@ -2,31 +2,13 @@
 // in the grid, previous/next navigation, and the toggles that must be refused.
 
 #include "document/Document.h"
+#include "support/GridSetup.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
-#include <ostream>
-#include <tuple>
 #include <vector>
 
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-constexpr platform::Color White = Document::White;
-constexpr platform::Color Green = Document::PartStartGreen;
-constexpr platform::Color Red = Document::PartEndRed;
-
-struct Part {
-    int first, last;
-    QString name;
-    bool operator==(const Part&) const = default;
-    friend void PrintTo(const Part& p, std::ostream* out) {
-        *out << p.first << "-" << p.last << " " << p.name.toStdString();
-    }
-};
 
 class Nodes : public ::testing::Test {
 protected:
@@ -37,33 +19,16 @@ protected:
     // A document of `lines` lines with plain numbers, and its whole-document entry.
     void makeLines(int lines) {
         grid().setRows(lines + 2);
-        for (int r = 1; r <= lines; ++r) {
-            grid().setTextMatrix(r, 0, QString::number(r));
-            grid().setTextMatrix(r, 1, QStringLiteral("00:00:01,000"));
-            grid().setTextMatrix(r, 2, QStringLiteral("00:00:02,000"));
-            grid().setTextMatrix(r, 3, QStringLiteral(" line %1").arg(r));
-        }
+        for (int r = 1; r <= lines; ++r)
+            setLine(grid(), r, QStringLiteral("00:00:01,000"), QStringLiteral("00:00:02,000"),
+                    {QStringLiteral(" line %1").arg(r)});
         nodes().setFirstRow(0, 1);
         nodes().setLastRow(0, lines);
         nodes().setName(0, QStringLiteral("whole"));
     }
-    void setParts(const std::vector<Part>& parts) {
-        for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
-            const Part& p = parts[static_cast<std::size_t>(i)];
-            nodes().setFirstRow(i + 1, p.first);
-            nodes().setLastRow(i + 1, p.last);
-            nodes().setName(i + 1, p.name);
-        }
-        nodes().setCount(static_cast<int>(parts.size()));
-        nodes().setCurrent(1);
-    }
-    std::vector<Part> parts() {
-        std::vector<Part> out;
-        for (int i = 1; i <= nodes().Count(); ++i)
-            out.push_back({nodes().FirstRow(i), nodes().LastRow(i), nodes().Name(i)});
-        return out;
-    }
-    Part entry0() { return {nodes().FirstRow(0), nodes().LastRow(0), nodes().Name(0)}; }
+    void setParts(const std::vector<Part>& parts) { writeParts(nodes(), parts); }
+    std::vector<Part> parts() { return partsOf(nodes()); }
+    Part entry0() { return partAt(nodes(), 0); }
     void toggleAt(int row) {
         grid().setCurrentCell(row, 1);
         doc().NodeToggle();

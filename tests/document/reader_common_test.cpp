@@ -7,14 +7,8 @@
 #include "document/frmMessageBox.h"
 #include "document/readers/Common.h"
 #include "platform/Grid.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
-
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -47,13 +47,10 @@ protected:
 };
 
 TEST_F(Frame, AReadFailureStopsAndKeepsTheRowsRead) {
-    QString title;
-    t.answer<frmMessageBox>([&title](frmMessageBox& m) {
-        title = m.Label4.caption();
-        m.cmdActionClick(frmMessageBox::Ok);
-    });
+    Message seen;
+    t.reply(frmMessageBox::Ok, &seen);
     EXPECT_EQ(read({"a", "b", "stop", "c"}, &EveryLine, true), ReadOutcome::Failed);
-    EXPECT_EQ(title, "Reading succesfull but with errors.");
+    EXPECT_EQ(seen.title, "Reading succesfull but with errors.");
     EXPECT_EQ(counted, 4);
     EXPECT_EQ(startRow, 3);
     EXPECT_EQ(t->doc.grid().textMatrix(2, 3), " b");

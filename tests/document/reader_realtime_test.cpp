@@ -138,13 +138,7 @@ TEST_F(RealTimeReader, SampleFilesLoad) {
 }
 
 TEST_F(RealTimeReader, WhatMirelWritesReadsBackAndWritesTheSame) {
-    const QStringList rows[] = {
-        {"00:00:01,230", "00:00:03,456", " Hello", "", ""},
-        {"09:59:58,999", "09:59:59,990", " a, \"quoted\" | b", " ", " [br] \\n {x} <i>y</i>"},
-        {"01:00:00,000", "02:00:00,000", " x", " y", " z"},
-        {"03:00:00,000", "03:00:01,000", " first", "", " third"},
-    };
-    setRows(rows);
+    setRows(hundredthsRows(" a, \"quoted\" | b", " [br] \\n {x} <i>y</i>"));
     roundTrip();
     ASSERT_EQ(lines(), 4);
 

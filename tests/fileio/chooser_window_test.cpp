@@ -3,18 +3,14 @@
 // for Ok and Cancel, and a screenshot (frmFile.png in the build folder).
 
 #include "fileio/frmFile.h"
+#include "support/ListItems.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -27,16 +23,11 @@ struct Chooser : ::testing::Test {
                 f().Label2.caption() + (f().List2.visible() ? "+" : "-"),
                 f().Label6.caption() + (f().List3.visible() ? "+" : "-")};
     }
-    QStringList listed() {
-        QStringList out;
-        for (int i = 0; i < f().File1.listCount(); ++i)
-            out << f().File1.list(i);
-        return out;
-    }
+    QStringList listed() { return itemsOf(f().File1); }
 };
 
 TEST_F(Chooser, LoadsOnTheProgramsSubtitleFolderWithEveryPaneClosed) {
-    t.writeFile("Data/Files/a.srt", "");
+    t.writeDataFile("a.srt", "");
     frmFile& c = f();
     EXPECT_EQ(c.List3.listCount(), frmFile::TypeCount);
     EXPECT_EQ(c.List3.list(9), "SubRip (*.srt)");
@@ -107,8 +98,8 @@ TEST_F(Chooser, FilesFillTheNameAndOkFollowsIt) {
 }
 
 TEST_F(Chooser, TheAnswerComesFromTheListedFolder) {
-    t.writeFile("Data/Files/here.srt", "");
-    t.writeFile("Data/Files/Inner/there.srt", "");
+    t.writeDataFile("here.srt", "");
+    t.writeDataFile("Inner/there.srt", "");
     frmFile& c = f();
     c.List2.setPath(files());
     const int inner = 0;

@@ -5,6 +5,8 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
+#include "support/FileBytes.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QApplication>
@@ -13,31 +15,13 @@
 #include <QMimeData>
 #include <QWidget>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-// SubRip entries a second apart, one text line each ("<text> <n>").
-QByteArray SubRip(int entries, const char* text = "Line") {
-    QByteArray out;
-    for (int i = 0; i < entries; ++i)
-        out += QByteArray::number(i + 1) + "\r\n" +
-               QString::asprintf("00:%02d:%02d,000 --> 00:%02d:%02d,500\r\n", i / 60, i % 60,
-                                 i / 60, i % 60)
-                   .toLatin1() +
-               text + " " + QByteArray::number(i + 1) + "\r\n\r\n";
-    return out;
-}
 
 struct Commands : ::testing::Test {
     TestProgram t;
     QString files() { return QDir::cleanPath(t.folder() + "/Data/Files"); }
     QString file(const QString& name, const QByteArray& bytes) {
-        return t.writeFile("Data/Files/" + name, bytes);
+        return t.writeDataFile(name, bytes);
     }
     platform::Grid& grid() { return t->doc.grid(); }
     int lines() { return t->doc.lineCount(); }

@@ -7,32 +7,14 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "shell/frmSettings.h"
+#include "support/FileBytes.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-QByteArray SubRip(int entries, const char* text = "Line") {
-    QByteArray out;
-    for (int i = 0; i < entries; ++i)
-        out += QByteArray::number(i + 1) + "\r\n" +
-               QString::asprintf("00:00:%02d,000 --> 00:00:%02d,500\r\n", i, i).toLatin1() + text +
-               " " + QByteArray::number(i + 1) + "\r\n\r\n";
-    return out;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 struct Save : ::testing::Test {
     TestProgram t;
@@ -42,12 +24,6 @@ struct Save : ::testing::Test {
     }
     int lines() { return t->doc.lineCount(); }
 
-    void loadDirect(const QString& name, const QByteArray& bytes) {
-        QString path = t.writeFile("Data/Files/" + name, bytes);
-        int format = 0, row = 1;
-        t->loader.LoadSubFile(path, format, row, false, false, false);
-        ASSERT_TRUE(t->loader.LoadOk);
-    }
     // Answers the chooser: a type (-1 leaves it), a typed name, Ok.
     void typeName(const QString& name, int type = -1, std::function<void(frmFile&)> check = {}) {
         t.answer<frmFile>([=](frmFile& f) {
@@ -61,16 +37,10 @@ struct Save : ::testing::Test {
     void cancelChooser() {
         t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
     }
-    void reply(int button, QString* text = nullptr) {
-        t.answer<frmMessageBox>([=](frmMessageBox& m) {
-            if (text) *text = m.Label1.caption();
-            m.cmdActionClick(button);
-        });
-    }
 };
 
 TEST_F(Save, EveryFormatIsWrittenUnderItsExtension) {
-    loadDirect("source.srt", SubRip(3));
+    t.loadDataFile("source.srt", SubRip(3));
     const QByteArray source = readBytes(files() + "/source.srt");
     for (int format = 1; format <= 16; ++format) {
         SCOPED_TRACE(format);
@@ -78,7 +48,7 @@ TEST_F(Save, EveryFormatIsWrittenUnderItsExtension) {
         const QString target = files() + "/out" + Files::SetSubFileExt(format);
         const bool existed = QFile::exists(target);
         typeName("out", format);
-        if (existed) reply(frmMessageBox::Yes); // five formats share ".sub"
+        if (existed) t.reply(frmMessageBox::Yes); // five formats share ".sub"
         EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
         const QByteArray written = readBytes(target);
         EXPECT_TRUE(written.contains("Line 3")) << written.toStdString();
@@ -129,7 +99,7 @@ TEST_F(Save, ASampleIsOpenedAndSavedAsTwoOtherFormats) {
 }
 
 TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
-    loadDirect("movie.srt", SubRip(2));
+    t.loadDataFile("movie.srt", SubRip(2));
     t->settings().Check4.setValue(platform::CheckBox::Checked);
     t->fileChooser().List3.setListIndex(3);
     typeName("renamed.txt", -1, [&](frmFile& f) {
@@ -148,7 +118,7 @@ TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
 }
 
 TEST_F(Save, TheMediaNameOptionWritesBesideTheMediaFile) {
-    loadDirect("movie.srt", SubRip(2));
+    t.loadDataFile("movie.srt", SubRip(2));
     const QString video = t.writeFile("Data/Video/film.avi", "RIFF");
     t->players.MediaPlayer1.FileName = video;
     t.answer<frmFile>([](frmFile& f) {
@@ -163,20 +133,20 @@ TEST_F(Save, TheMediaNameOptionWritesBesideTheMediaFile) {
 }
 
 TEST_F(Save, ASaveThatWasNotWrittenLeavesTheDocumentUnsaved) {
-    loadDirect("keep.srt", SubRip(2));
+    t.loadDataFile("keep.srt", SubRip(2));
     t->doc.FileChanged = true;
     // A folder that does not exist: the writer reports it.
     typeName("missing/where.srt", 9);
-    reply(frmMessageBox::Ok);
+    t.reply(frmMessageBox::Ok);
     EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
     EXPECT_TRUE(t->doc.FileChanged);
     EXPECT_EQ(t->files.CurFileName, files() + "/keep.srt");
     EXPECT_EQ(t->fileChooser().lblFullName.caption(), files() + "/keep.srt");
 
     // An existing file the user does not want replaced.
-    t.writeFile("Data/Files/other.sub", "old");
+    t.writeDataFile("other.sub", "old");
     typeName("other.sub", 3);
-    reply(frmMessageBox::No);
+    t.reply(frmMessageBox::No);
     EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
     EXPECT_EQ(readBytes(files() + "/other.sub"), "old");
     EXPECT_TRUE(t->doc.FileChanged);
@@ -184,29 +154,29 @@ TEST_F(Save, ASaveThatWasNotWrittenLeavesTheDocumentUnsaved) {
     EXPECT_FALSE(QFile::exists(nodeFile("other.sub")));
 
     // A type that is not a subtitle format.
-    QString said;
+    Message said;
     typeName("settings", frmFile::TypeSettingFile);
-    reply(frmMessageBox::Ok, &said);
+    t.reply(frmMessageBox::Ok, &said);
     EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
-    EXPECT_TRUE(said.contains("subtitle formats")) << said.toStdString();
+    EXPECT_TRUE(said.text.contains("subtitle formats")) << said.text.toStdString();
     EXPECT_TRUE(t->doc.FileChanged);
 }
 
 TEST_F(Save, DiagnoseErrorsAreConfirmedFirst) {
-    loadDirect("errors.srt", SubRip(2));
+    t.loadDataFile("errors.srt", SubRip(2));
     t->diag.DiagErrorCount = 3;
-    QString text;
-    reply(frmMessageBox::No, &text);
+    Message asked;
+    t.reply(frmMessageBox::No, &asked);
     EXPECT_FALSE(t->fileCommands.MenuSaveSubFile()) << "No ends the command before the chooser";
-    EXPECT_EQ(text, "File contains 3 errors. Do you want to save this file anyway.");
-    reply(frmMessageBox::Yes);
+    EXPECT_EQ(asked.text, "File contains 3 errors. Do you want to save this file anyway.");
+    t.reply(frmMessageBox::Yes);
     cancelChooser();
     EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
     EXPECT_NE(t->macro.MacroAction.code, 104) << "a cancelled save reports nothing";
 }
 
 TEST_F(Save, NewMakesOneEmptyLineInNonameAndAsksAboutChanges) {
-    loadDirect("work.srt", SubRip(5));
+    t.loadDataFile("work.srt", SubRip(5));
     t.main().partition.combo3.setListIndex(9); // SubStation Alpha
     t->diag.DiagErrorCount = 2;
     t->fileCommands.MenuNewFile(); // unchanged: no question
@@ -221,7 +191,7 @@ TEST_F(Save, NewMakesOneEmptyLineInNonameAndAsksAboutChanges) {
     EXPECT_EQ(t.main().tabMain.tab(), frmMain::TabEditor);
     EXPECT_EQ(t->macro.MacroAction.code, 101);
 
-    loadDirect("work.srt", SubRip(5));
+    t.loadDataFile("work.srt", SubRip(5));
     t->doc.FileChanged = true;
     for (int button : {int(frmMessageBox::Cancel), -1}) { // Cancel, and closing the question
         t.answer<frmMessageBox>([button](frmMessageBox& m) {
@@ -231,28 +201,28 @@ TEST_F(Save, NewMakesOneEmptyLineInNonameAndAsksAboutChanges) {
         EXPECT_EQ(lines(), 5) << "the changed document stays";
         EXPECT_EQ(t->files.CurFileName, files() + "/work.srt");
     }
-    reply(frmMessageBox::Yes); // save first, but the save is cancelled
+    t.reply(frmMessageBox::Yes); // save first, but the save is cancelled
     cancelChooser();
     t->fileCommands.MenuNewFile();
     EXPECT_EQ(lines(), 5);
 
     t->doc.grid().setTextMatrix(1, 3, " Edited");
-    reply(frmMessageBox::Yes); // save first, then the new document
+    t.reply(frmMessageBox::Yes); // save first, then the new document
     typeName("work.srt", 9);
-    reply(frmMessageBox::Yes); // replace work.srt
+    t.reply(frmMessageBox::Yes); // replace work.srt
     t->fileCommands.MenuNewFile();
     EXPECT_EQ(lines(), 1);
     EXPECT_TRUE(readBytes(files() + "/work.srt").contains("Edited"));
 
-    loadDirect("work.srt", SubRip(5));
+    t.loadDataFile("work.srt", SubRip(5));
     t->doc.FileChanged = true;
-    reply(frmMessageBox::No);
+    t.reply(frmMessageBox::No);
     t->fileCommands.MenuNewFile();
     EXPECT_EQ(lines(), 1) << "No discards the changes";
 }
 
 TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
-    t.writeFile("Data/Files/next.srt", SubRip(4, "Next"));
+    t.writeDataFile("next.srt", SubRip(4, "Next"));
     // Opens next.srt; `then` queues the answers to what the load asks.
     auto loadNext = [&](const std::function<void()>& then) {
         t.answer<frmFile>([&](frmFile& f) {
@@ -265,18 +235,18 @@ TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
     };
     auto changedDocument = [&] {
         t->doc.FileChanged = false;
-        loadDirect("mine.srt", SubRip(2, "Mine"));
+        t.loadDataFile("mine.srt", SubRip(2, "Mine"));
         t->doc.grid().setTextMatrix(1, 3, " Changed");
         t->doc.FileChanged = true;
     };
 
     changedDocument();
-    loadNext([&] { reply(frmMessageBox::Cancel); });
+    loadNext([&] { t.reply(frmMessageBox::Cancel); });
     EXPECT_EQ(lines(), 2);
 
     changedDocument();
     loadNext([&] {
-        reply(frmMessageBox::Yes);
+        t.reply(frmMessageBox::Yes);
         cancelChooser(); // the save is cancelled, so the load stops
     });
     EXPECT_EQ(lines(), 2);
@@ -284,15 +254,15 @@ TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
 
     changedDocument();
     loadNext([&] {
-        reply(frmMessageBox::Yes);
+        t.reply(frmMessageBox::Yes);
         typeName("mine.srt", 9);
-        reply(frmMessageBox::Yes); // replace mine.srt
+        t.reply(frmMessageBox::Yes); // replace mine.srt
     });
     EXPECT_EQ(lines(), 4);
     EXPECT_TRUE(readBytes(files() + "/mine.srt").contains("Changed"));
 
     changedDocument();
-    loadNext([&] { reply(frmMessageBox::No); });
+    loadNext([&] { t.reply(frmMessageBox::No); });
     EXPECT_EQ(lines(), 4);
     EXPECT_FALSE(readBytes(files() + "/mine.srt").contains("Changed")) << "No loads without saving";
 }

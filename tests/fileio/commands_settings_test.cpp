@@ -7,15 +7,11 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "runtime/TextFile.h"
+#include "support/ListItems.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -33,12 +29,7 @@ struct Settings : ::testing::Test {
                        parts().textMatrix(r, 2);
         return out;
     }
-    QStringList clipItems() {
-        QStringList out;
-        for (int i = 0; i < clipboard().listCount(); ++i)
-            out << clipboard().list(i);
-        return out;
-    }
+    QStringList clipItems() { return itemsOf(clipboard()); }
     void fillFonts() {
         for (const char* f : {"Alpha Sans", "Beta Serif", "Gamma Mono"})
             m().editor.font.Combo9[0].addItem(f);
@@ -108,18 +99,18 @@ TEST_F(Settings, SaveSettingsWritesWhatLoadReadsBack) {
 
 TEST_F(Settings, TheReaderPassesOverWhatItCannotUse) {
     fillFonts();
-    t.writeFile("Data/Files/odd.scd", "{clipboard}\r\n"
-                                      "kept>00:00:01,000\r\n"
-                                      "{partitionlist}\r\n"
-                                      "no separator here\r\n"
-                                      "../../escape>00:01:00,000\r\n"
-                                      "sub/dir/name.srt>00:02:00,000\r\n"
-                                      "{other}\r\n"
-                                      "ignored>00:00:09,000\r\n"
-                                      "{system font}\r\n"
-                                      "99999\r\n"
-                                      "2\r\n"
-                                      "5\r\n");
+    t.writeDataFile("odd.scd", "{clipboard}\r\n"
+                               "kept>00:00:01,000\r\n"
+                               "{partitionlist}\r\n"
+                               "no separator here\r\n"
+                               "../../escape>00:01:00,000\r\n"
+                               "sub/dir/name.srt>00:02:00,000\r\n"
+                               "{other}\r\n"
+                               "ignored>00:00:09,000\r\n"
+                               "{system font}\r\n"
+                               "99999\r\n"
+                               "2\r\n"
+                               "5\r\n");
     clipboard().addItem("old item");
     openSettingFile("odd.scd");
     EXPECT_TRUE(clipItems().isEmpty()) << "the first line is always skipped, section or not";
@@ -129,13 +120,10 @@ TEST_F(Settings, TheReaderPassesOverWhatItCannotUse) {
     EXPECT_EQ(m().editor.font.Combo9[1].listIndex(), 2);
     EXPECT_EQ(setting_file::PartName("a/../b.srt"), "a___b.srt");
 
-    QString said;
-    t.answer<frmMessageBox>([&](frmMessageBox& box) {
-        said = box.Label1.caption();
-        box.cmdActionClick(frmMessageBox::Ok);
-    });
+    Message said;
+    t.reply(frmMessageBox::Ok, &said);
     EXPECT_FALSE(setting_file::Read(t.program(), files() + "/gone.scd"));
-    EXPECT_TRUE(said.contains("gone.scd")) << said.toStdString();
+    EXPECT_TRUE(said.text.contains("gone.scd")) << said.text.toStdString();
     EXPECT_EQ(partRows().size(), 3) << "a missing file changes nothing";
 }
 

@@ -3,14 +3,8 @@
 
 #include "fileio/frmFile.h"
 #include "platform/ListBox.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
-
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -5,15 +5,10 @@
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
 #include "runtime/TextFile.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
-#include <ostream>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -30,11 +25,7 @@ protected:
     QString nodePath(const QString& title) {
         return t.folder() + "/System/Nodes/" + title + ".sdf";
     }
-    void load(const QString& path) {
-        QString name = path;
-        int format = 0, row = 1;
-        t->loader.LoadSubFile(name, format, row, false, false, false);
-    }
+    void load(const QString& path) { loadSubFile(t.program(), path); }
     void part(int i, int first, int last, const QString& name, bool inIndex) {
         nodes().setFirstRow(i, first);
         nodes().setLastRow(i, last);
@@ -59,7 +50,7 @@ protected:
 };
 
 TEST_F(NodeFile, PartsSurviveASaveAndTheNextLoad) {
-    const QString path = t.writeFile("Data/Files/round.srt", Entries(10));
+    const QString path = t.writeDataFile("round.srt", Entries(10));
     load(path);
     nodes().setCount(2);
     part(1, 1, 4, "Intro: the start, again", true);
@@ -76,14 +67,14 @@ TEST_F(NodeFile, PartsSurviveASaveAndTheNextLoad) {
     EXPECT_EQ(parts(), saved);
 
     // A node file that does not fit the file any more is cut to its lines.
-    t.writeFile("Data/Files/round.srt", Entries(7));
+    t.writeDataFile("round.srt", Entries(7));
     load(path);
     EXPECT_EQ(parts(),
               QStringList({"1-7 round 0", "1-4 Intro: the start, again 1", "5-7 Part_2 0"}));
 }
 
 TEST_F(NodeFile, NodeFilesThatDoNotBelongAreNotApplied) {
-    const QString path = t.writeFile("Data/Files/same.srt", Entries(6));
+    const QString path = t.writeDataFile("same.srt", Entries(6));
     const QStringList single = {"1-6 same 0", "1-6 same 0"};
     struct Case {
         const char* why;
@@ -104,22 +95,18 @@ TEST_F(NodeFile, NodeFilesThatDoNotBelongAreNotApplied) {
     };
     for (const Case& c : cases) {
         writeNodeFile("same.srt", c.lines);
-        QString title;
-        if (c.reported)
-            t.answer<frmMessageBox>([&title](frmMessageBox& m) {
-                title = m.Label4.caption();
-                m.cmdActionClick(frmMessageBox::Ok);
-            });
+        Message seen;
+        if (c.reported) t.reply(frmMessageBox::Ok, &seen);
         load(path);
         EXPECT_EQ(parts(), single) << c.why;
         if (c.reported) {
-            EXPECT_EQ(title, "Version Mismatch");
+            EXPECT_EQ(seen.title, "Version Mismatch");
         }
     }
 }
 
 TEST_F(NodeFile, EntryLinesAreCutAtTheirFirstCommaAndColon) {
-    const QString path = t.writeFile("Data/Files/cut.srt", Entries(9));
+    const QString path = t.writeDataFile("cut.srt", Entries(9));
     writeNodeFile("cut.srt", {"4.00", "<File>", path, "</File>", "<Data>", "4", "1,9:whole0",
                               "1,2:a,b:c1", "3,4:flag7", "5,6:no flag", "7,9:x1", "</Data>"});
     load(path);
@@ -129,10 +116,10 @@ TEST_F(NodeFile, EntryLinesAreCutAtTheirFirstCommaAndColon) {
 }
 
 TEST_F(NodeFile, CollectionFilesGiveTheirItemsAndLines) {
-    t.writeFile("Data/Files/box(1).dbs",
-                "4.00\r\n<File>\r\nMy box\r\n</File>\r\n<Data>\r\n1\r\n1,2:All0\r\n1,2:"
-                "First1\r\n</Data>\r\n<Subs>\r\n0001|00:00:01,000|00:00:02,000|a|b|\r\n0002|"
-                "x|y||||\r\n</Subs>\r\n");
+    t.writeDataFile("box(1).dbs",
+                    "4.00\r\n<File>\r\nMy box\r\n</File>\r\n<Data>\r\n1\r\n1,2:All0\r\n1,2:"
+                    "First1\r\n</Data>\r\n<Subs>\r\n0001|00:00:01,000|00:00:02,000|a|b|\r\n0002|"
+                    "x|y||||\r\n</Subs>\r\n");
     NodeTable items;
     QStringList lines = {"old"};
     QString name = "box(1).dbs";
@@ -143,9 +130,9 @@ TEST_F(NodeFile, CollectionFilesGiveTheirItemsAndLines) {
     EXPECT_TRUE(items.InIndex(1));
     EXPECT_EQ(lines, QStringList({"0001|00:00:01,000|00:00:02,000|a|b|", "0002|x|y||||"}));
 
-    t.writeFile("Data/Files/old.dbs", "3.00\r\n<File>\r\n");
+    t.writeDataFile("old.dbs", "3.00\r\n<File>\r\n");
     name = "old.dbs";
-    t.answer<frmMessageBox>([](frmMessageBox& m) { m.cmdActionClick(frmMessageBox::Ok); });
+    t.reply(frmMessageBox::Ok);
     EXPECT_FALSE(t->files.LoadDbsFile(name, 1, items, lines));
     EXPECT_EQ(items.Name(1), "First") << "a refused file changes nothing";
     EXPECT_EQ(lines.size(), 2);

@@ -6,6 +6,8 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmPreview.h"
 #include "platform/Grid.h"
+#include "support/ListItems.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QCoreApplication>
@@ -17,12 +19,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QWidget>
-
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -47,19 +43,9 @@ QString pdfText(const QString& pdf) {
 
 struct PreviewPrint : ::testing::Test {
     TestProgram t;
-    void load(int entries) {
-        QString path = t.writeFile("Data/Files/show.srt", SubRip(entries));
-        int format = 0, row = 1;
-        t->loader.LoadSubFile(path, format, row, false, false, false);
-        ASSERT_TRUE(t->loader.LoadOk);
-    }
-    QString said;
-    void expectMessage() {
-        t.answer<frmMessageBox>([this](frmMessageBox& m) {
-            said = m.Label1.caption();
-            m.cmdActionClick(frmMessageBox::Ok);
-        });
-    }
+    void load(int entries) { t.loadDataFile("show.srt", SubRip(entries)); }
+    Message said;
+    void expectMessage() { t.reply(frmMessageBox::Ok, &said); }
 };
 
 TEST_F(PreviewPrint, PreviewShowsTheWrittenFileLineByLine) {
@@ -68,8 +54,7 @@ TEST_F(PreviewPrint, PreviewShowsTheWrittenFileLineByLine) {
     bar.setPanelText(3, "Idle");
     QStringList shown;
     t.answer<frmPreview>([&](frmPreview& w) {
-        for (int i = 0; i < w.List1.listCount(); ++i)
-            shown << w.List1.list(i);
+        shown = itemsOf(w.List1);
         EXPECT_EQ(w.lblData[0].caption(), t->files.CurFileName);
         EXPECT_EQ(w.lblData[1].caption(), "SubRip");
         EXPECT_EQ(w.lblData[2].caption(), QString::number(shown.size()));
@@ -85,8 +70,7 @@ TEST_F(PreviewPrint, PreviewShowsTheWrittenFileLineByLine) {
     t->files.CurFileIndex = 7; // SAMI writes a header
     QStringList sami;
     t.answer<frmPreview>([&](frmPreview& w) {
-        for (int i = 0; i < w.List1.listCount(); ++i)
-            sami << w.List1.list(i);
+        sami = itemsOf(w.List1);
         EXPECT_EQ(w.lblData[2].caption(), QString::number(sami.size()));
         if (!sami.isEmpty()) {
             EXPECT_EQ(sami.first().trimmed().toLower(), "<sami>");
@@ -103,13 +87,13 @@ TEST_F(PreviewPrint, APreviewThatCannotBeWrittenIsReportedAndNotShown) {
     t.writeFile("Data/Temporarily/Splitprv.001/old", "an old preview");
     expectMessage(); // no preview window is expected: showing one fails the test
     t->fileCommands.MenuPreview();
-    EXPECT_TRUE(said.contains("Splitprv.001")) << said.toStdString();
+    EXPECT_TRUE(said.text.contains("Splitprv.001")) << said.text.toStdString();
 
     QDir(t.folder() + "/Data/Temporarily").removeRecursively();
     t.writeFile("Data/Temporarily", "a file where the scratch folder should be");
     expectMessage();
     t->fileCommands.MenuPreview();
-    EXPECT_TRUE(said.contains("Splitprv.001")) << said.toStdString();
+    EXPECT_TRUE(said.text.contains("Splitprv.001")) << said.text.toStdString();
 }
 
 TEST_F(PreviewPrint, Screenshot) {
@@ -153,7 +137,7 @@ TEST_F(PreviewPrint, APrinterFailureIsReported) {
     t->macro.SetMacroAction(QString(), 0);
     expectMessage(); // test mode without an output file: no printer
     t->fileCommands.MenuPrint();
-    EXPECT_TRUE(said.contains("No printer")) << said.toStdString();
+    EXPECT_TRUE(said.text.contains("No printer")) << said.text.toStdString();
     EXPECT_NE(t->macro.MacroAction.code, 106);
 }
 

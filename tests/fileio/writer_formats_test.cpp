@@ -7,6 +7,8 @@
 
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
+#include "support/FileBytes.h"
+#include "support/GridSetup.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
@@ -15,48 +17,9 @@
 
 namespace {
 
-struct Line {
-    QString start, end, t1, t2, t3;
-    QString font = QStringLiteral("Arial;Western;Regular;16");
-};
-
-// Makes the document hold exactly these lines.
-void setLines(Program& p, const std::vector<Line>& lines) {
-    platform::Grid& g = p.doc.grid();
-    g.setRows(static_cast<int>(lines.size()) + 2);
-    p.doc.lstFont = QStringList{QString()};
-    int r = 1;
-    for (const Line& l : lines) {
-        const QString cells[] = {QString::number(r), l.start, l.end, l.t1, l.t2, l.t3};
-        for (int c = 0; c < 6; ++c)
-            g.setTextMatrix(r, c, cells[c]);
-        p.doc.lstFont << l.font;
-        ++r;
-    }
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// The bytes of a file of these lines: UTF-8, each line ended by CR LF.
-QByteArray crlf(const QStringList& lines) {
-    QByteArray out;
-    for (const QString& l : lines)
-        out += l.toUtf8() + "\r\n";
-    return out;
-}
-
 // Saves the whole document in a format to <program folder>/Data/Files/<name>.
 bool saveAs(TestProgram& t, const QString& name, int format) {
-    QDir().mkpath(t.folder() + "/Data/Files");
-    t->fileChooser().lblFullName.setCaption(t.folder() + "/Data/Files/" + name);
-    return t->files.CreateSubFile(false, false, format, 1, t->doc.lineCount(), false);
-}
-
-QString filesPath(TestProgram& t, const QString& name) {
-    return t.folder() + "/Data/Files/" + name;
+    return saveDocument(t.program(), t.dataFilesPath(name), format);
 }
 
 // Line 1 is italic, line 2 bold with a third text line after an empty second
@@ -207,7 +170,7 @@ TEST(WriterFormats, WritesEachFormatsHeaderLinesAndFooter) {
     for (const Expected& e : all) {
         SCOPED_TRACE(e.format);
         EXPECT_TRUE(saveAs(t, "movie.en.txt", e.format));
-        const QString target = filesPath(t, QString("movie.en") + e.ext);
+        const QString target = t.dataFilesPath(QString("movie.en") + e.ext);
         EXPECT_EQ(readBytes(target), crlf(e.lines));
         EXPECT_EQ(t->files.CurFileName, target);
         EXPECT_EQ(Files::SetSubFileExt(e.format), e.ext);
@@ -221,10 +184,10 @@ TEST(WriterFormats, AnEmptyDocumentGetsHeaderAndFooterOnly) {
     TestProgram t;
     setLines(t.program(), {});
     EXPECT_TRUE(saveAs(t, "empty", 7));
-    EXPECT_EQ(readBytes(filesPath(t, "empty.smi")), crlf(QStringList(SamiHeader) << "</BODY>"
-                                                                                 << "</SAMI>"));
+    EXPECT_EQ(readBytes(t.dataFilesPath("empty.smi")), crlf(QStringList(SamiHeader) << "</BODY>"
+                                                                                    << "</SAMI>"));
     EXPECT_TRUE(saveAs(t, "empty", 9));
-    EXPECT_EQ(readBytes(filesPath(t, "empty.srt")), QByteArray());
+    EXPECT_EQ(readBytes(t.dataFilesPath("empty.srt")), QByteArray());
 }
 
 TEST(WriterFormats, EmptyAndBlankCellsLoseNoText) {
@@ -236,20 +199,20 @@ TEST(WriterFormats, EmptyAndBlankCellsLoseNoText) {
                               {"00:00:07,000", "00:00:08,000", "a", "", "c"},
                           });
     EXPECT_TRUE(saveAs(t, "cells", 3));
-    EXPECT_EQ(readBytes(filesPath(t, "cells.sub")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("cells.sub")),
               crlf({"{25}{62}", "{75}{100}|second", "{125}{150}|x", "{175}{200}a|c"}));
     EXPECT_TRUE(saveAs(t, "cells", 13));
-    EXPECT_EQ(readBytes(filesPath(t, "cells.txt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("cells.txt")),
               crlf({"00:00:01,0=", "00:00:02,5=", "00:00:03,0=|second", "00:00:04,0=",
                     "00:00:05,0=|x", "00:00:06,0=", "00:00:07,0=a|c", "00:00:08,0="}));
     EXPECT_TRUE(saveAs(t, "cells", 9));
-    EXPECT_EQ(readBytes(filesPath(t, "cells.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("cells.srt")),
               crlf({"1", "00:00:01,000 --> 00:00:02,500", "", "2", "00:00:03,000 --> 00:00:04,000",
                     "second", "", "3", "00:00:05,000 --> 00:00:06,000", "", "x", "", "4",
                     "00:00:07,000 --> 00:00:08,000", "a", "c", ""}));
-    QFile::remove(filesPath(t, "cells.sub"));
+    QFile::remove(t.dataFilesPath("cells.sub"));
     EXPECT_TRUE(saveAs(t, "cells", 8));
-    EXPECT_EQ(readBytes(filesPath(t, "cells.sub")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("cells.sub")),
               crlf({"0001  00:00:01:00  00:00:02:12  ", "", "0002  00:00:03:00  00:00:04:00  ",
                     "second", "", "0003  00:00:05:00  00:00:06:00  ", "x", "",
                     "0004  00:00:07:00  00:00:08:00  a", "c", ""}));
@@ -262,26 +225,26 @@ TEST(WriterFormats, EachFormatKeepsItsOwnPrecision) {
     setLines(t.program(), {{"00:00:01,999", "00:00:04,100", "x", "", ""}});
     t->shell.FrameRateText = "30.000";
     EXPECT_TRUE(saveAs(t, "p", 3));
-    EXPECT_EQ(readBytes(filesPath(t, "p.sub")), crlf({"{59}{123}x"}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.sub")), crlf({"{59}{123}x"}));
     t->shell.FrameRateText = "23.970";
-    QFile::remove(filesPath(t, "p.sub"));
+    QFile::remove(t.dataFilesPath("p.sub"));
     EXPECT_TRUE(saveAs(t, "p", 3));
-    EXPECT_EQ(readBytes(filesPath(t, "p.sub")), crlf({"{47}{98}x"}));
-    QFile::remove(filesPath(t, "p.sub"));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.sub")), crlf({"{47}{98}x"}));
+    QFile::remove(t.dataFilesPath("p.sub"));
     EXPECT_TRUE(saveAs(t, "p", 8)); // 999 and 100 ms as frames at 23.970, rounded down
-    EXPECT_EQ(readBytes(filesPath(t, "p.sub")), crlf({"0001  00:00:01:23  00:00:04:02  x", ""}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.sub")), crlf({"0001  00:00:01:23  00:00:04:02  x", ""}));
     EXPECT_TRUE(saveAs(t, "p", 5));
-    EXPECT_EQ(readBytes(filesPath(t, "p.psb")), crlf({"{00:00:01}{00:00:04}x"}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.psb")), crlf({"{00:00:01}{00:00:04}x"}));
     EXPECT_TRUE(saveAs(t, "p", 13));
-    EXPECT_EQ(readBytes(filesPath(t, "p.txt")), crlf({"00:00:01,9=x", "00:00:04,1="}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.txt")), crlf({"00:00:01,9=x", "00:00:04,1="}));
     EXPECT_TRUE(saveAs(t, "p", 10));
-    EXPECT_EQ(readBytes(filesPath(t, "p.ssa")).split('\n').at(4),
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.ssa")).split('\n').at(4),
               "Dialogue: Marked=0,0:00:01.99,0:00:04.10,Default,,0000,0000,0000,!Effect,x\r");
 
     // One hour digit: 12 hours become 2 in the short forms.
     setLines(t.program(), {{"12:00:00,000", "13:00:00,000", "x", "", ""}});
     EXPECT_TRUE(saveAs(t, "p", 14));
-    EXPECT_EQ(readBytes(filesPath(t, "p.tts")), crlf({"2:00:00.00,3:00:00.00,NTP x"}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.tts")), crlf({"2:00:00.00,3:00:00.00,NTP x"}));
 }
 
 TEST(WriterFormats, TheLastPossibleTimeEndsAWrite) {
@@ -290,7 +253,7 @@ TEST(WriterFormats, TheLastPossibleTimeEndsAWrite) {
                            {"99:59:59,999", "99:59:59,999", "dropped", "", ""},
                            {"00:00:03,000", "00:00:04,000", "after", "", ""}});
     EXPECT_TRUE(saveAs(t, "end", 15));
-    EXPECT_EQ(readBytes(filesPath(t, "end.vsf")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("end.vsf")),
               crlf({"{* VIPLAY SUBTITLE FILE *}", "00:00:01,000-00:00:02,000=kept"}));
 }
 
@@ -298,24 +261,24 @@ TEST(WriterFormats, SubViewer2WithoutAChosenFontLeavesTheFontEmpty) {
     TestProgram t;
     setLines(t.program(), {});
     EXPECT_TRUE(saveAs(t, "nofont", 12));
-    EXPECT_TRUE(readBytes(filesPath(t, "nofont.sub")).endsWith("[SIZE]29, [Font]\r\n"));
+    EXPECT_TRUE(readBytes(t.dataFilesPath("nofont.sub")).endsWith("[SIZE]29, [Font]\r\n"));
 }
 
 TEST(WriterFormats, ReplacesTheExtensionOfTheFileNameOnly) {
     TestProgram t;
     setLines(t.program(), {{"00:00:01,000", "00:00:02,000", "x", "", ""}});
-    QDir().mkpath(filesPath(t, "Sub.s"));
+    QDir().mkpath(t.dataFilesPath("Sub.s"));
     EXPECT_TRUE(saveAs(t, "Sub.s/movie", 1));
-    EXPECT_TRUE(QFile::exists(filesPath(t, "Sub.s/movie.sub")));
-    EXPECT_FALSE(QFile::exists(filesPath(t, "Sub.sub")));
+    EXPECT_TRUE(QFile::exists(t.dataFilesPath("Sub.s/movie.sub")));
+    EXPECT_FALSE(QFile::exists(t.dataFilesPath("Sub.sub")));
     EXPECT_TRUE(saveAs(t, "plain", 6));
-    EXPECT_TRUE(QFile::exists(filesPath(t, "plain.rt")));
+    EXPECT_TRUE(QFile::exists(t.dataFilesPath("plain.rt")));
     EXPECT_TRUE(saveAs(t, "back\\slash.x.y", 16)); // "\" is part of a Linux file name
-    EXPECT_TRUE(QFile::exists(filesPath(t, "back\\slash.x.zeg")));
+    EXPECT_TRUE(QFile::exists(t.dataFilesPath("back\\slash.x.zeg")));
 
     // No format: the name loses its extension and the file stays empty.
     EXPECT_TRUE(saveAs(t, "none.srt", 0));
-    EXPECT_EQ(readBytes(filesPath(t, "none")), QByteArray());
+    EXPECT_EQ(readBytes(t.dataFilesPath("none")), QByteArray());
 }
 
 } // namespace

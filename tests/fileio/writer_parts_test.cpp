@@ -8,6 +8,9 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "shell/frmControl.h"
+#include "support/FileBytes.h"
+#include "support/GridSetup.h"
+#include "support/ListItems.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
@@ -17,25 +20,6 @@
 namespace {
 
 using Box = frmMessageBox;
-
-struct Line {
-    QString start, end, text;
-};
-
-void setLines(Program& p, const std::vector<Line>& lines) {
-    platform::Grid& g = p.doc.grid();
-    g.setRows(static_cast<int>(lines.size()) + 2);
-    p.doc.lstFont = QStringList{QString()};
-    int r = 1;
-    for (const Line& l : lines) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        g.setTextMatrix(r, 1, l.start);
-        g.setTextMatrix(r, 2, l.end);
-        g.setTextMatrix(r, 3, l.text);
-        p.doc.lstFont << "Arial;Western;Regular;16";
-        ++r;
-    }
-}
 
 // The Partition List: one (name, length) per part, then the spare row.
 void setParts(TestProgram& t, const std::vector<std::pair<QString, QString>>& parts) {
@@ -50,48 +34,14 @@ void setParts(TestProgram& t, const std::vector<std::pair<QString, QString>>& pa
     }
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-QByteArray crlf(const QStringList& lines) {
-    QByteArray out;
-    for (const QString& l : lines)
-        out += l.toUtf8() + "\r\n";
-    return out;
-}
-
-QString dataFile(TestProgram& t, const QString& name) {
-    return t.folder() + "/Data/Files/" + name;
-}
-
 // The current file lives in Data/Files, so part files go there.
 void openCurrentFile(TestProgram& t) {
     QDir().mkpath(t.folder() + "/Data/Files");
-    t->files.CurFileName = dataFile(t, "current.srt");
+    t->files.CurFileName = t.dataFilesPath("current.srt");
 }
 
 bool partitionWrite(TestProgram& t, int format, bool preview = false) {
     return t->files.CreateSubFile(preview, true, format, 1, t->doc.lineCount(), false);
-}
-
-QStringList listItems(platform::ListBox& list) {
-    QStringList out;
-    for (int i = 0; i < list.listCount(); ++i)
-        out << list.list(i);
-    return out;
-}
-
-// Answers the next message with a button and keeps its text and title.
-struct Asked {
-    QString text, title;
-};
-void answerMessage(TestProgram& t, int button, Asked* asked = nullptr) {
-    t.answer<Box>([button, asked](Box& m) {
-        if (asked) *asked = {m.Label1.caption(), m.Label4.caption()};
-        m.cmdActionClick(button);
-    });
 }
 
 TEST(WriterParts, PartsFollowOneAnotherWithReBasedTimes) {
@@ -105,13 +55,13 @@ TEST(WriterParts, PartsFollowOneAnotherWithReBasedTimes) {
     t.main().partition.List2.addItem("from an earlier run");
 
     EXPECT_TRUE(partitionWrite(t, 9));
-    EXPECT_EQ(readBytes(dataFile(t, "movie.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("movie.srt")),
               crlf({"1", "00:00:05,000 --> 00:00:06,000", "a", "", "2",
                     "00:09:59,000 --> 00:10:01,000", "b", ""}));
-    EXPECT_EQ(readBytes(dataFile(t, "second.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("second.srt")),
               crlf({"1", "00:00:30,000 --> 00:00:31,000", "c", ""}));
-    EXPECT_EQ(listItems(t.main().partition.List2), QStringList({"movie.srt", "second.srt"}));
-    EXPECT_EQ(t->files.CurFileName, dataFile(t, "second.srt"));
+    EXPECT_EQ(itemsOf(t.main().partition.List2), QStringList({"movie.srt", "second.srt"}));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("second.srt"));
     EXPECT_EQ(t.main().partition.grid.row(), 2);
     EXPECT_EQ(t.main().partition.grid.col(), 2);
 }
@@ -126,12 +76,12 @@ TEST(WriterParts, ALaterPartWritesItsRowsFromItsOwnStart) {
     t->doc.lstFont[1] = "Arial;Western;Italic;16";
     setParts(t, {{"first", "00:00:10,000"}, {"second", "00:01:00,000"}});
     EXPECT_TRUE(partitionWrite(t, 9));
-    EXPECT_EQ(readBytes(dataFile(t, "first.srt")), QByteArray());
-    EXPECT_EQ(readBytes(dataFile(t, "second.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("first.srt")), QByteArray());
+    EXPECT_EQ(readBytes(t.dataFilesPath("second.srt")),
               crlf({"1", "00:00:01,000 --> 00:00:02,500", "<i>Hello</i>", "<i>world</i>", ""}));
     t->shell.FrameRateText = "25.000";
     EXPECT_TRUE(partitionWrite(t, 3));
-    EXPECT_EQ(readBytes(dataFile(t, "second.sub")), crlf({"{25}{62}Hello|world"}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("second.sub")), crlf({"{25}{62}Hello|world"}));
 }
 
 TEST(WriterParts, PreviewsGoToTheScratchFolderWithoutQuestions) {
@@ -148,9 +98,9 @@ TEST(WriterParts, PreviewsGoToTheScratchFolderWithoutQuestions) {
         EXPECT_EQ(readBytes(scratch + "001"), crlf({"00:00:01,0=a", "00:00:02,0="}));
         EXPECT_EQ(readBytes(scratch + "002"), crlf({"00:00:01,0=b", "00:00:02,0="}));
     }
-    EXPECT_EQ(t->files.CurFileName, dataFile(t, "current.srt"));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("current.srt"));
     EXPECT_EQ(t.main().partition.List2.listCount(), 0);
-    EXPECT_FALSE(QFile::exists(dataFile(t, "one.txt")));
+    EXPECT_FALSE(QFile::exists(t.dataFilesPath("one.txt")));
 
     // The Preview command's single preview.
     EXPECT_TRUE(t->files.CreateSubFile(true, false, 15, 1, t->doc.lineCount(), false));
@@ -166,7 +116,7 @@ TEST(WriterParts, AnEmptyPartitionListWritesNothing) {
     setParts(t, {});
     EXPECT_TRUE(partitionWrite(t, 9));
     EXPECT_TRUE(QDir(t.folder() + "/Data/Files").entryList(QDir::Files).isEmpty());
-    EXPECT_EQ(t->files.CurFileName, dataFile(t, "current.srt"));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("current.srt"));
 }
 
 // Rows out of time order: the third row starts before its part.
@@ -182,16 +132,16 @@ TEST(WriterParts, NoToANegativeTimeDropsTheRowAndEndsThePart) {
     openCurrentFile(t);
     setLines(t.program(), outOfOrder());
     setParts(t, {{"one", "00:01:00,000"}, {"two", "00:01:00,000"}, {"three", "00:01:00,000"}});
-    Asked asked;
-    answerMessage(t, Box::No, &asked);
+    Message asked;
+    t.reply(Box::No, &asked);
     EXPECT_TRUE(partitionWrite(t, 9));
-    EXPECT_EQ(asked.text, "Error creating " + dataFile(t, "two.srt") +
+    EXPECT_EQ(asked.text, "Error creating " + t.dataFilesPath("two.srt") +
                               ". Negative time calculated during Partitioning.\r\n"
                               "Please do not partition in subtitle display time. Continue?");
     EXPECT_EQ(asked.title, "Error");
-    EXPECT_EQ(readBytes(dataFile(t, "two.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("two.srt")),
               crlf({"1", "00:00:10,000 --> 00:00:11,000", "b", ""}));
-    EXPECT_EQ(readBytes(dataFile(t, "three.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("three.srt")),
               crlf({"1", "00:00:30,000 --> 00:00:31,000", "d", ""}));
 }
 
@@ -200,8 +150,8 @@ TEST(WriterParts, YesToANegativeTimeWritesTheRowAsItFalls) {
     openCurrentFile(t);
     setLines(t.program(), outOfOrder());
     setParts(t, {{"one", "00:01:00,000"}, {"two", "00:01:00,000"}, {"three", "00:01:00,000"}});
-    Asked asked;
-    answerMessage(t, Box::Yes, &asked);
+    Message asked;
+    t.reply(Box::Yes, &asked);
     EXPECT_TRUE(partitionWrite(t, 9, true));
     EXPECT_TRUE(asked.text.startsWith("Error calculating Preview file. Negative time"));
     const QString scratch = t.folder() + "/Data/Temporarily/Splitprv.";
@@ -217,25 +167,25 @@ TEST(WriterParts, ARefusedOverwriteEndsTheRunAndKeepsTheFile) {
                            {"00:01:01,000", "00:01:02,000", "b"},
                            {"00:02:01,000", "00:02:02,000", "c"}});
     setParts(t, {{"one", "00:01:00,000"}, {"two", "00:01:00,000"}, {"three", "00:01:00,000"}});
-    t.writeFile("Data/Files/two.srt", "old");
-    Asked asked;
-    answerMessage(t, Box::No, &asked);
+    t.writeDataFile("two.srt", "old");
+    Message asked;
+    t.reply(Box::No, &asked);
     EXPECT_FALSE(partitionWrite(t, 9));
-    EXPECT_EQ(asked.text, "File " + dataFile(t, "two.srt") +
+    EXPECT_EQ(asked.text, "File " + t.dataFilesPath("two.srt") +
                               " already exists. \r\n\r\nDo you want to overwrite this file?");
     EXPECT_EQ(asked.title, "File exists");
-    EXPECT_EQ(readBytes(dataFile(t, "one.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("one.srt")),
               crlf({"1", "00:00:01,000 --> 00:00:02,000", "a", ""}));
-    EXPECT_EQ(readBytes(dataFile(t, "two.srt")), "old");
-    EXPECT_FALSE(QFile::exists(dataFile(t, "three.srt")));
-    EXPECT_EQ(listItems(t.main().partition.List2), QStringList({"one.srt"}));
-    EXPECT_EQ(t->files.CurFileName, dataFile(t, "one.srt"));
+    EXPECT_EQ(readBytes(t.dataFilesPath("two.srt")), "old");
+    EXPECT_FALSE(QFile::exists(t.dataFilesPath("three.srt")));
+    EXPECT_EQ(itemsOf(t.main().partition.List2), QStringList({"one.srt"}));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("one.srt"));
 
     // Yes overwrites.
-    answerMessage(t, Box::Yes); // one.srt, written by the run above
-    answerMessage(t, Box::Yes); // two.srt
+    t.reply(Box::Yes); // one.srt, written by the run above
+    t.reply(Box::Yes); // two.srt
     EXPECT_TRUE(partitionWrite(t, 9));
-    EXPECT_EQ(readBytes(dataFile(t, "two.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("two.srt")),
               crlf({"1", "00:00:01,000 --> 00:00:02,000", "b", ""}));
 }
 
@@ -245,36 +195,36 @@ TEST(WriterParts, APartThatAnEarlierPartWritesIsAskedAbout) {
     setLines(t.program(),
              {{"00:00:01,000", "00:00:02,000", "a"}, {"00:01:01,000", "00:01:02,000", "b"}});
     setParts(t, {{"same.a", "00:01:00,000"}, {"same.b", "00:01:00,000"}});
-    answerMessage(t, Box::Yes);
+    t.reply(Box::Yes);
     EXPECT_TRUE(partitionWrite(t, 9));
-    EXPECT_EQ(readBytes(dataFile(t, "same.srt")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("same.srt")),
               crlf({"1", "00:00:01,000 --> 00:00:02,000", "b", ""}));
-    EXPECT_EQ(listItems(t.main().partition.List2), QStringList({"same.srt", "same.srt"}));
+    EXPECT_EQ(itemsOf(t.main().partition.List2), QStringList({"same.srt", "same.srt"}));
 }
 
 TEST(WriterParts, SaveToTheChooserAsksBeforeReplacingAFile) {
     TestProgram t;
     setLines(t.program(), {{"00:00:01,000", "00:00:02,000", "a"}});
-    const QString target = t.writeFile("Data/Files/movie.srt", "old");
-    t->fileChooser().lblFullName.setCaption(dataFile(t, "movie.txt"));
+    const QString target = t.writeDataFile("movie.srt", "old");
+    t->fileChooser().lblFullName.setCaption(t.dataFilesPath("movie.txt"));
     t->files.CurFileName = "unchanged";
-    answerMessage(t, Box::No);
+    t.reply(Box::No);
     EXPECT_FALSE(t->files.CreateSubFile(false, false, 9, 1, 1, false));
     EXPECT_EQ(readBytes(target), "old");
     EXPECT_EQ(t->files.CurFileName, "unchanged");
     EXPECT_EQ(t->host.screen.mousePointer(), 0);
 
-    answerMessage(t, Box::Yes);
+    t.reply(Box::Yes);
     EXPECT_TRUE(t->files.CreateSubFile(false, false, 9, 1, 1, false));
     EXPECT_EQ(readBytes(target), crlf({"1", "00:00:01,000 --> 00:00:02,000", "a", ""}));
-    EXPECT_EQ(t->files.FileExist(dataFile(t, "absent.srt")), 3) << "nothing asked";
+    EXPECT_EQ(t->files.FileExist(t.dataFilesPath("absent.srt")), 3) << "nothing asked";
 }
 
 // Reports "Error writing file (...)." and checks that the old file stayed.
 void expectReportedFailure(TestProgram& t, const QString& target, bool preview, int format,
                            const char* cause) {
-    Asked asked;
-    answerMessage(t, Box::Ok, &asked);
+    Message asked;
+    t.reply(Box::Ok, &asked);
     t->files.CurFileName = "unchanged";
     EXPECT_FALSE(t->files.CreateSubFile(preview, preview, format, 1, t->doc.lineCount(), false));
     EXPECT_EQ(asked.text, QString("Error writing file (%1).").arg(cause));
@@ -288,21 +238,21 @@ void expectReportedFailure(TestProgram& t, const QString& target, bool preview, 
 
 TEST(WriterParts, NumbersThatDoNotFitTheirFieldsStopTheRunBeforeWriting) {
     TestProgram t;
-    const QString target = t.writeFile("Data/Files/big.sub", "old");
-    t->fileChooser().lblFullName.setCaption(dataFile(t, "big"));
+    const QString target = t.writeDataFile("big.sub", "old");
+    t->fileChooser().lblFullName.setCaption(t.dataFilesPath("big"));
 
     std::vector<Line> many(10000, {"00:00:01,000", "00:00:02,000", "x"});
     setLines(t.program(), many);
-    answerMessage(t, Box::Yes); // overwrite big.sub
+    t.reply(Box::Yes); // overwrite big.sub
     expectReportedFailure(t, target, false, 8,
                           "line 10000 does not fit the four-digit counter of Sonic DVD");
 
     t->shell.FrameRateText = "30.000";
     setLines(t.program(),
              {{"00:00:01,000", "00:00:02,000", "x"}, {"99:00:00,000", "99:00:01,000", "late"}});
-    t.writeFile("Data/Files/big.pjs", "old");
-    answerMessage(t, Box::Yes);
-    expectReportedFailure(t, dataFile(t, "big.pjs"), false, 4,
+    t.writeDataFile("big.pjs", "old");
+    t.reply(Box::Yes);
+    expectReportedFailure(t, t.dataFilesPath("big.pjs"), false, 4,
                           "frame 10692000 does not fit the 7-digit frame field of Phoenix "
                           "Japanimation");
 
@@ -319,8 +269,8 @@ TEST(WriterParts, ATargetThatCannotBeWrittenIsReported) {
     setLines(t.program(), {{"00:00:01,000", "00:00:02,000", "a"}});
     const QString target = t.folder() + "/No such folder/movie.srt";
     t->fileChooser().lblFullName.setCaption(target);
-    Asked asked;
-    answerMessage(t, Box::Ok, &asked);
+    Message asked;
+    t.reply(Box::Ok, &asked);
     EXPECT_FALSE(t->files.CreateSubFile(false, false, 9, 1, 1, false));
     EXPECT_TRUE(asked.text.startsWith("Error writing file (Cannot write " + target + ": "))
         << asked.text.toStdString();
@@ -333,7 +283,7 @@ TEST(WriterParts, ShowsProgressWhileWritingAndHidesItAfter) {
     setLines(t.program(),
              {{"00:00:01,000", "00:00:02,000", "a"}, {"-1:59:59,000", "00:00:00,500", "b"}});
     QDir().mkpath(t.folder() + "/Data/Files");
-    t->fileChooser().lblFullName.setCaption(dataFile(t, "p.vsf"));
+    t->fileChooser().lblFullName.setCaption(t.dataFilesPath("p.vsf"));
     double shownValue = -1;
     bool shown = false;
     int pointer = -1;
@@ -350,7 +300,7 @@ TEST(WriterParts, ShowsProgressWhileWritingAndHidesItAfter) {
     EXPECT_FALSE(t->control().visible());
     EXPECT_EQ(t->control().ProgressBar1.value(), 0);
     EXPECT_EQ(t->host.screen.mousePointer(), 0);
-    EXPECT_EQ(readBytes(dataFile(t, "p.vsf")),
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.vsf")),
               crlf({"{* VIPLAY SUBTITLE FILE *}", "00:00:01,000-00:00:02,000=a",
                     "-1:59:59,000-00:00:00,500=b"}));
 }

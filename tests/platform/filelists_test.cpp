@@ -6,6 +6,7 @@
 #include "platform/FileList.h"
 #include "platform/Form.h"
 #include "platform/Host.h"
+#include "support/ListItems.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,12 +36,6 @@ struct Lists : ::testing::Test {
         }
         return QDir::cleanPath(path);
     }
-    static QStringList names(const platform::FileListBox& files) {
-        QStringList out;
-        for (int i = 0; i < files.listCount(); ++i)
-            out << files.list(i);
-        return out;
-    }
 };
 
 TEST_F(Lists, FilePatternsMatchWithoutCaseAndSortByName) {
@@ -49,12 +44,12 @@ TEST_F(Lists, FilePatternsMatchWithoutCaseAndSortByName) {
     make("folder.srt/");
     platform::FileListBox files(form, "File1");
     ASSERT_TRUE(files.setPath(dir.path()));
-    EXPECT_EQ(names(files), QStringList({"a.srt", "b.SRT", "c.Sami", "d.smi", "e.txt", "noext"}))
+    EXPECT_EQ(itemsOf(files), QStringList({"a.srt", "b.SRT", "c.Sami", "d.smi", "e.txt", "noext"}))
         << "*.* lists every file, dotted or not; folders and hidden files stay out";
     files.setPattern("*.srt");
-    EXPECT_EQ(names(files), QStringList({"a.srt", "b.SRT"}));
+    EXPECT_EQ(itemsOf(files), QStringList({"a.srt", "b.SRT"}));
     files.setPattern("*.smi;*.sami");
-    EXPECT_EQ(names(files), QStringList({"c.Sami", "d.smi"}));
+    EXPECT_EQ(itemsOf(files), QStringList({"c.Sami", "d.smi"}));
     EXPECT_TRUE(platform::FileListBox::matches("MOVIE.ZEG", "*.sub;*.zeg"));
     EXPECT_FALSE(platform::FileListBox::matches("movie.zeg.bak", "*.zeg"));
 }
@@ -78,7 +73,7 @@ TEST_F(Lists, FileListEventsAndRefresh) {
     EXPECT_EQ(clicks, 1);
     make("one/a2.srt");
     files.refresh();
-    EXPECT_EQ(names(files), QStringList({"a.srt", "a2.srt", "b.srt"}));
+    EXPECT_EQ(itemsOf(files), QStringList({"a.srt", "a2.srt", "b.srt"}));
     EXPECT_EQ(files.fileName(), "b.srt") << "refresh keeps the selected file";
     EXPECT_EQ(clicks, 1);
 

@@ -10,6 +10,7 @@
 #include "platform/OptionButton.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextBox.h"
+#include "support/FormFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,16 +23,9 @@
 
 namespace {
 
-struct InputFixture : ::testing::Test {
-    platform::Host host;
-    platform::Form form{host, "frmTest"};
+struct InputFixture : FormFixture {
     int changes = 0;
     int clicks = 0;
-    void showForm() {
-        form.move(0, 0, 9000, 6000);
-        form.show();
-        QApplication::processEvents();
-    }
 };
 
 // --- TextBox ---------------------------------------------------------------

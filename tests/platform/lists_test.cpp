@@ -5,6 +5,8 @@
 #include "platform/Form.h"
 #include "platform/Host.h"
 #include "platform/ListBox.h"
+#include "support/FormFixture.h"
+#include "support/ListItems.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,16 +18,9 @@
 
 namespace {
 
-struct ListFixture : ::testing::Test {
-    platform::Host host;
-    platform::Form form{host, "frmTest"};
+struct ListFixture : FormFixture {
     int clicks = 0;
     int changes = 0;
-    void showForm() {
-        form.move(0, 0, 9000, 6000);
-        form.show();
-        QApplication::processEvents();
-    }
     template <class L> void fill(L& list, const QStringList& items) {
         for (const QString& item : items)
             list.addItem(item);
@@ -251,10 +246,7 @@ TEST_F(ListFixture, ListItemChangesNeverClick) {
 TEST_F(ListFixture, SortedListPlacesItemsWithoutCase) {
     platform::ListBox list(form, "lstSorted", true);
     fill(list, {"pear", "Apple", "banana", "apple", "Cherry"});
-    QStringList items;
-    for (int i = 0; i < list.listCount(); ++i)
-        items << list.list(i);
-    EXPECT_EQ(items, QStringList({"Apple", "apple", "banana", "Cherry", "pear"}));
+    EXPECT_EQ(itemsOf(list), QStringList({"Apple", "apple", "banana", "Cherry", "pear"}));
     list.addItem("zzz", 0);
     EXPECT_EQ(list.list(0), "zzz") << "an explicit index is kept";
     list.setItemData(0, 7);

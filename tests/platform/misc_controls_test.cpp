@@ -9,6 +9,7 @@
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
 #include "platform/Timer.h"
+#include "support/FormFixture.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -22,15 +23,7 @@
 
 namespace {
 
-struct MiscFixture : ::testing::Test {
-    platform::Host host;
-    platform::Form form{host, "frmTest"};
-    void showForm() {
-        form.move(0, 0, 9000, 6000);
-        form.show();
-        QApplication::processEvents();
-    }
-};
+struct MiscFixture : FormFixture {};
 
 // --- Frame and ProgressBar -------------------------------------------------
 

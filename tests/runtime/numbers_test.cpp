@@ -1,4 +1,5 @@
 #include "runtime/Numbers.h"
+#include "support/Printing.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
 #include <string>
 
 using runtime::NumberText;
@@ -18,11 +18,6 @@ using runtime::PrintNumber;
 using runtime::Str;
 using runtime::TrimStr;
 using runtime::Val;
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

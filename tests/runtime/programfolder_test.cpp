@@ -1,17 +1,12 @@
 #include "runtime/ProgramFolder.h"
+#include "support/Printing.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <ostream>
 
 using runtime::ProgramFolder;
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "runtime/TextFile.h"
+#include "support/Printing.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,15 +9,9 @@
 #include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <sys/resource.h>
 
 using runtime::Encoding;
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -14,19 +14,18 @@
 
 namespace {
 
-void Load(Program& p, const QString& path) {
-    QString name = path;
-    int format = 0, row = 1;
-    p.loader.LoadSubFile(name, format, row, false, false, false);
-    ASSERT_TRUE(p.loader.LoadOk) << path.toStdString();
-}
-
-void Reply(ProgramOn& p, int button, QString* title = nullptr) {
-    p.answer<frmMessageBox>([=](frmMessageBox& m) {
-        if (title) *title = m.Label4.caption();
-        m.cmdActionClick(button);
-    });
-}
+// A program whose main window is loaded and whose document, a.srt of two
+// lines, has been changed since it was read.
+struct ChangedDocument {
+    ProgramFolder folder;
+    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
+    ProgramOn p{folder.path()};
+    ChangedDocument() {
+        p.main().load();
+        mustLoad(*p, file);
+        p->doc.FileChanged = true;
+    }
+};
 
 TEST(Exit, WritesEveryStateFileInItsForm) {
     ProgramFolder folder;
@@ -38,7 +37,7 @@ TEST(Exit, WritesEveryStateFileInItsForm) {
     frmMain& m = p.main();
     m.load();
     for (const QString& f : files)
-        Load(*p, f);
+        mustLoad(*p, f);
     p->players.OpenMedia("/films/film.avi");
     m.search.List4.addItem("colour>color");
     m.search.List4.addItem("");
@@ -88,12 +87,8 @@ TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
 }
 
 TEST(Exit, AChangedDocumentIsOfferedWithYesAndNoAndNoEndsWithoutSaving) {
-    ProgramFolder folder;
-    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
-    ProgramOn p(folder.path());
-    p.main().load();
-    Load(*p, file);
-    p->doc.FileChanged = true;
+    ChangedDocument run;
+    auto& [folder, file, p] = run;
     QString title, text;
     p.answer<frmMessageBox>([&](frmMessageBox& box) {
         title = box.Label4.caption();
@@ -111,14 +106,10 @@ TEST(Exit, AChangedDocumentIsOfferedWithYesAndNoAndNoEndsWithoutSaving) {
 }
 
 TEST(Exit, YesAndASaveThatDoesNotCompleteKeepTheProgramRunning) {
-    ProgramFolder folder;
-    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
-    ProgramOn p(folder.path());
+    ChangedDocument run;
+    auto& [folder, file, p] = run;
     frmMain& m = p.main();
-    m.load();
-    Load(*p, file);
-    p->doc.FileChanged = true;
-    Reply(p, frmMessageBox::Yes);
+    p.reply(frmMessageBox::Yes);
     p.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
     m.mnuExit.click();
     EXPECT_EQ(p.ends, 0) << "Mirel does not quit";
@@ -128,7 +119,7 @@ TEST(Exit, YesAndASaveThatDoesNotCompleteKeepTheProgramRunning) {
     EXPECT_FALSE(folder.exists("System/last.sdf")) << "nothing was written";
 
     // The next exit offers it again; this time the save completes.
-    Reply(p, frmMessageBox::Yes);
+    p.reply(frmMessageBox::Yes);
     p.answer<frmFile>([](frmFile& f) {
         f.List3.setListIndex(9); // SubRip
         f.txtFilename.setText("saved");
@@ -142,20 +133,16 @@ TEST(Exit, YesAndASaveThatDoesNotCompleteKeepTheProgramRunning) {
 }
 
 TEST(Exit, ClosingTheSettingsWindowWritesTheFilesAndKeepsTheScratchFolder) {
-    ProgramFolder folder;
-    const QString file = folder.write("Data/Files/a.srt", SubRip(2));
-    ProgramOn p(folder.path());
+    ChangedDocument run;
+    auto& [folder, file, p] = run;
     frmMain& m = p.main();
-    m.load();
-    Load(*p, file);
     folder.write("Data/Temporarily/1.shd", "snapshot");
-    p->doc.FileChanged = true;
     p.answer<frmSettings>([](frmSettings& s) { s.Check7[4].setValue(0); });
-    QString title;
-    Reply(p, frmMessageBox::No, &title);
+    Message seen;
+    p.reply(frmMessageBox::No, &seen);
     m.mnuSettings.click();
     EXPECT_EQ(p->host.modal.history().front(), "frmSettings");
-    EXPECT_EQ(title, "Warning: File not saved");
+    EXPECT_EQ(seen.title, "Warning: File not saved");
     EXPECT_TRUE(p->doc.FileChanged) << "No keeps the changes in memory";
     EXPECT_EQ(p.ends, 0);
     EXPECT_TRUE(m.isLoaded());
@@ -178,8 +165,8 @@ TEST(Restart, SettingsRecentFilesAndTheLastFileSurvive) {
         s.Check7[4].setValue(0);
         s.Combo2.setListIndex(4);
         ASSERT_TRUE(SettingsFile(*first).WriteSettingsFile()); // the settings window's Ok
-        Load(*first, a);
-        Load(*first, b);
+        mustLoad(*first, a);
+        mustLoad(*first, b);
         first.main().search.List4.addItem("teh>the");
         first.main().move(450, 600, 16000, 10000);
         first.main().requestClose();

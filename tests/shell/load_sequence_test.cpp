@@ -6,6 +6,7 @@
 #include "ShellFixture.h"
 #include "runtime/Numbers.h"
 #include "shell/frmSettings.h"
+#include "support/ListItems.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -13,20 +14,6 @@
 #include <QWidget>
 
 namespace {
-
-QStringList Items(const platform::ComboBox& c) {
-    QStringList out;
-    for (int i = 0; i < c.listCount(); ++i)
-        out << c.list(i);
-    return out;
-}
-
-QStringList Items(const platform::ListBox& l) {
-    QStringList out;
-    for (int i = 0; i < l.listCount(); ++i)
-        out << l.list(i);
-    return out;
-}
 
 int FileCount(const QString& folder) {
     int n = 0;
@@ -59,9 +46,9 @@ TEST(Load, OnAnEmptyProgramFolderFillsEveryTableAndList) {
     EXPECT_EQ(p->calc.CalcInvokeTarget, -1);
 
     const QStringList rates = {"23.970", "24.000", "25.000", "29.970", "30.000"};
-    EXPECT_EQ(Items(m.frameRate.Combo14[0]), rates);
-    EXPECT_EQ(Items(m.frameRate.Combo14[1]), rates);
-    EXPECT_EQ(Items(m.shift.Combo2), QStringList({"Beginning", "End"}));
+    EXPECT_EQ(itemsOf(m.frameRate.Combo14[0]), rates);
+    EXPECT_EQ(itemsOf(m.frameRate.Combo14[1]), rates);
+    EXPECT_EQ(itemsOf(m.shift.Combo2), QStringList({"Beginning", "End"}));
     EXPECT_EQ(m.shift.Combo2.listIndex(), 0);
     EXPECT_EQ(m.partition.combo3.listCount(), 16);
     EXPECT_EQ(m.partition.combo3.list(9), "Substation Alpha");
@@ -73,10 +60,10 @@ TEST(Load, OnAnEmptyProgramFolderFillsEveryTableAndList) {
     EXPECT_EQ(m.online.Combo8[1].listCount(), 35);
     EXPECT_EQ(m.online.Combo8[1].text(), "English");
     EXPECT_EQ(
-        Items(m.calculator.cmbCalcAdvFuncSelect),
+        itemsOf(m.calculator.cmbCalcAdvFuncSelect),
         QStringList({"Function (+,-,*,/,..)", "Timecode (hh:mm:ss,000)", "Value (0,000 - E..)",
                      "Text (a,A,..,z,Z)", "Convert [Timecode>frames]"}));
-    EXPECT_EQ(Items(m.editor.font.Combo9[1]),
+    EXPECT_EQ(itemsOf(m.editor.font.Combo9[1]),
               QStringList({"Regular", "Bold", "Italic", "Bold Italic"}));
     EXPECT_EQ(m.editor.font.Combo9[0].listCount(), p->host.screen.fontCount());
     EXPECT_TRUE(m.Combo13.listCount() == 0 && m.search.List4.listCount() == 0);
@@ -151,28 +138,28 @@ struct EveryStateFile {
         QStringList settings = {" 1", " 1", " 1", " 1",          " 0",  " 1", " 0", " 1",
                                 " 1", " 1", " 0", " 3",          " 0",  " 1", " 1", " 0",
                                 " 1", " 0", " 1", "Deutsch.lng", " 1 ", " 1 "};
-        folder.write("System/Settings/set.sdf", Lines(settings));
+        folder.write("System/Settings/set.sdf", crlf(settings));
         folder.write("System/recent.sdf",
-                     Lines({other, folder.file("Data/Files/gone.srt"), last, other}));
-        folder.write("System/last.sdf", Lines({last, media}));
-        folder.write("System/pos.sdf", Lines({" 300 ", " 450 ", " 15000 ", " 9600 "}));
-        folder.write("System/sr.sdf", Lines({"colour>color", "", "night"}));
-        folder.write("System/i.set", Lines({"http://help.example.invalid", "ftp.example.invalid"}));
+                     crlf({other, folder.file("Data/Files/gone.srt"), last, other}));
+        folder.write("System/last.sdf", crlf({last, media}));
+        folder.write("System/pos.sdf", crlf({" 300 ", " 450 ", " 15000 ", " 9600 "}));
+        folder.write("System/sr.sdf", crlf({"colour>color", "", "night"}));
+        folder.write("System/i.set", crlf({"http://help.example.invalid", "ftp.example.invalid"}));
         folder.write("System/sublist.sdf",
-                     Lines({"1-1-2024, 10:00", "Film;film_en;subrip;English;Ann;",
-                            "Film;film_de;microdvd;German;Bob;"}));
+                     crlf({"1-1-2024, 10:00", "Film;film_en;subrip;English;Ann;",
+                           "Film;film_de;microdvd;German;Bob;"}));
         QStringList wizard;
         for (int i = 0; i < 100; ++i)
             wizard << (i == 3 ? " 1 " : " 0 ") << (i == 3 ? "Cleans the text" : "");
-        folder.write("System/wizard.sdf", Lines(wizard));
+        folder.write("System/wizard.sdf", crlf(wizard));
         QStringList store(20000);
         store[200] = "Clean";
         store[201] = "Run.Filters";
-        folder.write("System/Macro.sdf", Lines(store));
+        folder.write("System/Macro.sdf", crlf(store));
         QStringList tablet(1301, "@");
         tablet[0] = "4.00:=Budget";
         tablet[2] = "@tc_00:01:30,500"; // B1
-        folder.write("Data/Calculator/default.sac", Lines(tablet));
+        folder.write("Data/Calculator/default.sac", crlf(tablet));
     }
 };
 
@@ -195,7 +182,7 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(s.Check3.value(), 1);
     EXPECT_EQ(s.Check4.value(), 1);
 
-    EXPECT_EQ(Items(m.Combo13), QStringList({state.other, state.last}))
+    EXPECT_EQ(itemsOf(m.Combo13), QStringList({state.other, state.last}))
         << "the file that is gone is left out, the repeated one listed once";
     EXPECT_EQ(m.TV1.childKeys("recent"), QStringList({"lf_" + state.other, "lf_" + state.last}));
 
@@ -205,7 +192,7 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(p->players.MediaPlayer1.FileName, state.media);
     EXPECT_TRUE(m.player.Combo1.enabled());
 
-    EXPECT_EQ(Items(m.search.List4), QStringList({"colour>color", "night"}));
+    EXPECT_EQ(itemsOf(m.search.List4), QStringList({"colour>color", "night"}));
     EXPECT_EQ(m.left(), 300);
     EXPECT_EQ(m.top(), 450);
     EXPECT_EQ(m.width(), 15000);

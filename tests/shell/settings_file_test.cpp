@@ -9,15 +9,9 @@
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "support/ListItems.h"
 
 namespace {
-
-QStringList Items(const platform::ComboBox& c) {
-    QStringList out;
-    for (int i = 0; i < c.listCount(); ++i)
-        out << c.list(i);
-    return out;
-}
 
 // The boxes as one text per group, for comparing whole states.
 QString Boxes(Program& p) {
@@ -74,18 +68,18 @@ TEST(SettingsFile, IsWrittenInItsLayoutAndReadBackToTheSameSettings) {
 TEST(SettingsFile, WithoutTheFileTheDefaultsStayAndTheRecentListIsStillRead) {
     ProgramFolder folder;
     const QString a = folder.write("Data/Files/a.srt", SubRip(1));
-    folder.write("System/recent.sdf", Lines({a}));
+    folder.write("System/recent.sdf", crlf({a}));
     ProgramOn p(folder.path());
     SettingsFile(*p).LoadSettingsFile();
     EXPECT_EQ(Boxes(*p), Defaults);
-    EXPECT_EQ(Items(p.main().Combo13), QStringList{a});
+    EXPECT_EQ(itemsOf(p.main().Combo13), QStringList{a});
 }
 
 TEST(SettingsFile, AShortFileSetsTheLinesItHasAndTheRestStays) {
     ProgramFolder folder;
     const QString a = folder.write("Data/Files/a.srt", SubRip(1));
-    folder.write("System/Settings/set.sdf", Lines({" 0", " 1", " 1", " 0", " 0"}));
-    folder.write("System/recent.sdf", Lines({a}));
+    folder.write("System/Settings/set.sdf", crlf({" 0", " 1", " 1", " 0", " 0"}));
+    folder.write("System/recent.sdf", crlf({a}));
     ProgramOn p(folder.path());
     SettingsFile(*p).LoadSettingsFile();
     EXPECT_EQ(Boxes(*p), "01100101001|-1|110000|000");
@@ -96,9 +90,9 @@ TEST(SettingsFile, NoChosenFrameRateAndValuesABoxCannotTakeStopNothing) {
     ProgramFolder folder;
     const QString a = folder.write("Data/Files/a.srt", SubRip(1));
     folder.write("System/Settings/set.sdf",
-                 Lines({" 1", " 7", "-1", " 0", " 1", " 1", " 0", " 1", " 0", " 0",  " 1",
-                        "-1", " 0", " 0", " 1", " 1", " 1", " 1", " 0", "",   " 1 ", " 1 "}));
-    folder.write("System/recent.sdf", Lines({a}));
+                 crlf({" 1", " 7", "-1", " 0", " 1", " 1", " 0", " 1", " 0", " 0",  " 1",
+                       "-1", " 0", " 0", " 1", " 1", " 1", " 1", " 0", "",   " 1 ", " 1 "}));
+    folder.write("System/recent.sdf", crlf({a}));
     ProgramOn p(folder.path());
     frmMain& m = p.main();
     m.calculator.optFrameRate[2].setValue(true);
@@ -115,12 +109,12 @@ TEST(SettingsFile, TheRecentListHoldsNoCopiesHoweverOftenItIsRead) {
     ProgramFolder folder;
     const QString a = folder.write("Data/Files/a.srt", SubRip(1));
     const QString b = folder.write("Data/Files/b.srt", SubRip(1));
-    folder.write("System/recent.sdf", Lines({a, b, a, "", b}));
+    folder.write("System/recent.sdf", crlf({a, b, a, "", b}));
     ProgramOn p(folder.path());
     p.main().load(); // the tree's recent branch is built from the list
     SettingsFile(*p).LoadSettingsFile();
     SettingsFile(*p).LoadSettingsFile(); // as the settings window's Cancel does
-    EXPECT_EQ(Items(p.main().Combo13), QStringList({a, b}));
+    EXPECT_EQ(itemsOf(p.main().Combo13), QStringList({a, b}));
     EXPECT_EQ(p.main().TV1.childKeys("recent").size(), 2);
 }
 
@@ -131,11 +125,11 @@ TEST(SettingsFile, CheckExistsLeavesOutFilesThatAreGone) {
         const QString gone = folder.file("Data/Files/gone.srt");
         QStringList settings(22, " 0");
         settings[7] = QStringLiteral(" %1").arg(check);
-        folder.write("System/Settings/set.sdf", Lines(settings));
-        folder.write("System/recent.sdf", Lines({gone, a}));
+        folder.write("System/Settings/set.sdf", crlf(settings));
+        folder.write("System/recent.sdf", crlf({gone, a}));
         ProgramOn p(folder.path());
         SettingsFile(*p).LoadSettingsFile();
-        EXPECT_EQ(Items(p.main().Combo13), check ? QStringList{a} : QStringList({gone, a}));
+        EXPECT_EQ(itemsOf(p.main().Combo13), check ? QStringList{a} : QStringList({gone, a}));
     }
 }
 
@@ -151,7 +145,7 @@ QStringList StartupSettings(int updates, int last, int list, int news) {
 TEST(SettingsFile, WithoutAServerAddressNoRequestStarts) {
     ProgramFolder folder;
     ASSERT_EQ(folder.lines("System/i.set"), QStringList({"", ""})) << "the template's i.set";
-    folder.write("System/Settings/set.sdf", Lines(StartupSettings(1, 1, 1, 1)));
+    folder.write("System/Settings/set.sdf", crlf(StartupSettings(1, 1, 1, 1)));
     ProgramOn p(folder.path());
     Main(*p);
     EXPECT_TRUE(p->online.StartedRequests.empty());
@@ -161,8 +155,8 @@ TEST(SettingsFile, WithoutAServerAddressNoRequestStarts) {
 
 TEST(SettingsFile, OnlyTheTickedRequestsStartAndTheirTextsShowOnTheSplash) {
     ProgramFolder folder;
-    folder.write("System/i.set", Lines({"", "ftp.example.invalid"}));
-    folder.write("System/Settings/set.sdf", Lines(StartupSettings(1, 0, 0, 0)));
+    folder.write("System/i.set", crlf({"", "ftp.example.invalid"}));
+    folder.write("System/Settings/set.sdf", crlf(StartupSettings(1, 0, 0, 0)));
     ProgramOn p(folder.path());
     Main(*p);
     ASSERT_EQ(p->online.StartedRequests.size(), 1u);
@@ -172,7 +166,7 @@ TEST(SettingsFile, OnlyTheTickedRequestsStartAndTheirTextsShowOnTheSplash) {
 
     // Read again while the splash is open (the settings window's Cancel).
     p->online.StartedRequests.clear();
-    folder.write("System/Settings/set.sdf", Lines(StartupSettings(0, 1, 0, 1)));
+    folder.write("System/Settings/set.sdf", crlf(StartupSettings(0, 1, 0, 1)));
     SettingsFile(*p).LoadSettingsFile();
     EXPECT_EQ(p->splash().Label1.caption(), "Getting last info from Brinlow");
     ASSERT_EQ(p->online.StartedRequests.size(), 1u);
@@ -203,7 +197,7 @@ TEST(ScreenPos, TakesThePlaceOfTheLastRunOrCentresTheMinimumSize) {
     };
     for (const Case& c : cases) {
         ProgramFolder folder;
-        if (!c.lines.isEmpty()) folder.write("System/pos.sdf", Lines(c.lines));
+        if (!c.lines.isEmpty()) folder.write("System/pos.sdf", crlf(c.lines));
         ProgramOn p(folder.path());
         frmMain& m = p.main();
         m.move(1, 2, 3, 4);

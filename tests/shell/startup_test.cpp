@@ -16,6 +16,20 @@
 
 namespace {
 
+// A program started without a command line: the splash up, the main window
+// loaded behind it; the tips and wizard windows the splash hands over to are
+// counted, not shown.
+struct SplashStart {
+    ProgramFolder folder;
+    ProgramOn p{folder.path()};
+    int tips = 0, wizards = 0;
+    explicit SplashStart(bool fromTemplate = true) : folder(fromTemplate) {
+        p->shell.ShowTipsWindow = [this] { ++tips; };
+        p->shell.ShowWizardWindow = [this] { ++wizards; };
+        Main(*p);
+    }
+};
+
 TEST(CommandLine, IsTheArgumentsJoinedWithoutEnclosingQuotes) {
     EXPECT_EQ(CommandLineText({"mirel"}), "");
     EXPECT_EQ(CommandLineText({"mirel", "/subs/a.srt"}), "/subs/a.srt");
@@ -52,9 +66,8 @@ TEST(Startup, WithACommandLineTheMainWindowOpensTheFileAtOnce) {
 }
 
 TEST(Startup, WithoutACommandLineTheSplashLoadsTheMainWindowBehindIt) {
-    ProgramFolder folder;
-    ProgramOn p(folder.path());
-    Main(*p);
+    SplashStart run;
+    ProgramOn& p = run.p;
     ASSERT_TRUE(p->hasSplash());
     frmSplash& s = p->splash();
     EXPECT_TRUE(s.visible());
@@ -82,12 +95,8 @@ QStringList Tick(frmSplash& s, int n) {
 }
 
 TEST(Splash, CountsDownSixSecondsThenHandsOverToTheMainWindowAndTheTips) {
-    ProgramFolder folder;
-    ProgramOn p(folder.path());
-    int tips = 0, wizards = 0;
-    p->shell.ShowTipsWindow = [&] { ++tips; };
-    p->shell.ShowWizardWindow = [&] { ++wizards; };
-    Main(*p);
+    SplashStart run;
+    ProgramOn& p = run.p;
     frmSplash& s = p->splash();
     ASSERT_EQ(p->settings().Check7[4].value(), 1) << "Show tips starts ticked";
     ASSERT_EQ(p->settings().Check7[5].value(), 1) << "and Show Wizard too";
@@ -105,8 +114,8 @@ TEST(Splash, CountsDownSixSecondsThenHandsOverToTheMainWindowAndTheTips) {
     EXPECT_FALSE(s.visible());
     EXPECT_FALSE(s.Timer2.enabled()) << "unloading the splash stops its timer";
     EXPECT_TRUE(p.main().visible());
-    EXPECT_EQ(tips, 1);
-    EXPECT_EQ(wizards, 0) << "only one of the two";
+    EXPECT_EQ(run.tips, 1);
+    EXPECT_EQ(run.wizards, 0) << "only one of the two";
     EXPECT_TRUE(
         p.main().brwHelp.locationURL().endsWith("/System/Language/Help/English/main_wel.htm"));
     EXPECT_TRUE(p.main().brwHelp.documentText().contains("Welcome to Mirel"));
@@ -115,26 +124,21 @@ TEST(Splash, CountsDownSixSecondsThenHandsOverToTheMainWindowAndTheTips) {
 
 TEST(Splash, ShowsTheWizardWhenTipsAreOffAndNeitherWhenBothAre) {
     for (int tipsOn : {0, 1}) {
-        ProgramFolder folder;
-        ProgramOn p(folder.path());
-        int tips = 0, wizards = 0;
-        p->shell.ShowTipsWindow = [&] { ++tips; };
-        p->shell.ShowWizardWindow = [&] { ++wizards; };
-        Main(*p);
+        SplashStart run;
+        ProgramOn& p = run.p;
         p->settings().Check7[4].setValue(0);
         p->settings().Check7[5].setValue(tipsOn);
         p->splash().ExitfrmSplash();
-        EXPECT_EQ(tips, 0);
-        EXPECT_EQ(wizards, tipsOn);
+        EXPECT_EQ(run.tips, 0);
+        EXPECT_EQ(run.wizards, tipsOn);
         p.main().hide();
     }
 }
 
 TEST(Splash, AKeyOrAClickOnItsSurfaceHandsOverAtOnce) {
     for (bool key : {true, false}) {
-        ProgramFolder folder;
-        ProgramOn p(folder.path());
-        Main(*p);
+        SplashStart run;
+        ProgramOn& p = run.p;
         frmSplash& s = p->splash();
         Tick(s, 2);
         QWidget* surface = s.picSurface.widget();
@@ -151,9 +155,8 @@ TEST(Splash, AKeyOrAClickOnItsSurfaceHandsOverAtOnce) {
 }
 
 TEST(Splash, IsDraggedByItsStrip) {
-    ProgramFolder folder;
-    ProgramOn p(folder.path());
-    Main(*p);
+    SplashStart run;
+    ProgramOn& p = run.p;
     frmSplash& s = p->splash();
     const int left = s.left(), top = s.top();
     s.pMove.onMouseDown(1, 0, 300, 120);
@@ -186,9 +189,8 @@ TEST(Startup, EmptiesTheScratchFolderAndTheFetchedFilesOnly) {
 }
 
 TEST(Startup, AnEmptyProgramFolderStillStarts) {
-    ProgramFolder folder(false);
-    ProgramOn p(folder.path());
-    Main(*p);
+    SplashStart run(false);
+    ProgramOn& p = run.p;
     EXPECT_TRUE(p->splash().visible());
     EXPECT_TRUE(p.main().isLoaded());
     p->splash().ExitfrmSplash();
@@ -197,9 +199,8 @@ TEST(Startup, AnEmptyProgramFolderStillStarts) {
 }
 
 TEST(Splash, Screenshot) {
-    ProgramFolder folder;
-    ProgramOn p(folder.path());
-    Main(*p);
+    SplashStart run;
+    ProgramOn& p = run.p;
     frmSplash& s = p->splash();
     Tick(s, 2);
     QApplication::processEvents();

@@ -6,6 +6,7 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "shell/frmMain.h"
+#include "support/GridSetup.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,13 +21,11 @@ QString ReaderFixture::writeLines(const QStringList& lines) {
 }
 
 QString ReaderFixture::writeBytes(const QByteArray& bytes) {
-    return t.writeFile(QStringLiteral("Data/Files/t%1.%2").arg(++files).arg(extension_), bytes);
+    return t.writeDataFile(QStringLiteral("t%1.%2").arg(++files).arg(extension_), bytes);
 }
 
 int ReaderFixture::load(QString path, int format, bool add, bool interactive, bool progress) {
-    int row = add ? t->doc.grid().rows() - 1 : 1;
-    t->loader.LoadSubFile(path, format, row, false, progress, interactive);
-    return format;
+    return loadSubFile(t.program(), path, format, add, interactive, progress).format;
 }
 
 int ReaderFixture::read(const QStringList& lines, int format, bool add, bool interactive,
@@ -78,22 +77,23 @@ void ReaderFixture::answerMessage(int button, QStringList* texts) {
 }
 
 void ReaderFixture::setRows(std::span<const QStringList> rows, const QString& font) {
-    platform::Grid& g = t->doc.grid();
-    const int count = static_cast<int>(rows.size());
-    g.setRows(count + 2);
-    t->doc.lstFont = QStringList{QString()};
-    for (int r = 1; r <= count; ++r) {
-        g.setTextMatrix(r, 0, QString::number(r));
-        for (int c = 1; c < 6; ++c)
-            g.setTextMatrix(r, c, rows[static_cast<std::size_t>(r - 1)].value(c - 1));
-        t->doc.lstFont << font;
-    }
+    std::vector<Line> lines;
+    for (const QStringList& r : rows)
+        lines.push_back({r.value(0), r.value(1), r.value(2), r.value(3), r.value(4), font});
+    setLines(t.program(), lines);
+}
+
+std::vector<QStringList> ReaderFixture::hundredthsRows(const QString& text, const QString& third) {
+    return {
+        {"00:00:01,230", "00:00:03,456", " Hello", "", ""},
+        {"09:59:58,999", "09:59:59,990", text, " ", third},
+        {"01:00:00,000", "02:00:00,000", " x", " y", " z"},
+        {"03:00:00,000", "03:00:01,000", " first", "", " third"},
+    };
 }
 
 bool ReaderFixture::save(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    t->fileChooser().lblFullName.setCaption(path);
-    return t->files.CreateSubFile(false, false, format_, 1, lines(), false);
+    return saveDocument(t.program(), path, format_);
 }
 
 QByteArray ReaderFixture::bytes(const QString& path) {
@@ -104,9 +104,9 @@ QByteArray ReaderFixture::bytes(const QString& path) {
 }
 
 QByteArray ReaderFixture::roundTrip(int readAs) {
-    const QString folder = t.folder() + "/Data/Files/";
     const QString number = QString::number(++files) + '.' + extension_;
-    const QString first = folder + "first" + number, second = folder + "second" + number;
+    const QString first = t.dataFilesPath("first" + number);
+    const QString second = t.dataFilesPath("second" + number);
     EXPECT_TRUE(save(first)) << "the first write";
     const QByteArray written = bytes(first);
     EXPECT_EQ(load(first, readAs), format_) << "the format read back";

@@ -6,18 +6,14 @@
 // an unknown format); and for the round trip a document set up in the grid,
 // written with p.files.CreateSubFile and the written file's bytes.
 
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <ostream>
 #include <span>
-
-// Shows QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include <vector>
 
 class ReaderFixture : public ::testing::Test {
 protected:
@@ -65,9 +61,14 @@ protected:
     // ---- Writing ------------------------------------------------------------------
     // The document holds exactly these rows, numbered from 1: the first five
     // entries of each are its start, end and three text cells (further entries
-    // are left out); every row in the font spec `font`.
+    // are left out); every row in the font entry `font`.
     void setRows(std::span<const QStringList> rows,
                  const QString& font = QStringLiteral("Arial;Western;Regular;16"));
+    // The round-trip document of the formats that keep times to the hundredth
+    // with one hour digit: four rows, the second with `text` and `third` in its
+    // first and third text cells (a format's own marks, to be kept as text)
+    // and a blank in its second.
+    static std::vector<QStringList> hundredthsRows(const QString& text, const QString& third);
     // The round trip of the document as it stands: written as first<n>.<ext>,
     // read back in the format `readAs` (0 detects; the format read must be the
     // reader's) and written again as second<n>.<ext>, which must hold the same

@@ -2,9 +2,11 @@
 // A fresh Program on a temporary copy of the program folder template, with
 // modal windows answered by the test: queue an answer for each window the test
 // expects, in order; a modal window shown with no answer queued fails the test
-// with the window's name.
+// with the window's name. Beside it, the loads and the message answers the
+// tests of every subsystem share.
 
 #include "platform/Form.h"
+#include "platform/ModalService.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -12,6 +14,40 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+class frmMessageBox;
+
+// ---- Modal windows answered by the test ------------------------------------------
+
+// Test mode for a modal service: a window shown with no answer queued fails the
+// test with its name.
+void answerModalsInTest(platform::ModalService& modal);
+// Fails the test when answers are left that no window took.
+void expectAllAnswersTaken(const platform::ModalService& modal);
+
+// Queues an answer for the next modal window, which must be of type F.
+template <class F> void queueAnswer(platform::ModalService& modal, std::function<void(F&)> fn) {
+    modal.pushAnswer([fn](platform::Form& form) {
+        F* f = dynamic_cast<F*>(&form);
+        if (!f) {
+            ADD_FAILURE() << "modal window " << form.name().toStdString()
+                          << " was shown where the test expected another window";
+            return;
+        }
+        fn(*f);
+    });
+}
+
+// What a message window showed: its title (Label4) and its text (Label1).
+struct Message {
+    QString title, text;
+};
+// Queues the answer to the next message window: what it showed is kept in
+// *seen, where given, and `button` (frmMessageBox::Cancel, Ok, No or Yes) is
+// pressed.
+void queueReply(platform::ModalService& modal, int button, Message* seen = nullptr);
+
+// ---- The program ---------------------------------------------------------------
 
 class TestProgram {
 public:
@@ -26,18 +62,19 @@ public:
     // Writes a file below the program folder (bytes as given).
     QString writeFile(const QString& relative, const QByteArray& bytes);
 
+    // The path of a file in the program's Data/Files folder.
+    QString dataFilesPath(const QString& name) const;
+    // Writes a file into Data/Files; returns its path.
+    QString writeDataFile(const QString& name, const QByteArray& bytes);
+    // Writes a file into Data/Files and loads it (see mustLoad); returns its path.
+    QString loadDataFile(const QString& name, const QByteArray& bytes);
+
     // Queues an answer for the next modal window, which must be of type F.
     template <class F> void answer(std::function<void(F&)> fn) {
-        program_->host.modal.pushAnswer([fn](platform::Form& form) {
-            F* f = dynamic_cast<F*>(&form);
-            if (!f) {
-                ADD_FAILURE() << "modal window " << form.name().toStdString()
-                              << " was shown where the test expected another window";
-                return;
-            }
-            fn(*f);
-        });
+        queueAnswer(program_->host.modal, std::move(fn));
     }
+    // Queues the answer to the next message window (see queueReply).
+    void reply(int button, Message* seen = nullptr);
 
 private:
     QTemporaryDir dir_;
@@ -46,3 +83,25 @@ private:
 
 // Copies a folder tree (the program folder template) into another folder.
 bool copyTree(const QString& from, const QString& to);
+// Writes a file (bytes as given), making its folder first; a file that cannot
+// be written fails the test. Returns the path.
+QString writeFileAt(const QString& path, const QByteArray& bytes);
+
+// ---- Loading and saving ----------------------------------------------------------
+
+// What a load ended with: the format read and the row after the rows written.
+struct Loaded {
+    int format;
+    int nextRow;
+};
+// Loads a file as the program's commands do: in `format` (0 detects), from row
+// 1 or, with add, from the spare row after the last line; interactive asks the
+// load's questions, progress logs the load in the progress window.
+Loaded loadSubFile(Program& p, const QString& path, int format = 0, bool add = false,
+                   bool interactive = false, bool progress = false);
+// Loads a file with the format detected, asking nothing; a load that fails
+// fails the test.
+void mustLoad(Program& p, const QString& path);
+// Writes the whole document in `format` to `path` (through the file chooser's
+// name), making the folder first; true when it was written.
+bool saveDocument(Program& p, const QString& path, int format);

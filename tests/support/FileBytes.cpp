@@ -1,0 +1,26 @@
+#include "support/FileBytes.h"
+
+#include <QFile>
+
+QByteArray crlf(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& l : lines)
+        out += l.toUtf8() + "\r\n";
+    return out;
+}
+
+QByteArray SubRip(int entries, const char* text) {
+    QByteArray out;
+    for (int i = 0; i < entries; ++i)
+        out += QByteArray::number(i + 1) + "\r\n" +
+               QString::asprintf("%02d:%02d:%02d,000 --> %02d:%02d:%02d,500\r\n", i / 3600,
+                                 i / 60 % 60, i % 60, i / 3600, i / 60 % 60, i % 60)
+                   .toLatin1() +
+               text + " " + QByteArray::number(i + 1) + "\r\n\r\n";
+    return out;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The bytes of the files the tests write and read back.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The bytes of a file of these lines: UTF-8, each line ended by CR LF.
+QByteArray crlf(const QStringList& lines);
+// SubRip entries numbered from 1 and a second apart, each with the one text
+// line "<text> <number>".
+QByteArray SubRip(int entries, const char* text = "Line");
+// A file's bytes; "<missing>" when it cannot be read.
+QByteArray readBytes(const QString& path);
