@@ -44,6 +44,9 @@ void Document::ClearGrid() {
 
 void Document::MarkNodes(int topRow) {
     platform::Grid& g = grid();
+    // The marks walk the current cell over two cells a part; the edit area
+    // follows only where the walk ends.
+    g.holdRowColChange();
     const int lines = lineCount();
     for (int i = 1; i <= FileNodes.Count(); ++i) {
         if (FileNodes.FirstRow(i) > lines) { // starts past the last line
@@ -56,6 +59,7 @@ void Document::MarkNodes(int topRow) {
         MarkLastRow(last, first);
     }
     g.setTopRow(topRow);
+    g.releaseRowColChange();
 }
 
 // The marks go through the current cell, which ends on the last mark written.

@@ -54,9 +54,16 @@ void borrowDown(TimeFields& t) {
 }
 
 // Whole digits of a non-negative number, with one "0" in front below 10.
-QString twoDigitsAtLeast(double value) {
-    const QString text = runtime::NumberText(value);
-    return value < 10 ? QLatin1Char('0') + text : text;
+void appendTwoDigitsAtLeast(QString& out, double value) {
+    if (value < 10) out.append(QLatin1Char('0'));
+    if (value < 1e15) {
+        char digits[24];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
+        out.append(QLatin1String(digits, end - digits));
+    } else {
+        out.append(runtime::NumberText(value));
+    }
 }
 
 } // namespace
@@ -101,15 +108,26 @@ double TimeToMs(const QString& time) {
 }
 
 QString SecToTime(const QString& seconds) {
-    if (runtime::Val(seconds) < 0) return QStringLiteral("00:00:00,000");
-    const qsizetype point = seconds.indexOf(QLatin1Char('.'));
-    const QString whole = point < 0 ? seconds : seconds.left(point);
-    const QString fraction = point < 0 ? QStringLiteral(".000")
-                                       : seconds.mid(point, 4).leftJustified(4, QLatin1Char('0'));
+    const QStringView text(seconds);
+    if (runtime::Val(text) < 0) return QStringLiteral("00:00:00,000");
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const QStringView whole = point < 0 ? text : text.left(point);
+    // The three characters after the point, padded with "0" on the right.
+    const QStringView digits = point < 0 ? QStringView() : text.mid(point + 1, 3);
     const double n = std::max(0.0, std::floor(runtime::Val(whole)));
     const double hours = std::floor(n / 3600);
     const double minutes = std::floor((n - hours * 3600) / 60);
     const double secs = n - hours * 3600 - minutes * 60;
-    return twoDigitsAtLeast(hours) + QLatin1Char(':') + twoDigitsAtLeast(minutes) +
-           QLatin1Char(':') + twoDigitsAtLeast(secs) + QLatin1Char(',') + fraction.right(3);
+    QString out;
+    out.reserve(12);
+    appendTwoDigitsAtLeast(out, hours);
+    out.append(QLatin1Char(':'));
+    appendTwoDigitsAtLeast(out, minutes);
+    out.append(QLatin1Char(':'));
+    appendTwoDigitsAtLeast(out, secs);
+    out.append(QLatin1Char(','));
+    out.append(digits);
+    for (qsizetype i = digits.size(); i < 3; ++i)
+        out.append(QLatin1Char('0'));
+    return out;
 }

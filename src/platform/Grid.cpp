@@ -176,7 +176,19 @@ void Grid::changeCurrent(int r, int c, bool notify) {
     row_ = r;
     col_ = c;
     scheduleSync(false);
-    if (changed && notify && onRowColChange) onRowColChange();
+    if (changed && notify && held_ == 0 && onRowColChange) onRowColChange();
+}
+
+void Grid::holdRowColChange() {
+    if (held_++ == 0) {
+        heldRow_ = row_;
+        heldCol_ = col_;
+    }
+}
+
+void Grid::releaseRowColChange() {
+    if (held_ == 0 || --held_ > 0) return;
+    if ((row_ != heldRow_ || col_ != heldCol_) && onRowColChange) onRowColChange();
 }
 
 void Grid::setRow(int r) {

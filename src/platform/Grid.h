@@ -78,6 +78,12 @@ public:
     void clear();
 
     std::function<void()> onRowColChange;
+
+    // While held, moves of the current cell fire no RowColChange; releasing
+    // fires one when the cell differs from where it was when held. Code that
+    // walks the current cell over many cells (part marks) holds it.
+    void holdRowColChange();
+    void releaseRowColChange();
     std::function<void()> onScroll;
 
 private:
@@ -107,6 +113,7 @@ private:
     int row_ = 1, col_ = 1, topRow_ = 1;
     int rowHeight_ = 240;
     bool syncPending_ = false, structurePending_ = false, syncing_ = false;
+    int held_ = 0, heldRow_ = 0, heldCol_ = 0;
 };
 
 } // namespace platform

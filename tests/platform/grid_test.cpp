@@ -69,6 +69,24 @@ TEST_F(GridFixture, CurrentCellChangesFireRowColChangeOnce) {
     EXPECT_EQ(rowColChanges, 4);
 }
 
+TEST_F(GridFixture, AHeldWalkOverCellsFiresOneRowColChangeWhereItEnds) {
+    grid.setRows(10);
+    grid.holdRowColChange();
+    grid.setCurrentCell(3, 1);
+    grid.setCurrentCell(5, 2);
+    EXPECT_EQ(rowColChanges, 0);
+    grid.releaseRowColChange();
+    EXPECT_EQ(rowColChanges, 1);
+    grid.holdRowColChange();
+    grid.setCurrentCell(7, 1);
+    grid.setCurrentCell(5, 2); // back where it was held
+    grid.releaseRowColChange();
+    EXPECT_EQ(rowColChanges, 1) << "no change, no event";
+    grid.releaseRowColChange(); // an extra release does nothing
+    grid.setRow(6);
+    EXPECT_EQ(rowColChanges, 2);
+}
+
 TEST_F(GridFixture, TopRowIsClampedSoTheLastRowsFillTheView) {
     grid.setRows(100);
     const int visible = grid.visibleRows();
