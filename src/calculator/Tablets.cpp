@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 namespace {
-const QString Folder = QStringLiteral("\\Data\\Calculator");
 const QString Assign = QStringLiteral(":=");
 } // namespace
 
@@ -26,7 +25,7 @@ void Tablets::ClearTables() {
 
 void Tablets::LoadCalc(QString& path) {
     if (path.isEmpty()) {
-        path = p_.folder.path(Folder, QStringLiteral("default.sac"));
+        path = p_.folder.path(runtime::Place::CalculatorFolder, QStringLiteral("default.sac"));
         CurTabletName = QStringLiteral("Default Tablet");
     }
     const runtime::TextFileContent file = runtime::ReadTextFile(path);
@@ -58,7 +57,7 @@ void Tablets::TakeCell(int row, int col, const QString& line) {
 
 void Tablets::LoadCalcTablets() {
     TabletNames.clear();
-    const QDir folder(p_.folder.path(Folder));
+    const QDir folder(p_.folder.path(runtime::Place::CalculatorFolder));
     for (const QString& name :
          folder.entryList({QStringLiteral("*.sac")}, QDir::Files, QDir::Name)) {
         const QString header = runtime::ReadTextFile(folder.filePath(name)).lines.value(0);

@@ -1,4 +1,5 @@
 #include "document/BasicEdit.h"
+#include "document/FontSpec.h"
 
 #include "document/TimeCode.h"
 #include "platform/ComboBox.h"
@@ -64,12 +65,12 @@ void BasicEdit::SetFontAt(int row, const QString& font) {
 // default size; with nothing chosen, the default font's name or style.
 QString BasicEdit::InsertedFontSpec() {
     const platform::ControlArray<platform::ComboBox>& lists = p_.main().editor.font.Combo9;
-    const QString fallback = p_.doc.DefaultFontSpec();
-    QString name = lists[0].list(lists[0].listIndex());
-    QString style = lists[1].list(lists[1].listIndex());
-    if (name.isEmpty()) name = fallback.section(';', 0, 0);
-    if (style.isEmpty()) style = fallback.section(';', 2, 2);
-    return name + QStringLiteral(";Western;") + style + QStringLiteral(";16");
+    FontSpec font = FontSpec::parse(p_.doc.DefaultFontSpec());
+    const QString name = lists[0].list(lists[0].listIndex());
+    const QString style = lists[1].list(lists[1].listIndex());
+    if (!name.isEmpty()) font.family = name;
+    if (!style.isEmpty()) font.style = style;
+    return font.text();
 }
 
 // ---- Insert -----------------------------------------------------------------

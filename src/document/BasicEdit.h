@@ -6,6 +6,8 @@
 // and reports its action to the macro recorder. Delete and Change save a
 // change-history snapshot before they change anything.
 
+#include "document/Document.h"
+
 #include <QString>
 
 class Program;
@@ -19,7 +21,7 @@ public:
 
     // The most lines a document holds: a load stops at 9,998 and the per-row
     // tables end at row 9999, so Insert refuses to go past it.
-    static constexpr int MaxLines = 9998;
+    static constexpr int MaxLines = Document::MaxLines;
 
     // A new line before the current one (501 "Basic.Insert").
     void InsertLine();

@@ -1,5 +1,7 @@
 #include "document/Document.h"
 
+#include "document/FontSpec.h"
+
 #include "platform/ComboBox.h"
 #include "platform/Grid.h"
 #include "platform/StatusBar.h"
@@ -26,7 +28,7 @@ QString Document::RegularStyleWord() const {
 }
 
 QString Document::DefaultFontSpec() const {
-    return QStringLiteral("Arial;Western;") + RegularStyleWord() + QStringLiteral(";16");
+    return FontSpec::western(QStringLiteral("Arial"), RegularStyleWord()).text();
 }
 
 void Document::ClearGrid() {

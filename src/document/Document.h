@@ -9,7 +9,7 @@
 // entry 0 is the whole document, entries 1..Count the parts in row order.
 
 #include "document/NodeTable.h"
-#include "platform/Control.h"
+#include "platform/Palette.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,8 +26,12 @@ public:
     // Cell backgrounds: the normal one, a part's first row (column 1) and a
     // part's last row (column 2).
     static constexpr platform::Color White = platform::ColorWhite;
-    static constexpr platform::Color PartStartGreen = 65280;
-    static constexpr platform::Color PartEndRed = 255;
+    static constexpr platform::Color PartStartGreen = platform::palette::PartStartGreen;
+    static constexpr platform::Color PartEndRed = platform::palette::PartEndRed;
+
+    // The most subtitle lines a document holds: the grid's row tables end at
+    // row 9999 (header, lines and the spare row).
+    static constexpr int MaxLines = 9998;
 
     NodeTable FileNodes;
     // The per-line font list: item r is the FontSpec ("name;script;style;size")

@@ -1,4 +1,5 @@
 #include "document/EditArea.h"
+#include "document/FontSpec.h"
 
 #include "document/BasicTab.h"
 #include "document/TimeCode.h"
@@ -30,24 +31,8 @@ long long ScriptTimeOf(const QString& start) {
     return static_cast<long long>(std::nearbyint(TimeToMs(start) / 10.0 - 1.0));
 }
 
-// A FontSpec's fields: the text up to each of its first three ";" (empty when
-// that ";" is missing) and, as the size, the text after the last ";" found.
-struct FontSpecFields {
-    QString name, script, style, size;
-};
-
-FontSpecFields SplitFontSpec(const QString& font) {
-    FontSpecFields f;
-    QString* fields[] = {&f.name, &f.script, &f.style};
-    qsizetype from = 0;
-    for (QString* field : fields) {
-        const qsizetype semi = font.indexOf(u';', from);
-        if (semi < 0) break;
-        *field = font.mid(from, semi - from);
-        from = semi + 1;
-    }
-    f.size = font.mid(from);
-    return f;
+FontSpec SplitFontSpec(const QString& font) {
+    return FontSpec::parse(font);
 }
 
 // The style names the given word (both compared in lower case).
@@ -208,7 +193,7 @@ void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
 
 void EditArea::subShowSubtitle(const QString& text, int index) {
     const int line = p_.doc.CurLine;
-    const FontSpecFields fields = SplitFontSpec(p_.doc.lstFont.value(line));
+    const FontSpec fields = SplitFontSpec(p_.doc.lstFont.value(line));
     frmMain& m = p_.main();
     m.scriptPlayer.lblSubRowCount.setCaption(Str(line) + '/' + Str(p_.doc.lineCount()));
     if (m.scriptPlayer.Label23.contains(index)) {
@@ -218,7 +203,7 @@ void EditArea::subShowSubtitle(const QString& text, int index) {
         shown.setCaption(runtime::LTrim(text));
     }
     auto& lists = m.editor.font.Combo9;
-    SelectMatching(lists[0], fields.name, lists[0].listCount());
+    SelectMatching(lists[0], fields.family, lists[0].listCount());
     SelectMatching(lists[1], fields.style, 4); // the first four are the styles a font entry names
 }
 

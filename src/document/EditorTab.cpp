@@ -1,5 +1,7 @@
 #include "document/EditorTab.h"
 
+#include "platform/Palette.h"
+
 #include "shell/Program.h"
 
 namespace {
@@ -11,7 +13,6 @@ constexpr int NavButtonWidth = 405;
 // Room kept on the right for the grid's vertical scroll bar.
 constexpr int ScrollBarRoom = 255;
 // The diagnose balloon: a pale yellow note with a thin border.
-constexpr platform::Color BalloonYellow = 0x00E1FFFF;
 constexpr int BalloonWidth = 3255, BalloonHeight = 525;
 } // namespace
 
@@ -82,10 +83,10 @@ void EditorTab::placePartButtons(platform::Container& page) {
 void EditorTab::placeOverlays() {
     rtfEdit.move(GridLeft, GridTop, 1200, 240);
     errExp.move(GridLeft, GridTop, BalloonWidth, BalloonHeight);
-    errExp.setBackColor(BalloonYellow);
+    errExp.setBackColor(platform::palette::BalloonYellow);
     errExp.setBorderStyle(1);
     lblErrExp.move(60, 30, BalloonWidth - 120, BalloonHeight - 60);
-    lblErrExp.setBackColor(BalloonYellow);
+    lblErrExp.setBackColor(platform::palette::BalloonYellow);
     lblErrExp.setWordWrap(true);
     cmdInvCalc.move(GridLeft, GridTop, PartButtonSize, 240);
     cmdInvCalc.setToolTipText("Calculator");

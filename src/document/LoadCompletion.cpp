@@ -6,6 +6,7 @@
 #include "document/LoaderCall.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
@@ -13,7 +14,7 @@
 #include <initializer_list>
 
 namespace {
-const QString CrLf = QStringLiteral("\r\n");
+using runtime::CrLf;
 }
 
 bool Loader::ReadIntoDocument(Call& c, ReaderFrame& frame, const SubtitleReader& reader) {
@@ -55,7 +56,7 @@ void Loader::WarnWrongFormat(const Call& c) {
     p_.messages.ShowMessage(QStringLiteral("Loading '") + FormatNameOf(c.format) +
                                 QStringLiteral("' instead of '") + FormatNameOf(c.requested) +
                                 QStringLiteral("' format."),
-                            3, QStringLiteral("ok"), QStringLiteral("Wrong format."));
+                            KindInformation, QStringLiteral("ok"), QStringLiteral("Wrong format."));
 }
 
 void Loader::ResetFileState(Call& c) {

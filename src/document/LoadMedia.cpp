@@ -6,6 +6,7 @@
 #include "document/LoaderCall.h"
 #include "document/TimeCode.h"
 #include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
+using runtime::CrLf;
 
 // The subtitle extensions a companion file may have, in the chooser's order.
 const QStringList SubtitlePatterns = {
@@ -79,7 +80,7 @@ Loader::MediaStep Loader::OpenMedia(Call& c) {
 
     const QString ext = Extension(c.fileName);
     const bool video = ext == QLatin1String(".avi") || ext == QLatin1String(".mpg");
-    if (video && p_.settings().Check7[10].value() == platform::CheckBox::Checked) {
+    if (video && p_.settings().loadCompanionSubtitle()) {
         const QString companion = FindCompanionSubtitle(c.fileName);
         if (!companion.isEmpty()) {
             c.fileName = companion;

@@ -3,6 +3,7 @@
 // LoadCompletion.cpp.
 
 #include "document/Loader.h"
+#include "runtime/Strings.h"
 
 #include "document/FormatDetection.h"
 #include "document/LoaderCall.h"
@@ -17,8 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int AnswerNo = 2, AnswerYes = 3;
 
 // Clears the running flag however the load ends.
 struct RunningFlag {
@@ -68,7 +67,7 @@ bool Loader::Load(Call& c) {
 // A document holds at most 99 parts, and each added file makes one.
 bool Loader::RefuseAppend(Call& c) {
     if (!c.add() || p_.doc.FileNodes.Count() < NodeTable::MaxCount) return false;
-    p_.messages.ShowMessage(p_.texts.TextTable(9, 18), 1, QStringLiteral("ok"),
+    p_.messages.ShowMessage(p_.texts.TextTable(9, 18), KindQuestion, QStringLiteral("ok"),
                             QStringLiteral("File.Add Error"));
     return true;
 }
@@ -124,7 +123,7 @@ bool Loader::Refuse(Call& c, const QString& text, const QString& title, int kind
     if (c.interactive) p_.messages.ShowMessage(text, kind, buttons, title);
     if (c.showProgress) {
         frmControl& control = p_.control();
-        control.Text1.setText(control.Text1.text() + QStringLiteral("\r\n") + text);
+        control.Text1.setText(control.Text1.text() + runtime::CrLf + text);
         control.Text1.refresh();
         control.lblEnd.setCaption(p_.texts.TextTable(9, 14));
         if (control.chkClose.value() == platform::CheckBox::Checked) control.hide();
@@ -137,7 +136,7 @@ bool Loader::Refuse(Call& c, const QString& text, const QString& title, int kind
 // load goes on after No, or after Yes once the document was saved.
 bool Loader::ConfirmUnsavedDocument(Call& c) {
     if (!p_.doc.FileChanged || c.add()) return true;
-    const QString crLf = QStringLiteral("\r\n");
+    const QString& crLf = runtime::CrLf;
     const int answer = p_.messages.ShowMessage(
         QStringLiteral("Mirel is about to load '") + MessageWindow::Verbatim(c.fileName) +
             QStringLiteral("',") + crLf + QStringLiteral("but file '") +
@@ -145,7 +144,7 @@ bool Loader::ConfirmUnsavedDocument(Call& c) {
             QStringLiteral("has been changed and not saved.") + crLf + crLf +
             QStringLiteral("Do you want to save now?") + crLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        1, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
     if (answer == AnswerNo) return true;
     if (answer == AnswerYes && p_.files.MenuSaveSubFile()) return true;
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);

@@ -10,6 +10,17 @@
 class Program;
 class frmMessageBox;
 
+// The message window's answers: the button pressed.
+enum Answer : int { AnswerCancel = 0, AnswerOk = 1, AnswerNo = 2, AnswerYes = 3 };
+// The message window's kinds: the icon it shows.
+enum MessageKind : int {
+    KindStop = 0,
+    KindQuestion = 1,
+    KindExclamation = 2,
+    KindInformation = 3,
+    KindNone = 4
+};
+
 class MessageWindow {
 public:
     explicit MessageWindow(Program& p);
@@ -17,9 +28,8 @@ public:
     MessageWindow(const MessageWindow&) = delete;
     MessageWindow& operator=(const MessageWindow&) = delete;
 
-    // kind: 0 stop, 1 question, 2 exclamation, 3 information, any other value
-    // no icon. buttons: the words "cancel", "ok", "no" and "yes" in any case
-    // and order ("okcancel", "yesnocancel", ...); naming none shows Ok. The
+    // kind: a MessageKind (any other value shows no icon). buttons: the words "cancel", "ok", "no"
+    // and "yes" in any case and order ("okcancel", "yesnocancel", ...); naming none shows Ok. The
     // text may hold macro-variable names (replaced by their values) and "/n"
     // (a line break).
     int ShowMessage(const QString& text, int kind, const QString& buttons, const QString& title,

@@ -18,9 +18,8 @@
 #include <cmath>
 
 namespace {
-const QString CrLf = QStringLiteral("\r\n");
+using runtime::CrLf;
 constexpr int FirstTextColumn = 3, LastTextColumn = 5;
-constexpr int AnswerNo = 2;
 
 QString Today() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
@@ -152,12 +151,12 @@ bool ReaderFrame::addRow() {
 void ReaderFrame::refuseRow() {
     stopped_ = failed_ = true;
     if (request_.interactive)
-        p_.messages.ShowMessage(QStringLiteral("File '") +
-                                    MessageWindow::Verbatim(request_.fileName) +
-                                    QStringLiteral("' reached limit of 9999 lines. Reading "
-                                                   "stopped after line") +
-                                    runtime::Str(MaxLines) + QStringLiteral("."),
-                                2, QStringLiteral("ok"), QStringLiteral("Reading limit"));
+        p_.messages.ShowMessage(
+            QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
+                QStringLiteral("' reached limit of 9999 lines. Reading "
+                               "stopped after line") +
+                runtime::Str(MaxLines) + QStringLiteral("."),
+            KindExclamation, QStringLiteral("ok"), QStringLiteral("Reading limit"));
     setStatus(14);
 }
 
@@ -237,7 +236,7 @@ void ReaderFrame::badLine() {
             text(9, 7) + CrLf + QStringLiteral("Line #") + runtime::TrimStr(entryNumber_) +
                 QStringLiteral(" = '") + MessageWindow::Verbatim(currentFileLine_) +
                 QStringLiteral("'") + CrLf + CrLf + text(9, 8),
-            0, QStringLiteral("yesno"), text(9, 13));
+            KindStop, QStringLiteral("yesno"), text(9, 13));
         setStatus(9);
     }
     QCoreApplication::processEvents();
@@ -247,8 +246,8 @@ ReadOutcome ReaderFrame::fail() {
     if (!stopped_) {
         stopped_ = failed_ = true;
         if (request_.interactive)
-            p_.messages.ShowMessage(text(9, 6) + CrLf + text(9, 7) + CrLf + text(9, 8), 2,
-                                    QStringLiteral("ok"), text(9, 9));
+            p_.messages.ShowMessage(text(9, 6) + CrLf + text(9, 7) + CrLf + text(9, 8),
+                                    KindExclamation, QStringLiteral("ok"), text(9, 9));
         p_.edit.ShowCurrentLine();
         setStatus(14);
     }

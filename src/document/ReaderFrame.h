@@ -11,6 +11,7 @@
 // an Add: a time or a text that comes before the read's first row starts a
 // row of its own. No step takes the document past MaxLines lines.
 
+#include "document/Document.h"
 #include "document/LineSource.h"
 #include "document/readers/Readers.h"
 
@@ -29,8 +30,8 @@ struct ReadRequest {
 
 class ReaderFrame {
 public:
-    static constexpr int MaxLines = 9998;      // the most lines a document holds
-    static constexpr int LimitCounter = 10000; // a count pass reaching this is refused
+    static constexpr int MaxLines = Document::MaxLines; // the most lines a document holds
+    static constexpr int LimitCounter = 10000;          // a count pass reaching this is refused
 
     ReaderFrame(Program& p, LineSource& source, const ReadRequest& request);
 

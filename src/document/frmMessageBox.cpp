@@ -1,5 +1,6 @@
 #include "document/frmMessageBox.h"
 
+#include "platform/Palette.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
 
@@ -54,14 +55,14 @@ void frmMessageBox::layOut() {
     Label4.move(TextLeft, 120, TextWidth, 255);
     Label4.setFontBold(true);
     Label3.move(TextLeft, 390, TextWidth, 255);
-    Label3.setForeColor(ButtonColor);
+    Label3.setForeColor(platform::palette::ButtonRest);
     Label1.move(TextLeft, 780, TextWidth, 1560);
     Label1.setWordWrap(true);
     for (auto it = Picture1.begin(); it != Picture1.end(); ++it)
         it->move(120, 120, 480, 480);
     for (int k = 0; k < 2; ++k) {
         Label2[k].move(TextLeft, 2460 + k * 360, 975, 285);
-        Label2[k].setBackColor(ButtonColor);
+        Label2[k].setBackColor(platform::palette::ButtonRest);
         Label2[k].setForeColor(platform::ColorWhite);
         txtInput[k].move(TextLeft + 1035, 2460 + k * 360, TextWidth - 1035, 285);
     }
@@ -70,7 +71,7 @@ void frmMessageBox::layOut() {
                  ButtonHeight);
         it->setAlignment(2);
         it->setForeColor(platform::ColorWhite);
-        it->setBackColor(ButtonColor);
+        it->setBackColor(platform::palette::ButtonRest);
     }
 }
 
@@ -113,13 +114,11 @@ void frmMessageBox::storeInput() {
 }
 
 void frmMessageBox::cmdActionMouseDown(int index) {
-    cmdAction[index].setBorderStyle(1);
-    cmdAction[index].setBackColor(platform::SysButtonShadow);
+    platform::SetPressLook(cmdAction[index], true);
 }
 
 void frmMessageBox::cmdActionMouseUp(int index) {
-    cmdAction[index].setBorderStyle(0);
-    cmdAction[index].setBackColor(ButtonColor);
+    platform::SetPressLook(cmdAction[index], false);
 }
 
 void frmMessageBox::formActivate() {

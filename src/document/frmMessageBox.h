@@ -5,6 +5,7 @@
 // each message and shows it modally; a button's Click records the answer and
 // unloads it.
 
+#include "document/MessageWindow.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
@@ -17,14 +18,12 @@ public:
     explicit frmMessageBox(Program& p);
 
     // The buttons' indexes, which are also the answers ShowMessage returns.
-    enum Button { Cancel = 0, Ok = 1, No = 2, Yes = 3 };
+    enum Button { Cancel = AnswerCancel, Ok = AnswerOk, No = AnswerNo, Yes = AnswerYes };
     static constexpr int ButtonTop = 3300;
     static constexpr int ButtonWidth = 975;
     static constexpr int ButtonHeight = 255;
     static constexpr int RightmostButtonLeft = 5160;
     static constexpr int ButtonPitch = 1035;
-    // The buttons' face at rest.
-    static constexpr platform::Color ButtonColor = 6582129;
 
     platform::Label Label4;                                // the title
     platform::Label Label3;                                // "Message"

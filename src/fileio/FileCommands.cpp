@@ -3,6 +3,7 @@
 // SettingFile.cpp.
 
 #include "fileio/FileCommands.h"
+#include "runtime/Strings.h"
 
 #include "document/FormatDetection.h"
 #include "document/MessageWindow.h"
@@ -16,8 +17,7 @@
 
 namespace {
 
-constexpr int AnswerCancel = 0, AnswerNo = 2, AnswerYes = 3;
-const QString CrLf = QStringLiteral("\r\n");
+using runtime::CrLf;
 
 struct SplitPath {
     QString folder, name;
@@ -54,11 +54,11 @@ bool Files::MenuSaveSubFile() {
 }
 
 void FileCommands::InstantHelp() {
-    if (p_.settings().Check7[6].value() == platform::CheckBox::Checked) p_.main().SSTab1.setTab(1);
+    if (p_.settings().autoHelp()) p_.main().SSTab1.setTab(1);
 }
 
 void FileCommands::ReportFailure(const QString& text, const QString& title) {
-    p_.messages.ShowMessage(text, 2, QStringLiteral("ok"), title);
+    p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"), title);
 }
 
 // ---- New ------------------------------------------------------------------------
@@ -69,7 +69,7 @@ void FileCommands::MenuNewFile() {
     int format = p_.main().partition.combo3.listIndex() + 1;
     if (!IsSubtitleFormat(format)) format = Format::SubRip; // no partition format chosen yet
     files.CurFileIndex = format;
-    files.CurFileName = p_.folder.path(QStringLiteral("\\Data\\Files"), QStringLiteral("Noname")) +
+    files.CurFileName = p_.folder.path(runtime::Place::FilesFolder, QStringLiteral("Noname")) +
                         Files::SetSubFileExt(format);
     QString name = files.CurFileName;
     files.ShowFileInfo(name, format);
@@ -91,7 +91,7 @@ bool FileCommands::ConfirmDiscardChanges() {
             QStringLiteral(" has been changed and not saved.") + CrLf +
             QStringLiteral("Do you want to save it before creating a new file?") + CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        1, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
     if (answer == AnswerNo) return true;
     return answer == AnswerYes && MenuSaveSubFile();
 }
@@ -236,14 +236,13 @@ bool FileCommands::ConfirmDiagnoseErrors() {
     return p_.messages.ShowMessage(QStringLiteral("File contains") + runtime::Str(errors) +
                                        QStringLiteral(" errors. Do you want to save this file "
                                                       "anyway."),
-                                   1, QStringLiteral("yesno"),
+                                   KindQuestion, QStringLiteral("yesno"),
                                    QStringLiteral("File Error")) != AnswerNo;
 }
 
 frmFile& FileCommands::PresetChooserForSave() {
     frmFile& chooser = p_.fileChooser();
-    if (p_.settings().Check4.value() == platform::CheckBox::Checked)
-        chooser.List3.setListIndex(p_.files.CurFileIndex);
+    if (p_.settings().saveAsSameFormat()) chooser.List3.setListIndex(p_.files.CurFileIndex);
     const SplitPath current = Split(p_.files.CurFileName);
     if (!current.folder.isEmpty()) chooser.ShowFolder(current.folder);
     chooser.txtFilename.setText(current.name);

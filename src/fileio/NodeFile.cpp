@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString NodeFolder = QStringLiteral("\\System\\Nodes");
-const QString CollectionFolder = QStringLiteral("\\Data\\Files");
 constexpr int CountLine = 5; // 0-based: version, <File>, path, </File>, <Data>, count
 constexpr int FirstEntryLine = 6;
 
@@ -73,8 +71,8 @@ bool FitParts(NodeTable& t, int lines) {
 bool IsCurrentVersion(Program& p, const QStringList& lines) {
     if (lines.value(0) == p.shell.ProgramVersion) return true;
     p.messages.ShowMessage(
-        QStringLiteral("History file does not match current version./nHistory data not loaded."), 1,
-        QStringLiteral("ok"), QStringLiteral("Version Mismatch"));
+        QStringLiteral("History file does not match current version./nHistory data not loaded."),
+        KindQuestion, QStringLiteral("ok"), QStringLiteral("Version Mismatch"));
     return false;
 }
 
@@ -88,7 +86,8 @@ bool Files::SaveSubControl(const QString& fileName) {
     for (int i = 0; i <= nodes.Count(); ++i)
         lines << EntryLine(nodes, i);
     lines << QStringLiteral("</Data>");
-    const QString path = p_.folder.path(NodeFolder, CurFileTitle + QStringLiteral(".sdf"));
+    const QString path =
+        p_.folder.path(runtime::Place::NodesFolder, CurFileTitle + QStringLiteral(".sdf"));
     if (path.isEmpty()) return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     return runtime::WriteTextFile(path, lines);
@@ -100,7 +99,7 @@ bool Files::LoadDbsFile(QString& name, int mode) {
         QStringList buffer;
         return LoadDbsFile(name, mode, items, buffer);
     }
-    name = p_.folder.path(NodeFolder, name);
+    name = p_.folder.path(runtime::Place::NodesFolder, name);
     const runtime::TextFileContent file = runtime::ReadTextFile(name);
     NodeTable parts;
     const bool taken = file.ok && IsCurrentVersion(p_, file.lines) &&
@@ -123,7 +122,7 @@ bool Files::LoadDbsFile(QString& name, int mode) {
 
 bool Files::LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& lines) {
     if (mode == 0) return LoadDbsFile(name, mode);
-    name = p_.folder.path(CollectionFolder, name);
+    name = p_.folder.path(runtime::Place::FilesFolder, name);
     const runtime::TextFileContent file = runtime::ReadTextFile(name);
     NodeTable read;
     if (!file.ok || !IsCurrentVersion(p_, file.lines) || !ReadEntries(file.lines, read))

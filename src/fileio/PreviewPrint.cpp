@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int NumberWidth = 5;
-const QString PreviewFolder = QStringLiteral("\\Data\\Temporarily");
 const QString PreviewName = QStringLiteral("Splitprv.001");
 
 // The line number of a number cell, without the part marks around it
@@ -47,7 +46,7 @@ void FileCommands::MenuPreview() {
     const QString shown = bar.panelText(3);
     bar.setPanelText(3, QStringLiteral("Creating preview. Please wait..."));
     // An old preview must never stand in for this one.
-    const QString file = p_.folder.path(PreviewFolder, PreviewName);
+    const QString file = p_.folder.path(runtime::Place::ScratchFolder, PreviewName);
     QFile::remove(file);
     const bool written = p_.files.CreateSubFile(true, false, format, 1, p_.doc.lineCount(), false);
     bar.setPanelText(3, shown);

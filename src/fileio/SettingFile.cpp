@@ -20,7 +20,6 @@ const QString ClipboardSection = QStringLiteral("{clipboard}");
 const QString PartitionSection = QStringLiteral("{partitionlist}");
 const QString FontSection = QStringLiteral("{system font}");
 const QString Extension = QStringLiteral(".scd");
-constexpr int AnswerYes = 3;
 
 enum class Mode { None, Clipboard, Partition, Font };
 
@@ -158,7 +157,7 @@ bool Read(Program& p, const QString& path) {
     if (!content.ok) {
         p.messages.ShowMessage(QStringLiteral("The setting file could not be read (") +
                                    MessageWindow::Verbatim(content.error) + QStringLiteral(")."),
-                               2, QStringLiteral("ok"), p.texts.TextTable(9, 14));
+                               KindExclamation, QStringLiteral("ok"), p.texts.TextTable(9, 14));
         return false;
     }
     Reader(p).Run(content.lines);
@@ -191,7 +190,7 @@ void FileCommands::MenuSaveSettings() {
     InstantHelp();
     frmFile& chooser = PresetChooserForSettings();
     chooser.showModal();
-    if (p_.messages.MsgResult == 0) return;
+    if (p_.messages.MsgResult == AnswerCancel) return;
     QString name = chooser.lblFullName.caption();
     if (name.isEmpty() || name.endsWith(QLatin1Char('/'))) return; // no file was named
     if (!name.endsWith(Extension, Qt::CaseInsensitive)) name += Extension;

@@ -32,12 +32,8 @@ namespace sf = subtitle_formats;
 const QString ZeroTime = QStringLiteral("00:00:00,000");
 // The end of the one part of a write that is not a partition write.
 const QString EndOfTime = QStringLiteral("99:59:59,999");
-const QString ScratchFolder = QStringLiteral("\\Data\\Temporarily");
 // Preview files are numbered in three digits.
 constexpr int PreviewPartLimit = 999;
-
-constexpr int AnswerNo = 2;
-constexpr int AnswerYes = 3;
 
 // The folder of a path, with its last "/" ("" when it has none).
 QString folderOf(const QString& path) {
@@ -51,8 +47,8 @@ QString overwriteQuestion(const QString& fileName) {
 }
 
 int askOverwrite(Program& p, const QString& fileName) {
-    return p.messages.ShowMessage(overwriteQuestion(fileName), 1, QStringLiteral("yesno"),
-                                  QStringLiteral("File exists"));
+    return p.messages.ShowMessage(overwriteQuestion(fileName), KindQuestion,
+                                  QStringLiteral("yesno"), QStringLiteral("File exists"));
 }
 
 // One file of a run, built in memory before anything is written.
@@ -199,8 +195,9 @@ QString WriterRun::targetName() const {
 }
 
 QString WriterRun::previewPath(int part) const {
-    return p_.folder.path(ScratchFolder, QStringLiteral("Splitprv.") +
-                                             QString::number(part).rightJustified(3, u'0'));
+    return p_.folder.path(runtime::Place::ScratchFolder,
+                          QStringLiteral("Splitprv.") +
+                              QString::number(part).rightJustified(3, u'0'));
 }
 
 // The overwrite question; a file that an earlier part of this run is about to
@@ -278,7 +275,8 @@ bool WriterRun::askNegativeTime(const QString& target) {
     const QString text =
         error + where + QStringLiteral("Negative time calculated during Partitioning.\r\n") +
         QStringLiteral("Please do not partition in subtitle display time. Continue?");
-    return p_.messages.ShowMessage(text, 2, QStringLiteral("yesno"), error) != AnswerNo;
+    return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"), error) !=
+           AnswerNo;
 }
 
 void WriterRun::showProgress(int row) {
@@ -288,7 +286,7 @@ void WriterRun::showProgress(int row) {
 }
 
 bool WriterRun::writePlanned() {
-    if (preview_) QDir().mkpath(p_.folder.path(ScratchFolder));
+    if (preview_) QDir().mkpath(p_.folder.path(runtime::Place::ScratchFolder));
     for (const PlannedFile& f : planned_) {
         QString error;
         if (!runtime::WriteTextFile(f.path, f.lines, &error)) return fail(error);
@@ -309,7 +307,7 @@ bool WriterRun::fail(const QString& description) {
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
     p_.messages.ShowMessage(QStringLiteral("Error writing file (") +
                                 MessageWindow::Verbatim(description) + QStringLiteral(")."),
-                            0, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+                            KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     if (showProgress_) p_.control().hide();
     return false;
 }

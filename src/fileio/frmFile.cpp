@@ -1,5 +1,7 @@
 #include "fileio/frmFile.h"
 
+#include "platform/Palette.h"
+
 #include "shell/Program.h"
 
 #include <QDir>
@@ -53,7 +55,7 @@ void frmFile::layOut() {
     setCaption("File Handling");
     move(0, 0, WindowWidth, WindowHeight);
     pMove.move(0, 0, WindowWidth, 300);
-    pMove.setBackColor(ButtonColor);
+    pMove.setBackColor(platform::palette::ButtonRest);
     Label3.move(Margin, 390, 4000, 255);
     Label3.setFontBold(true);
     lblInfo.move(Margin, 660, InnerWidth, 255);
@@ -78,7 +80,7 @@ void frmFile::layOut() {
     txtFilename.move(Margin + 1020, 5175, InnerWidth - 1020, 315);
     Check1.move(Margin + 1020, 5550, 5000, 255);
     lblFullName.move(Margin, 5880, InnerWidth, 255);
-    lblFullName.setForeColor(ButtonColor);
+    lblFullName.setForeColor(platform::palette::ButtonRest);
     lblMess.move(Margin, 6300, 900, 255);
     lblErr.move(Margin + 900, 6300, 4000, 255);
     for (auto it = cmdAction.begin(); it != cmdAction.end(); ++it) {
@@ -102,16 +104,8 @@ void frmFile::layOutPanes() {
 // A label that acts as a button: white on grey, sunk while the mouse is down.
 void frmFile::makeButton(platform::Label& button) {
     button.setAlignment(2);
-    button.setForeColor(platform::ColorWhite);
-    button.setBackColor(ButtonColor);
-    button.onMouseDown = [&button](int, int, int, int) {
-        button.setBorderStyle(1);
-        button.setBackColor(platform::SysButtonShadow);
-    };
-    button.onMouseUp = [&button](int, int, int, int) {
-        button.setBorderStyle(0);
-        button.setBackColor(ButtonColor);
-    };
+    platform::PaintRestButton(button);
+    platform::AttachPressLook(button);
 }
 
 void frmFile::wireHandlers() {
@@ -147,7 +141,7 @@ void frmFile::formLoad() {
     List1.setListIndex(Drive1.indexOf(p_.folder.root()));
     List3.setListIndex(TypeSupported);
     PaneHeaderClick(Label6);
-    const QString files = p_.folder.path(QStringLiteral("\\Data\\Files"));
+    const QString files = p_.folder.path(runtime::Place::FilesFolder);
     QDir().mkpath(files);
     if (!List2.setPath(files)) List2.setPath(p_.folder.root());
 }

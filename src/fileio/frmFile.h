@@ -10,6 +10,7 @@
 // shows joined with the file name, or the media player's file when the
 // option Check1 is offered and ticked.
 
+#include "document/MessageWindow.h"
 #include "platform/CheckBox.h"
 #include "platform/ControlArray.h"
 #include "platform/DirList.h"
@@ -37,9 +38,7 @@ public:
         TypeMacro = 20,
         TypeTablet = 21
     };
-    enum Button { Cancel = 0, Ok = 1 };
-    // Label buttons at rest.
-    static constexpr platform::Color ButtonColor = 6582129;
+    enum Button { Cancel = AnswerCancel, Ok = AnswerOk };
 
     platform::PictureBox pMove;    // the drag strip
     platform::Label Label3;        // the title

@@ -1,10 +1,11 @@
 #include "fileio/frmPreview.h"
 
+#include "platform/Palette.h"
+
 #include "shell/Program.h"
 
 namespace {
 constexpr int WindowWidth = 7200, WindowHeight = 5940;
-constexpr platform::Color ButtonColor = 6582129; // label buttons and strips at rest
 constexpr int CaptionWidth = 900;
 } // namespace
 
@@ -22,14 +23,7 @@ frmPreview::frmPreview(Program& p)
     layOut();
     attachDragStrip(pMove);
     Command1.onClick = [this] { Command1Click(); };
-    Command1.onMouseDown = [this](int, int, int, int) {
-        Command1.setBorderStyle(1);
-        Command1.setBackColor(platform::SysButtonShadow);
-    };
-    Command1.onMouseUp = [this](int, int, int, int) {
-        Command1.setBorderStyle(0);
-        Command1.setBackColor(ButtonColor);
-    };
+    platform::AttachPressLook(Command1);
     // Closing keeps the window and what it shows; it only goes out of sight.
     onQueryUnload = [this](int& cancel, int) {
         cancel = 1;
@@ -40,7 +34,7 @@ frmPreview::frmPreview(Program& p)
 void frmPreview::layOut() {
     move(0, 0, WindowWidth, WindowHeight);
     pMove.move(0, 0, WindowWidth, 300);
-    pMove.setBackColor(ButtonColor);
+    pMove.setBackColor(platform::palette::ButtonRest);
     Label3.move(120, 390, 4000, 255);
     Label3.setFontBold(true);
     Label4.move(120, 660, WindowWidth - 240, 255);
@@ -55,8 +49,7 @@ void frmPreview::layOut() {
     List1.setFontName(QStringLiteral("Monospace"));
     Command1.move(WindowWidth - 1095, 5550, 975, 255);
     Command1.setAlignment(2);
-    Command1.setForeColor(platform::ColorWhite);
-    Command1.setBackColor(ButtonColor);
+    platform::PaintRestButton(Command1);
 }
 
 void frmPreview::Command1Click() {

@@ -10,9 +10,6 @@
 
 namespace {
 
-const QString MacroFile = QStringLiteral("\\System\\Macro.sdf");
-const QString WizardFile = QStringLiteral("\\System\\wizard.sdf");
-
 bool WriteLines(const QString& path, const QStringList& lines) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     return runtime::WriteTextFile(path, lines);
@@ -28,7 +25,8 @@ void MacroLibrary::CreateMacros() {
 }
 
 void MacroLibrary::ReadMacroStore() {
-    const QStringList lines = runtime::ReadTextFile(p_.folder.path(MacroFile)).lines;
+    const QStringList lines =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::MacroFile)).lines;
     for (int m = 0; m < Macros; ++m)
         for (int l = 0; l < Lines; ++l)
             MacroStore[static_cast<std::size_t>(m)][static_cast<std::size_t>(l)] =
@@ -36,7 +34,8 @@ void MacroLibrary::ReadMacroStore() {
 }
 
 void MacroLibrary::ReadWizardList() {
-    const QStringList lines = runtime::ReadTextFile(p_.folder.path(WizardFile)).lines;
+    const QStringList lines =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::WizardFile)).lines;
     for (int i = 0; i < Macros; ++i) {
         WizardFlags[static_cast<std::size_t>(i)] = FileInteger(lines.value(2 * i)).value_or(0);
         WizardTexts[static_cast<std::size_t>(i)] = lines.value(2 * i + 1);
@@ -50,7 +49,7 @@ bool MacroLibrary::WriteWizardFile() const {
         lines << runtime::PrintNumber(WizardFlags[static_cast<std::size_t>(i)]);
         lines << WizardTexts[static_cast<std::size_t>(i)];
     }
-    return WriteLines(p_.folder.path(WizardFile), lines);
+    return WriteLines(p_.folder.path(runtime::Place::WizardFile), lines);
 }
 
 bool MacroLibrary::WriteMacroFile() const {
@@ -59,5 +58,5 @@ bool MacroLibrary::WriteMacroFile() const {
     for (const auto& macro : MacroStore)
         for (const QString& cell : macro)
             lines << cell;
-    return WriteLines(p_.folder.path(MacroFile), lines);
+    return WriteLines(p_.folder.path(runtime::Place::MacroFile), lines);
 }

@@ -15,7 +15,7 @@ Online::Online(Program& p) : p_(p) {}
 
 void Online::LoadInternetSettings() {
     const runtime::TextFileContent file =
-        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\i.set")));
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::InternetFile));
     OnlineUrl = file.lines.value(0);
     FtpAddress = file.lines.value(1).trimmed();
 }
@@ -42,7 +42,7 @@ void Online::SetIpAddress() {
 void Online::UpdateFTPList() {
     platform::Grid& list = p_.main().onlineLists.FTPList;
     const runtime::TextFileContent file =
-        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\sublist.sdf")));
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::DownloadList));
     list.setRows(2);
     list.clear();
     int row = 0;

@@ -19,6 +19,54 @@ QString AsPrefix(const QString& folder) {
 ProgramFolder::ProgramFolder(const QString& root)
     : root_(QDir::cleanPath(QDir(root).absolutePath())) {}
 
+QString ProgramFolder::relative(Place place) {
+    switch (place) {
+    case Place::System:
+        return QStringLiteral("\\System");
+    case Place::SettingsFile:
+        return QStringLiteral("\\System\\Settings\\set.sdf");
+    case Place::RecentFile:
+        return QStringLiteral("\\System\\recent.sdf");
+    case Place::LastFile:
+        return QStringLiteral("\\System\\last.sdf");
+    case Place::PositionFile:
+        return QStringLiteral("\\System\\pos.sdf");
+    case Place::SearchFile:
+        return QStringLiteral("\\System\\sr.sdf");
+    case Place::MacroFile:
+        return QStringLiteral("\\System\\Macro.sdf");
+    case Place::WizardFile:
+        return QStringLiteral("\\System\\wizard.sdf");
+    case Place::InternetFile:
+        return QStringLiteral("\\System\\i.set");
+    case Place::DownloadList:
+        return QStringLiteral("\\System\\sublist.sdf");
+    case Place::TipFile:
+        return QStringLiteral("\\System\\tip.sdf");
+    case Place::HelpCenterFile:
+        return QStringLiteral("\\System\\helpcenter.htm");
+    case Place::NodesFolder:
+        return QStringLiteral("\\System\\Nodes");
+    case Place::LanguageFolder:
+        return QStringLiteral("\\System\\Language");
+    case Place::HelpFolder:
+        return QStringLiteral("\\System\\Language\\Help");
+    case Place::SoundsFolder:
+        return QStringLiteral("\\System\\Sounds");
+    case Place::FilesFolder:
+        return QStringLiteral("\\Data\\Files");
+    case Place::CalculatorFolder:
+        return QStringLiteral("\\Data\\Calculator");
+    case Place::MacroFolder:
+        return QStringLiteral("\\Data\\Macro");
+    case Place::MacroExportFolder:
+        return QStringLiteral("\\Data\\Macro\\Export");
+    case Place::ScratchFolder:
+        return QStringLiteral("\\Data\\Temporarily");
+    }
+    return {};
+}
+
 QString ProgramFolder::locate() {
     const QString home = qEnvironmentVariable("MIREL_HOME");
     if (!home.isEmpty()) return QDir(home).absolutePath();

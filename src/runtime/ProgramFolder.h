@@ -8,8 +8,42 @@
 
 namespace runtime {
 
+// The places below the program folder, each spelled once (relative()).
+enum class Place {
+    System,            // \System: state files, node files, language packs
+    SettingsFile,      // \System\Settings\set.sdf: the settings
+    RecentFile,        // \System\recent.sdf: the recent-file list
+    LastFile,          // \System\last.sdf: the files open at the last exit
+    PositionFile,      // \System\pos.sdf: the main window's position
+    SearchFile,        // \System\sr.sdf: the search history
+    MacroFile,         // \System\Macro.sdf: the macro store
+    WizardFile,        // \System\wizard.sdf: the wizard list
+    InternetFile,      // \System\i.set: the help and server addresses
+    DownloadList,      // \System\sublist.sdf: the stored download list
+    TipFile,           // \System\tip.sdf: the tips
+    HelpCenterFile,    // \System\helpcenter.htm: the help window's start page
+    NodesFolder,       // \System\Nodes: one node file per subtitle file
+    LanguageFolder,    // \System\Language: the language packs
+    HelpFolder,        // \System\Language\Help: one folder of help pages per language
+    SoundsFolder,      // \System\Sounds: the player's sounds
+    FilesFolder,       // \Data\Files: subtitle and collection files
+    CalculatorFolder,  // \Data\Calculator: calculator tablets
+    MacroFolder,       // \Data\Macro: macro plug-ins
+    MacroExportFolder, // \Data\Macro\Export: exported macros
+    ScratchFolder,     // \Data\Temporarily: scratch files, emptied at start and exit
+};
+
 class ProgramFolder {
 public:
+    // The relative path of a place, written with "\".
+    static QString relative(Place place);
+    // The full path of a place.
+    QString path(Place place) const { return path(relative(place)); }
+    // A file in a folder place (see path(folder, name)).
+    QString path(Place folder, const QString& fileName) const {
+        return path(relative(folder), fileName);
+    }
+
     explicit ProgramFolder(const QString& root);
 
     // MIREL_HOME, else the executable's folder.

@@ -6,6 +6,9 @@
 
 namespace runtime {
 
+// The line break of Mirel's files and of multi-line texts.
+inline const QString CrLf = QStringLiteral("\r\n");
+
 QString Trim(const QString& s);
 QString LTrim(const QString& s);
 QString RTrim(const QString& s);

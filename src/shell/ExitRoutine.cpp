@@ -1,4 +1,5 @@
 #include "shell/ExitRoutine.h"
+#include "runtime/Strings.h"
 
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
@@ -9,8 +10,7 @@
 #include <QDir>
 
 namespace {
-const QString CrLf = QStringLiteral("\r\n");
-constexpr int AnswerYes = 3;
+using runtime::CrLf;
 } // namespace
 
 bool ExitRoutine::SaveSettings(Mode mode) {
@@ -30,7 +30,7 @@ bool ExitRoutine::OfferToSave(Mode mode) {
             QStringLiteral("has been changed and not saved.") + CrLf +
             QStringLiteral("Do you want to save now?") + CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        2, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"));
+        KindExclamation, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"));
     if (answer != AnswerYes) return true;
     const bool saved = p_.fileCommands.MenuSaveSubFile();
     return saved || mode != Mode::Exit;
@@ -41,16 +41,15 @@ bool ExitRoutine::OfferToSave(Mode mode) {
 void ExitRoutine::WriteStateFiles() {
     p_.macroLibrary.WriteWizardFile();
     p_.macroLibrary.WriteMacroFile();
-    WriteSystemFile(QStringLiteral("sr.sdf"), SearchHistoryLines());
-    WriteSystemFile(QStringLiteral("recent.sdf"), RecentFileLines());
-    WriteSystemFile(QStringLiteral("last.sdf"), LastFileLines());
-    WriteSystemFile(QStringLiteral("pos.sdf"), WindowPositionLines());
+    WriteSystemFile(runtime::Place::SearchFile, SearchHistoryLines());
+    WriteSystemFile(runtime::Place::RecentFile, RecentFileLines());
+    WriteSystemFile(runtime::Place::LastFile, LastFileLines());
+    WriteSystemFile(runtime::Place::PositionFile, WindowPositionLines());
 }
 
-bool ExitRoutine::WriteSystemFile(const QString& name, const QStringList& lines) {
-    const QString folder = p_.folder.path(QStringLiteral("\\System"));
-    QDir().mkpath(folder);
-    return runtime::WriteTextFile(p_.folder.path(QStringLiteral("\\System"), name), lines);
+bool ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines) {
+    QDir().mkpath(p_.folder.path(runtime::Place::System));
+    return runtime::WriteTextFile(p_.folder.path(file), lines);
 }
 
 QStringList ExitRoutine::SearchHistoryLines() const {

@@ -9,6 +9,8 @@
 // Left, Top, Width and Height) are written, each whole or not at all; at an
 // exit the scratch folder \Data\Temporarily is emptied last.
 
+#include "runtime/ProgramFolder.h"
+
 #include <QStringList>
 
 class Program;
@@ -40,7 +42,7 @@ public:
 private:
     bool OfferToSave(Mode mode);
     void WriteStateFiles();
-    bool WriteSystemFile(const QString& name, const QStringList& lines);
+    bool WriteSystemFile(runtime::Place file, const QStringList& lines);
 
     Program& p_;
 };

@@ -7,8 +7,7 @@ bool ShowHelpPage(Program& p, int page) {
     if (page < 0 || page >= static_cast<int>(p.shell.HelpPageTable.size())) return false;
     const QString name = p.shell.HelpPageTable[static_cast<std::size_t>(page)];
     if (name.isEmpty()) return false;
-    const QString folder =
-        p.folder.path(QStringLiteral("\\System\\Language\\Help\\") + p.shell.LanguageFolder);
+    const QString folder = p.folder.path(runtime::Place::HelpFolder, p.shell.LanguageFolder);
     if (folder.isEmpty()) return false;
     return p.main().brwHelp.navigate(folder + QLatin1Char('/') + name);
 }

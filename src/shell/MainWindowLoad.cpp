@@ -140,7 +140,7 @@ void MainWindowLoad::FillFontLists() {
 void MainWindowLoad::ReadSearchHistory() {
     platform::ListBox& history = main_.search.List4;
     const QStringList lines =
-        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\sr.sdf"))).lines;
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::SearchFile)).lines;
     for (const QString& line : lines)
         if (!line.isEmpty()) history.addItem(line);
 }
@@ -183,9 +183,8 @@ void MainWindowLoad::ChooseStartingTabs() {
 // named on the command line is the one the user asked for: the previous
 // run's files are not opened then.
 void MainWindowLoad::OpenLastFiles() {
-    if (p_.settings().Check7[1].value() != 1 || commandLineFile_) return;
-    const QStringList lines =
-        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\last.sdf"))).lines;
+    if (!p_.settings().startupLoadLastFiles() || commandLineFile_) return;
+    const QStringList lines = runtime::ReadTextFile(p_.folder.path(runtime::Place::LastFile)).lines;
     QString subtitle = lines.value(0);
     if (!subtitle.isEmpty() && QFileInfo(subtitle).isFile()) {
         int format = 0, startRow = 1;

@@ -18,6 +18,7 @@
 #include "online/Online.h"
 #include "platform/Host.h"
 #include "runtime/ProgramFolder.h"
+#include "shell/CommandRegistry.h"
 #include "shell/ShellState.h"
 #include "shell/TextTables.h"
 #include "tools/History.h"
@@ -42,6 +43,8 @@ public:
 
     runtime::ProgramFolder folder;
     platform::Host host;
+    // Every user command by name: menus, tree, keys and macros run them here.
+    CommandRegistry commands;
 
     // Subsystem state, each with the routines that work on it.
     TextTables texts;          // the interface's texts (built-in English or a language pack)

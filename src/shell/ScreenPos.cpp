@@ -46,7 +46,7 @@ bool ReachableOnScreen(const std::array<int, 4>& pos, const platform::Screen& sc
 } // namespace
 
 void SetScreenPos(Program& p, frmMain& main) {
-    const auto pos = ReadPosition(p.folder.path(QStringLiteral("\\System\\pos.sdf")));
+    const auto pos = ReadPosition(p.folder.path(runtime::Place::PositionFile));
     if (pos && ReachableOnScreen(*pos, p.host.screen)) {
         main.move((*pos)[0], (*pos)[1], (*pos)[2], (*pos)[3]);
         return;

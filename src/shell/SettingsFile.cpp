@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString SettingsPath = QStringLiteral("\\System\\Settings\\set.sdf");
-
 // The value of line n (1-based), when the file has that line.
 std::optional<int> LineValue(const QStringList& lines, int n) {
     if (n > lines.size()) return std::nullopt;
@@ -31,7 +29,7 @@ void ApplyBox(platform::CheckBox& box, const QStringList& lines, int n) {
 } // namespace
 
 void SettingsFile::LoadSettingsFile() {
-    ApplySettings(runtime::ReadTextFile(p_.folder.path(SettingsPath)).lines);
+    ApplySettings(runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile)).lines);
     ReadRecentFiles();
     StartOnlineRequests();
 }
@@ -73,9 +71,9 @@ void SettingsFile::ApplyFrameRate(int index) {
 // list holds already is not added again.
 void SettingsFile::ReadRecentFiles() {
     platform::ComboBox& recent = p_.main().Combo13;
-    const bool checkExists = p_.settings().Check7[7].value() == 1;
+    const bool checkExists = p_.settings().checkExists();
     const QStringList lines =
-        runtime::ReadTextFile(p_.folder.path(QStringLiteral("\\System\\recent.sdf"))).lines;
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::RecentFile)).lines;
     for (const QString& line : lines) {
         if (line.isEmpty() || (checkExists && !QFileInfo::exists(line))) continue;
         bool known = false;
@@ -92,17 +90,17 @@ void SettingsFile::StartOnlineRequests() {
     Online& online = p_.online;
     const bool server = !online.FtpAddress.isEmpty();
     const QString root = online.TransferFolder();
-    if (s.Check7[0].value() == 1 && server) {
+    if (s.startupCheckUpdates() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting update information"));
         online.Execute(Online::VersionFile,
                        QStringLiteral("GET version.sdf ") + root + QStringLiteral("version.sdf"));
     }
-    if (s.Check7[1].value() == 1) frmSplash::ShowProgress(p_, QStringLiteral("Loading files"));
-    if (s.Check7[2].value() == 1 && server) {
+    if (s.startupLoadLastFiles()) frmSplash::ShowProgress(p_, QStringLiteral("Loading files"));
+    if (s.startupUpdateFtpList() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Updating download list"));
         online.DownloadListUpdate();
     }
-    if (s.Check7[3].value() == 1 && server) {
+    if (s.startupCheckNews() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting last info from Brinlow"));
         online.Execute(Online::NewsPage,
                        QStringLiteral("GET message.htm ") + root + QStringLiteral("message.htm"));
@@ -124,7 +122,7 @@ QStringList SettingsFile::SettingsLines() const {
 }
 
 bool SettingsFile::WriteSettingsFile() {
-    const QString path = p_.folder.path(SettingsPath);
+    const QString path = p_.folder.path(runtime::Place::SettingsFile);
     QDir().mkpath(QFileInfo(path).absolutePath());
     return runtime::WriteTextFile(path, SettingsLines());
 }

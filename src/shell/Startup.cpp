@@ -36,7 +36,7 @@ void SetVersionTexts(ShellState& s) {
 }
 
 void EmptyScratchFolder(const Program& p) {
-    QDir scratch(p.folder.path(QStringLiteral("\\Data\\Temporarily")));
+    QDir scratch(p.folder.path(runtime::Place::ScratchFolder));
     if (!scratch.exists()) return;
     for (const QString& name : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
         scratch.remove(name);

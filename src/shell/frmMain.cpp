@@ -60,17 +60,38 @@ frmMain::frmMain(Program& p)
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 }
 
-void frmMain::wireMenus() {
+void frmMain::registerCommands() {
+    CommandRegistry& c = p_.commands;
     FileCommands& files = p_.fileCommands;
-    mnuNewFile.onClick = [&files] { files.MenuNewFile(); };
-    mnuLoadFile.onClick = [&files] { files.MenuLoadFile(); };
-    mnuAddFile.onClick = [&files] { files.MenuAddFile(); };
-    mnuSavesubfile.onClick = [&files] { files.MenuSaveSubFile(); };
-    mnuSaveSettings.onClick = [&files] { files.MenuSaveSettings(); };
-    mnuPrint.onClick = [&files] { files.MenuPrint(); };
-    mnuPreview.onClick = [&files] { files.MenuPreview(); };
-    mnuExit.onClick = [this] { MenuExit(); };
-    mnuSettings.onClick = [this] { MenuSettings(); };
+    c.add(QStringLiteral("Menu.File.New"), 101, [&files] { files.MenuNewFile(); });
+    c.add(QStringLiteral("Menu.File.Load"), 102, [&files] { files.MenuLoadFile(); });
+    c.add(QStringLiteral("Menu.File.Add"), 103, [&files] { files.MenuAddFile(); });
+    c.add(QStringLiteral("Menu.Save.SubFile"), 104, [&files] { files.MenuSaveSubFile(); });
+    c.add(QStringLiteral("Menu.Save.Settings"), 105, [&files] { files.MenuSaveSettings(); });
+    c.add(QStringLiteral("Menu.Print"), 106, [&files] { files.MenuPrint(); });
+    c.add(QStringLiteral("Menu.View.Preview"), 0, [&files] { files.MenuPreview(); });
+    c.add(QStringLiteral("Menu.File.Exit"), 0, [this] { MenuExit(); });
+    c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
+}
+
+// Each menu item runs its command from the registry.
+void frmMain::wireMenu(platform::Menu& item, const char* command) {
+    const QString name = QString::fromLatin1(command);
+    item.onClick = [this, name] { p_.commands.run(name); };
+}
+
+void frmMain::wireMenus() {
+    registerCommands();
+    FileCommands& files = p_.fileCommands;
+    wireMenu(mnuNewFile, "Menu.File.New");
+    wireMenu(mnuLoadFile, "Menu.File.Load");
+    wireMenu(mnuAddFile, "Menu.File.Add");
+    wireMenu(mnuSavesubfile, "Menu.Save.SubFile");
+    wireMenu(mnuSaveSettings, "Menu.Save.Settings");
+    wireMenu(mnuPrint, "Menu.Print");
+    wireMenu(mnuPreview, "Menu.View.Preview");
+    wireMenu(mnuExit, "Menu.File.Exit");
+    wireMenu(mnuSettings, "Menu.Options.Settings");
     for (platform::Menu* item : {&mnuAddFile, &mnuSavesubfile, &mnuPrint, &mnuPreview})
         item->setEnabled(false);
     // Anything dropped onto the window opens the chooser, as Open does.
@@ -104,7 +125,7 @@ void frmMain::MenuExit() {
 }
 
 void frmMain::MenuSettings() {
-    if (p_.settings().Check7[6].value() == platform::CheckBox::Checked) {
+    if (p_.settings().autoHelp()) {
         SSTab1.setTab(1);
         ShowHelpPage(p_, 19);
     }

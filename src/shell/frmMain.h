@@ -119,6 +119,8 @@ public:
     void MenuSettings();
 
 private:
+    void registerCommands();
+    void wireMenu(platform::Menu& item, const char* command);
     void wireMenus();
     void Form_Unload(int& cancel);
 

@@ -29,7 +29,31 @@ public:
     platform::CheckBox Check4;                         // save as same format
     platform::ComboBox Combo2;                         // default frame rate
 
+    // The settings by name; the boxes above stay their storage.
+    bool startupCheckUpdates() const { return ticked(Check7, 0); }
+    bool startupLoadLastFiles() const { return ticked(Check7, 1); }
+    bool startupUpdateFtpList() const { return ticked(Check7, 2); }
+    bool startupCheckNews() const { return ticked(Check7, 3); }
+    bool startupShowTips() const { return ticked(Check7, 4); }
+    bool startupShowWizard() const { return ticked(Check7, 5); }
+    bool autoHelp() const { return ticked(Check7, 6); }
+    bool checkExists() const { return ticked(Check7, 7); }
+    bool autoSetStretch() const { return ticked(Check7, 8); }
+    bool scriptPlayerOn() const { return ticked(Check7, 9); }
+    bool loadCompanionSubtitle() const { return ticked(Check7, 10); }
+    bool soundOnDownload() const { return ticked(Check5, 0); }
+    bool soundOnIncomingData() const { return ticked(Check5, 1); }
+    bool scriptEnable() const { return ticked(Check6, 0); }
+    bool scriptAutoSelect() const { return ticked(Check6, 1); }
+    bool closeAutomatic() const { return Check3.value() == platform::CheckBox::Checked; }
+    bool saveAsSameFormat() const { return Check4.value() == platform::CheckBox::Checked; }
+    // The default frame rate's position 0 to 4 in the rate list, -1 when none.
+    int defaultFrameRate() const { return Combo2.listIndex(); }
+
 private:
+    static bool ticked(const platform::ControlArray<platform::CheckBox>& boxes, int i) {
+        return boxes.contains(i) && boxes[i].value() == platform::CheckBox::Checked;
+    }
     void addBoxes(platform::ControlArray<platform::CheckBox>& boxes, const char* name,
                   const QStringList& captions, const QList<int>& initial, int left, int top);
     Program& p_;

@@ -103,9 +103,9 @@ void frmSplash::ExitfrmSplash() {
     unload();
     p_.main().show();
     frmSettings& settings = p_.settings();
-    if (settings.Check7[4].value() == 1) {
+    if (settings.startupShowTips()) {
         if (p_.shell.ShowTipsWindow) p_.shell.ShowTipsWindow();
-    } else if (settings.Check7[5].value() == 1) {
+    } else if (settings.startupShowWizard()) {
         if (p_.shell.ShowWizardWindow) p_.shell.ShowWizardWindow();
     }
 }

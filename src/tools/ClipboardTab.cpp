@@ -1,7 +1,8 @@
 #include "tools/ClipboardTab.h"
 
+#include "platform/Palette.h"
+
 namespace {
-constexpr platform::Color ButtonColor = 6582129; // label buttons at rest
 constexpr int ButtonWidth = 975, ButtonHeight = 255, ButtonPitch = 1035;
 } // namespace
 
@@ -17,16 +18,8 @@ void ClipboardTab::placeButtons() {
         platform::Label& b = command4.add(page_, "command4", i, QString::fromLatin1(captions[i]));
         b.move(5280 + (i % 2) * ButtonPitch, 480 + (i / 2) * 300, ButtonWidth, ButtonHeight);
         b.setAlignment(2);
-        b.setForeColor(platform::ColorWhite);
-        b.setBackColor(ButtonColor);
-        b.onMouseDown = [&b](int, int, int, int) {
-            b.setBorderStyle(1);
-            b.setBackColor(platform::SysButtonShadow);
-        };
-        b.onMouseUp = [&b](int, int, int, int) {
-            b.setBorderStyle(0);
-            b.setBackColor(ButtonColor);
-        };
+        platform::PaintRestButton(b);
+        platform::AttachPressLook(b);
         if (i != CopyA) b.setEnabled(false);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "document/frmMessageBox.h"
 #include "macro/frmSystem.h"
+#include "platform/Palette.h"
 #include "support/TestProgram.h"
 
 #include <QApplication>
@@ -185,14 +186,14 @@ TEST(MessageWindow, ButtonsTakeAPressedLookWhileHeldDown) {
     TestProgram t;
     t.answer<Box>([](Box& m) {
         platform::Label& ok = m.cmdAction[Box::Ok];
-        EXPECT_EQ(ok.backColor(), Box::ButtonColor);
+        EXPECT_EQ(ok.backColor(), platform::palette::ButtonRest);
         QTest::mousePress(ok.widget(), Qt::LeftButton);
         EXPECT_EQ(ok.borderStyle(), 1);
         EXPECT_EQ(ok.backColor(), platform::SysButtonShadow);
         EXPECT_TRUE(m.visible()) << "the answer comes with the release";
         QTest::mouseRelease(ok.widget(), Qt::LeftButton);
         EXPECT_EQ(ok.borderStyle(), 0);
-        EXPECT_EQ(ok.backColor(), Box::ButtonColor);
+        EXPECT_EQ(ok.backColor(), platform::palette::ButtonRest);
     });
     EXPECT_EQ(t->messages.ShowMessage("x", 3, "okcancel", "t"), 1);
 }

@@ -8,6 +8,7 @@
 // directive word, "{...}" in the text is a comment and is dropped. The font
 // name is the one chosen on the Font tab (Arial when none is chosen).
 
+#include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
 #include "runtime/Strings.h"
@@ -96,7 +97,7 @@ void ReadLine(ReaderFrame& f, const QString& line, const QString& font) {
     const QString end = start.isEmpty() ? QString() : readers::HundredthsTime(line, pos);
     if (!readers::StartTimedRow(f, start, end)) return;
     const Style style = WriteText(f, TextAfterDirective(line, pos));
-    f.setFontSpec(font + QStringLiteral(";Western;") + StyleWord(f, style) + QStringLiteral(";16"));
+    f.setFontSpec(FontSpec::western(font, StyleWord(f, style)).text());
 }
 
 // The font chosen on the Font tab, or Arial.

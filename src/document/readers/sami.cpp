@@ -8,6 +8,7 @@
 // the paragraph tag and parted at "<br>"; other mark-up stays in the text.
 // The header's "font-size: " gives the size of every row's font.
 
+#include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
 
 #include <optional>
@@ -196,7 +197,7 @@ QStringView ReadHeader(ReaderFrame& f, QString& size) {
 ReadOutcome Parse(ReaderFrame& f) {
     QString size = QStringLiteral("16");
     const QStringView first = ReadHeader(f, size);
-    SamiBody body(f, QStringLiteral("Arial;Western;") + f.text(4, 25) + u';' + size);
+    SamiBody body(f, FontSpec::western(QStringLiteral("Arial"), f.text(4, 25), size).text());
     if (!first.isEmpty()) body.read(first);
     while (!f.atEnd()) {
         const QStringView line = QStringView(f.nextLine()).trimmed();

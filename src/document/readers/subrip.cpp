@@ -2,6 +2,7 @@
 // line, a time line "hh:mm:ss,fff --> hh:mm:ss,fff" and up to three text
 // lines; <b> and <i> tags give the line's style.
 
+#include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
 #include "document/TimeCode.h"
 #include "runtime/Numbers.h"
@@ -114,8 +115,7 @@ void ReadTextLine(ReaderFrame& f, const QString& line, SubRipState& s) {
     f.program().shell.CurFontName = font;
     const bool tagged = line.contains(u'<');
     if (!f.addText(tagged ? WithoutStyleTags(line) : line)) return; // a fourth line is not kept
-    f.setFontSpec(font + QStringLiteral(";Western;") +
-                  (tagged ? StyleWord(f, line) : f.text(4, 25)) + QStringLiteral(";16"));
+    f.setFontSpec(FontSpec::western(font, tagged ? StyleWord(f, line) : f.text(4, 25)).text());
 }
 
 ReadOutcome Parse(ReaderFrame& f) {

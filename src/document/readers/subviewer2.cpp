@@ -5,6 +5,7 @@
 // between its lines, and a blank line. Text that other programs put on
 // further lines of the group reads as further text lines.
 
+#include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
 
@@ -95,8 +96,7 @@ void ReadGroupText(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     const HeaderFont font = ReadHeader(f);
-    const QString fontSpec =
-        font.name + QStringLiteral(";Western;") + f.text(4, 25) + u';' + font.size;
+    const QString fontSpec = FontSpec::western(font.name, f.text(4, 25), font.size).text();
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         readers::Clock start, end;
