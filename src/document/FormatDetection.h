@@ -1,36 +1,12 @@
 #pragma once
-// Subtitle format numbers and the recognition of a format from a file's lines.
-//
-// Format numbers run from 1 to 16 in alphabetical order of the format names;
-// 0 means that no format is chosen (detect it) or none was recognised. The
-// same number picks the reader, the writer, the format lists of the main
-// window (list index number - 1) and the file chooser's type entry (number + 1).
+// The recognition of a subtitle format from a file's lines. Format numbers
+// (document/Formats.h) run from 1 to 16; 0 means that no format is chosen
+// (detect it) or none was recognised.
+
+#include "document/Formats.h"
 
 #include <QString>
 #include <QStringList>
-
-namespace Format {
-enum : int {
-    None = 0,
-    DvdSubtitle = 1,
-    JacoSub = 2,
-    MicroDvd = 3,
-    Phoenix = 4,
-    PowerDivX = 5,
-    RealTime = 6,
-    Sami = 7,
-    SonicDvd = 8,
-    SubRip = 9,
-    SubStationAlpha = 10,
-    SubViewer1 = 11,
-    SubViewer2 = 12,
-    TmPlayer = 13,
-    TurboTitler = 14,
-    ViPlay = 15,
-    ZeroG = 16,
-    Count = 17, // numbers 0..16
-};
-}
 
 // The format one line announces, or 0. The line is trimmed of blanks and
 // lower-cased; the tests are tried in a fixed order and the first that holds

@@ -3,6 +3,7 @@
 // SettingFile.cpp.
 
 #include "fileio/FileCommands.h"
+#include "document/Formats.h"
 #include "runtime/Strings.h"
 
 #include "document/FormatDetection.h"
@@ -30,20 +31,6 @@ SplitPath Split(const QString& path) {
     return {slash == 0 ? QStringLiteral("/") : path.left(slash), path.mid(slash + 1)};
 }
 
-// The file the writer writes for a chosen name: the name's last extension
-// replaced by the format's.
-QString WriterTarget(const QString& chosen, int format) {
-    const qsizetype slash = chosen.lastIndexOf(QLatin1Char('/'));
-    const QString folder = chosen.left(slash + 1);
-    QString name = chosen.mid(slash + 1);
-    if (!name.contains(QLatin1Char('.'))) name += QLatin1Char('.');
-    return folder + name.left(name.lastIndexOf(QLatin1Char('.'))) + Files::SetSubFileExt(format);
-}
-
-bool IsSubtitleFormat(int format) {
-    return format >= Format::DvdSubtitle && format <= Format::ZeroG;
-}
-
 } // namespace
 
 FileCommands::FileCommands(Program& p) : printer(p.host), p_(p) {}
@@ -67,7 +54,8 @@ void FileCommands::MenuNewFile() {
     if (!ConfirmDiscardChanges()) return;
     Files& files = p_.files;
     int format = p_.main().partition.combo3.listIndex() + 1;
-    if (!IsSubtitleFormat(format)) format = Format::SubRip; // no partition format chosen yet
+    if (!formats::IsSubtitleFormat(format))
+        format = Format::SubRip; // no partition format chosen yet
     files.CurFileIndex = format;
     files.CurFileName = p_.folder.path(runtime::Place::FilesFolder, QStringLiteral("Noname")) +
                         Files::SetSubFileExt(format);
@@ -170,7 +158,7 @@ void FileCommands::MenuAddFile() {
 // The type entries beyond the subtitle formats (setting, media, macro and
 // tablet files) leave the format to the loader's detection.
 int FileCommands::LoadFormatOf(int type) {
-    return IsSubtitleFormat(type) ? type : Format::None;
+    return formats::IsSubtitleFormat(type) ? type : Format::None;
 }
 
 void FileCommands::LoadChosenFile(const QString& name, int format, int startRow) {
@@ -258,14 +246,14 @@ frmFile& FileCommands::PresetChooserForSave() {
 // The file is written first; only a written file becomes the current file
 // and makes the document count as saved.
 bool FileCommands::SaveAs(const QString& name, int format) {
-    if (!IsSubtitleFormat(format)) {
+    if (!formats::IsSubtitleFormat(format)) {
         ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(name) +
                           QStringLiteral("' was not saved: choose one of the subtitle formats "
                                          "as its file type."),
                       QStringLiteral("File Error"));
         return false;
     }
-    QString target = WriterTarget(name, format);
+    QString target = formats::WithExtension(name, format);
     frmFile& chooser = p_.fileChooser();
     chooser.lblFullName.setCaption(target); // the writer's target
     if (!p_.files.CreateSubFile(false, false, format, 1, p_.doc.lineCount(), false)) {

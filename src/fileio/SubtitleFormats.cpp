@@ -1,5 +1,7 @@
 #include "fileio/SubtitleFormats.h"
 
+#include "document/Formats.h"
+
 #include "document/TimeCode.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
@@ -361,32 +363,28 @@ QString zeroGRow(const LayoutContext&, const RowInput& r, QStringList& out) {
     return {};
 }
 
-// Index 0 stands for "no format" and is never handed out.
-constexpr std::array<Layout, FormatCount + 1> Layouts = {{
-    {"", nullptr, nullptr, nullptr},
-    {".sub", dvdHeader, nullptr, dvdRow},                        // 1 DVD Subtitle
-    {".jss", jacoHeader, nullptr, jacoRow},                      // 2 JACOSub 2.7+
-    {".sub", nullptr, nullptr, microDvdRow},                     // 3 MicroDVD
-    {".pjs", nullptr, nullptr, phoenixRow},                      // 4 Phoenix Japanimation
-    {".psb", nullptr, nullptr, powerDivXRow},                    // 5 PowerDivX
-    {".rt", realTimeHeader, realTimeFooter, realTimeRow},        // 6 RealTime
-    {".smi", samiHeader, samiFooter, samiRow},                   // 7 SAMI
-    {".sub", nullptr, nullptr, sonicRow},                        // 8 Sonic DVD
-    {".srt", nullptr, nullptr, subRipRow},                       // 9 SubRip
-    {".ssa", ssaHeader, nullptr, ssaRow},                        // 10 SubStation Alpha
-    {".sub", subViewer1Header, subViewer1Footer, subViewer1Row}, // 11 SubViewer 1.0
-    {".sub", subViewer2Header, nullptr, subViewer2Row},          // 12 SubViewer 2.0
-    {".txt", nullptr, nullptr, tmPlayerRow},                     // 13 TMPlayer
-    {".tts", nullptr, nullptr, turboTitlerRow},                  // 14 Turbo Titler
-    {".vsf", viPlayHeader, nullptr, viPlayRow},                  // 15 ViPlay Subtitle File
-    {".zeg", zeroGHeader, nullptr, zeroGRow},                    // 16 Zero G
-}};
-
 } // namespace
 
+const Layout layouts::DvdSubtitle{dvdHeader, nullptr, dvdRow};
+const Layout layouts::JacoSub{jacoHeader, nullptr, jacoRow};
+const Layout layouts::MicroDvd{nullptr, nullptr, microDvdRow};
+const Layout layouts::Phoenix{nullptr, nullptr, phoenixRow};
+const Layout layouts::PowerDivX{nullptr, nullptr, powerDivXRow};
+const Layout layouts::RealTime{realTimeHeader, realTimeFooter, realTimeRow};
+const Layout layouts::Sami{samiHeader, samiFooter, samiRow};
+const Layout layouts::SonicDvd{nullptr, nullptr, sonicRow};
+const Layout layouts::SubRip{nullptr, nullptr, subRipRow};
+const Layout layouts::SubStationAlpha{ssaHeader, nullptr, ssaRow};
+const Layout layouts::SubViewer1{subViewer1Header, subViewer1Footer, subViewer1Row};
+const Layout layouts::SubViewer2{subViewer2Header, nullptr, subViewer2Row};
+const Layout layouts::TmPlayer{nullptr, nullptr, tmPlayerRow};
+const Layout layouts::TurboTitler{nullptr, nullptr, turboTitlerRow};
+const Layout layouts::ViPlay{viPlayHeader, nullptr, viPlayRow};
+const Layout layouts::ZeroG{zeroGHeader, nullptr, zeroGRow};
+
 const Layout* LayoutOf(int format) {
-    if (format < 1 || format > FormatCount) return nullptr;
-    return &Layouts[static_cast<std::size_t>(format)];
+    const FileTypeEntry* entry = formats::Subtitle(format);
+    return entry ? entry->layout : nullptr;
 }
 
 long long FrameRateMilli(const QString& frameRateText) {

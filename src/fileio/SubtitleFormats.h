@@ -1,7 +1,7 @@
 #pragma once
-// The sixteen subtitle layouts in one table indexed by format number (1 DVD
-// Subtitle to 16 Zero G): each format's extension, header lines, footer lines
-// and the lines that one subtitle row becomes. The writer re-bases a row's
+// The sixteen subtitle layouts (1 DVD Subtitle to 16 Zero G), each named in
+// the table of file types (document/Formats.h): a format's header lines,
+// footer lines and the lines that one subtitle row becomes. The writer re-bases a row's
 // times against its part and hands the row here; nothing in this file reads
 // the grid or touches a file.
 //
@@ -37,7 +37,6 @@ struct RowInput {
 };
 
 struct Layout {
-    const char* extension;
     QStringList (*header)(const LayoutContext&); // null: no header
     QStringList (*footer)();                     // null: no footer
     // Appends the row's lines. Returns "" or, when a number does not fit its
@@ -45,10 +44,14 @@ struct Layout {
     QString (*row)(const LayoutContext&, const RowInput&, QStringList&);
 };
 
-constexpr int FormatCount = 16;
-
 // The layout of a format number 1..16; null for any other number.
 const Layout* LayoutOf(int format);
+
+// One layout per format.
+namespace layouts {
+extern const Layout DvdSubtitle, JacoSub, MicroDvd, Phoenix, PowerDivX, RealTime, Sami, SonicDvd,
+    SubRip, SubStationAlpha, SubViewer1, SubViewer2, TmPlayer, TurboTitler, ViPlay, ZeroG;
+} // namespace layouts
 
 // Frames per second in thousandths from a frame-rate text ("23.970" -> 23970).
 long long FrameRateMilli(const QString& frameRateText);

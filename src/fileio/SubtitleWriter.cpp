@@ -8,6 +8,7 @@
 // field stops the run before any file is touched, and a failed write leaves
 // the old file as it was.
 
+#include "document/Formats.h"
 #include "document/MessageWindow.h"
 #include "document/TimeCode.h"
 #include "fileio/Files.h"
@@ -179,7 +180,7 @@ void WriterRun::readPartWindow(int part) {
 
 // A part file is named by its name cell (up to its first ".") in the current
 // file's folder; any other write goes to the file chooser's answer with the
-// format's extension in place of the file name's own.
+// format's extension (an extension of the format already there stays).
 QString WriterRun::targetName() const {
     const QString ext = Files::SetSubFileExt(format_);
     if (fromPartitionList_) {
@@ -187,11 +188,7 @@ QString WriterRun::targetName() const {
         name.replace(QLatin1Char('/'), QLatin1Char('_')); // a name, never a path
         return folderOf(p_.files.CurFileName) + name + ext;
     }
-    const QString chosen = p_.fileChooser().lblFullName.caption();
-    const QString folder = folderOf(chosen);
-    QString name = chosen.mid(folder.size());
-    if (!name.contains(QLatin1Char('.'))) name += QLatin1Char('.');
-    return folder + name.left(name.lastIndexOf(QLatin1Char('.'))) + ext;
+    return formats::WithExtension(p_.fileChooser().lblFullName.caption(), format_);
 }
 
 QString WriterRun::previewPath(int part) const {
@@ -320,8 +317,7 @@ bool Files::CreateSubFile(bool preview, bool fromPartitionList, int format, int 
 }
 
 QString Files::SetSubFileExt(int format) {
-    const subtitle_formats::Layout* layout = subtitle_formats::LayoutOf(format);
-    return layout ? QString::fromLatin1(layout->extension) : QString();
+    return formats::WrittenExtension(format);
 }
 
 int Files::FileExist(const QString& fileName) {

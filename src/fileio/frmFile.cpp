@@ -135,9 +135,8 @@ void frmFile::wireHandlers() {
 void frmFile::formLoad() {
     for (int i = 0; i < Drive1.listCount(); ++i)
         List1.addItem(Drive1.list(i));
-    for (int i = 1; i <= TypeCount; ++i)
-        List3.addItem(
-            p_.shell.FormatFilter[static_cast<std::size_t>(i)].section(QLatin1Char('|'), 0, 0));
+    for (int type = 0; type < TypeCount; ++type)
+        List3.addItem(formats::Filter(type).section(QLatin1Char('|'), 0, 0));
     List1.setListIndex(Drive1.indexOf(p_.folder.root()));
     List3.setListIndex(TypeSupported);
     PaneHeaderClick(Label6);
@@ -199,7 +198,7 @@ void frmFile::TypeChosen() {
 
 QString frmFile::TypePattern(int type) const {
     if (type < 0 || type >= TypeCount) return QStringLiteral("*.*");
-    return p_.shell.FormatFilter[static_cast<std::size_t>(type + 1)].section(QLatin1Char('|'), 1);
+    return formats::Filter(type).section(QLatin1Char('|'), 1);
 }
 
 // The folder selected (or, with none selected, the open one) is the one

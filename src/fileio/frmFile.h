@@ -10,6 +10,7 @@
 // shows joined with the file name, or the media player's file when the
 // option Check1 is offered and ticked.
 
+#include "document/Formats.h"
 #include "document/MessageWindow.h"
 #include "platform/CheckBox.h"
 #include "platform/ControlArray.h"
@@ -29,14 +30,14 @@ public:
 
     // Entries of the type list List3: 0 every supported file, 1..16 the
     // subtitle formats by number, then the program's own kinds of file.
-    static constexpr int TypeCount = 22;
+    static constexpr int TypeCount = FileType::Count;
     enum Type {
-        TypeSupported = 0,
-        TypeSettingFile = 17,
-        TypeVideo = 18,
-        TypeAudio = 19,
-        TypeMacro = 20,
-        TypeTablet = 21
+        TypeSupported = FileType::Supported,
+        TypeSettingFile = FileType::Settings,
+        TypeVideo = FileType::Video,
+        TypeAudio = FileType::Audio,
+        TypeMacro = FileType::Macro,
+        TypeTablet = FileType::Tablet
     };
     enum Button { Cancel = AnswerCancel, Ok = AnswerOk };
 

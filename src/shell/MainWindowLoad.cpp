@@ -1,4 +1,5 @@
 #include "shell/MainWindowLoad.h"
+#include "document/Formats.h"
 
 #include "runtime/TextFile.h"
 #include "shell/LanguagePack.h"
@@ -73,7 +74,7 @@ void MainWindowLoad::FillOnlineLists() {
     online.Combo7.clear();
     online.Combo7.addItem(p_.texts.TextTable(4, 28));
     for (int f = 1; f <= 16; ++f)
-        online.Combo7.addItem(FormatListName(p_.shell, f));
+        online.Combo7.addItem(formats::ListName(f));
     online.Combo7.setListIndex(0);
     online.Combo8[0].clear();
     online.Combo8[1].clear();

@@ -1,5 +1,6 @@
 #include "shell/ShellState.h"
 
+#include "document/Formats.h"
 #include "shell/TextTables.h"
 
 namespace {
@@ -11,50 +12,6 @@ constexpr const char* HelpPages[] = {
     "online_dl.htm", "online_ul.htm", "main_cli.htm",  "main_sp.htm",  "main_set.htm",
     "main_hlp.htm",  "main_inf.htm",  "file_load.htm", "file_add.htm", "file_save.htm",
     "main_prev.htm", "main_sys.htm",  "main_his.htm",  "main_wiz.htm", "file_sset.htm"};
-
-constexpr const char* FormatNames[] = {"DVD Subtitle",
-                                       "JACOSub 2.7+",
-                                       "MicroDVD",
-                                       "Phoenix Japanimation",
-                                       "PowerDivX",
-                                       "RealTime",
-                                       "SAMI",
-                                       "Sonic DVD",
-                                       "SubRip",
-                                       "SubStation Alpha",
-                                       "SubViewer 1.0",
-                                       "SubViewer 2.0",
-                                       "TMPlayer",
-                                       "Turbo Titler",
-                                       "ViPlay Subtitle File",
-                                       "Zero G"};
-
-// Entry 1 does not name *.mpg and *.wmv, which its patterns include.
-constexpr const char* FormatFilters[] = {
-    "Supported files (*.sub, *.jss, *.pjs, *.psb, *.rt, *.smi, *.sami, *.srt, *.ssa, *.txt, "
-    "*.tts, *.vsf, *.zeg, *.avi, *.wav, *.mp3, *.scd)|*.sub;*.jss;*.pjs;*.psb;*.rt;*.smi;*.sami;"
-    "*.srt;*.ssa;*.txt;*.tts;*.vsf;*.zeg;*.avi;*.mpg;*.wmv;*.wav;*.mp3;*.scd",
-    "DVD Subtitle (*.sub)|*.sub",
-    "JACOSub 2.7+ (*.jss)|*.jss",
-    "MicroDVD (*.sub)|*.sub",
-    "Phoenix Japanimation (*.pjs)|*.pjs",
-    "PowerDivX (*.psb)|*.psb",
-    "RealTime (*.rt)|*.rt",
-    "Synch. Accessible Media Interchange (*.smi, *.sami)|*.smi;*.sami",
-    "Sonic DVD (*.sub)|*.sub",
-    "SubRip (*.srt)|*.srt",
-    "SubStation Alpha (*.ssa)|*.ssa",
-    "SubViewer 1.0 (*.sub)|*.sub",
-    "SubViewer 2.0 (*.sub)|*.sub",
-    "TMPlayer (*.txt)|*.txt",
-    "Turbo Titler (*.tts)|*.tts",
-    "ViPlay Subtitle File (*.vsf)|*.vsf",
-    "Zero G (*.zeg)|*.zeg",
-    "Mirel Setting file (*.scd)|*.scd",
-    "Video (*.avi, *.mpg, *.wmv)|*.avi;*.mpg;*.wmv",
-    "Audio Files (*.wav, *.mp3)|*.wav;*.mp3",
-    "Macro Files (*.mcr)|*.mcr",
-    "Calculator Tablet Files (*.sac)|*.sac"};
 
 } // namespace
 
@@ -72,10 +29,10 @@ void FillHelpPageTable(ShellState& s) {
 }
 
 void FillFormatTables(ShellState& s) {
-    for (std::size_t i = 0; i < std::size(FormatFilters); ++i)
-        s.FormatFilter[i + 1] = QString::fromLatin1(FormatFilters[i]);
-    for (std::size_t i = 0; i < std::size(FormatNames); ++i)
-        s.FormatName[i + 1] = QString::fromLatin1(FormatNames[i]);
+    for (int type = 0; type < FileType::Count; ++type)
+        s.FormatFilter[static_cast<std::size_t>(type + 1)] = formats::Filter(type);
+    for (int f = 1; f <= formats::FormatCount; ++f)
+        s.FormatName[static_cast<std::size_t>(f)] = formats::Name(f);
 }
 
 void FillColumnCaptions(ShellState& s, const TextTables& texts) {
@@ -84,10 +41,4 @@ void FillColumnCaptions(ShellState& s, const TextTables& texts) {
     const QString text = texts.TextTable(4, 12);
     for (int i = 1; i <= 3; ++i)
         s.ColumnCaptions[static_cast<std::size_t>(2 + i)] = text + QStringLiteral(" #%1").arg(i);
-}
-
-QString FormatListName(const ShellState& s, int format) {
-    if (format == 10) return QStringLiteral("Substation Alpha");
-    if (format < 1 || format > 16) return QString();
-    return s.FormatName[static_cast<std::size_t>(format)];
 }

@@ -57,6 +57,3 @@ struct ShellState {
 void FillHelpPageTable(ShellState& s);
 void FillFormatTables(ShellState& s);
 void FillColumnCaptions(ShellState& s, const TextTables& texts);
-// A format's name in the partition and download format lists: FormatName,
-// except that format 10 is spelt "Substation Alpha" there.
-QString FormatListName(const ShellState& s, int format);

@@ -1,4 +1,5 @@
 #include "tools/PartitionTab.h"
+#include "document/Formats.h"
 
 #include "shell/Picker.h"
 #include "shell/Program.h"
@@ -30,7 +31,7 @@ PartitionTab::PartitionTab(Program& p, platform::Container& page)
 void PartitionTab::FillFormatList() {
     combo3.clear();
     for (int f = 1; f <= 16; ++f)
-        combo3.addItem(FormatListName(p_.shell, f));
+        combo3.addItem(formats::ListName(f));
     combo3.setListIndex(0);
 }
 

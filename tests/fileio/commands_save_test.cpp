@@ -268,3 +268,23 @@ TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
 }
 
 } // namespace
+
+namespace {
+
+// The name shown is the name written: a file loaded as "LOUD.SRT" is saved
+// over itself (after the overwrite question), never beside it as "LOUD.srt".
+TEST_F(Save, AnUpperCaseExtensionIsSavedUnderTheSameName) {
+    const QString loud = t.loadDataFile("LOUD.SRT", SubRip(2));
+    EXPECT_EQ(t->files.CurFileName, loud);
+    t->doc.FileChanged = true;
+    typeName("LOUD.SRT", 9);
+    Message asked;
+    t.reply(frmMessageBox::Yes, &asked);
+    EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(asked.text.contains("LOUD.SRT")) << asked.text.toStdString();
+    EXPECT_FALSE(QFile::exists(files() + "/LOUD.srt"));
+    EXPECT_EQ(t->files.CurFileName, loud);
+    EXPECT_TRUE(readBytes(loud).contains("Line 2"));
+}
+
+} // namespace

@@ -20,12 +20,14 @@ TEST(FileInfo, NamesTakeTheFormatsExtension) {
          "movie_one.srt"},
         {"/subs/noext", 9, "/subs/noext.srt", "noext.srt", "noext", "noext.srt"},
         {"/subs/a.b.c", 10, "/subs/a.b.ssa", "a.b.ssa", "a", "a.b.ssa"},
-        {"/subs/plain", 0, "/subs/plain.scd", "plain.scd", "plain", "plain.scd"},
+        // No format: the name stays as it is.
+        {"/subs/plain", 0, "/subs/plain", "plain", "plain", "plain"},
         // Only the file's own name has an extension, and one of the format's stays.
         {"/home/j.doe/film", 9, "/home/j.doe/film.srt", "film.srt", "film", "film.srt"},
         {"/subs/LOUD.SRT", 9, "/subs/LOUD.SRT", "LOUD.SRT", "LOUD", "LOUD.SRT"},
         {"/subs/talk.smi", 7, "/subs/talk.smi", "talk.smi", "talk", "talk.smi"},
-        {"/subs/talk.txt", 7, "/subs/talk.sami", "talk.sami", "talk", "talk.sami"},
+        // The writer's extension, the one the file is then written under.
+        {"/subs/talk.txt", 7, "/subs/talk.smi", "talk.smi", "talk", "talk.smi"},
     };
     TestProgram t;
     Files& f = t->files;
