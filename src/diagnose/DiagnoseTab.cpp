@@ -23,7 +23,7 @@ int FrameHeight(int boxes) {
 DiagnoseTab::DiagnoseTab(Program& p, platform::Container& page)
     : fraCheck(page, "fraCheck", "Check lines"), fraCount(page, "fraCount", "Count"),
       fraRepair(page, "fraRepair", "Repair"), Command27(page, "Command27", "Go"),
-      lblPrint(page, "lblPrint", "Print"), tvDiag(page, "tvDiag"), p_(p), page_(page) {
+      lblPrint(page, "lblPrint", "Print"), tvDiag(page, "tvDiag"), p_(p) {
     placeFrames();
     placeOptions();
     placeButtons();
@@ -52,7 +52,7 @@ void DiagnoseTab::placeOptions() {
                                      "Calculates the total displaying time",
                                      "Repairs overlapping lines",
                                      "Repairs invalid lines",
-                                     "Repairs invalid lines"};
+                                     "Repairs empty lines"};
     // Within the repair frame "Empty" stands first.
     const int row[OptionCount] = {0, 1, 2, 3, 0, 1, 2, 1, 2, 0};
     for (int i = 0; i < OptionCount; ++i) {

@@ -65,5 +65,4 @@ private:
     void ReportPrintFailure(const QString& text);
 
     Program& p_;
-    platform::Container& page_;
 };

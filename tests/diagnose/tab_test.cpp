@@ -22,6 +22,7 @@ TEST_F(DiagnoseTest, TheOptionsStartWithChecksAndCountsOn) {
     }
     EXPECT_LT(tab().Check3[9].top(), tab().Check3[7].top()) << "Empty stands first among repairs";
     EXPECT_EQ(tab().fraRepair.caption(), "Repair");
+    EXPECT_EQ(tab().Check3[9].toolTipText(), "Repairs empty lines");
 }
 
 // Each box's click reports its own code, ticked and unticked.
