@@ -1,5 +1,7 @@
 #include "diagnose/Diagnose.h"
 
+#include "diagnose/DiagnoseRun.h"
+
 Diagnose::Diagnose(Program& p) : p_(p), msg_(MsgRows) {}
 
 QString Diagnose::DiagMsg(int row) const {
@@ -12,6 +14,18 @@ bool Diagnose::setDiagMsg(int row, const QString& text) {
     return true;
 }
 
+void Diagnose::ClearDiagMsg() {
+    for (QString& m : msg_)
+        m.clear();
+}
+
 void Diagnose::GoDiagnose() {
+    if (running_) return;
+    running_ = true;
+    struct Done {
+        bool& running;
+        ~Done() { running = false; }
+    } done{running_};
+    DiagnoseRun(p_).Go();
     ++runs_;
 }

@@ -1,14 +1,42 @@
 #include "diagnose/DiagnoseTab.h"
 
+#include "platform/Grid.h"
+#include "platform/Palette.h"
+#include "shell/Program.h"
+
 namespace {
-constexpr int BoxWidth = 2055, BoxHeight = 255, RowPitch = 300;
-// The three groups: checks, counts and repairs, side by side.
-constexpr int GroupLeft[] = {240, 2520, 4800};
-constexpr int FirstRowTop = 600;
+// Twips, from the top of the tab strip (tab row included). The checks and the
+// counts stand in the first column, the repairs with Go and Print in the
+// second, the report fills the rest.
+constexpr int Margin = 120, Top = 480, FrameWidth = 2055, Gap = 90;
+constexpr int SecondColumn = Margin + FrameWidth + Gap;
+constexpr int BoxLeft = 150, BoxTop = 270, BoxPitch = 285, BoxWidth = 1800, BoxHeight = 255;
+constexpr int ButtonWidth = 975, ButtonHeight = 285;
+constexpr int TreeLeft = SecondColumn + FrameWidth + 150, TreeWidth = 10215 - TreeLeft - 150;
+constexpr int TreeHeight = 4260;
+
+int FrameHeight(int boxes) {
+    return BoxTop + boxes * BoxPitch + 90;
+}
 } // namespace
 
-DiagnoseTab::DiagnoseTab(Program& p, platform::Container& page) : p_(p), page_(page) {
+DiagnoseTab::DiagnoseTab(Program& p, platform::Container& page)
+    : fraCheck(page, "fraCheck", "Check lines"), fraCount(page, "fraCount", "Count"),
+      fraRepair(page, "fraRepair", "Repair"), Command27(page, "Command27", "Go"),
+      lblPrint(page, "lblPrint", "Print"), tvDiag(page, "tvDiag"), p_(p) {
+    placeFrames();
     placeOptions();
+    placeButtons();
+    tvDiag.move(TreeLeft, Top, TreeWidth, TreeHeight);
+    tvDiag.setToolTipText("The report of the last run; click a line to go to it");
+    tvDiag.onNodeClick = [this](const QString& key) { DiagTreeNodeClick(key); };
+    registerCommands();
+}
+
+void DiagnoseTab::placeFrames() {
+    fraCheck.move(Margin, Top, FrameWidth, FrameHeight(4));
+    fraCount.move(Margin, Top + FrameHeight(4) + Gap, FrameWidth, FrameHeight(3));
+    fraRepair.move(SecondColumn, Top, FrameWidth, FrameHeight(3));
 }
 
 void DiagnoseTab::placeOptions() {
@@ -24,15 +52,68 @@ void DiagnoseTab::placeOptions() {
                                      "Calculates the total displaying time",
                                      "Repairs overlapping lines",
                                      "Repairs invalid lines",
-                                     "Repairs invalid lines"};
-    // Within the repair group "Empty" stands first.
+                                     "Repairs empty lines"};
+    // Within the repair frame "Empty" stands first.
     const int row[OptionCount] = {0, 1, 2, 3, 0, 1, 2, 1, 2, 0};
     for (int i = 0; i < OptionCount; ++i) {
-        platform::CheckBox& box = Check3.add(page_, "Check3", i, QString::fromLatin1(captions[i]));
-        const int group = i < 4 ? 0 : i < 7 ? 1 : 2;
-        box.move(GroupLeft[group], FirstRowTop + row[i] * RowPitch, BoxWidth, BoxHeight);
+        platform::Frame& frame = i < CountWords          ? fraCheck
+                                 : i < RepairOverlapping ? fraCount
+                                                         : fraRepair;
+        platform::CheckBox& box = Check3.add(frame, "Check3", i, QString::fromLatin1(captions[i]));
+        box.move(BoxLeft, BoxTop + row[i] * BoxPitch, BoxWidth, BoxHeight);
         box.setToolTipText(QString::fromLatin1(tips[i]));
         box.setValue(i < RepairOverlapping ? platform::CheckBox::Checked
                                            : platform::CheckBox::Unchecked);
     }
+    Check3.onClick([this](int index) { DiagnoseOptionClick(index); });
+}
+
+void DiagnoseTab::placeButtons() {
+    const int top = Top + FrameHeight(3) + Gap + 60;
+    Command27.move(SecondColumn, top, ButtonWidth, ButtonHeight);
+    lblPrint.move(SecondColumn + FrameWidth - ButtonWidth, top, ButtonWidth, ButtonHeight);
+    Command27.setToolTipText("Checks the lines with the options above");
+    lblPrint.setToolTipText("Prints the result");
+    for (platform::Label* b : {&Command27, &lblPrint}) {
+        b->setAlignment(2);
+        platform::PaintRestButton(*b);
+        platform::AttachPressLook(*b);
+    }
+    Command27.onClick = [this] { DiagnoseGoClick(); };
+    lblPrint.onClick = [this] { DiagnosePrint(); };
+}
+
+// ---- Handlers -------------------------------------------------------------------
+
+// Boxes 0 to 8 report 701 + 2 × index when ticked; box 9, added later, 721.
+int DiagnoseTab::TickedAction(int index) {
+    return index == RepairEmpty ? 721 : 701 + 2 * index;
+}
+
+void DiagnoseTab::DiagnoseOptionClick(int index) {
+    if (index < 0 || index >= OptionCount || !Check3.contains(index)) return;
+    const int value = Check3[index].value();
+    if (value == platform::CheckBox::Checked)
+        p_.macro.SetMacroAction(QString(), TickedAction(index));
+    else if (value == platform::CheckBox::Unchecked)
+        p_.macro.SetMacroAction(QString(), TickedAction(index) + 1);
+}
+
+void DiagnoseTab::DiagnoseGoClick() {
+    p_.diag.GoDiagnose();
+}
+
+// "Line 0012": up to four digits from the sixth character. The heading
+// "Line", "Lines" and a line that is gone since the run name no line.
+void DiagnoseTab::DiagTreeNodeClick(const QString& key) {
+    const QString text = tvDiag.nodeText(key);
+    if (!text.startsWith(QStringLiteral("Line"))) return;
+    const QString digits = text.mid(5, 4);
+    int row = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9') break;
+        row = row * 10 + (c.unicode() - u'0');
+    }
+    if (row < 1 || row > p_.doc.lineCount()) return;
+    p_.doc.grid().setCurrentCell(row, 1);
 }

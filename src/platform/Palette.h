@@ -19,6 +19,11 @@ constexpr Color PartStartGreen = 0x0000FF00;
 constexpr Color PartEndRed = 0x000000FF;
 // The balloon that explains the current line's diagnose message.
 constexpr Color BalloonYellow = 0x00E1FFFF;
+// Diagnose marks a grid cell whose error it repaired with the window
+// background, and a cell whose error it found and left alone in orange (red
+// 255, green 128, blue 0).
+constexpr Color DiagnoseRepaired = SysWindowBackground;
+constexpr Color DiagnoseNotRepaired = 0x000080FF;
 } // namespace palette
 
 // The press look of a label (or picture) used as a button: pressed while a
