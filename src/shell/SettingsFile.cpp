@@ -29,9 +29,22 @@ void ApplyBox(platform::CheckBox& box, const QStringList& lines, int n) {
 } // namespace
 
 void SettingsFile::LoadSettingsFile() {
-    ApplySettings(runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile)).lines);
+    RestoreSettings();
     ReadRecentFiles();
     StartOnlineRequests();
+}
+
+void SettingsFile::RestoreSettings() {
+    ApplySettingsLines(runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile)).lines);
+}
+
+// The language choice as stored is no change of the user's.
+void SettingsFile::ApplySettingsLines(const QStringList& lines) {
+    frmSettings& s = p_.settings();
+    s.RestoringSettings = true;
+    ApplySettings(lines);
+    s.RestoringSettings = false;
+    s.LanguagePackChanged = false;
 }
 
 void SettingsFile::ApplySettings(const QStringList& lines) {
@@ -59,12 +72,16 @@ void SettingsFile::ApplySettings(const QStringList& lines) {
 void SettingsFile::ApplyFrameRate(int index) {
     frmMain& main = p_.main();
     p_.settings().Combo2.setListIndex(index);
-    for (auto it = main.calculator.optFrameRate.begin(); it != main.calculator.optFrameRate.end();
-         ++it)
-        if (it.index() != index) it->setValue(false);
-    if (index >= 0) main.calculator.optFrameRate[index].setValue(true);
+    ApplyFrameRateOption(index);
     main.frameRate.Combo14[0].setListIndex(index);
     main.frameRate.Combo14[1].setListIndex(0);
+}
+
+void SettingsFile::ApplyFrameRateOption(int index) {
+    auto& options = p_.main().calculator.optFrameRate;
+    for (auto it = options.begin(); it != options.end(); ++it)
+        if (it.index() != index) it->setValue(false);
+    if (options.contains(index)) options[index].setValue(true);
 }
 
 // With "Check exists" ticked a file that is gone is left out; an entry the
@@ -121,8 +138,14 @@ QStringList SettingsFile::SettingsLines() const {
     return lines;
 }
 
-bool SettingsFile::WriteSettingsFile() {
+bool SettingsFile::WriteSettingsFile(bool tellUser) {
     const QString path = p_.folder.path(runtime::Place::SettingsFile);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return runtime::WriteTextFile(path, SettingsLines());
+    QString error;
+    if (runtime::WriteTextFile(path, SettingsLines(), &error)) return true;
+    if (tellUser)
+        p_.messages.ShowMessage(
+            QStringLiteral("The settings could not be saved./n") + MessageWindow::Verbatim(error),
+            KindStop, QStringLiteral("ok"), QStringLiteral("Settings not saved"));
+    return false;
 }
