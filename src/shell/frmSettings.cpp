@@ -9,7 +9,7 @@ namespace {
 constexpr int WindowWidth = 8400, WindowHeight = 5760;
 constexpr int Margin = 120, StripHeight = 300;
 constexpr int PageLeft = 2580, PageTop = 960, PageWidth = 5700, PageHeight = 4080;
-constexpr int ButtonWidth = 975, ButtonHeight = 255, ToggleWidth = 435;
+constexpr int ButtonWidth = 1095, ButtonHeight = 255, ToggleWidth = 435;
 constexpr int RowTop = 360, RowPitch = 330, BoxWidth = 5300;
 const QString Open = QStringLiteral(">>");
 
@@ -117,8 +117,8 @@ void frmSettings::layOut() {
     TV2.move(Margin, PageTop, PageLeft - 2 * Margin, PageHeight);
     for (platform::Frame* page : {&Startup, &General, &Script, &Audio, &Defaults, &Language})
         page->move(PageLeft, PageTop, PageWidth, PageHeight);
-    Frame1.move(Margin, 300, 2640, 1800);
-    Frame3.move(2880, 300, 2700, 1800);
+    Frame1.move(Margin, 300, 2640, 3360);
+    Frame3.move(2880, 300, 2700, 3360);
     Check3.move(Margin * 2, RowTop, 2400, 255);
     Check4.move(Margin * 2, RowTop + RowPitch, 2400, 255);
     Check2.move(Margin * 2, RowTop, BoxWidth, 255);
@@ -139,7 +139,7 @@ void frmSettings::layOutPickers() {
     Label37.move(Margin * 2, frameRateTop, ToggleWidth, ButtonHeight);
     Label38.move(valueLeft, frameRateTop, 900, ButtonHeight);
     lblFps.move(valueLeft + 960, frameRateTop, 600, ButtonHeight);
-    Combo2.move(Margin * 2, frameRateTop + 300, 2160, 1080);
+    Combo2.move(Margin * 2, frameRateTop + 300, 2160, 1500);
     cmbScript.move(Margin * 2, RowTop + 2 * RowPitch + 60, 3000, 315);
     const int scriptTop = RowTop + 3 * RowPitch + 180;
     Label65.move(Margin * 2, scriptTop, ToggleWidth, ButtonHeight);
