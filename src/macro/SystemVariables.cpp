@@ -80,6 +80,8 @@ void SystemVariables::InitSysVarHelp() {
 void SystemVariables::UpdateSysVars() {
     sysVar[0] = p_.online.FtpAddress;
     sysVar[1] = runtime::TrimStr(p_.online.InetRequest);
+    sysVar[3] = p_.shell.LanguageName;
+    sysVar[4] = p_.shell.LanguageAuthor;
     sysVar[5] = p_.shell.LanguageFile;
     sysVar[6] = p_.shell.LanguageFolder;
     sysVar[18] = p_.online.LocalIp;

@@ -11,6 +11,8 @@
 #include "shell/frmSettings.h"
 
 #include <QFile>
+#include <QMap>
+#include <QWidget>
 
 namespace {
 
@@ -134,6 +136,25 @@ TEST(ShippedPack, GivesTheMessageWindowItsButtons) {
     EXPECT_EQ(box->cmdAction[frmMessageBox::No].caption(), "Nein");
     EXPECT_EQ(box->cmdAction[frmMessageBox::Cancel].caption(), "Abbrechen");
     EXPECT_EQ(box->Label3.caption(), "Meldung");
+}
+
+// A pack finds a control by its window and name, so no two controls of a
+// window may share a name.
+TEST(ShippedPack, FindsEachControlOfAWindowByItsOwnName) {
+    TestProgram t;
+    for (platform::Form* form :
+         std::initializer_list<platform::Form*>{&t.main(), &t->settings(), &t->fileChooser(),
+                                                &t->preview(), &t->control(), &t->system()}) {
+        QMap<QString, int> seen;
+        for (QWidget* w : form->window()->findChildren<QWidget*>())
+            if (platform::Control* c = platform::Control::ofWidget(w)) ++seen[c->name()];
+        for (auto it = seen.begin(); it != seen.end(); ++it)
+            EXPECT_EQ(it.value(), 1) << form->name().toStdString() << "." << it.key().toStdString();
+    }
+    EXPECT_EQ(t.main().findControl("tabMain"), &t.main().tabMain);
+    EXPECT_EQ(t.main().findControl("Command49(1)"), &t.main().player.Command49[1]);
+    EXPECT_EQ(t.main().findMenu("mnuSettings"), &t.main().mnuSettings);
+    EXPECT_EQ(t.main().findControl("nothing"), nullptr);
 }
 
 TEST(BuiltInEnglish, WithoutAPackTheWordsStayAndTheDescriptionsAreFilled) {
