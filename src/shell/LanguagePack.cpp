@@ -44,7 +44,7 @@ private:
     bool ReadHeader();
     void ReadBody();
     // What is wrong with an item line, "" when it was applied or skipped.
-    QString ReadLine(const QString& stored);
+    QString ReadLine(const QString& line);
     QString ReadItem(const QString& line);
     void Fail(const QString& why);
     void WrongVersion(const QString& line);

@@ -26,10 +26,36 @@ void ApplyBox(platform::CheckBox& box, const QStringList& lines, int n) {
     if (v && *v >= 0 && *v <= 2) box.setValue(*v);
 }
 
+// The first line whose value no setting takes, as "line N: why"; "" for
+// none. Line 12 is the frame rate (-1 none, 0 .. 4), line 20 the pack's name,
+// the others check boxes (0, 1 or 2).
+QString SettingsFault(const QStringList& lines) {
+    for (int n = 1; n <= SettingsFile::LineCount; ++n) {
+        if (n > lines.size())
+            return QStringLiteral("it has %1 lines of %2")
+                .arg(lines.size())
+                .arg(SettingsFile::LineCount);
+        if (n == 20) continue;
+        const std::optional<int> v = LineValue(lines, n);
+        const int low = n == 12 ? -1 : 0, high = n == 12 ? 4 : 2;
+        if (!v || *v < low || *v > high)
+            return QStringLiteral("line %1 holds \"%2\"").arg(n).arg(lines[n - 1].trimmed());
+    }
+    return {};
+}
+
 } // namespace
 
+// A damaged file is told once, at the start; what it gives is taken all the same.
 void SettingsFile::LoadSettingsFile() {
-    RestoreSettings();
+    const runtime::TextFileContent file =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile));
+    ApplySettingsLines(file.lines);
+    if (const QString fault = SettingsFault(file.lines); file.ok && !fault.isEmpty())
+        p_.messages.ShowMessage(
+            QStringLiteral("The settings file is damaged: ") + MessageWindow::Verbatim(fault) +
+                QStringLiteral("./nThe settings it does not give keep their values."),
+            KindExclamation, QStringLiteral("ok"), QStringLiteral("Settings file"));
     ReadRecentFiles();
     StartOnlineRequests();
 }
