@@ -23,6 +23,7 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     // local while it is open: a message shown from inside another one must
     // not destroy the outer window.
     auto box = std::make_unique<frmMessageBox>(p_);
+    p_.languageTargets.Relabel(*box); // the language pack's button captions
     MacroInputMode = input;
     showInputRows(*box, input);
     box->Label4.setCaption(title);

@@ -26,6 +26,8 @@ namespace {
 
 // Marks the widgets that belong to a control.
 constexpr const char* ControlProperty = "mirelControl";
+// The control a widget belongs to, so that a window finds it by name.
+constexpr const char* ControlObjectProperty = "mirelControlObject";
 
 int mouseButtonOf(Qt::MouseButton b) {
     switch (b) {
@@ -239,6 +241,7 @@ Control::Control(Host& host, const QString& name, QWidget* w)
     : host_(host), name_(name), widget_(w) {
     w->setObjectName(name);
     w->setProperty(ControlProperty, true);
+    w->setProperty(ControlObjectProperty, QVariant::fromValue(static_cast<void*>(this)));
     events_ = std::make_unique<ControlEvents>(*this);
     widget()->installEventFilter(events_.get());
     if (auto* area = qobject_cast<QAbstractScrollArea*>(widget())) watch(area->viewport());
@@ -254,6 +257,11 @@ Control::~Control() {
         widget_->removeEventFilter(events_.get());
         delete widget_.data();
     }
+}
+
+Control* Control::ofWidget(QWidget* w) {
+    if (!w) return nullptr;
+    return static_cast<Control*>(w->property(ControlObjectProperty).value<void*>());
 }
 
 QWidget* Control::widget() const {

@@ -119,6 +119,8 @@ public:
 
     // The real widget; for the control layer, the application shell and tests.
     QWidget* widget() const;
+    // The control a widget belongs to (null for any other widget).
+    static Control* ofWidget(QWidget* w);
 
 protected:
     // Takes ownership of w (parented to the container's widget).

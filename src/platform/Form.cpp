@@ -2,10 +2,13 @@
 
 #include "platform/Host.h"
 #include "platform/Label.h"
+#include "platform/Menu.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QWidget>
@@ -34,6 +37,8 @@ public:
         case QEvent::WindowDeactivate:
             if (f_.onDeactivate) f_.onDeactivate();
             return false;
+        case QEvent::KeyPress:
+            return escape(static_cast<QKeyEvent*>(e));
         case QEvent::DragEnter:
         case QEvent::DragMove:
             return offerDrop(static_cast<QDragMoveEvent*>(e));
@@ -45,6 +50,11 @@ public:
     }
 
 private:
+    bool escape(QKeyEvent* e) {
+        if (e->key() != Qt::Key_Escape || !f_.onEscape) return false;
+        f_.onEscape();
+        return true;
+    }
     bool offerDrop(QDragMoveEvent* e) {
         if (!f_.onDragDrop) return false;
         e->acceptProposedAction();
@@ -93,6 +103,18 @@ QWidget* Form::window() const {
 }
 QMainWindow* Form::mainWindow() const {
     return qobject_cast<QMainWindow*>(window_);
+}
+
+Control* Form::findControl(const QString& name) const {
+    for (QWidget* w : window_->findChildren<QWidget*>(name))
+        if (Control* c = Control::ofWidget(w)) return c;
+    return nullptr;
+}
+
+Menu* Form::findMenu(const QString& name) const {
+    for (QAction* a : window_->findChildren<QAction*>(name))
+        if (Menu* m = Menu::ofAction(a)) return m;
+    return nullptr;
 }
 
 void Form::setStatusBarWidget(QWidget* bar) {

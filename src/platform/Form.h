@@ -15,6 +15,7 @@ class QMainWindow;
 
 namespace platform {
 
+class Menu;
 class PictureBox;
 
 class Form : public Container {
@@ -70,6 +71,9 @@ public:
     std::function<void()> onResize;
     std::function<void(int& cancel, int unloadMode)> onQueryUnload;
     std::function<void(int& cancel)> onUnload;
+    // Runs when Escape is pressed anywhere in the window and no control took
+    // the key; while it is not set Escape does nothing.
+    std::function<void()> onEscape;
     // Runs when anything (files, text, ...) is dropped onto the window; while
     // it is not set the window takes no drops. What was dropped is not passed.
     std::function<void()> onDragDrop;
@@ -84,6 +88,11 @@ public:
     // twips tall, in the strips' grey) as the handle that drags it.
     void makeBorderless(PictureBox& strip, int width, int height, int stripHeight);
     bool dragActive() const { return dragActive_; }
+
+    // The window's control or menu item of that name ("Label2(3)" for an
+    // element of a control array); null when it has none.
+    Control* findControl(const QString& name) const;
+    Menu* findMenu(const QString& name) const;
 
     // Main windows only.
     QMainWindow* mainWindow() const;

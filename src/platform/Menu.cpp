@@ -10,6 +10,9 @@
 namespace platform {
 
 namespace {
+// The menu item an action belongs to, so that a window finds it by name.
+constexpr const char* MenuProperty = "mirelMenu";
+
 QAction* makeAction(QWidget* owner, const QString& caption) {
     auto* a = new QAction(caption, owner);
     a->setSeparator(caption == QLatin1String("-"));
@@ -21,6 +24,7 @@ Menu::Menu(Form& form, const QString& name, const QString& caption)
     : name_(name), caption_(caption) {
     QMenuBar* bar = form.mainWindow() ? form.mainWindow()->menuBar() : nullptr;
     action_ = makeAction(bar ? static_cast<QWidget*>(bar) : form.window(), caption);
+    nameAction();
     if (bar) bar->addAction(action_);
     QObject::connect(action_, &QAction::triggered, action_, [this] { click(); });
 }
@@ -29,6 +33,7 @@ Menu::Menu(Menu& parent, const QString& name, const QString& caption)
     : name_(name), caption_(caption) {
     QMenu* m = parent.submenu();
     action_ = makeAction(m, caption);
+    nameAction();
     m->addAction(action_);
     QObject::connect(action_, &QAction::triggered, action_, [this] { click(); });
 }
@@ -68,6 +73,16 @@ void Menu::setChecked(bool on) {
 void Menu::setVisible(bool on) {
     visible_ = on;
     action_->setVisible(on);
+}
+
+void Menu::nameAction() {
+    action_->setObjectName(name_);
+    action_->setProperty(MenuProperty, QVariant::fromValue(static_cast<void*>(this)));
+}
+
+Menu* Menu::ofAction(QAction* action) {
+    if (!action) return nullptr;
+    return static_cast<Menu*>(action->property(MenuProperty).value<void*>());
 }
 
 QAction* Menu::action() const {

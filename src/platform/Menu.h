@@ -37,9 +37,12 @@ public:
     std::function<void()> onClick;
 
     QAction* action() const;
+    // The menu item an action belongs to (null for any other action).
+    static Menu* ofAction(QAction* action);
 
 private:
     QMenu* submenu();
+    void nameAction();
     QString name_;
     QString caption_;
     bool enabled_ = true, checked_ = false, visible_ = true;

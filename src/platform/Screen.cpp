@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QScreen>
 
 namespace platform {
@@ -45,6 +47,53 @@ int Screen::width() const {
 int Screen::height() const {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? toTwips(s->geometry().height()) : 0;
+}
+
+namespace {
+
+QFontDatabase::WritingSystem ScriptOfCharset(int charset) {
+    switch (charset) {
+    case 2:
+        return QFontDatabase::Symbol;
+    case 128:
+        return QFontDatabase::Japanese;
+    case 129:
+        return QFontDatabase::Korean;
+    case 134:
+        return QFontDatabase::SimplifiedChinese;
+    case 136:
+        return QFontDatabase::TraditionalChinese;
+    case 161:
+        return QFontDatabase::Greek;
+    case 163:
+        return QFontDatabase::Vietnamese;
+    case 177:
+        return QFontDatabase::Hebrew;
+    case 178:
+        return QFontDatabase::Arabic;
+    case 204:
+        return QFontDatabase::Cyrillic;
+    case 222:
+        return QFontDatabase::Thai;
+    case 0:
+    case 77:
+    case 162:
+    case 186:
+    case 238:
+    case 255:
+        return QFontDatabase::Latin;
+    default:
+        return QFontDatabase::Any;
+    }
+}
+
+} // namespace
+
+bool Screen::fontHasCharset(const QString& family, int charset) const {
+    const QFontDatabase::WritingSystem script = ScriptOfCharset(charset);
+    if (script == QFontDatabase::Any) return true;
+    const QString actual = QFontInfo(QFont(family)).family();
+    return QFontDatabase::writingSystems(actual).contains(script);
 }
 
 QStringList Screen::fonts() const {

@@ -21,6 +21,10 @@ public:
     int height() const; // twips
     QStringList fonts() const;
     int fontCount() const { return static_cast<int>(fonts().size()); }
+    // Whether the font the family resolves to writes the script of a
+    // character set (0 Western, 161 Greek, 204 Cyrillic, 177 Hebrew, ...).
+    // Character sets with no script of their own are taken by every font.
+    bool fontHasCharset(const QString& family, int charset) const;
 
 private:
     int pointer_ = PointerDefault;

@@ -56,6 +56,7 @@ void MainWindowLoad::ReadSettingsAndLanguage() {
     main_.LoadSettingsFile();
     LoadLanguage(p_);
     LoadNodes(p_);
+    p_.settings().LoadNodes(); // the page tree in the pack's words
     FillColumnCaptions(p_.shell, p_.texts);
 }
 

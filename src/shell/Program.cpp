@@ -13,6 +13,17 @@ Program::Program(const QString& programFolder)
       files(*this), diag(*this), history(*this), players(*this), calc(*this), fileCommands(*this),
       online(*this), macroLibrary(*this), sysVars(*this), tablets(*this) {
     texts.SetDefaultTexts();
+    registerLanguageWindows();
+}
+
+// The windows a language pack names, opened (not shown) when it does.
+void Program::registerLanguageWindows() {
+    languageTargets.addWindow(QStringLiteral("frmMain"), [this] { return &main(); });
+    languageTargets.addWindow(QStringLiteral("frmSettings"), [this] { return &settings(); });
+    languageTargets.addWindow(QStringLiteral("frmFile"), [this] { return &fileChooser(); });
+    languageTargets.addWindow(QStringLiteral("frmPreview"), [this] { return &preview(); });
+    languageTargets.addWindow(QStringLiteral("frmControl"), [this] { return &control(); });
+    languageTargets.addWindow(QStringLiteral("frmSystem"), [this] { return &system(); });
 }
 
 Program::~Program() {

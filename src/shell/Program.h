@@ -19,6 +19,7 @@
 #include "platform/Host.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/CommandRegistry.h"
+#include "shell/LanguageTargets.h"
 #include "shell/ShellState.h"
 #include "shell/TextTables.h"
 #include "tools/History.h"
@@ -47,7 +48,9 @@ public:
     CommandRegistry commands;
 
     // Subsystem state, each with the routines that work on it.
-    TextTables texts;          // the interface's texts (built-in English or a language pack)
+    TextTables texts; // the interface's texts (built-in English or a language pack)
+    // The windows a language pack relabels and the labels it gave.
+    LanguageTargets languageTargets;
     ShellState shell;          // program-wide values of the main window
     Macro macro;               // action hook, macro variables, run and record flags
     MessageWindow messages;    // every question and notice: ShowMessage
@@ -85,6 +88,8 @@ public:
     bool hasSplash() const { return splash_ != nullptr; }
 
 private:
+    void registerLanguageWindows();
+
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<frmControl> control_;
     std::unique_ptr<frmSystem> system_;

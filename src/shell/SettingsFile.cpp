@@ -26,12 +26,51 @@ void ApplyBox(platform::CheckBox& box, const QStringList& lines, int n) {
     if (v && *v >= 0 && *v <= 2) box.setValue(*v);
 }
 
+// The first line whose value no setting takes, as "line N: why"; "" for
+// none. Line 12 is the frame rate (-1 none, 0 .. 4), line 20 the pack's name,
+// the others check boxes (0, 1 or 2).
+QString SettingsFault(const QStringList& lines) {
+    for (int n = 1; n <= SettingsFile::LineCount; ++n) {
+        if (n > lines.size())
+            return QStringLiteral("it has %1 lines of %2")
+                .arg(lines.size())
+                .arg(SettingsFile::LineCount);
+        if (n == 20) continue;
+        const std::optional<int> v = LineValue(lines, n);
+        const int low = n == 12 ? -1 : 0, high = n == 12 ? 4 : 2;
+        if (!v || *v < low || *v > high)
+            return QStringLiteral("line %1 holds \"%2\"").arg(n).arg(lines[n - 1].trimmed());
+    }
+    return {};
+}
+
 } // namespace
 
+// A damaged file is told once, at the start; what it gives is taken all the same.
 void SettingsFile::LoadSettingsFile() {
-    ApplySettings(runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile)).lines);
+    const runtime::TextFileContent file =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile));
+    ApplySettingsLines(file.lines);
+    if (const QString fault = SettingsFault(file.lines); file.ok && !fault.isEmpty())
+        p_.messages.ShowMessage(
+            QStringLiteral("The settings file is damaged: ") + MessageWindow::Verbatim(fault) +
+                QStringLiteral("./nThe settings it does not give keep their values."),
+            KindExclamation, QStringLiteral("ok"), QStringLiteral("Settings file"));
     ReadRecentFiles();
     StartOnlineRequests();
+}
+
+void SettingsFile::RestoreSettings() {
+    ApplySettingsLines(runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile)).lines);
+}
+
+// The language choice as stored is no change of the user's.
+void SettingsFile::ApplySettingsLines(const QStringList& lines) {
+    frmSettings& s = p_.settings();
+    s.RestoringSettings = true;
+    ApplySettings(lines);
+    s.RestoringSettings = false;
+    s.LanguagePackChanged = false;
 }
 
 void SettingsFile::ApplySettings(const QStringList& lines) {
@@ -59,12 +98,16 @@ void SettingsFile::ApplySettings(const QStringList& lines) {
 void SettingsFile::ApplyFrameRate(int index) {
     frmMain& main = p_.main();
     p_.settings().Combo2.setListIndex(index);
-    for (auto it = main.calculator.optFrameRate.begin(); it != main.calculator.optFrameRate.end();
-         ++it)
-        if (it.index() != index) it->setValue(false);
-    if (index >= 0) main.calculator.optFrameRate[index].setValue(true);
+    ApplyFrameRateOption(index);
     main.frameRate.Combo14[0].setListIndex(index);
     main.frameRate.Combo14[1].setListIndex(0);
+}
+
+void SettingsFile::ApplyFrameRateOption(int index) {
+    auto& options = p_.main().calculator.optFrameRate;
+    for (auto it = options.begin(); it != options.end(); ++it)
+        if (it.index() != index) it->setValue(false);
+    if (options.contains(index)) options[index].setValue(true);
 }
 
 // With "Check exists" ticked a file that is gone is left out; an entry the
@@ -121,8 +164,14 @@ QStringList SettingsFile::SettingsLines() const {
     return lines;
 }
 
-bool SettingsFile::WriteSettingsFile() {
+bool SettingsFile::WriteSettingsFile(bool tellUser) {
     const QString path = p_.folder.path(runtime::Place::SettingsFile);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return runtime::WriteTextFile(path, SettingsLines());
+    QString error;
+    if (runtime::WriteTextFile(path, SettingsLines(), &error)) return true;
+    if (tellUser)
+        p_.messages.ShowMessage(
+            QStringLiteral("The settings could not be saved./n") + MessageWindow::Verbatim(error),
+            KindStop, QStringLiteral("ok"), QStringLiteral("Settings not saved"));
+    return false;
 }

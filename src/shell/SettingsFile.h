@@ -14,7 +14,9 @@
 // settings, then fills the recent-file list from \System\recent.sdf and
 // starts the online requests the settings ask for. Each step stands alone: a
 // missing or short file, or a value a box cannot take, leaves those settings
-// as they were, and the next steps still run.
+// as they were, and the next steps still run. The settings window writes it
+// when its Ok is pressed, and when a tips, news or wizard window changes a
+// start-up tick.
 
 #include <QStringList>
 
@@ -27,11 +29,19 @@ public:
     static constexpr int LineCount = 22;
 
     void LoadSettingsFile();
+    // Puts the settings back as set.sdf holds them; nothing else is read or
+    // started.
+    void RestoreSettings();
     // Writes set.sdf from the settings window's boxes and LanguageFile; false
-    // when it could not be written (an old file stays whole).
-    bool WriteSettingsFile();
+    // when it could not be written (an old file stays whole); with tellUser
+    // the user is told why.
+    bool WriteSettingsFile(bool tellUser = false);
     // The 22 lines WriteSettingsFile writes.
     QStringList SettingsLines() const;
+    // Sets the boxes, lists and LanguageFile from lines of set.sdf's layout.
+    void ApplySettingsLines(const QStringList& lines);
+    // Switches the main window's default frame-rate option (0 to 4) on.
+    void ApplyFrameRateOption(int index);
 
 private:
     void ApplySettings(const QStringList& lines);

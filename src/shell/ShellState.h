@@ -32,6 +32,13 @@ struct ShellState {
     // and the language pack's file name ("" for the built-in English).
     QString LanguageFolder = QStringLiteral("English");
     QString LanguageFile;
+    // The pack's language and author as its header gives them ("" without a pack).
+    QString LanguageName;
+    QString LanguageAuthor;
+    // Captions of the navigation tree's nodes (0 to 50) and of the settings
+    // window's page tree (0 to 10); a language pack fills them.
+    std::array<QString, 51> TreeCaptions;
+    std::array<QString, 11> SettingsTreeCaptions;
 
     // Instant-help pages by page number 0 to 29 (30 stays empty).
     std::array<QString, 31> HelpPageTable;

@@ -3,6 +3,7 @@
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
 #include "shell/Program.h"
+#include "shell/SettingsCommands.h"
 #include "shell/SettingsFile.h"
 #include "shell/frmSettings.h"
 
@@ -72,6 +73,7 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.View.Preview"), 0, [&files] { files.MenuPreview(); });
     c.add(QStringLiteral("Menu.File.Exit"), 0, [this] { MenuExit(); });
     c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
+    RegisterSettingsCommands(p_);
 }
 
 // Each menu item runs its command from the registry.
@@ -129,6 +131,6 @@ void frmMain::MenuSettings() {
         SSTab1.setTab(1);
         ShowHelpPage(p_, 19);
     }
-    p_.settings().showModal();
+    p_.settings().ShowWindow(true);
     SaveSettings(ExitRoutine::Mode::SettingsClosed);
 }

@@ -7,7 +7,6 @@
 #include "ShellFixture.h"
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
-#include "shell/SettingsFile.h"
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
@@ -160,11 +159,13 @@ TEST(Restart, SettingsRecentFilesAndTheLastFileSurvive) {
         ProgramOn first(folder.path());
         Main(*first);
         first->splash().ExitfrmSplash();
-        frmSettings& s = first->settings();
-        s.Check7[1].setValue(1); // Load last file(s)
-        s.Check7[4].setValue(0);
-        s.Combo2.setListIndex(4);
-        ASSERT_TRUE(SettingsFile(*first).WriteSettingsFile()); // the settings window's Ok
+        first.answer<frmSettings>([](frmSettings& s) {
+            s.Check7[1].setValue(1); // Load last file(s)
+            s.Check7[4].setValue(0);
+            s.Combo2.setListIndex(4);
+            s.Command1[frmSettings::Ok].onClick(); // the settings window's Ok
+        });
+        first.main().mnuSettings.click();
         mustLoad(*first, a);
         mustLoad(*first, b);
         first.main().search.List4.addItem("teh>the");

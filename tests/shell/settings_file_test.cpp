@@ -1,9 +1,10 @@
 // The settings file and what is read with it: set.sdf written and read back,
-// each step standing alone when a file is missing or short, the recent-file
-// list without copies, the online start-up requests, and the window's place
-// from pos.sdf.
+// each step standing alone when a file is missing or short (a damaged file
+// is told), the recent-file list without copies, the online start-up
+// requests, and the window's place from pos.sdf.
 
 #include "ShellFixture.h"
+#include "document/frmMessageBox.h"
 #include "shell/ScreenPos.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
@@ -49,7 +50,9 @@ TEST(SettingsFile, IsWrittenInItsLayoutAndReadBackToTheSameSettings) {
         s.Check4.setValue(1);
         p->shell.LanguageFile = "Deutsch.lng";
         written = Boxes(*p);
-        ASSERT_TRUE(SettingsFile(*p).WriteSettingsFile());
+        p.reply(frmMessageBox::Ok); // the pack takes effect at the next start
+        s.Command1[frmSettings::Ok].onClick();
+        EXPECT_FALSE(s.LanguagePackChanged);
     }
     EXPECT_EQ(
         folder.lines("System/Settings/set.sdf"),
@@ -81,7 +84,11 @@ TEST(SettingsFile, AShortFileSetsTheLinesItHasAndTheRestStays) {
     folder.write("System/Settings/set.sdf", crlf({" 0", " 1", " 1", " 0", " 0"}));
     folder.write("System/recent.sdf", crlf({a}));
     ProgramOn p(folder.path());
+    Message seen;
+    p.reply(frmMessageBox::Ok, &seen);
     SettingsFile(*p).LoadSettingsFile();
+    EXPECT_EQ(seen.title, "Settings file");
+    EXPECT_TRUE(seen.text.contains("it has 5 lines of 22")) << seen.text.toStdString();
     EXPECT_EQ(Boxes(*p), "01100101001|-1|110000|000");
     EXPECT_EQ(p.main().Combo13.listCount(), 1);
 }
@@ -96,7 +103,10 @@ TEST(SettingsFile, NoChosenFrameRateAndValuesABoxCannotTakeStopNothing) {
     ProgramOn p(folder.path());
     frmMain& m = p.main();
     m.calculator.optFrameRate[2].setValue(true);
+    Message seen;
+    p.reply(frmMessageBox::Ok, &seen);
     SettingsFile(*p).LoadSettingsFile();
+    EXPECT_TRUE(seen.text.contains("line 2 holds \"7\"")) << "the first fault is told";
     EXPECT_EQ(Boxes(*p), "10001101001|-1|001111|011")
         << "lines 2 and 3 keep their defaults, the lines after line 12 are read";
     for (int i = 0; i < 5; ++i)

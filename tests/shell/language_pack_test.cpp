@@ -1,0 +1,180 @@
+// Language packs: the stored form and its unscrambling, the pack shipped in
+// dist/ (it is the scrambled form of its plain source, and it relabels the
+// windows when the settings use it), the built-in English without a pack.
+
+#include "LanguageFixture.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "fileio/frmPreview.h"
+#include "macro/frmSystem.h"
+#include "shell/frmControl.h"
+#include "shell/frmSettings.h"
+
+#include <QFile>
+#include <QMap>
+#include <QWidget>
+
+namespace {
+
+QByteArray FileBytesOf(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+TEST(Unscramble, TurnsEachGroupOfDigitsIntoOneCharacter) {
+    struct Case {
+        const char* what;
+        QString stored;
+        QString plain;
+    };
+    const QString a = ScrambleLine("a"), b = ScrambleLine("b");
+    const Case cases[] = {
+        {"plain text", ScrambleLine("Version:=4.00"), "Version:=4.00"},
+        {"an empty line", "", ""},
+        {"a code page character", ScrambleLine(QString::fromLatin1("\xe4\xfc")), "äü"},
+        {"a group giving no character repeats the one before", a + "99999999" + b, "aab"},
+        {"so does a short last group", a + "40715", "aa"},
+        {"and a group whose number ends early", a + "4071592x" + b, "aab"},
+        {"a first group giving none adds nothing", "00000000" + a, "a"},
+        {"a group too large for 32 bits gives none", a + "9999999999999999", "aaa"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Unscramble(c.stored), c.plain) << c.what;
+}
+
+TEST(Unscramble, ReadsUtf8BytesAsUtf8) {
+    QString stored;
+    for (const char c : QStringLiteral("Привет").toUtf8())
+        stored += QString::number(static_cast<unsigned char>(c) ^ 40715928);
+    EXPECT_EQ(Unscramble(stored), QStringLiteral("Привет"));
+}
+
+TEST(ScramblePack, TheToolAndTheProgramAgreeBothWays) {
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("plain.txt");
+    const QStringList lines = {
+        "Version:=4.00", "Name:=Français", "// ein Kommentar", "0,&Fichier^Ouvre le menu", "",
+        "1,Größe^"};
+    writeFileAt(plain, crlf(lines));
+    const QStringList stored = runtime::SplitLines(QString::fromUtf8(RunScrambler({plain})));
+    ASSERT_EQ(stored.size(), lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(stored[i], ScrambleLine(lines[i])) << "code page bytes, line " << i;
+        EXPECT_EQ(Unscramble(stored[i]), lines[i]) << i;
+    }
+    const QString pack = dir.filePath("pack.lng");
+    writeFileAt(pack, RunScrambler({plain, "--encoding", "utf-8"}));
+    EXPECT_EQ(runtime::SplitLines(QString::fromUtf8(RunScrambler({"--unscramble", pack}))), lines)
+        << "and back";
+    for (const QString& line : runtime::ReadTextFile(pack).lines)
+        EXPECT_FALSE(Unscramble(line).contains(QChar::ReplacementCharacter));
+}
+
+TEST(ShippedPack, IsTheScrambledFormOfItsPlainSource) {
+    const QString source = QStringLiteral(MIREL_SOURCE_DIR) + "/scripts/language/Deutsch.txt";
+    const QString shipped = QStringLiteral(MIREL_DIST_DIR) + "/System/Language/Deutsch.lng";
+    EXPECT_EQ(RunScrambler({source}), FileBytesOf(shipped))
+        << "run scripts/scramble-pack.py on the source after changing it";
+}
+
+// The windows a user sees first, in the shipped German pack's words.
+TEST(ShippedPack, RelabelsTheWindowsWhenTheSettingsUseIt) {
+    ProgramWithPack run("Deutsch.lng");
+    Program& p = *run;
+    frmMain& m = p.main();
+    EXPECT_EQ(p.shell.LanguageFile, "Deutsch.lng") << "it loaded without a fault";
+    EXPECT_EQ(p.shell.LanguageName, "Deutsch");
+    EXPECT_EQ(p.shell.LanguageAuthor, "Mirel-Team");
+    EXPECT_EQ(p.shell.LanguageFolder, "Deutsch");
+
+    EXPECT_EQ(m.mnuFile.caption(), "&Datei");
+    EXPECT_EQ(m.mnuSettings.caption(), "&Einstellungen ..");
+    EXPECT_EQ(m.tabMain.tabCaption(0), "&Rechner");
+    EXPECT_EQ(m.tabMain.tabCaption(6), "&Online");
+    EXPECT_EQ(m.tabMain.toolTipText(), "Arbeitsbereich");
+    EXPECT_EQ(p.texts.TextTable(3, 4), "A&bspieler") << "the player tab's name";
+    EXPECT_EQ(m.editor.SSTab3.tabCaption(1), "Strecken");
+    EXPECT_EQ(m.SSTab1.tabCaption(1), "&Sofort.Hilfe");
+    EXPECT_EQ(m.Label33.caption(), "Arbeitsbereich");
+    EXPECT_EQ(m.editor.grdSubEdit.textMatrix(0, 3), "Text #1");
+    EXPECT_EQ(m.editor.grdSubEdit.textMatrix(0, 1), "Start");
+    EXPECT_EQ(m.editor.basic.Command14.caption(), "Ändern.In");
+    EXPECT_EQ(m.editor.basic.Command14.toolTipText(), "Zelle ändern");
+    EXPECT_EQ(m.calculator.optFrameRate[2].toolTipText(), "25,000 Bilder pro Sekunde");
+    EXPECT_EQ(m.online.Combo7.list(0), "Alle Formate") << "lists built after the pack";
+    EXPECT_EQ(m.editor.font.Combo9[1].list(3), "Fett Kursiv");
+    EXPECT_EQ(m.StatusBar1.panelText(1), "Bereit");
+    EXPECT_EQ(m.TV1.nodeText("recent"), "Zuletzt");
+
+    frmSettings& s = p.settings();
+    EXPECT_EQ(s.Check7[3].caption(), "Nach Neuigkeiten suchen");
+    EXPECT_EQ(s.Check7[3].toolTipText(), "Sucht nach den neuesten Nachrichten über Mirel");
+    EXPECT_EQ(s.Command1[frmSettings::Cancel].caption(), "Abbrechen");
+    EXPECT_EQ(s.Frame3.caption(), "Dateiverwaltung");
+    EXPECT_EQ(s.Language.caption(), "Sprache");
+    EXPECT_EQ(s.TV2.nodeText("audio"), "Klang");
+    EXPECT_EQ(p.fileChooser().lblMess.caption(), "Meldung:");
+    EXPECT_EQ(p.fileChooser().cmdAction[frmFile::Cancel].caption(), "Abbrechen");
+    EXPECT_EQ(p.preview().Command1.caption(), "&Schließen");
+    EXPECT_EQ(p.control().chkClose.toolTipText(), "Fenster nach dem Lesen schließen");
+    EXPECT_EQ(p.texts.TextTable(9, 13), "Fehler");
+    EXPECT_EQ(p.texts.TextTable(7, 0), "Definierte Variablen:");
+    EXPECT_TRUE(p.sysVars.sysVarHelp[0].startsWith("String:=FTP-Adresse von Mirel"));
+    for (const QString& missing : p.languageTargets.missing())
+        EXPECT_FALSE(missing.startsWith("frmSettings.")) << missing.toStdString();
+}
+
+TEST(ShippedPack, GivesTheMessageWindowItsButtons) {
+    ProgramWithPack run("Deutsch.lng");
+    Program& p = *run;
+    (*run.p).reply(frmMessageBox::Yes);
+    p.messages.ShowMessage("Weiter?", KindQuestion, "yesnocancel", "Frage");
+    frmMessageBox* box = p.messages.lastWindow();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->cmdAction[frmMessageBox::Yes].caption(), "Ja");
+    EXPECT_EQ(box->cmdAction[frmMessageBox::No].caption(), "Nein");
+    EXPECT_EQ(box->cmdAction[frmMessageBox::Cancel].caption(), "Abbrechen");
+    EXPECT_EQ(box->Label3.caption(), "Meldung");
+}
+
+// A pack finds a control by its window and name, so no two controls of a
+// window may share a name.
+TEST(ShippedPack, FindsEachControlOfAWindowByItsOwnName) {
+    TestProgram t;
+    for (platform::Form* form :
+         std::initializer_list<platform::Form*>{&t.main(), &t->settings(), &t->fileChooser(),
+                                                &t->preview(), &t->control(), &t->system()}) {
+        QMap<QString, int> seen;
+        for (QWidget* w : form->window()->findChildren<QWidget*>())
+            if (platform::Control* c = platform::Control::ofWidget(w)) ++seen[c->name()];
+        for (auto it = seen.begin(); it != seen.end(); ++it)
+            EXPECT_EQ(it.value(), 1) << form->name().toStdString() << "." << it.key().toStdString();
+    }
+    EXPECT_EQ(t.main().findControl("tabMain"), &t.main().tabMain);
+    EXPECT_EQ(t.main().findControl("Command49(1)"), &t.main().player.Command49[1]);
+    EXPECT_EQ(t.main().findMenu("mnuSettings"), &t.main().mnuSettings);
+    EXPECT_EQ(t.main().findControl("nothing"), nullptr);
+}
+
+TEST(BuiltInEnglish, WithoutAPackTheWordsStayAndTheDescriptionsAreFilled) {
+    // No pack named, or one named while "Use language pack" is clear.
+    for (const bool ticked : {false, true}) {
+        ProgramWithPack run(ticked ? "" : "Deutsch.lng", {}, {}, ticked);
+        Program& p = *run;
+        EXPECT_EQ(p.main().mnuFile.caption(), "&File");
+        EXPECT_EQ(p.shell.LanguageFolder, "English");
+        EXPECT_EQ(p.settings().TV2.nodeText("lng"), "Language");
+        const auto& help = p.sysVars.sysVarHelp;
+        EXPECT_EQ(help[0], "String:=FTP address used by Mirel#Stored in file ..\\System\\i.set");
+        EXPECT_EQ(help[49], "Integer:=Calculator invoke control#-1:=Not active, 0:=Stretch "
+                            "first, 1:=Stretch last,2:=Shift dur., 3:=Time start, 4:=Time end, "
+                            "10:=Editor, 11:=Part.");
+        for (int i = 83; i <= 99; ++i)
+            EXPECT_EQ(help[i], "String:=File Type#See also sysVar[50]. Read Only") << i;
+        EXPECT_EQ(help[7], "");
+        EXPECT_EQ(help[200], "");
+    }
+}
+
+} // namespace
