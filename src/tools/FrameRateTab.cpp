@@ -63,16 +63,22 @@ void FrameRateTab::FrameRateToPickerToggle() {
     TogglePicker(Label45, Combo14[ToList]);
 }
 
-// The choice shows in its label and the list closes; code that chooses with
-// the list closed leaves it closed. Choosing no item reports nothing.
+// The choice shows in its label and the picker toggles (a click in the open
+// list closes it). Choosing no item reports nothing.
 void FrameRateTab::FrameRateSelect(int index) {
     if (index != FromList && index != ToList) return;
     const int item = Combo14[index].listIndex();
-    if (item < 0) return;
     (index == FromList ? Label46 : Label49).setCaption(Combo14[index].text());
-    platform::Label& picker = index == FromList ? Label29 : Label45;
-    if (picker.caption() == Open) TogglePicker(picker, Combo14[index]);
-    p_.macro.SetMacroAction(QString(), (index == FromList ? 538 : 543) + item);
+    TogglePicker(index == FromList ? Label29 : Label45, Combo14[index]);
+    if (item >= 0) p_.macro.SetMacroAction(QString(), (index == FromList ? 538 : 543) + item);
+}
+
+// A macro picks a rate without leaving the list open.
+void FrameRateTab::PickRate(int list, int item) {
+    platform::Label& picker = list == FromList ? Label29 : Label45;
+    const bool open = picker.caption() == Open;
+    Combo14[list].setListIndex(item);
+    if (!open && picker.caption() == Open) TogglePicker(picker, Combo14[list]);
 }
 
 void FrameRateTab::FrameRateGo() {
@@ -113,7 +119,6 @@ void FrameRateTab::registerCommands() {
             c.add(QStringLiteral("Editor.FR.Set.") +
                       (list == FromList ? QStringLiteral("From.") : QStringLiteral("To.")) +
                       QString::fromLatin1(Rates[k]),
-                  (list == FromList ? 538 : 543) + k,
-                  [this, list, k] { Combo14[list].setListIndex(k); });
+                  (list == FromList ? 538 : 543) + k, [this, list, k] { PickRate(list, k); });
     c.add(QStringLiteral("Editor.FR.Go"), 548, [this] { FrameRateGo(); });
 }

@@ -37,6 +37,7 @@ private:
     void wire();
     void registerCommands();
     void Convert(double ratio);
+    void PickRate(int list, int item);
 
     Program& p_;
 };

@@ -76,14 +76,20 @@ void ShiftTab::ShiftDirectionPickerToggle() {
     TogglePicker(Label37, Combo2);
 }
 
-// The choice shows in Label38 and the list closes; code that chooses with
-// the list closed leaves it closed.
+// The choice shows in Label38 and the picker toggles (a click in the open
+// list closes it). Choosing no item reports nothing.
 void ShiftTab::ShiftDirectionSelect() {
     const int index = Combo2.listIndex();
-    if (index < 0) return;
     Label38.setCaption(Combo2.text());
-    if (Label37.caption() == Open) ShiftDirectionPickerToggle();
-    p_.macro.SetMacroAction(QString(), 515 + index);
+    ShiftDirectionPickerToggle();
+    if (index >= 0) p_.macro.SetMacroAction(QString(), 515 + index);
+}
+
+// A macro picks a direction without leaving the list open.
+void ShiftTab::PickDirection(int index) {
+    const bool open = Label37.caption() == Open;
+    Combo2.setListIndex(index);
+    if (!open && Label37.caption() == Open) ShiftDirectionPickerToggle();
 }
 
 void ShiftTab::ShiftRangeToggle() {
@@ -133,9 +139,8 @@ void ShiftTab::ShiftGo() {
 void ShiftTab::registerCommands() {
     CommandRegistry& c = p_.commands;
     c.add(QStringLiteral("Editor.Shift.Set.Direction.Beginning"), 515,
-          [this] { Combo2.setListIndex(0); });
-    c.add(QStringLiteral("Editor.Shift.Set.Direction.End"), 516,
-          [this] { Combo2.setListIndex(1); });
+          [this] { PickDirection(0); });
+    c.add(QStringLiteral("Editor.Shift.Set.Direction.End"), 516, [this] { PickDirection(1); });
     c.add(QStringLiteral("Editor.Shift.Go"), 518, [this] { ShiftGo(); });
     timing::AddFieldCommand(p_, "Editor.Shift.Duration", 517, rtfShiftDuration);
     timing::AddFieldCommand(p_, "Editor.Shift.Start", 519, editor_.Text1[0]);

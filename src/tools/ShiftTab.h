@@ -49,6 +49,7 @@ private:
     void place();
     void wire();
     void registerCommands();
+    void PickDirection(int index);
 
     Program& p_;
     EditorTab& editor_;

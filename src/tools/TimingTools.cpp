@@ -35,12 +35,16 @@ bool ReadRange(Program& p, const QString& firstText, const QString& lastText, co
         Refuse(p, tool, QStringLiteral("The document has no lines."));
         return false;
     }
-    if (!LineNumberOf(firstText, range.first) || !LineNumberOf(lastText, range.last) ||
-        range.first < 1 || range.last > lines) {
+    const bool firstRead = LineNumberOf(firstText, range.first);
+    const bool lastRead = LineNumberOf(lastText, range.last);
+    if (!firstRead || !lastRead || range.first < 1 || range.last > lines) {
+        const auto shown = [](bool read, int line, const QString& text) {
+            return read ? TrimStr(line) : MessageWindow::Verbatim(text.trimmed());
+        };
         Refuse(p, tool,
                QStringLiteral("Lines %1 to %2 are not lines of the document: it has lines 1 to %3.")
-                   .arg(MessageWindow::Verbatim(firstText.trimmed()),
-                        MessageWindow::Verbatim(lastText.trimmed()), TrimStr(lines)));
+                   .arg(shown(firstRead, range.first, firstText),
+                        shown(lastRead, range.last, lastText), TrimStr(lines)));
         return false;
     }
     if (range.first > range.last) {
