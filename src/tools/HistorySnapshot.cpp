@@ -5,7 +5,9 @@
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
 
+#include <QFile>
 #include <cmath>
+#include <cstdio>
 
 using runtime::Str;
 using runtime::TrimStr;
@@ -75,6 +77,27 @@ bool ParseParts(const QStringList& lines, int count, SnapshotContent& c, QString
 }
 
 } // namespace
+
+bool WriteSnapshotFile(const QString& path, const QStringList& lines, QString& error) {
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    const auto fail = [&](const QString& reason) {
+        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + reason;
+        file.close();
+        QFile::remove(part);
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+    QString text = lines.join(QStringLiteral("\r\n"));
+    if (!lines.isEmpty()) text += QStringLiteral("\r\n");
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush()) return fail(file.errorString());
+    file.close();
+    // rename() replaces the old file in one step.
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(QStringLiteral("the finished file could not take its name"));
+    return true;
+}
 
 QStringList SnapshotLines(const QString& version, const platform::Grid& grid,
                           const NodeTable& parts) {

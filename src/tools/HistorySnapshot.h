@@ -44,6 +44,12 @@ constexpr int SnapshotFirstCol = 1, SnapshotCols = 5;
 QStringList SnapshotLines(const QString& version, const platform::Grid& grid,
                           const NodeTable& parts);
 
+// Writes a snapshot file whole or not at all (UTF-8, CR LF line ends): into a
+// file beside it, renamed over it once every byte is written. A scratch file
+// lives for one run, so it is not synced to the disk. False with `error`
+// ("Cannot write <path>: <reason>") when it fails; an old file stays then.
+bool WriteSnapshotFile(const QString& path, const QStringList& lines, QString& error);
+
 // Reads the lines of a snapshot file. False, with `fault` saying what is
 // wrong, unless they make one whole snapshot: a row count the grid can hold,
 // a part table that fits, row numbers a grid row can have, and exactly the
