@@ -38,7 +38,7 @@ void FrameRateTab::place(platform::Container& page) {
     }
     Combo14[FromList].setToolTipText("The frame rate the times were made for");
     Combo14[ToList].setToolTipText("The frame rate to convert them to");
-    Command52.move(4140, 690, 675, 315);
+    Command52.move(4140, 720, 675, 255);
     Command52.setToolTipText("Convert every time of the document");
     timing::MakeButton(Command52);
 }

@@ -46,7 +46,7 @@ void ShiftTab::place() {
     rtfShiftDuration.move(2580, 690, 1455, 315);
     rtfShiftDuration.setText(QStringLiteral("00:00:00,000"));
     rtfShiftDuration.setToolTipText("Shift by this time (hh:mm:ss,fff)");
-    Command13.move(4140, 690, 675, 315);
+    Command13.move(4140, 720, 675, 255);
     Command13.setToolTipText("Shift the lines of the range");
     Label12.move(2580, 1095, 1455, 240);
     Label37.move(2580, 1335, 375, 255);

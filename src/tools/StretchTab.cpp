@@ -54,7 +54,7 @@ void StretchTab::place() {
     editor_.rtfStretchLast.setToolTipText("New start of the range's last line (hh:mm:ss,fff)");
     for (platform::RichTextBox* f : {&editor_.rtfStretchFirst, &editor_.rtfStretchLast})
         f->setText(QStringLiteral("00:00:00,000"));
-    Command12.move(4140, 690, 675, 315);
+    Command12.move(4140, 720, 675, 255);
     Command12.setToolTipText("Stretch the lines of the range");
     timing::MakeButton(Label63);
     timing::MakeButton(Command12);

@@ -37,7 +37,7 @@ void TimeTab::place() {
         f->setText(QStringLiteral("00:00:00,000"));
     rtfTimeStart.setToolTipText("Start of the current line");
     rtfTimeEnd.setToolTipText("End of the current line");
-    Command19.move(3240, 690, 675, 315);
+    Command19.move(3240, 720, 675, 255);
     Command19.setToolTipText("Write the start and end into the current line");
     rtfDurShift.move(120, 1215, 1095, 315);
     rtfDurShift.setText(QStringLiteral("00:01,000"));
@@ -46,7 +46,7 @@ void TimeTab::place() {
     const char* tips[] = {"Earlier by the step", "Later by the step", "Shorter by the step",
                           "Longer by the step"};
     for (int i = 0; i < 4; ++i) {
-        steps[i]->move(1320 + i * 555, 1215, 480, 315);
+        steps[i]->move(1320 + i * 555, 1245, 480, 255);
         steps[i]->setToolTipText(QString::fromLatin1(tips[i]));
         timing::MakeButton(*steps[i]);
     }
