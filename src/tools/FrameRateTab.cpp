@@ -5,6 +5,7 @@
 #include "runtime/Numbers.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
+#include "tools/TimingMilliseconds.h"
 #include "tools/TimingTools.h"
 
 namespace {
@@ -12,6 +13,11 @@ const QString Tool = QStringLiteral("Frame rate");
 const QString Open = QStringLiteral("<<");
 const char* const Rates[] = {"23.970", "24.000", "25.000", "29.970", "30.000"};
 constexpr int FromList = 0, ToList = 1;
+
+double MsOf(const QString& time) {
+    qint64 ms = 0;
+    return timing::PlainMs(time, ms) ? double(ms) : TimeToMs(time);
+}
 } // namespace
 
 FrameRateTab::FrameRateTab(Program& p, platform::Container& page)
@@ -109,7 +115,7 @@ void FrameRateTab::Convert(double ratio) {
     for (int r = 1; r <= lines; ++r)
         for (int c = 1; c <= 2; ++c)
             g.setTextMatrix(r, c,
-                            timing::SecondsToTimeCode(TimeToMs(g.textMatrix(r, c)) * ratio / 1000));
+                            timing::SecondsToTimeCode(MsOf(g.textMatrix(r, c)) * ratio / 1000));
 }
 
 void FrameRateTab::registerCommands() {

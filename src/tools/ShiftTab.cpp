@@ -1,7 +1,6 @@
 #include "tools/ShiftTab.h"
 
 #include "document/EditorTab.h"
-#include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
 #include "shell/Picker.h"
@@ -124,11 +123,11 @@ void ShiftTab::ShiftGo() {
                                      Label38.caption() + QLatin1Char(']')))
         return;
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
-    const QString op = direction == 0 ? QStringLiteral("-") : QStringLiteral("+");
+    const timing::TimeStep step(duration, direction == 0 ? -1 : 1);
     platform::Grid& g = p_.doc.grid();
     for (int r = range.first; r <= range.last; ++r) {
-        g.setTextMatrix(r, 1, TimeCalc(g.textMatrix(r, 1), duration, op));
-        g.setTextMatrix(r, 2, TimeCalc(g.textMatrix(r, 2), duration, op));
+        g.setTextMatrix(r, 1, step.apply(g.textMatrix(r, 1)));
+        g.setTextMatrix(r, 2, step.apply(g.textMatrix(r, 2)));
     }
     p_.doc.FileChanged = true;
     p_.doc.LineListValid = false;

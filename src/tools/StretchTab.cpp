@@ -6,7 +6,10 @@
 #include "runtime/Numbers.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
+#include "tools/TimingMilliseconds.h"
 #include "tools/TimingTools.h"
+
+#include <cmath>
 
 using runtime::TrimStr;
 
@@ -19,6 +22,9 @@ struct StretchTab::Plan {
     QString first, last; // the new start times of the range's first and last line
     QString oldFirst;    // the range's first start time before the change
     double newSpanMs = 0, oldSpanMs = 0;
+    // First and the old first start in milliseconds, when both are plain.
+    bool plain = false;
+    qint64 firstMs = 0, oldFirstMs = 0;
 };
 
 StretchTab::StretchTab(Program& p, EditorTab& editor)
@@ -131,23 +137,47 @@ bool StretchTab::MakePlan(Plan& plan) {
         return false;
     }
     plan.newSpanMs = TimeToMs(TimeCalc(plan.last, plan.first, QStringLiteral("-")));
+    plan.plain = timing::PlainMs(plan.first, plan.firstMs) &&
+                 timing::PlainMs(plan.oldFirst, plan.oldFirstMs);
     return true;
 }
 
 // Each start moves to First plus its scaled distance from the old first
 // start, cut to the millisecond; each end keeps the line's duration.
 void StretchTab::Rescale(const Plan& plan) {
+    for (int i = plan.range.first; i <= plan.range.last; ++i)
+        if (!RescalePlain(plan, i)) RescaleText(plan, i);
+}
+
+// The steps below on milliseconds, for a line whose times are plain; false
+// (nothing written) for any other line.
+bool StretchTab::RescalePlain(const Plan& plan, int row) {
+    using namespace timing;
+    platform::Grid& g = p_.doc.grid();
+    qint64 start = 0, end = 0;
+    if (!plan.plain || !PlainMs(g.textMatrix(row, 1), start) || !PlainMs(g.textMatrix(row, 2), end))
+        return false;
+    const qint64 duration = CalcMs(end, start, -1);
+    const double offsetMs = double(CalcMs(start, plan.oldFirstMs, -1));
+    const double x = plan.newSpanMs * offsetMs / (plan.oldSpanMs * 1000);
+    const qint64 cut = CutMs(std::fabs(x));
+    if (cut >= PlainLimitMs) return false;
+    const qint64 newStart = CalcMs(plan.firstMs, x < 0 ? CalcMs(0, cut, -1) : cut, 1);
+    g.setTextMatrix(row, 1, MsTimeCode(newStart));
+    g.setTextMatrix(row, 2, MsTimeCode(CalcMs(newStart, duration, 1)));
+    return true;
+}
+
+void StretchTab::RescaleText(const Plan& plan, int row) {
     platform::Grid& g = p_.doc.grid();
     const QString plus = QStringLiteral("+"), minus = QStringLiteral("-");
-    for (int i = plan.range.first; i <= plan.range.last; ++i) {
-        const QString start = g.textMatrix(i, 1);
-        const QString duration = TimeCalc(g.textMatrix(i, 2), start, minus);
-        const double offsetMs = TimeToMs(TimeCalc(start, plan.oldFirst, minus));
-        const double x = plan.newSpanMs * offsetMs / (plan.oldSpanMs * 1000);
-        const QString newStart = TimeCalc(plan.first, timing::SecondsToTimeCode(x), plus);
-        g.setTextMatrix(i, 1, newStart);
-        g.setTextMatrix(i, 2, TimeCalc(newStart, duration, plus));
-    }
+    const QString start = g.textMatrix(row, 1);
+    const QString duration = TimeCalc(g.textMatrix(row, 2), start, minus);
+    const double offsetMs = TimeToMs(TimeCalc(start, plan.oldFirst, minus));
+    const double x = plan.newSpanMs * offsetMs / (plan.oldSpanMs * 1000);
+    const QString newStart = TimeCalc(plan.first, timing::SecondsToTimeCode(x), plus);
+    g.setTextMatrix(row, 1, newStart);
+    g.setTextMatrix(row, 2, TimeCalc(newStart, duration, plus));
 }
 
 void StretchTab::registerCommands() {

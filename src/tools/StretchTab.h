@@ -40,6 +40,8 @@ private:
     void registerCommands();
     bool MakePlan(Plan& plan);
     void Rescale(const Plan& plan);
+    bool RescalePlain(const Plan& plan, int row);
+    void RescaleText(const Plan& plan, int row);
 
     Program& p_;
     EditorTab& editor_;

@@ -9,6 +9,7 @@
 #include "platform/TextBox.h"
 #include "runtime/Numbers.h"
 #include "shell/Program.h"
+#include "tools/TimingMilliseconds.h"
 
 #include <cmath>
 
@@ -87,8 +88,22 @@ QString PlainSeconds(double seconds) {
 }
 
 QString SecondsToTimeCode(double seconds) {
-    if (seconds >= 0) return SecToTime(PlainSeconds(seconds));
-    return TimeCalc(Zero, SecToTime(PlainSeconds(-seconds)), QStringLiteral("-"));
+    if (seconds >= 0) return MsTimeCode(CutMs(seconds));
+    const qint64 cut = CutMs(-seconds);
+    // SecToTime's hours past 99 do not read back by position: the text way.
+    if (cut >= PlainLimitMs)
+        return TimeCalc(Zero, SecToTime(PlainSeconds(-seconds)), QStringLiteral("-"));
+    return MsTimeCode(CalcMs(0, cut, -1));
+}
+
+TimeStep::TimeStep(const QString& step, int sign)
+    : step_(step), op_(sign < 0 ? QStringLiteral("-") : QStringLiteral("+")),
+      plain_(PlainMs(step, stepMs_)), sign_(sign) {}
+
+QString TimeStep::apply(const QString& time) const {
+    qint64 ms = 0;
+    if (plain_ && PlainMs(time, ms)) return MsTimeCode(CalcMs(ms, stepMs_, sign_));
+    return TimeCalc(time, step_, op_);
 }
 
 QString DocumentRangeComment(Program& p) {

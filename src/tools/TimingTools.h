@@ -5,6 +5,7 @@
 // range part of their history comments, and the refusal notice.
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 class Program;
@@ -48,6 +49,20 @@ QString PlainSeconds(double seconds);
 // A number of seconds as a time code, cut (not rounded) to the millisecond;
 // a negative number gives a negative time code ("-1:59:59,000" for -1 s).
 QString SecondsToTimeCode(double seconds);
+
+// One time code added to many (sign 1) or taken from them (sign -1), as
+// TimeCalc does it, quickly for times in the plain form.
+class TimeStep {
+public:
+    TimeStep(const QString& step, int sign);
+    QString apply(const QString& time) const;
+
+private:
+    QString step_, op_;
+    qint64 stepMs_ = 0;
+    bool plain_ = false;
+    int sign_;
+};
 
 // "[Range: <start of line 1> to <start of the last line>]": the history
 // comments of Shift and Stretch always name the whole document.
