@@ -140,6 +140,8 @@ TEST_F(HistoryTest, TheWindowRestoresAnOlderStateAndKeepsTheLaterOnes) {
     EXPECT_TRUE(t->doc.FileChanged) << "the document differs from its file";
     EXPECT_FALSE(t->doc.LineListValid);
     EXPECT_EQ(snapshots().size(), 3u) << "a restore adds and removes nothing";
+    const int row = grid().row();
+    EXPECT_EQ(m().timeTab.rtfTimeStart.text(), start(row)) << "the current line is shown afresh";
 
     // The later state, before the delete, is still there.
     openHistory([](frmHistory& h) {

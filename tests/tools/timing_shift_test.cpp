@@ -133,6 +133,18 @@ TEST_F(ShiftTest, RangesWithoutLinesAreRefusedWithoutASnapshot) {
     }
 }
 
+TEST_F(ShiftTest, NoDirectionChosenIsRefused) {
+    loadLines(2);
+    range("1", "2");
+    shift().Combo2.setListIndex(-1);
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    go();
+    EXPECT_EQ(seen.text, "Choose the direction of the shift first.");
+    EXPECT_EQ(start(1), "00:00:10,000");
+    EXPECT_TRUE(snapshots().empty());
+}
+
 TEST_F(ShiftTest, AnEmptyDocumentIsRefused) {
     loadLines(2);
     t->doc.ClearGrid(); // only the header and the spare row
