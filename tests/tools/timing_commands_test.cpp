@@ -1,11 +1,8 @@
-// The timing tools' and the history's commands in the command registry: each
-// under its macro name with its action code, and each command with data puts
-// the data into its field.
+// The timing tools' and the history's commands in the command registry, each
+// under its macro name with its action code (what the commands do is tested
+// with each tool).
 
-#include "document/EditorTab.h"
-#include "timing_fixture.h"
-#include "tools/ShiftTab.h"
-#include "tools/TimeTab.h"
+#include "support/TestProgram.h"
 
 namespace {
 
@@ -53,38 +50,6 @@ TEST(TimingCommands, EveryCommandIsRegisteredUnderItsMacroNameAndCode) {
         const CommandRegistry::Command* c = t->commands.find(QString::fromLatin1(name));
         ASSERT_NE(c, nullptr) << name;
         EXPECT_EQ(c->actionCode, code) << name;
-    }
-}
-
-class FieldCommandTest : public TimingTest {};
-
-TEST_F(FieldCommandTest, CommandsWithDataFillTheirFieldsAndReport) {
-    loadLines(2);
-    EditorTab& e = m().editor;
-    const struct {
-        const char* name;
-        platform::Control* field;
-        int code;
-    } cases[] = {
-        {"Editor.Shift.Start", &e.Text1[0], 519},
-        {"Editor.Shift.End", &e.Text1[1], 520},
-        {"Editor.Shift.Duration", &m().shift.rtfShiftDuration, 517},
-        {"Editor.Stretch.Start", &e.Text1[2], 525},
-        {"Editor.Stretch.End", &e.Text1[3], 526},
-        {"Editor.Stretch.First", &e.rtfStretchFirst, 523},
-        {"Editor.Stretch.Last", &e.rtfStretchLast, 524},
-        {"Editor.Time.Start", &m().timeTab.rtfTimeStart, 531},
-        {"Editor.Time.End", &m().timeTab.rtfTimeEnd, 532},
-        {"Editor.Time.Duration", &m().timeTab.rtfDurShift, 533},
-    };
-    for (const auto& c : cases) {
-        const QString data = QStringLiteral("data of ") + c.name;
-        ASSERT_TRUE(t->commands.run(QString::fromLatin1(c.name), data));
-        const QString shown = dynamic_cast<platform::TextBox*>(c.field)
-                                  ? dynamic_cast<platform::TextBox*>(c.field)->text()
-                                  : dynamic_cast<platform::RichTextBox*>(c.field)->text();
-        EXPECT_EQ(shown, data) << c.name;
-        EXPECT_EQ(reported(), c.code) << c.name;
     }
 }
 
