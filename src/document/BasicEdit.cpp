@@ -151,8 +151,10 @@ void BasicEdit::DeleteLine() {
     platform::Grid& g = grid();
     const int row = g.row(), lines = g.rows() - 2, top = g.topRow();
     if (row < 1) return; // the header is not a line
-    p_.history.SaveSnapshot(QStringLiteral("Row ") + TrimStr(row) + QStringLiteral(" deleted"),
-                            Trim(CellDetails(row, CellOrder::RowFirst)));
+    // No snapshot, no change.
+    if (!p_.history.SaveSnapshot(QStringLiteral("Row ") + TrimStr(row) + QStringLiteral(" deleted"),
+                                 Trim(CellDetails(row, CellOrder::RowFirst))))
+        return;
     if (row > lines) return; // the spare row: only the snapshot
     FitFontList(lines);
     ShiftRowsUp(row, lines);
@@ -231,9 +233,10 @@ void BasicEdit::ChangeCell() {
     platform::Grid& g = grid();
     const int row = g.row(), col = g.col();
     if (row < 1) return; // the header keeps its captions
-    p_.history.SaveSnapshot(QStringLiteral("Cel ") + TrimStr(col) + QStringLiteral(", ") +
-                                TrimStr(row) + QStringLiteral(" changed"),
-                            Trim(CellDetails(row, CellOrder::ColumnFirst)));
+    if (!p_.history.SaveSnapshot(QStringLiteral("Cel ") + TrimStr(col) + QStringLiteral(", ") +
+                                     TrimStr(row) + QStringLiteral(" changed"),
+                                 Trim(CellDetails(row, CellOrder::ColumnFirst))))
+        return; // no snapshot, no change
     if (row < g.rows() - 1) {
         const QString text = Trim(p_.main().editor.basic.rtfSubEditBasic.text());
         g.setTextMatrix(row, col, col >= FirstTextCol ? QStringLiteral(" ") + text : text);

@@ -7,6 +7,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "tools/frmHistory.h"
 
 Program::Program(const QString& programFolder)
     : folder(programFolder), macro(*this), messages(*this), doc(*this), loader(*this), edit(*this),
@@ -28,6 +29,7 @@ void Program::registerLanguageWindows() {
 
 Program::~Program() {
     // Windows go before the state their handlers use.
+    historyWindow_.reset();
     splash_.reset();
     preview_.reset();
     fileChooser_.reset();
@@ -70,4 +72,9 @@ frmPreview& Program::preview() {
 frmSplash& Program::splash() {
     if (!splash_) splash_ = std::make_unique<frmSplash>(*this);
     return *splash_;
+}
+
+frmHistory& Program::historyWindow() {
+    if (!historyWindow_) historyWindow_ = std::make_unique<frmHistory>(*this);
+    return *historyWindow_;
 }

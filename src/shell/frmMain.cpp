@@ -23,12 +23,12 @@ frmMain::frmMain(Program& p)
       editor(p, tabMain.page(TabEditor)), player(p, tabMain.page(TabPlayer)),
       diagnose(p, tabMain.page(TabDiagnose)), macros(p, tabMain.page(TabMacros)),
       online(p, tabMain.page(TabOnline)), clipboard(p, tabClipboard.page(TabClipboard)),
-      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), shift(p, editor.SSTab3.page(0)),
-      frameRate(p, editor.SSTab3.page(3)), search(p, editor.SSTab2.page(1)), onlineLists(p, online),
-      macroPickers(p, macros.SSTab4.page(0)), mnuFile(*this, "mnuFile", "&File"),
-      mnuNewFile(mnuFile, "mnuNewFile", "&New"), mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."),
-      mnuAddFile(mnuFile, "mnuAddFile", "&Add .."), mnuNul0(mnuFile, "mnuNul0", "-"),
-      mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
+      scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), shift(p, editor), stretch(p, editor),
+      timeTab(p, editor), frameRate(p, editor.SSTab3.page(3)), search(p, editor.SSTab2.page(1)),
+      onlineLists(p, online), macroPickers(p, macros.SSTab4.page(0)),
+      mnuFile(*this, "mnuFile", "&File"), mnuNewFile(mnuFile, "mnuNewFile", "&New"),
+      mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."), mnuAddFile(mnuFile, "mnuAddFile", "&Add .."),
+      mnuNul0(mnuFile, "mnuNul0", "-"), mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
       mnuSaveSettings(mnuFile, "mnuSaveSettings", "Save S&ettings .."),
       mnuNul1(mnuFile, "mnuNul1", "-"), mnuPrint(mnuFile, "mnuPrint", "&Direct Print"),
       mnuNul2(mnuFile, "mnuNul2", "-"), mnuExit(mnuFile, "mnuExit", "E&xit"),
@@ -74,6 +74,7 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.File.Exit"), 0, [this] { MenuExit(); });
     c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
     RegisterSettingsCommands(p_);
+    c.add(QStringLiteral("Menu.History.Show"), 0, [this] { p_.history.MenuHistory(); });
 }
 
 // Each menu item runs its command from the registry.

@@ -31,6 +31,8 @@
 #include "tools/ScriptPlayerTab.h"
 #include "tools/SearchTab.h"
 #include "tools/ShiftTab.h"
+#include "tools/StretchTab.h"
+#include "tools/TimeTab.h"
 
 class Program;
 
@@ -84,6 +86,8 @@ public:
     ScriptPlayerTab scriptPlayer;
     // Pieces of the editor's and the online and macro tabs' tool pages.
     ShiftTab shift;
+    StretchTab stretch;
+    TimeTab timeTab;
     FrameRateTab frameRate;
     SearchTab search;
     OnlineLists onlineLists;

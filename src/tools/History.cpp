@@ -1,22 +1,191 @@
 #include "tools/History.h"
 
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
+#include "runtime/TextFile.h"
+#include "shell/InstantHelp.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
+#include "shell/frmSettings.h"
+#include "tools/HistorySnapshot.h"
+#include "tools/frmHistory.h"
+
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <QTime>
+#include <algorithm>
+
+using runtime::TrimStr;
+
+namespace {
+const QString Title = QStringLiteral("History");
+constexpr int HistoryHelpPage = 27;
+
+// The time in the system's long format, without a time zone.
+QString TimeNow() {
+    const QLocale locale = QLocale::system();
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return locale.toString(QTime::currentTime(), format.trimmed());
+}
+} // namespace
 
 History::History(Program& p) : p_(p) {}
 
-void History::SaveSnapshot(const QString& action, const QString& details) {
-    snapshots_.push_back({action, details});
+QString History::SnapshotNumber(int number) {
+    return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
+}
+
+QString History::SnapshotFile(int number) const {
+    return p_.folder.path(runtime::Place::ScratchFolder,
+                          SnapshotNumber(number) + QStringLiteral(".shd"));
+}
+
+QString History::NewEntry(const QString& number, const QString& action) const {
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return number + QStringLiteral(" [") + date + QLatin1Char(',') + TimeNow() +
+           QStringLiteral("] ") + action;
+}
+
+bool History::SaveSnapshot(const QString& action, const QString& details) {
+    const int number = static_cast<int>(snapshots_.size());
+    if (number >= MaxSnapshots) {
+        Tell(QStringLiteral("The change history is full: it holds 10,000 snapshots, numbered "
+                            "0000 to 9999. The change was not made./nSave the file and load it "
+                            "again to start a new history."));
+        return false;
+    }
+    QDir().mkpath(p_.folder.path(runtime::Place::ScratchFolder));
+    QString error;
+    const QString file = SnapshotFile(number);
+    if (!WriteSnapshotFile(
+            file, SnapshotLines(p_.shell.ProgramVersion, p_.doc.grid(), p_.doc.FileNodes), error)) {
+        Tell(QStringLiteral("History snapshot %1 could not be written, so the change was not "
+                            "made:/n%2")
+                 .arg(SnapshotNumber(number), MessageWindow::Verbatim(error)));
+        return false;
+    }
+    snapshots_.push_back({NewEntry(SnapshotNumber(number), action), action, details});
+    if (p_.hasHistoryWindow())
+        p_.historyWindow().AddEntry(snapshots_.back().entry, snapshots_.back().details);
+    return true;
+}
+
+bool History::RestoreSnapshot(const QString& entry) {
+    const QString number = entry.left(4);
+    const bool digits = number.size() == 4 && std::all_of(number.begin(), number.end(),
+                                                          [](QChar c) { return c.isDigit(); });
+    if (!digits) {
+        Tell(QStringLiteral("\"%1\" names no history snapshot.")
+                 .arg(MessageWindow::Verbatim(entry)));
+        return false;
+    }
+    const runtime::TextFileContent file = runtime::ReadTextFile(SnapshotFile(number.toInt()));
+    SnapshotContent content;
+    QString fault = file.error;
+    if (!file.ok || !ParseSnapshot(file.lines, content, fault)) {
+        Tell(QStringLiteral("History snapshot %1 cannot be restored: %2/nThe document was left as "
+                            "it was.")
+                 .arg(number, MessageWindow::Verbatim(fault)));
+        return false;
+    }
+    Restore(content);
+    return true;
+}
+
+// A restore is a change of the document: it differs from its file, and the
+// player's line list is built again when next needed.
+void History::Restore(const SnapshotContent& content) {
+    platform::Grid& g = p_.doc.grid();
+    g.holdRowColChange();
+    RestoreGrid(content);
+    RestoreParts(content);
+    FitFontList();
+    EditorTab& editor = p_.main().editor;
+    editor.rtfEdit.setVisible(false);
+    editor.cmdInvCalc.setVisible(false);
+    p_.doc.MarkNodes(1);
+    p_.doc.FileChanged = true;
+    p_.doc.LineListValid = false;
+    g.releaseRowColChange();
+    p_.diag.GoDiagnose();
+    p_.edit.ShowCurrentLine();
+}
+
+// Every row is written afresh (the old colours go with the old rows); the
+// last row is the spare row and takes no number. The current cell stays
+// where it was as far as the restored rows reach.
+void History::RestoreGrid(const SnapshotContent& content) {
+    platform::Grid& g = p_.doc.grid();
+    const int row = g.row(), col = g.col();
+    g.setRows(1);
+    g.setRows(content.rows + 1);
+    for (int r = 1; r <= content.rows; ++r) {
+        g.setTextMatrix(r, 0, r < content.rows ? TrimStr(r) : QString());
+        const qsizetype at = qsizetype(r - 1) * SnapshotCols;
+        for (int c = 0; c < SnapshotCols; ++c)
+            g.setTextMatrix(r, SnapshotFirstCol + c, content.cells[at + c]);
+    }
+    g.setCurrentCell(std::clamp(row, 1, content.rows), col);
+}
+
+void History::RestoreParts(const SnapshotContent& content) {
+    NodeTable& nodes = p_.doc.FileNodes;
+    nodes.clear();
+    nodes.setCount(static_cast<int>(content.parts.size()) - 1);
+    for (int i = 0; i < static_cast<int>(content.parts.size()); ++i) {
+        const SnapshotPart& part = content.parts[std::size_t(i)];
+        nodes.setName(i, part.name);
+        nodes.setFirstRow(i, part.firstRow);
+        nodes.setLastRow(i, part.lastRow);
+        nodes.setInIndex(i, part.inIndex);
+    }
+    nodes.setCurrent(content.current);
+}
+
+// One font entry per line after entry 0: lines the snapshot brings back get
+// the default font, entries past the last line go.
+void History::FitFontList() {
+    QStringList& fonts = p_.doc.lstFont;
+    const int entries = p_.doc.lineCount() + 1;
+    if (fonts.isEmpty()) fonts.append(QString());
+    while (fonts.size() < entries)
+        fonts.append(p_.doc.DefaultFontSpec());
+    if (fonts.size() > entries) fonts.resize(entries);
 }
 
 // A loaded subtitle file is what the file menu's Add, Save, Print and Preview
 // need; their enabled state tells the navigation tree that there is one.
 void History::ClearHistoryWindow() {
     snapshots_.clear();
+    ReleaseEditing();
+    if (p_.hasHistoryWindow()) p_.historyWindow().ClearEntries();
+}
+
+void History::ReleaseEditing() {
     frmMain& main = p_.main();
     main.editor.SSTab2.setEnabled(true);
     main.editor.SSTab3.setEnabled(true);
     for (platform::Menu* item :
-         {&main.mnuAddFile, &main.mnuSavesubfile, &main.mnuPrint, &main.mnuPreview})
+         {&main.mnuAddFile, &main.mnuSavesubfile, &main.mnuPrint, &main.mnuPreview, &main.mnuExit})
         item->setEnabled(true);
+    main.online.Combo8[1].setEnabled(true);
+    main.editor.rtfEdit.setEnabled(true);
+    main.editor.cmdInvCalc.setEnabled(true);
+}
+
+void History::MenuHistory() {
+    frmMain& main = p_.main();
+    if (p_.settings().autoHelp()) {
+        main.SSTab1.setTab(1);
+        ShowHelpPage(p_, HistoryHelpPage);
+    }
+    frmHistory& window = p_.historyWindow();
+    window.CentreOver(main);
+    window.showModal();
+}
+
+void History::Tell(const QString& text) {
+    p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"), Title);
 }

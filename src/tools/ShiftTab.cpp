@@ -1,15 +1,67 @@
 #include "tools/ShiftTab.h"
 
+#include "document/EditorTab.h"
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
+#include "tools/TimingTools.h"
 
-ShiftTab::ShiftTab(Program& p, platform::Container& page)
-    : Label37(page, "Label37", ">>"), Combo2(page, "Combo2", platform::ComboBox::DropDownList),
-      p_(p) {
-    Label37.move(120, 900, 375, 255);
-    Combo2.move(540, 900, 1455, 315);
+namespace {
+const QString Tool = QStringLiteral("Shift");
+const QString Open = QStringLiteral("<<");
+} // namespace
+
+ShiftTab::ShiftTab(Program& p, EditorTab& editor)
+    : Frame11(editor.SSTab3.page(0), "Frame11", "Range"),
+      Label26(editor.SSTab3.page(0), "Label26", "First line"),
+      Label39(editor.SSTab3.page(0), "Label39", "Last line"),
+      Label5(editor.SSTab3.page(0), "Label5", "Next part"),
+      Label76(editor.SSTab3.page(0), "Label76"),
+      Label11(editor.SSTab3.page(0), "Label11", "Duration"),
+      rtfShiftDuration(editor.SSTab3.page(0), "rtfShiftDuration"),
+      Label12(editor.SSTab3.page(0), "Label12", "Direction"),
+      Label37(editor.SSTab3.page(0), "Label37", ">>"), Label38(editor.SSTab3.page(0), "Label38"),
+      Combo2(editor.SSTab3.page(0), "Combo2", platform::ComboBox::DropDownList),
+      Command13(editor.SSTab3.page(0), "Command13", "Go"), p_(p), editor_(editor) {
+    place();
+    wire();
+    registerCommands();
+}
+
+void ShiftTab::place() {
+    Frame11.move(120, 390, 2340, 1380);
+    Frame11.zOrder(1);
+    Label26.move(240, 660, 975, 240);
+    Label39.move(1320, 660, 975, 240);
+    editor_.Text1[0].move(240, 900, 975, 315);
+    editor_.Text1[1].move(1320, 900, 975, 315);
+    Label5.move(240, 1335, 975, 255);
+    Label5.setToolTipText("Toggle ranges");
+    Label76.move(1320, 1335, 975, 255);
+    Label76.setAlignment(2);
+    Label76.setToolTipText("The part whose lines the range holds (0: the whole document)");
+    Label11.move(2580, 450, 1455, 240);
+    rtfShiftDuration.move(2580, 690, 1455, 315);
+    rtfShiftDuration.setText(QStringLiteral("00:00:00,000"));
+    rtfShiftDuration.setToolTipText("Shift by this time (hh:mm:ss,fff)");
+    Command13.move(4140, 720, 675, 255);
+    Command13.setToolTipText("Shift the lines of the range");
+    Label12.move(2580, 1095, 1455, 240);
+    Label37.move(2580, 1335, 375, 255);
+    Label38.move(3000, 1335, 1455, 255);
+    Combo2.move(3000, 1320, 1455, 315);
     ClosePicker(Label37, Combo2);
+    timing::MakeButton(Label5);
+    timing::MakeButton(Command13);
+}
+
+void ShiftTab::wire() {
     Label37.onClick = [this] { ShiftDirectionPickerToggle(); };
+    Combo2.onClick = [this] { ShiftDirectionSelect(); };
+    Label5.onClick = [this] { ShiftRangeToggle(); };
+    Command13.onClick = [this] { ShiftGo(); };
+    timing::MakeTimeField(rtfShiftDuration, [this] { ShiftGo(); });
 }
 
 void ShiftTab::FillDirections() {
@@ -21,4 +73,78 @@ void ShiftTab::FillDirections() {
 
 void ShiftTab::ShiftDirectionPickerToggle() {
     TogglePicker(Label37, Combo2);
+}
+
+// The choice shows in Label38 and the picker toggles (a click in the open
+// list closes it). Choosing no item reports nothing.
+void ShiftTab::ShiftDirectionSelect() {
+    const int index = Combo2.listIndex();
+    Label38.setCaption(Combo2.text());
+    ShiftDirectionPickerToggle();
+    if (index >= 0) p_.macro.SetMacroAction(QString(), 515 + index);
+}
+
+// A macro picks a direction without leaving the list open.
+void ShiftTab::PickDirection(int index) {
+    const bool open = Label37.caption() == Open;
+    Combo2.setListIndex(index);
+    if (!open && Label37.caption() == Open) ShiftDirectionPickerToggle();
+}
+
+void ShiftTab::ShiftRangeToggle() {
+    const int node = timing::StepRangeNode(p_);
+    const NodeTable& nodes = p_.doc.FileNodes;
+    editor_.Text1[0].setText(runtime::TrimStr(nodes.FirstRow(node)));
+    editor_.Text1[1].setText(runtime::TrimStr(nodes.LastRow(node)));
+    Label76.setCaption(runtime::TrimStr(node));
+    p_.macro.SetMacroAction(QString(), 521);
+}
+
+bool ShiftTab::ShiftRangeNode(const QString& n) {
+    return timing::RangeFromNode(p_, n, editor_.Text1[0], editor_.Text1[1], Tool);
+}
+
+// Towards the beginning subtracts the duration, towards the end adds it; a
+// time that would leave the time code's hours keeps its old value.
+void ShiftTab::ShiftGo() {
+    p_.macro.SetMacroAction(QString(), 518);
+    timing::LineRange range;
+    if (!timing::ReadRange(p_, editor_.Text1[0].text(), editor_.Text1[1].text(), Tool, range))
+        return;
+    const int direction = Combo2.listIndex();
+    if (direction != 0 && direction != 1) {
+        timing::Refuse(p_, Tool, QStringLiteral("Choose the direction of the shift first."));
+        return;
+    }
+    const QString duration = rtfShiftDuration.text();
+    if (!p_.history.SaveSnapshot(QStringLiteral("Script Shifted"),
+                                 timing::DocumentRangeComment(p_) + QStringLiteral(" [Duration: ") +
+                                     duration + QStringLiteral("] [Direction: ") +
+                                     Label38.caption() + QLatin1Char(']')))
+        return;
+    p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
+    const timing::TimeStep step(duration, direction == 0 ? -1 : 1);
+    platform::Grid& g = p_.doc.grid();
+    for (int r = range.first; r <= range.last; ++r) {
+        g.setTextMatrix(r, 1, step.apply(g.textMatrix(r, 1)));
+        g.setTextMatrix(r, 2, step.apply(g.textMatrix(r, 2)));
+    }
+    p_.doc.FileChanged = true;
+    p_.doc.LineListValid = false;
+    p_.edit.ShowCurrentLine();
+    p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+}
+
+void ShiftTab::registerCommands() {
+    CommandRegistry& c = p_.commands;
+    c.add(QStringLiteral("Editor.Shift.Set.Direction.Beginning"), 515,
+          [this] { PickDirection(0); });
+    c.add(QStringLiteral("Editor.Shift.Set.Direction.End"), 516, [this] { PickDirection(1); });
+    c.add(QStringLiteral("Editor.Shift.Go"), 518, [this] { ShiftGo(); });
+    timing::AddFieldCommand(p_, "Editor.Shift.Duration", 517, rtfShiftDuration);
+    timing::AddFieldCommand(p_, "Editor.Shift.Start", 519, editor_.Text1[0]);
+    timing::AddFieldCommand(p_, "Editor.Shift.End", 520, editor_.Text1[1]);
+    c.add(QStringLiteral("Editor.Shift.Range.Toggle"), 521, [this] { ShiftRangeToggle(); });
+    c.add(QStringLiteral("Editor.Shift.Range.Node"), 568,
+          [this](const QString& data) { ShiftRangeNode(data); });
 }

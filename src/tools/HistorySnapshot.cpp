@@ -1,0 +1,136 @@
+#include "tools/HistorySnapshot.h"
+
+#include "document/Document.h"
+#include "document/NodeTable.h"
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
+
+#include <QFile>
+#include <cmath>
+#include <cstdio>
+
+using runtime::Str;
+using runtime::TrimStr;
+
+namespace {
+
+constexpr int HeadLines = 3, LinesPerPart = 4;
+// The grid holds the header, MaxLines lines and the spare row.
+constexpr int MaxRows = Document::MaxLines + 1;
+
+// A whole number from lo to hi, blanks around it allowed.
+bool ReadWhole(const QString& text, int lo, int hi, int& out) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return false;
+    const double v = runtime::Val(t);
+    if (v != std::floor(v) || v < lo || v > hi) return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+QString LineFault(int line, const QString& what) {
+    return QStringLiteral("line %1 should hold %2.").arg(TrimStr(line), what);
+}
+
+bool ParseHead(const QStringList& lines, SnapshotContent& c, int& count, QString& fault) {
+    if (lines.size() < HeadLines) {
+        fault = QStringLiteral("it ends after %1 lines.").arg(TrimStr(lines.size()));
+        return false;
+    }
+    const int mark = lines[0].indexOf(QLatin1String(":="));
+    if (mark < 0 || !ReadWhole(lines[0].mid(mark + 2), 1, MaxRows, c.rows)) {
+        fault = LineFault(1, QStringLiteral("the version, \":=\" and a row count from 1 to %1")
+                                 .arg(TrimStr(MaxRows)));
+        return false;
+    }
+    if (!ReadWhole(lines[1], 0, NodeTable::MaxCount, count)) {
+        fault = LineFault(2, QStringLiteral("a part count from 0 to 99"));
+        return false;
+    }
+    if (!ReadWhole(lines[2], 0, NodeTable::MaxCount, c.current)) {
+        fault = LineFault(3, QStringLiteral("a part number from 0 to 99"));
+        return false;
+    }
+    return true;
+}
+
+bool ParseParts(const QStringList& lines, int count, SnapshotContent& c, QString& fault) {
+    c.parts.clear();
+    for (int i = 0; i <= count; ++i) {
+        const int at = HeadLines + i * LinesPerPart;
+        SnapshotPart part;
+        part.name = lines[at];
+        int flag = 0;
+        if (!ReadWhole(lines[at + 1], 0, MaxRows, part.firstRow) ||
+            !ReadWhole(lines[at + 2], 0, MaxRows, part.lastRow) ||
+            !ReadWhole(lines[at + 3], -32768, 32767, flag)) {
+            fault =
+                QStringLiteral("part %1 (lines %2 to %3) should hold a name, two row numbers "
+                               "from 0 to %4 and a flag.")
+                    .arg(TrimStr(i), TrimStr(at + 1), TrimStr(at + LinesPerPart), TrimStr(MaxRows));
+            return false;
+        }
+        part.inIndex = flag != 0;
+        c.parts.push_back(part);
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteSnapshotFile(const QString& path, const QStringList& lines, QString& error) {
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    const auto fail = [&](const QString& reason) {
+        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + reason;
+        file.close();
+        QFile::remove(part);
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
+    QString text = lines.join(QStringLiteral("\r\n"));
+    if (!lines.isEmpty()) text += QStringLiteral("\r\n");
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush()) return fail(file.errorString());
+    file.close();
+    // rename() replaces the old file in one step.
+    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(QStringLiteral("the finished file could not take its name"));
+    return true;
+}
+
+QStringList SnapshotLines(const QString& version, const platform::Grid& grid,
+                          const NodeTable& parts) {
+    const int rows = grid.rows() - 1;
+    QStringList out;
+    out.reserve(HeadLines + LinesPerPart * (parts.Count() + 1) + SnapshotCols * rows);
+    out << version + QStringLiteral(":=") + TrimStr(rows) << Str(parts.Count())
+        << Str(parts.Current());
+    for (int i = 0; i <= parts.Count(); ++i)
+        out << parts.Name(i) << Str(parts.FirstRow(i)) << Str(parts.LastRow(i))
+            << (parts.InIndex(i) ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int r = 1; r <= rows; ++r)
+        for (int c = SnapshotFirstCol; c < SnapshotFirstCol + SnapshotCols; ++c)
+            out << grid.textMatrix(r, c);
+    return out;
+}
+
+bool ParseSnapshot(const QStringList& lines, SnapshotContent& content, QString& fault) {
+    int count = 0;
+    if (!ParseHead(lines, content, count, fault)) return false;
+    const qsizetype cellsAt = HeadLines + LinesPerPart * (count + 1);
+    const qsizetype wanted = cellsAt + qsizetype(SnapshotCols) * content.rows;
+    if (lines.size() < wanted) {
+        fault = QStringLiteral("it is cut short: %1 lines of the %2 its row count calls for.")
+                    .arg(TrimStr(lines.size()), TrimStr(wanted));
+        return false;
+    }
+    if (lines.size() > wanted) {
+        fault = QStringLiteral("it holds %1 lines, more than the %2 its row count calls for.")
+                    .arg(TrimStr(lines.size()), TrimStr(wanted));
+        return false;
+    }
+    if (!ParseParts(lines, count, content, fault)) return false;
+    content.cells = lines.mid(cellsAt);
+    return true;
+}

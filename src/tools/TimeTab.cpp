@@ -1,0 +1,143 @@
+#include "tools/TimeTab.h"
+
+#include "document/EditorTab.h"
+#include "document/TimeCode.h"
+#include "platform/Grid.h"
+#include "runtime/Numbers.h"
+#include "shell/Program.h"
+#include "tools/TimingTools.h"
+
+namespace {
+const QString Tool = QStringLiteral("Time");
+constexpr int StartCol = 1, EndCol = 2;
+} // namespace
+
+TimeTab::TimeTab(Program& p, EditorTab& editor)
+    : Label4(editor.SSTab3.page(2), "Label4", "Start"),
+      Label15(editor.SSTab3.page(2), "Label15", "End"),
+      rtfTimeStart(editor.SSTab3.page(2), "rtfTimeStart"),
+      rtfTimeEnd(editor.SSTab3.page(2), "rtfTimeEnd"),
+      rtfDurShift(editor.SSTab3.page(2), "rtfDurShift"),
+      Command15(editor.SSTab3.page(2), "Command15", "<<"),
+      Command16(editor.SSTab3.page(2), "Command16", ">>"),
+      Command17(editor.SSTab3.page(2), "Command17", "><"),
+      Command18(editor.SSTab3.page(2), "Command18", "<>"),
+      Command19(editor.SSTab3.page(2), "Command19", "Go"), p_(p), editor_(editor) {
+    place();
+    wire();
+    registerCommands();
+}
+
+void TimeTab::place() {
+    Label4.move(120, 450, 1455, 240);
+    Label15.move(1680, 450, 1455, 240);
+    rtfTimeStart.move(120, 690, 1455, 315);
+    rtfTimeEnd.move(1680, 690, 1455, 315);
+    for (platform::RichTextBox* f : {&rtfTimeStart, &rtfTimeEnd})
+        f->setText(QStringLiteral("00:00:00,000"));
+    rtfTimeStart.setToolTipText("Start of the current line");
+    rtfTimeEnd.setToolTipText("End of the current line");
+    Command19.move(3240, 720, 675, 255);
+    Command19.setToolTipText("Write the start and end into the current line");
+    rtfDurShift.move(120, 1215, 1095, 315);
+    rtfDurShift.setText(QStringLiteral("00:01,000"));
+    rtfDurShift.setToolTipText("Enter duration (x = Range 00:00,000 - 99:99,999)");
+    platform::Label* steps[] = {&Command15, &Command16, &Command17, &Command18};
+    const char* tips[] = {"Earlier by the step", "Later by the step", "Shorter by the step",
+                          "Longer by the step"};
+    for (int i = 0; i < 4; ++i) {
+        steps[i]->move(1320 + i * 555, 1245, 480, 255);
+        steps[i]->setToolTipText(QString::fromLatin1(tips[i]));
+        timing::MakeButton(*steps[i]);
+    }
+    timing::MakeButton(Command19);
+}
+
+void TimeTab::wire() {
+    Command15.onClick = [this] { TimeLeft(); };
+    Command16.onClick = [this] { TimeRight(); };
+    Command17.onClick = [this] { TimeShrink(); };
+    Command18.onClick = [this] { TimeStretch(); };
+    Command19.onClick = [this] { TimeGo(); };
+    timing::MakeTimeField(rtfTimeStart, [this] { TimeGo(); });
+    timing::MakeTimeField(rtfTimeEnd, [this] { TimeGo(); });
+    mirror(rtfTimeStart, editor_.basic.rtfTimeStart);
+    mirror(rtfTimeEnd, editor_.basic.rtfTimeEnd);
+}
+
+// Setting the text it already has runs no Change, so the pair settles at once.
+void TimeTab::mirror(platform::RichTextBox& shown, platform::RichTextBox& other) {
+    shown.onChange = [&shown, &other] { other.setText(shown.text()); };
+    other.onChange = [&shown, &other] { shown.setText(other.text()); };
+}
+
+// The step field has no hours: "mm:ss,fff".
+QString TimeTab::step() const {
+    return QStringLiteral("00:") + rtfDurShift.text();
+}
+
+void TimeTab::moveTime(platform::RichTextBox& field, const char* op) {
+    field.setText(TimeCalc(field.text(), step(), QString::fromLatin1(op)));
+}
+
+void TimeTab::TimeLeft() {
+    p_.macro.SetMacroAction(QString(), 534);
+    moveTime(rtfTimeStart, "-");
+    moveTime(rtfTimeEnd, "-");
+}
+
+void TimeTab::TimeRight() {
+    p_.macro.SetMacroAction(QString(), 535);
+    moveTime(rtfTimeStart, "+");
+    moveTime(rtfTimeEnd, "+");
+}
+
+void TimeTab::TimeShrink() {
+    p_.macro.SetMacroAction(QString(), 536);
+    const int col = p_.doc.grid().col();
+    if (col != EndCol) moveTime(rtfTimeStart, "+");
+    if (col != StartCol) moveTime(rtfTimeEnd, "-");
+}
+
+void TimeTab::TimeStretch() {
+    p_.macro.SetMacroAction(QString(), 537);
+    const int col = p_.doc.grid().col();
+    if (col != EndCol) moveTime(rtfTimeStart, "-");
+    if (col != StartCol) moveTime(rtfTimeEnd, "+");
+}
+
+// Only a line takes the times: the header and the spare row are refused.
+void TimeTab::TimeGo() {
+    p_.macro.SetMacroAction(QString(), 530);
+    platform::Grid& g = p_.doc.grid();
+    const int row = g.row();
+    if (row < 1 || row > p_.doc.lineCount()) {
+        timing::Refuse(p_, Tool,
+                       QStringLiteral("Select a line of the document first: row %1 holds no line.")
+                           .arg(runtime::TrimStr(row)));
+        return;
+    }
+    const QString start = rtfTimeStart.text(), end = rtfTimeEnd.text();
+    if (!p_.history.SaveSnapshot(QStringLiteral("Line Shifted/Stretched"),
+                                 QStringLiteral("[Duration: ") + rtfDurShift.text() +
+                                     QStringLiteral("] [Start: ") + start +
+                                     QStringLiteral("] [End: ") + end + QLatin1Char(']')))
+        return;
+    g.setTextMatrix(row, StartCol, start);
+    g.setTextMatrix(row, EndCol, end);
+    p_.doc.FileChanged = true;
+    p_.doc.LineListValid = false;
+    p_.edit.ShowCurrentLine();
+}
+
+void TimeTab::registerCommands() {
+    CommandRegistry& c = p_.commands;
+    c.add(QStringLiteral("Editor.Time.Go"), 530, [this] { TimeGo(); });
+    timing::AddFieldCommand(p_, "Editor.Time.Start", 531, rtfTimeStart);
+    timing::AddFieldCommand(p_, "Editor.Time.End", 532, rtfTimeEnd);
+    timing::AddFieldCommand(p_, "Editor.Time.Duration", 533, rtfDurShift);
+    c.add(QStringLiteral("Editor.Time.Left"), 534, [this] { TimeLeft(); });
+    c.add(QStringLiteral("Editor.Time.Right"), 535, [this] { TimeRight(); });
+    c.add(QStringLiteral("Editor.Time.Shrink"), 536, [this] { TimeShrink(); });
+    c.add(QStringLiteral("Editor.Time.Stretch"), 537, [this] { TimeStretch(); });
+}

@@ -1,0 +1,144 @@
+#include "tools/TimingTools.h"
+
+#include "document/TimeCode.h"
+#include "platform/Grid.h"
+#include "platform/Keys.h"
+#include "platform/Label.h"
+#include "platform/Palette.h"
+#include "platform/RichTextBox.h"
+#include "platform/TextBox.h"
+#include "runtime/Numbers.h"
+#include "shell/Program.h"
+#include "tools/TimingMilliseconds.h"
+
+#include <cmath>
+
+using runtime::TrimStr;
+
+namespace timing {
+
+namespace {
+constexpr double MinLineNumber = -32768, MaxLineNumber = 32767;
+const QString Zero = QStringLiteral("00:00:00,000");
+} // namespace
+
+bool LineNumberOf(const QString& text, int& line) {
+    const double v = std::nearbyint(runtime::Val(text));
+    if (!(v >= MinLineNumber && v <= MaxLineNumber)) return false;
+    line = static_cast<int>(v);
+    return true;
+}
+
+bool ReadRange(Program& p, const QString& firstText, const QString& lastText, const QString& tool,
+               LineRange& range) {
+    const int lines = p.doc.lineCount();
+    if (lines < 1) {
+        Refuse(p, tool, QStringLiteral("The document has no lines."));
+        return false;
+    }
+    const bool firstRead = LineNumberOf(firstText, range.first);
+    const bool lastRead = LineNumberOf(lastText, range.last);
+    if (!firstRead || !lastRead || range.first < 1 || range.last > lines) {
+        const auto shown = [](bool read, int line, const QString& text) {
+            return read ? TrimStr(line) : MessageWindow::Verbatim(text.trimmed());
+        };
+        Refuse(p, tool,
+               QStringLiteral("Lines %1 to %2 are not lines of the document: it has lines 1 to %3.")
+                   .arg(shown(firstRead, range.first, firstText),
+                        shown(lastRead, range.last, lastText), TrimStr(lines)));
+        return false;
+    }
+    if (range.first > range.last) {
+        Refuse(p, tool,
+               QStringLiteral("The range is empty: line %1 comes after line %2.")
+                   .arg(TrimStr(range.first), TrimStr(range.last)));
+        return false;
+    }
+    return true;
+}
+
+int StepRangeNode(Program& p) {
+    NodeTable& nodes = p.doc.FileNodes;
+    nodes.setCurrent(nodes.Current() < nodes.Count() ? nodes.Current() + 1 : 0);
+    return nodes.Current();
+}
+
+bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platform::TextBox& last,
+                   const QString& tool) {
+    const NodeTable& nodes = p.doc.FileNodes;
+    const double v = runtime::Val(n);
+    const int node = static_cast<int>(std::nearbyint(v));
+    if (!(v >= -0.5 && v < nodes.Count() + 0.5)) {
+        Refuse(p, tool,
+               QStringLiteral("There is no part %1: the document has parts 1 to %2, and 0 is the "
+                              "whole document.")
+                   .arg(MessageWindow::Verbatim(n.trimmed()), TrimStr(nodes.Count())));
+        return false;
+    }
+    first.setText(TrimStr(nodes.FirstRow(node)));
+    last.setText(TrimStr(nodes.LastRow(node)));
+    return true;
+}
+
+QString PlainSeconds(double seconds) {
+    if (!(seconds > 0)) return QStringLiteral("0");
+    const QString text = runtime::NumberText(seconds);
+    if (!text.contains(QLatin1Char('E'))) return text;
+    return seconds < 1 ? QStringLiteral("0") : QString::number(seconds, 'f', 0);
+}
+
+QString SecondsToTimeCode(double seconds) {
+    if (seconds >= 0) return MsTimeCode(CutMs(seconds));
+    const qint64 cut = CutMs(-seconds);
+    // SecToTime's hours past 99 do not read back by position: the text way.
+    if (cut >= PlainLimitMs)
+        return TimeCalc(Zero, SecToTime(PlainSeconds(-seconds)), QStringLiteral("-"));
+    return MsTimeCode(CalcMs(0, cut, -1));
+}
+
+TimeStep::TimeStep(const QString& step, int sign)
+    : step_(step), op_(sign < 0 ? QStringLiteral("-") : QStringLiteral("+")),
+      plain_(PlainMs(step, stepMs_)), sign_(sign) {}
+
+QString TimeStep::apply(const QString& time) const {
+    qint64 ms = 0;
+    if (plain_ && PlainMs(time, ms)) return MsTimeCode(CalcMs(ms, stepMs_, sign_));
+    return TimeCalc(time, step_, op_);
+}
+
+QString DocumentRangeComment(Program& p) {
+    const platform::Grid& g = p.doc.grid();
+    return QStringLiteral("[Range: ") + g.textMatrix(1, 1) + QStringLiteral(" to ") +
+           g.textMatrix(g.rows() - 2, 1) + QLatin1Char(']');
+}
+
+void MakeButton(platform::Label& button) {
+    button.setAlignment(2);
+    platform::PaintRestButton(button);
+    platform::AttachPressLook(button);
+}
+
+void MakeTimeField(platform::RichTextBox& field, std::function<void()> go) {
+    field.onGotFocus = [&field] {
+        field.setSelStart(0);
+        field.setSelLength(static_cast<int>(field.text().size()));
+    };
+    field.onKeyPress = [go = std::move(go)](int& key) {
+        if (key == platform::KeyReturn) go();
+    };
+}
+
+void AddFieldCommand(Program& p, const char* name, int code,
+                     std::function<void(const QString&)> set) {
+    p.commands.add(QString::fromLatin1(name), code,
+                   [&p, code, set = std::move(set)](const QString& data) {
+                       p.macro.SetMacroAction(QString(), code);
+                       set(data);
+                   });
+}
+
+void Refuse(Program& p, const QString& tool, const QString& why) {
+    p.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"), tool);
+}
+
+} // namespace timing

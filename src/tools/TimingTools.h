@@ -1,0 +1,88 @@
+#pragma once
+// What the Shift, Stretch, Time and Frame rate tools share: reading a line
+// range from its fields and checking it against the document, turning a
+// number of seconds into a time code (signed, cut to the millisecond), the
+// range part of their history comments, and the refusal notice.
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+class Program;
+namespace platform {
+class Label;
+class RichTextBox;
+class TextBox;
+} // namespace platform
+
+namespace timing {
+
+// A range of document lines, both ends included.
+struct LineRange {
+    int first = 0;
+    int last = 0;
+};
+
+// The line number a range field holds: its leading number, rounded to the
+// nearest whole line. False when it does not fit a 16-bit line number.
+bool LineNumberOf(const QString& text, int& line);
+
+// Reads a range from its two fields and checks it: both ends are lines of the
+// document (1 to the line count) and the first is not after the last. A range
+// that fails is refused with a notice titled `tool`; false then.
+bool ReadRange(Program& p, const QString& firstText, const QString& lastText, const QString& tool,
+               LineRange& range);
+
+// The range toggles: the node table's current part steps to the next part,
+// and from the last part back to 0, the whole document. Returns the new one.
+int StepRangeNode(Program& p);
+// Part n's first and last row into two range fields as decimal text. A number
+// that names no part (0 to the part count) is refused with a notice; false.
+bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platform::TextBox& last,
+                   const QString& tool);
+
+// Seconds as plain decimal text with "." (never an exponent, never the
+// user's locale): at most 15 significant digits, so 57.52799999999 reads as
+// 57.528. Negative and tiny numbers give "0".
+QString PlainSeconds(double seconds);
+
+// A number of seconds as a time code, cut (not rounded) to the millisecond;
+// a negative number gives a negative time code ("-1:59:59,000" for -1 s).
+QString SecondsToTimeCode(double seconds);
+
+// One time code added to many (sign 1) or taken from them (sign -1), as
+// TimeCalc does it, quickly for times in the plain form.
+class TimeStep {
+public:
+    TimeStep(const QString& step, int sign);
+    QString apply(const QString& time) const;
+
+private:
+    QString step_, op_;
+    qint64 stepMs_ = 0;
+    bool plain_ = false;
+    int sign_;
+};
+
+// "[Range: <start of line 1> to <start of the last line>]": the history
+// comments of Shift and Stretch always name the whole document.
+QString DocumentRangeComment(Program& p);
+
+// A label used as a button on the tool pages: centred caption, the rest
+// colour, and the pressed look while the mouse button is held.
+void MakeButton(platform::Label& button);
+// A time field: selects its whole text when it gets the focus, and runs `go`
+// when Enter is pressed in it (the key still reaches the field).
+void MakeTimeField(platform::RichTextBox& field, std::function<void()> go);
+
+// Registers a command that reports `code` and puts its data into a field.
+void AddFieldCommand(Program& p, const char* name, int code,
+                     std::function<void(const QString&)> set);
+template <class Field> void AddFieldCommand(Program& p, const char* name, int code, Field& field) {
+    AddFieldCommand(p, name, code, [&field](const QString& data) { field.setText(data); });
+}
+
+// Shows why a tool did nothing (an exclamation with Ok, titled by the tool).
+void Refuse(Program& p, const QString& tool, const QString& why);
+
+} // namespace timing

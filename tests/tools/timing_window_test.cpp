@@ -1,0 +1,108 @@
+// The four timing tools used as a user uses them in the shown main window:
+// typing into the fields and clicking Go with the mouse. Each tool's page and
+// the grid are saved before and after (timing_<tool>_before.png / _after.png
+// in the build's test folder) for a look.
+
+#include "document/EditorTab.h"
+#include "timing_fixture.h"
+#include "tools/FrameRateTab.h"
+#include "tools/ShiftTab.h"
+#include "tools/StretchTab.h"
+#include "tools/TimeTab.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+class TimingWindowTest : public TimingTest {
+protected:
+    void SetUp() override {
+        loadLines(6);
+        m().tabMain.setTab(frmMain::TabEditor);
+        m().show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { m().hide(); }
+
+    void page(int tab) {
+        m().editor.SSTab3.setTab(tab);
+        QApplication::processEvents();
+    }
+    // Replaces a field's text by typing.
+    static void type(platform::Control& field, const QString& text) {
+        field.setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(field.widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field.widget(), text);
+    }
+    static void click(platform::Control& button) {
+        QTest::mouseClick(button.widget(), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    void shot(const char* name) {
+        QApplication::processEvents();
+        const QPixmap picture = m().window()->grab();
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_TRUE(picture.save(QStringLiteral("timing_%1.png").arg(QString::fromLatin1(name))));
+    }
+};
+
+TEST_F(TimingWindowTest, ShiftByTypingAndClickingGo) {
+    page(0);
+    type(m().editor.Text1[0], "2");
+    type(m().editor.Text1[1], "4");
+    type(m().shift.rtfShiftDuration, "00:00:03,250");
+    if (m().shift.Label37.caption() == ">>") click(m().shift.Label37);
+    m().shift.Combo2.setListIndex(1);
+    shot("shift_before");
+    click(m().shift.Command13);
+    shot("shift_after");
+    EXPECT_EQ(times()[1], "00:00:23,250-00:00:25,250");
+    EXPECT_EQ(times()[3], "00:00:43,250-00:00:45,250");
+    EXPECT_EQ(times()[4], "00:00:50,000-00:00:52,000");
+}
+
+TEST_F(TimingWindowTest, StretchByTypingAndClickingGo) {
+    page(1);
+    type(m().editor.Text1[2], "1");
+    type(m().editor.Text1[3], "6");
+    type(m().editor.rtfStretchFirst, "00:00:00,000");
+    type(m().editor.rtfStretchLast, "00:01:40,000");
+    shot("stretch_before");
+    click(m().stretch.Command12);
+    shot("stretch_after");
+    EXPECT_EQ(times()[0], "00:00:00,000-00:00:02,000");
+    EXPECT_EQ(times()[1], "00:00:20,000-00:00:22,000");
+    EXPECT_EQ(times()[5], "00:01:40,000-00:01:42,000");
+}
+
+TEST_F(TimingWindowTest, TimeByClickingALineTheStepsAndGo) {
+    page(2);
+    grid().setCurrentCell(3, 3);
+    TimeTab& time = m().timeTab;
+    type(time.rtfDurShift, "00:00,500");
+    click(time.Command16); // later
+    click(time.Command18); // longer at both ends
+    shot("time_before");
+    click(time.Command19);
+    shot("time_after");
+    EXPECT_EQ(times()[2], "00:00:30,000-00:00:33,000");
+}
+
+TEST_F(TimingWindowTest, FrameRateByPickingTheRatesAndClickingGo) {
+    page(3);
+    FrameRateTab& fr = m().frameRate;
+    if (fr.Label29.caption() == ">>") click(fr.Label29);
+    fr.Combo14[0].setListIndex(2); // 25.000
+    if (fr.Label45.caption() == ">>") click(fr.Label45);
+    fr.Combo14[1].setListIndex(0); // 23.970
+    shot("framerate_before");
+    click(fr.Command52);
+    shot("framerate_after");
+    EXPECT_EQ(times()[0], "00:00:09,588-00:00:11,505");
+}
+
+} // namespace
