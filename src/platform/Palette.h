@@ -19,6 +19,8 @@ constexpr Color PartStartGreen = 0x0000FF00;
 constexpr Color PartEndRed = 0x000000FF;
 // The balloon that explains the current line's diagnose message.
 constexpr Color BalloonYellow = 0x00E1FFFF;
+// A cell of the download list that holds the searched text.
+constexpr Color SearchHit = 0x0000FF00;
 } // namespace palette
 
 // The press look of a label (or picture) used as a button: pressed while a
