@@ -178,7 +178,13 @@ void OnlineLists::FTPSearch() {
     FTPList.releaseRowColChange();
 }
 
+// Only a selected cell in view carries them.
 void OnlineLists::PlaceSortButtons() {
+    const int row = FTPList.row();
+    if (row < FTPList.topRow() || row >= FTPList.topRow() + FTPList.visibleRows()) {
+        HideSortButtons();
+        return;
+    }
     const int top = FTPList.top() + FTPList.cellTop();
     const int right = FTPList.left() + FTPList.cellLeft() + FTPList.cellWidth();
     for (int i = 0; i < 2; ++i) {

@@ -110,6 +110,7 @@ Inet::Impl::Impl(Inet& o) : owner(o) {
     curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &Impl::TimerCallback);
     curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
+    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, 1L);
 }
 
 Inet::Impl::~Impl() {
@@ -164,6 +165,11 @@ void Inet::Impl::setOptions(const QString& server, const Operation& op) {
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
+    // Each request has a connection of its own: a kept FTP connection that a
+    // later request takes up may wait for ever on its data connection here.
+    // (The connection is still kept until the next one replaces it, so that
+    // the reply of a failure stays the response code.)
+    curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
     if (timeout > 0) {
         curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, long(timeout));
         curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(timeout));
@@ -185,6 +191,8 @@ void Inet::Impl::setOptions(const QString& server, const Operation& op) {
 
 // Forgets the request: the handle leaves the loop, a file being received is
 // thrown away (an old file of that name stays), a file being sent is closed.
+// The sockets stay watched as libcurl asks: it keeps the connection for the
+// next request.
 void Inet::Impl::release() {
     if (easy) {
         curl_multi_remove_handle(multi, easy);
@@ -194,12 +202,6 @@ void Inet::Impl::release() {
     if (target) target->cancelWriting();
     target.reset();
     source.reset();
-    for (auto& [socket, w] : sockets) {
-        setNotifier(w.read, socket, QSocketNotifier::Read, false);
-        setNotifier(w.write, socket, QSocketNotifier::Write, false);
-    }
-    sockets.clear();
-    timer->stop();
 }
 
 void Inet::Impl::finish(CURLcode result) {
@@ -227,8 +229,8 @@ void Inet::Impl::emitState(int state) {
 
 // ---- The event loop's side -----------------------------------------------------------
 
+// Also between requests: libcurl looks after the connection it keeps.
 void Inet::Impl::action(curl_socket_t socket, int mask) {
-    if (!easy) return;
     int running = 0;
     curl_multi_socket_action(multi, socket, mask, &running);
     afterAction();
