@@ -40,7 +40,7 @@ QString Online::TransferFolder() const {
 
 // ---- Starting requests ----------------------------------------------------------------
 
-void Online::DownloadListUpdate() {
+void Online::DownloadListUpdate(bool startup) {
     p_.macro.SetMacroAction(QString(), ActionUpdate);
     if (p_.hasMain()) p_.main().onlineLists.HideSortButtons();
     SubListPath = TransferFolder() + QStringLiteral("sublist.sdf");
@@ -48,6 +48,7 @@ void Online::DownloadListUpdate() {
     request.kind = DownloadList;
     request.serverName = SubListName;
     request.operation = QStringLiteral("GET ") + SubListName + QLatin1Char(' ') + SubListPath;
+    request.startup = startup;
     Execute(request);
 }
 
@@ -57,7 +58,7 @@ void Online::RequestVersion() {
     request.serverName = QStringLiteral("version.sdf");
     request.operation =
         QStringLiteral("GET version.sdf ") + TransferFolder() + QStringLiteral("version.sdf");
-    request.quiet = true;
+    request.startup = true;
     Execute(request);
 }
 
@@ -67,13 +68,13 @@ void Online::RequestNews() {
     request.serverName = QStringLiteral("message.htm");
     request.operation =
         QStringLiteral("GET message.htm ") + TransferFolder() + QStringLiteral("message.htm");
-    request.quiet = true;
+    request.startup = true;
     Execute(request);
 }
 
 bool Online::Execute(Request request) {
     if (FtpAddress.isEmpty()) {
-        NoServer(request);
+        NoServer();
         return false;
     }
     for (const Request& r : Requests())
@@ -110,11 +111,10 @@ void Online::StartFailed(const Request& request) {
     Failed(failed);
 }
 
-void Online::NoServer(const Request& request) {
+void Online::NoServer() {
     const QString text =
         QStringLiteral("No server is set: the second line of System/i.set names none.");
     ShowTransferStatus(text);
-    if (request.quiet) return; // the start-up's requests wait for a server quietly
     p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
 }
 
@@ -157,20 +157,25 @@ void Online::Inet1_StateChanged(int state) {
     StartNext();
 }
 
-// A failure is shown, and a failed upload also logged; a start-up request
-// only says so on the transfer line.
+// A failure is shown, and a failed upload also logged. A server that did
+// not answer a start-up request would not answer the start-up's others
+// either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
     const QString info = Inet1.ResponseInfo();
     ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     if (request.kind == Upload) UploadFailed(request);
-    if (request.quiet) return;
+    if (request.startup && Inet1.ResponseCode() == 0) DropWaitingStartupRequests();
     const QString title = p_.texts.TextTable(9, 13);
     if (Inet1.ResponseCode() == 80)
         p_.messages.ShowMessage(QStringLiteral("Please specify new destination."), KindExclamation,
                                 QStringLiteral("ok"), QStringLiteral("File Exists"));
     p_.messages.ShowMessage(MessageWindow::Verbatim(info), KindExclamation, QStringLiteral("ok"),
                             title);
+}
+
+void Online::DropWaitingStartupRequests() {
+    std::erase_if(waiting_, [](const Request& r) { return r.startup; });
 }
 
 void Online::Completed(const Request& request) {

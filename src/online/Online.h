@@ -38,11 +38,11 @@ public:
 
     struct Request {
         int kind = 0;
-        QString operation;  // "GET version.sdf <transfer folder>version.sdf"
-        QString serverName; // the file's name on the server
-        QString localName;  // a download: the name it is stored under in \Data\Files
-        int format = 0;     // a download: its format number (0 detects)
-        bool quiet = false; // a start-up request: a failure is logged, not shown
+        QString operation;    // "GET version.sdf <transfer folder>version.sdf"
+        QString serverName;   // the file's name on the server
+        QString localName;    // a download: the name it is stored under in \Data\Files
+        int format = 0;       // a download: its format number (0 detects)
+        bool startup = false; // started by the start-up (see Failed)
     };
 
     QString OnlineUrl;  // line 1 of \System\i.set: the online help's base address
@@ -69,8 +69,9 @@ public:
 
     // Fills the download list FTPList from \System\sublist.sdf (DownloadList.cpp).
     void UpdateFTPList();
-    // The download tab's Update: asks the server for its list (kind 1).
-    void DownloadListUpdate();
+    // The download tab's Update: asks the server for its list (kind 1); the
+    // start-up asks through it too.
+    void DownloadListUpdate(bool startup = false);
     // The start-up's requests for the version and the news page.
     void RequestVersion();
     void RequestNews();
@@ -100,7 +101,8 @@ private:
     void Completed(const Request& request);
     void ShowProgress();
     void RestoreStatusText();
-    void NoServer(const Request& request);
+    void NoServer();
+    void DropWaitingStartupRequests();
     static QString Describe(const Request& request);
 
     // Completions (OnlineCompletion.cpp).

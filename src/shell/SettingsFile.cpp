@@ -103,7 +103,7 @@ void SettingsFile::StartOnlineRequests() {
     if (s.startupLoadLastFiles()) frmSplash::ShowProgress(p_, QStringLiteral("Loading files"));
     if (s.startupUpdateFtpList() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Updating download list"));
-        online.DownloadListUpdate();
+        online.DownloadListUpdate(true);
     }
     if (s.startupCheckNews() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting last info from Brinlow"));

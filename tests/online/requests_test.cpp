@@ -48,6 +48,24 @@ TEST(Requests, TheStartUpsRequestsRunOneAfterTheOtherAndEachCompletes) {
     t.main().hide();
 }
 
+TEST(Requests, AServerThatIsDownAtStartUpIsReportedOnce) {
+    int port = 0;
+    {
+        SilentServer closed; // a port that was free a moment ago
+        port = closed.port();
+    }
+    TestProgram t;
+    t.writeFile("System/i.set", Crlf({"", QStringLiteral("ftp://127.0.0.1:%1").arg(port)}));
+    t.writeFile("System/Settings/set.sdf", StartupSettings(true, true, true));
+    Message seen;
+    t.reply(AnswerOk, &seen); // one message; a second would find no answer
+    t.main().load();
+    ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); }));
+    EXPECT_EQ(seen.title, "Error");
+    EXPECT_TRUE(seen.text.startsWith("The server cannot be reached")) << seen.text.toStdString();
+    t.main().hide();
+}
+
 TEST(Requests, OnlyANewerBuildIsAnnouncedOnTheSplash) {
     FtpServer server;
     ASSERT_TRUE(server.running());
