@@ -8,6 +8,9 @@
 #include <QUrl>
 #include <curl/curl.h>
 #include <map>
+#include <set>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -72,6 +75,9 @@ struct Inet::Impl {
     static size_t ReadCallback(char* data, size_t size, size_t count, void* userp);
     static int ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow,
                                 curl_off_t upTotal, curl_off_t upNow);
+    static curl_socket_t OpenSocket(void* userp, curlsocktype, curl_sockaddr* address);
+    static int CloseSocket(void* userp, curl_socket_t socket);
+    void dropConnections();
 
     struct Watch {
         QSocketNotifier* read = nullptr;
@@ -84,6 +90,7 @@ struct Inet::Impl {
     QObject holder; // parent of the notifiers and the timer
     QTimer* timer = nullptr;
     std::map<curl_socket_t, Watch> sockets;
+    std::set<curl_socket_t> opened; // every socket libcurl opened and has not closed
 
     bool put = false;
     QString local;
@@ -167,9 +174,13 @@ void Inet::Impl::setOptions(const QString& server, const Operation& op) {
     curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
     // Each request has a connection of its own: a kept FTP connection that a
     // later request takes up may wait for ever on its data connection here.
-    // (The connection is still kept until the next one replaces it, so that
-    // the reply of a failure stays the response code.)
+    // (A used connection is shut down, see dropConnections, and closed when
+    // the next one replaces it.)
     curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &Impl::OpenSocket);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &Impl::CloseSocket);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
     if (timeout > 0) {
         curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, long(timeout));
         curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(timeout));
@@ -202,6 +213,15 @@ void Inet::Impl::release() {
     if (target) target->cancelWriting();
     target.reset();
     source.reset();
+    dropConnections();
+}
+
+// A connection that was used is never used again; shut down at once, it
+// cannot hold up the window later with a farewell to a server that went
+// silent.
+void Inet::Impl::dropConnections() {
+    for (const curl_socket_t s : opened)
+        ::shutdown(s, SHUT_RDWR);
 }
 
 void Inet::Impl::finish(CURLcode result) {
@@ -284,6 +304,17 @@ void Inet::Impl::setNotifier(QSocketNotifier*& notifier, curl_socket_t socket,
         notifier->deleteLater();
         notifier = nullptr;
     }
+}
+
+curl_socket_t Inet::Impl::OpenSocket(void* userp, curlsocktype, curl_sockaddr* address) {
+    const curl_socket_t s = ::socket(address->family, address->socktype, address->protocol);
+    if (s != CURL_SOCKET_BAD) static_cast<Impl*>(userp)->opened.insert(s);
+    return s;
+}
+
+int Inet::Impl::CloseSocket(void* userp, curl_socket_t socket) {
+    static_cast<Impl*>(userp)->opened.erase(socket);
+    return ::close(socket);
 }
 
 int Inet::Impl::SocketCallback(CURL*, curl_socket_t s, int what, void* userp, void*) {

@@ -10,6 +10,9 @@
 #include "shell/frmSplash.h"
 #include "support/SilentServer.h"
 
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
 #include <set>
 
 namespace {
@@ -35,6 +38,9 @@ TEST(Requests, TheStartUpsRequestsRunOneAfterTheOtherAndEachCompletes) {
     t.answer<frmOnlineMess>([&](frmOnlineMess& w) {
         newsShown = w.brwHelp.documentText();
         pageThereWhileShown = QFile::exists(t.folder() + "/message.htm");
+        w.show(); // for a look: online_news.png in the build folder
+        QApplication::processEvents();
+        EXPECT_TRUE(w.window()->grab().save("online_news.png"));
         w.cmdClose.click();
     });
     ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); }));
