@@ -61,7 +61,7 @@ protected:
     QString transfer(const QString& name) const { return t.folder() + "/" + name; }
 
     // Runs the event loop until no request runs or waits.
-    bool waitIdle(int ms = 10000) {
+    bool waitIdle(int ms = 30000) {
         return runEventsUntil([this] { return t->online.Requests().empty(); }, ms);
     }
     // The server's list (entries after its own header line), fetched by Update.

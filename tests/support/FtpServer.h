@@ -34,4 +34,4 @@ private:
 
 // Runs the event loop until `done` holds or `ms` milliseconds have passed;
 // true when it held.
-bool runEventsUntil(const std::function<bool()>& done, int ms = 10000);
+bool runEventsUntil(const std::function<bool()>& done, int ms = 30000);
