@@ -77,8 +77,8 @@ public:
     void RequestNews();
 
     // Queues a request and starts it when none runs. False, with nothing
-    // queued, while no server is set (a request the user started says so in
-    // a message) or when the same request waits already.
+    // queued, while no server is set (a message says so) or when the same
+    // request runs or waits already.
     bool Execute(Request request);
     // Stops the running request and drops those waiting.
     void CancelTransfers();
