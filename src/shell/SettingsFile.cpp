@@ -126,27 +126,31 @@ void SettingsFile::ReadRecentFiles() {
     }
 }
 
-// Each request only while a server address is set; its progress text then
-// shows on the splash.
+// Each request only while a server address is set (else the splash says
+// that none is); its progress text then shows on the splash. The requests
+// run one after the other, in this order.
 void SettingsFile::StartOnlineRequests() {
     const frmSettings& s = p_.settings();
     Online& online = p_.online;
     const bool server = !online.FtpAddress.isEmpty();
-    const QString root = online.TransferFolder();
+    const bool wanted = s.startupCheckUpdates() || s.startupUpdateFtpList() || s.startupCheckNews();
+    if (wanted && !server) {
+        const QString text = QStringLiteral("No server is set: nothing is fetched.");
+        frmSplash::ShowProgress(p_, text);
+        online.ShowTransferStatus(text);
+    }
     if (s.startupCheckUpdates() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting update information"));
-        online.Execute(Online::VersionFile,
-                       QStringLiteral("GET version.sdf ") + root + QStringLiteral("version.sdf"));
+        online.RequestVersion();
     }
     if (s.startupLoadLastFiles()) frmSplash::ShowProgress(p_, QStringLiteral("Loading files"));
     if (s.startupUpdateFtpList() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Updating download list"));
-        online.DownloadListUpdate();
+        online.DownloadListUpdate(true);
     }
     if (s.startupCheckNews() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting last info from Brinlow"));
-        online.Execute(Online::NewsPage,
-                       QStringLiteral("GET message.htm ") + root + QStringLiteral("message.htm"));
+        online.RequestNews();
     }
 }
 

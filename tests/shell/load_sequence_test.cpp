@@ -7,6 +7,7 @@
 #include "runtime/Numbers.h"
 #include "shell/frmSettings.h"
 #include "support/ListItems.h"
+#include "support/SilentServer.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -132,6 +133,7 @@ TEST(Load, HeadsTheGridsAndOpensEveryPicker) {
 
 // Every state file an earlier run leaves, and the files they name.
 struct EveryStateFile {
+    SilentServer server; // the online requests wait on it for the whole test
     ProgramFolder folder;
     QString last, other, media;
     EveryStateFile() {
@@ -147,7 +149,7 @@ struct EveryStateFile {
         folder.write("System/last.sdf", crlf({last, media}));
         folder.write("System/pos.sdf", crlf({" 300 ", " 450 ", " 15000 ", " 9600 "}));
         folder.write("System/sr.sdf", crlf({"colour>color", "", "night"}));
-        folder.write("System/i.set", crlf({"http://help.example.invalid", "ftp.example.invalid"}));
+        folder.write("System/i.set", crlf({"http://help.example.invalid", server.address()}));
         folder.write("System/sublist.sdf",
                      crlf({"1-1-2024, 10:00", "Film;film_en;subrip;English;Ann;",
                            "Film;film_de;microdvd;German;Bob;"}));
@@ -202,16 +204,19 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(m.height(), 9600);
 
     EXPECT_EQ(p->online.OnlineUrl, "http://help.example.invalid");
-    EXPECT_EQ(p->online.FtpAddress, "ftp.example.invalid");
-    ASSERT_EQ(p->online.StartedRequests.size(), 3u) << "updates, download list, news";
-    EXPECT_EQ(p->online.StartedRequests[0].kind, 8);
-    EXPECT_EQ(p->online.StartedRequests[0].command,
-              "GET version.sdf " + state.folder.path() + "/version.sdf");
-    EXPECT_EQ(p->online.StartedRequests[1].kind, 1);
-    EXPECT_EQ(p->online.StartedRequests[2].kind, 7);
-    EXPECT_EQ(p->online.InetRequest, 7) << "the kind of the request last started";
-    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(2, 2), " film_de");
-    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(2, 0), "2");
+    EXPECT_EQ(p->online.FtpAddress, state.server.address());
+    const std::vector<Online::Request> requests = p->online.Requests();
+    ASSERT_EQ(requests.size(), 3u) << "updates, download list, news, one after the other";
+    EXPECT_EQ(requests[0].kind, 8);
+    EXPECT_EQ(requests[0].operation, "GET version.sdf " + state.folder.path() + "/version.sdf");
+    EXPECT_EQ(requests[1].kind, 1);
+    EXPECT_EQ(requests[2].kind, 7);
+    EXPECT_EQ(p->online.InetRequest, 8) << "the kind of the request running";
+    // The last file's load chose its format in the download filter.
+    EXPECT_EQ(m.onlineLists.Label57.caption(), "SubRip");
+    EXPECT_EQ(m.onlineLists.FTPList.rows(), 2);
+    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(1, 2), " film_en");
+    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(1, 0), "1");
 
     EXPECT_EQ(p->macroLibrary.MacroStore[1][0], "Clean");
     EXPECT_EQ(p->macroLibrary.MacroStore[1][1], "Run.Filters");
@@ -220,7 +225,7 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(p->tablets.CurTabletName, "Budget");
     EXPECT_EQ(m.calculator.Calc.textMatrix(1, 2), "00:01:30,500");
     EXPECT_EQ(p->tablets.TabletNames, QStringList{"Budget"});
-    EXPECT_EQ(p->sysVars.sysVar[0], "ftp.example.invalid");
+    EXPECT_EQ(p->sysVars.sysVar[0], state.server.address());
     EXPECT_EQ(p->sysVars.sysVar[22], "400");
 }
 
