@@ -199,13 +199,16 @@ QString Document::LineEntry(int row) {
            g.textMatrix(row, 4) + blank + g.textMatrix(row, 5);
 }
 
+// The one place the line list is built: entries are made first and handed to
+// the list in one step, so a full document refills at once.
 void Document::RebuildLineCombo() {
-    platform::ComboBox& list = p_.main().player.Combo1;
-    list.clear();
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
     const int lines = lineCount();
+    QStringList entries;
+    entries.reserve(lines);
     for (int r = 1; r <= lines; ++r)
-        list.addItem(LineEntry(r));
+        entries.append(LineEntry(r));
+    p_.main().player.Combo1.setItems(entries);
     p_.control().ProgressBar1.setValue(0);
     LineListValid = true;
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);

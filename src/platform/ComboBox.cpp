@@ -94,6 +94,14 @@ void ComboBox::clear() {
     showCurrent({});
 }
 
+void ComboBox::setItems(const QStringList& items) {
+    QComboBox* c = combo();
+    c->clear();
+    c->addItems(items);
+    listIndex_ = -1;
+    showCurrent({});
+}
+
 QString ComboBox::list(int index) const {
     if (index < 0 || index >= listCount()) return {};
     return combo()->itemText(index);

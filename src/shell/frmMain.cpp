@@ -72,6 +72,10 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.View.Preview"), 0, [&files] { files.MenuPreview(); });
     c.add(QStringLiteral("Menu.File.Exit"), 0, [this] { MenuExit(); });
     c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
+    player.registerCommands();
+    scriptPlayer.registerCommands();
+    clipboard.registerCommands();
+    editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
 }
 
 // Each menu item runs its command from the registry.
