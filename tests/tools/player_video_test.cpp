@@ -68,8 +68,8 @@ TEST_F(PlayerVideo, AFilmPlaysInThePlayerTabAndItsTimeGoesToTheStretchTool) {
     t.main().tabMain.setTab(frmMain::TabPlayer);
     QTest::qWait(100);
     const QImage shot = screenshot();
-    const QString name = platform::MediaPlayer::Headless() ? "player_offscreen.png"
-                                                          : "player_video.png";
+    const QString name =
+        platform::MediaPlayer::Headless() ? "player_offscreen.png" : "player_video.png";
     EXPECT_TRUE(shot.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/") + name));
     const double coloured = colouredShare(shot, videoArea());
     if (platform::MediaPlayer::Headless())
