@@ -192,20 +192,28 @@ void Document::ShowPart() {
 
 // ---- The player's line list -------------------------------------------------
 
+// "start; text1 text2 text3", built in one piece.
 QString Document::LineEntry(int row) {
     const platform::Grid& g = grid();
-    const QString blank = QStringLiteral(" ");
-    return g.textMatrix(row, 1) + QStringLiteral("; ") + g.textMatrix(row, 3) + blank +
-           g.textMatrix(row, 4) + blank + g.textMatrix(row, 5);
+    const QString start = g.textMatrix(row, 1);
+    const QString t1 = g.textMatrix(row, 3), t2 = g.textMatrix(row, 4), t3 = g.textMatrix(row, 5);
+    QString entry;
+    entry.reserve(start.size() + t1.size() + t2.size() + t3.size() + 4);
+    entry.append(start).append(QLatin1String("; ")).append(t1).append(QLatin1Char(' '));
+    entry.append(t2).append(QLatin1Char(' ')).append(t3);
+    return entry;
 }
 
+// The one place the line list is built: entries are made first and handed to
+// the list in one step, so a full document refills at once.
 void Document::RebuildLineCombo() {
-    platform::ComboBox& list = p_.main().player.Combo1;
-    list.clear();
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
     const int lines = lineCount();
+    QStringList entries;
+    entries.reserve(lines);
     for (int r = 1; r <= lines; ++r)
-        list.addItem(LineEntry(r));
+        entries.append(LineEntry(r));
+    p_.main().player.Combo1.setItems(entries);
     p_.control().ProgressBar1.setValue(0);
     LineListValid = true;
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);

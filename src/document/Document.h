@@ -58,7 +58,9 @@ public:
     // cell backgrounds, cuts parts that start past the last line, then scrolls
     // so that topRow is the top visible row.
     void MarkNodes(int topRow);
-    // Refills the player's line list with one entry per line.
+    // Refills the player's line list with one entry per line (start time and
+    // the three text lines) and marks it valid. Every change of the lines
+    // clears LineListValid; the player rebuilds the list when it finds it so.
     void RebuildLineCombo();
     // Splits or joins parts at the grid's current row (btnNode).
     void NodeToggle();

@@ -90,7 +90,7 @@ void Loader::Complete(Call& c, const ReaderFrame& frame, bool ok) {
     CompleteParts(c, frame, ok);
     for (int i = 0; i < 3; ++i)
         p_.edit.subShowSubtitle(QString(), i);
-    FillLineList();
+    p_.doc.RebuildLineCombo();
     SetRangeFields();
     ReleaseControls(c);
     p_.doc.EditorBlocked = false;
@@ -149,16 +149,6 @@ void Loader::SinglePart() {
     nodes.setFirstRow(1, 1);
     nodes.setLastRow(1, p_.doc.lineCount());
     nodes.setName(1, base);
-}
-
-// The edit area's line chooser: start time and the first two text lines.
-void Loader::FillLineList() {
-    const platform::Grid& grid = p_.doc.grid();
-    platform::ComboBox& list = p_.main().player.Combo1;
-    const int lines = p_.doc.lineCount();
-    for (int r = 1; r <= lines; ++r)
-        list.addItem(grid.textMatrix(r, 1) + QStringLiteral("; ") + grid.textMatrix(r, 3) +
-                     QLatin1Char(' ') + grid.textMatrix(r, 4));
 }
 
 // The timing tools' ranges cover the whole document.

@@ -73,7 +73,6 @@ private:
     void CompleteParts(const Call& c, const ReaderFrame& frame, bool ok);
     void AppendPart(int firstRow, int lastRow);
     void SinglePart();
-    void FillLineList();
     void SetRangeFields();
     void ReleaseControls(Call& c);
     void FinishProgressLog(Call& c);

@@ -249,7 +249,7 @@ bool frmFile::ShowFolder(const QString& folder) {
 // Check1 cannot be the user's choice, so only an offered one counts.
 void frmFile::cmdActionClick(int index) {
     if (Check1.enabled() && Check1.value() == platform::CheckBox::Checked)
-        lblFullName.setCaption(p_.players.MediaPlayer1.FileName);
+        lblFullName.setCaption(p_.players.mediaFileName());
     else
         lblFullName.setCaption(joinPath(File1.path(), txtFilename.text()));
     p_.messages.MsgResult = index;

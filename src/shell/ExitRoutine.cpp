@@ -70,7 +70,7 @@ QStringList ExitRoutine::RecentFileLines() const {
 }
 
 QStringList ExitRoutine::LastFileLines() const {
-    return {p_.files.CurFileName, p_.players.MediaPlayer1.FileName};
+    return {p_.files.CurFileName, p_.players.mediaFileName()};
 }
 
 QStringList ExitRoutine::WindowPositionLines() const {

@@ -75,6 +75,10 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
     RegisterSettingsCommands(p_);
     c.add(QStringLiteral("Menu.History.Show"), 0, [this] { p_.history.MenuHistory(); });
+    player.registerCommands();
+    scriptPlayer.registerCommands();
+    clipboard.registerCommands();
+    editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
 }
 
 // Each menu item runs its command from the registry.

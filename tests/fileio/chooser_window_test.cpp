@@ -121,7 +121,7 @@ TEST_F(Chooser, TheAnswerComesFromTheListedFolder) {
 
 TEST_F(Chooser, MediaOptionCancelAndAFailingDrive) {
     frmFile& c = f();
-    t->players.MediaPlayer1.FileName = "/videos/film.avi";
+    t->players.OpenMedia("/videos/film.avi");
     c.txtFilename.setText("chosen.srt");
     c.Check1.setValue(platform::CheckBox::Checked);
     c.cmdActionClick(frmFile::Ok);

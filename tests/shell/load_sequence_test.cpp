@@ -194,7 +194,7 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(p->files.CurFileName, state.last) << "Load last file(s) is ticked";
     EXPECT_EQ(p->doc.lineCount(), 4);
     EXPECT_TRUE(m.editor.rtfEdit.enabled());
-    EXPECT_EQ(p->players.MediaPlayer1.FileName, state.media);
+    EXPECT_EQ(p->players.mediaFileName(), state.media);
     EXPECT_TRUE(m.player.Combo1.enabled());
 
     EXPECT_EQ(itemsOf(m.search.List4), QStringList({"colour>color", "night"}));
@@ -237,7 +237,7 @@ TEST(Load, AFileOnTheCommandLineWinsOverTheLastFile) {
     EXPECT_EQ(p->settings().Check7[1].value(), 1);
     EXPECT_EQ(p->files.CurFileName, state.other);
     EXPECT_EQ(p->doc.lineCount(), 2);
-    EXPECT_TRUE(p->players.MediaPlayer1.FileName.isEmpty());
+    EXPECT_TRUE(p->players.mediaFileName().isEmpty());
 }
 
 TEST(Load, ALastFileThatIsGoneOpensNothing) {
@@ -246,7 +246,7 @@ TEST(Load, ALastFileThatIsGoneOpensNothing) {
     ProgramOn p(state.folder.path());
     p.main().load();
     EXPECT_TRUE(p->files.CurFileName.isEmpty());
-    EXPECT_EQ(p->players.MediaPlayer1.FileName, state.media) << "the media file still opens";
+    EXPECT_EQ(p->players.mediaFileName(), state.media) << "the media file still opens";
 }
 
 TEST(Load, Screenshot) {
