@@ -100,8 +100,8 @@ void EditArea::FillBasicFields(int row, int col) {
     BasicTab& basic = p_.main().editor.basic;
     const platform::Grid& g = p_.doc.grid();
     basic.rtfSubEditBasic.setText(Trim(g.textMatrix(row, col)));
-    basic.rtfTimeStart.setText(g.textMatrix(row, 1));
-    basic.rtfTimeEnd.setText(g.textMatrix(row, 2));
+    basic.rtfLineStart.setText(g.textMatrix(row, 1));
+    basic.rtfLineEnd.setText(g.textMatrix(row, 2));
 }
 
 // The script player's time label: the start time to hundredths.

@@ -59,8 +59,8 @@ TEST_F(EditAreaTest, CellShowsItsPositionTextAndTimes) {
     select(7, 4);
     EXPECT_EQ(basic().Label13.caption(), "Row: 7, Col: 4 = Text #2");
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "second 7") << "the cell's text, trimmed";
-    EXPECT_EQ(basic().rtfTimeStart.text(), "00:01:10,000");
-    EXPECT_EQ(basic().rtfTimeEnd.text(), "00:01:12,000");
+    EXPECT_EQ(basic().rtfLineStart.text(), "00:01:10,000");
+    EXPECT_EQ(basic().rtfLineEnd.text(), "00:01:12,000");
     EXPECT_EQ(editor().rtfEdit.text(), "second 7");
     EXPECT_EQ(doc().CurLine, 7);
     EXPECT_EQ(player().Label23[0].caption(), "line 7");
@@ -108,7 +108,7 @@ TEST_F(EditAreaTest, EditorBlockedLeavesEverythingAlone) {
     select(5, 1);
     EXPECT_EQ(basic().Label13.caption(), "Row: 2, Col: 3 = Text #1");
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "line 2");
-    EXPECT_EQ(basic().rtfTimeStart.text(), "00:00:20,000");
+    EXPECT_EQ(basic().rtfLineStart.text(), "00:00:20,000");
     EXPECT_EQ(doc().CurLine, 2);
     EXPECT_EQ(doc().ScriptTime, 1999);
     EXPECT_EQ(player().Label23[0].caption(), "line 2");
@@ -126,8 +126,8 @@ TEST_F(EditAreaTest, SpareRowAndHeaderRow) {
 
     select(6, 1); // the spare row
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "");
-    EXPECT_EQ(basic().rtfTimeStart.text(), "");
-    EXPECT_EQ(basic().rtfTimeEnd.text(), "");
+    EXPECT_EQ(basic().rtfLineStart.text(), "");
+    EXPECT_EQ(basic().rtfLineEnd.text(), "");
     EXPECT_EQ(doc().CurLine, 6);
     EXPECT_FALSE(basic().Command10.enabled());
     EXPECT_FALSE(basic().Command11.enabled());
@@ -138,7 +138,7 @@ TEST_F(EditAreaTest, SpareRowAndHeaderRow) {
     select(3, 3);
     select(0, 3); // the header
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "line 3") << "the header leaves the fields";
-    EXPECT_EQ(basic().rtfTimeStart.text(), "00:00:30,000");
+    EXPECT_EQ(basic().rtfLineStart.text(), "00:00:30,000");
     EXPECT_EQ(doc().CurLine, 0);
     EXPECT_FALSE(basic().Command10.enabled());
     EXPECT_FALSE(basic().Command14.enabled());
