@@ -85,10 +85,12 @@ void Document::MarkLastRow(int row, int firstRow) {
 
 void Document::ScrollIntoView(int row) {
     platform::Grid& g = grid();
-    if (row < g.topRow())
+    const int top = g.topRow();
+    if (row < top)
         g.setTopRow(row);
-    else if (row >= g.topRow() + g.visibleRows())
+    else if (row >= top + g.visibleRows())
         g.setTopRow(row - g.visibleRows() + 1);
+    if (g.topRow() != top) p_.edit.ShowCurrentLine(); // the overlays follow the cell
 }
 
 // ---- Split and join ---------------------------------------------------------

@@ -65,7 +65,8 @@ public:
     void MarkNodes(int topRow);
     // Refills the player's line list with one entry per line.
     void RebuildLineCombo();
-    // Scrolls the grid only as far as it takes to show the row.
+    // Scrolls the grid only as far as it takes to show the row; the edit
+    // area's overlays then follow the current cell.
     void ScrollIntoView(int row);
     // Splits or joins parts at the grid's current row (btnNode); the document
     // counts as changed, since its parts are saved with it.

@@ -12,6 +12,10 @@
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
 namespace {
 
 struct TrustEdit : ::testing::Test {
@@ -89,6 +93,20 @@ TEST_F(TrustEdit, TheGridShowsTheRowTheUserWorksOn) {
     editor().btnNode[0].onClick();
     EXPECT_EQ(grid().row(), row);
     EXPECT_TRUE(shown(row));
+
+    // Scrolled away from the selected row, the user presses a button: the
+    // grid brings the row back with the overlays on it.
+    select(150, 1);
+    for (platform::Label* button : {&basic().Command10, &basic().Command11}) {
+        grid().setTopRow(300);
+        grid().onScroll();
+        ASSERT_FALSE(editor().cmdInvCalc.visible());
+        button->onClick();
+        EXPECT_EQ(grid().row(), 150);
+        EXPECT_TRUE(shown(150)) << "top row " << grid().topRow();
+        EXPECT_TRUE(editor().cmdInvCalc.visible());
+        EXPECT_EQ(editor().cmdInvCalc.top(), grid().top() + grid().cellTop());
+    }
 }
 
 // ---- Times typed by the user ----------------------------------------------------
@@ -258,6 +276,26 @@ TEST_F(TrustEdit, DeleteCanBeUsedOnLineOneRightAfterALoad) {
     select(1, 1);
     EXPECT_FALSE(basic().Command11.enabled());
     EXPECT_TRUE(basic().Command10.enabled());
+}
+
+// The editor after an Insert, and the refusal of a time, as the user sees them.
+TEST_F(TrustEdit, ScreenshotsOfAnInsertAndARefusedTime) {
+    load(40);
+    frmMain& m = t.main();
+    m.tabMain.setTab(frmMain::TabEditor);
+    m.show();
+    select(6, 3);
+    basic().Command10.onClick();
+    select(6, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(m.window()->grab().save("trust_edit_after_insert.png"));
+    t.answer<frmMessageBox>([](frmMessageBox& box) {
+        QApplication::processEvents();
+        EXPECT_TRUE(box.window()->grab().save("trust_edit_refused_time.png"));
+        box.cmdActionClick(frmMessageBox::Ok);
+    });
+    change("abc");
+    m.hide();
 }
 
 } // namespace

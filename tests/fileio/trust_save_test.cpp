@@ -13,8 +13,11 @@
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
+#include <QWidget>
 #include <QRegularExpression>
 
 namespace {
@@ -290,6 +293,21 @@ TEST_F(TrustSave, AddingAFileOfAnotherFormatKeepsTheDocumentsFormat) {
     save();
     EXPECT_TRUE(readBytes(film).contains("Extra"));
     EXPECT_FALSE(QFile::exists(files() + "/film.vsf"));
+}
+
+// The question about rows that cannot be written, as the user sees it.
+TEST_F(TrustSave, ScreenshotOfTheRowsNotWrittenQuestion) {
+    t.loadDataFile("film.srt", SubRip(30));
+    for (int row : {3, 9, 27})
+        grid().setTextMatrix(row, 2, "later");
+    typeName("shot.srt");
+    t.answer<frmMessageBox>([](frmMessageBox& box) {
+        QApplication::processEvents();
+        EXPECT_TRUE(box.window()->grab().save("trust_save_rows_not_written.png"));
+        EXPECT_TRUE(box.Label1.caption().contains("3, 9, 27"));
+        box.cmdActionClick(frmMessageBox::No);
+    });
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
 }
 
 } // namespace
