@@ -4,7 +4,8 @@
 // the Basic text field), keeps the per-row tables (lstFont, the diagnose
 // messages) and the node table in step with the grid, refreshes the edit area
 // and reports its action to the macro recorder. Delete and Change save a
-// change-history snapshot before they change anything.
+// change-history snapshot before they change anything. Each leaves the
+// current cell where the user had it and scrolls the grid to show it.
 
 #include "document/Document.h"
 
@@ -30,8 +31,7 @@ public:
     void DeleteLine();
     // The current cell takes the Basic text (504 "Basic.Change"). A start or
     // end cell takes only a time code; other text is refused with a message
-    // and the cell keeps its value. Each operation leaves the current cell
-    // where it was and scrolls the grid to show it.
+    // and the cell keeps its value.
     void ChangeCell();
 
     // The times of a line inserted after a line ending at previousEnd (or as

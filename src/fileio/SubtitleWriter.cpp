@@ -149,11 +149,12 @@ bool WriterRun::run() {
     }
     if (!writePlanned()) return false;
     finish();
-    return outcome == Plan::Complete && skipped_.empty();
+    return outcome == Plan::Complete && (preview_ || skipped_.empty());
 }
 
 // Rows left out: the user is told which and decides whether the files are
-// written without them. A preview shows what a save would write.
+// written without them. A preview shows, without asking, what a save would
+// write.
 bool WriterRun::askSkippedRows() {
     if (skipped_.empty() || preview_) return true;
     const QString rows = skipped_.size() == 1 ? QStringLiteral("Row ") : QStringLiteral("Rows ");
@@ -374,7 +375,8 @@ bool WriterRun::writePlanned() {
 }
 
 // A file written with every row becomes the current file; a part file is
-// listed by its name. A replaced file that was read in part is now whole.
+// listed by its name. Once the file that was read in part is replaced, it
+// holds what the document holds, and replacing it again asks nothing more.
 void WriterRun::recordWritten(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (fromPartitionList_ && slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));

@@ -7,6 +7,7 @@
 #include "document/BasicTab.h"
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
+#include "fileio/frmPreview.h"
 #include "platform/Grid.h"
 #include "shell/frmSettings.h"
 #include "support/FileBytes.h"
@@ -17,8 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
-#include <QWidget>
 #include <QRegularExpression>
+#include <QWidget>
 
 namespace {
 
@@ -107,6 +108,21 @@ TEST_F(TrustSave, ASaveWritesEveryRowOrSaysWhichItDidNot) {
     EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
     EXPECT_EQ(readBytes(film), original);
     EXPECT_FALSE(t->doc.FileChanged);
+}
+
+// A preview shows what a save would write, without the questions of a save.
+TEST_F(TrustSave, APreviewLeavesOutARowWithoutATimeAndStillShows) {
+    t.loadDataFile("film.srt", SubRip(3));
+    grid().setTextMatrix(2, 1, "abc");
+    QStringList shown;
+    t.answer<frmPreview>([&](frmPreview& w) {
+        for (int i = 0; i < w.List1.listCount(); ++i)
+            shown << w.List1.list(i);
+        w.Command1Click();
+    });
+    t.main().mnuPreview.click();
+    EXPECT_TRUE(shown.contains("Line 1") && shown.contains("Line 3"));
+    EXPECT_FALSE(shown.contains("Line 2"));
 }
 
 TEST_F(TrustSave, ALineAtTheLastTimeAndANegativeStartAreNotDroppedSilently) {
