@@ -178,7 +178,8 @@ void EditArea::PlaceNodeButton(EditorTab& editor, int row) {
     }
 }
 
-// Header and spare row: no line to work on. Line 1 keeps Delete as it was.
+// Header and spare row: no line to work on. Delete leaves at least one line,
+// since Insert needs a line to insert before.
 void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
     const int rows = p_.doc.grid().rows();
     if (row > rows - 2 || row < 1) {
@@ -188,7 +189,7 @@ void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
     }
     basic.Command10.setEnabled(true);
     basic.Command14.setEnabled(true);
-    if (row > 1) basic.Command11.setEnabled(true);
+    basic.Command11.setEnabled(rows - 2 > 1);
 }
 
 void EditArea::subShowSubtitle(const QString& text, int index) {

@@ -85,6 +85,10 @@ void Loader::AddToRecentFiles(const QString& path) {
 // ---- Completion -------------------------------------------------------------------
 
 void Loader::Complete(Call& c, const ReaderFrame& frame, bool ok) {
+    if (!c.add()) { // a file read in part must not replace the whole file unasked
+        p_.doc.PartialReadFile = ok ? QString() : c.fileName;
+        p_.doc.PartialReadLines = ok ? 0 : p_.doc.lineCount();
+    }
     p_.main().player.Combo1.clear();
     p_.diag.DiagErrorCount = 0;
     CompleteParts(c, frame, ok);

@@ -102,6 +102,25 @@ QString TimeCalc(const QString& first, const QString& second, const QString& op)
     return out;
 }
 
+namespace {
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+// Two digits at `at` making a number below 60.
+bool isSixtieth(const QString& t, int at) {
+    return isDigit(t[at]) && isDigit(t[at + 1]) && t[at] < u'6';
+}
+} // namespace
+
+bool IsValidTimeCode(const QString& text) {
+    if (text.size() != 12) return false;
+    const bool hours = (isDigit(text[0]) && isDigit(text[1])) ||
+                       (text[0] == u'-' && isDigit(text[1]) && text[1] != u'0');
+    return hours && text[2] == u':' && isSixtieth(text, 3) && text[5] == u':' &&
+           isSixtieth(text, 6) && text[8] == u',' && isDigit(text[9]) && isDigit(text[10]) &&
+           isDigit(text[11]);
+}
+
 double TimeToMs(const QString& time) {
     const TimeFields t = ReadTimeFields(time);
     return t.hours * 3600000.0 + t.minutes * 60000.0 + t.seconds * 1000.0 + t.millis;

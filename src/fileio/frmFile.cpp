@@ -1,6 +1,7 @@
 #include "fileio/frmFile.h"
 
 #include "platform/Palette.h"
+#include "runtime/Strings.h"
 
 #include "shell/Program.h"
 
@@ -246,15 +247,31 @@ bool frmFile::ShowFolder(const QString& folder) {
 }
 
 // The answer is built for Cancel too; callers ignore it then. A withheld
-// Check1 cannot be the user's choice, so only an offered one counts.
+// Check1 cannot be the user's choice, so only an offered one counts. Ok with
+// no name to answer says why and leaves the window open.
 void frmFile::cmdActionClick(int index) {
-    if (Check1.enabled() && Check1.value() == platform::CheckBox::Checked)
-        lblFullName.setCaption(p_.players.mediaFileName());
+    const bool media = Check1.enabled() && Check1.value() == platform::CheckBox::Checked;
+    if (index == Ok && !HasAnswer(media)) return;
+    if (media) lblFullName.setCaption(p_.players.mediaFileName());
     else
         lblFullName.setCaption(joinPath(File1.path(), txtFilename.text()));
     p_.messages.MsgResult = index;
     if (index == Cancel) p_.macro.MacroRunning = false;
     hide();
+}
+
+bool frmFile::HasAnswer(bool media) {
+    QString why;
+    if (media && p_.players.mediaFileName().isEmpty())
+        why = QStringLiteral("No media file is loaded in the player, so there is no media name "
+                             "to use.") +
+              runtime::CrLf + QStringLiteral("Untick the option or type a file name.");
+    else if (!media && runtime::Trim(txtFilename.text()).isEmpty())
+        why = QStringLiteral("Type a file name or choose a file from the list.");
+    if (why.isEmpty()) return true;
+    p_.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"),
+                            QStringLiteral("File Handling"));
+    return false;
 }
 
 void frmFile::formActivate() {

@@ -96,6 +96,7 @@ private:
     void makeButton(platform::Label& button);
     void formLoad();
     platform::Control* paneOf(const platform::Label& header);
+    bool HasAnswer(bool media);
     void setPane(platform::Label& header, bool open);
 
     Program& p_;

@@ -144,7 +144,7 @@ TEST_F(EditAreaTest, SpareRowAndHeaderRow) {
     EXPECT_FALSE(basic().Command14.enabled());
 }
 
-TEST_F(EditAreaTest, LineOneKeepsDeleteAndHidesTheNodeButton) {
+TEST_F(EditAreaTest, LineOneEnablesDeleteAndHidesTheNodeButton) {
     makeLines(5);
     select(2, 1);
     EXPECT_TRUE(basic().Command11.enabled());
@@ -152,14 +152,15 @@ TEST_F(EditAreaTest, LineOneKeepsDeleteAndHidesTheNodeButton) {
     EXPECT_EQ(editor().btnNode[0].top(), grid().top() + grid().cellTop());
 
     select(1, 1);
-    EXPECT_TRUE(basic().Command11.enabled()) << "line 1 leaves Delete as it was";
+    EXPECT_TRUE(basic().Command11.enabled());
     EXPECT_FALSE(editor().btnNode[0].visible());
 
     select(6, 1); // the spare row disables all three
+    EXPECT_FALSE(basic().Command11.enabled());
     select(1, 1);
     EXPECT_TRUE(basic().Command10.enabled());
     EXPECT_TRUE(basic().Command14.enabled());
-    EXPECT_FALSE(basic().Command11.enabled()) << "line 1 leaves Delete as it was";
+    EXPECT_TRUE(basic().Command11.enabled()) << "line 1 of several lines can be deleted";
 
     select(5, 1);
     EXPECT_FALSE(editor().btnNode[0].visible()) << "no node button on the last line";
