@@ -114,7 +114,8 @@ QString SecToTime(const QString& seconds) {
     const QStringView whole = point < 0 ? text : text.left(point);
     // The three characters after the point, padded with "0" on the right.
     const QStringView digits = point < 0 ? QStringView() : text.mid(point + 1, 3);
-    const double n = std::max(0.0, std::floor(runtime::Val(whole)));
+    double n = std::max(0.0, std::floor(runtime::Val(whole)));
+    if (!std::isfinite(n)) n = 0; // digits beyond any number
     const double hours = std::floor(n / 3600);
     const double minutes = std::floor((n - hours * 3600) / 60);
     const double secs = n - hours * 3600 - minutes * 60;

@@ -53,6 +53,9 @@ TEST(SecToTime, WritesSecondsAsATimeCode) {
     EXPECT_EQ(SecToTime(""), "00:00:00,000");
     EXPECT_EQ(SecToTime("59.999"), "00:00:59,999");
     EXPECT_EQ(SecToTime("-6.56"), "00:00:00,000") << "a negative number counts as 0";
+    EXPECT_EQ(SecToTime(QString(400, '9')), "00:00:00,000") << "beyond any number: 0";
+    EXPECT_EQ(SecToTime(QString(400, '9') + ".5"), "00:00:00,500");
+    EXPECT_EQ(SecToTime("nan"), "00:00:00,000");
 }
 
 } // namespace
