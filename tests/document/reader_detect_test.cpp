@@ -55,6 +55,10 @@ TEST(DetectFormat, WhichRequestsDetectAndHowFar) {
     EXPECT_EQ(DetectFileFormat({"{head"}, Format::SubRip), Format::SubRip)
         << "a SubRip request is not detected";
     EXPECT_EQ(DetectFileFormat({"plain", "text"}, Format::None), Format::None);
+    EXPECT_EQ(DetectFileFormat({"", "{T 00:00:01:00", "Hi", "}"}, Format::None),
+              Format::DvdSubtitle)
+        << "DVD Subtitle blocks without their header";
+    EXPECT_EQ(DetectFileFormat({"{The end}"}, Format::None), Format::None);
     EXPECT_EQ(DetectFileFormat({}, Format::SonicDvd), Format::SonicDvd);
     for (int f = 0; f < Format::Count; ++f)
         EXPECT_EQ(IsDetectedRequest(f), f == 0 || f == 1 || f == 3 || f == 8 || f == 11 || f == 12)
