@@ -58,8 +58,7 @@ void ReaderFrame::CountPass(const SubtitleReader& reader) {
     const qsizetype counted = reader.countEntries
                                   ? reader.countEntries(lines)
                                   : std::count_if(lines.begin(), lines.end(), reader.countsLine);
-    // A count past the limit is refused whatever its size.
-    rowCounter_ = request_.firstRow + static_cast<int>(std::min<qsizetype>(counted, LimitCounter));
+    rowCounter_ = request_.firstRow + static_cast<int>(counted);
 }
 
 bool ReaderFrame::FindsASubtitle(Program& p, LineSource& source, const ReadRequest& request,
