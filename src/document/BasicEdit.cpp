@@ -92,6 +92,7 @@ QString BasicEdit::InsertedEndTime(const QString& start, const QString& nextStar
 }
 
 void BasicEdit::InsertLine() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     platform::Grid& g = grid();
     const int row = g.row(), rows = g.rows();
     if (row > rows - 2 || row < 1) return;
@@ -173,6 +174,7 @@ void BasicEdit::MoveNodesDown(int row) {
 // ---- Delete -----------------------------------------------------------------
 
 void BasicEdit::DeleteLine() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     platform::Grid& g = grid();
     const int row = g.row(), lines = g.rows() - 2, top = g.topRow();
     if (row < 1) return; // the header is not a line

@@ -37,6 +37,7 @@ void Loader::ResetDocument(Call& c) {
         control->setEnabled(false);
     if (main.tabMain.tab() == frmMain::TabEditor) editor.grdSubEdit.setVisible(false);
     p_.doc.EditorBlocked = true;
+    ClearDiagnoseMessages(c.add() ? c.firstRow : 0);
     WarnWrongFormat(c);
     ResetFileState(c);
     p_.players.ScriptPlayerPlayStop(1);
@@ -48,6 +49,13 @@ void Loader::ResetDocument(Call& c) {
         p_.doc.lstFont = QStringList{QString()};
     }
     AddToRecentFiles(c.fileName);
+}
+
+// The messages of the rows the read replaces: a load's whole document, an
+// add's rows from its first one on.
+void Loader::ClearDiagnoseMessages(int fromRow) {
+    for (int r = fromRow; r < Diagnose::MsgRows; ++r)
+        p_.diag.setDiagMsg(r, QString());
 }
 
 // A .sub-family request that turned out to be another format.

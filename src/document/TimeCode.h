@@ -23,7 +23,8 @@ double TimeToMs(const QString& time);
 
 // A number of seconds written as decimal text ("12.5", "3661.250") as a time
 // code; fraction digits beyond the third are dropped, hours past 99 keep all
-// their digits, and a negative number counts as 0.
+// their digits, and a negative number (or one of more digits than a double
+// holds) counts as 0.
 QString SecToTime(const QString& seconds);
 
 // The fields of a time code as read by position.

@@ -51,6 +51,7 @@ void FileCommands::ReportFailure(const QString& text, const QString& title) {
 // ---- New ------------------------------------------------------------------------
 
 void FileCommands::MenuNewFile() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     if (!ConfirmDiscardChanges()) return;
     Files& files = p_.files;
     int format = p_.main().partition.combo3.listIndex() + 1;
@@ -131,6 +132,7 @@ void FileCommands::ShowEditorForNew() {
 // ---- Load and Add ---------------------------------------------------------------
 
 void FileCommands::MenuLoadFile() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp();
     frmFile& chooser = PresetChooserForLoad();
     chooser.showModal();
@@ -148,6 +150,7 @@ void FileCommands::MenuLoadFile() {
 }
 
 void FileCommands::MenuAddFile() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp();
     frmFile& chooser = PresetChooserForAdd();
     chooser.showModal();

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <limits>
 
 namespace {
 
@@ -23,16 +24,25 @@ QString EntryLine(const NodeTable& t, int i) {
            QLatin1Char(':') + t.Name(i) + (t.InIndex(i) ? QLatin1Char('1') : QLatin1Char('0'));
 }
 
+// A row number as the file gives it. One too large for a number of rows
+// (the file was not written by the program) reads as 0, which no part starts
+// or ends at, so the entry is refused like any other bad entry.
+int RowNumber(QStringView text) {
+    const double n = runtime::Val(text);
+    const bool fits = n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max();
+    return fits ? static_cast<int>(n) : 0;
+}
+
 // "first,last:name" followed by the in-index digit. A field that cannot be
 // cut out keeps what the entry held.
 void ReadEntry(const QString& line, NodeTable& t, int i) {
     const qsizetype comma = line.indexOf(QLatin1Char(','));
     if (comma < 0) return;
-    t.setFirstRow(i, static_cast<int>(runtime::Val(line.left(comma))));
+    t.setFirstRow(i, RowNumber(QStringView(line).left(comma)));
     const QString rest = line.mid(comma + 1);
     const qsizetype colon = rest.indexOf(QLatin1Char(':'));
     if (colon < 0) return;
-    t.setLastRow(i, static_cast<int>(runtime::Val(rest.left(colon))));
+    t.setLastRow(i, RowNumber(QStringView(rest).left(colon)));
     const QString tail = rest.mid(colon + 1);
     if (!tail.isEmpty()) t.setName(i, tail.chopped(1));
     const QChar flag = tail.isEmpty() ? QChar() : tail.back();

@@ -115,6 +115,10 @@ bool frmMain::SaveSettings(ExitRoutine::Mode mode) {
 
 // A save the user asked for that did not complete keeps the program running.
 void frmMain::Form_Unload(int& cancel) {
+    if (p_.loader.Loading()) { // the program ends only once the load is over
+        cancel = 1;
+        return;
+    }
     if (!SaveSettings(ExitRoutine::Mode::Exit)) {
         cancel = 1;
         return;

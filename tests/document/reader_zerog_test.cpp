@@ -61,7 +61,7 @@ TEST_F(ZeroGReader, BlankLinesAreNoRowsUnmarkedLinesAre) {
 
 TEST_F(ZeroGReader, TheHeaderIsAtMostTwoLinesAndNeverASubtitle) {
     read({"% Zero G 1.0"});
-    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_FALSE(t->loader.LoadOk) << "a header alone holds no subtitle: not loaded";
     EXPECT_EQ(lines(), 0);
 
     read({Line("0:00:01.00", "0:00:02.00", "first"), Line("0:00:03.00", "0:00:04.00", "second")});
