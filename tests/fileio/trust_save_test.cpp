@@ -197,7 +197,7 @@ TEST_F(TrustSave, AnEmptyNameIsRefusedWithAMessage) {
 
 TEST_F(TrustSave, TheMediaNameOptionWithoutMediaSaysSo) {
     const QString film = t.loadDataFile("film.srt", SubRip(3));
-    ASSERT_TRUE(t->players.MediaPlayer1.FileName.isEmpty());
+    ASSERT_TRUE(t->players.mediaFileName().isEmpty());
     t->doc.FileChanged = true;
     Message said;
     bool stayed = false;
