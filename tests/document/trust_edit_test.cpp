@@ -143,7 +143,7 @@ TEST_F(TrustEdit, ATimeThatIsNotATimeCodeIsRefusedAndTheCellKeepsItsValue) {
             EXPECT_FALSE(t->doc.FileChanged);
             EXPECT_EQ(t->history.snapshots().size(), snapshots) << "nothing changed";
             EXPECT_TRUE(said.text.contains("hh:mm:ss,fff")) << said.text.toStdString();
-            EXPECT_EQ(basic().rtfTimeStart.text(), cell(6, 1));
+            EXPECT_EQ(basic().rtfLineStart.text(), cell(6, 1));
         }
     }
 }
