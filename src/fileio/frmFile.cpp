@@ -252,7 +252,8 @@ bool frmFile::ShowFolder(const QString& folder) {
 void frmFile::cmdActionClick(int index) {
     const bool media = Check1.enabled() && Check1.value() == platform::CheckBox::Checked;
     if (index == Ok && !HasAnswer(media)) return;
-    if (media) lblFullName.setCaption(p_.players.mediaFileName());
+    if (media)
+        lblFullName.setCaption(p_.players.mediaFileName());
     else
         lblFullName.setCaption(joinPath(File1.path(), txtFilename.text()));
     p_.messages.MsgResult = index;
