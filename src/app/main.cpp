@@ -1,5 +1,6 @@
 // Mirel: a desktop editor and converter for movie subtitles.
 
+#include "platform/Application.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/Program.h"
 #include "shell/Startup.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
 
     Program program(runtime::ProgramFolder::locate());
     program.shell.CommandLine = CommandLineText(QApplication::arguments());
-    program.shell.EndProgram = [] { QApplication::quit(); };
+    program.shell.EndProgram = platform::EndApplication;
     Main(program);
     return QApplication::exec();
 }

@@ -153,10 +153,14 @@ void Form::load() {
     if (onLoad) onLoad();
 }
 
+// An unload already running (its handler still asking the user) is not
+// started a second time.
 void Form::unload() {
-    if (!loaded_) return;
+    if (!loaded_ || unloading_) return;
     int cancel = 0;
+    unloading_ = true;
     if (onUnload) onUnload(cancel);
+    unloading_ = false;
     if (cancel) return;
     loaded_ = false;
     hide();

@@ -104,7 +104,7 @@ private:
     std::unique_ptr<QObject> events_;
     QString caption_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
-    bool initialized_ = false, loaded_ = false, visible_ = false;
+    bool initialized_ = false, loaded_ = false, visible_ = false, unloading_ = false;
     QEventLoop* modalLoop_ = nullptr;
     int modalDepth_ = 0;
     bool dragActive_ = false;

@@ -21,19 +21,24 @@ bool ExitRoutine::SaveSettings(Mode mode) {
     return true;
 }
 
-// Yes or No only: No goes on without saving. Yes goes on once the document
-// was saved; at an exit a save that did not complete stops the routine.
+// At an exit the question has Cancel, which keeps Mirel running with nothing
+// written; No goes on without saving; Yes goes on once the document was
+// saved, and at an exit a save that did not complete stops the routine. When
+// the settings window closes there is nothing to stop: Yes or No.
 bool ExitRoutine::OfferToSave(Mode mode) {
     if (!p_.doc.FileChanged) return true;
+    const bool exit = mode == Mode::Exit;
     const int answer = p_.messages.ShowMessage(
         QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) + CrLf +
             QStringLiteral("has been changed and not saved.") + CrLf +
             QStringLiteral("Do you want to save now?") + CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        KindExclamation, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"));
+        KindExclamation, exit ? QStringLiteral("yesnocancel") : QStringLiteral("yesno"),
+        QStringLiteral("Warning: File not saved"));
+    if (answer == AnswerCancel) return !exit;
     if (answer != AnswerYes) return true;
     const bool saved = p_.fileCommands.MenuSaveSubFile();
-    return saved || mode != Mode::Exit;
+    return saved || !exit;
 }
 
 // A file that cannot be written keeps its old content; the others are

@@ -106,7 +106,8 @@ bool frmMain::SaveSettings(ExitRoutine::Mode mode) {
     return ExitRoutine(p_).SaveSettings(mode);
 }
 
-// A save the user asked for that did not complete keeps the program running.
+// Cancel at the question about a changed document, or a save the user asked
+// for that did not complete, keeps the program running.
 void frmMain::Form_Unload(int& cancel) {
     if (!SaveSettings(ExitRoutine::Mode::Exit)) {
         cancel = 1;
