@@ -15,8 +15,11 @@ using runtime::CrLf;
 
 bool ExitRoutine::SaveSettings(Mode mode) {
     if (!OfferToSave(mode)) return false;
-    p_.tablets.SaveCurTablet();
-    WriteStateFiles();
+    QStringList failed;
+    QString error;
+    if (!p_.tablets.SaveCurTablet(&error) && !error.isEmpty()) failed << error;
+    WriteStateFiles(failed);
+    ReportUnwritten(failed);
     if (mode == Mode::Exit) EmptyScratchFolder(p_);
     return true;
 }
@@ -42,19 +45,33 @@ bool ExitRoutine::OfferToSave(Mode mode) {
 }
 
 // A file that cannot be written keeps its old content; the others are
-// written all the same.
-void ExitRoutine::WriteStateFiles() {
-    p_.macroLibrary.WriteWizardFile();
-    p_.macroLibrary.WriteMacroFile();
-    WriteSystemFile(runtime::Place::SearchFile, SearchHistoryLines());
-    WriteSystemFile(runtime::Place::RecentFile, RecentFileLines());
-    WriteSystemFile(runtime::Place::LastFile, LastFileLines());
-    WriteSystemFile(runtime::Place::PositionFile, WindowPositionLines());
+// written all the same. What failed, and why, is added to `failed`.
+void ExitRoutine::WriteStateFiles(QStringList& failed) {
+    QString error;
+    if (!p_.macroLibrary.WriteWizardFile(&error)) failed << error;
+    if (!p_.macroLibrary.WriteMacroFile(&error)) failed << error;
+    WriteSystemFile(runtime::Place::SearchFile, SearchHistoryLines(), failed);
+    WriteSystemFile(runtime::Place::RecentFile, RecentFileLines(), failed);
+    WriteSystemFile(runtime::Place::LastFile, LastFileLines(), failed);
+    WriteSystemFile(runtime::Place::PositionFile, WindowPositionLines(), failed);
 }
 
-bool ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines) {
+void ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines,
+                                  QStringList& failed) {
     QDir().mkpath(p_.folder.path(runtime::Place::System));
-    return runtime::WriteTextFile(p_.folder.path(file), lines);
+    QString error;
+    if (!runtime::WriteTextFile(p_.folder.path(file), lines, &error)) failed << error;
+}
+
+// One message for every file that could not be written; the routine goes on.
+void ExitRoutine::ReportUnwritten(const QStringList& failed) {
+    if (failed.isEmpty()) return;
+    QString text = QStringLiteral("Mirel could not save what it keeps for the next start:");
+    for (const QString& error : failed)
+        text += CrLf + MessageWindow::Verbatim(error);
+    text += CrLf + QStringLiteral("Everything else was saved.");
+    p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"),
+                            QStringLiteral("Files not saved"));
 }
 
 QStringList ExitRoutine::SearchHistoryLines() const {

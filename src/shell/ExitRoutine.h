@@ -7,7 +7,8 @@
 // history), \System\recent.sdf (the last five recent files), \System\last.sdf
 // (the current subtitle file and the player's media file) and
 // \System\pos.sdf (the main window's Left, Top, Width and Height) are
-// written, each whole or not at all; at an exit the scratch folder
+// written, each whole or not at all (one message names those that could not
+// be, and why; the routine goes on); at an exit the scratch folder
 // \Data\Temporarily is emptied last.
 
 #include "runtime/ProgramFolder.h"
@@ -42,8 +43,9 @@ public:
 
 private:
     bool OfferToSave(Mode mode);
-    void WriteStateFiles();
-    bool WriteSystemFile(runtime::Place file, const QStringList& lines);
+    void WriteStateFiles(QStringList& failed);
+    void WriteSystemFile(runtime::Place file, const QStringList& lines, QStringList& failed);
+    void ReportUnwritten(const QStringList& failed);
 
     Program& p_;
 };

@@ -75,7 +75,10 @@ TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
     ProgramOn p(folder.path());
     p.main().load();
     p.main().Combo13.addItem("/subs/a.srt");
+    Message said;
+    p.reply(frmMessageBox::Ok, &said); // the file that could not be written is named
     p.main().mnuExit.click();
+    EXPECT_TRUE(said.text.contains(folder.file("System/recent.sdf"))) << said.text.toStdString();
     EXPECT_EQ(p.ends, 1);
     EXPECT_TRUE(QFileInfo(folder.file("System/recent.sdf")).isDir());
     EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);

@@ -113,4 +113,27 @@ TEST(Leaving, CancelAtTheExitQuestionKeepsMirelRunningWithNothingWritten) {
     EXPECT_EQ(p.ends, 1);
 }
 
+// Folders stand where three of the state files go: one message names each
+// of them with the reason, and the exit still completes.
+TEST(Leaving, StateFilesThatCannotBeWrittenAreReportedOnceAndTheExitCompletes) {
+    ProgramFolder folder;
+    for (const char* blocked : {"System/recent.sdf", "System/Macro.sdf", "System/pos.sdf"})
+        QDir().mkpath(folder.file(blocked));
+    ProgramOn p(folder.path());
+    p.main().load();
+    Message said;
+    p.reply(frmMessageBox::Ok, &said);
+    p.main().mnuExit.click();
+    EXPECT_EQ(p.ends, 1);
+    EXPECT_FALSE(p.main().isLoaded());
+    for (const char* name : {"recent.sdf", "Macro.sdf", "pos.sdf"})
+        EXPECT_TRUE(said.text.contains(folder.file(QString("System/") + name)))
+            << name << " in: " << said.text.toStdString();
+    EXPECT_FALSE(said.text.contains("last.sdf")) << "only the files that failed";
+    EXPECT_EQ(said.text.count("refers to a directory"), 3)
+        << "each with the reason: " << said.text.toStdString();
+    EXPECT_EQ(folder.lines("System/last.sdf").size(), 2) << "the others were written";
+    EXPECT_EQ(p->host.modal.history().size(), 1u) << "one message for all of them";
+}
+
 } // namespace
