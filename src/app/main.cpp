@@ -6,6 +6,7 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <clocale>
 
 int main(int argc, char** argv) {
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     Program program(runtime::ProgramFolder::locate());
-    program.shell.CommandLine = CommandLineText(QApplication::arguments());
+    program.shell.CommandLine =
+        CommandLineFile(CommandLineText(QApplication::arguments()), QDir::currentPath());
     program.shell.EndProgram = platform::EndApplication;
     Main(program);
     return QApplication::exec();

@@ -8,9 +8,15 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 using runtime::CrLf;
+
+// The next start may be in another folder: a file is kept by its full path.
+QString FullPath(const QString& file) {
+    return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
+}
 } // namespace
 
 bool ExitRoutine::SaveSettings(Mode mode) {
@@ -87,12 +93,12 @@ QStringList ExitRoutine::RecentFileLines() const {
     const int n = recent.listCount();
     QStringList lines;
     for (int i = n > RecentKept ? n - RecentKept : 0; i < n; ++i)
-        lines << recent.list(i);
+        lines << FullPath(recent.list(i));
     return lines;
 }
 
 QStringList ExitRoutine::LastFileLines() const {
-    return {p_.files.CurFileName, p_.players.MediaPlayer1.FileName};
+    return {FullPath(p_.files.CurFileName), FullPath(p_.players.MediaPlayer1.FileName)};
 }
 
 QStringList ExitRoutine::WindowPositionLines() const {
