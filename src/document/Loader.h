@@ -76,7 +76,7 @@ private:
     void FillLineList();
     void SetRangeFields();
     void ReleaseControls(Call& c);
-    void FinishProgressLog(Call& c);
+    void FinishProgressLog(Call& c, bool read);
 
     Program& p_;
     bool loading_ = false;

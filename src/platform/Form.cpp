@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -125,6 +126,22 @@ void Form::move(int left, int top, int width, int height) {
     applyGeometry();
 }
 
+namespace {
+// A start that keeps a span of `size` inside 0 .. `room` where it can.
+int KeptInside(int start, int size, int room) {
+    return std::max(0, std::min(start, room - size));
+}
+} // namespace
+
+void Form::centreOver(const Form* owner) {
+    const bool shown = owner && owner->visible();
+    const int screenWidth = host_.screen.width(), screenHeight = host_.screen.height();
+    const int centreX = shown ? owner->left() + owner->width() / 2 : screenWidth / 2;
+    const int centreY = shown ? owner->top() + owner->height() / 2 : screenHeight / 2;
+    move(KeptInside(centreX - width_ / 2, width_, screenWidth),
+         KeptInside(centreY - height_ / 2, height_, screenHeight), width_, height_);
+}
+
 void Form::applyGeometry() {
     window_->move(toPixels(left_), toPixels(top_));
     window_->resize(toPixels(width_), toPixels(height_));
@@ -176,6 +193,7 @@ void Form::requestClose() {
 void Form::show() {
     load();
     if (!loaded_) return;
+    if (!visible_ && owner_) centreOver(owner_());
     visible_ = true;
     window_->show();
     window_->raise();

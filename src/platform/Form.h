@@ -48,6 +48,12 @@ public:
     void setWidth(int twips);
     void setHeight(int twips);
     void move(int left, int top, int width, int height);
+    // Moves the window so that its centre is the owner's (the screen's when
+    // there is no owner or it is not shown), keeping it on the screen.
+    void centreOver(const Form* owner);
+    // The window this one opens over: each time it is shown from hidden it is
+    // centred over what `owner` gives then (the owner may come later).
+    void openOver(std::function<const Form*()> owner) { owner_ = std::move(owner); }
 
     // Lifetime. load() runs Initialize the first time and Load each time the
     // form is loaded; show() loads first. unload() runs Unload (which may
@@ -109,6 +115,7 @@ private:
     int modalDepth_ = 0;
     bool dragActive_ = false;
     int dragStartX_ = 0, dragStartY_ = 0;
+    std::function<const Form*()> owner_;
 };
 
 } // namespace platform
