@@ -56,7 +56,8 @@ TEST(ProgressWindow, IsABorderlessWindowDraggedByItsStrip) {
     EXPECT_EQ(c.top(), 2045);
     // Every control lies inside the window.
     for (const platform::Control* ctl : std::initializer_list<const platform::Control*>{
-             &c.pMove, &c.Text1, &c.ProgressBar1, &c.lblEnd, &c.chkClose}) {
+             &c.pMove, &c.Label3, &c.Label4, &c.Text1, &c.ProgressBar1, &c.lblEnd, &c.chkClose,
+             &c.cmdOk}) {
         EXPECT_LE(ctl->left() + ctl->width(), c.width()) << ctl->name().toStdString();
         EXPECT_LE(ctl->top() + ctl->height(), c.height()) << ctl->name().toStdString();
     }
