@@ -1,11 +1,13 @@
 #include "platform/Form.h"
 
 #include "platform/Host.h"
+#include "platform/Keys.h"
 #include "platform/Label.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QWidget>
@@ -35,6 +37,8 @@ public:
         case QEvent::WindowDeactivate:
             if (f_.onDeactivate) f_.onDeactivate();
             return false;
+        case QEvent::KeyPress:
+            return keyDown(static_cast<QKeyEvent*>(e));
         case QEvent::DragEnter:
         case QEvent::DragMove:
             return offerDrop(static_cast<QDragMoveEvent*>(e));
@@ -46,6 +50,15 @@ public:
     }
 
 private:
+    bool keyDown(QKeyEvent* e) {
+        if (!f_.onKeyDown) return false;
+        int code = keyCodeFromQt(e->key());
+        if (code == 0) return false;
+        f_.onKeyDown(code, shiftFromQt(int(e->modifiers())));
+        if (code != 0) return false;
+        e->accept();
+        return true;
+    }
     bool offerDrop(QDragMoveEvent* e) {
         if (!f_.onDragDrop) return false;
         e->acceptProposedAction();

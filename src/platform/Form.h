@@ -76,6 +76,10 @@ public:
     std::function<void()> onResize;
     std::function<void(int& cancel, int unloadMode)> onQueryUnload;
     std::function<void(int& cancel)> onUnload;
+    // Keys no control of the window took: the window itself has the focus,
+    // or the focused control passed the key on (Enter and Escape in a text
+    // box). Setting the code to 0 consumes the key.
+    KeyHandler onKeyDown;
     // Runs when anything (files, text, ...) is dropped onto the window; while
     // it is not set the window takes no drops. What was dropped is not passed.
     std::function<void()> onDragDrop;

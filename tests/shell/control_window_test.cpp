@@ -100,8 +100,8 @@ TEST(ProgressWindow, FileOpenShowsItOverTheMainWindowAndItSaysSuccessOnlyForAFil
     t.writeDataFile("other.srt", SubRip(2));
     t.writeDataFile("noise.srt", "this is no subtitle\r\nat all\r\n");
     frmMain& m = t.main();
-    m.move(2400, 1200, m.width(), m.height());
     m.show();
+    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
     frmControl& c = t->control();
 
     OpenThroughTheChooser(t, "good.srt");
