@@ -206,10 +206,12 @@ void Form::requestClose() {
 void Form::show() {
     load();
     if (!loaded_) return;
-    if (!visible_ && owner_) centreOver(owner_());
+    const bool opening = !visible_;
+    if (opening && owner_) centreOver(owner_());
     visible_ = true;
     window_->show();
     window_->raise();
+    if (opening && onShow) onShow();
 }
 
 void Form::showModal() {

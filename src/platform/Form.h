@@ -71,6 +71,8 @@ public:
 
     std::function<void()> onInitialize;
     std::function<void()> onLoad;
+    // Runs each time the window has been shown after being hidden.
+    std::function<void()> onShow;
     std::function<void()> onActivate;
     std::function<void()> onDeactivate;
     std::function<void()> onResize;
