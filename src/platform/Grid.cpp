@@ -74,11 +74,11 @@ class GridView : public QTableView {};
 // Hands wheel turns over an overlay to the grid's view.
 class WheelPass : public QObject {
 public:
-    explicit WheelPass(QAbstractScrollArea& to) : to_(to) {}
+    explicit WheelPass(QAbstractScrollArea& to) : to_(&to) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::Wheel) return false;
+        if (e->type() != QEvent::Wheel || !to_) return false;
         auto* wheel = static_cast<QWheelEvent*>(e);
-        QWidget* viewport = to_.viewport();
+        QWidget* viewport = to_->viewport();
         const QPointF at = viewport->mapFromGlobal(wheel->globalPosition());
         QWheelEvent passed(at, wheel->globalPosition(), wheel->pixelDelta(), wheel->angleDelta(),
                            wheel->buttons(), wheel->modifiers(), wheel->phase(), wheel->inverted(),
@@ -88,7 +88,7 @@ public:
     }
 
 private:
-    QAbstractScrollArea& to_;
+    QPointer<QAbstractScrollArea> to_; // the grid may go first
 };
 
 Grid::Grid(Container& parent, const QString& name, int rows, int cols)
