@@ -67,7 +67,7 @@ void Tablets::LoadCalcTablets() {
     }
 }
 
-bool Tablets::SaveCurTablet() const {
+bool Tablets::SaveCurTablet(QString* error) const {
     if (CurTabletFile.isEmpty()) return false;
     QStringList lines{p_.shell.ProgramVersion + Assign + CurTabletName};
     for (int r = 0; r < Rows; ++r)
@@ -76,5 +76,5 @@ bool Tablets::SaveCurTablet() const {
                          QLatin1Char('@') +
                          TabletValue[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
     QDir().mkpath(QFileInfo(CurTabletFile).absolutePath());
-    return runtime::WriteTextFile(CurTabletFile, lines);
+    return runtime::WriteTextFile(CurTabletFile, lines, error);
 }

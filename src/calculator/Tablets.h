@@ -36,8 +36,9 @@ public:
     void LoadCalc(QString& path);
     void LoadCalcTablets();
     // Writes the current tablet to its file; false when it could not be
-    // written (an old file stays whole) or there is none.
-    bool SaveCurTablet() const;
+    // written (an old file stays whole; *error, where given, says which file
+    // and why) or there is none.
+    bool SaveCurTablet(QString* error = nullptr) const;
 
 private:
     void ClearTables();

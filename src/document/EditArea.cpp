@@ -111,10 +111,15 @@ void EditArea::ShowStartTime(int row) {
 }
 
 void EditArea::PlaceEditor(EditorTab& editor) {
+    PlaceEditorBox(editor);
+    editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
+}
+
+// Over the cell where the grid draws it.
+void EditArea::PlaceEditorBox(EditorTab& editor) {
     const platform::Grid& g = editor.grdSubEdit;
     editor.rtfEdit.move(g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(),
                         g.cellHeight());
-    editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
 }
 
 // Below and right of the cell; moved left when it would pass the grid's width
@@ -230,6 +235,14 @@ void EditArea::GridScroll() {
     editor.cmdInvCalc.setVisible(false);
     editor.btnNode[0].setVisible(false);
     editor.errExp.setVisible(false);
+}
+
+void EditArea::GridColResize() {
+    EditorTab& editor = p_.main().editor;
+    const platform::Grid& g = editor.grdSubEdit;
+    PlaceEditorBox(editor);
+    if (editor.errExp.visible()) PlaceBalloon(editor, g.row());
+    if (editor.cmdInvCalc.visible()) PlaceCalcButton(editor, g.row(), g.col());
 }
 
 void EditArea::EditChange() {

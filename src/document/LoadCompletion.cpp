@@ -107,7 +107,7 @@ void Loader::Complete(Call& c, const ReaderFrame& frame, bool ok) {
     ReleaseControls(c);
     p_.doc.EditorBlocked = false;
     p_.history.ClearHistoryWindow(); // the history starts afresh; the tool rows come back
-    FinishProgressLog(c);
+    FinishProgressLog(c, ok);
     p_.edit.ShowCurrentLine();
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
 }
@@ -190,12 +190,12 @@ void Loader::ReleaseControls(Call& c) {
     if (c.showProgress) p_.control().ProgressBar1.setValue(0);
 }
 
-void Loader::FinishProgressLog(Call& c) {
+void Loader::FinishProgressLog(Call& c, bool read) {
     if (!c.showProgress) return;
     frmControl& control = p_.control();
     control.ProgressBar1.setVisible(false);
     control.Text1.setText(control.Text1.text() + CrLf + p_.texts.TextTable(9, 15) + CrLf +
                           p_.texts.TextTable(9, 16));
     control.Text1.refresh();
-    if (control.chkClose.value() == platform::CheckBox::Checked) control.hide();
+    control.EndLoadLog(read);
 }

@@ -89,8 +89,7 @@ Loader::MediaStep Loader::OpenMedia(Call& c) {
         }
     }
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
-    if (c.showProgress && p_.control().chkClose.value() == platform::CheckBox::Checked)
-        p_.control().hide();
+    if (c.showProgress) p_.control().EndLoadLog(true);
     return MediaStep::Opened;
 }
 

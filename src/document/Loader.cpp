@@ -84,11 +84,7 @@ bool Loader::RefuseAppend(Call& c) {
 // showing the log.
 void Loader::ShowProgressWindow(Call& c) {
     if (!p_.shell.CommandLine.isEmpty() || !c.showProgress) return;
-    frmControl& control = p_.control();
-    control.show();
-    control.ProgressBar1.setVisible(true);
-    control.Text1.setText(QString());
-    control.lblEnd.setCaption(p_.texts.TextTable(9, 17));
+    p_.control().StartLoadLog();
 }
 
 void Loader::EnterBusyState() {

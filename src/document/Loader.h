@@ -80,7 +80,7 @@ private:
     void SinglePart();
     void SetRangeFields();
     void ReleaseControls(Call& c);
-    void FinishProgressLog(Call& c);
+    void FinishProgressLog(Call& c, bool read);
 
     Program& p_;
     bool loading_ = false;

@@ -75,10 +75,12 @@ bool ReaderFrame::FindsASubtitle(Program& p, LineSource& source, const ReadReque
     return trial.foundTime_;
 }
 
+// The limit named is the most lines a document holds.
 QString ReaderFrame::ReadingLimitText() const {
     return QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
-           QStringLiteral("' reached limit of 9999 lines. File contains") +
-           runtime::Str(rowCounter_ - 1) + QStringLiteral(" lines. Select 'Cancel' to exit.");
+           QStringLiteral("' reached limit of") + runtime::Str(MaxLines) +
+           QStringLiteral(" lines. File contains") + runtime::Str(rowCounter_ - 1) +
+           QStringLiteral(" lines. Select 'Cancel' to exit.");
 }
 
 // ---- The read -----------------------------------------------------------------
@@ -174,9 +176,9 @@ void ReaderFrame::refuseRow() {
     if (request_.interactive)
         p_.messages.ShowMessage(
             QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
-                QStringLiteral("' reached limit of 9999 lines. Reading "
-                               "stopped after line") +
-                runtime::Str(MaxLines) + QStringLiteral("."),
+                QStringLiteral("' reached limit of") + runtime::Str(MaxLines) +
+                QStringLiteral(" lines. Reading stopped after line") + runtime::Str(MaxLines) +
+                QStringLiteral("."),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Reading limit"));
     setStatus(14);
 }

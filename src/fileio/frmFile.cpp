@@ -4,6 +4,7 @@
 #include "runtime/Strings.h"
 
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 #include <QDir>
 
@@ -40,6 +41,8 @@ frmFile::frmFile(Program& p)
     layOut();
     wireHandlers();
     onLoad = [this] { formLoad(); };
+    onShow = [this] { formShow(); };
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
     load(); // the panes are filled before the first caller presets them
 }
 
@@ -118,6 +121,7 @@ void frmFile::wireHandlers() {
     List2.onChange = [this] { FolderMoved(); };
     List2.onClick = [this] { FolderMoved(); };
     File1.onPathChange = [this] { FileListPathChanged(); };
+    File1.onPatternChange = [this] { FileListPatternChanged(); };
     File1.onClick = [this] { FileChosen(); };
     File1.onDblClick = [this] { FileDoubleClicked(); };
     txtFilename.onChange = [this] { FileNameEdited(); };
@@ -212,7 +216,34 @@ void frmFile::FolderMoved() {
 }
 
 void frmFile::FileListPathChanged() {
-    if (File1.listCount() > 0) File1.setListIndex(0);
+    SyncNameToList(true);
+}
+
+void frmFile::FileListPatternChanged() {
+    SyncNameToList(false);
+}
+
+// The list was read again as the window came into view (files written or
+// removed meanwhile): the name box follows it.
+void frmFile::formShow() {
+    SyncNameToList(false);
+}
+
+void frmFile::SyncNameToList(bool newFolder) {
+    const bool typed = !txtFilename.locked();
+    for (int i = 0; i < File1.listCount(); ++i)
+        if (File1.list(i) == txtFilename.text()) {
+            File1.setListIndex(i);
+            FileChosen();
+            return;
+        }
+    if (typed && !newFolder) return; // a name to create
+    if (File1.listCount() > 0) {
+        File1.setListIndex(0);
+        FileChosen(); // also when the first file was selected already
+    } else if (!typed) {
+        txtFilename.setText(QString()); // Ok goes with it
+    }
 }
 
 void frmFile::FileChosen() {

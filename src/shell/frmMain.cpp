@@ -113,7 +113,8 @@ bool frmMain::SaveSettings(ExitRoutine::Mode mode) {
     return ExitRoutine(p_).SaveSettings(mode);
 }
 
-// A save the user asked for that did not complete keeps the program running.
+// Cancel at the question about a changed document, or a save the user asked
+// for that did not complete, keeps the program running.
 void frmMain::Form_Unload(int& cancel) {
     if (p_.loader.Loading()) { // the program ends only once the load is over
         cancel = 1;

@@ -131,7 +131,7 @@ TEST_F(Load, TheReadingLimitIsCheckedBeforeAnythingIsCleared) {
     load(file("big.srt", SubRip(9999)), 0, false, true);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_EQ(seen.title, "Reading limit");
-    EXPECT_TRUE(seen.text.contains("reached limit of 9999 lines. File contains 9999 lines."))
+    EXPECT_TRUE(seen.text.contains("reached limit of 9998 lines. File contains 9999 lines."))
         << seen.text.toStdString();
     EXPECT_EQ(state(), before);
 

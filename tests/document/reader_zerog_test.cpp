@@ -87,7 +87,8 @@ TEST_F(ZeroGReader, TheDocumentNeverPassesItsLineLimit) {
     QString message;
     answerMessage(frmMessageBox::Ok, &message);
     read(Header + QStringList{"unmarked", "unmarked"} + file.mid(2), ZeroG, false, true);
-    EXPECT_TRUE(message.contains("reached limit of 9999 lines")) << message.toStdString();
+    EXPECT_TRUE(message.contains("reached limit of 9998 lines. Reading stopped after line 9998."))
+        << message.toStdString();
     ASSERT_EQ(lines(), 9998);
     EXPECT_EQ(row(9998)[3], " 9996");
 }
