@@ -34,6 +34,7 @@ class frmSettings;
 class frmFile;
 class frmPreview;
 class frmSplash;
+class frmDbase;
 
 class Program {
 public:
@@ -86,6 +87,9 @@ public:
     // The splash window, created on first use.
     frmSplash& splash();
     bool hasSplash() const { return splash_ != nullptr; }
+    // The collection window, created on first use; it hides and keeps its state.
+    frmDbase& dbase();
+    bool hasDbase() const { return dbase_ != nullptr; }
 
 private:
     void registerLanguageWindows();
@@ -97,4 +101,5 @@ private:
     std::unique_ptr<frmFile> fileChooser_;
     std::unique_ptr<frmPreview> preview_;
     std::unique_ptr<frmSplash> splash_;
+    std::unique_ptr<frmDbase> dbase_;
 };

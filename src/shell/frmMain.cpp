@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
 #include "shell/Program.h"
@@ -74,6 +75,7 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.File.Exit"), 0, [this] { MenuExit(); });
     c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
     RegisterSettingsCommands(p_);
+    RegisterCollectionCommands(p_);
 }
 
 // Each menu item runs its command from the registry.
