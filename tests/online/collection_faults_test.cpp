@@ -131,6 +131,24 @@ TEST_F(Collections, ACollectionThatCannotBeWrittenIsToldAndNotListed) {
     EXPECT_TRUE(QFileInfo(path("a(srt).dbs")).isDir());
 }
 
+TEST_F(Collections, ARenameThatCannotBeWrittenIsToldAndTheListShowsTheFile) {
+    loadThreeParts();
+    Message notWritten, notRead;
+    withWindow([&](frmDbase& w) {
+        createCollection(w);
+        // The file turns into a folder behind the window's back.
+        ASSERT_TRUE(QFile::remove(path("a(srt).dbs")));
+        ASSERT_TRUE(QDir().mkpath(path("a(srt).dbs")));
+        answer(AnswerOk, &notWritten);
+        answer(AnswerOk, &notRead);
+        typeAndEnter(w.txtFile, "Never written");
+        EXPECT_EQ(w.List2.listCount(), 0) << "the window shows what the disk holds";
+        EXPECT_FALSE(w.Command14.enabled());
+    });
+    EXPECT_TRUE(notWritten.text.contains("was not written")) << notWritten.text.toStdString();
+    EXPECT_TRUE(notRead.text.contains("could not be read")) << notRead.text.toStdString();
+}
+
 TEST_F(Collections, ExtractNamesStayInTheFilesFolder) {
     struct Case {
         const char* title;

@@ -76,3 +76,21 @@ TEST(CollectionFile, ItemLinesAloneAreGatheredAndRenumbered) {
         EXPECT_EQ(file.mid(file.indexOf("<Subs>") + 1, lines.size()), c.subs) << c.why;
     }
 }
+
+TEST(CollectionFile, TheReaderFillsTheCollectionWindowsTables) {
+    TestProgram t;
+    t.main();
+    ASSERT_TRUE(runtime::WriteTextFile(
+        t.dataFilesPath("r(srt).dbs"),
+        {"4.00", "<File>", "Title", "</File>", "<Data>", "1", "1,2:Title1", "1,2:Only1", "</Data>",
+         "<Subs>", "0001|00:00:01,000|00:00:02,000|one||", "0002|00:00:03,000|00:00:04,000|two||",
+         "</Subs>", "0003|after the end||||"}));
+    QString name = "r(srt).dbs";
+    ASSERT_TRUE(t->files.LoadDbsFile(name, 1));
+    EXPECT_EQ(name, t.dataFilesPath("r(srt).dbs"));
+    const frmDbase& w = t->dbase();
+    EXPECT_EQ(w.CollectionItems.Count(), 1);
+    EXPECT_EQ(w.CollectionItems.Name(1), "Only");
+    EXPECT_EQ(w.lstBuff, QStringList({"0001|00:00:01,000|00:00:02,000|one||",
+                                      "0002|00:00:03,000|00:00:04,000|two||"}));
+}
