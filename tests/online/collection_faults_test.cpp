@@ -185,6 +185,6 @@ TEST_F(Collections, CommandsTellNumbersThatAreNotInTheirLists) {
     }
     c.run("Collection.Select", "0");
     c.run("Collection.Item.Select", "2");
-    c.run("Collection.Item.Change", "By macro");
+    c.run("Collection.Item.Change", "By\r\nmacro"); // one line of the file
     EXPECT_EQ(FileLines(path("a(srt).dbs")).value(9), "6,9:By macro1");
 }
