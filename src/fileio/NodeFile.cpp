@@ -6,6 +6,7 @@
 
 #include "document/NodeTable.h"
 #include "fileio/Files.h"
+#include "online/frmDbase.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
@@ -105,9 +106,8 @@ bool Files::SaveSubControl(const QString& fileName) {
 
 bool Files::LoadDbsFile(QString& name, int mode) {
     if (mode != 0) {
-        NodeTable items;
-        QStringList buffer;
-        return LoadDbsFile(name, mode, items, buffer);
+        frmDbase& window = p_.dbase(); // the collection the window has open
+        return LoadDbsFile(name, mode, window.CollectionItems, window.lstBuff);
     }
     name = p_.folder.path(runtime::Place::NodesFolder, name);
     const runtime::TextFileContent file = runtime::ReadTextFile(name);
@@ -141,8 +141,10 @@ bool Files::LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& 
     items = read;
     lines.clear();
     // After the entries come "</Data>" and "<Subs>", then the lines themselves.
-    for (qsizetype i = FirstEntryLine + read.Count() + 3; i < file.lines.size(); ++i)
-        if (file.lines.at(i) != QLatin1String("</Subs>")) lines << file.lines.at(i);
+    for (qsizetype i = FirstEntryLine + read.Count() + 3; i < file.lines.size(); ++i) {
+        if (file.lines.at(i) == QLatin1String("</Subs>")) break; // the section's end
+        lines << file.lines.at(i);
+    }
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
     return true;
 }

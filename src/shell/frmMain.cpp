@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
 #include "shell/Program.h"
@@ -79,6 +80,7 @@ void frmMain::registerCommands() {
     scriptPlayer.registerCommands();
     clipboard.registerCommands();
     editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
+    RegisterCollectionCommands(p_);
 }
 
 // Each menu item runs its command from the registry.
