@@ -12,6 +12,7 @@
 #include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
+#include <QApplication>
 
 #include <QDir>
 #include <QFile>
@@ -138,6 +139,9 @@ protected:
     }
     // Types into a text box and presses Enter.
     static void typeAndEnter(platform::TextBox& box, const QString& text) {
+        // The user clicks into the box first: its window becomes the active one.
+        QApplication::setActiveWindow(box.widget()->window());
+        box.setFocus();
         box.setText(text);
         QTest::keyClick(box.widget(), Qt::Key_Return);
     }
