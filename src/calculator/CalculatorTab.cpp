@@ -22,16 +22,16 @@ CalculatorTab::CalculatorTab(Program& p, platform::Container& page)
       Label35(tabCalculator.page(TabAdvanced), "Label35"),
       lblAdvCalc(tabCalculator.page(TabAdvanced), "lblAdvCalc", "A1 [Row: 1, Col: 1]"),
       rtfCalcAdvDataInput(tabCalculator.page(TabAdvanced), "rtfCalcAdvDataInput"),
-      cmdExecCalcData(tabCalculator.page(TabAdvanced), "cmdExecCalcData", "&Enter"),
-      cmdAdvCalcClipIt(tabCalculator.page(TabAdvanced), "cmdAdvCalcClipIt", "&Clip"),
+      cmdExecCalcData(tabCalculator.page(TabAdvanced), "cmdExecCalcData", "Enter"),
+      cmdAdvCalcClipIt(tabCalculator.page(TabAdvanced), "cmdAdvCalcClipIt", "Clip"),
       Calc(tabCalculator.page(TabAdvanced), "Calc", GridRows, GridCols),
       rtfCalc(tabCalculator.page(TabAdvanced), "rtfCalc"),
       List11(tabCalculator.page(TabAdvanced), "List11"),
       cmbCalcAdvFuncSelect(tabCalculator.page(TabAdvanced), "cmbCalcAdvFuncSelect",
                            platform::ComboBox::DropDownList),
       File3(tabCalculator.page(TabAdvanced), "File3"),
-      Command21(tabCalculator.page(TabClassic), "Command21", "&Reset"),
-      CalcClear(tabCalculator.page(TabClassic), "CalcClear", "&Clear"),
+      Command21(tabCalculator.page(TabClassic), "Command21", "Reset"),
+      CalcClear(tabCalculator.page(TabClassic), "CalcClear", "Clear"),
       Check1(tabCalculator.page(TabClassic), "Check1", "Date"),
       Check2(tabCalculator.page(TabClassic), "Check2", "Time"),
       List3(tabCalculator.page(TabClassic), "List3"), p_(p) {
@@ -100,8 +100,8 @@ void CalculatorTab::createClassic(platform::Container& page) {
         b.setToolTipText(QString::fromLatin1(operationTips[i]));
         makeButton(b);
     }
-    Command3.add(page, "Command3", ClipTime, QStringLiteral("C&lip.T"));
-    Command3.add(page, "Command3", ClipFrames, QStringLiteral("C&lip.F"));
+    Command3.add(page, "Command3", ClipTime, QStringLiteral("Clip.T"));
+    Command3.add(page, "Command3", ClipFrames, QStringLiteral("Clip.F"));
     for (auto& clip : Command3) {
         clip.setToolTipText(QStringLiteral("Adds current result to clipboard (below)"));
         makeButton(clip);
@@ -224,8 +224,10 @@ void CalculatorTab::FillFunctionKinds() {
 
 void CalculatorTab::HeadCalcGrid() {
     Calc.setColWidth(0, 435);
+    // As the document grid's time columns: wide enough for "00:00:00,000" in
+    // the screen font.
     for (int c = 1; c < GridCols; ++c) {
-        Calc.setColWidth(c, 1200);
+        Calc.setColWidth(c, 1320);
         Calc.setTextMatrix(0, c, QString(QChar(64 + c)));
     }
     for (int r = 1; r < GridRows; ++r)

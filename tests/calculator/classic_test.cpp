@@ -211,3 +211,17 @@ TEST_F(ClassicTest, MacroCommandsFillBoxesAndStoreResults) {
     EXPECT_EQ(t->macro.MacroAction.code, 318);
     EXPECT_EQ(t->macro.MacroAction.text, "00");
 }
+
+TEST(ClassicStart, FramesFollowTheRateTheSettingsChose) {
+    TestProgram t;
+    const QStringList set = {" 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0",  " 0",
+                             " 3", " 0", " 0", " 0", " 0", " 0", " 0", " 0", "",   " 0 ", " 0 "};
+    t.writeFile("System/Settings/set.sdf", (set.join("\r\n") + "\r\n").toUtf8());
+    t.main().load();
+    CalculatorTab& calc = t.main().calculator;
+    ASSERT_TRUE(calc.optFrameRate[3].value());
+    EXPECT_EQ(t->shell.FrameRateText, "29.970");
+    calc.rtfCalcClassicA[2].setText("1");
+    calc.Command1[CalculatorTab::AplusB].onClick();
+    EXPECT_EQ(calc.lblCalcResult[4].caption(), " 29.97");
+}
