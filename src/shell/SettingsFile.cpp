@@ -103,11 +103,15 @@ void SettingsFile::ApplyFrameRate(int index) {
     main.frameRate.Combo14[1].setListIndex(0);
 }
 
+// The option's click works the rate out in the calculator; the action
+// reported stays the settings' own.
 void SettingsFile::ApplyFrameRateOption(int index) {
+    const ReportedAction kept = p_.macro.MacroAction;
     auto& options = p_.main().calculator.optFrameRate;
     for (auto it = options.begin(); it != options.end(); ++it)
         if (it.index() != index) it->setValue(false);
     if (options.contains(index)) options[index].setValue(true);
+    p_.macro.MacroAction = kept;
 }
 
 // With "Check exists" ticked a file that is gone is left out; an entry the

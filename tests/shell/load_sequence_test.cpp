@@ -83,7 +83,7 @@ TEST(Load, HeadsTheGridsAndOpensEveryPicker) {
     EXPECT_EQ(calc.textMatrix(0, 26), "Z");
     EXPECT_EQ(calc.textMatrix(50, 0), "50");
     EXPECT_EQ(calc.colWidth(0), 435);
-    EXPECT_EQ(calc.colWidth(26), 1200);
+    EXPECT_EQ(calc.colWidth(26), 1320);
 
     platform::Grid& doc = m.editor.grdSubEdit;
     const QStringList heads = {"#", "Start", "End", "Text #1", "Text #2", "Text #3"};
