@@ -91,8 +91,8 @@ void CalculatorTab::CalcClassicCompute(int index) {
     lblCalcResult[2].setCaption(r.mid(6, 2) + QLatin1Char(','));
     lblCalcResult[3].setCaption(r.right(3));
     ShowFrames(r);
-    const MediaPlayerState& media = p_.players.MediaPlayer1;
-    if (!media.FileName.isEmpty() && media.Duration > 0 && TimeToMs(r) / 1000 >= media.Duration)
+    const double length = p_.players.mediaDuration();
+    if (!p_.players.mediaFileName().isEmpty() && length > 0 && TimeToMs(r) / 1000 >= length)
         flag = QStringLiteral(" {result >= movie length!}");
     if (index == AplusB || index == AminusB)
         AddHistory(date + time + *a +
@@ -177,6 +177,5 @@ void CalculatorTab::FrameRateClick(int index) {
     p_.shell.FrameRateText = optFrameRate[index].caption();
     ShowFrames(ResultTime());
     p_.tablets.ToDoCalc();
-    for (int i = 0; i < 2; ++i)
-        p_.main().frameRate.Combo14[i].setListIndex(index);
+    p_.main().frameRate.ShowRate(index);
 }

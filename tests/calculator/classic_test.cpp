@@ -3,6 +3,7 @@
 #include "CalculatorFixture.h"
 
 #include "shell/frmMain.h"
+#include "support/MediaFiles.h"
 
 class ClassicTest : public CalculatorTest {
 protected:
@@ -144,11 +145,17 @@ TEST_F(ClassicTest, TheMovieLengthFlag) {
     b({"", "", "", ""});
     press(CalculatorTab::AplusB);
     EXPECT_FALSE(lastHistory().contains("movie")) << "no movie loaded";
-    t->players.MediaPlayer1.FileName = t.folder() + "/film.avi";
-    t->players.MediaPlayer1.Duration = 20;
+    const QString sound = t.folder() + "/tone.wav";
+    ASSERT_TRUE(writeWav(sound, 20));
+    t->players.OpenMedia(sound);
+    ASSERT_GT(t->players.mediaDuration(), 19.0);
     press(CalculatorTab::AplusB);
     EXPECT_TRUE(lastHistory().endsWith(" {result >= movie length!}"));
-    t->players.MediaPlayer1.Duration = 0; // a length not known yet
+    b({"", "", "15", ""});
+    press(CalculatorTab::AminusB); // 15 s: shorter than the sound
+    EXPECT_FALSE(lastHistory().contains("movie"));
+    t->players.OpenMedia(t.folder() + "/missing.avi"); // a length not known
+    b({"", "", "", ""});
     press(CalculatorTab::AplusB);
     EXPECT_FALSE(lastHistory().contains("movie"));
 }
