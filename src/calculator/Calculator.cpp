@@ -59,11 +59,22 @@ void Calculator::ShowTargetTab(int target) {
     if (target >= StretchFirst && target <= TimeEnd) m.editor.SSTab3.setTab(ToolPage[target]);
 }
 
-// Stretch, Shift, Time and the partition's span field come with their tools.
+// The partition's span field comes with the partition tool.
 platform::RichTextBox* Calculator::TargetField(int target) const {
+    frmMain& m = p_.main();
     switch (target) {
+    case StretchFirst:
+        return &m.editor.rtfStretchFirst;
+    case StretchLast:
+        return &m.editor.rtfStretchLast;
+    case ShiftDuration:
+        return &m.shift.rtfShiftDuration;
+    case TimeStart:
+        return &m.timeTab.rtfTimeStart;
+    case TimeEnd:
+        return &m.timeTab.rtfTimeEnd;
     case EditorCell:
-        return &p_.main().editor.rtfEdit;
+        return &m.editor.rtfEdit;
     default:
         return nullptr;
     }

@@ -101,6 +101,19 @@ void EditorTab::placeOverlays() {
     }
 }
 
+void EditorTab::AddCalcButton(platform::Container& page, int index,
+                              const platform::Label& caption) {
+    constexpr int Width = 300;
+    platform::Label& b = cmdInvokeCalc.add(page, QStringLiteral("cmdInvokeCalc"), index);
+    b.setCaption(QStringLiteral("="));
+    b.move(caption.left() + caption.width() - Width, caption.top(), Width, caption.height());
+    b.setToolTipText(QStringLiteral("Invoke calculator and return"));
+    b.setAlignment(2);
+    b.setBorderStyle(1);
+    b.setBackColor(platform::SysButtonFace);
+    b.onClick = [this, index] { p_.calc.InvokeCalcFromField(index); };
+}
+
 void EditorTab::wireEditArea() {
     grdSubEdit.onRowColChange = [this] { p_.edit.ShowCurrentLine(); };
     grdSubEdit.onClick = [this] { p_.edit.EditorCellSelect(); };

@@ -40,6 +40,11 @@ public:
     platform::ControlArray<platform::TextBox> Text1;
     platform::RichTextBox rtfStretchFirst;
     platform::RichTextBox rtfStretchLast;
+    // The calculator buttons of the timing tools' time fields (0 Stretch
+    // first, 1 Stretch last, 2 Shift duration, 3 Time start, 4 Time end):
+    // each tool adds its own at the right end of the field's caption.
+    platform::ControlArray<platform::Label> cmdInvokeCalc;
+    void AddCalcButton(platform::Container& page, int index, const platform::Label& caption);
 
     // The current cell's overlays: the in-cell editor, the diagnose balloon
     // with its message, and the calculator button beside a number or time cell.

@@ -26,8 +26,6 @@ public:
     const QString& nextLine();
     // The line after the one last read, without moving ("" past the end).
     const QString& peekLine() const;
-    // 1-based number of the line last read; 0 before the first.
-    int lineNumber() const { return static_cast<int>(next_); }
     // Back to the first line.
     void rewind() { next_ = 0; }
 

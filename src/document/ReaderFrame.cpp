@@ -251,10 +251,6 @@ void ReaderFrame::setFontSpec(const QString& font) {
     if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = font;
 }
 
-QString ReaderFrame::cell(int column) const {
-    return hasRow() && !trial_ ? p_.doc.grid().textMatrix(currentRow(), column) : QString();
-}
-
 // ---- Errors -----------------------------------------------------------------------
 
 void ReaderFrame::badLine() {

@@ -55,7 +55,6 @@ public:
     // One past the last row written (the load's StartRow on return).
     int StartRow() const { return startRow_; }
     int rowsWritten() const { return startRow_ - request_.firstRow; }
-    bool failed() const { return failed_; }
 
     // ---- For the readers: lines ---------------------------------------------
     // True at the end of the file and once the read has stopped.
@@ -93,8 +92,6 @@ public:
     int textColumn() const { return textColumn_; }
     // Replaces the current row's FontSpec ("name;script;style;size").
     void setFontSpec(const QString& font);
-    // A cell of the current row as written so far.
-    QString cell(int column) const;
 
     // ---- For the readers: errors -----------------------------------------------
     // A line that does not fit: asked about (when the load is interactive and

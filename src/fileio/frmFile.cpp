@@ -237,7 +237,12 @@ void frmFile::SyncNameToList(bool newFolder) {
             FileChosen();
             return;
         }
-    if (typed && !newFolder) return; // a name to create
+    // A name typed to save under stays in every folder: taking the new
+    // folder's first file instead would have Ok overwrite it. An empty box,
+    // or one holding the old folder's file, offers the new folder's first.
+    const QString name = txtFilename.text();
+    const bool ownName = !runtime::Trim(name).isEmpty() && name != listedName_;
+    if (typed && (!newFolder || ownName)) return;
     if (File1.listCount() > 0) {
         File1.setListIndex(0);
         FileChosen(); // also when the first file was selected already
@@ -248,7 +253,8 @@ void frmFile::SyncNameToList(bool newFolder) {
 
 void frmFile::FileChosen() {
     if (File1.listIndex() < 0) return;
-    txtFilename.setText(File1.fileName());
+    listedName_ = File1.fileName();
+    txtFilename.setText(listedName_);
     cmdAction[Ok].setEnabled(true);
 }
 

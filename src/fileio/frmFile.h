@@ -110,4 +110,5 @@ private:
     void SyncNameToList(bool newFolder);
 
     Program& p_;
+    QString listedName_; // the name the file list last put into the name box
 };

@@ -52,24 +52,22 @@ void Online::DownloadListUpdate(bool startup) {
     Execute(request);
 }
 
-void Online::RequestVersion() {
+// A file of the server's top folder fetched at start-up into the transfer folder.
+void Online::RequestStartupFile(Kind kind, const QString& name) {
     Request request;
-    request.kind = VersionFile;
-    request.serverName = QStringLiteral("version.sdf");
-    request.operation =
-        QStringLiteral("GET version.sdf ") + TransferFolder() + QStringLiteral("version.sdf");
+    request.kind = kind;
+    request.serverName = name;
+    request.operation = QStringLiteral("GET ") + name + QLatin1Char(' ') + TransferFolder() + name;
     request.startup = true;
     Execute(request);
 }
 
+void Online::RequestVersion() {
+    RequestStartupFile(VersionFile, QStringLiteral("version.sdf"));
+}
+
 void Online::RequestNews() {
-    Request request;
-    request.kind = NewsPage;
-    request.serverName = QStringLiteral("message.htm");
-    request.operation =
-        QStringLiteral("GET message.htm ") + TransferFolder() + QStringLiteral("message.htm");
-    request.startup = true;
-    Execute(request);
+    RequestStartupFile(NewsPage, QStringLiteral("message.htm"));
 }
 
 bool Online::Execute(Request request) {

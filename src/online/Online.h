@@ -75,6 +75,7 @@ public:
     // The start-up's requests for the version and the news page.
     void RequestVersion();
     void RequestNews();
+    void RequestStartupFile(Kind kind, const QString& name);
 
     // Queues a request and starts it when none runs. False, with nothing
     // queued, while no server is set (a message says so) or when the same

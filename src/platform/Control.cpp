@@ -139,6 +139,11 @@ public:
 
 private:
     bool mouse(QObject* watched, QMouseEvent* e) {
+        // A disabled control (or one in a disabled container) takes no clicks.
+        if (!c_.widget()->isEnabled()) {
+            c_.pressed_ = false;
+            return false;
+        }
         auto* src = qobject_cast<QWidget*>(watched);
         QPoint p = e->position().toPoint();
         if (src && src != c_.widget() && c_.widget()->isAncestorOf(src))

@@ -25,22 +25,15 @@ ShiftTab::ShiftTab(Program& p, EditorTab& editor)
       Combo2(editor.SSTab3.page(0), "Combo2", platform::ComboBox::DropDownList),
       Command13(editor.SSTab3.page(0), "Command13", "Go"), p_(p), editor_(editor) {
     place();
+    editor_.AddCalcButton(editor_.SSTab3.page(0), 2, Label11);
     wire();
     registerCommands();
 }
 
 void ShiftTab::place() {
-    Frame11.move(120, 390, 2340, 1380);
-    Frame11.zOrder(1);
-    Label26.move(240, 660, 975, 240);
-    Label39.move(1320, 660, 975, 240);
-    editor_.Text1[0].move(240, 900, 975, 315);
-    editor_.Text1[1].move(1320, 900, 975, 315);
-    Label5.move(240, 1335, 975, 255);
-    Label5.setToolTipText("Toggle ranges");
-    Label76.move(1320, 1335, 975, 255);
-    Label76.setAlignment(2);
-    Label76.setToolTipText("The part whose lines the range holds (0: the whole document)");
+    timing::PlaceRangeFrame(
+        {Frame11, Label26, Label39, editor_.Text1[0], editor_.Text1[1], Label5, Label76},
+        QStringLiteral("Toggle ranges"));
     Label11.move(2580, 450, 1455, 240);
     rtfShiftDuration.move(2580, 690, 1455, 315);
     rtfShiftDuration.setText(QStringLiteral("00:00:00,000"));

@@ -36,22 +36,16 @@ StretchTab::StretchTab(Program& p, EditorTab& editor)
       Label10(editor.SSTab3.page(1), "Label10", "Last"),
       Command12(editor.SSTab3.page(1), "Command12", "Go"), p_(p), editor_(editor) {
     place();
+    editor_.AddCalcButton(editor_.SSTab3.page(1), 0, Label9);
+    editor_.AddCalcButton(editor_.SSTab3.page(1), 1, Label10);
     wire();
     registerCommands();
 }
 
 void StretchTab::place() {
-    Frame8.move(120, 390, 2340, 1380);
-    Frame8.zOrder(1);
-    Label40.move(240, 660, 975, 240);
-    Label41.move(1320, 660, 975, 240);
-    editor_.Text1[2].move(240, 900, 975, 315);
-    editor_.Text1[3].move(1320, 900, 975, 315);
-    Label63.move(240, 1335, 975, 255);
-    Label63.setToolTipText("Reset values to min. and max.");
-    Label77.move(1320, 1335, 975, 255);
-    Label77.setAlignment(2);
-    Label77.setToolTipText("The part whose lines the range holds (0: the whole document)");
+    timing::PlaceRangeFrame(
+        {Frame8, Label40, Label41, editor_.Text1[2], editor_.Text1[3], Label63, Label77},
+        QStringLiteral("Reset values to min. and max."));
     Label9.move(2580, 450, 1455, 240);
     editor_.rtfStretchFirst.move(2580, 690, 1455, 315);
     editor_.rtfStretchFirst.setToolTipText("New start of the range's first line (hh:mm:ss,fff)");

@@ -24,6 +24,8 @@ TimeTab::TimeTab(Program& p, EditorTab& editor)
       Command18(editor.SSTab3.page(2), "Command18", "<>"),
       Command19(editor.SSTab3.page(2), "Command19", "Go"), p_(p), editor_(editor) {
     place();
+    editor_.AddCalcButton(editor_.SSTab3.page(2), 3, Label4);
+    editor_.AddCalcButton(editor_.SSTab3.page(2), 4, Label15);
     wire();
     registerCommands();
 }

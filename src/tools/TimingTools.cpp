@@ -1,6 +1,7 @@
 #include "tools/TimingTools.h"
 
 #include "document/TimeCode.h"
+#include "platform/Frame.h"
 #include "platform/Grid.h"
 #include "platform/Keys.h"
 #include "platform/Label.h"
@@ -78,6 +79,21 @@ bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platf
     first.setText(TrimStr(nodes.FirstRow(node)));
     last.setText(TrimStr(nodes.LastRow(node)));
     return true;
+}
+
+void PlaceRangeFrame(const RangeFrame& r, const QString& toggleTip) {
+    r.frame.move(120, 390, 2340, 1380);
+    r.frame.zOrder(1);
+    r.firstCaption.move(240, 660, 975, 240);
+    r.lastCaption.move(1320, 660, 975, 240);
+    r.first.move(240, 900, 975, 315);
+    r.last.move(1320, 900, 975, 315);
+    r.toggle.move(240, 1335, 975, 255);
+    r.toggle.setToolTipText(toggleTip);
+    r.part.move(1320, 1335, 975, 255);
+    r.part.setAlignment(2);
+    r.part.setToolTipText(
+        QStringLiteral("The part whose lines the range holds (0: the whole document)"));
 }
 
 QString PlainSeconds(double seconds) {

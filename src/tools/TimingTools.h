@@ -10,6 +10,7 @@
 
 class Program;
 namespace platform {
+class Frame;
 class Label;
 class RichTextBox;
 class TextBox;
@@ -40,6 +41,20 @@ int StepRangeNode(Program& p);
 // that names no part (0 to the part count) is refused with a notice; false.
 bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platform::TextBox& last,
                    const QString& tool);
+
+// The range frame of the Shift and Stretch pages, at the same place on each:
+// the frame, its two captions, the two line fields, the range toggle and the
+// part number beside it.
+struct RangeFrame {
+    platform::Frame& frame;
+    platform::Label& firstCaption;
+    platform::Label& lastCaption;
+    platform::TextBox& first;
+    platform::TextBox& last;
+    platform::Label& toggle;
+    platform::Label& part;
+};
+void PlaceRangeFrame(const RangeFrame& r, const QString& toggleTip);
 
 // Seconds as plain decimal text with "." (never an exponent, never the
 // user's locale): at most 15 significant digits, so 57.52799999999 reads as

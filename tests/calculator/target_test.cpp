@@ -68,18 +68,42 @@ TEST_F(TargetTest, TabInTheTimeCellInvokesTheCalculator) {
     EXPECT_EQ(parts(), QStringList({"00", "10", "00", "000"}));
 }
 
-// The timing tools' and the partition list's fields are not in the program
-// yet: their invocations arm the target, and the next computation writes
-// nothing and disarms it.
-TEST_F(TargetTest, TargetsWithoutAFieldWriteNothing) {
-    for (int target : {0, 1, 2, 3, 4}) {
-        EXPECT_EQ(t->calc.TargetField(target), nullptr);
-        t->calc.InvokeCalcFromField(target);
-        EXPECT_EQ(t->calc.CalcInvokeTarget, target);
-        EXPECT_EQ(calc().tabCalculator.tab(), CalculatorTab::TabClassic);
+// Each timing field's "=" button: the field's time becomes A, the sum comes
+// back into the same field, on its own tool page.
+TEST_F(TargetTest, EachTimingFieldTakesItsResultBack) {
+    frmMain& m = t.main();
+    struct {
+        int index;
+        platform::RichTextBox* field;
+        int page;
+    } fields[] = {{0, &m.editor.rtfStretchFirst, 1},
+                  {1, &m.editor.rtfStretchLast, 1},
+                  {2, &m.shift.rtfShiftDuration, 0},
+                  {3, &m.timeTab.rtfTimeStart, 2},
+                  {4, &m.timeTab.rtfTimeEnd, 2}};
+    for (auto& f : fields) {
+        m.editor.SSTab3.setTab(f.page);
+        f.field->setText("00:01:00,000");
+        click(m.editor.cmdInvokeCalc[f.index]);
+        EXPECT_EQ(t->calc.CalcInvokeTarget, f.index);
+        EXPECT_EQ(m.tabMain.tab(), frmMain::TabCalculator);
+        EXPECT_EQ(parts(), QStringList({"00", "01", "00", "000"})) << f.index;
+        type(calc().rtfCalcClassicB[2], "30");
+        m.editor.SSTab3.setTab(f.page == 0 ? 1 : 0); // the user looked elsewhere meanwhile
         press(CalculatorTab::AplusB);
+        EXPECT_EQ(f.field->text(), "00:01:30,000") << f.index;
+        EXPECT_EQ(m.tabMain.tab(), frmMain::TabEditor);
+        EXPECT_EQ(m.editor.SSTab3.tab(), f.page) << "the field's page shows again";
         EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::NoTarget);
+        type(calc().rtfCalcClassicB[2], "");
     }
+    // The five fields are separate: the last one changed alone.
+    EXPECT_EQ(m.timeTab.rtfTimeEnd.text(), "00:01:30,000");
+}
+
+// The partition list's field comes with the partition tool: its invocation
+// arms the target, and the next computation writes nothing and disarms it.
+TEST_F(TargetTest, TargetsWithoutAFieldWriteNothing) {
     t->calc.InvokeCalcFromPartition();
     EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::PartitionCell);
     press(CalculatorTab::AplusB);

@@ -273,6 +273,29 @@ TEST_F(Chooser, TheNameBoxOffersOnlyAFileOfTheListedFolderAndType) {
     EXPECT_EQ(t->files.CurFileName, files() + "/Other/d.sub");
 }
 
+// Saving, the user types a new name, then looks into another folder: the name
+// stays, so Ok writes the new file there and overwrites none of its files.
+TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
+    t.loadDataFile("mine.srt", SubRip(2));
+    t.writeDataFile("Other/theirs.srt", SubRip(3));
+    const QByteArray theirs = readBytes(files() + "/Other/theirs.srt");
+    QString shown;
+    t.answer<frmFile>([&](frmFile& c) {
+        c.List3.setListIndex(9);
+        c.txtFilename.setText("fresh.srt");
+        const int i =
+            int(QStringList({c.List2.list(0), c.List2.list(1)}).indexOf(files() + "/Other"));
+        ASSERT_GE(i, 0);
+        c.List2.setListIndex(i); // the user clicks the folder
+        shown = c.txtFilename.text();
+        c.cmdActionClick(frmFile::Ok);
+    });
+    t.main().mnuSavesubfile.click();
+    EXPECT_EQ(shown, "fresh.srt");
+    EXPECT_EQ(t->files.CurFileName, files() + "/Other/fresh.srt");
+    EXPECT_EQ(readBytes(files() + "/Other/theirs.srt"), theirs) << "their file untouched";
+}
+
 TEST_F(Chooser, OpensOverTheMainWindow) {
     frmMain& m = t.main();
     m.show();

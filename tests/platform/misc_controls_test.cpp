@@ -236,6 +236,34 @@ TEST_F(MiscFixture, ControlArrayHandlersReceiveTheIndex) {
     EXPECT_EQ(clicked.back(), 100);
 }
 
+// A label button greyed out by its window, or sitting in a disabled frame,
+// ignores the mouse: no press, no click.
+TEST_F(MiscFixture, ADisabledLabelTakesNoClicks) {
+    platform::Frame frame(form, "Frame1");
+    frame.move(0, 0, 3000, 2000);
+    platform::Label own(form, "Label1", "Go");
+    own.move(0, 2400, 975, 255);
+    platform::Label inner(frame, "Label2", "Go");
+    inner.move(100, 100, 975, 255);
+    showForm();
+    int clicks = 0, downs = 0;
+    for (platform::Label* l : {&own, &inner}) {
+        l->onClick = [&] { ++clicks; };
+        l->onMouseDown = [&](int, int, int, int) { ++downs; };
+    }
+    own.setEnabled(false);
+    frame.setEnabled(false);
+    QTest::mouseClick(own.widget(), Qt::LeftButton);
+    QTest::mouseClick(inner.widget(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(downs, 0);
+    own.setEnabled(true);
+    frame.setEnabled(true);
+    QTest::mouseClick(own.widget(), Qt::LeftButton);
+    QTest::mouseClick(inner.widget(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 2) << "enabled again, both click";
+}
+
 TEST_F(MiscFixture, ControlArrayKeyAndChangeHandlersOfTextBoxes) {
     platform::ControlArray<platform::TextBox> boxes;
     boxes.add(form, "txtField", 1);
