@@ -292,11 +292,15 @@ bool WriterRun::writePlanned() {
     return true;
 }
 
-// A written file becomes the current file; a part file is listed by its name.
+// A written file becomes the current file; a part file is listed by its name
+// and leaves the current file alone: the document is still the whole file.
 void WriterRun::recordWritten(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (fromPartitionList_ && slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));
-    p_.files.CurFileName = path;
+    if (!fromPartitionList_) {
+        p_.files.CurFileName = path;
+    } else if (slash >= 0) {
+        p_.main().partition.List2.addItem(path.mid(slash + 1));
+    }
 }
 
 bool WriterRun::fail(const QString& description) {
