@@ -9,12 +9,12 @@
 
 namespace {
 
-// Span list columns: the number, the file name and the length.
+// The span list's columns: the number, the file name and the length.
 constexpr int SpanCols = 3;
 constexpr int Margin = 120, ListTop = 780, ListWidth = 5055, ListHeight = 3195;
 constexpr int FormatTop = 4110, PreviewTop = 4470, ButtonHeight = 255;
 constexpr int RightLeft = 5400, RightWidth = 4680;
-// Span list columns: the number, the name (the rest) and the length.
+// Their widths: the name takes what the length and 654 twips leave.
 constexpr int NumberWidth = 650, LengthWidth = 1200, NameRest = 654;
 
 // The formats as the macro language names them, in format-number order.

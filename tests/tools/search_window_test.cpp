@@ -77,18 +77,6 @@ TEST_F(EditorPagesWindowTest, ReplaceByTypingAndPressingEnter) {
     EXPECT_EQ(s.List4.list(1), "COLOUR>color");
 }
 
-TEST_F(EditorPagesWindowTest, SearchByClickingGo) {
-    page(1);
-    SearchTab& s = m().search;
-    t->edit.SearchIndex = 1;
-    click(s.Option1[0]);
-    type(s.rtfSearch, "night");
-    click(s.cmdSearch);
-    EXPECT_EQ(grid().row(), 1);
-    EXPECT_EQ(grid().col(), 3);
-    shot("search_hit");
-}
-
 TEST_F(EditorPagesWindowTest, FiltersByTickingAndClickingGo) {
     page(2);
     FilterTab& f = m().filter;
