@@ -1,10 +1,12 @@
 // Mirel: a desktop editor and converter for movie subtitles.
 
+#include "platform/Application.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/Program.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <clocale>
 
 int main(int argc, char** argv) {
@@ -16,8 +18,9 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     Program program(runtime::ProgramFolder::locate());
-    program.shell.CommandLine = CommandLineText(QApplication::arguments());
-    program.shell.EndProgram = [] { QApplication::quit(); };
+    program.shell.CommandLine =
+        CommandLineFile(CommandLineText(QApplication::arguments()), QDir::currentPath());
+    program.shell.EndProgram = platform::EndApplication;
     Main(program);
     return QApplication::exec();
 }

@@ -1,20 +1,52 @@
 #pragma once
-// The time-code calculator as the editor calls it: the field that asked for
-// it (the calculator target) receives its result later.
+// The calculator target: a time field that opens the classic calculator with
+// its time as operand A takes the next result back. CalcInvokeTarget names
+// the field that asked (-1 none); the next A + B, A - B, B - A or Cancel writes
+// its result into that field, shows the field's tab and forgets the target.
+
+#include <QString>
 
 class Program;
+namespace platform {
+class RichTextBox;
+}
 
 class Calculator {
 public:
     explicit Calculator(Program& p);
 
-    // -1 none, 0..4 the timing tools' fields, 10 the editor cell, 11 the partition list.
-    int CalcInvokeTarget = -1;
+    enum Target {
+        NoTarget = -1,
+        StretchFirst = 0,
+        StretchLast = 1,
+        ShiftDuration = 2,
+        TimeStart = 3,
+        TimeEnd = 4,
+        EditorCell = 10,
+        PartitionCell = 11
+    };
 
-    // The editor's calculator button: the editor cell becomes the target and
-    // the calculator tab comes to the front.
+    int CalcInvokeTarget = NoTarget;
+
+    // The timing tools' calculator buttons (Index 0 to 4: Stretch first and
+    // last, Shift duration, Time start and end).
+    void InvokeCalcFromField(int index);
+    // The editor's calculator button: the edit cell rtfEdit.
     void InvokeCalcFromBasic();
+    // The partition tab's calculator button: the span field rtfSplitEdit.
+    void InvokeCalcFromPartition();
+
+    // The classic calculator's result goes back to the target, whose tab
+    // comes to the front; the target is forgotten in every case.
+    void ReturnResult(const QString& result);
+
+    // The field of a target; null for other values and for fields the
+    // program does not hold.
+    platform::RichTextBox* TargetField(int target) const;
 
 private:
+    void Invoke(int target);
+    void ShowTargetTab(int target);
+
     Program& p_;
 };

@@ -1,6 +1,7 @@
 #include "document/BasicEdit.h"
 #include "document/FontSpec.h"
 
+#include "document/MessageWindow.h"
 #include "document/TimeCode.h"
 #include "platform/ComboBox.h"
 #include "platform/Grid.h"
@@ -75,15 +76,27 @@ QString BasicEdit::InsertedFontSpec() {
 
 // ---- Insert -----------------------------------------------------------------
 
+QString BasicEdit::InsertedStartTime(const QString& previousEnd, bool hasPrevious,
+                                     const QString& nextStart) {
+    const QString start =
+        TimeCalc(hasPrevious ? previousEnd : MinusOneSecond, OneSecond, QStringLiteral("+"));
+    if (!IsValidTimeCode(nextStart) || TimeToMs(start) < TimeToMs(nextStart)) return start;
+    if (hasPrevious && IsValidTimeCode(previousEnd) && TimeToMs(previousEnd) <= TimeToMs(nextStart))
+        return previousEnd;
+    return nextStart;
+}
+
 QString BasicEdit::InsertedEndTime(const QString& start, const QString& nextStart) {
-    if (!Trim(nextStart).isEmpty() && TimeToMs(nextStart) >= TimeToMs(start)) return nextStart;
-    return start;
+    if (!IsValidTimeCode(nextStart)) return TimeCalc(start, OneSecond, QStringLiteral("+"));
+    return TimeToMs(nextStart) > TimeToMs(start) ? nextStart : start;
 }
 
 void BasicEdit::InsertLine() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     platform::Grid& g = grid();
     const int row = g.row(), rows = g.rows();
-    if (row > rows - 2 || row < 1 || rows - 2 >= MaxLines) return;
+    if (row > rows - 2 || row < 1) return;
+    if (RefuseFullDocument()) return;
     const int top = g.topRow();
     FitFontList(rows - 2);
     g.setRows(rows + 1);
@@ -98,7 +111,20 @@ void BasicEdit::InsertLine() {
     p_.doc.MarkNodes(1);
     RediagnoseIfErrors();
     g.setTopRow(top);
+    p_.doc.ScrollIntoView(row);
     p_.macro.SetMacroAction(QString(), 501);
+}
+
+// The grid's row tables end at row 9999: a full document says why nothing
+// happens instead of ignoring the button.
+bool BasicEdit::RefuseFullDocument() {
+    if (p_.doc.lineCount() < MaxLines) return false;
+    p_.messages.ShowMessage(QStringLiteral("The document holds 9,998 lines, the most it can "
+                                           "hold.") +
+                                runtime::CrLf +
+                                QStringLiteral("Delete a line before inserting another."),
+                            KindExclamation, QStringLiteral("ok"), QStringLiteral("Insert"));
+    return true;
 }
 
 // The line on `row` and all below it move down one row; column 0 keeps the
@@ -114,14 +140,14 @@ void BasicEdit::ShiftRowsDown(int row) {
     }
 }
 
-// The new line starts one second after the previous line's end (at zero when
-// it is the first line) and keeps the diagnose message its row took over.
+// The new line fits between its neighbours' times (see InsertedStartTime)
+// and keeps the diagnose message its row took over.
 void BasicEdit::WriteInsertedLine(int row) {
     platform::Grid& g = grid();
-    const QString previousEnd = row > 1 ? g.textMatrix(row - 1, 2) : MinusOneSecond;
-    const QString start = TimeCalc(previousEnd, OneSecond, QStringLiteral("+"));
+    const QString next = g.textMatrix(row + 1, 1);
+    const QString start = InsertedStartTime(g.textMatrix(row - 1, 2), row > 1, next);
     g.setTextMatrix(row, 1, start);
-    g.setTextMatrix(row, 2, InsertedEndTime(start, g.textMatrix(row + 1, 1)));
+    g.setTextMatrix(row, 2, InsertedEndTime(start, next));
     SetFontAt(row, InsertedFontSpec());
     for (int c = FirstTextCol; c <= LastDataCol; ++c)
         g.setTextMatrix(row, c, QString());
@@ -148,6 +174,7 @@ void BasicEdit::MoveNodesDown(int row) {
 // ---- Delete -----------------------------------------------------------------
 
 void BasicEdit::DeleteLine() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     platform::Grid& g = grid();
     const int row = g.row(), lines = g.rows() - 2, top = g.topRow();
     if (row < 1) return; // the header is not a line
@@ -172,6 +199,7 @@ void BasicEdit::DeleteLine() {
     p_.doc.MarkNodes(top);
     RediagnoseIfErrors();
     g.setTopRow(top);
+    p_.doc.ScrollIntoView(row);
     g.setTextMatrix(g.rows() - 1, 0, QString()); // held the old last line's number
     p_.macro.SetMacroAction(QString(), 502);
 }
@@ -233,18 +261,35 @@ void BasicEdit::ChangeCell() {
     platform::Grid& g = grid();
     const int row = g.row(), col = g.col();
     if (row < 1) return; // the header keeps its captions
+    const QString text = Trim(p_.main().editor.basic.rtfSubEditBasic.text());
+    if (RefuseTime(row, col, text)) return;
     if (!p_.history.SaveSnapshot(QStringLiteral("Cel ") + TrimStr(col) + QStringLiteral(", ") +
                                      TrimStr(row) + QStringLiteral(" changed"),
                                  Trim(CellDetails(row, CellOrder::ColumnFirst))))
         return; // no snapshot, no change
     if (row < g.rows() - 1) {
-        const QString text = Trim(p_.main().editor.basic.rtfSubEditBasic.text());
         g.setTextMatrix(row, col, col >= FirstTextCol ? QStringLiteral(" ") + text : text);
         p_.doc.FileChanged = true;
         p_.doc.LineListValid = false;
     }
     p_.edit.ShowCurrentLine();
     p_.macro.SetMacroAction(QString(), 504);
+}
+
+// A start or end cell of a line takes only a time code: a time the writer
+// cannot read would lose the line at the next save. The refused text stays
+// out of the grid and the edit area shows the cell's value again.
+bool BasicEdit::RefuseTime(int row, int col, const QString& text) {
+    if (col < 1 || col > 2 || row >= grid().rows() - 1 || IsValidTimeCode(text)) return false;
+    const QString which = col == 1 ? QStringLiteral("start") : QStringLiteral("end");
+    p_.messages.ShowMessage(QStringLiteral("The ") + which + QStringLiteral(" time '") +
+                                MessageWindow::Verbatim(text) +
+                                QStringLiteral("' is not a time code.") + runtime::CrLf +
+                                QStringLiteral("Type it as hh:mm:ss,fff, for example "
+                                               "00:01:02,500."),
+                            KindExclamation, QStringLiteral("ok"), QStringLiteral("Change"));
+    p_.edit.ShowCurrentLine();
+    return true;
 }
 
 // ---- Shared steps -----------------------------------------------------------

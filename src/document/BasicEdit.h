@@ -4,7 +4,8 @@
 // the Basic text field), keeps the per-row tables (lstFont, the diagnose
 // messages) and the node table in step with the grid, refreshes the edit area
 // and reports its action to the macro recorder. Delete and Change save a
-// change-history snapshot before they change anything.
+// change-history snapshot before they change anything. Each leaves the
+// current cell where the user had it and scrolls the grid to show it.
 
 #include "document/Document.h"
 
@@ -23,17 +24,25 @@ public:
     // tables end at row 9999, so Insert refuses to go past it.
     static constexpr int MaxLines = Document::MaxLines;
 
-    // A new line before the current one (501 "Basic.Insert").
+    // A new line before the current one (501 "Basic.Insert"); a document of
+    // MaxLines lines takes no more, and says so.
     void InsertLine();
     // Removes the current line (502 "Basic.Delete").
     void DeleteLine();
-    // The current cell takes the Basic text (504 "Basic.Change").
+    // The current cell takes the Basic text (504 "Basic.Change"). A start or
+    // end cell takes only a time code; other text is refused with a message
+    // and the cell keeps its value.
     void ChangeCell();
 
-    // The end time of a line inserted with the given start before a line
-    // starting at nextStart: that start when it is a time not before the new
-    // start, else the new start itself (a line of no length, never one that
-    // ends before it begins).
+    // The times of a line inserted after a line ending at previousEnd (or as
+    // the first line, when hasPrevious is false) and before a line starting
+    // at nextStart. It starts a second after the previous line, at zero as the
+    // first line, but never after the next line's start: with less room it
+    // starts where the previous line ends, or with the next line when the two
+    // overlap. It ends where the next line starts, never before its own
+    // start, and a second after its start when the next line has no time.
+    static QString InsertedStartTime(const QString& previousEnd, bool hasPrevious,
+                                     const QString& nextStart);
     static QString InsertedEndTime(const QString& start, const QString& nextStart);
 
 private:
@@ -43,6 +52,8 @@ private:
     QString FontAt(int row) const;
     void SetFontAt(int row, const QString& font);
     QString InsertedFontSpec();
+    bool RefuseFullDocument();
+    bool RefuseTime(int row, int col, const QString& text);
 
     void ShiftRowsDown(int row);
     void WriteInsertedLine(int row);

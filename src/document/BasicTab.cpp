@@ -10,7 +10,7 @@ constexpr int Margin = 120, InnerWidth = 4695;
 } // namespace
 
 BasicTab::BasicTab(Program& p, platform::Container& page)
-    : Label13(page, "Label13"), rtfTimeStart(page, "rtfTimeStart"), rtfTimeEnd(page, "rtfTimeEnd"),
+    : Label13(page, "Label13"), rtfLineStart(page, "rtfLineStart"), rtfLineEnd(page, "rtfLineEnd"),
       rtfSubEditBasic(page, "rtfSubEditBasic"), Command10(page, "Command10", "Insert"),
       Command11(page, "Command11", "Delete"), Command14(page, "Command14", "Change"),
       Command47(page, "Command47", "Clip"), p_(p) {
@@ -20,11 +20,11 @@ BasicTab::BasicTab(Program& p, platform::Container& page)
 
 void BasicTab::place() {
     Label13.move(Margin, CaptionTop, InnerWidth, ButtonHeight);
-    rtfTimeStart.move(Margin, TimesTop, 1455, FieldHeight);
-    rtfTimeEnd.move(Margin + 1560, TimesTop, 1455, FieldHeight);
+    rtfLineStart.move(Margin, TimesTop, 1455, FieldHeight);
+    rtfLineEnd.move(Margin + 1560, TimesTop, 1455, FieldHeight);
     rtfSubEditBasic.move(Margin, TextTop, InnerWidth, FieldHeight);
-    rtfTimeStart.setToolTipText("Start time of the current line");
-    rtfTimeEnd.setToolTipText("End time of the current line");
+    rtfLineStart.setToolTipText("Start time of the current line");
+    rtfLineEnd.setToolTipText("End time of the current line");
     rtfSubEditBasic.setToolTipText("Text of the selected cell; Enter changes the cell");
 
     const int step = ButtonWidth + 105;

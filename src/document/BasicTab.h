@@ -14,8 +14,8 @@ public:
     BasicTab(Program& p, platform::Container& page);
 
     platform::Label Label13; // "Row: 12, Col: 3 = Text #1"
-    platform::RichTextBox rtfTimeStart;
-    platform::RichTextBox rtfTimeEnd;
+    platform::RichTextBox rtfLineStart;
+    platform::RichTextBox rtfLineEnd;
     platform::RichTextBox rtfSubEditBasic;
     platform::Label Command10; // Insert
     platform::Label Command11; // Delete

@@ -46,9 +46,6 @@ void Document::ClearGrid() {
 
 void Document::MarkNodes(int topRow) {
     platform::Grid& g = grid();
-    // The marks walk the current cell over two cells a part; the edit area
-    // follows only where the walk ends.
-    g.holdRowColChange();
     const int lines = lineCount();
     for (int i = 1; i <= FileNodes.Count(); ++i) {
         if (FileNodes.FirstRow(i) > lines) { // starts past the last line
@@ -61,31 +58,39 @@ void Document::MarkNodes(int topRow) {
         MarkLastRow(last, first);
     }
     g.setTopRow(topRow);
-    g.releaseRowColChange();
 }
 
-// The marks go through the current cell, which ends on the last mark written.
-// A row that is not a line (the header, or below it) has nowhere to take a mark.
+// The marks are written cell by cell, never through the current cell: the
+// user's next keystroke goes where the user left the selection. A row that is
+// not a line (the header, or below it) has nowhere to take a mark.
 void Document::MarkFirstRow(int row, int lastRow) {
     if (row < 1) return;
     platform::Grid& g = grid();
-    g.setCurrentCell(row, 0);
     const QString number = TrimStr(row);
-    g.setText(row == lastRow ? QStringLiteral(" { ") + number + QStringLiteral(" }")
-                             : QStringLiteral(" { ") + number);
-    g.setCol(1);
-    g.setCellBackColor(PartStartGreen);
+    g.setTextMatrix(row, 0,
+                    row == lastRow ? QStringLiteral(" { ") + number + QStringLiteral(" }")
+                                   : QStringLiteral(" { ") + number);
+    g.setCellBackColorAt(row, 1, PartStartGreen);
 }
 
 void Document::MarkLastRow(int row, int firstRow) {
     if (row < 1) return;
     platform::Grid& g = grid();
-    g.setCurrentCell(row, 0);
     const QString number = TrimStr(row);
-    g.setText(row == firstRow ? QStringLiteral(" { ") + number + QStringLiteral(" }")
-                              : QStringLiteral(" ") + number + QStringLiteral(" }"));
-    g.setCol(2);
-    g.setCellBackColor(PartEndRed);
+    g.setTextMatrix(row, 0,
+                    row == firstRow ? QStringLiteral(" { ") + number + QStringLiteral(" }")
+                                    : QStringLiteral(" ") + number + QStringLiteral(" }"));
+    g.setCellBackColorAt(row, 2, PartEndRed);
+}
+
+void Document::ScrollIntoView(int row) {
+    platform::Grid& g = grid();
+    const int top = g.topRow();
+    if (row < top)
+        g.setTopRow(row);
+    else if (row >= top + g.visibleRows())
+        g.setTopRow(row - g.visibleRows() + 1);
+    if (g.topRow() != top) p_.edit.ShowCurrentLine(); // the overlays follow the cell
 }
 
 // ---- Split and join ---------------------------------------------------------
@@ -104,6 +109,8 @@ void Document::NodeToggle() {
     else
         SplitPartAt(SplitIndexFor(row), row);
     MarkNodes(top);
+    ScrollIntoView(row);
+    FileChanged = true; // the parts are saved with the file
     bar.setPanelText(3, shown);
 }
 
@@ -141,16 +148,11 @@ void Document::JoinPart(int i, int row) {
         FileNodes.copyEntry(j + 1, j);
 
     platform::Grid& g = grid();
-    g.setCellBackColor(White);
     if (row > 1) {
-        g.setCurrentCell(row - 1, 0);
-        g.setText(TrimStr(row - 1));
-        g.setCol(2);
-        g.setCellBackColor(White);
-        g.setCurrentCell(row, 0);
-        g.setText(TrimStr(row));
-        g.setCol(1);
-        g.setCellBackColor(White);
+        g.setTextMatrix(row - 1, 0, TrimStr(row - 1));
+        g.setCellBackColorAt(row - 1, 2, White);
+        g.setTextMatrix(row, 0, TrimStr(row));
+        g.setCellBackColorAt(row, 1, White);
     }
     FileNodes.setCount(count - 1);
 }
@@ -192,20 +194,28 @@ void Document::ShowPart() {
 
 // ---- The player's line list -------------------------------------------------
 
+// "start; text1 text2 text3", built in one piece.
 QString Document::LineEntry(int row) {
     const platform::Grid& g = grid();
-    const QString blank = QStringLiteral(" ");
-    return g.textMatrix(row, 1) + QStringLiteral("; ") + g.textMatrix(row, 3) + blank +
-           g.textMatrix(row, 4) + blank + g.textMatrix(row, 5);
+    const QString start = g.textMatrix(row, 1);
+    const QString t1 = g.textMatrix(row, 3), t2 = g.textMatrix(row, 4), t3 = g.textMatrix(row, 5);
+    QString entry;
+    entry.reserve(start.size() + t1.size() + t2.size() + t3.size() + 4);
+    entry.append(start).append(QLatin1String("; ")).append(t1).append(QLatin1Char(' '));
+    entry.append(t2).append(QLatin1Char(' ')).append(t3);
+    return entry;
 }
 
+// The one place the line list is built: entries are made first and handed to
+// the list in one step, so a full document refills at once.
 void Document::RebuildLineCombo() {
-    platform::ComboBox& list = p_.main().player.Combo1;
-    list.clear();
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
     const int lines = lineCount();
+    QStringList entries;
+    entries.reserve(lines);
     for (int r = 1; r <= lines; ++r)
-        list.addItem(LineEntry(r));
+        entries.append(LineEntry(r));
+    p_.main().player.Combo1.setItems(entries);
     p_.control().ProgressBar1.setValue(0);
     LineListValid = true;
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);

@@ -43,6 +43,11 @@ public:
     bool EditorBlocked = false;
     bool LineListValid = false;
     bool FileChanged = false;
+    // A load that stopped before the end of its file (a read failure or the
+    // reading limit): the file it read and how many lines it gave; empty after
+    // a complete load. Saving the document over that file asks first.
+    QString PartialReadFile;
+    int PartialReadLines = 0;
 
     // The document grid (the main window's grdSubEdit).
     platform::Grid& grid();
@@ -56,11 +61,17 @@ public:
     void ClearGrid();
     // Draws the boundaries of parts 1..Count into column 0 and the start/end
     // cell backgrounds, cuts parts that start past the last line, then scrolls
-    // so that topRow is the top visible row.
+    // so that topRow is the top visible row. The current cell stays.
     void MarkNodes(int topRow);
-    // Refills the player's line list with one entry per line.
+    // Refills the player's line list with one entry per line (start time and
+    // the three text lines) and marks it valid. Every change of the lines
+    // clears LineListValid; the player rebuilds the list when it finds it so.
     void RebuildLineCombo();
-    // Splits or joins parts at the grid's current row (btnNode).
+    // Scrolls the grid only as far as it takes to show the row; the edit
+    // area's overlays then follow the current cell.
+    void ScrollIntoView(int row);
+    // Splits or joins parts at the grid's current row (btnNode); the document
+    // counts as changed, since its parts are saved with it.
     void NodeToggle();
     // Steps to the previous / next part and scrolls to it (Label74 / Label75).
     void PreviousNode();

@@ -100,8 +100,8 @@ void EditArea::FillBasicFields(int row, int col) {
     BasicTab& basic = p_.main().editor.basic;
     const platform::Grid& g = p_.doc.grid();
     basic.rtfSubEditBasic.setText(Trim(g.textMatrix(row, col)));
-    basic.rtfTimeStart.setText(g.textMatrix(row, 1));
-    basic.rtfTimeEnd.setText(g.textMatrix(row, 2));
+    basic.rtfLineStart.setText(g.textMatrix(row, 1));
+    basic.rtfLineEnd.setText(g.textMatrix(row, 2));
 }
 
 // The script player's time label: the start time to hundredths.
@@ -111,10 +111,15 @@ void EditArea::ShowStartTime(int row) {
 }
 
 void EditArea::PlaceEditor(EditorTab& editor) {
+    PlaceEditorBox(editor);
+    editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
+}
+
+// Over the cell where the grid draws it.
+void EditArea::PlaceEditorBox(EditorTab& editor) {
     const platform::Grid& g = editor.grdSubEdit;
     editor.rtfEdit.move(g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(),
                         g.cellHeight());
-    editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
 }
 
 // Below and right of the cell; moved left when it would pass the grid's width
@@ -178,7 +183,8 @@ void EditArea::PlaceNodeButton(EditorTab& editor, int row) {
     }
 }
 
-// Header and spare row: no line to work on. Line 1 keeps Delete as it was.
+// Header and spare row: no line to work on. Delete leaves at least one line,
+// since Insert needs a line to insert before.
 void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
     const int rows = p_.doc.grid().rows();
     if (row > rows - 2 || row < 1) {
@@ -188,7 +194,7 @@ void EditArea::EnableBasicButtons(BasicTab& basic, int row) {
     }
     basic.Command10.setEnabled(true);
     basic.Command14.setEnabled(true);
-    if (row > 1) basic.Command11.setEnabled(true);
+    basic.Command11.setEnabled(rows - 2 > 1);
 }
 
 void EditArea::subShowSubtitle(const QString& text, int index) {
@@ -229,6 +235,14 @@ void EditArea::GridScroll() {
     editor.cmdInvCalc.setVisible(false);
     editor.btnNode[0].setVisible(false);
     editor.errExp.setVisible(false);
+}
+
+void EditArea::GridColResize() {
+    EditorTab& editor = p_.main().editor;
+    const platform::Grid& g = editor.grdSubEdit;
+    PlaceEditorBox(editor);
+    if (editor.errExp.visible()) PlaceBalloon(editor, g.row());
+    if (editor.cmdInvCalc.visible()) PlaceCalcButton(editor, g.row(), g.col());
 }
 
 void EditArea::EditChange() {

@@ -41,6 +41,9 @@ public:
     // ShowCurrentLine.
     void GridKeyPress(int& keyAscii);
     void GridScroll();
+    // The user dragged a column's width: the overlays shown move with the
+    // current cell.
+    void GridColResize();
 
     // The in-cell editor: its text follows into the Basic text field; Tab
     // calls the calculator over a number or time cell, Enter changes the cell
@@ -65,6 +68,7 @@ private:
     void FillBasicFields(int row, int col);
     void ShowStartTime(int row);
     void PlaceEditor(EditorTab& editor);
+    void PlaceEditorBox(EditorTab& editor);
     void PlaceBalloon(EditorTab& editor, int row);
     void ApplyEditorVisibility(EditorTab& editor, int col);
     void PlaceCalcButton(EditorTab& editor, int row, int col);

@@ -106,6 +106,11 @@ void EditorTab::wireEditArea() {
     grdSubEdit.onClick = [this] { p_.edit.EditorCellSelect(); };
     grdSubEdit.onKeyPress = [this](int& key) { p_.edit.GridKeyPress(key); };
     grdSubEdit.onScroll = [this] { p_.edit.GridScroll(); };
+    grdSubEdit.onColResize = [this] { p_.edit.GridColResize(); };
+    // The overlays lie over the grid: the wheel over them scrolls the lines.
+    for (platform::Control* overlay :
+         std::initializer_list<platform::Control*>{&rtfEdit, &errExp, &cmdInvCalc, &btnNode[0]})
+        grdSubEdit.passWheelFrom(*overlay);
     rtfEdit.onChange = [this] { p_.edit.EditChange(); };
     rtfEdit.onKeyPress = [this](int& key) { p_.edit.EditKeyPress(key); };
     cmdInvCalc.onClick = [this] { p_.calc.InvokeCalcFromBasic(); };

@@ -42,6 +42,15 @@ int DetectSecondGroup(const QString& s) {
     return Format::None;
 }
 
+// A DVD Subtitle time line ("{T 00:01:02:35"): a file of that format
+// without its "{HEAD" block has nothing else the tests above would see.
+bool IsDvdSubtitleTimeLine(const QString& line) {
+    const QString s = runtime::Trim(line).toLower();
+    if (!s.startsWith(QLatin1String("{t"))) return false;
+    const QString rest = runtime::LTrim(s.mid(2));
+    return !rest.isEmpty() && rest[0].isDigit();
+}
+
 } // namespace
 
 int DetectFormat(const QString& line) {
@@ -72,5 +81,7 @@ int DetectFileFormat(const QStringList& lines, int requested) {
     }
     for (const QString& line : lines)
         if (const int found = DetectFormat(line)) return found;
+    for (const QString& line : lines)
+        if (IsDvdSubtitleTimeLine(line)) return Format::DvdSubtitle;
     return Format::None;
 }

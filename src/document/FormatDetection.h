@@ -19,7 +19,9 @@ int DetectFormat(const QString& line);
 bool IsDetectedRequest(int requested);
 
 // The format a file is read in. Request 0 looks at the lines in order until
-// one announces a format (0 when none does); a .sub-family request looks at
+// one announces a format; when none does, a DVD Subtitle time line ("{T" and
+// a number) makes a DVD Subtitle file without its header; otherwise 0. A
+// .sub-family request looks at
 // the first line only and keeps the requested format unless that line
 // announces another; every other request is taken as it stands.
 int DetectFileFormat(const QStringList& lines, int requested);

@@ -37,6 +37,7 @@ void Loader::ResetDocument(Call& c) {
         control->setEnabled(false);
     if (main.tabMain.tab() == frmMain::TabEditor) editor.grdSubEdit.setVisible(false);
     p_.doc.EditorBlocked = true;
+    ClearDiagnoseMessages(c.add() ? c.firstRow : 0);
     WarnWrongFormat(c);
     ResetFileState(c);
     p_.players.ScriptPlayerPlayStop(1);
@@ -48,6 +49,13 @@ void Loader::ResetDocument(Call& c) {
         p_.doc.lstFont = QStringList{QString()};
     }
     AddToRecentFiles(c.fileName);
+}
+
+// The messages of the rows the read replaces: a load's whole document, an
+// add's rows from its first one on.
+void Loader::ClearDiagnoseMessages(int fromRow) {
+    for (int r = fromRow; r < Diagnose::MsgRows; ++r)
+        p_.diag.setDiagMsg(r, QString());
 }
 
 // A .sub-family request that turned out to be another format.
@@ -85,17 +93,21 @@ void Loader::AddToRecentFiles(const QString& path) {
 // ---- Completion -------------------------------------------------------------------
 
 void Loader::Complete(Call& c, const ReaderFrame& frame, bool ok) {
+    if (!c.add()) { // a file read in part must not replace the whole file unasked
+        p_.doc.PartialReadFile = ok ? QString() : c.fileName;
+        p_.doc.PartialReadLines = ok ? 0 : p_.doc.lineCount();
+    }
     p_.main().player.Combo1.clear();
     p_.diag.DiagErrorCount = 0;
     CompleteParts(c, frame, ok);
     for (int i = 0; i < 3; ++i)
         p_.edit.subShowSubtitle(QString(), i);
-    FillLineList();
+    p_.doc.RebuildLineCombo();
     SetRangeFields();
     ReleaseControls(c);
     p_.doc.EditorBlocked = false;
     p_.history.ClearHistoryWindow(); // the history starts afresh; the tool rows come back
-    FinishProgressLog(c);
+    FinishProgressLog(c, ok);
     p_.edit.ShowCurrentLine();
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
 }
@@ -151,16 +163,6 @@ void Loader::SinglePart() {
     nodes.setName(1, base);
 }
 
-// The edit area's line chooser: start time and the first two text lines.
-void Loader::FillLineList() {
-    const platform::Grid& grid = p_.doc.grid();
-    platform::ComboBox& list = p_.main().player.Combo1;
-    const int lines = p_.doc.lineCount();
-    for (int r = 1; r <= lines; ++r)
-        list.addItem(grid.textMatrix(r, 1) + QStringLiteral("; ") + grid.textMatrix(r, 3) +
-                     QLatin1Char(' ') + grid.textMatrix(r, 4));
-}
-
 // The timing tools' ranges cover the whole document.
 void Loader::SetRangeFields() {
     EditorTab& editor = p_.main().editor;
@@ -188,12 +190,12 @@ void Loader::ReleaseControls(Call& c) {
     if (c.showProgress) p_.control().ProgressBar1.setValue(0);
 }
 
-void Loader::FinishProgressLog(Call& c) {
+void Loader::FinishProgressLog(Call& c, bool read) {
     if (!c.showProgress) return;
     frmControl& control = p_.control();
     control.ProgressBar1.setVisible(false);
     control.Text1.setText(control.Text1.text() + CrLf + p_.texts.TextTable(9, 15) + CrLf +
                           p_.texts.TextTable(9, 16));
     control.Text1.refresh();
-    if (control.chkClose.value() == platform::CheckBox::Checked) control.hide();
+    control.EndLoadLog(read);
 }

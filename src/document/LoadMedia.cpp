@@ -74,7 +74,7 @@ Loader::MediaStep Loader::OpenMedia(Call& c) {
     }
     p_.main().tabMain.setTab(frmMain::TabPlayer);
     p_.players.OpenMedia(c.fileName);
-    const double duration = p_.players.MediaPlayer1.Duration;
+    const double duration = p_.players.mediaDuration();
     if (c.showProgress) MediaLog(c, duration);
     EnableMediaControls(duration);
 
@@ -89,8 +89,7 @@ Loader::MediaStep Loader::OpenMedia(Call& c) {
         }
     }
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
-    if (c.showProgress && p_.control().chkClose.value() == platform::CheckBox::Checked)
-        p_.control().hide();
+    if (c.showProgress) p_.control().EndLoadLog(true);
     return MediaStep::Opened;
 }
 

@@ -15,6 +15,7 @@
 #include "shell/frmMain.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -60,6 +61,13 @@ bool Loader::Load(Call& c) {
     if (!frame.WithinReadingLimit())
         return Refuse(c, frame.ReadingLimitText(), QStringLiteral("Reading limit"), 0,
                       QStringLiteral("cancel"));
+    if (!YieldsASubtitle(c.request(), source, reader))
+        return Refuse(c,
+                      QStringLiteral("'") + MessageWindow::Verbatim(c.fileName) +
+                          QStringLiteral("' was not loaded: it holds no subtitle that Mirel "
+                                         "can read as ") +
+                          FormatNameOf(c.format) + QStringLiteral("."),
+                      p_.texts.TextTable(9, 14));
     if (!ConfirmUnsavedDocument(c)) return false;
     return ReadIntoDocument(c, frame, reader);
 }
@@ -76,11 +84,7 @@ bool Loader::RefuseAppend(Call& c) {
 // showing the log.
 void Loader::ShowProgressWindow(Call& c) {
     if (!p_.shell.CommandLine.isEmpty() || !c.showProgress) return;
-    frmControl& control = p_.control();
-    control.show();
-    control.ProgressBar1.setVisible(true);
-    control.Text1.setText(QString());
-    control.lblEnd.setCaption(p_.texts.TextTable(9, 17));
+    p_.control().StartLoadLog();
 }
 
 void Loader::EnterBusyState() {
@@ -91,8 +95,10 @@ void Loader::EnterBusyState() {
 
 // The file must open, its format be known and readable.
 bool Loader::CheckFormat(Call& c, LineSource& source) {
-    if (!source.ok()) return Refuse(c, source.error(), p_.texts.TextTable(9, 14));
+    if (!source.ok())
+        return Refuse(c, MessageWindow::Verbatim(source.error()), p_.texts.TextTable(9, 14));
     c.format = DetectFileFormat(source.lines(), c.format);
+    if (c.format == Format::None) c.format = FormatOfExtension(c, source);
     if (c.detectOnly) {
         p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
         return false;
@@ -110,6 +116,30 @@ bool Loader::CheckFormat(Call& c, LineSource& source) {
                           QStringLiteral(" files cannot be read."),
                       p_.texts.TextTable(9, 19));
     return true;
+}
+
+// A file whose lines announce no format is read in the one format its
+// extension names, when that format's reader finds a subtitle in it (a file
+// without text is taken as it is); ".sub" names five formats and decides none.
+int Loader::FormatOfExtension(const Call& c, LineSource& source) {
+    const QList<int> named =
+        formats::FormatsWithExtension(QLatin1Char('.') + QFileInfo(c.fileName).suffix());
+    if (named.size() != 1) return Format::None;
+    const SubtitleReader* reader = ReaderFor(named.first());
+    if (!reader) return Format::None;
+    ReadRequest asNamed = c.request();
+    asNamed.format = named.first();
+    return YieldsASubtitle(asNamed, source, *reader) ? named.first() : Format::None;
+}
+
+// A file with text in which the reader finds no subtitle would load as an
+// empty document: it is refused instead, and the document stays.
+bool Loader::YieldsASubtitle(const ReadRequest& request, LineSource& source,
+                             const SubtitleReader& reader) {
+    const QStringList& lines = source.lines();
+    const bool hasText = std::any_of(lines.begin(), lines.end(),
+                                     [](const QString& l) { return !l.trimmed().isEmpty(); });
+    return !hasText || ReaderFrame::FindsASubtitle(p_, source, request, reader);
 }
 
 QString Loader::FormatNameOf(int format) const {

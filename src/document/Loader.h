@@ -17,6 +17,7 @@
 class Program;
 class LineSource;
 class ReaderFrame;
+struct ReadRequest;
 struct SubtitleReader;
 
 class Loader {
@@ -60,12 +61,16 @@ private:
     void MediaLog(Call& c, double duration);
     void EnableMediaControls(double duration);
     bool CheckFormat(Call& c, LineSource& source);
+    int FormatOfExtension(const Call& c, LineSource& source);
+    bool YieldsASubtitle(const ReadRequest& request, LineSource& source,
+                         const SubtitleReader& reader);
     QString FormatNameOf(int format) const;
     bool ConfirmUnsavedDocument(Call& c);
     bool Refuse(Call& c, const QString& text, const QString& title, int kind = 2,
                 const QString& buttons = QStringLiteral("ok"));
     bool ReadIntoDocument(Call& c, ReaderFrame& frame, const SubtitleReader& reader);
     void ResetDocument(Call& c);
+    void ClearDiagnoseMessages(int fromRow);
     void WarnWrongFormat(const Call& c);
     void ResetFileState(Call& c);
     void AddToRecentFiles(const QString& path);
@@ -73,10 +78,9 @@ private:
     void CompleteParts(const Call& c, const ReaderFrame& frame, bool ok);
     void AppendPart(int firstRow, int lastRow);
     void SinglePart();
-    void FillLineList();
     void SetRangeFields();
     void ReleaseControls(Call& c);
-    void FinishProgressLog(Call& c);
+    void FinishProgressLog(Call& c, bool read);
 
     Program& p_;
     bool loading_ = false;

@@ -28,8 +28,10 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     showInputRows(*box, input);
     box->Label4.setCaption(title);
     box->Label1.setCaption(shown);
+    box->FitText();
     showIcon(*box, kind);
     placeButtons(*box, buttons);
+    if (input) box->txtInput[0].setFocus(); // typing starts at the name
     box->showModal();
     last_ = std::move(box);
     return static_cast<qint16>(MsgResult);

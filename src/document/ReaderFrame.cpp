@@ -55,14 +55,32 @@ QString ReaderFrame::text(int col, int row) const {
 
 void ReaderFrame::CountPass(const SubtitleReader& reader) {
     const QStringList& lines = source_.lines();
-    const auto counted = std::count_if(lines.begin(), lines.end(), reader.countsLine);
+    const qsizetype counted = reader.countEntries
+                                  ? reader.countEntries(lines)
+                                  : std::count_if(lines.begin(), lines.end(), reader.countsLine);
     rowCounter_ = request_.firstRow + static_cast<int>(counted);
 }
 
+bool ReaderFrame::FindsASubtitle(Program& p, LineSource& source, const ReadRequest& request,
+                                 const SubtitleReader& reader) {
+    ReadRequest quiet = request;
+    quiet.showProgress = quiet.interactive = false;
+    ReaderFrame trial(p, source, quiet);
+    trial.trial_ = true;
+    const QString fontName = p.shell.CurFontName; // some readers note the font they read
+    source.rewind();
+    reader.parse(trial);
+    source.rewind();
+    p.shell.CurFontName = fontName;
+    return trial.foundTime_;
+}
+
+// The limit named is the most lines a document holds.
 QString ReaderFrame::ReadingLimitText() const {
     return QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
-           QStringLiteral("' reached limit of 9999 lines. File contains") +
-           runtime::Str(rowCounter_ - 1) + QStringLiteral(" lines. Select 'Cancel' to exit.");
+           QStringLiteral("' reached limit of") + runtime::Str(MaxLines) +
+           QStringLiteral(" lines. File contains") + runtime::Str(rowCounter_ - 1) +
+           QStringLiteral(" lines. Select 'Cancel' to exit.");
 }
 
 // ---- The read -----------------------------------------------------------------
@@ -134,6 +152,11 @@ const QString& ReaderFrame::nextLine() {
 
 bool ReaderFrame::addRow() {
     if (stopped_) return false;
+    if (trial_) {
+        ++startRow_;
+        textColumn_ = FirstTextColumn - 1;
+        return true;
+    }
     if (startRow_ > MaxLines) {
         refuseRow();
         return false;
@@ -153,9 +176,9 @@ void ReaderFrame::refuseRow() {
     if (request_.interactive)
         p_.messages.ShowMessage(
             QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
-                QStringLiteral("' reached limit of 9999 lines. Reading "
-                               "stopped after line") +
-                runtime::Str(MaxLines) + QStringLiteral("."),
+                QStringLiteral("' reached limit of") + runtime::Str(MaxLines) +
+                QStringLiteral(" lines. Reading stopped after line") + runtime::Str(MaxLines) +
+                QStringLiteral("."),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Reading limit"));
     setStatus(14);
 }
@@ -182,6 +205,10 @@ void ReaderFrame::progress() {
 void ReaderFrame::setCell(int column, const QString& value) {
     ensureRow();
     if (!hasRow() || stopped_) return;
+    if (trial_) { // the first time found ends the trial
+        if ((column == 1 || column == 2) && !value.isEmpty()) foundTime_ = stopped_ = true;
+        return;
+    }
     p_.doc.grid().setTextMatrix(currentRow(), column, value);
 }
 
@@ -219,18 +246,19 @@ bool ReaderFrame::addText(const QString& line) {
 
 void ReaderFrame::setFontSpec(const QString& font) {
     ensureRow();
-    if (!hasRow() || stopped_) return;
+    if (!hasRow() || stopped_ || trial_) return;
     const int row = currentRow();
     if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = font;
 }
 
 QString ReaderFrame::cell(int column) const {
-    return hasRow() ? p_.doc.grid().textMatrix(currentRow(), column) : QString();
+    return hasRow() && !trial_ ? p_.doc.grid().textMatrix(currentRow(), column) : QString();
 }
 
 // ---- Errors -----------------------------------------------------------------------
 
 void ReaderFrame::badLine() {
+    if (trial_) return;
     if (errorAnswer_ != AnswerNo && request_.interactive) {
         errorAnswer_ = p_.messages.ShowMessage(
             text(9, 7) + CrLf + QStringLiteral("Line #") + runtime::TrimStr(entryNumber_) +
@@ -243,6 +271,7 @@ void ReaderFrame::badLine() {
 }
 
 ReadOutcome ReaderFrame::fail() {
+    if (trial_) stopped_ = true;
     if (!stopped_) {
         stopped_ = failed_ = true;
         if (request_.interactive)

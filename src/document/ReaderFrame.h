@@ -35,6 +35,13 @@ public:
 
     ReaderFrame(Program& p, LineSource& source, const ReadRequest& request);
 
+    // Whether the reader finds a subtitle in the file: a row that gets a
+    // time. The reader runs up to its first time on a frame that writes
+    // nothing, asks nothing and shows nothing; the document, the windows and
+    // the source's position stay as they were.
+    static bool FindsASubtitle(Program& p, LineSource& source, const ReadRequest& request,
+                               const SubtitleReader& reader);
+
     // ---- Run by the load ----------------------------------------------------
     // The count pass: RowCounter = first row + the lines the reader counts.
     void CountPass(const SubtitleReader& reader);
@@ -122,6 +129,8 @@ private:
     int errorAnswer_ = -1;
     bool stopped_ = false;
     bool failed_ = false;
+    bool trial_ = false;     // FindsASubtitle's run: nothing is written
+    bool foundTime_ = false; // the trial reached a row's time
     bool offsetIsZero_ = true;
     QString appendOffset_;
     QString defaultFont_;

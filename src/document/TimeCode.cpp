@@ -56,7 +56,7 @@ void borrowDown(TimeFields& t) {
 // Whole digits of a non-negative number, with one "0" in front below 10.
 void appendTwoDigitsAtLeast(QString& out, double value) {
     if (value < 10) out.append(QLatin1Char('0'));
-    if (value < 1e15) {
+    if (value >= 0 && value < 1e15) {
         char digits[24];
         const auto end =
             std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
@@ -102,6 +102,25 @@ QString TimeCalc(const QString& first, const QString& second, const QString& op)
     return out;
 }
 
+namespace {
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+// Two digits at `at` making a number below 60.
+bool isSixtieth(const QString& t, int at) {
+    return isDigit(t[at]) && isDigit(t[at + 1]) && t[at] < u'6';
+}
+} // namespace
+
+bool IsValidTimeCode(const QString& text) {
+    if (text.size() != 12) return false;
+    const bool hours = (isDigit(text[0]) && isDigit(text[1])) ||
+                       (text[0] == u'-' && isDigit(text[1]) && text[1] != u'0');
+    return hours && text[2] == u':' && isSixtieth(text, 3) && text[5] == u':' &&
+           isSixtieth(text, 6) && text[8] == u',' && isDigit(text[9]) && isDigit(text[10]) &&
+           isDigit(text[11]);
+}
+
 double TimeToMs(const QString& time) {
     const TimeFields t = ReadTimeFields(time);
     return t.hours * 3600000.0 + t.minutes * 60000.0 + t.seconds * 1000.0 + t.millis;
@@ -114,10 +133,13 @@ QString SecToTime(const QString& seconds) {
     const QStringView whole = point < 0 ? text : text.left(point);
     // The three characters after the point, padded with "0" on the right.
     const QStringView digits = point < 0 ? QStringView() : text.mid(point + 1, 3);
-    const double n = std::max(0.0, std::floor(runtime::Val(whole)));
+    double n = std::max(0.0, std::floor(runtime::Val(whole)));
+    if (!std::isfinite(n)) n = 0; // digits beyond any number
+    // fmod is exact, so minutes and seconds stay within 0..59 however large
+    // the number is.
     const double hours = std::floor(n / 3600);
-    const double minutes = std::floor((n - hours * 3600) / 60);
-    const double secs = n - hours * 3600 - minutes * 60;
+    const double minutes = std::fmod(std::floor(n / 60), 60);
+    const double secs = std::fmod(n, 60);
     QString out;
     out.reserve(12);
     appendTwoDigitsAtLeast(out, hours);

@@ -13,12 +13,18 @@
 // an operator other than "+" or "-" gives the first time too.
 QString TimeCalc(const QString& first, const QString& second, const QString& op);
 
+// True for the form the grid and the files hold: "hh:mm:ss,fff" in digits,
+// minutes and seconds below 60, or a negative time with "-1" to "-9" as its
+// hours ("-1:59:59,000"). Anything else is not a time, however it would read.
+bool IsValidTimeCode(const QString& text);
+
 // The time code in milliseconds (negative for a negative time code).
 double TimeToMs(const QString& time);
 
 // A number of seconds written as decimal text ("12.5", "3661.250") as a time
 // code; fraction digits beyond the third are dropped, hours past 99 keep all
-// their digits, and a negative number counts as 0.
+// their digits, and a negative number (or one of more digits than a double
+// holds) counts as 0.
 QString SecToTime(const QString& seconds);
 
 // The fields of a time code as read by position.

@@ -1,8 +1,12 @@
 #include "document/frmMessageBox.h"
 
+#include "platform/Keys.h"
 #include "platform/Palette.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -10,6 +14,8 @@ constexpr int WindowWidth = 6375;
 constexpr int WindowHeight = 3735;
 constexpr int TextLeft = 720;
 constexpr int TextWidth = WindowWidth - TextLeft - 240;
+constexpr int TextTop = 780, TextHeight = 1560;
+constexpr int InputTop = 2460, InputPitch = 360;
 
 // The first macro-variable slot that is free (or, with a name, that already
 // holds that name, compared without case); -1 when there is none.
@@ -30,6 +36,7 @@ frmMessageBox::frmMessageBox(Program& p)
     createControls();
     layOut();
     wireHandlers();
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
 }
 
 void frmMessageBox::createControls() {
@@ -48,23 +55,21 @@ void frmMessageBox::createControls() {
 
 void frmMessageBox::layOut() {
     setCaption("Message");
-    const int left = (host().screen.width() - WindowWidth) / 2;
-    const int top = (host().screen.height() - WindowHeight) / 2;
-    move(left > 0 ? left : 0, top > 0 ? top : 0, WindowWidth, WindowHeight);
+    move(0, 0, WindowWidth, WindowHeight);
 
     Label4.move(TextLeft, 120, TextWidth, 255);
     Label4.setFontBold(true);
     Label3.move(TextLeft, 390, TextWidth, 255);
     Label3.setForeColor(platform::palette::ButtonRest);
-    Label1.move(TextLeft, 780, TextWidth, 1560);
+    Label1.move(TextLeft, TextTop, TextWidth, TextHeight);
     Label1.setWordWrap(true);
     for (auto it = Picture1.begin(); it != Picture1.end(); ++it)
         it->move(120, 120, 480, 480);
     for (int k = 0; k < 2; ++k) {
-        Label2[k].move(TextLeft, 2460 + k * 360, 975, 285);
+        Label2[k].move(TextLeft, InputTop + k * InputPitch, 975, 285);
         Label2[k].setBackColor(platform::palette::ButtonRest);
         Label2[k].setForeColor(platform::ColorWhite);
-        txtInput[k].move(TextLeft + 1035, 2460 + k * 360, TextWidth - 1035, 285);
+        txtInput[k].move(TextLeft + 1035, InputTop + k * InputPitch, TextWidth - 1035, 285);
     }
     for (auto it = cmdAction.begin(); it != cmdAction.end(); ++it) {
         it->move(RightmostButtonLeft - it.index() * ButtonPitch, ButtonTop, ButtonWidth,
@@ -83,6 +88,41 @@ void frmMessageBox::wireHandlers() {
     cmdAction.onMouseUp([this](int i, int, int, int, int) { cmdActionMouseUp(i); });
     onActivate = [this] { formActivate(); };
     onQueryUnload = [this](int& cancel, int mode) { formQueryUnload(cancel, mode); };
+    onKeyDown = [this](int& code, int shift) { formKeyDown(code, shift); };
+}
+
+// The rows below the text move down by what the text needs beyond its
+// design height; the window never grows past the screen.
+void frmMessageBox::FitText() {
+    const int room = host().screen.height() > 0 ? host().screen.height() - WindowHeight : 0;
+    const int extra = std::clamp(Label1.textHeight() - TextHeight, 0, std::max(0, room));
+    Label1.setHeight(TextHeight + extra);
+    for (int k = 0; k < 2; ++k) {
+        Label2[k].setTop(InputTop + k * InputPitch + extra);
+        txtInput[k].setTop(InputTop + k * InputPitch + extra);
+    }
+    for (auto it = cmdAction.begin(); it != cmdAction.end(); ++it)
+        it->setTop(ButtonTop + extra);
+    setHeight(WindowHeight + extra);
+}
+
+int frmMessageBox::DefaultButton() const {
+    for (int k = Yes; k >= Cancel; --k)
+        if (cmdAction[k].visible()) return k;
+    return Cancel;
+}
+
+int frmMessageBox::EscapeButton() const {
+    for (int k = Cancel; k <= Yes; ++k)
+        if (cmdAction[k].visible()) return k;
+    return Cancel;
+}
+
+void frmMessageBox::formKeyDown(int& keyCode, int) {
+    if (keyCode != platform::KeyReturn && keyCode != platform::KeyEscape) return;
+    const int button = keyCode == platform::KeyReturn ? DefaultButton() : EscapeButton();
+    keyCode = 0;
+    cmdActionClick(button);
 }
 
 void frmMessageBox::cmdActionClick(int index) {

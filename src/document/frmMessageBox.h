@@ -1,9 +1,11 @@
 #pragma once
 // The message window: a title, the message, one of four icons, an optional
 // name/value input row pair and up to four label buttons placed from the
-// right. A borderless window, dragged by its icon. ShowMessage creates one for
-// each message and shows it modally; a button's Click records the answer and
-// unloads it.
+// right. A borderless window, dragged by its icon, that opens over the main
+// window and grows downwards to show a long message whole. ShowMessage
+// creates one for each message and shows it modally; a button's Click, Enter
+// (the leftmost button) or Escape (Cancel where there is one, else the
+// rightmost button) records the answer and unloads it.
 
 #include "document/MessageWindow.h"
 #include "platform/ControlArray.h"
@@ -40,6 +42,15 @@ public:
     void formActivate();
     // Closing the window other than by a button answers Cancel.
     void formQueryUnload(int& cancel, int unloadMode);
+    void formKeyDown(int& keyCode, int shift);
+
+    // Makes room for the whole message: the text grows, and the input rows,
+    // the buttons and the window move down with it (as far as the screen allows).
+    void FitText();
+    // The buttons the keys press: Enter the leftmost shown, Escape Cancel
+    // when it is shown, else the rightmost shown.
+    int DefaultButton() const;
+    int EscapeButton() const;
 
 private:
     void createControls();

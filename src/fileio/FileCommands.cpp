@@ -51,6 +51,7 @@ void FileCommands::ReportFailure(const QString& text, const QString& title) {
 // ---- New ------------------------------------------------------------------------
 
 void FileCommands::MenuNewFile() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     if (!ConfirmDiscardChanges()) return;
     Files& files = p_.files;
     int format = p_.main().partition.combo3.listIndex() + 1;
@@ -65,6 +66,9 @@ void FileCommands::MenuNewFile() {
     ResetPartsForNew();
     p_.doc.lstFont = QStringList{QString(), QString()};
     p_.doc.LineListValid = false;
+    p_.doc.FileChanged = false; // the old document was saved or given up
+    p_.doc.PartialReadFile.clear();
+    p_.doc.PartialReadLines = 0;
     p_.diag.DiagErrorCount = 0;
     ShowEditorForNew();
     p_.edit.ShowCurrentLine();
@@ -128,6 +132,7 @@ void FileCommands::ShowEditorForNew() {
 // ---- Load and Add ---------------------------------------------------------------
 
 void FileCommands::MenuLoadFile() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp();
     frmFile& chooser = PresetChooserForLoad();
     chooser.showModal();
@@ -145,14 +150,27 @@ void FileCommands::MenuLoadFile() {
 }
 
 void FileCommands::MenuAddFile() {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp();
     frmFile& chooser = PresetChooserForAdd();
     chooser.showModal();
     if (p_.messages.MsgResult == AnswerCancel) return;
+    const int documentFormat = p_.files.CurFileIndex;
     LoadChosenFile(chooser.lblFullName.caption(), LoadFormatOf(chooser.List3.listIndex()),
                    p_.doc.grid().rows() - 1);
+    KeepDocumentFormat(documentFormat);
     RepairFreeDiagnose();
     p_.macro.SetMacroAction(QString(), ActionAdd);
+}
+
+// The added lines join the document in its own format: the name, the status
+// bar and the format lists keep showing the document's file. A document
+// without a format takes the added file's.
+void FileCommands::KeepDocumentFormat(int format) {
+    if (!formats::IsSubtitleFormat(format) || p_.files.CurFileIndex == format) return;
+    p_.files.CurFileIndex = format;
+    p_.main().partition.combo3.setListIndex(format - 1);
+    p_.main().online.Combo7.setListIndex(format);
 }
 
 // The type entries beyond the subtitle formats (setting, media, macro and
@@ -213,6 +231,7 @@ bool FileCommands::MenuSaveSubFile() {
     if (p_.messages.MsgResult == AnswerCancel) return false;
     const QString name = chooser.lblFullName.caption();
     const int format = chooser.List3.listIndex();
+    if (formats::IsSubtitleFormat(format)) savedType_ = format;
     const bool saved = !name.isEmpty() && SaveAs(name, format);
     p_.macro.SetMacroAction(QString(), ActionSave);
     return saved;
@@ -228,9 +247,15 @@ bool FileCommands::ConfirmDiagnoseErrors() {
                                    QStringLiteral("File Error")) != AnswerNo;
 }
 
+// The type proposed is the document's format when the settings ask for it;
+// otherwise the format of the last save (a user converting file after file
+// keeps the format), and the document's before any save. A type picked to
+// find a file to load or add is never proposed.
 frmFile& FileCommands::PresetChooserForSave() {
     frmFile& chooser = p_.fileChooser();
-    if (p_.settings().saveAsSameFormat()) chooser.List3.setListIndex(p_.files.CurFileIndex);
+    const bool same = p_.settings().saveAsSameFormat() || !formats::IsSubtitleFormat(savedType_);
+    const int type = same ? p_.files.CurFileIndex : savedType_;
+    if (formats::IsSubtitleFormat(type)) chooser.List3.setListIndex(type);
     const SplitPath current = Split(p_.files.CurFileName);
     if (!current.folder.isEmpty()) chooser.ShowFolder(current.folder);
     chooser.txtFilename.setText(current.name);

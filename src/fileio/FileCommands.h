@@ -27,14 +27,15 @@ public:
     };
 
     // A new document: one empty line, named Noname in \Data\Files with the
-    // partition format's extension. A changed document is offered for saving
-    // first; Cancel (or closing the question) keeps it.
+    // partition format's extension, unchanged. A changed document is offered
+    // for saving first; Cancel (or closing the question) keeps it.
     void MenuNewFile();
     // Opens a subtitle file chosen in the file chooser (a setting file is
     // read as such; an .mp3 goes to the player), then checks it with the
     // repairs switched off.
     void MenuLoadFile();
-    // Appends a chosen subtitle file after the document's last line.
+    // Appends a chosen subtitle file after the document's last line; the
+    // document keeps its own format.
     void MenuAddFile();
     // Saves the document under a chosen name and format. True only when the
     // file was written; the document counts as saved only then.
@@ -69,6 +70,7 @@ private:
     frmFile& PresetChooserForSettings();
     static int LoadFormatOf(int type);
     void LoadChosenFile(const QString& name, int format, int startRow);
+    void KeepDocumentFormat(int format);
     void RepairFreeDiagnose();
     bool ConfirmDiagnoseErrors();
     bool SaveAs(const QString& name, int format);
@@ -76,4 +78,5 @@ private:
     void ReportFailure(const QString& text, const QString& title);
 
     Program& p_;
+    int savedType_ = 0; // the format chosen at the last save
 };

@@ -6,12 +6,14 @@
 
 #include "document/NodeTable.h"
 #include "fileio/Files.h"
+#include "online/frmDbase.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <limits>
 
 namespace {
 
@@ -23,16 +25,25 @@ QString EntryLine(const NodeTable& t, int i) {
            QLatin1Char(':') + t.Name(i) + (t.InIndex(i) ? QLatin1Char('1') : QLatin1Char('0'));
 }
 
+// A row number as the file gives it. One too large for a number of rows
+// (the file was not written by the program) reads as 0, which no part starts
+// or ends at, so the entry is refused like any other bad entry.
+int RowNumber(QStringView text) {
+    const double n = runtime::Val(text);
+    const bool fits = n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max();
+    return fits ? static_cast<int>(n) : 0;
+}
+
 // "first,last:name" followed by the in-index digit. A field that cannot be
 // cut out keeps what the entry held.
 void ReadEntry(const QString& line, NodeTable& t, int i) {
     const qsizetype comma = line.indexOf(QLatin1Char(','));
     if (comma < 0) return;
-    t.setFirstRow(i, static_cast<int>(runtime::Val(line.left(comma))));
+    t.setFirstRow(i, RowNumber(QStringView(line).left(comma)));
     const QString rest = line.mid(comma + 1);
     const qsizetype colon = rest.indexOf(QLatin1Char(':'));
     if (colon < 0) return;
-    t.setLastRow(i, static_cast<int>(runtime::Val(rest.left(colon))));
+    t.setLastRow(i, RowNumber(QStringView(rest).left(colon)));
     const QString tail = rest.mid(colon + 1);
     if (!tail.isEmpty()) t.setName(i, tail.chopped(1));
     const QChar flag = tail.isEmpty() ? QChar() : tail.back();
@@ -95,9 +106,8 @@ bool Files::SaveSubControl(const QString& fileName) {
 
 bool Files::LoadDbsFile(QString& name, int mode) {
     if (mode != 0) {
-        NodeTable items;
-        QStringList buffer;
-        return LoadDbsFile(name, mode, items, buffer);
+        frmDbase& window = p_.dbase(); // the collection the window has open
+        return LoadDbsFile(name, mode, window.CollectionItems, window.lstBuff);
     }
     name = p_.folder.path(runtime::Place::NodesFolder, name);
     const runtime::TextFileContent file = runtime::ReadTextFile(name);
@@ -131,8 +141,10 @@ bool Files::LoadDbsFile(QString& name, int mode, NodeTable& items, QStringList& 
     items = read;
     lines.clear();
     // After the entries come "</Data>" and "<Subs>", then the lines themselves.
-    for (qsizetype i = FirstEntryLine + read.Count() + 3; i < file.lines.size(); ++i)
-        if (file.lines.at(i) != QLatin1String("</Subs>")) lines << file.lines.at(i);
+    for (qsizetype i = FirstEntryLine + read.Count() + 3; i < file.lines.size(); ++i) {
+        if (file.lines.at(i) == QLatin1String("</Subs>")) break; // the section's end
+        lines << file.lines.at(i);
+    }
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
     return true;
 }

@@ -7,6 +7,11 @@
 // target only when it was written whole. So a number that does not fit its
 // field stops the run before any file is touched, and a failed write leaves
 // the old file as it was.
+//
+// No row is left out in silence: a row whose start or end is not a time code
+// cannot be written, and the user is told which rows those are and decides
+// whether the file is written without them; the run then does not count as
+// complete, so the document stays unsaved.
 
 #include "document/Formats.h"
 #include "document/MessageWindow.h"
@@ -16,6 +21,7 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "platform/ListBox.h"
+#include "runtime/Strings.h"
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
@@ -23,6 +29,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
@@ -52,6 +59,24 @@ int askOverwrite(Program& p, const QString& fileName) {
                                   QStringLiteral("yesno"), QStringLiteral("File exists"));
 }
 
+bool samePath(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists()) return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
+// "7, 12 and 30"; past twenty rows the rest are counted.
+QString rowList(const std::vector<int>& rows) {
+    constexpr std::size_t Named = 20;
+    QStringList named;
+    for (std::size_t i = 0; i < rows.size() && i < Named; ++i)
+        named << QString::number(rows[i]);
+    QString text = named.join(QStringLiteral(", "));
+    if (rows.size() > Named) text += QStringLiteral(" and %1 more").arg(rows.size() - Named);
+    return text;
+}
+
 // One file of a run, built in memory before anything is written.
 struct PlannedFile {
     QString path;
@@ -69,7 +94,9 @@ public:
     bool run();
 
 private:
-    enum class Plan { Complete, Refused, Failed };
+    // Refused: an overwrite was refused, and the parts before it are written.
+    // Stopped: the user chose to write nothing.
+    enum class Plan { Complete, Refused, Stopped, Failed };
 
     void begin();
     void finish();
@@ -80,6 +107,8 @@ private:
     QString targetName() const;
     QString previewPath(int part) const;
     bool mayWrite(const QString& target);
+    bool mayReplacePartialFile(const QString& target);
+    bool askSkippedRows();
     QString writeRows(const QString& target, QStringList& lines);
     bool askNegativeTime(const QString& target);
     QString rebase(const QString& time) const;
@@ -101,6 +130,8 @@ private:
     int cursor_ = 0;  // the next grid row to write, carried from part to part
     int counter_ = 0; // the current part's line number
     std::vector<PlannedFile> planned_;
+    std::vector<int> skipped_; // rows that could not be written
+    bool stopped_ = false;     // the user stopped the run at a question
 };
 
 bool WriterRun::run() {
@@ -109,10 +140,33 @@ bool WriterRun::run() {
     if (preview_ && parts > PreviewPartLimit)
         return fail(
             QStringLiteral("%1 parts do not fit the three-digit preview file names").arg(parts));
-    const Plan outcome = plan(parts);
-    if (outcome == Plan::Failed || !writePlanned()) return false;
+    Plan outcome = plan(parts);
+    if (outcome == Plan::Failed) return false;
+    if (outcome != Plan::Stopped && !askSkippedRows()) outcome = Plan::Stopped;
+    if (outcome == Plan::Stopped) {
+        finish();
+        return false;
+    }
+    if (!writePlanned()) return false;
     finish();
-    return outcome == Plan::Complete;
+    return outcome == Plan::Complete && (preview_ || skipped_.empty());
+}
+
+// Rows left out: the user is told which and decides whether the files are
+// written without them. A preview shows, without asking, what a save would
+// write.
+bool WriterRun::askSkippedRows() {
+    if (skipped_.empty() || preview_) return true;
+    const QString rows = skipped_.size() == 1 ? QStringLiteral("Row ") : QStringLiteral("Rows ");
+    const QString text =
+        rows + rowList(skipped_) +
+        QStringLiteral(" cannot be written: a start or end time is not a time code "
+                       "(hh:mm:ss,fff).") +
+        runtime::CrLf +
+        QStringLiteral("Write the file without them? The document stays marked "
+                       "as not saved.");
+    return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"),
+                                   QStringLiteral("Rows not written")) == AnswerYes;
 }
 
 void WriterRun::begin() {
@@ -144,6 +198,7 @@ WriterRun::Plan WriterRun::plan(int parts) {
         const QString target = targetName();
         if (!preview_ && !mayWrite(target)) return Plan::Refused;
         if (!planPart(part, target)) return Plan::Failed;
+        if (stopped_) return Plan::Stopped;
     }
     return Plan::Complete;
 }
@@ -200,19 +255,43 @@ QString WriterRun::previewPath(int part) const {
 // The overwrite question; a file that an earlier part of this run is about to
 // write counts as existing, as it will by then.
 bool WriterRun::mayWrite(const QString& target) {
+    if (!mayReplacePartialFile(target)) return false;
     for (const PlannedFile& f : planned_)
         if (f.path == target) return askOverwrite(p_, target) == AnswerYes;
     return p_.files.FileExist(target) == AnswerYes;
 }
 
-// The part's rows from the cursor on, as long as each starts before the part's
-// end. Returns "" or the description of a number that does not fit its field.
+// The file of a document that was read only in part is replaced only when
+// the user agrees: the document lacks the lines that were not read.
+bool WriterRun::mayReplacePartialFile(const QString& target) {
+    const Document& doc = p_.doc;
+    if (!samePath(target, doc.PartialReadFile)) return true;
+    const QString lines = QString::number(doc.PartialReadLines);
+    const QString text =
+        QStringLiteral("Only ") + lines + QStringLiteral(" lines of ") +
+        MessageWindow::Verbatim(target) +
+        QStringLiteral(" were read; the rest of the file is not in the document.") + runtime::CrLf +
+        QStringLiteral("Saving under this name replaces the whole file with these ") + lines +
+        QStringLiteral(" lines. Replace it?");
+    return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"),
+                                   QStringLiteral("File read in part")) == AnswerYes;
+}
+
+// The part's rows from the cursor on; in a partition write, as long as each
+// starts before the part's end. A row whose times are not time codes is left
+// out and remembered. Returns "" or the description of a number that does not
+// fit its field.
 QString WriterRun::writeRows(const QString& target, QStringList& lines) {
     const platform::Grid& grid = p_.doc.grid();
     for (int r = cursor_; r <= lastRow_; ++r) {
         showProgress(r);
         const QString start = grid.textMatrix(r, 1);
-        if (!(start < partEnd_)) { // this row opens the next part
+        if (!IsValidTimeCode(start) || !IsValidTimeCode(grid.textMatrix(r, 2))) {
+            skipped_.push_back(r);
+            cursor_ = r + 1;
+            continue;
+        }
+        if (fromPartitionList_ && !(start < partEnd_)) { // this row opens the next part
             counter_ = 0;
             break;
         }
@@ -220,7 +299,10 @@ QString WriterRun::writeRows(const QString& target, QStringList& lines) {
         ++counter_;
         const sf::RowInput row = rowInput(r, start);
         if (row.start.startsWith(QLatin1Char('-')) && !askNegativeTime(target)) {
-            counter_ = 0; // the row is dropped and the part ends here
+            // In a partition write the row is dropped and the part ends here;
+            // any other write stops, since it has no later part to go on with.
+            counter_ = 0;
+            stopped_ = !fromPartitionList_;
             break;
         }
         if (!layout_) continue;
@@ -292,14 +374,20 @@ bool WriterRun::writePlanned() {
     return true;
 }
 
-// A written file becomes the current file; a part file is listed by its name
-// and leaves the current file alone: the document is still the whole file.
+// A file written with every row becomes the current file; a part file is
+// listed by its name and leaves the current file alone: the document is still
+// the whole file. Once the file that was read in part is replaced, it holds
+// what the document holds, and replacing it again asks nothing more.
 void WriterRun::recordWritten(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (!fromPartitionList_) {
+    if (fromPartitionList_) {
+        if (slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));
+    } else if (skipped_.empty()) {
         p_.files.CurFileName = path;
-    } else if (slash >= 0) {
-        p_.main().partition.List2.addItem(path.mid(slash + 1));
+    }
+    if (samePath(path, p_.doc.PartialReadFile)) {
+        p_.doc.PartialReadFile.clear();
+        p_.doc.PartialReadLines = 0;
     }
 }
 

@@ -1,8 +1,10 @@
 #include "fileio/frmFile.h"
 
 #include "platform/Palette.h"
+#include "runtime/Strings.h"
 
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 #include <QDir>
 
@@ -39,6 +41,8 @@ frmFile::frmFile(Program& p)
     layOut();
     wireHandlers();
     onLoad = [this] { formLoad(); };
+    onShow = [this] { formShow(); };
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
     load(); // the panes are filled before the first caller presets them
 }
 
@@ -117,6 +121,7 @@ void frmFile::wireHandlers() {
     List2.onChange = [this] { FolderMoved(); };
     List2.onClick = [this] { FolderMoved(); };
     File1.onPathChange = [this] { FileListPathChanged(); };
+    File1.onPatternChange = [this] { FileListPatternChanged(); };
     File1.onClick = [this] { FileChosen(); };
     File1.onDblClick = [this] { FileDoubleClicked(); };
     txtFilename.onChange = [this] { FileNameEdited(); };
@@ -211,7 +216,34 @@ void frmFile::FolderMoved() {
 }
 
 void frmFile::FileListPathChanged() {
-    if (File1.listCount() > 0) File1.setListIndex(0);
+    SyncNameToList(true);
+}
+
+void frmFile::FileListPatternChanged() {
+    SyncNameToList(false);
+}
+
+// The list was read again as the window came into view (files written or
+// removed meanwhile): the name box follows it.
+void frmFile::formShow() {
+    SyncNameToList(false);
+}
+
+void frmFile::SyncNameToList(bool newFolder) {
+    const bool typed = !txtFilename.locked();
+    for (int i = 0; i < File1.listCount(); ++i)
+        if (File1.list(i) == txtFilename.text()) {
+            File1.setListIndex(i);
+            FileChosen();
+            return;
+        }
+    if (typed && !newFolder) return; // a name to create
+    if (File1.listCount() > 0) {
+        File1.setListIndex(0);
+        FileChosen(); // also when the first file was selected already
+    } else if (!typed) {
+        txtFilename.setText(QString()); // Ok goes with it
+    }
 }
 
 void frmFile::FileChosen() {
@@ -246,15 +278,32 @@ bool frmFile::ShowFolder(const QString& folder) {
 }
 
 // The answer is built for Cancel too; callers ignore it then. A withheld
-// Check1 cannot be the user's choice, so only an offered one counts.
+// Check1 cannot be the user's choice, so only an offered one counts. Ok with
+// no name to answer says why and leaves the window open.
 void frmFile::cmdActionClick(int index) {
-    if (Check1.enabled() && Check1.value() == platform::CheckBox::Checked)
-        lblFullName.setCaption(p_.players.MediaPlayer1.FileName);
+    const bool media = Check1.enabled() && Check1.value() == platform::CheckBox::Checked;
+    if (index == Ok && !HasAnswer(media)) return;
+    if (media)
+        lblFullName.setCaption(p_.players.mediaFileName());
     else
         lblFullName.setCaption(joinPath(File1.path(), txtFilename.text()));
     p_.messages.MsgResult = index;
     if (index == Cancel) p_.macro.MacroRunning = false;
     hide();
+}
+
+bool frmFile::HasAnswer(bool media) {
+    QString why;
+    if (media && p_.players.mediaFileName().isEmpty())
+        why = QStringLiteral("No media file is loaded in the player, so there is no media name "
+                             "to use.") +
+              runtime::CrLf + QStringLiteral("Untick the option or type a file name.");
+    else if (!media && runtime::Trim(txtFilename.text()).isEmpty())
+        why = QStringLiteral("Type a file name or choose a file from the list.");
+    if (why.isEmpty()) return true;
+    p_.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"),
+                            QStringLiteral("File Handling"));
+    return false;
 }
 
 void frmFile::formActivate() {

@@ -9,6 +9,13 @@
 // time, each by its ">>" header. The answer is the folder the file list
 // shows joined with the file name, or the media player's file when the
 // option Check1 is offered and ticked.
+//
+// It opens over the main window, and its file list is read again each time
+// it is shown. The name box never offers a file the list does not show: a
+// new folder or type selects the name's file where it is listed, else the
+// first file; where nothing is listed, a name that cannot be typed (Load,
+// Add) is cleared. A name that can be typed (Save) is the user's: only a new
+// folder replaces it, with the folder's first file as before.
 
 #include "document/Formats.h"
 #include "document/MessageWindow.h"
@@ -70,6 +77,7 @@ public:
     void TypeChosen();
     void FolderMoved();
     void FileListPathChanged();
+    void FileListPatternChanged();
     void FileChosen();
     void FileDoubleClicked();
     void FileNameEdited();
@@ -96,7 +104,10 @@ private:
     void makeButton(platform::Label& button);
     void formLoad();
     platform::Control* paneOf(const platform::Label& header);
+    bool HasAnswer(bool media);
     void setPane(platform::Label& header, bool open);
+    void formShow();
+    void SyncNameToList(bool newFolder);
 
     Program& p_;
 };

@@ -3,6 +3,7 @@
 #include "platform/Palette.h"
 
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 namespace {
 constexpr int WindowWidth = 7200, WindowHeight = 5940;
@@ -24,6 +25,7 @@ frmPreview::frmPreview(Program& p)
     attachDragStrip(pMove);
     Command1.onClick = [this] { Command1Click(); };
     platform::AttachPressLook(Command1);
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
     // Closing keeps the window and what it shows; it only goes out of sight.
     onQueryUnload = [this](int& cancel, int) {
         cancel = 1;

@@ -1,7 +1,8 @@
 #pragma once
 // The preview window: the lines of the file the current document would be
-// written as, with its name, format and line count. A borderless window,
-// dragged by its top strip; Close hides it, so it keeps what it showed.
+// written as, with its name, format and line count. A borderless window that
+// opens over the main window, dragged by its top strip; Close hides it, so it
+// keeps what it showed.
 
 #include "platform/ControlArray.h"
 #include "platform/Form.h"

@@ -10,9 +10,9 @@
 
 namespace {
 
-bool WriteLines(const QString& path, const QStringList& lines) {
+bool WriteLines(const QString& path, const QStringList& lines, QString* error) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return runtime::WriteTextFile(path, lines);
+    return runtime::WriteTextFile(path, lines, error);
 }
 
 } // namespace
@@ -42,21 +42,21 @@ void MacroLibrary::ReadWizardList() {
     }
 }
 
-bool MacroLibrary::WriteWizardFile() const {
+bool MacroLibrary::WriteWizardFile(QString* error) const {
     QStringList lines;
     lines.reserve(2 * Macros);
     for (int i = 0; i < Macros; ++i) {
         lines << runtime::PrintNumber(WizardFlags[static_cast<std::size_t>(i)]);
         lines << WizardTexts[static_cast<std::size_t>(i)];
     }
-    return WriteLines(p_.folder.path(runtime::Place::WizardFile), lines);
+    return WriteLines(p_.folder.path(runtime::Place::WizardFile), lines, error);
 }
 
-bool MacroLibrary::WriteMacroFile() const {
+bool MacroLibrary::WriteMacroFile(QString* error) const {
     QStringList lines;
     lines.reserve(Macros * Lines);
     for (const auto& macro : MacroStore)
         for (const QString& cell : macro)
             lines << cell;
-    return WriteLines(p_.folder.path(runtime::Place::MacroFile), lines);
+    return WriteLines(p_.folder.path(runtime::Place::MacroFile), lines, error);
 }

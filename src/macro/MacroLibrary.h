@@ -30,9 +30,10 @@ public:
 
     // wizard.sdf: for each macro its mark in print form, then its text
     // (200 lines). Macro.sdf: every cell, macro after macro (20,000 lines).
-    // False when the file could not be written (an old one stays whole).
-    bool WriteWizardFile() const;
-    bool WriteMacroFile() const;
+    // False when the file could not be written (an old one stays whole);
+    // *error, where given, then says which file and why.
+    bool WriteWizardFile(QString* error = nullptr) const;
+    bool WriteMacroFile(QString* error = nullptr) const;
 
 private:
     void ReadMacroStore();

@@ -1,17 +1,21 @@
 #include "online/Online.h"
 
-#include "online/OnlineLists.h"
-#include "runtime/Numbers.h"
+#include "document/MessageWindow.h"
+#include "online/HostAddress.h"
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <net/if.h>
-#include <netinet/in.h>
+#include <QFile>
 
-Online::Online(Program& p) : p_(p) {}
+namespace {
+const QString WaitingText = QStringLiteral("Getting data. Please wait...");
+} // namespace
+
+Online::Online(Program& p) : p_(p) {
+    Inet1.onStateChanged = [this](int state) { Inet1_StateChanged(state); };
+    Inet1.onProgress = [this] { ShowProgress(); };
+}
 
 void Online::LoadInternetSettings() {
     const runtime::TextFileContent file =
@@ -22,65 +26,206 @@ void Online::LoadInternetSettings() {
 
 void Online::SetIpAddress() {
     LocalIp.clear();
-    ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0) return;
-    for (const ifaddrs* a = list; a; a = a->ifa_next) {
-        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET) continue;
-        if (!(a->ifa_flags & IFF_UP) || (a->ifa_flags & IFF_LOOPBACK)) continue;
-        char text[INET_ADDRSTRLEN] = {};
-        const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
-        if (inet_ntop(AF_INET, &in->sin_addr, text, sizeof text)) {
-            LocalIp = QString::fromLatin1(text);
-            break;
+    for (const QString& address : GetAdapterIpList().split(QLatin1Char('+'), Qt::SkipEmptyParts))
+        if (address != QLatin1String("0.0.0.0")) {
+            LocalIp = address;
+            return;
         }
-    }
-    freeifaddrs(list);
-}
-
-// An entry is five fields, each followed by ";": original name, FTP name,
-// format (lower case), language, editor.
-void Online::UpdateFTPList() {
-    platform::Grid& list = p_.main().onlineLists.FTPList;
-    const runtime::TextFileContent file =
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::DownloadList));
-    list.setRows(2);
-    list.clear();
-    int row = 0;
-    for (qsizetype i = 1; i < file.lines.size(); ++i) {
-        const QStringList fields = file.lines[i].split(QLatin1Char(';'));
-        if (fields.size() < 6 || !PassesFilters(fields)) continue;
-        ++row;
-        list.setRows(row + 2);
-        list.setTextMatrix(row, 0, runtime::TrimStr(row));
-        for (int c = 1; c <= 5; ++c)
-            list.setTextMatrix(row, c, QLatin1Char(' ') + fields[c - 1]);
-    }
-    p_.main().onlineLists.HeadFTPList();
-}
-
-bool Online::PassesFilters(const QStringList& fields) const {
-    const frmMain& main = p_.main();
-    const auto& format = main.online.Combo7;
-    const auto& language = main.online.Combo8[0];
-    if (format.listIndex() > 0 && fields[2] != format.text().toLower()) return false;
-    if (language.listIndex() > 0 && fields[3] != language.text()) return false;
-    return true;
-}
-
-void Online::DownloadListUpdate() {
-    Execute(DownloadList, QStringLiteral("GET ") + SubListName + QLatin1Char(' ') +
-                              TransferFolder() + QStringLiteral("sublist.sdf"));
-    p_.macro.SetMacroAction(QString(), 819);
-}
-
-bool Online::Execute(int kind, const QString& command) {
-    if (FtpAddress.isEmpty()) return false;
-    InetRequest = kind;
-    StartedRequests.push_back({kind, command});
-    return true;
 }
 
 QString Online::TransferFolder() const {
     return p_.folder.root().endsWith(QLatin1Char('/')) ? p_.folder.root()
                                                        : p_.folder.root() + QLatin1Char('/');
+}
+
+// ---- Starting requests ----------------------------------------------------------------
+
+void Online::DownloadListUpdate(bool startup) {
+    p_.macro.SetMacroAction(QString(), ActionUpdate);
+    if (p_.hasMain()) p_.main().onlineLists.HideSortButtons();
+    SubListPath = TransferFolder() + QStringLiteral("sublist.sdf");
+    Request request;
+    request.kind = DownloadList;
+    request.serverName = SubListName;
+    request.operation = QStringLiteral("GET ") + SubListName + QLatin1Char(' ') + SubListPath;
+    request.startup = startup;
+    Execute(request);
+}
+
+void Online::RequestVersion() {
+    Request request;
+    request.kind = VersionFile;
+    request.serverName = QStringLiteral("version.sdf");
+    request.operation =
+        QStringLiteral("GET version.sdf ") + TransferFolder() + QStringLiteral("version.sdf");
+    request.startup = true;
+    Execute(request);
+}
+
+void Online::RequestNews() {
+    Request request;
+    request.kind = NewsPage;
+    request.serverName = QStringLiteral("message.htm");
+    request.operation =
+        QStringLiteral("GET message.htm ") + TransferFolder() + QStringLiteral("message.htm");
+    request.startup = true;
+    Execute(request);
+}
+
+bool Online::Execute(Request request) {
+    if (FtpAddress.isEmpty()) {
+        NoServer();
+        return false;
+    }
+    for (const Request& r : Requests())
+        if (r.kind == request.kind && r.operation == request.operation) return false;
+    waiting_.push_back(std::move(request));
+    StartNext();
+    return true;
+}
+
+std::vector<Online::Request> Online::Requests() const {
+    std::vector<Request> all;
+    if (running_) all.push_back(*running_);
+    all.insert(all.end(), waiting_.begin(), waiting_.end());
+    return all;
+}
+
+void Online::StartNext() {
+    while (!running_ && !waiting_.empty()) {
+        running_ = std::move(waiting_.front());
+        waiting_.pop_front();
+        InetRequest = running_->kind;
+        if (p_.hasMain()) p_.main().online.cmdTransferCancel.setEnabled(true);
+        ShowTransferStatus(Describe(*running_) + QStringLiteral("..."));
+        if (Inet1.Execute(FtpAddress, running_->operation)) return;
+        StartFailed(*running_); // reported as a failed transfer; the next one starts
+    }
+    if (!running_ && p_.hasMain()) p_.main().online.cmdTransferCancel.setEnabled(false);
+}
+
+void Online::StartFailed(const Request& request) {
+    const Request failed = request;
+    running_.reset();
+    InetRequest = 0;
+    Failed(failed);
+}
+
+void Online::NoServer() {
+    const QString text =
+        QStringLiteral("No server is set: the second line of System/i.set names none.");
+    ShowTransferStatus(text);
+    p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+}
+
+void Online::CancelTransfers() {
+    Inet1.Cancel();
+    const std::vector<Request> dropped = Requests();
+    waiting_.clear();
+    running_.reset();
+    InetRequest = 0;
+    RestoreStatusText();
+    for (const Request& r : dropped)
+        if (r.kind == Upload) {
+            QFile::remove(TransferFolder() + r.serverName);
+            if (p_.hasMain()) {
+                p_.main().online.Log(OnlineTab::TimedLine(QStringLiteral("Upload cancelled.")));
+                p_.main().online.LogEnd();
+            }
+        }
+    ShowTransferStatus(QStringLiteral("Transfer cancelled."));
+    if (p_.hasMain()) {
+        p_.main().online.cmdTransferCancel.setEnabled(false);
+        p_.main().online.prgTransfer.setValue(0);
+    }
+}
+
+// ---- The transfer control's reports -----------------------------------------------------
+
+void Online::Inet1_StateChanged(int state) {
+    RestoreStatusText();
+    if (!running_ ||
+        (state != platform::Inet::StateError && state != platform::Inet::ResponseCompleted))
+        return;
+    const Request done = *running_;
+    if (state == platform::Inet::StateError)
+        Failed(done);
+    else
+        Completed(done);
+    running_.reset();
+    InetRequest = 0;
+    StartNext();
+}
+
+// A failure is shown, and a failed upload also logged. A server that did
+// not answer a start-up request would not answer the start-up's others
+// either: they go, so that one message says it.
+void Online::Failed(const Request& request) {
+    const QString info = Inet1.ResponseInfo();
+    ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
+    if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
+    if (request.kind == Upload) UploadFailed(request);
+    if (request.startup && Inet1.ResponseCode() == 0) DropWaitingStartupRequests();
+    const QString title = p_.texts.TextTable(9, 13);
+    if (Inet1.ResponseCode() == 80)
+        p_.messages.ShowMessage(QStringLiteral("Please specify new destination."), KindExclamation,
+                                QStringLiteral("ok"), QStringLiteral("File Exists"));
+    p_.messages.ShowMessage(MessageWindow::Verbatim(info), KindExclamation, QStringLiteral("ok"),
+                            title);
+}
+
+void Online::DropWaitingStartupRequests() {
+    std::erase_if(waiting_, [](const Request& r) { return r.startup; });
+}
+
+void Online::Completed(const Request& request) {
+    ShowTransferStatus(Describe(request) + QStringLiteral(": done."));
+    if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
+    switch (request.kind) {
+    case DownloadList:
+        ListReceived(request);
+        break;
+    case Download:
+        DownloadReceived(request);
+        break;
+    case Upload:
+        UploadSent(request);
+        break;
+    case NewsPage:
+        NewsReceived();
+        break;
+    case VersionFile:
+        VersionReceived();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- What the Online tab shows ------------------------------------------------------------
+
+void Online::ShowTransferStatus(const QString& text) {
+    if (p_.hasMain()) p_.main().online.lblTransfer.setCaption(text);
+}
+
+void Online::ShowProgress() {
+    if (!running_ || !p_.hasMain()) return;
+    const qint64 done = Inet1.bytesDone(), total = Inet1.bytesTotal();
+    QString text = Describe(*running_) + QStringLiteral(": ") + QString::number(done) +
+                   QStringLiteral(" bytes");
+    if (total > 0) text += QStringLiteral(" of ") + QString::number(total);
+    ShowTransferStatus(text);
+    p_.main().online.prgTransfer.setValue(total > 0 ? 100.0 * double(done) / double(total) : 0);
+}
+
+QString Online::Describe(const Request& request) {
+    return (request.kind == Upload ? QStringLiteral("Sending ") : QStringLiteral("Getting ")) +
+           request.serverName;
+}
+
+// The format panel gets back what a download's waiting text replaced.
+void Online::RestoreStatusText() {
+    if (!p_.hasMain()) return;
+    platform::StatusBar& status = p_.main().StatusBar1;
+    if (status.panelText(2) == WaitingText) status.setPanelText(2, SavedStatusText);
 }

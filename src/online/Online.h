@@ -1,14 +1,21 @@
 #pragma once
-// The online part as the start-up uses it: the addresses of \System\i.set,
-// the kind of the request last started, the local address, the download
-// list read from \System\sublist.sdf, and the start of a request.
+// The online part: the addresses of \System\i.set, the transfer control Inet1
+// and the requests that go through it (the download list, a download, an
+// upload, the news page and the version page), the local address, and the
+// download list read from \System\sublist.sdf.
 //
-// There is no transfer layer yet: a request is only recorded (kind and
-// command) in StartedRequests, and none is started while the server address
-// is empty, so no server is contacted until the user sets one.
+// Requests wait their turn: each carries its own kind and names, one runs at
+// a time, and when it completes or fails its own completion runs; then the
+// next one starts. InetRequest is the kind of the running request, 0 while
+// none runs. Files pass through the transfer folder (the program folder).
+
+#include "platform/Inet.h"
 
 #include <QString>
 #include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class Program;
@@ -19,39 +26,97 @@ public:
 
     // Kinds of request (InetRequest).
     enum Kind { DownloadList = 1, Download = 2, Upload = 4, NewsPage = 7, VersionFile = 8 };
+    // Action codes of the download list's Update and of the upload page.
+    enum Action {
+        ActionFormatFilter = 801,   // + the format filter's item
+        ActionLanguageFilter = 818, // + the language filter's item
+        ActionUpdate = 854,
+        ActionUploadLanguage = 901, // + the upload language's item
+        ActionUploadClear = 936,
+        ActionUploadSend = 937
+    };
+
+    struct Request {
+        int kind = 0;
+        QString operation;    // "GET version.sdf <transfer folder>version.sdf"
+        QString serverName;   // the file's name on the server
+        QString localName;    // a download: the name it is stored under in \Data\Files
+        int format = 0;       // a download: its format number (0 detects)
+        bool startup = false; // started by the start-up (see Failed)
+    };
 
     QString OnlineUrl;  // line 1 of \System\i.set: the online help's base address
     QString FtpAddress; // line 2: the server address, used for every request
     int InetRequest = 0;
     QString SubListName = QStringLiteral("sublist.sdf");
-    QString LocalIp; // the first address of an adapter that is up, "" when none
+    QString SubListPath;     // where the list is received
+    QString DownloadName;    // the local name of the last download asked for
+    QString SavedStatusText; // the status bar's format panel before a download
+    QString LocalIp;         // the first address of an adapter that is up, "" when none
+    // "Update available ..." once the version page told of a newer build.
+    QString UpdateNotice;
+    platform::Inet Inet1;
 
-    struct Request {
-        int kind;
-        QString command; // "GET version.sdf <transfer folder>/version.sdf"
-    };
-    std::vector<Request> StartedRequests;
+    // Plays the download sound (the settings' "File Download"); the sound
+    // player sets it. Unset, a download plays nothing.
+    std::function<void(const QString& soundFile)> PlayDownloadSound;
 
     // Reads \System\i.set; a missing file or line leaves the address empty.
     void LoadInternetSettings();
-    // Looks up the local adapter address (the first IPv4 address of an
-    // interface that is up and not the loopback).
+    // Looks up the local adapter address (the first address of the adapter
+    // list that is not 0.0.0.0).
     void SetIpAddress();
-    // Fills the download list FTPList from \System\sublist.sdf: one row per
-    // entry that passes the format and language filters (their first item
-    // lets every entry through); row 0 keeps its headings.
-    void UpdateFTPList();
-    // The download tab's Update: asks the server for its list (kind 1).
-    void DownloadListUpdate();
 
-    // Starts a request of a kind: sets InetRequest and records it. False,
-    // with nothing started, while FtpAddress is empty.
-    bool Execute(int kind, const QString& command);
+    // Fills the download list FTPList from \System\sublist.sdf (DownloadList.cpp).
+    void UpdateFTPList();
+    // The download tab's Update: asks the server for its list (kind 1); the
+    // start-up asks through it too.
+    void DownloadListUpdate(bool startup = false);
+    // The start-up's requests for the version and the news page.
+    void RequestVersion();
+    void RequestNews();
+
+    // Queues a request and starts it when none runs. False, with nothing
+    // queued, while no server is set (a message says so) or when the same
+    // request runs or waits already.
+    bool Execute(Request request);
+    // Stops the running request and drops those waiting.
+    void CancelTransfers();
+    // The running request first, then those waiting.
+    std::vector<Request> Requests() const;
+
     // The folder fetched files pass through (the program folder), with "/".
     QString TransferFolder() const;
+    // A line of the transfer status on the Online tab.
+    void ShowTransferStatus(const QString& text);
+
+    // The transfer control's state change: completes or fails the running
+    // request, then starts the next.
+    void Inet1_StateChanged(int state);
 
 private:
-    bool PassesFilters(const QStringList& fields) const;
+    void StartNext();
+    void StartFailed(const Request& request);
+    void Failed(const Request& request);
+    void Completed(const Request& request);
+    void ShowProgress();
+    void RestoreStatusText();
+    void NoServer();
+    void DropWaitingStartupRequests();
+    static QString Describe(const Request& request);
+
+    // Completions (OnlineCompletion.cpp).
+    void ListReceived(const Request& request);
+    void DownloadReceived(const Request& request);
+    bool ConfirmDownloadOverUnsaved(const QString& received);
+    bool StoreDownload(const QString& received, const QString& target);
+    void LoadDownload(const QString& target, int format);
+    void UploadSent(const Request& request);
+    void UploadFailed(const Request& request);
+    void NewsReceived();
+    void VersionReceived();
 
     Program& p_;
+    std::deque<Request> waiting_;
+    std::optional<Request> running_;
 };

@@ -1,5 +1,6 @@
 #include "platform/ComboBox.h"
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -7,8 +8,69 @@ namespace platform {
 
 namespace {
 
+// A combo box's items: a text and a value each, in two plain lists, so that
+// a whole list is replaced in one step however long it is.
+class ItemModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!has(index)) return {};
+        if (role == Qt::DisplayRole || role == Qt::EditRole) return texts_[index.row()];
+        if (role == Qt::UserRole) return values_[index.row()];
+        return {};
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (!has(index)) return false;
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            texts_[index.row()] = value.toString();
+        else if (role == Qt::UserRole)
+            values_[index.row()] = value;
+        else
+            return false;
+        emit dataChanged(index, index, {role});
+        return true;
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return has(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+    bool insertRows(int row, int count, const QModelIndex& parent) override {
+        if (parent.isValid() || row < 0 || row > rowCount() || count < 1) return false;
+        beginInsertRows(parent, row, row + count - 1);
+        texts_.insert(row, count, QString());
+        values_.insert(row, count, QVariant());
+        endInsertRows();
+        return true;
+    }
+    bool removeRows(int row, int count, const QModelIndex& parent) override {
+        if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) return false;
+        beginRemoveRows(parent, row, row + count - 1);
+        texts_.remove(row, count);
+        values_.remove(row, count);
+        endRemoveRows();
+        return true;
+    }
+    void replace(const QStringList& texts) {
+        beginResetModel();
+        texts_ = texts;
+        values_ = QList<QVariant>(texts.size());
+        endResetModel();
+    }
+
+private:
+    bool has(const QModelIndex& index) const {
+        return index.isValid() && index.row() < texts_.size();
+    }
+    QStringList texts_;
+    QList<QVariant> values_;
+};
+
 QComboBox* makeCombo(bool editable) {
     auto* c = new QComboBox;
+    c->setModel(new ItemModel(c));
     if (editable) {
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
@@ -90,6 +152,12 @@ void ComboBox::removeItem(int index) {
 
 void ComboBox::clear() {
     combo()->clear();
+    listIndex_ = -1;
+    showCurrent({});
+}
+
+void ComboBox::setItems(const QStringList& items) {
+    static_cast<ItemModel*>(combo()->model())->replace(items);
     listIndex_ = -1;
     showCurrent({});
 }

@@ -18,6 +18,8 @@
 
 #include "platform/Control.h"
 
+#include <QStringList>
+
 class QComboBox;
 
 namespace platform {
@@ -34,6 +36,9 @@ public:
     void addItem(const QString& text, int index = -1);
     void removeItem(int index);
     void clear();
+    // Replaces every item at once (a long list fills in one step); nothing is
+    // chosen afterwards and no handler runs.
+    void setItems(const QStringList& items);
     int listCount() const;
     // Out-of-range indexes read as "" (or 0) and ignore writes.
     QString list(int index) const;

@@ -9,6 +9,18 @@
 
 namespace platform {
 
+// The list widget, which tells when it comes into view.
+class FileListView : public QListWidget {
+public:
+    std::function<void()> onShown;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QListWidget::showEvent(e);
+        if (onShown) onShown();
+    }
+};
+
 namespace {
 
 std::vector<QRegularExpression> compile(const QString& patterns) {
@@ -32,13 +44,14 @@ bool matchesAny(const QString& name, const std::vector<QRegularExpression>& res)
 } // namespace
 
 FileListBox::FileListBox(Container& parent, const QString& name)
-    : Control(parent, name, new QListWidget) {
+    : Control(parent, name, new FileListView) {
     setClickFromMouse(false); // Click comes from the selection
     initColors(SysWindowBackground, SysWindowText);
     QListWidget* v = view();
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setUniformItemSizes(true);
     QObject::connect(v, &QListWidget::itemSelectionChanged, v, [this] { userSelected(); });
+    static_cast<FileListView*>(v)->onShown = [this] { refresh(); };
     move(0, 0, 2415, 2175);
 }
 

@@ -10,7 +10,9 @@
 // PatternChange; neither selects a file. Click runs for each change of the
 // selected file, by the user or by ListIndex from code; DblClick runs for a
 // double click on a file. Refresh reads the folder again and keeps the
-// selected file selected while it is still listed.
+// selected file selected while it is still listed; the list refreshes itself
+// each time it comes into view (its window shown again), so it shows the
+// files written meanwhile.
 
 #include "platform/Control.h"
 

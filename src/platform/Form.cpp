@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "platform/Host.h"
+#include "platform/Keys.h"
 #include "platform/Label.h"
 #include "platform/Menu.h"
 
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -38,7 +40,7 @@ public:
             if (f_.onDeactivate) f_.onDeactivate();
             return false;
         case QEvent::KeyPress:
-            return escape(static_cast<QKeyEvent*>(e));
+            return keyDown(static_cast<QKeyEvent*>(e));
         case QEvent::DragEnter:
         case QEvent::DragMove:
             return offerDrop(static_cast<QDragMoveEvent*>(e));
@@ -50,9 +52,18 @@ public:
     }
 
 private:
-    bool escape(QKeyEvent* e) {
-        if (e->key() != Qt::Key_Escape || !f_.onEscape) return false;
-        f_.onEscape();
+    bool keyDown(QKeyEvent* e) {
+        if (e->key() == Qt::Key_Escape && f_.onEscape) {
+            f_.onEscape();
+            e->accept();
+            return true;
+        }
+        if (!f_.onKeyDown) return false;
+        int code = keyCodeFromQt(e->key());
+        if (code == 0) return false;
+        f_.onKeyDown(code, shiftFromQt(int(e->modifiers())));
+        if (code != 0) return false;
+        e->accept();
         return true;
     }
     bool offerDrop(QDragMoveEvent* e) {
@@ -147,6 +158,22 @@ void Form::move(int left, int top, int width, int height) {
     applyGeometry();
 }
 
+namespace {
+// A start that keeps a span of `size` inside 0 .. `room` where it can.
+int KeptInside(int start, int size, int room) {
+    return std::max(0, std::min(start, room - size));
+}
+} // namespace
+
+void Form::centreOver(const Form* owner) {
+    const bool shown = owner && owner->visible();
+    const int screenWidth = host_.screen.width(), screenHeight = host_.screen.height();
+    const int centreX = shown ? owner->left() + owner->width() / 2 : screenWidth / 2;
+    const int centreY = shown ? owner->top() + owner->height() / 2 : screenHeight / 2;
+    move(KeptInside(centreX - width_ / 2, width_, screenWidth),
+         KeptInside(centreY - height_ / 2, height_, screenHeight), width_, height_);
+}
+
 void Form::applyGeometry() {
     window_->move(toPixels(left_), toPixels(top_));
     window_->resize(toPixels(width_), toPixels(height_));
@@ -175,10 +202,14 @@ void Form::load() {
     if (onLoad) onLoad();
 }
 
+// An unload already running (its handler still asking the user) is not
+// started a second time.
 void Form::unload() {
-    if (!loaded_) return;
+    if (!loaded_ || unloading_) return;
     int cancel = 0;
+    unloading_ = true;
     if (onUnload) onUnload(cancel);
+    unloading_ = false;
     if (cancel) return;
     loaded_ = false;
     hide();
@@ -194,9 +225,12 @@ void Form::requestClose() {
 void Form::show() {
     load();
     if (!loaded_) return;
+    const bool opening = !visible_;
+    if (opening && owner_) centreOver(owner_());
     visible_ = true;
     window_->show();
     window_->raise();
+    if (opening && onShow) onShow();
 }
 
 void Form::showModal() {

@@ -49,6 +49,12 @@ public:
     void setWidth(int twips);
     void setHeight(int twips);
     void move(int left, int top, int width, int height);
+    // Moves the window so that its centre is the owner's (the screen's when
+    // there is no owner or it is not shown), keeping it on the screen.
+    void centreOver(const Form* owner);
+    // The window this one opens over: each time it is shown from hidden it is
+    // centred over what `owner` gives then (the owner may come later).
+    void openOver(std::function<const Form*()> owner) { owner_ = std::move(owner); }
 
     // Lifetime. load() runs Initialize the first time and Load each time the
     // form is loaded; show() loads first. unload() runs Unload (which may
@@ -66,6 +72,8 @@ public:
 
     std::function<void()> onInitialize;
     std::function<void()> onLoad;
+    // Runs each time the window has been shown after being hidden.
+    std::function<void()> onShow;
     std::function<void()> onActivate;
     std::function<void()> onDeactivate;
     std::function<void()> onResize;
@@ -74,6 +82,10 @@ public:
     // Runs when Escape is pressed anywhere in the window and no control took
     // the key; while it is not set Escape does nothing.
     std::function<void()> onEscape;
+    // Keys no control of the window took: the window itself has the focus,
+    // or the focused control passed the key on (Enter and Escape in a text
+    // box). Setting the code to 0 consumes the key.
+    KeyHandler onKeyDown;
     // Runs when anything (files, text, ...) is dropped onto the window; while
     // it is not set the window takes no drops. What was dropped is not passed.
     std::function<void()> onDragDrop;
@@ -113,11 +125,12 @@ private:
     std::unique_ptr<QObject> events_;
     QString caption_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
-    bool initialized_ = false, loaded_ = false, visible_ = false;
+    bool initialized_ = false, loaded_ = false, visible_ = false, unloading_ = false;
     QEventLoop* modalLoop_ = nullptr;
     int modalDepth_ = 0;
     bool dragActive_ = false;
     int dragStartX_ = 0, dragStartY_ = 0;
+    std::function<const Form*()> owner_;
 };
 
 } // namespace platform

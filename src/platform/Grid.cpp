@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace platform {
@@ -70,6 +71,26 @@ private:
 
 class GridView : public QTableView {};
 
+// Hands wheel turns over an overlay to the grid's view.
+class WheelPass : public QObject {
+public:
+    explicit WheelPass(QAbstractScrollArea& to) : to_(&to) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Wheel || !to_) return false;
+        auto* wheel = static_cast<QWheelEvent*>(e);
+        QWidget* viewport = to_->viewport();
+        const QPointF at = viewport->mapFromGlobal(wheel->globalPosition());
+        QWheelEvent passed(at, wheel->globalPosition(), wheel->pixelDelta(), wheel->angleDelta(),
+                           wheel->buttons(), wheel->modifiers(), wheel->phase(), wheel->inverted(),
+                           wheel->source());
+        QCoreApplication::sendEvent(viewport, &passed);
+        return true;
+    }
+
+private:
+    QPointer<QAbstractScrollArea> to_; // the grid may go first
+};
+
 Grid::Grid(Container& parent, const QString& name, int rows, int cols)
     : Control(parent, name, new GridView) {
     initColors(SysWindowBackground, SysWindowText);
@@ -96,6 +117,13 @@ Grid::Grid(Container& parent, const QString& name, int rows, int cols)
     QObject::connect(v->verticalScrollBar(), &QScrollBar::valueChanged, v, [this](int value) {
         if (!syncing_) userScrolled(value + fixedRows_);
     });
+    QObject::connect(v->horizontalScrollBar(), &QScrollBar::valueChanged, v, [this](int) {
+        if (!syncing_ && onScroll) onScroll();
+    });
+    QObject::connect(v->horizontalHeader(), &QHeaderView::sectionResized, v,
+                     [this](int col, int, int px) {
+                         if (!syncing_) userResizedCol(col, px);
+                     });
     resizeTable(std::max(rows, 0), std::max(cols, 0));
     setRowHeight(rowHeight_);
     move(0, 0, 4800, 3000);
@@ -175,6 +203,7 @@ void Grid::changeCurrent(int r, int c, bool notify) {
     const bool changed = r != row_ || c != col_;
     row_ = r;
     col_ = c;
+    if (changed) scrollColIntoView(c);
     scheduleSync(false);
     if (changed && notify && held_ == 0 && onRowColChange) onRowColChange();
 }
@@ -249,7 +278,47 @@ int Grid::cellLeft() const {
     int x = 0;
     for (int c = 0; c < col_ && c < cols_; ++c)
         x += colWidths_[static_cast<std::size_t>(c)];
-    return x;
+    return x - scrolledLeft();
+}
+
+// How far the columns are scrolled sideways, in twips.
+int Grid::scrolledLeft() const {
+    return toTwips(view()->horizontalScrollBar()->value());
+}
+
+// Sideways, the view shows the whole of the column where it can (its left
+// edge when it is wider than the view). A grid out of sight has no width to
+// scroll by: it stays as it is.
+void Grid::scrollColIntoView(int col) {
+    GridView* v = view();
+    if (!v->isVisible() || col < 0 || col >= cols_ || col >= v->horizontalHeader()->count()) return;
+    QScrollBar* bar = v->horizontalScrollBar();
+    const int left = v->horizontalHeader()->sectionPosition(col);
+    const int right = left + v->horizontalHeader()->sectionSize(col);
+    const int shown = v->viewport()->width();
+    int value = bar->value();
+    if (left < value)
+        value = left;
+    else if (right > value + shown)
+        value = std::min(left, right - shown);
+    if (value == bar->value()) return;
+    syncing_ = true;
+    bar->setValue(value);
+    syncing_ = false;
+}
+
+void Grid::userResizedCol(int col, int px) {
+    if (col < 0 || col >= cols_) return;
+    colWidths_[static_cast<std::size_t>(col)] = toTwips(px);
+    if (onColResize) onColResize();
+}
+
+void Grid::passWheelFrom(Control& overlay) {
+    auto* pass = new WheelPass(*view());
+    pass->setParent(overlay.widget());
+    overlay.widget()->installEventFilter(pass);
+    for (QWidget* inner : overlay.widget()->findChildren<QWidget*>())
+        inner->installEventFilter(pass);
 }
 
 int Grid::cellTop() const {
@@ -264,7 +333,10 @@ int Grid::colWidth(int col) const {
 void Grid::setColWidth(int col, int twips) {
     if (col < 0 || col >= cols_) return;
     colWidths_[static_cast<std::size_t>(col)] = std::max(0, twips);
+    const bool wasSyncing = syncing_; // the program's own width, kept to the twip
+    syncing_ = true;
     view()->horizontalHeader()->resizeSection(col, toPixels(colWidths_[std::size_t(col)]));
+    syncing_ = wasSyncing;
 }
 
 void Grid::setRowHeight(int twips) {
@@ -331,10 +403,14 @@ void Grid::syncView() {
     } else {
         model_->refreshAll();
     }
+    // The grid decides what is scrolled into view, not the view's own
+    // scrolling to its current cell: overlays were placed by the grid's.
+    const int sideways = v->horizontalScrollBar()->value();
     if (row_ >= fixedRows_ && inRange(row_, col_))
         v->setCurrentIndex(model_->index(row_ - fixedRows_, col_));
     else
         v->selectionModel()->clearCurrentIndex();
+    v->horizontalScrollBar()->setValue(sideways);
     v->verticalScrollBar()->setValue(topRow_ - fixedRows_);
     syncing_ = false;
 }

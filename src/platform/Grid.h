@@ -8,7 +8,8 @@
 // by code or by the user fires RowColChange; a top visible row that the grid
 // clamps so that the last rows fill the view; a background colour per cell
 // read and written through the current cell; the current cell's position and
-// size in twips relative to the grid.
+// size in twips relative to the grid, as it is drawn (after sideways
+// scrolling and the user's column resizing).
 
 #include "platform/Control.h"
 
@@ -59,7 +60,9 @@ public:
     // Any cell's background, without moving the current cell.
     void setCellBackColorAt(int row, int col, Color c);
 
-    // The current cell's position and size in twips, relative to the grid.
+    // The current cell's position and size in twips, relative to the grid,
+    // where it is drawn: a column scrolled sideways out of view has a
+    // negative left. A new current cell is scrolled into view.
     int cellLeft() const;
     int cellTop() const;
     int cellWidth() const { return colWidth(col_); }
@@ -84,7 +87,14 @@ public:
     // walks the current cell over many cells (part marks) holds it.
     void holdRowColChange();
     void releaseRowColChange();
+    // The user scrolled the grid, up and down or sideways.
     std::function<void()> onScroll;
+    // The user dragged a column's width (colWidth already has the new one).
+    std::function<void()> onColResize;
+
+    // Controls laid over the grid (an editor over a cell) pass the mouse
+    // wheel on to it: turning the wheel over them scrolls the grid.
+    void passWheelFrom(Control& overlay);
 
 private:
     friend class GridModel;
@@ -99,6 +109,9 @@ private:
     void changeCurrent(int r, int c, bool notify);
     void userMovedTo(int r, int c);
     void userScrolled(int top);
+    void userResizedCol(int col, int px);
+    void scrollColIntoView(int col);
+    int scrolledLeft() const;
     int maxTopRow() const;
     void scheduleSync(bool structural);
     void syncView();

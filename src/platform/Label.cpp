@@ -43,6 +43,11 @@ bool Label::wordWrap() const {
 void Label::setWordWrap(bool on) {
     label()->setWordWrap(on);
 }
+int Label::textHeight() const {
+    const int px = label()->wordWrap() ? label()->heightForWidth(toPixels(width()))
+                                       : label()->sizeHint().height();
+    return toTwips(px);
+}
 
 void Label::setAlignment(int a) {
     alignment_ = a;

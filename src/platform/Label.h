@@ -19,6 +19,9 @@ public:
     void setAlignment(int a);
     bool wordWrap() const;
     void setWordWrap(bool on);
+    // The height in twips the caption needs at the label's width (its lines
+    // wrapped there when word wrap is on).
+    int textHeight() const;
 
 private:
     QLabel* label() const;

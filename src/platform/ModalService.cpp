@@ -32,6 +32,7 @@ void ModalService::run(Form& form) {
         form.modalLoop_ = &loop;
         form.window()->setWindowModality(Qt::ApplicationModal);
         form.show();
+        form.window()->activateWindow(); // its keys (Enter, Escape) reach it at once
         if (form.visible()) loop.exec();
         form.window()->setWindowModality(Qt::NonModal);
         form.modalLoop_ = outer;

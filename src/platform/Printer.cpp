@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextLayout>
 
 namespace platform {
 
@@ -84,6 +85,29 @@ bool Printer::printLine(const QString& text) {
         error_ = QStringLiteral("No print job is open.");
         return false;
     }
+    for (const QString& piece : wrappedLines(text))
+        if (!printPiece(piece)) return false;
+    return true;
+}
+
+QStringList Printer::wrappedLines(const QString& text) const {
+    if (!job_ || text.isEmpty()) return {text};
+    const Job& job = *job_;
+    QTextLayout layout(text, job.painter.font(), &job.printer);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList pieces;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(job.printer.width());
+        pieces << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return pieces.isEmpty() ? QStringList{text} : pieces;
+}
+
+bool Printer::printPiece(const QString& piece) {
     Job& job = *job_;
     if (job.pageUsed && job.y + job.lineHeight > job.printer.height()) {
         if (!job.printer.newPage()) {
@@ -93,7 +117,7 @@ bool Printer::printLine(const QString& text) {
         job.y = 0;
         ++pages_;
     }
-    job.painter.drawText(0, job.y + job.ascent, text);
+    job.painter.drawText(0, job.y + job.ascent, piece);
     job.y += job.lineHeight;
     job.pageUsed = true;
     ++lines_;

@@ -8,48 +8,76 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 using runtime::CrLf;
+
+// The next start may be in another folder: a file is kept by its full path.
+QString FullPath(const QString& file) {
+    return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
+}
 } // namespace
 
 bool ExitRoutine::SaveSettings(Mode mode) {
     if (!OfferToSave(mode)) return false;
-    p_.tablets.SaveCurTablet();
-    WriteStateFiles();
+    QStringList failed;
+    QString error;
+    if (!p_.tablets.SaveCurTablet(&error) && !error.isEmpty()) failed << error;
+    WriteStateFiles(failed);
+    ReportUnwritten(failed);
     if (mode == Mode::Exit) EmptyScratchFolder(p_);
     return true;
 }
 
-// Yes or No only: No goes on without saving. Yes goes on once the document
-// was saved; at an exit a save that did not complete stops the routine.
+// At an exit the question has Cancel, which keeps Mirel running with nothing
+// written; No goes on without saving; Yes goes on once the document was
+// saved, and at an exit a save that did not complete stops the routine. When
+// the settings window closes there is nothing to stop: Yes or No.
 bool ExitRoutine::OfferToSave(Mode mode) {
     if (!p_.doc.FileChanged) return true;
+    const bool exit = mode == Mode::Exit;
     const int answer = p_.messages.ShowMessage(
         QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) + CrLf +
             QStringLiteral("has been changed and not saved.") + CrLf +
             QStringLiteral("Do you want to save now?") + CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        KindExclamation, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"));
+        KindExclamation, exit ? QStringLiteral("yesnocancel") : QStringLiteral("yesno"),
+        QStringLiteral("Warning: File not saved"));
+    if (answer == AnswerCancel) return !exit;
     if (answer != AnswerYes) return true;
     const bool saved = p_.fileCommands.MenuSaveSubFile();
-    return saved || mode != Mode::Exit;
+    return saved || !exit;
 }
 
 // A file that cannot be written keeps its old content; the others are
-// written all the same.
-void ExitRoutine::WriteStateFiles() {
-    p_.macroLibrary.WriteWizardFile();
-    p_.macroLibrary.WriteMacroFile();
-    WriteSystemFile(runtime::Place::SearchFile, SearchHistoryLines());
-    WriteSystemFile(runtime::Place::RecentFile, RecentFileLines());
-    WriteSystemFile(runtime::Place::LastFile, LastFileLines());
-    WriteSystemFile(runtime::Place::PositionFile, WindowPositionLines());
+// written all the same. What failed, and why, is added to `failed`.
+void ExitRoutine::WriteStateFiles(QStringList& failed) {
+    QString error;
+    if (!p_.macroLibrary.WriteWizardFile(&error)) failed << error;
+    if (!p_.macroLibrary.WriteMacroFile(&error)) failed << error;
+    WriteSystemFile(runtime::Place::SearchFile, SearchHistoryLines(), failed);
+    WriteSystemFile(runtime::Place::RecentFile, RecentFileLines(), failed);
+    WriteSystemFile(runtime::Place::LastFile, LastFileLines(), failed);
+    WriteSystemFile(runtime::Place::PositionFile, WindowPositionLines(), failed);
 }
 
-bool ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines) {
+void ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines,
+                                  QStringList& failed) {
     QDir().mkpath(p_.folder.path(runtime::Place::System));
-    return runtime::WriteTextFile(p_.folder.path(file), lines);
+    QString error;
+    if (!runtime::WriteTextFile(p_.folder.path(file), lines, &error)) failed << error;
+}
+
+// One message for every file that could not be written; the routine goes on.
+void ExitRoutine::ReportUnwritten(const QStringList& failed) {
+    if (failed.isEmpty()) return;
+    QString text = QStringLiteral("Mirel could not save what it keeps for the next start:");
+    for (const QString& error : failed)
+        text += CrLf + MessageWindow::Verbatim(error);
+    text += CrLf + QStringLiteral("Everything else was saved.");
+    p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"),
+                            QStringLiteral("Files not saved"));
 }
 
 QStringList ExitRoutine::SearchHistoryLines() const {
@@ -65,12 +93,12 @@ QStringList ExitRoutine::RecentFileLines() const {
     const int n = recent.listCount();
     QStringList lines;
     for (int i = n > RecentKept ? n - RecentKept : 0; i < n; ++i)
-        lines << recent.list(i);
+        lines << FullPath(recent.list(i));
     return lines;
 }
 
 QStringList ExitRoutine::LastFileLines() const {
-    return {p_.files.CurFileName, p_.players.MediaPlayer1.FileName};
+    return {FullPath(p_.files.CurFileName), FullPath(p_.players.mediaFileName())};
 }
 
 QStringList ExitRoutine::WindowPositionLines() const {

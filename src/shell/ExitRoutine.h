@@ -1,13 +1,15 @@
 #pragma once
 // The exit routine: runs at each exit and each time the settings window
 // closes, so the state files always hold the state of the last exit or
-// settings change. In order: a changed document is offered for saving (Yes
-// or No); the current calculator tablet is saved; \System\wizard.sdf,
-// \System\Macro.sdf, \System\sr.sdf (the search history), \System\recent.sdf
-// (the last five recent files), \System\last.sdf (the current subtitle file
-// and the player's media file) and \System\pos.sdf (the main window's
-// Left, Top, Width and Height) are written, each whole or not at all; at an
-// exit the scratch folder \Data\Temporarily is emptied last.
+// settings change. In order: a changed document is offered for saving (Yes,
+// No, and at an exit Cancel); the current calculator tablet is saved;
+// \System\wizard.sdf, \System\Macro.sdf, \System\sr.sdf (the search
+// history), \System\recent.sdf (the last five recent files), \System\last.sdf
+// (the current subtitle file and the player's media file) and
+// \System\pos.sdf (the main window's Left, Top, Width and Height) are
+// written, each whole or not at all (one message names those that could not
+// be, and why; the routine goes on); at an exit the scratch folder
+// \Data\Temporarily is emptied last.
 
 #include "runtime/ProgramFolder.h"
 
@@ -24,10 +26,10 @@ public:
 
     explicit ExitRoutine(Program& p) : p_(p) {}
 
-    // False, with nothing written, when at an exit the user asked for the
-    // document to be saved and it was not (the chooser was cancelled, the
-    // write failed, the diagnose question was refused): the program then
-    // does not end. True otherwise.
+    // False, with nothing written, when at an exit the user cancelled the
+    // question about the changed document, or asked for it to be saved and
+    // it was not (the chooser was cancelled, the write failed, the diagnose
+    // question was refused): the program then does not end. True otherwise.
     bool SaveSettings(Mode mode);
 
     // What each file receives.
@@ -41,8 +43,9 @@ public:
 
 private:
     bool OfferToSave(Mode mode);
-    void WriteStateFiles();
-    bool WriteSystemFile(runtime::Place file, const QStringList& lines);
+    void WriteStateFiles(QStringList& failed);
+    void WriteSystemFile(runtime::Place file, const QStringList& lines, QStringList& failed);
+    void ReportUnwritten(const QStringList& failed);
 
     Program& p_;
 };

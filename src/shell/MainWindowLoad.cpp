@@ -90,6 +90,9 @@ void MainWindowLoad::FillOnlineLists() {
 
 void MainWindowLoad::SetUpCalculator() {
     p_.shell.FrameRateText = QStringLiteral("25.000");
+    // The rate the settings chose counts: frames are worked out at the rate shown.
+    if (const QString rate = main_.calculator.ChosenFrameRate(); !rate.isEmpty())
+        p_.shell.FrameRateText = rate;
     QString tablet; // the default tablet
     p_.tablets.LoadCalc(tablet);
     p_.tablets.LoadCalcTablets();

@@ -3,6 +3,7 @@
 #include "fileio/frmFile.h"
 #include "fileio/frmPreview.h"
 #include "macro/frmSystem.h"
+#include "online/frmDbase.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
@@ -25,11 +26,13 @@ void Program::registerLanguageWindows() {
     languageTargets.addWindow(QStringLiteral("frmPreview"), [this] { return &preview(); });
     languageTargets.addWindow(QStringLiteral("frmControl"), [this] { return &control(); });
     languageTargets.addWindow(QStringLiteral("frmSystem"), [this] { return &system(); });
+    languageTargets.addWindow(QStringLiteral("frmDbase"), [this] { return &dbase(); });
 }
 
 Program::~Program() {
     // Windows go before the state their handlers use.
     historyWindow_.reset();
+    dbase_.reset();
     splash_.reset();
     preview_.reset();
     fileChooser_.reset();
@@ -77,4 +80,9 @@ frmSplash& Program::splash() {
 frmHistory& Program::historyWindow() {
     if (!historyWindow_) historyWindow_ = std::make_unique<frmHistory>(*this);
     return *historyWindow_;
+}
+
+frmDbase& Program::dbase() {
+    if (!dbase_) dbase_ = std::make_unique<frmDbase>(*this);
+    return *dbase_;
 }

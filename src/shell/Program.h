@@ -35,6 +35,7 @@ class frmFile;
 class frmPreview;
 class frmSplash;
 class frmHistory;
+class frmDbase;
 
 class Program {
 public:
@@ -90,6 +91,9 @@ public:
     // The history window, created on first use; it hides and keeps its lists.
     frmHistory& historyWindow();
     bool hasHistoryWindow() const { return historyWindow_ != nullptr; }
+    // The collection window, created on first use; it hides and keeps its state.
+    frmDbase& dbase();
+    bool hasDbase() const { return dbase_ != nullptr; }
 
 private:
     void registerLanguageWindows();
@@ -102,4 +106,5 @@ private:
     std::unique_ptr<frmPreview> preview_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<frmHistory> historyWindow_;
+    std::unique_ptr<frmDbase> dbase_;
 };

@@ -98,9 +98,12 @@ void RegisterSettingsCommands(Program& p) {
         AddBoxCommands(p, c);
     p.commands.add(QStringLiteral("Settings.Set.Default.FR"), 1225,
                    [&p](const QString& data) { SetDefaultFrameRate(p, data); });
+    // Putting the stored settings back sets the frame-rate lists, whose
+    // clicks report codes of their own: Cancel reports last, so that the
+    // recorder takes Cancel and not a frame rate the user never chose.
     p.commands.add(QStringLiteral("Settings.Cancel"), 1231, [&p] {
-        p.macro.SetMacroAction(QString(), 1231);
         p.settings().Command1Click(frmSettings::Cancel);
+        p.macro.SetMacroAction(QString(), 1231);
     });
     p.commands.add(QStringLiteral("View.Settings"), 22,
                    [&p](const QString& data) { OpenSettings(p, data); });

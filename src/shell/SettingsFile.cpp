@@ -103,11 +103,15 @@ void SettingsFile::ApplyFrameRate(int index) {
     main.frameRate.Combo14[1].setListIndex(0);
 }
 
+// The option's click works the rate out in the calculator; the action
+// reported stays the settings' own.
 void SettingsFile::ApplyFrameRateOption(int index) {
+    const ReportedAction kept = p_.macro.MacroAction;
     auto& options = p_.main().calculator.optFrameRate;
     for (auto it = options.begin(); it != options.end(); ++it)
         if (it.index() != index) it->setValue(false);
     if (options.contains(index)) options[index].setValue(true);
+    p_.macro.MacroAction = kept;
 }
 
 // With "Check exists" ticked a file that is gone is left out; an entry the
@@ -126,27 +130,31 @@ void SettingsFile::ReadRecentFiles() {
     }
 }
 
-// Each request only while a server address is set; its progress text then
-// shows on the splash.
+// Each request only while a server address is set (else the splash says
+// that none is); its progress text then shows on the splash. The requests
+// run one after the other, in this order.
 void SettingsFile::StartOnlineRequests() {
     const frmSettings& s = p_.settings();
     Online& online = p_.online;
     const bool server = !online.FtpAddress.isEmpty();
-    const QString root = online.TransferFolder();
+    const bool wanted = s.startupCheckUpdates() || s.startupUpdateFtpList() || s.startupCheckNews();
+    if (wanted && !server) {
+        const QString text = QStringLiteral("No server is set: nothing is fetched.");
+        frmSplash::ShowProgress(p_, text);
+        online.ShowTransferStatus(text);
+    }
     if (s.startupCheckUpdates() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting update information"));
-        online.Execute(Online::VersionFile,
-                       QStringLiteral("GET version.sdf ") + root + QStringLiteral("version.sdf"));
+        online.RequestVersion();
     }
     if (s.startupLoadLastFiles()) frmSplash::ShowProgress(p_, QStringLiteral("Loading files"));
     if (s.startupUpdateFtpList() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Updating download list"));
-        online.DownloadListUpdate();
+        online.DownloadListUpdate(true);
     }
     if (s.startupCheckNews() && server) {
         frmSplash::ShowProgress(p_, QStringLiteral("Getting last info from Brinlow"));
-        online.Execute(Online::NewsPage,
-                       QStringLiteral("GET message.htm ") + root + QStringLiteral("message.htm"));
+        online.RequestNews();
     }
 }
 

@@ -28,6 +28,11 @@ QString CommandLineText(const QStringList& arguments) {
     return text;
 }
 
+QString CommandLineFile(const QString& commandLine, const QString& startFolder) {
+    if (commandLine.isEmpty() || QDir::isAbsolutePath(commandLine)) return commandLine;
+    return QDir::cleanPath(QDir(startFolder).absoluteFilePath(commandLine));
+}
+
 void SetVersionTexts(ShellState& s) {
     using V = ProgramVersionNumbers;
     s.ProgramVersionName = QStringLiteral("Mirel");

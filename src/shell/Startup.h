@@ -27,6 +27,10 @@ QString GetCommandLine(const Program& p);
 // name first): the arguments after it joined by blanks, without the quotation
 // marks a shell or a file manager may leave around the whole.
 QString CommandLineText(const QStringList& arguments);
+// The file a command line names: a relative name is taken from the folder
+// the program was started in, so the whole program (and the recent and last
+// files it keeps) works with the full path.
+QString CommandLineFile(const QString& commandLine, const QString& startFolder);
 
 // "Mirel", "4.00", "400".
 void SetVersionTexts(ShellState& s);

@@ -1,25 +1,59 @@
 #include "shell/frmControl.h"
 
+#include "platform/Palette.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
+
+namespace {
+constexpr int WindowWidth = 6495, WindowHeight = 4980;
+} // namespace
 
 frmControl::frmControl(Program& p)
-    : Form(p.host, "frmControl"), pMove(*this, "pMove"), Text1(*this, "Text1", true),
-      ProgressBar1(*this, "ProgressBar1"), lblEnd(*this, "lblEnd"),
-      chkClose(*this, "chkClose", "Close when finished"), p_(p) {
+    : Form(p.host, "frmControl"), pMove(*this, "pMove"), Label3(*this, "Label3", "File Info"),
+      Label4(*this, "Label4", "Reads and displays information about the opened file(s)."),
+      Text1(*this, "Text1", true), ProgressBar1(*this, "ProgressBar1"), lblEnd(*this, "lblEnd"),
+      chkClose(*this, "chkClose", "Close when finished"), cmdOk(*this, "cmdOk", "Ok"), p_(p) {
     setCaption("Progress");
     Text1.setLocked(true);
     layOut();
+    cmdOk.onClick = [this] { cmdOkClick(); };
+    platform::AttachPressLook(cmdOk);
     // Closing keeps the window and its log; it only goes out of sight.
     onQueryUnload = [this](int& cancel, int) {
         cancel = 1;
         hide();
     };
+    // The log belongs to the moment: going to another window puts it away.
+    onDeactivate = [this] { hide(); };
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
 }
 
 void frmControl::layOut() {
-    makeBorderless(pMove, 6495, 4335, 180);
-    Text1.move(120, 300, 6255, 2895);
-    ProgressBar1.move(120, 3300, 6255, 255);
-    lblEnd.move(120, 3690, 3975, 255);
-    chkClose.move(4215, 3660, 2160, 315);
+    makeBorderless(pMove, WindowWidth, WindowHeight, 300);
+    Label3.move(120, 390, 4000, 255);
+    Label3.setFontBold(true);
+    Label4.move(120, 660, WindowWidth - 240, 255);
+    Text1.move(120, 1020, WindowWidth - 240, 2895);
+    ProgressBar1.move(120, 4020, WindowWidth - 240, 255);
+    lblEnd.move(120, 4470, 2880, 255);
+    chkClose.move(3060, 4440, 2160, 315);
+    cmdOk.move(WindowWidth - 1095, 4470, 975, 255);
+    cmdOk.setAlignment(2);
+    platform::PaintRestButton(cmdOk);
+}
+
+void frmControl::StartLoadLog() {
+    show();
+    ProgressBar1.setVisible(true);
+    Text1.setText(QString());
+    lblEnd.setCaption(QString());
+}
+
+void frmControl::EndLoadLog(bool read) {
+    if (lblEnd.caption().isEmpty()) lblEnd.setCaption(p_.texts.TextTable(9, read ? 17 : 14));
+    if (chkClose.value() == platform::CheckBox::Checked) hide();
+}
+
+void frmControl::cmdOkClick() {
+    hide();
 }

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
 #include "shell/Program.h"
@@ -76,6 +77,11 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.Options.Settings"), 0, [this] { MenuSettings(); });
     RegisterSettingsCommands(p_);
     c.add(QStringLiteral("Menu.History.Show"), 0, [this] { p_.history.MenuHistory(); });
+    player.registerCommands();
+    scriptPlayer.registerCommands();
+    clipboard.registerCommands();
+    editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
+    RegisterCollectionCommands(p_);
 }
 
 // Each menu item runs its command from the registry.
@@ -110,8 +116,13 @@ bool frmMain::SaveSettings(ExitRoutine::Mode mode) {
     return ExitRoutine(p_).SaveSettings(mode);
 }
 
-// A save the user asked for that did not complete keeps the program running.
+// Cancel at the question about a changed document, or a save the user asked
+// for that did not complete, keeps the program running.
 void frmMain::Form_Unload(int& cancel) {
+    if (p_.loader.Loading()) { // the program ends only once the load is over
+        cancel = 1;
+        return;
+    }
     if (!SaveSettings(ExitRoutine::Mode::Exit)) {
         cancel = 1;
         return;

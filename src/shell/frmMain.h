@@ -5,8 +5,8 @@
 // in the folder of the subsystem that works with them.
 //
 // Its load prepares the whole interface (MainWindowLoad); its unload runs the
-// exit routine and then ends the program, unless the user wanted the changed
-// document saved and it was not.
+// exit routine and then ends the program, unless the user cancelled, or
+// wanted the changed document saved and it was not.
 
 #include "calculator/CalculatorTab.h"
 #include "diagnose/DiagnoseTab.h"

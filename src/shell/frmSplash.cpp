@@ -84,6 +84,7 @@ void frmSplash::Form_Load() {
     QCoreApplication::processEvents(); // visible while the main window loads
     p_.main().load();
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
+    if (!isLoaded()) return; // a key closed the splash while the main window loaded
     Timer2.setEnabled(true);
     Label1.setCaption(QStringLiteral("Done"));
     Label1.setForeColor(Green);

@@ -75,8 +75,16 @@ void FrameRateTab::FrameRateSelect(int index) {
     if (index != FromList && index != ToList) return;
     const int item = Combo14[index].listIndex();
     (index == FromList ? Label46 : Label49).setCaption(Combo14[index].text());
+    if (showing_) return;
     TogglePicker(index == FromList ? Label29 : Label45, Combo14[index]);
     if (item >= 0) p_.macro.SetMacroAction(QString(), (index == FromList ? 538 : 543) + item);
+}
+
+void FrameRateTab::ShowRate(int item) {
+    showing_ = true;
+    for (int i = 0; i < 2; ++i)
+        Combo14[i].setListIndex(item);
+    showing_ = false;
 }
 
 // A macro picks a rate without leaving the list open.

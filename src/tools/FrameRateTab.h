@@ -29,10 +29,14 @@ public:
     void FrameRateToPickerToggle();
     // A rate chosen in Combo14(index), by a click or from code.
     void FrameRateSelect(int index);
+    // Both lists show the rate chosen elsewhere (the calculator's); the
+    // pickers stay as they are and nothing is reported.
+    void ShowRate(int item);
     // Every time t of the document becomes t × to ÷ from.
     void FrameRateGo();
 
 private:
+    bool showing_ = false;
     void place(platform::Container& page);
     void wire();
     void registerCommands();

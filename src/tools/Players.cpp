@@ -1,16 +1,26 @@
 #include "tools/Players.h"
 
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
 Players::Players(Program& p) : p_(p) {}
 
 void Players::OpenMedia(const QString& fileName) {
-    MediaPlayer1.FileName = fileName;
-    MediaPlayer1.Duration = 0; // nothing measures a media file's length yet
+    p_.main().player.MediaPlayer1.setFileName(fileName);
+}
+
+QString Players::mediaFileName() const {
+    return p_.hasMain() ? p_.main().player.MediaPlayer1.fileName() : QString();
+}
+
+double Players::mediaDuration() const {
+    return p_.hasMain() ? p_.main().player.MediaPlayer1.duration() : 0;
 }
 
 void Players::ScriptPlayerPlayStop(int index) {
-    if (index == 1) ++scriptStops_;
+    p_.main().scriptPlayer.ScriptPlayerPlayStop(index);
 }
 
 void Players::PlayerTransport(int index) {
-    if (index == 1) ++mediaStops_;
+    p_.main().player.PlayerTransport(index);
 }

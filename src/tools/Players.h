@@ -1,38 +1,33 @@
 #pragma once
-// The media player and the script player as the rest of the program drives
-// them. Until the players play, MediaPlayer1 holds what the program knows of
-// the media file it was given, and stopping them has nothing to stop.
+// The media player and the script player as the rest of the program reaches
+// them: what the play timer drives, the media file, and the Stop commands the
+// loader runs. The players' controls and handlers belong to the Player and
+// Script Player tabs of the main window.
 
 #include <QString>
 
 class Program;
 
-// The media player's file and its length in seconds. The length stays 0
-// until a player can measure it.
-struct MediaPlayerState {
-    QString FileName;
-    double Duration = 0;
-};
-
 class Players {
 public:
     explicit Players(Program& p);
 
-    MediaPlayerState MediaPlayer1;
-    // Gives the media player a file (the file is opened; its length is known
-    // from then on).
+    // What the play timer drives: the media player or the script player's clock.
+    enum Mode { MediaMode = 0, ScriptMode = 1 };
+    int PlayTimerMode = MediaMode;
+
+    // Gives the media player a file; its length is known once this returns.
     void OpenMedia(const QString& fileName);
+    // The media player's file ("" before one was given) and its length in
+    // seconds (0 when it did not open).
+    QString mediaFileName() const;
+    double mediaDuration() const;
 
-    // Index 1 stops the script player's clock.
+    // The Script Player tab's Play (0) and Stop (1).
     void ScriptPlayerPlayStop(int index);
-    // Index 1 stops the media player.
+    // The Player tab's transport buttons (1 is Stop).
     void PlayerTransport(int index);
-
-    int scriptStops() const { return scriptStops_; }
-    int mediaStops() const { return mediaStops_; }
 
 private:
     Program& p_;
-    int scriptStops_ = 0;
-    int mediaStops_ = 0;
 };

@@ -61,8 +61,8 @@ void TimeTab::wire() {
     Command19.onClick = [this] { TimeGo(); };
     timing::MakeTimeField(rtfTimeStart, [this] { TimeGo(); });
     timing::MakeTimeField(rtfTimeEnd, [this] { TimeGo(); });
-    mirror(rtfTimeStart, editor_.basic.rtfTimeStart);
-    mirror(rtfTimeEnd, editor_.basic.rtfTimeEnd);
+    mirror(rtfTimeStart, editor_.basic.rtfLineStart);
+    mirror(rtfTimeEnd, editor_.basic.rtfLineEnd);
 }
 
 // Setting the text it already has runs no Change, so the pair settles at once.

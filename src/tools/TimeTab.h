@@ -3,9 +3,9 @@
 // current line in two fields, moved earlier or later or shortened and
 // lengthened by a step time, and written into the line with Go.
 //
-// rtfTimeStart and rtfTimeEnd show the same times as the Basic tab's pair of
-// that name (the current-line display fills those): a change of either pair
-// shows in the other, so the two never disagree.
+// rtfTimeStart and rtfTimeEnd show the same times as the Basic tab's
+// rtfLineStart and rtfLineEnd (the current-line display fills those): a change
+// of either pair shows in the other, so the two never disagree.
 
 #include "platform/Label.h"
 #include "platform/RichTextBox.h"

@@ -11,8 +11,12 @@
 #include "support/TestProgram.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -59,8 +63,8 @@ TEST_F(EditAreaTest, CellShowsItsPositionTextAndTimes) {
     select(7, 4);
     EXPECT_EQ(basic().Label13.caption(), "Row: 7, Col: 4 = Text #2");
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "second 7") << "the cell's text, trimmed";
-    EXPECT_EQ(basic().rtfTimeStart.text(), "00:01:10,000");
-    EXPECT_EQ(basic().rtfTimeEnd.text(), "00:01:12,000");
+    EXPECT_EQ(basic().rtfLineStart.text(), "00:01:10,000");
+    EXPECT_EQ(basic().rtfLineEnd.text(), "00:01:12,000");
     EXPECT_EQ(editor().rtfEdit.text(), "second 7");
     EXPECT_EQ(doc().CurLine, 7);
     EXPECT_EQ(player().Label23[0].caption(), "line 7");
@@ -108,7 +112,7 @@ TEST_F(EditAreaTest, EditorBlockedLeavesEverythingAlone) {
     select(5, 1);
     EXPECT_EQ(basic().Label13.caption(), "Row: 2, Col: 3 = Text #1");
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "line 2");
-    EXPECT_EQ(basic().rtfTimeStart.text(), "00:00:20,000");
+    EXPECT_EQ(basic().rtfLineStart.text(), "00:00:20,000");
     EXPECT_EQ(doc().CurLine, 2);
     EXPECT_EQ(doc().ScriptTime, 1999);
     EXPECT_EQ(player().Label23[0].caption(), "line 2");
@@ -126,8 +130,8 @@ TEST_F(EditAreaTest, SpareRowAndHeaderRow) {
 
     select(6, 1); // the spare row
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "");
-    EXPECT_EQ(basic().rtfTimeStart.text(), "");
-    EXPECT_EQ(basic().rtfTimeEnd.text(), "");
+    EXPECT_EQ(basic().rtfLineStart.text(), "");
+    EXPECT_EQ(basic().rtfLineEnd.text(), "");
     EXPECT_EQ(doc().CurLine, 6);
     EXPECT_FALSE(basic().Command10.enabled());
     EXPECT_FALSE(basic().Command11.enabled());
@@ -138,13 +142,13 @@ TEST_F(EditAreaTest, SpareRowAndHeaderRow) {
     select(3, 3);
     select(0, 3); // the header
     EXPECT_EQ(basic().rtfSubEditBasic.text(), "line 3") << "the header leaves the fields";
-    EXPECT_EQ(basic().rtfTimeStart.text(), "00:00:30,000");
+    EXPECT_EQ(basic().rtfLineStart.text(), "00:00:30,000");
     EXPECT_EQ(doc().CurLine, 0);
     EXPECT_FALSE(basic().Command10.enabled());
     EXPECT_FALSE(basic().Command14.enabled());
 }
 
-TEST_F(EditAreaTest, LineOneKeepsDeleteAndHidesTheNodeButton) {
+TEST_F(EditAreaTest, LineOneEnablesDeleteAndHidesTheNodeButton) {
     makeLines(5);
     select(2, 1);
     EXPECT_TRUE(basic().Command11.enabled());
@@ -152,14 +156,15 @@ TEST_F(EditAreaTest, LineOneKeepsDeleteAndHidesTheNodeButton) {
     EXPECT_EQ(editor().btnNode[0].top(), grid().top() + grid().cellTop());
 
     select(1, 1);
-    EXPECT_TRUE(basic().Command11.enabled()) << "line 1 leaves Delete as it was";
+    EXPECT_TRUE(basic().Command11.enabled());
     EXPECT_FALSE(editor().btnNode[0].visible());
 
     select(6, 1); // the spare row disables all three
+    EXPECT_FALSE(basic().Command11.enabled());
     select(1, 1);
     EXPECT_TRUE(basic().Command10.enabled());
     EXPECT_TRUE(basic().Command14.enabled());
-    EXPECT_FALSE(basic().Command11.enabled()) << "line 1 leaves Delete as it was";
+    EXPECT_TRUE(basic().Command11.enabled()) << "line 1 of several lines can be deleted";
 
     select(5, 1);
     EXPECT_FALSE(editor().btnNode[0].visible()) << "no node button on the last line";
@@ -386,6 +391,119 @@ TEST_F(EditAreaTest, EnterInTheGridPutsTheCaretIntoTheCellEditor) {
 
     QTest::keyClick(editor().rtfEdit.widget(), Qt::Key_Escape);
     EXPECT_TRUE(grid().hasFocus());
+    m.hide();
+}
+
+// The grid on screen, as the user sees and handles it.
+struct GridOnScreen {
+    platform::Grid& grid;
+    QTableView* view() const { return static_cast<QTableView*>(grid.widget()); }
+    // Where a cell is drawn, in pixels of the tab page the overlays sit on.
+    QRect cellOnPage(int row, int col) const {
+        const QRect r = view()->visualRect(view()->model()->index(row - grid.fixedRows(), col));
+        return QRect(view()->viewport()->mapTo(view()->parentWidget(), r.topLeft()), r.size());
+    }
+    void click(int row, int col) const {
+        const QRect r = view()->visualRect(view()->model()->index(row - grid.fixedRows(), col));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, r.center());
+        QApplication::processEvents();
+    }
+    // The wheel turned one notch down with the pointer over the cell: the
+    // window system gives it to the widget under the pointer.
+    void wheelOver(int row, int col) const {
+        QWidget* page = view()->parentWidget();
+        const QPoint at = cellOnPage(row, col).center();
+        QWidget* under = page->childAt(at);
+        ASSERT_NE(under, nullptr);
+        const QPoint local = under->mapFrom(page, at);
+        QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(under, &wheel);
+        QApplication::processEvents();
+    }
+};
+
+// Pixels of a control on its page.
+QRect onPage(const platform::Control& c) {
+    return c.widget()->geometry();
+}
+
+// The in-cell editor covers the cell the user sees, also after the grid was
+// scrolled sideways and its columns dragged wider; the balloon stays beside it.
+TEST_F(EditAreaTest, OverlaysSitOnTheirCellAfterSidewaysScrollingAndColumnResizing) {
+    makeLines(12);
+    t->diag.setDiagMsg(3, QStringLiteral("Line 3 ends after line 4 starts."));
+    frmMain& m = t.main();
+    m.tabMain.setTab(frmMain::TabEditor);
+    m.show();
+    QApplication::processEvents();
+    GridOnScreen screen{grid()};
+    QHeaderView* header = screen.view()->horizontalHeader();
+    header->resizeSection(3, 400); // the user drags Text #1 wider: the grid now scrolls sideways
+    QApplication::processEvents();
+
+    QScrollBar* sideways = screen.view()->horizontalScrollBar();
+    sideways->setValue(sideways->maximum());
+    QApplication::processEvents();
+    EXPECT_TRUE(!editor().rtfEdit.visible() || onPage(editor().rtfEdit) == screen.cellOnPage(1, 3))
+        << "scrolling hides the in-cell editor or it stays on its cell";
+
+    screen.click(3, 5); // the last column, in view now
+    QRect cell = screen.cellOnPage(3, 5);
+    ASSERT_TRUE(editor().rtfEdit.visible());
+    EXPECT_NEAR(onPage(editor().rtfEdit).left(), cell.left(), 2);
+    EXPECT_NEAR(onPage(editor().rtfEdit).top(), cell.top(), 2);
+    EXPECT_NEAR(onPage(editor().rtfEdit).width(), cell.width(), 2);
+
+    sideways->setValue(header->sectionPosition(2)); // End is the first column in view
+    QApplication::processEvents();
+    ASSERT_GT(sideways->value(), 0);
+    screen.click(3, 2);
+    cell = screen.cellOnPage(3, 2);
+    ASSERT_TRUE(editor().rtfEdit.visible());
+    EXPECT_NEAR(onPage(editor().rtfEdit).left(), cell.left(), 2);
+    EXPECT_NEAR(onPage(editor().rtfEdit).width(), cell.width(), 2);
+    ASSERT_TRUE(editor().cmdInvCalc.visible());
+    EXPECT_NEAR(onPage(editor().cmdInvCalc).left(), cell.right() + 1, 2) << "just right of it";
+    ASSERT_TRUE(editor().errExp.visible());
+    EXPECT_NEAR(onPage(editor().errExp).left(), cell.right() + 1 + 2, 2) << "the balloon too";
+
+    select(4, 5); // a tool moves the current cell out of view: the grid brings it in
+    QApplication::processEvents();
+    EXPECT_NEAR(onPage(editor().rtfEdit).left(), screen.cellOnPage(4, 5).left(), 2);
+    EXPECT_GE(screen.cellOnPage(4, 5).right(), 0);
+    select(3, 2);
+    QApplication::processEvents();
+
+    header->resizeSection(1, 150); // a column left of the cell grows: the cell moves right
+    QApplication::processEvents();
+    const QRect moved = screen.cellOnPage(3, 2);
+    EXPECT_TRUE(!editor().rtfEdit.visible() ||
+                std::abs(onPage(editor().rtfEdit).left() - moved.left()) <= 2)
+        << "the in-cell editor went with its cell or out of sight";
+    header->resizeSection(2, 200); // the cell itself grows
+    QApplication::processEvents();
+    EXPECT_TRUE(!editor().rtfEdit.visible() ||
+                std::abs(onPage(editor().rtfEdit).width() - screen.cellOnPage(3, 2).width()) <= 2);
+    m.hide();
+}
+
+// The pointer stays over the cell the user clicked, where the in-cell editor
+// now lies: turning the wheel there still scrolls the lines.
+TEST_F(EditAreaTest, TheWheelScrollsTheGridAfterACellWasClicked) {
+    makeLines(80);
+    frmMain& m = t.main();
+    m.tabMain.setTab(frmMain::TabEditor);
+    m.show();
+    QApplication::processEvents();
+    GridOnScreen screen{grid()};
+    screen.wheelOver(3, 3);
+    const int afterFirstTurn = grid().topRow();
+    EXPECT_GT(afterFirstTurn, 1) << "the wheel scrolls the grid";
+    screen.click(afterFirstTurn + 1, 3);
+    ASSERT_TRUE(editor().rtfEdit.visible());
+    screen.wheelOver(afterFirstTurn + 1, 3);
+    EXPECT_GT(grid().topRow(), afterFirstTurn) << "the wheel over the clicked cell scrolls too";
     m.hide();
 }
 

@@ -41,7 +41,7 @@ TEST_F(MediaLoad, AMediaFileOpensInThePlayerAndLeavesTheDocument) {
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_EQ(name, before);
     EXPECT_EQ(t->doc.lineCount(), 0);
-    EXPECT_EQ(t->players.MediaPlayer1.FileName, before);
+    EXPECT_EQ(t->players.mediaFileName(), before);
     EXPECT_EQ(t.main().tabMain.tab(), frmMain::TabPlayer);
     PlayerTab& player = t.main().player;
     for (int i = 0; i < 6; ++i)

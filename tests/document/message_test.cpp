@@ -1,11 +1,14 @@
 // The message window: the buttons each layout shows and where, the answer each
 // button gives, input mode storing macro variables, Cancel stopping a macro,
-// line breaks, icons, and screenshots of the four icons (message_icon0.png to
-// message_icon3.png in the build folder).
+// line breaks, icons, a long text shown whole, answers from the keyboard, the
+// window over the main window, and screenshots of the four icons
+// (message_icon0.png to message_icon3.png in the build folder) and of a long
+// message (message_long.png).
 
 #include "document/frmMessageBox.h"
 #include "macro/frmSystem.h"
 #include "platform/Palette.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QApplication>
@@ -361,6 +364,105 @@ TEST(MessageWindow, ScreenshotsOfTheFourIcons) {
         });
         t->messages.ShowMessage(s.text, kind, s.buttons, s.title, s.input);
     }
+}
+
+// The text a window's label needs at its width, in pixels.
+int NeededHeight(const platform::Label& label) {
+    return label.widget()->heightForWidth(label.widget()->width());
+}
+
+// A long notice (a save that failed with its reason, a long path): every
+// line of it is inside the window, above the buttons, whatever its length.
+TEST(MessageWindow, ShowsAWholeLongTextWithItsButtonsBelowIt) {
+    const QString path = "/home/someone/Videos/Some.Long.Movie.Name.2010.720p/"
+                         "Some.Long.Movie.Name.2010.720p.english.srt";
+    QString text = "Mirel could not save what it keeps for the next start:";
+    for (const char* name : {"wizard.sdf", "Macro.sdf", "sr.sdf", "recent.sdf", "last.sdf"})
+        text += QString("/nCannot write /home/someone/mirel/System/%1: No space left on device")
+                    .arg(name);
+    text += "/nThe file " + path + " was not changed./nEverything else was saved.";
+    for (bool input : {false, true}) {
+        TestProgram t;
+        t.answer<Box>([&](Box& m) {
+            QApplication::processEvents();
+            const platform::Label& shown = m.Label1;
+            EXPECT_LE(NeededHeight(shown), shown.widget()->height()) << "the text is cut";
+            const int textBottom = shown.top() + shown.height();
+            const int firstBelow = input ? m.Label2[0].top() : m.cmdAction[Box::Ok].top();
+            EXPECT_LE(textBottom, firstBelow);
+            EXPECT_LE(m.Label2[1].top() + m.Label2[1].height(), m.cmdAction[Box::Ok].top());
+            EXPECT_LE(m.cmdAction[Box::Ok].top() + m.cmdAction[Box::Ok].height(), m.height());
+            EXPECT_LE(m.height(), t->host.screen.height()) << "it stays on the screen";
+            if (!input) {
+                EXPECT_TRUE(m.window()->grab().save(QCoreApplication::applicationDirPath() +
+                                                    "/message_long.png"));
+            }
+            press(m, Box::Ok);
+        });
+        t->messages.ShowMessage(text, KindExclamation, "ok", "Files not saved", input);
+    }
+}
+
+// The keyboard answers too, from whatever has the focus in the window:
+// Enter is the leftmost button, Escape is Cancel where there is one, else
+// the rightmost button.
+TEST(MessageWindow, AnswersFromTheKeyboard) {
+    const struct {
+        const char* buttons;
+        bool input;
+        Qt::Key key;
+        int answer;
+    } cases[] = {
+        {"yesno", false, Qt::Key_Return, Box::Yes},
+        {"yesno", false, Qt::Key_Escape, Box::No},
+        {"yesnocancel", false, Qt::Key_Enter, Box::Yes},
+        {"yesnocancel", false, Qt::Key_Escape, Box::Cancel},
+        {"okcancel", false, Qt::Key_Return, Box::Ok},
+        {"okcancel", false, Qt::Key_Escape, Box::Cancel},
+        {"ok", false, Qt::Key_Return, Box::Ok},
+        {"ok", false, Qt::Key_Escape, Box::Ok},
+        {"okcancel", true, Qt::Key_Return, Box::Ok},
+        {"okcancel", true, Qt::Key_Escape, Box::Cancel},
+    };
+    TestProgram t;
+    for (const auto& c : cases) {
+        t->macro.setMcrVar(0, QString());
+        t.answer<Box>([&c](Box& m) {
+            if (c.input) {
+                m.txtInput[0].setText("name");
+                m.txtInput[1].setText("Ann");
+            }
+            QWidget* focused = m.window()->focusWidget();
+            if (c.input) {
+                EXPECT_EQ(focused, m.txtInput[0].widget()) << "typing starts there";
+            }
+            QTest::keyClick(focused ? focused : m.window(), c.key);
+        });
+        const int answer = t->messages.ShowMessage("Go on?", 1, c.buttons, "Question", c.input);
+        EXPECT_EQ(answer, c.answer) << c.buttons << " " << c.key;
+        EXPECT_FALSE(t->messages.lastWindow()->visible()) << "the answer closes it";
+        if (c.input) {
+            EXPECT_EQ(t->macro.McrVar(0), c.answer == Box::Ok ? "name:=Ann" : "") << c.key;
+        }
+    }
+}
+
+TEST(MessageWindow, OpensOverTheMainWindow) {
+    TestProgram t;
+    frmMain& m = t.main();
+    m.show();
+    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
+    ASSERT_GT(std::abs(m.top() + m.height() / 2 - t->host.screen.height() / 2), 600);
+    int centreX = 0, centreY = 0;
+    t.answer<Box>([&](Box& box) {
+        centreX = box.left() + box.width() / 2;
+        centreY = box.top() + box.height() / 2;
+        press(box, Box::Ok);
+    });
+    t->messages.ShowMessage("Done", KindInformation, "ok", "Info");
+    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
+    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
+    m.hide();
 }
 
 } // namespace

@@ -49,8 +49,8 @@ TEST_F(DvdSubtitleReader, TheHeaderEndsAtItsBraceAndMayBeMissing) {
         << "the file ends after the text: the row keeps what it has";
 
     read({"{HEAD", "TITLE=1", "no closing brace anywhere"});
-    EXPECT_TRUE(t->loader.LoadOk);
-    EXPECT_EQ(lines(), 0) << "a header that never closes holds the whole file";
+    EXPECT_FALSE(t->loader.LoadOk) << "a header that never closes holds the whole file";
+    EXPECT_EQ(lines(), 1) << "which has no subtitle: the document stays";
 
     read({"{HEAD", "TITLE=1", "{T 00:00:01:00", "unclosed header"});
     ASSERT_EQ(lines(), 1) << "but not the time lines after it";
@@ -122,6 +122,16 @@ TEST_F(DvdSubtitleReader, TheReadingLimitCountsEntries) {
     read(file);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_EQ(lines(), 9998);
+}
+
+TEST_F(DvdSubtitleReader, BlankLinesBetweenBlocksDoNotCountAsSubtitles) {
+    // Other programs leave a blank line after each block.
+    QStringList file = Header;
+    for (int i = 0; i < 6000; ++i)
+        file << Entry("00:00:01:00", "00:00:02:00", {"x", ""}) << "";
+    read(file, DvdSubtitle, false, true); // interactive: a refusal would ask
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(lines(), 6000);
 }
 
 TEST_F(DvdSubtitleReader, TheSampleLoads) {

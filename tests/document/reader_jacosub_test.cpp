@@ -89,8 +89,8 @@ TEST_F(JacoSubReader, BlankAndDirectiveLinesArePassedOverAndStrayLinesAreBadLine
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " B", "", ""}));
 
     read({"#T100", "#D", ""});
-    EXPECT_TRUE(t->loader.LoadOk);
-    EXPECT_EQ(lines(), 0) << "a header alone has no subtitles";
+    EXPECT_FALSE(t->loader.LoadOk) << "a header alone has no subtitles: not loaded";
+    EXPECT_EQ(lines(), 2) << "the document stays";
 }
 
 TEST_F(JacoSubReader, TheDocumentStopsAtItsLimitWhenLinesEscapeTheCount) {

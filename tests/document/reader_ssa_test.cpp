@@ -69,8 +69,8 @@ TEST_F(SsaReader, OnlyDialogueLinesAddRows) {
     EXPECT_EQ(row(1)[3], " yes");
 
     read({"[Script Info]", "Title: no events"});
-    EXPECT_EQ(lines(), 0);
-    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_FALSE(t->loader.LoadOk) << "no subtitle: not loaded";
+    EXPECT_EQ(lines(), 1) << "the document stays";
 }
 
 TEST_F(SsaReader, LinesWithoutTimesOrFieldsAreBadLinesAndReadingGoesOn) {

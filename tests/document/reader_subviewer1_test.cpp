@@ -31,6 +31,15 @@ TEST_F(SubViewer1Reader, AGroupBecomesARow) {
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:08,000", " Added", "", ""}));
 }
 
+TEST_F(SubViewer1Reader, TimeLinesWithAndWithoutBrackets) {
+    read(Header + QStringList{"00:12:34", "Bare|times", "00:12:36", "", "[00:12:40]", "Bracketed",
+                              " 00:12:41 ", "", "[END]"},
+         Format::SubViewer1, false, true); // interactive: a line not read would ask
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:12:34,000", "00:12:36,000", " Bare", " times", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:12:40,000", "00:12:41,000", " Bracketed", "", ""}));
+}
+
 TEST_F(SubViewer1Reader, TheHeaderEndsAtBeginInAnyCase) {
     // Interactive, with no answer queued: a line read out of place would ask.
     read({"[Title]", "x", "[Author]", "y", " [BEGIN]", "[Begin]", "banner", "[00:00:01]", "a",
@@ -65,8 +74,8 @@ TEST_F(SubViewer1Reader, FilesWithoutAHeaderOrWithoutBeginStopAtTheirEnd) {
     EXPECT_EQ(row(1)[1], "00:02:14,000");
 
     read({"[TITLE]", "no begin", "[AUTHOR]", "nor subtitles"});
-    EXPECT_EQ(lines(), 0);
-    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_FALSE(t->loader.LoadOk) << "no subtitle: not loaded";
+    EXPECT_EQ(lines(), 1) << "the document stays";
 }
 
 TEST_F(SubViewer1Reader, StrayLinesAreBadLines) {

@@ -72,22 +72,27 @@ TEST_F(TmPlayerReader, LinesOfNeitherFormAreBadLinesAndReadingGoesOn) {
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " B", "", ""}));
 }
 
-TEST_F(TmPlayerReader, TheReadingLimitCountsEveryLine) {
+TEST_F(TmPlayerReader, TheReadingLimitCountsSubtitlesNotLines) {
+    // Two lines a subtitle, as Mirel writes them, and one-line subtitles.
     QStringList file;
-    for (int i = 0; i < 4999; ++i)
+    for (int i = 0; i < 5000; ++i)
         file << QString::asprintf("%02d:%02d:%02d,0=Line %d", i / 3600, i / 60 % 60, i % 60, i)
              << QString::asprintf("%02d:%02d:%02d,5=", i / 3600, i / 60 % 60, i % 60);
-    read(file);
+    for (int i = 5000; i < 9998; ++i)
+        file << QString::asprintf("%d:%02d:%02d:One %d", i / 3600, i / 60 % 60, i % 60, i);
+    read(file, Format::TmPlayer, false, true); // interactive: a refusal would ask
     EXPECT_TRUE(t->loader.LoadOk);
-    ASSERT_EQ(lines(), 4999);
-    EXPECT_EQ(row(4999)[2], "01:23:18,500");
+    ASSERT_EQ(lines(), 9998);
+    EXPECT_EQ(row(5000)[2], "01:23:19,500");
+    EXPECT_EQ(row(9998)[3], " One 9997");
 
     QString said;
     answerMessage(frmMessageBox::Cancel, &said);
-    read(file + QStringList{"02:00:00,0=one line too many"}, Format::TmPlayer, false, true);
+    read(file + QStringList{"03:00:00,0=one subtitle too many", "03:00:00,5="}, Format::TmPlayer,
+         false, true);
     EXPECT_FALSE(t->loader.LoadOk);
     EXPECT_TRUE(said.contains("File contains 9999 lines.")) << said.toStdString();
-    EXPECT_EQ(lines(), 4999) << "the document is left as it was";
+    EXPECT_EQ(lines(), 9998) << "the document is left as it was";
 }
 
 // ---- Sample files ---------------------------------------------------------------
@@ -95,8 +100,8 @@ TEST_F(TmPlayerReader, TheReadingLimitCountsEveryLine) {
 TEST_F(TmPlayerReader, SampleFilesInTheOneLineFormLoad) {
     const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/tmplayer/";
     for (const char* file : {"gaupol_tmplayer-1.txt", "gaupol_tmplayer-2.txt"}) {
-        EXPECT_EQ(load(dir + file, Format::None), Format::None)
-            << file << ": only Mirel's own start lines are recognised";
+        EXPECT_EQ(load(dir + file, Format::None), Format::TmPlayer)
+            << file << ": no line announces the format; the extension names it";
         load(dir + file, Format::TmPlayer);
         ASSERT_EQ(lines(), 10) << file;
         EXPECT_EQ(row(1), QStringList({"1", "-1:59:53,000", "-1:59:59,000",

@@ -2,6 +2,7 @@
 
 #include "document/TimeCode.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,6 +54,15 @@ TEST(SecToTime, WritesSecondsAsATimeCode) {
     EXPECT_EQ(SecToTime(""), "00:00:00,000");
     EXPECT_EQ(SecToTime("59.999"), "00:00:59,999");
     EXPECT_EQ(SecToTime("-6.56"), "00:00:00,000") << "a negative number counts as 0";
+    EXPECT_EQ(SecToTime(QString(400, '9')), "00:00:00,000") << "beyond any number: 0";
+    EXPECT_EQ(SecToTime(QString(400, '9') + ".5"), "00:00:00,500");
+    EXPECT_EQ(SecToTime("nan"), "00:00:00,000");
+    // Beyond whole-number precision the minutes and seconds stay in range.
+    for (int digits : {16, 20, 250, 308}) {
+        const QString t = SecToTime(QString(digits, '9'));
+        EXPECT_TRUE(QRegularExpression("^[0-9.E+]+:[0-5][0-9]:[0-5][0-9],000$").match(t).hasMatch())
+            << digits << ": " << t.toStdString();
+    }
 }
 
 } // namespace

@@ -1,14 +1,20 @@
-// The file chooser on its own: its state after loading, the accordion of
-// panes, the type filter, folders selected or opened, the answer it builds
-// for Ok and Cancel, and a screenshot (frmFile.png in the build folder).
+// The file chooser: its state after loading, the accordion of panes, the
+// type filter, folders selected or opened, the answer it builds for Ok and
+// Cancel; shown by File > Open and File > Save as the user meets it: files
+// written since it was last shown are listed, and its name box only offers a
+// file of the folder and type listed. Screenshots (frmFile.png and
+// frmFile_folders.png in the build folder).
 
+#include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
+#include "support/FileBytes.h"
 #include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QWidget>
 
@@ -61,17 +67,24 @@ TEST_F(Chooser, PanesOpenOneAtATime) {
 }
 
 TEST_F(Chooser, TypesFilterTheListWithoutCase) {
+    f(); // the chooser exists before the files are written
     for (const char* n : {"one.SRT", "two.srt", "three.Smi", "four.sami", "five.ssa", "six.txt"})
         t.writeFile(QString("Data/Files/") + n, "");
-    frmFile& c = f();
-    c.RefreshClick();
-    EXPECT_EQ(listed().size(), 6) << "every supported file";
-    c.List3.setListIndex(9);
-    EXPECT_EQ(listed(), QStringList({"one.SRT", "two.srt"}));
-    c.List3.setListIndex(7);
-    EXPECT_EQ(listed(), QStringList({"four.sami", "three.Smi"}));
-    c.List3.setListIndex(frmFile::TypeMacro);
-    EXPECT_TRUE(listed().isEmpty());
+    std::vector<QStringList> seen;
+    t.answer<frmFile>([&](frmFile& c) {
+        seen.push_back(listed()); // every supported file
+        for (int type : {9, 7, int(frmFile::TypeMacro)}) {
+            c.List3.setListIndex(type);
+            seen.push_back(listed());
+        }
+        c.cmdActionClick(frmFile::Cancel);
+    });
+    t.main().mnuLoadFile.click();
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].size(), 6);
+    EXPECT_EQ(seen[1], QStringList({"one.SRT", "two.srt"}));
+    EXPECT_EQ(seen[2], QStringList({"four.sami", "three.Smi"}));
+    EXPECT_TRUE(seen[3].isEmpty());
 }
 
 TEST_F(Chooser, FilesFillTheNameAndOkFollowsIt) {
@@ -121,7 +134,7 @@ TEST_F(Chooser, TheAnswerComesFromTheListedFolder) {
 
 TEST_F(Chooser, MediaOptionCancelAndAFailingDrive) {
     frmFile& c = f();
-    t->players.MediaPlayer1.FileName = "/videos/film.avi";
+    t->players.OpenMedia("/videos/film.avi");
     c.txtFilename.setText("chosen.srt");
     c.Check1.setValue(platform::CheckBox::Checked);
     c.cmdActionClick(frmFile::Ok);
@@ -162,22 +175,118 @@ TEST_F(Chooser, ClosingIsACancelAndKeepsTheWindow) {
 }
 
 TEST_F(Chooser, Screenshot) {
+    t.main().show();
+    f(); // shown before: the files come after
     for (const char* n : {"Movie one.srt", "movie two.SRT", "talk.smi", "Episode 3.ssa"})
         t.writeFile(QString("Data/Files/") + n, "");
-    frmFile& c = f();
-    c.RefreshClick();
-    c.lblInfo.setCaption(t->texts.TextTable(6, 0));
-    c.File1.setListIndex(0);
-    c.show();
-    QCoreApplication::processEvents();
-    const QPixmap shot = c.window()->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(QCoreApplication::applicationDirPath() + "/frmFile.png"));
-    c.PaneHeaderClick(c.Label2);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(
-        c.window()->grab().save(QCoreApplication::applicationDirPath() + "/frmFile_folders.png"));
-    c.hide();
+    t.answer<frmFile>([](frmFile& c) {
+        c.File1.setListIndex(0);
+        QCoreApplication::processEvents();
+        const QPixmap shot = c.window()->grab();
+        ASSERT_FALSE(shot.isNull());
+        EXPECT_TRUE(shot.save(QCoreApplication::applicationDirPath() + "/frmFile.png"));
+        c.PaneHeaderClick(c.Label2);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(c.window()->grab().save(QCoreApplication::applicationDirPath() +
+                                            "/frmFile_folders.png"));
+        c.cmdActionClick(frmFile::Cancel);
+    });
+    t.main().mnuLoadFile.click();
+    t.main().hide();
+}
+
+// What File > Open lists each time it shows the chooser.
+QStringList ListedByFileOpen(TestProgram& t) {
+    QStringList seen;
+    t.answer<frmFile>([&seen](frmFile& c) {
+        seen = itemsOf(c.File1);
+        c.cmdActionClick(frmFile::Cancel);
+    });
+    t.main().mnuLoadFile.click();
+    return seen;
+}
+
+TEST_F(Chooser, ListsTheFilesWrittenSinceItWasLastShown) {
+    t.loadDataFile("first.srt", SubRip(2));
+    EXPECT_EQ(ListedByFileOpen(t), QStringList({"first.srt"}));
+    t.writeDataFile("copied in.srt", SubRip(1)); // written by another program meanwhile
+    EXPECT_EQ(ListedByFileOpen(t), QStringList({"copied in.srt", "first.srt"}));
+
+    t.answer<frmFile>([](frmFile& c) { // File > Save under a new name
+        c.List3.setListIndex(9);
+        c.txtFilename.setText("second");
+        c.cmdActionClick(frmFile::Ok);
+    });
+    t.main().mnuSavesubfile.click();
+    ASSERT_EQ(t->files.CurFileName, files() + "/second.srt");
+    EXPECT_EQ(ListedByFileOpen(t), QStringList({"copied in.srt", "first.srt", "second.srt"}));
+
+    QFile::remove(files() + "/first.srt");
+    EXPECT_EQ(ListedByFileOpen(t), QStringList({"copied in.srt", "second.srt"}))
+        << "a file gone is no longer offered";
+}
+
+// The name box holds a file the list shows, or nothing: a folder without such
+// files, or a type that lists none, leaves nothing to open.
+TEST_F(Chooser, TheNameBoxOffersOnlyAFileOfTheListedFolderAndType) {
+    t.writeDataFile("a.srt", SubRip(1));
+    t.writeDataFile("Empty/.keep", "");
+    t.writeDataFile("Other/c.srt", SubRip(3));
+    t.writeDataFile("Other/d.sub", "{1}{25}Line");
+    struct Seen {
+        QString name;
+        bool ok;
+    };
+    std::vector<Seen> seen;
+    auto look = [&](frmFile& c) {
+        seen.push_back({c.txtFilename.text(), c.cmdAction[1].enabled()});
+    };
+    auto pickFolder = [&](frmFile& c, const QString& name) {
+        const int i =
+            int(QStringList({c.List2.list(0), c.List2.list(1)}).indexOf(files() + "/" + name));
+        ASSERT_GE(i, 0) << name.toStdString();
+        c.List2.setListIndex(i); // the user clicks the folder
+    };
+    t.answer<frmFile>([&](frmFile& c) {
+        look(c); // Data/Files: its file
+        pickFolder(c, "Empty");
+        look(c);
+        pickFolder(c, "Other");
+        look(c);
+        c.List3.setListIndex(9); // SubRip: the file stays
+        look(c);
+        c.List3.setListIndex(frmFile::TypeMacro); // nothing of that type here
+        look(c);
+        c.List3.setListIndex(3); // MicroDVD (*.sub)
+        look(c);
+        c.cmdActionClick(frmFile::Ok);
+    });
+    t.main().mnuLoadFile.click();
+    ASSERT_EQ(seen.size(), 6u);
+    const std::vector<std::pair<QString, bool>> wanted = {{"a.srt", true}, {"", false},
+                                                          {"c.srt", true}, {"c.srt", true},
+                                                          {"", false},     {"d.sub", true}};
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        EXPECT_EQ(seen[i].name, wanted[i].first) << "step " << i;
+        EXPECT_EQ(seen[i].ok, wanted[i].second) << "step " << i;
+    }
+    EXPECT_EQ(t->files.CurFileName, files() + "/Other/d.sub");
+}
+
+TEST_F(Chooser, OpensOverTheMainWindow) {
+    frmMain& m = t.main();
+    m.show();
+    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
+    int centreX = 0, centreY = 0;
+    t.answer<frmFile>([&](frmFile& c) {
+        centreX = c.left() + c.width() / 2;
+        centreY = c.top() + c.height() / 2;
+        c.cmdActionClick(frmFile::Cancel);
+    });
+    m.mnuLoadFile.click();
+    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
+    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
+    m.hide();
 }
 
 } // namespace

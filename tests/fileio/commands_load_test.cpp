@@ -135,7 +135,7 @@ TEST_F(Commands, AnMp3OnlyGoesToThePlayer) {
     load("first.srt");
     const int runs = t->diag.runs();
     load("song.MP3", frmFile::TypeAudio);
-    EXPECT_EQ(t->players.MediaPlayer1.FileName, song);
+    EXPECT_EQ(t->players.mediaFileName(), song);
     EXPECT_EQ(lines(), 3) << "the document stays";
     EXPECT_EQ(t->files.CurFileName, files() + "/first.srt");
     EXPECT_EQ(t->diag.runs(), runs) << "nothing was read, so nothing is checked";

@@ -120,7 +120,7 @@ TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
 TEST_F(Save, TheMediaNameOptionWritesBesideTheMediaFile) {
     t.loadDataFile("movie.srt", SubRip(2));
     const QString video = t.writeFile("Data/Video/film.avi", "RIFF");
-    t->players.MediaPlayer1.FileName = video;
+    t->players.OpenMedia(video);
     t.answer<frmFile>([](frmFile& f) {
         f.List3.setListIndex(10);
         f.Check1.setValue(platform::CheckBox::Checked);

@@ -115,6 +115,25 @@ TEST_F(NodeFile, EntryLinesAreCutAtTheirFirstCommaAndColon) {
         << "a digit 2 to 9 leaves the in-index flag as it was";
 }
 
+TEST_F(NodeFile, NumbersTooLargeForARowAreBadEntries) {
+    const QString path = t.writeDataFile("big.srt", Entries(6));
+    for (const char* entry : {"4674400000,4:Intro1", "1,4674400000:Intro1", "-4674400000,4:Intro1",
+                              "99999999999999999999999999999999999999,4:Intro1"}) {
+        writeNodeFile("big.srt", {"4.00", "<File>", path, "</File>", "<Data>", "2", "1,6:whole0",
+                                  "1,3:First1", entry, "</Data>"});
+        load(path);
+        EXPECT_EQ(parts(), QStringList({"1-6 whole 0", "1-3 First 1"}))
+            << entry << ": the list ends before the bad entry";
+    }
+    QStringList lines;
+    NodeTable items;
+    t.writeDataFile("big.dbs", "4.00\r\n<File>\r\nBig\r\n</File>\r\n<Data>\r\n1\r\n1,2:All0\r\n"
+                               "4674400000,2:Huge1\r\n</Data>\r\n<Subs>\r\n</Subs>\r\n");
+    QString name = "big.dbs";
+    EXPECT_TRUE(t->files.LoadDbsFile(name, 1, items, lines));
+    EXPECT_EQ(items.FirstRow(1), 0) << "a number out of range reads as no row";
+}
+
 TEST_F(NodeFile, CollectionFilesGiveTheirItemsAndLines) {
     t.writeDataFile("box(1).dbs",
                     "4.00\r\n<File>\r\nMy box\r\n</File>\r\n<Data>\r\n1\r\n1,2:All0\r\n1,2:"

@@ -1,7 +1,8 @@
-// Preview and Print: the preview window shows the file the current format
-// writes (header included) with its name, format and line count; Print puts
-// one line per subtitle into a PDF file; failures of either are reported.
-// Saves frmPreview.png in the build folder.
+// Preview and Print: the preview window, over the main window, shows the file
+// the current format writes (header included) with its name, format and line
+// count; Print puts one line per subtitle into a PDF file, a long one wrapped
+// inside the page's margins; failures of either are reported. Saves
+// frmPreview.png in the build folder.
 
 #include "document/frmMessageBox.h"
 #include "fileio/frmPreview.h"
@@ -139,6 +140,88 @@ TEST_F(PreviewPrint, APrinterFailureIsReported) {
     t->fileCommands.MenuPrint();
     EXPECT_TRUE(said.text.contains("No printer")) << said.text.toStdString();
     EXPECT_NE(t->macro.MacroAction.code, 106);
+}
+
+TEST_F(PreviewPrint, PreviewOpensOverTheMainWindow) {
+    load(3);
+    frmMain& m = t.main();
+    m.show();
+    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
+    int centreX = 0, centreY = 0;
+    t.answer<frmPreview>([&](frmPreview& w) {
+        centreX = w.left() + w.width() / 2;
+        centreY = w.top() + w.height() / 2;
+        w.Command1Click();
+    });
+    m.mnuPreview.click();
+    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
+    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
+    m.hide();
+}
+
+// Words of a PDF with their boxes, and the page width, from pdftotext.
+struct PdfWords {
+    double pageWidth = 0;
+    struct Word {
+        QString text;
+        double xMin, xMax;
+    };
+    std::vector<Word> words;
+};
+
+PdfWords pdfWords(const QString& pdf) {
+    PdfWords out;
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty()) return out;
+    QProcess run;
+    run.start(tool, {"-bbox", pdf, "-"});
+    if (!run.waitForFinished(30000)) return out;
+    const QString html = QString::fromUtf8(run.readAllStandardOutput());
+    static const QRegularExpression page(R"re(<page width="([\d.]+)")re");
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+    const auto p = page.match(html);
+    if (p.hasMatch()) out.pageWidth = p.captured(1).toDouble();
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto w = it.next();
+        out.words.push_back({w.captured(3), w.captured(1).toDouble(), w.captured(2).toDouble()});
+    }
+    return out;
+}
+
+// A text line longer than the page is wide goes on in the next printed line,
+// inside the margins, every word of it kept.
+TEST_F(PreviewPrint, LongLinesWrapInsideThePage) {
+    QStringList words;
+    for (int i = 1; i <= 60; ++i)
+        words << QString("word%1").arg(i);
+    QByteArray file = "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + words.join(' ').toUtf8() +
+                      "\r\n\r\n2\r\n00:00:03,000 --> 00:00:04,000\r\nshort\r\n\r\n";
+    file += "3\r\n00:00:05,000 --> 00:00:06,000\r\n" + QByteArray(300, 'x') + "\r\n\r\n";
+    t.loadDataFile("long.srt", file);
+    const QString pdf = t.folder() + "/long.pdf";
+    t->fileCommands.printer.setOutputFileForTests(pdf);
+    t.main().mnuPrint.click();
+    ASSERT_GT(QFileInfo(pdf).size(), 0);
+    const PdfWords printed = pdfWords(pdf);
+    if (printed.pageWidth == 0) GTEST_SKIP() << "pdftotext is not installed: nothing was checked";
+    QStringList seen;
+    int xs = 0;
+    double margin = printed.pageWidth;
+    for (const PdfWords::Word& w : printed.words)
+        margin = std::min(margin, w.xMin);
+    EXPECT_GT(margin, 0.0) << "the lines start at the left margin";
+    for (const PdfWords::Word& w : printed.words) {
+        EXPECT_LE(w.xMax, printed.pageWidth - margin + 1)
+            << w.text.toStdString() << " passes the right margin";
+        seen << w.text;
+        xs += int(w.text.count('x'));
+    }
+    for (const QString& w : words)
+        EXPECT_TRUE(seen.contains(w)) << w.toStdString() << " was cut off";
+    EXPECT_TRUE(seen.contains("short"));
+    EXPECT_EQ(xs, 300) << "a line without blanks is broken, not cut";
+    EXPECT_GT(t->fileCommands.printer.linesPrinted(), 3) << "the long lines took more than one";
 }
 
 } // namespace

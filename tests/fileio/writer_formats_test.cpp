@@ -247,14 +247,17 @@ TEST(WriterFormats, EachFormatKeepsItsOwnPrecision) {
     EXPECT_EQ(readBytes(t.dataFilesPath("p.tts")), crlf({"2:00:00.00,3:00:00.00,NTP x"}));
 }
 
-TEST(WriterFormats, TheLastPossibleTimeEndsAWrite) {
+// A write that is not a partition write has one part for every row: a row at
+// the last possible time does not end it.
+TEST(WriterFormats, TheLastPossibleTimeIsWrittenLikeAnyOther) {
     TestProgram t;
     setLines(t.program(), {{"00:00:01,000", "00:00:02,000", "kept", "", ""},
-                           {"99:59:59,999", "99:59:59,999", "dropped", "", ""},
+                           {"99:59:59,999", "99:59:59,999", "late", "", ""},
                            {"00:00:03,000", "00:00:04,000", "after", "", ""}});
     EXPECT_TRUE(saveAs(t, "end", 15));
     EXPECT_EQ(readBytes(t.dataFilesPath("end.vsf")),
-              crlf({"{* VIPLAY SUBTITLE FILE *}", "00:00:01,000-00:00:02,000=kept"}));
+              crlf({"{* VIPLAY SUBTITLE FILE *}", "00:00:01,000-00:00:02,000=kept",
+                    "99:59:59,999-99:59:59,999=late", "00:00:03,000-00:00:04,000=after"}));
 }
 
 TEST(WriterFormats, SubViewer2WithoutAChosenFontLeavesTheFontEmpty) {

@@ -1,5 +1,6 @@
-// The file chooser's lists: files of a folder by pattern, the folder tree as
-// a list, the drives, and drops onto a window.
+// The file chooser's lists: files of a folder by pattern (read again each
+// time their window is shown), the folder tree as a list, the drives, and
+// drops onto a window.
 
 #include "platform/DirList.h"
 #include "platform/DriveList.h"
@@ -71,11 +72,15 @@ TEST_F(Lists, FileListEventsAndRefresh) {
     files.setListIndex(1);
     EXPECT_EQ(files.fileName(), "b.srt");
     EXPECT_EQ(clicks, 1);
-    make("one/a2.srt");
-    files.refresh();
+    form.show();
+    make("one/a2.srt"); // written while the window is shown
+    EXPECT_EQ(itemsOf(files), QStringList({"a.srt", "b.srt"}));
+    form.hide();
+    form.show(); // shown again: the list is read again
     EXPECT_EQ(itemsOf(files), QStringList({"a.srt", "a2.srt", "b.srt"}));
-    EXPECT_EQ(files.fileName(), "b.srt") << "refresh keeps the selected file";
+    EXPECT_EQ(files.fileName(), "b.srt") << "the selected file stays selected";
     EXPECT_EQ(clicks, 1);
+    form.hide();
 
     EXPECT_FALSE(files.setPath(dir.filePath("missing")));
     EXPECT_FALSE(files.error().isEmpty());

@@ -64,6 +64,44 @@ TEST(Form, GeometryInTwipsReachesTheWindow) {
     EXPECT_EQ(f.width(), 6001);
 }
 
+// A small window opens over the window it belongs to, each time it is shown
+// from hidden, and stays on the screen.
+TEST(Form, ASmallWindowOpensOverItsOwnerOnTheScreen) {
+    platform::Host host;
+    platform::Form owner(host, "frmOwner", platform::Form::Style::Dialog);
+    platform::Form small(host, "frmSmall");
+    small.move(0, 0, 3000, 1500);
+    bool ownerThere = false;
+    small.openOver([&]() -> const platform::Form* { return ownerThere ? &owner : nullptr; });
+    const int screenWidth = host.screen.width(), screenHeight = host.screen.height();
+    ASSERT_GT(screenWidth, 6000);
+    ASSERT_GT(screenHeight, 4500);
+
+    small.show(); // no owner yet: the screen's middle
+    EXPECT_EQ(small.left(), (screenWidth - 3000) / 2);
+    EXPECT_EQ(small.top(), (screenHeight - 1500) / 2);
+    small.hide();
+
+    ownerThere = true;
+    owner.move(1500, 750, 4500, 3000);
+    owner.show();
+    small.show();
+    EXPECT_EQ(small.left() + 1500, owner.left() + owner.width() / 2) << "centres meet";
+    EXPECT_EQ(small.top() + 750, owner.top() + owner.height() / 2);
+    EXPECT_EQ(small.window()->pos(), QPoint(small.left() / 15, small.top() / 15));
+    small.move(0, 0, 3000, 1500); // dragged away while shown: it stays there
+    small.show();
+    EXPECT_EQ(small.left(), 0);
+    small.hide();
+
+    owner.move(screenWidth - 1500, screenHeight - 900, 4500, 3000); // half off the screen
+    small.show();
+    EXPECT_EQ(small.left(), screenWidth - 3000) << "kept on the screen";
+    EXPECT_EQ(small.top(), screenHeight - 1500);
+    small.hide();
+    owner.hide();
+}
+
 TEST(Form, AModalWindowIsAnsweredByTheQueuedAnswerInATest) {
     platform::Host host;
     host.modal.setTestMode(true);

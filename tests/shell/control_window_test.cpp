@@ -1,9 +1,19 @@
-// The progress window: one window for the run that hides when closed and keeps
-// its log, bar and close-box; borderless, dragged by its strip.
+// The progress window: one window for the run that hides when closed, by its
+// Ok button or when it loses the focus, and keeps its log, bar and close-box;
+// borderless, dragged by its strip. File > Open shows it over the main window
+// and ends with what the load did.
 
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
 #include "shell/frmControl.h"
+#include "support/FileBytes.h"
+#include "support/ListItems.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -46,10 +56,86 @@ TEST(ProgressWindow, IsABorderlessWindowDraggedByItsStrip) {
     EXPECT_EQ(c.top(), 2045);
     // Every control lies inside the window.
     for (const platform::Control* ctl : std::initializer_list<const platform::Control*>{
-             &c.pMove, &c.Text1, &c.ProgressBar1, &c.lblEnd, &c.chkClose}) {
+             &c.pMove, &c.Label3, &c.Label4, &c.Text1, &c.ProgressBar1, &c.lblEnd, &c.chkClose,
+             &c.cmdOk}) {
         EXPECT_LE(ctl->left() + ctl->width(), c.width()) << ctl->name().toStdString();
         EXPECT_LE(ctl->top() + ctl->height(), c.height()) << ctl->name().toStdString();
     }
+}
+
+TEST(ProgressWindow, ItsOkButtonAndLosingTheFocusHideIt) {
+    TestProgram t;
+    frmControl& c = t->control();
+    c.show();
+    c.Text1.setText("File opened: a.srt");
+    EXPECT_EQ(c.cmdOk.caption(), "Ok");
+    c.cmdOk.onClick();
+    EXPECT_FALSE(c.visible());
+    EXPECT_TRUE(c.isLoaded());
+    EXPECT_EQ(c.Text1.text(), "File opened: a.srt");
+
+    c.show();
+    QEvent lost(QEvent::WindowDeactivate); // the user went to another window
+    QApplication::sendEvent(c.window(), &lost);
+    EXPECT_FALSE(c.visible());
+    EXPECT_EQ(c.Text1.text(), "File opened: a.srt");
+}
+
+// Opens a file of Data/Files through File > Open, as the user picks it, and
+// answers the message the load shows with `reply` where one is given.
+void OpenThroughTheChooser(TestProgram& t, const QString& name, int reply = -1) {
+    t.answer<frmFile>([name](frmFile& f) {
+        const int index = int(itemsOf(f.File1).indexOf(name));
+        ASSERT_GE(index, 0) << name.toStdString() << " is not listed";
+        f.File1.setListIndex(index);
+        f.cmdActionClick(frmFile::Ok);
+    });
+    if (reply >= 0) t.reply(reply);
+    t.main().mnuLoadFile.click();
+}
+
+TEST(ProgressWindow, FileOpenShowsItOverTheMainWindowAndItSaysSuccessOnlyForAFileRead) {
+    TestProgram t;
+    t.writeDataFile("good.srt", SubRip(4));
+    t.writeDataFile("other.srt", SubRip(2));
+    t.writeDataFile("noise.srt", "this is no subtitle\r\nat all\r\n");
+    frmMain& m = t.main();
+    m.show();
+    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
+    frmControl& c = t->control();
+
+    OpenThroughTheChooser(t, "good.srt");
+    ASSERT_EQ(t->doc.lineCount(), 4);
+    EXPECT_TRUE(c.visible()) << "Close when finished is not ticked";
+    EXPECT_EQ(c.lblEnd.caption(), "Succesfull reading");
+    EXPECT_NEAR(c.left() + c.width() / 2, m.left() + m.width() / 2, 30) << "over the main window";
+    EXPECT_NEAR(c.top() + c.height() / 2, m.top() + m.height() / 2, 30);
+
+    OpenThroughTheChooser(t, "noise.srt", frmMessageBox::Ok); // not a subtitle file
+    EXPECT_EQ(c.lblEnd.caption(), "Reading failure.");
+
+    t->doc.FileChanged = true;
+    OpenThroughTheChooser(t, "other.srt", frmMessageBox::Cancel); // keeps the changed document
+    EXPECT_EQ(t->doc.lineCount(), 4);
+    EXPECT_NE(c.lblEnd.caption(), "Succesfull reading") << "nothing was read";
+
+    c.chkClose.setValue(platform::CheckBox::Checked);
+    t->doc.FileChanged = false;
+    OpenThroughTheChooser(t, "other.srt");
+    EXPECT_EQ(t->doc.lineCount(), 2);
+    EXPECT_FALSE(c.visible()) << "Close when finished hides it when the load ends";
+    EXPECT_EQ(c.lblEnd.caption(), "Succesfull reading");
+
+    c.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(
+        c.window()->grab().save(QCoreApplication::applicationDirPath() + "/frmControl.png"));
+    QPixmap both(m.window()->size());
+    m.window()->render(&both);
+    c.window()->render(&both, c.window()->pos() - m.window()->pos());
+    EXPECT_TRUE(both.save(QCoreApplication::applicationDirPath() + "/frmControl_over_main.png"));
+    c.hide();
+    m.hide();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The exit routine: each state file written in its form and read back at the
 // next start (two programs one after the other on the same folder), the
-// question about a changed document, an exit that stops when a wanted save
+// question about a changed document (Yes, No, Cancel), an exit that stops when a wanted save
 // did not complete, and the settings window's close that writes the files
 // but keeps the scratch folder.
 
@@ -74,7 +74,10 @@ TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
     ProgramOn p(folder.path());
     p.main().load();
     p.main().Combo13.addItem("/subs/a.srt");
+    Message said;
+    p.reply(frmMessageBox::Ok, &said); // the file that could not be written is named
     p.main().mnuExit.click();
+    EXPECT_TRUE(said.text.contains(folder.file("System/recent.sdf"))) << said.text.toStdString();
     EXPECT_EQ(p.ends, 1);
     EXPECT_TRUE(QFileInfo(folder.file("System/recent.sdf")).isDir());
     EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);
@@ -85,14 +88,14 @@ TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
         << "no half-written file is left behind";
 }
 
-TEST(Exit, AChangedDocumentIsOfferedWithYesAndNoAndNoEndsWithoutSaving) {
+TEST(Exit, AChangedDocumentIsOfferedWithYesNoAndCancelAndNoEndsWithoutSaving) {
     ChangedDocument run;
     auto& [folder, file, p] = run;
     QString title, text;
     p.answer<frmMessageBox>([&](frmMessageBox& box) {
         title = box.Label4.caption();
         text = box.Label1.caption();
-        EXPECT_FALSE(box.cmdAction[frmMessageBox::Cancel].visible()) << "no Cancel";
+        EXPECT_TRUE(box.cmdAction[frmMessageBox::Cancel].visible());
         EXPECT_TRUE(box.cmdAction[frmMessageBox::Yes].visible());
         box.cmdActionClick(frmMessageBox::No);
     });

@@ -7,6 +7,7 @@
 #include "runtime/Numbers.h"
 #include "shell/frmSettings.h"
 #include "support/ListItems.h"
+#include "support/SilentServer.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -82,7 +83,7 @@ TEST(Load, HeadsTheGridsAndOpensEveryPicker) {
     EXPECT_EQ(calc.textMatrix(0, 26), "Z");
     EXPECT_EQ(calc.textMatrix(50, 0), "50");
     EXPECT_EQ(calc.colWidth(0), 435);
-    EXPECT_EQ(calc.colWidth(26), 1200);
+    EXPECT_EQ(calc.colWidth(26), 1320);
 
     platform::Grid& doc = m.editor.grdSubEdit;
     const QStringList heads = {"#", "Start", "End", "Text #1", "Text #2", "Text #3"};
@@ -132,6 +133,7 @@ TEST(Load, HeadsTheGridsAndOpensEveryPicker) {
 
 // Every state file an earlier run leaves, and the files they name.
 struct EveryStateFile {
+    SilentServer server; // the online requests wait on it for the whole test
     ProgramFolder folder;
     QString last, other, media;
     EveryStateFile() {
@@ -147,7 +149,7 @@ struct EveryStateFile {
         folder.write("System/last.sdf", crlf({last, media}));
         folder.write("System/pos.sdf", crlf({" 300 ", " 450 ", " 15000 ", " 9600 "}));
         folder.write("System/sr.sdf", crlf({"colour>color", "", "night"}));
-        folder.write("System/i.set", crlf({"http://help.example.invalid", "ftp.example.invalid"}));
+        folder.write("System/i.set", crlf({"http://help.example.invalid", server.address()}));
         folder.write("System/sublist.sdf",
                      crlf({"1-1-2024, 10:00", "Film;film_en;subrip;English;Ann;",
                            "Film;film_de;microdvd;German;Bob;"}));
@@ -192,7 +194,7 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(p->files.CurFileName, state.last) << "Load last file(s) is ticked";
     EXPECT_EQ(p->doc.lineCount(), 4);
     EXPECT_TRUE(m.editor.rtfEdit.enabled());
-    EXPECT_EQ(p->players.MediaPlayer1.FileName, state.media);
+    EXPECT_EQ(p->players.mediaFileName(), state.media);
     EXPECT_TRUE(m.player.Combo1.enabled());
 
     EXPECT_EQ(itemsOf(m.search.List4), QStringList({"colour>color", "night"}));
@@ -202,16 +204,19 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(m.height(), 9600);
 
     EXPECT_EQ(p->online.OnlineUrl, "http://help.example.invalid");
-    EXPECT_EQ(p->online.FtpAddress, "ftp.example.invalid");
-    ASSERT_EQ(p->online.StartedRequests.size(), 3u) << "updates, download list, news";
-    EXPECT_EQ(p->online.StartedRequests[0].kind, 8);
-    EXPECT_EQ(p->online.StartedRequests[0].command,
-              "GET version.sdf " + state.folder.path() + "/version.sdf");
-    EXPECT_EQ(p->online.StartedRequests[1].kind, 1);
-    EXPECT_EQ(p->online.StartedRequests[2].kind, 7);
-    EXPECT_EQ(p->online.InetRequest, 7) << "the kind of the request last started";
-    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(2, 2), " film_de");
-    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(2, 0), "2");
+    EXPECT_EQ(p->online.FtpAddress, state.server.address());
+    const std::vector<Online::Request> requests = p->online.Requests();
+    ASSERT_EQ(requests.size(), 3u) << "updates, download list, news, one after the other";
+    EXPECT_EQ(requests[0].kind, 8);
+    EXPECT_EQ(requests[0].operation, "GET version.sdf " + state.folder.path() + "/version.sdf");
+    EXPECT_EQ(requests[1].kind, 1);
+    EXPECT_EQ(requests[2].kind, 7);
+    EXPECT_EQ(p->online.InetRequest, 8) << "the kind of the request running";
+    // The last file's load chose its format in the download filter.
+    EXPECT_EQ(m.onlineLists.Label57.caption(), "SubRip");
+    EXPECT_EQ(m.onlineLists.FTPList.rows(), 2);
+    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(1, 2), " film_en");
+    EXPECT_EQ(m.onlineLists.FTPList.textMatrix(1, 0), "1");
 
     EXPECT_EQ(p->macroLibrary.MacroStore[1][0], "Clean");
     EXPECT_EQ(p->macroLibrary.MacroStore[1][1], "Run.Filters");
@@ -220,7 +225,7 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(p->tablets.CurTabletName, "Budget");
     EXPECT_EQ(m.calculator.Calc.textMatrix(1, 2), "00:01:30,500");
     EXPECT_EQ(p->tablets.TabletNames, QStringList{"Budget"});
-    EXPECT_EQ(p->sysVars.sysVar[0], "ftp.example.invalid");
+    EXPECT_EQ(p->sysVars.sysVar[0], state.server.address());
     EXPECT_EQ(p->sysVars.sysVar[22], "400");
 }
 
@@ -232,7 +237,7 @@ TEST(Load, AFileOnTheCommandLineWinsOverTheLastFile) {
     EXPECT_EQ(p->settings().Check7[1].value(), 1);
     EXPECT_EQ(p->files.CurFileName, state.other);
     EXPECT_EQ(p->doc.lineCount(), 2);
-    EXPECT_TRUE(p->players.MediaPlayer1.FileName.isEmpty());
+    EXPECT_TRUE(p->players.mediaFileName().isEmpty());
 }
 
 TEST(Load, ALastFileThatIsGoneOpensNothing) {
@@ -241,7 +246,7 @@ TEST(Load, ALastFileThatIsGoneOpensNothing) {
     ProgramOn p(state.folder.path());
     p.main().load();
     EXPECT_TRUE(p->files.CurFileName.isEmpty());
-    EXPECT_EQ(p->players.MediaPlayer1.FileName, state.media) << "the media file still opens";
+    EXPECT_EQ(p->players.mediaFileName(), state.media) << "the media file still opens";
 }
 
 TEST(Load, Screenshot) {

@@ -11,6 +11,7 @@
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 #include "support/ListItems.h"
+#include "support/SilentServer.h"
 
 namespace {
 
@@ -158,29 +159,31 @@ TEST(SettingsFile, WithoutAServerAddressNoRequestStarts) {
     folder.write("System/Settings/set.sdf", crlf(StartupSettings(1, 1, 1, 1)));
     ProgramOn p(folder.path());
     Main(*p);
-    EXPECT_TRUE(p->online.StartedRequests.empty());
+    EXPECT_TRUE(p->online.Requests().empty());
     EXPECT_EQ(p->online.InetRequest, 0);
+    EXPECT_EQ(p.main().online.lblTransfer.caption(), "No server is set: nothing is fetched.");
     p->splash().hide();
 }
 
 TEST(SettingsFile, OnlyTheTickedRequestsStartAndTheirTextsShowOnTheSplash) {
     ProgramFolder folder;
-    folder.write("System/i.set", crlf({"", "ftp.example.invalid"}));
+    SilentServer server; // the requests wait on it
+    folder.write("System/i.set", crlf({"", server.address()}));
     folder.write("System/Settings/set.sdf", crlf(StartupSettings(1, 0, 0, 0)));
     ProgramOn p(folder.path());
     Main(*p);
-    ASSERT_EQ(p->online.StartedRequests.size(), 1u);
-    EXPECT_EQ(p->online.StartedRequests[0].kind, 8);
-    EXPECT_EQ(p->online.StartedRequests[0].command,
+    ASSERT_EQ(p->online.Requests().size(), 1u);
+    EXPECT_EQ(p->online.Requests()[0].kind, 8);
+    EXPECT_EQ(p->online.Requests()[0].operation,
               "GET version.sdf " + folder.path() + "/version.sdf");
 
     // Read again while the splash is open (the settings window's Cancel).
-    p->online.StartedRequests.clear();
+    p->online.CancelTransfers();
     folder.write("System/Settings/set.sdf", crlf(StartupSettings(0, 1, 0, 1)));
     SettingsFile(*p).LoadSettingsFile();
     EXPECT_EQ(p->splash().Label1.caption(), "Getting last info from Brinlow");
-    ASSERT_EQ(p->online.StartedRequests.size(), 1u);
-    EXPECT_EQ(p->online.StartedRequests[0].command,
+    ASSERT_EQ(p->online.Requests().size(), 1u);
+    EXPECT_EQ(p->online.Requests()[0].operation,
               "GET message.htm " + folder.path() + "/message.htm");
 
     // Once the splash has closed, its texts go nowhere and it stays closed.

@@ -40,6 +40,47 @@ TEST(CommandLine, IsTheArgumentsJoinedWithoutEnclosingQuotes) {
     EXPECT_EQ(CommandLineText({"mirel", "a\"b\""}), "a\"b\"");
 }
 
+TEST(CommandLine, ARelativeNameIsTakenFromTheFolderMirelStartedIn) {
+    const struct {
+        const char* given;
+        const char* file;
+    } cases[] = {
+        {"movie.srt", "/films/movie.srt"},
+        {"./sub/../movie.srt", "/films/movie.srt"},
+        {"sub/my film.srt", "/films/sub/my film.srt"},
+        {"/subs/a.srt", "/subs/a.srt"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandLineFile(c.given, "/films"), c.file) << c.given;
+}
+
+// Started in a folder with a relative name, as from a shell: the file of
+// that folder opens, and the next start finds it by its full path whatever
+// folder it starts in.
+TEST(Startup, ARelativeCommandLineOpensTheFileOfTheStartFolderAndIsKeptInFull) {
+    ProgramFolder folder;
+    QTemporaryDir startedIn;
+    const QString file = writeFileAt(startedIn.filePath("movie.srt"), SubRip(3));
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(startedIn.path()));
+    {
+        ProgramOn p(folder.path());
+        p->shell.CommandLine =
+            CommandLineFile(CommandLineText({"mirel", "movie.srt"}), QDir::currentPath());
+        Main(*p);
+        EXPECT_EQ(p->files.CurFileName, file);
+        EXPECT_EQ(p->doc.lineCount(), 3);
+        p.main().Combo13.addItem("sub/other.srt"); // a name some caller gave relatively
+        p.main().mnuExit.click();
+        EXPECT_EQ(p.ends, 1);
+    }
+    QDir::setCurrent(before);
+    EXPECT_EQ(folder.lines("System/last.sdf").value(0), file);
+    EXPECT_EQ(folder.lines("System/recent.sdf"),
+              QStringList({file, QDir(startedIn.path()).filePath("sub/other.srt")}));
+}
+
 TEST(Startup, SetsTheVersionTexts) {
     ShellState s;
     s.ProgramVersion = s.ProgramBuild = s.ProgramVersionName = "x";

@@ -22,8 +22,8 @@ TEST_F(TimeTest, FieldsFollowTheCurrentLineAndTheBasicTab) {
     EXPECT_EQ(fields(), "00:00:20,000-00:00:22,000");
     BasicTab& basic = m().editor.basic;
     time().rtfTimeStart.setText("00:00:19,000");
-    EXPECT_EQ(basic.rtfTimeStart.text(), "00:00:19,000") << "one time, shown on both tabs";
-    basic.rtfTimeEnd.setText("00:00:23,000");
+    EXPECT_EQ(basic.rtfLineStart.text(), "00:00:19,000") << "one time, shown on both tabs";
+    basic.rtfLineEnd.setText("00:00:23,000");
     EXPECT_EQ(time().rtfTimeEnd.text(), "00:00:23,000");
 }
 

@@ -9,6 +9,7 @@
 // frame's badLine(), a line that makes further reading pointless to fail().
 
 #include <QString>
+#include <QStringList>
 
 class ReaderFrame;
 
@@ -30,6 +31,10 @@ struct SubtitleReader {
     bool (*countsLine)(const QString& line) = nullptr;
     // The parse pass: reads the frame's lines to their end.
     ReadOutcome (*parse)(ReaderFrame& frame) = nullptr;
+    // For formats whose subtitles take a varying number of lines: the count
+    // pass takes the number of subtitles this finds in the whole file
+    // instead of counting lines one by one.
+    qsizetype (*countEntries)(const QStringList& lines) = nullptr;
 };
 
 // The reader of a format number, or null when the number is outside 1..16 or

@@ -15,13 +15,9 @@
 #include "document/readers/Common.h"
 #include "runtime/Strings.h"
 
-namespace {
+#include <algorithm>
 
-// The empty line of each end block: one per subtitle in files of this format
-// (the time lines come two per subtitle).
-bool CountsLine(const QString& line) {
-    return line.isEmpty();
-}
+namespace {
 
 // "{T" and a number ("{T 00:01:02:35"); "{The end}" is text.
 bool IsTimeLine(const QString& line) {
@@ -76,6 +72,13 @@ void ReadEndLine(ReaderFrame& f) {
     }
 }
 
+// Each subtitle has two time lines, its start block's and its end block's;
+// blank lines, which other programs also leave between blocks, do not count.
+qsizetype CountEntries(const QStringList& lines) {
+    const auto times = std::count_if(lines.begin(), lines.end(), &IsTimeLine);
+    return (times + 1) / 2;
+}
+
 ReadOutcome Parse(ReaderFrame& f) {
     SkipBlock(f); // the header
     return readers::ReadEntries(f, &IsTimeLine, [&f](const QString& line) {
@@ -87,4 +90,4 @@ ReadOutcome Parse(ReaderFrame& f) {
 
 } // namespace
 
-const SubtitleReader readers::DvdSubtitle{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::DvdSubtitle{{false, false, false}, nullptr, &Parse, &CountEntries};

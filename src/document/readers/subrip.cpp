@@ -80,16 +80,34 @@ QString NormalTime(const QString& time) {
     return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
 }
 
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// A time as NormalTime gives it: hh:mm:ss,fff of digits, or the program's
+// negative form with "-" for the first hour digit.
+bool IsReadableTime(const QString& t) {
+    if (!IsTimeCode(t) || !(IsDigit(t[0]) || t[0] == u'-')) return false;
+    for (int i : {1, 3, 4, 6, 7, 9, 10, 11})
+        if (!IsDigit(t[i])) return false;
+    return true;
+}
+
 // "start --> end", blanks around the arrow or not; anything after the end
-// time (position coordinates) is not part of it.
+// time (position coordinates) is not part of it. A time that is no time is
+// a bad line: the entry keeps its row and its text, without that time.
 void ReadTimeLine(ReaderFrame& f, const QString& line, qsizetype arrow, SubRipState& s) {
     f.progress();
     if (!s.rowAwaitsTime) f.addRow(); // no counter line announced this entry
     s.rowAwaitsTime = false;
     s.afterTimeLine = true;
-    const QString start = line.left(arrow).trimmed();
-    const QString end = line.mid(arrow + Arrow.size()).trimmed().section(QLatin1Char(' '), 0, 0);
-    f.setTimes(NormalTime(start), NormalTime(end));
+    const QString start = NormalTime(line.left(arrow).trimmed());
+    const QString end =
+        NormalTime(line.mid(arrow + Arrow.size()).trimmed().section(QLatin1Char(' '), 0, 0));
+    const bool startRead = IsReadableTime(start), endRead = IsReadableTime(end);
+    if (startRead) f.setStartTime(start);
+    if (endRead) f.setEndTime(end);
+    if (!startRead || !endRead) f.badLine();
 }
 
 // The style a line's tags give it.

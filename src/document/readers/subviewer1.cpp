@@ -1,7 +1,8 @@
 // SubViewer 1.0 (.sub): a bracketed header ("[TITLE]", "[AUTHOR]", ...) that
 // ends at "[BEGIN]" and the start-of-script line after it, then one group
 // per subtitle: "[hh:mm:ss]" start, the text with "|" between its lines,
-// "[hh:mm:ss]" end and a blank line, until "[END]". Times have whole
+// "[hh:mm:ss]" end and a blank line, until "[END]". Time lines without their
+// brackets are read as well. Times have whole
 // seconds; the format carries no font or style.
 
 #include "document/ReaderFrame.h"
@@ -14,16 +15,17 @@
 
 namespace {
 
-// "[hh:mm:ss]" as a time code with ",000", or "" for any other line.
+// "[hh:mm:ss]" or "hh:mm:ss" (files of other programs leave the brackets
+// out) as a time code with ",000", or "" for any other line.
 QString TimeOf(const QString& line) {
     static const QRegularExpression form(
-        QStringLiteral(R"(^ *\[ *(-?)(\d{1,2}):(\d{1,2}):(\d{1,2}) *\] *$)"));
-    if (!line.contains(u'[')) return {};
+        QStringLiteral(R"(^ *(\[)? *(-?)(\d{1,2}):(\d{1,2}):(\d{1,2}) *(\])? *$)"));
+    if (!line.contains(u':')) return {};
     const QRegularExpressionMatch m = form.match(line);
-    if (!m.hasMatch()) return {};
+    if (!m.hasMatch() || m.captured(1).isEmpty() != m.captured(6).isEmpty()) return {};
     const auto two = [&m](int n) { return m.captured(n).rightJustified(2, u'0'); };
-    const QString code = two(2) + u':' + two(3) + u':' + two(4) + QStringLiteral(",000");
-    if (m.captured(1).isEmpty()) return code;
+    const QString code = two(3) + u':' + two(4) + u':' + two(5) + QStringLiteral(",000");
+    if (m.captured(2).isEmpty()) return code;
     return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
 }
 
@@ -40,13 +42,13 @@ bool IsEnd(const QString& line) {
     return Is(runtime::Trim(line), "[end]");
 }
 
-// The text lines of the subtitles: what is neither blank nor bracketed (the
-// time lines and the header's markers), nor a header value of digits, nor
+// The text lines of the subtitles: what is neither blank, nor bracketed (the
+// header's markers), nor a time line, nor a header value of digits, nor
 // the script's "********" banners. Each group has one, so the count is close
 // to the number of subtitles and never above it for the files Mirel writes.
 bool CountsLine(const QString& line) {
     const QString t = runtime::Trim(line);
-    if (t.isEmpty() || t.startsWith(u'[') || t.startsWith(u'*')) return false;
+    if (t.isEmpty() || t.startsWith(u'[') || t.startsWith(u'*') || IsTimeLine(t)) return false;
     return !std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
 }
 

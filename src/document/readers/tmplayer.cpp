@@ -15,11 +15,6 @@ bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Every line of the file is counted.
-bool CountsLine(const QString&) {
-    return true;
-}
-
 // "hh:mm:ss,t=" at the start of the line (or "-h:mm:ss,t=" for a time below
 // zero), the form of both lines of a Mirel subtitle.
 bool IsTenthsLine(const QString& line) {
@@ -104,6 +99,24 @@ void ReadLine(ReaderFrame& f, TmPlayerState& s, const QString& line) {
     s.endsAtNextStart = true;
 }
 
+// The subtitles as the parse pass finds them: a start line and the end line
+// after it are one, a one-line subtitle is one, other lines none.
+qsizetype CountEntries(const QStringList& lines) {
+    qsizetype count = 0;
+    bool endLineAwaited = false;
+    for (const QString& line : lines) {
+        if (runtime::Trim(line).isEmpty()) continue;
+        if (IsTenthsLine(line)) {
+            count += endLineAwaited ? 0 : 1;
+            endLineAwaited = !endLineAwaited;
+        } else if (!ReadOneLine(line).time.isEmpty()) {
+            ++count;
+            endLineAwaited = false;
+        }
+    }
+    return count;
+}
+
 // A start line without its end line at the end of the file keeps an empty
 // end time, as does the last one-line subtitle.
 ReadOutcome Parse(ReaderFrame& f) {
@@ -118,4 +131,4 @@ ReadOutcome Parse(ReaderFrame& f) {
 
 } // namespace
 
-const SubtitleReader readers::TmPlayer{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::TmPlayer{{false, false, false}, nullptr, &Parse, &CountEntries};

@@ -1,0 +1,103 @@
+// The upload page's Send: the current file, saved first when it changed,
+// is copied into the transfer folder with the information block at its end
+// and sent to the server as "new_" + its server name. Every step is logged in
+// the transfer log; a step that fails says why there and ends the upload.
+
+#include "online/OnlineTab.h"
+
+#include "fileio/frmFile.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+void OnlineTab::UploadSend() {
+    p_.macro.SetMacroAction(QString(), Online::ActionUploadSend);
+    Log(QStringLiteral(" >Start"));
+    if (p_.online.FtpAddress.isEmpty()) {
+        StopUpload(QStringLiteral("No server is set (System/i.set names none); nothing was sent."));
+        return;
+    }
+    Log(TimedLine(QStringLiteral("Creating file...")));
+    if (!SaveBeforeUpload()) return;
+    const QString name = p_.files.FtpFileName;
+    const QString copy = p_.online.TransferFolder() + name;
+    if (!WriteUploadCopy(copy)) return;
+    Log(TimedLine(QStringLiteral("File created.")));
+    Online::Request request;
+    request.kind = Online::Upload;
+    request.serverName = name;
+    request.operation = QStringLiteral("PUT ") + copy + QStringLiteral(" new_") + name;
+    if (!p_.online.Execute(request)) {
+        QFile::remove(copy);
+        StopUpload(QStringLiteral("The same file waits to be sent already."));
+        return;
+    }
+    Log(TimedLine(QStringLiteral("Sending information to server...")));
+    Command40.setEnabled(true);
+}
+
+// The file sent is the document as the user sees it: a changed document is
+// written to its own file first (the writer asks before it overwrites).
+bool OnlineTab::SaveBeforeUpload() {
+    Files& files = p_.files;
+    if (files.CurFileName.isEmpty()) {
+        StopUpload(QStringLiteral("No file to send: open or save a subtitle file first."));
+        return false;
+    }
+    if (p_.doc.FileChanged) {
+        int format = files.CurFileIndex;
+        int lastRow = p_.doc.lineCount();
+        p_.fileChooser().lblFullName.setCaption(files.CurFileName); // the writer's target
+        if (!p_.fileCommands.SaveSubFile(format, lastRow)) {
+            StopUpload(QStringLiteral("The changed file was not saved; nothing was sent."));
+            return false;
+        }
+    }
+    if (!QFileInfo(files.CurFileName).isFile()) {
+        StopUpload(QStringLiteral("File ") + files.CurFileName +
+                   QStringLiteral(" not found; nothing was sent."));
+        return false;
+    }
+    return true;
+}
+
+// The copy is the saved file with the block after it, written whole.
+bool OnlineTab::WriteUploadCopy(const QString& copy) {
+    QFile source(p_.files.CurFileName);
+    QSaveFile target(copy);
+    bool ok = source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly);
+    if (ok) {
+        const QByteArray bytes = source.readAll();
+        ok = source.error() == QFileDevice::NoError && target.write(bytes) == bytes.size() &&
+             target.write(UploadInfoFile()) >= 0 && target.commit();
+    }
+    if (!ok) {
+        const QString reason =
+            source.error() != QFileDevice::NoError ? source.errorString() : target.errorString();
+        StopUpload(QStringLiteral("Could not create ") + copy + QStringLiteral(": ") + reason);
+    }
+    return ok;
+}
+
+QByteArray OnlineTab::UploadInfoFile() const {
+    const QStringList lines = {QStringLiteral("<Mirel>"),
+                               QStringLiteral("Org: ") + p_.files.CurFileName,
+                               QStringLiteral("Ftp: ") + p_.files.FtpFileName,
+                               QStringLiteral("Frm: ") + p_.main().StatusBar1.panelText(2),
+                               QStringLiteral("Lng: ") + Combo8[1].text(),
+                               QStringLiteral("Aut: ") + qEnvironmentVariable("USER"),
+                               QStringLiteral("</Mirel>")};
+    QByteArray block;
+    for (const QString& line : lines)
+        block += line.toUtf8() + runtime::CrLf.toLatin1();
+    return block;
+}
+
+void OnlineTab::StopUpload(const QString& why) {
+    Log(TimedLine(why));
+    LogEnd();
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The transfer control: one request at a time to an FTP (or HTTP) server, run
+// on the event loop so that the window never waits for it.
+//
+// Execute starts an operation against a server address and returns at once:
+//   "GET <remote name> <local path>"  fetches a file into the local path
+//   "GET <remote name>"               fetches it into memory (GetChunk)
+//   "PUT <local path> <remote name>"  sends a file
+// A remote name has no blanks; a local path may have them. The address is
+// "ftp://host[:port][/folder]", an http(s) address, or a bare "host[:port]"
+// (FTP). StateChanged then reports Connecting (3) and ReceivingResponse (7)
+// while the transfer runs, and last either Error (11) or ResponseCompleted
+// (12). After an error ResponseCode holds the server's last reply code (550
+// for a missing file; 0 when the server never answered) and ResponseInfo
+// says what went wrong. Cancel stops a running request at any moment; it
+// reports no state.
+//
+// A GET into a local path writes a temporary file beside it that replaces the
+// file only when the whole response arrived; a failed or cancelled GET leaves
+// the old file as it was.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+class Inet {
+public:
+    enum State {
+        StateNone = 0,
+        Connecting = 3,
+        ReceivingResponse = 7,
+        StateError = 11,
+        ResponseCompleted = 12
+    };
+
+    Inet();
+    ~Inet();
+    Inet(const Inet&) = delete;
+    Inet& operator=(const Inet&) = delete;
+
+    // False, with ResponseInfo saying why, when the request cannot start (an
+    // operation it does not know, a local file it cannot read or write, a
+    // request still running); nothing is reported through StateChanged then.
+    bool Execute(const QString& url, const QString& operation);
+    void Cancel();
+    bool StillExecuting() const;
+
+    int ResponseCode() const;
+    QString ResponseInfo() const;
+    // Takes up to `size` bytes of what a GET without a local path received.
+    QByteArray GetChunk(int size);
+
+    // Seconds the server may stay silent (while connecting, answering or
+    // sending) before the request fails; 0 waits for ever. 60 at start.
+    int requestTimeout() const;
+    void setRequestTimeout(int seconds);
+
+    // Bytes moved so far by the running request, and the whole size (0 while
+    // unknown).
+    qint64 bytesDone() const;
+    qint64 bytesTotal() const;
+
+    std::function<void(int state)> onStateChanged;
+    // Runs when bytesDone or bytesTotal changed.
+    std::function<void()> onProgress;
+
+    // The address of a file on a server: the server address (FTP when it
+    // names no scheme) joined with the name.
+    static QString RemoteUrl(const QString& server, const QString& remoteName);
+
+    struct Operation {
+        bool put = false;
+        QString remote, local;
+        bool valid = false;
+    };
+    // Reads an operation text (see above).
+    static Operation ParseOperation(const QString& operation);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace platform

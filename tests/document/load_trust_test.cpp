@@ -1,0 +1,231 @@
+// Loads a user can trust: files whose lines match no detection test but
+// whose extension names their format open through File > Open; a file that
+// yields no subtitle leaves the document as it was and says so; corrupt time
+// lines are bad lines; a new load clears the old document's diagnose
+// messages; commands that change the document wait while a load fills the
+// grid; open failures name the file as it is.
+
+#include "document/ChooserAnswers.h"
+#include "document/Formats.h"
+#include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
+#include "platform/Grid.h"
+#include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
+#include "support/FileBytes.h"
+#include "support/Printing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+namespace {
+
+class Trust : public ::testing::Test {
+protected:
+    TestProgram t;
+    QString cell(int r, int c) { return t->doc.grid().textMatrix(r, c); }
+    int lines() { return t->doc.lineCount(); }
+    QString file(const QString& name, const QByteArray& bytes) {
+        return t.writeDataFile(name, bytes);
+    }
+    // The document as a user sees it: file, rows and the first row's text.
+    QStringList state() {
+        return {t->files.CurFileName, QString::number(lines()), cell(1, 1), cell(1, 3),
+                t->doc.FileChanged ? "changed" : "saved"};
+    }
+};
+
+// ---- Detection by extension ---------------------------------------------------------
+
+struct Sample {
+    const char* path; // below tests/data
+    int format;
+    int rows;
+    const char* firstText; // row 1, column 3, trimmed
+    friend void PrintTo(const Sample& s, std::ostream* out) { *out << s.path; }
+};
+
+class OpenSample : public ::testing::TestWithParam<Sample> {};
+
+TEST_P(OpenSample, OpensAsTheFormatItsExtensionNames) {
+    const Sample s = GetParam();
+    TestProgram t;
+    QFile source(QStringLiteral(MIREL_SAMPLES_DIR "/") + s.path);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << s.path;
+    const QString path = t.writeDataFile(QFileInfo(s.path).fileName(), source.readAll());
+    openThroughMenu(t, path, frmFile::TypeSupported);
+    EXPECT_TRUE(t->loader.LoadOk) << s.path;
+    EXPECT_EQ(t->files.CurFileIndex, s.format) << s.path;
+    EXPECT_EQ(t->doc.lineCount(), s.rows) << s.path;
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), s.firstText) << s.path;
+    EXPECT_FALSE(t->doc.grid().textMatrix(1, 1).isEmpty()) << "the first row has its time";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealFiles, OpenSample,
+    ::testing::Values(
+        Sample{"subrip/astisub_missing-sequence-in.srt", Format::SubRip, 6, "(deep rumbling)"},
+        Sample{"jacosub/se_test_jacosub_basic.jss", Format::JacoSub, 2,
+               "[Billy] That might have been my fault."},
+        Sample{"realtime/se_comment_realtime_classic.rt", Format::RealTime, 1,
+               "Man stjæler ikke fra Chavo, nej."},
+        Sample{"dvdsubtitle/se_comment_dvdsubtitle.sub", Format::DvdSubtitle, 1, "Some text"},
+        Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10, "Line number 0"}));
+
+TEST_F(Trust, AFileThatIsNoneOfItsExtensionsFormatIsNotRecognised) {
+    mustLoad(t.program(), file("kept.srt", SubRip(2)));
+    const QStringList before = state();
+    pickInChooser(t, file("notes.srt", "Shopping list\r\n\r\nbread\r\nmilk\r\n"),
+                  frmFile::TypeSupported);
+    Message seen;
+    t.reply(frmMessageBox::Ok, &seen);
+    t->fileCommands.MenuLoadFile();
+    EXPECT_FALSE(t->loader.LoadOk);
+    EXPECT_TRUE(seen.text.contains("notes.srt' was not recognised")) << seen.text.toStdString();
+    EXPECT_EQ(state(), before);
+}
+
+// ---- A file without subtitles -------------------------------------------------------
+
+TEST_F(Trust, AFileWithoutASubtitleKeepsThePreviousDocumentAndSaysSo) {
+    mustLoad(t.program(), file("kept.srt", SubRip(2)));
+    t->doc.FileChanged = true;
+    const QStringList before = state();
+    struct Case {
+        const char* name;
+        int type; // as chosen in the chooser
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"prose.srt", Format::SubRip, "Dear diary,\r\ntoday nothing happened.\r\n"},
+        {"header.ssa", Format::SubStationAlpha, "[Script Info]\r\nTitle: none\r\n"},
+        {"list.txt", Format::TmPlayer, "eggs\r\nflour\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        pickInChooser(t, file(c.name, c.bytes), c.type);
+        Message seen;
+        t.reply(frmMessageBox::Ok, &seen);
+        t->fileCommands.MenuLoadFile();
+        EXPECT_FALSE(t->loader.LoadOk);
+        EXPECT_TRUE(seen.text.contains(c.name)) << seen.text.toStdString();
+        EXPECT_TRUE(seen.text.contains("no subtitle")) << seen.text.toStdString();
+        EXPECT_EQ(state(), before) << "the previous document stays";
+    }
+}
+
+// ---- Corrupt time lines -------------------------------------------------------------
+
+TEST_F(Trust, ACorruptTimeLineIsABadLineNotATime) {
+    const QString path = file("corrupt.srt", crlf({"1", "00:00:01,000 --> 00:00:02,000", "One", "",
+                                                   "2", "00:0x:03,000 --> garbage", "Two", "", "3",
+                                                   "00:00:05,000 --> 00:00:06,000", "Three"}));
+    Message seen;
+    t.reply(frmMessageBox::Yes, &seen);
+    loadSubFile(t.program(), path, 0, false, true);
+    EXPECT_EQ(seen.title, "Error");
+    EXPECT_TRUE(seen.text.contains("00:0x:03,000 --> garbage")) << seen.text.toStdString();
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(cell(2, 3), " Two") << "the entry's text stays";
+    EXPECT_EQ(cell(2, 1), "") << "no time was read";
+    EXPECT_EQ(cell(2, 2), "") << "and no end at zero";
+    EXPECT_EQ(cell(3, 1), "00:00:05,000");
+
+    loadSubFile(t.program(), path); // not interactive: the same rows, nothing asked
+    EXPECT_EQ(cell(2, 2), "");
+    EXPECT_EQ(cell(3, 3), " Three");
+}
+
+// ---- Diagnose messages ---------------------------------------------------------------
+
+TEST_F(Trust, ANewLoadClearsTheOldDocumentsDiagnoseMessages) {
+    mustLoad(t.program(), file("old.srt", SubRip(5)));
+    for (int r = 1; r <= 5; ++r)
+        t->diag.setDiagMsg(r, "overlap");
+    loadSubFile(t.program(), file("add.srt", SubRip(2)), 0, true);
+    EXPECT_EQ(t->diag.DiagMsg(3), "overlap") << "an add keeps the rows it does not read";
+    EXPECT_EQ(t->diag.DiagMsg(6), "");
+    t.reply(frmMessageBox::No); // the add changed the document: not saved
+    mustLoad(t.program(), file("new.srt", SubRip(3)));
+    for (int r = 0; r <= 7; ++r)
+        EXPECT_EQ(t->diag.DiagMsg(r), "") << r;
+}
+
+// ---- Commands while a load fills the grid ----------------------------------------------
+
+TEST_F(Trust, CommandsThatChangeTheDocumentWaitForTheLoad) {
+    t.main().load();
+    int ends = 0;
+    t->shell.EndProgram = [&] { ++ends; };
+    const QString other = file("other.srt", SubRip(4));
+    // A bad line's question gives the user the chance to reach the commands.
+    t.answer<frmMessageBox>([&](frmMessageBox& m) {
+        ASSERT_TRUE(t->loader.Loading());
+        t.main().mnuNewFile.click();
+        t.main().mnuLoadFile.click();
+        t.main().mnuAddFile.click();
+        t.main().editor.basic.Command10.onClick(); // Insert
+        t.main().editor.basic.Command11.onClick(); // Delete
+        t.main().mnuExit.click();
+        m.cmdActionClick(frmMessageBox::Yes);
+    });
+    loadSubFile(t.program(),
+                file("long.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\nc\r\nd\r\n\r\n"
+                                 "2\r\n00:00:03,000 --> 00:00:04,000\r\ne\r\n"),
+                0, false, true);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(ends, 0) << "the program did not end in the middle of the load";
+    EXPECT_TRUE(t.main().isLoaded());
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(t->files.CurFileTitle, "long.srt");
+    EXPECT_EQ(cell(1, 3), " a");
+    EXPECT_EQ(cell(2, 3), " e");
+    (void)other;
+}
+
+TEST_F(Trust, AKeyThatClosesTheSplashDuringTheStartUpLoadStopsItsCountdown) {
+    // The file open at the last exit is loaded with the main window, inside
+    // the splash's load.
+    const QString last = file("last.srt", SubRip(3));
+    writeFileAt(t->folder.path(runtime::Place::LastFile), (last + "\r\n\r\n").toUtf8());
+    t->settings().Check7[1].setValue(platform::CheckBox::Checked); // load the last files
+    frmSplash& splash = t->splash();
+    // The user presses a key while that load lets window events run.
+    QTimer key;
+    key.setInterval(0);
+    bool pressed = false;
+    QObject::connect(&key, &QTimer::timeout, [&] {
+        if (!t->loader.Loading()) return;
+        key.stop();
+        pressed = true;
+        int code = 13;
+        splash.picSurface.onKeyDown(code, 0);
+    });
+    key.start();
+    splash.load();
+    key.stop();
+    ASSERT_TRUE(pressed) << "the start-up load let the key through";
+    EXPECT_EQ(t->files.CurFileName, last);
+    EXPECT_FALSE(splash.isLoaded());
+    EXPECT_FALSE(splash.Timer2.enabled()) << "no countdown on a closed splash";
+    t.main().hide();
+}
+
+// ---- Open failures ----------------------------------------------------------------------
+
+TEST_F(Trust, TheOpenFailureNamesThePathAsItIs) {
+    const QString folder = t.folder() + "/Data/Files/nina";
+    QDir().mkpath(folder + "/notes.srt"); // a folder by that name cannot be read as a file
+    Message seen;
+    t.reply(frmMessageBox::Ok, &seen);
+    loadSubFile(t.program(), folder + "/notes.srt", 0, false, true);
+    EXPECT_FALSE(t->loader.LoadOk);
+    QString shown = seen.text;
+    shown.remove(QChar(0x2060));
+    EXPECT_TRUE(shown.contains(folder + "/notes.srt")) << seen.text.toStdString();
+    EXPECT_FALSE(seen.text.contains("/n")) << "a \"/n\" in the path stays text";
+}
+
+} // namespace

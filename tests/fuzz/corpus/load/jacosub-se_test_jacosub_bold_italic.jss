@@ -1,0 +1,4 @@
+1:55:52.16 1:55:53.20 D \BBilly\b That might have been my fault.
+1:55:53.20 1:55:55.13 D That might have been my \Ifault\i.
+1:55:53.20 1:55:55.13 D That might have been my \Ifault\N.
+1:55:53.20 1:55:55.13 D That might have been \Bmy \Ifault\i\b.

@@ -1,0 +1,143 @@
+// The download page's Load: the selected entry's file comes from the server,
+// is stored in Data/Files under its original name and the format's extension
+// and is loaded; the questions on the way keep the user's work, and names
+// that are not plain file names never reach the disk.
+
+#include "OnlineFixture.h"
+
+#include <QDir>
+
+namespace {
+
+const QStringList Entries = {
+    "Film;film_en;subrip;English;Ann;",
+    "Film German;film_de;subrip;German;Bob;",
+    "Odd;odd;weird;Urdu;Cy;",
+};
+
+class DownloadTest : public OnlineTest {
+protected:
+    void SetUp() override {
+        OnlineTest::SetUp();
+        server.write("film_en.ssf", SubRipFile("From the server"));
+        server.write("film_de.ssf", SubRipFile("Vom Server"));
+        server.write("odd.ssf", SubRipFile("Odd one"));
+        fetchList(Entries);
+    }
+    // Picks a row as a click does and presses Load.
+    void download(int row) {
+        lists().FTPList.setCurrentCell(row, 1);
+        lists().Command37.onClick();
+    }
+    QStringList dataFiles() const {
+        return QDir(t.folder() + "/Data/Files").entryList(QDir::Files, QDir::Name);
+    }
+};
+
+TEST_F(DownloadTest, LoadFetchesTheSelectedFileStoresItAndLoadsIt) {
+    t.main().StatusBar1.setPanelText(2, "MicroDVD");
+    download(2);
+    EXPECT_EQ(t.main().StatusBar1.panelText(2), "Getting data. Please wait...");
+    EXPECT_EQ(online().InetRequest, Online::Download);
+    EXPECT_EQ(tab().Combo8[1].text(), "German") << "the upload language follows the file";
+    EXPECT_EQ(tab().Label61.caption(), "German");
+    ASSERT_TRUE(waitIdle());
+
+    EXPECT_EQ(dataFiles(), QStringList({"Film German.srt"}));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("Film German.srt"));
+    EXPECT_EQ(t->doc.lineCount(), 2);
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "Vom Server");
+    EXPECT_FALSE(t->doc.FileChanged);
+    EXPECT_EQ(t.main().StatusBar1.panelText(2), "SubRip") << "the loaded file's format";
+    EXPECT_FALSE(QFile::exists(transfer("film_de.ssf"))) << "the received file is used up";
+    EXPECT_EQ(online().InetRequest, 0);
+}
+
+TEST_F(DownloadTest, AnEntryOfAnUnknownFormatIsStoredWithoutExtensionAndDetected) {
+    download(3);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(dataFiles(), QStringList({"Odd"}));
+    EXPECT_EQ(t->files.CurFileIndex, 9) << "SubRip, detected";
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "Odd one");
+}
+
+TEST_F(DownloadTest, NoToTheUnsavedChangesQuestionKeepsTheDocument) {
+    t.loadDataFile("mine.srt", SubRipFile("My own work"));
+    t->doc.FileChanged = true; // edited and not saved
+    Message seen;
+    t.reply(AnswerNo, &seen);
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(seen.title, "Warning: File not saved");
+    EXPECT_TRUE(seen.text.contains("has been changed and not saved.")) << seen.text.toStdString();
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "My own work");
+    EXPECT_TRUE(t->doc.FileChanged);
+    EXPECT_EQ(dataFiles(), QStringList({"mine.srt"}));
+    EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));
+
+    // Closing the question without No goes on, and the load does not ask again.
+    t.reply(AnswerCancel);
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
+    EXPECT_FALSE(t->doc.FileChanged);
+}
+
+TEST_F(DownloadTest, NoToOverwritingTheStoredFileLoadsNothing) {
+    const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
+    Message seen;
+    t.reply(AnswerNo, &seen);
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(seen.text.contains("already exists")) << seen.text.toStdString();
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), SubRipFile("Kept"));
+    EXPECT_TRUE(t->files.CurFileName.isEmpty()) << "nothing was loaded";
+    EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));
+
+    t.reply(AnswerYes);
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
+}
+
+TEST_F(DownloadTest, AFileMissingOnTheServerIsReportedAndNothingStored) {
+    QFile::remove(server.path("film_en.ssf"));
+    t.main().StatusBar1.setPanelText(2, "SAMI");
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(seen.text.startsWith("The file is not on the server")) << seen.text.toStdString();
+    EXPECT_EQ(t.main().StatusBar1.panelText(2), "SAMI") << "the format panel comes back";
+    EXPECT_EQ(dataFiles(), QStringList());
+    EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));
+}
+
+TEST_F(DownloadTest, NamesThatAreNotPlainFileNamesAreRefused) {
+    const char* const lines[] = {
+        "../evil;film_en;subrip;English;Ann;",  "a/b;film_en;subrip;English;Ann;",
+        "C:evil;film_en;subrip;English;Ann;",   "Film;..;subrip;English;Ann;",
+        "Film;sub\\dir;subrip;English;Ann;",    "Film;film en;subrip;English;Ann;",
+        "Film;/etc/passwd;subrip;English;Ann;", "Bell\aName;film_en;subrip;English;Ann;",
+    };
+    for (const char* line : lines) {
+        fetchList({QString::fromUtf8(line)});
+        Message seen;
+        t.reply(AnswerOk, &seen);
+        download(1);
+        EXPECT_TRUE(seen.text.contains("not a plain file name")) << line;
+        EXPECT_TRUE(online().Requests().empty()) << line;
+    }
+    EXPECT_EQ(dataFiles(), QStringList());
+
+    fetchList({});
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    lists().Command37.onClick();
+    EXPECT_EQ(seen.text, "Choose a file in the download list first.");
+    EXPECT_TRUE(online().Requests().empty());
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+// The upload page: Send saves a changed document, sends the saved file with
+// the information block at its end as "new_" + its server name and logs each
+// step; a step that cannot be done ends the upload with a log line and sends
+// nothing.
+
+#include "OnlineFixture.h"
+#include "support/ListItems.h"
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class UploadTest : public OnlineTest {
+protected:
+    QStringList log() { return itemsOf(tab().List8); }
+    // The log lines from the last " >Start" on, with the times taken out.
+    QStringList lastUpload() {
+        const QStringList lines = log();
+        QStringList out;
+        for (qsizetype i = lines.lastIndexOf(" >Start"); i >= 0 && i < lines.size(); ++i) {
+            QString line = lines[i];
+            if (line.startsWith("  ") && line.indexOf(" >") == 10) line = "  T" + line.mid(10);
+            out << line;
+        }
+        return out;
+    }
+};
+
+TEST_F(UploadTest, SendSavesAChangedDocumentAndSendsItWithTheInformationBlock) {
+    const QString file = t.loadDataFile("movie clip.srt", SubRipFile("Before"));
+    tab().List8.clear();
+    t->doc.grid().setTextMatrix(1, 3, " After");
+    t->doc.FileChanged = true; // edited and not saved
+    t.reply(AnswerYes);        // overwrite its own file
+    tab().Command39.onClick();
+    ASSERT_TRUE(waitIdle());
+
+    EXPECT_FALSE(t->doc.FileChanged);
+    const QByteArray saved = Bytes(file);
+    EXPECT_TRUE(saved.contains("After"));
+    ASSERT_TRUE(server.exists("new_movie_clip.srt"));
+    const QByteArray sent = server.read("new_movie_clip.srt");
+    const QByteArray block =
+        Crlf({"<Mirel>", "Org: " + file, "Ftp: movie_clip.srt", "Frm: SubRip", "Lng: English",
+              "Aut: " + qEnvironmentVariable("USER"), "</Mirel>"});
+    EXPECT_EQ(sent, saved + block) << "the document as the user sees it, then the block";
+    EXPECT_EQ(lastUpload(),
+              QStringList({" >Start", "  T >Creating file...", "  T >File created.",
+                           "  T >Sending information to server...", "  T >File send.",
+                           "  T >File transfer completed.",
+                           "  Your file will be added to the download list as soon as possible "
+                           "if NOT already exists.",
+                           " End<"}));
+    EXPECT_EQ(tab().List8.listIndex(), tab().List8.listCount() - 1);
+    EXPECT_FALSE(QFile::exists(transfer("movie_clip.srt"))) << "the copy is used up";
+    EXPECT_TRUE(tab().Command40.enabled());
+}
+
+TEST_F(UploadTest, TwoUploadsInARowSendOneBlockEach) {
+    t.loadDataFile("a.srt", SubRipFile());
+    for (int i = 0; i < 2; ++i) {
+        tab().Command39.onClick();
+        EXPECT_EQ(t->macro.MacroAction.code, Online::ActionUploadSend);
+        ASSERT_TRUE(waitIdle());
+    }
+    const QByteArray sent = server.read("new_a.srt");
+    EXPECT_EQ(sent.count("<Mirel>"), 1);
+    EXPECT_TRUE(sent.startsWith(Bytes(t.dataFilesPath("a.srt"))));
+}
+
+TEST_F(UploadTest, AnUploadThatCannotBeMadeSaysWhyAndSendsNothing) {
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        const char* logged; // the line before " End<", after its time
+    };
+    const Case cases[] = {
+        {"no current file", [] {}, "No file to send: open or save a subtitle file first."},
+        {"the current file is gone",
+         [this] {
+             t.loadDataFile("gone.srt", SubRipFile());
+             QFile::remove(t.dataFilesPath("gone.srt"));
+         },
+         "File %1 not found; nothing was sent."},
+        {"the changed file is not saved",
+         [this] {
+             t.loadDataFile("kept.srt", SubRipFile());
+             t->doc.FileChanged = true;
+             t.reply(AnswerNo); // do not overwrite
+         },
+         "The changed file was not saved; nothing was sent."},
+        {"no server", [this] { online().FtpAddress.clear(); },
+         "No server is set (System/i.set names none); nothing was sent."},
+    };
+    for (const Case& c : cases) {
+        tab().List8.clear();
+        c.arrange();
+        tab().Command39.onClick();
+        const QStringList lines = lastUpload();
+        ASSERT_GE(lines.size(), 2) << c.what;
+        EXPECT_EQ(lines.back(), " End<") << c.what;
+        const QString expected =
+            "  T >" + QString::fromUtf8(c.logged).replace("%1", t->files.CurFileName);
+        EXPECT_EQ(lines[lines.size() - 2], expected) << c.what;
+        EXPECT_FALSE(lines.contains("  T >File created.")) << c.what;
+        EXPECT_TRUE(online().Requests().empty()) << c.what;
+    }
+    EXPECT_TRUE(QDir(server.path("")).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Upload, ARefusedUploadIsLoggedAndShown) {
+    FtpServer readOnly(false);
+    ASSERT_TRUE(readOnly.running());
+    TestProgram t;
+    t.writeFile("System/i.set", Crlf({"", readOnly.address()}));
+    t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
+    t.main().load();
+    t.loadDataFile("a.srt", SubRipFile());
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    t.main().online.Command39.onClick();
+    ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); }));
+    EXPECT_TRUE(seen.text.startsWith("The server refused the file")) << seen.text.toStdString();
+    const QStringList lines = itemsOf(t.main().online.List8);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[lines.size() - 2].contains(" >Could not upload file. The server refused"))
+        << lines[lines.size() - 2].toStdString();
+    EXPECT_TRUE(lines[lines.size() - 2].endsWith("."));
+    EXPECT_EQ(lines.back(), " End<");
+    EXPECT_FALSE(QFile::exists(t.folder() + "/a.srt")) << "the copy goes with the upload";
+    EXPECT_FALSE(readOnly.exists("new_a.srt"));
+    t.main().hide();
+}
+
+TEST_F(UploadTest, ClearEmptiesTheLog) {
+    tab().List8.addItem("a line");
+    tab().Command40.onClick();
+    EXPECT_EQ(tab().List8.listCount(), 0);
+    EXPECT_EQ(t->macro.MacroAction.code, Online::ActionUploadClear);
+    t->macro.SetMacroAction(QString(), 0);
+    tab().Command40.onClick();
+    EXPECT_EQ(tab().List8.listCount(), 0);
+    EXPECT_EQ(t->macro.MacroAction.code, Online::ActionUploadClear) << "an empty log reports too";
+}
+
+TEST_F(UploadTest, TheUploadLanguageRewritesOnlyTheLastLanguageLine) {
+    t.loadDataFile("one.srt", SubRipFile());
+    t.loadDataFile("two.srt", SubRipFile());
+    lists().Label60.onClick(); // open the picker
+    tab().Combo8[1].setListIndex(8);
+    const QStringList lines = log();
+    QStringList languageLines;
+    for (const QString& l : lines)
+        if (l.startsWith("Language:")) languageLines << l;
+    EXPECT_EQ(languageLines, QStringList({"Language: English", "Language: Dutch"}));
+    EXPECT_EQ(tab().Label61.caption(), "Dutch");
+    EXPECT_EQ(t->macro.MacroAction.code, Online::ActionUploadLanguage + 8);
+    EXPECT_FALSE(tab().Combo8[1].visible()) << "the choice closes the picker";
+}
+
+} // namespace

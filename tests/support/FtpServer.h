@@ -1,0 +1,37 @@
+#pragma once
+// A real FTP server for the transfer tests: pyftpdlib on 127.0.0.1 at a port
+// the system chooses, serving a temporary folder, anonymous users allowed to
+// write (or only to read). It stops when the object goes.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+class FtpServer {
+public:
+    explicit FtpServer(bool writable = true);
+    ~FtpServer();
+    FtpServer(const FtpServer&) = delete;
+    FtpServer& operator=(const FtpServer&) = delete;
+
+    bool running() const { return port_ > 0; }
+    int port() const { return port_; }
+    // "ftp://127.0.0.1:<port>"
+    QString address() const;
+    // Files in the served folder.
+    QString path(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+// Runs the event loop until `done` holds or `ms` milliseconds have passed;
+// true when it held.
+bool runEventsUntil(const std::function<bool()>& done, int ms = 30000);

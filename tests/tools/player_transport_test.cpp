@@ -1,0 +1,128 @@
+// The Player tab's transport on a real sound opened through the loader:
+// play, pause, stop, the step buttons, the slider and the play timer, and
+// what the transport does with no media open.
+
+#include "player_fixture.h"
+
+namespace {
+
+using platform::MediaPlayer;
+
+struct PlayerTransport : PlayerFixture {
+    void press(int button) { player().Command8[button].click(); }
+};
+
+TEST_F(PlayerTransport, OpeningASoundEnablesTheTransportAndSizesTheSlider) {
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(player().Command8[i].enabled()) << i;
+    const QString path = openSound(160.0);
+    EXPECT_TRUE(media().isOpen());
+    EXPECT_EQ(t->players.mediaFileName(), path);
+    EXPECT_NEAR(t->players.mediaDuration(), 160.0, 0.1);
+    EXPECT_EQ(player().Slider1.max(), 2) << "one step is 100 seconds";
+    EXPECT_TRUE(player().Slider1.enabled());
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(player().Command8[i].enabled()) << i;
+    EXPECT_EQ(t.main().tabMain.tab(), frmMain::TabPlayer);
+    EXPECT_EQ(player().Label27.caption(), "Media Player [Stopped]");
+}
+
+TEST_F(PlayerTransport, PlayPauseAndStopDriveThePlayerAndTheClockFollowsIt) {
+    openSound(5.0);
+    for (platform::Label& line : script().Label23)
+        line.setCaption("old line");
+    press(PlayerTab::Play);
+    EXPECT_EQ(reported(), 601);
+    EXPECT_EQ(media().playState(), MediaPlayer::Playing);
+    EXPECT_TRUE(player().timPlayer.enabled());
+    EXPECT_EQ(player().Label27.caption(), "Media Player [Running]");
+    EXPECT_TRUE(player().Command8[PlayerTab::ClipIt].enabled());
+    EXPECT_TRUE(player().Command8[PlayerTab::Pauze].enabled());
+    EXPECT_EQ(t.main().tabClipboard.tab(), frmMain::TabScriptPlayer);
+    for (platform::Label& line : script().Label23)
+        EXPECT_EQ(line.caption(), "");
+
+    ASSERT_TRUE(waitFor([&] { return media().currentPosition() > 0.3; }));
+    player().timPlayer.tick();
+    EXPECT_GE(player().txtDuration.text(), QString("00:00:00,300")) << "the clock shows the player";
+    EXPECT_EQ(player().Slider1.value(), 0);
+
+    press(PlayerTab::Pauze);
+    EXPECT_EQ(reported(), 604);
+    EXPECT_EQ(media().playState(), MediaPlayer::Paused);
+    EXPECT_EQ(player().Label27.caption(), "Media Player [Paused]");
+
+    press(PlayerTab::Stop);
+    EXPECT_EQ(reported(), 602);
+    EXPECT_EQ(media().playState(), MediaPlayer::Stopped);
+    EXPECT_EQ(media().currentPosition(), 0.0);
+    EXPECT_EQ(player().Label27.caption(), "Media Player [Stopped]");
+    EXPECT_FALSE(player().Command8[PlayerTab::ClipIt].enabled());
+    EXPECT_FALSE(player().Command8[PlayerTab::Pauze].enabled());
+    EXPECT_TRUE(player().timPlayer.enabled()) << "the play timer keeps running";
+    player().timPlayer.tick();
+    EXPECT_EQ(player().txtDuration.text(), "00:00:00,000");
+}
+
+// The step buttons have no macro command: recording them records nothing.
+TEST_F(PlayerTransport, StepsGoASecondAtATimeNeverBeforeTheStartAndReportNothing) {
+    openSound(10.0);
+    press(PlayerTab::Stop);
+    forgetAction();
+    press(PlayerTab::Forward);
+    press(PlayerTab::Forward);
+    EXPECT_NEAR(media().currentPosition(), 2.0, 0.001);
+    press(PlayerTab::Back);
+    EXPECT_NEAR(media().currentPosition(), 1.0, 0.001);
+    press(PlayerTab::Back);
+    press(PlayerTab::Back);
+    EXPECT_EQ(media().currentPosition(), 0.0);
+    EXPECT_EQ(reported(), -1);
+    player().timPlayer.tick();
+    EXPECT_EQ(player().txtDuration.text(), "00:00:00,000");
+}
+
+TEST_F(PlayerTransport, WithNoMediaTheTransportSyncAndSliderDoNothing) {
+    forgetAction();
+    const QString caption = player().Label27.caption();
+    for (const char* command : {"Player.Play", "Player.Stop", "Player.Clip", "Player.Pauze",
+                                "Player.Step.Back", "Player.Step.Forward", "Script.Player.Sync"})
+        EXPECT_TRUE(t->commands.run(command)) << command;
+    player().Slider1.onMouseDown(platform::LeftButton, 0, 0, 0);
+    player().Slider1.onScroll();
+    player().Slider1.onMouseUp(platform::LeftButton, 0, 0, 0);
+    EXPECT_EQ(reported(), -1);
+    EXPECT_FALSE(player().timPlayer.enabled());
+    EXPECT_EQ(player().Label27.caption(), caption);
+    EXPECT_EQ(clipboard().List1.listCount(), 0);
+    EXPECT_EQ(player().txtDuration.text(), "00:00:00,000");
+}
+
+TEST_F(PlayerTransport, TheSliderMovesThePlayerWhenLetGo) {
+    openSound(160.0);
+    platform::Slider& slider = player().Slider1;
+    press(PlayerTab::Play);
+    slider.onMouseDown(platform::LeftButton, 0, 0, 0);
+    EXPECT_FALSE(player().timPlayer.enabled()) << "the clock rests while the handle is held";
+    slider.setValue(1);
+    slider.onScroll();
+    EXPECT_EQ(slider.text(), "00:01:40,000");
+    EXPECT_EQ(player().txtDuration.text(), "00:01:40,000");
+    slider.onMouseUp(platform::LeftButton, 0, 0, 0);
+    EXPECT_NEAR(media().currentPosition(), 100.0, 0.05);
+    EXPECT_TRUE(player().timPlayer.enabled());
+}
+
+TEST_F(PlayerTransport, LoadingASubtitleFileStopsThePlayer) {
+    openSound(5.0);
+    press(PlayerTab::Play);
+    ASSERT_TRUE(waitFor([&] { return media().currentPosition() > 0.1; }));
+    mustLoad(t.program(),
+             t.writeDataFile("film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello\r\n"));
+    EXPECT_EQ(media().playState(), MediaPlayer::Stopped);
+    EXPECT_EQ(media().currentPosition(), 0.0);
+    EXPECT_EQ(player().Label27.caption(), "Media Player [Stopped]");
+    EXPECT_TRUE(media().isOpen()) << "the media file stays open";
+}
+
+} // namespace
