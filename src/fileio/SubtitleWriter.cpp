@@ -375,12 +375,16 @@ bool WriterRun::writePlanned() {
 }
 
 // A file written with every row becomes the current file; a part file is
-// listed by its name. Once the file that was read in part is replaced, it
-// holds what the document holds, and replacing it again asks nothing more.
+// listed by its name and leaves the current file alone: the document is still
+// the whole file. Once the file that was read in part is replaced, it holds
+// what the document holds, and replacing it again asks nothing more.
 void WriterRun::recordWritten(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (fromPartitionList_ && slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));
-    if (skipped_.empty()) p_.files.CurFileName = path;
+    if (fromPartitionList_) {
+        if (slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));
+    } else if (skipped_.empty()) {
+        p_.files.CurFileName = path;
+    }
     if (samePath(path, p_.doc.PartialReadFile)) {
         p_.doc.PartialReadFile.clear();
         p_.doc.PartialReadLines = 0;

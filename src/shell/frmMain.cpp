@@ -35,7 +35,8 @@ frmMain::frmMain(Program& p)
       mnuNul2(mnuFile, "mnuNul2", "-"), mnuExit(mnuFile, "mnuExit", "E&xit"),
       mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"),
       mnuOptions(*this, "mnuOptions", "&Options"),
-      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), p_(p) {
+      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), p_(p),
+      filter(p, editor.SSTab2.page(2)) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
 

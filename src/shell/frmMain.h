@@ -25,6 +25,7 @@
 #include "platform/WebBrowser.h"
 #include "shell/ExitRoutine.h"
 #include "tools/ClipboardTab.h"
+#include "tools/FilterTab.h"
 #include "tools/FrameRateTab.h"
 #include "tools/PartitionTab.h"
 #include "tools/PlayerTab.h"
@@ -129,4 +130,7 @@ private:
     void Form_Unload(int& cancel);
 
     Program& p_;
+
+public:
+    FilterTab filter; // the editor's Filters page (SSTab2, tab 2)
 };

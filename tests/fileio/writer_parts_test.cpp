@@ -61,7 +61,7 @@ TEST(WriterParts, PartsFollowOneAnotherWithReBasedTimes) {
     EXPECT_EQ(readBytes(t.dataFilesPath("second.srt")),
               crlf({"1", "00:00:30,000 --> 00:00:31,000", "c", ""}));
     EXPECT_EQ(itemsOf(t.main().partition.List2), QStringList({"movie.srt", "second.srt"}));
-    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("second.srt"));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("current.srt")) << "the document stays whole";
     EXPECT_EQ(t.main().partition.grid.row(), 2);
     EXPECT_EQ(t.main().partition.grid.col(), 2);
 }
@@ -179,7 +179,7 @@ TEST(WriterParts, ARefusedOverwriteEndsTheRunAndKeepsTheFile) {
     EXPECT_EQ(readBytes(t.dataFilesPath("two.srt")), "old");
     EXPECT_FALSE(QFile::exists(t.dataFilesPath("three.srt")));
     EXPECT_EQ(itemsOf(t.main().partition.List2), QStringList({"one.srt"}));
-    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("one.srt"));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("current.srt"));
 
     // Yes overwrites.
     t.reply(Box::Yes); // one.srt, written by the run above
