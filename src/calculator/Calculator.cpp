@@ -59,7 +59,6 @@ void Calculator::ShowTargetTab(int target) {
     if (target >= StretchFirst && target <= TimeEnd) m.editor.SSTab3.setTab(ToolPage[target]);
 }
 
-// The partition's span field comes with the partition tool.
 platform::RichTextBox* Calculator::TargetField(int target) const {
     frmMain& m = p_.main();
     switch (target) {
@@ -75,6 +74,8 @@ platform::RichTextBox* Calculator::TargetField(int target) const {
         return &m.timeTab.rtfTimeEnd;
     case EditorCell:
         return &m.editor.rtfEdit;
+    case PartitionCell:
+        return &m.partition.rtfSplitEdit;
     default:
         return nullptr;
     }

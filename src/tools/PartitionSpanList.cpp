@@ -51,7 +51,9 @@ void PartitionTab::SpanListScroll() {
 // Tab asks the calculator for a length (the calculator wires it); Enter
 // stores the field; Escape goes back to the list.
 void PartitionTab::SpanEditKeyPress(int& keyAscii) {
-    if (keyAscii == platform::KeyReturn) {
+    if (keyAscii == platform::KeyTab) {
+        if (grid.col() == 2) p_.calc.InvokeCalcFromPartition();
+    } else if (keyAscii == platform::KeyReturn) {
         StoreSpanEdit();
     } else if (keyAscii == platform::KeyEscape) {
         grid.setFocus();

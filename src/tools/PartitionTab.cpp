@@ -117,8 +117,7 @@ void PartitionTab::wire() {
     grid.onKeyPress = [this](int& key) { SpanListKeyPress(key); };
     grid.onScroll = [this] { SpanListScroll(); };
     rtfSplitEdit.onKeyPress = [this](int& key) { SpanEditKeyPress(key); };
-    // cmdInvSplitCalc: the calculator's entry point for the span list is
-    // wired by the calculator.
+    cmdInvSplitCalc.onClick = [this] { p_.calc.InvokeCalcFromPartition(); };
     Label31.onClick = [this] { PartitionFormatSelectToggle(); };
     combo3.onClick = [this] { PartitionFormatChosen(); };
     command5.onClick = [this] { PartitionGo(); };

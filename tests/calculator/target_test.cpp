@@ -101,13 +101,7 @@ TEST_F(TargetTest, EachTimingFieldTakesItsResultBack) {
     EXPECT_EQ(m.timeTab.rtfTimeEnd.text(), "00:01:30,000");
 }
 
-// The partition list's field comes with the partition tool: its invocation
-// arms the target, and the next computation writes nothing and disarms it.
-TEST_F(TargetTest, TargetsWithoutAFieldWriteNothing) {
-    t->calc.InvokeCalcFromPartition();
-    EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::PartitionCell);
-    press(CalculatorTab::AplusB);
-    EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::NoTarget);
+TEST_F(TargetTest, NoSuchFieldArmsNothing) {
     t->calc.InvokeCalcFromField(7);
     EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::NoTarget) << "no such field";
 }

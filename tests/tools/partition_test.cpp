@@ -3,6 +3,8 @@
 // files read back as subtitle files; lists that cannot be written refused
 // before anything is written.
 
+#include "calculator/Calculator.h"
+#include "calculator/CalculatorTab.h"
 #include "document/TimeCode.h"
 #include "document/frmMessageBox.h"
 #include "platform/Keys.h"
@@ -323,6 +325,32 @@ TEST_F(PartitionTest, TheEditFieldStoresIntoItsCell) {
     EXPECT_EQ(list().textMatrix(0, 2), "File Time");
     list().onScroll();
     EXPECT_FALSE(tab().rtfSplitEdit.visible());
+}
+
+// A part's length worked out with the calculator: "=" (or Tab in the field)
+// takes the length as A; the sum comes back into the field, which Enter stores.
+TEST_F(PartitionTest, TheCalculatorWorksOutAPartsLength) {
+    addPart("cd1.avi", "00:40:00,000");
+    list().setCurrentCell(1, 2);
+    tab().cmdInvSplitCalc.onClick();
+    CalculatorTab& calc = m().calculator;
+    EXPECT_EQ(m().tabMain.tab(), frmMain::TabCalculator);
+    EXPECT_EQ(calc.rtfCalcClassicA[1].text(), "40");
+    calc.rtfCalcClassicB[1].setText("5");
+    calc.Command1[CalculatorTab::AplusB].onClick();
+    EXPECT_EQ(m().tabMain.tab(), frmMain::TabPartition);
+    EXPECT_EQ(tab().rtfSplitEdit.text(), "00:45:00,000");
+    int key = platform::KeyReturn;
+    tab().rtfSplitEdit.onKeyPress(key);
+    EXPECT_EQ(items(), QStringList({"1 cd1.avi 00:45:00,000"}));
+
+    list().setCurrentCell(1, 1); // Tab beside a name does nothing
+    key = platform::KeyTab;
+    tab().rtfSplitEdit.onKeyPress(key);
+    EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::NoTarget);
+    list().setCurrentCell(1, 2);
+    tab().rtfSplitEdit.onKeyPress(key);
+    EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::PartitionCell);
 }
 
 TEST_F(PartitionTest, TheFormatPickerShowsAndReportsTheChoice) {
