@@ -1,0 +1,51 @@
+#pragma once
+// The recorder and trigger timer Timer2. While recording, each reported
+// action becomes a line of the macro being edited; an armed Item.Do.Macro
+// trigger starts its macro when the user performs the awaited action; an
+// armed Item.Wait trigger continues the waiting macro after the Wait line.
+// Triggers never fire while a macro runs: the run's own actions are not the
+// user's, and the timer looks again once the run is over.
+
+#include "platform/Control.h"
+#include "platform/Timer.h"
+
+#include <QString>
+
+class Program;
+
+// Adds a recorded command, with ":=" and the data where there is any, below
+// the selected line of the macro being edited; false when no macro is
+// selected or it is full.
+bool AppendRecordedLine(Program& p, const QString& command, const QString& data);
+
+class Recorder {
+public:
+    explicit Recorder(Program& p);
+
+    platform::Timer Timer2;
+
+    void Timer2Tick();
+    // Colours the button of an awaited action orange (state true) and back.
+    void DoKeyAction(int key, bool state);
+    // Arms a trigger: mode Macro::WatchMode (runs `macroName`) or
+    // Macro::WaitMode (continues the waiting run). Throws MacroError when no
+    // command reports `key`.
+    void ArmTrigger(int mode, int key, const QString& macroName = QString());
+    // Record.Start / Record.Stop.
+    void RecordToggle();
+
+    // Called by a run when it ends: actions the run reported itself do not
+    // fire the trigger it armed.
+    void RunEnded();
+
+private:
+    void recordAction();
+    void fireDoMacro();
+    void resumeWait();
+    void setStatus(const QString& text);
+    platform::Control* keyControl(int key);
+
+    Program& p_;
+    platform::Control* armedControl_ = nullptr;
+    platform::Color armedColour_ = 0;
+};
