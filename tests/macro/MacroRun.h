@@ -1,0 +1,44 @@
+#pragma once
+// Macros for the run tests: stored in a slot and listed in the macro list as
+// the user's macros are, then run with the Macros tab's Go button.
+
+#include "macro/frmSystem.h"
+#include "support/TestProgram.h"
+
+#include <QStringList>
+
+// Stores lines 1.. of a macro and names it in the macro list.
+inline void defineMacro(TestProgram& t, int slot, const QString& name, const QStringList& lines) {
+    auto& cells = t->macroLibrary.MacroStore[static_cast<std::size_t>(slot)];
+    cells.fill(QString());
+    cells[0] = name;
+    for (int l = 0; l < lines.size(); ++l)
+        cells[static_cast<std::size_t>(l + 1)] = lines[l];
+    platform::ComboBox& list = t.main().macroPickers.Combo5;
+    while (list.listCount() <= slot)
+        list.addItem(QString());
+    list.setList(slot, name);
+}
+
+// Picks the macro in the macro list and presses Go.
+inline void pressGo(TestProgram& t, int slot) {
+    t.main().macroPickers.Combo5.setListIndex(slot);
+    t.main().executeList.Command31.onClick();
+}
+
+// The lines of the last execute list.
+inline QStringList executeList(TestProgram& t) {
+    QStringList lines;
+    const platform::ListBox& list = t->system().lstExec;
+    for (int i = 0; i < list.listCount(); ++i)
+        lines << list.list(i);
+    return lines;
+}
+
+// The values of the macro variables in use, in slot order.
+inline QStringList variableValues(TestProgram& t) {
+    QStringList values;
+    for (const QString& entry : t->macro.mcrVar)
+        if (!entry.isEmpty()) values << entry.mid(entry.indexOf(":=") + 2);
+    return values;
+}
