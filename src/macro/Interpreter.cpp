@@ -2,11 +2,13 @@
 
 #include "macro/Variables.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 #include <exception>
 
 void Interpreter::ExecMacro(const QString& command, QString& data) {
     try {
+        p_.main(); // the main window registers the commands
         p_.sysVars.RefreshValues();
         if (!data.isEmpty()) data = ExpandVars(p_, data);
         const CommandRegistry::Command* c = p_.commands.find(command);

@@ -24,3 +24,5 @@ private:
 // conditions, loops, triggers, exit) and the View commands of the message,
 // input and system windows.
 void RegisterMacroCommands(Program& p);
+// The file chooser's and the progress window's commands.
+void RegisterFileHandlingCommands(Program& p);

@@ -31,7 +31,8 @@ QString After(const QString& data, QChar c) {
 
 void StoreInFreeSlot(Program& p, const QString& value) {
     const int slot = p.macro.FreeMcrVarSlot();
-    p.macro.setMcrVar(slot, QStringLiteral("mcrVar[") + runtime::TrimStr(slot) + Assign + value);
+    p.macro.setMcrVar(slot,
+                      QStringLiteral("mcrVar[") + runtime::TrimStr(slot) + u']' + Assign + value);
 }
 
 // "mcrvar[n]" takes macro variable n whole, "sysvar[n]" system variable n.
@@ -155,4 +156,5 @@ void RegisterWindowCommands(Program& p) {
 void RegisterMacroCommands(Program& p) {
     RegisterSystemGroup(p);
     RegisterWindowCommands(p);
+    RegisterFileHandlingCommands(p);
 }
