@@ -13,6 +13,7 @@
 #include "fileio/FileCommands.h"
 #include "fileio/Files.h"
 #include "macro/Macro.h"
+#include "macro/MacroCommandTable.h"
 #include "macro/MacroLibrary.h"
 #include "macro/SystemVariables.h"
 #include "online/Online.h"
@@ -69,6 +70,9 @@ public:
     MacroLibrary macroLibrary; // the macro store and the wizard list
     SystemVariables sysVars;   // the program's state as macro-readable texts
     Tablets tablets;           // the calculator's tablet files
+
+    // Every command a macro line can name, built once.
+    const MacroCommandTable macroTable;
 
     // The main window, created (not shown) on first use.
     frmMain& main();
