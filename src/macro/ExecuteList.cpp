@@ -184,7 +184,7 @@ bool ExecuteList::lookUp(QString& text, QString& data) const {
         data = text.mid(assign + Assign.size());
         text = runtime::Trim(text.left(assign));
     }
-    return p_.commands.find(text) != nullptr;
+    return p_.macroTable.find(text).found() || p_.commands.find(text) != nullptr;
 }
 
 bool ExecuteList::stopped() {

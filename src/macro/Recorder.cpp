@@ -6,6 +6,12 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+QString CommandOfCode(const Program& p, int code) {
+    if (code <= 0) return QString();
+    const MacroCommandTable::Position at = p.macroTable.findByCode(code);
+    return at.found() ? p.macroTable.fullName(at.group, at.position) : QString();
+}
+
 Recorder::Recorder(Program& p) : Timer2(p.host, "Timer2"), p_(p) {
     Timer2.setInterval(1);
     Timer2.setEnabled(false);
@@ -59,14 +65,14 @@ void Recorder::resumeWait() {
 }
 
 void Recorder::ArmTrigger(int mode, int key, const QString& macroName) {
-    const CommandRegistry::Command* command = p_.commands.findByCode(key);
-    if (!command || key <= 0) throw MacroError("no command reports this trigger number");
+    const QString command = CommandOfCode(p_, key);
+    if (command.isEmpty()) throw MacroError("no command reports this trigger number");
     Macro& m = p_.macro;
     m.SetMacroAction(QString(), -1);
     m.TriggerKey = key;
     if (mode == Macro::WatchMode) m.TriggerMacroName = macroName;
     DoKeyAction(key, true);
-    setStatus(QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + command->name + u']');
+    setStatus(QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + command + u']');
     m.RecordMode = mode;
     Timer2.setEnabled(true);
 }
@@ -94,10 +100,10 @@ void Recorder::RecordToggle() {
 void Recorder::recordAction() {
     const ReportedAction action = p_.macro.MacroAction;
     p_.macro.SetMacroAction(QString(), -1);
-    const CommandRegistry::Command* command = p_.commands.findByCode(action.code);
-    if (!command) return;
-    if (!AppendRecordedLine(p_, command->name, action.text)) return;
-    setStatus(QStringLiteral("Macro [") + command->name + QStringLiteral("] recorded"));
+    const QString command = CommandOfCode(p_, action.code);
+    if (command.isEmpty()) return;
+    if (!AppendRecordedLine(p_, command, action.text)) return;
+    setStatus(QStringLiteral("Macro [") + command + QStringLiteral("] recorded"));
 }
 
 platform::Control* Recorder::keyControl(int key) {

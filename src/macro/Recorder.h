@@ -18,6 +18,10 @@ class Program;
 // selected or it is full.
 bool AppendRecordedLine(Program& p, const QString& command, const QString& data);
 
+// The full name of the command with that action code in the macro command
+// table (the lowest position of its group); "" when none has it.
+QString CommandOfCode(const Program& p, int code);
+
 class Recorder {
 public:
     explicit Recorder(Program& p);

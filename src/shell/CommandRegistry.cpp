@@ -18,12 +18,6 @@ const CommandRegistry::Command* CommandRegistry::find(const QString& name) const
     return it == byName_.end() ? nullptr : &commands_[it->second];
 }
 
-const CommandRegistry::Command* CommandRegistry::findByCode(int actionCode) const {
-    for (const Command& c : commands_)
-        if (c.actionCode == actionCode) return &c;
-    return nullptr;
-}
-
 bool CommandRegistry::run(const QString& name, const QString& data) const {
     const Command* c = find(name);
     if (!c || !c->run) return false;

@@ -32,8 +32,6 @@ public:
 
     // The command of that name, or null.
     const Command* find(const QString& name) const;
-    // The first command registered with that action code, or null.
-    const Command* findByCode(int actionCode) const;
     // Runs a command; false when there is none of that name.
     bool run(const QString& name, const QString& data = QString()) const;
     // Every name, in the order of registration.
