@@ -7,6 +7,24 @@
 
 #include <QStringList>
 
+// A SubRip text of `lines` lines, one a second.
+inline QByteArray subRipLines(int lines) {
+    QByteArray text;
+    for (int i = 1; i <= lines; ++i)
+        text += QString("%1\r\n00:00:%2,000 --> 00:00:%2,500\r\nLine %1\r\n\r\n")
+                    .arg(i)
+                    .arg(i % 60, 2, 10, QChar('0'))
+                    .toUtf8();
+    return text;
+}
+
+// The main window after its load (its lists filled as at start), with a
+// three-line document the commands can work on.
+inline void loadFixture(TestProgram& t) {
+    t.main().load();
+    mustLoad(t.program(), t.writeDataFile("fixture.srt", subRipLines(3)));
+}
+
 // Stores lines 1.. of a macro and names it in the macro list.
 inline void defineMacro(TestProgram& t, int slot, const QString& name, const QStringList& lines) {
     auto& cells = t->macroLibrary.MacroStore[static_cast<std::size_t>(slot)];
