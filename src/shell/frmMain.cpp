@@ -27,6 +27,7 @@ frmMain::frmMain(Program& p)
       scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), shift(p, editor), stretch(p, editor),
       timeTab(p, editor), frameRate(p, editor.SSTab3.page(3)), search(p, editor.SSTab2.page(1)),
       onlineLists(p, online), macroPickers(p, macros.SSTab4.page(0)),
+      macroEditor(p, macroPickers, macros.SSTab4.page(0)), macroWizard(p, macros.SSTab4.page(1)),
       mnuFile(*this, "mnuFile", "&File"), mnuNewFile(mnuFile, "mnuNewFile", "&New"),
       mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."), mnuAddFile(mnuFile, "mnuAddFile", "&Add .."),
       mnuNul0(mnuFile, "mnuNul0", "-"), mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),

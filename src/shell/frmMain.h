@@ -11,7 +11,9 @@
 #include "calculator/CalculatorTab.h"
 #include "diagnose/DiagnoseTab.h"
 #include "document/EditorTab.h"
+#include "macro/MacroEditor.h"
 #include "macro/MacroPickers.h"
+#include "macro/MacroWizardPage.h"
 #include "macro/MacrosTab.h"
 #include "online/OnlineLists.h"
 #include "online/OnlineTab.h"
@@ -92,6 +94,8 @@ public:
     SearchTab search;
     OnlineLists onlineLists;
     MacroPickers macroPickers;
+    MacroEditor macroEditor;
+    MacroWizardPage macroWizard;
 
     // The menu bar. Add, Save, Print and Preview start disabled; the load of
     // a subtitle file enables them, New enables Save.
