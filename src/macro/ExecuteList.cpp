@@ -69,7 +69,7 @@ void ExecuteList::MacroTest() {
 }
 
 bool ExecuteList::GoMacro(bool execute) {
-    return RunMacro(p_.main().macroPickers.Combo5.listIndex(), execute);
+    return RunMacro(p_.main().macroEditor.currentSlot(), execute);
 }
 
 int ExecuteList::findMacro(const QString& name) const {

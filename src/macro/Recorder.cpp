@@ -12,10 +12,11 @@ QString CommandOfCode(const Program& p, int code) {
     return at.found() ? p.macroTable.fullName(at.group, at.position) : QString();
 }
 
-Recorder::Recorder(Program& p) : Timer2(p.host, "Timer2"), p_(p) {
+Recorder::Recorder(Program& p, MacroEditor& editor) : Timer2(p.host, "Timer2"), p_(p) {
     Timer2.setInterval(1);
     Timer2.setEnabled(false);
     Timer2.onTimer = [this] { Timer2Tick(); };
+    editor.onRecordToggle = [this](bool recording) { Timer2.setEnabled(recording); };
 }
 
 void Recorder::Timer2Tick() {
@@ -42,7 +43,7 @@ void Recorder::setStatus(const QString& text) {
 
 void Recorder::fireDoMacro() {
     Timer2.setEnabled(false);
-    platform::ComboBox& macros = p_.main().macroPickers.Combo5;
+    platform::ComboBox& macros = p_.main().macroPickers.Combo5; // the macros by name
     for (int i = 0; i < macros.listCount(); ++i) {
         if (macros.list(i) != p_.macro.TriggerMacroName) continue;
         p_.macro.SetMacroAction(QString(), -1);
@@ -82,28 +83,17 @@ void Recorder::RunEnded() {
         p_.macro.SetMacroAction(QString(), -1);
 }
 
-void Recorder::RecordToggle() {
-    Macro& m = p_.macro;
-    m.SetMacroAction(QString(), -1);
-    if (m.RecordMode == Macro::WatchMode) {
-        m.RecordMode = Macro::RecordingMode;
-        Timer2.setEnabled(true);
-        setStatus(p_.texts.TextTable(4, 34));
-    } else if (m.RecordMode == Macro::RecordingMode) {
-        m.RecordMode = Macro::WatchMode;
-        Timer2.setEnabled(false);
-        setStatus(QString());
-    }
-}
-
 // Each action is recorded once; an action no command reports is dropped.
 void Recorder::recordAction() {
     const ReportedAction action = p_.macro.MacroAction;
     p_.macro.SetMacroAction(QString(), -1);
-    const QString command = CommandOfCode(p_, action.code);
-    if (command.isEmpty()) return;
-    if (!AppendRecordedLine(p_, command, action.text)) return;
-    setStatus(QStringLiteral("Macro [") + command + QStringLiteral("] recorded"));
+    if (action.code <= 0) return;
+    const MacroCommandTable& table = p_.macroTable;
+    const MacroCommandTable::Position at = table.findByCode(action.code);
+    if (!at.found()) return;
+    if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position), action.text)) return;
+    setStatus(QStringLiteral("Macro [") + table.fullName(at.group, at.position) +
+              QStringLiteral("] recorded"));
 }
 
 platform::Control* Recorder::keyControl(int key) {

@@ -11,12 +11,13 @@
 
 #include <QString>
 
+class MacroEditor;
 class Program;
 
-// Adds a recorded command, with ":=" and the data where there is any, below
-// the selected line of the macro being edited; false when no macro is
-// selected or it is full.
-bool AppendRecordedLine(Program& p, const QString& command, const QString& data);
+// Adds a recorded command (its group and its name in the group), with ":="
+// and the data where there is any, below the selected line of the macro
+// being edited; false when no macro is selected or it is full.
+bool AppendRecordedLine(Program& p, int group, const QString& name, const QString& data);
 
 // The full name of the command with that action code in the macro command
 // table (the lowest position of its group); "" when none has it.
@@ -24,7 +25,8 @@ QString CommandOfCode(const Program& p, int code);
 
 class Recorder {
 public:
-    explicit Recorder(Program& p);
+    // Record.Start and Record.Stop of the editor switch the timer.
+    Recorder(Program& p, MacroEditor& editor);
 
     platform::Timer Timer2;
 
@@ -35,8 +37,6 @@ public:
     // Macro::WaitMode (continues the waiting run). Throws MacroError when no
     // command reports `key`.
     void ArmTrigger(int mode, int key, const QString& macroName = QString());
-    // Record.Start / Record.Stop.
-    void RecordToggle();
 
     // Called by a run when it ends: actions the run reported itself do not
     // fire the trigger it armed.

@@ -12,7 +12,9 @@
 #include "diagnose/DiagnoseTab.h"
 #include "document/EditorTab.h"
 #include "macro/ExecuteList.h"
+#include "macro/MacroEditor.h"
 #include "macro/MacroPickers.h"
+#include "macro/MacroWizardPage.h"
 #include "macro/MacrosTab.h"
 #include "macro/Recorder.h"
 #include "online/OnlineLists.h"
@@ -94,6 +96,8 @@ public:
     SearchTab search;
     OnlineLists onlineLists;
     MacroPickers macroPickers;
+    MacroEditor macroEditor;
+    MacroWizardPage macroWizard;
     // Go and Test of the Macros tab, and the recorder and trigger timer Timer2.
     ExecuteList executeList;
     Recorder recorder;

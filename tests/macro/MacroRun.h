@@ -25,17 +25,13 @@ inline void loadFixture(TestProgram& t) {
     mustLoad(t.program(), t.writeDataFile("fixture.srt", subRipLines(3)));
 }
 
-// Stores lines 1.. of a macro and names it in the macro list.
+// Lists a new macro in the macro list, as New does, on the next free slot
+// (which the test names), and stores its lines 1.. .
 inline void defineMacro(TestProgram& t, int slot, const QString& name, const QStringList& lines) {
+    ASSERT_EQ(t.main().macroEditor.AddMacroEntry(name), slot);
     auto& cells = t->macroLibrary.MacroStore[static_cast<std::size_t>(slot)];
-    cells.fill(QString());
-    cells[0] = name;
     for (int l = 0; l < lines.size(); ++l)
         cells[static_cast<std::size_t>(l + 1)] = lines[l];
-    platform::ComboBox& list = t.main().macroPickers.Combo5;
-    while (list.listCount() <= slot)
-        list.addItem(QString());
-    list.setList(slot, name);
 }
 
 // Picks the macro in the macro list and presses Go.

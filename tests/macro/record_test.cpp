@@ -54,7 +54,7 @@ TEST(MacroRecorder, ASessionRecordedOnOneFileReplaysOnAnother) {
     defineMacro(t, 0, "Session", {});
     w.macroPickers.Combo5.setListIndex(0);
 
-    w.recorder.RecordToggle();
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
     EXPECT_EQ(w.StatusBar1.panelText(3), "Recording macro");
     chooseFile(t, first, SubRip);
     w.mnuLoadFile.click();
@@ -69,7 +69,7 @@ TEST(MacroRecorder, ASessionRecordedOnOneFileReplaysOnAnother) {
     chooseFile(t, t.dataFilesPath("first shifted.srt"), SubRip);
     w.mnuSavesubfile.click();
     tick(t);
-    w.recorder.RecordToggle();
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
     EXPECT_FALSE(w.recorder.Timer2.enabled());
 
     const QStringList recorded = storedLines(t, 0);
@@ -92,7 +92,7 @@ TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {
     frmMain& w = t.main();
     defineMacro(t, 0, "M", {"System.Comment:=kept"});
     w.macroPickers.Combo5.setListIndex(0);
-    w.recorder.RecordToggle();
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
     t->macro.SetMacroAction("3,7", 549);
     t->macro.SetMacroAction("00:00:05,000", 534); // replaces the first
     tick(t);
@@ -105,7 +105,7 @@ TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {
               QStringList({"System.Comment:=kept", "Editor.Time.Left:=00:00:05,000",
                            "View.Settings.System"}));
     EXPECT_EQ(t->macro.MacroAction.code, -1);
-    w.recorder.RecordToggle();
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
     EXPECT_EQ(w.StatusBar1.panelText(3), "");
     EXPECT_EQ(t->macro.RecordMode, 0);
 }
