@@ -26,3 +26,5 @@ private:
 void RegisterMacroCommands(Program& p);
 // The file chooser's and the progress window's commands.
 void RegisterFileHandlingCommands(Program& p);
+// The Editor commands of the Basic tab, the grid and the field variables.
+void RegisterEditorCommands(Program& p);

@@ -5,10 +5,13 @@
 #include "macro/Recorder.h"
 #include "macro/Variables.h"
 #include "macro/frmSystem.h"
+#include "macro/frmWizard.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
+#include "shell/InstantHelp.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
+#include "shell/frmSettings.h"
 
 #include <QDir>
 #include <algorithm>
@@ -151,10 +154,26 @@ void RegisterWindowCommands(Program& p) {
           [&p] { ShowSystemTabs(p, 36, frmSystem::TabMacro, frmSystem::TabExecuteList); });
 }
 
+// The menu items of the system and wizard windows.
+void MenuMacro(Program& p) {
+    if (p.settings().autoHelp()) {
+        p.main().SSTab1.setTab(1);
+        ShowHelpPage(p, 26);
+    }
+    p.system().ShowWindow(1);
+}
+
+void RegisterMenuCommands(Program& p) {
+    p.commands.add(QStringLiteral("Menu.Macro.System"), 0, [&p] { MenuMacro(p); });
+    p.commands.add(QStringLiteral("Menu.Wizard.Show"), 0, [&p] { p.wizard().ShowWindow(); });
+}
+
 } // namespace
 
 void RegisterMacroCommands(Program& p) {
     RegisterSystemGroup(p);
     RegisterWindowCommands(p);
+    RegisterMenuCommands(p);
     RegisterFileHandlingCommands(p);
+    RegisterEditorCommands(p);
 }
