@@ -46,8 +46,9 @@ QString CalledMacroName(const QString& line) {
 
 ExecuteList::ExecuteList(Program& p, platform::Container& page)
     : Command31(page, "Command31", "Go"), Label69(page, "Label69", "Test"), p_(p) {
-    Command31.move(8160, 3840, 735, 315);
-    Label69.move(8970, 3840, 735, 315);
+    // Below the editor's column of list buttons.
+    Command31.move(4140, 3060, 1095, 255);
+    Label69.move(4140, 3360, 1095, 255);
     MakeButton(Command31, "Execute selected macro");
     MakeButton(Label69, "Test selected macro");
     Command31.onClick = [this] { MacroGo(); };

@@ -5,8 +5,11 @@
 #include "MacroRun.h"
 #include "fileio/frmFile.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPixmap>
+#include <QWidget>
 
 namespace {
 
@@ -85,6 +88,16 @@ TEST(MacroRecorder, ASessionRecordedOnOneFileReplaysOnAnother) {
     const QByteArray a = bytesOf(t.dataFilesPath("first shifted.srt"));
     EXPECT_TRUE(a.contains("00:00:02,500 --> 00:00:03,000")) << a.toStdString();
     EXPECT_EQ(bytesOf(t.dataFilesPath("second shifted.srt")), a);
+
+    // What the user sees: the recorded lines in the editor's execute list.
+    EXPECT_EQ(w.macroEditor.List7.listCount(), 4);
+    w.tabMain.setTab(frmMain::TabMacros);
+    w.show();
+    QApplication::processEvents();
+    const QPixmap shot = w.window()->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QCoreApplication::applicationDirPath() + "/macros_recorded.png"));
+    w.hide();
 }
 
 TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {

@@ -4,6 +4,10 @@
 
 #include "MacroRun.h"
 
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
 namespace {
 
 TEST(MacroRun, CallsAreListedIndentedBetweenTheirCommentLines) {
@@ -108,6 +112,8 @@ TEST(MacroRun, TestMarksEachLineAndShowsTheList) {
     t.answer<frmSystem>([&shown](frmSystem& sys) {
         shown = sys.SSTab1.tab() == frmSystem::TabMacro &&
                 sys.SSTab2.tab() == frmSystem::TabExecuteList;
+        QApplication::processEvents();
+        sys.window()->grab().save(QCoreApplication::applicationDirPath() + "/frmSystem_test.png");
         sys.cmdOk.onClick();
     });
     t.main().macroPickers.Combo5.setListIndex(0);
