@@ -45,14 +45,14 @@ QString CalledMacroName(const QString& line) {
 }
 
 ExecuteList::ExecuteList(Program& p, platform::Container& page)
-    : Command31(page, "Command31", "Go"), Label69(page, "Label69", "Test"), p_(p) {
+    : Command31(page, "Command31", "Go"), cmdTest(page, "cmdTest", "Test"), p_(p) {
     // Below the editor's column of list buttons.
     Command31.move(4140, 3060, 1095, 255);
-    Label69.move(4140, 3360, 1095, 255);
+    cmdTest.move(4140, 3360, 1095, 255);
     MakeButton(Command31, "Execute selected macro");
-    MakeButton(Label69, "Test selected macro");
+    MakeButton(cmdTest, "Test selected macro");
     Command31.onClick = [this] { MacroGo(); };
-    Label69.onClick = [this] { MacroTest(); };
+    cmdTest.onClick = [this] { MacroTest(); };
 }
 
 void ExecuteList::MacroGo() {

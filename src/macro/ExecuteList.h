@@ -20,7 +20,8 @@ public:
     ExecuteList(Program& p, platform::Container& page);
 
     platform::Label Command31; // Go
-    platform::Label Label69;   // Test
+    // Test (the editor's Data caption holds the name Label69).
+    platform::Label cmdTest;
 
     // Runs (execute) or tests the macro selected in the macro list; true when
     // a fault ended an execute run.

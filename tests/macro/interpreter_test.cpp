@@ -25,6 +25,22 @@ TEST(MacroInterpreter, TheCallerSeesTheExpandedData) {
     EXPECT_EQ(unknown, "00:00:02,000");
 }
 
+TEST(MacroInterpreter, SystemVariablesAreFreshForEachCommand) {
+    TestProgram t;
+    t->sysVars.UpdateSysVars();
+    const QString host = t->sysVars.sysVar[19];
+    EXPECT_FALSE(host.isEmpty()) << "the local host name";
+    t->system().List1.clear();
+    t->doc.FileChanged = true;
+    exec(t, "System.mcrVar.Set", "sysvar[52]");
+    EXPECT_EQ(variableValues(t), QStringList({"True"}));
+    EXPECT_EQ(t->sysVars.sysVar[19], host);
+    EXPECT_EQ(t->system().List1.listCount(), 0) << "the list is rebuilt when the window shows";
+    t->system().ShowWindow(0);
+    EXPECT_GT(t->system().List1.listCount(), 20);
+    t->system().hide();
+}
+
 TEST(MacroInterpreter, VariablesAreStoredInTheFirstFreeSlot) {
     TestProgram t;
     t->sysVars.sysVar[200] = "unused"; // refreshed away: 200 is no variable

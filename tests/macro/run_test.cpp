@@ -117,7 +117,7 @@ TEST(MacroRun, TestMarksEachLineAndShowsTheList) {
         sys.cmdOk.onClick();
     });
     t.main().macroPickers.Combo5.setListIndex(0);
-    t.main().executeList.Label69.onClick();
+    t.main().executeList.cmdTest.onClick();
     EXPECT_TRUE(shown) << "the system window opens on the execute list";
     EXPECT_EQ(executeList(t), QStringList({"[Ok] System.For.Do:=1,3", "[Ok] System.mcrVar.Set:=x",
                                            "[Error] Editor.No.Such:=1", "[Ok] System.For.Do.End"}));

@@ -20,6 +20,7 @@ TEST(MacroTriggers, WaitContinuesTheMacroThatWaitedAfterTheUsersAction) {
                 {"System.mcrVar.Set:=before", "System.Item.Wait:=605", "System.mcrVar.Set:=after"});
     defineMacro(t, 1, "Other", {"System.mcrVar.Set:=other"});
     frmMain& w = t.main();
+    const platform::Color own = w.player.Command49[0].foreColor();
     pressGo(t, 0);
     EXPECT_EQ(variableValues(t), QStringList({"before"})) << "the run ends quietly at the Wait";
     EXPECT_TRUE(w.recorder.Timer2.enabled());
@@ -33,8 +34,9 @@ TEST(MacroTriggers, WaitContinuesTheMacroThatWaitedAfterTheUsersAction) {
     tick(t);
     EXPECT_EQ(variableValues(t), QStringList({"before", "after"}));
     EXPECT_FALSE(w.recorder.Timer2.enabled());
-    EXPECT_NE(w.player.Command49[0].foreColor(), platform::palette::TriggerArmed);
+    EXPECT_EQ(w.player.Command49[0].foreColor(), own) << "the button gets its colour back";
     EXPECT_EQ(w.StatusBar1.panelText(3), "");
+    EXPECT_EQ(t->macro.RecordMode, 0) << "idle again: Record.Start works";
 }
 
 TEST(MacroTriggers, DoMacroStartsTheNamedMacroOnceOnTheUsersAction) {
