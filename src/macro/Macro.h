@@ -48,6 +48,25 @@ public:
     // 1 while a macro is being recorded.
     int RecordMode = 0;
 
+    // Run state of the execute list: lines run while MacroExecWatch is true
+    // (a false If.Do and "<Comment>" clear it); the bounds, passes left and
+    // value of the For.Do loop; where a run starts and which line runs now.
+    bool MacroExecWatch = true;
+    int ForDoStart = 0;
+    int ForDoEnd = 0;
+    int ForDoCounter = 0;
+    int ForDoValue = 0;
+    int ResumeLine = 0;
+    int WaitLine = 0;
+    // The recorder's modes and the armed trigger: the action code awaited and
+    // the macro an Item.Do.Macro trigger starts.
+    enum RecordModes { WatchMode = 0, RecordingMode = 1, WaitMode = 3 };
+    int TriggerKey = 0;
+    QString TriggerMacroName;
+    // The store slot of the macro a run executes (-1 when none); a resumed
+    // Item.Wait continues this one, whichever macro the editor shows.
+    int RunMacro = -1;
+
 private:
     Program& p_;
 };

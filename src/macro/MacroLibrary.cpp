@@ -1,9 +1,11 @@
 #include "macro/MacroLibrary.h"
 
+#include "macro/MacroWizardPage.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 #include "shell/FileNumbers.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,8 +22,13 @@ bool WriteLines(const QString& path, const QStringList& lines, QString* error) {
 MacroLibrary::MacroLibrary(Program& p) : p_(p) {}
 
 void MacroLibrary::CreateMacros() {
-    ReadMacroStore();
+    frmMain& main = p_.main();
+    main.macroPickers.Combo6.setListIndex(0);
     ReadWizardList();
+    ReadMacroStore();
+    main.macroEditor.ListStoredMacros();
+    RebuildWizardLists(false);
+    ReadPlugins();
 }
 
 void MacroLibrary::ReadMacroStore() {
@@ -47,7 +54,7 @@ bool MacroLibrary::WriteWizardFile(QString* error) const {
     lines.reserve(2 * Macros);
     for (int i = 0; i < Macros; ++i) {
         lines << runtime::PrintNumber(WizardFlags[static_cast<std::size_t>(i)]);
-        lines << WizardTexts[static_cast<std::size_t>(i)];
+        lines << OneLine(WizardTexts[static_cast<std::size_t>(i)]);
     }
     return WriteLines(p_.folder.path(runtime::Place::WizardFile), lines, error);
 }
@@ -57,6 +64,51 @@ bool MacroLibrary::WriteMacroFile(QString* error) const {
     lines.reserve(Macros * Lines);
     for (const auto& macro : MacroStore)
         for (const QString& cell : macro)
-            lines << cell;
+            lines << OneLine(cell);
     return WriteLines(p_.folder.path(runtime::Place::MacroFile), lines, error);
+}
+
+int MacroLibrary::FreeSlot() const {
+    int named = -1;
+    for (int m = 0; m < Macros; ++m) {
+        const auto& macro = MacroStore[static_cast<std::size_t>(m)];
+        if (!macro[0].isEmpty()) continue;
+        if (macro[1].isEmpty()) return m;
+        if (named < 0) named = m;
+    }
+    return named;
+}
+
+void MacroLibrary::ClearSlot(int slot) {
+    if (slot < 0 || slot >= Macros) return;
+    const auto s = static_cast<std::size_t>(slot);
+    for (QString& cell : MacroStore[s])
+        cell.clear();
+    WizardFlags[s] = 0;
+    WizardTexts[s].clear();
+}
+
+QString MacroLibrary::OneLine(const QString& text) {
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral("/n"));
+    line.replace(u'\r', QStringLiteral("/n"));
+    line.replace(u'\n', QStringLiteral("/n"));
+    return line;
+}
+
+void MacroLibrary::RebuildWizardLists(bool selectLast) {
+    WizardList.clear();
+    WizardListIndex = -1;
+    platform::ListBox& list12 = p_.main().macroWizard.List12;
+    list12.clear();
+    for (int i = 0; i < Macros; ++i) {
+        if (WizardFlags[static_cast<std::size_t>(i)] != 1) continue;
+        const QString& name = MacroStore[static_cast<std::size_t>(i)][0];
+        if (name.isEmpty()) continue;
+        WizardList << name;
+        list12.addItem(name);
+    }
+    if (WizardList.isEmpty()) return;
+    WizardListIndex = selectLast ? static_cast<int>(WizardList.size()) - 1 : 0;
+    list12.setListIndex(WizardListIndex);
 }

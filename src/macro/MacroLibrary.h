@@ -2,12 +2,15 @@
 // The user's macros as they live between runs: the macro store (100 macros
 // of 200 lines, line 0 the macro's name) in \System\Macro.sdf and the wizard
 // list (a mark and a text per macro) in \System\wizard.sdf. CreateMacros
-// reads both at start, the exit routine writes both back.
+// reads both at start, lists the macros on the Macros tab and adds the
+// plug-in macros (.mcr files in \Data\Macro); the exit routine writes both
+// files back, each whole or not at all.
 //
-// For now CreateMacros reads the two files only; the command table and the
-// macro lists come with the macro language.
+// A cell never holds a line break (it would shift every later cell of the
+// file): OneLine stores a break as "/n", as the message window shows it.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class Program;
@@ -24,8 +27,14 @@ public:
     std::array<int, Macros> WizardFlags{};
     std::array<QString, Macros> WizardTexts;
 
-    // Reads the macro store and the wizard list; a missing or short file
-    // leaves the rest empty.
+    // The wizard window's list: the names of the marked macros and of the
+    // plug-ins read at start, and its selected entry (-1 none). Rebuilt by
+    // the reader and by every change of a wizard mark.
+    QStringList WizardList;
+    int WizardListIndex = -1;
+
+    // Fills the command groups, reads the wizard list and the macro store,
+    // lists the macros, reads the plug-ins and selects the first macro.
     void CreateMacros();
 
     // wizard.sdf: for each macro its mark in print form, then its text
@@ -35,9 +44,22 @@ public:
     bool WriteWizardFile(QString* error = nullptr) const;
     bool WriteMacroFile(QString* error = nullptr) const;
 
+    // The first slot whose name is empty, preferring one with no lines; -1
+    // when every slot holds a macro.
+    int FreeSlot() const;
+    // Empties a slot: name, lines, wizard mark and text.
+    void ClearSlot(int slot);
+    // The text with every line break as "/n".
+    static QString OneLine(const QString& text);
+    // Rebuilds the wizard lists from the marks (the Macros tab's List12 and
+    // WizardList), selecting the last marked macro or the first.
+    void RebuildWizardLists(bool selectLast = true);
+
 private:
     void ReadMacroStore();
     void ReadWizardList();
+    void ReadPlugins();
+    bool ReadPlugin(const QString& path);
 
     Program& p_;
 };

@@ -1,7 +1,11 @@
 #include "macro/SystemVariables.h"
 
+#include "macro/Variables.h"
+#include "macro/frmSystem.h"
+#include "online/HostAddress.h"
 #include "runtime/Numbers.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 namespace {
 
@@ -77,7 +81,26 @@ void SystemVariables::InitSysVarHelp() {
         sysVarHelp[static_cast<std::size_t>(i)] = QString::fromLatin1(FormatNameHelp);
 }
 
+namespace {
+
+QString Flag(bool on) {
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
 void SystemVariables::UpdateSysVars() {
+    RefreshValues();
+    ListSysVars();
+}
+
+void SystemVariables::RefreshValues() {
+    refreshProgramState();
+    refreshDocumentState();
+    refreshMacroState();
+}
+
+void SystemVariables::refreshProgramState() {
     sysVar[0] = p_.online.FtpAddress;
     sysVar[1] = runtime::TrimStr(p_.online.InetRequest);
     sysVar[3] = p_.shell.LanguageName;
@@ -85,12 +108,85 @@ void SystemVariables::UpdateSysVars() {
     sysVar[5] = p_.shell.LanguageFile;
     sysVar[6] = p_.shell.LanguageFolder;
     sysVar[18] = p_.online.LocalIp;
+    sysVar[19] = hostName();
     sysVar[21] = p_.shell.ProgramVersion;
     sysVar[22] = p_.shell.ProgramBuild;
     sysVar[23] = p_.shell.ProgramVersionName;
+    sysVar[44] = runtime::TrimStr(p_.messages.MsgResult);
     sysVar[45] = p_.tablets.CurTabletName;
     sysVar[46] = p_.tablets.CurTabletFile;
+    sysVar[47] = Flag(p_.messages.MacroInputMode);
+    sysVar[48] = p_.shell.CurFontName;
+    sysVar[49] = runtime::TrimStr(p_.calc.CalcInvokeTarget);
+    sysVar[53] = runtime::TrimStr(p_.players.PlayTimerMode);
+    sysVar[58] = p_.players.mediaFileName();
     sysVar[71] = p_.shell.FrameRateText;
     sysVar[75] = p_.online.OnlineUrl;
-    sysVar[113] = runtime::TrimStr(p_.macro.MacroAction.code);
+    for (int f = 0; f <= FormatNamesLast - FormatNamesFirst; ++f)
+        sysVar[static_cast<std::size_t>(FormatNamesFirst + f)] =
+            p_.shell.FormatName[static_cast<std::size_t>(f)];
+}
+
+void SystemVariables::refreshDocumentState() {
+    sysVar[2] = Flag(p_.doc.LineListValid);
+    sysVar[27] = runtime::TrimStr(p_.doc.FileNodes.Count());
+    sysVar[31] = runtime::TrimStr(p_.diag.DiagErrorCount);
+    sysVar[50] = runtime::TrimStr(p_.files.CurFileIndex);
+    sysVar[51] = runtime::TrimStr(p_.edit.SearchIndex);
+    sysVar[52] = Flag(p_.doc.FileChanged);
+    sysVar[54] = Flag(p_.doc.EditorBlocked);
+    sysVar[55] = runtime::TrimStr(p_.doc.ScriptTime);
+    sysVar[56] = p_.files.CurFileName;
+    sysVar[57] = p_.files.FtpFileName;
+    sysVar[72] = runtime::TrimStr(p_.diag.DiagErrorCount);
+    sysVar[117] = Flag(p_.loader.LoadOk);
+    if (!p_.hasMain()) return;
+    sysVar[111] = runtime::TrimStr(p_.doc.grid().rows() - 2);
+    sysVar[121] = p_.main().editor.basic.rtfSubEditBasic.text();
+    sysVar[133] = runtime::TrimStr(p_.main().clipboard.List1.listCount());
+}
+
+void SystemVariables::refreshMacroState() {
+    const Macro& m = p_.macro;
+    sysVar[12] = Flag(m.MacroRunning);
+    sysVar[61] = runtime::TrimStr(m.ForDoStart);
+    sysVar[62] = runtime::TrimStr(m.ForDoEnd);
+    sysVar[63] = runtime::TrimStr(m.ForDoCounter);
+    sysVar[64] = runtime::TrimStr(m.ForDoValue);
+    sysVar[113] = runtime::TrimStr(m.MacroAction.code);
+    sysVar[114] = m.TriggerMacroName;
+    sysVar[115] = runtime::TrimStr(m.TriggerKey);
+    sysVar[116] = Flag(m.MacroExecWatch);
+}
+
+QString SystemVariables::hostName() {
+    if (!hostNameKnown_) {
+        hostName_ = GetLocalHostName(p_);
+        hostNameKnown_ = true;
+    }
+    return hostName_;
+}
+
+void SystemVariables::ListSysVars() {
+    frmSystem& sys = p_.system();
+    sys.List1.clear();
+    int count = 0;
+    for (int i = 0; i < Count; ++i) {
+        const QString& value = sysVar[static_cast<std::size_t>(i)];
+        if (value.isEmpty()) continue;
+        sys.List1.addItem(QStringLiteral("sysVar[") + runtime::TrimStr(i) + QStringLiteral("]=") +
+                          value);
+        ++count;
+        sys.Label2.setCaption(p_.texts.TextTable(7, 0) + runtime::TrimStr(count));
+    }
+}
+
+int SystemVariables::IndexOfEntry(const QString& entry) {
+    if (!entry.startsWith(QStringLiteral("sysVar["))) return -1;
+    try {
+        const int n = BracketIndex(entry);
+        return n >= 0 && n < Count ? n : -1;
+    } catch (const MacroError&) {
+        return -1;
+    }
 }

@@ -5,10 +5,8 @@
 // ":=", a short description, "#" and remarks; InitSysVarHelp fills the
 // English ones and a language pack may replace any of them.
 //
-// For now it refreshes the values of the start-up and the online part (the
-// addresses, the request kind, the language, the local address, the version
-// texts, the current tablet, the frame rate and the last action code); the
-// full table comes with the macro language.
+// The local host name needs a name lookup: it is asked for once, the first
+// time a refresh needs it, and kept.
 
 #include <QString>
 #include <array>
@@ -23,11 +21,26 @@ public:
     std::array<QString, Count> sysVar;
     std::array<QString, Count> sysVarHelp;
 
+    // Refreshes every variable from the program's state and lists the
+    // non-empty ones in the system window.
     void UpdateSysVars();
+    // Only the values; the macro interpreter refreshes them before every
+    // command and the list follows when the system window is shown.
+    void RefreshValues();
+    // The number of a list entry "sysVar[n]=value"; -1 when it names none.
+    static int IndexOfEntry(const QString& entry);
     // Writes the English description of every described variable; the
     // others keep their text.
     void InitSysVarHelp();
 
 private:
+    void refreshProgramState();
+    void refreshDocumentState();
+    void refreshMacroState();
+    void ListSysVars();
+    QString hostName();
+
     Program& p_;
+    QString hostName_;
+    bool hostNameKnown_ = false;
 };

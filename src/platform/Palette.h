@@ -24,6 +24,8 @@ constexpr Color BalloonYellow = 0x00E1FFFF;
 // 255, green 128, blue 0).
 constexpr Color DiagnoseRepaired = SysWindowBackground;
 constexpr Color DiagnoseNotRepaired = 0x000080FF;
+// A button whose action a macro waits for (orange).
+constexpr Color TriggerArmed = 0x000080FF;
 // A cell of the download list that holds the searched text.
 constexpr Color SearchHit = 0x0000FF00;
 } // namespace palette

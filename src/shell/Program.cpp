@@ -3,6 +3,7 @@
 #include "fileio/frmFile.h"
 #include "fileio/frmPreview.h"
 #include "macro/frmSystem.h"
+#include "macro/frmWizard.h"
 #include "online/frmDbase.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
@@ -37,6 +38,7 @@ Program::~Program() {
     preview_.reset();
     fileChooser_.reset();
     settings_.reset();
+    wizard_.reset();
     system_.reset();
     control_.reset();
     main_.reset();
@@ -55,6 +57,11 @@ frmControl& Program::control() {
 frmSystem& Program::system() {
     if (!system_) system_ = std::make_unique<frmSystem>(*this);
     return *system_;
+}
+
+frmWizard& Program::wizard() {
+    if (!wizard_) wizard_ = std::make_unique<frmWizard>(*this);
+    return *wizard_;
 }
 
 frmSettings& Program::settings() {

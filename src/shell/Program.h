@@ -13,6 +13,7 @@
 #include "fileio/FileCommands.h"
 #include "fileio/Files.h"
 #include "macro/Macro.h"
+#include "macro/MacroCommandTable.h"
 #include "macro/MacroLibrary.h"
 #include "macro/SystemVariables.h"
 #include "online/Online.h"
@@ -30,6 +31,7 @@
 class frmMain;
 class frmControl;
 class frmSystem;
+class frmWizard;
 class frmSettings;
 class frmFile;
 class frmPreview;
@@ -70,6 +72,9 @@ public:
     SystemVariables sysVars;   // the program's state as macro-readable texts
     Tablets tablets;           // the calculator's tablet files
 
+    // Every command a macro line can name, built once.
+    const MacroCommandTable macroTable;
+
     // The main window, created (not shown) on first use.
     frmMain& main();
     bool hasMain() const { return main_ != nullptr; }
@@ -79,6 +84,8 @@ public:
     // The system window (system and macro variables), created on first use.
     frmSystem& system();
     bool hasSystem() const { return system_ != nullptr; }
+    // The wizard window, created on first use; it hides and keeps its list.
+    frmWizard& wizard();
     // The settings window, created on first use; it hides and keeps the settings.
     frmSettings& settings();
     // The file chooser, created on first use; it hides and keeps its state.
@@ -101,6 +108,7 @@ private:
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<frmControl> control_;
     std::unique_ptr<frmSystem> system_;
+    std::unique_ptr<frmWizard> wizard_;
     std::unique_ptr<frmSettings> settings_;
     std::unique_ptr<frmFile> fileChooser_;
     std::unique_ptr<frmPreview> preview_;

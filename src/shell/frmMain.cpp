@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "macro/Interpreter.h"
 #include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
@@ -27,6 +28,8 @@ frmMain::frmMain(Program& p)
       scriptPlayer(p, tabClipboard.page(TabScriptPlayer)), shift(p, editor), stretch(p, editor),
       timeTab(p, editor), frameRate(p, editor.SSTab3.page(3)), search(p, editor.SSTab2.page(1)),
       onlineLists(p, online), macroPickers(p, macros.SSTab4.page(0)),
+      macroEditor(p, macroPickers, macros.SSTab4.page(0)), macroWizard(p, macros.SSTab4.page(1)),
+      executeList(p, macros.SSTab4.page(0)), recorder(p, macroEditor),
       mnuFile(*this, "mnuFile", "&File"), mnuNewFile(mnuFile, "mnuNewFile", "&New"),
       mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."), mnuAddFile(mnuFile, "mnuAddFile", "&Add .."),
       mnuNul0(mnuFile, "mnuNul0", "-"), mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
@@ -82,6 +85,7 @@ void frmMain::registerCommands() {
     clipboard.registerCommands();
     editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
     RegisterCollectionCommands(p_);
+    RegisterMacroCommands(p_);
 }
 
 // Each menu item runs its command from the registry.

@@ -11,8 +11,12 @@
 #include "calculator/CalculatorTab.h"
 #include "diagnose/DiagnoseTab.h"
 #include "document/EditorTab.h"
+#include "macro/ExecuteList.h"
+#include "macro/MacroEditor.h"
 #include "macro/MacroPickers.h"
+#include "macro/MacroWizardPage.h"
 #include "macro/MacrosTab.h"
+#include "macro/Recorder.h"
 #include "online/OnlineLists.h"
 #include "online/OnlineTab.h"
 #include "platform/ComboBox.h"
@@ -93,6 +97,11 @@ public:
     SearchTab search;
     OnlineLists onlineLists;
     MacroPickers macroPickers;
+    MacroEditor macroEditor;
+    MacroWizardPage macroWizard;
+    // Go and Test of the Macros tab, and the recorder and trigger timer Timer2.
+    ExecuteList executeList;
+    Recorder recorder;
 
     // The menu bar. Add, Save, Print and Preview start disabled; the load of
     // a subtitle file enables them, New enables Save.

@@ -1,0 +1,246 @@
+#include "macro/ExecuteList.h"
+
+#include "macro/Interpreter.h"
+#include "macro/frmSystem.h"
+#include "platform/Palette.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
+#include <array>
+#include <exception>
+
+namespace {
+
+const QString CallCommand = QStringLiteral("System.Call.Macro");
+const QString Assign = QStringLiteral(":=");
+const QString CommentMark = QStringLiteral("//");
+
+// The line without its "//" comment, trimmed.
+QString WithoutComment(const QString& line) {
+    const qsizetype at = line.indexOf(CommentMark);
+    return runtime::Trim(at < 0 ? line : line.left(at));
+}
+
+QString Indent(int level) {
+    return QString(2 * level, u' ');
+}
+
+void MakeButton(platform::Label& button, const char* tip) {
+    button.setAlignment(2);
+    platform::PaintRestButton(button);
+    platform::AttachPressLook(button);
+    button.setToolTipText(QString::fromLatin1(tip));
+}
+
+} // namespace
+
+QString CalledMacroName(const QString& line) {
+    const QString text = WithoutComment(line);
+    const qsizetype assign = text.indexOf(Assign);
+    const QString command = runtime::Trim(assign < 0 ? text : text.left(assign));
+    if (command != CallCommand || assign < 0) return QString();
+    return runtime::Trim(text.mid(assign + Assign.size()));
+}
+
+ExecuteList::ExecuteList(Program& p, platform::Container& page)
+    : Command31(page, "Command31", "Go"), cmdTest(page, "cmdTest", "Test"), p_(p) {
+    // Below the editor's column of list buttons.
+    Command31.move(4140, 3060, 1095, 255);
+    cmdTest.move(4140, 3360, 1095, 255);
+    MakeButton(Command31, "Execute selected macro");
+    MakeButton(cmdTest, "Test selected macro");
+    Command31.onClick = [this] { MacroGo(); };
+    cmdTest.onClick = [this] { MacroTest(); };
+}
+
+void ExecuteList::MacroGo() {
+    p_.macro.ResumeLine = 0;
+    GoMacro(true);
+}
+
+void ExecuteList::MacroTest() {
+    p_.macro.ResumeLine = 0;
+    if (GoMacro(false)) return;
+    frmSystem& sys = p_.system();
+    sys.SSTab1.setTab(frmSystem::TabMacro);
+    sys.SSTab2.setTab(frmSystem::TabExecuteList);
+    sys.showModal();
+}
+
+bool ExecuteList::GoMacro(bool execute) {
+    return RunMacro(p_.main().macroEditor.currentSlot(), execute);
+}
+
+int ExecuteList::findMacro(const QString& name) const {
+    if (name.isEmpty()) return -1;
+    for (int k = 0; k < MacroLibrary::Macros; ++k)
+        if (p_.macroLibrary.MacroStore[static_cast<std::size_t>(k)][0] == name) return k;
+    return -1;
+}
+
+ExecuteList::Built ExecuteList::build(int slot) const {
+    Built b;
+    const auto& store = p_.macroLibrary.MacroStore;
+    std::array<int, MaxLevel + 1> macro{}, resume{};
+    int level = 0, l = 0;
+    macro[0] = slot;
+    while (level >= 0) {
+        ++l;
+        const auto& lines = store[static_cast<std::size_t>(macro[static_cast<std::size_t>(level)])];
+        const QString line =
+            l < MacroLibrary::Lines ? lines[static_cast<std::size_t>(l)] : QString();
+        if (line.isEmpty()) { // this macro ends: back to the caller
+            const QString ended = lines[0];
+            if (--level < 0) break;
+            l = resume[static_cast<std::size_t>(level)];
+            b.lines << Indent(level + 1) + QStringLiteral("System.Comment:=Macro.End[") + ended +
+                           u']';
+            continue;
+        }
+        const int k = findMacro(CalledMacroName(line));
+        if (k < 0) {
+            b.lines << Indent(level) + line;
+            continue;
+        }
+        resume[static_cast<std::size_t>(level)] = l;
+        if (++level > MaxLevel) {
+            b.overflow = store[static_cast<std::size_t>(k)][0];
+            return b;
+        }
+        macro[static_cast<std::size_t>(level)] = k;
+        b.lastLevel = level;
+        l = 0;
+        b.lines << Indent(level) + QStringLiteral("System.Comment:=Call.Macro.Start[") +
+                       store[static_cast<std::size_t>(k)][0] + u']';
+    }
+    return b;
+}
+
+bool ExecuteList::RunMacro(int slot, bool execute) {
+    if (running_) return false; // one run at a time
+    frmMain& w = p_.main();
+    w.StatusBar1.setPanelText(3, QStringLiteral("Macro"));
+    w.recorder.Timer2.setEnabled(false);
+    const QString help = w.brwHelp.locationURL();
+    Macro& m = p_.macro;
+    m.MacroRunning = true;
+    m.MacroExecWatch = true;
+    frmSystem& sys = p_.system();
+    sys.lstExec.clear();
+    if (slot < 0 || slot >= MacroLibrary::Macros) {
+        endRun(help);
+        return false;
+    }
+    m.RunMacro = slot;
+    running_ = true;
+    bool failed = false;
+    try {
+        const Built b = build(slot);
+        for (const QString& line : b.lines)
+            sys.lstExec.addItem(line);
+        sys.Label1.setCaption(u' ' + runtime::TrimStr(b.lines.size()) +
+                              QStringLiteral(" functions with ") + runtime::TrimStr(b.lastLevel) +
+                              QStringLiteral(" embedded macro('s)."));
+        if (!b.overflow.isEmpty()) {
+            if (execute)
+                p_.messages.ShowMessage(
+                    QStringLiteral("Error during building execute list./nCheck for endless "
+                                   "loops./nLast known macro caused error is '") +
+                        b.overflow + u'\'',
+                    KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+            failed = execute;
+        } else {
+            runLines(execute);
+        }
+    } catch (const std::exception&) {
+        failed = execute;
+    }
+    running_ = false;
+    endRun(help);
+    return failed;
+}
+
+void ExecuteList::endRun(const QString& help) {
+    frmMain& w = p_.main();
+    if (w.brwHelp.locationURL() != help && !help.isEmpty()) w.brwHelp.navigate(help);
+    if (!w.recorder.Timer2.enabled()) w.StatusBar1.setPanelText(3, QString());
+    w.recorder.RunEnded();
+}
+
+bool ExecuteList::runLines(bool execute) {
+    const int count = p_.system().lstExec.listCount();
+    int forLine = 0;
+    for (int i = p_.macro.ResumeLine; i < count; ++i)
+        if (!runLine(i, execute, forLine)) return false;
+    return true;
+}
+
+// Splits the command from its data and comment; true when it names a command.
+bool ExecuteList::lookUp(QString& text, QString& data) const {
+    text = WithoutComment(text);
+    const qsizetype assign = text.indexOf(Assign);
+    if (assign >= 0) {
+        data = text.mid(assign + Assign.size());
+        text = runtime::Trim(text.left(assign));
+    }
+    return p_.macroTable.find(text).found() || p_.commands.find(text) != nullptr;
+}
+
+bool ExecuteList::stopped() {
+    if (!p_.main().recorder.Timer2.enabled())
+        p_.messages.ShowMessage(QStringLiteral("Macro job terminated. Press Ok to exit."), KindStop,
+                                QStringLiteral("ok"), QStringLiteral("Macro Message"));
+    return false;
+}
+
+bool ExecuteList::runLine(int& i, bool execute, int& forLine) {
+    Macro& m = p_.macro;
+    platform::ListBox& list = p_.system().lstExec;
+    bool error = false;
+    if (!execute) list.setListIndex(i);
+    QString text = runtime::Trim(list.list(i)), data;
+    if (text == QStringLiteral("<Comment>")) m.MacroExecWatch = false;
+    if (m.MacroExecWatch) {
+        const bool found = lookUp(text, data);
+        if (!m.MacroRunning) return stopped();
+        if (found && execute) {
+            m.WaitLine = i;
+            list.setListIndex(i);
+            Interpreter(p_).ExecMacro(text, data);
+        } else if (!found && execute) {
+            p_.messages.ShowMessage(QStringLiteral("Invalid code '") + text +
+                                        QStringLiteral("' found in macro. Press Ok to exit."),
+                                    KindStop, QStringLiteral("ok"),
+                                    QStringLiteral("Macro Message"));
+            return false;
+        }
+        error = !found;
+    }
+    if (text == QStringLiteral("</Comment>") || text.startsWith(QStringLiteral("System.If.Do.End")))
+        m.MacroExecWatch = true;
+    if (execute) stepLoop(text, i, forLine);
+    if (!execute)
+        list.setList(i,
+                     (error ? QStringLiteral("[Error] ") : QStringLiteral("[Ok] ")) + list.list(i));
+    return true;
+}
+
+// A loop body runs ForDoEnd - ForDoStart + 1 times, at least once, with
+// ForDoValue counting from ForDoStart; one loop is active at a time.
+void ExecuteList::stepLoop(const QString& text, int& i, int& forLine) {
+    Macro& m = p_.macro;
+    if (text.startsWith(QStringLiteral("System.For.Do.End"))) {
+        if (--m.ForDoCounter > 0) {
+            ++m.ForDoValue;
+            i = forLine;
+        } else {
+            m.ForDoValue = 0;
+        }
+    } else if (text.startsWith(QStringLiteral("System.For.Do"))) {
+        forLine = i;
+        m.ForDoCounter = m.ForDoEnd - m.ForDoStart + 1;
+        m.ForDoValue = m.ForDoStart;
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Running a stored macro. The execute list is built first: the macro's lines,
+// each call of another macro replaced by that macro's lines (indented two
+// blanks a level) between two comment lines, into the system window's
+// lstExec. Then it is walked line by line: comments stripped, the command
+// run by the interpreter, If.Do blocks skipped while false, For.Do loops
+// repeated. A test run builds and checks the list and marks each line
+// "[Ok] " or "[Error] " without running anything. Go and Test of the Macros
+// tab run the macro selected in the macro list.
+
+#include "platform/Label.h"
+
+#include <QString>
+#include <QStringList>
+
+class Program;
+
+class ExecuteList {
+public:
+    ExecuteList(Program& p, platform::Container& page);
+
+    platform::Label Command31; // Go
+    // Test (the editor's Data caption holds the name Label69).
+    platform::Label cmdTest;
+
+    // Runs (execute) or tests the macro selected in the macro list; true when
+    // a fault ended an execute run.
+    bool GoMacro(bool execute);
+    // The same for a store slot (-1: none).
+    bool RunMacro(int slot, bool execute);
+    // Whether a run is going on now.
+    bool running() const { return running_; }
+
+    void MacroGo();
+    void MacroTest();
+
+    // The calls may nest this deep below the macro run.
+    static constexpr int MaxLevel = 30;
+
+private:
+    struct Built {
+        QStringList lines;
+        int lastLevel = 0;
+        QString overflow; // the macro whose call went one level too deep
+    };
+    Built build(int slot) const;
+    int findMacro(const QString& name) const;
+    bool runLines(bool execute);
+    bool runLine(int& i, bool execute, int& forLine);
+    void stepLoop(const QString& text, int& i, int& forLine);
+    bool lookUp(QString& text, QString& data) const;
+    bool stopped();
+    void endRun(const QString& help);
+
+    Program& p_;
+    bool running_ = false;
+};
+
+// The name a line calls, or "" when the line is no System.Call.Macro; a
+// "//" comment and outer blanks are not part of it.
+QString CalledMacroName(const QString& line);

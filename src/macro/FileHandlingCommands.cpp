@@ -1,0 +1,48 @@
+// The File.Handling and File.Control groups of the macro language: the file
+// chooser's type and option, a load by name, and the progress window's
+// close-when-done box.
+
+#include "fileio/frmFile.h"
+#include "macro/Interpreter.h"
+#include "macro/Variables.h"
+#include "shell/Program.h"
+#include "shell/frmControl.h"
+
+namespace {
+
+void PickType(Program& p, const QString& data) {
+    const int type = MacroInteger(data);
+    platform::ListBox& list = p.fileChooser().List3;
+    if (type < 0 || type >= list.listCount()) throw MacroError("no such file type");
+    list.setListIndex(type);
+}
+
+void LoadByName(Program& p, const QString& data) {
+    QString name = data;
+    int format = 0, startRow = 1;
+    p.loader.LoadSubFile(name, format, startRow, false, false, false);
+}
+
+// Each reports its own code with its data first, as a handler does.
+void Add(Program& p, const char* name, int code, std::function<void(const QString&)> run) {
+    p.commands.add(QString::fromLatin1(name), code,
+                   [&p, code, run = std::move(run)](const QString& data) {
+                       p.macro.SetMacroAction(data, code);
+                       run(data);
+                   });
+}
+
+} // namespace
+
+void RegisterFileHandlingCommands(Program& p) {
+    Add(p, "File.Handling.Set.Settings.Type", 1401, [&p](const QString& d) { PickType(p, d); });
+    Add(p, "File.Handling.Set.Check.SA.On", 1402,
+        [&p](const QString&) { p.fileChooser().Check1.setValue(1); });
+    Add(p, "File.Handling.Set.Check.SA.Off", 1403,
+        [&p](const QString&) { p.fileChooser().Check1.setValue(0); });
+    Add(p, "File.Handling.Load", 1404, [&p](const QString& d) { LoadByName(p, d); });
+    Add(p, "File.Control.Set.AutoClose.On", 1501,
+        [&p](const QString&) { p.control().chkClose.setValue(1); });
+    Add(p, "File.Control.Set.AutoClose.Off", 1502,
+        [&p](const QString&) { p.control().chkClose.setValue(0); });
+}

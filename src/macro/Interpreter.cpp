@@ -1,0 +1,22 @@
+#include "macro/Interpreter.h"
+
+#include "macro/Variables.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
+#include <exception>
+
+void Interpreter::ExecMacro(const QString& command, QString& data) {
+    try {
+        p_.main(); // the main window registers the commands
+        p_.sysVars.RefreshValues();
+        if (!data.isEmpty()) data = ExpandVars(p_, data);
+        const CommandRegistry::Command* c = p_.commands.find(command);
+        if (c && c->run) c->run(data);
+        p_.macro.ListMcrVars();
+    } catch (const std::exception&) {
+        p_.messages.ShowMessage(QStringLiteral("There was an error while executing this macro./n"
+                                               "Check the macro content for manual inserted data."),
+                                KindQuestion, QStringLiteral("ok"), QStringLiteral("Macro Error"));
+    }
+}

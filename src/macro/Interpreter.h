@@ -1,0 +1,30 @@
+#pragma once
+// Runs one macro command: the system variables are refreshed, the data's
+// variable references expanded (the caller's text becomes the expanded one),
+// the command run through the command registry by its full name, and the
+// macro-variable list refreshed. A fault inside the command ends it with the
+// "Macro Error" message; what it changed before stays changed.
+
+#include <QString>
+
+class Program;
+
+class Interpreter {
+public:
+    explicit Interpreter(Program& p) : p_(p) {}
+
+    // A name no command is registered under does nothing.
+    void ExecMacro(const QString& command, QString& data);
+
+private:
+    Program& p_;
+};
+
+// The macro language's own commands: the System group (variables,
+// conditions, loops, triggers, exit) and the View commands of the message,
+// input and system windows.
+void RegisterMacroCommands(Program& p);
+// The file chooser's and the progress window's commands.
+void RegisterFileHandlingCommands(Program& p);
+// The Editor commands of the Basic tab, the grid and the field variables.
+void RegisterEditorCommands(Program& p);

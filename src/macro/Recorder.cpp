@@ -1,0 +1,141 @@
+#include "macro/Recorder.h"
+
+#include "macro/Variables.h"
+#include "platform/Palette.h"
+#include "runtime/Numbers.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+
+QString CommandOfCode(const Program& p, int code) {
+    if (code <= 0) return QString();
+    const MacroCommandTable::Position at = p.macroTable.findByCode(code);
+    return at.found() ? p.macroTable.fullName(at.group, at.position) : QString();
+}
+
+Recorder::Recorder(Program& p, MacroEditor& editor) : Timer2(p.host, "Timer2"), p_(p) {
+    Timer2.setInterval(1);
+    Timer2.setEnabled(false);
+    Timer2.onTimer = [this] { Timer2Tick(); };
+    editor.onRecordToggle = [this](bool recording) { Timer2.setEnabled(recording); };
+}
+
+void Recorder::Timer2Tick() {
+    if (p_.main().executeList.running()) return; // looked at again once the run is over
+    const Macro& m = p_.macro;
+    switch (m.RecordMode) {
+    case Macro::RecordingMode:
+        if (m.MacroAction.code >= 0) recordAction();
+        break;
+    case Macro::WatchMode:
+        if (m.MacroAction.code == m.TriggerKey) fireDoMacro();
+        break;
+    case Macro::WaitMode:
+        if (m.MacroAction.code == m.TriggerKey) resumeWait();
+        break;
+    default:
+        break;
+    }
+}
+
+void Recorder::setStatus(const QString& text) {
+    p_.main().StatusBar1.setPanelText(3, text);
+}
+
+void Recorder::fireDoMacro() {
+    Timer2.setEnabled(false);
+    platform::ComboBox& macros = p_.main().macroPickers.Combo5; // the macros by name
+    for (int i = 0; i < macros.listCount(); ++i) {
+        if (macros.list(i) != p_.macro.TriggerMacroName) continue;
+        p_.macro.SetMacroAction(QString(), -1);
+        DoKeyAction(p_.macro.TriggerKey, false);
+        setStatus(QString());
+        macros.setListIndex(i);
+        p_.main().executeList.MacroGo();
+        return;
+    }
+    setStatus(QString()); // no such macro: the trigger is dropped
+}
+
+// The run goes on with the line after the Wait, in the macro that waited.
+void Recorder::resumeWait() {
+    Timer2.setEnabled(false);
+    p_.macro.RecordMode = Macro::WatchMode; // idle again: recording can start
+    p_.macro.ResumeLine = p_.macro.WaitLine + 1;
+    DoKeyAction(p_.macro.TriggerKey, false);
+    p_.main().executeList.RunMacro(p_.macro.RunMacro, true);
+}
+
+void Recorder::ArmTrigger(int mode, int key, const QString& macroName) {
+    const QString command = CommandOfCode(p_, key);
+    if (command.isEmpty()) throw MacroError("no command reports this trigger number");
+    Macro& m = p_.macro;
+    m.SetMacroAction(QString(), -1);
+    m.TriggerKey = key;
+    if (mode == Macro::WatchMode) m.TriggerMacroName = macroName;
+    DoKeyAction(key, true);
+    setStatus(QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + command + u']');
+    m.RecordMode = mode;
+    Timer2.setEnabled(true);
+}
+
+void Recorder::RunEnded() {
+    if (Timer2.enabled() && p_.macro.RecordMode != Macro::RecordingMode)
+        p_.macro.SetMacroAction(QString(), -1);
+}
+
+// Each action is recorded once; an action no command reports is dropped.
+void Recorder::recordAction() {
+    const ReportedAction action = p_.macro.MacroAction;
+    p_.macro.SetMacroAction(QString(), -1);
+    if (action.code <= 0) return;
+    const MacroCommandTable& table = p_.macroTable;
+    const MacroCommandTable::Position at = table.findByCode(action.code);
+    if (!at.found()) return;
+    if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position), action.text)) return;
+    setStatus(QStringLiteral("Macro [") + table.fullName(at.group, at.position) +
+              QStringLiteral("] recorded"));
+}
+
+platform::Control* Recorder::keyControl(int key) {
+    frmMain& w = p_.main();
+    CalculatorTab& calc = w.calculator;
+    switch (key) {
+    case 201:
+        return &calc.cmdExecCalcData;
+    case 202:
+        return &calc.cmdAdvCalcClipIt;
+    case 210:
+        return &calc.Label14;
+    case 211:
+        return &calc.Label65;
+    case 212:
+        return &calc.Label16;
+    case 301:
+    case 302:
+    case 303:
+    case 304:
+        return &calc.Command1[key - 301];
+    case 503:
+        return &w.editor.basic.Command47;
+    case 605:
+    case 606:
+        return &w.player.Command49[key - 605];
+    default:
+        return nullptr;
+    }
+}
+
+// The awaited button turns orange; when the trigger fires it gets its own
+// colour back.
+void Recorder::DoKeyAction(int key, bool state) {
+    platform::Control* control = keyControl(key);
+    if (!control) return;
+    if (state) {
+        if (armedControl_ != control) armedColour_ = control->foreColor();
+        armedControl_ = control;
+        control->setForeColor(platform::palette::TriggerArmed);
+    } else if (control == armedControl_) {
+        control->setForeColor(armedColour_);
+        armedControl_ = nullptr;
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The recorder and trigger timer Timer2. While recording, each reported
+// action becomes a line of the macro being edited; an armed Item.Do.Macro
+// trigger starts its macro when the user performs the awaited action; an
+// armed Item.Wait trigger continues the waiting macro after the Wait line.
+// Triggers never fire while a macro runs: the run's own actions are not the
+// user's, and the timer looks again once the run is over.
+
+#include "platform/Control.h"
+#include "platform/Timer.h"
+
+#include <QString>
+
+class MacroEditor;
+class Program;
+
+// Adds a recorded command (its group and its name in the group), with ":="
+// and the data where there is any, below the selected line of the macro
+// being edited; false when no macro is selected or it is full.
+bool AppendRecordedLine(Program& p, int group, const QString& name, const QString& data);
+
+// The full name of the command with that action code in the macro command
+// table (the lowest position of its group); "" when none has it.
+QString CommandOfCode(const Program& p, int code);
+
+class Recorder {
+public:
+    // Record.Start and Record.Stop of the editor switch the timer.
+    Recorder(Program& p, MacroEditor& editor);
+
+    platform::Timer Timer2;
+
+    void Timer2Tick();
+    // Colours the button of an awaited action orange (state true) and back.
+    void DoKeyAction(int key, bool state);
+    // Arms a trigger: mode Macro::WatchMode (runs `macroName`) or
+    // Macro::WaitMode (continues the waiting run). Throws MacroError when no
+    // command reports `key`.
+    void ArmTrigger(int mode, int key, const QString& macroName = QString());
+
+    // Called by a run when it ends: actions the run reported itself do not
+    // fire the trigger it armed.
+    void RunEnded();
+
+private:
+    void recordAction();
+    void fireDoMacro();
+    void resumeWait();
+    void setStatus(const QString& text);
+    platform::Control* keyControl(int key);
+
+    Program& p_;
+    platform::Control* armedControl_ = nullptr;
+    platform::Color armedColour_ = 0;
+};

@@ -1,0 +1,139 @@
+// Running stored macros with Go and Test: the execute list with nested
+// calls, comment blocks, conditions, loops, exit and the messages that end a
+// run.
+
+#include "MacroRun.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
+namespace {
+
+TEST(MacroRun, CallsAreListedIndentedBetweenTheirCommentLines) {
+    TestProgram t;
+    defineMacro(t, 0, "A", {"System.Comment:=a1", "System.Call.Macro:=B", "System.Comment:=a2"});
+    defineMacro(t, 1, "B", {"System.Call.Macro:=C  //the last one", "System.Comment:=b1"});
+    defineMacro(t, 2, "C", {"System.Comment:=c1"});
+    pressGo(t, 0);
+    EXPECT_EQ(executeList(t), QStringList({
+                                  "System.Comment:=a1",
+                                  "  System.Comment:=Call.Macro.Start[B]",
+                                  "    System.Comment:=Call.Macro.Start[C]",
+                                  "    System.Comment:=c1",
+                                  "    System.Comment:=Macro.End[C]",
+                                  "  System.Comment:=b1",
+                                  "  System.Comment:=Macro.End[B]",
+                                  "System.Comment:=a2",
+                              }));
+    EXPECT_EQ(t->system().Label1.caption(), " 8 functions with 2 embedded macro('s).");
+}
+
+TEST(MacroRun, OnlyCallLinesCallAndTheFirstMacroOfANameIsTaken) {
+    TestProgram t;
+    defineMacro(t, 0, "Main",
+                {"System.mcrVar.Set:=System.Call.Macro  //names a call but is none",
+                 "System.Call.Macro:=Twin", "System.Call.Macro:=", "System.Call.Macro:=Nobody"});
+    defineMacro(t, 1, "Twin", {"System.mcrVar.Set:=first"});
+    defineMacro(t, 2, "Twin", {"System.mcrVar.Set:=second"});
+    pressGo(t, 0);
+    const QStringList list = executeList(t);
+    ASSERT_EQ(list.size(), 6);
+    EXPECT_EQ(list[0], "System.mcrVar.Set:=System.Call.Macro  //names a call but is none");
+    EXPECT_EQ(list[4], "System.Call.Macro:=") << "an empty name calls no empty slot";
+    EXPECT_EQ(list[5], "System.Call.Macro:=Nobody") << "an unknown name stays a plain line";
+    EXPECT_EQ(variableValues(t), QStringList({"System.Call.Macro", "first"}));
+}
+
+TEST(MacroRun, AMacroThatCallsItselfStopsTheBuildWithAMessage) {
+    TestProgram t;
+    defineMacro(t, 0, "Loop", {"System.mcrVar.Set:=ran", "System.Call.Macro:=Loop"});
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    EXPECT_FALSE(t.main().executeList.GoMacro(true)) << "no macro picked: nothing to build";
+    t.main().macroPickers.Combo5.setListIndex(0);
+    EXPECT_TRUE(t.main().executeList.GoMacro(true));
+    EXPECT_EQ(seen.title, "Error");
+    EXPECT_TRUE(seen.text.contains("Check for endless loops.")) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.contains("Last known macro caused error is 'Loop'"));
+    EXPECT_TRUE(variableValues(t).isEmpty()) << "nothing runs";
+}
+
+TEST(MacroRun, CommentBlocksAndFalseConditionsSkipTheirLines) {
+    TestProgram t;
+    t->macro.setMcrVar(0, "n:=3");
+    defineMacro(t, 0, "M",
+                {"<Comment>", "Not.A.Command", "</Comment>", "System.If.Do:=n>5",
+                 "System.mcrVar.Set:=skipped", "System.If.Do:=1=1", "System.mcrVar.Set:=nested",
+                 "System.If.Do.End", "System.mcrVar.Set:=after the first end", "System.If.Do.End",
+                 "System.If.Do:=n<5", "System.mcrVar.Set:=ran", "System.If.Do.End"});
+    pressGo(t, 0);
+    // The first End closes a false block, also inside another one.
+    EXPECT_EQ(variableValues(t), QStringList({"3", "after the first end", "ran"}));
+}
+
+TEST(MacroRun, ForDoRunsItsBodyOncePerValue) {
+    TestProgram t;
+    defineMacro(t, 0, "M",
+                {"System.For.Do:=1,3", "System.mcrVar.Set:=sysvar[64]", "System.For.Do.End",
+                 "System.mcrVar.Set:=sysvar[64]", "System.For.Do:=5,1", "System.mcrVar.Set:=once",
+                 "System.For.Do.End"});
+    pressGo(t, 0);
+    EXPECT_EQ(variableValues(t), QStringList({"1", "2", "3", "0", "once"}));
+}
+
+TEST(MacroRun, ExitAndUnknownCommandsEndTheRunWithAMessage) {
+    TestProgram t;
+    defineMacro(t, 0, "Exit",
+                {"System.mcrVar.Set:=one", "System.Macro.Exit", "System.mcrVar.Set:=two"});
+    defineMacro(t, 1, "Bad",
+                {"System.mcrVar.Set:=one", "Editor.No.Such  //typo", "System.mcrVar.Set:=two"});
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    pressGo(t, 0);
+    EXPECT_EQ(seen.text, "Macro job terminated. Press Ok to exit.");
+    EXPECT_EQ(seen.title, "Macro Message");
+    EXPECT_EQ(variableValues(t), QStringList({"one"}));
+
+    t->macro.mcrVar.fill(QString());
+    t.reply(AnswerOk, &seen);
+    pressGo(t, 1);
+    EXPECT_EQ(seen.text, "Invalid code 'Editor.No.Such' found in macro. Press Ok to exit.");
+    EXPECT_EQ(variableValues(t), QStringList({"one"}));
+    EXPECT_EQ(t.main().StatusBar1.panelText(3), "") << "the run's status goes when it ends";
+}
+
+TEST(MacroRun, TestMarksEachLineAndShowsTheList) {
+    TestProgram t;
+    defineMacro(
+        t, 0, "M",
+        {"System.For.Do:=1,3", "System.mcrVar.Set:=x", "Editor.No.Such:=1", "System.For.Do.End"});
+    bool shown = false;
+    t.answer<frmSystem>([&shown](frmSystem& sys) {
+        shown = sys.SSTab1.tab() == frmSystem::TabMacro &&
+                sys.SSTab2.tab() == frmSystem::TabExecuteList;
+        QApplication::processEvents();
+        sys.window()->grab().save(QCoreApplication::applicationDirPath() + "/frmSystem_test.png");
+        sys.cmdOk.onClick();
+    });
+    t.main().macroPickers.Combo5.setListIndex(0);
+    t.main().executeList.cmdTest.onClick();
+    EXPECT_TRUE(shown) << "the system window opens on the execute list";
+    EXPECT_EQ(executeList(t), QStringList({"[Ok] System.For.Do:=1,3", "[Ok] System.mcrVar.Set:=x",
+                                           "[Error] Editor.No.Such:=1", "[Ok] System.For.Do.End"}));
+    EXPECT_TRUE(variableValues(t).isEmpty()) << "a test runs nothing";
+}
+
+TEST(MacroRun, AFullMacroRunsToItsLastLine) {
+    TestProgram t;
+    QStringList lines;
+    for (int i = 1; i <= 199; ++i)
+        lines << QString("System.mcrVar.Clear  //line %1").arg(i);
+    lines.last() = "System.mcrVar.Set:=last";
+    defineMacro(t, 0, "Full", lines);
+    pressGo(t, 0);
+    EXPECT_EQ(executeList(t).size(), 199);
+    EXPECT_EQ(variableValues(t), QStringList({"last"}));
+}
+
+} // namespace
