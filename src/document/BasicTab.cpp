@@ -1,5 +1,9 @@
 #include "document/BasicTab.h"
 
+#include "platform/Grid.h"
+#include "platform/Keys.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "shell/Program.h"
 
 namespace {
@@ -49,4 +53,28 @@ void BasicTab::wire() {
     rtfSubEditBasic.onChange = [this] { p_.edit.BasicTextChange(); };
     rtfSubEditBasic.onGotFocus = [this] { p_.edit.BasicTextGotFocus(); };
     rtfSubEditBasic.onKeyPress = [this](int& key) { p_.edit.BasicTextKeyPress(key); };
+    registerCommands();
+}
+
+// The Basic commands as macros and menus run them. A macro's text keeps a
+// line break as "/n"; the cell to select is given as column,row.
+void BasicTab::registerCommands() {
+    CommandRegistry& c = p_.commands;
+    c.add(QStringLiteral("Editor.Basic.Insert"), 501, [this] { p_.edit.BasicInsertLine(); });
+    c.add(QStringLiteral("Editor.Basic.Delete"), 502, [this] { p_.edit.BasicDeleteLine(); });
+    c.add(QStringLiteral("Editor.Basic.Change"), 504, [this] { p_.edit.BasicChangeCell(); });
+    c.add(QStringLiteral("Editor.Basic.Text"), 505, [this](const QString& data) {
+        rtfSubEditBasic.setText(QString(data).replace(QStringLiteral("/n"), runtime::CrLf));
+        int enter = platform::KeyReturn; // as the user enters it
+        p_.edit.BasicTextKeyPress(enter);
+    });
+    c.add(QStringLiteral("Editor.Cel.Select"), 549, [this](const QString& data) {
+        platform::Grid& grid = p_.doc.grid();
+        const int col = static_cast<int>(runtime::Val(data.section(u',', 0, 0)));
+        const int row = static_cast<int>(runtime::Val(data.section(u',', 1)));
+        if (col < 0 || col >= grid.cols() || row < 0 || row >= grid.rows()) return;
+        grid.setCol(col);
+        grid.setRow(row);
+        p_.edit.EditorCellSelect();
+    });
 }

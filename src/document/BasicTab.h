@@ -25,6 +25,7 @@ public:
 private:
     void place();
     void wire();
+    void registerCommands();
 
     Program& p_;
 };

@@ -3,6 +3,7 @@
 // every command reaches a registered handler.
 
 #include "macro/MacroCommandTable.h"
+#include "support/FileBytes.h"
 #include "support/TestProgram.h"
 
 #include <set>
@@ -207,9 +208,6 @@ const std::set<QString>& KnownMissing() {
         "Partition.Cel.Value",
         "Partition.Format.Select",
         "Partition.Preview.Exit",
-        "Editor.Basic.Insert",
-        "Editor.Basic.Delete",
-        "Editor.Basic.Change",
         "Editor.SR.Search.Text",
         "Editor.SR.Replace.Text",
         "Editor.SR.Go",
@@ -217,8 +215,6 @@ const std::set<QString>& KnownMissing() {
         "Editor.Filter.Set.RH.Off",
         "Editor.Filter.Go",
         "Editor.Font.Go",
-        "Editor.Cel.Select",
-        "Editor.Basic.Text",
         "Editor.SR.Set.Search",
         "Editor.SR.Set.Replace",
         "Editor.mcrVar.Set.Basic",
@@ -281,6 +277,25 @@ TEST(MacroCommandTable, EveryCommandReachesARegisteredHandler) {
     EXPECT_TRUE(missing.isEmpty()) << missing.join(u'\n').toStdString();
     EXPECT_TRUE(stale.isEmpty()) << "registered now: " << stale.join(u'\n').toStdString();
     EXPECT_TRUE(wrongCode.isEmpty()) << wrongCode.join(u'\n').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(MacroBasicCommands, SelectACellAndEnterTextAsAMacroLineGivesThem) {
+    TestProgram t;
+    t.loadDataFile("three.srt", SubRip(3));
+    EXPECT_TRUE(t->commands.run("Editor.Cel.Select", "3,2"));
+    EXPECT_EQ(t->doc.grid().row(), 2);
+    EXPECT_EQ(t->doc.grid().col(), 3);
+    EXPECT_EQ(t->macro.MacroAction.code, 549);
+    EXPECT_EQ(t->macro.MacroAction.text, "3,2");
+    t->commands.run("Editor.Cel.Select", "99,99"); // outside the grid: nothing moves
+    EXPECT_EQ(t->doc.grid().row(), 2);
+    EXPECT_TRUE(t->commands.run("Editor.Basic.Text", "Two/nlines"));
+    EXPECT_EQ(t->macro.MacroAction.code, 504) << "the text changed the cell";
+    EXPECT_EQ(t.main().editor.basic.rtfSubEditBasic.text(), "Two\r\nlines");
 }
 
 } // namespace
