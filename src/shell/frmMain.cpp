@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "fileio/FileWindowCommands.h"
 #include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
@@ -82,6 +83,7 @@ void frmMain::registerCommands() {
     clipboard.registerCommands();
     editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
     RegisterCollectionCommands(p_);
+    RegisterFileWindowCommands(p_);
 }
 
 // Each menu item runs its command from the registry.

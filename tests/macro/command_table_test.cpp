@@ -2,7 +2,9 @@
 // differ from group * 100 + position, the lookups by name and by code, and that
 // every command reaches a registered handler.
 
+#include "fileio/frmFile.h"
 #include "macro/MacroCommandTable.h"
+#include "shell/frmControl.h"
 #include "support/FileBytes.h"
 #include "support/TestProgram.h"
 
@@ -249,12 +251,6 @@ const std::set<QString>& KnownMissing() {
         "System.mcrVar.Set.Node.End",
         "System.For.Do",
         "System.For.Do.End",
-        "File.Handling.Set.Settings.Type",
-        "File.Handling.Set.Check.SA.On",
-        "File.Handling.Set.Check.SA.Off",
-        "File.Handling.Load",
-        "File.Control.Set.AutoClose.On",
-        "File.Control.Set.AutoClose.Off",
     };
     return names;
 }
@@ -296,6 +292,29 @@ TEST(MacroBasicCommands, SelectACellAndEnterTextAsAMacroLineGivesThem) {
     EXPECT_TRUE(t->commands.run("Editor.Basic.Text", "Two/nlines"));
     EXPECT_EQ(t->macro.MacroAction.code, 504) << "the text changed the cell";
     EXPECT_EQ(t.main().editor.basic.rtfSubEditBasic.text(), "Two\r\nlines");
+}
+
+} // namespace
+
+namespace {
+
+TEST(MacroFileWindowCommands, SetTheChooserAndProgressWindowAndLoadByName) {
+    TestProgram t;
+    t.main();
+    EXPECT_TRUE(t->commands.run("File.Handling.Set.Settings.Type", "17"));
+    EXPECT_EQ(t->fileChooser().List3.listIndex(), 17);
+    t->commands.run("File.Handling.Set.Check.SA.On");
+    EXPECT_EQ(t->fileChooser().Check1.value(), 1);
+    t->commands.run("File.Handling.Set.Check.SA.Off");
+    EXPECT_EQ(t->fileChooser().Check1.value(), 0);
+    t->commands.run("File.Control.Set.AutoClose.On");
+    EXPECT_EQ(t->control().chkClose.value(), 1);
+    t->commands.run("File.Control.Set.AutoClose.Off");
+    EXPECT_EQ(t->control().chkClose.value(), 0);
+    const QString file = t.writeDataFile("four.srt", SubRip(4));
+    t->commands.run("File.Handling.Load", file);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(t->doc.lineCount(), 4);
 }
 
 } // namespace

@@ -56,7 +56,8 @@ TEST(MacroVariables, ListingShowsEveryStoredEntryInSlotOrder) {
     EXPECT_EQ(sys.lstVar.list(2), "c:=3");
     // The heading counts the variables defined, not the last slot in use.
     EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 3");
-    for (int i : {0, 3, 57}) m.setMcrVar(i, "");
+    for (int i : {0, 3, 57})
+        m.setMcrVar(i, "");
     m.ListMcrVars();
     EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 0") << "back to none";
 }
