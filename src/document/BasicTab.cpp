@@ -1,5 +1,9 @@
 #include "document/BasicTab.h"
 
+#include "platform/Grid.h"
+#include "platform/Keys.h"
+#include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "shell/Program.h"
 
 namespace {

@@ -44,12 +44,11 @@ QString Macro::InsertMcrVars(QString& text) const {
 void Macro::ListMcrVars() {
     frmSystem& sys = p_.system();
     sys.lstVar.clear();
-    for (int i = 0; i < McrVarCount; ++i) {
-        const QString& entry = mcrVar[static_cast<std::size_t>(i)];
-        if (entry.isEmpty()) continue;
-        sys.lstVar.addItem(entry);
-        sys.Label68.setCaption(p_.texts.TextTable(7, 0) + u' ' + QString::number(i + 1));
-    }
+    for (const QString& entry : mcrVar)
+        if (!entry.isEmpty()) sys.lstVar.addItem(entry);
+    // The heading counts the variables defined, also none.
+    sys.Label68.setCaption(p_.texts.TextTable(7, 0) + u' ' +
+                           QString::number(sys.lstVar.listCount()));
 }
 
 int Macro::FreeMcrVarSlot() const {

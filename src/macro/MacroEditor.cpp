@@ -45,12 +45,12 @@ void MacroEditor::makeButton(platform::Label& button) {
 }
 
 void MacroEditor::layOut(platform::Container&) {
-    rtfMacroName.move(4140, 480, 2895, 315);
+    rtfMacroName.move(540, 480, 3495, 315); // under the macro list while it is closed
     rtfMacroName.setToolTipText(QStringLiteral("Name of the selected macro; Enter renames it"));
     const int top = 510, width = 855, pitch = 915;
-    Command34.move(7095, top, width, 255);
-    Command35.move(7095 + pitch, top, width, 255);
-    Command36.move(7095 + 2 * pitch, top, width, 255);
+    Command34.move(4140, top, width, 255);
+    Command35.move(4140 + pitch, top, width, 255);
+    Command36.move(4140 + 2 * pitch, top, width, 255);
     Label55.move(540, 930, 3495, 255);
     List6.move(120, 1260, 3915, 1740);
     List10.setVisible(false);
@@ -58,8 +58,8 @@ void MacroEditor::layOut(platform::Container&) {
     lblMacroComment.setWordWrap(true);
     Label68.move(120, 3840, 3915, 255);
     for (int i = Add; i <= Record; ++i)
-        Command32[i].move(4140, 1260 + i * 300, 1095, 255);
-    Label17.move(4140, 1260 + 5 * 300, 1095, 255);
+        Command32[i].move(4140, 1260 + i * 300, 1155, 255);
+    Label17.move(4140, 1260 + 5 * 300, 1155, 255);
     Label19.move(5340, 930, 4515, 255);
     List7.move(5340, 1260, 4515, 1740);
     Label69.move(5340, 3075, 1000, 255);

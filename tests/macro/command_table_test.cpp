@@ -2,7 +2,11 @@
 // differ from group * 100 + position, the lookups by name and by code, and that
 // every command reaches a registered handler.
 
+#include "fileio/frmFile.h"
 #include "macro/MacroCommandTable.h"
+#include "macro/Variables.h"
+#include "shell/frmControl.h"
+#include "support/FileBytes.h"
 #include "support/TestProgram.h"
 
 #include <set>
@@ -177,45 +181,6 @@ const std::set<QString>& KnownMissing() {
         "Menu.Online.Help",
         "Menu.Show.Tips",
         "Menu.About",
-        "Partition.Preview",
-        "Partition.Delete",
-        "Partition.Clear",
-        "Partition.Go",
-        "Partition.Set.DVD Subtitle",
-        "Partition.Set.JACOSub 2.7+",
-        "Partition.Set.MicroDVD",
-        "Partition.Set.Phoenix Japanimation",
-        "Partition.Set.PowerDivX",
-        "Partition.Set.RealTime",
-        "Partition.Set.SAMI",
-        "Partition.Set.SonicDVD",
-        "Partition.Set.SubRip",
-        "Partition.Set.SubStation Alpha",
-        "Partition.Set.SubViewer 1.0",
-        "Partition.Set.SubViewer 2.0",
-        "Partition.Set.TMPlayer",
-        "Partition.Set.Turbotitler",
-        "Partition.Set.ViPlay Subtitle File",
-        "Partition.Set.Zero G",
-        "Partition.Cel.Value",
-        "Partition.Format.Select",
-        "Partition.Preview.Exit",
-        "Editor.SR.Search.Text",
-        "Editor.SR.Replace.Text",
-        "Editor.SR.Go",
-        "Editor.Filter.Set.RH.On",
-        "Editor.Filter.Set.RH.Off",
-        "Editor.Filter.Go",
-        "Editor.Font.Go",
-        "Editor.SR.Set.Search",
-        "Editor.SR.Set.Replace",
-        "Editor.mcrVar.Set.Search",
-        "Editor.mcrVar.Set.Replace",
-        "Editor.mcrVar.Set.Filters.CLL",
-        "Editor.mcrVar.Set.Font.Name",
-        "Editor.mcrVar.Set.Font.Type",
-        "Editor.Filter.Set.CLL.On",
-        "Editor.Filter.Set.CLL.Off",
     };
     return names;
 }
@@ -238,6 +203,49 @@ TEST(MacroCommandTable, EveryCommandReachesARegisteredHandler) {
     EXPECT_TRUE(missing.isEmpty()) << missing.join(u'\n').toStdString();
     EXPECT_TRUE(stale.isEmpty()) << "registered now: " << stale.join(u'\n').toStdString();
     EXPECT_TRUE(wrongCode.isEmpty()) << wrongCode.join(u'\n').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(MacroBasicCommands, SelectACellAndEnterTextAsAMacroLineGivesThem) {
+    TestProgram t;
+    t.loadDataFile("three.srt", SubRip(3));
+    EXPECT_TRUE(t->commands.run("Editor.Cel.Select", "3,2"));
+    EXPECT_EQ(t->doc.grid().row(), 2);
+    EXPECT_EQ(t->doc.grid().col(), 3);
+    EXPECT_EQ(t->macro.MacroAction.code, 549);
+    EXPECT_EQ(t->macro.MacroAction.text, "3,2");
+    // Outside the grid: a macro error, and nothing moves.
+    EXPECT_THROW(t->commands.run("Editor.Cel.Select", "99,99"), MacroError);
+    EXPECT_EQ(t->doc.grid().row(), 2);
+    EXPECT_TRUE(t->commands.run("Editor.Basic.Text", "Two lines"));
+    EXPECT_EQ(t->macro.MacroAction.code, 505);
+    EXPECT_EQ(t.main().editor.basic.rtfSubEditBasic.text(), "Two lines");
+}
+
+} // namespace
+
+namespace {
+
+TEST(MacroFileWindowCommands, SetTheChooserAndProgressWindowAndLoadByName) {
+    TestProgram t;
+    t.main();
+    EXPECT_TRUE(t->commands.run("File.Handling.Set.Settings.Type", "17"));
+    EXPECT_EQ(t->fileChooser().List3.listIndex(), 17);
+    t->commands.run("File.Handling.Set.Check.SA.On");
+    EXPECT_EQ(t->fileChooser().Check1.value(), 1);
+    t->commands.run("File.Handling.Set.Check.SA.Off");
+    EXPECT_EQ(t->fileChooser().Check1.value(), 0);
+    t->commands.run("File.Control.Set.AutoClose.On");
+    EXPECT_EQ(t->control().chkClose.value(), 1);
+    t->commands.run("File.Control.Set.AutoClose.Off");
+    EXPECT_EQ(t->control().chkClose.value(), 0);
+    const QString file = t.writeDataFile("four.srt", SubRip(4));
+    t->commands.run("File.Handling.Load", file);
+    EXPECT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(t->doc.lineCount(), 4);
 }
 
 } // namespace

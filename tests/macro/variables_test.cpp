@@ -43,7 +43,7 @@ TEST(MacroVariables, ListingShowsEveryStoredEntryInSlotOrder) {
     sys.lstVar.addItem("stale");
     m.ListMcrVars();
     EXPECT_EQ(sys.lstVar.listCount(), 0) << "the old list goes first";
-    EXPECT_EQ(sys.Label68.caption(), "Defined Variables:") << "nothing listed, heading kept";
+    EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 0") << "none defined";
 
     m.setMcrVar(0, "a:=1");
     m.setMcrVar(3, "b:= two ");
@@ -54,8 +54,12 @@ TEST(MacroVariables, ListingShowsEveryStoredEntryInSlotOrder) {
     EXPECT_EQ(sys.lstVar.list(0), "a:=1");
     EXPECT_EQ(sys.lstVar.list(1), "b:= two ");
     EXPECT_EQ(sys.lstVar.list(2), "c:=3");
-    // The heading counts up to the last slot in use.
-    EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 58");
+    // The heading counts the variables defined, not the last slot in use.
+    EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 3");
+    for (int i : {0, 3, 57})
+        m.setMcrVar(i, "");
+    m.ListMcrVars();
+    EXPECT_EQ(sys.Label68.caption(), "Defined Variables: 0") << "back to none";
 }
 
 TEST(MacroVariables, SubstitutionReplacesTheFirstOccurrenceOfEachName) {
