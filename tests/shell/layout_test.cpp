@@ -4,9 +4,11 @@
 
 #include "ShellFixture.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScrollBar>
 #include <QWidget>
 #include <map>
 
@@ -295,6 +297,42 @@ TEST(Layout, StartsWhereItWasOrCentredAtTheSmallestSize) {
             EXPECT_EQ(m.top(), screen.height() / 2 - frmMain::MinHeight / 2) << c.name;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// At the smallest size a loaded file shows all six columns without scrolling
+// sideways, and the part buttons over the grid leave the headings and the
+// line numbers readable.
+TEST(Layout, TheGridShowsEveryColumnAndTheButtonsCoverNoHeading) {
+    TestProgram t;
+    frmMain& m = t.main();
+    m.load();
+    t.loadDataFile("lines.srt", SubRip(30));
+    m.tabMain.setTab(frmMain::TabEditor);
+    m.show();
+    QApplication::processEvents();
+    const platform::Grid& g = m.editor.grdSubEdit;
+    int columns = 0;
+    for (int c = 0; c < 6; ++c)
+        columns += g.colWidth(c);
+    const QWidget* view = g.widget();
+    const auto* bar = view->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_LE(platform::toPixels(columns),
+              static_cast<const QAbstractScrollArea*>(view)->viewport()->width());
+    const int lastHeadingEnd = g.left() + columns - g.colWidth(5) + 900; // "Text #3" and room
+    EXPECT_GE(m.editor.Label74.left(), lastHeadingEnd);
+
+    m.editor.grdSubEdit.setCurrentCell(5, 3);
+    QApplication::processEvents();
+    const platform::Label& node = m.editor.btnNode[0];
+    ASSERT_TRUE(node.visible());
+    EXPECT_EQ(node.left() + node.width(), g.left() + g.colWidth(0)) << "at the number's right";
+    EXPECT_GE(node.left() - g.left(), 700) << "room for \"{ 9998 }\"";
+    m.hide();
 }
 
 } // namespace
