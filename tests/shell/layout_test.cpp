@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QWidget>
 #include <map>
 
@@ -332,6 +333,29 @@ TEST(Layout, TheGridShowsEveryColumnAndTheButtonsCoverNoHeading) {
     ASSERT_TRUE(node.visible());
     EXPECT_EQ(node.left() + node.width(), g.left() + g.colWidth(0)) << "at the number's right";
     EXPECT_GE(node.left() - g.left(), 700) << "room for \"{ 9998 }\"";
+    m.hide();
+}
+
+} // namespace
+
+namespace {
+
+// The user drags the bar with the mouse: the panes follow on release.
+TEST(Layout, TheSplitterFollowsARealMouseDrag) {
+    TestProgram t;
+    frmMain& m = t.main();
+    m.show();
+    QApplication::processEvents();
+    QWidget* bar = m.pMove.widget();
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(3, 20));
+    QTest::mouseMove(bar, QPoint(3 + 40, 20));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(3 + 40, 20));
+    const int d = m.pMove.left() - 3720;
+    EXPECT_EQ(d, (3 + 40) * platform::TwipsPerPixel) << "its left edge goes to the pointer";
+    EXPECT_EQ(m.Label1.width(), 3615 + d);
+    EXPECT_EQ(m.tabMain.left(), 3840 + d);
+    EXPECT_EQ(m.tabMain.width(), 10215 - d);
+    EXPECT_FALSE(m.layout.SplitDragging);
     m.hide();
 }
 
