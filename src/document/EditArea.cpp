@@ -158,12 +158,13 @@ void EditArea::ApplyEditorVisibility(EditorTab& editor, int col) {
     }
 }
 
-// Just right of a number or time cell of a line.
+// At the right end of a number or time cell of a line, inside the cell: the
+// next cell stays readable.
 void EditArea::PlaceCalcButton(EditorTab& editor, int row, int col) {
     const platform::Grid& g = editor.grdSubEdit;
     platform::Label& calc = editor.cmdInvCalc;
     if (row < g.rows() - 1 && col < FirstTextCol) {
-        calc.move(g.left() + g.cellLeft() + g.cellWidth(), g.top() + g.cellTop());
+        calc.move(g.left() + g.cellLeft() + g.cellWidth() - calc.width(), g.top() + g.cellTop());
         calc.setVisible(true);
         calc.zOrder(0);
     } else {
@@ -176,7 +177,8 @@ void EditArea::PlaceNodeButton(EditorTab& editor, int row) {
     const platform::Grid& g = editor.grdSubEdit;
     platform::Label& node = editor.btnNode[0];
     if (row > 1 && row < g.rows() - 2) {
-        node.setTop(g.top() + g.cellTop());
+        // At the right of the line number, which it leaves readable.
+        node.move(g.left() + g.colWidth(0) - node.width(), g.top() + g.cellTop());
         node.setVisible(true);
     } else {
         node.setVisible(false);

@@ -12,7 +12,7 @@ constexpr int CaptionWidth = 900;
 
 frmPreview::frmPreview(Program& p)
     : Form(p.host, "frmPreview"), pMove(*this, "pMove"), Label3(*this, "Label3", "Preview"),
-      Label4(*this, "Label4", "Shows a preview of the current file"),
+      Label4(*this, "Label4", "Shows a preview of the current file"), Line1(*this, "Line1"),
       Label1(*this, "Label1", "Information"), List1(*this, "List1"),
       Command1(*this, "Command1", "Close") {
     const char* captions[] = {"File", "Format", "Lines"};
@@ -40,10 +40,12 @@ void frmPreview::layOut() {
     Label3.move(120, 390, 4000, 255);
     Label3.setFontBold(true);
     Label4.move(120, 660, WindowWidth - 240, 255);
-    Label1.move(120, 1020, 3000, 255);
+    Line1.move(120, 975, WindowWidth - 240, 15);
+    Line1.setBackColor(platform::palette::ButtonRest);
+    Label1.move(120, 1050, 3000, 255);
     Label1.setFontBold(true);
     for (int i = 0; i < 3; ++i) {
-        const int top = 1290 + i * 270;
+        const int top = 1320 + i * 270;
         Label5[i].move(120, top, CaptionWidth, 255);
         lblData[i].move(120 + CaptionWidth, top, WindowWidth - 360 - CaptionWidth, 255);
     }

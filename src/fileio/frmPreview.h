@@ -18,6 +18,7 @@ public:
     platform::PictureBox pMove;                      // the drag strip
     platform::Label Label3;                          // the title
     platform::Label Label4;                          // what the window shows
+    platform::PictureBox Line1;                      // between the strip and the body
     platform::Label Label1;                          // "Information"
     platform::ControlArray<platform::Label> Label5;  // "File", "Format", "Lines"
     platform::ControlArray<platform::Label> lblData; // the file, its format, its line count

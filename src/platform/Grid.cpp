@@ -69,7 +69,32 @@ private:
     Grid& g_;
 };
 
-class GridView : public QTableView {};
+// Scrolled to the end, the table view lines the last row up with its bottom
+// edge and leaves part of a row at the top; the grid keeps whole rows from
+// its top row down instead, so that what is laid over a row lands on it.
+class GridView : public QTableView {
+protected:
+    void scrollContentsBy(int dx, int dy) override {
+        QTableView::scrollContentsBy(dx, dy);
+        alignTopRow();
+    }
+    void updateGeometries() override {
+        QTableView::updateGeometries();
+        alignTopRow();
+    }
+
+private:
+    void alignTopRow() {
+        if (verticalScrollMode() != ScrollPerItem || !model()) return;
+        const int top = verticalScrollBar()->value();
+        if (top < 0 || top >= model()->rowCount()) return;
+        QHeaderView* rows = verticalHeader();
+        const int offset = rows->sectionPosition(top);
+        if (rows->offset() == offset) return;
+        rows->setOffset(offset);
+        viewport()->update();
+    }
+};
 
 // Hands wheel turns over an overlay to the grid's view.
 class WheelPass : public QObject {
@@ -236,8 +261,11 @@ void Grid::userMovedTo(int r, int c) {
     if (inRange(r, c)) changeCurrent(r, c, true);
 }
 
+// A sideways scroll bar takes its height from the rows.
 int Grid::visibleRows() const {
-    const int body = height() - fixedRows_ * rowHeight_ - 2 * TwipsPerPixel;
+    const QScrollBar* sideways = view()->horizontalScrollBar();
+    const int bar = sideways->isVisible() ? toTwips(sideways->height()) : 0;
+    const int body = height() - fixedRows_ * rowHeight_ - 2 * TwipsPerPixel - bar;
     return std::max(1, body / std::max(1, rowHeight_));
 }
 

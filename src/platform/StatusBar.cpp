@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -51,6 +52,14 @@ void StatusBar::setPanelWidth(int i, int twips) {
     bar->removeWidget(l);
     bar->insertWidget(i - 1, l, std::max(1, toPixels(widths_[std::size_t(i - 1)])));
     l->show();
+}
+
+int StatusBar::textWidth(int i, const QString& text) const {
+    QLabel* l = panel(i);
+    if (!l) return 0;
+    const int margins = 2 * l->frameWidth() + l->contentsMargins().left() +
+                        l->contentsMargins().right() + 2 * l->margin() + 12;
+    return toTwips(QFontMetrics(l->font()).horizontalAdvance(text) + margins);
 }
 
 } // namespace platform

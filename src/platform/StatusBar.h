@@ -20,6 +20,9 @@ public:
     void setPanelText(int panel, const QString& text);
     int panelWidth(int panel) const;
     void setPanelWidth(int panel, int twips);
+    // The width a panel needs to show `text` whole (frame and margins
+    // included), in twips.
+    int textWidth(int panel, const QString& text) const;
 
 private:
     QLabel* panel(int i) const;

@@ -1,4 +1,5 @@
 #include "shell/MainWindowLoad.h"
+
 #include "document/Formats.h"
 
 #include "runtime/TextFile.h"
@@ -11,6 +12,7 @@
 #include "shell/frmSettings.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 MainWindowLoad::MainWindowLoad(Program& p) : p_(p), main_(p.main()) {}
 
@@ -115,8 +117,13 @@ void MainWindowLoad::HeadDocumentGrid() {
     const QString headings[] = {QStringLiteral("#"),          p_.texts.TextTable(4, 10),
                                 p_.texts.TextTable(4, 11),    text + QStringLiteral(" #1"),
                                 text + QStringLiteral(" #2"), text + QStringLiteral(" #3")};
-    // The time columns are wide enough for "00:00:00,000" in the screen font.
-    const int widths[] = {800, 1320, 1320, 3000, 3000, 3000};
+    // The time columns are wide enough for "00:00:00,000" in the screen font
+    // and the calculator button at their right end;
+    // the line numbers leave room for the part button at their right; the
+    // text columns share the rest, so that all three show without scrolling.
+    const int number = 1080, time = 1560, scrollBar = 300;
+    const int lines = std::max(1500, (grid.width() - number - 2 * time - scrollBar) / 3);
+    const int widths[] = {number, time, time, lines, lines, lines};
     for (int c = 0; c < 6; ++c) {
         grid.setTextMatrix(0, c, headings[c]);
         grid.setColWidth(c, widths[c]);
@@ -196,6 +203,7 @@ void MainWindowLoad::OpenLastFiles() {
         p_.loader.LoadSubFile(subtitle, format, startRow, false, false, false);
         main_.editor.rtfEdit.setEnabled(true);
         main_.editor.cmdInvCalc.setVisible(true);
+        p_.edit.GridColResize(); // beside the current cell, not over the header
     }
     const QString media = lines.value(1);
     if (media.isEmpty()) return;

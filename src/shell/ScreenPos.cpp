@@ -49,9 +49,11 @@ void SetScreenPos(Program& p, frmMain& main) {
     const auto pos = ReadPosition(p.folder.path(runtime::Place::PositionFile));
     if (pos && ReachableOnScreen(*pos, p.host.screen)) {
         main.move((*pos)[0], (*pos)[1], (*pos)[2], (*pos)[3]);
+        main.Resize();
         return;
     }
     const platform::Screen& screen = p.host.screen;
     main.move(screen.width() / 2 - frmMain::MinWidth / 2,
               screen.height() / 2 - frmMain::MinHeight / 2, frmMain::MinWidth, frmMain::MinHeight);
+    main.Resize();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Palette.h"
 #include "shell/Program.h"
+#include "shell/SmallWindowFrame.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -11,13 +12,13 @@ constexpr int WindowWidth = 6495, WindowHeight = 4980;
 frmControl::frmControl(Program& p)
     : Form(p.host, "frmControl"), pMove(*this, "pMove"), Label3(*this, "Label3", "File Info"),
       Label4(*this, "Label4", "Reads and displays information about the opened file(s)."),
-      Text1(*this, "Text1", true), ProgressBar1(*this, "ProgressBar1"), lblEnd(*this, "lblEnd"),
-      chkClose(*this, "chkClose", "Close when finished"), cmdOk(*this, "cmdOk", "Ok"), p_(p) {
+      Line1(*this, "Line1"), Label1(*this, "Label1", "Info"), Text1(*this, "Text1", true),
+      ProgressBar1(*this, "ProgressBar1"), lblEnd(*this, "lblEnd", "Succesfull reading"),
+      chkClose(*this, "chkClose", "Close automatic"), cmdOk(*this, "cmdOk", "Close"), p_(p) {
     setCaption("Progress");
     Text1.setLocked(true);
     layOut();
     cmdOk.onClick = [this] { cmdOkClick(); };
-    platform::AttachPressLook(cmdOk);
     // Closing keeps the window and its log; it only goes out of sight.
     onQueryUnload = [this](int& cancel, int) {
         cancel = 1;
@@ -29,17 +30,15 @@ frmControl::frmControl(Program& p)
 }
 
 void frmControl::layOut() {
-    makeBorderless(pMove, WindowWidth, WindowHeight, 300);
-    Label3.move(120, 390, 4000, 255);
-    Label3.setFontBold(true);
-    Label4.move(120, 660, WindowWidth - 240, 255);
-    Text1.move(120, 1020, WindowWidth - 240, 2895);
+    using F = SmallWindowFrame;
+    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    Label1.move(120, 1080, 3000, 255);
+    Label1.setFontBold(true);
+    Text1.move(120, 1380, WindowWidth - 240, 2535);
     ProgressBar1.move(120, 4020, WindowWidth - 240, 255);
     lblEnd.move(120, 4470, 2880, 255);
     chkClose.move(3060, 4440, 2160, 315);
-    cmdOk.move(WindowWidth - 1095, 4470, 975, 255);
-    cmdOk.setAlignment(2);
-    platform::PaintRestButton(cmdOk);
+    F::PlaceButton(cmdOk, WindowWidth - 1095, 4470);
 }
 
 void frmControl::StartLoadLog() {

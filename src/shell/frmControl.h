@@ -20,6 +20,8 @@ public:
     platform::PictureBox pMove;         // the drag strip
     platform::Label Label3;             // the title
     platform::Label Label4;             // what the window shows
+    platform::PictureBox Line1;         // between the strip and the body
+    platform::Label Label1;             // "Info"
     platform::RichTextBox Text1;        // the log; refresh() after adding a line shows it
     platform::ProgressBar ProgressBar1; // percent done, 0 to 100
     platform::Label lblEnd;             // how the operation ended

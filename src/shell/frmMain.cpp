@@ -7,6 +7,7 @@
 #include "shell/Program.h"
 #include "shell/SettingsCommands.h"
 #include "shell/SettingsFile.h"
+#include "shell/SmallWindowCommands.h"
 #include "shell/frmSettings.h"
 
 frmMain::frmMain(Program& p)
@@ -38,7 +39,7 @@ frmMain::frmMain(Program& p)
       mnuNul2(mnuFile, "mnuNul2", "-"), mnuExit(mnuFile, "mnuExit", "E&xit"),
       mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"),
       mnuOptions(*this, "mnuOptions", "&Options"),
-      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), p_(p),
+      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), layout(p, *this), p_(p),
       filter(p, editor.SSTab2.page(2)) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
@@ -62,6 +63,7 @@ frmMain::frmMain(Program& p)
     StatusBar1.setPanelWidth(2, 2400);
     StatusBar1.setPanelWidth(3, 4800);
     wireMenus();
+    onResize = [this] { Resize(); };
     onLoad = [this] { MainWindowLoad(p_).Run(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 }
@@ -86,6 +88,7 @@ void frmMain::registerCommands() {
     editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
     RegisterCollectionCommands(p_);
     RegisterMacroCommands(p_);
+    RegisterSmallWindowCommands(p_);
 }
 
 // Each menu item runs its command from the registry.

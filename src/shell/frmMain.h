@@ -28,6 +28,7 @@
 #include "platform/TreeView.h"
 #include "platform/WebBrowser.h"
 #include "shell/ExitRoutine.h"
+#include "shell/Layout.h"
 #include "tools/ClipboardTab.h"
 #include "tools/FilterTab.h"
 #include "tools/FrameRateTab.h"
@@ -131,6 +132,10 @@ public:
     // Settings: the settings window, modally; when it closes, the exit
     // routine without the end of the program.
     void MenuSettings();
+
+    // The window's layout for its present size: run on every size change.
+    MainLayout layout;
+    void Resize() { layout.Resize(); }
 
 private:
     void registerCommands();

@@ -1,26 +1,62 @@
 #include "shell/frmOnlineMess.h"
 
 #include "shell/Program.h"
+#include "shell/SmallWindowFrame.h"
+#include "shell/frmHelp.h"
 #include "shell/frmMain.h"
+#include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
 
 namespace {
-constexpr int WindowWidth = 7800, WindowHeight = 6000;
+constexpr int WindowWidth = 7800, WindowHeight = 6300;
+constexpr int CheckNewsBox = 3;
 } // namespace
 
 frmOnlineMess::frmOnlineMess(Program& p)
-    : Form(p.host, "frmOnlineMess", Style::Dialog), brwHelp(*this, "brwHelp"),
-      cmdClose(*this, "cmdClose", "Close") {
+    : Form(p.host, "frmOnlineMess"), pMove(*this, "pMove"),
+      Label3(*this, "Label3", "Online Message"),
+      Label4(*this, "Label4", "Here you read all the lastest news about Mirel."),
+      Line1(*this, "Line1"), Label1(*this, "Label1", "Information"), Picture1(*this, "Picture1"),
+      brwHelp(Picture1, "brwHelp"), Check1(*this, "Check1", "Display this window on next startup"),
+      Command1(*this, "Command1", "Close"), p_(p) {
     setCaption(QStringLiteral("Mirel News"));
-    int left = 0, top = 0;
-    if (p.hasMain()) {
-        const frmMain& main = p.main();
-        left = main.left() + (main.width() - WindowWidth) / 2;
-        top = main.top() + (main.height() - WindowHeight) / 2;
-    }
-    move(left, top, WindowWidth, WindowHeight);
-    brwHelp.move(120, 120, WindowWidth - 240, WindowHeight - 720);
-    cmdClose.move(WindowWidth - 1335, WindowHeight - 495, 1215, 375);
-    cmdClose.setDefault(true);
-    cmdClose.setCancel(true);
-    cmdClose.onClick = [this] { unload(); };
+    layOut();
+    Check1.setValue(platform::CheckBox::Checked);
+    onLoad = [this] { Form_Load(); };
+    onUnload = [this](int&) { Form_Unload(); };
+    Command1.onClick = [this] { unload(); };
+    onEscape = [this] { unload(); };
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
+    p.languageTargets.Relabel(*this);
+}
+
+void frmOnlineMess::layOut() {
+    using F = SmallWindowFrame;
+    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    Label1.move(F::Margin, F::BodyTop + 60, 3000, 255);
+    Label1.setFontBold(true);
+    const int bottom = WindowHeight - F::Margin - F::ButtonHeight;
+    Picture1.move(F::Margin, F::BodyTop + 360, WindowWidth - 2 * F::Margin,
+                  bottom - F::BodyTop - 480);
+    Picture1.setBorderStyle(1);
+    Check1.move(F::Margin, bottom - 30, 4500, 315);
+    F::PlaceButton(Command1, WindowWidth - F::ButtonWidth - F::Margin, bottom);
+}
+
+// A news page that arrives during start-up holds the splash.
+void frmOnlineMess::Form_Load() {
+    PauseSplash(true);
+    FitBrowserToFrame(brwHelp, Picture1);
+}
+
+void frmOnlineMess::Form_Unload() {
+    if (Check1.value() != platform::CheckBox::Checked)
+        p_.settings().StoreStartupTick(CheckNewsBox, platform::CheckBox::Unchecked);
+    PauseSplash(false);
+}
+
+// A splash that has closed is not counted down again.
+void frmOnlineMess::PauseSplash(bool paused) {
+    if (!p_.hasSplash() || !p_.splash().isLoaded()) return;
+    p_.splash().Timer2.setEnabled(!paused);
 }

@@ -1,9 +1,13 @@
 #pragma once
 // The news window: the server's news page in a browser, shown modally over
-// the main window until the user closes it (Close, Escape or the title bar).
+// the main window until the user closes it (Close or Escape). While it is
+// open the splash's countdown waits; unticking "Display this window on next
+// startup" turns the start-up news check off. Borderless, dragged by its top
+// strip.
 
-#include "platform/CommandButton.h"
+#include "platform/CheckBox.h"
 #include "platform/Form.h"
+#include "platform/Label.h"
 #include "platform/WebBrowser.h"
 
 class Program;
@@ -12,6 +16,21 @@ class frmOnlineMess : public platform::Form {
 public:
     explicit frmOnlineMess(Program& p);
 
+    platform::PictureBox pMove;
+    platform::Label Label3;
+    platform::Label Label4;
+    platform::PictureBox Line1;
+    platform::Label Label1;        // "Information"
+    platform::PictureBox Picture1; // the browser's frame
     platform::WebBrowser brwHelp;
-    platform::CommandButton cmdClose;
+    platform::CheckBox Check1;
+    platform::Label Command1; // Close
+
+private:
+    void layOut();
+    void Form_Load();
+    void Form_Unload();
+    void PauseSplash(bool paused);
+
+    Program& p_;
 };

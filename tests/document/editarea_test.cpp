@@ -182,7 +182,8 @@ TEST_F(EditAreaTest, OverlaysFollowTheCell) {
     EXPECT_EQ(box.height(), g.rowHeight());
     const platform::Label& calc = editor().cmdInvCalc;
     EXPECT_TRUE(calc.visible());
-    EXPECT_EQ(calc.left(), g.left() + g.cellLeft() + g.cellWidth());
+    EXPECT_EQ(calc.left() + calc.width(), g.left() + g.cellLeft() + g.cellWidth())
+        << "at the cell's right end, the next cell stays readable";
     EXPECT_EQ(calc.top(), g.top() + g.cellTop());
 
     select(2, 3);
@@ -464,7 +465,7 @@ TEST_F(EditAreaTest, OverlaysSitOnTheirCellAfterSidewaysScrollingAndColumnResizi
     EXPECT_NEAR(onPage(editor().rtfEdit).left(), cell.left(), 2);
     EXPECT_NEAR(onPage(editor().rtfEdit).width(), cell.width(), 2);
     ASSERT_TRUE(editor().cmdInvCalc.visible());
-    EXPECT_NEAR(onPage(editor().cmdInvCalc).left(), cell.right() + 1, 2) << "just right of it";
+    EXPECT_NEAR(onPage(editor().cmdInvCalc).right(), cell.right(), 2) << "at its right end";
     ASSERT_TRUE(editor().errExp.visible());
     EXPECT_NEAR(onPage(editor().errExp).left(), cell.right() + 1 + 2, 2) << "the balloon too";
 

@@ -12,6 +12,7 @@
 #include "platform/Grid.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "shell/frmTip.h"
 #include "support/FileBytes.h"
 #include "support/Printing.h"
 
@@ -204,6 +205,7 @@ TEST_F(Trust, AKeyThatClosesTheSplashDuringTheStartUpLoadStopsItsCountdown) {
         splash.picSurface.onKeyDown(code, 0);
     });
     key.start();
+    t.answer<frmTip>([](frmTip& w) { w.cmdOk.onClick(); }); // the tips after the splash
     splash.load();
     key.stop();
     ASSERT_TRUE(pressed) << "the start-up load let the key through";

@@ -41,7 +41,7 @@ TEST(Requests, TheStartUpsRequestsRunOneAfterTheOtherAndEachCompletes) {
         w.show(); // for a look: online_news.png in the build folder
         QApplication::processEvents();
         EXPECT_TRUE(w.window()->grab().save("online_news.png"));
-        w.cmdClose.click();
+        w.Command1.onClick();
     });
     ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); }));
     EXPECT_EQ(t->online.UpdateNotice, "Update available 4.0 (build 40118)");

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -193,6 +194,43 @@ TEST_F(GridFixture, KeysReachTheHandlers) {
     grid.onKeyPress = [&](int& k) { pressed = k; };
     QTest::keyClick(grid.widget(), Qt::Key_Return);
     EXPECT_EQ(pressed, 13);
+    form.hide();
+}
+
+} // namespace
+
+namespace {
+
+// The row the view draws first below its header.
+int FirstRowShown(QTableView* v, int fixedRows) {
+    return v->rowAt(0) + fixedRows;
+}
+
+// Scrolled to the bottom by the user (the scroll bar's end) or by code, the
+// top row is the one the view draws first, with and without a sideways
+// scroll bar taking room from the rows: anything laid over a row lands on it.
+TEST_F(GridFixture, TopRowIsTheFirstRowTheViewShowsAtTheBottom) {
+    struct Case {
+        int width; // a narrow grid shows a sideways scroll bar
+        int height;
+    };
+    for (const Case c : {Case{9000, 3000}, Case{3000, 3000}, Case{9000, 3100}, Case{3000, 2950}}) {
+        grid.move(0, 0, c.width, c.height);
+        grid.setRows(100);
+        form.show();
+        QApplication::processEvents();
+        QScrollBar* bar = view()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QApplication::processEvents();
+        EXPECT_EQ(grid.topRow(), FirstRowShown(view(), 1)) << c.width << "x" << c.height;
+        EXPECT_EQ(grid.topRow() + grid.visibleRows() - 1, 99) << "the last row is the last shown";
+        grid.setTopRow(1);
+        grid.setTopRow(99);
+        QApplication::processEvents();
+        EXPECT_EQ(grid.topRow(), FirstRowShown(view(), 1)) << c.width << "x" << c.height;
+        grid.setTopRow(1);
+        QApplication::processEvents();
+    }
     form.hide();
 }
 

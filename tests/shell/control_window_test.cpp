@@ -68,7 +68,7 @@ TEST(ProgressWindow, ItsOkButtonAndLosingTheFocusHideIt) {
     frmControl& c = t->control();
     c.show();
     c.Text1.setText("File opened: a.srt");
-    EXPECT_EQ(c.cmdOk.caption(), "Ok");
+    EXPECT_EQ(c.cmdOk.caption(), "Close");
     c.cmdOk.onClick();
     EXPECT_FALSE(c.visible());
     EXPECT_TRUE(c.isLoaded());

@@ -10,6 +10,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "shell/frmTip.h"
 
 namespace {
 
@@ -161,6 +162,7 @@ TEST(Restart, SettingsRecentFilesAndTheLastFileSurvive) {
     {
         ProgramOn first(folder.path());
         Main(*first);
+        first.answer<frmTip>([](frmTip& w) { w.cmdOk.onClick(); }); // tips at start
         first->splash().ExitfrmSplash();
         first.answer<frmSettings>([](frmSettings& s) {
             s.Check7[1].setValue(1); // Load last file(s)

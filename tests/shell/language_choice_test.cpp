@@ -9,6 +9,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "shell/frmTip.h"
 #include "support/ListItems.h"
 
 #include <QApplication>
@@ -112,6 +113,7 @@ TEST(LanguageChoice, TheChosenPackSpeaksAfterARestart) {
     {
         ProgramOn first(folder.path());
         Main(*first);
+        first.answer<frmTip>([](frmTip& w) { w.cmdOk.onClick(); }); // tips at start
         first->splash().ExitfrmSplash();
         Message notice;
         first.answer<frmSettings>([&](frmSettings& s) {
@@ -130,6 +132,7 @@ TEST(LanguageChoice, TheChosenPackSpeaksAfterARestart) {
     }
     ProgramOn second(folder.path());
     Main(*second);
+    second.answer<frmTip>([](frmTip& w) { w.cmdOk.onClick(); }); // tips at start
     second->splash().ExitfrmSplash();
     frmMain& m = second.main();
     EXPECT_EQ(m.mnuFile.caption(), "&Datei");

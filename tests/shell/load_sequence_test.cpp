@@ -87,7 +87,9 @@ TEST(Load, HeadsTheGridsAndOpensEveryPicker) {
 
     platform::Grid& doc = m.editor.grdSubEdit;
     const QStringList heads = {"#", "Start", "End", "Text #1", "Text #2", "Text #3"};
-    const int widths[] = {800, 1320, 1320, 3000, 3000, 3000};
+    // The three text columns share what the number and time columns leave.
+    const int text = (m.editor.grdSubEdit.width() - 1080 - 2 * 1560 - 300) / 3;
+    const int widths[] = {1080, 1560, 1560, text, text, text};
     for (int c = 0; c < 6; ++c) {
         EXPECT_EQ(doc.textMatrix(0, c), heads[c]);
         EXPECT_EQ(doc.colWidth(c), widths[c]);

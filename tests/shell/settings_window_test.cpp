@@ -11,6 +11,7 @@
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "shell/frmTip.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -92,6 +93,7 @@ TEST(SettingsWindow, OkWritesTheFileAndTheNextStartReadsIt) {
     EXPECT_EQ(s.Label38.caption(), "24");
     EXPECT_TRUE(s.saveAsSameFormat());
     EXPECT_FALSE(s.soundOnIncomingData());
+    second.answer<frmTip>([](frmTip& w) { w.cmdOk.onClick(); }); // tips at start
     second->splash().ExitfrmSplash();
     second.main().hide();
 }

@@ -1,0 +1,32 @@
+#pragma once
+// The help window: a browser on the help centre page of the program folder,
+// or on the page its caller points it at (the online help index). Borderless,
+// dragged by its top strip; Close unloads it.
+
+#include "platform/Form.h"
+#include "platform/Label.h"
+#include "platform/WebBrowser.h"
+
+class Program;
+
+class frmHelp : public platform::Form {
+public:
+    explicit frmHelp(Program& p);
+
+    platform::PictureBox pMove;
+    platform::Label Label3;
+    platform::Label Label4;
+    platform::PictureBox Line1;
+    platform::PictureBox Picture1; // the browser's frame
+    platform::WebBrowser brwHelp;
+    platform::Label cmdOk;
+
+private:
+    void layOut();
+    void Form_Load();
+
+    Program& p_;
+};
+
+// Fits a browser to its frame: its own border falls outside the frame.
+void FitBrowserToFrame(platform::WebBrowser& browser, const platform::PictureBox& frame);
