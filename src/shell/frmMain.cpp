@@ -3,6 +3,7 @@
 #include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
+#include "shell/MenuBar.h"
 #include "shell/Program.h"
 #include "shell/SettingsCommands.h"
 #include "shell/SettingsFile.h"
@@ -31,11 +32,18 @@ frmMain::frmMain(Program& p)
       mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."), mnuAddFile(mnuFile, "mnuAddFile", "&Add .."),
       mnuNul0(mnuFile, "mnuNul0", "-"), mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
       mnuSaveSettings(mnuFile, "mnuSaveSettings", "Save S&ettings .."),
-      mnuNul1(mnuFile, "mnuNul1", "-"), mnuPrint(mnuFile, "mnuPrint", "&Direct Print"),
-      mnuNul2(mnuFile, "mnuNul2", "-"), mnuExit(mnuFile, "mnuExit", "E&xit"),
-      mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"),
-      mnuOptions(*this, "mnuOptions", "&Options"),
-      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), p_(p) {
+      mnuNul1(mnuFile, "mnuNul1", "-"), mnuDBase(mnuFile, "mnuDBase", "&Collection"),
+      mnuDBManage(mnuDBase, "mnuDBManage", "&Manage"), mnuNul10(mnuFile, "mnuNul10", "-"),
+      mnuPrint(mnuFile, "mnuPrint", "&Direct Print"), mnuNul2(mnuFile, "mnuNul2", "-"),
+      mnuExit(mnuFile, "mnuExit", "E&xit"), mnuView(*this, "mnuView", "&View"),
+      mnuPreview(mnuView, "mnuPreview", "&Preview"), mnuOptions(*this, "mnuOptions", "&Options"),
+      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."),
+      mnuMacro(mnuOptions, "mnuMacro", "S&ystem .."),
+      mnuHistory(mnuOptions, "mnuHistory", "&History .."), mnuWizard(*this, "mnuWizard", "&Wizard"),
+      mnuWizShow(mnuWizard, "mnuWizShow", "&Show"), mnuHelp(*this, "mnuHelp", "&Help"),
+      mnuHelpIndex(mnuHelp, "mnuHelpIndex", "Online Help"), mnuNul3(mnuHelp, "mnuNul3", "-"),
+      mnuShowTips(mnuHelp, "mnuShowTips", "Show Tips"), mnuAbout(mnuHelp, "mnuAbout", "About"),
+      mainTabs(p, *this), p_(p) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
 
@@ -58,6 +66,8 @@ frmMain::frmMain(Program& p)
     StatusBar1.setPanelWidth(2, 2400);
     StatusBar1.setPanelWidth(3, 4800);
     wireMenus();
+    WireMenuBar(p_, *this);
+    mainTabs.wire();
     onLoad = [this] { MainWindowLoad(p_).Run(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 }
@@ -81,6 +91,7 @@ void frmMain::registerCommands() {
     clipboard.registerCommands();
     editor.basic.Command47.onClick = [&c] { c.run(QStringLiteral("Editor.Basic.Clip")); };
     RegisterCollectionCommands(p_);
+    mainTabs.registerCommands();
 }
 
 // Each menu item runs its command from the registry.
