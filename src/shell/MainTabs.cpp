@@ -2,6 +2,7 @@
 
 #include "platform/Palette.h"
 #include "shell/InstantHelp.h"
+#include "shell/PressLook.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
@@ -67,6 +68,7 @@ MainTabs::MainTabs(Program& p, frmMain& m) : p_(p), m_(m) {
 }
 
 void MainTabs::wire() {
+    AttachPressLooks(m_);
     m_.SSTab1.onChange = [this](int) { SSTab1Change(); };
     m_.tabMain.onChange = [this](int) { tabMainChange(); };
     m_.editor.SSTab2.onChange = [this](int) { SSTab2Change(); };
