@@ -4,6 +4,7 @@
 
 #include "support/TestProgram.h"
 
+#include "shell/InstantHelp.h"
 #include "shell/frmSettings.h"
 
 #include <QFileInfo>
@@ -172,6 +173,31 @@ TEST_F(MainTabs, TheCopyButtonsFillTheFieldsTheyName) {
     copy(1).onClick();
     EXPECT_EQ(m.timeTab.rtfTimeEnd.text(), "01:02:03,456");
     EXPECT_EQ(code(), 1008);
+}
+
+} // namespace
+
+namespace {
+
+// Pages outside the table, and its empty last slot, show nothing.
+TEST(InstantHelp, OnlyThePagesOfTheTableAreShown) {
+    TestProgram t;
+    frmMain& m = t.main();
+    const struct {
+        int page;
+        bool shown;
+        const char* file;
+    } rows[] = {{-1, false, ""},           {0, true, "main_wel.htm"},
+                {4, true, "edit_bas.htm"}, {29, true, "file_sset.htm"},
+                {30, false, ""},           {31, false, ""}};
+    for (const auto& r : rows) {
+        m.brwHelp.navigate(QString());
+        EXPECT_EQ(ShowHelpPage(t.program(), r.page), r.shown) << r.page;
+        EXPECT_EQ(QFileInfo(m.brwHelp.locationURL()).fileName(), r.file) << r.page;
+    }
+    // Every page of the table ships with Mirel.
+    for (int page = 0; page < 30; ++page)
+        EXPECT_TRUE(ShowHelpPage(t.program(), page)) << page;
 }
 
 } // namespace

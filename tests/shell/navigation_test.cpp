@@ -10,8 +10,8 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QWidget>
 #include <QTreeWidget>
+#include <QWidget>
 
 namespace {
 
