@@ -85,7 +85,8 @@ void Loader::AddToRecentFiles(const QString& path) {
             return;
         }
     const QString group = QStringLiteral("recent");
-    if (main.TV1.exists(group)) main.TV1.add(group, QStringLiteral("lf_") + path, path);
+    if (main.TV1.exists(group) && main.TV1.add(group, QStringLiteral("lf_") + path, path))
+        main.TV1.setNodeToolTip(QStringLiteral("lf_") + path, path); // the caption may be cut
     recent.addItem(path);
     recent.setListIndex(recent.listCount() - 1);
 }

@@ -12,6 +12,7 @@
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/InstantHelp.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
@@ -40,8 +41,10 @@ bool Files::MenuSaveSubFile() {
     return p_.fileCommands.MenuSaveSubFile();
 }
 
-void FileCommands::InstantHelp() {
-    if (p_.settings().autoHelp()) p_.main().SSTab1.setTab(1);
+void FileCommands::InstantHelp(int page) {
+    if (!p_.settings().autoHelp()) return;
+    p_.main().SSTab1.setTab(1);
+    ShowHelpPage(p_, page);
 }
 
 void FileCommands::ReportFailure(const QString& text, const QString& title) {
@@ -133,7 +136,7 @@ void FileCommands::ShowEditorForNew() {
 
 void FileCommands::MenuLoadFile() {
     if (p_.loader.Loading()) return; // a load is filling the grid
-    InstantHelp();
+    InstantHelp(HelpLoad);
     frmFile& chooser = PresetChooserForLoad();
     chooser.showModal();
     if (p_.messages.MsgResult == AnswerCancel) return;
@@ -151,7 +154,7 @@ void FileCommands::MenuLoadFile() {
 
 void FileCommands::MenuAddFile() {
     if (p_.loader.Loading()) return; // a load is filling the grid
-    InstantHelp();
+    InstantHelp(HelpAdd);
     frmFile& chooser = PresetChooserForAdd();
     chooser.showModal();
     if (p_.messages.MsgResult == AnswerCancel) return;
@@ -224,7 +227,7 @@ void FileCommands::RepairFreeDiagnose() {
 // ---- Save -----------------------------------------------------------------------
 
 bool FileCommands::MenuSaveSubFile() {
-    InstantHelp();
+    InstantHelp(HelpSave);
     if (!ConfirmDiagnoseErrors()) return false;
     frmFile& chooser = PresetChooserForSave();
     chooser.showModal();

@@ -58,8 +58,18 @@ public:
 
     platform::Printer printer;
 
+    // Help pages of the file commands.
+    enum HelpPage {
+        HelpLoad = 22,
+        HelpAdd = 23,
+        HelpSave = 24,
+        HelpPreview = 25,
+        HelpSaveSettings = 29
+    };
+
 private:
-    void InstantHelp();
+    // With AutoHelp on: the left pane's help tab on the command's page.
+    void InstantHelp(int page);
     bool ConfirmDiscardChanges();
     void ResetGridForNew();
     void ResetPartsForNew();

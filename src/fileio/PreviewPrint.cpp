@@ -34,7 +34,7 @@ QString LineNumber(const QString& cell) {
 // ---- Preview --------------------------------------------------------------------
 
 void FileCommands::MenuPreview() {
-    InstantHelp();
+    InstantHelp(HelpPreview);
     const int format = p_.files.CurFileIndex;
     if (format < Format::DvdSubtitle || format > Format::ZeroG) {
         ReportFailure(QStringLiteral("There is no preview: the current file has no subtitle "

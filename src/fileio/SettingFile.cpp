@@ -187,7 +187,7 @@ frmFile& FileCommands::PresetChooserForSettings() {
 
 // The chosen name gets the ".scd" extension, which Load recognises.
 void FileCommands::MenuSaveSettings() {
-    InstantHelp();
+    InstantHelp(HelpSaveSettings);
     frmFile& chooser = PresetChooserForSettings();
     chooser.showModal();
     if (p_.messages.MsgResult == AnswerCancel) return;

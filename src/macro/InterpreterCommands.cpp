@@ -164,8 +164,9 @@ void MenuMacro(Program& p) {
 }
 
 void RegisterMenuCommands(Program& p) {
-    p.commands.add(QStringLiteral("Menu.Macro.System"), 0, [&p] { MenuMacro(p); });
-    p.commands.add(QStringLiteral("Menu.Wizard.Show"), 0, [&p] { p.wizard().ShowWindow(); });
+    p.commands.add(QStringLiteral("Menu.Options.System"), 0, [&p] { MenuMacro(p); });
+    // Wizard > Show (and the start-up's wizard) open the wizard window.
+    if (!p.shell.ShowWizardWindow) p.shell.ShowWizardWindow = [&p] { p.wizard().ShowWindow(); };
 }
 
 } // namespace

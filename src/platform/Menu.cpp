@@ -13,9 +13,14 @@ namespace {
 // The menu item an action belongs to, so that a window finds it by name.
 constexpr const char* MenuProperty = "mirelMenu";
 
+bool IsSeparator(const QString& caption) {
+    return caption == QLatin1String("-");
+}
+
+// A separator carries no text: some styles draw a separator's text beside its line.
 QAction* makeAction(QWidget* owner, const QString& caption) {
-    auto* a = new QAction(caption, owner);
-    a->setSeparator(caption == QLatin1String("-"));
+    auto* a = new QAction(IsSeparator(caption) ? QString() : caption, owner);
+    a->setSeparator(IsSeparator(caption));
     return a;
 }
 } // namespace
@@ -54,8 +59,8 @@ QMenu* Menu::submenu() {
 
 void Menu::setCaption(const QString& text) {
     caption_ = text;
-    action_->setText(text);
-    action_->setSeparator(text == QLatin1String("-"));
+    action_->setText(IsSeparator(text) ? QString() : text);
+    action_->setSeparator(IsSeparator(text));
     if (menu_) menu_->setTitle(text);
 }
 

@@ -17,6 +17,8 @@ TreeView::TreeView(Container& parent, const QString& name)
     t->setHeaderHidden(true);
     t->setColumnCount(1);
     t->setRootIsDecorated(true);
+    // A text too long for the pane loses its start, so a path keeps its file name.
+    t->setTextElideMode(Qt::ElideLeft);
     QObject::connect(t, &QTreeWidget::itemClicked, t, [this](QTreeWidgetItem* item, int) {
         if (onNodeClick) onNodeClick(keyOf(item));
     });
@@ -75,6 +77,16 @@ QString TreeView::nodeText(const QString& key) const {
 void TreeView::setNodeText(const QString& key, const QString& text) {
     auto it = items_.find(key);
     if (it != items_.end()) it.value()->setText(0, text);
+}
+
+QString TreeView::nodeToolTip(const QString& key) const {
+    auto it = items_.find(key);
+    return it == items_.end() ? QString() : it.value()->toolTip(0);
+}
+
+void TreeView::setNodeToolTip(const QString& key, const QString& text) {
+    auto it = items_.find(key);
+    if (it != items_.end()) it.value()->setToolTip(0, text);
 }
 
 QString TreeView::parentKey(const QString& key) const {

@@ -27,6 +27,8 @@ public:
 
     QString nodeText(const QString& key) const;
     void setNodeText(const QString& key, const QString& text);
+    QString nodeToolTip(const QString& key) const;
+    void setNodeToolTip(const QString& key, const QString& text);
     QString parentKey(const QString& key) const;
     QStringList childKeys(const QString& key) const; // "" lists the roots
     bool expanded(const QString& key) const;

@@ -57,6 +57,9 @@ struct ShellState {
     // ask; empty until those windows exist.
     std::function<void()> ShowTipsWindow;
     std::function<void()> ShowWizardWindow;
+    // The About window, and the help window on a web address; both modal.
+    std::function<void()> ShowAboutWindow;
+    std::function<void(const QString& address)> ShowHelpWindow;
 };
 
 // The tables the main window's load fills; the state starts with them filled

@@ -4,6 +4,7 @@
 #include "online/CollectionCommands.h"
 #include "shell/InstantHelp.h"
 #include "shell/MainWindowLoad.h"
+#include "shell/MenuBar.h"
 #include "shell/Program.h"
 #include "shell/SettingsCommands.h"
 #include "shell/SettingsFile.h"
@@ -35,12 +36,18 @@ frmMain::frmMain(Program& p)
       mnuLoadFile(mnuFile, "mnuLoadFile", "&Open .."), mnuAddFile(mnuFile, "mnuAddFile", "&Add .."),
       mnuNul0(mnuFile, "mnuNul0", "-"), mnuSavesubfile(mnuFile, "mnuSavesubfile", "&Save .."),
       mnuSaveSettings(mnuFile, "mnuSaveSettings", "Save S&ettings .."),
-      mnuNul1(mnuFile, "mnuNul1", "-"), mnuPrint(mnuFile, "mnuPrint", "&Direct Print"),
-      mnuNul2(mnuFile, "mnuNul2", "-"), mnuExit(mnuFile, "mnuExit", "E&xit"),
-      mnuView(*this, "mnuView", "&View"), mnuPreview(mnuView, "mnuPreview", "&Preview"),
-      mnuOptions(*this, "mnuOptions", "&Options"),
-      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."), layout(p, *this), p_(p),
-      filter(p, editor.SSTab2.page(2)) {
+      mnuNul1(mnuFile, "mnuNul1", "-"), mnuDBase(mnuFile, "mnuDBase", "&Collection"),
+      mnuDBManage(mnuDBase, "mnuDBManage", "&Manage"), mnuNul10(mnuFile, "mnuNul10", "-"),
+      mnuPrint(mnuFile, "mnuPrint", "&Direct Print"), mnuNul2(mnuFile, "mnuNul2", "-"),
+      mnuExit(mnuFile, "mnuExit", "E&xit"), mnuView(*this, "mnuView", "&View"),
+      mnuPreview(mnuView, "mnuPreview", "&Preview"), mnuOptions(*this, "mnuOptions", "&Options"),
+      mnuSettings(mnuOptions, "mnuSettings", "&Settings .."),
+      mnuMacro(mnuOptions, "mnuMacro", "S&ystem .."),
+      mnuHistory(mnuOptions, "mnuHistory", "&History .."), mnuWizard(*this, "mnuWizard", "&Wizard"),
+      mnuWizShow(mnuWizard, "mnuWizShow", "&Show"), mnuHelp(*this, "mnuHelp", "&Help"),
+      mnuHelpIndex(mnuHelp, "mnuHelpIndex", "Online Help"), mnuNul3(mnuHelp, "mnuNul3", "-"),
+      mnuShowTips(mnuHelp, "mnuShowTips", "Show Tips"), mnuAbout(mnuHelp, "mnuAbout", "About"),
+      mainTabs(p, *this), layout(p, *this), p_(p), filter(p, editor.SSTab2.page(2)) {
     setCaption("Mirel");
     move(0, 0, MinWidth, MinHeight);
 
@@ -64,6 +71,9 @@ frmMain::frmMain(Program& p)
     StatusBar1.setPanelWidth(3, 4800);
     wireMenus();
     onResize = [this] { Resize(); };
+    WireMenuBar(p_, *this);
+    mainTabs.wire();
+    if (mainTabs.command55.contains(0)) layout.setFoldButton(&mainTabs.command55[0]);
     onLoad = [this] { MainWindowLoad(p_).Run(); };
     onUnload = [this](int& cancel) { Form_Unload(cancel); };
 }
@@ -89,6 +99,7 @@ void frmMain::registerCommands() {
     RegisterCollectionCommands(p_);
     RegisterMacroCommands(p_);
     RegisterSmallWindowCommands(p_);
+    mainTabs.registerCommands();
 }
 
 // Each menu item runs its command from the registry.

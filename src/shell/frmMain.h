@@ -29,6 +29,7 @@
 #include "platform/WebBrowser.h"
 #include "shell/ExitRoutine.h"
 #include "shell/Layout.h"
+#include "shell/MainTabs.h"
 #include "tools/ClipboardTab.h"
 #include "tools/FilterTab.h"
 #include "tools/FrameRateTab.h"
@@ -114,6 +115,9 @@ public:
     platform::Menu mnuSavesubfile;
     platform::Menu mnuSaveSettings;
     platform::Menu mnuNul1;
+    platform::Menu mnuDBase;
+    platform::Menu mnuDBManage;
+    platform::Menu mnuNul10;
     platform::Menu mnuPrint;
     platform::Menu mnuNul2;
     platform::Menu mnuExit;
@@ -121,6 +125,18 @@ public:
     platform::Menu mnuPreview;
     platform::Menu mnuOptions;
     platform::Menu mnuSettings;
+    platform::Menu mnuMacro;
+    platform::Menu mnuHistory;
+    platform::Menu mnuWizard;
+    platform::Menu mnuWizShow;
+    platform::Menu mnuHelp;
+    platform::Menu mnuHelpIndex;
+    platform::Menu mnuNul3;
+    platform::Menu mnuShowTips;
+    platform::Menu mnuAbout;
+
+    // The change handling of the tab controls and the editor's enlarge button.
+    MainTabs mainTabs;
 
     // Reads the settings file into the settings window's boxes, fills the
     // recent-file list and starts the online requests the settings ask for.

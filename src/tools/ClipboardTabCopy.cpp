@@ -68,7 +68,11 @@ void ClipboardTab::CopyToCalculator(int index, const Item& item) {
     CalculatorTab& calculator = p_.main().calculator;
     if (calculator.tabCalculator.tab() == Classic) {
         p_.macro.SetMacroAction(QString(), 1001 + index);
-        return; // the classic calculator's fields A and B come with the calculator
+        auto& field = index == 0 ? calculator.rtfCalcClassicA : calculator.rtfCalcClassicB;
+        const QString parts[] = {item.hours, item.minutes, item.seconds, item.millis};
+        for (int i = 0; i < 4; ++i)
+            if (field.contains(i)) field[i].setText(parts[i]);
+        return;
     }
     if (calculator.tabCalculator.tab() != Advanced) return;
     platform::Grid& cells = calculator.Calc;
@@ -102,14 +106,16 @@ void ClipboardTab::CopyToEditorTool(int index, const Item& item) {
     switch (editor.SSTab3.tab()) {
     case Shift:
         p_.macro.SetMacroAction(QString(), 1004);
-        break; // the Shift tool's duration field comes with the timing tools
+        p_.main().shift.rtfShiftDuration.setText(time);
+        break;
     case Stretch:
         p_.macro.SetMacroAction(QString(), 1005 + index);
         (index == 0 ? editor.rtfStretchFirst : editor.rtfStretchLast).setText(time);
         break;
     case Time:
         p_.macro.SetMacroAction(QString(), 1007 + index);
-        break; // the Time tool's start and end fields come with the timing tools
+        (index == 0 ? p_.main().timeTab.rtfTimeStart : p_.main().timeTab.rtfTimeEnd).setText(time);
+        break;
     default:
         break;
     }

@@ -55,6 +55,8 @@ void PlayerTab::PlayMedia() {
     Command8[Pauze].setEnabled(true);
     ShowState(0);
     main.tabClipboard.setTab(frmMain::TabScriptPlayer);
+    // The side area's switch reported its own code; Play is what was done.
+    p_.macro.SetMacroAction(QString(), 601);
     for (platform::Label& line : main.scriptPlayer.Label23)
         line.setCaption(QString());
 }

@@ -156,31 +156,7 @@ namespace {
 // they register their handlers.
 const std::set<QString>& KnownMissing() {
     static const std::set<QString> names = {
-        "View.Calculator",
-        "View.Partition",
-        "View.Editor",
-        "View.Editor.Basic",
-        "View.Editor.Search/Replace",
-        "View.Editor.Filters",
-        "View.Editor.Font",
-        "View.Editor.Shift",
-        "View.Editor.Stretch",
-        "View.Editor.Time",
-        "View.Editor.Frame rate",
-        "View.Player",
-        "View.Diagnose",
-        "View.Macro",
-        "View.Online",
-        "View.Online.Download",
-        "View.Online.Upload",
-        "View.Clipboard",
-        "View.Script Player",
         "View.FileHandling",
-        "View.Main.Selection",
-        "View.Instant.Help",
-        "Menu.Online.Help",
-        "Menu.Show.Tips",
-        "Menu.About",
     };
     return names;
 }

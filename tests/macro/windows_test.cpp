@@ -30,7 +30,7 @@ TEST(MacroSystemWindow, AChosenVariableShowsTypeDescriptionAndRemarks) {
         sys.cmdOk.onClick();
     });
     t.main();
-    t->commands.run("Menu.Macro.System");
+    t.main().mnuMacro.click(); // Options > System
     EXPECT_FALSE(t->system().visible());
 }
 

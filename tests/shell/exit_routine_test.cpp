@@ -7,6 +7,7 @@
 #include "ShellFixture.h"
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
+#include "macro/frmWizard.h"
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
@@ -194,6 +195,7 @@ TEST(Restart, SettingsRecentFilesAndTheLastFileSurvive) {
     EXPECT_EQ(m.search.List4.list(0), "teh>the");
     EXPECT_EQ(m.left(), 450);
     EXPECT_EQ(m.width(), 16000);
+    second.answer<frmWizard>([](frmWizard& w) { w.Label1.onClick(); }); // tips off: the wizard
     second->splash().ExitfrmSplash();
     EXPECT_TRUE(m.visible());
     m.hide();

@@ -17,6 +17,13 @@ void answerModalsInTest(platform::ModalService& modal) {
     };
 }
 
+void answerModalsWithCancel(platform::ModalService& modal, QStringList* shown) {
+    modal.onUnanswered = [shown](platform::Form& form) {
+        if (shown) *shown << form.name();
+        if (auto* box = dynamic_cast<frmMessageBox*>(&form)) box->cmdActionClick(AnswerCancel);
+    };
+}
+
 void expectAllAnswersTaken(const platform::ModalService& modal) {
     EXPECT_EQ(modal.pendingAnswers(), 0u)
         << "the test queued answers for windows that were never shown";

@@ -22,6 +22,10 @@ class frmMessageBox;
 // Test mode for a modal service: a window shown with no answer queued fails the
 // test with its name.
 void answerModalsInTest(platform::ModalService& modal);
+// Answers every modal window that has no answer queued generically: a
+// message window with Cancel, any other window closed as from the window
+// system. Each window's name is added to *shown, where given.
+void answerModalsWithCancel(platform::ModalService& modal, QStringList* shown = nullptr);
 // Fails the test when answers are left that no window took.
 void expectAllAnswersTaken(const platform::ModalService& modal);
 
