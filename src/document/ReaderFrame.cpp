@@ -192,14 +192,18 @@ void ReaderFrame::progress() {
     if (!request_.showProgress) return;
     const int span = rowCounter_ - request_.firstRow;
     const double percent = span > 0 ? std::clamp(100.0 * entryNumber_ / span, 0.0, 100.0) : 100.0;
-    platform::ProgressBar& bar = p_.control().ProgressBar1;
-    bar.setValue(percent);
-    // Repaint only when the whole percent moves: a hundred times per file.
+    // The bar moves (and repaints) only when the whole percent moves, at
+    // most every RepaintMs, and at the end: a large file shows its progress
+    // smoothly, a small one loads without waiting for the screen.
+    constexpr int RepaintMs = 40;
     const int whole = static_cast<int>(std::floor(percent));
-    if (whole != shownPercent_) {
-        shownPercent_ = whole;
-        bar.refresh();
-    }
+    if (whole == shownPercent_) return;
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < RepaintMs && whole != 100) return;
+    shownPercent_ = whole;
+    platform::ProgressBar& bar = p_.control().ProgressBar1;
+    bar.setValue(whole);
+    bar.refresh();
+    sinceRepaint_.start();
 }
 
 void ReaderFrame::setCell(int column, const QString& value) {

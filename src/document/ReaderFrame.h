@@ -15,6 +15,7 @@
 #include "document/LineSource.h"
 #include "document/readers/Readers.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 class Program;
@@ -123,6 +124,7 @@ private:
     int entryNumber_ = 0;
     int textColumn_ = 2;
     int shownPercent_ = -1;
+    QElapsedTimer sinceRepaint_; // the bar repaints at most every RepaintMs
     int errorAnswer_ = -1;
     bool stopped_ = false;
     bool failed_ = false;
