@@ -9,6 +9,8 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include "BenchDocument.h"
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -16,11 +18,6 @@
 namespace {
 
 constexpr int Lines = 9998;
-
-QString timeOf(int ms) {
-    return QString::asprintf("%02d:%02d:%02d,%03d", ms / 3600000, ms / 60000 % 60, ms / 1000 % 60,
-                             ms % 1000);
-}
 
 // One pass of the loop: ten commands; 100 passes make 1,000 commands.
 const QStringList Body = {
@@ -39,16 +36,7 @@ struct BenchProgram {
     QTemporaryDir dir;
     std::unique_ptr<Program> p;
     BenchProgram() : p(std::make_unique<Program>(dir.path())) {
-        platform::Grid& g = p->doc.grid();
-        g.setRows(Lines + 2);
-        p->doc.lstFont = QStringList{QString()};
-        for (int r = 1; r <= Lines; ++r) {
-            g.setTextMatrix(r, 0, QString::number(r));
-            g.setTextMatrix(r, 1, timeOf(r * 700));
-            g.setTextMatrix(r, 2, timeOf(r * 700 + 1500));
-            g.setTextMatrix(r, 3, QStringLiteral(" A line of subtitle text"));
-            p->doc.lstFont << p->doc.DefaultFontSpec();
-        }
+        FillBenchDocument(*p, Lines, 700, 1500, {QStringLiteral(" A line of subtitle text")});
         p->doc.FileNodes.setFirstRow(0, 1);
         p->doc.FileNodes.setLastRow(0, Lines);
         frmMain& m = p->main();

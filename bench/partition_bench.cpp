@@ -9,7 +9,9 @@
 #include "shell/frmMain.h"
 #include "tools/PartitionTab.h"
 
+#include "BenchDocument.h"
 #include <QDir>
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -17,11 +19,6 @@
 namespace {
 
 constexpr int Lines = 9998, Parts = 10;
-
-QString timeOf(int ms) {
-    return QString::asprintf("%02d:%02d:%02d,%03d", ms / 3600000, ms / 60000 % 60, ms / 1000 % 60,
-                             ms % 1000);
-}
 
 // 9,998 lines 700 ms apart and ten parts of 700 s (a thousand lines each),
 // the current file in a folder of its own.
@@ -33,16 +30,7 @@ struct PartitionBench {
         folder = dir.path() + QStringLiteral("/parts");
         QDir().mkpath(folder);
         p->files.CurFileName = folder + QStringLiteral("/film.srt");
-        platform::Grid& g = p->doc.grid();
-        g.setRows(Lines + 2);
-        p->doc.lstFont = QStringList{QString()};
-        for (int r = 1; r <= Lines; ++r) {
-            g.setTextMatrix(r, 0, QString::number(r));
-            g.setTextMatrix(r, 1, timeOf(r * 700));
-            g.setTextMatrix(r, 2, timeOf(r * 700 + 500));
-            g.setTextMatrix(r, 3, QStringLiteral(" A line of subtitle text"));
-            p->doc.lstFont << p->doc.DefaultFontSpec();
-        }
+        FillBenchDocument(*p, Lines, 700, 500, {QStringLiteral(" A line of subtitle text")});
         PartitionTab& tab = p->main().partition;
         platform::Grid& list = tab.grid;
         list.setRows(Parts + 2);

@@ -11,6 +11,8 @@
 #include "tools/History.h"
 #include "tools/SearchTab.h"
 
+#include "BenchDocument.h"
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -19,28 +21,15 @@ namespace {
 
 constexpr int Lines = 9998;
 
-QString timeOf(int ms) {
-    return QString::asprintf("%02d:%02d:%02d,%03d", ms / 3600000, ms / 60000 % 60, ms / 1000 % 60,
-                             ms % 1000);
-}
-
 // A program on a folder of its own whose document holds 9,998 lines of two
 // text lines each.
 struct SearchBench {
     QTemporaryDir dir;
     std::unique_ptr<Program> p;
     SearchBench() : p(std::make_unique<Program>(dir.path())) {
-        platform::Grid& g = p->doc.grid();
-        g.setRows(Lines + 2);
-        p->doc.lstFont = QStringList{QString()};
-        for (int r = 1; r <= Lines; ++r) {
-            g.setTextMatrix(r, 0, QString::number(r));
-            g.setTextMatrix(r, 1, timeOf(r * 700));
-            g.setTextMatrix(r, 2, timeOf(r * 700 + 1500));
-            g.setTextMatrix(r, 3, QStringLiteral(" The colour of the night sky"));
-            g.setTextMatrix(r, 4, QStringLiteral(" and the colour of the sea"));
-            p->doc.lstFont << p->doc.DefaultFontSpec();
-        }
+        FillBenchDocument(*p, Lines, 700, 1500,
+                          {QStringLiteral(" The colour of the night sky"),
+                           QStringLiteral(" and the colour of the sea")});
         p->edit.SearchIndex = 1;
     }
     void emptyHistory(benchmark::State& state) {

@@ -13,6 +13,8 @@
 #include "tools/ShiftTab.h"
 #include "tools/StretchTab.h"
 
+#include "BenchDocument.h"
+
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -21,27 +23,13 @@ namespace {
 
 constexpr int Lines = 9998;
 
-QString timeOf(int ms) {
-    return QString::asprintf("%02d:%02d:%02d,%03d", ms / 3600000, ms / 60000 % 60, ms / 1000 % 60,
-                             ms % 1000);
-}
-
 // A program on a folder of its own whose document holds 9,998 lines, 700 ms
 // apart, each shown for 1.5 s, with the direction and rate lists filled.
 struct BenchProgram {
     QTemporaryDir dir;
     std::unique_ptr<Program> p;
     BenchProgram() : p(std::make_unique<Program>(dir.path())) {
-        platform::Grid& g = p->doc.grid();
-        g.setRows(Lines + 2);
-        p->doc.lstFont = QStringList{QString()};
-        for (int r = 1; r <= Lines; ++r) {
-            g.setTextMatrix(r, 0, QString::number(r));
-            g.setTextMatrix(r, 1, timeOf(r * 700));
-            g.setTextMatrix(r, 2, timeOf(r * 700 + 1500));
-            g.setTextMatrix(r, 3, QStringLiteral(" A line of subtitle text"));
-            p->doc.lstFont << p->doc.DefaultFontSpec();
-        }
+        FillBenchDocument(*p, Lines, 700, 1500, {QStringLiteral(" A line of subtitle text")});
         p->doc.FileNodes.setFirstRow(0, 1);
         p->doc.FileNodes.setLastRow(0, Lines);
         frmMain& m = p->main();
@@ -74,7 +62,8 @@ BENCHMARK(ShiftGo9998Lines)->Unit(benchmark::kMillisecond);
 void StretchGo9998Lines(benchmark::State& state) {
     BenchProgram b;
     EditorTab& editor = b.p->main().editor;
-    const QString first = timeOf(700), lasts[] = {timeOf(Lines * 700), timeOf(Lines * 650)};
+    const QString first = BenchTime(700),
+                  lasts[] = {BenchTime(Lines * 700), BenchTime(Lines * 650)};
     editor.rtfStretchFirst.setText(first);
     int k = 0;
     for (auto _ : state) {

@@ -90,10 +90,10 @@ void FontTab::FontGo() {
         fonts.append(QString());
     QString size = FontSpec::parse(fonts[row]).size;
     if (size.isEmpty()) size = FontSpec::parse(p_.doc.DefaultFontSpec()).size;
-    const QString spec =
+    const QString entry =
         FontSpec::western(Combo9[NameList].text(), Combo9[StyleList].text(), size).text();
-    if (fonts[row] != spec) {
-        fonts[row] = spec;
+    if (fonts[row] != entry) {
+        fonts[row] = entry;
         p_.doc.FileChanged = true; // a font is kept in the file by the formats that carry one
     }
     p_.edit.ShowCurrentLine();
