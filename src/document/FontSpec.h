@@ -21,4 +21,6 @@ struct FontSpec {
                             const QString& size = QStringLiteral("16"));
     // The list entry.
     QString text() const;
+
+    bool operator==(const FontSpec&) const = default;
 };

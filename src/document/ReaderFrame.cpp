@@ -255,6 +255,14 @@ void ReaderFrame::setFontSpec(const QString& font) {
     if (row >= 0 && row < p_.doc.lstFont.size()) p_.doc.lstFont[row] = font;
 }
 
+void ReaderFrame::setFontSpec(const FontSpec& font) {
+    if (lastFontText_.isNull() || !(font == lastFont_)) {
+        lastFont_ = font;
+        lastFontText_ = font.text();
+    }
+    setFontSpec(lastFontText_);
+}
+
 // ---- Errors -----------------------------------------------------------------------
 
 void ReaderFrame::badLine() {

@@ -12,6 +12,7 @@
 // row of its own. No step takes the document past MaxLines lines.
 
 #include "document/Document.h"
+#include "document/FontSpec.h"
 #include "document/LineSource.h"
 #include "document/readers/Readers.h"
 
@@ -93,6 +94,8 @@ public:
     int textColumn() const { return textColumn_; }
     // Replaces the current row's FontSpec ("name;script;style;size").
     void setFontSpec(const QString& font);
+    // The same for a font given by its fields; rows of one font share one text.
+    void setFontSpec(const FontSpec& font);
 
     // ---- For the readers: errors -----------------------------------------------
     // A line that does not fit: asked about (when the load is interactive and
@@ -134,4 +137,6 @@ private:
     QString appendOffset_;
     QString defaultFont_;
     QString currentFileLine_;
+    FontSpec lastFont_;    // the font last set by its fields,
+    QString lastFontText_; // and its list entry
 };

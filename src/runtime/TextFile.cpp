@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace runtime {
 
@@ -74,10 +77,17 @@ int Utf8SequenceLength(const unsigned char* p, qsizetype left) {
     return length;
 }
 
+// Eight bytes at once while they are all ASCII, which most subtitle text is.
 bool IsValidUtf8(const QByteArray& bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     qsizetype left = bytes.size();
     while (left > 0) {
+        std::uint64_t word = 0;
+        if (left >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0)) {
+            p += 8;
+            left -= 8;
+            continue;
+        }
         const int length = Utf8SequenceLength(p, left);
         if (length == 0) return false;
         p += length;
@@ -178,6 +188,7 @@ QString DecodeText(const QByteArray& bytes, Encoding* used, bool* hadBom) {
 
 QStringList SplitLines(const QString& text) {
     QStringList lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
@@ -191,6 +202,39 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+namespace {
+
+// The lines of UTF-8 bytes, each decoded on its own: a line break is never
+// part of a longer UTF-8 sequence, and no copy of the whole text is made.
+QStringList SplitUtf8Lines(QByteArrayView bytes) {
+    QStringList lines;
+    lines.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    const char* data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n') continue;
+        lines.append(QString::fromUtf8(data + start, i - start));
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < size) lines.append(QString::fromUtf8(data + start, size - start));
+    return lines;
+}
+
+QStringList DecodeLines(const QByteArray& bytes, Encoding* used, bool* hadBom) {
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (!bom &&
+        (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || !IsValidUtf8(bytes)))
+        return SplitLines(DecodeText(bytes, used, hadBom));
+    *used = Encoding::Utf8;
+    *hadBom = bom;
+    return SplitUtf8Lines(QByteArrayView(bytes).sliced(bom ? 3 : 0));
+}
+
+} // namespace
+
 TextFileContent ReadTextFile(const QString& path) {
     TextFileContent content;
     QFile file(path);
@@ -203,7 +247,7 @@ TextFileContent ReadTextFile(const QString& path) {
         content.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
         return content;
     }
-    content.lines = SplitLines(DecodeText(bytes, &content.encoding, &content.hadBom));
+    content.lines = DecodeLines(bytes, &content.encoding, &content.hadBom);
     content.ok = true;
     return content;
 }

@@ -107,6 +107,33 @@ TEST_F(TextFileTest, ReadsUtf8WithAndWithoutMark) {
     EXPECT_FALSE(content.hadBom);
 }
 
+// Each line break form, alone and mixed, in a UTF-8 file and a code-page one;
+// ASCII runs longer than eight bytes around the bytes that decide the form.
+TEST_F(TextFileTest, SplitsLinesAtEveryBreakFormWhateverTheEncoding) {
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+        Encoding encoding;
+    };
+    const Case cases[] = {
+        {"one\rtwo\nthree\r\nfour", {"one", "two", "three", "four"}, Encoding::Utf8},
+        {"a\n\rb\r\r\nc\n", {"a", "", "b", "", "c"}, Encoding::Utf8},
+        {"\xEF\xBB\xBF\r\n\r\nx", {"", "", "x"}, Encoding::Utf8},
+        {"a long ASCII line\r\ncaf\xC3\xA9 and more text",
+         {"a long ASCII line", U("café and more text")},
+         Encoding::Utf8},
+        {"a long ASCII line\r\ncaf\xE9\rend",
+         {"a long ASCII line", U("café"), "end"},
+         Encoding::CodePage},
+        {"\xEF\xBB\xBFsixteen bytes ok\xE9\nx", {U("sixteen bytes ok\uFFFD"), "x"}, Encoding::Utf8},
+    };
+    for (const Case& c : cases) {
+        const auto content = read(c.bytes);
+        EXPECT_EQ(content.lines, c.lines) << c.bytes.toStdString();
+        EXPECT_EQ(content.encoding, c.encoding) << c.bytes.toStdString();
+    }
+}
+
 TEST_F(TextFileTest, AMarkedUtf8FileStaysUtf8WhereAByteIsBroken) {
     Encoding used = Encoding::CodePage;
     EXPECT_EQ(runtime::DecodeText("\xEF\xBB\xBF"

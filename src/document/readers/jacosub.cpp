@@ -97,7 +97,7 @@ void ReadLine(ReaderFrame& f, const QString& line, const QString& font) {
     const QString end = start.isEmpty() ? QString() : readers::HundredthsTime(line, pos);
     if (!readers::StartTimedRow(f, start, end)) return;
     const Style style = WriteText(f, TextAfterDirective(line, pos));
-    f.setFontSpec(FontSpec::western(font, StyleWord(f, style)).text());
+    f.setFontSpec(FontSpec::western(font, StyleWord(f, style)));
 }
 
 // The font chosen on the Font tab, or Arial.

@@ -133,7 +133,7 @@ void ReadTextLine(ReaderFrame& f, const QString& line, SubRipState& s) {
     f.program().shell.CurFontName = font;
     const bool tagged = line.contains(u'<');
     if (!f.addText(tagged ? WithoutStyleTags(line) : line)) return; // a fourth line is not kept
-    f.setFontSpec(FontSpec::western(font, tagged ? StyleWord(f, line) : f.text(4, 25)).text());
+    f.setFontSpec(FontSpec::western(font, tagged ? StyleWord(f, line) : f.text(4, 25)));
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
