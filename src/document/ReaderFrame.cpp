@@ -236,7 +236,7 @@ void ReaderFrame::setTimes(const QString& start, const QString& end) {
     setEndTime(end);
 }
 
-bool ReaderFrame::addText(const QString& line) {
+bool ReaderFrame::addText(QStringView line) {
     ensureRow();
     if (!hasRow() || stopped_) return false;
     if (textColumn_ >= LastTextColumn) {
@@ -244,7 +244,11 @@ bool ReaderFrame::addText(const QString& line) {
         return false;
     }
     ++textColumn_;
-    setCell(textColumn_, QLatin1Char(' ') + runtime::Trim(line));
+    line = runtime::TrimView(line);
+    QString cell;
+    cell.reserve(line.size() + 1);
+    cell.append(QLatin1Char(' ')).append(line);
+    setCell(textColumn_, cell);
     return true;
 }
 

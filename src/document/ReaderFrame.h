@@ -89,7 +89,8 @@ public:
     const QString& appendOffset() const { return appendOffset_; }
     // The next text column of the current row gets " " + the trimmed text.
     // A fourth text line has no column: it is a bad line (false).
-    bool addText(const QString& text);
+    bool addText(QStringView text);
+    bool addText(const QString& text) { return addText(QStringView(text)); }
     // The text column last written (2 before the first text of a row).
     int textColumn() const { return textColumn_; }
     // Replaces the current row's FontSpec ("name;script;style;size").

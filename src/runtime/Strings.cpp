@@ -20,4 +20,12 @@ QString Trim(const QString& s) {
     return LTrim(RTrim(s));
 }
 
+QStringView TrimView(QStringView s) {
+    while (s.startsWith(u' '))
+        s = s.sliced(1);
+    while (s.endsWith(u' '))
+        s.chop(1);
+    return s;
+}
+
 } // namespace runtime

@@ -12,5 +12,7 @@ inline const QString CrLf = QStringLiteral("\r\n");
 QString Trim(const QString& s);
 QString LTrim(const QString& s);
 QString RTrim(const QString& s);
+// The same cut on a view: no text is copied.
+QStringView TrimView(QStringView s);
 
 } // namespace runtime
