@@ -1,6 +1,6 @@
 // Loading the largest file a document takes in DVD Subtitle, Sonic DVD and
 // Zero G: 9,998 subtitles of one or two text lines, read through LoadSubFile
-// with the progress log off. Run by hand:
+// with the progress log off (progress:0) and shown (progress:1). Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=ReadersDvd
 
 #include "LoadBench.h"
@@ -63,22 +63,30 @@ QByteArray LargeZeroG() {
 }
 
 void LoadLarge(benchmark::State& state, const QByteArray& bytes, const char* name, int format) {
-    BenchLoadFile(state, bytes, QLatin1String(name), format, Subtitles);
+    BenchLoadFile(state, bytes, QLatin1String(name), format, Subtitles, state.range(0) != 0);
 }
 
 void ReadersDvd_DvdSubtitle9998(benchmark::State& state) {
     LoadLarge(state, LargeDvdSubtitle(), "large.sub", DvdSubtitleFormat);
 }
-BENCHMARK(ReadersDvd_DvdSubtitle9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadersDvd_DvdSubtitle9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void ReadersDvd_SonicDvd9998(benchmark::State& state) {
     LoadLarge(state, LargeSonicDvd(), "large.sub", SonicDvdFormat);
 }
-BENCHMARK(ReadersDvd_SonicDvd9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadersDvd_SonicDvd9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void ReadersDvd_ZeroG9998(benchmark::State& state) {
     LoadLarge(state, LargeZeroG(), "large.zeg", ZeroGFormat);
 }
-BENCHMARK(ReadersDvd_ZeroG9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadersDvd_ZeroG9998)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

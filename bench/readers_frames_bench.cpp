@@ -1,7 +1,7 @@
 // Loading the largest file a document takes in each of the one-line-per-
 // subtitle formats: MicroDVD, Phoenix Japanimation, PowerDivX and ViPlay
 // Subtitle File, 9,998 subtitles each, through LoadSubFile with the progress
-// log off. Run by hand:
+// log off (progress:0) and shown (progress:1). Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=LoadFrames
 
 #include "LoadBench.h"
@@ -46,27 +46,40 @@ QByteArray LargeFile(int format) {
 }
 
 void LoadLarge(benchmark::State& state, int format, const char* extension) {
-    BenchLoadFile(state, LargeFile(format), QStringLiteral("large.") + extension, format, Entries);
+    BenchLoadFile(state, LargeFile(format), QStringLiteral("large.") + extension, format, Entries,
+                  state.range(0) != 0);
 }
 
 void LoadFramesMicroDvd9998(benchmark::State& state) {
     LoadLarge(state, 3, "sub");
 }
-BENCHMARK(LoadFramesMicroDvd9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadFramesMicroDvd9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadFramesPhoenix9998(benchmark::State& state) {
     LoadLarge(state, 4, "pjs");
 }
-BENCHMARK(LoadFramesPhoenix9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadFramesPhoenix9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadFramesPowerDivX9998(benchmark::State& state) {
     LoadLarge(state, 5, "psb");
 }
-BENCHMARK(LoadFramesPowerDivX9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadFramesPowerDivX9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadFramesViPlay9998(benchmark::State& state) {
     LoadLarge(state, 15, "vsf");
 }
-BENCHMARK(LoadFramesViPlay9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadFramesViPlay9998)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

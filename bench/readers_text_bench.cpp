@@ -1,6 +1,7 @@
 // Loading the largest file a document takes in SubStation Alpha, SAMI,
 // SubViewer 2.0 and SubViewer 1.0: 9,998 subtitles each, laid out as Mirel
-// writes them, through LoadSubFile with the progress log off. Run by hand:
+// writes them, through LoadSubFile with the progress log off (progress:0) and shown
+// (progress:1). Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=LoadText
 
 #include "LoadBench.h"
@@ -72,27 +73,40 @@ QByteArray LargeFile(int format) {
 }
 
 void LoadLargeFile(benchmark::State& state, int format, const char* extension) {
-    BenchLoadFile(state, LargeFile(format), QStringLiteral("large") + extension, format, Entries);
+    BenchLoadFile(state, LargeFile(format), QStringLiteral("large") + extension, format, Entries,
+                  state.range(0) != 0);
 }
 
 void LoadTextSubStationAlpha9998(benchmark::State& state) {
     LoadLargeFile(state, 10, ".ssa");
 }
-BENCHMARK(LoadTextSubStationAlpha9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTextSubStationAlpha9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadTextSami9998(benchmark::State& state) {
     LoadLargeFile(state, 7, ".smi");
 }
-BENCHMARK(LoadTextSami9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTextSami9998)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void LoadTextSubViewer2_9998(benchmark::State& state) {
     LoadLargeFile(state, 12, ".sub");
 }
-BENCHMARK(LoadTextSubViewer2_9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTextSubViewer2_9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadTextSubViewer1_9998(benchmark::State& state) {
     LoadLargeFile(state, 11, ".sub");
 }
-BENCHMARK(LoadTextSubViewer1_9998)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTextSubViewer1_9998)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

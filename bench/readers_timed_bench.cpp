@@ -1,5 +1,6 @@
 // Loading the largest files the TMPlayer, Turbo Titler, RealTime and JACOSub
-// readers take, through LoadSubFile with the progress log off. Run by hand:
+// readers take, through LoadSubFile with the progress log off (progress:0) and shown
+// (progress:1). Run by hand:
 //   build/release/bench/mirel_bench --benchmark_filter=Timed
 
 #include "LoadBench.h"
@@ -77,32 +78,40 @@ QByteArray JacoSub() {
 
 void LoadFile(benchmark::State& state, const QByteArray& bytes, const char* name, int format,
               int rows) {
-    BenchLoadFile(state, bytes, QLatin1String(name), format, rows);
+    BenchLoadFile(state, bytes, QLatin1String(name), format, rows, state.range(0) != 0);
 }
 
 void LoadTimedTmPlayerPairs(benchmark::State& state) {
     LoadFile(state, TmPlayerPairs(), "pairs.txt", Format::TmPlayer, Lines / 2);
 }
-BENCHMARK(LoadTimedTmPlayerPairs)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTimedTmPlayerPairs)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadTimedTmPlayerOneLine(benchmark::State& state) {
     LoadFile(state, TmPlayerOneLine(), "oneline.txt", Format::TmPlayer, Lines);
 }
-BENCHMARK(LoadTimedTmPlayerOneLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTimedTmPlayerOneLine)
+    ->ArgName("progress")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void LoadTimedTurboTitler(benchmark::State& state) {
     LoadFile(state, TurboTitler(), "large.tts", Format::TurboTitler, Lines);
 }
-BENCHMARK(LoadTimedTurboTitler)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTimedTurboTitler)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void LoadTimedRealTime(benchmark::State& state) {
     LoadFile(state, RealTime(), "large.rt", Format::RealTime, Lines);
 }
-BENCHMARK(LoadTimedRealTime)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTimedRealTime)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void LoadTimedJacoSub(benchmark::State& state) {
     LoadFile(state, JacoSub(), "large.jss", Format::JacoSub, Lines);
 }
-BENCHMARK(LoadTimedJacoSub)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTimedJacoSub)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
