@@ -128,7 +128,7 @@ void WriteLines(LineWriter& out, const QString& version, const platform::Grid& g
     }
     for (int r = 1; r <= rows; ++r)
         for (int c = SnapshotFirstCol; c < SnapshotFirstCol + SnapshotCols; ++c)
-            out.line(grid.textMatrix(r, c));
+            out.line(grid.cellText(r, c));
 }
 
 } // namespace
