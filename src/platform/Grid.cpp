@@ -211,6 +211,10 @@ QString Grid::textMatrix(int row, int col) const {
     return inRange(row, col) ? cells_[at(row, col)] : QString();
 }
 
+QStringView Grid::cellText(int row, int col) const {
+    return inRange(row, col) ? QStringView(cells_[at(row, col)]) : QStringView();
+}
+
 void Grid::setTextMatrix(int row, int col, const QString& text) {
     if (!inRange(row, col)) return;
     cells_[at(row, col)] = text;

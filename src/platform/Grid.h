@@ -36,6 +36,8 @@ public:
 
     // Out-of-range cells read as "" and ignore writes.
     QString textMatrix(int row, int col) const;
+    // The same text, read in place: for going through many cells at once.
+    QStringView cellText(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
     // The current cell's text.
     QString text() const { return textMatrix(row_, col_); }

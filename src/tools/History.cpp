@@ -59,8 +59,7 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
     QDir().mkpath(p_.folder.path(runtime::Place::ScratchFolder));
     QString error;
     const QString file = SnapshotFile(number);
-    if (!WriteSnapshotFile(
-            file, SnapshotLines(p_.shell.ProgramVersion, p_.doc.grid(), p_.doc.FileNodes), error)) {
+    if (!WriteSnapshotFile(file, p_.shell.ProgramVersion, p_.doc.grid(), p_.doc.FileNodes, error)) {
         Tell(QStringLiteral("History snapshot %1 could not be written, so the change was not "
                             "made:/n%2")
                  .arg(SnapshotNumber(number), MessageWindow::Verbatim(error)));

@@ -6,6 +6,7 @@
 #include "runtime/Numbers.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <cmath>
 #include <cstdio>
 
@@ -76,9 +77,64 @@ bool ParseParts(const QStringList& lines, int count, SnapshotContent& c, QString
     return true;
 }
 
+// Encodes lines into a buffer of a few kilobytes and hands it to the file
+// each time it fills, so writing a snapshot takes the same small amount of
+// memory whatever the document's size.
+class LineWriter {
+public:
+    explicit LineWriter(QFile& file) : file_(file), buffer_(Chunk, Qt::Uninitialized) {}
+
+    void line(QStringView text) {
+        const qsizetype need = encoder_.requiredSpace(text.size()) + 2;
+        if (used_ + need > buffer_.size()) flush();
+        if (need > buffer_.size()) buffer_.resize(need);
+        char* out = encoder_.appendToBuffer(buffer_.data() + used_, text);
+        *out++ = '\r';
+        *out++ = '\n';
+        used_ = out - buffer_.constData();
+    }
+    // True when every byte reached the file.
+    bool finish() {
+        flush();
+        return ok_;
+    }
+
+private:
+    static constexpr qsizetype Chunk = 32 * 1024;
+
+    void flush() {
+        if (ok_ && used_ > 0) ok_ = file_.write(buffer_.constData(), used_) == used_;
+        used_ = 0;
+    }
+
+    QFile& file_;
+    QStringEncoder encoder_{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    QByteArray buffer_;
+    qsizetype used_ = 0;
+    bool ok_ = true;
+};
+
+void WriteLines(LineWriter& out, const QString& version, const platform::Grid& grid,
+                const NodeTable& parts) {
+    const int rows = grid.rows() - 1;
+    out.line(QString(version + QStringLiteral(":=") + TrimStr(rows)));
+    out.line(Str(parts.Count()));
+    out.line(Str(parts.Current()));
+    for (int i = 0; i <= parts.Count(); ++i) {
+        out.line(parts.Name(i));
+        out.line(Str(parts.FirstRow(i)));
+        out.line(Str(parts.LastRow(i)));
+        out.line(parts.InIndex(i) ? u"1" : u"0");
+    }
+    for (int r = 1; r <= rows; ++r)
+        for (int c = SnapshotFirstCol; c < SnapshotFirstCol + SnapshotCols; ++c)
+            out.line(grid.cellText(r, c));
+}
+
 } // namespace
 
-bool WriteSnapshotFile(const QString& path, const QStringList& lines, QString& error) {
+bool WriteSnapshotFile(const QString& path, const QString& version, const platform::Grid& grid,
+                       const NodeTable& parts, QString& error) {
     const QString part = path + QStringLiteral(".part");
     QFile file(part);
     const auto fail = [&](const QString& reason) {
@@ -87,32 +143,16 @@ bool WriteSnapshotFile(const QString& path, const QStringList& lines, QString& e
         QFile::remove(part);
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(file.errorString());
-    QString text = lines.join(QStringLiteral("\r\n"));
-    if (!lines.isEmpty()) text += QStringLiteral("\r\n");
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush()) return fail(file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    LineWriter out(file);
+    WriteLines(out, version, grid, parts);
+    if (!out.finish()) return fail(file.errorString());
     file.close();
     // rename() replaces the old file in one step.
     if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
         return fail(QStringLiteral("the finished file could not take its name"));
     return true;
-}
-
-QStringList SnapshotLines(const QString& version, const platform::Grid& grid,
-                          const NodeTable& parts) {
-    const int rows = grid.rows() - 1;
-    QStringList out;
-    out.reserve(HeadLines + LinesPerPart * (parts.Count() + 1) + SnapshotCols * rows);
-    out << version + QStringLiteral(":=") + TrimStr(rows) << Str(parts.Count())
-        << Str(parts.Current());
-    for (int i = 0; i <= parts.Count(); ++i)
-        out << parts.Name(i) << Str(parts.FirstRow(i)) << Str(parts.LastRow(i))
-            << (parts.InIndex(i) ? QStringLiteral("1") : QStringLiteral("0"));
-    for (int r = 1; r <= rows; ++r)
-        for (int c = SnapshotFirstCol; c < SnapshotFirstCol + SnapshotCols; ++c)
-            out << grid.textMatrix(r, c);
-    return out;
 }
 
 bool ParseSnapshot(const QStringList& lines, SnapshotContent& content, QString& fault) {

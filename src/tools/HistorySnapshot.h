@@ -40,15 +40,14 @@ struct SnapshotContent {
 // The columns a snapshot keeps: start, end and three text lines.
 constexpr int SnapshotFirstCol = 1, SnapshotCols = 5;
 
-// The lines of a snapshot of the document as it stands.
-QStringList SnapshotLines(const QString& version, const platform::Grid& grid,
-                          const NodeTable& parts);
-
-// Writes a snapshot file whole or not at all (UTF-8, CR LF line ends): into a
-// file beside it, renamed over it once every byte is written. A scratch file
-// lives for one run, so it is not synced to the disk. False with `error`
-// ("Cannot write <path>: <reason>") when it fails; an old file stays then.
-bool WriteSnapshotFile(const QString& path, const QStringList& lines, QString& error);
+// Writes a snapshot of the document as it stands whole or not at all (UTF-8,
+// CR LF line ends): into a file beside it, renamed over it once every byte is
+// written. The text goes out in small pieces as it is encoded, so a snapshot
+// of ten thousand rows takes no buffer of the whole file. A scratch file lives
+// for one run, so it is not synced to the disk. False with `error` ("Cannot
+// write <path>: <reason>") when it fails; an old file stays then.
+bool WriteSnapshotFile(const QString& path, const QString& version, const platform::Grid& grid,
+                       const NodeTable& parts, QString& error);
 
 // Reads the lines of a snapshot file. False, with `fault` saying what is
 // wrong, unless they make one whole snapshot: a row count the grid can hold,

@@ -154,6 +154,25 @@ TEST_F(HistoryTest, TheWindowRestoresAnOlderStateAndKeepsTheLaterOnes) {
     EXPECT_EQ(cells(), shifted);
 }
 
+TEST_F(HistoryTest, ALongDocumentComesBackWhole) {
+    // Far more text than the writer holds at once, letters beyond ASCII and
+    // one line longer than all the rest together.
+    std::vector<SrtLine> lines;
+    for (int r = 1; r <= 3000; ++r)
+        lines.push_back(
+            {at(10 * r), at(10 * r + 2), QStringLiteral("Zeile %1: Grüße, 字幕 ✓").arg(r)});
+    lines[1500].text = QString(40000, QChar(0x00E9));
+    load(lines);
+    const QStringList original = cells();
+    ASSERT_TRUE(original.join("").contains(lines[1500].text)) << "the long line was loaded whole";
+    shiftLater("1", "3000");
+    ASSERT_EQ(snapshots().size(), 1u);
+    const QStringList file = fileLines(0);
+    EXPECT_TRUE(file.mid(file.size() - original.size()) == original) << "the cells, row by row";
+    openHistory([](frmHistory& h) { restore(h, 0); });
+    EXPECT_TRUE(cells() == original);
+}
+
 TEST_F(HistoryTest, AMissingOrDamagedSnapshotLeavesTheDocumentAsItWas) {
     struct Case {
         const char* name;
