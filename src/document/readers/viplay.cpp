@@ -34,14 +34,13 @@ ReadOutcome Parse(ReaderFrame& f) {
     bool headerRead = false; // the first line that is not blank is the header
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
+        if (readers::IsBlankLine(line)) continue;
         if (!headerRead) {
             headerRead = true;
             continue;
         }
-        if (!f.addRow()) break;
-        f.progress();
-        f.setTimes(runtime::Trim(line.left(12)), runtime::Trim(line.mid(13, 12)));
+        if (!readers::AddTimedRow(f, runtime::Trim(line.left(12)), runtime::Trim(line.mid(13, 12))))
+            break;
         readers::BarSplit(f, TextOf(line));
     }
     return ReadOutcome::Finished;
