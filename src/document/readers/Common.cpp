@@ -188,38 +188,35 @@ bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
     return true;
 }
 
-ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split) {
+ReadOutcome ReadNonBlankLines(ReaderFrame& f,
+                              const std::function<void(const QString& line)>& read) {
     while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (IsBlankLine(line)) continue;
-        f.progress();
-        const std::optional<FrameLine> parts = split(line);
-        if (!parts) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
-        f.setTimes(FrameTime(f, runtime::Val(parts->start)),
-                   FrameTime(f, runtime::Val(parts->end)));
-        BarSplit(f, parts->text.toString());
+        const QString& line = f.nextLine(); // the file's lines stay as they are
+        if (!IsBlankLine(line)) read(line);
     }
     return ReadOutcome::Finished;
 }
 
+ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split) {
+    return ReadNonBlankLines(f, [&f, split](const QString& line) {
+        f.progress();
+        const std::optional<FrameLine> parts = split(line);
+        if (!parts) return f.badLine();
+        if (!f.addRow()) return;
+        f.setTimes(FrameTime(f, runtime::Val(parts->start)),
+                   FrameTime(f, runtime::Val(parts->end)));
+        BarSplit(f, parts->text.toString());
+    });
+}
+
 ReadOutcome ReadEntries(ReaderFrame& f, bool (*opensEntry)(const QString& line),
                         const std::function<void(const QString& line)>& readEntry) {
-    while (!f.atEnd()) {
-        const QString line = f.nextLine();
-        if (IsBlankLine(line)) continue;
-        if (!opensEntry(line)) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
+    return ReadNonBlankLines(f, [&f, opensEntry, &readEntry](const QString& line) {
+        if (!opensEntry(line)) return f.badLine();
+        if (!f.addRow()) return;
         f.progress();
         readEntry(line);
-    }
-    return ReadOutcome::Finished;
+    });
 }
 
 } // namespace readers

@@ -139,6 +139,10 @@ bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end);
 // or the frame refused the row and the read stops).
 bool StartTimedRow(ReaderFrame& f, const QString& start, const QString& end);
 
+// Hands every line that is not blank to `read`, to the end of the file (or
+// until the read stops).
+ReadOutcome ReadNonBlankLines(ReaderFrame& f, const std::function<void(const QString& line)>& read);
+
 // A line of a frame-numbered one-line format: its start and end frame (read
 // as leading numbers) and its text with "|" between the text lines.
 struct FrameLine {

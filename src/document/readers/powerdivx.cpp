@@ -18,13 +18,10 @@ QString TimeField(const QString& line, qsizetype from) {
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (readers::IsBlankLine(line)) continue;
-        if (!readers::AddTimedRow(f, TimeField(line, 1), TimeField(line, 11))) break;
-        readers::BarSplit(f, line.mid(20));
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) {
+        if (readers::AddTimedRow(f, TimeField(line, 1), TimeField(line, 11)))
+            readers::BarSplit(f, line.mid(20));
+    });
 }
 
 } // namespace

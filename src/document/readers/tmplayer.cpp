@@ -99,12 +99,7 @@ qsizetype CountEntries(const QStringList& lines) {
 // end time, as does the last one-line subtitle.
 ReadOutcome Parse(ReaderFrame& f) {
     TmPlayerState s;
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (readers::IsBlankLine(line)) continue;
-        ReadLine(f, s, line);
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f, &s](const QString& line) { ReadLine(f, s, line); });
 }
 
 } // namespace

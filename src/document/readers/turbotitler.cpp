@@ -26,12 +26,7 @@ void ReadLine(ReaderFrame& f, const QString& line) {
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (readers::IsBlankLine(line)) continue;
-        ReadLine(f, line);
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) { ReadLine(f, line); });
 }
 
 } // namespace

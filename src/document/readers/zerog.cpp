@@ -44,13 +44,9 @@ void SkipHeader(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     SkipHeader(f);
-    while (!f.atEnd()) {
-        const QString line = f.nextLine();
-        if (readers::IsBlankLine(line)) continue; // blank lines are no subtitles
-        if (!readers::AddTimedRow(f, TimeAt(line, 4, 12), TimeAt(line, 15, 23))) break;
-        ReadText(f, line);
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) {
+        if (readers::AddTimedRow(f, TimeAt(line, 4, 12), TimeAt(line, 15, 23))) ReadText(f, line);
+    });
 }
 
 } // namespace
