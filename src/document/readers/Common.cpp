@@ -78,20 +78,19 @@ QString FrameTime(ReaderFrame& frame, double frames) {
     return SecToTime(runtime::NumberText(frames / rate));
 }
 
-QString BarSplit(ReaderFrame& frame, QString text) {
-    return SplitLines(frame, std::move(text), u"|");
+void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
+                  Qt::CaseSensitivity cs) {
+    qsizetype from = 0;
+    for (int pieces = 0; pieces < 3; ++pieces) {
+        const qsizetype cut = text.indexOf(lineBreak, from, cs);
+        frame.addText(text.sliced(from, (cut < 0 ? text.size() : cut) - from).toString());
+        if (cut < 0) return;
+        from = cut + lineBreak.size();
+    }
 }
 
-QString SplitLines(ReaderFrame& frame, QString text, QStringView lineBreak,
-                   Qt::CaseSensitivity cs) {
-    for (int pieces = 0; pieces < 3; ++pieces) {
-        const qsizetype cut = text.indexOf(lineBreak, 0, cs);
-        const QString piece = cut < 0 ? text : text.left(cut);
-        if (cut >= 0) text = text.mid(cut + lineBreak.size());
-        frame.addText(piece);
-        if (cut < 0) break;
-    }
-    return text;
+void BarSplit(ReaderFrame& frame, QStringView text) {
+    AddTextLines(frame, text, u"|");
 }
 
 bool ReadClock(QStringView t, Clock& c, qsizetype& end, const ClockForm& form) {
@@ -205,7 +204,7 @@ ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split) {
         if (!f.addRow()) return;
         f.setTimes(FrameTime(f, runtime::Val(parts->start)),
                    FrameTime(f, runtime::Val(parts->end)));
-        BarSplit(f, parts->text.toString());
+        BarSplit(f, parts->text);
     });
 }
 

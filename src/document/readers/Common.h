@@ -65,16 +65,15 @@ template <MarkerWord Word> bool CountsLineHolding(const QString& line) {
 // it is written back as the same frame.
 QString FrameTime(ReaderFrame& frame, double frames);
 
-// Cuts text at "|" into the current row's text lines, from column 3 on, at
-// most three pieces (each " " + the trimmed piece; an empty piece gives " ").
-// Returns what the cutting left behind: the last piece when no "|" followed
-// it, or the text after the third piece.
-QString BarSplit(ReaderFrame& frame, QString text);
+// Cuts text at `lineBreak` (in any letter case with Qt::CaseInsensitive)
+// into the current row's text lines, from column 3 on: at most three pieces,
+// each " " + the trimmed piece (an empty piece gives " "). What follows the
+// third is dropped.
+void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
+                  Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
-// The same cut at another line break (one in any letter case with
-// Qt::CaseInsensitive).
-QString SplitLines(ReaderFrame& frame, QString text, QStringView lineBreak,
-                   Qt::CaseSensitivity cs = Qt::CaseSensitive);
+// The text lines of formats that put "|" between them.
+void BarSplit(ReaderFrame& frame, QStringView text);
 
 // ---- Time fields ----------------------------------------------------------------
 

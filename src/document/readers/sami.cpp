@@ -137,7 +137,7 @@ private:
         if (!end.isEmpty()) f_.setEndTime(end);
         // The text's lines, parted at "<br>" (lower case only); what follows
         // the third is lost.
-        readers::SplitLines(f_, text.text, u"<br>");
+        readers::AddTextLines(f_, text.text, u"<br>");
     }
 
     ReaderFrame& f_;

@@ -41,8 +41,7 @@ void ReadDialogue(ReaderFrame& f, QStringView line) {
     const QString start = readers::ClockTimeCode(line.mid(c[0] + 1, c[1] - c[0] - 1));
     const QString end = readers::ClockTimeCode(line.mid(c[1] + 1, c[2] - c[1] - 1));
     if (!readers::StartTimedRow(f, start, end)) return;
-    const QString text = line.mid(c[TextCommas - 1] + 1).toString();
-    readers::SplitLines(f, text, u"\\n", Qt::CaseInsensitive);
+    readers::AddTextLines(f, line.mid(c[TextCommas - 1] + 1), u"\\n", Qt::CaseInsensitive);
 }
 
 ReadOutcome Parse(ReaderFrame& f) {

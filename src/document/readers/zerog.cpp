@@ -32,7 +32,7 @@ QString TimeAt(const QString& line, int hmsAt, int hundredthsAt) {
 // line without the marker gives everything from column 5 on.
 void ReadText(ReaderFrame& f, const QString& line) {
     const qsizetype start = TextStart(line);
-    readers::SplitLines(f, line.mid(start >= 0 ? start : 4), u"\\n");
+    readers::AddTextLines(f, line.mid(start >= 0 ? start : 4), u"\\n");
 }
 
 // At most two header lines; a subtitle line (one with the marker) is never
