@@ -78,11 +78,22 @@ QString FrameTime(ReaderFrame& frame, double frames) {
     return SecToTime(runtime::NumberText(frames / rate));
 }
 
+// The first line break from `from`, or -1. Its first character is looked for
+// first: a text holds few, and a search in any letter case is slow.
+qsizetype FindBreak(QStringView text, QStringView lineBreak, qsizetype from,
+                    Qt::CaseSensitivity cs) {
+    const QChar first = lineBreak.front();
+    for (qsizetype at = text.indexOf(first, from, cs); at >= 0;
+         at = text.indexOf(first, at + 1, cs))
+        if (text.sliced(at).startsWith(lineBreak, cs)) return at;
+    return -1;
+}
+
 void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
                   Qt::CaseSensitivity cs) {
     qsizetype from = 0;
     for (int pieces = 0; pieces < 3; ++pieces) {
-        const qsizetype cut = text.indexOf(lineBreak, from, cs);
+        const qsizetype cut = FindBreak(text, lineBreak, from, cs);
         frame.addText(text.sliced(from, (cut < 0 ? text.size() : cut) - from).toString());
         if (cut < 0) return;
         from = cut + lineBreak.size();
