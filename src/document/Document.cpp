@@ -24,7 +24,7 @@ int Document::lineCount() {
 
 // The regular-style word of the interface's text tables.
 QString Document::RegularStyleWord() const {
-    return p_.texts.TextTable(4, 25);
+    return StyleWords::of(p_.texts).regular;
 }
 
 QString Document::DefaultFontSpec() const {

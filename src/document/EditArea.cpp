@@ -206,8 +206,9 @@ void EditArea::subShowSubtitle(const QString& text, int index) {
     m.scriptPlayer.lblSubRowCount.setCaption(Str(line) + '/' + Str(p_.doc.lineCount()));
     if (m.scriptPlayer.Label23.contains(index)) {
         platform::Label& shown = m.scriptPlayer.Label23[index];
-        shown.setFontBold(StyleHas(fields.style, p_.texts.TextTable(4, 26)));
-        shown.setFontItalic(StyleHas(fields.style, p_.texts.TextTable(4, 27)));
+        const StyleWords words = StyleWords::of(p_.texts);
+        shown.setFontBold(StyleHas(fields.style, words.bold));
+        shown.setFontItalic(StyleHas(fields.style, words.italic));
         shown.setCaption(runtime::LTrim(text));
     }
     auto& lists = m.editor.font.Combo9;

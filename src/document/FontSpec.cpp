@@ -1,5 +1,7 @@
 #include "document/FontSpec.h"
 
+#include "shell/TextTables.h"
+
 FontSpec FontSpec::parse(const QString& text) {
     FontSpec f;
     f.script.clear();
@@ -26,4 +28,15 @@ FontSpec FontSpec::western(const QString& family, const QString& style, const QS
 
 QString FontSpec::text() const {
     return family + u';' + script + u';' + style + u';' + size;
+}
+
+StyleWords StyleWords::of(const TextTables& texts) {
+    return {texts.TextTable(4, 25), texts.TextTable(4, 26), texts.TextTable(4, 27)};
+}
+
+QString StyleWords::word(bool isBold, bool isItalic) const {
+    if (isBold && isItalic) return bold + QLatin1Char(' ') + italic;
+    if (isBold) return bold;
+    if (isItalic) return italic;
+    return regular;
 }

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class TextTables;
+
 struct FontSpec {
     QString family;
     QString script = QStringLiteral("Western");
@@ -23,4 +25,15 @@ struct FontSpec {
     QString text() const;
 
     bool operator==(const FontSpec&) const = default;
+};
+
+// The style words of the interface's language, as the font tab's style list
+// shows them and as FontSpec entries hold them.
+struct StyleWords {
+    QString regular, bold, italic;
+
+    // The words of the interface's text tables.
+    static StyleWords of(const TextTables& texts);
+    // The style of a line that is bold, italic, both ("Bold Italic") or neither.
+    QString word(bool isBold, bool isItalic) const;
 };

@@ -13,6 +13,7 @@
 // whether the file is written without them; the run then does not count as
 // complete, so the document stays unsaved.
 
+#include "document/FontSpec.h"
 #include "document/Formats.h"
 #include "document/MessageWindow.h"
 #include "document/TimeCode.h"
@@ -177,8 +178,9 @@ void WriterRun::begin() {
     counter_ = 0;
     context_.frameRateMilli = sf::FrameRateMilli(p_.shell.FrameRateText);
     context_.fontName = p_.main().editor.font.Combo9[0].text();
-    context_.boldWord = p_.texts.TextTable(4, 26);
-    context_.italicWord = p_.texts.TextTable(4, 27);
+    const StyleWords words = StyleWords::of(p_.texts);
+    context_.boldWord = words.bold;
+    context_.italicWord = words.italic;
 }
 
 void WriterRun::finish() {

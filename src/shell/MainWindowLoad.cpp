@@ -1,5 +1,6 @@
 #include "shell/MainWindowLoad.h"
 
+#include "document/FontSpec.h"
 #include "document/Formats.h"
 
 #include "runtime/TextFile.h"
@@ -142,9 +143,9 @@ void MainWindowLoad::FillFontLists() {
         names.setListIndex(static_cast<int>(arial));
     platform::ComboBox& styles = main_.editor.font.Combo9[1];
     styles.clear();
-    for (int row : {25, 26, 27})
-        styles.addItem(p_.texts.TextTable(4, row));
-    styles.addItem(p_.texts.TextTable(4, 26) + QLatin1Char(' ') + p_.texts.TextTable(4, 27));
+    const StyleWords words = StyleWords::of(p_.texts);
+    for (const QString& style : {words.regular, words.bold, words.italic, words.word(true, true)})
+        styles.addItem(style);
     styles.setListIndex(0);
 }
 

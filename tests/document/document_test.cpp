@@ -2,6 +2,7 @@
 // player's line list, and the default font of a line.
 
 #include "document/Document.h"
+#include "document/FontSpec.h"
 #include "support/GridSetup.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
@@ -65,6 +66,16 @@ TEST(ClearGrid, LeavesHeaderAndOneEmptyRowButNotTheTables) {
     EXPECT_EQ(doc.lstFont.size(), 2);
     EXPECT_EQ(doc.FileNodes.Count(), 1);
     EXPECT_EQ(doc.FileNodes.LastRow(1), 10);
+}
+
+TEST(Document, AStyleIsNamedInTheInterfacesWords) {
+    TestProgram t;
+    t->texts.setTextTable(4, 26, "Gras"); // a language pack's words
+    const StyleWords words = StyleWords::of(t->texts);
+    EXPECT_EQ(words.word(false, false), "Regular");
+    EXPECT_EQ(words.word(true, false), "Gras");
+    EXPECT_EQ(words.word(false, true), "Italic");
+    EXPECT_EQ(words.word(true, true), "Gras Italic");
 }
 
 TEST(Document, DefaultFontSpecHasFourFields) {

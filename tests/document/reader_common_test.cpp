@@ -59,6 +59,38 @@ TEST(ReaderCommon, WhatIsNoClockIsRefused) {
     }
 }
 
+// Each format's clock form, as its reader reads it: SubRip's comma before the
+// fraction, the whole seconds of SubViewer 1.0 and TMPlayer.
+TEST(ReaderCommon, AClockIsReadInTheFormItsFormatWrites) {
+    const readers::ClockForm plain, comma{u",.", false}, whole{u"", true}, bare{u"", false};
+    struct {
+        const char* text;
+        const readers::ClockForm& form;
+        const char* code; // "" when the text is no clock of that form
+    } const cases[] = {
+        {"1:02:03,5", comma, "01:02:03,500"},
+        {"1:02:03.45", comma, "01:02:03,450"},
+        {"1:02:03:4", comma, ""},
+        {"1:02:03,5", plain, ""},
+        {" 1:02:03", comma, ""},
+        {"-0:00:01,25", comma, "-1:59:58,750"},
+        {" 0:00:07 ", whole, "00:00:07,000"},
+        {"0:00:07.5", whole, ""},
+        {"0:00:07", bare, "00:00:07,000"},
+        {" 0:00:07", bare, ""},
+        {"0:00:07:text", bare, ""}, // more than the clock
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readers::ClockTimeCode(QString::fromLatin1(c.text), c.form), c.code) << c.text;
+}
+
+TEST(ReaderCommon, MillisecondsBecomeATimeCodeWhoseHoursKeepTheirDigits) {
+    EXPECT_EQ(readers::MillisTime(0), "00:00:00,000");
+    EXPECT_EQ(readers::MillisTime(3723004), "01:02:03,004");
+    EXPECT_EQ(readers::MillisTime(99LL * 3600000 + 3599999), "99:59:59,999");
+    EXPECT_EQ(readers::MillisTime(100LL * 3600000 + 61001), "100:01:01,001");
+}
+
 TEST(ReaderCommon, AHundredthsTimeIsReadWhereItStands) {
     const QString line = QStringLiteral("1:02:03.45 12:34:56,78 junk");
     qsizetype pos = 0;

@@ -8,9 +8,7 @@
 
 namespace {
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+using readers::IsDigit;
 
 // Up to `most` ASCII digits from position i; their count (0: none there).
 int ReadDigits(QStringView t, qsizetype& i, int most, int& value) {
@@ -33,46 +31,95 @@ void SkipSpaces(QStringView t, qsizetype& i) {
         ++i;
 }
 
+// The program's negative form of a time code: zero less it.
+QString Negated(const QString& code) {
+    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
+}
+
 } // namespace
 
 namespace readers {
 
-QString FrameTime(ReaderFrame& frame, double frames) {
-    const double rate = runtime::Val(frame.program().shell.FrameRateText);
-    if (rate == 0) return QStringLiteral("00:00:00,000");
-    if (frames < 0) // before the start of the film: the program's negative form
-        return TimeCalc(QStringLiteral("00:00:00,000"), FrameTime(frame, -frames),
-                        QStringLiteral("-"));
-    return SecToTime(runtime::NumberText(frames / rate));
+bool IsBlankLine(QStringView line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
 }
 
-QString BarSplit(ReaderFrame& frame, QString text) {
-    for (int pieces = 0; pieces < 3; ++pieces) {
-        const qsizetype bar = text.indexOf(QLatin1Char('|'));
-        const QString piece = bar < 0 ? text : text.left(bar);
-        if (bar >= 0) text = text.mid(bar + 1);
-        frame.addText(piece);
-        if (bar < 0) break;
-    }
+QStringView WithoutBlanks(QStringView text) {
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
     return text;
 }
 
-bool ReadClock(QStringView t, Clock& c, qsizetype& end) {
+qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from) {
+    const QChar mark = QLatin1Char(tag.front());
+    for (qsizetype at = text.indexOf(mark, from); at >= 0; at = text.indexOf(mark, at + 1))
+        if (text.sliced(at).startsWith(tag, Qt::CaseInsensitive)) return at;
+    return -1;
+}
+
+QString TwoDigitSize(const QString& line, qsizetype from) {
+    const QString two = line.mid(from, 2);
+    qsizetype digits = 0;
+    while (digits < two.size() && IsDigit(two[digits]))
+        ++digits;
+    return two.left(digits);
+}
+
+bool CountsNonBlankLine(const QString& line) {
+    return !IsBlankLine(line);
+}
+
+QString FrameTime(ReaderFrame& frame, double frames) {
+    const double rate = runtime::Val(frame.program().shell.FrameRateText);
+    if (rate == 0) return QStringLiteral("00:00:00,000");
+    if (frames < 0) return Negated(FrameTime(frame, -frames)); // before the start of the film
+    return SecToTime(runtime::NumberText(frames / rate));
+}
+
+// The first line break from `from`, or -1. Its first character is looked for
+// first: a text holds few, and a search in any letter case is slow.
+qsizetype FindBreak(QStringView text, QStringView lineBreak, qsizetype from,
+                    Qt::CaseSensitivity cs) {
+    const QChar first = lineBreak.front();
+    for (qsizetype at = text.indexOf(first, from, cs); at >= 0;
+         at = text.indexOf(first, at + 1, cs))
+        if (text.sliced(at).startsWith(lineBreak, cs)) return at;
+    return -1;
+}
+
+void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
+                  Qt::CaseSensitivity cs) {
+    qsizetype from = 0;
+    for (int pieces = 0; pieces < 3; ++pieces) {
+        const qsizetype cut = FindBreak(text, lineBreak, from, cs);
+        frame.addText(text.sliced(from, (cut < 0 ? text.size() : cut) - from).toString());
+        if (cut < 0) return;
+        from = cut + lineBreak.size();
+    }
+}
+
+void BarSplit(ReaderFrame& frame, QStringView text) {
+    AddTextLines(frame, text, u"|");
+}
+
+bool ReadClock(QStringView t, Clock& c, qsizetype& end, const ClockForm& form) {
     qsizetype i = 0;
-    SkipSpaces(t, i);
+    if (form.blanksAround) SkipSpaces(t, i);
     c.negative = i < t.size() && t[i] == u'-';
     if (c.negative) ++i;
     if (!ReadDigits(t, i, 2, c.hours) || i >= t.size() || t[i++] != u':') return false;
     if (!ReadDigits(t, i, 2, c.minutes) || i >= t.size() || t[i++] != u':') return false;
     if (!ReadDigits(t, i, 2, c.seconds)) return false;
     c.millis = 0;
-    if (i + 1 < t.size() && (t[i] == u'.' || t[i] == u':') && IsDigit(t[i + 1])) {
+    if (i + 1 < t.size() && form.fractionMarks.contains(t[i]) && IsDigit(t[i + 1])) {
         ++i;
         const int digits = ReadDigits(t, i, 3, c.millis);
         for (int d = digits; d < 3; ++d)
             c.millis *= 10; // hundredths gain a "0": .35 is 350 ms
     }
-    SkipSpaces(t, i);
+    if (form.blanksAround) SkipSpaces(t, i);
     end = i;
     return true;
 }
@@ -87,8 +134,27 @@ QString TimeCodeOf(const Clock& c) {
     put(3, c.minutes, 2);
     put(6, c.seconds, 2);
     put(9, c.millis, 3);
-    if (!c.negative) return code;
-    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
+    return c.negative ? Negated(code) : code;
+}
+
+QString ClockTimeCode(QStringView t, const ClockForm& form) {
+    Clock c;
+    qsizetype end = 0;
+    if (!ReadClock(t, c, end, form) || end != t.size()) return {};
+    return TimeCodeOf(c);
+}
+
+QString MillisTime(long long ms) {
+    const long long hours = ms / 3600000;
+    const Clock c{false, static_cast<int>(hours % 100), static_cast<int>(ms / 60000 % 60),
+                  static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
+    const QString code = TimeCodeOf(c);
+    return hours > 99 ? QString::number(hours) + code.mid(2) : code;
+}
+
+QString HundredthsCode(const QString& hms, const QString& hundredths) {
+    return runtime::Trim(hms) + QLatin1Char(',') +
+           runtime::Trim(hundredths).rightJustified(2, QLatin1Char('0')) + QLatin1Char('0');
 }
 
 QString HundredthsTime(const QString& line, qsizetype& pos) {
@@ -108,44 +174,59 @@ bool StartTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
         f.badLine();
         return false;
     }
+    return AddTimedRow(f, start, end);
+}
+
+bool StartHundredthsRow(ReaderFrame& f, const QString& line, qsizetype& pos,
+                        void (*skip)(const QString& line, qsizetype& pos)) {
+    const QString start = HundredthsTime(line, pos);
+    skip(line, pos);
+    const QString end = start.isEmpty() ? QString() : HundredthsTime(line, pos);
+    return StartTimedRow(f, start, end);
+}
+
+bool AddTimedRow(ReaderFrame& f, const QString& start) {
     if (!f.addRow()) return false;
     f.progress();
-    f.setTimes(start, end);
+    f.setStartTime(start);
     return true;
 }
 
-ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split) {
+bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
+    if (!AddTimedRow(f, start)) return false;
+    f.setEndTime(end);
+    return true;
+}
+
+ReadOutcome ReadNonBlankLines(ReaderFrame& f,
+                              const std::function<void(const QString& line)>& read) {
     while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
-        f.progress();
-        const std::optional<FrameLine> parts = split(line);
-        if (!parts) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
-        f.setTimes(FrameTime(f, runtime::Val(parts->start)),
-                   FrameTime(f, runtime::Val(parts->end)));
-        BarSplit(f, parts->text.toString());
+        const QString& line = f.nextLine(); // the file's lines stay as they are
+        if (!IsBlankLine(line)) read(line);
     }
     return ReadOutcome::Finished;
+}
+
+ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split) {
+    return ReadNonBlankLines(f, [&f, split](const QString& line) {
+        f.progress();
+        const std::optional<FrameLine> parts = split(line);
+        if (!parts) return f.badLine();
+        if (!f.addRow()) return;
+        f.setTimes(FrameTime(f, runtime::Val(parts->start)),
+                   FrameTime(f, runtime::Val(parts->end)));
+        BarSplit(f, parts->text);
+    });
 }
 
 ReadOutcome ReadEntries(ReaderFrame& f, bool (*opensEntry)(const QString& line),
                         const std::function<void(const QString& line)>& readEntry) {
-    while (!f.atEnd()) {
-        const QString line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
-        if (!opensEntry(line)) {
-            f.badLine();
-            continue;
-        }
-        if (!f.addRow()) break;
+    return ReadNonBlankLines(f, [&f, opensEntry, &readEntry](const QString& line) {
+        if (!opensEntry(line)) return f.badLine();
+        if (!f.addRow()) return;
         f.progress();
         readEntry(line);
-    }
-    return ReadOutcome::Finished;
+    });
 }
 
 } // namespace readers

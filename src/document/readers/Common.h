@@ -1,19 +1,60 @@
 #pragma once
-// Pieces several readers share: turning a frame number into a time with the
-// frame rate chosen for the open file, cutting an entry's text at "|" into
-// the row's text lines, the time fields read by hand, and the reading loops
-// that formats of the same build have in common.
+// Pieces several readers share: the count-pass rules of line formats,
+// turning a frame number into a time with the frame rate chosen for the open
+// file, cutting an entry's text into the row's text lines, the time fields
+// read by hand, the row steps and the reading loops that formats of the same
+// build have in common.
 
 #include "document/readers/Readers.h"
 
+#include <QLatin1String>
 #include <QString>
 #include <QStringView>
+#include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <optional>
 
 class ReaderFrame;
 
 namespace readers {
+
+inline bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Nothing but blanks, or nothing: such a line never becomes a row.
+bool IsBlankLine(QStringView line);
+
+// The text without the blanks around it (tabs and other white space stay).
+QStringView WithoutBlanks(QStringView text);
+
+// Where a tag (lower case, opening with a mark such as "<" or "&") stands in
+// the text from `from` on, in any letter case, or -1. The mark is looked for
+// first: most of a line is text without it.
+qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from = 0);
+
+// The leading digits of the two characters from `from`: a size as mark-up
+// names it ("24pt" gives 24, "8pt" 8, "100%" 10, "large" nothing).
+QString TwoDigitSize(const QString& line, qsizetype from);
+
+// ---- Count pass -----------------------------------------------------------------
+
+// Formats of one subtitle per line: every line that is not blank is counted.
+bool CountsNonBlankLine(const QString& line);
+
+// A marker word of a format's subtitle lines, spelled in lower case.
+template <std::size_t N> struct MarkerWord {
+    char text[N]{};
+    constexpr MarkerWord(const char (&word)[N]) { std::copy_n(word, N, text); }
+    QLatin1String view() const { return QLatin1String(text, static_cast<qsizetype>(N - 1)); }
+};
+
+// Formats whose subtitle lines carry a marker word: a line holding it, in any
+// letter case, is counted (&CountsLineHolding<"ntp">).
+template <MarkerWord Word> bool CountsLineHolding(const QString& line) {
+    return line.contains(Word.view(), Qt::CaseInsensitive);
+}
 
 // The time of a frame number at the current frame rate (FrameRateText):
 // seconds = frames / rate, written with 15 significant digits and turned
@@ -24,11 +65,15 @@ namespace readers {
 // it is written back as the same frame.
 QString FrameTime(ReaderFrame& frame, double frames);
 
-// Cuts text at "|" into the current row's text lines, from column 3 on, at
-// most three pieces (each " " + the trimmed piece; an empty piece gives " ").
-// Returns what the cutting left behind: the last piece when no "|" followed
-// it, or the text after the third piece.
-QString BarSplit(ReaderFrame& frame, QString text);
+// Cuts text at `lineBreak` (in any letter case with Qt::CaseInsensitive)
+// into the current row's text lines, from column 3 on: at most three pieces,
+// each " " + the trimmed piece (an empty piece gives " "). What follows the
+// third is dropped.
+void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
+                  Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
+// The text lines of formats that put "|" between them.
+void BarSplit(ReaderFrame& frame, QStringView text);
 
 // ---- Time fields ----------------------------------------------------------------
 
@@ -40,13 +85,33 @@ struct Clock {
     int hours = 0, minutes = 0, seconds = 0, millis = 0;
 };
 
-// The clock at the start of t (blanks around it skipped); `end` is set past
-// it. False when t holds no clock there. A fraction of fewer than three
-// digits gains zeros: ".35" is 350 ms.
-bool ReadClock(QStringView t, Clock& c, qsizetype& end);
+// How a format writes its clocks: the marks that may open the fraction (none:
+// the clock has whole seconds only) and whether blanks around the clock are
+// passed over.
+struct ClockForm {
+    QStringView fractionMarks = u".:";
+    bool blanksAround = true;
+};
+
+// The clock at the start of t (blanks around it skipped, as the form allows);
+// `end` is set past it. False when t holds no clock there. A fraction of
+// fewer than three digits gains zeros: ".35" is 350 ms.
+bool ReadClock(QStringView t, Clock& c, qsizetype& end, const ClockForm& form = {});
 
 // hh:mm:ss,fff; a clock before zero in the program's own negative form.
 QString TimeCodeOf(const Clock& c);
+
+// The time code of a clock that fills all of t, or empty when t is no clock
+// of the form (or holds more than it).
+QString ClockTimeCode(QStringView t, const ClockForm& form = {});
+
+// A number of milliseconds (not below zero) as a time code; hours past 99
+// keep all their digits.
+QString MillisTime(long long ms);
+
+// A time read by position: h:mm:ss and its hundredths, each trimmed, as
+// h:mm:ss,cc0 (one hundredths digit gains a "0" before it).
+QString HundredthsCode(const QString& hms, const QString& hundredths);
 
 // "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
 // hundredths) as the time code hh:mm:ss,cc0; pos moves past it. Empty (and
@@ -55,11 +120,27 @@ QString HundredthsTime(const QString& line, qsizetype& pos);
 
 // ---- Rows and reading loops -------------------------------------------------------
 
+// The row of a line that opens with two hundredths times (HundredthsTime at
+// pos, the second after the separator that `skip` moves pos past), as
+// StartTimedRow makes it; pos ends past the second time.
+bool StartHundredthsRow(ReaderFrame& f, const QString& line, qsizetype& pos,
+                        void (*skip)(const QString& line, qsizetype& pos));
+
+// A new row at a start time: one more entry of the progress and the time.
+// False when the frame refused the row (the read stops).
+bool AddTimedRow(ReaderFrame& f, const QString& start);
+// The same with its end time, written as it is (even when empty).
+bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end);
+
 // The row of an entry whose line carries both its times: a bad line when
 // either time is empty (no row); otherwise a new row, one more entry of the
 // progress, and the two times. False when no row was started (a bad line,
 // or the frame refused the row and the read stops).
 bool StartTimedRow(ReaderFrame& f, const QString& start, const QString& end);
+
+// Hands every line that is not blank to `read`, to the end of the file (or
+// until the read stops).
+ReadOutcome ReadNonBlankLines(ReaderFrame& f, const std::function<void(const QString& line)>& read);
 
 // A line of a frame-numbered one-line format: its start and end frame (read
 // as leading numbers) and its text with "|" between the text lines.

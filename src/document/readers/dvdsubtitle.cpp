@@ -33,8 +33,7 @@ bool ClosesBlock(const QString& line) {
 
 // "{T hh:mm:ss:cc" as hh:mm:ss,cc0: the fields by position, each trimmed.
 QString TimeOf(const QString& line) {
-    const QString hundredths = runtime::Trim(line.mid(12, 2)).rightJustified(2, QLatin1Char('0'));
-    return runtime::Trim(line.mid(3, 8)) + QLatin1Char(',') + hundredths + QLatin1Char('0');
+    return readers::HundredthsCode(line.mid(3, 8), line.mid(12, 2));
 }
 
 // Passes over the lines of a block through its closing "}", but never into
@@ -61,7 +60,7 @@ void ReadText(ReaderFrame& f) {
 void ReadEndLine(ReaderFrame& f) {
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
+        if (readers::IsBlankLine(line)) continue;
         if (!IsTimeLine(line)) {
             f.badLine();
             return;

@@ -24,11 +24,6 @@ bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-// A line holding "{ntp}" in any case is counted.
-bool CountsLine(const QString& line) {
-    return line.contains(QLatin1String("{ntp}"), Qt::CaseInsensitive);
-}
-
 void SkipBlanks(const QString& line, qsizetype& pos) {
     while (pos < line.size() && IsBlank(line[pos]))
         ++pos;
@@ -71,13 +66,6 @@ QString WithoutStyleCodes(QString segment, Style& style) {
     return segment;
 }
 
-QString StyleWord(ReaderFrame& f, const Style& style) {
-    if (style.bold && style.italic) return f.text(4, 26) + QLatin1Char(' ') + f.text(4, 27);
-    if (style.bold) return f.text(4, 26);
-    if (style.italic) return f.text(4, 27);
-    return f.text(4, 25);
-}
-
 // Up to three text lines cut at "\n"; what follows the third is dropped.
 Style WriteText(ReaderFrame& f, QString text) {
     Style style;
@@ -90,14 +78,13 @@ Style WriteText(ReaderFrame& f, QString text) {
     return style;
 }
 
-void ReadLine(ReaderFrame& f, const QString& line, const QString& font) {
+// A subtitle line: its two times, blanks between them, the directive and
+// the text.
+void ReadLine(ReaderFrame& f, const QString& line, const QString& font, const StyleWords& words) {
     qsizetype pos = 0;
-    const QString start = readers::HundredthsTime(line, pos);
-    SkipBlanks(line, pos);
-    const QString end = start.isEmpty() ? QString() : readers::HundredthsTime(line, pos);
-    if (!readers::StartTimedRow(f, start, end)) return;
+    if (!readers::StartHundredthsRow(f, line, pos, &SkipBlanks)) return;
     const Style style = WriteText(f, TextAfterDirective(line, pos));
-    f.setFontSpec(FontSpec::western(font, StyleWord(f, style)));
+    f.setFontSpec(FontSpec::western(font, words.word(style.bold, style.italic)));
 }
 
 // The font chosen on the Font tab, or Arial.
@@ -112,15 +99,17 @@ QString ChosenFont(Program& p) {
 ReadOutcome Parse(ReaderFrame& f) {
     const QString font = ChosenFont(f.program());
     f.program().shell.CurFontName = font;
+    const StyleWords words = StyleWords::of(f.program().texts);
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         const QString lead = runtime::LTrim(line);
         if (lead.isEmpty() || lead.startsWith(u'#')) continue;
-        ReadLine(f, line, font);
+        ReadLine(f, line, font, words);
     }
     return ReadOutcome::Finished;
 }
 
 } // namespace
 
-const SubtitleReader readers::JacoSub{{true, false, true}, &CountsLine, &Parse};
+const SubtitleReader readers::JacoSub{
+    {true, false, true}, &readers::CountsLineHolding<"{ntp}">, &Parse};

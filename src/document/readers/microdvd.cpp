@@ -7,30 +7,16 @@
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
-#include "runtime/Strings.h"
 
 #include <optional>
 
 namespace {
 
-bool CountsLine(const QString& line) {
-    return !runtime::Trim(line).isEmpty(); // blank lines never become rows
-}
-
-// The line without the blanks around it: the braces stand at its ends.
-QStringView WithoutBlanks(QStringView line) {
-    while (line.startsWith(u' '))
-        line = line.mid(1);
-    while (line.endsWith(u' '))
-        line.chop(1);
-    return line;
-}
-
 // "{start}{end}text": each group runs from the character after its opener to
 // its "}". A line with fewer than two closing braces, or with a "}" where a
 // group's opener stands, does not fit.
 std::optional<readers::FrameLine> SplitLine(const QString& read) {
-    const QStringView v = WithoutBlanks(read);
+    const QStringView v = readers::WithoutBlanks(read); // the braces stand at its ends
     const qsizetype first = v.indexOf(QLatin1Char('}'));
     if (first < 1) return std::nullopt;
     const qsizetype second = v.indexOf(QLatin1Char('}'), first + 1);
@@ -45,4 +31,4 @@ ReadOutcome Parse(ReaderFrame& f) {
 
 } // namespace
 
-const SubtitleReader readers::MicroDvd{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::MicroDvd{{false, false, false}, &readers::CountsNonBlankLine, &Parse};

@@ -8,15 +8,10 @@
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
-#include "runtime/Strings.h"
 
 #include <optional>
 
 namespace {
-
-bool CountsLine(const QString& line) {
-    return !runtime::Trim(line).isEmpty(); // blank lines never become rows
-}
 
 // The frames stand before the first and the second comma ahead of the
 // opening quote; the text runs from after that quote to the line's last
@@ -40,4 +35,4 @@ ReadOutcome Parse(ReaderFrame& f) {
 
 } // namespace
 
-const SubtitleReader readers::Phoenix{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::Phoenix{{false, false, false}, &readers::CountsNonBlankLine, &Parse};

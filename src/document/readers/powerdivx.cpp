@@ -12,27 +12,19 @@
 
 namespace {
 
-bool CountsLine(const QString& line) {
-    return !runtime::Trim(line).isEmpty(); // blank lines never become rows
-}
-
 // The eight characters from `from` (0-based) as a time code.
 QString TimeField(const QString& line, qsizetype from) {
     return runtime::Trim(line.mid(from, 8)) + QStringLiteral(",000");
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
-        if (!f.addRow()) break;
-        f.progress();
-        f.setTimes(TimeField(line, 1), TimeField(line, 11));
-        readers::BarSplit(f, line.mid(20));
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) {
+        if (readers::AddTimedRow(f, TimeField(line, 1), TimeField(line, 11)))
+            readers::BarSplit(f, line.mid(20));
+    });
 }
 
 } // namespace
 
-const SubtitleReader readers::PowerDivX{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::PowerDivX{
+    {false, false, false}, &readers::CountsNonBlankLine, &Parse};

@@ -10,29 +10,20 @@
 // over. No fonts or styles are read.
 
 #include "document/ReaderFrame.h"
+#include "document/readers/Common.h"
 #include "runtime/Strings.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 constexpr int MaxTextLines = 3;
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+using readers::FindTag;
+using readers::IsDigit;
 
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
-}
-
-// The first `tag` (any case) from `from` on, or -1. Lines hold few "<", so
-// the search looks for that character first.
-qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from = 0) {
-    for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1))
-        if (text.sliced(at).startsWith(tag, Qt::CaseInsensitive)) return at;
-    return -1;
 }
 
 bool HasTimeTag(const QString& line) {
@@ -91,11 +82,7 @@ QString ClockTime(QStringView value) {
     long long thousandths = 0;
     for (qsizetype i = 0; i < 3; ++i)
         thousandths = thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
-    ms = (ms * 60 + field) * 1000 + thousandths;
-    char code[40];
-    const int size = std::snprintf(code, sizeof code, "%02lld:%02lld:%02lld,%03lld", ms / 3600000,
-                                   ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
-    return QString::fromLatin1(code, size);
+    return readers::MillisTime((ms * 60 + field) * 1000 + thousandths);
 }
 
 // The value of a tag's attribute (quoted or not), or empty.
@@ -207,9 +194,7 @@ void ReadSubtitleLine(ReaderFrame& f, const QString& line, bool& endAwaited) {
     }
     if (endAwaited) f.setEndTime(tag.begin);
     endAwaited = false;
-    if (!f.addRow()) return;
-    f.progress();
-    f.setStartTime(tag.begin);
+    if (!readers::AddTimedRow(f, tag.begin)) return;
     if (tag.end.isEmpty())
         endAwaited = true;
     else

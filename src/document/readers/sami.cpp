@@ -10,6 +10,8 @@
 
 #include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
+#include "document/readers/Common.h"
+#include "shell/Program.h"
 
 #include <optional>
 
@@ -20,17 +22,8 @@ const QLatin1String Paragraph("<p");
 const QLatin1String Clearing("&nbsp;");
 const QLatin1String ClosingParagraph("</p>");
 const QString FontSizeKey = QStringLiteral("font-size: ");
-constexpr int MaxTextLines = 3;
 
-// Where a tag (lower case, opening with a mark such as "<" or "&") stands
-// in the text from `from` on, in any letter case, or -1. The mark is looked
-// for first: most of a line is text without it.
-qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from = 0) {
-    const QChar mark = QLatin1Char(tag.front());
-    for (qsizetype at = text.indexOf(mark, from); at >= 0; at = text.indexOf(mark, at + 1))
-        if (text.mid(at).startsWith(tag, Qt::CaseInsensitive)) return at;
-    return -1;
-}
+using readers::FindTag;
 
 // A paragraph that carries text (not the clearing "&nbsp;"): one per line
 // of the file's text, whatever the layout, so the count is whole.
@@ -42,12 +35,7 @@ bool CountsLine(const QString& line) {
 // characters that follow (24pt gives 24, 8pt 8, 100% 10, large nothing).
 QString FontSizeIn(const QString& line, const QString& size) {
     const qsizetype at = line.indexOf(FontSizeKey, 0, Qt::CaseInsensitive);
-    if (at < 0) return size;
-    const QString two = line.mid(at + FontSizeKey.size(), 2);
-    qsizetype digits = 0;
-    while (digits < two.size() && two[digits] >= u'0' && two[digits] <= u'9')
-        ++digits;
-    return two.left(digits);
+    return at < 0 ? size : readers::TwoDigitSize(line, at + FontSizeKey.size());
 }
 
 // One sync point: its time and what the file holds after it. The pieces
@@ -70,18 +58,7 @@ QString SyncTime(QStringView piece) {
     bool ok = false;
     const qlonglong ms = value.toLongLong(&ok);
     if (!ok || ms < 0) return {};
-    const qlonglong seconds = ms / 1000, hours = seconds / 3600;
-    QString code = QStringLiteral("00:00:00,000");
-    const auto put = [&code](qsizetype at, qlonglong n, int width) {
-        for (qsizetype k = at + width - 1; k >= at; --k, n /= 10)
-            code[k] = QChar(u'0' + static_cast<int>(n % 10));
-    };
-    put(3, seconds / 60 % 60, 2);
-    put(6, seconds % 60, 2);
-    put(9, ms % 1000, 3);
-    if (hours > 99) return QString::number(hours) + code.mid(2); // hours keep their digits
-    put(0, hours, 2);
-    return code;
+    return readers::MillisTime(ms); // hours past 99 keep their digits
 }
 
 // A block's text: after its first paragraph tag ("<p>" or "<p ...>"), or
@@ -117,19 +94,6 @@ bool IsClearing(const BlockText& t) {
     QString rest = text.toString();
     rest.remove(Clearing, Qt::CaseInsensitive).remove(ClosingParagraph, Qt::CaseInsensitive);
     return rest.trimmed().isEmpty();
-}
-
-// The text's lines, parted at "<br>" (lower case only); what follows the
-// third is lost.
-void AddTextLines(ReaderFrame& f, QStringView text) {
-    const QLatin1String lineBreak("<br>");
-    qsizetype from = 0;
-    for (int lines = 0; lines < MaxTextLines; ++lines) {
-        const qsizetype at = text.indexOf(lineBreak, from);
-        f.addText(text.mid(from, at < 0 ? -1 : at - from).toString());
-        if (at < 0) return;
-        from = at + lineBreak.size();
-    }
 }
 
 // The body's sync blocks, turned into rows as each one ends.
@@ -168,12 +132,12 @@ private:
         const QString start = block_->time;
         const BlockText text = TextOf(*block_);
         block_.reset();
-        if (start.isEmpty() || IsClearing(text) || !f_.addRow()) return;
+        if (start.isEmpty() || IsClearing(text) || !readers::AddTimedRow(f_, start)) return;
         f_.setFontSpec(fontSpec_);
-        f_.progress();
-        f_.setStartTime(start);
         if (!end.isEmpty()) f_.setEndTime(end);
-        AddTextLines(f_, text.text);
+        // The text's lines, parted at "<br>" (lower case only); what follows
+        // the third is lost.
+        readers::AddTextLines(f_, text.text, u"<br>");
     }
 
     ReaderFrame& f_;
@@ -197,7 +161,8 @@ QStringView ReadHeader(ReaderFrame& f, QString& size) {
 ReadOutcome Parse(ReaderFrame& f) {
     QString size = QStringLiteral("16");
     const QStringView first = ReadHeader(f, size);
-    SamiBody body(f, FontSpec::western(QStringLiteral("Arial"), f.text(4, 25), size).text());
+    const QString regular = StyleWords::of(f.program().texts).regular;
+    SamiBody body(f, FontSpec::western(QStringLiteral("Arial"), regular, size).text());
     if (!first.isEmpty()) body.read(first);
     while (!f.atEnd()) {
         const QStringView line = QStringView(f.nextLine()).trimmed();

@@ -52,9 +52,7 @@ QString FrameTimeCode(const QString& hms, const QString& frameField, long long r
     const bool counted = frames > 0 && frames < 1e6; // the field holds two digits
     const long long hundredths =
         FrameHundredths(counted ? static_cast<long long>(frames) : 0, rateMilli);
-    const QString time = runtime::Trim(hms) + QLatin1Char(',') +
-                         QString::number(hundredths % 100).rightJustified(2, QLatin1Char('0')) +
-                         QLatin1Char('0');
+    const QString time = readers::HundredthsCode(hms, QString::number(hundredths % 100));
     if (hundredths < 100) return time;
     const QString carry =
         QStringLiteral("00:00:%1,000").arg(hundredths / 100, 2, 10, QLatin1Char('0'));

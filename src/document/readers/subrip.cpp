@@ -4,12 +4,11 @@
 
 #include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
-#include "document/TimeCode.h"
+#include "document/readers/Common.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -34,6 +33,7 @@ bool IsTimeLine(const QString& line) {
 
 // The classifier's memory between lines.
 struct SubRipState {
+    StyleWords words;           // the style words a line's tags give it
     bool previousBlank = true;  // the line before was blank (true at the start)
     bool afterTimeLine = false; // a time line came, and no text line since
     bool rowAwaitsTime = false; // a counter line started a row that has no times yet
@@ -69,27 +69,16 @@ bool IsTimeCode(const QString& t) {
 // form), anything else is left for the time routines as it is.
 QString NormalTime(const QString& time) {
     if (IsTimeCode(time)) return time;
-    static const QRegularExpression form(
-        QStringLiteral(R"(^(-?)(\d{1,2}):(\d{1,2}):(\d{1,2})(?:[,.](\d{1,3}))?$)"));
-    const QRegularExpressionMatch m = form.match(time);
-    if (!m.hasMatch()) return time;
-    const auto two = [&m](int field) { return m.captured(field).rightJustified(2, u'0'); };
-    const QString code = two(2) + QLatin1Char(':') + two(3) + QLatin1Char(':') + two(4) +
-                         QLatin1Char(',') + m.captured(5).leftJustified(3, u'0');
-    if (m.captured(1).isEmpty()) return code;
-    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
-}
-
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
+    const QString code = readers::ClockTimeCode(time, {u",.", false});
+    return code.isEmpty() ? time : code;
 }
 
 // A time as NormalTime gives it: hh:mm:ss,fff of digits, or the program's
 // negative form with "-" for the first hour digit.
 bool IsReadableTime(const QString& t) {
-    if (!IsTimeCode(t) || !(IsDigit(t[0]) || t[0] == u'-')) return false;
+    if (!IsTimeCode(t) || !(readers::IsDigit(t[0]) || t[0] == u'-')) return false;
     for (int i : {1, 3, 4, 6, 7, 9, 10, 11})
-        if (!IsDigit(t[i])) return false;
+        if (!readers::IsDigit(t[i])) return false;
     return true;
 }
 
@@ -111,13 +100,8 @@ void ReadTimeLine(ReaderFrame& f, const QString& line, qsizetype arrow, SubRipSt
 }
 
 // The style a line's tags give it.
-QString StyleWord(ReaderFrame& f, const QString& line) {
-    const bool bold = line.contains(QLatin1String("<b>"));
-    const bool italic = line.contains(QLatin1String("<i>"));
-    if (bold && italic) return f.text(4, 26) + QLatin1Char(' ') + f.text(4, 27);
-    if (bold) return f.text(4, 26);
-    if (italic) return f.text(4, 27);
-    return f.text(4, 25);
+QString StyleWord(const StyleWords& words, const QString& line) {
+    return words.word(line.contains(QLatin1String("<b>")), line.contains(QLatin1String("<i>")));
 }
 
 // The tags go where they stand, wherever that is in the line.
@@ -133,11 +117,13 @@ void ReadTextLine(ReaderFrame& f, const QString& line, SubRipState& s) {
     f.program().shell.CurFontName = font;
     const bool tagged = line.contains(u'<');
     if (!f.addText(tagged ? WithoutStyleTags(line) : line)) return; // a fourth line is not kept
-    f.setFontSpec(FontSpec::western(font, tagged ? StyleWord(f, line) : f.text(4, 25)));
+    const QString style = tagged ? StyleWord(s.words, line) : s.words.regular;
+    f.setFontSpec(FontSpec::western(font, style));
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
     SubRipState s;
+    s.words = StyleWords::of(f.program().texts);
     while (!f.atEnd()) {
         const QString line = runtime::LTrim(f.nextLine());
         f.setCurrentFileLine(line);

@@ -13,25 +13,9 @@
 namespace {
 
 constexpr int TextCommas = 9; // the text follows the ninth comma
-constexpr int MaxTextLines = 3;
-
-bool CountsLine(const QString& line) {
-    return line.contains(QLatin1String("dialogue"), Qt::CaseInsensitive);
-}
 
 bool IsDialogueLine(QStringView line) {
     return line.startsWith(QLatin1String("dialogue:"), Qt::CaseInsensitive);
-}
-
-// A time field "h:mm:ss.cc" as a time code: the hour gains a leading zero,
-// the hundredths a trailing one (0:01:02.35 is 00:01:02,350). Two hour
-// digits and one to three fraction digits read too. Anything else is no
-// time (empty).
-QString FieldTime(QStringView field) {
-    readers::Clock c;
-    qsizetype end = 0;
-    if (!readers::ReadClock(field, c, end) || end != field.size()) return {};
-    return readers::TimeCodeOf(c);
 }
 
 // The positions of the line's first nine commas; false when it has fewer.
@@ -45,32 +29,19 @@ bool FindCommas(QStringView line, std::array<qsizetype, TextCommas>& commas) {
     return true;
 }
 
-// The position of the next "\n" or "\N" from `from`, or -1.
-qsizetype NextBreak(QStringView text, qsizetype from) {
-    for (qsizetype at = text.indexOf(u'\\', from); at >= 0; at = text.indexOf(u'\\', at + 1))
-        if (at + 1 < text.size() && (text[at + 1] == u'n' || text[at + 1] == u'N')) return at;
-    return -1;
-}
-
-// The text's lines, parted at "\n" or "\N"; what follows the third is lost.
-void AddTextLines(ReaderFrame& f, QStringView text) {
-    qsizetype from = 0;
-    for (int lines = 0; lines < MaxTextLines; ++lines) {
-        const qsizetype at = NextBreak(text, from);
-        f.addText(text.mid(from, at < 0 ? -1 : at - from).toString());
-        if (at < 0) return;
-        from = at + 2;
-    }
-}
-
 // One dialogue line: a row with its times and text, or a bad line when its
-// times or its nine fields are missing.
+// times or its nine fields are missing. A time field "h:mm:ss.cc" reads as
+// a time code: the hour gains a leading zero, the hundredths a trailing one
+// (0:01:02.35 is 00:01:02,350); two hour digits and one to three fraction
+// digits read too. The text's lines are parted at "\n" or "\N"; what
+// follows the third is lost.
 void ReadDialogue(ReaderFrame& f, QStringView line) {
     std::array<qsizetype, TextCommas> c{};
     if (!FindCommas(line, c)) return f.badLine();
-    const QString start = FieldTime(line.mid(c[0] + 1, c[1] - c[0] - 1));
-    const QString end = FieldTime(line.mid(c[1] + 1, c[2] - c[1] - 1));
-    if (readers::StartTimedRow(f, start, end)) AddTextLines(f, line.mid(c[TextCommas - 1] + 1));
+    const QString start = readers::ClockTimeCode(line.mid(c[0] + 1, c[1] - c[0] - 1));
+    const QString end = readers::ClockTimeCode(line.mid(c[1] + 1, c[2] - c[1] - 1));
+    if (!readers::StartTimedRow(f, start, end)) return;
+    readers::AddTextLines(f, line.mid(c[TextCommas - 1] + 1), u"\\n", Qt::CaseInsensitive);
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
@@ -86,4 +57,5 @@ ReadOutcome Parse(ReaderFrame& f) {
 
 } // namespace
 
-const SubtitleReader readers::SubStationAlpha{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::SubStationAlpha{
+    {false, false, false}, &readers::CountsLineHolding<"dialogue">, &Parse};

@@ -6,27 +6,22 @@
 // seconds; the format carries no font or style.
 
 #include "document/ReaderFrame.h"
-#include "document/TimeCode.h"
 #include "document/readers/Common.h"
 #include "runtime/Strings.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
 
 // "[hh:mm:ss]" or "hh:mm:ss" (files of other programs leave the brackets
-// out) as a time code with ",000", or "" for any other line.
+// out; blanks around the time and the brackets are allowed) as a time code
+// with ",000", or "" for any other line.
 QString TimeOf(const QString& line) {
-    static const QRegularExpression form(
-        QStringLiteral(R"(^ *(\[)? *(-?)(\d{1,2}):(\d{1,2}):(\d{1,2}) *(\])? *$)"));
     if (!line.contains(u':')) return {};
-    const QRegularExpressionMatch m = form.match(line);
-    if (!m.hasMatch() || m.captured(1).isEmpty() != m.captured(6).isEmpty()) return {};
-    const auto two = [&m](int n) { return m.captured(n).rightJustified(2, u'0'); };
-    const QString code = two(3) + u':' + two(4) + u':' + two(5) + QStringLiteral(",000");
-    if (m.captured(2).isEmpty()) return code;
-    return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
+    QStringView rest = readers::WithoutBlanks(line);
+    const bool bracketed = rest.startsWith(u'[') && rest.endsWith(u']');
+    if (bracketed) rest = rest.sliced(1, rest.size() - 2);
+    return readers::ClockTimeCode(rest, {u"", true});
 }
 
 bool IsTimeLine(const QString& line) {
@@ -72,11 +67,9 @@ void SkipHeader(ReaderFrame& f) {
 // once) and the end time line. A missing end (a blank line, the end marker
 // or the end of the file) leaves the end time empty.
 void ReadGroup(ReaderFrame& f, const QString& start) {
-    if (!f.addRow()) return;
-    f.progress();
-    f.setStartTime(start);
+    if (!readers::AddTimedRow(f, start)) return;
     if (!f.atEnd() && !IsTimeLine(f.peekLine())) readers::BarSplit(f, f.nextLine());
-    if (f.atEnd() || runtime::Trim(f.peekLine()).isEmpty() || IsEnd(f.peekLine())) return;
+    if (f.atEnd() || readers::IsBlankLine(f.peekLine()) || IsEnd(f.peekLine())) return;
     const QString end = TimeOf(f.nextLine());
     if (end.isEmpty())
         f.badLine();
@@ -92,7 +85,7 @@ ReadOutcome Parse(ReaderFrame& f) {
         const QString start = TimeOf(line);
         if (!start.isEmpty())
             ReadGroup(f, start);
-        else if (!runtime::Trim(line).isEmpty())
+        else if (!readers::IsBlankLine(line))
             f.badLine(); // blank lines are skipped
     }
     return ReadOutcome::Finished;

@@ -8,6 +8,7 @@
 #include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
+#include "shell/Program.h"
 
 #include <algorithm>
 
@@ -28,10 +29,6 @@ bool IsTimeLine(QStringView line) {
     return ReadTimeLine(line, start, end);
 }
 
-bool IsBlank(QStringView line) {
-    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
-}
-
 bool CountsLine(const QString& line) {
     return IsTimeLine(line);
 }
@@ -47,13 +44,7 @@ struct HeaderFont {
 void ReadFontTags(const QString& line, HeaderFont& font) {
     const QString lower = line.toLower();
     const qsizetype size = lower.indexOf(QLatin1String("[size]"));
-    if (size >= 0) {
-        const QString two = line.mid(size + 6, 2);
-        qsizetype digits = 0;
-        while (digits < two.size() && two[digits] >= u'0' && two[digits] <= u'9')
-            ++digits;
-        font.size = two.left(digits);
-    }
+    if (size >= 0) font.size = readers::TwoDigitSize(line, size + 6);
     const qsizetype name = lower.indexOf(QLatin1String("[font]"));
     if (name >= 0) {
         const QString named = line.mid(name + 6).section(u',', 0, 0);
@@ -85,7 +76,7 @@ void AddTextLine(ReaderFrame& f, const QString& line) {
 void ReadGroupText(ReaderFrame& f) {
     if (f.atEnd() || IsTimeLine(f.peekLine())) return;
     AddTextLine(f, f.nextLine());
-    while (!f.atEnd() && !IsBlank(f.peekLine()) && !IsTimeLine(f.peekLine())) {
+    while (!f.atEnd() && !readers::IsBlankLine(f.peekLine()) && !IsTimeLine(f.peekLine())) {
         const QString& line = f.nextLine();
         if (f.textColumn() >= LastTextColumn)
             f.badLine();
@@ -96,18 +87,17 @@ void ReadGroupText(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     const HeaderFont font = ReadHeader(f);
-    const QString fontSpec = FontSpec::western(font.name, f.text(4, 25), font.size).text();
+    const QString regular = StyleWords::of(f.program().texts).regular;
+    const QString fontSpec = FontSpec::western(font.name, regular, font.size).text();
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         readers::Clock start, end;
         if (!ReadTimeLine(line, start, end)) {
-            if (!IsBlank(line)) f.badLine(); // blank lines are skipped
+            if (!readers::IsBlankLine(line)) f.badLine(); // blank lines are skipped
             continue;
         }
-        if (!f.addRow()) break;
+        if (!readers::AddTimedRow(f, readers::TimeCodeOf(start), readers::TimeCodeOf(end))) break;
         f.setFontSpec(fontSpec);
-        f.progress();
-        f.setTimes(readers::TimeCodeOf(start), readers::TimeCodeOf(end));
         ReadGroupText(f);
     }
     return ReadOutcome::Finished;

@@ -5,15 +5,11 @@
 // subtitle lasts until the next one starts. Blank lines are passed over.
 
 #include "document/ReaderFrame.h"
-#include "document/TimeCode.h"
 #include "document/readers/Common.h"
-#include "runtime/Strings.h"
 
 namespace {
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+using readers::IsDigit;
 
 // "hh:mm:ss,t=" at the start of the line (or "-h:mm:ss,t=" for a time below
 // zero), the form of both lines of a Mirel subtitle.
@@ -32,35 +28,20 @@ QString TenthsTime(const QString& line) {
     return line.left(10) + QStringLiteral("00");
 }
 
-// One to two digits at pos, moved past; -1 when there are none.
-int ReadField(const QString& line, qsizetype& pos) {
-    int value = -1;
-    for (int n = 0; n < 2 && pos < line.size() && IsDigit(line[pos]); ++n, ++pos)
-        value = (value < 0 ? 0 : value * 10) + (line[pos].unicode() - u'0');
-    return value;
-}
-
 // A subtitle written on one line: "h:mm:ss:" or "h:mm:ss=", then the text.
 struct OneLine {
     QString time; // empty when the line is not in this form
     QString text;
 };
 
+// The clock stands at the very start of the line, in whole seconds.
 OneLine ReadOneLine(const QString& line) {
-    qsizetype pos = line.startsWith(u'-') ? 1 : 0;
-    int fields[3];
-    for (int i = 0; i < 3; ++i) {
-        fields[i] = ReadField(line, pos);
-        const QChar after = pos < line.size() ? line[pos] : QChar();
-        const bool ends = i < 2 ? after == u':' : after == u':' || after == u'=';
-        if (fields[i] < 0 || !ends) return {};
-        ++pos;
-    }
-    const QString code = QString::asprintf("%02d:%02d:%02d,000", fields[0], fields[1], fields[2]);
-    const QString time = line.startsWith(u'-')
-                             ? TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"))
-                             : code;
-    return {time, line.mid(pos)};
+    readers::Clock c;
+    qsizetype end = 0;
+    if (!readers::ReadClock(line, c, end, {u"", false}) || end >= line.size() ||
+        (line[end] != u':' && line[end] != u'='))
+        return {};
+    return {readers::TimeCodeOf(c), line.mid(end + 1)};
 }
 
 struct TmPlayerState {
@@ -73,10 +54,7 @@ struct TmPlayerState {
 void StartRow(ReaderFrame& f, TmPlayerState& s, const QString& time, const QString& text) {
     if (s.endLineAwaited || s.endsAtNextStart) f.setEndTime(time);
     s.endLineAwaited = s.endsAtNextStart = false;
-    if (!f.addRow()) return;
-    f.progress();
-    f.setStartTime(time);
-    readers::BarSplit(f, text);
+    if (readers::AddTimedRow(f, time)) readers::BarSplit(f, text);
 }
 
 void ReadLine(ReaderFrame& f, TmPlayerState& s, const QString& line) {
@@ -105,7 +83,7 @@ qsizetype CountEntries(const QStringList& lines) {
     qsizetype count = 0;
     bool endLineAwaited = false;
     for (const QString& line : lines) {
-        if (runtime::Trim(line).isEmpty()) continue;
+        if (readers::IsBlankLine(line)) continue;
         if (IsTenthsLine(line)) {
             count += endLineAwaited ? 0 : 1;
             endLineAwaited = !endLineAwaited;
@@ -121,12 +99,7 @@ qsizetype CountEntries(const QStringList& lines) {
 // end time, as does the last one-line subtitle.
 ReadOutcome Parse(ReaderFrame& f) {
     TmPlayerState s;
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
-        ReadLine(f, s, line);
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f, &s](const QString& line) { ReadLine(f, s, line); });
 }
 
 } // namespace

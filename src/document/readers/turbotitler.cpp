@@ -6,16 +6,10 @@
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
-#include "runtime/Strings.h"
 
 namespace {
 
 const QString Marker = QStringLiteral(",ntp ");
-
-// A line holding "ntp" in any case is counted.
-bool CountsLine(const QString& line) {
-    return line.contains(QLatin1String("ntp"), Qt::CaseInsensitive);
-}
 
 // The text follows the marker; without it, the separator after the end time.
 QString TextOf(const QString& line, qsizetype afterTimes) {
@@ -26,22 +20,16 @@ QString TextOf(const QString& line, qsizetype afterTimes) {
 
 void ReadLine(ReaderFrame& f, const QString& line) {
     qsizetype pos = 0;
-    const QString start = readers::HundredthsTime(line, pos);
-    ++pos; // the separator between the two times
-    const QString end = start.isEmpty() ? QString() : readers::HundredthsTime(line, pos);
-    if (!readers::StartTimedRow(f, start, end)) return;
+    const auto separator = [](const QString&, qsizetype& at) { ++at; }; // one character
+    if (!readers::StartHundredthsRow(f, line, pos, separator)) return;
     readers::BarSplit(f, TextOf(line, pos));
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
-        ReadLine(f, line);
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) { ReadLine(f, line); });
 }
 
 } // namespace
 
-const SubtitleReader readers::TurboTitler{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::TurboTitler{
+    {false, false, false}, &readers::CountsLineHolding<"ntp">, &Parse};

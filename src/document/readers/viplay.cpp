@@ -32,19 +32,14 @@ QString TextOf(const QString& line) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     bool headerRead = false; // the first line that is not blank is the header
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue;
+    return readers::ReadNonBlankLines(f, [&f, &headerRead](const QString& line) {
         if (!headerRead) {
             headerRead = true;
-            continue;
+            return;
         }
-        if (!f.addRow()) break;
-        f.progress();
-        f.setTimes(runtime::Trim(line.left(12)), runtime::Trim(line.mid(13, 12)));
-        readers::BarSplit(f, TextOf(line));
-    }
-    return ReadOutcome::Finished;
+        if (readers::AddTimedRow(f, runtime::Trim(line.left(12)), runtime::Trim(line.mid(13, 12))))
+            readers::BarSplit(f, TextOf(line));
+    });
 }
 
 } // namespace

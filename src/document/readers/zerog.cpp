@@ -6,18 +6,12 @@
 // hundredths. The marker is found in any case, the "\n" in lower case only.
 
 #include "document/ReaderFrame.h"
-#include "runtime/Strings.h"
+#include "document/readers/Common.h"
 
 namespace {
 
 const QString Marker = QStringLiteral(" ntp ");
-const QString LineBreak = QStringLiteral("\\n");
-constexpr int MaxTextLines = 3;
 constexpr int HeaderLines = 2;
-
-bool CountsLine(const QString& line) {
-    return line.contains(QLatin1String("ntp"), Qt::CaseInsensitive);
-}
 
 // Where the text begins: after " NTP ", or at the end of a line that ends in
 // " NTP" (trailing blanks cut by an editor); -1 when the line has no marker.
@@ -30,23 +24,15 @@ qsizetype TextStart(const QString& line) {
 
 // h:mm:ss and hundredths by column as 0h:mm:ss,cc0.
 QString TimeAt(const QString& line, int hmsAt, int hundredthsAt) {
-    const QString hundredths =
-        runtime::Trim(line.mid(hundredthsAt, 2)).rightJustified(2, QLatin1Char('0'));
-    return QLatin1Char('0') + runtime::Trim(line.mid(hmsAt, 7)) + QLatin1Char(',') + hundredths +
-           QLatin1Char('0');
+    return QLatin1Char('0') +
+           readers::HundredthsCode(line.mid(hmsAt, 7), line.mid(hundredthsAt, 2));
 }
 
 // The text's lines, at most three; what follows the third is not kept. A
 // line without the marker gives everything from column 5 on.
 void ReadText(ReaderFrame& f, const QString& line) {
     const qsizetype start = TextStart(line);
-    QString rest = line.mid(start >= 0 ? start : 4);
-    for (int pieces = 0; pieces < MaxTextLines; ++pieces) {
-        const qsizetype parting = rest.indexOf(LineBreak);
-        f.addText(parting < 0 ? rest : rest.left(parting));
-        if (parting < 0) return;
-        rest = rest.mid(parting + LineBreak.size());
-    }
+    readers::AddTextLines(f, line.mid(start >= 0 ? start : 4), u"\\n");
 }
 
 // At most two header lines; a subtitle line (one with the marker) is never
@@ -58,17 +44,12 @@ void SkipHeader(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     SkipHeader(f);
-    while (!f.atEnd()) {
-        const QString line = f.nextLine();
-        if (runtime::Trim(line).isEmpty()) continue; // blank lines are no subtitles
-        if (!f.addRow()) break;
-        f.progress();
-        f.setTimes(TimeAt(line, 4, 12), TimeAt(line, 15, 23));
-        ReadText(f, line);
-    }
-    return ReadOutcome::Finished;
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) {
+        if (readers::AddTimedRow(f, TimeAt(line, 4, 12), TimeAt(line, 15, 23))) ReadText(f, line);
+    });
 }
 
 } // namespace
 
-const SubtitleReader readers::ZeroG{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::ZeroG{
+    {false, false, false}, &readers::CountsLineHolding<"ntp">, &Parse};
