@@ -44,14 +44,6 @@ bool IsBlankLine(QStringView line) {
     return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
 }
 
-QStringView WithoutBlanks(QStringView text) {
-    while (text.startsWith(u' '))
-        text = text.sliced(1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
-
 qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from) {
     const QChar mark = QLatin1Char(tag.front());
     for (qsizetype at = text.indexOf(mark, from); at >= 0; at = text.indexOf(mark, at + 1))
@@ -94,7 +86,7 @@ void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
     qsizetype from = 0;
     for (int pieces = 0; pieces < 3; ++pieces) {
         const qsizetype cut = FindBreak(text, lineBreak, from, cs);
-        frame.addText(text.sliced(from, (cut < 0 ? text.size() : cut) - from).toString());
+        frame.addText(text.sliced(from, (cut < 0 ? text.size() : cut) - from));
         if (cut < 0) return;
         from = cut + lineBreak.size();
     }
@@ -152,9 +144,15 @@ QString MillisTime(long long ms) {
     return hours > 99 ? QString::number(hours) + code.mid(2) : code;
 }
 
-QString HundredthsCode(const QString& hms, const QString& hundredths) {
-    return runtime::Trim(hms) + QLatin1Char(',') +
-           runtime::Trim(hundredths).rightJustified(2, QLatin1Char('0')) + QLatin1Char('0');
+QString HundredthsCode(QStringView hms, QStringView hundredths) {
+    hms = runtime::TrimView(hms);
+    hundredths = runtime::TrimView(hundredths);
+    QString code;
+    code.reserve(hms.size() + 5);
+    code.append(hms).append(QLatin1Char(','));
+    for (qsizetype pad = hundredths.size(); pad < 2; ++pad)
+        code.append(QLatin1Char('0'));
+    return code.append(hundredths).append(QLatin1Char('0'));
 }
 
 QString HundredthsTime(const QString& line, qsizetype& pos) {

@@ -26,9 +26,6 @@ inline bool IsDigit(QChar c) {
 // Nothing but blanks, or nothing: such a line never becomes a row.
 bool IsBlankLine(QStringView line);
 
-// The text without the blanks around it (tabs and other white space stay).
-QStringView WithoutBlanks(QStringView text);
-
 // Where a tag (lower case, opening with a mark such as "<" or "&") stands in
 // the text from `from` on, in any letter case, or -1. The mark is looked for
 // first: most of a line is text without it.
@@ -111,7 +108,7 @@ QString MillisTime(long long ms);
 
 // A time read by position: h:mm:ss and its hundredths, each trimmed, as
 // h:mm:ss,cc0 (one hundredths digit gains a "0" before it).
-QString HundredthsCode(const QString& hms, const QString& hundredths);
+QString HundredthsCode(QStringView hms, QStringView hundredths);
 
 // "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
 // hundredths) as the time code hh:mm:ss,cc0; pos moves past it. Empty (and

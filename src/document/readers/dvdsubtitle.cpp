@@ -33,7 +33,7 @@ bool ClosesBlock(const QString& line) {
 
 // "{T hh:mm:ss:cc" as hh:mm:ss,cc0: the fields by position, each trimmed.
 QString TimeOf(const QString& line) {
-    return readers::HundredthsCode(line.mid(3, 8), line.mid(12, 2));
+    return readers::HundredthsCode(QStringView(line).mid(3, 8), QStringView(line).mid(12, 2));
 }
 
 // Passes over the lines of a block through its closing "}", but never into

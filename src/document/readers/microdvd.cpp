@@ -7,6 +7,7 @@
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
+#include "runtime/Strings.h"
 
 #include <optional>
 
@@ -16,7 +17,7 @@ namespace {
 // its "}". A line with fewer than two closing braces, or with a "}" where a
 // group's opener stands, does not fit.
 std::optional<readers::FrameLine> SplitLine(const QString& read) {
-    const QStringView v = readers::WithoutBlanks(read); // the braces stand at its ends
+    const QStringView v = runtime::TrimView(read); // the braces stand at its ends
     const qsizetype first = v.indexOf(QLatin1Char('}'));
     if (first < 1) return std::nullopt;
     const qsizetype second = v.indexOf(QLatin1Char('}'), first + 1);

@@ -13,6 +13,8 @@
 #include "document/readers/Common.h"
 #include "shell/Program.h"
 
+#include <QVarLengthArray>
+
 #include <optional>
 
 namespace {
@@ -41,8 +43,8 @@ QString FontSizeIn(const QString& line, const QString& size) {
 // One sync point: its time and what the file holds after it. The pieces
 // look into the file's lines, which stay as they are for the whole read.
 struct SyncBlock {
-    QString time;             // the time code, empty when the sync value was no number
-    QList<QStringView> parts; // the non-blank pieces of the file after the tag
+    QString time;                          // the time code, empty when the sync value was no number
+    QVarLengthArray<QStringView, 4> parts; // the non-blank pieces of the file after the tag
 };
 
 // The time of "<SYNC Start=1500>..." (milliseconds, quotes allowed), or
@@ -70,7 +72,11 @@ struct BlockText {
 };
 
 BlockText TextOf(const SyncBlock& b) {
+    qsizetype size = 0;
+    for (QStringView part : b.parts)
+        size += part.size() + 1;
     QString text;
+    text.reserve(size);
     for (QStringView part : b.parts) {
         if (!text.isEmpty()) text += u' ';
         text += part;
@@ -79,9 +85,26 @@ BlockText TextOf(const SyncBlock& b) {
     for (qsizetype p = FindTag(text, Paragraph); p >= 0; p = FindTag(text, Paragraph, p + 1)) {
         const QChar after = p + 2 < text.size() ? text[p + 2] : QChar();
         const qsizetype close = text.indexOf(u'>', p);
-        if ((after == u'>' || after == u' ') && close >= 0) return {text.mid(close + 1), true};
+        if ((after == u'>' || after == u' ') && close >= 0)
+            return {text.remove(0, close + 1), true};
     }
     return {text, false};
+}
+
+// Nothing but "&nbsp;", "</p>" (any letter case) and blanks.
+bool OnlyClearingMarks(QStringView text) {
+    for (qsizetype i = 0; i < text.size();) {
+        const QStringView rest = text.sliced(i);
+        if (rest.startsWith(Clearing, Qt::CaseInsensitive))
+            i += Clearing.size();
+        else if (rest.startsWith(ClosingParagraph, Qt::CaseInsensitive))
+            i += ClosingParagraph.size();
+        else if (text[i].isSpace())
+            ++i;
+        else
+            return false;
+    }
+    return true;
 }
 
 // A block that only clears the screen: nothing but "&nbsp;" and a closing
@@ -91,7 +114,8 @@ bool IsClearing(const BlockText& t) {
     const QStringView text = QStringView(t.text).trimmed();
     if (text.isEmpty()) return !t.paragraph;
     if (FindTag(text, Clearing) < 0 && FindTag(text, ClosingParagraph) < 0) return false;
-    QString rest = text.toString();
+    if (OnlyClearingMarks(text)) return true;
+    QString rest = text.toString(); // marks that stand inside one another
     rest.remove(Clearing, Qt::CaseInsensitive).remove(ClosingParagraph, Qt::CaseInsensitive);
     return rest.trimmed().isEmpty();
 }
@@ -118,7 +142,7 @@ public:
 private:
     void addPart(QStringView piece) {
         const QStringView part = piece.trimmed();
-        if (!part.isEmpty() && block_) block_->parts << part; // blank lines are skipped
+        if (!part.isEmpty() && block_) block_->parts.append(part); // blank lines are skipped
     }
     void startBlock(QStringView piece) {
         const QString time = SyncTime(piece);

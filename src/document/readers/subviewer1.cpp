@@ -18,7 +18,7 @@ namespace {
 // with ",000", or "" for any other line.
 QString TimeOf(const QString& line) {
     if (!line.contains(u':')) return {};
-    QStringView rest = readers::WithoutBlanks(line);
+    QStringView rest = runtime::TrimView(line);
     const bool bracketed = rest.startsWith(u'[') && rest.endsWith(u']');
     if (bracketed) rest = rest.sliced(1, rest.size() - 2);
     return readers::ClockTimeCode(rest, {u"", true});

@@ -23,9 +23,9 @@ qsizetype TextStart(const QString& line) {
 }
 
 // h:mm:ss and hundredths by column as 0h:mm:ss,cc0.
-QString TimeAt(const QString& line, int hmsAt, int hundredthsAt) {
-    return QLatin1Char('0') +
-           readers::HundredthsCode(line.mid(hmsAt, 7), line.mid(hundredthsAt, 2));
+QString TimeAt(QStringView line, int hmsAt, int hundredthsAt) {
+    return readers::HundredthsCode(line.mid(hmsAt, 7), line.mid(hundredthsAt, 2))
+        .prepend(QLatin1Char('0'));
 }
 
 // The text's lines, at most three; what follows the third is not kept. A
