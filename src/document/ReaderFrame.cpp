@@ -47,6 +47,11 @@ ReaderFrame::ReaderFrame(Program& p, LineSource& source, const ReadRequest& requ
     defaultFont_ = p_.doc.DefaultFontSpec();
 }
 
+double ReaderFrame::frameRate() {
+    if (!frameRate_) frameRate_ = runtime::Val(p_.shell.FrameRateText);
+    return *frameRate_;
+}
+
 QString ReaderFrame::text(int col, int row) const {
     return p_.texts.TextTable(col, row);
 }

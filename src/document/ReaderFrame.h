@@ -18,6 +18,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <optional>
 
 class Program;
 
@@ -106,6 +107,8 @@ public:
     ReadOutcome fail();
 
     Program& program() { return p_; }
+    // The frame rate chosen for the file (FrameRateText), read once per read.
+    double frameRate();
     QString text(int col, int row) const; // the interface's texts
 
 private:
@@ -138,6 +141,7 @@ private:
     QString appendOffset_;
     QString defaultFont_;
     QString currentFileLine_;
+    std::optional<double> frameRate_;
     FontSpec lastFont_;    // the font last set by its fields,
     QString lastFontText_; // and its list entry
 };

@@ -2,6 +2,7 @@
 
 #include "runtime/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -124,6 +125,40 @@ bool IsValidTimeCode(const QString& text) {
 double TimeToMs(const QString& time) {
     const TimeFields t = ReadTimeFields(time);
     return t.hours * 3600000.0 + t.minutes * 60000.0 + t.seconds * 1000.0 + t.millis;
+}
+
+// The number as NumberText writes it (15 significant digits) cut as SecToTime
+// cuts it: the whole seconds and the first three digits after the point.
+// Numbers whose text would be in exponent form take the long way.
+QString SecondsTime(double seconds) {
+    if (!(seconds >= 1e-3 && seconds < 1e14)) return SecToTime(runtime::NumberText(seconds));
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::scientific, 14)
+            .ptr; // "d.dddddddddddddde+XX"
+    const char* e = std::find(buffer, end, 'e');
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
+    char digits[15];
+    std::copy(buffer + 2, buffer + 16, digits + 1);
+    digits[0] = buffer[0];
+    long long whole = 0;
+    for (int i = 0; i <= exponent; ++i)
+        whole = whole * 10 + (digits[i] - '0');
+    char fraction[3];
+    for (int i = 0; i < 3; ++i) {
+        const int at = exponent + 1 + i; // the digit's place in `digits`
+        fraction[i] = at >= 0 && at < 15 ? digits[at] : '0';
+    }
+    QString out;
+    out.reserve(12);
+    appendTwoDigitsAtLeast(out, static_cast<double>(whole / 3600));
+    out.append(QLatin1Char(':'));
+    appendTwoDigitsAtLeast(out, static_cast<double>(whole / 60 % 60));
+    out.append(QLatin1Char(':'));
+    appendTwoDigitsAtLeast(out, static_cast<double>(whole % 60));
+    out.append(QLatin1Char(','));
+    return out.append(QLatin1String(fraction, 3));
 }
 
 QString SecToTime(const QString& seconds) {

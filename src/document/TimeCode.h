@@ -26,6 +26,8 @@ double TimeToMs(const QString& time);
 // their digits, and a negative number (or one of more digits than a double
 // holds) counts as 0.
 QString SecToTime(const QString& seconds);
+// SecToTime of the number's text (runtime::NumberText), without making the text.
+QString SecondsTime(double seconds);
 
 // The fields of a time code as read by position.
 struct TimeFields {

@@ -150,7 +150,7 @@ void ClipboardTab::ClipboardLength() {
     const QString movie = chooser.lblFullName.caption();
     platform::MediaPlayer& player = p_.main().player.MediaPlayer1;
     player.setFileName(movie); // returns once the player knows the file, or gave up
-    AddClipboardItem(movie + QLatin1Char('>') + SecToTime(runtime::NumberText(player.duration())));
+    AddClipboardItem(movie + QLatin1Char('>') + SecondsTime(player.duration()));
 }
 
 void ClipboardTab::BasicClip() {

@@ -40,7 +40,7 @@ void PlayerTab::PlayerSliderMouseDown() {
 
 void PlayerTab::PlayerSliderScroll() {
     if (!MediaPlayer1.isOpen()) return;
-    const QString time = SecToTime(runtime::NumberText(Slider1.value() * 100));
+    const QString time = SecondsTime(Slider1.value() * 100);
     Slider1.setText(time);
     txtDuration.setText(time);
 }

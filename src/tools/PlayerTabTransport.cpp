@@ -15,10 +15,6 @@ using runtime::NumberText;
 namespace {
 constexpr int FirstTextCol = 3;
 const QString ZeroTime = QStringLiteral("00:00:00,000");
-
-QString TimeOfSeconds(double seconds) {
-    return SecToTime(NumberText(seconds));
-}
 } // namespace
 
 // Play, Stop, Clip it and Pauze report 601 to 604; the step buttons have no
@@ -118,11 +114,11 @@ void PlayerTab::PlayTimerTick() {
     QString now;
     if (p_.players.PlayTimerMode == Players::ScriptMode) {
         ++p_.doc.ScriptTime;
-        now = TimeOfSeconds(static_cast<double>(p_.doc.ScriptTime) / 100.0);
+        now = SecondsTime(static_cast<double>(p_.doc.ScriptTime) / 100.0);
         p_.main().scriptPlayer.Label24.setCaption(now.left(11));
     } else {
         const double position = MediaPlayer1.currentPosition();
-        now = TimeOfSeconds(position);
+        now = SecondsTime(position);
         txtDuration.setText(now);
         Slider1.setValue(static_cast<int>(std::lround(position / 100)));
     }

@@ -1,9 +1,13 @@
 // Time codes: positions, carries, negative hours and the range fallback.
 
 #include "document/TimeCode.h"
+#include "runtime/Numbers.h"
 
 #include <QRegularExpression>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -43,6 +47,40 @@ TEST(TimeToMs, SumsTheFields) {
     EXPECT_EQ(TimeToMs(""), 0.0);
     EXPECT_EQ(TimeToMs("00:00:00.250"), 250.0);
     EXPECT_EQ(TimeToMs("120:00:00,000"), 43200000.0) << "no range test: hours 12 read by position";
+}
+
+// The quick form must agree with the text route for every number a frame
+// count, the player or the clipboard hands it: rounding at the 15th digit,
+// the edges of the quick range, hours past 99 and the exponent forms.
+TEST(SecondsTime, AgreesWithTheSecondsText) {
+    std::vector<double> numbers = {0,
+                                   1e-16,
+                                   1e-4,
+                                   9.99e-4,
+                                   1e-3,
+                                   0.04,
+                                   0.0999,
+                                   1.9999999999999998,
+                                   59.9995,
+                                   3599.999,
+                                   3600,
+                                   359999.999,
+                                   360000,
+                                   1e13 + 0.5,
+                                   99999999999999.9,
+                                   1e14,
+                                   1e15,
+                                   -1,
+                                   123456.789012345678};
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const double frames = static_cast<double>(random() % 2000000);
+        for (const double rate : {23.976, 25.0, 29.97, 30.0, 24.0})
+            numbers.push_back(frames / rate);
+        numbers.push_back(std::ldexp(static_cast<double>(random() % 1000000), -(i % 40)));
+    }
+    for (const double x : numbers)
+        ASSERT_EQ(SecondsTime(x), SecToTime(runtime::NumberText(x))) << x;
 }
 
 TEST(SecToTime, WritesSecondsAsATimeCode) {

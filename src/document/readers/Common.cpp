@@ -64,10 +64,10 @@ bool CountsNonBlankLine(const QString& line) {
 }
 
 QString FrameTime(ReaderFrame& frame, double frames) {
-    const double rate = runtime::Val(frame.program().shell.FrameRateText);
+    const double rate = frame.frameRate();
     if (rate == 0) return QStringLiteral("00:00:00,000");
     if (frames < 0) return Negated(FrameTime(frame, -frames)); // before the start of the film
-    return SecToTime(runtime::NumberText(frames / rate));
+    return SecondsTime(frames / rate);
 }
 
 // The first line break from `from`, or -1. Its first character is looked for

@@ -31,7 +31,7 @@ bool CountsLine(const QString& line) {
 // The frame rate in thousandths of a frame per second (25.000 is 25000), so
 // that the hundredths below come out exact; 0 when the rate is no number.
 long long RateMilli(ReaderFrame& f) {
-    const double rate = runtime::Val(f.program().shell.FrameRateText);
+    const double rate = f.frameRate();
     return std::isfinite(rate) && rate > 0 && rate < 1e6 ? std::llround(rate * 1000) : 0;
 }
 
