@@ -182,6 +182,38 @@ TEST_F(InputFixture, RichTextBoxChangeIgnoresFormatting) {
     EXPECT_EQ(changes, 2);
 }
 
+// The selection and Locked behave alike in every kind of text field.
+template <class Field> void CheckSelectionAndLock(platform::Form& form, bool multi, int& changes) {
+    Field box(form, "txtKind", multi);
+    box.onChange = [&] { ++changes; };
+    box.setText("hello world");
+    box.setSelStart(99);
+    EXPECT_EQ(box.selStart(), 11) << "SelStart stops at the end";
+    box.setSelStart(6);
+    box.setSelLength(99);
+    EXPECT_EQ(box.selText(), "world") << "SelLength stops at the end";
+    box.setSelText("there");
+    EXPECT_EQ(box.text(), "hello there");
+    EXPECT_EQ(changes, 2);
+    box.setLocked(true);
+    box.setSelStart(0);
+    QTest::keyClicks(box.widget(), "x");
+    EXPECT_EQ(box.text(), "hello there") << "a locked field takes no typing";
+    box.setText("by code");
+    EXPECT_EQ(box.text(), "by code");
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(InputFixture, EveryTextFieldClampsItsSelectionAndHonoursLocked) {
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi ? "multi-line" : "one line");
+        changes = 0;
+        CheckSelectionAndLock<platform::TextBox>(form, multi, changes);
+        changes = 0;
+        CheckSelectionAndLock<platform::RichTextBox>(form, multi, changes);
+    }
+}
+
 TEST_F(InputFixture, OneLineRichTextBoxHandsEnterToKeyPressAndDropsIt) {
     platform::RichTextBox box(form, "rtfOne");
     int enters = 0;
