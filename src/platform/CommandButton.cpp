@@ -12,18 +12,8 @@ QPushButton* buttonOf(QWidget* w) {
 } // namespace
 
 CommandButton::CommandButton(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, new QPushButton(caption)) {
-    setClickFromMouse(false); // Click comes from the button's own signal
-    initColors(SysButtonFace, SysButtonText);
+    : ButtonControl(parent, name, new QPushButton(caption), 1215, 375) {
     QObject::connect(buttonOf(widget()), &QPushButton::clicked, widget(), [this] { click(); });
-    move(0, 0, 1215, 375);
-}
-
-QString CommandButton::caption() const {
-    return buttonOf(widget())->text();
-}
-void CommandButton::setCaption(const QString& text) {
-    buttonOf(widget())->setText(text);
 }
 
 void CommandButton::click() {

@@ -11,21 +11,12 @@ QRadioButton* radioOf(QWidget* w) {
 } // namespace
 
 OptionButton::OptionButton(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, new QRadioButton(caption)) {
-    setClickFromMouse(false); // Click comes from the button coming on
-    initColors(SysButtonFace, SysButtonText);
-    // Auto-exclusive radio buttons group by parent widget, which is the container.
+    : ButtonControl(parent, name, new QRadioButton(caption), 1455, 255) {
+    // Click comes from the button coming on. Auto-exclusive radio buttons group by parent widget,
+    // which is the container.
     QObject::connect(radioOf(widget()), &QRadioButton::toggled, widget(), [this](bool on) {
         if (on && onClick) onClick();
     });
-    move(0, 0, 1455, 255);
-}
-
-QString OptionButton::caption() const {
-    return radioOf(widget())->text();
-}
-void OptionButton::setCaption(const QString& text) {
-    radioOf(widget())->setText(text);
 }
 
 bool OptionButton::value() const {

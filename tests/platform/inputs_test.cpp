@@ -12,6 +12,7 @@
 #include "platform/TextBox.h"
 #include "support/FormFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -276,6 +277,21 @@ TEST_F(InputFixture, CommandButtonClicksOncePerPress) {
     button.click();
     EXPECT_EQ(clicks, 4) << "code may press a disabled button";
     EXPECT_EQ(button.caption(), "&Go");
+}
+
+// Every kind of button shows its caption on its face and reads it back.
+template <class Button> void CheckCaption(platform::Form& form) {
+    Button button(form, "btnKind", "&First");
+    EXPECT_EQ(button.caption(), "&First");
+    button.setCaption("Second");
+    EXPECT_EQ(button.caption(), "Second");
+    EXPECT_EQ(static_cast<QAbstractButton*>(button.widget())->text(), "Second");
+}
+
+TEST_F(InputFixture, EveryButtonKindKeepsItsCaptionOnItsFace) {
+    CheckCaption<platform::CommandButton>(form);
+    CheckCaption<platform::CheckBox>(form);
+    CheckCaption<platform::OptionButton>(form);
 }
 
 TEST_F(InputFixture, EscapePressesTheCancelButton) {
