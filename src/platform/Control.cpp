@@ -43,20 +43,10 @@ int mouseButtonsOf(Qt::MouseButtons bs) {
 }
 
 // The character a key press delivers to a KeyPress handler, 0 for none.
+// Enter, Escape, Tab and Backspace type their key code; Shift+Tab types nothing.
 int keyAsciiOf(const QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return KeyReturn;
-    case Qt::Key_Escape:
-        return KeyEscape;
-    case Qt::Key_Tab:
-        return KeyTab;
-    case Qt::Key_Backspace:
-        return KeyBack;
-    default:
-        break;
-    }
+    const int code = e->key() == Qt::Key_Backtab ? 0 : keyCodeFromQt(e->key());
+    if (code == KeyReturn || code == KeyEscape || code == KeyTab || code == KeyBack) return code;
     const QString t = e->text();
     if (t.isEmpty() || t.at(0).unicode() < 32 || t.at(0).unicode() == 127) return 0;
     return t.at(0).unicode();

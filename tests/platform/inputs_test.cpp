@@ -72,6 +72,18 @@ TEST_F(InputFixture, TextBoxEnterReachesKeyPressAndZeroSwallowsTheKey) {
     EXPECT_EQ(memo.text(), "a\r\nb") << "a typed line break reads as CR LF";
 }
 
+TEST_F(InputFixture, ControlKeysTypeTheirKeyCodeAndBacktabTypesNothing) {
+    platform::TextBox box(form, "txtKeys");
+    QList<int> typed;
+    box.onKeyPress = [&](int& key) { typed << key; };
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backspace,
+                      Qt::Key_Backtab, Qt::Key_Left})
+        QTest::keyClick(box.widget(), k);
+    QTest::keyClick(box.widget(), Qt::Key_A);
+    EXPECT_EQ(typed, QList<int>({platform::KeyReturn, platform::KeyReturn, platform::KeyEscape,
+                                 platform::KeyTab, platform::KeyBack, 'a'}));
+}
+
 TEST_F(InputFixture, OneLineTextBoxKeepsLineBreaksSetByCode) {
     platform::TextBox box(form, "txtOne");
     box.setText("first\r\nsecond\nthird");
