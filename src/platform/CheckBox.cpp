@@ -26,7 +26,7 @@ QCheckBox* boxOf(QWidget* w) {
 
 CheckBox::CheckBox(Container& parent, const QString& name, const QString& caption)
     : ButtonControl(parent, name, new TwoWayCheckBox(caption), 1455, 255) {
-    QObject::connect(boxOf(widget()), &QCheckBox::clicked, widget(), [this] {
+    QObject::connect(button(), &QAbstractButton::clicked, widget(), [this] {
         if (onClick) onClick();
     });
 }

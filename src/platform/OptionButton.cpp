@@ -4,27 +4,21 @@
 
 namespace platform {
 
-namespace {
-QRadioButton* radioOf(QWidget* w) {
-    return static_cast<QRadioButton*>(w);
-}
-} // namespace
-
 OptionButton::OptionButton(Container& parent, const QString& name, const QString& caption)
     : ButtonControl(parent, name, new QRadioButton(caption), 1455, 255) {
-    // Click comes from the button coming on. Auto-exclusive radio buttons group by parent widget,
-    // which is the container.
-    QObject::connect(radioOf(widget()), &QRadioButton::toggled, widget(), [this](bool on) {
+    // Click comes from the button coming on. Auto-exclusive radio buttons
+    // group by parent widget, which is the container.
+    QObject::connect(button(), &QAbstractButton::toggled, widget(), [this](bool on) {
         if (on && onClick) onClick();
     });
 }
 
 bool OptionButton::value() const {
-    return radioOf(widget())->isChecked();
+    return button()->isChecked();
 }
 
 void OptionButton::setValue(bool on) {
-    QRadioButton* r = radioOf(widget());
+    QAbstractButton* r = button();
     if (on == r->isChecked()) return;
     if (on) {
         r->setChecked(true); // the group turns the others off; toggled runs Click
