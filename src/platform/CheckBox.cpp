@@ -25,20 +25,10 @@ QCheckBox* boxOf(QWidget* w) {
 } // namespace
 
 CheckBox::CheckBox(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, new TwoWayCheckBox(caption)) {
-    setClickFromMouse(false); // Click comes from the box's own signal
-    initColors(SysButtonFace, SysButtonText);
-    QObject::connect(boxOf(widget()), &QCheckBox::clicked, widget(), [this] {
+    : ButtonControl(parent, name, new TwoWayCheckBox(caption), 1455, 255) {
+    QObject::connect(button(), &QAbstractButton::clicked, widget(), [this] {
         if (onClick) onClick();
     });
-    move(0, 0, 1455, 255);
-}
-
-QString CheckBox::caption() const {
-    return boxOf(widget())->text();
-}
-void CheckBox::setCaption(const QString& text) {
-    boxOf(widget())->setText(text);
 }
 
 int CheckBox::value() const {

@@ -4,18 +4,15 @@
 // checked) or by code that sets a different value. Setting the value it
 // already has runs nothing.
 
-#include "platform/Control.h"
+#include "platform/ButtonControl.h"
 
 namespace platform {
 
-class CheckBox : public Control {
+class CheckBox : public ButtonControl {
 public:
     enum { Unchecked = 0, Checked = 1, Grayed = 2 };
 
     CheckBox(Container& parent, const QString& name, const QString& caption = {});
-
-    QString caption() const;
-    void setCaption(const QString& text);
 
     int value() const;
     // Values other than 0, 1 and 2 are ignored.

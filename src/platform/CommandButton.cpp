@@ -5,25 +5,9 @@
 
 namespace platform {
 
-namespace {
-QPushButton* buttonOf(QWidget* w) {
-    return static_cast<QPushButton*>(w);
-}
-} // namespace
-
 CommandButton::CommandButton(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, new QPushButton(caption)) {
-    setClickFromMouse(false); // Click comes from the button's own signal
-    initColors(SysButtonFace, SysButtonText);
-    QObject::connect(buttonOf(widget()), &QPushButton::clicked, widget(), [this] { click(); });
-    move(0, 0, 1215, 375);
-}
-
-QString CommandButton::caption() const {
-    return buttonOf(widget())->text();
-}
-void CommandButton::setCaption(const QString& text) {
-    buttonOf(widget())->setText(text);
+    : ButtonControl(parent, name, new QPushButton(caption), 1215, 375) {
+    QObject::connect(button(), &QAbstractButton::clicked, widget(), [this] { click(); });
 }
 
 void CommandButton::click() {
@@ -32,8 +16,9 @@ void CommandButton::click() {
 
 void CommandButton::setDefault(bool on) {
     default_ = on;
-    buttonOf(widget())->setAutoDefault(on);
-    buttonOf(widget())->setDefault(on);
+    auto* push = static_cast<QPushButton*>(widget());
+    push->setAutoDefault(on);
+    push->setDefault(on);
 }
 
 void CommandButton::setCancel(bool on) {

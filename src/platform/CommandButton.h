@@ -4,18 +4,15 @@
 // code. click() runs the handler even on a disabled or hidden button, so the
 // program and its macros can press any button they hold.
 
-#include "platform/Control.h"
+#include "platform/ButtonControl.h"
 
 class QShortcut;
 
 namespace platform {
 
-class CommandButton : public Control {
+class CommandButton : public ButtonControl {
 public:
     CommandButton(Container& parent, const QString& name, const QString& caption = {});
-
-    QString caption() const;
-    void setCaption(const QString& text);
 
     void click();
 

@@ -11,16 +11,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
-#include <cmath>
 
 namespace platform {
-
-int toPixels(int twips) {
-    return static_cast<int>(std::lround(twips / double(TwipsPerPixel)));
-}
-int toTwips(int pixels) {
-    return pixels * TwipsPerPixel;
-}
 
 namespace {
 
@@ -51,20 +43,10 @@ int mouseButtonsOf(Qt::MouseButtons bs) {
 }
 
 // The character a key press delivers to a KeyPress handler, 0 for none.
+// Enter, Escape, Tab and Backspace type their key code; Shift+Tab types nothing.
 int keyAsciiOf(const QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return KeyReturn;
-    case Qt::Key_Escape:
-        return KeyEscape;
-    case Qt::Key_Tab:
-        return KeyTab;
-    case Qt::Key_Backspace:
-        return KeyBack;
-    default:
-        break;
-    }
+    const int code = e->key() == Qt::Key_Backtab ? 0 : keyCodeFromQt(e->key());
+    if (code == KeyReturn || code == KeyEscape || code == KeyTab || code == KeyBack) return code;
     const QString t = e->text();
     if (t.isEmpty() || t.at(0).unicode() < 32 || t.at(0).unicode() == 127) return 0;
     return t.at(0).unicode();
@@ -243,7 +225,7 @@ Control::Control(Container& parent, const QString& name, QWidget* w)
 }
 
 Control::Control(Host& host, const QString& name, QWidget* w)
-    : host_(host), name_(name), widget_(w) {
+    : TwipsGeometry(0, 0), host_(host), name_(name), widget_(w) {
     w->setObjectName(name);
     w->setProperty(ControlProperty, true);
     w->setProperty(ControlObjectProperty, QVariant::fromValue(static_cast<void*>(this)));
@@ -251,8 +233,7 @@ Control::Control(Host& host, const QString& name, QWidget* w)
     widget()->installEventFilter(events_.get());
     if (auto* area = qobject_cast<QAbstractScrollArea*>(widget())) watch(area->viewport());
     const QSize hint = widget()->sizeHint().isValid() ? widget()->sizeHint() : QSize(65, 17);
-    width_ = toTwips(hint.width());
-    height_ = toTwips(hint.height());
+    takePixelSize(hint.width(), hint.height());
     applyGeometry();
 }
 
@@ -277,40 +258,8 @@ void Control::watch(QObject* object) {
     object->installEventFilter(events_.get());
 }
 
-void Control::setLeft(int twips) {
-    move(twips, top_, width_, height_);
-}
-void Control::setTop(int twips) {
-    move(left_, twips, width_, height_);
-}
-void Control::setWidth(int twips) {
-    move(left_, top_, twips, height_);
-}
-void Control::setHeight(int twips) {
-    move(left_, top_, width_, twips);
-}
-void Control::move(int left, int top) {
-    move(left, top, width_, height_);
-}
-
-void Control::move(int left, int top, int width, int height) {
-    left_ = left;
-    top_ = top;
-    width_ = width < 0 ? 0 : width;
-    height_ = height < 0 ? 0 : height;
-    applyGeometry();
-}
-
 void Control::applyGeometry() {
-    widget()->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
-}
-
-void Control::syncGeometryFromWidget() {
-    const QRect g = widget()->geometry();
-    left_ = toTwips(g.x());
-    top_ = toTwips(g.y());
-    width_ = toTwips(g.width());
-    height_ = toTwips(g.height());
+    widget()->setGeometry(toPixels(left()), toPixels(top()), toPixels(width()), toPixels(height()));
 }
 
 void Control::setEnabled(bool on) {

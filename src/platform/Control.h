@@ -5,6 +5,8 @@
 // handlers a user's action fires. Geometry is kept in twips and applied to the
 // real widget at 15 twips a pixel.
 
+#include "platform/TwipsGeometry.h"
+
 #include <QPointer>
 #include <QString>
 #include <cstdint>
@@ -17,10 +19,6 @@ class QWidget;
 namespace platform {
 
 class Host;
-
-constexpr int TwipsPerPixel = 15;
-int toPixels(int twips);
-int toTwips(int pixels);
 
 // A colour as the program stores it: 0x00BBGGRR, or 0x800000nn for system
 // colour nn (5 window background, 8 window text, 15 button face, 16 button
@@ -51,7 +49,7 @@ using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
 using KeyHandler = std::function<void(int& keyCode, int shift)>;
 using KeyPressHandler = std::function<void(int& keyAscii)>;
 
-class Control {
+class Control : public TwipsGeometry {
 public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -59,17 +57,6 @@ public:
 
     const QString& name() const { return name_; }
     Host& host() const { return host_; }
-
-    int left() const { return left_; }
-    int top() const { return top_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    void setLeft(int twips);
-    void setTop(int twips);
-    void setWidth(int twips);
-    void setHeight(int twips);
-    void move(int left, int top);
-    void move(int left, int top, int width, int height);
 
     // The control's own Enabled and Visible properties (a control on a hidden
     // tab keeps Visible true, as the program expects).
@@ -135,9 +122,7 @@ protected:
     bool clickFromMouse() const { return clickFromMouse_; }
     virtual void applyColors();
     virtual void applyBorder();
-    virtual void applyGeometry();
-    // Geometry as read back from the widget when it was resized by the window system.
-    void syncGeometryFromWidget();
+    void applyGeometry() override;
     // The default colours a control reports before a program sets its own.
     void initColors(Color back, Color fore) {
         backColor_ = back;
@@ -150,7 +135,6 @@ private:
     QString name_;
     QPointer<QObject> widget_; // the QWidget, or null once Qt deleted it
     std::unique_ptr<QObject> events_;
-    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool enabled_ = true, visible_ = true;
     QString toolTip_;
     Color backColor_ = SysButtonFace;

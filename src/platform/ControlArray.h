@@ -81,7 +81,7 @@ public:
             std::make_unique<T>(parent, elementName(name, index), std::forward<Args>(args)...);
         T& e = *element;
         items_.emplace(index, std::move(element));
-        for (auto& [kind, binder] : binders_)
+        for (auto& [slot, binder] : binders_)
             binder(e, index);
         return e;
     }
@@ -111,51 +111,21 @@ public:
     const_iterator begin() const { return const_iterator(items_.begin()); }
     const_iterator end() const { return const_iterator(items_.end()); }
 
-    void onClick(IndexHandler h) {
-        setHandler(Kind::Click, [h](T& e, int i) { bindTo(e.onClick, h, i); });
-    }
-    void onDblClick(IndexHandler h) {
-        setHandler(Kind::DblClick, [h](T& e, int i) { bindTo(e.onDblClick, h, i); });
-    }
-    void onChange(IndexHandler h) {
-        setHandler(Kind::Change, [h](T& e, int i) { bindTo(e.onChange, h, i); });
-    }
-    void onGotFocus(IndexHandler h) {
-        setHandler(Kind::GotFocus, [h](T& e, int i) { bindTo(e.onGotFocus, h, i); });
-    }
-    void onLostFocus(IndexHandler h) {
-        setHandler(Kind::LostFocus, [h](T& e, int i) { bindTo(e.onLostFocus, h, i); });
-    }
-    void onMouseDown(IndexMouseHandler h) {
-        setHandler(Kind::MouseDown, [h](T& e, int i) { bindTo(e.onMouseDown, h, i); });
-    }
-    void onMouseUp(IndexMouseHandler h) {
-        setHandler(Kind::MouseUp, [h](T& e, int i) { bindTo(e.onMouseUp, h, i); });
-    }
-    void onMouseMove(IndexMouseHandler h) {
-        setHandler(Kind::MouseMove, [h](T& e, int i) { bindTo(e.onMouseMove, h, i); });
-    }
-    void onKeyDown(IndexKeyHandler h) {
-        setHandler(Kind::KeyDown, [h](T& e, int i) { bindTo(e.onKeyDown, h, i); });
-    }
-    void onKeyPress(IndexKeyPressHandler h) {
-        setHandler(Kind::KeyPress, [h](T& e, int i) { bindTo(e.onKeyPress, h, i); });
-    }
+    void onClick(IndexHandler h) { bindEvery<&T::onClick>(std::move(h)); }
+    void onDblClick(IndexHandler h) { bindEvery<&T::onDblClick>(std::move(h)); }
+    void onChange(IndexHandler h) { bindEvery<&T::onChange>(std::move(h)); }
+    void onGotFocus(IndexHandler h) { bindEvery<&T::onGotFocus>(std::move(h)); }
+    void onLostFocus(IndexHandler h) { bindEvery<&T::onLostFocus>(std::move(h)); }
+    void onMouseDown(IndexMouseHandler h) { bindEvery<&T::onMouseDown>(std::move(h)); }
+    void onMouseUp(IndexMouseHandler h) { bindEvery<&T::onMouseUp>(std::move(h)); }
+    void onMouseMove(IndexMouseHandler h) { bindEvery<&T::onMouseMove>(std::move(h)); }
+    void onKeyDown(IndexKeyHandler h) { bindEvery<&T::onKeyDown>(std::move(h)); }
+    void onKeyPress(IndexKeyPressHandler h) { bindEvery<&T::onKeyPress>(std::move(h)); }
 
 private:
-    enum class Kind {
-        Click,
-        DblClick,
-        Change,
-        GotFocus,
-        LostFocus,
-        MouseDown,
-        MouseUp,
-        MouseMove,
-        KeyDown,
-        KeyPress
-    };
     using Binder = std::function<void(T&, int)>;
+    // One tag per handler slot: the binders are kept by the slot they fill.
+    template <auto Slot> static constexpr char SlotTag = 0;
 
     template <class Map>
     static auto find(Map& items, int index) -> decltype(items.at(index).get()) {
@@ -175,14 +145,16 @@ private:
         slot = [h, index](A... a) { h(index, std::forward<A>(a)...); };
     }
 
-    void setHandler(Kind kind, Binder binder) {
+    // Points handler slot Slot of every element, present and added later, at h.
+    template <auto Slot, class H> void bindEvery(H h) {
+        Binder binder = [h = std::move(h)](T& e, int i) { bindTo(e.*Slot, h, i); };
         for (auto& [index, element] : items_)
             binder(*element, index);
-        binders_[kind] = std::move(binder);
+        binders_[&SlotTag<Slot>] = std::move(binder);
     }
 
     Items items_;
-    std::map<Kind, Binder> binders_;
+    std::map<const void*, Binder> binders_;
 };
 
 } // namespace platform

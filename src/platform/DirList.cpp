@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTreeWidget>
@@ -32,11 +31,8 @@ QString folderName(const QString& path) {
 } // namespace
 
 DirListBox::DirListBox(Container& parent, const QString& name)
-    : Control(parent, name, new QTreeWidget) {
-    setClickFromMouse(false); // Click comes from the selection
-    initColors(SysWindowBackground, SysWindowText);
+    : FolderList(parent, name, new QTreeWidget, Access::Enter) {
     QTreeWidget* v = view();
-    v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setUniformRowHeights(true);
     v->setHeaderHidden(true);
     v->setRootIsDecorated(false);
@@ -44,7 +40,6 @@ DirListBox::DirListBox(Container& parent, const QString& name)
     v->setExpandsOnDoubleClick(false);
     QObject::connect(v, &QTreeWidget::itemSelectionChanged, v, [this] { userSelected(); });
     QObject::connect(v, &QTreeWidget::itemDoubleClicked, v, [this] { userOpened(); });
-    move(0, 0, 2415, 2175);
 }
 
 QTreeWidget* DirListBox::view() const {
@@ -57,23 +52,12 @@ int DirListBox::indexOf(const QTreeWidgetItem* item) const {
     return -1 - ancestorCount(); // not an entry
 }
 
-bool DirListBox::setPath(const QString& folder) {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable()) {
-        error_ = folder.isEmpty() ? QStringLiteral("No folder given")
-                                  : QStringLiteral("Cannot open the folder ") + folder;
-        return false;
-    }
-    error_.clear();
-    const QString clean = QDir::cleanPath(info.absoluteFilePath());
-    if (clean == path_) { // the same folder is read again, quietly
-        readFolder();
-        return true;
-    }
-    path_ = clean;
-    readFolder();
+void DirListBox::pathChanged() {
     if (onChange) onChange();
-    return true;
+}
+
+void DirListBox::samePathGiven() {
+    readFolder();
 }
 
 QString DirListBox::list(int index) const {
@@ -91,14 +75,14 @@ void DirListBox::setListIndex(int index) {
 }
 
 void DirListBox::refresh() {
-    if (path_.isEmpty()) return;
+    if (path().isEmpty()) return;
     readFolder();
 }
 
 void DirListBox::readFolder() {
-    ancestors_ = ancestorsOf(path_);
+    ancestors_ = ancestorsOf(path());
     subfolders_.clear();
-    const QDir dir(path_);
+    const QDir dir(path());
     for (const QString& name :
          dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         subfolders_ << dir.filePath(name);

@@ -12,7 +12,7 @@
 // cannot be read leaves everything as it was, and the open folder given again
 // is only read again.
 
-#include "platform/Control.h"
+#include "platform/FolderList.h"
 
 #include <QStringList>
 #include <vector>
@@ -22,14 +22,9 @@ class QTreeWidgetItem;
 
 namespace platform {
 
-class DirListBox : public Control {
+class DirListBox : public FolderList {
 public:
     DirListBox(Container& parent, const QString& name);
-
-    QString path() const { return path_; }
-    // False (error() says why) when the folder cannot be read.
-    bool setPath(const QString& folder);
-    QString error() const { return error_; }
 
     // Subfolders of the open folder.
     int listCount() const { return static_cast<int>(subfolders_.size()); }
@@ -44,19 +39,21 @@ public:
 
     std::function<void()> onChange;
 
+protected:
+    void readFolder() override;
+    void pathChanged() override;
+    void samePathGiven() override; // read again, quietly
+
 private:
     QTreeWidget* view() const;
     int ancestorCount() const { return static_cast<int>(ancestors_.size()); }
     int rowOf(int index) const { return index + ancestorCount(); }
     int indexOf(const QTreeWidgetItem* item) const;
-    void readFolder();
     void fillView();
     void selectRow(int index);
     void userSelected();
     void userOpened();
 
-    QString path_;
-    QString error_;
     QStringList ancestors_; // root first, the open folder last
     QStringList subfolders_;
     std::vector<QTreeWidgetItem*> items_; // by row: the ancestors, then the subfolders

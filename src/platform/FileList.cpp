@@ -2,7 +2,6 @@
 #include "platform/Quiet.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <vector>
@@ -44,15 +43,11 @@ bool matchesAny(const QString& name, const std::vector<QRegularExpression>& res)
 } // namespace
 
 FileListBox::FileListBox(Container& parent, const QString& name)
-    : Control(parent, name, new FileListView) {
-    setClickFromMouse(false); // Click comes from the selection
-    initColors(SysWindowBackground, SysWindowText);
+    : FolderList(parent, name, new FileListView, Access::Read) {
     QListWidget* v = view();
-    v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setUniformItemSizes(true);
     QObject::connect(v, &QListWidget::itemSelectionChanged, v, [this] { userSelected(); });
     static_cast<FileListView*>(v)->onShown = [this] { refresh(); };
-    move(0, 0, 2415, 2175);
 }
 
 QListWidget* FileListBox::view() const {
@@ -67,20 +62,8 @@ bool FileListBox::matches(const QString& fileName, const QString& patterns) {
     return matchesAny(fileName, compile(patterns));
 }
 
-bool FileListBox::setPath(const QString& folder) {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir() || !info.isReadable()) {
-        error_ = folder.isEmpty() ? QStringLiteral("No folder given")
-                                  : QStringLiteral("Cannot read the folder ") + folder;
-        return false;
-    }
-    error_.clear();
-    const QString clean = QDir::cleanPath(info.absoluteFilePath());
-    if (clean == path_) return true;
-    path_ = clean;
-    readFolder();
+void FileListBox::pathChanged() {
     if (onPathChange) onPathChange();
-    return true;
 }
 
 void FileListBox::setPattern(const QString& patterns) {
@@ -94,10 +77,10 @@ void FileListBox::readFolder() {
     Quiet q(quiet_);
     QListWidget* v = view();
     v->clear();
-    if (path_.isEmpty()) return;
+    if (path().isEmpty()) return;
     const std::vector<QRegularExpression> res = compile(pattern_);
     const QStringList names =
-        QDir(path_).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir(path()).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& n : names)
         if (matchesAny(n, res)) v->addItem(n);
 }

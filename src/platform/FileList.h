@@ -14,7 +14,7 @@
 // each time it comes into view (its window shown again), so it shows the
 // files written meanwhile.
 
-#include "platform/Control.h"
+#include "platform/FolderList.h"
 
 #include <QStringList>
 
@@ -22,14 +22,9 @@ class QListWidget;
 
 namespace platform {
 
-class FileListBox : public Control {
+class FileListBox : public FolderList {
 public:
     FileListBox(Container& parent, const QString& name);
-
-    QString path() const { return path_; }
-    // False (error() says why) when the folder cannot be read; nothing changes then.
-    bool setPath(const QString& folder);
-    QString error() const { return error_; }
 
     QString pattern() const { return pattern_; }
     void setPattern(const QString& patterns);
@@ -50,14 +45,15 @@ public:
     std::function<void()> onPathChange;
     std::function<void()> onPatternChange;
 
+protected:
+    void readFolder() override;
+    void pathChanged() override;
+
 private:
     QListWidget* view() const;
-    void readFolder();
     void userSelected();
 
-    QString path_;
     QString pattern_ = QStringLiteral("*.*");
-    QString error_;
     bool quiet_ = false;
 };
 

@@ -81,7 +81,8 @@ private:
     Form& f_;
 };
 
-Form::Form(Host& host, const QString& name, Style style) : host_(host), name_(name), style_(style) {
+Form::Form(Host& host, const QString& name, Style style)
+    : TwipsGeometry(4800, 3600), host_(host), name_(name), style_(style) {
     if (style == Style::Main) {
         auto* mw = new QMainWindow;
         canvas_ = new QWidget(mw);
@@ -137,27 +138,6 @@ void Form::setCaption(const QString& text) {
     window_->setWindowTitle(text);
 }
 
-void Form::setLeft(int twips) {
-    move(twips, top_, width_, height_);
-}
-void Form::setTop(int twips) {
-    move(left_, twips, width_, height_);
-}
-void Form::setWidth(int twips) {
-    move(left_, top_, twips, height_);
-}
-void Form::setHeight(int twips) {
-    move(left_, top_, width_, twips);
-}
-
-void Form::move(int left, int top, int width, int height) {
-    left_ = left;
-    top_ = top;
-    width_ = width < 0 ? 0 : width;
-    height_ = height < 0 ? 0 : height;
-    applyGeometry();
-}
-
 namespace {
 // A start that keeps a span of `size` inside 0 .. `room` where it can.
 int KeptInside(int start, int size, int room) {
@@ -170,26 +150,24 @@ void Form::centreOver(const Form* owner) {
     const int screenWidth = host_.screen.width(), screenHeight = host_.screen.height();
     const int centreX = shown ? owner->left() + owner->width() / 2 : screenWidth / 2;
     const int centreY = shown ? owner->top() + owner->height() / 2 : screenHeight / 2;
-    move(KeptInside(centreX - width_ / 2, width_, screenWidth),
-         KeptInside(centreY - height_ / 2, height_, screenHeight), width_, height_);
+    move(KeptInside(centreX - width() / 2, width(), screenWidth),
+         KeptInside(centreY - height() / 2, height(), screenHeight));
 }
 
 void Form::applyGeometry() {
-    window_->move(toPixels(left_), toPixels(top_));
-    window_->resize(toPixels(width_), toPixels(height_));
+    window_->move(toPixels(left()), toPixels(top()));
+    window_->resize(toPixels(width()), toPixels(height()));
 }
 
 // The window system changed the size: keep the twips unless they already
 // round to the new pixels, then tell the form.
 void Form::windowResized(int pxWidth, int pxHeight) {
-    if (toPixels(width_) != pxWidth) width_ = toTwips(pxWidth);
-    if (toPixels(height_) != pxHeight) height_ = toTwips(pxHeight);
+    takePixelSize(pxWidth, pxHeight);
     if (onResize) onResize();
 }
 
 void Form::windowMoved(int pxX, int pxY) {
-    if (toPixels(left_) != pxX) left_ = toTwips(pxX);
-    if (toPixels(top_) != pxY) top_ = toTwips(pxY);
+    takePixelPosition(pxX, pxY);
 }
 
 void Form::load() {
@@ -252,8 +230,8 @@ void Form::attachDragStrip(Control& strip) {
     };
     strip.onMouseMove = [this](int, int, int x, int y) {
         if (!dragActive_) return;
-        setTop(top_ + y - dragStartY_);
-        setLeft(left_ + x - dragStartX_);
+        setTop(top() + y - dragStartY_);
+        setLeft(left() + x - dragStartX_);
     };
     strip.onMouseUp = [this](int, int, int, int) {
         dragActive_ = false;

@@ -18,7 +18,7 @@ namespace platform {
 class Menu;
 class PictureBox;
 
-class Form : public Container {
+class Form : public Container, public TwipsGeometry {
 public:
     enum class Style {
         Main,       // title bar, menu bar and status bar
@@ -40,15 +40,6 @@ public:
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
 
-    int left() const { return left_; }
-    int top() const { return top_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    void setLeft(int twips);
-    void setTop(int twips);
-    void setWidth(int twips);
-    void setHeight(int twips);
-    void move(int left, int top, int width, int height);
     // Moves the window so that its centre is the owner's (the screen's when
     // there is no owner or it is not shown), keeping it on the screen.
     void centreOver(const Form* owner);
@@ -113,7 +104,7 @@ public:
 private:
     friend class ModalService;
     friend class FormEvents;
-    void applyGeometry();
+    void applyGeometry() override;
     void windowResized(int pxWidth, int pxHeight);
     void windowMoved(int pxX, int pxY);
 
@@ -124,7 +115,6 @@ private:
     QWidget* canvas_ = nullptr;
     std::unique_ptr<QObject> events_;
     QString caption_;
-    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     bool initialized_ = false, loaded_ = false, visible_ = false, unloading_ = false;
     QEventLoop* modalLoop_ = nullptr;
     int modalDepth_ = 0;

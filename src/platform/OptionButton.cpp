@@ -4,36 +4,21 @@
 
 namespace platform {
 
-namespace {
-QRadioButton* radioOf(QWidget* w) {
-    return static_cast<QRadioButton*>(w);
-}
-} // namespace
-
 OptionButton::OptionButton(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, new QRadioButton(caption)) {
-    setClickFromMouse(false); // Click comes from the button coming on
-    initColors(SysButtonFace, SysButtonText);
-    // Auto-exclusive radio buttons group by parent widget, which is the container.
-    QObject::connect(radioOf(widget()), &QRadioButton::toggled, widget(), [this](bool on) {
+    : ButtonControl(parent, name, new QRadioButton(caption), 1455, 255) {
+    // Click comes from the button coming on. Auto-exclusive radio buttons
+    // group by parent widget, which is the container.
+    QObject::connect(button(), &QAbstractButton::toggled, widget(), [this](bool on) {
         if (on && onClick) onClick();
     });
-    move(0, 0, 1455, 255);
-}
-
-QString OptionButton::caption() const {
-    return radioOf(widget())->text();
-}
-void OptionButton::setCaption(const QString& text) {
-    radioOf(widget())->setText(text);
 }
 
 bool OptionButton::value() const {
-    return radioOf(widget())->isChecked();
+    return button()->isChecked();
 }
 
 void OptionButton::setValue(bool on) {
-    QRadioButton* r = radioOf(widget());
+    QAbstractButton* r = button();
     if (on == r->isChecked()) return;
     if (on) {
         r->setChecked(true); // the group turns the others off; toggled runs Click

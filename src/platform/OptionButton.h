@@ -6,16 +6,13 @@
 // that go off. Setting Value to false from code turns the button off, leaving
 // the group with none on, and runs nothing.
 
-#include "platform/Control.h"
+#include "platform/ButtonControl.h"
 
 namespace platform {
 
-class OptionButton : public Control {
+class OptionButton : public ButtonControl {
 public:
     OptionButton(Container& parent, const QString& name, const QString& caption = {});
-
-    QString caption() const;
-    void setCaption(const QString& text);
 
     bool value() const;
     void setValue(bool on);

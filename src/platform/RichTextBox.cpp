@@ -1,6 +1,6 @@
 #include "platform/RichTextBox.h"
 
-#include "platform/TextBox.h"
+#include "platform/TextEditing.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <algorithm>
 
 namespace platform {
 
@@ -58,64 +57,38 @@ QTextEdit* editOf(QWidget* w) {
 } // namespace
 
 RichTextBox::RichTextBox(Container& parent, const QString& name, bool multiLine)
-    : Control(parent, name, new RichEdit(multiLine)), multiLine_(multiLine) {
-    initColors(SysWindowBackground, SysWindowText);
+    : TextField(parent, name, new RichEdit(multiLine), multiLine) {
     QTextEdit* e = editOf(widget());
     QObject::connect(e, &QTextEdit::textChanged, e, [this] { widgetChanged(); });
-    move(0, 0, 1215, multiLine ? 855 : 285);
 }
 
+// A change of format only is no change of the text.
 void RichTextBox::widgetChanged() {
-    const QString now = toProgramLineEnds(editOf(widget())->toPlainText());
-    if (now == text_) return; // a change of format only
-    text_ = now;
-    if (onChange) onChange();
+    takeText(toProgramLineEnds(editOf(widget())->toPlainText()));
 }
 
 void RichTextBox::setText(const QString& text) {
     const QString next = toProgramLineEnds(text);
-    if (next == text_) return;
+    if (next == this->text()) return;
     editOf(widget())->setPlainText(toWidgetLineEnds(next));
 }
 
-int RichTextBox::selStart() const {
-    const QTextEdit* e = editOf(widget());
-    return toProgramPos(e->toPlainText(), e->textCursor().selectionStart());
+int RichTextBox::widgetSelStart() const {
+    return programSelStart(editOf(widget())->textCursor());
 }
 
-int RichTextBox::selLength() const {
-    const QTextEdit* e = editOf(widget());
-    const QString plain = e->toPlainText();
-    const QTextCursor c = e->textCursor();
-    return toProgramPos(plain, c.selectionEnd()) - toProgramPos(plain, c.selectionStart());
-}
-
-QString RichTextBox::selText() const {
-    return text_.mid(selStart(), selLength());
-}
-
-void RichTextBox::setSelStart(int pos) {
-    selectRange(std::clamp(pos, 0, int(text_.size())), 0);
-}
-
-void RichTextBox::setSelLength(int length) {
-    const int start = selStart();
-    selectRange(start, std::clamp(length, 0, int(text_.size()) - start));
+int RichTextBox::widgetSelLength() const {
+    return programSelLength(editOf(widget())->textCursor());
 }
 
 void RichTextBox::selectRange(int start, int length) {
     QTextEdit* e = editOf(widget());
-    QTextCursor c(e->document());
-    c.setPosition(toWidgetPos(text_, start));
-    c.setPosition(toWidgetPos(text_, start + length), QTextCursor::KeepAnchor);
-    e->setTextCursor(c);
+    e->setTextCursor(programRange(e->document(), text(), start, length));
 }
 
-void RichTextBox::setSelText(const QString& text) {
+void RichTextBox::insertAtSelection(const QString& text) {
     QTextEdit* e = editOf(widget());
-    QTextCursor c = e->textCursor();
-    c.insertText(toWidgetLineEnds(text));
-    e->setTextCursor(c);
+    e->setTextCursor(inserted(e->textCursor(), text));
 }
 
 namespace {
@@ -149,11 +122,10 @@ void RichTextBox::setSelItalic(bool on) {
     editOf(widget())->mergeCurrentCharFormat(f);
 }
 
-void RichTextBox::setLocked(bool on) {
-    locked_ = on;
+void RichTextBox::applyLocked(bool on) {
     QTextEdit* e = editOf(widget());
     e->setReadOnly(on);
-    if (on) e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (on) e->setTextInteractionFlags(LockedInteraction);
 }
 
 void RichTextBox::refresh() {

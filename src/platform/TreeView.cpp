@@ -35,14 +35,9 @@ QString TreeView::keyOf(const QTreeWidgetItem* item) const {
 
 bool TreeView::add(const QString& parentKey, const QString& key, const QString& text) {
     if (key.isEmpty() || items_.contains(key)) return false;
-    QTreeWidgetItem* item = nullptr;
-    if (parentKey.isEmpty()) {
-        item = new QTreeWidgetItem(tree());
-    } else {
-        auto it = items_.find(parentKey);
-        if (it == items_.end()) return false;
-        item = new QTreeWidgetItem(it.value());
-    }
+    QTreeWidgetItem* parent = itemOf(parentKey);
+    if (!parentKey.isEmpty() && !parent) return false;
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree());
     item->setText(0, text);
     item->setData(0, KeyRole, key);
     items_.insert(key, item);
@@ -56,9 +51,8 @@ void TreeView::forget(QTreeWidgetItem* item) {
 }
 
 bool TreeView::remove(const QString& key) {
-    auto it = items_.find(key);
-    if (it == items_.end()) return false;
-    QTreeWidgetItem* item = it.value();
+    QTreeWidgetItem* item = itemOf(key);
+    if (!item) return false;
     forget(item);
     delete item;
     return true;
@@ -70,28 +64,26 @@ void TreeView::clear() {
 }
 
 QString TreeView::nodeText(const QString& key) const {
-    auto it = items_.find(key);
-    return it == items_.end() ? QString() : it.value()->text(0);
+    const QTreeWidgetItem* item = itemOf(key);
+    return item ? item->text(0) : QString();
 }
 
 void TreeView::setNodeText(const QString& key, const QString& text) {
-    auto it = items_.find(key);
-    if (it != items_.end()) it.value()->setText(0, text);
+    if (QTreeWidgetItem* item = itemOf(key)) item->setText(0, text);
 }
 
 QString TreeView::nodeToolTip(const QString& key) const {
-    auto it = items_.find(key);
-    return it == items_.end() ? QString() : it.value()->toolTip(0);
+    const QTreeWidgetItem* item = itemOf(key);
+    return item ? item->toolTip(0) : QString();
 }
 
 void TreeView::setNodeToolTip(const QString& key, const QString& text) {
-    auto it = items_.find(key);
-    if (it != items_.end()) it.value()->setToolTip(0, text);
+    if (QTreeWidgetItem* item = itemOf(key)) item->setToolTip(0, text);
 }
 
 QString TreeView::parentKey(const QString& key) const {
-    auto it = items_.find(key);
-    return it == items_.end() ? QString() : keyOf(it.value()->parent());
+    const QTreeWidgetItem* item = itemOf(key);
+    return item ? keyOf(item->parent()) : QString();
 }
 
 QStringList TreeView::childKeys(const QString& key) const {
@@ -101,21 +93,19 @@ QStringList TreeView::childKeys(const QString& key) const {
             out << keyOf(tree()->topLevelItem(i));
         return out;
     }
-    auto it = items_.find(key);
-    if (it == items_.end()) return out;
-    for (int i = 0; i < it.value()->childCount(); ++i)
-        out << keyOf(it.value()->child(i));
+    if (const QTreeWidgetItem* item = itemOf(key))
+        for (int i = 0; i < item->childCount(); ++i)
+            out << keyOf(item->child(i));
     return out;
 }
 
 bool TreeView::expanded(const QString& key) const {
-    auto it = items_.find(key);
-    return it != items_.end() && it.value()->isExpanded();
+    const QTreeWidgetItem* item = itemOf(key);
+    return item && item->isExpanded();
 }
 
 void TreeView::setExpanded(const QString& key, bool on) {
-    auto it = items_.find(key);
-    if (it != items_.end()) it.value()->setExpanded(on);
+    if (QTreeWidgetItem* item = itemOf(key)) item->setExpanded(on);
 }
 
 QString TreeView::selectedKey() const {
@@ -123,9 +113,9 @@ QString TreeView::selectedKey() const {
 }
 
 void TreeView::clickNode(const QString& key) {
-    auto it = items_.find(key);
-    if (it == items_.end()) return;
-    tree()->setCurrentItem(it.value());
+    QTreeWidgetItem* item = itemOf(key);
+    if (!item) return;
+    tree()->setCurrentItem(item);
     if (onNodeClick) onNodeClick(key);
 }
 

@@ -43,6 +43,8 @@ public:
 private:
     QTreeWidget* tree() const;
     QString keyOf(const QTreeWidgetItem* item) const;
+    // The node's item, null when there is no node of that key.
+    QTreeWidgetItem* itemOf(const QString& key) const { return items_.value(key, nullptr); }
     void forget(QTreeWidgetItem* item);
     QHash<QString, QTreeWidgetItem*> items_;
 };

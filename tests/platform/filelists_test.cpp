@@ -125,6 +125,28 @@ TEST_F(Lists, FolderListShowsAncestorsAndSubfoldersAndOpensOnlyOnDemand) {
     EXPECT_EQ(folders.path(), root + "/Beta");
 }
 
+TEST_F(Lists, TheOpenFolderGivenAgainIsNoChangeAndOnlyTheFolderListReadsItAgain) {
+    const QString root = make("again/");
+    platform::DirListBox folders(form, "Dir1");
+    platform::FileListBox files(form, "File1");
+    int folderChanges = 0, fileChanges = 0;
+    folders.onChange = [&] { ++folderChanges; };
+    files.onPathChange = [&] { ++fileChanges; };
+    ASSERT_TRUE(folders.setPath(root));
+    ASSERT_TRUE(files.setPath(root));
+    make("again/sub/");
+    make("again/new.srt");
+    EXPECT_TRUE(folders.setPath(root + "/"));
+    EXPECT_TRUE(files.setPath(root + "/"));
+    EXPECT_EQ(folderChanges, 1);
+    EXPECT_EQ(fileChanges, 1);
+    EXPECT_EQ(folders.listCount(), 1) << "the folder list reads its folder again";
+    EXPECT_EQ(files.listCount(), 0) << "the file list keeps what it read";
+    EXPECT_FALSE(folders.setPath(""));
+    EXPECT_EQ(folders.error(), "No folder given");
+    EXPECT_EQ(folders.path(), root);
+}
+
 TEST_F(Lists, DrivesAreTheRootHomeAndVolumesAndAMissingOneIsRefused) {
     const QStringList roots = platform::DriveListBox::systemRoots();
     ASSERT_GE(roots.size(), 1);

@@ -12,6 +12,7 @@
 #include "platform/TextBox.h"
 #include "support/FormFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -69,6 +70,18 @@ TEST_F(InputFixture, TextBoxEnterReachesKeyPressAndZeroSwallowsTheKey) {
     QTest::keyClick(memo.widget(), Qt::Key_Return);
     QTest::keyClicks(memo.widget(), "b");
     EXPECT_EQ(memo.text(), "a\r\nb") << "a typed line break reads as CR LF";
+}
+
+TEST_F(InputFixture, ControlKeysTypeTheirKeyCodeAndBacktabTypesNothing) {
+    platform::TextBox box(form, "txtKeys");
+    QList<int> typed;
+    box.onKeyPress = [&](int& key) { typed << key; };
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backspace,
+                      Qt::Key_Backtab, Qt::Key_Left})
+        QTest::keyClick(box.widget(), k);
+    QTest::keyClick(box.widget(), Qt::Key_A);
+    EXPECT_EQ(typed, QList<int>({platform::KeyReturn, platform::KeyReturn, platform::KeyEscape,
+                                 platform::KeyTab, platform::KeyBack, 'a'}));
 }
 
 TEST_F(InputFixture, OneLineTextBoxKeepsLineBreaksSetByCode) {
@@ -182,6 +195,38 @@ TEST_F(InputFixture, RichTextBoxChangeIgnoresFormatting) {
     EXPECT_EQ(changes, 2);
 }
 
+// The selection and Locked behave alike in every kind of text field.
+template <class Field> void CheckSelectionAndLock(platform::Form& form, bool multi, int& changes) {
+    Field box(form, "txtKind", multi);
+    box.onChange = [&] { ++changes; };
+    box.setText("hello world");
+    box.setSelStart(99);
+    EXPECT_EQ(box.selStart(), 11) << "SelStart stops at the end";
+    box.setSelStart(6);
+    box.setSelLength(99);
+    EXPECT_EQ(box.selText(), "world") << "SelLength stops at the end";
+    box.setSelText("there");
+    EXPECT_EQ(box.text(), "hello there");
+    EXPECT_EQ(changes, 2);
+    box.setLocked(true);
+    box.setSelStart(0);
+    QTest::keyClicks(box.widget(), "x");
+    EXPECT_EQ(box.text(), "hello there") << "a locked field takes no typing";
+    box.setText("by code");
+    EXPECT_EQ(box.text(), "by code");
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(InputFixture, EveryTextFieldClampsItsSelectionAndHonoursLocked) {
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi ? "multi-line" : "one line");
+        changes = 0;
+        CheckSelectionAndLock<platform::TextBox>(form, multi, changes);
+        changes = 0;
+        CheckSelectionAndLock<platform::RichTextBox>(form, multi, changes);
+    }
+}
+
 TEST_F(InputFixture, OneLineRichTextBoxHandsEnterToKeyPressAndDropsIt) {
     platform::RichTextBox box(form, "rtfOne");
     int enters = 0;
@@ -244,6 +289,21 @@ TEST_F(InputFixture, CommandButtonClicksOncePerPress) {
     button.click();
     EXPECT_EQ(clicks, 4) << "code may press a disabled button";
     EXPECT_EQ(button.caption(), "&Go");
+}
+
+// Every kind of button shows its caption on its face and reads it back.
+template <class Button> void CheckCaption(platform::Form& form) {
+    Button button(form, "btnKind", "&First");
+    EXPECT_EQ(button.caption(), "&First");
+    button.setCaption("Second");
+    EXPECT_EQ(button.caption(), "Second");
+    EXPECT_EQ(static_cast<QAbstractButton*>(button.widget())->text(), "Second");
+}
+
+TEST_F(InputFixture, EveryButtonKindKeepsItsCaptionOnItsFace) {
+    CheckCaption<platform::CommandButton>(form);
+    CheckCaption<platform::CheckBox>(form);
+    CheckCaption<platform::OptionButton>(form);
 }
 
 TEST_F(InputFixture, EscapePressesTheCancelButton) {
