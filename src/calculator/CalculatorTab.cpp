@@ -1,7 +1,7 @@
 #include "calculator/CalculatorTab.h"
 
-#include "platform/Palette.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 
@@ -49,15 +49,9 @@ CalculatorTab::CalculatorTab(Program& p, platform::Container& page)
     registerCommands();
 }
 
-void CalculatorTab::makeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-}
-
 void CalculatorTab::createAdvanced(platform::Container&) {
     for (platform::Label* b : {&Label14, &cmdExecCalcData, &cmdAdvCalcClipIt})
-        makeButton(*b);
+        MakeLabelButton(*b);
     Label14.setToolTipText(QStringLiteral("Create a new tablet"));
     cmdExecCalcData.setToolTipText(QStringLiteral("Execute data"));
     cmdAdvCalcClipIt.setToolTipText(QStringLiteral("Adds current result to clipboard (below)"));
@@ -98,16 +92,16 @@ void CalculatorTab::createClassic(platform::Container& page) {
     for (int i = 0; i < 4; ++i) {
         platform::Label& b = Command1.add(page, "Command1", i, QString::fromLatin1(operations[i]));
         b.setToolTipText(QString::fromLatin1(operationTips[i]));
-        makeButton(b);
+        MakeLabelButton(b);
     }
     Command3.add(page, "Command3", ClipTime, QStringLiteral("Clip.T"));
     Command3.add(page, "Command3", ClipFrames, QStringLiteral("Clip.F"));
     for (auto& clip : Command3) {
         clip.setToolTipText(QStringLiteral("Adds current result to clipboard (below)"));
-        makeButton(clip);
+        MakeLabelButton(clip);
     }
-    makeButton(Command21);
-    makeButton(CalcClear);
+    MakeLabelButton(Command21);
+    MakeLabelButton(CalcClear);
     Command21.setToolTipText(QStringLiteral("Reset calculator"));
     CalcClear.setToolTipText(QStringLiteral("Clears the history list"));
     Check1.setToolTipText(QStringLiteral("Add date to history list"));

@@ -101,7 +101,6 @@ private:
     void layOut();
     void layOutPanes();
     void wireHandlers();
-    void makeButton(platform::Label& button);
     void formLoad();
     platform::Control* paneOf(const platform::Label& header);
     bool HasAnswer(bool media);

@@ -1,6 +1,7 @@
 #include "shell/SmallWindowFrame.h"
 
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -22,9 +23,7 @@ void SmallWindowFrame::layOutFrame(int width, int height) {
 
 void SmallWindowFrame::PlaceButton(platform::Label& button, int left, int top) {
     button.move(left, top, ButtonWidth, ButtonHeight);
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
+    MakeLabelButton(button);
 }
 
 void SmallWindowFrame::closeWith(platform::Label& button) {

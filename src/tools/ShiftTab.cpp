@@ -3,6 +3,7 @@
 #include "document/EditorTab.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "tools/TimingTools.h"
@@ -45,8 +46,8 @@ void ShiftTab::place() {
     Label38.move(3000, 1335, 1455, 255);
     Combo2.move(3000, 1320, 1455, 315);
     ClosePicker(Label37, Combo2);
-    timing::MakeButton(Label5);
-    timing::MakeButton(Command13);
+    MakeLabelButton(Label5);
+    MakeLabelButton(Command13);
 }
 
 void ShiftTab::wire() {

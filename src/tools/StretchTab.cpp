@@ -4,6 +4,7 @@
 #include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
 #include "tools/TimingMilliseconds.h"
@@ -56,8 +57,8 @@ void StretchTab::place() {
         f->setText(QStringLiteral("00:00:00,000"));
     Command12.move(4140, 720, 675, 255);
     Command12.setToolTipText("Stretch the lines of the range");
-    timing::MakeButton(Label63);
-    timing::MakeButton(Command12);
+    MakeLabelButton(Label63);
+    MakeLabelButton(Command12);
 }
 
 void StretchTab::wire() {

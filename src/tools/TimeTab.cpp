@@ -4,6 +4,7 @@
 #include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "tools/TimingTools.h"
 
@@ -50,9 +51,9 @@ void TimeTab::place() {
     for (int i = 0; i < 4; ++i) {
         steps[i]->move(1320 + i * 555, 1245, 480, 255);
         steps[i]->setToolTipText(QString::fromLatin1(tips[i]));
-        timing::MakeButton(*steps[i]);
+        MakeLabelButton(*steps[i]);
     }
-    timing::MakeButton(Command19);
+    MakeLabelButton(Command19);
 }
 
 void TimeTab::wire() {

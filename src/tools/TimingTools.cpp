@@ -5,7 +5,6 @@
 #include "platform/Grid.h"
 #include "platform/Keys.h"
 #include "platform/Label.h"
-#include "platform/Palette.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextBox.h"
 #include "runtime/Numbers.h"
@@ -126,12 +125,6 @@ QString DocumentRangeComment(Program& p) {
     const platform::Grid& g = p.doc.grid();
     return QStringLiteral("[Range: ") + g.textMatrix(1, 1) + QStringLiteral(" to ") +
            g.textMatrix(g.rows() - 2, 1) + QLatin1Char(']');
-}
-
-void MakeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
 }
 
 void MakeTimeField(platform::RichTextBox& field, std::function<void()> go) {

@@ -83,9 +83,6 @@ private:
 // comments of Shift and Stretch always name the whole document.
 QString DocumentRangeComment(Program& p);
 
-// A label used as a button on the tool pages: centred caption, the rest
-// colour, and the pressed look while the mouse button is held.
-void MakeButton(platform::Label& button);
 // A time field: selects its whole text when it gets the focus, and runs `go`
 // when Enter is pressed in it (the key still reaches the field).
 void MakeTimeField(platform::RichTextBox& field, std::function<void()> go);
