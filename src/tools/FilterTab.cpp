@@ -92,9 +92,7 @@ void FilterTab::FilterGo() {
         return;
     if (!SaveFilterSnapshot()) return;
     ApplyFilters(max);
-    p_.doc.FileChanged = true;
-    p_.doc.LineListValid = false;
-    p_.edit.ShowCurrentLine();
+    timing::LinesChanged(p_);
 }
 
 bool FilterTab::ReadMaxCount(int& max) {
