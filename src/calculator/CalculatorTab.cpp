@@ -1,5 +1,6 @@
 #include "calculator/CalculatorTab.h"
 
+#include "document/WholeText.h"
 #include "runtime/Numbers.h"
 #include "shell/LabelButton.h"
 #include "shell/Picker.h"
@@ -175,10 +176,7 @@ void CalculatorTab::wireAdvanced() {
     rtfCalc.onChange = [this] { CalcEditChange(); };
     rtfCalc.onKeyPress = [this](int& key) { CalcEditKeyPress(key); };
     rtfCalcAdvDataInput.onKeyPress = [this](int& key) { CalcInputKeyPress(key); };
-    rtfCalcAdvDataInput.onGotFocus = [this] {
-        rtfCalcAdvDataInput.setSelStart(0);
-        rtfCalcAdvDataInput.setSelLength(static_cast<int>(rtfCalcAdvDataInput.text().size()));
-    };
+    rtfCalcAdvDataInput.onGotFocus = [this] { SelectWholeText(rtfCalcAdvDataInput); };
     tabCalculator.onChange = [this](int) { tabCalculatorChange(); };
 }
 
@@ -194,11 +192,7 @@ void CalculatorTab::wireClassic() {
         const int which = field == &rtfCalcClassicA ? 0 : 1;
         field->onKeyPress(
             [this, which](int index, int& key) { ClassicBoxKeyPress(which, index, key); });
-        field->onGotFocus([field](int index) {
-            platform::RichTextBox& box = (*field)[index];
-            box.setSelStart(0);
-            box.setSelLength(static_cast<int>(box.text().size()));
-        });
+        field->onGotFocus([field](int index) { SelectWholeText((*field)[index]); });
     }
 }
 

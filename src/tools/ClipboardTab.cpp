@@ -2,6 +2,7 @@
 
 #include "document/MessageWindow.h"
 #include "document/TimeCode.h"
+#include "document/WholeText.h"
 #include "fileio/frmFile.h"
 #include "platform/Keys.h"
 #include "runtime/Numbers.h"
@@ -159,8 +160,7 @@ void ClipboardTab::ClipboardItemClick() {
 }
 
 void ClipboardTab::ClipboardEditFocus() {
-    rtfClipBoard.setSelStart(0);
-    rtfClipBoard.setSelLength(static_cast<int>(rtfClipBoard.text().size()));
+    SelectWholeText(rtfClipBoard);
 }
 
 void ClipboardTab::ClipboardEditKeyPress(int& keyAscii) {

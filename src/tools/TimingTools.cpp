@@ -1,6 +1,7 @@
 #include "tools/TimingTools.h"
 
 #include "document/TimeCode.h"
+#include "document/WholeText.h"
 #include "platform/Frame.h"
 #include "platform/Grid.h"
 #include "platform/Keys.h"
@@ -162,10 +163,7 @@ QString DocumentRangeComment(Program& p) {
 }
 
 void MakeTimeField(platform::RichTextBox& field, std::function<void()> go) {
-    field.onGotFocus = [&field] {
-        field.setSelStart(0);
-        field.setSelLength(static_cast<int>(field.text().size()));
-    };
+    field.onGotFocus = [&field] { SelectWholeText(field); };
     field.onKeyPress = [go = std::move(go)](int& key) {
         if (key == platform::KeyReturn) go();
     };
