@@ -266,6 +266,13 @@ void frmFile::RefreshClick() {
     File1.refresh();
 }
 
+void frmFile::PresetQuestion(bool typed, const QString& info, bool mediaName) {
+    txtFilename.setEnabled(true);
+    txtFilename.setLocked(!typed);
+    lblInfo.setCaption(info);
+    Check1.setEnabled(mediaName);
+}
+
 bool frmFile::ShowFolder(const QString& folder) {
     if (Drive1.setDrive(folder)) Label36.setCaption(Drive1.drive());
     if (!List2.setPath(folder)) {

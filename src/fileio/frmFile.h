@@ -90,6 +90,10 @@ public:
     // in lblErr) when the folder cannot be opened; the chooser then stays
     // where it was.
     bool ShowFolder(const QString& folder);
+    // A caller's question preset: the name field on, typed into (`typed`) or
+    // only filled by a click on a file, the question in lblInfo, and the
+    // media-name box offered or withheld.
+    void PresetQuestion(bool typed, const QString& info, bool mediaName);
     // The file patterns of a type entry ("*.smi;*.sami").
     QString TypePattern(int type) const;
 
