@@ -2,6 +2,7 @@
 // cell in the input controls, the pickers and the clip.
 #include "calculator/CalcClip.h"
 #include "calculator/CalculatorTab.h"
+#include "document/WholeText.h"
 #include "platform/Keys.h"
 #include "runtime/Numbers.h"
 #include "shell/Picker.h"
@@ -156,9 +157,7 @@ void CalculatorTab::CalcClick() {
 
 void CalculatorTab::CalcKeyPress(int& keyAscii) {
     if (keyAscii != platform::KeyReturn) return;
-    rtfCalc.setFocus();
-    rtfCalc.setSelStart(0);
-    rtfCalc.setSelLength(static_cast<int>(rtfCalc.text().size()));
+    FocusWholeText(rtfCalc);
 }
 
 void CalculatorTab::CalcScroll() {

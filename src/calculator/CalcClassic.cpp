@@ -53,22 +53,22 @@ std::optional<QString> TimeOf(Boxes& b) {
            QLatin1Char(',') + b[3].text();
 }
 
+// "{<now>} " for the history line when the box is ticked, else nothing.
+template <class Now> QString Stamp(const platform::CheckBox& box, Now now) {
+    if (box.value() != platform::CheckBox::Checked) return QString();
+    return QStringLiteral("{") + now() + QStringLiteral("} ");
+}
+
 } // namespace
 
 void CalculatorTab::CalcClassicCompute(int index) {
     if (index < AplusB || index > Cancel) return;
-    const QString date =
-        Check1.value() == platform::CheckBox::Checked
-            ? QStringLiteral("{") +
-                  QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) +
-                  QStringLiteral("} ")
-            : QString();
-    const QString time =
-        Check2.value() == platform::CheckBox::Checked
-            ? QStringLiteral("{") +
-                  QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) +
-                  QStringLiteral("} ")
-            : QString();
+    const QString date = Stamp(Check1, [] {
+        return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    });
+    const QString time = Stamp(Check2, [] {
+        return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+    });
     Normalise(rtfCalcClassicA);
     Normalise(rtfCalcClassicB);
     const std::optional<QString> a = TimeOf(rtfCalcClassicA);

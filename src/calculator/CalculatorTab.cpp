@@ -1,7 +1,8 @@
 #include "calculator/CalculatorTab.h"
 
-#include "platform/Palette.h"
+#include "document/WholeText.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 
@@ -49,15 +50,9 @@ CalculatorTab::CalculatorTab(Program& p, platform::Container& page)
     registerCommands();
 }
 
-void CalculatorTab::makeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-}
-
 void CalculatorTab::createAdvanced(platform::Container&) {
     for (platform::Label* b : {&Label14, &cmdExecCalcData, &cmdAdvCalcClipIt})
-        makeButton(*b);
+        MakeLabelButton(*b);
     Label14.setToolTipText(QStringLiteral("Create a new tablet"));
     cmdExecCalcData.setToolTipText(QStringLiteral("Execute data"));
     cmdAdvCalcClipIt.setToolTipText(QStringLiteral("Adds current result to clipboard (below)"));
@@ -98,16 +93,16 @@ void CalculatorTab::createClassic(platform::Container& page) {
     for (int i = 0; i < 4; ++i) {
         platform::Label& b = Command1.add(page, "Command1", i, QString::fromLatin1(operations[i]));
         b.setToolTipText(QString::fromLatin1(operationTips[i]));
-        makeButton(b);
+        MakeLabelButton(b);
     }
     Command3.add(page, "Command3", ClipTime, QStringLiteral("Clip.T"));
     Command3.add(page, "Command3", ClipFrames, QStringLiteral("Clip.F"));
     for (auto& clip : Command3) {
         clip.setToolTipText(QStringLiteral("Adds current result to clipboard (below)"));
-        makeButton(clip);
+        MakeLabelButton(clip);
     }
-    makeButton(Command21);
-    makeButton(CalcClear);
+    MakeLabelButton(Command21);
+    MakeLabelButton(CalcClear);
     Command21.setToolTipText(QStringLiteral("Reset calculator"));
     CalcClear.setToolTipText(QStringLiteral("Clears the history list"));
     Check1.setToolTipText(QStringLiteral("Add date to history list"));
@@ -181,10 +176,7 @@ void CalculatorTab::wireAdvanced() {
     rtfCalc.onChange = [this] { CalcEditChange(); };
     rtfCalc.onKeyPress = [this](int& key) { CalcEditKeyPress(key); };
     rtfCalcAdvDataInput.onKeyPress = [this](int& key) { CalcInputKeyPress(key); };
-    rtfCalcAdvDataInput.onGotFocus = [this] {
-        rtfCalcAdvDataInput.setSelStart(0);
-        rtfCalcAdvDataInput.setSelLength(static_cast<int>(rtfCalcAdvDataInput.text().size()));
-    };
+    rtfCalcAdvDataInput.onGotFocus = [this] { SelectWholeText(rtfCalcAdvDataInput); };
     tabCalculator.onChange = [this](int) { tabCalculatorChange(); };
 }
 
@@ -200,11 +192,7 @@ void CalculatorTab::wireClassic() {
         const int which = field == &rtfCalcClassicA ? 0 : 1;
         field->onKeyPress(
             [this, which](int index, int& key) { ClassicBoxKeyPress(which, index, key); });
-        field->onGotFocus([field](int index) {
-            platform::RichTextBox& box = (*field)[index];
-            box.setSelStart(0);
-            box.setSelLength(static_cast<int>(box.text().size()));
-        });
+        field->onGotFocus([field](int index) { SelectWholeText((*field)[index]); });
     }
 }
 

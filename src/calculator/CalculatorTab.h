@@ -113,7 +113,6 @@ private:
     void placeAdvanced();
     void placeClassic();
     void placeClassicButtons();
-    void makeButton(platform::Label& button);
     void wireAdvanced();
     void wireClassic();
     void registerCommands();

@@ -23,10 +23,7 @@ frmFile& PresetChooser(Program& p, int tablets) {
     chooser.ShowFolder(folder);
     chooser.List3.setListIndex(frmFile::TypeTablet);
     chooser.txtFilename.setText(QStringLiteral("Tablet") + runtime::TrimStr(tablets + 1));
-    chooser.txtFilename.setEnabled(true);
-    chooser.txtFilename.setLocked(false);
-    chooser.Check1.setEnabled(false);
-    chooser.lblInfo.setCaption(QStringLiteral("Create new calculator tablet"));
+    chooser.PresetQuestion(true, QStringLiteral("Create new calculator tablet"), false);
     chooser.Label6.setVisible(false);
     chooser.List3.setVisible(false);
     return chooser;

@@ -1,7 +1,7 @@
 #include "diagnose/DiagnoseTab.h"
 
 #include "platform/Grid.h"
-#include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 
 namespace {
@@ -74,11 +74,8 @@ void DiagnoseTab::placeButtons() {
     lblPrint.move(SecondColumn + FrameWidth - ButtonWidth, top, ButtonWidth, ButtonHeight);
     Command27.setToolTipText("Checks the lines with the options above");
     lblPrint.setToolTipText("Prints the result");
-    for (platform::Label* b : {&Command27, &lblPrint}) {
-        b->setAlignment(2);
-        platform::PaintRestButton(*b);
-        platform::AttachPressLook(*b);
-    }
+    for (platform::Label* b : {&Command27, &lblPrint})
+        MakeLabelButton(*b);
     Command27.onClick = [this] { DiagnoseGoClick(); };
     lblPrint.onClick = [this] { DiagnosePrint(); };
 }

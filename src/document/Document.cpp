@@ -12,6 +12,15 @@
 
 using runtime::TrimStr;
 
+namespace {
+// The number column of a part's first or last line: " { 5" opens a part,
+// " 9 }" closes one, " { 7 }" is a part of one line.
+QString PartMark(int row, bool opens, bool closes) {
+    return (opens ? QStringLiteral(" { ") : QStringLiteral(" ")) + TrimStr(row) +
+           (closes ? QStringLiteral(" }") : QString());
+}
+} // namespace
+
 Document::Document(Program& p) : p_(p) {}
 
 platform::Grid& Document::grid() {
@@ -66,20 +75,14 @@ void Document::MarkNodes(int topRow) {
 void Document::MarkFirstRow(int row, int lastRow) {
     if (row < 1) return;
     platform::Grid& g = grid();
-    const QString number = TrimStr(row);
-    g.setTextMatrix(row, 0,
-                    row == lastRow ? QStringLiteral(" { ") + number + QStringLiteral(" }")
-                                   : QStringLiteral(" { ") + number);
+    g.setTextMatrix(row, 0, PartMark(row, true, row == lastRow));
     g.setCellBackColorAt(row, 1, PartStartGreen);
 }
 
 void Document::MarkLastRow(int row, int firstRow) {
     if (row < 1) return;
     platform::Grid& g = grid();
-    const QString number = TrimStr(row);
-    g.setTextMatrix(row, 0,
-                    row == firstRow ? QStringLiteral(" { ") + number + QStringLiteral(" }")
-                                    : QStringLiteral(" ") + number + QStringLiteral(" }"));
+    g.setTextMatrix(row, 0, PartMark(row, row == firstRow, true));
     g.setCellBackColorAt(row, 2, PartEndRed);
 }
 

@@ -190,21 +190,23 @@ void FileCommands::LoadChosenFile(const QString& name, int format, int startRow)
 
 frmFile& FileCommands::PresetChooserForLoad() {
     frmFile& chooser = p_.fileChooser();
-    chooser.txtFilename.setEnabled(true);
-    chooser.txtFilename.setLocked(true);
-    chooser.lblInfo.setCaption(p_.texts.TextTable(6, 0));
-    chooser.Check1.setEnabled(false);
+    chooser.PresetQuestion(false, p_.texts.TextTable(6, 0), false);
     chooser.Label6.setEnabled(true);
     chooser.List3.setEnabled(true);
     return chooser;
 }
 
-frmFile& FileCommands::PresetChooserForAdd() {
-    frmFile& chooser = p_.fileChooser();
+// The current file's folder (when it has one) and name in the chooser.
+void FileCommands::ShowCurrentFile(frmFile& chooser) {
     const SplitPath current = Split(p_.files.CurFileName);
-    chooser.List3.setListIndex(p_.files.CurFileIndex);
     if (!current.folder.isEmpty()) chooser.ShowFolder(current.folder);
     chooser.txtFilename.setText(current.name);
+}
+
+frmFile& FileCommands::PresetChooserForAdd() {
+    frmFile& chooser = p_.fileChooser();
+    chooser.List3.setListIndex(p_.files.CurFileIndex);
+    ShowCurrentFile(chooser);
     chooser.txtFilename.setLocked(true);
     chooser.lblInfo.setCaption(QStringLiteral("Add subtitle file"));
     return chooser;
@@ -259,13 +261,8 @@ frmFile& FileCommands::PresetChooserForSave() {
     const bool same = p_.settings().saveAsSameFormat() || !formats::IsSubtitleFormat(savedType_);
     const int type = same ? p_.files.CurFileIndex : savedType_;
     if (formats::IsSubtitleFormat(type)) chooser.List3.setListIndex(type);
-    const SplitPath current = Split(p_.files.CurFileName);
-    if (!current.folder.isEmpty()) chooser.ShowFolder(current.folder);
-    chooser.txtFilename.setText(current.name);
-    chooser.txtFilename.setEnabled(true);
-    chooser.txtFilename.setLocked(false);
-    chooser.lblInfo.setCaption(p_.texts.TextTable(6, 1));
-    chooser.Check1.setEnabled(true);
+    ShowCurrentFile(chooser);
+    chooser.PresetQuestion(true, p_.texts.TextTable(6, 1), true);
     chooser.Label6.setEnabled(true);
     chooser.List3.setEnabled(true);
     return chooser;

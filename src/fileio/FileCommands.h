@@ -78,6 +78,7 @@ private:
     frmFile& PresetChooserForAdd();
     frmFile& PresetChooserForSave();
     frmFile& PresetChooserForSettings();
+    void ShowCurrentFile(frmFile& chooser);
     static int LoadFormatOf(int type);
     void LoadChosenFile(const QString& name, int format, int startRow);
     void KeepDocumentFormat(int format);

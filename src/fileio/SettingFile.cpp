@@ -178,10 +178,7 @@ frmFile& FileCommands::PresetChooserForSettings() {
     frmFile& chooser = p_.fileChooser();
     chooser.List3.setListIndex(frmFile::TypeSettingFile);
     chooser.txtFilename.setText(QString());
-    chooser.txtFilename.setEnabled(true);
-    chooser.txtFilename.setLocked(false);
-    chooser.lblInfo.setCaption(p_.texts.TextTable(6, 2));
-    chooser.Check1.setEnabled(false);
+    chooser.PresetQuestion(true, p_.texts.TextTable(6, 2), false);
     return chooser;
 }
 

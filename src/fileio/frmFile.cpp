@@ -3,6 +3,7 @@
 #include "platform/Palette.h"
 #include "runtime/Strings.h"
 
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -72,14 +73,14 @@ void frmFile::layOut() {
         const int top = 1020 + i * 300;
         headers[i]->move(Margin, top, ToggleWidth, ButtonHeight);
         headers[i]->setToolTipText(QString::fromLatin1(tips[i]));
-        makeButton(*headers[i]);
+        MakeLabelButton(*headers[i]);
         lblPaneName[i].move(Margin + ToggleWidth + 120, top, NameWidth, ButtonHeight);
         values[i]->move(valueLeft, top, WindowWidth - Margin - valueLeft, ButtonHeight);
     }
     layOutPanes();
     Label7.move(WindowWidth - Margin - ButtonWidth, ListTop + ListHeight + 90, ButtonWidth,
                 ButtonHeight);
-    makeButton(Label7);
+    MakeLabelButton(Label7);
     Label4.move(Margin, 5220, ButtonWidth, 255);
     txtFilename.move(Margin + 1020, 5175, InnerWidth - 1020, 315);
     Check1.move(Margin + 1020, 5550, 5000, 255);
@@ -91,7 +92,7 @@ void frmFile::layOut() {
         const int fromRight = it.index() == Ok ? 1 : 2;
         it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * 60, 6300,
                  ButtonWidth, ButtonHeight);
-        makeButton(*it);
+        MakeLabelButton(*it);
     }
 }
 
@@ -103,13 +104,6 @@ void frmFile::layOutPanes() {
         pane->move(Margin, ListTop, InnerWidth, ListHeight);
         pane->setVisible(false);
     }
-}
-
-// A label that acts as a button: white on grey, sunk while the mouse is down.
-void frmFile::makeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
 }
 
 void frmFile::wireHandlers() {
@@ -270,6 +264,13 @@ void frmFile::FileNameEdited() {
 
 void frmFile::RefreshClick() {
     File1.refresh();
+}
+
+void frmFile::PresetQuestion(bool typed, const QString& info, bool mediaName) {
+    txtFilename.setEnabled(true);
+    txtFilename.setLocked(!typed);
+    lblInfo.setCaption(info);
+    Check1.setEnabled(mediaName);
 }
 
 bool frmFile::ShowFolder(const QString& folder) {

@@ -90,6 +90,10 @@ public:
     // in lblErr) when the folder cannot be opened; the chooser then stays
     // where it was.
     bool ShowFolder(const QString& folder);
+    // A caller's question preset: the name field on, typed into (`typed`) or
+    // only filled by a click on a file, the question in lblInfo, and the
+    // media-name box offered or withheld.
+    void PresetQuestion(bool typed, const QString& info, bool mediaName);
     // The file patterns of a type entry ("*.smi;*.sami").
     QString TypePattern(int type) const;
 
@@ -101,7 +105,6 @@ private:
     void layOut();
     void layOutPanes();
     void wireHandlers();
-    void makeButton(platform::Label& button);
     void formLoad();
     platform::Control* paneOf(const platform::Label& header);
     bool HasAnswer(bool media);

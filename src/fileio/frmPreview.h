@@ -5,20 +5,16 @@
 // keeps what it showed.
 
 #include "platform/ControlArray.h"
-#include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/ListBox.h"
+#include "shell/SmallWindowFrame.h"
 
 class Program;
 
-class frmPreview : public platform::Form {
+class frmPreview : public SmallWindowFrame {
 public:
     explicit frmPreview(Program& p);
 
-    platform::PictureBox pMove;                      // the drag strip
-    platform::Label Label3;                          // the title
-    platform::Label Label4;                          // what the window shows
-    platform::PictureBox Line1;                      // between the strip and the body
     platform::Label Label1;                          // "Information"
     platform::ControlArray<platform::Label> Label5;  // "File", "Format", "Lines"
     platform::ControlArray<platform::Label> lblData; // the file, its format, its line count

@@ -2,6 +2,7 @@
 
 #include "online/OnlineTab.h"
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 
@@ -25,13 +26,6 @@ const char* const FormatCommands[] = {"Set.All Formats",
                                       "Set.Turbotitler",
                                       "Set.ViPlay Subtitle File",
                                       "Set.Zero G"};
-
-void MakeButton(platform::Label& b, const QString& toolTip) {
-    b.setAlignment(2);
-    b.setToolTipText(toolTip);
-    platform::PaintRestButton(b);
-    platform::AttachPressLook(b);
-}
 
 } // namespace
 
@@ -64,16 +58,16 @@ void OnlineLists::placeControls() {
     Command46.move(7200, 3240, 795, 255);
     Command38.move(8100, 3240, 795, 255);
     Command37.move(9000, 3240, 855, 255);
-    MakeButton(Command46, QStringLiteral("Search the download list"));
-    MakeButton(Command38, QStringLiteral("Update or Refresh FTP List"));
-    MakeButton(Command37, QStringLiteral("Load file from FTP server into Mirel"));
+    MakeLabelButton(Command46, QStringLiteral("Search the download list"));
+    MakeLabelButton(Command38, QStringLiteral("Update or Refresh FTP List"));
+    MakeLabelButton(Command37, QStringLiteral("Load file from FTP server into Mirel"));
     const char* arrows[] = {"\u25B2", "\u25BC"};
     for (int i = 0; i < 2; ++i) {
         platform::Label& b =
             Command22.add(tab_.SSTab5.page(0), "Command22", i, QString::fromUtf8(arrows[i]));
         b.move(0, 0, 240, 240);
-        MakeButton(b,
-                   i == 0 ? QStringLiteral("Sort ascending") : QStringLiteral("Sort descending"));
+        MakeLabelButton(b, i == 0 ? QStringLiteral("Sort ascending")
+                                  : QStringLiteral("Sort descending"));
         b.setVisible(false);
     }
     ClosePicker(Label53, tab_.Combo7);

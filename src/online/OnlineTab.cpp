@@ -1,23 +1,14 @@
 #include "online/OnlineTab.h"
 
 #include "online/OnlineLists.h"
-#include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
 #include <QTime>
 
-namespace {
-
-void MakeButton(platform::Label& b, const char* toolTip) {
-    b.setAlignment(2);
-    b.setToolTipText(QString::fromLatin1(toolTip));
-    platform::PaintRestButton(b);
-    platform::AttachPressLook(b);
-}
-
-} // namespace
+namespace {} // namespace
 
 OnlineTab::OnlineTab(Program& p, platform::Container& page)
     : SSTab5(page, "SSTab5", {"Do&wnload", "&Upload"}),
@@ -63,8 +54,8 @@ void OnlineTab::placeUploadPage() {
     List8.move(2640, 480, 7215, 3375);
     Command39.move(120, 900, 975, 255);
     Command40.move(1200, 900, 975, 255);
-    MakeButton(Command39, "Upload current file to FTP server.");
-    MakeButton(Command40, "Clear \"File Transfer Properties\" list.");
+    MakeLabelButton(Command39, "Upload current file to FTP server.");
+    MakeLabelButton(Command40, "Clear \"File Transfer Properties\" list.");
     Command39.onClick = [this] { UploadSend(); };
     Command40.onClick = [this] { UploadClear(); };
 }
@@ -73,7 +64,7 @@ void OnlineTab::placeTransferLine() {
     lblTransfer.move(120, 4560, 6360, 255);
     prgTransfer.move(6600, 4560, 2340, 255);
     cmdTransferCancel.move(9060, 4560, 1035, 255);
-    MakeButton(cmdTransferCancel, "Stop the running transfer and those waiting");
+    MakeLabelButton(cmdTransferCancel, "Stop the running transfer and those waiting");
     cmdTransferCancel.setEnabled(false);
     cmdTransferCancel.onClick = [this] { TransferCancel(); };
 }

@@ -1,7 +1,7 @@
 #include "online/frmDbase.h"
 
 #include "document/Formats.h"
-#include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 
@@ -73,7 +73,7 @@ void frmDbase::layOut() {
     Label3.move(Margin, WindowHeight - 420, 600, ButtonHeight);
     Label9.move(Margin + 660, WindowHeight - 420, 4000, ButtonHeight);
     cmdOk.move(WindowWidth - Margin - ButtonWidth, WindowHeight - 420, ButtonWidth, ButtonHeight);
-    makeButton(cmdOk);
+    MakeLabelButton(cmdOk);
 }
 
 // The two lists side by side, each with its text box and commands below.
@@ -100,7 +100,7 @@ void frmDbase::layOutLists() {
     }
     for (platform::Label* b : {&Command14, &Label14, &Label5, &Label10, &Label15,
                                &Label13[DeleteItem], &Label13[RemoveItem], &Label6})
-        makeButton(*b);
+        MakeLabelButton(*b);
 }
 
 // Source under the collections; target and format under the items, their
@@ -113,7 +113,7 @@ void frmDbase::layOutPickers() {
         name.move(left, top, NameWidth, ButtonHeight);
         picker.move(left + NameWidth, top, ToggleWidth, ButtonHeight);
         value.move(left + NameWidth + ToggleWidth + 120, top, ValueWidth, ButtonHeight);
-        makeButton(picker);
+        MakeLabelButton(picker);
     };
     row(lblSource, Label11, Label12, Margin, Top);
     row(lblTarget, Label8, Label7, RightLeft, Top);
@@ -124,13 +124,6 @@ void frmDbase::layOutPickers() {
     List4.move(RightLeft + NameWidth, Top + 2 * Row, listWidth, ListHeight);
     for (platform::ListBox* list : {&List6, &List3, &List4})
         list->setVisible(false);
-}
-
-// A label that acts as a button: white on grey, sunk while the mouse is down.
-void frmDbase::makeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
 }
 
 void frmDbase::wireHandlers() {

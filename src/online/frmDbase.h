@@ -108,7 +108,6 @@ private:
     void layOut();
     void layOutLists();
     void layOutPickers();
-    void makeButton(platform::Label& button);
     void wireHandlers();
     void formLoad();
     void setItemButtons(bool on);

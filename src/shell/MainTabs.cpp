@@ -2,6 +2,7 @@
 
 #include "platform/Palette.h"
 #include "shell/InstantHelp.h"
+#include "shell/LabelButton.h"
 #include "shell/PressLook.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
@@ -55,10 +56,7 @@ MainTabs::MainTabs(Program& p, frmMain& m) : p_(p), m_(m) {
     platform::Label& plus =
         command55.add(m.tabMain.page(frmMain::TabEditor), "command55", 0, QStringLiteral("+"));
     plus.move(9720, 480, 255, 255);
-    plus.setAlignment(2);
-    plus.setToolTipText(QStringLiteral("Enlarge the editor (hide the side area)"));
-    platform::PaintRestButton(plus);
-    platform::AttachPressLook(plus);
+    MakeLabelButton(plus, QStringLiteral("Enlarge the editor (hide the side area)"));
     command55.onClick([this](int index) { command55Click(index); });
 }
 

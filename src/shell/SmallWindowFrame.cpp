@@ -1,13 +1,19 @@
 #include "shell/SmallWindowFrame.h"
 
-#include "platform/Form.h"
-#include "platform/Label.h"
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
+#include "shell/Program.h"
+#include "shell/frmMain.h"
 
-void SmallWindowFrame::LayOut(platform::Form& window, platform::PictureBox& pMove,
-                              platform::Label& Label3, platform::Label& Label4,
-                              platform::PictureBox& Line1, int width, int height) {
-    window.makeBorderless(pMove, width, height, StripHeight);
+SmallWindowFrame::SmallWindowFrame(Program& p, const QString& name, const QString& title,
+                                   const QString& description)
+    : Form(p.host, name), pMove(*this, "pMove"), Label3(*this, "Label3", title),
+      Label4(*this, "Label4", description), Line1(*this, "Line1") {
+    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
+}
+
+void SmallWindowFrame::layOutFrame(int width, int height) {
+    makeBorderless(pMove, width, height, StripHeight);
     Label3.move(Margin, 390, width - 2 * Margin, 255);
     Label3.setFontBold(true);
     Label4.move(Margin, 660, width - 2 * Margin, 255);
@@ -17,7 +23,17 @@ void SmallWindowFrame::LayOut(platform::Form& window, platform::PictureBox& pMov
 
 void SmallWindowFrame::PlaceButton(platform::Label& button, int left, int top) {
     button.move(left, top, ButtonWidth, ButtonHeight);
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
+    MakeLabelButton(button);
+}
+
+void SmallWindowFrame::closeWith(platform::Label& button) {
+    button.onClick = [this] { unload(); };
+    onEscape = [this] { unload(); };
+}
+
+void SmallWindowFrame::hideOnClose() {
+    onQueryUnload = [this](int& cancel, int) {
+        cancel = 1;
+        hide();
+    };
 }

@@ -4,7 +4,6 @@
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
 #include "shell/Startup.h"
-#include "shell/frmMain.h"
 
 namespace {
 constexpr int WindowWidth = 6600, WindowHeight = 4560;
@@ -12,10 +11,9 @@ constexpr int CreditInterval = 3000;
 } // namespace
 
 frmAbout::frmAbout(Program& p)
-    : Form(p.host, "frmAbout"), pMove(*this, "pMove"), Label3(*this, "Label3", "About"),
-      Label4(*this, "Label4", "The information about user and language pack."),
-      Line1(*this, "Line1"), lblCompanyProduct(*this, "lblCompanyProduct", "Brinlow "),
-      lblTitle(*this, "lblTitle"), lblBuild(*this, "lblBuild", "Build:"), Label2(*this, "Label2"),
+    : SmallWindowFrame(p, "frmAbout", "About", "The information about user and language pack."),
+      lblCompanyProduct(*this, "lblCompanyProduct", "Brinlow "), lblTitle(*this, "lblTitle"),
+      lblBuild(*this, "lblBuild", "Build:"), Label2(*this, "Label2"),
       Label7(*this, "Label7", " Awards"), Label8(*this, "Label8", "Info"), Label6(*this, "Label6"),
       Label1(*this, "Label1",
              "Do not use this program to make illegal subtitles. I am not responsible for any "
@@ -28,15 +26,13 @@ frmAbout::frmAbout(Program& p)
     Timer1.onTimer = [this] { Timer1_Timer(); };
     onLoad = [this] { Form_Load(); };
     onUnload = [this](int&) { Timer1.setEnabled(false); };
-    cmdOk.onClick = [this] { unload(); };
-    onEscape = [this] { unload(); };
-    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
+    closeWith(cmdOk);
     p.languageTargets.Relabel(*this);
 }
 
 void frmAbout::layOut() {
     using F = SmallWindowFrame;
-    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    layOutFrame(WindowWidth, WindowHeight);
     const int inner = WindowWidth - 2 * F::Margin;
     lblCompanyProduct.move(F::Margin, F::BodyTop + 60, 1200, 255);
     lblTitle.move(F::Margin + 1200, F::BodyTop + 60, inner - 2700, 255);

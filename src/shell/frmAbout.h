@@ -5,25 +5,21 @@
 // last. Borderless, dragged by its top strip, shown modally; closing unloads
 // it, so the next opening starts with the first credit.
 
-#include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/Timer.h"
+#include "shell/SmallWindowFrame.h"
 
 #include <QStringList>
 #include <array>
 
 class Program;
 
-class frmAbout : public platform::Form {
+class frmAbout : public SmallWindowFrame {
 public:
     explicit frmAbout(Program& p);
 
     static constexpr int CreditSlots = 11;
 
-    platform::PictureBox pMove;
-    platform::Label Label3;
-    platform::Label Label4;
-    platform::PictureBox Line1;
     platform::Label lblCompanyProduct;
     platform::Label lblTitle;
     platform::Label lblBuild;

@@ -1,37 +1,30 @@
 #include "shell/frmControl.h"
 
-#include "platform/Palette.h"
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
-#include "shell/frmMain.h"
 
 namespace {
 constexpr int WindowWidth = 6495, WindowHeight = 4980;
 } // namespace
 
 frmControl::frmControl(Program& p)
-    : Form(p.host, "frmControl"), pMove(*this, "pMove"), Label3(*this, "Label3", "File Info"),
-      Label4(*this, "Label4", "Reads and displays information about the opened file(s)."),
-      Line1(*this, "Line1"), Label1(*this, "Label1", "Info"), Text1(*this, "Text1", true),
+    : SmallWindowFrame(p, "frmControl", "File Info",
+                       "Reads and displays information about the opened file(s)."),
+      Label1(*this, "Label1", "Info"), Text1(*this, "Text1", true),
       ProgressBar1(*this, "ProgressBar1"), lblEnd(*this, "lblEnd", "Succesfull reading"),
       chkClose(*this, "chkClose", "Close automatic"), cmdOk(*this, "cmdOk", "Close"), p_(p) {
     setCaption("Progress");
     Text1.setLocked(true);
     layOut();
     cmdOk.onClick = [this] { cmdOkClick(); };
-    // Closing keeps the window and its log; it only goes out of sight.
-    onQueryUnload = [this](int& cancel, int) {
-        cancel = 1;
-        hide();
-    };
+    hideOnClose(); // the log stays
     // The log belongs to the moment: going to another window puts it away.
     onDeactivate = [this] { hide(); };
-    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
 }
 
 void frmControl::layOut() {
     using F = SmallWindowFrame;
-    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    layOutFrame(WindowWidth, WindowHeight);
     Label1.move(120, 1080, 3000, 255);
     Label1.setFontBold(true);
     Text1.move(120, 1380, WindowWidth - 240, 2535);

@@ -6,21 +6,17 @@
 // its top strip, that opens over the main window.
 
 #include "platform/CheckBox.h"
-#include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/ProgressBar.h"
 #include "platform/RichTextBox.h"
+#include "shell/SmallWindowFrame.h"
 
 class Program;
 
-class frmControl : public platform::Form {
+class frmControl : public SmallWindowFrame {
 public:
     explicit frmControl(Program& p);
 
-    platform::PictureBox pMove;         // the drag strip
-    platform::Label Label3;             // the title
-    platform::Label Label4;             // what the window shows
-    platform::PictureBox Line1;         // between the strip and the body
     platform::Label Label1;             // "Info"
     platform::RichTextBox Text1;        // the log; refresh() after adding a line shows it
     platform::ProgressBar ProgressBar1; // percent done, 0 to 100

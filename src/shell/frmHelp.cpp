@@ -2,29 +2,26 @@
 
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
-#include "shell/frmMain.h"
 
 namespace {
 constexpr int WindowWidth = 8400, WindowHeight = 6600;
 } // namespace
 
 frmHelp::frmHelp(Program& p)
-    : Form(p.host, "frmHelp"), pMove(*this, "pMove"), Label3(*this, "Label3", "Help"),
-      Label4(*this, "Label4", "Here you find all the help you need to get the best out of Mirel."),
-      Line1(*this, "Line1"), Picture1(*this, "Picture1"), brwHelp(Picture1, "brwHelp"),
-      cmdOk(*this, "cmdOk", "Close"), p_(p) {
+    : SmallWindowFrame(p, "frmHelp", "Help",
+                       "Here you find all the help you need to get the best out of Mirel."),
+      Picture1(*this, "Picture1"), brwHelp(Picture1, "brwHelp"), cmdOk(*this, "cmdOk", "Close"),
+      p_(p) {
     setCaption(QStringLiteral("Help"));
     layOut();
     onLoad = [this] { Form_Load(); };
-    cmdOk.onClick = [this] { unload(); };
-    onEscape = [this] { unload(); };
-    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
+    closeWith(cmdOk);
     p.languageTargets.Relabel(*this);
 }
 
 void frmHelp::layOut() {
     using F = SmallWindowFrame;
-    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    layOutFrame(WindowWidth, WindowHeight);
     const int bottom = WindowHeight - F::Margin - F::ButtonHeight;
     Picture1.move(F::Margin, F::BodyTop + 60, WindowWidth - 2 * F::Margin,
                   bottom - F::BodyTop - 180);

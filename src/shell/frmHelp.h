@@ -3,20 +3,16 @@
 // or on the page its caller points it at (the online help index). Borderless,
 // dragged by its top strip; Close unloads it.
 
-#include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/WebBrowser.h"
+#include "shell/SmallWindowFrame.h"
 
 class Program;
 
-class frmHelp : public platform::Form {
+class frmHelp : public SmallWindowFrame {
 public:
     explicit frmHelp(Program& p);
 
-    platform::PictureBox pMove;
-    platform::Label Label3;
-    platform::Label Label4;
-    platform::PictureBox Line1;
     platform::PictureBox Picture1; // the browser's frame
     platform::WebBrowser brwHelp;
     platform::Label cmdOk;

@@ -3,7 +3,6 @@
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
 #include "shell/frmHelp.h"
-#include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 
@@ -13,10 +12,9 @@ constexpr int CheckNewsBox = 3;
 } // namespace
 
 frmOnlineMess::frmOnlineMess(Program& p)
-    : Form(p.host, "frmOnlineMess"), pMove(*this, "pMove"),
-      Label3(*this, "Label3", "Online Message"),
-      Label4(*this, "Label4", "Here you read all the lastest news about Mirel."),
-      Line1(*this, "Line1"), Label1(*this, "Label1", "Information"), Picture1(*this, "Picture1"),
+    : SmallWindowFrame(p, "frmOnlineMess", "Online Message",
+                       "Here you read all the lastest news about Mirel."),
+      Label1(*this, "Label1", "Information"), Picture1(*this, "Picture1"),
       brwHelp(Picture1, "brwHelp"), Check1(*this, "Check1", "Display this window on next startup"),
       Command1(*this, "Command1", "Close"), p_(p) {
     setCaption(QStringLiteral("Mirel News"));
@@ -24,15 +22,13 @@ frmOnlineMess::frmOnlineMess(Program& p)
     Check1.setValue(platform::CheckBox::Checked);
     onLoad = [this] { Form_Load(); };
     onUnload = [this](int&) { Form_Unload(); };
-    Command1.onClick = [this] { unload(); };
-    onEscape = [this] { unload(); };
-    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
+    closeWith(Command1);
     p.languageTargets.Relabel(*this);
 }
 
 void frmOnlineMess::layOut() {
     using F = SmallWindowFrame;
-    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    layOutFrame(WindowWidth, WindowHeight);
     Label1.move(F::Margin, F::BodyTop + 60, 3000, 255);
     Label1.setFontBold(true);
     const int bottom = WindowHeight - F::Margin - F::ButtonHeight;

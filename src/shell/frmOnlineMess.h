@@ -6,20 +6,16 @@
 // strip.
 
 #include "platform/CheckBox.h"
-#include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/WebBrowser.h"
+#include "shell/SmallWindowFrame.h"
 
 class Program;
 
-class frmOnlineMess : public platform::Form {
+class frmOnlineMess : public SmallWindowFrame {
 public:
     explicit frmOnlineMess(Program& p);
 
-    platform::PictureBox pMove;
-    platform::Label Label3;
-    platform::Label Label4;
-    platform::PictureBox Line1;
     platform::Label Label1;        // "Information"
     platform::PictureBox Picture1; // the browser's frame
     platform::WebBrowser brwHelp;

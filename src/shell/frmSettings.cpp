@@ -1,6 +1,7 @@
 #include "shell/frmSettings.h"
 
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 
@@ -25,11 +26,6 @@ constexpr ScriptItem ScriptItems[] = {
     {"Hebrew (177)", 177}, {"Arabic (178)", 178}};
 
 // A label that acts as a button: white on grey, sunk while the mouse is down.
-void MakeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-}
 
 } // namespace
 
@@ -127,7 +123,7 @@ void frmSettings::layOut() {
         const int fromRight = it.index() == Ok ? 1 : 2;
         it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * 60,
                  WindowHeight - 480, ButtonWidth, ButtonHeight);
-        MakeButton(*it);
+        MakeLabelButton(*it);
     }
 }
 
@@ -150,7 +146,7 @@ void frmSettings::layOutPickers() {
     Label2.move(valueLeft, languageTop, BoxWidth - valueLeft, ButtonHeight);
     List1.move(Margin * 2, languageTop + 300, BoxWidth, 2400);
     for (platform::Label* toggle : {&Label37, &Label65, &Label1})
-        MakeButton(*toggle);
+        MakeLabelButton(*toggle);
     for (platform::Control* hidden : std::initializer_list<platform::Control*>{
              &Combo2, &cmbScript1, &List1, &List2, &File1, &cmbScript})
         hidden->setVisible(false);

@@ -4,7 +4,6 @@
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
-#include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 
 #include <QDateTime>
@@ -16,8 +15,7 @@ constexpr int ShowTipsBox = 4, ShowWizardBox = 5;
 } // namespace
 
 frmTip::frmTip(Program& p)
-    : Form(p.host, "frmTip"), pMove(*this, "pMove"), Label3(*this, "Label3", "Tip of the day."),
-      Label4(*this, "Label4", "Read usefull tips on handling Mirel."), Line1(*this, "Line1"),
+    : SmallWindowFrame(p, "frmTip", "Tip of the day.", "Read usefull tips on handling Mirel."),
       Label1(*this, "Label1", "Did you know..."), Label2(*this, "Label2", "Information"),
       lblTipText(*this, "lblTipText"), cmdNextTip(*this, "cmdNextTip", "Next Tip"),
       chkLoadTipsAtStartup(*this, "chkLoadTipsAtStartup", "&Show Tips at Startup"),
@@ -26,16 +24,14 @@ frmTip::frmTip(Program& p)
     layOut();
     onLoad = [this] { Form_Load(); };
     cmdNextTip.onClick = [this] { ShowRandomTip(); };
-    cmdOk.onClick = [this] { unload(); };
-    onEscape = [this] { unload(); };
+    closeWith(cmdOk);
     chkLoadTipsAtStartup.onClick = [this] { chkLoadTipsAtStartupClick(); };
-    openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
     p.languageTargets.Relabel(*this);
 }
 
 void frmTip::layOut() {
     using F = SmallWindowFrame;
-    F::LayOut(*this, pMove, Label3, Label4, Line1, WindowWidth, WindowHeight);
+    layOutFrame(WindowWidth, WindowHeight);
     Label1.move(F::Margin, F::BodyTop + 60, 3000, 255);
     Label1.setFontBold(true);
     Label2.move(F::Margin, F::BodyTop + 360, 3000, 255);

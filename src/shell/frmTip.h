@@ -6,22 +6,18 @@
 // opening reads the file afresh.
 
 #include "platform/CheckBox.h"
-#include "platform/Form.h"
 #include "platform/Label.h"
+#include "shell/SmallWindowFrame.h"
 
 #include <QStringList>
 #include <random>
 
 class Program;
 
-class frmTip : public platform::Form {
+class frmTip : public SmallWindowFrame {
 public:
     explicit frmTip(Program& p);
 
-    platform::PictureBox pMove;
-    platform::Label Label3;
-    platform::Label Label4;
-    platform::PictureBox Line1;
     platform::Label Label1; // "Did you know..."
     platform::Label Label2; // "Information"
     platform::Label lblTipText;

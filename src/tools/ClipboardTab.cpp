@@ -2,10 +2,11 @@
 
 #include "document/MessageWindow.h"
 #include "document/TimeCode.h"
+#include "document/WholeText.h"
 #include "fileio/frmFile.h"
 #include "platform/Keys.h"
-#include "platform/Palette.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -37,14 +38,9 @@ void ClipboardTab::placeButtons() {
     }
     command9.move(5280 + ButtonPitch, 480 + 2 * 300, ButtonWidth, ButtonHeight);
     command9.setToolTipText(QStringLiteral("Add the length of a movie file"));
-    for (platform::Label& b : command4) {
-        b.setAlignment(2);
-        platform::PaintRestButton(b);
-        platform::AttachPressLook(b);
-    }
-    command9.setAlignment(2);
-    platform::PaintRestButton(command9);
-    platform::AttachPressLook(command9);
+    for (platform::Label& b : command4)
+        MakeLabelButton(b);
+    MakeLabelButton(command9);
     command4.onClick([this](int index) { ClipboardCommand(index); });
     command9.onClick = [this] { ClipboardLength(); };
 }
@@ -164,8 +160,7 @@ void ClipboardTab::ClipboardItemClick() {
 }
 
 void ClipboardTab::ClipboardEditFocus() {
-    rtfClipBoard.setSelStart(0);
-    rtfClipBoard.setSelLength(static_cast<int>(rtfClipBoard.text().size()));
+    SelectWholeText(rtfClipBoard);
 }
 
 void ClipboardTab::ClipboardEditKeyPress(int& keyAscii) {

@@ -4,6 +4,7 @@
 #include "platform/Grid.h"
 #include "platform/Keys.h"
 #include "runtime/Strings.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "tools/SearchTab.h"
 #include "tools/TimingTools.h"
@@ -64,7 +65,7 @@ void FilterTab::place() {
     txtMaxCount.setToolTipText("Enter max character amount for a line");
     Command30.move(3840, 1320, 975, 255);
     Command30.setToolTipText("Apply the ticked filters to every line");
-    timing::MakeButton(Command30);
+    MakeLabelButton(Command30);
 }
 
 void FilterTab::wire() {
@@ -91,9 +92,7 @@ void FilterTab::FilterGo() {
         return;
     if (!SaveFilterSnapshot()) return;
     ApplyFilters(max);
-    p_.doc.FileChanged = true;
-    p_.doc.LineListValid = false;
-    p_.edit.ShowCurrentLine();
+    timing::LinesChanged(p_);
 }
 
 bool FilterTab::ReadMaxCount(int& max) {

@@ -3,6 +3,7 @@
 #include "document/FontSpec.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "tools/SearchTab.h"
@@ -49,7 +50,7 @@ void FontTab::place() {
     Command42.move(3840, 1320, 975, ButtonHeight);
     Command42.setToolTipText("Give the current line this font and style");
     for (platform::Label* b : {&Label20, &Label44, &Command42})
-        timing::MakeButton(*b);
+        MakeLabelButton(*b);
 }
 
 void FontTab::FontNamePickerToggle() {

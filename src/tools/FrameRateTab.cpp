@@ -3,6 +3,7 @@
 #include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "tools/TimingMilliseconds.h"
@@ -46,7 +47,7 @@ void FrameRateTab::place(platform::Container& page) {
     Combo14[ToList].setToolTipText("The frame rate to convert them to");
     Command52.move(4140, 720, 675, 255);
     Command52.setToolTipText("Convert every time of the document");
-    timing::MakeButton(Command52);
+    MakeLabelButton(Command52);
 }
 
 void FrameRateTab::wire() {

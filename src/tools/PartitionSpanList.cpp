@@ -1,6 +1,7 @@
 // The span list of the Partition tab: the edit field over the chosen cell,
 // its keys, and Delete and Clear.
 
+#include "document/WholeText.h"
 #include "platform/Keys.h"
 #include "runtime/Numbers.h"
 #include "shell/Program.h"
@@ -38,9 +39,7 @@ void PartitionTab::EnableListButtons() {
 
 void PartitionTab::SpanListKeyPress(int& keyAscii) {
     if (keyAscii != platform::KeyReturn) return;
-    rtfSplitEdit.setFocus();
-    rtfSplitEdit.setSelStart(0);
-    rtfSplitEdit.setSelLength(static_cast<int>(rtfSplitEdit.text().size()));
+    FocusWholeText(rtfSplitEdit);
 }
 
 void PartitionTab::SpanListScroll() {

@@ -1,6 +1,7 @@
 #include "tools/PartitionTab.h"
 
 #include "document/Formats.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "tools/TimingTools.h"
@@ -76,7 +77,7 @@ void PartitionTab::place() {
     List2.move(RightLeft, ListTop, RightWidth, ListHeight);
     placePreview();
     for (platform::Label* b : {&Label31, &command5, &command6, &Label66, &command28})
-        timing::MakeButton(*b);
+        MakeLabelButton(*b);
 }
 
 void PartitionTab::placeSpanList() {
@@ -101,7 +102,7 @@ void PartitionTab::placeSpanList() {
 void PartitionTab::placePreview() {
     for (int i : {0, 1}) {
         command29[i].move(2220 + i * 1020, PreviewTop, 960, ButtonHeight);
-        timing::MakeButton(command29[i]);
+        MakeLabelButton(command29[i]);
     }
     command29[0].setToolTipText("Preview the previous part");
     command29[1].setToolTipText("Preview the next part");

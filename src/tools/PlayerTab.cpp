@@ -1,7 +1,7 @@
 #include "tools/PlayerTab.h"
 
-#include "platform/Palette.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 
@@ -59,17 +59,12 @@ void PlayerTab::placeTimeTaking() {
     for (int i = 0; i < 2; ++i) {
         platform::Label& l = Command49.add(page_, "Command49", i, setTime[i]);
         l.move(ColumnLeft + i * ButtonPitch, 2820, ButtonWidth, ButtonHeight);
-        l.setAlignment(2);
-        l.setToolTipText(i == 0 ? QStringLiteral("Clip the player's time as a true start time")
-                                : QStringLiteral("Clip the player's time as a true end time"));
-        platform::PaintRestButton(l);
-        platform::AttachPressLook(l);
+        MakeLabelButton(l, i == 0 ? QStringLiteral("Clip the player's time as a true start time")
+                                  : QStringLiteral("Clip the player's time as a true end time"));
         l.setEnabled(false); // until there is a document
     }
     Label50.move(ColumnLeft, ListTop, 375, ButtonHeight);
-    Label50.setAlignment(2);
-    platform::PaintRestButton(Label50);
-    platform::AttachPressLook(Label50);
+    MakeLabelButton(Label50);
     Label51.move(ColumnLeft + 480, ListTop, ColumnWidth - 480, ButtonHeight);
     Combo1.move(ColumnLeft + 480, ListTop - 30, ColumnWidth - 480, 315);
     ClosePicker(Label50, Combo1);
@@ -83,11 +78,8 @@ void PlayerTab::placeDelay() {
     Label52.move(900, 750, 375, 255);
     Label30.move(1380, 735, 915, ButtonHeight);
     Label62.move(2400, 735, 915, ButtonHeight);
-    for (platform::Label* l : {&Label30, &Label62}) {
-        l->setAlignment(2);
-        platform::PaintRestButton(*l);
-        platform::AttachPressLook(*l);
-    }
+    for (platform::Label* l : {&Label30, &Label62})
+        MakeLabelButton(*l);
     for (platform::Control* c :
          std::initializer_list<platform::Control*>{&rtfDelay, &Label30, &Label62})
         c->setEnabled(false); // until the delay is used

@@ -2,8 +2,8 @@
 
 #include "document/TimeCode.h"
 #include "platform/Grid.h"
-#include "platform/Palette.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -34,14 +34,9 @@ void ScriptPlayerTab::placeButtons(platform::Container& page) {
         b.move(120, 1200 + i * 300, 1095, 255);
     }
     Command41.move(120, 1800, 1095, 255);
-    for (platform::Label& b : Command20) {
-        b.setAlignment(2);
-        platform::PaintRestButton(b);
-        platform::AttachPressLook(b);
-    }
-    Command41.setAlignment(2);
-    platform::PaintRestButton(Command41);
-    platform::AttachPressLook(Command41);
+    for (platform::Label& b : Command20)
+        MakeLabelButton(b);
+    MakeLabelButton(Command41);
     Command20.onClick([this](int index) { ScriptPlayerPlayStop(index); });
     Command41.onClick = [this] { ScriptPlayerSync(); };
 }

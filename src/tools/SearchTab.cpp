@@ -3,6 +3,7 @@
 #include "platform/Grid.h"
 #include "platform/Keys.h"
 #include "runtime/Strings.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "tools/TimingTools.h"
@@ -54,7 +55,7 @@ void SearchTab::place() {
     List4.move(FieldLeft, SearchTop, FieldWidth, ReplaceTop + FieldHeight - SearchTop);
     List4.zOrder(0);
     for (platform::Label* b : {&cmdSearch, &Command2, &Label47})
-        timing::MakeButton(*b);
+        MakeLabelButton(*b);
     ClosePicker(Label47, List4);
 }
 

@@ -3,6 +3,7 @@
 #include "document/EditorTab.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
 #include "tools/TimingTools.h"
@@ -34,19 +35,14 @@ void ShiftTab::place() {
     timing::PlaceRangeFrame(
         {Frame11, Label26, Label39, editor_.Text1[0], editor_.Text1[1], Label5, Label76},
         QStringLiteral("Toggle ranges"));
-    Label11.move(2580, 450, 1455, 240);
-    rtfShiftDuration.move(2580, 690, 1455, 315);
-    rtfShiftDuration.setText(QStringLiteral("00:00:00,000"));
-    rtfShiftDuration.setToolTipText("Shift by this time (hh:mm:ss,fff)");
-    Command13.move(4140, 720, 675, 255);
-    Command13.setToolTipText("Shift the lines of the range");
+    timing::PlaceTimeField(Label11, rtfShiftDuration, 0, "Shift by this time (hh:mm:ss,fff)");
+    timing::PlaceGoButton(Command13, 4140, "Shift the lines of the range");
     Label12.move(2580, 1095, 1455, 240);
     Label37.move(2580, 1335, 375, 255);
     Label38.move(3000, 1335, 1455, 255);
     Combo2.move(3000, 1320, 1455, 315);
     ClosePicker(Label37, Combo2);
-    timing::MakeButton(Label5);
-    timing::MakeButton(Command13);
+    MakeLabelButton(Label5);
 }
 
 void ShiftTab::wire() {
@@ -85,11 +81,7 @@ void ShiftTab::PickDirection(int index) {
 }
 
 void ShiftTab::ShiftRangeToggle() {
-    const int node = timing::StepRangeNode(p_);
-    const NodeTable& nodes = p_.doc.FileNodes;
-    editor_.Text1[0].setText(runtime::TrimStr(nodes.FirstRow(node)));
-    editor_.Text1[1].setText(runtime::TrimStr(nodes.LastRow(node)));
-    Label76.setCaption(runtime::TrimStr(node));
+    timing::ToggleRange(p_, editor_.Text1[0], editor_.Text1[1], Label76);
     p_.macro.SetMacroAction(QString(), 521);
 }
 
@@ -122,9 +114,7 @@ void ShiftTab::ShiftGo() {
         g.setTextMatrix(r, 1, step.apply(g.textMatrix(r, 1)));
         g.setTextMatrix(r, 2, step.apply(g.textMatrix(r, 2)));
     }
-    p_.doc.FileChanged = true;
-    p_.doc.LineListValid = false;
-    p_.edit.ShowCurrentLine();
+    timing::LinesChanged(p_);
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
 }
 

@@ -4,6 +4,7 @@
 #include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
 #include "tools/TimingMilliseconds.h"
@@ -46,18 +47,12 @@ void StretchTab::place() {
     timing::PlaceRangeFrame(
         {Frame8, Label40, Label41, editor_.Text1[2], editor_.Text1[3], Label63, Label77},
         QStringLiteral("Reset values to min. and max."));
-    Label9.move(2580, 450, 1455, 240);
-    editor_.rtfStretchFirst.move(2580, 690, 1455, 315);
-    editor_.rtfStretchFirst.setToolTipText("New start of the range's first line (hh:mm:ss,fff)");
-    Label10.move(2580, 1095, 1455, 240);
-    editor_.rtfStretchLast.move(2580, 1335, 1455, 315);
-    editor_.rtfStretchLast.setToolTipText("New start of the range's last line (hh:mm:ss,fff)");
-    for (platform::RichTextBox* f : {&editor_.rtfStretchFirst, &editor_.rtfStretchLast})
-        f->setText(QStringLiteral("00:00:00,000"));
-    Command12.move(4140, 720, 675, 255);
-    Command12.setToolTipText("Stretch the lines of the range");
-    timing::MakeButton(Label63);
-    timing::MakeButton(Command12);
+    timing::PlaceTimeField(Label9, editor_.rtfStretchFirst, 0,
+                           "New start of the range's first line (hh:mm:ss,fff)");
+    timing::PlaceTimeField(Label10, editor_.rtfStretchLast, 1,
+                           "New start of the range's last line (hh:mm:ss,fff)");
+    timing::PlaceGoButton(Command12, 4140, "Stretch the lines of the range");
+    MakeLabelButton(Label63);
 }
 
 void StretchTab::wire() {
@@ -68,11 +63,7 @@ void StretchTab::wire() {
 }
 
 void StretchTab::StretchRangeToggle() {
-    const int node = timing::StepRangeNode(p_);
-    const NodeTable& nodes = p_.doc.FileNodes;
-    editor_.Text1[2].setText(TrimStr(nodes.FirstRow(node)));
-    editor_.Text1[3].setText(TrimStr(nodes.LastRow(node)));
-    Label77.setCaption(TrimStr(node));
+    timing::ToggleRange(p_, editor_.Text1[2], editor_.Text1[3], Label77);
     p_.macro.SetMacroAction(QString(), 527);
 }
 
@@ -92,9 +83,7 @@ void StretchTab::StretchGo() {
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
     Rescale(plan);
     p_.control().ProgressBar1.setValue(0);
-    p_.doc.FileChanged = true;
-    p_.doc.LineListValid = false;
-    p_.edit.ShowCurrentLine();
+    timing::LinesChanged(p_);
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
 }
 

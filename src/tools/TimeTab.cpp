@@ -4,6 +4,7 @@
 #include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "tools/TimingTools.h"
 
@@ -39,8 +40,7 @@ void TimeTab::place() {
         f->setText(QStringLiteral("00:00:00,000"));
     rtfTimeStart.setToolTipText("Start of the current line");
     rtfTimeEnd.setToolTipText("End of the current line");
-    Command19.move(3240, 720, 675, 255);
-    Command19.setToolTipText("Write the start and end into the current line");
+    timing::PlaceGoButton(Command19, 3240, "Write the start and end into the current line");
     rtfDurShift.move(120, 1215, 1095, 315);
     rtfDurShift.setText(QStringLiteral("00:01,000"));
     rtfDurShift.setToolTipText("Enter duration (x = Range 00:00,000 - 99:99,999)");
@@ -50,9 +50,8 @@ void TimeTab::place() {
     for (int i = 0; i < 4; ++i) {
         steps[i]->move(1320 + i * 555, 1245, 480, 255);
         steps[i]->setToolTipText(QString::fromLatin1(tips[i]));
-        timing::MakeButton(*steps[i]);
+        MakeLabelButton(*steps[i]);
     }
-    timing::MakeButton(Command19);
 }
 
 void TimeTab::wire() {
@@ -127,9 +126,7 @@ void TimeTab::TimeGo() {
         return;
     g.setTextMatrix(row, StartCol, start);
     g.setTextMatrix(row, EndCol, end);
-    p_.doc.FileChanged = true;
-    p_.doc.LineListValid = false;
-    p_.edit.ShowCurrentLine();
+    timing::LinesChanged(p_);
 }
 
 void TimeTab::registerCommands() {

@@ -1,14 +1,15 @@
 #include "tools/TimingTools.h"
 
 #include "document/TimeCode.h"
+#include "document/WholeText.h"
 #include "platform/Frame.h"
 #include "platform/Grid.h"
 #include "platform/Keys.h"
 #include "platform/Label.h"
-#include "platform/Palette.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextBox.h"
 #include "runtime/Numbers.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "tools/TimingMilliseconds.h"
 
@@ -21,6 +22,13 @@ namespace timing {
 namespace {
 constexpr double MinLineNumber = -32768, MaxLineNumber = 32767;
 const QString Zero = QStringLiteral("00:00:00,000");
+constexpr int ColumnLeft = 2580, ColumnWidth = 1455, RowPitch = 645;
+
+void ShowNodeRange(const NodeTable& nodes, int node, platform::TextBox& first,
+                   platform::TextBox& last) {
+    first.setText(TrimStr(nodes.FirstRow(node)));
+    last.setText(TrimStr(nodes.LastRow(node)));
+}
 } // namespace
 
 bool LineNumberOf(const QString& text, int& line) {
@@ -76,9 +84,15 @@ bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platf
                    .arg(MessageWindow::Verbatim(n.trimmed()), TrimStr(nodes.Count())));
         return false;
     }
-    first.setText(TrimStr(nodes.FirstRow(node)));
-    last.setText(TrimStr(nodes.LastRow(node)));
+    ShowNodeRange(nodes, node, first, last);
     return true;
+}
+
+void ToggleRange(Program& p, platform::TextBox& first, platform::TextBox& last,
+                 platform::Label& part) {
+    const int node = StepRangeNode(p);
+    ShowNodeRange(p.doc.FileNodes, node, first, last);
+    part.setCaption(TrimStr(node));
 }
 
 void PlaceRangeFrame(const RangeFrame& r, const QString& toggleTip) {
@@ -94,6 +108,26 @@ void PlaceRangeFrame(const RangeFrame& r, const QString& toggleTip) {
     r.part.setAlignment(2);
     r.part.setToolTipText(
         QStringLiteral("The part whose lines the range holds (0: the whole document)"));
+}
+
+void PlaceTimeField(platform::Label& caption, platform::RichTextBox& field, int row,
+                    const QString& tip) {
+    caption.move(ColumnLeft, 450 + row * RowPitch, ColumnWidth, 240);
+    field.move(ColumnLeft, 690 + row * RowPitch, ColumnWidth, 315);
+    field.setText(Zero);
+    field.setToolTipText(tip);
+}
+
+void PlaceGoButton(platform::Label& go, int left, const QString& tip) {
+    go.move(left, 720, 675, 255);
+    go.setToolTipText(tip);
+    MakeLabelButton(go);
+}
+
+void LinesChanged(Program& p) {
+    p.doc.FileChanged = true;
+    p.doc.LineListValid = false;
+    p.edit.ShowCurrentLine();
 }
 
 QString PlainSeconds(double seconds) {
@@ -128,17 +162,8 @@ QString DocumentRangeComment(Program& p) {
            g.textMatrix(g.rows() - 2, 1) + QLatin1Char(']');
 }
 
-void MakeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-}
-
 void MakeTimeField(platform::RichTextBox& field, std::function<void()> go) {
-    field.onGotFocus = [&field] {
-        field.setSelStart(0);
-        field.setSelLength(static_cast<int>(field.text().size()));
-    };
+    field.onGotFocus = [&field] { SelectWholeText(field); };
     field.onKeyPress = [go = std::move(go)](int& key) {
         if (key == platform::KeyReturn) go();
     };

@@ -1,8 +1,9 @@
 #pragma once
 // What the Shift, Stretch, Time and Frame rate tools share: reading a line
-// range from its fields and checking it against the document, turning a
-// number of seconds into a time code (signed, cut to the millisecond), the
-// range part of their history comments, and the refusal notice.
+// range from its fields and checking it against the document, the range
+// toggle, the places of their fields and Go buttons, turning a number of
+// seconds into a time code (signed, cut to the millisecond), the range part of
+// their history comments, the refusal notice, and what follows a change.
 
 #include <QString>
 #include <QtGlobal>
@@ -41,6 +42,10 @@ int StepRangeNode(Program& p);
 // that names no part (0 to the part count) is refused with a notice; false.
 bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platform::TextBox& last,
                    const QString& tool);
+// The range toggle's click: the next part's rows into the two range fields
+// and its number into the label beside the toggle.
+void ToggleRange(Program& p, platform::TextBox& first, platform::TextBox& last,
+                 platform::Label& part);
 
 // The range frame of the Shift and Stretch pages, at the same place on each:
 // the frame, its two captions, the two line fields, the range toggle and the
@@ -55,6 +60,16 @@ struct RangeFrame {
     platform::Label& part;
 };
 void PlaceRangeFrame(const RangeFrame& r, const QString& toggleTip);
+// A caption over a time field in the column beside the range frame: in the
+// upper place (row 0) or the lower one (row 1). The field starts at zero.
+void PlaceTimeField(platform::Label& caption, platform::RichTextBox& field, int row,
+                    const QString& tip);
+// The Go button of a tool page, level with the upper time field.
+void PlaceGoButton(platform::Label& go, int left, const QString& tip);
+
+// The tool changed lines in the grid: the document counts as changed, its
+// line list is out of date, and the current line shows what it holds now.
+void LinesChanged(Program& p);
 
 // Seconds as plain decimal text with "." (never an exponent, never the
 // user's locale): at most 15 significant digits, so 57.52799999999 reads as
@@ -83,9 +98,6 @@ private:
 // comments of Shift and Stretch always name the whole document.
 QString DocumentRangeComment(Program& p);
 
-// A label used as a button on the tool pages: centred caption, the rest
-// colour, and the pressed look while the mouse button is held.
-void MakeButton(platform::Label& button);
 // A time field: selects its whole text when it gets the focus, and runs `go`
 // when Enter is pressed in it (the key still reaches the field).
 void MakeTimeField(platform::RichTextBox& field, std::function<void()> go);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QSet>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -306,6 +307,28 @@ TEST(SmallWindows, ProgressAndPreviewOnlyHideOnClose) {
     EXPECT_FALSE(preview.visible());
     EXPECT_TRUE(preview.isLoaded());
     EXPECT_EQ(preview.List1.listCount(), 1);
+}
+
+// The windows that unload on close go with Escape; the progress and preview
+// windows only hide on the window system's close and stay loaded.
+TEST(SmallWindows, EscapeUnloadsAndTheKeepersOnlyHide) {
+    TestProgram t;
+    t.main();
+    frmTip tip(t.program());
+    frmAbout about(t.program());
+    frmHelp help(t.program());
+    frmOnlineMess news(t.program());
+    for (platform::Form* w : std::initializer_list<platform::Form*>{&tip, &about, &help, &news}) {
+        w->show();
+        QTest::keyClick(w->window(), Qt::Key_Escape);
+        EXPECT_FALSE(w->isLoaded()) << w->name().toStdString();
+    }
+    for (platform::Form* w : std::initializer_list<platform::Form*>{&t->control(), &t->preview()}) {
+        w->show();
+        w->requestClose();
+        EXPECT_FALSE(w->visible()) << w->name().toStdString();
+        EXPECT_TRUE(w->isLoaded()) << w->name().toStdString();
+    }
 }
 
 } // namespace
