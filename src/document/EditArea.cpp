@@ -1,8 +1,9 @@
 #include "document/EditArea.h"
-#include "document/FontSpec.h"
 
 #include "document/BasicTab.h"
+#include "document/FontSpec.h"
 #include "document/TimeCode.h"
+#include "document/WholeText.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Grid.h"
@@ -50,11 +51,6 @@ void SelectMatching(platform::ComboBox& list, const QString& text, int limit) {
         list.setListIndex(i);
         return;
     }
-}
-
-void SelectAll(platform::RichTextBox& box) {
-    box.setSelStart(0);
-    box.setSelLength(static_cast<int>(box.text().size()));
 }
 
 } // namespace
@@ -228,8 +224,7 @@ void EditArea::EditorCellSelect() {
 void EditArea::GridKeyPress(int& keyAscii) {
     if (keyAscii != platform::KeyReturn) return;
     platform::RichTextBox& editor = p_.main().editor.rtfEdit;
-    editor.setFocus();
-    SelectAll(editor);
+    FocusWholeText(editor);
 }
 
 void EditArea::GridScroll() {
@@ -287,7 +282,7 @@ void EditArea::BasicTextChange() {
 
 void EditArea::BasicTextGotFocus() {
     EditorTab& editor = p_.main().editor;
-    SelectAll(editor.basic.rtfSubEditBasic);
+    SelectWholeText(editor.basic.rtfSubEditBasic);
     editor.rtfEdit.setText(editor.basic.rtfSubEditBasic.text());
 }
 

@@ -2,9 +2,9 @@
 
 #include "macro/Interpreter.h"
 #include "macro/frmSystem.h"
-#include "platform/Palette.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -27,13 +27,6 @@ QString Indent(int level) {
     return QString(2 * level, u' ');
 }
 
-void MakeButton(platform::Label& button, const char* tip) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-    button.setToolTipText(QString::fromLatin1(tip));
-}
-
 } // namespace
 
 QString CalledMacroName(const QString& line) {
@@ -49,8 +42,8 @@ ExecuteList::ExecuteList(Program& p, platform::Container& page)
     // Below the editor's column of list buttons.
     Command31.move(4140, 3060, 1095, 255);
     cmdTest.move(4140, 3360, 1095, 255);
-    MakeButton(Command31, "Execute selected macro");
-    MakeButton(cmdTest, "Test selected macro");
+    MakeLabelButton(Command31, QStringLiteral("Execute selected macro"));
+    MakeLabelButton(cmdTest, QStringLiteral("Test selected macro"));
     Command31.onClick = [this] { MacroGo(); };
     cmdTest.onClick = [this] { MacroTest(); };
 }

@@ -2,8 +2,8 @@
 
 #include "macro/MacroPickers.h"
 #include "platform/Keys.h"
-#include "platform/Palette.h"
 #include "runtime/Strings.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -38,12 +38,6 @@ MacroEditor::MacroEditor(Program& p, MacroPickers& pickers, platform::Container&
         c->setEnabled(false);
 }
 
-void MacroEditor::makeButton(platform::Label& button) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-}
-
 void MacroEditor::layOut(platform::Container&) {
     rtfMacroName.move(540, 480, 3495, 315); // under the macro list while it is closed
     rtfMacroName.setToolTipText(QStringLiteral("Name of the selected macro; Enter renames it"));
@@ -69,9 +63,9 @@ void MacroEditor::layOut(platform::Container&) {
     Check5.move(5340, 3780, 2295, 255);
     Command53.move(8895, 3780, 960, 255);
     for (platform::Label* b : {&Command34, &Command35, &Command36, &Command53, &Label17})
-        makeButton(*b);
+        MakeLabelButton(*b);
     for (platform::Label& b : Command32)
-        makeButton(b);
+        MakeLabelButton(b);
 }
 
 void MacroEditor::wire() {

@@ -82,7 +82,6 @@ public:
 
 private:
     void layOut(platform::Container& page);
-    void makeButton(platform::Label& button);
     void wire();
     void AddLine(int slot);
     void SwapLines(int slot, int a, int b);

@@ -2,7 +2,7 @@
 
 #include "macro/MacroEditor.h"
 #include "macro/MacroPickers.h"
-#include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
@@ -17,9 +17,7 @@ MacroWizardPage::MacroWizardPage(Program& p, platform::Container& page)
     List12.setToolTipText(QStringLiteral("Macros marked as wizard"));
     Text2.move(3735, 480, 6120, 3255);
     Label71.move(3735, 3810, 960, 255);
-    Label71.setAlignment(2);
-    platform::PaintRestButton(Label71);
-    platform::AttachPressLook(Label71);
+    MakeLabelButton(Label71);
     Check6.move(4815, 3810, 1935, 255);
     List12.onClick = [this] { WizardTextSelect(); };
     Label71.onClick = [this] { WizardTextAccept(); };

@@ -1,6 +1,7 @@
 #include "macro/frmSystem.h"
 
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 
 namespace {
@@ -67,10 +68,7 @@ void frmSystem::layOut() {
     }
     layOutMacroTab();
     cmdOk.move(WindowWidth - Margin - 975, WindowHeight - 480, 975, 315);
-    cmdOk.setAlignment(2);
-    platform::PaintRestButton(cmdOk);
-    platform::AttachPressLook(cmdOk);
-    cmdOk.setToolTipText("Close the window");
+    MakeLabelButton(cmdOk, QStringLiteral("Close the window"));
 }
 
 void frmSystem::layOutMacroTab() {

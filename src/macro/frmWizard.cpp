@@ -1,6 +1,7 @@
 #include "macro/frmWizard.h"
 
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
@@ -10,13 +11,6 @@ namespace {
 constexpr int WindowWidth = 5400, WindowHeight = 4500, StripHeight = 300;
 constexpr int Margin = 120, InnerWidth = WindowWidth - 2 * Margin;
 constexpr int ShowWizardBox = 5, ShowTipsBox = 4;
-
-void MakeButton(platform::Label& button, const char* tip) {
-    button.setAlignment(2);
-    platform::PaintRestButton(button);
-    platform::AttachPressLook(button);
-    button.setToolTipText(QString::fromLatin1(tip));
-}
 
 } // namespace
 
@@ -46,8 +40,8 @@ void frmWizard::layOut() {
     chkLoadWizardAtStartup.move(Margin, 3720, 2880, 255);
     cmdGo.move(WindowWidth - Margin - 2 * 975 - 105, 4080, 975, 315);
     Label1.move(WindowWidth - Margin - 975, 4080, 975, 315);
-    MakeButton(cmdGo, "Run the chosen wizard");
-    MakeButton(Label1, "Close the window");
+    MakeLabelButton(cmdGo, QStringLiteral("Run the chosen wizard"));
+    MakeLabelButton(Label1, QStringLiteral("Close the window"));
 }
 
 void frmWizard::wire() {

@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "platform/Palette.h"
+#include "shell/LabelButton.h"
 #include "shell/Program.h"
 
 #include <algorithm>
@@ -44,9 +45,7 @@ void frmHistory::layOut() {
         const int fromRight = it.index() == Close ? 1 : 2;
         it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * ButtonGap, 3840,
                  ButtonWidth, ButtonHeight);
-        it->setAlignment(2);
-        platform::PaintRestButton(*it);
-        platform::AttachPressLook(*it);
+        MakeLabelButton(*it);
     }
     Command1[Restore].setToolTipText("Put the document back as it was before the chosen change");
     Command1[Restore].setEnabled(false);
