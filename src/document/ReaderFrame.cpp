@@ -265,11 +265,13 @@ void ReaderFrame::setFontSpec(const QString& font) {
 }
 
 void ReaderFrame::setFontSpec(const FontSpec& font) {
-    if (lastFontText_.isNull() || !(font == lastFont_)) {
-        lastFont_ = font;
-        lastFontText_ = font.text();
+    auto known = std::find_if(fontTexts_.begin(), fontTexts_.end(),
+                              [&font](const auto& entry) { return entry.first == font; });
+    if (known == fontTexts_.end()) {
+        if (fontTexts_.size() >= 8) fontTexts_.clear(); // a file of many fonts
+        known = fontTexts_.insert(fontTexts_.end(), {font, font.text()});
     }
-    setFontSpec(lastFontText_);
+    setFontSpec(known->second);
 }
 
 // ---- Errors -----------------------------------------------------------------------

@@ -19,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Program;
 
@@ -142,6 +144,7 @@ private:
     QString defaultFont_;
     QString currentFileLine_;
     std::optional<double> frameRate_;
-    FontSpec lastFont_;    // the font last set by its fields,
-    QString lastFontText_; // and its list entry
+    // The fonts set by their fields so far (a read uses a few styles of one
+    // font), each with its list entry.
+    std::vector<std::pair<FontSpec, QString>> fontTexts_;
 };

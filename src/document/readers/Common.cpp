@@ -161,8 +161,12 @@ QString HundredthsTime(const QString& line, qsizetype& pos) {
     if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
         line[m + 3] != u':' || !DigitsAt(line, m + 4, 2) || !DigitsAt(line, m + 7, 2))
         return {};
-    QString time = line.mid(pos, hours).rightJustified(2, u'0');
-    time += line.mid(m, 6) + QLatin1Char(',') + line.mid(m + 7, 2) + QLatin1Char('0');
+    const QStringView v(line);
+    QString time;
+    time.reserve(12);
+    if (hours == 1) time.append(QLatin1Char('0'));
+    time.append(v.mid(pos, hours)).append(v.mid(m, 6)).append(QLatin1Char(','));
+    time.append(v.mid(m + 7, 2)).append(QLatin1Char('0'));
     pos = m + 9;
     return time;
 }
