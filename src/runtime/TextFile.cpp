@@ -137,8 +137,14 @@ QString CannotWrite(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot write %1: %2").arg(path, reason);
 }
 
+// Room for the lines as ASCII is taken at once: a large file is not copied
+// again each time the buffer grows.
 QByteArray LinesAsBytes(const QStringList& lines) {
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     QByteArray bytes;
+    bytes.reserve(size);
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
