@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
 
 class Program;
 
@@ -14,3 +17,15 @@ QString BenchTime(int ms);
 // text columns take `texts` (a leading blank each, as the readers write them)
 // and its font entry the default one. The part table is left alone.
 void FillBenchDocument(Program& p, int lines, int stepMs, int durationMs, const QStringList& texts);
+
+// A program on a folder of its own whose document holds `lines` lines, 700 ms
+// apart, each shown for 1.5 s, one part over all of them, the direction and
+// rate lists filled and the range fields set to the whole document.
+struct BenchProgram {
+    QTemporaryDir dir;
+    std::unique_ptr<Program> p;
+    explicit BenchProgram(int lines = 9998);
+    ~BenchProgram();
+    // Keeps the history from filling up; not timed.
+    void emptyHistory(benchmark::State& state);
+};

@@ -32,17 +32,9 @@ const QStringList Body = {
     "System.mcrVar.Clear",
 };
 
-struct BenchProgram {
-    QTemporaryDir dir;
-    std::unique_ptr<Program> p;
-    BenchProgram() : p(std::make_unique<Program>(dir.path())) {
-        FillBenchDocument(*p, Lines, 700, 1500, {QStringLiteral(" A line of subtitle text")});
-        p->doc.FileNodes.setFirstRow(0, 1);
-        p->doc.FileNodes.setLastRow(0, Lines);
+struct MacroBenchProgram : BenchProgram {
+    MacroBenchProgram() : BenchProgram(Lines) {
         frmMain& m = p->main();
-        m.shift.FillDirections();
-        m.editor.Text1[0].setText(QStringLiteral("1"));
-        m.editor.Text1[1].setText(QString::number(Lines));
         const int slot = m.macroEditor.AddMacroEntry(QStringLiteral("Bench"));
         auto& cells = p->macroLibrary.MacroStore[static_cast<std::size_t>(slot)];
         cells[1] = QStringLiteral("System.For.Do:=1,100");
@@ -55,12 +47,10 @@ struct BenchProgram {
 };
 
 void BM_MacroRun1000Commands9998Lines(benchmark::State& state) {
-    BenchProgram b;
+    MacroBenchProgram b;
     for (auto _ : state) {
         b.p->main().executeList.Command31.onClick();
-        state.PauseTiming();
-        b.p->history.ClearHistoryWindow();
-        state.ResumeTiming();
+        b.emptyHistory(state);
     }
 }
 BENCHMARK(BM_MacroRun1000Commands9998Lines)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -23,29 +23,6 @@ namespace {
 
 constexpr int Lines = 9998;
 
-// A program on a folder of its own whose document holds 9,998 lines, 700 ms
-// apart, each shown for 1.5 s, with the direction and rate lists filled.
-struct BenchProgram {
-    QTemporaryDir dir;
-    std::unique_ptr<Program> p;
-    BenchProgram() : p(std::make_unique<Program>(dir.path())) {
-        FillBenchDocument(*p, Lines, 700, 1500, {QStringLiteral(" A line of subtitle text")});
-        p->doc.FileNodes.setFirstRow(0, 1);
-        p->doc.FileNodes.setLastRow(0, Lines);
-        frmMain& m = p->main();
-        m.shift.FillDirections();
-        m.frameRate.FillRates();
-        for (int i : {0, 1, 2, 3})
-            m.editor.Text1[i].setText(i % 2 ? QString::number(Lines) : QStringLiteral("1"));
-    }
-    // Keeps the history from filling up; not timed.
-    void emptyHistory(benchmark::State& state) {
-        state.PauseTiming();
-        p->history.ClearHistoryWindow();
-        state.ResumeTiming();
-    }
-};
-
 void ShiftGo9998Lines(benchmark::State& state) {
     BenchProgram b;
     ShiftTab& shift = b.p->main().shift;

@@ -16,13 +16,6 @@ protected:
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
     QStringList cells(int row) { return {cell(row, 3), cell(row, 4), cell(row, 5)}; }
     void tick(int box, bool on) { f().Check4[box].setValue(on ? 1 : 0); }
-    void loadTexts(const QStringList& texts) {
-        std::vector<SrtLine> lines;
-        for (int i = 0; i < texts.size(); ++i)
-            lines.push_back({at(10 * (i + 1)), at(10 * (i + 1) + 2), texts[i]});
-        load(lines);
-        settle();
-    }
 };
 
 TEST_F(FilterTest, TheBoxesReportAndEnableTheCount) {

@@ -23,15 +23,6 @@ protected:
         s().rtfReplace.setText(replacement);
         s().cmdSearch.onClick();
     }
-    // Lines whose text cells hold the given texts (one text line each, or
-    // more where a text holds line breaks).
-    void loadTexts(const QStringList& texts) {
-        std::vector<SrtLine> lines;
-        for (int i = 0; i < texts.size(); ++i)
-            lines.push_back({at(10 * (i + 1)), at(10 * (i + 1) + 2), texts[i]});
-        load(lines);
-        settle();
-    }
 };
 
 TEST_F(SearchTest, GoWalksTheHitsOneRowAtATimeIgnoringCase) {

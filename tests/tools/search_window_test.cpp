@@ -9,6 +9,7 @@
 #include "tools/FilterTab.h"
 #include "tools/FontTab.h"
 #include "tools/SearchTab.h"
+#include "window_steps.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -36,21 +37,10 @@ protected:
         QApplication::processEvents();
     }
     static void type(platform::Control& field, const QString& text) {
-        field.setFocus();
-        QApplication::processEvents();
-        QTest::keyClick(field.widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field.widget(), text);
+        window_steps::type(field, text);
     }
-    static void click(platform::Control& button) {
-        QTest::mouseClick(button.widget(), Qt::LeftButton);
-        QApplication::processEvents();
-    }
-    void shot(const char* name) {
-        QApplication::processEvents();
-        const QPixmap picture = m().window()->grab();
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_TRUE(picture.save(QStringLiteral("search_%1.png").arg(QString::fromLatin1(name))));
-    }
+    static void click(platform::Control& button) { window_steps::click(button); }
+    void shot(const char* name) { window_steps::shot(m(), "search", name); }
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
 };
 

@@ -38,6 +38,15 @@ protected:
             lines.push_back({at(10 * r), at(10 * r + 2), QStringLiteral("Line %1").arg(r)});
         load(lines);
     }
+    // Lines whose text cells hold the given texts (one text line each, or
+    // more where a text holds line breaks), the document settled.
+    void loadTexts(const QStringList& texts) {
+        std::vector<SrtLine> lines;
+        for (int i = 0; i < texts.size(); ++i)
+            lines.push_back({at(10 * (i + 1)), at(10 * (i + 1) + 2), texts[i]});
+        load(lines);
+        settle();
+    }
     static QString at(int seconds, int ms = 0) {
         return QString::asprintf("%02d:%02d:%02d,%03d", seconds / 3600, seconds / 60 % 60,
                                  seconds % 60, ms);

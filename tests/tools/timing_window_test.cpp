@@ -9,6 +9,7 @@
 #include "tools/ShiftTab.h"
 #include "tools/StretchTab.h"
 #include "tools/TimeTab.h"
+#include "window_steps.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -31,23 +32,11 @@ protected:
         m().editor.SSTab3.setTab(tab);
         QApplication::processEvents();
     }
-    // Replaces a field's text by typing.
     static void type(platform::Control& field, const QString& text) {
-        field.setFocus();
-        QApplication::processEvents();
-        QTest::keyClick(field.widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field.widget(), text);
+        window_steps::type(field, text);
     }
-    static void click(platform::Control& button) {
-        QTest::mouseClick(button.widget(), Qt::LeftButton);
-        QApplication::processEvents();
-    }
-    void shot(const char* name) {
-        QApplication::processEvents();
-        const QPixmap picture = m().window()->grab();
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_TRUE(picture.save(QStringLiteral("timing_%1.png").arg(QString::fromLatin1(name))));
-    }
+    static void click(platform::Control& button) { window_steps::click(button); }
+    void shot(const char* name) { window_steps::shot(m(), "timing", name); }
 };
 
 TEST_F(TimingWindowTest, ShiftByTypingAndClickingGo) {
