@@ -49,6 +49,10 @@ void Calculator::ReturnResult(const QString& result) {
     if (target == EditorCell || target == PartitionCell) field->setFocus();
 }
 
+void Calculator::CalculatorLeft() {
+    CalcInvokeTarget = NoTarget;
+}
+
 void Calculator::ShowTargetTab(int target) {
     frmMain& m = p_.main();
     if (target == PartitionCell) {

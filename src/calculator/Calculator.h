@@ -3,6 +3,7 @@
 // its time as operand A takes the next result back. CalcInvokeTarget names
 // the field that asked (-1 none); the next A + B, A - B, B - A or Cancel writes
 // its result into that field, shows the field's tab and forgets the target.
+// A target lives only while the calculator shows: leaving it forgets it.
 
 #include <QString>
 
@@ -39,6 +40,8 @@ public:
     // The classic calculator's result goes back to the target, whose tab
     // comes to the front; the target is forgotten in every case.
     void ReturnResult(const QString& result);
+    // The main window left the calculator's tab: no later result goes back.
+    void CalculatorLeft();
 
     // The field of a target; null for other values and for fields the
     // program does not hold.

@@ -145,6 +145,7 @@ void MainTabs::SSTab1Change() {
 void MainTabs::tabMainChange() {
     m_.player.MediaPlayer1.stop();
     const int tab = m_.tabMain.tab();
+    if (tab != frmMain::TabCalculator) p_.calc.CalculatorLeft();
     // Only the editor folds the side area away; the other tabs bring it back.
     if (tab != frmMain::TabEditor && command55.contains(0) &&
         command55[0].caption() == QLatin1String("-"))

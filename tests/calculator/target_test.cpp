@@ -105,3 +105,25 @@ TEST_F(TargetTest, NoSuchFieldArmsNothing) {
     t->calc.InvokeCalcFromField(7);
     EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::NoTarget) << "no such field";
 }
+
+// A target is used once: the user who leaves the calculator without a result
+// (to any other tab) and computes there later writes into no field.
+TEST_F(TargetTest, LeavingTheCalculatorForgetsTheTarget) {
+    frmMain& m = t.main();
+    platform::RichTextBox& first = m.editor.rtfStretchFirst;
+    for (int elsewhere : {frmMain::TabEditor, frmMain::TabPartition, frmMain::TabPlayer,
+                          frmMain::TabDiagnose}) {
+        m.editor.SSTab3.setTab(1);
+        first.setText("00:01:00,000");
+        click(m.editor.cmdInvokeCalc[Calculator::StretchFirst]);
+        ASSERT_EQ(t->calc.CalcInvokeTarget, Calculator::StretchFirst);
+        m.tabMain.setTab(elsewhere);
+        m.tabMain.setTab(frmMain::TabCalculator); // much later, a computation of its own
+        type(calc().rtfCalcClassicB[2], "30");
+        press(CalculatorTab::AplusB);
+        EXPECT_EQ(first.text(), "00:01:00,000") << elsewhere;
+        EXPECT_EQ(m.tabMain.tab(), frmMain::TabCalculator) << elsewhere << ": the user stays";
+        EXPECT_EQ(t->calc.CalcInvokeTarget, Calculator::NoTarget) << elsewhere;
+        type(calc().rtfCalcClassicB[2], "");
+    }
+}
