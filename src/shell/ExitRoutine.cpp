@@ -81,11 +81,7 @@ void ExitRoutine::ReportUnwritten(const QStringList& failed) {
 }
 
 QStringList ExitRoutine::SearchHistoryLines() const {
-    const platform::ListBox& history = p_.main().search.List4;
-    QStringList lines;
-    for (int i = 0; i < history.listCount(); ++i)
-        if (!history.list(i).isEmpty()) lines << history.list(i);
-    return lines;
+    return p_.main().search.HistoryLines();
 }
 
 QStringList ExitRoutine::RecentFileLines() const {

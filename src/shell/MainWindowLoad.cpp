@@ -151,11 +151,8 @@ void MainWindowLoad::FillFontLists() {
 
 // \System\sr.sdf: one entry a line; empty lines are left out.
 void MainWindowLoad::ReadSearchHistory() {
-    platform::ListBox& history = main_.search.List4;
-    const QStringList lines =
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::SearchFile)).lines;
-    for (const QString& line : lines)
-        if (!line.isEmpty()) history.addItem(line);
+    main_.search.ReadHistoryLines(
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::SearchFile)).lines);
 }
 
 // Every picker label starts on ">>", so each opens its list.

@@ -16,6 +16,13 @@ constexpr int Margin = 120, OptionWidth = 1095, FieldLeft = 1260, FieldWidth = 3
 constexpr int FieldHeight = 285, ButtonWidth = 975, ButtonHeight = 255;
 constexpr int FirstCol = 1, LastCol = 5;
 
+// Each history entry's item data says where its search ends: the search's
+// length + 1 when a replacement follows, SearchAlone for a search alone, and
+// 0 (an entry put into the list as text) for "up to the first '>'".
+constexpr int SearchAlone = -1;
+// Between search and replacement in a history file line whose search holds ">".
+constexpr QChar FileSeparator = QChar(0x1F);
+
 // A cell holds no line breaks, and neither does a history line: each break
 // in a typed or macro-given text counts as one blank.
 QString OneLine(QString text) {
@@ -127,20 +134,62 @@ void SearchTab::ReplaceAll(const QString& search, const QString& replacement) {
     }
 }
 
-QString SearchTab::HistoryEntry(const QString& search, const QString& replacement) {
-    QString entry = runtime::Trim(OneLine(search));
-    if (entry.isEmpty()) return entry;
-    const QString to = OneLine(replacement);
-    if (!to.isEmpty()) entry += QLatin1Char('>') + to;
-    return entry;
+bool SearchTab::HistoryTexts(int i, QString& search, QString& replacement) const {
+    const QString entry = List4.list(i);
+    const int data = List4.itemData(i);
+    const qsizetype end = data > 0 ? data - 1 : data == 0 ? entry.indexOf(QLatin1Char('>')) : -1;
+    if (end < 0) {
+        search = entry;
+        replacement.clear();
+        return false;
+    }
+    search = entry.left(end);
+    replacement = entry.mid(end + 1);
+    return true;
+}
+
+void SearchTab::AddHistoryEntry(const QString& search, const QString& replacement,
+                                bool replaces) {
+    const QString entry = replaces ? search + QLatin1Char('>') + replacement : search;
+    const int data = replaces ? int(search.size()) + 1 : SearchAlone;
+    for (int i = 0; i < List4.listCount(); ++i) {
+        QString s, r;
+        if (List4.list(i) == entry && HistoryTexts(i, s, r) == replaces && s == search) return;
+    }
+    List4.addItem(entry);
+    List4.setItemData(List4.listCount() - 1, data);
 }
 
 void SearchTab::AddToHistory(const QString& search, const QString& replacement) {
-    const QString entry = HistoryEntry(search, replacement);
+    const QString entry = runtime::Trim(OneLine(search));
     if (entry.isEmpty()) return;
-    for (int i = 0; i < List4.listCount(); ++i)
-        if (List4.list(i) == entry) return;
-    List4.addItem(entry);
+    const QString to = OneLine(replacement);
+    AddHistoryEntry(entry, to, !to.isEmpty());
+}
+
+QStringList SearchTab::HistoryLines() const {
+    QStringList lines;
+    for (int i = 0; i < List4.listCount(); ++i) {
+        QString search, replacement;
+        HistoryTexts(i, search, replacement);
+        if (search.contains(QLatin1Char('>')))
+            lines << search + FileSeparator + replacement;
+        else if (!List4.list(i).isEmpty())
+            lines << List4.list(i);
+    }
+    return lines;
+}
+
+void SearchTab::ReadHistoryLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        const qsizetype separator = line.indexOf(FileSeparator);
+        if (separator >= 0) {
+            const QString replacement = line.mid(separator + 1);
+            AddHistoryEntry(line.left(separator), replacement, !replacement.isEmpty());
+        } else if (!line.isEmpty()) {
+            List4.addItem(line); // read up to its first ">" when picked
+        }
+    }
 }
 
 void SearchTab::SearchModeSelect(int index) {
@@ -161,21 +210,16 @@ void SearchTab::SearchHistoryPickerToggle() {
     if (List4.visible()) List4.setListIndex(-1);
 }
 
-// "search>replacement" fills both fields and chooses Replace; an entry
-// without ">" fills the search field and chooses Search.
+// An entry with a replacement fills both fields and chooses Replace; a
+// search alone fills the search field and chooses Search.
 void SearchTab::SearchHistoryPick() {
-    if (List4.listIndex() < 0) return;
-    const QString entry = List4.text();
-    const qsizetype gt = entry.indexOf(QLatin1Char('>'));
-    if (gt >= 0) {
-        rtfSearch.setText(entry.left(gt));
-        rtfReplace.setText(entry.mid(gt + 1));
-        Option1[1].setValue(true);
-    } else {
-        rtfSearch.setText(entry);
-        rtfReplace.setText(QString());
-        Option1[0].setValue(true);
-    }
+    const int chosen = List4.listIndex();
+    if (chosen < 0) return;
+    QString search, replacement;
+    const bool replaces = HistoryTexts(chosen, search, replacement);
+    rtfSearch.setText(search);
+    rtfReplace.setText(replacement);
+    Option1[replaces ? 1 : 0].setValue(true);
     SearchHistoryPickerToggle();
 }
 

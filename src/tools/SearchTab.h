@@ -13,6 +13,7 @@
 #include "platform/OptionButton.h"
 #include "platform/RichTextBox.h"
 
+#include <QStringList>
 #include <functional>
 
 class Program;
@@ -36,9 +37,12 @@ public:
     void SearchHistoryPick();
     void SearchHistoryDelete();
 
-    // The history entry of a run: the search text without outer blanks, and
-    // ">" and the replacement when there is one; "" for a search of blanks.
-    static QString HistoryEntry(const QString& search, const QString& replacement);
+    // The history as lines of \System\sr.sdf, and back. An entry whose
+    // search holds ">" is written as search, U+001F, replacement, so that it
+    // comes back as it was used; every other entry keeps its shown form
+    // ("search>replacement"), which files written before are read by.
+    QStringList HistoryLines() const;
+    void ReadHistoryLines(const QStringList& lines);
 
 private:
     void place();
@@ -47,7 +51,12 @@ private:
     bool replaceMode() const { return Option1[1].value(); }
     bool FindNext(const QString& search);
     void ReplaceAll(const QString& search, const QString& replacement);
+    // The history entry of a run: the search text without outer blanks, and
+    // ">" and the replacement when there is one; none for a search of blanks.
     void AddToHistory(const QString& search, const QString& replacement);
+    // Entry i's search and replacement texts; false for a search alone.
+    bool HistoryTexts(int i, QString& search, QString& replacement) const;
+    void AddHistoryEntry(const QString& search, const QString& replacement, bool replaces);
 
     Program& p_;
 };

@@ -172,6 +172,48 @@ TEST_F(SearchTest, HistoryEntriesNeverHoldLineBreaksAndSurviveTheRun) {
     EXPECT_EQ(itemsOf(next.main().search.List4), QStringList({"one two>1 2", "what ever"}));
 }
 
+// An entry comes back as it was used, ">" in its search or not, in this run
+// and after the next start; lines of files written before read as they did.
+TEST_F(SearchTest, AnEntryComesBackAsItWasUsed) {
+    const struct {
+        const char *search, *replacement;
+    } used[] = {{"5 > 3", ""}, {"5 > 3", "x"}, {"a", "b>c"}, {"<i>", "</i>"}, {"night", ""}};
+    loadTexts({"nothing to find"});
+    for (const auto& u : used)
+        go(QString::fromLatin1(u.search), QString::fromLatin1(u.replacement));
+    ASSERT_EQ(s().List4.listCount(), 5);
+    const auto picksBack = [&](SearchTab& tab, int index, const QString& search,
+                               const QString& replacement) {
+        tab.rtfSearch.setText("other");
+        tab.Label47.onClick();
+        tab.List4.setListIndex(index);
+        EXPECT_EQ(tab.rtfSearch.text(), search) << index;
+        EXPECT_EQ(tab.rtfReplace.text(), replacement) << index;
+        EXPECT_EQ(tab.Option1[1].value(), !replacement.isEmpty()) << index << " Replace chosen";
+    };
+    for (int i = 0; i < 5; ++i)
+        picksBack(s(), i, used[i].search, used[i].replacement);
+
+    t->doc.FileChanged = false;
+    ASSERT_TRUE(m().SaveSettings(ExitRoutine::Mode::SettingsClosed));
+    QFile file(t.folder() + "/System/sr.sdf");
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("colour>color\r\n"); // as files written before hold it
+    file.close();
+    Program next(t.folder());
+    answerModalsInTest(next.host.modal);
+    next.main().load();
+    SearchTab& after = next.main().search;
+    ASSERT_EQ(after.List4.listCount(), 6);
+    for (int i = 0; i < 5; ++i)
+        picksBack(after, i, used[i].search, used[i].replacement);
+    picksBack(after, 5, "colour", "color");
+
+    picksBack(s(), 0, "5 > 3", "");
+    s().cmdSearch.onClick();
+    EXPECT_EQ(cell(1, 3), " nothing to find") << "a search alone rewrites nothing";
+}
+
 TEST_F(SearchTest, MacroCommandsSetTheModeAndStoreTheFields) {
     ASSERT_TRUE(t->commands.run("Editor.SR.Set.Replace"));
     EXPECT_TRUE(s().Option1[1].value());
