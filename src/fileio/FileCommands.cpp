@@ -141,15 +141,21 @@ void FileCommands::MenuLoadFile() {
     chooser.showModal();
     if (p_.messages.MsgResult == AnswerCancel) return;
     const QString name = chooser.lblFullName.caption();
-    const int format = LoadFormatOf(chooser.List3.listIndex());
+    OpenFile(name, LoadFormatOf(chooser.List3.listIndex()), true);
+    // Reading a setting file reports nothing.
+    if (!name.endsWith(QLatin1String(".scd"), Qt::CaseInsensitive))
+        p_.macro.SetMacroAction(QString(), ActionLoad);
+}
+
+void FileCommands::OpenFile(const QString& name, int format, bool interactive) {
+    if (p_.loader.Loading()) return; // a load is filling the grid
     if (name.endsWith(QLatin1String(".scd"), Qt::CaseInsensitive)) {
         setting_file::Read(p_, name);
         return;
     }
-    LoadChosenFile(name, format, 1);
+    LoadChosenFile(name, format, 1, interactive);
     // An .mp3 only goes to the player; the document was not touched.
     if (!name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive)) RepairFreeDiagnose();
-    p_.macro.SetMacroAction(QString(), ActionLoad);
 }
 
 void FileCommands::MenuAddFile() {
@@ -182,10 +188,11 @@ int FileCommands::LoadFormatOf(int type) {
     return formats::IsSubtitleFormat(type) ? type : Format::None;
 }
 
-void FileCommands::LoadChosenFile(const QString& name, int format, int startRow) {
+void FileCommands::LoadChosenFile(const QString& name, int format, int startRow,
+                                  bool interactive) {
     QString file = name;
     int wanted = format, row = startRow;
-    p_.loader.LoadSubFile(file, wanted, row, false, true, true);
+    p_.loader.LoadSubFile(file, wanted, row, false, interactive, interactive);
 }
 
 frmFile& FileCommands::PresetChooserForLoad() {

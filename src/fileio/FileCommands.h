@@ -34,6 +34,13 @@ public:
     // read as such; an .mp3 goes to the player), then checks it with the
     // repairs switched off.
     void MenuLoadFile();
+    // What Open does with a file once it is named, for every way a file is
+    // opened (the chooser, a recent file, the command line, a macro, the last
+    // file at start): a setting file (.scd) is read as such; any other file
+    // is loaded (format 0 detects it) and, unless it was a sound file for the
+    // player, checked with the repairs switched off. `interactive` shows the
+    // progress log and asks about bad lines. Nothing while a load runs.
+    void OpenFile(const QString& name, int format, bool interactive);
     // Appends a chosen subtitle file after the document's last line; the
     // document keeps its own format.
     void MenuAddFile();
@@ -80,7 +87,7 @@ private:
     frmFile& PresetChooserForSettings();
     void ShowCurrentFile(frmFile& chooser);
     static int LoadFormatOf(int type);
-    void LoadChosenFile(const QString& name, int format, int startRow);
+    void LoadChosenFile(const QString& name, int format, int startRow, bool interactive = true);
     void KeepDocumentFormat(int format);
     void RepairFreeDiagnose();
     bool ConfirmDiagnoseErrors();

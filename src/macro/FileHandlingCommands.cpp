@@ -18,9 +18,7 @@ void PickType(Program& p, const QString& data) {
 }
 
 void LoadByName(Program& p, const QString& data) {
-    QString name = data;
-    int format = 0, startRow = 1;
-    p.loader.LoadSubFile(name, format, startRow, false, false, false);
+    p.fileCommands.OpenFile(data, 0, false);
 }
 
 // Each reports its own code with its data first, as a handler does.

@@ -173,11 +173,10 @@ void MainWindowLoad::OpenPickers() {
 // The whole command line is the file's name; its format is detected, it
 // replaces the document, and the user is asked about bad lines.
 void MainWindowLoad::OpenCommandLineFile() {
-    QString file = GetCommandLine(p_);
+    const QString file = GetCommandLine(p_);
     if (file.isEmpty()) return;
     commandLineFile_ = true;
-    int format = 0, startRow = 1;
-    p_.loader.LoadSubFile(file, format, startRow, false, true, true);
+    p_.fileCommands.OpenFile(file, 0, true);
 }
 
 void MainWindowLoad::ChooseStartingTabs() {
@@ -195,10 +194,9 @@ void MainWindowLoad::ChooseStartingTabs() {
 void MainWindowLoad::OpenLastFiles() {
     if (!p_.settings().startupLoadLastFiles() || commandLineFile_) return;
     const QStringList lines = runtime::ReadTextFile(p_.folder.path(runtime::Place::LastFile)).lines;
-    QString subtitle = lines.value(0);
+    const QString subtitle = lines.value(0);
     if (!subtitle.isEmpty() && QFileInfo(subtitle).isFile()) {
-        int format = 0, startRow = 1;
-        p_.loader.LoadSubFile(subtitle, format, startRow, false, false, false);
+        p_.fileCommands.OpenFile(subtitle, 0, false);
         main_.editor.rtfEdit.setEnabled(true);
         main_.editor.cmdInvCalc.setVisible(true);
         p_.edit.GridColResize(); // beside the current cell, not over the header

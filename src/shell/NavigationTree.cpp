@@ -137,9 +137,7 @@ bool Passes(Program& p, Guard guard) {
 }
 
 void LoadRecentFile(Program& p, const QString& path) {
-    QString name = path;
-    int format = 0, startRow = 1;
-    p.loader.LoadSubFile(name, format, startRow, false, true, true);
+    p.fileCommands.OpenFile(path, 0, true);
 }
 
 void AddRecentNodes(Program& p) {

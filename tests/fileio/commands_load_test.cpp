@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QWidget>
 
@@ -174,6 +175,83 @@ TEST_F(Commands, DroppingAnythingOpensTheChooser) {
     QApplication::sendEvent(t.main().window(), &drop);
     EXPECT_EQ(lines(), 4) << "the chooser's file, not the dropped one";
     EXPECT_EQ(t->files.CurFileName, files() + "/chosen.srt");
+}
+
+// Every way of opening a file takes Open's steps: after it the file is
+// checked with the repairs off, so the Diagnose report is the new file's.
+TEST(OpenSteps, EveryWayOfOpeningAFileChecksItAsOpenDoes) {
+    enum Entry { Open, Drop, Recent, CommandLine, Macro };
+    const struct {
+        Entry entry;
+        const char* name;
+    } cases[] = {{Open, "File > Open"},
+                 {Drop, "a drop"},
+                 {Recent, "the Recent node"},
+                 {CommandLine, "the command line"},
+                 {Macro, "a macro"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestProgram t;
+        const QString nine = t.writeDataFile("nine.srt", SubRip(9));
+        const QString twelve = t.writeDataFile("twelve.srt", SubRip(12));
+        const auto choose = [&t](const QString& path) {
+            t.answer<frmFile>([path](frmFile& f) {
+                f.List2.setPath(QFileInfo(path).absolutePath());
+                f.File1.refresh();
+                for (int i = 0; i < f.File1.listCount(); ++i)
+                    if (f.File1.list(i) == QFileInfo(path).fileName()) f.File1.setListIndex(i);
+                f.cmdActionClick(frmFile::Ok);
+            });
+        };
+        const auto report = [&t] { return t.main().diagnose.tvDiag.nodeText("sum_node 1"); };
+        if (c.entry == CommandLine) t->shell.CommandLine = nine;
+        t.main().load();
+        auto& repair = t.main().diagnose.Check3;
+        if (c.entry != CommandLine) { // nine, then twelve: both are recent files
+            for (const QString& path : {nine, twelve}) {
+                choose(path);
+                t.main().mnuLoadFile.click();
+            }
+            ASSERT_EQ(report(), "Node[1] = 1 to 12");
+            repair[8].setValue(platform::CheckBox::Checked);
+        }
+        const int before = t->diag.runs();
+        switch (c.entry) {
+        case Open:
+            choose(nine);
+            t.main().mnuLoadFile.click();
+            break;
+        case Drop: {
+            t.main().show();
+            choose(nine);
+            QMimeData data;
+            data.setText(nine);
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(t.main().window(), &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+            QApplication::sendEvent(t.main().window(), &drop);
+            t.main().hide();
+            break;
+        }
+        case Recent:
+            ASSERT_TRUE(t.main().TV1.exists("lf_" + nine));
+            t.main().TV1.onNodeClick("lf_" + nine);
+            break;
+        case CommandLine:
+            break;
+        case Macro:
+            ASSERT_TRUE(t->commands.run("File.Handling.Load", nine));
+            break;
+        }
+        EXPECT_EQ(t->doc.lineCount(), 9);
+        EXPECT_EQ(t->files.CurFileName, nine);
+        EXPECT_EQ(report(), "Node[1] = 1 to 9");
+        if (c.entry == CommandLine) continue; // the start itself ran the load
+        EXPECT_EQ(t->diag.runs(), before + 1);
+        EXPECT_EQ(repair[8].value(), 1) << "the repair option is back as it was";
+    }
 }
 
 TEST_F(Commands, TheMenuEnablesAddSavePrintAndPreviewOnlyWithAFile) {
