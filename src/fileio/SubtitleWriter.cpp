@@ -111,7 +111,7 @@ private:
     bool mayReplacePartialFile(const QString& target);
     bool askSkippedRows();
     QString writeRows(const QString& target, QStringList& lines);
-    bool askNegativeTime(const QString& target);
+    bool askNegativeTime(const QString& target, int row);
     QString rebase(const QString& time) const;
     sf::RowInput rowInput(int row, const QString& start) const;
     void showProgress(int row);
@@ -300,7 +300,7 @@ QString WriterRun::writeRows(const QString& target, QStringList& lines) {
         cursor_ = r + 1;
         ++counter_;
         const sf::RowInput row = rowInput(r, start);
-        if (row.start.startsWith(QLatin1Char('-')) && !askNegativeTime(target)) {
+        if (row.start.startsWith(QLatin1Char('-')) && !askNegativeTime(target, r)) {
             // In a partition write the row is dropped and the part ends here;
             // any other write stops, since it has no later part to go on with.
             counter_ = 0;
@@ -346,18 +346,21 @@ sf::RowInput WriterRun::rowInput(int row, const QString& start) const {
     return in;
 }
 
-// A row that starts before its part: write it with its negative time unless
-// the user says No.
-bool WriterRun::askNegativeTime(const QString& target) {
+// A row that starts before zero, or before its part: write it with its
+// negative time unless the user says No. The question names the cause.
+bool WriterRun::askNegativeTime(const QString& target, int row) {
     const QString error = p_.texts.TextTable(9, 13);
     const QString where = preview_ ? QStringLiteral(" calculating Preview file. ")
                                    : QStringLiteral(" creating ") +
                                          MessageWindow::Verbatim(target) + QStringLiteral(". ");
-    const QString text =
-        error + where + QStringLiteral("Negative time calculated during Partitioning.\r\n") +
-        QStringLiteral("Please do not partition in subtitle display time. Continue?");
-    return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"), error) !=
-           AnswerNo;
+    const QString start = p_.doc.grid().textMatrix(row, 1);
+    const QString cause =
+        start.startsWith(QLatin1Char('-'))
+            ? QStringLiteral("Line %1 starts at %2, before 00:00:00,000.\r\n").arg(QString::number(row), start)
+            : QStringLiteral("Negative time calculated during Partitioning.\r\n"
+                             "Please do not partition in subtitle display time. ");
+    return p_.messages.ShowMessage(error + where + cause + QStringLiteral("Continue?"),
+                                   KindExclamation, QStringLiteral("yesno"), error) != AnswerNo;
 }
 
 void WriterRun::showProgress(int row) {

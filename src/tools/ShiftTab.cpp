@@ -90,7 +90,8 @@ bool ShiftTab::ShiftRangeNode(const QString& n) {
 }
 
 // Towards the beginning subtracts the duration, towards the end adds it; a
-// time that would leave the time code's hours keeps its old value.
+// time that would leave the time code's hours keeps its old value. A shift
+// that would move a line below 00:00:00,000 changes nothing.
 void ShiftTab::ShiftGo() {
     p_.macro.SetMacroAction(QString(), 518);
     timing::LineRange range;
@@ -102,18 +103,24 @@ void ShiftTab::ShiftGo() {
         return;
     }
     const QString duration = rtfShiftDuration.text();
+    const timing::TimeStep step(duration, direction == 0 ? -1 : 1);
+    const platform::Grid& g = p_.doc.grid();
+    timing::NewTimes moved;
+    moved.firstLine = range.first;
+    moved.starts.reserve(range.last - range.first + 1);
+    moved.ends.reserve(range.last - range.first + 1);
+    for (int r = range.first; r <= range.last; ++r) {
+        moved.starts << step.apply(g.textMatrix(r, 1));
+        moved.ends << step.apply(g.textMatrix(r, 2));
+    }
+    if (timing::RefuseNegativeTimes(p_, Tool, moved)) return;
     if (!p_.history.SaveSnapshot(QStringLiteral("Script Shifted"),
                                  timing::DocumentRangeComment(p_) + QStringLiteral(" [Duration: ") +
                                      duration + QStringLiteral("] [Direction: ") +
                                      Label38.caption() + QLatin1Char(']')))
         return;
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
-    const timing::TimeStep step(duration, direction == 0 ? -1 : 1);
-    platform::Grid& g = p_.doc.grid();
-    for (int r = range.first; r <= range.last; ++r) {
-        g.setTextMatrix(r, 1, step.apply(g.textMatrix(r, 1)));
-        g.setTextMatrix(r, 2, step.apply(g.textMatrix(r, 2)));
-    }
+    timing::WriteTimes(p_, moved);
     timing::LinesChanged(p_);
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
 }

@@ -75,13 +75,16 @@ void StretchTab::StretchGo() {
     p_.macro.SetMacroAction(QString(), 522);
     Plan plan;
     if (!MakePlan(plan)) return;
+    timing::NewTimes moved;
+    Rescale(plan, moved);
+    if (timing::RefuseNegativeTimes(p_, Tool, moved)) return;
     if (!p_.history.SaveSnapshot(QStringLiteral("Script Stretched"),
                                  timing::DocumentRangeComment(p_) + QStringLiteral(" [First: ") +
                                      plan.first + QStringLiteral("] [Last: ") + plan.last +
                                      QLatin1Char(']')))
         return;
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
-    Rescale(plan);
+    timing::WriteTimes(p_, moved);
     p_.control().ProgressBar1.setValue(0);
     timing::LinesChanged(p_);
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
@@ -127,16 +130,21 @@ bool StretchTab::MakePlan(Plan& plan) {
 
 // Each start moves to First plus its scaled distance from the old first
 // start, cut to the millisecond; each end keeps the line's duration.
-void StretchTab::Rescale(const Plan& plan) {
-    for (int i = plan.range.first; i <= plan.range.last; ++i)
-        if (!RescalePlain(plan, i)) RescaleText(plan, i);
+void StretchTab::Rescale(const Plan& plan, timing::NewTimes& moved) {
+    moved.firstLine = plan.range.first;
+    const int lines = plan.range.last - plan.range.first + 1;
+    moved.starts.resize(lines);
+    moved.ends.resize(lines);
+    for (int i = 0; i < lines; ++i)
+        if (!RescalePlain(plan, plan.range.first + i, moved.starts[i], moved.ends[i]))
+            RescaleText(plan, plan.range.first + i, moved.starts[i], moved.ends[i]);
 }
 
 // The steps below on milliseconds, for a line whose times are plain; false
-// (nothing written) for any other line.
-bool StretchTab::RescalePlain(const Plan& plan, int row) {
+// (nothing given) for any other line.
+bool StretchTab::RescalePlain(const Plan& plan, int row, QString& newStart, QString& newEnd) {
     using namespace timing;
-    platform::Grid& g = p_.doc.grid();
+    const platform::Grid& g = p_.doc.grid();
     qint64 start = 0, end = 0;
     if (!plan.plain || !PlainMs(g.textMatrix(row, 1), start) || !PlainMs(g.textMatrix(row, 2), end))
         return false;
@@ -145,22 +153,21 @@ bool StretchTab::RescalePlain(const Plan& plan, int row) {
     const double x = plan.newSpanMs * offsetMs / (plan.oldSpanMs * 1000);
     const qint64 cut = CutMs(std::fabs(x));
     if (cut >= PlainLimitMs) return false;
-    const qint64 newStart = CalcMs(plan.firstMs, x < 0 ? CalcMs(0, cut, -1) : cut, 1);
-    g.setTextMatrix(row, 1, MsTimeCode(newStart));
-    g.setTextMatrix(row, 2, MsTimeCode(CalcMs(newStart, duration, 1)));
+    const qint64 startMs = CalcMs(plan.firstMs, x < 0 ? CalcMs(0, cut, -1) : cut, 1);
+    newStart = MsTimeCode(startMs);
+    newEnd = MsTimeCode(CalcMs(startMs, duration, 1));
     return true;
 }
 
-void StretchTab::RescaleText(const Plan& plan, int row) {
-    platform::Grid& g = p_.doc.grid();
+void StretchTab::RescaleText(const Plan& plan, int row, QString& newStart, QString& newEnd) {
+    const platform::Grid& g = p_.doc.grid();
     const QString plus = QStringLiteral("+"), minus = QStringLiteral("-");
     const QString start = g.textMatrix(row, 1);
     const QString duration = TimeCalc(g.textMatrix(row, 2), start, minus);
     const double offsetMs = TimeToMs(TimeCalc(start, plan.oldFirst, minus));
     const double x = plan.newSpanMs * offsetMs / (plan.oldSpanMs * 1000);
-    const QString newStart = TimeCalc(plan.first, timing::SecondsToTimeCode(x), plus);
-    g.setTextMatrix(row, 1, newStart);
-    g.setTextMatrix(row, 2, TimeCalc(newStart, duration, plus));
+    newStart = TimeCalc(plan.first, timing::SecondsToTimeCode(x), plus);
+    newEnd = TimeCalc(newStart, duration, plus);
 }
 
 void StretchTab::registerCommands() {

@@ -11,8 +11,13 @@
 #include "platform/Frame.h"
 #include "platform/Label.h"
 
+#include <QString>
+
 class Program;
 class EditorTab;
+namespace timing {
+struct NewTimes;
+}
 
 class StretchTab {
 public:
@@ -39,9 +44,10 @@ private:
     void wire();
     void registerCommands();
     bool MakePlan(Plan& plan);
-    void Rescale(const Plan& plan);
-    bool RescalePlain(const Plan& plan, int row);
-    void RescaleText(const Plan& plan, int row);
+    // The range's new times, written nowhere yet.
+    void Rescale(const Plan& plan, timing::NewTimes& moved);
+    bool RescalePlain(const Plan& plan, int row, QString& newStart, QString& newEnd);
+    void RescaleText(const Plan& plan, int row, QString& newStart, QString& newEnd);
 
     Program& p_;
     EditorTab& editor_;

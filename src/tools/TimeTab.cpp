@@ -107,7 +107,8 @@ void TimeTab::TimeStretch() {
     if (col != StartCol) moveTime(rtfTimeEnd, "+");
 }
 
-// Only a line takes the times: the header and the spare row are refused.
+// Only a line takes the times: the header and the spare row are refused, and
+// so are times below 00:00:00,000.
 void TimeTab::TimeGo() {
     p_.macro.SetMacroAction(QString(), 530);
     platform::Grid& g = p_.doc.grid();
@@ -119,6 +120,7 @@ void TimeTab::TimeGo() {
         return;
     }
     const QString start = rtfTimeStart.text(), end = rtfTimeEnd.text();
+    if (timing::RefuseNegativeTimes(p_, Tool, {row, {start}, {end}})) return;
     if (!p_.history.SaveSnapshot(QStringLiteral("Line Shifted/Stretched"),
                                  QStringLiteral("[Duration: ") + rtfDurShift.text() +
                                      QStringLiteral("] [Start: ") + start +

@@ -9,6 +9,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/TextBox.h"
 #include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "shell/LabelButton.h"
 #include "shell/Program.h"
 #include "tools/TimingMilliseconds.h"
@@ -180,6 +181,34 @@ void AddFieldCommand(Program& p, const char* name, int code,
 
 void Refuse(Program& p, const QString& tool, const QString& why) {
     p.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"), tool);
+}
+
+bool IsNegativeTime(const QString& time) {
+    return time.startsWith(QLatin1Char('-'));
+}
+
+bool RefuseNegativeTimes(Program& p, const QString& tool, const NewTimes& times) {
+    for (qsizetype i = 0; i < times.starts.size(); ++i) {
+        const bool start = IsNegativeTime(times.starts[i]);
+        if (!start && !IsNegativeTime(times.ends[i])) continue;
+        Refuse(p, tool,
+               QStringLiteral("Line %1 would move below 00:00:00,000: its %2 would be %3.")
+                       .arg(TrimStr(times.firstLine + int(i)),
+                            start ? QStringLiteral("start") : QStringLiteral("end"),
+                            start ? times.starts[i] : times.ends[i]) +
+                   runtime::CrLf + QStringLiteral("Nothing was changed."));
+        return true;
+    }
+    return false;
+}
+
+void WriteTimes(Program& p, const NewTimes& times) {
+    platform::Grid& g = p.doc.grid();
+    for (qsizetype i = 0; i < times.starts.size(); ++i) {
+        const int row = times.firstLine + int(i);
+        g.setTextMatrix(row, 1, times.starts[i]);
+        g.setTextMatrix(row, 2, times.ends[i]);
+    }
 }
 
 } // namespace timing

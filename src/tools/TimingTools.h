@@ -6,6 +6,7 @@
 // their history comments, the refusal notice, and what follows a change.
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <functional>
 
@@ -111,5 +112,20 @@ template <class Field> void AddFieldCommand(Program& p, const char* name, int co
 
 // Shows why a tool did nothing (an exclamation with Ok, titled by the tool).
 void Refuse(Program& p, const QString& tool, const QString& why);
+
+// New start and end times for a range of lines, worked out before anything
+// is written: the tools write none of them when one falls below zero.
+struct NewTimes {
+    int firstLine = 0;
+    QStringList starts, ends;
+};
+// True when a time is below 00:00:00,000 (TimeCalc's "-h:mm:ss,fff" form).
+bool IsNegativeTime(const QString& time);
+// The first line whose new start or end falls below 00:00:00,000 is named
+// in a refusal titled `tool`; true then. False (nothing shown) when every
+// time stays at zero or above.
+bool RefuseNegativeTimes(Program& p, const QString& tool, const NewTimes& times);
+// The new times into the grid's start and end columns.
+void WriteTimes(Program& p, const NewTimes& times);
 
 } // namespace timing

@@ -287,4 +287,20 @@ TEST_F(Save, AnUpperCaseExtensionIsSavedUnderTheSameName) {
     EXPECT_TRUE(readBytes(loud).contains("Line 2"));
 }
 
+// A line that itself starts below zero is named in Save's question; the
+// partition's own question is for times that only its parts make negative.
+TEST_F(Save, TheQuestionAboutANegativeTimeNamesTheLine) {
+    t.loadDataFile("early.srt", SubRip(3));
+    t->doc.grid().setTextMatrix(2, 1, "-1:59:55,000");
+    t->doc.FileChanged = true;
+    typeName("early_out.srt", 9);
+    Message asked;
+    t.reply(frmMessageBox::No, &asked);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_EQ(asked.text, "Error creating " + files() +
+                              "/early_out.srt. Line 2 starts at -1:59:55,000, before "
+                              "00:00:00,000.\r\nContinue?");
+    EXPECT_FALSE(QFile::exists(files() + "/early_out.srt")) << "No writes nothing";
+}
+
 } // namespace

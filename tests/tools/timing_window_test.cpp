@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 
 namespace {
 
@@ -92,6 +93,59 @@ TEST_F(TimingWindowTest, FrameRateByPickingTheRatesAndClickingGo) {
     click(fr.Command52);
     shot("framerate_after");
     EXPECT_EQ(times()[0], "00:00:09,588-00:00:11,505");
+}
+
+// A Go that would put a time below 00:00:00,000 is refused with the first
+// line it would move there, and nothing changes: no snapshot, no time.
+TEST_F(TimingWindowTest, AGoThatWouldGoBelowZeroIsRefusedBeforeAnythingChanges) {
+    struct Case {
+        const char* tool;
+        std::function<void()> steps;
+        const char* says;
+    } cases[] = {
+        {"Shift",
+         [&] {
+             page(0);
+             type(m().editor.Text1[0], "1");
+             type(m().editor.Text1[1], "3");
+             type(m().shift.rtfShiftDuration, "00:00:15,000");
+             if (m().shift.Label37.caption() == ">>") click(m().shift.Label37);
+             m().shift.Combo2.setListIndex(0); // towards the beginning
+             click(m().shift.Command13);
+         },
+         "Line 1 would move below 00:00:00,000: its start would be -1:59:55,000."},
+        {"Stretch",
+         [&] {
+             page(1);
+             type(m().editor.Text1[2], "2");
+             type(m().editor.Text1[3], "6");
+             type(m().editor.rtfStretchFirst, "-1:59:58,000");
+             type(m().editor.rtfStretchLast, "00:00:40,000");
+             click(m().stretch.Command12);
+         },
+         "Line 2 would move below 00:00:00,000: its start would be -1:59:58,000."},
+        {"Time",
+         [&] {
+             page(2);
+             grid().setCurrentCell(2, 3);
+             type(m().timeTab.rtfDurShift, "00:21,000");
+             click(m().timeTab.Command15); // earlier
+             click(m().timeTab.Command19);
+         },
+         "Line 2 would move below 00:00:00,000: its start would be -1:59:59,000."},
+    };
+    for (const Case& c : cases) {
+        settle();
+        const QStringList before = times();
+        Message seen;
+        t.reply(AnswerOk, &seen);
+        c.steps();
+        EXPECT_EQ(seen.title, c.tool);
+        EXPECT_EQ(seen.text, QString::fromLatin1(c.says) + "\r\nNothing was changed.") << c.tool;
+        EXPECT_EQ(times(), before) << c.tool;
+        EXPECT_TRUE(snapshots().empty()) << c.tool;
+        EXPECT_FALSE(t->doc.FileChanged) << c.tool;
+    }
 }
 
 } // namespace
