@@ -108,7 +108,8 @@ void TimeTab::TimeStretch() {
 }
 
 // Only a line takes the times: the header and the spare row are refused, and
-// so are times below 00:00:00,000.
+// so are texts that are not time codes (the writer would leave the line out)
+// and times below 00:00:00,000.
 void TimeTab::TimeGo() {
     p_.macro.SetMacroAction(QString(), 530);
     platform::Grid& g = p_.doc.grid();
@@ -120,7 +121,10 @@ void TimeTab::TimeGo() {
         return;
     }
     const QString start = rtfTimeStart.text(), end = rtfTimeEnd.text();
-    if (timing::RefuseNegativeTimes(p_, Tool, {row, {start}, {end}})) return;
+    if (timing::RefuseNotATime(p_, Tool, QStringLiteral("start"), start) ||
+        timing::RefuseNotATime(p_, Tool, QStringLiteral("end"), end) ||
+        timing::RefuseNegativeTimes(p_, Tool, {row, {start}, {end}}))
+        return;
     if (!p_.history.SaveSnapshot(QStringLiteral("Line Shifted/Stretched"),
                                  QStringLiteral("[Duration: ") + rtfDurShift.text() +
                                      QStringLiteral("] [Start: ") + start +

@@ -183,6 +183,16 @@ void Refuse(Program& p, const QString& tool, const QString& why) {
     p.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"), tool);
 }
 
+bool RefuseNotATime(Program& p, const QString& tool, const QString& which, const QString& text) {
+    if (IsValidTimeCode(text)) return false;
+    Refuse(p, tool,
+           QStringLiteral("The ") + which + QStringLiteral(" time '") +
+               MessageWindow::Verbatim(text) + QStringLiteral("' is not a time code.") +
+               runtime::CrLf +
+               QStringLiteral("Type it as hh:mm:ss,fff, for example 00:01:02,500."));
+    return true;
+}
+
 bool IsNegativeTime(const QString& time) {
     return time.startsWith(QLatin1Char('-'));
 }

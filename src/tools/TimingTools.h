@@ -119,6 +119,11 @@ struct NewTimes {
     int firstLine = 0;
     QStringList starts, ends;
 };
+// A text that is not a time code, as the edit area checks it, is refused in a
+// notice titled `tool` that names the field (`which`: "start", "end"); true
+// then.
+bool RefuseNotATime(Program& p, const QString& tool, const QString& which, const QString& text);
+
 // True when a time is below 00:00:00,000 (TimeCalc's "-h:mm:ss,fff" form).
 bool IsNegativeTime(const QString& time);
 // The first line whose new start or end falls below 00:00:00,000 is named

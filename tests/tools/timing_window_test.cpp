@@ -148,4 +148,35 @@ TEST_F(TimingWindowTest, AGoThatWouldGoBelowZeroIsRefusedBeforeAnythingChanges) 
     }
 }
 
+// Time's Go takes only time codes, as the edit area does: whatever else is
+// typed stays out of the grid.
+TEST_F(TimingWindowTest, TimeRefusesAStartOrEndThatIsNotATimeCode) {
+    const struct {
+        bool start;
+        const char *typed, *says;
+    } cases[] = {
+        {true, "1:5", "The start time '1:5' is not a time code."},
+        {true, "hello", "The start time 'hello' is not a time code."},
+        {false, "00:00:61,000", "The end time '00:00:61,000' is not a time code."},
+        {false, "00:00:32", "The end time '00:00:32' is not a time code."},
+    };
+    page(2);
+    settle();
+    const QStringList before = times();
+    TimeTab& time = m().timeTab;
+    for (const auto& c : cases) {
+        grid().setCurrentCell(1, 3);
+        grid().setCurrentCell(3, 3); // the fields show line 3 afresh
+        type(c.start ? time.rtfTimeStart : time.rtfTimeEnd, QString::fromLatin1(c.typed));
+        Message seen;
+        t.reply(AnswerOk, &seen);
+        click(time.Command19);
+        EXPECT_EQ(seen.title, "Time");
+        EXPECT_EQ(seen.text, QString::fromLatin1(c.says) +
+                                 "\r\nType it as hh:mm:ss,fff, for example 00:01:02,500.");
+        EXPECT_EQ(times(), before) << c.typed;
+        EXPECT_TRUE(snapshots().empty()) << c.typed;
+    }
+}
+
 } // namespace
