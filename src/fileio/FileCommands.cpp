@@ -188,8 +188,7 @@ int FileCommands::LoadFormatOf(int type) {
     return formats::IsSubtitleFormat(type) ? type : Format::None;
 }
 
-void FileCommands::LoadChosenFile(const QString& name, int format, int startRow,
-                                  bool interactive) {
+void FileCommands::LoadChosenFile(const QString& name, int format, int startRow, bool interactive) {
     QString file = name;
     int wanted = format, row = startRow;
     p_.loader.LoadSubFile(file, wanted, row, false, interactive, interactive);

@@ -356,7 +356,8 @@ bool WriterRun::askNegativeTime(const QString& target, int row) {
     const QString start = p_.doc.grid().textMatrix(row, 1);
     const QString cause =
         start.startsWith(QLatin1Char('-'))
-            ? QStringLiteral("Line %1 starts at %2, before 00:00:00,000.\r\n").arg(QString::number(row), start)
+            ? QStringLiteral("Line %1 starts at %2, before 00:00:00,000.\r\n")
+                  .arg(QString::number(row), start)
             : QStringLiteral("Negative time calculated during Partitioning.\r\n"
                              "Please do not partition in subtitle display time. ");
     return p_.messages.ShowMessage(error + where + cause + QStringLiteral("Continue?"),

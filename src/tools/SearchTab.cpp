@@ -148,8 +148,7 @@ bool SearchTab::HistoryTexts(int i, QString& search, QString& replacement) const
     return true;
 }
 
-void SearchTab::AddHistoryEntry(const QString& search, const QString& replacement,
-                                bool replaces) {
+void SearchTab::AddHistoryEntry(const QString& search, const QString& replacement, bool replaces) {
     const QString entry = replaces ? search + QLatin1Char('>') + replacement : search;
     const int data = replaces ? int(search.size()) + 1 : SearchAlone;
     for (int i = 0; i < List4.listCount(); ++i) {

@@ -111,8 +111,8 @@ TEST_F(TargetTest, NoSuchFieldArmsNothing) {
 TEST_F(TargetTest, LeavingTheCalculatorForgetsTheTarget) {
     frmMain& m = t.main();
     platform::RichTextBox& first = m.editor.rtfStretchFirst;
-    for (int elsewhere : {frmMain::TabEditor, frmMain::TabPartition, frmMain::TabPlayer,
-                          frmMain::TabDiagnose}) {
+    for (int elsewhere :
+         {frmMain::TabEditor, frmMain::TabPartition, frmMain::TabPlayer, frmMain::TabDiagnose}) {
         m.editor.SSTab3.setTab(1);
         first.setText("00:01:00,000");
         click(m.editor.cmdInvokeCalc[Calculator::StretchFirst]);

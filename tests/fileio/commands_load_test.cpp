@@ -229,8 +229,7 @@ TEST(OpenSteps, EveryWayOfOpeningAFileChecksItAsOpenDoes) {
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                                   Qt::NoModifier);
             QApplication::sendEvent(t.main().window(), &enter);
-            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
-                            Qt::NoModifier);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(t.main().window(), &drop);
             t.main().hide();
             break;
