@@ -3,8 +3,9 @@
 // to the main window on the screen, the process's peak memory then (the
 // player unused), and the time from closing the main window to the end of
 // the process. Needs an X display (xvfb-run -a); each run is one start:
-//   xvfb-run -a build/release/bench/mirel_bench --benchmark_filter=Launch \
+//   xvfb-run -a build/release/bench/mirel_bench --benchmark_filter=Launch
 //       --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// MIREL_BENCH_WRAPPER names a command the program is started under (a profiler).
 
 #include "LoadBench.h"
 
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -41,6 +43,16 @@ double peakKb(qint64 pid) {
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble();
     return 0;
+}
+
+// The CPU time a running process has used so far, in seconds (all its threads).
+double cpuSeconds(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray text = stat.readAll();
+    // The fields after the name in parentheses: utime and stime are the 12th and 13th.
+    const QList<QByteArray> f = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return f.size() > 12 ? (f[11].toDouble() + f[12].toDouble()) / sysconf(_SC_CLK_TCK) : 0;
 }
 
 // Watches the display for top-level windows being mapped.
@@ -165,7 +177,7 @@ void Launch(benchmark::State& state, const QString& fileName, const QByteArray& 
         return;
     }
     out.close();
-    double launchS = 0, peakMb = 0, exitS = 0;
+    double launchS = 0, launchCpuS = 0, peakMb = 0, exitS = 0;
     int runs = 0;
     for (auto _ : state) {
         const QString home = dir.filePath(QStringLiteral("home%1").arg(runs));
@@ -184,9 +196,14 @@ void Launch(benchmark::State& state, const QString& fileName, const QByteArray& 
         mirel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QElapsedTimer clock;
         clock.start();
-        mirel.start(QStringLiteral(MIREL_PROGRAM), {file});
+        // MIREL_BENCH_WRAPPER="perf record -g -o exit.data" profiles the runs.
+        QStringList command = QString::fromLocal8Bit(qgetenv("MIREL_BENCH_WRAPPER"))
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        command << QStringLiteral(MIREL_PROGRAM) << file;
+        mirel.start(command.takeFirst(), command);
         const xcb_window_t window = display.waitForWindow("Mirel", 20000);
         const double launched = clock.nsecsElapsed() / 1e9;
+        const double launchCpu = cpuSeconds(mirel.processId());
         state.SetIterationTime(launched);
         if (!window) {
             mirel.kill();
@@ -212,11 +229,13 @@ void Launch(benchmark::State& state, const QString& fileName, const QByteArray& 
             return;
         }
         launchS += launched;
+        launchCpuS += launchCpu;
         peakMb += peak;
         exitS += exited;
         ++runs;
     }
     state.counters["launch_s"] = launchS / runs;
+    state.counters["launch_cpu_s"] = launchCpuS / runs;
     state.counters["peak_MB"] = peakMb / runs;
     state.counters["exit_s"] = exitS / runs;
 }
