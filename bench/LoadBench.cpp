@@ -46,4 +46,3 @@ QByteArray LargeSubRipBytes() {
     }
     return out;
 }
-

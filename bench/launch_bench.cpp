@@ -29,8 +29,7 @@ bool copyTree(const QString& from, const QString& to) {
     if (!QDir().mkpath(to)) return false;
     for (const QFileInfo& e : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         const QString target = QDir(to).filePath(e.fileName());
-        if (e.isDir() ? !copyTree(e.filePath(), target)
-                      : !QFile::copy(e.filePath(), target))
+        if (e.isDir() ? !copyTree(e.filePath(), target) : !QFile::copy(e.filePath(), target))
             return false;
     }
     return true;
@@ -119,7 +118,8 @@ private:
         return a;
     }
     QByteArray name(xcb_window_t w) {
-        auto cookie = xcb_get_property(c_, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+        auto cookie =
+            xcb_get_property(c_, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
         xcb_get_property_reply_t* r = xcb_get_property_reply(c_, cookie, nullptr);
         QByteArray out;
         if (r)
@@ -243,13 +243,19 @@ void Launch(benchmark::State& state, const QString& fileName, const QByteArray& 
 void LaunchWithSubRip9998ToWindow(benchmark::State& state) {
     Launch(state, QStringLiteral("large.srt"), LargeSubRipBytes());
 }
-BENCHMARK(LaunchWithSubRip9998ToWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(LaunchWithSubRip9998ToWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // The same with a sound, which the start opens in the player: the player's
 // cost and its part of the exit.
 void LaunchWithSoundInThePlayer(benchmark::State& state) {
     Launch(state, QStringLiteral("tone.wav"), ToneWav(60));
 }
-BENCHMARK(LaunchWithSoundInThePlayer)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(LaunchWithSoundInThePlayer)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace

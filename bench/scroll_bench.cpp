@@ -58,6 +58,8 @@ void ScrollGrid100WheelClicks9998Lines(benchmark::State& state) {
     state.counters["top_row"] = view->verticalScrollBar()->value();
     p.main().hide();
 }
-BENCHMARK(ScrollGrid100WheelClicks9998Lines)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ScrollGrid100WheelClicks9998Lines)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -197,8 +197,8 @@ void MpvEngine::makeArea() {
         layout->addWidget(surface);
         return;
     }
-    auto* note = new QLabel(QStringLiteral("Video cannot be shown: this display offers no OpenGL."),
-                            area_);
+    auto* note =
+        new QLabel(QStringLiteral("Video cannot be shown: this display offers no OpenGL."), area_);
     note->setObjectName(QStringLiteral("VideoNote"));
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);

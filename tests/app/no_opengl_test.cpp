@@ -52,10 +52,10 @@ TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
     }
     QProcess server;
     server.setProcessChannelMode(QProcess::SeparateChannels);
-    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                          QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                          QStringLiteral("-screen"), QStringLiteral("0"),
-                                          QStringLiteral("1280x1024x24")});
+    server.start(QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                  QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                  QStringLiteral("1280x1024x24")});
     ASSERT_TRUE(server.waitForStarted(5000)) << "Xvfb is needed for this test";
     QByteArray number;
     QElapsedTimer clock;
@@ -69,7 +69,8 @@ TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("MIREL_NO_OPENGL_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number.trimmed()));
+    env.insert(QStringLiteral("DISPLAY"),
+               QStringLiteral(":") + QString::fromLatin1(number.trimmed()));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
     child.setProcessEnvironment(env);

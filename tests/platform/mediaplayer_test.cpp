@@ -143,14 +143,15 @@ TEST_F(MediaFixture, AVideoOpensAndPlaysWithoutVideoOutputHeadless) {
 // the codecs or OpenGL; the first file brings them in.
 TEST_F(MediaFixture, ThePlayingLibraryIsLoadedWithTheFirstFileOnly) {
     const QStringList libraries{QStringLiteral("libmpv"), QStringLiteral("libavcodec"),
-                             QStringLiteral("mirel_media"), QStringLiteral("libQt6OpenGL")};
+                                QStringLiteral("mirel_media"), QStringLiteral("libQt6OpenGL")};
     showForm();
     player.play();
     EXPECT_EQ(player.currentPosition(), 0.0);
     EXPECT_EQ(mappedLibraries(libraries), QStringList()) << "before any file";
     player.setFileName(wav("tone.wav", 1.0));
     EXPECT_TRUE(player.isOpen());
-    EXPECT_GE(mappedLibraries(libraries).size(), 3) << mappedLibraries(libraries).join(' ').toStdString();
+    EXPECT_GE(mappedLibraries(libraries).size(), 3)
+        << mappedLibraries(libraries).join(' ').toStdString();
 }
 
 TEST_F(MediaFixture, ASoundPlayerPlaysWithoutAVideoArea) {

@@ -8,11 +8,11 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "macro/frmWizard.h"
+#include "platform/Application.h"
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
-#include "platform/Application.h"
 #include "support/MediaFiles.h"
 
 #include <QApplication>
@@ -120,13 +120,14 @@ TEST(Exit, TheProcessEndsAtOnceAfterTheLastWindowClosesWithItsStateFilesWritten)
     ASSERT_TRUE(child.waitForFinished(10000));
     const qint64 ending = sinceLoopEnded.elapsed();
     out += child.readAllStandardOutput();
-    ASSERT_TRUE(out.contains("event loop ended")) << out.toStdString() << child.readAllStandardError().toStdString();
+    ASSERT_TRUE(out.contains("event loop ended"))
+        << out.toStdString() << child.readAllStandardError().toStdString();
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0);
     EXPECT_LT(ending, 300) << "ms from the end of the event loop to the end of the process";
-    EXPECT_EQ(folder.lines("System/last.sdf"),
-              QStringList({folder.path() + "/Data/Files/a.srt",
-                           folder.path() + "/Data/Files/tone.wav"}));
+    EXPECT_EQ(
+        folder.lines("System/last.sdf"),
+        QStringList({folder.path() + "/Data/Files/a.srt", folder.path() + "/Data/Files/tone.wav"}));
     EXPECT_EQ(folder.lines("System/Macro.sdf").size(), 20000);
     EXPECT_EQ(folder.lines("System/wizard.sdf").size(), 200);
     EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);
