@@ -110,6 +110,15 @@ QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
     return text;
 }
 
+// UTF-8 bytes as text. QString::fromUtf8 drops a byte-order mark at the
+// start of what it is given; after the file's own mark (or at the start of a
+// line) it is text and stays. Only such text takes the slower decoder.
+QString Utf8Text(QByteArrayView bytes) {
+    if (!bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes);
+    QStringDecoder keepMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return keepMark.decode(bytes);
+}
+
 // Writes all bytes. A device that takes only part of them (a full disk, a
 // file size limit) is asked for the rest, so that the refusal that follows
 // carries the system's reason.
@@ -180,12 +189,12 @@ QString DecodeText(const QByteArray& bytes, Encoding* used, bool* hadBom) {
         encoding = Encoding::Utf16BE;
         text = DecodeUtf16(view.sliced(2), true);
     } else if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QString::fromUtf8(view.sliced(3));
+        text = Utf8Text(view.sliced(3));
     } else {
         bom = false;
         const bool utf8 = IsValidUtf8(bytes);
         encoding = utf8 ? Encoding::Utf8 : Encoding::CodePage;
-        text = utf8 ? QString::fromUtf8(bytes) : DecodeCodePage(bytes);
+        text = utf8 ? Utf8Text(view) : DecodeCodePage(bytes);
     }
     if (used) *used = encoding;
     if (hadBom) *hadBom = bom;
@@ -211,7 +220,8 @@ QStringList SplitLines(const QString& text) {
 namespace {
 
 // The lines of UTF-8 bytes, each decoded on its own: a line break is never
-// part of a longer UTF-8 sequence, and no copy of the whole text is made.
+// part of a longer UTF-8 sequence, and no copy of the whole text is made. A
+// mark that opens a line is the line's text, as in the whole-text decoding.
 QStringList SplitUtf8Lines(QByteArrayView bytes) {
     QStringList lines;
     lines.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
@@ -221,11 +231,11 @@ QStringList SplitUtf8Lines(QByteArrayView bytes) {
     for (qsizetype i = 0; i < size; ++i) {
         const char c = data[i];
         if (c != '\r' && c != '\n') continue;
-        lines.append(QString::fromUtf8(data + start, i - start));
+        lines.append(Utf8Text(QByteArrayView(data + start, i - start)));
         if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < size) lines.append(QString::fromUtf8(data + start, size - start));
+    if (start < size) lines.append(Utf8Text(QByteArrayView(data + start, size - start)));
     return lines;
 }
 

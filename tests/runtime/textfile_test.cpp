@@ -338,3 +338,32 @@ TEST_F(TextFileTest, AppendingAddsLinesAndCreatesTheFile) {
     EXPECT_FALSE(runtime::AppendTextLines(missing, {"a"}, &error));
     EXPECT_TRUE(error.startsWith("Cannot write " + missing + ": ")) << error.toStdString();
 }
+
+// A U+FEFF that stands in the text (not the file's own mark before it) is
+// text: the whole-file decoder and the line reader give it back alike.
+TEST_F(TextFileTest, AByteOrderMarkInsideTheTextIsKept) {
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const QString mark(QChar(0xFEFF));
+    const Case cases[] = {
+        {"a\r\n\xEF\xBB\xBF"
+         "b",
+         {"a", mark + "b"}},
+        {"\xEF\xBB\xBF"
+         "a\n\xEF\xBB\xBF"
+         "b\n",
+         {"a", mark + "b"}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "a",
+         {mark + "a"}},
+        {"first line\r\n\xEF\xBB\xBF\r\n\xEF\xBB\xBF\xEF\xBB\xBF",
+         {"first line", mark, mark + mark}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(read(c.bytes).lines, c.lines) << c.bytes.toStdString();
+        EXPECT_EQ(runtime::SplitLines(runtime::DecodeText(c.bytes)), c.lines)
+            << c.bytes.toStdString();
+    }
+}
