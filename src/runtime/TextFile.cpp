@@ -96,8 +96,22 @@ bool IsValidUtf8(const QByteArray& bytes) {
     return true;
 }
 
-// UTF-16 code units as they stand (an unpaired surrogate stays); an odd last
-// byte becomes U+FFFD.
+// A surrogate without its partner is no character, and UTF-8 cannot write
+// it: it becomes U+FFFD, so a line read is written back as read.
+void ReplaceUnpairedSurrogates(QString& text) {
+    QChar* c = text.data();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (!c[i].isSurrogate()) continue;
+        if (c[i].isHighSurrogate() && i + 1 < size && c[i + 1].isLowSurrogate())
+            ++i;
+        else
+            c[i] = QChar::ReplacementCharacter;
+    }
+}
+
+// UTF-16 code units as they stand, but for an unpaired surrogate; an odd
+// last byte becomes U+FFFD.
 QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
     QString text(bytes.size() / 2, Qt::Uninitialized);
     QChar* out = text.data();
@@ -106,6 +120,7 @@ QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
         *out++ = bigEndian ? QChar(second, first) : QChar(first, second);
     }
+    ReplaceUnpairedSurrogates(text);
     if (bytes.size() % 2 != 0) text.append(QChar::ReplacementCharacter);
     return text;
 }

@@ -4,7 +4,9 @@
 // that stands in for the system's: Windows-1252, or the one named by the
 // environment variable MIREL_CODEPAGE (for example "windows-1251"). Only the
 // file's first bytes can be its mark: a U+FEFF further on, at the start of a
-// line too, is text. A line ends at CR LF, a lone CR or a lone LF. Files are written in UTF-8 without a
+// line too, is text. A UTF-16 surrogate without its partner is read as U+FFFD,
+// so every line read can be written back as read. A line ends at CR LF, a
+// lone CR or a lone LF. Files are written in UTF-8 without a
 // byte-order mark, every line ending in CR LF, through a temporary file that
 // replaces the target only when everything was written.
 

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <string_view>
 
 namespace {
 
@@ -200,4 +201,21 @@ TEST_F(TabletFilesTest, TheExitWritesTheCurrentTablet) {
     enter("C9", CalculatorTab::KindValue, "9");
     t.main().mnuExit.click();
     EXPECT_EQ(lines("default.sac").value(8 * 26 + 3), "@val_9");
+}
+
+// A tablet file in UTF-16 whose name holds half of a surrogate pair: the
+// name is read with U+FFFD in its place and written back the same.
+TEST_F(TabletFilesTest, ANameWithABrokenCharacterComesBackAsRead) {
+    QByteArray utf16("\xFF\xFE");
+    for (const char16_t unit : std::u16string_view(u"4.00:=Tablet \xDD0D\r\n@val_1\r\n"))
+        utf16.append(char(unit & 0xFF)).append(char(unit >> 8));
+    write("b.sac", utf16);
+    relist();
+    const QString name = "Tablet " + QString(QChar::ReplacementCharacter);
+    ASSERT_EQ(tablets().CurTabletName, name);
+    enter("B1", CalculatorTab::KindFunction, "A1+A1");
+    ASSERT_TRUE(tablets().SaveCurTablet());
+    EXPECT_EQ(lines("b.sac").value(0), "4.00:=" + name);
+    relist();
+    EXPECT_EQ(tablets().TabletNames.value(0), name);
 }
