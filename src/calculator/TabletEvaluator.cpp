@@ -77,20 +77,12 @@ QString ValueAt(const Reference& ref, const CellValue& valueOf) {
     return valueOf(ref.row, ref.col);
 }
 
-// R raised by repeated multiplication, to the integer part of the exponent;
-// stops early once the value no longer changes.
+// R raised to the integer part of the exponent, worked out at once however
+// large the exponent: the exact power where a double holds it, else the
+// nearest, and a failure where it leaves the doubles.
 QString Power(const QString& r, double exponent) {
     if (!(exponent - 1 >= 1)) return r;
-    const double base = Number(r);
-    double p = base;
-    double steps = std::floor(exponent - 1);
-    for (int i = 0; steps > 0; ++i, --steps) {
-        if (i >= PowerStepLimit) throw Failure{};
-        const double next = Finite(base * p);
-        if (next == p) break;
-        p = next;
-    }
-    return Text(p);
+    return Text(std::pow(Number(r), std::floor(exponent)));
 }
 
 QString Apply(const Step& s, const QString& kind, const QString& r, const QString& t,

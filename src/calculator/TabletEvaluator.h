@@ -33,7 +33,4 @@ Evaluation Evaluate(const QString& formula, const CellValue& valueOf, const QStr
 // runtime::Val, and an exponent ("1E+20") is part of the number.
 double Number(const QString& text);
 
-// How many multiplications "^" may take before it counts as an overflow.
-constexpr int PowerStepLimit = 1000000;
-
 } // namespace tablet

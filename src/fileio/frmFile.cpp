@@ -18,6 +18,8 @@ constexpr int ButtonWidth = 975, ButtonHeight = 255, ToggleWidth = 435;
 constexpr int ListTop = 1980, ListHeight = 2760;
 const QString Open = QStringLiteral(">>");
 const QString Close = QStringLiteral("<<");
+const QString TypeOrChooseName = QStringLiteral("Type a file name or choose a file from the list.");
+const QString ChooseName = QStringLiteral("Choose a file from the list: Ok needs its name.");
 
 QString joinPath(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return name;
@@ -192,7 +194,18 @@ void frmFile::TypeChosen() {
     if (index < 0) return;
     Label5.setCaption(List3.text());
     File1.setPattern(TypePattern(index));
+    MatchNameToType();
     PaneHeaderClick(Label6);
+}
+
+// A name typed to save a subtitle file under shows the extension it will be
+// written with: "src.srt" becomes "src.sub" when MicroDVD is picked.
+void frmFile::MatchNameToType() {
+    const int type = List3.listIndex();
+    const QString name = txtFilename.text();
+    if (txtFilename.locked() || !formats::IsSubtitleFormat(type) || runtime::Trim(name).isEmpty())
+        return;
+    txtFilename.setText(formats::WithExtension(name, type));
 }
 
 QString frmFile::TypePattern(int type) const {
@@ -218,9 +231,14 @@ void frmFile::FileListPatternChanged() {
 }
 
 // The list was read again as the window came into view (files written or
-// removed meanwhile): the name box follows it.
+// removed meanwhile): the name box follows it, and shows the extension of
+// the type preset and whether it takes typing.
 void frmFile::formShow() {
     SyncNameToList(false);
+    MatchNameToType();
+    txtFilename.setBackColor(txtFilename.locked() ? platform::SysButtonFace
+                                                  : platform::SysWindowBackground);
+    ShowNameState();
 }
 
 void frmFile::SyncNameToList(bool newFolder) {
@@ -259,7 +277,19 @@ void frmFile::FileDoubleClicked() {
 }
 
 void frmFile::FileNameEdited() {
-    cmdAction[Ok].setEnabled(!txtFilename.text().isEmpty());
+    ShowNameState();
+}
+
+// Ok is offered while the name box holds a name; while it is empty the
+// status line says why Ok does nothing.
+void frmFile::ShowNameState() {
+    const bool named = !txtFilename.text().isEmpty();
+    cmdAction[Ok].setEnabled(named);
+    const QString& why = txtFilename.locked() ? ChooseName : TypeOrChooseName;
+    if (!named)
+        lblErr.setCaption(why);
+    else if (lblErr.caption() == ChooseName || lblErr.caption() == TypeOrChooseName)
+        lblErr.setCaption(p_.texts.TextTable(4, 39));
 }
 
 void frmFile::RefreshClick() {
@@ -293,10 +323,17 @@ void frmFile::cmdActionClick(int index) {
     if (media)
         lblFullName.setCaption(p_.players.mediaFileName());
     else
-        lblFullName.setCaption(joinPath(File1.path(), txtFilename.text()));
+        lblFullName.setCaption(NamedPath());
     p_.messages.MsgResult = index;
     if (index == Cancel) p_.macro.MacroRunning = false;
     hide();
+}
+
+// The name box's name in the folder listed; a full path typed is that path.
+QString frmFile::NamedPath() const {
+    const QString name = txtFilename.text();
+    if (QDir::isAbsolutePath(name)) return QDir::cleanPath(name);
+    return joinPath(File1.path(), name);
 }
 
 bool frmFile::HasAnswer(bool media) {
@@ -306,7 +343,7 @@ bool frmFile::HasAnswer(bool media) {
                              "to use.") +
               runtime::CrLf + QStringLiteral("Untick the option or type a file name.");
     else if (!media && runtime::Trim(txtFilename.text()).isEmpty())
-        why = QStringLiteral("Type a file name or choose a file from the list.");
+        why = TypeOrChooseName;
     if (why.isEmpty()) return true;
     p_.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"),
                             QStringLiteral("File Handling"));

@@ -15,7 +15,10 @@
 // new folder or type selects the name's file where it is listed, else the
 // first file; where nothing is listed, a name that cannot be typed (Load,
 // Add) is cleared. A name that can be typed (Save) is the user's: only a new
-// folder replaces it, with the folder's first file as before.
+// folder replaces it, with the folder's first file as before. Saving a
+// subtitle file, the name shows the extension of the type picked; a full
+// path typed is the answer as it stands. A name box that takes no typing
+// looks so.
 
 #include "document/Formats.h"
 #include "document/MessageWindow.h"
@@ -111,6 +114,9 @@ private:
     void setPane(platform::Label& header, bool open);
     void formShow();
     void SyncNameToList(bool newFolder);
+    void MatchNameToType();
+    void ShowNameState();
+    QString NamedPath() const;
 
     Program& p_;
     QString listedName_; // the name the file list last put into the name box

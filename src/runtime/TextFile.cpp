@@ -96,8 +96,22 @@ bool IsValidUtf8(const QByteArray& bytes) {
     return true;
 }
 
-// UTF-16 code units as they stand (an unpaired surrogate stays); an odd last
-// byte becomes U+FFFD.
+// A surrogate without its partner is no character, and UTF-8 cannot write
+// it: it becomes U+FFFD, so a line read is written back as read.
+void ReplaceUnpairedSurrogates(QString& text) {
+    QChar* c = text.data();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (!c[i].isSurrogate()) continue;
+        if (c[i].isHighSurrogate() && i + 1 < size && c[i + 1].isLowSurrogate())
+            ++i;
+        else
+            c[i] = QChar::ReplacementCharacter;
+    }
+}
+
+// UTF-16 code units as they stand, but for an unpaired surrogate; an odd
+// last byte becomes U+FFFD.
 QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
     QString text(bytes.size() / 2, Qt::Uninitialized);
     QChar* out = text.data();
@@ -106,8 +120,18 @@ QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
         *out++ = bigEndian ? QChar(second, first) : QChar(first, second);
     }
+    ReplaceUnpairedSurrogates(text);
     if (bytes.size() % 2 != 0) text.append(QChar::ReplacementCharacter);
     return text;
+}
+
+// UTF-8 bytes as text. QString::fromUtf8 drops a byte-order mark at the
+// start of what it is given; after the file's own mark (or at the start of a
+// line) it is text and stays. Only such text takes the slower decoder.
+QString Utf8Text(QByteArrayView bytes) {
+    if (!bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes);
+    QStringDecoder keepMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return keepMark.decode(bytes);
 }
 
 // Writes all bytes. A device that takes only part of them (a full disk, a
@@ -180,12 +204,12 @@ QString DecodeText(const QByteArray& bytes, Encoding* used, bool* hadBom) {
         encoding = Encoding::Utf16BE;
         text = DecodeUtf16(view.sliced(2), true);
     } else if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QString::fromUtf8(view.sliced(3));
+        text = Utf8Text(view.sliced(3));
     } else {
         bom = false;
         const bool utf8 = IsValidUtf8(bytes);
         encoding = utf8 ? Encoding::Utf8 : Encoding::CodePage;
-        text = utf8 ? QString::fromUtf8(bytes) : DecodeCodePage(bytes);
+        text = utf8 ? Utf8Text(view) : DecodeCodePage(bytes);
     }
     if (used) *used = encoding;
     if (hadBom) *hadBom = bom;
@@ -211,7 +235,8 @@ QStringList SplitLines(const QString& text) {
 namespace {
 
 // The lines of UTF-8 bytes, each decoded on its own: a line break is never
-// part of a longer UTF-8 sequence, and no copy of the whole text is made.
+// part of a longer UTF-8 sequence, and no copy of the whole text is made. A
+// mark that opens a line is the line's text, as in the whole-text decoding.
 QStringList SplitUtf8Lines(QByteArrayView bytes) {
     QStringList lines;
     lines.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
@@ -221,11 +246,11 @@ QStringList SplitUtf8Lines(QByteArrayView bytes) {
     for (qsizetype i = 0; i < size; ++i) {
         const char c = data[i];
         if (c != '\r' && c != '\n') continue;
-        lines.append(QString::fromUtf8(data + start, i - start));
+        lines.append(Utf8Text(QByteArrayView(data + start, i - start)));
         if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < size) lines.append(QString::fromUtf8(data + start, size - start));
+    if (start < size) lines.append(Utf8Text(QByteArrayView(data + start, size - start)));
     return lines;
 }
 

@@ -2,8 +2,11 @@
 // The one reader and writer of text files. Reading takes UTF-16 (by its
 // byte-order mark), UTF-8 (with or without a mark) or the 8-bit code page
 // that stands in for the system's: Windows-1252, or the one named by the
-// environment variable MIREL_CODEPAGE (for example "windows-1251"). A line
-// ends at CR LF, a lone CR or a lone LF. Files are written in UTF-8 without a
+// environment variable MIREL_CODEPAGE (for example "windows-1251"). Only the
+// file's first bytes can be its mark: a U+FEFF further on, at the start of a
+// line too, is text. A UTF-16 surrogate without its partner is read as U+FFFD,
+// so every line read can be written back as read. A line ends at CR LF, a
+// lone CR or a lone LF. Files are written in UTF-8 without a
 // byte-order mark, every line ending in CR LF, through a temporary file that
 // replaces the target only when everything was written.
 

@@ -6,8 +6,10 @@
 #include "fileio/frmFile.h"
 #include "runtime/TextFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <string_view>
 
 namespace {
 
@@ -200,4 +202,38 @@ TEST_F(TabletFilesTest, TheExitWritesTheCurrentTablet) {
     enter("C9", CalculatorTab::KindValue, "9");
     t.main().mnuExit.click();
     EXPECT_EQ(lines("default.sac").value(8 * 26 + 3), "@val_9");
+}
+
+// Every cell but A1 raises A1 (minus one) to a huge power: the tablet is
+// listed and worked out at once, each cell with its result.
+TEST_F(TabletFilesTest, ATabletOfHugePowersLoadsAtOnce) {
+    QMap<int, QString> cells = {{0, "@val_-1"}};
+    for (int i = 1; i < 1300; ++i)
+        cells[i] = i % 2 ? "=A1^999999@" : "=A1^1000000@";
+    write("b.sac", TabletFile("4.00:=Powers", cells));
+    QElapsedTimer clock;
+    clock.start();
+    relist(); // Powers is current
+    EXPECT_LT(clock.elapsed(), 2000);
+    ASSERT_EQ(tablets().CurTabletName, "Powers");
+    EXPECT_EQ(value("B1"), "val_-1");
+    EXPECT_EQ(value("C1"), "val_1");
+    EXPECT_EQ(shown("Z50"), "-1") << "the last cell, line 1299";
+}
+
+// A tablet file in UTF-16 whose name holds half of a surrogate pair: the
+// name is read with U+FFFD in its place and written back the same.
+TEST_F(TabletFilesTest, ANameWithABrokenCharacterComesBackAsRead) {
+    QByteArray utf16("\xFF\xFE");
+    for (const char16_t unit : std::u16string_view(u"4.00:=Tablet \xDD0D\r\n@val_1\r\n"))
+        utf16.append(char(unit & 0xFF)).append(char(unit >> 8));
+    write("b.sac", utf16);
+    relist();
+    const QString name = "Tablet " + QString(QChar::ReplacementCharacter);
+    ASSERT_EQ(tablets().CurTabletName, name);
+    enter("B1", CalculatorTab::KindFunction, "A1+A1");
+    ASSERT_TRUE(tablets().SaveCurTablet());
+    EXPECT_EQ(lines("b.sac").value(0), "4.00:=" + name);
+    relist();
+    EXPECT_EQ(tablets().TabletNames.value(0), name);
 }

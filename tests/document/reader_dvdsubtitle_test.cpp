@@ -100,6 +100,32 @@ TEST_F(DvdSubtitleReader, LinesOutsideTheLayoutAreBadLinesAndReadingGoesOn) {
     EXPECT_EQ(lines(), 3);
 }
 
+// The file ends before the last entry's end line: the row has no end time,
+// and the user is asked about it, by its start line, as the file is read.
+TEST_F(DvdSubtitleReader, AnEntryTheFileEndsBeforeItsEndIsToldAsTheFileIsRead) {
+    const QStringList first = Header + Entry("00:00:01:00", "00:00:02:00", {"one"});
+    const struct {
+        QStringList last;
+        bool told;
+    } cases[] = {
+        {{"{T 00:00:03:00", "two", "}"}, true},
+        {{"{T 00:00:03:00", "two"}, true},
+        {{"{T 00:00:03:00"}, true},
+        {{"{T 00:00:03:00", "two", "}", "", ""}, true},
+        {Entry("00:00:03:00", "00:00:04:00", {"two"}), false},
+    };
+    for (const auto& c : cases) {
+        QString asked;
+        if (c.told) answerMessage(frmMessageBox::Yes, &asked);
+        read(first + c.last, DvdSubtitle, false, true);
+        ASSERT_EQ(lines(), 2) << c.last.join('|').toStdString();
+        EXPECT_EQ(row(2)[2], c.told ? "" : "00:00:04,000");
+        if (c.told) {
+            EXPECT_TRUE(asked.contains("Line #2 = '{T 00:00:03:00'")) << asked.toStdString();
+        }
+    }
+}
+
 TEST_F(DvdSubtitleReader, AnAddShiftsTheTimesAfterTheLastLine) {
     read(Header + Entry("00:00:01:00", "01:30:00:00", {"old"}));
     read(Header + Entry("00:00:05:25", "00:00:06:00", {"new"}), DvdSubtitle, true);

@@ -110,6 +110,33 @@ TEST_F(SamiReader, ASyncValueThatIsNoNumberIsABadLine) {
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:06,000", " last", "", ""}));
 }
 
+// A text that no sync point ends has no end time: the user is asked about
+// it, by its sync line, as the file is read, not first when it is saved.
+TEST_F(SamiReader, ATextNoSyncPointEndsIsToldAsTheFileIsRead) {
+    const struct {
+        QStringList body;
+        int rows;
+        const char* named; // the line asked about; none when every text ends
+    } cases[] = {
+        {Group(1000, "ended", 2000) + QStringList{"<SYNC Start=6000><P>open at the end"}, 2,
+         "<SYNC Start=6000><P>open at the end"},
+        {Group(1000, "ended", 2000) + QStringList{"<SYNC START=3000>", "<P>two", "</BODY>"}, 2,
+         "<SYNC START=3000>"},
+        {Group(1000, "ended", 2000) + Group(3000, "ended too", 4000), 2, nullptr},
+    };
+    for (const auto& c : cases) {
+        QString asked;
+        if (c.named) answerMessage(frmMessageBox::Yes, &asked);
+        read(QStringList{"<SAMI>", "<BODY>"} + c.body, Format::Sami, false, true);
+        ASSERT_EQ(lines(), c.rows);
+        EXPECT_EQ(row(c.rows)[2], c.named ? "" : "00:00:04,000");
+        if (c.named) {
+            EXPECT_TRUE(asked.contains(QStringLiteral("Line #2 = '") + c.named + "'"))
+                << asked.toStdString();
+        }
+    }
+}
+
 TEST_F(SamiReader, TheCountIsOneLinePerTextWhateverTheSyncPoints) {
     // Three sync points, one of them a clearing one: the log counts one line.
     read({"<SAMI>", "<BODY>", "<SYNC Start=1000>", "<P>one", "<SYNC Start=2000>", "<P>&nbsp;",

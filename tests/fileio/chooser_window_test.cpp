@@ -11,6 +11,7 @@
 #include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
+#include "tools/window_steps.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -294,6 +295,108 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
     EXPECT_EQ(shown, "fresh.srt");
     EXPECT_EQ(t->files.CurFileName, files() + "/Other/fresh.srt");
     EXPECT_EQ(readBytes(files() + "/Other/theirs.srt"), theirs) << "their file untouched";
+}
+
+// Saving, the type picked gives the name box the extension the file is
+// written with: the name Ok writes is the one the box showed.
+TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
+    const struct {
+        const char* typed; // typed before the type is picked; none keeps the name
+        int type;
+        const char* shown;
+    } cases[] = {
+        {nullptr, 3, "src.sub"},       {"out.txt", 10, "out.ssa"}, {"film.sub", 7, "film.smi"},
+        {"keep.sami", 7, "keep.sami"}, {"plain", 9, "plain.srt"},
+    };
+    for (const auto& c : cases) {
+        t.loadDataFile("src.srt", SubRip(2));
+        QString shown;
+        t.answer<frmFile>([&](frmFile& f) {
+            if (c.typed) window_steps::type(f.txtFilename, c.typed);
+            f.List3.setListIndex(c.type); // the user picks the type in its pane
+            shown = f.txtFilename.text();
+            window_steps::click(f.cmdAction[frmFile::Ok]);
+        });
+        t.main().mnuSavesubfile.click();
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(t->files.CurFileName, files() + "/" + c.shown);
+        EXPECT_TRUE(QFile::exists(files() + "/" + c.shown)) << c.shown;
+    }
+}
+
+// A format proposed for the save (the last one saved in) shows its extension
+// on the document's name as the chooser opens.
+TEST_F(Chooser, TheProposedTypeShowsItsExtensionAsTheChooserOpens) {
+    t.loadDataFile("first.srt", SubRip(2));
+    t.answer<frmFile>([](frmFile& f) {
+        f.List3.setListIndex(3);
+        window_steps::click(f.cmdAction[frmFile::Ok]);
+    });
+    t.main().mnuSavesubfile.click(); // saved as MicroDVD: first.sub
+    t.loadDataFile("second.srt", SubRip(2));
+    QString shown;
+    t.answer<frmFile>([&](frmFile& f) {
+        shown = f.txtFilename.text();
+        window_steps::click(f.cmdAction[frmFile::Ok]);
+    });
+    t.main().mnuSavesubfile.click();
+    EXPECT_EQ(shown, "second.sub");
+    EXPECT_EQ(t->files.CurFileName, files() + "/second.sub");
+}
+
+// Emptied, the name box leaves Ok doing nothing, and the status line says
+// why; a full path typed is written there, not below the folder listed.
+TEST_F(Chooser, OkSaysWhyItNeedsANameAndTakesAFullPathAsItStands) {
+    t.loadDataFile("src.srt", SubRip(2));
+    QTemporaryDir elsewhere;
+    const QString full = elsewhere.path() + "/out.srt";
+    QString status, named;
+    bool stayed = false;
+    t.answer<frmFile>([&](frmFile& f) {
+        f.List3.setListIndex(9);
+        window_steps::type(f.txtFilename, "x");
+        QTest::keyClick(f.txtFilename.widget(), Qt::Key_Backspace);
+        ASSERT_EQ(f.txtFilename.text(), "");
+        window_steps::click(f.cmdAction[frmFile::Ok]);
+        status = f.lblErr.caption();
+        stayed = f.visible();
+        window_steps::type(f.txtFilename, full);
+        named = f.lblErr.caption();
+        window_steps::click(f.cmdAction[frmFile::Ok]);
+    });
+    t.main().mnuSavesubfile.click();
+    EXPECT_EQ(status, "Type a file name or choose a file from the list.");
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(named, "Ready");
+    EXPECT_EQ(t->files.CurFileName, full);
+    EXPECT_TRUE(QFile::exists(full));
+    EXPECT_FALSE(QDir(files()).exists(elsewhere.path().mid(1)));
+}
+
+// Loading, the name box takes no typing and looks so; saving, it takes the
+// name typed.
+TEST_F(Chooser, TheNameBoxLooksAsItTakesTyping) {
+    t.loadDataFile("src.srt", SubRip(2));
+    const struct {
+        platform::Menu* command;
+        bool typed;
+        platform::Color back;
+    } cases[] = {{&t.main().mnuLoadFile, false, platform::SysButtonFace},
+                 {&t.main().mnuSavesubfile, true, platform::SysWindowBackground},
+                 {&t.main().mnuLoadFile, false, platform::SysButtonFace}};
+    for (const auto& c : cases) {
+        platform::Color back = 0;
+        QString after;
+        t.answer<frmFile>([&](frmFile& f) {
+            back = f.txtFilename.backColor();
+            window_steps::type(f.txtFilename, "typed.srt");
+            after = f.txtFilename.text();
+            f.cmdActionClick(frmFile::Cancel);
+        });
+        c.command->click();
+        EXPECT_EQ(back, c.back) << c.typed;
+        EXPECT_EQ(after == "typed.srt", c.typed) << after.toStdString();
+    }
 }
 
 TEST_F(Chooser, OpensOverTheMainWindow) {

@@ -338,3 +338,64 @@ TEST_F(TextFileTest, AppendingAddsLinesAndCreatesTheFile) {
     EXPECT_FALSE(runtime::AppendTextLines(missing, {"a"}, &error));
     EXPECT_TRUE(error.startsWith("Cannot write " + missing + ": ")) << error.toStdString();
 }
+
+// A U+FEFF that stands in the text (not the file's own mark before it) is
+// text: the whole-file decoder and the line reader give it back alike.
+TEST_F(TextFileTest, AByteOrderMarkInsideTheTextIsKept) {
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const QString mark(QChar(0xFEFF));
+    const Case cases[] = {
+        {"a\r\n\xEF\xBB\xBF"
+         "b",
+         {"a", mark + "b"}},
+        {"\xEF\xBB\xBF"
+         "a\n\xEF\xBB\xBF"
+         "b\n",
+         {"a", mark + "b"}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "a",
+         {mark + "a"}},
+        {"first line\r\n\xEF\xBB\xBF\r\n\xEF\xBB\xBF\xEF\xBB\xBF",
+         {"first line", mark, mark + mark}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(read(c.bytes).lines, c.lines) << c.bytes.toStdString();
+        EXPECT_EQ(runtime::SplitLines(runtime::DecodeText(c.bytes)), c.lines)
+            << c.bytes.toStdString();
+    }
+}
+
+// A UTF-16 code unit of a pair that lacks its partner is no character: it is
+// read as U+FFFD, so writing the line back keeps every character.
+TEST_F(TextFileTest, AnUnpairedSurrogateIsReadAsAReplacementCharacter) {
+    struct Case {
+        std::u16string units;
+        QString line;
+    };
+    const QString r(QChar::ReplacementCharacter);
+    const Case cases[] = {
+        {u"\xDD0D", r},
+        {u"Tablet \xDD0D", "Tablet " + r},
+        {u"a\xD83D"
+         u"b",
+         "a" + r + "b"},
+        {u"\xDE00\xD83D", r + r},
+        {u"x\xD83D", "x" + r},
+        {u"\xD83D\xDE00\xDE00", U("😀") + r},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes("\xFF\xFE");
+        for (const char16_t unit : c.units)
+            bytes.append(char(unit & 0xFF)).append(char(unit >> 8));
+        const auto content = read(bytes);
+        ASSERT_EQ(content.lines.size(), 1);
+        EXPECT_EQ(content.lines[0], c.line);
+        ASSERT_TRUE(runtime::WriteTextFile(path("back.txt"), content.lines));
+        EXPECT_EQ(runtime::ReadTextFile(path("back.txt")).lines, QStringList({c.line}))
+            << "written back as read";
+        EXPECT_FALSE(bytesOf("back.txt").contains('?'));
+    }
+}

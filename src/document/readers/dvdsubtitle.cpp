@@ -9,7 +9,9 @@
 //
 //     }
 // The last field of a time is hundredths of a second (no frame rate takes
-// part). A file that starts with its first time line has no header.
+// part). A file that starts with its first time line has no header. A file
+// that ends before a subtitle's end block leaves it without an end time, and
+// the user is told so as the file is read.
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -57,7 +59,9 @@ void ReadText(ReaderFrame& f) {
 
 // The line after a subtitle's text: its end time. Blank lines before it are
 // passed over; any other line is a bad line and the row keeps no end time.
-void ReadEndLine(ReaderFrame& f) {
+// A file that ends before it leaves the row without one too, and the user is
+// told so, by the entry's start line.
+void ReadEndLine(ReaderFrame& f, const QString& startLine) {
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         if (readers::IsBlankLine(line)) continue;
@@ -69,6 +73,7 @@ void ReadEndLine(ReaderFrame& f) {
         SkipBlock(f);
         return;
     }
+    readers::TellNoEndTime(f, startLine);
 }
 
 // Each subtitle has two time lines, its start block's and its end block's;
@@ -83,7 +88,7 @@ ReadOutcome Parse(ReaderFrame& f) {
     return readers::ReadEntries(f, &IsTimeLine, [&f](const QString& line) {
         f.setStartTime(TimeOf(line));
         ReadText(f);
-        ReadEndLine(f);
+        ReadEndLine(f, line);
     });
 }
 

@@ -2,9 +2,10 @@
 // "<SYNC Start=ms>" opens a block that holds what follows it up to the next
 // sync point; a block with text becomes a row from its own time to the next
 // sync point's, a block that only clears the screen ("&nbsp;") ends the one
-// before it. Mirel writes a block per line pair ("<SYNC START=ms>" then
-// "<P>text"), other programs often put the paragraph on the sync line and
-// the text on the lines after it; both read the same. The text is taken after
+// before it. A text that no sync point follows has no end time, and the user
+// is told so as the file is read. Mirel writes a block per line pair
+// ("<SYNC START=ms>" then "<P>text"), other programs often put the paragraph
+// on the sync line and the text on the lines after it; both read the same. The text is taken after
 // the paragraph tag and parted at "<br>"; other mark-up stays in the text.
 // The header's "font-size: " gives the size of every row's font.
 
@@ -136,8 +137,13 @@ public:
             at = next;
         }
     }
-    // The body has ended: a text block still open has no end time.
-    void finish() { endBlock({}); }
+    // The body has ended: a text block still open has no sync point to end
+    // it. Its row keeps no end time, and the user is told so, by its sync line.
+    void finish() {
+        if (!block_) return;
+        const QString syncLine = block_->parts.front().toString();
+        if (endBlock({})) readers::TellNoEndTime(f_, syncLine);
+    }
 
 private:
     void addPart(QStringView piece) {
@@ -150,18 +156,19 @@ private:
         if (time.isEmpty()) f_.badLine(); // its text is passed over with it
         block_ = SyncBlock{time, {piece}};
     }
-    // The open block ends at `end`; with text it becomes a row.
-    void endBlock(const QString& end) {
-        if (!block_) return;
+    // The open block ends at `end`; with text it becomes a row (true).
+    bool endBlock(const QString& end) {
+        if (!block_) return false;
         const QString start = block_->time;
         const BlockText text = TextOf(*block_);
         block_.reset();
-        if (start.isEmpty() || IsClearing(text) || !readers::AddTimedRow(f_, start)) return;
+        if (start.isEmpty() || IsClearing(text) || !readers::AddTimedRow(f_, start)) return false;
         f_.setFontSpec(fontSpec_);
         if (!end.isEmpty()) f_.setEndTime(end);
         // The text's lines, parted at "<br>" (lower case only); what follows
         // the third is lost.
         readers::AddTextLines(f_, text.text, u"<br>");
+        return true;
     }
 
     ReaderFrame& f_;
