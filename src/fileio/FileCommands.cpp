@@ -134,14 +134,18 @@ void FileCommands::ShowEditorForNew() {
 
 // ---- Load and Add ---------------------------------------------------------------
 
-void FileCommands::MenuLoadFile() {
+void FileCommands::MenuLoadFile(const QString& file) {
     if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp(HelpLoad);
-    frmFile& chooser = PresetChooserForLoad();
-    chooser.showModal();
-    if (p_.messages.MsgResult == AnswerCancel) return;
-    const QString name = chooser.lblFullName.caption();
-    const int format = LoadFormatOf(chooser.List3.listIndex());
+    QString name = file;
+    int format = Format::None; // a named file's format is detected
+    if (name.isEmpty()) {
+        frmFile& chooser = PresetChooserForLoad();
+        chooser.showModal();
+        if (p_.messages.MsgResult == AnswerCancel) return;
+        name = chooser.lblFullName.caption();
+        format = LoadFormatOf(chooser.List3.listIndex());
+    }
     if (name.endsWith(QLatin1String(".scd"), Qt::CaseInsensitive)) {
         setting_file::Read(p_, name);
         return;
@@ -149,7 +153,7 @@ void FileCommands::MenuLoadFile() {
     LoadChosenFile(name, format, 1);
     // An .mp3 only goes to the player; the document was not touched.
     if (!name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive)) RepairFreeDiagnose();
-    p_.macro.SetMacroAction(QString(), ActionLoad);
+    p_.macro.SetMacroAction(name, ActionLoad);
 }
 
 void FileCommands::MenuAddFile() {

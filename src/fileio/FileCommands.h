@@ -33,7 +33,9 @@ public:
     // Opens a subtitle file chosen in the file chooser (a setting file is
     // read as such; an .mp3 goes to the player), then checks it with the
     // repairs switched off.
-    void MenuLoadFile();
+    // Load: the file chosen in the chooser, or `file` without the chooser (a
+    // recorded load replayed). Reports the file it loaded.
+    void MenuLoadFile(const QString& file = QString());
     // Appends a chosen subtitle file after the document's last line; the
     // document keeps its own format.
     void MenuAddFile();
