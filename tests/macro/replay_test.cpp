@@ -88,7 +88,8 @@ TEST(MacroReplay, AFailingFormulaRecordsTheEnterButton) {
     CalculatorTab& calc = w.calculator;
     defineMacro(t, 0, "Formula", {});
     w.macroPickers.Combo5.setListIndex(0);
-    answerModalsWithCancel(t->host.modal); // the failure's messages, however many
+    QStringList shown;
+    answerModalsWithCancel(t->host.modal, &shown); // the failure's messages, however many
     w.macroEditor.Command32[MacroEditor::Record].onClick();
     calc.Calc.setCurrentCell(1, 1);
     calc.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindValue);
@@ -100,6 +101,7 @@ TEST(MacroReplay, AFailingFormulaRecordsTheEnterButton) {
     calc.rtfCalcAdvDataInput.setText("5/A1");
     calc.cmdExecCalcData.onClick();
     tick(w);
+    EXPECT_FALSE(shown.isEmpty()) << "the formula failed with a message";
     const QStringList lines = itemsOf(w.macroEditor.List7);
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.last(), "Calculator.Advanced.Enter") << lines.join(" | ").toStdString();
