@@ -1,12 +1,12 @@
 #include "macro/Macro.h"
 
 #include "document/MessageWindow.h"
-#include "macro/frmSystem.h"
 #include "macro/Recorder.h"
-#include "shell/frmMain.h"
+#include "macro/frmSystem.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "macro/MacroEditor.h"
 
-#include "macro/MacroPickers.h"
 #include "document/MessageWindow.h"
+#include "macro/MacroPickers.h"
 #include "platform/Keys.h"
 #include "runtime/Strings.h"
 #include "shell/LabelButton.h"

@@ -7,11 +7,11 @@
 #include "tools/TimingTools.h"
 
 void AddVariableCommand(Program& p, const char* name, int code, std::function<QString()> value) {
-    p.commands.add(
-        QString::fromLatin1(name), code, [&p, code, value = std::move(value)](const QString& data) {
-            p.macro.StoreVariable(data, value());
-            p.macro.SetMacroAction(QString(), code);
-        });
+    p.commands.add(QString::fromLatin1(name), code,
+                   [&p, code, value = std::move(value)](const QString& data) {
+                       p.macro.StoreVariable(data, value());
+                       p.macro.SetMacroAction(QString(), code);
+                   });
 }
 
 void SearchTab::registerCommands() {

@@ -21,9 +21,9 @@ namespace {
 constexpr int StepLimit = 2000;
 
 bool LeftOut(const QString& line) {
-    static const char* const prefixes[] = {"Online.",    "Player.",         "Script.Player.",
-                                           "Menu.",      "File.Handling.",  "View.Settings",
-                                           "Settings.",  "System.Show.IH."};
+    static const char* const prefixes[] = {"Online.",   "Player.",        "Script.Player.",
+                                           "Menu.",     "File.Handling.", "View.Settings",
+                                           "Settings.", "System.Show.IH."};
     const QString command = line.trimmed();
     for (const char* prefix : prefixes)
         if (command.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return true;
@@ -45,8 +45,8 @@ void DefineMacros(Program& p, const QStringList& lines) {
     int slot = -1, line = 0;
     for (const QString& text : lines) {
         if (text.startsWith(u'#') || slot < 0) {
-            slot = editor.AddMacroEntry(text.startsWith(u'#') ? text.mid(1)
-                                                              : QStringLiteral("Fuzz"));
+            slot =
+                editor.AddMacroEntry(text.startsWith(u'#') ? text.mid(1) : QStringLiteral("Fuzz"));
             line = 0;
             if (slot < 0) return;
             if (text.startsWith(u'#')) continue;

@@ -40,22 +40,18 @@ TEST(MacroEditorLists, LineUpIndentsEachIfBlockByFourBlanks) {
     p.main().load();
     MacroTab tab(p);
     click(tab.ed().Command34);
-    const QStringList typed = {"System.If.Do:=1=1", "  View.Editor", "System.If.Do:=2=2",
-                               "View.Calculator", "System.If.Do.End", "System.If.Do.End",
+    const QStringList typed = {"System.If.Do:=1=1",    "  View.Editor",    "System.If.Do:=2=2",
+                               "View.Calculator",      "System.If.Do.End", "System.If.Do.End",
                                "      View.Partition", "System.If.Do.End"};
     for (int l = 0; l < typed.size(); ++l)
         tab.store(0, l + 1) = typed[l];
     tab.pickMacro(-1);
     tab.pickMacro(0);
     p.main().LineUpMacro();
-    const QStringList lined = {"System.If.Do:=1=1",
-                               "    View.Editor",
-                               "    System.If.Do:=2=2",
-                               "        View.Calculator",
-                               "        System.If.Do.End",
-                               "    System.If.Do.End",
-                               "View.Partition",
-                               "System.If.Do.End"};
+    const QStringList lined = {"System.If.Do:=1=1",        "    View.Editor",
+                               "    System.If.Do:=2=2",    "        View.Calculator",
+                               "        System.If.Do.End", "    System.If.Do.End",
+                               "View.Partition",           "System.If.Do.End"};
     EXPECT_EQ(itemsOf(tab.ed().List7), lined);
     EXPECT_EQ(tab.storedLines(0), lined) << "the store keeps what the editor shows";
 }
@@ -82,8 +78,7 @@ TEST(MacroEditorLists, ExportNamesTheAccountWhenTheEnvironmentDoesNot) {
     ASSERT_NE(account, nullptr);
     const QStringList lines = folder.lines("Data/Macro/Export/mine.mcr");
     ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[2],
-              "  This macro was created by: " + QString::fromLocal8Bit(account->pw_name));
+    EXPECT_EQ(lines[2], "  This macro was created by: " + QString::fromLocal8Bit(account->pw_name));
 }
 
 } // namespace

@@ -15,9 +15,8 @@ void tick(TestProgram& t) {
 TEST(MacroRunControl, AWaitInsideALoopGoesOnInTheLoopAndThenAfterIt) {
     TestProgram t;
     defineMacro(t, 0, "Waits",
-                {"System.mcrVar.Set:=before", "System.For.Do:=1,2",
-                 "System.mcrVar.Set:=sysvar[64]", "System.Item.Wait:=605", "System.For.Do.End",
-                 "System.mcrVar.Set:=after"});
+                {"System.mcrVar.Set:=before", "System.For.Do:=1,2", "System.mcrVar.Set:=sysvar[64]",
+                 "System.Item.Wait:=605", "System.For.Do.End", "System.mcrVar.Set:=after"});
     pressGo(t, 0);
     EXPECT_EQ(variableValues(t), QStringList({"before", "1"}));
     for (int press = 0; press < 2; ++press) {
