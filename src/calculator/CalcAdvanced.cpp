@@ -22,13 +22,16 @@ QString ColumnLetter(int col) {
 }
 } // namespace
 
+// The report comes last: a message the evaluation shows is not what the
+// user did.
 void CalculatorTab::CalcAdvancedEnter() {
-    p_.macro.SetMacroAction(QString(), 201);
     const int r = Calc.row(), c = Calc.col();
-    if (!InTablet(r, c)) return;
-    StoreInput(r, c);
-    p_.tablets.ToDoCalc();
-    Calc.setCurrentCell(r, c);
+    if (InTablet(r, c)) {
+        StoreInput(r, c);
+        p_.tablets.ToDoCalc();
+        Calc.setCurrentCell(r, c);
+    }
+    p_.macro.SetMacroAction(QString(), 201);
 }
 
 // The input is kept as its kind says; it is not tested against the kind. A
@@ -172,9 +175,10 @@ void CalculatorTab::CalcEditChange() {
 // the editor.
 void CalculatorTab::CalcEditKeyPress(int& keyAscii) {
     if (keyAscii == platform::KeyReturn) {
+        const QString text = rtfCalc.text();
         if (p_.macro.RecordMode != 1) CalcAdvancedEnter();
         Calc.setFocus();
-        p_.macro.SetMacroAction(QString(), 208);
+        p_.macro.SetMacroAction(text, 208);
     } else if (keyAscii == platform::KeyEscape) {
         Calc.setFocus();
     }
@@ -182,8 +186,9 @@ void CalculatorTab::CalcEditKeyPress(int& keyAscii) {
 
 void CalculatorTab::CalcInputKeyPress(int& keyAscii) {
     if (keyAscii != platform::KeyReturn) return;
+    const QString text = rtfCalcAdvDataInput.text();
     if (p_.macro.RecordMode != 1) CalcAdvancedEnter();
-    p_.macro.SetMacroAction(QString(), 208);
+    p_.macro.SetMacroAction(text, 208);
 }
 
 void CalculatorTab::SelectCell(const QString& data) {

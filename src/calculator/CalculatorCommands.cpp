@@ -108,10 +108,6 @@ void CalculatorTab::registerClassicStores() {
 }
 
 void CalculatorTab::StoreMcrVar(const QString& data, const QString& value, int code) {
-    const int slot = p_.macro.FreeMcrVarSlot();
-    const QString name =
-        data.isEmpty() ? QStringLiteral("mcrVar[") + runtime::TrimStr(slot) + QStringLiteral("]:=")
-                       : data + QStringLiteral(":=");
-    p_.macro.setMcrVar(slot, name + value);
+    p_.macro.StoreVariable(data, value);
     p_.macro.SetMacroAction(data, code);
 }

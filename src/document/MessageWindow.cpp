@@ -6,6 +6,21 @@
 namespace {
 // The action code of the macro commands "Messagebox" and "Inputbox".
 constexpr int MessageActionCode = 30;
+const char* const ButtonWords[] = {"cancel", "ok", "no", "yes"};
+
+// Whether the buttons name this answer's button.
+bool Offers(const QString& buttons, int answer) {
+    return answer >= 0 && answer <= 3 &&
+           buttons.toLower().contains(QLatin1String(ButtonWords[answer]));
+}
+
+// A question offers a choice: two buttons or more.
+bool IsQuestion(const QString& buttons) {
+    int named = 0;
+    for (int answer = 0; answer <= 3; ++answer)
+        named += Offers(buttons, answer) ? 1 : 0;
+    return named > 1;
+}
 } // namespace
 
 MessageWindow::MessageWindow(Program& p) : p_(p) {}
@@ -14,9 +29,16 @@ MessageWindow::~MessageWindow() = default;
 
 int MessageWindow::ShowMessage(const QString& text, int kind, const QString& buttons,
                                const QString& title, bool input) {
-    p_.macro.SetMacroAction(QString(), MessageActionCode);
-    QString shown = text;
-    p_.macro.InsertMcrVars(shown);
+    Macro& m = p_.macro;
+    const bool question = IsQuestion(buttons);
+    if (question && m.PendingAnswer >= 0 && Offers(buttons, m.PendingAnswer)) {
+        MsgResult = m.PendingAnswer; // a replayed macro answers as recorded
+        m.PendingAnswer = -1;
+        return static_cast<qint16>(MsgResult);
+    }
+    const bool recordAnswer = question && m.RecordsAnswers();
+    if (!recordAnswer) m.SetMacroAction(QString(), MessageActionCode);
+    QString shown = text; // as written: only a macro's own texts take variables
     breakLines(shown);
 
     // A fresh window each time, so its fields start empty. It is kept in a
@@ -34,6 +56,7 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     if (input) box->txtInput[0].setFocus(); // typing starts at the name
     box->showModal();
     last_ = std::move(box);
+    if (recordAnswer) m.RecordAnswer(MsgResult);
     return static_cast<qint16>(MsgResult);
 }
 

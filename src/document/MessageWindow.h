@@ -30,8 +30,8 @@ public:
 
     // kind: a MessageKind (any other value shows no icon). buttons: the words "cancel", "ok", "no"
     // and "yes" in any case and order ("okcancel", "yesnocancel", ...); naming none shows Ok. The
-    // text may hold macro-variable names (replaced by their values) and "/n"
-    // (a line break).
+    // text is shown as written, with "/n" as a line break; a macro's message
+    // puts its variables in first (Macro::InsertMcrVars).
     int ShowMessage(const QString& text, int kind, const QString& buttons, const QString& title,
                     bool input = false);
 

@@ -134,17 +134,23 @@ void FileCommands::ShowEditorForNew() {
 
 // ---- Load and Add ---------------------------------------------------------------
 
-void FileCommands::MenuLoadFile() {
+void FileCommands::MenuLoadFile(const QString& file) {
     if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp(HelpLoad);
-    frmFile& chooser = PresetChooserForLoad();
-    chooser.showModal();
-    if (p_.messages.MsgResult == AnswerCancel) return;
-    const QString name = chooser.lblFullName.caption();
-    OpenFile(name, LoadFormatOf(chooser.List3.listIndex()), true);
-    // Reading a setting file reports nothing.
+    QString name = file;
+    int format = Format::None; // a named file's format is detected
+    if (name.isEmpty()) {
+        frmFile& chooser = PresetChooserForLoad();
+        chooser.showModal();
+        if (p_.messages.MsgResult == AnswerCancel) return;
+        name = chooser.lblFullName.caption();
+        format = LoadFormatOf(chooser.List3.listIndex());
+    }
+    OpenFile(name, format, true);
+    // Reading a setting file reports nothing; a load reports the file it
+    // loaded, so that its replay needs no chooser.
     if (!name.endsWith(QLatin1String(".scd"), Qt::CaseInsensitive))
-        p_.macro.SetMacroAction(QString(), ActionLoad);
+        p_.macro.SetMacroAction(name, ActionLoad);
 }
 
 void FileCommands::OpenFile(const QString& name, int format, bool interactive) {

@@ -30,10 +30,10 @@ public:
     // partition format's extension, unchanged. A changed document is offered
     // for saving first; Cancel (or closing the question) keeps it.
     void MenuNewFile();
-    // Opens a subtitle file chosen in the file chooser (a setting file is
-    // read as such; an .mp3 goes to the player), then checks it with the
-    // repairs switched off.
-    void MenuLoadFile();
+    // Opens `file`, or when it is empty the file chosen in the chooser (a
+    // recorded load replays without it), through OpenFile. Reports the file
+    // it loaded.
+    void MenuLoadFile(const QString& file = QString());
     // What Open does with a file once it is named, for every way a file is
     // opened (the chooser, a recent file, the command line, a macro, the last
     // file at start): a setting file (.scd) is read as such; any other file

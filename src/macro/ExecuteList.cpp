@@ -82,6 +82,10 @@ ExecuteList::Built ExecuteList::build(int slot) const {
     while (level >= 0) {
         ++l;
         const auto& lines = store[static_cast<std::size_t>(macro[static_cast<std::size_t>(level)])];
+        if (b.lines.size() > MaxListLines) { // calls that multiply: stop before it grows
+            b.overflow = lines[0];
+            return b;
+        }
         const QString line =
             l < MacroLibrary::Lines ? lines[static_cast<std::size_t>(l)] : QString();
         if (line.isEmpty()) { // this macro ends: back to the caller
@@ -156,6 +160,8 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
 }
 
 void ExecuteList::endRun(const QString& help) {
+    p_.macro.PendingAnswer = -1; // a recorded answer no question took
+    p_.macro.AnswerArmed = false;
     frmMain& w = p_.main();
     if (w.brwHelp.locationURL() != help && !help.isEmpty()) w.brwHelp.navigate(help);
     if (!w.recorder.Timer2.enabled()) w.StatusBar1.setPanelText(3, QString());
@@ -164,9 +170,12 @@ void ExecuteList::endRun(const QString& help) {
 
 bool ExecuteList::runLines(bool execute) {
     const int count = p_.system().lstExec.listCount();
-    int forLine = 0;
-    for (int i = p_.macro.ResumeLine; i < count; ++i)
-        if (!runLine(i, execute, forLine)) return false;
+    Macro& m = p_.macro;
+    // A run continued after Item.Wait goes on inside the loop it waited in.
+    if (m.ResumeLine == 0) m.ForDoLine = 0;
+    skipDepth_ = 0;
+    for (int i = m.ResumeLine; i < count; ++i)
+        if (!runLine(i, execute, m.ForDoLine)) return false;
     return true;
 }
 
@@ -178,7 +187,9 @@ bool ExecuteList::lookUp(QString& text, QString& data) const {
         data = text.mid(assign + Assign.size());
         text = runtime::Trim(text.left(assign));
     }
-    return p_.macroTable.find(text).found() || p_.commands.find(text) != nullptr;
+    // Only the macro command table is the language: a command the program
+    // registers for its menus alone is no macro command.
+    return p_.macroTable.find(text).found();
 }
 
 bool ExecuteList::stopped() {
@@ -189,12 +200,16 @@ bool ExecuteList::stopped() {
 }
 
 bool ExecuteList::runLine(int& i, bool execute, int& forLine) {
+    if (onLine) onLine();
     Macro& m = p_.macro;
     platform::ListBox& list = p_.system().lstExec;
     bool error = false;
     if (!execute) list.setListIndex(i);
     QString text = runtime::Trim(list.list(i)), data;
     if (text == QStringLiteral("<Comment>")) m.MacroExecWatch = false;
+    const bool endIf = text.startsWith(QStringLiteral("System.If.Do.End"));
+    if (!m.MacroExecWatch && !endIf && text.startsWith(QStringLiteral("System.If.Do")))
+        ++skipDepth_; // an If.Do inside a skipped block: its End is not ours
     if (m.MacroExecWatch) {
         const bool found = lookUp(text, data);
         if (!m.MacroRunning) return stopped();
@@ -211,8 +226,11 @@ bool ExecuteList::runLine(int& i, bool execute, int& forLine) {
         }
         error = !found;
     }
-    if (text == QStringLiteral("</Comment>") || text.startsWith(QStringLiteral("System.If.Do.End")))
+    if (endIf && !m.MacroExecWatch && skipDepth_ > 0)
+        --skipDepth_;
+    else if (text == QStringLiteral("</Comment>") || endIf)
         m.MacroExecWatch = true;
+    if (text == QStringLiteral("</Comment>")) skipDepth_ = 0;
     if (execute) stepLoop(text, i, forLine);
     if (!execute)
         list.setList(i,

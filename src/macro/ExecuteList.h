@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Program;
 
@@ -33,9 +34,17 @@ public:
 
     void MacroGo();
     void MacroTest();
+    // Called before each line of a run is looked at (a harness that bounds
+    // the steps of a run clears MacroRunning from here).
+    std::function<void()> onLine;
 
     // The calls may nest this deep below the macro run.
     static constexpr int MaxLevel = 30;
+    // The execute list holds at most this many lines. The store holds 100
+    // macros of 199 lines; a list this long only comes from calls that
+    // multiply (a macro calling the next one over and over), and building it
+    // would take minutes and gigabytes.
+    static constexpr int MaxListLines = 50000;
 
 private:
     struct Built {
@@ -54,6 +63,8 @@ private:
 
     Program& p_;
     bool running_ = false;
+    // If.Do lines met inside a skipped block whose End is still to come.
+    int skipDepth_ = 0;
 };
 
 // The name a line calls, or "" when the line is no System.Call.Macro; a

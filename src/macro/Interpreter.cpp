@@ -7,6 +7,15 @@
 #include <exception>
 
 void Interpreter::ExecMacro(const QString& command, QString& data) {
+    // A recorded answer is for the question of the line after it only.
+    Macro& m = p_.macro;
+    const bool answers = m.AnswerArmed;
+    m.AnswerArmed = false;
+    run(command, data);
+    if (answers) m.PendingAnswer = -1;
+}
+
+void Interpreter::run(const QString& command, QString& data) {
     try {
         p_.main(); // the main window registers the commands
         p_.sysVars.RefreshValues();

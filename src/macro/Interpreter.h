@@ -17,6 +17,8 @@ public:
     void ExecMacro(const QString& command, QString& data);
 
 private:
+    void run(const QString& command, QString& data);
+
     Program& p_;
 };
 

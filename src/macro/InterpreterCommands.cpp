@@ -33,9 +33,7 @@ QString After(const QString& data, QChar c) {
 }
 
 void StoreInFreeSlot(Program& p, const QString& value) {
-    const int slot = p.macro.FreeMcrVarSlot();
-    p.macro.setMcrVar(slot,
-                      QStringLiteral("mcrVar[") + runtime::TrimStr(slot) + u']' + Assign + value);
+    p.macro.StoreVariable(QString(), value);
 }
 
 // "mcrvar[n]" takes macro variable n whole, "sysvar[n]" system variable n.
@@ -136,11 +134,22 @@ void ShowSystemTabs(Program& p, int code, int main, int macro) {
 void RegisterWindowCommands(Program& p) {
     CommandRegistry& c = p.commands;
     const QString title = QStringLiteral("Macro Message");
+    // A macro's own text takes the values of the macro variables it names.
     c.add(QStringLiteral("View.Messagebox"), 30, [&p, title](const QString& d) {
-        p.messages.ShowMessage(d, KindInformation, QStringLiteral("okcancel"), title);
+        const int answer = Macro::AnswerOf(d); // a recorded answer to the next question
+        if (answer >= 0) {
+            p.macro.PendingAnswer = answer;
+            p.macro.AnswerArmed = true;
+            return;
+        }
+        QString text = d;
+        p.messages.ShowMessage(p.macro.InsertMcrVars(text), KindInformation,
+                               QStringLiteral("okcancel"), title);
     });
     c.add(QStringLiteral("View.Inputbox"), 30, [&p, title](const QString& d) {
-        p.messages.ShowMessage(d, KindInformation, QStringLiteral("okcancel"), title, true);
+        QString text = d;
+        p.messages.ShowMessage(p.macro.InsertMcrVars(text), KindInformation,
+                               QStringLiteral("okcancel"), title, true);
     });
     c.add(QStringLiteral("View.SysWindow"), 32,
           [&p](const QString& d) { p.system().ShowWindow(ShowStyle(d)); });

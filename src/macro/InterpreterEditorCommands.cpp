@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString Assign = QStringLiteral(":=");
-
 // "x,y": the grid's row y first, then its column x, as a user's click.
 void CellSelect(Program& p, const QString& data) {
     const qsizetype comma = data.indexOf(u',');
@@ -28,10 +26,7 @@ void CellSelect(Program& p, const QString& data) {
 // with the field's text as its value; a variable of that name is not
 // looked for.
 void StoreField(Program& p, int code, const QString& data, const QString& value) {
-    const int slot = p.macro.FreeMcrVarSlot();
-    const QString name =
-        data.isEmpty() ? QStringLiteral("mcrVar[") + runtime::TrimStr(slot) + u']' : data;
-    p.macro.setMcrVar(slot, name + Assign + value);
+    p.macro.StoreVariable(data, value);
     p.macro.SetMacroAction(QString(), code);
 }
 

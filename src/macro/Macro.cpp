@@ -1,12 +1,19 @@
 #include "macro/Macro.h"
 
+#include "document/MessageWindow.h"
+#include "macro/Recorder.h"
 #include "macro/frmSystem.h"
+#include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 namespace {
 
 const QString Assign = QStringLiteral(":=");
+const QString AnswerPrefix = QStringLiteral("Answer: ");
+// The buttons by their answer number (0 Cancel, 1 Ok, 2 No, 3 Yes).
+const char* const AnswerWords[] = {"Cancel", "Ok", "No", "Yes"};
 
 } // namespace
 
@@ -55,4 +62,47 @@ int Macro::FreeMcrVarSlot() const {
     for (int i = 0; i < McrVarCount; ++i)
         if (mcrVar[static_cast<std::size_t>(i)].isEmpty()) return i;
     return 0;
+}
+
+bool Macro::StoreVariable(const QString& name, const QString& value) {
+    const int slot = FreeMcrVarSlot();
+    if (!mcrVar[static_cast<std::size_t>(slot)].isEmpty()) {
+        p_.messages.ShowMessage(
+            QStringLiteral("All ") + QString::number(McrVarCount) +
+                QStringLiteral(" macro variables are in use: the variable '") +
+                MessageWindow::Verbatim(name.isEmpty() ? QStringLiteral("mcrVar") : name) +
+                QStringLiteral("' was not stored./nClear variables with System.mcrVar.Clear "
+                               "first."),
+            KindExclamation, QStringLiteral("ok"), QStringLiteral("Macro Message"));
+        return false;
+    }
+    const QString named =
+        name.isEmpty() ? QStringLiteral("mcrVar[") + runtime::TrimStr(slot) + u']' : name;
+    mcrVar[static_cast<std::size_t>(slot)] = named + Assign + value;
+    return true;
+}
+
+bool Macro::RecordsAnswers() const {
+    return RecordMode == RecordingMode && p_.main().recorder.Timer2.enabled();
+}
+
+// What was reported before the question is recorded first, then the answer,
+// at once: the command that asked reports itself when it ends, and would
+// replace the answer before the recorder's next tick.
+void Macro::RecordAnswer(int answer) {
+    Recorder& recorder = p_.main().recorder;
+    recorder.Timer2Tick();
+    SetMacroAction(AnswerText(answer), 30);
+    recorder.Timer2Tick();
+}
+
+QString Macro::AnswerText(int answer) {
+    if (answer < 0 || answer > 3) return QString();
+    return AnswerPrefix + QString::fromLatin1(AnswerWords[answer]);
+}
+
+int Macro::AnswerOf(const QString& text) {
+    for (int answer = 0; answer <= 3; ++answer)
+        if (text == AnswerText(answer)) return answer;
+    return -1;
 }

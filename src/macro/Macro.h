@@ -42,6 +42,25 @@ public:
     void ListMcrVars();
     // The lowest free slot; 0 when every slot is in use.
     int FreeMcrVarSlot() const;
+    // A new variable in the lowest free slot: the name ("mcrVar[k]" for slot
+    // k when it is empty), ":=" and the value. With every slot in use it is
+    // refused with a message and nothing is overwritten; false then.
+    bool StoreVariable(const QString& name, const QString& value);
+
+    // Answers to questions. While a macro is being recorded, a question the
+    // program asks is recorded with the button the user pressed, as the line
+    // View.Messagebox:=Answer: <button>; replayed, that line answers the
+    // question the next line asks with the same button, without showing it.
+    bool RecordsAnswers() const;
+    void RecordAnswer(int answer);
+    // The recorded form of an answer ("Answer: Yes"); the button of such a
+    // text, -1 for any other text.
+    static QString AnswerText(int answer);
+    static int AnswerOf(const QString& text);
+    // The button the next question answers with (-1: none), and whether it
+    // waits for the next macro line.
+    int PendingAnswer = -1;
+    bool AnswerArmed = false;
 
     // True while the interpreter runs a macro; it stops when it finds this false.
     bool MacroRunning = false;
@@ -57,6 +76,9 @@ public:
     int ForDoCounter = 0;
     int ForDoValue = 0;
     int ResumeLine = 0;
+    // The execute-list position of the active For.Do line (kept for a run
+    // that goes on after Item.Wait).
+    int ForDoLine = 0;
     int WaitLine = 0;
     // The recorder's modes and the armed trigger: the action code awaited and
     // the macro an Item.Do.Macro trigger starts.

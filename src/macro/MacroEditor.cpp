@@ -1,5 +1,6 @@
 #include "macro/MacroEditor.h"
 
+#include "document/MessageWindow.h"
 #include "macro/MacroPickers.h"
 #include "platform/Keys.h"
 #include "runtime/Strings.h"
@@ -94,6 +95,24 @@ void MacroEditor::wire() {
     Check5.onClick = [this] { WizardMark(); };
 }
 
+void MacroEditor::LineUpMacro() {
+    const int slot = currentSlot();
+    if (slot < 0) return;
+    const int selected = List7.listIndex();
+    int indent = 0;
+    for (int i = 0; i < List7.listCount(); ++i) {
+        const QString line = runtime::Trim(List7.list(i));
+        const QString placed = QString(indent, u' ') + line;
+        List7.setList(i, placed);
+        cell(slot, i + 1) = placed;
+        if (line.startsWith(QStringLiteral("System.If.Do.End")))
+            indent = std::max(indent - 4, 0);
+        else if (line.startsWith(QStringLiteral("System.If.Do")))
+            indent += 4;
+    }
+    List7.setListIndex(selected);
+}
+
 void MacroEditor::WizardMark() {
     const int slot = currentSlot();
     if (slot < 0) return;
@@ -175,6 +194,7 @@ void MacroEditor::MacroDelete() {
     platform::ComboBox& list = pickers_.Combo5;
     const int k = list.listIndex();
     if (k >= 0) {
+        p_.macroLibrary.DropFromWizardLists(list.list(k)); // a deleted macro runs no more
         const int last = list.listCount() - 1;
         for (int i = k; i < last; ++i) {
             list.setList(i, list.list(i + 1));
@@ -217,8 +237,16 @@ void MacroEditor::MacroRename() {
     const int m = list.listIndex();
     if (m < 0) return;
     const QString name = MacroLibrary::OneLine(rtfMacroName.text());
-    if (runtime::Trim(name).isEmpty() || HasMacroNamed(name, m)) {
+    const bool empty = runtime::Trim(name).isEmpty();
+    if (empty || HasMacroNamed(name, m)) {
         rtfMacroName.setText(list.list(m)); // the macro keeps its name
+        p_.messages.ShowMessage(
+            empty ? QStringLiteral("A macro needs a name: the macro keeps its name '") +
+                        MessageWindow::Verbatim(list.list(m)) + u'\''
+                  : QStringLiteral("Another macro is named '") + MessageWindow::Verbatim(name) +
+                        QStringLiteral("' already: the macro keeps its name '") +
+                        MessageWindow::Verbatim(list.list(m)) + u'\'',
+            KindExclamation, QStringLiteral("ok"), QStringLiteral("Rename"));
         return;
     }
     list.setList(m, name);

@@ -63,6 +63,9 @@ public:
     void MacroCommandInsert();
     void MacroExport();
     void WizardMark();
+    // Each line of the macro being edited trimmed and indented by four blanks
+    // for each System.If.Do block it stands in (its End line still inside).
+    void LineUpMacro();
 
     // The store slot of Combo5's entry, -1 for none.
     int slotOf(int position) const;

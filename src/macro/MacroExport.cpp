@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTime>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,9 +43,14 @@ QString WithMacroExtension(const QString& chosen) {
     return QDir(info.path()).filePath(base + QStringLiteral(".mcr"));
 }
 
+// The user's name from the environment, else the account's own name (a
+// session started by a service or a desktop launcher may have no USER).
 QString UserName() {
     QString name = qEnvironmentVariable("USER");
     if (name.isEmpty()) name = qEnvironmentVariable("USERNAME");
+    if (name.isEmpty())
+        if (const passwd* account = getpwuid(getuid()))
+            name = QString::fromLocal8Bit(account->pw_name);
     return name;
 }
 

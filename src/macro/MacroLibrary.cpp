@@ -112,3 +112,17 @@ void MacroLibrary::RebuildWizardLists(bool selectLast) {
     WizardListIndex = selectLast ? static_cast<int>(WizardList.size()) - 1 : 0;
     list12.setListIndex(WizardListIndex);
 }
+
+void MacroLibrary::DropFromWizardLists(const QString& name) {
+    const qsizetype at = WizardList.indexOf(name);
+    if (at < 0) return;
+    WizardList.removeAt(at);
+    WizardListIndex = WizardList.isEmpty() ? -1 : 0;
+    platform::ListBox& list12 = p_.main().macroWizard.List12;
+    for (int i = 0; i < list12.listCount(); ++i)
+        if (list12.list(i) == name) {
+            list12.removeItem(i);
+            break;
+        }
+    if (list12.listCount() > 0) list12.setListIndex(0);
+}

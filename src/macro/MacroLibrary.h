@@ -54,6 +54,8 @@ public:
     // Rebuilds the wizard lists from the marks (the Macros tab's List12 and
     // WizardList), selecting the last marked macro or the first.
     void RebuildWizardLists(bool selectLast = true);
+    // Takes a macro's name out of both wizard lists (its first entry).
+    void DropFromWizardLists(const QString& name);
 
 private:
     void ReadMacroStore();

@@ -82,7 +82,8 @@ void frmMain::registerCommands() {
     CommandRegistry& c = p_.commands;
     FileCommands& files = p_.fileCommands;
     c.add(QStringLiteral("Menu.File.New"), 101, [&files] { files.MenuNewFile(); });
-    c.add(QStringLiteral("Menu.File.Load"), 102, [&files] { files.MenuLoadFile(); });
+    c.add(QStringLiteral("Menu.File.Load"), 102,
+          [&files](const QString& file) { files.MenuLoadFile(file); });
     c.add(QStringLiteral("Menu.File.Add"), 103, [&files] { files.MenuAddFile(); });
     c.add(QStringLiteral("Menu.Save.SubFile"), 104, [&files] { files.MenuSaveSubFile(); });
     c.add(QStringLiteral("Menu.Save.Settings"), 105, [&files] { files.MenuSaveSettings(); });

@@ -148,6 +148,9 @@ public:
     // Settings: the settings window, modally; when it closes, the exit
     // routine without the end of the program.
     void MenuSettings();
+    // Lines up the indents of the macro being edited: four blanks deeper
+    // inside each System.If.Do block.
+    void LineUpMacro() { macroEditor.LineUpMacro(); }
 
     // The window's layout for its present size: run on every size change.
     MainLayout layout;

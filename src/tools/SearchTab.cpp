@@ -69,10 +69,8 @@ void SearchTab::place() {
 void SearchTab::wire() {
     Option1.onClick([this](int index) { SearchModeSelect(index); });
     rtfReplace.onChange = [this] { ReplaceTextChange(); };
-    for (platform::RichTextBox* field : {&rtfSearch, &rtfReplace})
-        field->onKeyPress = [this](int& key) {
-            if (key == platform::KeyReturn) SearchReplaceGo();
-        };
+    timing::EnterRunsGo(p_, rtfSearch, 506, [this] { SearchReplaceGo(); });
+    timing::EnterRunsGo(p_, rtfReplace, 507, [this] { SearchReplaceGo(); });
     cmdSearch.onClick = [this] { SearchReplaceGo(); };
     Command2.onClick = [this] { SearchHistoryDelete(); };
     Label47.onClick = [this] { SearchHistoryPickerToggle(); };

@@ -7,15 +7,11 @@
 #include "tools/TimingTools.h"
 
 void AddVariableCommand(Program& p, const char* name, int code, std::function<QString()> value) {
-    p.commands.add(
-        QString::fromLatin1(name), code, [&p, code, value = std::move(value)](const QString& data) {
-            const int slot = p.macro.FreeMcrVarSlot();
-            const QString named = data.isEmpty() ? QStringLiteral("mcrVar[") +
-                                                       runtime::TrimStr(slot) + QLatin1Char(']')
-                                                 : data;
-            p.macro.setMcrVar(slot, named + QStringLiteral(":=") + value());
-            p.macro.SetMacroAction(QString(), code);
-        });
+    p.commands.add(QString::fromLatin1(name), code,
+                   [&p, code, value = std::move(value)](const QString& data) {
+                       p.macro.StoreVariable(data, value());
+                       p.macro.SetMacroAction(QString(), code);
+                   });
 }
 
 void SearchTab::registerCommands() {

@@ -50,7 +50,7 @@ void ShiftTab::wire() {
     Combo2.onClick = [this] { ShiftDirectionSelect(); };
     Label5.onClick = [this] { ShiftRangeToggle(); };
     Command13.onClick = [this] { ShiftGo(); };
-    timing::MakeTimeField(rtfShiftDuration, [this] { ShiftGo(); });
+    timing::MakeTimeField(p_, rtfShiftDuration, 517, [this] { ShiftGo(); });
 }
 
 void ShiftTab::FillDirections() {

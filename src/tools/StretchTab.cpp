@@ -58,8 +58,8 @@ void StretchTab::place() {
 void StretchTab::wire() {
     Label63.onClick = [this] { StretchRangeToggle(); };
     Command12.onClick = [this] { StretchGo(); };
-    timing::MakeTimeField(editor_.rtfStretchFirst, [this] { StretchGo(); });
-    timing::MakeTimeField(editor_.rtfStretchLast, [this] { StretchGo(); });
+    timing::MakeTimeField(p_, editor_.rtfStretchFirst, 523, [this] { StretchGo(); });
+    timing::MakeTimeField(p_, editor_.rtfStretchLast, 524, [this] { StretchGo(); });
 }
 
 void StretchTab::StretchRangeToggle() {

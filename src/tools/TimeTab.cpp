@@ -60,8 +60,8 @@ void TimeTab::wire() {
     Command17.onClick = [this] { TimeShrink(); };
     Command18.onClick = [this] { TimeStretch(); };
     Command19.onClick = [this] { TimeGo(); };
-    timing::MakeTimeField(rtfTimeStart, [this] { TimeGo(); });
-    timing::MakeTimeField(rtfTimeEnd, [this] { TimeGo(); });
+    timing::MakeTimeField(p_, rtfTimeStart, 531, [this] { TimeGo(); });
+    timing::MakeTimeField(p_, rtfTimeEnd, 532, [this] { TimeGo(); });
     mirror(rtfTimeStart, editor_.basic.rtfLineStart);
     mirror(rtfTimeEnd, editor_.basic.rtfLineEnd);
 }

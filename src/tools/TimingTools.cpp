@@ -163,11 +163,17 @@ QString DocumentRangeComment(Program& p) {
            g.textMatrix(g.rows() - 2, 1) + QLatin1Char(']');
 }
 
-void MakeTimeField(platform::RichTextBox& field, std::function<void()> go) {
-    field.onGotFocus = [&field] { SelectWholeText(field); };
-    field.onKeyPress = [go = std::move(go)](int& key) {
-        if (key == platform::KeyReturn) go();
+void EnterRunsGo(Program& p, platform::RichTextBox& field, int code, std::function<void()> go) {
+    field.onKeyPress = [&p, &field, code, go = std::move(go)](int& key) {
+        if (key != platform::KeyReturn) return;
+        p.macro.SetMacroAction(field.text(), code);
+        if (p.macro.RecordMode != Macro::RecordingMode) go();
     };
+}
+
+void MakeTimeField(Program& p, platform::RichTextBox& field, int code, std::function<void()> go) {
+    field.onGotFocus = [&field] { SelectWholeText(field); };
+    EnterRunsGo(p, field, code, std::move(go));
 }
 
 void AddFieldCommand(Program& p, const char* name, int code,

@@ -99,9 +99,14 @@ private:
 // comments of Shift and Stretch always name the whole document.
 QString DocumentRangeComment(Program& p);
 
-// A time field: selects its whole text when it gets the focus, and runs `go`
-// when Enter is pressed in it (the key still reaches the field).
-void MakeTimeField(platform::RichTextBox& field, std::function<void()> go);
+// A field whose Enter runs its tab's Go: Enter reports the field's own
+// command (`code`) with the field's text, then runs `go` (the key still
+// reaches the field). While a macro is being recorded Go does not run: the
+// recorded line carries the text, and the user's Go is recorded on its own.
+void EnterRunsGo(Program& p, platform::RichTextBox& field, int code, std::function<void()> go);
+// A time field: selects its whole text when it gets the focus; Enter as
+// EnterRunsGo.
+void MakeTimeField(Program& p, platform::RichTextBox& field, int code, std::function<void()> go);
 
 // Registers a command that reports `code` and puts its data into a field.
 void AddFieldCommand(Program& p, const char* name, int code,

@@ -123,7 +123,7 @@ TEST(MessageWindow, ReportsTheMessageActionFirst) {
     EXPECT_EQ(t->macro.MacroAction.text, "");
 }
 
-TEST(MessageWindow, BreaksLinesInPlaceAndPutsInVariables) {
+TEST(MessageWindow, BreaksLinesInPlaceAndKeepsItsWords) {
     TestProgram t;
     t->macro.setMcrVar(0, "who:=  Ann ");
     QString title, text;
@@ -145,7 +145,7 @@ TEST(MessageWindow, BreaksLinesInPlaceAndPutsInVariables) {
 
     t.answer<Box>(keep);
     t->messages.ShowMessage("Hello who/n//nwho", 2, "ok", "");
-    EXPECT_EQ(text, "Hello Ann \r/ \rwho") << "one substitution, then the breaks";
+    EXPECT_EQ(text, "Hello who \r/ \rwho") << "the program's own words stay as written";
 }
 
 TEST(MessageWindow, AFileNameShownVerbatimKeepsItsSlashN) {

@@ -140,17 +140,24 @@ TEST_F(MacroEditorTest, RenameRefusesEmptyAndDuplicateNames) {
     MacroEditor& ed = tab.ed();
     click(ed.Command34);
     click(ed.Command34);
+    // A refused name is told with the reason.
     struct Case {
         const char* typed;
         const char* name;
-    } cases[] = {{"Tidy up", "Tidy up"},
-                 {"   ", "Tidy up"},
-                 {"", "Tidy up"},
-                 {"new macro1", "Tidy up"},
-                 {"TIDY UP", "TIDY UP"}};
+        const char* why;
+    } cases[] = {{"Tidy up", "Tidy up", nullptr},
+                 {"   ", "Tidy up", "A macro needs a name"},
+                 {"", "Tidy up", "A macro needs a name"},
+                 {"new macro1", "Tidy up", "Another macro is named 'new macro1' already"},
+                 {"TIDY UP", "TIDY UP", nullptr}};
     for (const Case& c : cases) {
         ed.rtfMacroName.setText(c.typed);
+        Message seen;
+        if (c.why) p.reply(frmMessageBox::Ok, &seen);
         click(ed.Command36);
+        if (c.why) {
+            EXPECT_TRUE(seen.text.startsWith(c.why)) << seen.text.toStdString();
+        }
         EXPECT_EQ(tab.pickers().Combo5.list(1), c.name) << c.typed;
         EXPECT_EQ(tab.store(1, 0), c.name) << c.typed;
         EXPECT_EQ(ed.rtfMacroName.text(), c.name) << c.typed;

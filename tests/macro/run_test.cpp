@@ -68,8 +68,8 @@ TEST(MacroRun, CommentBlocksAndFalseConditionsSkipTheirLines) {
                  "System.If.Do.End", "System.mcrVar.Set:=after the first end", "System.If.Do.End",
                  "System.If.Do:=n<5", "System.mcrVar.Set:=ran", "System.If.Do.End"});
     pressGo(t, 0);
-    // The first End closes a false block, also inside another one.
-    EXPECT_EQ(variableValues(t), QStringList({"3", "after the first end", "ran"}));
+    // The End of a block inside a false block closes only the inner block.
+    EXPECT_EQ(variableValues(t), QStringList({"3", "ran"}));
 }
 
 TEST(MacroRun, ForDoRunsItsBodyOncePerValue) {
