@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 
 #include <QRect>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -43,12 +44,25 @@ bool ReachableOnScreen(const std::array<int, 4>& pos, const platform::Screen& sc
     return visible.width() >= MinVisibleWidth && visible.height() >= MinVisibleHeight;
 }
 
+// A start that keeps a span of `size` inside 0 .. `room`; a span larger than
+// the room starts at 0.
+int KeptInside(int start, int size, int room) {
+    return std::max(0, std::min(start, room - size));
+}
+
 } // namespace
 
 void SetScreenPos(Program& p, frmMain& main) {
     const auto pos = ReadPosition(p.folder.path(runtime::Place::PositionFile));
     if (pos && ReachableOnScreen(*pos, p.host.screen)) {
-        main.move((*pos)[0], (*pos)[1], (*pos)[2], (*pos)[3]);
+        // The whole window, status bar included, lies on the screen: a window
+        // larger than the screen takes the screen's size (never less than
+        // its smallest), and one past an edge moves back inside.
+        const platform::Screen& screen = p.host.screen;
+        const int width = std::max(frmMain::MinWidth, std::min((*pos)[2], screen.width()));
+        const int height = std::max(frmMain::MinHeight, std::min((*pos)[3], screen.height()));
+        main.move(KeptInside((*pos)[0], width, screen.width()),
+                  KeptInside((*pos)[1], height, screen.height()), width, height);
         main.Resize();
         return;
     }

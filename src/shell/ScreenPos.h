@@ -3,7 +3,8 @@
 // last run from \System\pos.sdf (twips, one number a line), or the window
 // centred on the screen at its minimum size when the file is missing, short,
 // holds something that is no number or a size the window cannot take, or
-// would put the window off the screen.
+// would put the window off the screen. A window kept from the last run lies
+// wholly on the screen.
 
 class Program;
 class frmMain;

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -263,6 +264,21 @@ TEST(Layout, TheStatusBarPanelsFillTheWidthAndShowFormatNamesWhole) {
     m.hide();
 }
 
+// Go and Print stand side by side at the foot of the Diagnose tab at every
+// size: Go keeps its distance from the window's bottom edge and Print goes
+// with it.
+TEST(Layout, TheDiagnoseButtonsKeepToTheTabsFootAtEverySize) {
+    TestProgram t;
+    frmMain& m = t.main();
+    const DiagnoseTab& d = m.diagnose;
+    for (const auto& [w, h] : {std::pair{953, 613}, std::pair{1280, 800}, std::pair{1920, 1080}}) {
+        Resize(m, w * platform::TwipsPerPixel, h * platform::TwipsPerPixel);
+        EXPECT_EQ(d.Command27.top(), 4560 + m.layout.ExtraHeight) << w;
+        EXPECT_EQ(d.lblPrint.top(), d.Command27.top()) << w;
+        EXPECT_LE(d.Command27.top() + d.Command27.height(), m.tabMain.height()) << w;
+    }
+}
+
 // At start: the last place from pos.sdf, or the smallest window centred on
 // the screen when the file is missing, short, not numbers, or off the screen.
 TEST(Layout, StartsWhereItWasOrCentredAtTheSmallestSize) {
@@ -287,10 +303,15 @@ TEST(Layout, StartsWhereItWasOrCentredAtTheSmallestSize) {
         m.load();
         const platform::Screen& screen = p->host.screen;
         if (c.kept) {
-            EXPECT_EQ(m.left(), 300) << c.name;
-            EXPECT_EQ(m.top(), 450) << c.name;
-            EXPECT_EQ(m.width(), 15000) << c.name;
-            EXPECT_EQ(m.height(), 9600) << c.name;
+            // Kept as far as the screen has room: the test screen is smaller
+            // than the window, which then takes the screen's corner and, never
+            // below its smallest size, the screen's size.
+            const int width = std::max(frmMain::MinWidth, std::min(15000, screen.width()));
+            const int height = std::max(frmMain::MinHeight, std::min(9600, screen.height()));
+            EXPECT_EQ(m.width(), width) << c.name;
+            EXPECT_EQ(m.height(), height) << c.name;
+            EXPECT_EQ(m.left(), std::max(0, std::min(300, screen.width() - width))) << c.name;
+            EXPECT_EQ(m.top(), std::max(0, std::min(450, screen.height() - height))) << c.name;
         } else {
             EXPECT_EQ(m.width(), frmMain::MinWidth) << c.name;
             EXPECT_EQ(m.height(), frmMain::MinHeight) << c.name;

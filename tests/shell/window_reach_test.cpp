@@ -1,0 +1,222 @@
+// Every control can be reached as a user reaches it: a picker's list opens
+// above every other control and its last item takes a click; Escape closes
+// the windows that have a Cancel or Close; the small windows open over the
+// main window, and the main window starts wholly on the screen.
+
+#include "ShellFixture.h"
+#include "fileio/frmFile.h"
+#include "fileio/frmPreview.h"
+#include "macro/frmSystem.h"
+#include "macro/frmWizard.h"
+#include "online/frmDbase.h"
+#include "platform/ComboBox.h"
+#include "platform/ListBox.h"
+#include "shell/frmControl.h"
+#include "shell/frmSettings.h"
+#include "support/MediaFiles.h"
+#include "support/WindowLook.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRect>
+#include <QTest>
+#include <set>
+
+namespace {
+
+// The controls a click made visible.
+std::set<QWidget*> ShownControls(QWidget* window) {
+    std::set<QWidget*> shown;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (platform::Control::ofWidget(w) && w->isVisible()) shown.insert(w);
+    return shown;
+}
+
+std::string NameOf(QWidget* w) {
+    for (QWidget* x = w; x; x = x->parentWidget())
+        if (const platform::Control* c = platform::Control::ofWidget(x)) return c->name().toStdString();
+    return "another widget";
+}
+
+// Clicks the last item of an opened picker list through the mouse; true when
+// the click landed on the list (nothing drawn above it) and chose the item.
+void ClickLastItem(QWidget* window, QWidget* list, const std::string& where) {
+    if (auto* combo = qobject_cast<QComboBox*>(list)) {
+        const int last = combo->count() - 1;
+        const QPoint middle = combo->mapTo(window, combo->rect().center());
+        QWidget* top = window->childAt(middle);
+        ASSERT_TRUE(top == combo || combo->isAncestorOf(top)) << where << ": the list lies under "
+                                                              << NameOf(top);
+        if (last < 0) return; // nothing to choose yet; the list can be reached
+        // The arrow drops the list, also of a list with a field to type in.
+        QTest::mouseClick(combo, Qt::LeftButton, {},
+                          QPoint(combo->width() - 6, combo->height() / 2));
+        QApplication::processEvents();
+        QAbstractItemView* view = combo->view();
+        ASSERT_TRUE(view->isVisible()) << where << ": the list did not drop";
+        // A dropped list takes no release until a double click's time has passed.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        const QModelIndex item = view->model()->index(last, combo->modelColumn());
+        view->scrollTo(item);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+        QApplication::processEvents();
+        EXPECT_EQ(combo->currentIndex(), last) << where;
+        return;
+    }
+    auto* view = qobject_cast<QListWidget*>(list);
+    ASSERT_NE(view, nullptr) << where << ": a picker opened no list";
+    const int last = view->count() - 1;
+    if (last < 0) {
+        const QPoint middle = view->mapTo(window, view->rect().center());
+        QWidget* top = window->childAt(middle);
+        EXPECT_TRUE(top == view || view->isAncestorOf(top)) << where << ": the list lies under "
+                                                            << NameOf(top);
+        return;
+    }
+    view->scrollToBottom();
+    QApplication::processEvents();
+    const QPoint inView = view->visualItemRect(view->item(last)).center();
+    const QPoint middle = view->viewport()->mapTo(window, inView);
+    QWidget* top = window->childAt(middle);
+    ASSERT_TRUE(top == view || view->isAncestorOf(top))
+        << where << ": the last item lies under " << NameOf(top);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, inView);
+    QApplication::processEvents();
+    // A choice may close the picker or fill the list anew; the click chose.
+    EXPECT_TRUE(!view->isVisible() || view->currentRow() == last || view->count() != last + 1)
+        << where;
+}
+
+// Opens every picker of the window (a label showing ">>") in turn and clicks
+// the last item of the list it opened; returns how many were tried.
+int TryEveryPicker(QWidget* window, const char* windowName) {
+    int tried = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        platform::Control* picker = platform::Control::ofWidget(label);
+        if (!picker || label->text() != QLatin1String(">>")) continue;
+        window_look::BringToView(label);
+        if (!label->isVisible() || !label->isEnabled()) continue;
+        const std::string where = std::string(windowName) + " " + picker->name().toStdString();
+        const std::set<QWidget*> before = ShownControls(window);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QApplication::processEvents();
+        QWidget* list = nullptr;
+        for (QWidget* w : ShownControls(window))
+            if (!before.count(w) && (qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w)))
+                list = w;
+        if (!list) continue; // the picker has nothing to open yet
+        ++tried;
+        ClickLastItem(window, list, where);
+        if (label->text() == QLatin1String("<<")) QTest::mouseClick(label, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    return tried;
+}
+
+TEST(WindowReach, EveryPickerListOpensAboveTheOtherControlsAndTakesAClickOnItsLastItem) {
+    TestProgram t;
+    answerModalsWithCancel(t->host.modal);
+    frmMain& m = t.main();
+    m.load();
+    t.loadDataFile("film.srt", SubRip(12));
+    const QString sound = t.dataFilesPath("tone.wav");
+    ASSERT_TRUE(writeWav(sound, 3.0));
+    loadSubFile(t.program(), sound); // the player's line list opens with media
+    m.show();
+    m.move(0, 0, frmMain::MinWidth, frmMain::MinHeight);
+    m.Resize();
+    const int onMain = TryEveryPicker(m.window(), "frmMain");
+    EXPECT_GE(onMain, 14);
+    frmSettings& settings = t->settings();
+    settings.show();
+    int onSettings = 0;
+    for (const char* key : {"startup", "general", "script", "audio", "defaults", "lng"}) {
+        settings.ShowTab(QString::fromLatin1(key));
+        onSettings += TryEveryPicker(settings.window(), key);
+    }
+    EXPECT_GE(onSettings, 3);
+    settings.hide();
+    for (platform::Form* w : std::initializer_list<platform::Form*>{&t->dbase(), &t->fileChooser()}) {
+        w->show();
+        EXPECT_GE(TryEveryPicker(w->window(), w->name().toLatin1().constData()), 1)
+            << w->name().toStdString();
+        w->hide();
+    }
+    m.hide();
+}
+
+// Escape in any of these windows closes it, as its Cancel or Close does.
+TEST(WindowReach, EscapeClosesEveryWindowWithACancelOrClose) {
+    TestProgram t;
+    frmMain& m = t.main();
+    m.load();
+    m.show();
+    for (platform::Form* w : std::initializer_list<platform::Form*>{
+             &t->fileChooser(), &t->control(), &t->preview(), &t->system(), &t->wizard()}) {
+        w->show();
+        QApplication::processEvents();
+        ASSERT_TRUE(w->visible()) << w->name().toStdString();
+        QTest::keyClick(w->window(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(w->visible()) << w->name().toStdString();
+    }
+    m.hide();
+}
+
+// The System and Wizard windows open over the main window, wherever it is.
+TEST(WindowReach, SystemAndWizardOpenOverTheMainWindow) {
+    TestProgram t;
+    frmMain& m = t.main();
+    m.load();
+    m.show();
+    m.move(600, 450, frmMain::MinWidth, frmMain::MinHeight);
+    const QPoint middle(m.left() + m.width() / 2, m.top() + m.height() / 2);
+    for (platform::Form* w :
+         std::initializer_list<platform::Form*>{&t->system(), &t->wizard()}) {
+        w->show();
+        const QRect place(w->left(), w->top(), w->width(), w->height());
+        EXPECT_TRUE(place.contains(middle)) << w->name().toStdString() << " at " << w->left()
+                                            << ", " << w->top();
+        EXPECT_GT(w->left() + w->top(), 0) << w->name().toStdString();
+        w->hide();
+    }
+    m.hide();
+}
+
+// A place from the last run that lies partly past an edge of the screen, or
+// is larger than the screen, comes back wholly on the screen.
+TEST(WindowReach, TheMainWindowFromTheLastRunLiesWhollyOnTheScreen) {
+    ProgramFolder probe;
+    ProgramOn measure(probe.path());
+    const int sw = measure->host.screen.width(), sh = measure->host.screen.height();
+    struct Case {
+        const char* name;
+        int left, top, width, height;
+    };
+    const Case cases[] = {
+        {"past the bottom", 0, sh - frmMain::MinHeight + 90, frmMain::MinWidth, frmMain::MinHeight},
+        {"past the right", sw - frmMain::MinWidth + 600, 0, frmMain::MinWidth, frmMain::MinHeight},
+        {"taller than the screen", 0, 0, frmMain::MinWidth, sh + 900},
+    };
+    for (const Case& c : cases) {
+        ProgramFolder folder;
+        folder.write("System/pos.sdf", QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n")
+                                           .arg(c.left)
+                                           .arg(c.top)
+                                           .arg(c.width)
+                                           .arg(c.height)
+                                           .toLatin1());
+        ProgramOn p(folder.path());
+        frmMain& m = p.main();
+        m.load();
+        EXPECT_GE(m.left(), 0) << c.name;
+        EXPECT_GE(m.top(), 0) << c.name;
+        EXPECT_LE(m.left() + m.width(), std::max(sw, frmMain::MinWidth)) << c.name;
+        EXPECT_LE(m.top() + m.height(), std::max(sh, frmMain::MinHeight)) << c.name;
+    }
+}
+
+} // namespace
