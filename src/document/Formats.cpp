@@ -54,7 +54,8 @@ const std::array<FileTypeEntry, FileType::Count> Table = {{
     {17, "Mirel Setting file", nullptr, ".scd", "Mirel Setting file (*.scd)|*.scd", false, false,
      nullptr, nullptr},
     {18, "Video", nullptr, ".mp4;.mkv;.webm;.mov;.avi;.mpg;.wmv",
-     "Video (*.mp4, *.mkv, *.webm, *.mov, *.avi, *.mpg, *.wmv)|*.mp4;*.mkv;*.webm;*.mov;*.avi;*.mpg;"
+     "Video (*.mp4, *.mkv, *.webm, *.mov, *.avi, *.mpg, "
+     "*.wmv)|*.mp4;*.mkv;*.webm;*.mov;*.avi;*.mpg;"
      "*.wmv",
      false, false, nullptr, nullptr},
     {19, "Audio Files", nullptr, ".wav;.mp3", "Audio Files (*.wav, *.mp3)|*.wav;*.mp3", false,

@@ -39,8 +39,8 @@ QString Extension(const QString& fileName) {
 
 bool Loader::IsMediaFile(const QString& fileName) {
     static const QStringList media = {
-        QStringLiteral(".avi"), QStringLiteral(".mp3"), QStringLiteral(".wav"),
-        QStringLiteral(".mpg"), QStringLiteral(".wmv"), QStringLiteral(".mp4"),
+        QStringLiteral(".avi"), QStringLiteral(".mp3"),  QStringLiteral(".wav"),
+        QStringLiteral(".mpg"), QStringLiteral(".wmv"),  QStringLiteral(".mp4"),
         QStringLiteral(".mkv"), QStringLiteral(".webm"), QStringLiteral(".mov")};
     return media.contains(Extension(fileName));
 }

@@ -1,7 +1,6 @@
 #include "online/TransferErrors.h"
 
 namespace {
-constexpr int MissingFileCode = 550;
 const QString MissingFile = QStringLiteral("The file is not on the server");
 } // namespace
 
@@ -13,7 +12,9 @@ QString PlainTransferError(const QString& info, int responseCode, const QString&
         const qsizetype open = text.indexOf(QStringLiteral(" ("));
         if (open > 0) text.truncate(open);
     }
-    if ((responseCode == MissingFileCode || text.startsWith(MissingFile)) && !serverFile.isEmpty())
+    // A refused upload also ends on 550; only a missing file is told so.
+    (void)responseCode;
+    if (text.startsWith(MissingFile) && !serverFile.isEmpty())
         return MissingFile + QStringLiteral(": ") + serverFile;
     if (text.isEmpty()) return QStringLiteral("The transfer failed");
     return text;

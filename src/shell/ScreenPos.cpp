@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -44,25 +45,32 @@ bool ReachableOnScreen(const std::array<int, 4>& pos, const platform::Screen& sc
     return visible.width() >= MinVisibleWidth && visible.height() >= MinVisibleHeight;
 }
 
-// A start that keeps a span of `size` inside 0 .. `room`; a span larger than
-// the room starts at 0.
-int KeptInside(int start, int size, int room) {
-    return std::max(0, std::min(start, room - size));
-}
-
 } // namespace
+
+namespace {
+// A span of `size` from `start` inside 0 .. `room`, never below `least`; a
+// room smaller than the least span leaves the span as it was.
+std::pair<int, int> KeptInside(int start, int size, int room, int least) {
+    if (room < least) return {start, size};
+    const int kept = std::clamp(size, least, room);
+    return {std::clamp(start, 0, room - kept), kept};
+}
+} // namespace
+
+QRect KeptOnScreen(const QRect& window, int screenWidth, int screenHeight) {
+    const auto [left, width] =
+        KeptInside(window.x(), window.width(), screenWidth, frmMain::MinWidth);
+    const auto [top, height] =
+        KeptInside(window.y(), window.height(), screenHeight, frmMain::MinHeight);
+    return {left, top, width, height};
+}
 
 void SetScreenPos(Program& p, frmMain& main) {
     const auto pos = ReadPosition(p.folder.path(runtime::Place::PositionFile));
     if (pos && ReachableOnScreen(*pos, p.host.screen)) {
-        // The whole window, status bar included, lies on the screen: a window
-        // larger than the screen takes the screen's size (never less than
-        // its smallest), and one past an edge moves back inside.
-        const platform::Screen& screen = p.host.screen;
-        const int width = std::max(frmMain::MinWidth, std::min((*pos)[2], screen.width()));
-        const int height = std::max(frmMain::MinHeight, std::min((*pos)[3], screen.height()));
-        main.move(KeptInside((*pos)[0], width, screen.width()),
-                  KeptInside((*pos)[1], height, screen.height()), width, height);
+        const QRect kept = KeptOnScreen(QRect((*pos)[0], (*pos)[1], (*pos)[2], (*pos)[3]),
+                                        p.host.screen.width(), p.host.screen.height());
+        main.move(kept.x(), kept.y(), kept.width(), kept.height());
         main.Resize();
         return;
     }

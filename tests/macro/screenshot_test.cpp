@@ -13,8 +13,7 @@ namespace {
 
 void ExpectReachableAndReadable(QWidget* window, const char* picture) {
     const QStringList covered = window_look::CoveredControls(window);
-    EXPECT_TRUE(covered.isEmpty()) << picture << ": covered:\n"
-                                   << covered.join('\n').toStdString();
+    EXPECT_TRUE(covered.isEmpty()) << picture << ": covered:\n" << covered.join('\n').toStdString();
     const QStringList cut = window_look::CutCaptions(window);
     EXPECT_TRUE(cut.isEmpty()) << picture << ": cut:\n" << cut.join('\n').toStdString();
 }

@@ -13,9 +13,9 @@
 #include "shell/frmControl.h"
 #include "shell/frmSettings.h"
 #include "support/FileBytes.h"
-#include "tools/frmHistory.h"
 #include "support/TestProgram.h"
 #include "support/WindowLook.h"
+#include "tools/frmHistory.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -26,18 +26,17 @@ namespace {
 // On every page of the window's tab strips, as the picture would show it.
 // `knownCut` names captions known to be cut that this check leaves to their
 // window's owner.
-void CheckWhatAUserMeets(QWidget* window, const QString& where,
-                         const QStringList& knownCut = {}) {
+void CheckWhatAUserMeets(QWidget* window, const QString& where, const QStringList& knownCut = {}) {
     window_look::ForEachPage(window, [&](const QString& page) {
         const QStringList covered = window_look::CoveredControls(window);
-        EXPECT_TRUE(covered.isEmpty()) << where.toStdString() << ", " << page.toStdString()
-                                       << ": covered:\n"
-                                       << covered.join('\n').toStdString();
+        EXPECT_TRUE(covered.isEmpty())
+            << where.toStdString() << ", " << page.toStdString() << ": covered:\n"
+            << covered.join('\n').toStdString();
         QStringList cut = window_look::CutCaptions(window);
         cut.removeIf([&](const QString& c) { return knownCut.contains(c.section(':', 0, 0)); });
-        EXPECT_TRUE(cut.isEmpty()) << where.toStdString() << ", " << page.toStdString()
-                                   << ": cut captions:\n"
-                                   << cut.join('\n').toStdString();
+        EXPECT_TRUE(cut.isEmpty())
+            << where.toStdString() << ", " << page.toStdString() << ": cut captions:\n"
+            << cut.join('\n').toStdString();
     });
 }
 

@@ -34,7 +34,8 @@ QString NameOf(QWidget* w) {
 
 platform::TabStrip* StripOf(QWidget* page) {
     QWidget* parent = page ? page->parentWidget() : nullptr;
-    return parent ? dynamic_cast<platform::TabStrip*>(platform::Control::ofWidget(parent)) : nullptr;
+    return parent ? dynamic_cast<platform::TabStrip*>(platform::Control::ofWidget(parent))
+                  : nullptr;
 }
 
 } // namespace

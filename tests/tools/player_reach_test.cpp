@@ -51,8 +51,8 @@ TEST_F(PlayerReach, TheChooserOffersTheVideoTypesAndAllFiles) {
     EXPECT_EQ(t->players.mediaFileName(), clip);
 }
 
-// A click beside the handle of a 30-second sound moves the slider and,
-// when the button is let go, the player.
+// Dragging the handle of a 30-second sound moves the slider and, when the
+// button is let go, the player.
 TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     openSound(30.0);
     platform::Slider& slider = player().Slider1;
@@ -62,15 +62,20 @@ TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     m.tabMain.setTab(frmMain::TabPlayer);
     QApplication::processEvents();
     QWidget* w = slider.widget();
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() * 9 / 10, w->height() / 2));
+    // The handle, at the start, is dragged to nine tenths of the way.
+    const QPoint handle(5, w->height() / 2), there(w->width() * 9 / 10, w->height() / 2);
+    QTest::mousePress(w, Qt::LeftButton, {}, handle);
+    QTest::mouseMove(w, (handle + there) / 2);
+    QTest::mouseMove(w, there);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, there);
     EXPECT_GT(slider.value(), 0);
     EXPECT_NEAR(media().currentPosition(), slider.value(), 0.05);
     m.hide();
 }
 
-const QByteArray Script = crlf({"1", "00:00:01,500 --> 00:00:02,000", "First", "", "2",
-                                "00:00:02,500 --> 00:00:03,000", "Next", "", "3",
-                                "00:00:20,345 --> 00:00:25,000", "Late", ""});
+const QByteArray Script =
+    crlf({"1", "00:00:01,500 --> 00:00:02,000", "First", "", "2", "00:00:02,500 --> 00:00:03,000",
+          "Next", "", "3", "00:00:20,345 --> 00:00:25,000", "Late", ""});
 
 QStringList Shown(ScriptPlayerTab& script) {
     QStringList out;
@@ -90,8 +95,8 @@ TEST_F(PlayerReach, TheScriptPlayersLineFollowsASeek) {
         double at;
         const char* shown;
     };
-    for (const Seek& s : {Seek{1.6, "First"}, Seek{21.0, "Late"}, Seek{2.7, "Next"},
-                          Seek{10.0, ""}, Seek{1.55, "First"}}) {
+    for (const Seek& s : {Seek{1.6, "First"}, Seek{21.0, "Late"}, Seek{2.7, "Next"}, Seek{10.0, ""},
+                          Seek{1.55, "First"}}) {
         media().setCurrentPosition(s.at);
         player().timPlayer.tick();
         EXPECT_EQ(Shown(script()).first(), s.shown) << s.at;
