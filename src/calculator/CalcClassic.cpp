@@ -176,6 +176,7 @@ void CalculatorTab::FrameRateClick(int index) {
     p_.macro.SetMacroAction(QString(), 312 + index);
     p_.shell.FrameRateText = optFrameRate[index].caption();
     ShowFrames(ResultTime());
-    p_.tablets.ToDoCalc();
+    // The tablet speaks only to a user at the shown window, never at start.
+    p_.tablets.ToDoCalc(p_.main().visible());
     p_.main().frameRate.ShowRate(index);
 }

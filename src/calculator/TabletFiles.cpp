@@ -56,7 +56,7 @@ bool Tablets::LoadCalc(QString& path) {
         for (int c = 1; c <= Cols; ++c)
             TakeCell(r, c, file.lines.value((r - 1) * Cols + c));
     CurTabletFile = path;
-    ToDoCalc();
+    ToDoCalc(false); // the grid shows what failed; a load is no action on a cell
     p_.main().calculator.Calc.setCurrentCell(1, 1);
     return true;
 }

@@ -17,6 +17,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
+#include <vector>
 
 class Program;
 
@@ -43,11 +45,14 @@ public:
 
     // ---- Evaluation --------------------------------------------------------------
     // Works out one formula cell into its value and the grid; a formula that
-    // fails shows "Overflow" and the cell keeps its value.
-    void CalcCel(int row, int col);
+    // fails shows the error title in the grid, the cell keeps the value it
+    // had (if any), and the answer is false.
+    bool CalcCel(int row, int col);
     // Every formula cell, rows down and then back up (a formula that refers
     // to one further on settles on the way back), then shows the current cell.
-    void ToDoCalc();
+    // With `tell`, one message names the cells that could not be worked out
+    // (one message for the user's action, however many passes meet them).
+    void ToDoCalc(bool tell = true);
 
     // ---- Files ------------------------------------------------------------------
     // Reads a tablet and makes it current, then works it out. An empty path
@@ -72,6 +77,7 @@ public:
     void CalcTabletNew();
 
 private:
+    void TellFailures(const std::vector<std::pair<int, int>>& cells);
     QStringList TabletLines() const;
     void ClearTables();
     void TakeCell(int row, int col, const QString& line);

@@ -14,6 +14,7 @@ constexpr int BoxLeft = 150, BoxTop = 270, BoxPitch = 285, BoxWidth = 1800, BoxH
 constexpr int ButtonWidth = 975, ButtonHeight = 285;
 constexpr int TreeLeft = SecondColumn + FrameWidth + 150, TreeWidth = 10215 - TreeLeft - 150;
 constexpr int TreeHeight = 4260;
+constexpr int ButtonsTop = 4560;
 
 int FrameHeight(int boxes) {
     return BoxTop + boxes * BoxPitch + 90;
@@ -68,8 +69,10 @@ void DiagnoseTab::placeOptions() {
     Check3.onClick([this](int index) { DiagnoseOptionClick(index); });
 }
 
+// Go and Print stand at the tab's foot, where the main window's layout keeps
+// them at their distance from its bottom edge.
 void DiagnoseTab::placeButtons() {
-    const int top = Top + FrameHeight(3) + Gap + 60;
+    const int top = ButtonsTop;
     Command27.move(SecondColumn, top, ButtonWidth, ButtonHeight);
     lblPrint.move(SecondColumn + FrameWidth - ButtonWidth, top, ButtonWidth, ButtonHeight);
     Command27.setToolTipText("Checks the lines with the options above");

@@ -9,12 +9,14 @@ namespace {
 
 namespace L = subtitle_formats::layouts;
 
-// Entry 0 does not name *.mpg and *.wmv, which its patterns include.
+// Entry 0 does not name *.mpg, *.wmv and the newer video types, which its
+// patterns include.
 const std::array<FileTypeEntry, FileType::Count> Table = {{
     {0, "Supported files", nullptr, "",
      "Supported files (*.sub, *.jss, *.pjs, *.psb, *.rt, *.smi, *.sami, *.srt, *.ssa, *.txt, "
      "*.tts, *.vsf, *.zeg, *.avi, *.wav, *.mp3, *.scd)|*.sub;*.jss;*.pjs;*.psb;*.rt;*.smi;*.sami;"
-     "*.srt;*.ssa;*.txt;*.tts;*.vsf;*.zeg;*.avi;*.mpg;*.wmv;*.wav;*.mp3;*.scd",
+     "*.srt;*.ssa;*.txt;*.tts;*.vsf;*.zeg;*.avi;*.mpg;*.wmv;*.mp4;*.mkv;*.webm;*.mov;*.wav;*.mp3;"
+     "*.scd",
      false, false, nullptr, nullptr},
     {1, "DVD Subtitle", nullptr, ".sub", "DVD Subtitle (*.sub)|*.sub", false, false,
      &readers::DvdSubtitle, &L::DvdSubtitle},
@@ -51,14 +53,18 @@ const std::array<FileTypeEntry, FileType::Count> Table = {{
      &L::ZeroG},
     {17, "Mirel Setting file", nullptr, ".scd", "Mirel Setting file (*.scd)|*.scd", false, false,
      nullptr, nullptr},
-    {18, "Video", nullptr, ".avi;.mpg;.wmv", "Video (*.avi, *.mpg, *.wmv)|*.avi;*.mpg;*.wmv", false,
-     false, nullptr, nullptr},
+    {18, "Video", nullptr, ".mp4;.mkv;.webm;.mov;.avi;.mpg;.wmv",
+     "Video (*.mp4, *.mkv, *.webm, *.mov, *.avi, *.mpg, "
+     "*.wmv)|*.mp4;*.mkv;*.webm;*.mov;*.avi;*.mpg;"
+     "*.wmv",
+     false, false, nullptr, nullptr},
     {19, "Audio Files", nullptr, ".wav;.mp3", "Audio Files (*.wav, *.mp3)|*.wav;*.mp3", false,
      false, nullptr, nullptr},
     {20, "Macro Files", nullptr, ".mcr", "Macro Files (*.mcr)|*.mcr", false, false, nullptr,
      nullptr},
     {21, "Calculator Tablet Files", nullptr, ".sac", "Calculator Tablet Files (*.sac)|*.sac", false,
      false, nullptr, nullptr},
+    {22, "All files", nullptr, "", "All files (*.*)|*", false, false, nullptr, nullptr},
 }};
 
 } // namespace

@@ -46,7 +46,8 @@ enum : int {
     Audio = 19,
     Macro = 20,
     Tablet = 21,
-    Count = 22,
+    AllFiles = 22,
+    Count = 23,
 };
 } // namespace FileType
 

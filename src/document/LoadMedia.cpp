@@ -29,16 +29,19 @@ const QStringList SubtitlePatterns = {
     QStringLiteral("*.txt"),  QStringLiteral("*.tts"), QStringLiteral("*.vsf"),
     QStringLiteral("*.zeg")};
 
+// ".avi", ".webm": from the last dot, in lower case.
 QString Extension(const QString& fileName) {
-    return fileName.right(4).toLower();
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : fileName.mid(dot).toLower();
 }
 
 } // namespace
 
 bool Loader::IsMediaFile(const QString& fileName) {
-    static const QStringList media = {QStringLiteral(".avi"), QStringLiteral(".mp3"),
-                                      QStringLiteral(".wav"), QStringLiteral(".mpg"),
-                                      QStringLiteral(".wmv")};
+    static const QStringList media = {
+        QStringLiteral(".avi"), QStringLiteral(".mp3"),  QStringLiteral(".wav"),
+        QStringLiteral(".mpg"), QStringLiteral(".wmv"),  QStringLiteral(".mp4"),
+        QStringLiteral(".mkv"), QStringLiteral(".webm"), QStringLiteral(".mov")};
     return media.contains(Extension(fileName));
 }
 
@@ -105,10 +108,9 @@ void Loader::MediaLog(Call& c, double duration) {
     control.Text1.refresh();
 }
 
-// One slider step is 100 seconds of media.
 void Loader::EnableMediaControls(double duration) {
     PlayerTab& player = p_.main().player;
-    player.Slider1.setMax(qRound(duration / 100));
+    player.SetSliderLength(duration);
     player.Slider1.setEnabled(true);
     for (int i = 0; i < 6; ++i)
         player.Command8[i].setEnabled(true);

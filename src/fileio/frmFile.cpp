@@ -129,6 +129,7 @@ void frmFile::wireHandlers() {
         cancel = 1;
         cmdActionClick(Cancel);
     };
+    onEscape = [this] { cmdActionClick(Cancel); };
 }
 
 // The drive of the program folder is chosen, every type listed, the panes

@@ -20,6 +20,7 @@ frmPreview::frmPreview(Program& p)
     layOut();
     Command1.onClick = [this] { Command1Click(); };
     hideOnClose();
+    onEscape = [this] { Command1Click(); };
 }
 
 void frmPreview::layOut() {

@@ -3,6 +3,7 @@
 #include "platform/Palette.h"
 #include "shell/LabelButton.h"
 #include "shell/Program.h"
+#include "shell/frmMain.h"
 
 namespace {
 
@@ -95,6 +96,8 @@ void frmSystem::wire() {
         cancel = 1;
         hide();
     };
+    onEscape = [this] { hide(); };
+    openOver([this]() -> const platform::Form* { return p_.hasMain() ? &p_.main() : nullptr; });
 }
 
 void frmSystem::SysVarSelect() {

@@ -54,6 +54,8 @@ void frmWizard::wire() {
         cancel = 1;
         hide();
     };
+    onEscape = [this] { hide(); };
+    openOver([this]() -> const platform::Form* { return p_.hasMain() ? &p_.main() : nullptr; });
 }
 
 void frmWizard::ListWizards() {

@@ -1,5 +1,7 @@
 #include "online/Online.h"
 
+#include "online/TransferErrors.h"
+
 #include "document/MessageWindow.h"
 #include "online/HostAddress.h"
 #include "runtime/TextFile.h"
@@ -159,7 +161,8 @@ void Online::Inet1_StateChanged(int state) {
 // not answer a start-up request would not answer the start-up's others
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
-    const QString info = Inet1.ResponseInfo();
+    const QString info =
+        PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName);
     ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     if (request.kind == Upload) UploadFailed(request);

@@ -5,6 +5,7 @@
 
 #include "document/MessageWindow.h"
 #include "online/Online.h"
+#include "online/TransferErrors.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
@@ -132,8 +133,10 @@ void Online::UploadFailed(const Request& request) {
     QFile::remove(TransferFolder() + request.serverName);
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") + Inet1.ResponseInfo() +
-                                 QLatin1Char('.')));
+    tab.Log(OnlineTab::TimedLine(
+        QStringLiteral("Could not upload file. ") +
+        PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName) +
+        QLatin1Char('.')));
     tab.LogEnd();
 }
 

@@ -11,6 +11,12 @@ void ModalService::run(Form& form) {
     history_.push_back(form.name());
     ++depth_;
     ++form.modalDepth_;
+    // While it is open a modal window stays above the program's other
+    // windows: one shown meanwhile (the main window at the end of the
+    // start-up) would otherwise cover it and take no clicks.
+    QWidget* window = form.window();
+    const bool wasOnTop = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (!wasOnTop && !window->isVisible()) window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (testMode_) {
         form.show();
         if (form.visible()) {
@@ -37,6 +43,7 @@ void ModalService::run(Form& form) {
         form.window()->setWindowModality(Qt::NonModal);
         form.modalLoop_ = outer;
     }
+    if (!wasOnTop && !window->isVisible()) window->setWindowFlag(Qt::WindowStaysOnTopHint, false);
     --form.modalDepth_;
     --depth_;
 }

@@ -49,6 +49,14 @@ int Screen::height() const {
     return s ? toTwips(s->geometry().height()) : 0;
 }
 
+QString Screen::defaultFont() const {
+    const QString family = QFontInfo(QApplication::font()).family();
+    const QStringList all = fonts();
+    for (const QString& font : all)
+        if (font.compare(family, Qt::CaseInsensitive) == 0) return font;
+    return {};
+}
+
 namespace {
 
 QFontDatabase::WritingSystem ScriptOfCharset(int charset) {

@@ -20,6 +20,9 @@ public:
     int width() const;  // twips
     int height() const; // twips
     QStringList fonts() const;
+    // The family the system draws ordinary text in, as fonts() names it
+    // (empty when it is not among them).
+    QString defaultFont() const;
     int fontCount() const { return static_cast<int>(fonts().size()); }
     // Whether the font the family resolves to writes the script of a
     // character set (0 Western, 161 Greek, 204 Cyrillic, 177 Hebrew, ...).

@@ -21,8 +21,10 @@ struct Row {
 constexpr Row TableRows[] = {
     {"tvDiag", true},
     {"Command27", false},
+    {"lblPrint", false}, // beside Go
     {"SSTab4", true},
     {"List6", true},
+    {"lblMacroComment", false}, // below the macro list
     {"List7", true},
     {"List12", true},
     {"Check6", false},
@@ -60,14 +62,9 @@ constexpr Row TableRows[] = {
     {"optFrameRate(2)", false},
     {"optFrameRate(3)", false},
     {"optFrameRate(4)", false},
+    // The classic calculator's buttons stand beside its fields, above the
+    // list that stretches: they keep their place.
     {"List3", true},
-    {"Command3(0)", false},
-    {"Command1(3)", false},
-    {"Command21", false},
-    {"Command3(1)", false},
-    {"CalcClear", false},
-    {"Check1", false},
-    {"Check2", false},
     {"Calc", true},
     {"cmdAdvCalcClipIt", false},
     {"command28", false},
@@ -180,6 +177,8 @@ void MainLayout::setGridWidth(int width) {
     const int right = g.left() + width;
     m_.editor.Label74.setLeft(right - navFromRight_[0]);
     m_.editor.Label75.setLeft(right - navFromRight_[1]);
+    // The cell editor and its balloon keep to their cell's new width.
+    if (p_.hasMain()) p_.edit.GridColResize();
 }
 
 // The tab area takes the side area's room while the side area is folded away.

@@ -94,7 +94,8 @@ void MainTabs::LabelCopyButtons(CopyTarget target) {
     const TextTables& t = p_.texts;
     platform::Label& first = m_.clipboard.command4[0];
     platform::Label& second = m_.clipboard.command4[1];
-    first.setWidth(l.second ? NarrowCopy : WideCopy);
+    // Alone, the first button takes the room of both.
+    first.setWidth(l.second ? second.width() : second.left() + second.width() - first.left());
     first.setToolTipText(t.TextDescTable(1, l.row));
     first.setCaption(t.TextTable(1, l.row));
     second.setVisible(l.second);

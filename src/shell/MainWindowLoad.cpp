@@ -96,10 +96,17 @@ void MainWindowLoad::SetUpCalculator() {
     // The rate the settings chose counts: frames are worked out at the rate shown.
     if (const QString rate = main_.calculator.ChosenFrameRate(); !rate.isEmpty())
         p_.shell.FrameRateText = rate;
+    // The option of the rate in use shows ticked from the start.
+    const ReportedAction kept = p_.macro.MacroAction;
+    for (auto it = main_.calculator.optFrameRate.begin(); it != main_.calculator.optFrameRate.end();
+         ++it)
+        if (it->caption() == p_.shell.FrameRateText && !it->value()) it->setValue(true);
+    p_.macro.MacroAction = kept;
     QString tablet; // the default tablet
     p_.tablets.LoadCalc(tablet);
     p_.tablets.LoadCalcTablets();
     main_.calculator.HeadCalcGrid();
+    main_.calculator.CalcAdvancedShowCell(); // the editor on its cell at the columns' widths
 }
 
 void MainWindowLoad::HeadGrids() {
@@ -132,15 +139,18 @@ void MainWindowLoad::HeadDocumentGrid() {
     grid.setCurrentCell(1, 1);
 }
 
-// The screen's fonts with "Arial" chosen when there is one; the four styles.
+// The screen's fonts with "Arial" chosen when there is one, else the font the
+// system writes in, else the first; the four styles.
 void MainWindowLoad::FillFontLists() {
     platform::ComboBox& names = main_.editor.font.Combo9[0];
     names.clear();
     const QStringList fonts = p_.host.screen.fonts();
     for (const QString& font : fonts)
         names.addItem(font);
-    if (const qsizetype arial = fonts.indexOf(QStringLiteral("Arial")); arial >= 0)
-        names.setListIndex(static_cast<int>(arial));
+    qsizetype start = fonts.indexOf(QStringLiteral("Arial"));
+    if (start < 0) start = fonts.indexOf(p_.host.screen.defaultFont());
+    if (start < 0 && !fonts.isEmpty()) start = 0;
+    if (start >= 0) names.setListIndex(static_cast<int>(start));
     platform::ComboBox& styles = main_.editor.font.Combo9[1];
     styles.clear();
     const StyleWords words = StyleWords::of(p_.texts);

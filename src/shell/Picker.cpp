@@ -10,6 +10,7 @@ const QString Close = QStringLiteral("<<");
 void TogglePicker(platform::Label& label, platform::Control& list) {
     if (label.caption() == Open) {
         list.setVisible(true);
+        list.zOrder(0);
         label.setCaption(Close);
     } else if (label.caption() == Close) {
         list.setVisible(false);

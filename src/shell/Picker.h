@@ -1,7 +1,8 @@
 #pragma once
 // The picker rule of the main window's tabs: a label showing ">>" opens its
 // hidden list and turns to "<<"; a label showing "<<" hides the list and
-// turns to ">>"; any other caption does nothing.
+// turns to ">>"; any other caption does nothing. An opened list is drawn
+// above every other control of its page, so each of its items can be clicked.
 
 namespace platform {
 class Control;

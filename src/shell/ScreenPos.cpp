@@ -5,9 +5,11 @@
 #include "shell/frmMain.h"
 
 #include <QRect>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -45,10 +47,30 @@ bool ReachableOnScreen(const std::array<int, 4>& pos, const platform::Screen& sc
 
 } // namespace
 
+namespace {
+// A span of `size` from `start` inside 0 .. `room`, never below `least`; a
+// room smaller than the least span leaves the span as it was.
+std::pair<int, int> KeptInside(int start, int size, int room, int least) {
+    if (room < least) return {start, size};
+    const int kept = std::clamp(size, least, room);
+    return {std::clamp(start, 0, room - kept), kept};
+}
+} // namespace
+
+QRect KeptOnScreen(const QRect& window, int screenWidth, int screenHeight) {
+    const auto [left, width] =
+        KeptInside(window.x(), window.width(), screenWidth, frmMain::MinWidth);
+    const auto [top, height] =
+        KeptInside(window.y(), window.height(), screenHeight, frmMain::MinHeight);
+    return {left, top, width, height};
+}
+
 void SetScreenPos(Program& p, frmMain& main) {
     const auto pos = ReadPosition(p.folder.path(runtime::Place::PositionFile));
     if (pos && ReachableOnScreen(*pos, p.host.screen)) {
-        main.move((*pos)[0], (*pos)[1], (*pos)[2], (*pos)[3]);
+        const QRect kept = KeptOnScreen(QRect((*pos)[0], (*pos)[1], (*pos)[2], (*pos)[3]),
+                                        p.host.screen.width(), p.host.screen.height());
+        main.move(kept.x(), kept.y(), kept.width(), kept.height());
         main.Resize();
         return;
     }

@@ -18,6 +18,7 @@ frmControl::frmControl(Program& p)
     layOut();
     cmdOk.onClick = [this] { cmdOkClick(); };
     hideOnClose(); // the log stays
+    onEscape = [this] { cmdOkClick(); };
     // The log belongs to the moment: going to another window puts it away.
     onDeactivate = [this] { hide(); };
 }

@@ -11,7 +11,8 @@
 #include "shell/frmMain.h"
 
 namespace {
-constexpr int ButtonWidth = 975, ButtonHeight = 255, ButtonPitch = 1035;
+// Wide enough for the longest caption a page gives them ("Copy.To.Start").
+constexpr int ButtonWidth = 1275, ButtonHeight = 255, ButtonPitch = 1335;
 constexpr int ListLeft = 120, ListTop = 480, ListWidth = 5055;
 // The chooser's type list entry for videos.
 constexpr int VideoType = 18;

@@ -89,10 +89,18 @@ void FontTab::FontGo() {
     QStringList& fonts = p_.doc.lstFont;
     while (fonts.size() <= row)
         fonts.append(QString());
-    QString size = FontSpec::parse(fonts[row]).size;
-    if (size.isEmpty()) size = FontSpec::parse(p_.doc.DefaultFontSpec()).size;
-    const QString entry =
-        FontSpec::western(Combo9[NameList].text(), Combo9[StyleList].text(), size).text();
+    // A list the format does not use, or with nothing chosen, keeps the
+    // line's own name or style (or the default one).
+    const FontSpec own = FontSpec::parse(fonts[row]);
+    const FontSpec fallback = FontSpec::parse(p_.doc.DefaultFontSpec());
+    const auto chosen = [this](int list, const QString& kept, const QString& otherwise) {
+        if (Combo9[list].listIndex() >= 0) return Combo9[list].text();
+        return kept.isEmpty() ? otherwise : kept;
+    };
+    const QString size = own.size.isEmpty() ? fallback.size : own.size;
+    const QString entry = FontSpec::western(chosen(NameList, own.family, fallback.family),
+                                            chosen(StyleList, own.style, fallback.style), size)
+                              .text();
     if (fonts[row] != entry) {
         fonts[row] = entry;
         p_.doc.FileChanged = true; // a font is kept in the file by the formats that carry one
@@ -100,7 +108,8 @@ void FontTab::FontGo() {
     p_.edit.ShowCurrentLine();
 }
 
-// Go needs a line of the document as the current row and a name and style.
+// Go needs a line of the document as the current row and a name and style
+// where the format carries them.
 bool FontTab::CheckFontGo(int row) {
     const int lines = p_.doc.lineCount();
     if (row < 1 || row > lines) {
@@ -111,7 +120,10 @@ bool FontTab::CheckFontGo(int row) {
                                        .arg(runtime::TrimStr(row), runtime::TrimStr(lines)));
         return false;
     }
-    if (Combo9[NameList].listIndex() < 0 || Combo9[StyleList].listIndex() < 0) {
+    // Only the lists the file's format uses need a choice.
+    const bool needsName = Combo9[NameList].enabled() && Combo9[NameList].listIndex() < 0;
+    const bool needsStyle = Combo9[StyleList].enabled() && Combo9[StyleList].listIndex() < 0;
+    if (needsName || needsStyle) {
         timing::Refuse(p_, Tool, QStringLiteral("Choose a font and a type first."));
         return false;
     }

@@ -31,7 +31,7 @@ public:
     // only from Play to Stop.
     enum Transport { Play, Stop, ClipIt, Pauze, Back, Forward };
     platform::ControlArray<platform::CommandButton> Command8;
-    // The position; one step is 100 seconds of media.
+    // The position; one step is a second of media.
     platform::Slider Slider1;
     // "Media Player [Stopped]" and the like.
     platform::Label Label27;
@@ -76,6 +76,8 @@ public:
     void PlayerSliderMouseDown();
     void PlayerSliderScroll();
     void PlayerSliderMouseUp();
+    // The slider spans media of that many seconds.
+    void SetSliderLength(double seconds);
 
     // The player's commands in the command registry (once, from the main window).
     void registerCommands();

@@ -7,6 +7,9 @@
 #include "shell/Program.h"
 #include "tools/PlayerTab.h"
 
+#include <algorithm>
+#include <cmath>
+
 // Opening the list rebuilds it when the lines changed since it was built.
 void PlayerTab::PlayerLineSelectToggle() {
     if (Label50.caption() == QLatin1String(">>") && !p_.doc.LineListValid)
@@ -32,6 +35,13 @@ void PlayerTab::PlayerLineChosen() {
     PlayerLineSelectToggle();
 }
 
+// One step of the slider is a second, so media of any length can be moved
+// through: the end is the length rounded up.
+void PlayerTab::SetSliderLength(double seconds) {
+    Slider1.setMax(seconds > 0 ? static_cast<int>(std::ceil(seconds)) : 0);
+    Slider1.setLargeChange(std::max(1, Slider1.max() / 10));
+}
+
 // While the handle is held the play timer rests; the slider shows the time it
 // points at and moves the player there when let go.
 void PlayerTab::PlayerSliderMouseDown() {
@@ -40,13 +50,13 @@ void PlayerTab::PlayerSliderMouseDown() {
 
 void PlayerTab::PlayerSliderScroll() {
     if (!MediaPlayer1.isOpen()) return;
-    const QString time = SecondsTime(Slider1.value() * 100);
+    const QString time = SecondsTime(Slider1.value());
     Slider1.setText(time);
     txtDuration.setText(time);
 }
 
 void PlayerTab::PlayerSliderMouseUp() {
     if (!MediaPlayer1.isOpen()) return;
-    MediaPlayer1.setCurrentPosition(Slider1.value() * 100.0);
+    MediaPlayer1.setCurrentPosition(Slider1.value());
     timPlayer.setEnabled(true);
 }

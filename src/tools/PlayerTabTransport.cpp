@@ -8,6 +8,7 @@
 #include "shell/frmSettings.h"
 #include "tools/PlayerTab.h"
 
+#include <algorithm>
 #include <cmath>
 
 using runtime::NumberText;
@@ -120,23 +121,41 @@ void PlayerTab::PlayTimerTick() {
         const double position = MediaPlayer1.currentPosition();
         now = SecondsTime(position);
         txtDuration.setText(now);
-        Slider1.setValue(static_cast<int>(std::lround(position / 100)));
+        Slider1.setValue(static_cast<int>(std::lround(position)));
     }
     ShowLineAt(now);
 }
 
-// Compared to a tenth of a second: the time without its last two digits.
+// The line whose span (start included, end not) holds the time shows and
+// becomes the current line. Past a line's end, or after a seek to a time no
+// line holds, the texts clear and the next line to come is current; in the
+// gap before the current line nothing changes, so playing on costs one or
+// two comparisons a tick and only a seek searches the lines.
 void PlayerTab::ShowLineAt(const QString& time) {
     const platform::Grid& g = p_.doc.grid();
+    const int lines = std::min(p_.doc.lineCount(), g.rows() - 1);
+    const double now = TimeToMs(time);
+    const auto start = [&g](int row) { return TimeToMs(g.textMatrix(row, 1)); };
+    const auto end = [&g](int row) { return TimeToMs(g.textMatrix(row, 2)); };
+    const auto holds = [&](int row) { return start(row) <= now && now < end(row); };
     int& line = p_.doc.CurLine;
-    if (line < 0 || line >= g.rows()) return;
-    const QString key = time.left(time.size() - 2);
-    if (g.textMatrix(line, 1).contains(key)) {
+    if (line < 0 || lines < 1) return;
+    if (line >= 1 && line <= lines && !holds(line) && now < start(line) &&
+        (line == 1 || now >= end(line - 1)))
+        return; // waiting for the current line
+    int found = line >= 1 && line <= lines && holds(line) ? line : 0;
+    for (int row = 1; !found && row <= lines; ++row)
+        if (holds(row)) found = row;
+    if (found) {
+        line = found;
         for (int i = 0; i < 3; ++i)
             p_.edit.subShowSubtitle(g.textMatrix(line, FirstTextCol + i), i);
-    } else if (g.textMatrix(line, 2).contains(key)) {
-        for (int i = 0; i < 3; ++i)
-            p_.edit.subShowSubtitle(QString(), i);
-        ++line;
+        return;
     }
+    for (int i = 0; i < 3; ++i)
+        p_.edit.subShowSubtitle(QString(), i);
+    int next = 1;
+    while (next <= lines && start(next) <= now)
+        ++next;
+    line = next;
 }

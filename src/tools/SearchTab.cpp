@@ -105,8 +105,10 @@ bool SearchTab::FindNext(const QString& search) {
     for (int r = std::max(p_.edit.SearchIndex, 1); r <= lines; ++r) {
         for (int c = FirstCol; c <= LastCol; ++c) {
             if (!g.textMatrix(r, c).contains(search, Qt::CaseInsensitive)) continue;
-            g.setCurrentCell(r, c); // shows the line
+            // The line goes to the top first, so the editor is placed on the
+            // cell where the grid then draws it.
             g.setTopRow(r);
+            g.setCurrentCell(r, c); // shows the line
             p_.edit.SearchIndex = r + 1;
             return true;
         }

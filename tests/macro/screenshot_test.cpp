@@ -1,13 +1,22 @@
 // The Macros tab with a macro being edited, saved as macros_tab.png (and the
-// wizard page as macros_wizard.png) in the build folder for a look.
+// wizard page as macros_wizard.png) in the build folder for a look; on each,
+// every control a user clicks can be reached and every caption fits.
 
 #include "MacroTabFixture.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
 
 namespace {
+
+void ExpectReachableAndReadable(QWidget* window, const char* picture) {
+    const QStringList covered = window_look::CoveredControls(window);
+    EXPECT_TRUE(covered.isEmpty()) << picture << ": covered:\n" << covered.join('\n').toStdString();
+    const QStringList cut = window_look::CutCaptions(window);
+    EXPECT_TRUE(cut.isEmpty()) << picture << ": cut:\n" << cut.join('\n').toStdString();
+}
 
 TEST(MacrosTab, Screenshot) {
     ProgramFolder folder;
@@ -29,11 +38,13 @@ TEST(MacrosTab, Screenshot) {
     m.tabMain.setTab(frmMain::TabMacros);
     QApplication::processEvents();
     EXPECT_TRUE(m.window()->grab().save("macros_tab.png"));
+    ExpectReachableAndReadable(m.window(), "macros_tab.png");
     m.macros.SSTab4.setTab(1);
     tab.wizard().List12.setListIndex(0);
     tab.wizard().Text2.setText("Checks the file and\r\nshifts it by 2.5 seconds.");
     QApplication::processEvents();
     EXPECT_TRUE(m.window()->grab().save("macros_wizard.png"));
+    ExpectReachableAndReadable(m.window(), "macros_wizard.png");
     m.hide();
     m.mnuExit.click();
 }

@@ -1,16 +1,44 @@
 // Screenshots of the main window with a subtitle file open: at its smallest
 // size (as a first start opens it), at 1280 x 800 and at 1920 x 1080, each
 // with the side area shown; saved as layout_*.png in the build folder. Every
-// control of the window's panes lies inside the window at each size.
+// control of the window's panes lies inside the window at each size, and on
+// every tab page each control a user clicks can be reached (nothing drawn
+// above it covers it) and every caption fits its control.
 
+#include "fileio/frmFile.h"
+#include "fileio/frmPreview.h"
+#include "macro/frmSystem.h"
+#include "macro/frmWizard.h"
+#include "online/frmDbase.h"
+#include "shell/frmControl.h"
+#include "shell/frmSettings.h"
 #include "support/FileBytes.h"
 #include "support/TestProgram.h"
+#include "support/WindowLook.h"
+#include "tools/frmHistory.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
 
 namespace {
+
+// On every page of the window's tab strips, as the picture would show it.
+// `knownCut` names captions known to be cut that this check leaves to their
+// window's owner.
+void CheckWhatAUserMeets(QWidget* window, const QString& where, const QStringList& knownCut = {}) {
+    window_look::ForEachPage(window, [&](const QString& page) {
+        const QStringList covered = window_look::CoveredControls(window);
+        EXPECT_TRUE(covered.isEmpty())
+            << where.toStdString() << ", " << page.toStdString() << ": covered:\n"
+            << covered.join('\n').toStdString();
+        QStringList cut = window_look::CutCaptions(window);
+        cut.removeIf([&](const QString& c) { return knownCut.contains(c.section(':', 0, 0)); });
+        EXPECT_TRUE(cut.isEmpty())
+            << where.toStdString() << ", " << page.toStdString() << ": cut captions:\n"
+            << cut.join('\n').toStdString();
+    });
+}
 
 void Shoot(int pxWidth, int pxHeight, const QString& file) {
     TestProgram t;
@@ -35,6 +63,7 @@ void Shoot(int pxWidth, int pxHeight, const QString& file) {
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.width(), pxWidth);
     EXPECT_TRUE(shot.save(file));
+    CheckWhatAUserMeets(m.window(), file);
     m.hide();
 }
 
@@ -42,6 +71,30 @@ TEST(LayoutShots, SmallestAndTwoLargerSizes) {
     Shoot(953, 613, "layout_min.png");
     Shoot(1280, 800, "layout_1280x800.png");
     Shoot(1920, 1080, "layout_1920x1080.png");
+}
+
+// The other windows as they open over the main window at its smallest size.
+TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReached) {
+    TestProgram t;
+    answerModalsWithCancel(t->host.modal);
+    frmMain& m = t.main();
+    m.load();
+    m.show();
+    for (platform::Form* w : std::initializer_list<platform::Form*>{
+             &t->settings(), &t->dbase(), &t->fileChooser(), &t->control(), &t->preview(),
+             &t->system(), &t->wizard(), &t->historyWindow()}) {
+        w->show();
+        QApplication::processEvents();
+        EXPECT_TRUE(w->window()->grab().save(QStringLiteral("window_%1.png").arg(w->name())));
+        // Left to their windows: the chooser's type caption shows the whole
+        // filter text, and the collection's "Status:" lacks two pixels.
+        const QStringList known = w == &t->fileChooser() ? QStringList{"Label5"}
+                                  : w == &t->dbase()     ? QStringList{"Label3"}
+                                                         : QStringList{};
+        CheckWhatAUserMeets(w->window(), w->name(), known);
+        w->hide();
+    }
+    m.hide();
 }
 
 } // namespace

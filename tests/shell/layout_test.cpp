@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -261,6 +262,21 @@ TEST(Layout, TheStatusBarPanelsFillTheWidthAndShowFormatNamesWhole) {
         }
     }
     m.hide();
+}
+
+// Go and Print stand side by side at the foot of the Diagnose tab at every
+// size: Go keeps its distance from the window's bottom edge and Print goes
+// with it.
+TEST(Layout, TheDiagnoseButtonsKeepToTheTabsFootAtEverySize) {
+    TestProgram t;
+    frmMain& m = t.main();
+    const DiagnoseTab& d = m.diagnose;
+    for (const auto& [w, h] : {std::pair{953, 613}, std::pair{1280, 800}, std::pair{1920, 1080}}) {
+        Resize(m, w * platform::TwipsPerPixel, h * platform::TwipsPerPixel);
+        EXPECT_EQ(d.Command27.top(), 4560 + m.layout.ExtraHeight) << w;
+        EXPECT_EQ(d.lblPrint.top(), d.Command27.top()) << w;
+        EXPECT_LE(d.Command27.top() + d.Command27.height(), m.tabMain.height()) << w;
+    }
 }
 
 // At start: the last place from pos.sdf, or the smallest window centred on

@@ -39,7 +39,8 @@ TEST(Load, OnAnEmptyProgramFolderFillsEveryTableAndList) {
     EXPECT_EQ(s.HelpPageTable[30], "");
     EXPECT_EQ(s.FormatFilter[10], "SubRip (*.srt)|*.srt");
     EXPECT_EQ(s.FormatFilter[22], "Calculator Tablet Files (*.sac)|*.sac");
-    EXPECT_EQ(s.FormatFilter[23], "");
+    EXPECT_EQ(s.FormatFilter[23], "All files (*.*)|*");
+    EXPECT_EQ(s.FormatFilter[24], "");
     EXPECT_EQ(s.FormatName[7], "SAMI");
     EXPECT_EQ(s.ColumnCaptions[5], "Text #3");
     EXPECT_EQ(s.FrameRateText, "25.000");

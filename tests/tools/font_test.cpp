@@ -8,6 +8,8 @@
 #include "timing_fixture.h"
 #include "tools/FontTab.h"
 
+#include <QTest>
+
 namespace {
 
 constexpr int Names = 0, Styles = 1;
@@ -142,6 +144,24 @@ TEST_F(FontTest, MacroCommandsRunGoAndStoreTheChoice) {
     EXPECT_EQ(reported(), 555);
     EXPECT_EQ(t->macro.McrVar(0), "face:=" + someFont());
     EXPECT_EQ(t->macro.McrVar(1), "mcrVar[1]:=Bold");
+}
+
+// The name list starts on an installed font even where "Arial" is missing,
+// and Go on a SubRip file, whose format carries no font names, needs no name:
+// the line keeps its own and takes the chosen style.
+TEST_F(FontTest, GoNeedsNoNameWhereTheFormatCarriesNone) {
+    loadLines(2);
+    settle();
+    EXPECT_GE(f().Combo9[Names].listIndex(), 0) << "the name list starts on an installed font";
+    EXPECT_FALSE(f().Label42.caption().isEmpty());
+    EXPECT_FALSE(f().Combo9[Names].enabled()) << "SubRip carries no font names";
+    choose(1);
+    f().Combo9[Names].setListIndex(-1);
+    pick(Styles, "Bold");
+    QTest::mouseClick(f().Command42.widget(), Qt::LeftButton);
+    EXPECT_EQ(reported(), 514);
+    EXPECT_EQ(FontSpec::parse(font(1)).style, "Bold");
+    EXPECT_EQ(FontSpec::parse(font(1)).family, FontSpec::parse(font(2)).family);
 }
 
 } // namespace

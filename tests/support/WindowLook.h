@@ -1,0 +1,32 @@
+#pragma once
+// What a user meets in a shown window, computed from the controls' geometry
+// and stacking order rather than from a picture: which controls cannot be
+// clicked because something drawn above them covers their middle, which
+// captions are cut, and the steps that bring a control into view.
+
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+class Control;
+}
+
+namespace window_look {
+
+// The visible, enabled controls a user clicks (buttons, lists, fields, label
+// buttons with a click handler) whose middle point another control drawn
+// above covers, as "name at (x, y) under other".
+QStringList CoveredControls(QWidget* window);
+// The visible one-line captions (labels, buttons, check and option boxes)
+// wider than their control, as "name: caption".
+QStringList CutCaptions(QWidget* window);
+// Selects, from the outside in, the tab of every tab strip the widget lies
+// on, so that it shows as far as tabs decide.
+void BringToView(QWidget* widget);
+// The controls on every tab page of the window: each tab strip is turned to
+// each of its tabs in turn and `check` runs with a name for the page.
+void ForEachPage(QWidget* window, const std::function<void(const QString& page)>& check);
+
+} // namespace window_look
