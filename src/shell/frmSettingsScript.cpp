@@ -64,6 +64,9 @@ QByteArray frmSettings::CodePageOfScript(int charset) {
 // The text lines of the document, as the code page `to` reads their bytes;
 // a cell whose text was not read with the document's code page stays.
 void frmSettings::ReadTextInScript(bool asHistoryStep) {
+    // A load follows the script only while "Enable script" is ticked: until
+    // then the code page that stands in for the system's stays in force.
+    if (!asHistoryStep && !scriptEnable()) return;
     Document& doc = p_.doc;
     const QByteArray to = CodePageOfScript(scriptCharset_);
     if (!p_.hasMain() || doc.TextCodePage.isEmpty() || to.isEmpty() || to == doc.TextCodePage)

@@ -308,10 +308,15 @@ TEST(SettingsWindow, TheChosenScriptReadsEightBitTextInItsCodePage) {
     }
 }
 
-// A file loaded while a script is chosen is read in that script at once.
+// A file loaded while a script is chosen is read in that script at once;
+// while the script is off, the system's code page stays in force.
 TEST(SettingsWindow, AFileLoadedLaterIsReadInTheChosenScript) {
     TestProgram t;
     t.main().load();
+    qputenv("MIREL_CODEPAGE", "windows-1251");
+    t.loadDataFile("sys.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n\r\n");
+    qunsetenv("MIREL_CODEPAGE");
+    EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "При");
     frmSettings& s = t->settings();
     s.Check6[0].setValue(1);
     s.cmbScript.setListIndex(7); // Cyrillic (204)
