@@ -41,6 +41,7 @@ QString Document::DefaultFontSpec() const {
 }
 
 void Document::ClearGrid() {
+    TextCodePage.clear();
     platform::Grid& g = grid();
     g.setRows(2);
     // The spare row also loses the part marks' colours, so that a new

@@ -48,6 +48,10 @@ public:
     // a complete load. Saving the document over that file asks first.
     QString PartialReadFile;
     int PartialReadLines = 0;
+    // The 8-bit code page the document's text was read with ("windows-1252"
+    // and the like); empty when it came from a UTF-8 or UTF-16 file or was
+    // typed. Choosing a script reads such text anew in the script's code page.
+    QByteArray TextCodePage;
 
     // The document grid (the main window's grdSubEdit).
     platform::Grid& grid();

@@ -19,7 +19,9 @@ LineSource LineSource::FromFile(const QString& path) {
         failed.error_ = content.error;
         return failed;
     }
-    return LineSource(std::move(content.lines));
+    LineSource source(std::move(content.lines));
+    source.eightBit_ = content.encoding == runtime::Encoding::CodePage;
+    return source;
 }
 
 const QString& LineSource::nextLine() {

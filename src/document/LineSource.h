@@ -20,6 +20,8 @@ public:
     // "Cannot open <path>: <reason>" when the file could not be read.
     const QString& error() const { return error_; }
     const QStringList& lines() const { return lines_; }
+    // The file was read in the 8-bit code page (neither UTF-8 nor UTF-16).
+    bool eightBit() const { return eightBit_; }
 
     bool atEnd() const { return next_ >= lines_.size(); }
     // The next line ("" past the end, where the position stays).
@@ -33,6 +35,7 @@ private:
     bool ok_ = false;
     QString error_;
     QStringList lines_;
+    bool eightBit_ = false;
     qsizetype next_ = 0;
     QString empty_;
 };

@@ -3,7 +3,9 @@
 // LoadCompletion.cpp.
 
 #include "document/Loader.h"
+
 #include "runtime/Strings.h"
+#include "runtime/TextFile.h"
 
 #include "document/FormatDetection.h"
 #include "document/LoaderCall.h"
@@ -13,6 +15,7 @@
 #include "shell/Program.h"
 #include "shell/frmControl.h"
 #include "shell/frmMain.h"
+#include "shell/frmSettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -69,7 +72,12 @@ bool Loader::Load(Call& c) {
                           FormatNameOf(c.format) + QStringLiteral("."),
                       p_.texts.TextTable(9, 14));
     if (!ConfirmUnsavedDocument(c)) return false;
-    return ReadIntoDocument(c, frame, reader);
+    if (!ReadIntoDocument(c, frame, reader)) return false;
+    if (source.eightBit() && p_.doc.TextCodePage.isEmpty()) {
+        p_.doc.TextCodePage = runtime::SystemCodePage();
+        p_.settings().ReadTextInScript(false); // in the script the user chose
+    }
+    return true;
 }
 
 // A document holds at most 99 parts, and each added file makes one.

@@ -1,9 +1,10 @@
 #pragma once
-// The services every window and control shares: modal showing, the screen and
-// the clipboard. One Host belongs to one Program, so two programs can live side
-// by side in a test.
+// The services every window and control shares: modal showing, the screen,
+// the clipboard and the desktop's browser. One Host belongs to one Program,
+// so two programs can live side by side in a test.
 
 #include "platform/Clipboard.h"
+#include "platform/Desktop.h"
 #include "platform/ModalService.h"
 #include "platform/Screen.h"
 
@@ -18,6 +19,7 @@ public:
     ModalService modal;
     Screen screen;
     Clipboard clipboard;
+    Desktop desktop;
 };
 
 } // namespace platform

@@ -302,3 +302,63 @@ bool AppendTextLines(const QString& path, const QStringList& lines, QString* err
 }
 
 } // namespace runtime
+
+namespace runtime {
+
+namespace {
+
+// The bytes Windows-1252 text was decoded from; the decode above is one to
+// one, so every character it gives has its byte back.
+bool EncodeWindows1252(const QString& text, QByteArray& bytes) {
+    bytes.resize(text.size());
+    char* out = bytes.data();
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = static_cast<char>(u);
+            continue;
+        }
+        const auto* at = std::find(kWindows1252.begin(), kWindows1252.begin() + 32, u);
+        if (at == kWindows1252.begin() + 32) return false;
+        *out++ = static_cast<char>(0x80 + (at - kWindows1252.begin()));
+    }
+    return true;
+}
+
+bool EncodeCodePage(const QString& text, const QByteArray& name, QByteArray& bytes) {
+    if (IsWindows1252Name(name)) return EncodeWindows1252(text, bytes);
+    QStringEncoder encoder(name.constData(), QStringConverter::Flag::Stateless);
+    if (!encoder.isValid()) return false;
+    bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+bool DecodeWithCodePage(const QByteArray& bytes, const QByteArray& name, QString& text) {
+    if (IsWindows1252Name(name)) {
+        text = DecodeWindows1252(bytes);
+        return true;
+    }
+    QStringDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) return false;
+    text = decoder.decode(bytes); // a byte the code page leaves undefined shows as U+FFFD
+    return true;
+}
+
+} // namespace
+
+QByteArray SystemCodePage() {
+    const QByteArray name = qgetenv("MIREL_CODEPAGE").trimmed();
+    if (name.isEmpty() || IsWindows1252Name(name) || !QStringDecoder(name.constData()).isValid())
+        return QByteArrayLiteral("windows-1252");
+    return name;
+}
+
+bool RedecodeText(QString& text, const QByteArray& from, const QByteArray& to) {
+    QByteArray bytes;
+    QString decoded;
+    if (!EncodeCodePage(text, from, bytes) || !DecodeWithCodePage(bytes, to, decoded)) return false;
+    text = decoded;
+    return true;
+}
+
+} // namespace runtime

@@ -52,3 +52,18 @@ bool WriteTextFileRaw(const QString& path, const QString& content, QString* erro
 bool AppendTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 } // namespace runtime
+
+namespace runtime {
+
+// The name of the 8-bit code page that stands in for the system's:
+// MIREL_CODEPAGE when it names one Mirel can decode, else "windows-1252".
+QByteArray SystemCodePage();
+
+// Text that was decoded from 8-bit bytes with code page `from`, decoded anew
+// from the same bytes with code page `to` (for example a Cyrillic file first
+// read as Western). False, with the text left as it was, when a character of
+// the text has no byte in `from` (it was not read with that code page) or
+// when either code page is unknown.
+bool RedecodeText(QString& text, const QByteArray& from, const QByteArray& to);
+
+} // namespace runtime

@@ -1,6 +1,7 @@
 #pragma once
 // Instant help: the left pane's browser shows one page of the current
-// language's help folder, \System\Language\Help\<LanguageFolder>\<page>.
+// language's help folder, \System\Language\Help\<LanguageFolder>\<page>, or
+// the English page when that folder lacks it.
 
 class Program;
 

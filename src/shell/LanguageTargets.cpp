@@ -36,6 +36,9 @@ Result SetTabCaption(platform::Control& c, int index, const QString& text) {
     auto* tabs = dynamic_cast<platform::TabStrip*>(&c);
     if (!tabs) return Result::NoControl;
     if (index < 0 || index >= tabs->tabs()) return Result::NoSuchTab;
+    // A tab is selected while it is captioned, so a tab control shows the
+    // last tab a pack named.
+    tabs->setTab(index);
     tabs->setTabCaption(index, text);
     return Result::Applied;
 }

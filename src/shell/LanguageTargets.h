@@ -56,6 +56,8 @@ public:
     // Gives a window made afresh the labels kept for its name.
     void Relabel(platform::Form& form) const;
 
+    // The labels given so far, in the pack's order.
+    const std::vector<ControlLabel>& labels() const { return kept_; }
     // "window.control" of the labels whose control was not found.
     const QStringList& missing() const { return missing_; }
     // Forgets the kept labels (a new pack is being read).

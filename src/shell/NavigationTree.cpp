@@ -152,9 +152,13 @@ void AddRecentNodes(Program& p) {
     }
 }
 
-void FillDefaultCaptions(Program& p) {
-    for (const Node& n : Nodes)
-        p.shell.TreeCaptions[static_cast<std::size_t>(n.caption)] = QString::fromLatin1(n.english);
+// Without a pack every caption is the English one; with a pack, a node whose
+// caption the pack does not give keeps its English caption too.
+void FillDefaultCaptions(Program& p, bool all) {
+    for (const Node& n : Nodes) {
+        QString& caption = p.shell.TreeCaptions[static_cast<std::size_t>(n.caption)];
+        if (all || caption.isEmpty()) caption = QString::fromLatin1(n.english);
+    }
 }
 
 } // namespace
@@ -166,7 +170,7 @@ QString DefaultTreeCaption(int index) {
 }
 
 void LoadNodes(Program& p) {
-    if (p.shell.LanguageFile.isEmpty()) FillDefaultCaptions(p);
+    FillDefaultCaptions(p, p.shell.LanguageFile.isEmpty());
     platform::TreeView& tree = p.main().TV1;
     for (const Node& n : Nodes)
         tree.add(QString::fromLatin1(n.parent), QString::fromLatin1(n.key),

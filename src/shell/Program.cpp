@@ -28,6 +28,8 @@ void Program::registerLanguageWindows() {
     languageTargets.addWindow(QStringLiteral("frmControl"), [this] { return &control(); });
     languageTargets.addWindow(QStringLiteral("frmSystem"), [this] { return &system(); });
     languageTargets.addWindow(QStringLiteral("frmDbase"), [this] { return &dbase(); });
+    languageTargets.addWindow(QStringLiteral("frmWizard"), [this] { return &wizard(); });
+    languageTargets.addWindow(QStringLiteral("frmHistory"), [this] { return &historyWindow(); });
 }
 
 Program::~Program() {

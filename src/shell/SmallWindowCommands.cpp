@@ -5,23 +5,13 @@
 #include "shell/frmHelp.h"
 #include "shell/frmTip.h"
 
-namespace {
-
-// The help index of the online pages, in the help window.
-void ShowHelpWindow(Program& p, const QString& address) {
-    frmHelp help(p);
-    help.load();
-    help.brwHelp.navigate(address);
-    help.showModal();
-}
-
-} // namespace
-
 // The menu commands themselves (Help and Wizard) are the menu bar's; they
 // open these windows through the program's hooks.
 void RegisterSmallWindowCommands(Program& p) {
     if (!p.shell.ShowHelpWindow)
-        p.shell.ShowHelpWindow = [&p](const QString& address) { ShowHelpWindow(p, address); };
+        p.shell.ShowHelpWindow = [&p](const QString& address) {
+            frmHelp::ShowHelpIndex(p, address);
+        };
     if (!p.shell.ShowAboutWindow) p.shell.ShowAboutWindow = [&p] { frmAbout::MenuAbout(p); };
     if (!p.shell.ShowTipsWindow) p.shell.ShowTipsWindow = [&p] { frmTip::ShowAtStart(p); };
 }

@@ -1,5 +1,6 @@
 #include "shell/frmHelp.h"
 
+#include "platform/Host.h"
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
 
@@ -32,6 +33,19 @@ void frmHelp::layOut() {
 void frmHelp::Form_Load() {
     brwHelp.navigate(p_.folder.path(runtime::Place::HelpCenterFile));
     FitBrowserToFrame(brwHelp, Picture1);
+}
+
+void frmHelp::ShowHelpIndex(Program& p, const QString& address) {
+    const QString web = address.trimmed();
+    if (web.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
+        web.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive)) {
+        p.host.desktop.openUrl(web);
+        return;
+    }
+    frmHelp help(p);
+    help.load(); // on the help centre page
+    if (!help.brwHelp.navigate(address)) help.Form_Load();
+    help.showModal();
 }
 
 void FitBrowserToFrame(platform::WebBrowser& browser, const platform::PictureBox& frame) {

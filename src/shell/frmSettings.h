@@ -128,6 +128,16 @@ public:
     int defaultFrameRate() const { return Combo2.listIndex(); }
     // The character set of the script in use (0 Western).
     int scriptCharset() const { return scriptCharset_; }
+    // The code page of a character set ("windows-1251" for 204), "" for none.
+    static QByteArray CodePageOfScript(int charset);
+    // Reads the document's 8-bit text anew in the code page of the script in
+    // use: a change of script does so as one history step, a load of an 8-bit
+    // file right after reading it.
+    void ReadTextInScript(bool asHistoryStep);
+    // With "Auto select" ticked, a file downloaded in a language written in
+    // another script ("Russian") turns the script on and chooses that
+    // script. False when it chose none.
+    bool AutoSelectScript(const QString& language);
 
 private:
     static bool ticked(const platform::ControlArray<platform::CheckBox>& boxes, int i) {

@@ -139,7 +139,7 @@ TEST(LanguageChoice, TheChosenPackSpeaksAfterARestart) {
     EXPECT_EQ(m.tabMain.tabCaption(2), "&Editor");
     EXPECT_EQ(m.tabMain.tabCaption(0), "&Rechner");
     EXPECT_EQ(m.SSTab1.tabCaption(0), "Haupt.&Auswahl");
-    EXPECT_EQ(m.editor.SSTab2.tabCaption(1), "Suchen/Ersetzen");
+    EXPECT_EQ(m.editor.SSTab2.tabCaption(1), "Suchen");
     EXPECT_EQ(second->shell.LanguageFolder, "Deutsch");
     m.tabMain.setTab(frmMain::TabEditor);
     QApplication::processEvents();

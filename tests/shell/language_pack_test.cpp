@@ -93,7 +93,7 @@ TEST(ShippedPack, RelabelsTheWindowsWhenTheSettingsUseIt) {
     EXPECT_EQ(m.tabMain.tabCaption(0), "&Rechner");
     EXPECT_EQ(m.tabMain.tabCaption(6), "&Online");
     EXPECT_EQ(m.tabMain.toolTipText(), "Arbeitsbereich");
-    EXPECT_EQ(p.texts.TextTable(3, 4), "A&bspieler") << "the player tab's name";
+    EXPECT_EQ(p.texts.TextTable(3, 4), "Abspieler") << "the player tab's name";
     EXPECT_EQ(m.editor.SSTab3.tabCaption(1), "Strecken");
     EXPECT_EQ(m.SSTab1.tabCaption(1), "&Sofort.Hilfe");
     EXPECT_EQ(m.Label33.caption(), "Arbeitsbereich");
@@ -116,7 +116,7 @@ TEST(ShippedPack, RelabelsTheWindowsWhenTheSettingsUseIt) {
     EXPECT_EQ(s.TV2.nodeText("audio"), "Klang");
     EXPECT_EQ(p.fileChooser().lblMess.caption(), "Meldung:");
     EXPECT_EQ(p.fileChooser().cmdAction[frmFile::Cancel].caption(), "Abbrechen");
-    EXPECT_EQ(p.preview().Command1.caption(), "&Schließen");
+    EXPECT_EQ(p.preview().Command1.caption(), "Schließen");
     EXPECT_EQ(p.control().chkClose.toolTipText(), "Fenster nach dem Lesen schließen");
     EXPECT_EQ(p.texts.TextTable(9, 13), "Fehler");
     EXPECT_EQ(p.texts.TextTable(7, 0), "Definierte Variablen:");
@@ -174,6 +174,32 @@ TEST(BuiltInEnglish, WithoutAPackTheWordsStayAndTheDescriptionsAreFilled) {
             EXPECT_EQ(help[i], "String:=File Type#See also sysVar[50]. Read Only") << i;
         EXPECT_EQ(help[7], "");
         EXPECT_EQ(help[200], "");
+    }
+}
+
+// Captioning a tab selects it first, so each tab control a pack names shows
+// the last tab the pack named; the main window then picks its starting tabs.
+TEST(PackTabs, EachTabControlShowsTheLastTabThePackNamed) {
+    const struct {
+        const char* what;
+        QString file;
+        QByteArray pack;
+        int selection, systemVars, systemMacro;
+    } cases[] = {
+        {"the shipped pack", "Deutsch.lng", {}, 1, 1, 1},
+        {"a pack naming the tabs backwards", "Test.lng",
+         PackBytes({"[Selection]", "1,Hilfe^", "0,Baum^", "[System]", "3,Makro^", "2,System^",
+                    "5,Liste^", "4,Variablen^"}),
+         0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        ProgramWithPack run(c.file, c.pack);
+        Program& p = *run;
+        EXPECT_EQ(p.main().SSTab1.tab(), c.selection) << c.what;
+        EXPECT_EQ(p.system().SSTab1.tab(), c.systemVars) << c.what;
+        EXPECT_EQ(p.system().SSTab2.tab(), c.systemMacro) << c.what;
+        EXPECT_EQ(p.main().tabMain.tab(), frmMain::TabEditor) << c.what << ": the starting tab";
+        EXPECT_EQ(p.main().editor.SSTab3.tab(), 0) << c.what;
     }
 }
 

@@ -1,6 +1,7 @@
 // The navigation tree as a user meets it: what each node shows or runs, the
 // warnings of the file commands before a file is open, and the recent files.
 
+#include "LanguageFixture.h"
 #include "support/TestProgram.h"
 
 #include "document/frmMessageBox.h"
@@ -211,6 +212,44 @@ TEST(NavigationRecent, APathListedTwiceGivesOneNode) {
     m.Combo13.addItem(path);
     m.load();
     EXPECT_EQ(m.TV1.childKeys("recent"), QStringList({"lf_" + path}));
+}
+
+// Every node keeps a caption whatever the pack does: a pack refused for its
+// version, a pack named while "Use language pack" is off, and a pack that
+// names only some nodes all leave the built-in English where no pack word is.
+TEST(NavigationCaptions, EveryNodeHasACaptionWithOrWithoutAPack) {
+    const QByteArray refused = PackBytes({"[Main Nodes]", "0,Menue^"}, "4.01");
+    const QByteArray partial =
+        PackBytes({"[Main Nodes]", "3,Zuletzt^", "[Settings Nodes]", "6,Klang^"});
+    const struct {
+        const char* what;
+        QByteArray pack;
+        bool use;
+        const char* recent; // the caption of "recent"
+        const char* audio;  // the settings tree's "audio"
+    } cases[] = {{"a refused pack", refused, true, "Recent", "Audio"},
+                 {"a pack while the pack is off", partial, false, "Recent", "Audio"},
+                 {"a pack naming two nodes", partial, true, "Zuletzt", "Klang"}};
+    for (const auto& c : cases) {
+        const bool told = c.use && c.pack == refused;
+        ProgramWithPack run(
+            "Test.lng", c.pack,
+            [told](ProgramOn& p) {
+                if (told) p.reply(frmMessageBox::Ok);
+            },
+            c.use);
+        frmMain& m = run->main();
+        QStringList keys = m.TV1.childKeys("");
+        for (int i = 0; i < keys.size(); ++i)
+            keys << m.TV1.childKeys(keys[i]);
+        EXPECT_EQ(keys.size(), 47) << c.what;
+        for (const QString& key : keys)
+            EXPECT_FALSE(m.TV1.nodeText(key).isEmpty()) << c.what << ": " << key.toStdString();
+        EXPECT_EQ(m.TV1.nodeText("recent"), c.recent) << c.what;
+        EXPECT_EQ(m.TV1.nodeText("sp"), "Script Player") << c.what;
+        EXPECT_EQ(run->settings().TV2.nodeText("audio"), c.audio) << c.what;
+        EXPECT_EQ(run->settings().TV2.nodeText("startup"), "Startup") << c.what;
+    }
 }
 
 } // namespace

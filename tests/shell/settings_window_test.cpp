@@ -229,15 +229,13 @@ TEST(SettingsWindow, TheScriptIsPickedTypedOrTurnedOff) {
     EXPECT_TRUE(s.cmbScript.visible());
 
     // A typed caption is applied with Enter and selects its item.
-    const bool greek =
-        run.p->host.screen.fontHasCharset(run.p.main().editor.grdSubEdit.fontName(), 161);
     s.cmbScript.setText("");
     QTest::keyClicks(s.cmbScript.widget(), "Greek (161)");
     EXPECT_EQ(s.cmbScript.listIndex(), -1) << "typed, not applied yet";
     EXPECT_EQ(s.scriptCharset(), 0);
     QTest::keyClick(s.cmbScript.widget(), Qt::Key_Return);
     EXPECT_EQ(s.cmbScript.listIndex(), 4);
-    EXPECT_EQ(s.scriptCharset(), greek ? 161 : 0);
+    EXPECT_EQ(s.scriptCharset(), 161) << "every set with a code page is taken";
     EXPECT_EQ(s.cmbScript.listCount(), 11) << "Enter adds no item";
 
     // A number outside 0 .. 255 is the Western set; the box keeps the text.
@@ -248,21 +246,113 @@ TEST(SettingsWindow, TheScriptIsPickedTypedOrTurnedOff) {
     EXPECT_EQ(s.cmbScript.text(), "300");
     EXPECT_EQ(s.Label64.caption(), "Western (0)");
 
-    // The picker applies what it picks, when the grid's font writes it.
+    // The picker applies what it picks.
     Press(s.Label65);
     EXPECT_TRUE(s.cmbScript1.visible());
     s.cmbScript1.setListIndex(7); // Cyrillic (204)
     EXPECT_FALSE(s.cmbScript1.visible());
     EXPECT_EQ(s.cmbScript.listIndex(), 7);
-    const bool written =
-        run.p->host.screen.fontHasCharset(run.p.main().editor.grdSubEdit.fontName(), 204);
-    EXPECT_EQ(s.scriptCharset(), written ? 204 : 0);
+    EXPECT_EQ(s.scriptCharset(), 204);
 
     // Turning the script off goes back to Western and hides the box.
     s.Check6[0].setValue(0);
     EXPECT_EQ(s.cmbScript.listIndex(), 0);
     EXPECT_EQ(s.scriptCharset(), 0);
     EXPECT_FALSE(s.cmbScript.visible());
+}
+
+// A file of 8-bit text is first read as Western; choosing its script reads
+// its letters anew in the script's code page, as one history step, and a
+// save writes those letters. A UTF-8 file is left as it is.
+TEST(SettingsWindow, TheChosenScriptReadsEightBitTextInItsCodePage) {
+    const struct {
+        const char* what;
+        QByteArray bytes;   // the text line as stored in the file
+        const char* script; // typed into the script box
+        QString shown;      // the text line after the script is applied
+        bool step;          // a history step was taken
+    } cases[] = {
+        {"Cyrillic", "\xCF\xF0\xE8\xE2\xE5\xF2", "Cyrillic (204)", "Привет", true},
+        {"Central European", "\xAF\xF3\xB3w", "Central European (238)", "Żółw", true},
+        {"Greek", "\xC3\xE5\xE9\xDC", "Greek (161)", "Γειά", true},
+        {"Hebrew", "\xF9\xEC\xE5\xED", "Hebrew (177)", "שלום", true},
+        {"Thai", "\xCA\xC7\xD1\xCA\xB4\xD5", "222", "สวัสดี", true},
+        {"Japanese", "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD", "128", "こんにちは", true},
+        {"UTF-8 stays", "Caf\xC3\xA9", "Cyrillic (204)", "Café", false},
+        {"ASCII needs no step", "Hello", "Cyrillic (204)", "Hello", false},
+    };
+    for (const auto& c : cases) {
+        TestProgram t;
+        frmMain& m = t.main();
+        m.load();
+        const QString path = t.loadDataFile("script.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n" +
+                                                              c.bytes + "\r\n\r\n");
+        m.editor.grdSubEdit.setRow(1);
+        const std::size_t before = t->history.snapshots().size();
+        frmSettings& s = t->settings();
+        s.TV2.clickNode("script");
+        s.Check6[0].setValue(1);
+        s.cmbScript.setText("");
+        QTest::keyClicks(s.cmbScript.widget(), c.script);
+        QTest::keyClick(s.cmbScript.widget(), Qt::Key_Return);
+        EXPECT_EQ(m.editor.grdSubEdit.textMatrix(1, 3).trimmed(), c.shown) << c.what;
+        EXPECT_EQ(t->history.snapshots().size(), before + (c.step ? 1 : 0)) << c.what;
+        EXPECT_EQ(t->doc.FileChanged, c.step) << c.what;
+        if (c.step) {
+            EXPECT_EQ(m.scriptPlayer.Label23[0].caption(), c.shown) << c.what << ": the editor";
+        }
+        const QString saved = t.dataFilesPath("saved.srt");
+        ASSERT_TRUE(saveDocument(t.program(), saved, 9)) << c.what; // SubRip
+        EXPECT_TRUE(readBytes(saved).contains(c.shown.toUtf8()))
+            << c.what << ": " << readBytes(saved).toStdString();
+    }
+}
+
+// A file loaded while a script is chosen is read in that script at once;
+// while the script is off, the system's code page stays in force.
+TEST(SettingsWindow, AFileLoadedLaterIsReadInTheChosenScript) {
+    TestProgram t;
+    t.main().load();
+    qputenv("MIREL_CODEPAGE", "windows-1251");
+    t.loadDataFile("sys.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n\r\n");
+    qunsetenv("MIREL_CODEPAGE");
+    EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "При");
+    frmSettings& s = t->settings();
+    s.Check6[0].setValue(1);
+    s.cmbScript.setListIndex(7); // Cyrillic (204)
+    t.loadDataFile("later.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n\r\n");
+    EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "При");
+    EXPECT_TRUE(t->history.snapshots().empty()) << "a load starts the history afresh";
+    s.Check6[0].setValue(0); // back to Western
+    EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "\u00CF\u00F0\u00E8");
+}
+
+// "Auto select" chooses the script of a downloaded file's language and
+// turns the script on; without the tick, or for a Western language, nothing.
+TEST(SettingsWindow, AutoSelectChoosesTheScriptOfTheLanguage) {
+    const struct {
+        bool ticked;
+        const char* language;
+        bool chosen;
+        int charset;
+    } cases[] = {{true, " Russian ", true, 204},
+                 {true, "vietnamese", true, 163},
+                 {true, "Polish", true, 238},
+                 {true, "English", false, 0},
+                 {false, "Russian", false, 0}};
+    for (const auto& c : cases) {
+        TestProgram t;
+        t.main().load();
+        t.loadDataFile("dl.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n\r\n");
+        frmSettings& s = t->settings();
+        s.Check6[1].setValue(c.ticked ? 1 : 0);
+        EXPECT_EQ(s.AutoSelectScript(c.language), c.chosen) << c.language;
+        EXPECT_EQ(s.scriptEnable(), c.chosen) << c.language;
+        EXPECT_EQ(s.scriptCharset(), c.charset) << c.language;
+        if (c.charset == 204) {
+            EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "При");
+        }
+    }
 }
 
 TEST(SettingsWindow, TipsAndNewsWindowsStoreTheirTicksAtOnce) {

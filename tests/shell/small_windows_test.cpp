@@ -4,8 +4,10 @@
 // borderless frame they share (dragged by the strip, opened over the main
 // window). Screenshots small_<window>.png are saved in the build folder.
 
+#include "LanguageFixture.h"
 #include "ShellFixture.h"
 #include "fileio/frmPreview.h"
+#include "shell/InstantHelp.h"
 #include "shell/frmAbout.h"
 #include "shell/frmControl.h"
 #include "shell/frmHelp.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QWidget>
@@ -54,6 +57,43 @@ TEST(Tips, FromTheMenuShowATipOfTheFileAndNextTipAnother) {
     ASSERT_TRUE(t->commands.run("Menu.Show.Tips"));
     EXPECT_EQ(seen.size(), 3) << "forty picks reach every tip";
     EXPECT_EQ(t->macro.MacroAction.code, 108);
+}
+
+// With the German pack every help page shows in German, and its tips are
+// German; a pack whose help folder lacks a page shows the English page.
+TEST(InstantHelp, EveryPageShowsInThePacksLanguageOrInEnglish) {
+    ProgramWithPack german("Deutsch.lng");
+    ProgramWithPack sparse("Test.lng", PackBytes({"0,&Datei^"}, "4.00", "Sparse"));
+    writeFileAt(sparse.folder.path() + "/System/Language/Help/Sparse/main_wel.htm",
+                "<html><body><p>Willkommen</p></body></html>");
+    const auto& table = german->shell.HelpPageTable;
+    for (int page = 0; page < static_cast<int>(table.size()); ++page) {
+        const QString name = table[static_cast<std::size_t>(page)];
+        if (name.isEmpty()) continue;
+        EXPECT_TRUE(ShowHelpPage(*german, page)) << name.toStdString();
+        const platform::WebBrowser& shown = german->main().brwHelp;
+        EXPECT_TRUE(shown.locationURL().endsWith("/Help/Deutsch/" + name)) << name.toStdString();
+        const QString text = shown.documentText();
+        EXPECT_TRUE(text.contains(QRegularExpression("[äöüßÄÖÜ]|\\b(der|die|das|und)\\b")))
+            << name.toStdString() << ": " << text.toStdString();
+
+        EXPECT_TRUE(ShowHelpPage(*sparse, page)) << name.toStdString();
+        const QString folder = name == "main_wel.htm" ? "/Help/Sparse/" : "/Help/English/";
+        EXPECT_TRUE(sparse->main().brwHelp.locationURL().endsWith(folder + name))
+            << sparse->main().brwHelp.locationURL().toStdString();
+        EXPECT_FALSE(sparse->main().brwHelp.documentText().trimmed().isEmpty())
+            << name.toStdString();
+    }
+    const QStringList tips =
+        runtime::ReadTextFile(german.folder.path() + "/System/Language/Help/Deutsch/tip.sdf").lines;
+    (*german.p).answer<frmTip>([&](frmTip& w) {
+        EXPECT_EQ(w.Tips, tips);
+        EXPECT_GE(w.Tips.size(), 10);
+        EXPECT_TRUE(w.Tips.contains(w.lblTipText.caption()))
+            << w.lblTipText.caption().toStdString();
+        w.cmdOk.onClick();
+    });
+    german->commands.run("Menu.Show.Tips");
 }
 
 TEST(Tips, AMissingTipFileSaysSoAndNextTipChangesNothing) {
@@ -156,20 +196,37 @@ TEST(About, NamesTheLanguagePackAndItsAuthor) {
     t->commands.run("Menu.About");
 }
 
-TEST(Help, TheHelpIndexOpensTheOnlinePagesAndReportsWhenClosed) {
-    TestProgram t;
-    t.main();
-    t->online.OnlineUrl = "http://help.example.invalid";
-    t.answer<frmHelp>([&](frmHelp& w) {
-        EXPECT_EQ(w.brwHelp.locationURL(), "http://help.example.invalid/help/index.htm");
-        EXPECT_EQ(w.brwHelp.left(), -30);
-        EXPECT_EQ(w.brwHelp.width(), w.Picture1.width() + 30);
-        EXPECT_EQ(w.brwHelp.height(), w.Picture1.height() + 30);
-        EXPECT_EQ(t->macro.MacroAction.code, 0);
-        w.cmdOk.onClick();
-    });
-    ASSERT_TRUE(t->commands.run("Menu.Online.Help"));
-    EXPECT_EQ(t->macro.MacroAction.code, 107);
+// Online Help: a web address from i.set goes to the desktop's browser; with
+// no address, or one that is no page, the help window shows the help centre
+// and is never blank. Either way the command is reported once it is done.
+TEST(Help, TheHelpIndexOpensTheWebPagesInTheBrowserOrTheHelpCentre) {
+    const struct {
+        const char* base;
+        const char* browser; // the address the desktop's browser got, "" none
+    } cases[] = {{"http://help.example.invalid", "http://help.example.invalid/help/index.htm"},
+                 {"HTTPS://help.example.invalid/mirel/",
+                  "HTTPS://help.example.invalid/mirel/help/index.htm"},
+                 {"", ""},
+                 {"/no/such/folder", ""}};
+    for (const auto& c : cases) {
+        TestProgram t;
+        t.main();
+        t->online.OnlineUrl = c.base;
+        QStringList opened;
+        t->host.desktop.onOpenUrl = [&](const QString& a) { return opened << a, true; };
+        if (!*c.browser)
+            t.answer<frmHelp>([&](frmHelp& w) {
+                EXPECT_TRUE(w.brwHelp.documentText().contains("help centre")) << c.base;
+                EXPECT_EQ(w.brwHelp.left(), -30);
+                EXPECT_EQ(w.brwHelp.width(), w.Picture1.width() + 30);
+                EXPECT_EQ(w.brwHelp.height(), w.Picture1.height() + 30);
+                EXPECT_EQ(t->macro.MacroAction.code, 0);
+                w.cmdOk.onClick();
+            });
+        ASSERT_TRUE(t->commands.run("Menu.Online.Help"));
+        EXPECT_EQ(opened, *c.browser ? QStringList{c.browser} : QStringList{}) << c.base;
+        EXPECT_EQ(t->macro.MacroAction.code, 107) << c.base;
+    }
 }
 
 TEST(Help, LoadedOnItsOwnItShowsTheHelpCentre) {
