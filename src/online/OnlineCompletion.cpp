@@ -117,7 +117,7 @@ void Online::LoadDownload(const QString& target, int format) {
 }
 
 void Online::UploadSent(const Request& request) {
-    QFile::remove(TransferFolder() + request.serverName);
+    QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
     tab.Log(OnlineTab::TimedLine(QStringLiteral("File send.")));
@@ -129,7 +129,7 @@ void Online::UploadSent(const Request& request) {
 
 // The copy was made for this upload only; the next upload makes a new one.
 void Online::UploadFailed(const Request& request) {
-    QFile::remove(TransferFolder() + request.serverName);
+    QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
     tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") + Inet1.ResponseInfo() +
