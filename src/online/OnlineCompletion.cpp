@@ -59,9 +59,12 @@ void Online::DownloadReceived(const Request& request) {
     if (!ConfirmDownloadOverUnsaved(received)) return;
     QDir().mkpath(p_.folder.path(runtime::Place::FilesFolder));
     const QString target = p_.folder.path(runtime::Place::FilesFolder, request.localName);
-    const int answer = p_.files.FileExist(target);
-    if (answer == AnswerNo) QFile::remove(received);
-    if (answer != AnswerYes) return;
+    // Only Yes (or no file there) goes on; otherwise the received file goes,
+    // so that nothing is left behind in the program folder.
+    if (p_.files.FileExist(target) != AnswerYes) {
+        QFile::remove(received);
+        return;
+    }
     if (!StoreDownload(received, target)) return;
     LoadDownload(target, request.format);
     if (p_.settings().soundOnDownload() && PlayDownloadSound)
