@@ -110,7 +110,7 @@ QString ProgramFolder::relative(Place place) {
 }
 
 QString ProgramFolder::scratchLockName() {
-    return QStringLiteral("run.lock");
+    return QStringLiteral(".run.lock"); // hidden: lists of the scratch files leave it out
 }
 
 QString ProgramFolder::placePath(Place place) const {
