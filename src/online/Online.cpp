@@ -40,6 +40,10 @@ QString Online::TransferFolder() const {
                                                        : p_.folder.root() + QLatin1Char('/');
 }
 
+QString Online::UploadCopy(const QString& serverName) const {
+    return p_.folder.path(runtime::Place::ScratchFolder, QStringLiteral("upload-") + serverName);
+}
+
 // ---- Starting requests ----------------------------------------------------------------
 
 void Online::DownloadListUpdate(bool startup) {
@@ -127,7 +131,7 @@ void Online::CancelTransfers() {
     RestoreStatusText();
     for (const Request& r : dropped)
         if (r.kind == Upload) {
-            QFile::remove(TransferFolder() + r.serverName);
+            QFile::remove(UploadCopy(r.serverName));
             if (p_.hasMain()) {
                 p_.main().online.Log(OnlineTab::TimedLine(QStringLiteral("Upload cancelled.")));
                 p_.main().online.LogEnd();

@@ -7,7 +7,8 @@
 // Requests wait their turn: each carries its own kind and names, one runs at
 // a time, and when it completes or fails its own completion runs; then the
 // next one starts. InetRequest is the kind of the running request, 0 while
-// none runs. Files pass through the transfer folder (the program folder).
+// none runs. Fetched files pass through the transfer folder (the program
+// folder); the copy an upload sends is made in the scratch folder.
 
 #include "platform/Inet.h"
 
@@ -88,6 +89,10 @@ public:
 
     // The folder fetched files pass through (the program folder), with "/".
     QString TransferFolder() const;
+    // The copy an upload sends for the server name: a file of its own in the
+    // scratch folder, never the user's file. Only this copy is removed when
+    // the upload ends.
+    QString UploadCopy(const QString& serverName) const;
     // A line of the transfer status on the Online tab.
     void ShowTransferStatus(const QString& text);
 

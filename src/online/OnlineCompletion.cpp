@@ -60,9 +60,12 @@ void Online::DownloadReceived(const Request& request) {
     if (!ConfirmDownloadOverUnsaved(received)) return;
     QDir().mkpath(p_.folder.path(runtime::Place::FilesFolder));
     const QString target = p_.folder.path(runtime::Place::FilesFolder, request.localName);
-    const int answer = p_.files.FileExist(target);
-    if (answer == AnswerNo) QFile::remove(received);
-    if (answer != AnswerYes) return;
+    // Only Yes (or no file there) goes on; otherwise the received file goes,
+    // so that nothing is left behind in the program folder.
+    if (p_.files.FileExist(target) != AnswerYes) {
+        QFile::remove(received);
+        return;
+    }
     if (!StoreDownload(received, target)) return;
     LoadDownload(target, request.format);
     if (p_.settings().soundOnDownload() && PlayDownloadSound)
@@ -118,7 +121,7 @@ void Online::LoadDownload(const QString& target, int format) {
 }
 
 void Online::UploadSent(const Request& request) {
-    QFile::remove(TransferFolder() + request.serverName);
+    QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
     tab.Log(OnlineTab::TimedLine(QStringLiteral("File send.")));
@@ -130,7 +133,7 @@ void Online::UploadSent(const Request& request) {
 
 // The copy was made for this upload only; the next upload makes a new one.
 void Online::UploadFailed(const Request& request) {
-    QFile::remove(TransferFolder() + request.serverName);
+    QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
     tab.Log(OnlineTab::TimedLine(

@@ -1,7 +1,9 @@
 // The upload page's Send: the current file, saved first when it changed,
-// is copied into the transfer folder with the information block at its end
-// and sent to the server as "new_" + its server name. Every step is logged in
-// the transfer log; a step that fails says why there and ends the upload.
+// is copied with the information block at its end and sent to the server as
+// "new_" + its server name. The copy has a name of its own in the scratch
+// folder, so the user's file is never written over or removed, wherever it
+// lies. Every step is logged in the transfer log; a step that fails says why
+// there and ends the upload.
 
 #include "online/OnlineTab.h"
 
@@ -10,6 +12,7 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -24,7 +27,13 @@ void OnlineTab::UploadSend() {
     Log(TimedLine(QStringLiteral("Creating file...")));
     if (!SaveBeforeUpload()) return;
     const QString name = p_.files.FtpFileName;
-    const QString copy = p_.online.TransferFolder() + name;
+    for (const Online::Request& r : p_.online.Requests())
+        if (r.kind == Online::Upload && r.serverName == name) {
+            StopUpload(QStringLiteral("The same file waits to be sent already."));
+            return;
+        }
+    const QString copy = p_.online.UploadCopy(name);
+    QDir().mkpath(QFileInfo(copy).absolutePath());
     if (!WriteUploadCopy(copy)) return;
     Log(TimedLine(QStringLiteral("File created.")));
     Online::Request request;

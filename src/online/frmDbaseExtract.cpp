@@ -38,6 +38,13 @@ QString WithoutSubtitleExtension(const QString& name) {
     return name;
 }
 
+// A text field as the grid holds text: " " before it, and an empty field
+// an empty cell, as a load leaves it (a cell of one blank would be written
+// as a text line of its own).
+QString TextCell(const QString& field) {
+    return field.trimmed().isEmpty() ? QString() : QLatin1Char(' ') + field;
+}
+
 } // namespace
 
 QString frmDbase::ExtractName(const QString& title, const QString& item, int format) {
@@ -109,9 +116,9 @@ void frmDbase::DBExtract(const QStringList& lines) {
         grid.setTextMatrix(j, 0, runtime::TrimStr(j));
         grid.setTextMatrix(j, 1, f.value(1));
         grid.setTextMatrix(j, 2, f.value(2));
-        grid.setTextMatrix(j, 3, QLatin1Char(' ') + f.value(3));
-        grid.setTextMatrix(j, 4, QLatin1Char(' ') + f.value(4));
-        grid.setTextMatrix(j, 5, QLatin1Char(' ') + f.mid(5).join(QLatin1Char('|')));
+        grid.setTextMatrix(j, 3, TextCell(f.value(3)));
+        grid.setTextMatrix(j, 4, TextCell(f.value(4)));
+        grid.setTextMatrix(j, 5, TextCell(f.mid(5).join(QLatin1Char('|'))));
         p_.doc.lstFont << p_.doc.DefaultFontSpec();
     }
     NodeTable& parts = p_.doc.FileNodes;

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 
 namespace runtime {
 
@@ -12,12 +15,51 @@ QString AsPrefix(const QString& folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+// Everything in a folder but its lock file.
+void EmptyRunFolder(const QString& folder) {
+    QDir dir(folder);
+    const auto entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.fileName() == ProgramFolder::scratchLockName()) continue;
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
+}
+
+// A lock with no time limit: a running Mirel keeps it however long it runs,
+// and only the end of its process makes it stale.
+std::unique_ptr<QLockFile> LockOf(const QString& folder) {
+    auto lock =
+        std::make_unique<QLockFile>(folder + QLatin1Char('/') + ProgramFolder::scratchLockName());
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
 } // namespace
+
+// The run's scratch folder: its name below \Data\Temporarily and the lock
+// held on it. The run's end takes the folder away.
+struct ProgramFolder::ScratchRun {
+    QString name;
+    QString folder; // the full path, while locked
+    std::unique_ptr<QLockFile> lock;
+
+    void release() {
+        if (lock) QDir(folder).removeRecursively();
+        lock.reset();
+        name.clear();
+        folder.clear();
+    }
+    ~ScratchRun() { release(); }
+};
 
 // An absolute root, so that "." or "" cannot turn every path into one that
 // seems to lie outside the folder, or into one below "/".
 ProgramFolder::ProgramFolder(const QString& root)
-    : root_(QDir::cleanPath(QDir(root).absolutePath())) {}
+    : root_(QDir::cleanPath(QDir(root).absolutePath())), scratch_(std::make_shared<ScratchRun>()) {}
 
 QString ProgramFolder::relative(Place place) {
     switch (place) {
@@ -65,6 +107,57 @@ QString ProgramFolder::relative(Place place) {
         return QStringLiteral("\\Data\\Temporarily");
     }
     return {};
+}
+
+QString ProgramFolder::scratchLockName() {
+    return QStringLiteral(".run.lock"); // hidden: lists of the scratch files leave it out
+}
+
+QString ProgramFolder::placePath(Place place) const {
+    return place == Place::ScratchFolder ? scratchFolder() : relative(place);
+}
+
+QString ProgramFolder::scratchFolder() const {
+    const QString shared = relative(Place::ScratchFolder);
+    ScratchRun& run = *scratch_;
+    if (!run.lock) {
+        const QString base = path(shared);
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        for (int n = 0; n < 100; ++n) {
+            const QString name = QStringLiteral("run-") + pid +
+                                 (n == 0 ? QString() : QLatin1Char('-') + QString::number(n));
+            const QString folder = base + QLatin1Char('/') + name;
+            if (!QDir().mkpath(folder)) break;
+            std::unique_ptr<QLockFile> lock = LockOf(folder);
+            if (!lock->tryLock(0)) continue;
+            EmptyRunFolder(folder); // an earlier process of this id may have left files
+            run.name = name;
+            run.folder = folder;
+            run.lock = std::move(lock);
+            break;
+        }
+        if (run.name.isEmpty()) run.name = QStringLiteral("run-") + pid;
+    }
+    return shared + QLatin1Char('\\') + run.name;
+}
+
+void ProgramFolder::clearUnownedScratch() const {
+    QDir base(path(relative(Place::ScratchFolder)));
+    if (!base.exists()) return;
+    for (const QString& name : base.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        base.remove(name);
+    for (const QString& name : base.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString folder = base.filePath(name);
+        if (scratch_->lock && name == scratch_->name) continue;
+        if (!QFileInfo::exists(folder + QLatin1Char('/') + scratchLockName())) continue;
+        const std::unique_ptr<QLockFile> probe = LockOf(folder);
+        if (!probe->tryLock(0)) continue; // a running Mirel holds it
+        QDir(folder).removeRecursively();
+    }
+}
+
+void ProgramFolder::releaseScratch() const {
+    scratch_->release();
 }
 
 QString ProgramFolder::locate() {

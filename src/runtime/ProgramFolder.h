@@ -3,8 +3,14 @@
 // relative path such as "\System\Settings\set.sdf". The folder is MIREL_HOME
 // when that is set, else the folder of the executable (the build copies the
 // program folder template dist/ there).
+//
+// Several runs of Mirel may share one program folder. Each run keeps its
+// scratch files in a folder of its own below \Data\Temporarily, held with a
+// lock file for as long as the run lasts, so that another run never empties
+// or overwrites them.
 
 #include <QString>
+#include <memory>
 
 namespace runtime {
 
@@ -30,18 +36,19 @@ enum class Place {
     CalculatorFolder,  // \Data\Calculator: calculator tablets
     MacroFolder,       // \Data\Macro: macro plug-ins
     MacroExportFolder, // \Data\Macro\Export: exported macros
-    ScratchFolder,     // \Data\Temporarily: scratch files, emptied at start and exit
+    ScratchFolder,     // \Data\Temporarily\<run>: this run's scratch files (see path())
 };
 
 class ProgramFolder {
 public:
     // The relative path of a place, written with "\".
     static QString relative(Place place);
-    // The full path of a place.
-    QString path(Place place) const { return path(relative(place)); }
+    // The full path of a place. The scratch folder is this run's own folder
+    // below \Data\Temporarily; the first call takes it (see scratchFolder).
+    QString path(Place place) const { return path(placePath(place)); }
     // A file in a folder place (see path(folder, name)).
     QString path(Place folder, const QString& fileName) const {
-        return path(relative(folder), fileName);
+        return path(placePath(folder), fileName);
     }
 
     explicit ProgramFolder(const QString& root);
@@ -59,8 +66,29 @@ public:
     // characters of a Linux file name; "/" becomes "_").
     QString path(const QString& relativeFolder, const QString& fileName) const;
 
+    // Removes from \Data\Temporarily what no running Mirel owns: loose files
+    // (older runs kept their files there) and the folders of runs that ended
+    // without removing theirs, told by a lock that no living process holds.
+    // Folders of running Mirels, this one's included, and folders that are
+    // no run's stay.
+    void clearUnownedScratch() const;
+    // Removes this run's scratch folder with everything in it and gives up
+    // its lock; a later use takes a new folder.
+    void releaseScratch() const;
+    // The name of the lock file in a run's scratch folder.
+    static QString scratchLockName();
+
 private:
+    struct ScratchRun;
+    QString placePath(Place place) const;
+    // This run's folder, relative: taken on first use ("run-" and the process
+    // id, and a number when another program object of this process holds
+    // that), emptied then. When it cannot be created or locked the name is
+    // still given, and the next use tries again.
+    QString scratchFolder() const;
+
     QString root_;
+    std::shared_ptr<ScratchRun> scratch_;
 };
 
 } // namespace runtime

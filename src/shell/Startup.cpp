@@ -41,10 +41,8 @@ void SetVersionTexts(ShellState& s) {
 }
 
 void EmptyScratchFolder(const Program& p) {
-    QDir scratch(p.folder.path(runtime::Place::ScratchFolder));
-    if (!scratch.exists()) return;
-    for (const QString& name : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        scratch.remove(name);
+    p.folder.releaseScratch();
+    p.folder.clearUnownedScratch();
 }
 
 void DeleteTransferFiles(const Program& p) {

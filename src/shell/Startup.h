@@ -34,8 +34,9 @@ QString CommandLineFile(const QString& commandLine, const QString& startFolder);
 
 // "Mirel", "4.00", "400".
 void SetVersionTexts(ShellState& s);
-// Deletes every file in \Data\Temporarily (snapshots and previews); failures
-// are ignored.
+// Removes this run's scratch folder (snapshots and previews) and what no
+// running Mirel owns in \Data\Temporarily; the folders of other running
+// Mirels stay. Failures are ignored.
 void EmptyScratchFolder(const Program& p);
 // Deletes what the online requests of an earlier run fetched into the
 // transfer folder (the program folder): message.htm, sublist.sdf and

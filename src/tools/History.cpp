@@ -75,7 +75,9 @@ bool History::RestoreSnapshot(const QString& entry) {
     const QString number = entry.left(4);
     const bool digits = number.size() == 4 && std::all_of(number.begin(), number.end(),
                                                           [](QChar c) { return c.isDigit(); });
-    if (!digits) {
+    // Only this document's history: a file of an earlier document's history
+    // may still carry a higher number.
+    if (!digits || number.toInt() >= static_cast<int>(snapshots_.size())) {
         Tell(QStringLiteral("\"%1\" names no history snapshot.")
                  .arg(MessageWindow::Verbatim(entry)));
         return false;

@@ -31,10 +31,10 @@ public:
     // when none could be kept (the history is full or the file could not be
     // written); the caller then makes no change.
     bool SaveSnapshot(const QString& action, const QString& details);
-    // Puts the document back into the snapshot that a history entry names by
-    // its first four characters. The file is read and checked whole first: a
-    // snapshot that is missing or damaged leaves the document as it was and
-    // says so (false).
+    // Puts the document back into the snapshot that a history entry of this
+    // document's history names by its first four characters. The file is read and checked whole
+    // first: a snapshot that is missing or damaged leaves the document as it was and says so
+    // (false).
     bool RestoreSnapshot(const QString& entry);
     // Empties the history (after a load), enables the editing tab rows again
     // and the file menu's Add, Save, Print and Preview.

@@ -85,7 +85,8 @@ TEST_F(PreviewPrint, PreviewShowsTheWrittenFileLineByLine) {
 TEST_F(PreviewPrint, APreviewThatCannotBeWrittenIsReportedAndNotShown) {
     load(2);
     // Something that is no preview file stands where the preview goes.
-    t.writeFile("Data/Temporarily/Splitprv.001/old", "an old preview");
+    writeFileAt(t->folder.path(runtime::Place::ScratchFolder) + "/Splitprv.001/old",
+                "an old preview");
     expectMessage(); // no preview window is expected: showing one fails the test
     t->fileCommands.MenuPreview();
     EXPECT_TRUE(said.text.contains("Splitprv.001")) << said.text.toStdString();

@@ -94,7 +94,7 @@ TEST(WriterParts, PreviewsGoToTheScratchFolderWithoutQuestions) {
     t.main().partition.List2.addItem("stale");
     for (int run = 0; run < 2; ++run) { // the second run replaces the previews unasked
         EXPECT_TRUE(partitionWrite(t, 13, true));
-        const QString scratch = t.folder() + "/Data/Temporarily/Splitprv.";
+        const QString scratch = t->folder.path(runtime::Place::ScratchFolder) + "/Splitprv.";
         EXPECT_EQ(readBytes(scratch + "001"), crlf({"00:00:01,0=a", "00:00:02,0="}));
         EXPECT_EQ(readBytes(scratch + "002"), crlf({"00:00:01,0=b", "00:00:02,0="}));
     }
@@ -104,7 +104,7 @@ TEST(WriterParts, PreviewsGoToTheScratchFolderWithoutQuestions) {
 
     // The Preview command's single preview.
     EXPECT_TRUE(t->files.CreateSubFile(true, false, 15, 1, t->doc.lineCount(), false));
-    EXPECT_EQ(readBytes(t.folder() + "/Data/Temporarily/Splitprv.001"),
+    EXPECT_EQ(readBytes(t->folder.path(runtime::Place::ScratchFolder) + "/Splitprv.001"),
               crlf({"{* VIPLAY SUBTITLE FILE *}", "00:00:01,000-00:00:02,000=a",
                     "00:01:01,000-00:01:02,000=b"}));
 }
@@ -154,7 +154,7 @@ TEST(WriterParts, YesToANegativeTimeWritesTheRowAsItFalls) {
     t.reply(Box::Yes, &asked);
     EXPECT_TRUE(partitionWrite(t, 9, true));
     EXPECT_TRUE(asked.text.startsWith("Error calculating Preview file. Negative time"));
-    const QString scratch = t.folder() + "/Data/Temporarily/Splitprv.";
+    const QString scratch = t->folder.path(runtime::Place::ScratchFolder) + "/Splitprv.";
     EXPECT_EQ(readBytes(scratch + "002"), crlf({"1", "00:00:10,000 --> 00:00:11,000", "b", "", "2",
                                                 "-1:59:20,000 --> -1:59:21,000", "c", ""}));
     EXPECT_EQ(readBytes(scratch + "003"), crlf({"1", "00:00:30,000 --> 00:00:31,000", "d", ""}));
@@ -261,7 +261,7 @@ TEST(WriterParts, NumbersThatDoNotFitTheirFieldsStopTheRunBeforeWriting) {
     setParts(t, parts);
     expectReportedFailure(t, QString(), true, 9,
                           "1000 parts do not fit the three-digit preview file names");
-    EXPECT_FALSE(QFile::exists(t.folder() + "/Data/Temporarily/Splitprv.001"));
+    EXPECT_FALSE(QFile::exists(t->folder.path(runtime::Place::ScratchFolder) + "/Splitprv.001"));
 }
 
 TEST(WriterParts, ATargetThatCannotBeWrittenIsReported) {

@@ -129,6 +129,26 @@ TEST_F(Collections, ExtractedItemsGiveTheOriginalLines) {
     EXPECT_EQ(OriginalLines(path("a_Part_3.srt")), OriginalLines(path("c.srt")));
 }
 
+// Extract, save and compare: each item comes back as its own file, byte for
+// byte (no blank text line where the original had none).
+TEST_F(Collections, AnExtractedItemIsWrittenAsItsOriginalFile) {
+    loadThreeParts();
+    withWindow([&](frmDbase& w) {
+        createCollection(w);
+        const struct {
+            const char* item;
+            const char* original;
+        } items[] = {{"Part_1", "a.srt"}, {"Part_2", "b.srt"}, {"Part_3", "c.srt"}};
+        for (const auto& i : items) {
+            pickEntry(w.List2, i.item);
+            if (t->doc.FileChanged) answer(AnswerNo); // the added files are not kept
+            click(w.Label6);
+            const QString extracted = path(QStringLiteral("a_%1.srt").arg(i.item));
+            EXPECT_EQ(Bytes(extracted), Bytes(path(i.original))) << i.item;
+        }
+    });
+}
+
 TEST_F(Collections, RemovedItemsHideAndItemCommandsStillFindTheirItem) {
     loadThreeParts();
     Message question;

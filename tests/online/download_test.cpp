@@ -3,7 +3,9 @@
 // and is loaded; the questions on the way keep the user's work, and names
 // that are not plain file names never reach the disk.
 
+#include "CutShortServer.h"
 #include "OnlineFixture.h"
+#include "support/SilentServer.h"
 
 #include <QDir>
 
@@ -100,6 +102,73 @@ TEST_F(DownloadTest, NoToOverwritingTheStoredFileLoadsNothing) {
     download(1);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
+}
+
+// No or Cancel to the overwrite question: the stored file stays, nothing is
+// loaded, and the received file leaves the program folder either way.
+TEST_F(DownloadTest, ADeclinedOverwriteLeavesNothingBehind) {
+    const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
+    const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
+    for (const int answer : {AnswerNo, AnswerCancel}) {
+        Message seen;
+        t.reply(answer, &seen);
+        download(1);
+        ASSERT_TRUE(waitIdle()) << answer;
+        EXPECT_TRUE(seen.text.contains("already exists")) << answer;
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), SubRipFile("Kept")) << answer;
+        EXPECT_TRUE(t->files.CurFileName.isEmpty()) << answer << ": nothing was loaded";
+        EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files, QDir::Name), before)
+            << answer << ": the received file is gone";
+        EXPECT_EQ(dataFiles(), QStringList({"Film.srt"})) << answer;
+    }
+}
+
+// A download that does not complete keeps nothing: no part of the file is
+// left in the program folder or stored and loaded as if it were whole.
+TEST(Download, AnUnfinishedDownloadKeepsNothing) {
+    SilentServer silent;
+    CutShortServer cutShort;
+    ASSERT_GT(silent.port(), 0);
+    ASSERT_GT(cutShort.port(), 0);
+    enum End { Cancelled, NoAnswer, CutShort };
+    const struct {
+        End end;
+        QString server;
+        const char* says; // the start of the message shown
+    } cases[] = {{Cancelled, silent.address(), ""},
+                 {NoAnswer, silent.address(), "The server did not answer"},
+                 {CutShort, cutShort.address(), ""}};
+    for (const auto& c : cases) {
+        TestProgram t;
+        t.writeFile("System/i.set", Crlf({"", c.server}));
+        t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
+        t.writeFile("System/sublist.sdf", Crlf({"today", Entries[0]}));
+        t.main().load();
+        const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
+        OnlineLists& lists = t.main().onlineLists;
+        ASSERT_EQ(lists.FTPList.rows(), 2) << c.end;
+        Message seen;
+        if (c.end != Cancelled) t.reply(AnswerOk, &seen);
+        if (c.end == NoAnswer) t->online.Inet1.setRequestTimeout(1);
+        lists.FTPList.setCurrentCell(1, 1);
+        lists.Command37.onClick();
+        ASSERT_EQ(t->online.InetRequest, Online::Download) << c.end;
+        if (c.end == Cancelled) {
+            runEventsUntil([] { return false; }, 300);
+            t.main().online.cmdTransferCancel.onClick();
+        }
+        ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); })) << c.end;
+        if (*c.says) {
+            EXPECT_TRUE(seen.text.startsWith(QString::fromLatin1(c.says)))
+                << c.end << ": " << seen.title.toStdString() << ": " << seen.text.toStdString();
+        }
+        EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files, QDir::Name), before) << c.end;
+        EXPECT_FALSE(QDir(t.folder() + "/Data/Files").exists("Film.srt")) << c.end;
+        EXPECT_TRUE(t->files.CurFileName.isEmpty()) << c.end << ": nothing was loaded";
+        t.main().hide();
+    }
 }
 
 TEST_F(DownloadTest, AFileMissingOnTheServerIsReportedAndNothingStored) {

@@ -147,7 +147,7 @@ TEST_F(SilentTest, CancelStopsTheRunningRequestAndThoseWaiting) {
     t.loadDataFile("a.srt", SubRipFile());
     tab.Command39.onClick(); // an upload waits its turn
     EXPECT_EQ(t->online.Requests().size(), 2u);
-    EXPECT_TRUE(QFile::exists(t.folder() + "/a.srt"));
+    EXPECT_TRUE(QFile::exists(t->online.UploadCopy("a.srt")));
     runEventsUntil([] { return false; }, 300);
     EXPECT_EQ(t->online.InetRequest, Online::DownloadList) << "still waiting for an answer";
     EXPECT_TRUE(tab.cmdTransferCancel.enabled());
@@ -158,7 +158,8 @@ TEST_F(SilentTest, CancelStopsTheRunningRequestAndThoseWaiting) {
     EXPECT_FALSE(t->online.Inet1.StillExecuting());
     EXPECT_EQ(tab.lblTransfer.caption(), "Transfer cancelled.");
     EXPECT_FALSE(tab.cmdTransferCancel.enabled());
-    EXPECT_FALSE(QFile::exists(t.folder() + "/a.srt")) << "the upload's copy goes";
+    EXPECT_FALSE(QFile::exists(t->online.UploadCopy("a.srt"))) << "the upload's copy goes";
+    EXPECT_TRUE(QFile::exists(t.dataFilesPath("a.srt"))) << "the user's file stays";
     EXPECT_TRUE(tab.List8.list(tab.List8.listCount() - 2).endsWith(">Upload cancelled."));
     runEventsUntil([] { return false; }, 300); // no message follows
 }

@@ -5,6 +5,9 @@
 
 #include "OnlineFixture.h"
 #include "support/ListItems.h"
+#include "support/SilentServer.h"
+
+#include <QDir>
 
 namespace {
 
@@ -55,7 +58,7 @@ TEST_F(UploadTest, SendSavesAChangedDocumentAndSendsItWithTheInformationBlock) {
                            "if NOT already exists.",
                            " End<"}));
     EXPECT_EQ(tab().List8.listIndex(), tab().List8.listCount() - 1);
-    EXPECT_FALSE(QFile::exists(transfer("movie_clip.srt"))) << "the copy is used up";
+    EXPECT_FALSE(QFile::exists(t->online.UploadCopy("movie_clip.srt"))) << "the copy is used up";
     EXPECT_TRUE(tab().Command40.enabled());
 }
 
@@ -130,9 +133,50 @@ TEST(Upload, ARefusedUploadIsLoggedAndShown) {
         << lines[lines.size() - 2].toStdString();
     EXPECT_TRUE(lines[lines.size() - 2].endsWith("."));
     EXPECT_EQ(lines.back(), " End<");
-    EXPECT_FALSE(QFile::exists(t.folder() + "/a.srt")) << "the copy goes with the upload";
+    EXPECT_FALSE(QFile::exists(t->online.UploadCopy("a.srt"))) << "the copy goes with the upload";
     EXPECT_FALSE(readOnly.exists("new_a.srt"));
     t.main().hide();
+}
+
+// The user's file may lie in the program folder, where fetched files pass
+// through: the copy that is sent is made in the scratch folder, so the file
+// stays as it was however the upload ends, and only the copy goes.
+TEST(Upload, TheUsersFileStaysAsItWasHoweverTheUploadEnds) {
+    FtpServer writable, readOnly(false);
+    SilentServer silent;
+    ASSERT_TRUE(writable.running() && readOnly.running());
+    const struct {
+        const char* end;
+        QString server;
+        int messages; // shown and answered Ok
+        bool cancel;
+    } cases[] = {{"sent", writable.address(), 0, false},
+                 {"refused", readOnly.address(), 1, false},
+                 {"cancelled", silent.address(), 0, true}};
+    const QByteArray own = SubRipFile("Mine");
+    for (const auto& c : cases) {
+        TestProgram t;
+        t.writeFile("System/i.set", Crlf({"", c.server}));
+        t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
+        t.main().load();
+        const QString file = t.writeFile("movie.srt", own);
+        mustLoad(t.program(), file);
+        for (int i = 0; i < c.messages; ++i)
+            t.reply(AnswerOk);
+        OnlineTab& tab = t.main().online;
+        tab.Command39.onClick();
+        const QDir scratch(t->folder.path(runtime::Place::ScratchFolder));
+        const QStringList made = scratch.entryList(QDir::Files);
+        ASSERT_EQ(made.size(), 1) << c.end << ": the copy is made in the scratch folder";
+        const QString copy = scratch.filePath(made[0]);
+        EXPECT_TRUE(Bytes(copy).startsWith(own + "<Mirel>")) << c.end;
+        if (c.cancel) tab.cmdTransferCancel.onClick();
+        ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); })) << c.end;
+        EXPECT_EQ(Bytes(file), own) << c.end << ": the user's file is untouched";
+        EXPECT_FALSE(QFile::exists(copy)) << c.end << ": the copy goes with the upload";
+        t.main().hide();
+    }
+    EXPECT_EQ(writable.read("new_movie.srt").left(own.size()), own);
 }
 
 TEST_F(UploadTest, ClearEmptiesTheLog) {

@@ -3,6 +3,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -82,4 +86,73 @@ TEST(ProgramFolderPath, WorksAtTheRootAndFromRelativeFolders) {
     const ProgramFolder here(QStringLiteral("."));
     EXPECT_EQ(here.root(), QDir::currentPath());
     EXPECT_EQ(here.path("Data\\x"), QDir::currentPath() + "/Data/x");
+}
+
+// Two runs of Mirel on one program folder each have a scratch folder of
+// their own below Data/Temporarily.
+TEST(ProgramFolderScratch, EachRunKeepsItsScratchFilesApart) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const ProgramFolder first(root.path()), second(root.path());
+    const QString mine = first.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
+    const QString theirs = second.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
+    EXPECT_NE(mine, theirs);
+    for (const QString& file : {mine, theirs}) {
+        EXPECT_TRUE(file.startsWith(root.path() + "/Data/Temporarily/")) << file.toStdString();
+        EXPECT_NE(QFileInfo(file).path(), root.path() + "/Data/Temporarily")
+            << "a folder of its own";
+    }
+}
+
+// A start removes what no running Mirel owns: the loose files of older runs
+// and the folders of runs that ended without removing theirs. The folders of
+// running Mirels, and folders that are no run's, stay; the end of a run
+// takes its own folder.
+TEST(ProgramFolderScratch, AStartRemovesOnlyWhatNoRunningMirelOwns) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString temp = root.path() + "/Data/Temporarily";
+    const auto write = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write("x") == 1;
+    };
+    const ProgramFolder running(root.path());
+    const QString live = running.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
+    ASSERT_TRUE(write(live));
+    // A run that ended without tidying up: its lock names a process that is gone.
+    const QString ended = temp + "/run-ended";
+    const QString endedLock = ended + "/" + ProgramFolder::scratchLockName();
+    ASSERT_TRUE(write(ended + "/0000.shd"));
+    QByteArray lockBytes;
+    {
+        QLockFile lock(endedLock);
+        ASSERT_TRUE(lock.tryLock(0));
+        QFile f(endedLock);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        lockBytes = f.readAll();
+    }
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    lockBytes = QByteArray::number(pid) + lockBytes.mid(lockBytes.indexOf('\n'));
+    {
+        QFile f(endedLock);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(lockBytes) == lockBytes.size());
+    }
+    ASSERT_TRUE(write(temp + "/0001.shd"));      // the layout of older versions
+    ASSERT_TRUE(write(temp + "/sub/inner.shd")); // no run's folder
+
+    const ProgramFolder starting(root.path());
+    starting.clearUnownedScratch();
+    EXPECT_FALSE(QFileInfo::exists(temp + "/0001.shd"));
+    EXPECT_FALSE(QFileInfo::exists(ended)) << "the ended run's folder goes";
+    EXPECT_TRUE(QFileInfo::exists(live)) << "the running Mirel's files stay";
+    EXPECT_TRUE(QFileInfo::exists(temp + "/sub/inner.shd"));
+
+    running.releaseScratch();
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(live).path())) << "its end takes its folder";
+    EXPECT_TRUE(QFileInfo::exists(temp + "/sub/inner.shd"));
 }

@@ -7,6 +7,7 @@
 #include "document/EditorTab.h"
 #include "platform/Keys.h"
 #include "runtime/TextFile.h"
+#include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "support/GridSetup.h"
 #include "timing_fixture.h"
@@ -23,13 +24,15 @@ namespace {
 
 class HistoryTest : public TimingTest {
 protected:
-    // Shift lines first to last later by one second.
-    void shiftLater(const char* first, const char* last) {
-        m().editor.Text1[0].setText(QString::fromLatin1(first));
-        m().editor.Text1[1].setText(QString::fromLatin1(last));
-        m().shift.rtfShiftDuration.setText("00:00:01,000");
-        m().shift.Combo2.setListIndex(1);
-        m().shift.Command13.onClick();
+    // Shift lines first to last later by one second (in the main window of
+    // another program when one is given).
+    void shiftLater(const char* first, const char* last, frmMain* other = nullptr) {
+        frmMain& w = other ? *other : m();
+        w.editor.Text1[0].setText(QString::fromLatin1(first));
+        w.editor.Text1[1].setText(QString::fromLatin1(last));
+        w.shift.rtfShiftDuration.setText("00:00:01,000");
+        w.shift.Combo2.setListIndex(1);
+        w.shift.Command13.onClick();
     }
     // Every cell of the grid but the line numbers, row by row.
     QStringList cells() {
@@ -69,7 +72,7 @@ TEST_F(HistoryTest, ASnapshotFileHoldsTheWholeDocumentBeforeTheChange) {
     ASSERT_EQ(snapshots().size(), 1u);
     EXPECT_TRUE(snapshots()[0].entry.startsWith("0000 ["));
     EXPECT_TRUE(snapshots()[0].entry.endsWith("] Script Shifted"));
-    EXPECT_TRUE(file(0).endsWith("/Data/Temporarily/0000.shd")) << file(0).toStdString();
+    EXPECT_EQ(file(0), t->folder.path(runtime::Place::ScratchFolder) + "/0000.shd");
     const QStringList expected = {"4.00:=3",
                                   " 2",
                                   " 1",
@@ -256,7 +259,7 @@ TEST_F(HistoryTest, AFullHistoryRefusesTheNextChange) {
     EXPECT_EQ(start(1), "00:00:10,000") << "the change was not made";
     EXPECT_FALSE(t->doc.FileChanged);
     EXPECT_EQ(snapshots().size(), std::size_t(History::MaxSnapshots));
-    EXPECT_FALSE(QFile::exists(t.folder() + "/Data/Temporarily/10000.shd"));
+    EXPECT_FALSE(QFile::exists(t->folder.path(runtime::Place::ScratchFolder, "10000.shd")));
 }
 
 TEST_F(HistoryTest, ASnapshotThatCannotBeWrittenStopsTheChange) {
@@ -306,6 +309,48 @@ TEST_F(HistoryTest, ALoadEmptiesTheHistoryAndNumberingStartsAgain) {
     EXPECT_TRUE(snapshots()[0].entry.startsWith("0000 "));
     EXPECT_EQ(fileLines(0)[0], "4.00:=5") << "the new document's snapshot replaced the old file";
     EXPECT_EQ(h.List1.list(0), snapshots()[0].entry);
+}
+
+// A second Mirel started on the same program folder keeps its snapshots
+// apart and removes none of the first one's: each restores its own document.
+TEST_F(HistoryTest, TwoRunsOnOneProgramFolderRestoreTheirOwnDocuments) {
+    loadLines(2);
+    const QStringList mine = cells();
+    shiftLater("1", "2");
+    {
+        const QString theirs = t.writeDataFile(
+            "theirs.srt", crlf({"1", "00:00:05,000 --> 00:00:06,000", "Their line", ""}));
+        Program second(t.folder());
+        answerModalsInTest(second.host.modal);
+        second.shell.CommandLine = theirs;
+        Main(second); // its start, with a file on the command line
+        ASSERT_EQ(second.files.CurFileName, theirs);
+        shiftLater("1", "1", &second.main());
+        ASSERT_EQ(second.history.snapshots().size(), 1u);
+        EXPECT_NE(second.history.SnapshotFile(0), file(0));
+        EXPECT_TRUE(QFile::exists(file(0))) << "the second start left the first's snapshot";
+        second.main().hide();
+    }
+    openHistory([](frmHistory& h) { restore(h, 0); });
+    EXPECT_EQ(cells(), mine);
+}
+
+// After a load the old document's snapshots are no longer restorable, even
+// by their numbers: only the entries of this document's history are.
+TEST_F(HistoryTest, ASnapshotRestoresOnlyIntoItsOwnDocument) {
+    loadLines(3);
+    shiftLater("1", "1");
+    shiftLater("2", "2"); // 0001, of the three-line document
+    loadLines(1);
+    shiftLater("1", "1"); // 0000, of the one-line document
+    settle();
+    const QStringList before = cells();
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    EXPECT_FALSE(t->history.RestoreSnapshot("0001 [old] Script Shifted"));
+    EXPECT_TRUE(seen.text.endsWith("names no history snapshot.")) << seen.text.toStdString();
+    EXPECT_EQ(cells(), before);
+    EXPECT_FALSE(t->doc.FileChanged);
 }
 
 TEST_F(HistoryTest, TheWindowOpensOverTheMainWindowAndEscapeClosesIt) {

@@ -47,7 +47,9 @@ protected:
                        list().textMatrix(r, 2);
         return out;
     }
-    QString scratch(const QString& name) { return t.folder() + "/Data/Temporarily/" + name; }
+    QString scratch(const QString& name) {
+        return t->folder.path(runtime::Place::ScratchFolder, name);
+    }
     QStringList partFiles() {
         return QDir(t.folder() + "/Data/Files").entryList({"cd*", "part*"}, QDir::Files);
     }
@@ -172,7 +174,8 @@ TEST_F(PartitionTest, PreviewStepsThroughThePartsAndExitRemovesThem) {
     EXPECT_TRUE(tab().command5.visible());
     EXPECT_FALSE(tab().txtPreview.visible());
     EXPECT_EQ(tab().txtPreview.text(), "");
-    EXPECT_TRUE(QDir(t.folder() + "/Data/Temporarily").entryList({"Splitprv.*"}).isEmpty());
+    EXPECT_TRUE(
+        QDir(t->folder.path(runtime::Place::ScratchFolder)).entryList({"Splitprv.*"}).isEmpty());
     EXPECT_EQ(t->files.CurFileName, current);
     EXPECT_TRUE(partFiles().isEmpty()) << "a preview writes no part file";
 }
@@ -401,7 +404,8 @@ TEST_F(PartitionTest, AnEmptyListWritesNothing) {
     EXPECT_EQ(tab().Label7.caption(), "");
     tab().command28.onClick();
     EXPECT_TRUE(partFiles().isEmpty());
-    EXPECT_TRUE(QDir(t.folder() + "/Data/Temporarily").entryList({"Splitprv.*"}).isEmpty());
+    EXPECT_TRUE(
+        QDir(t->folder.path(runtime::Place::ScratchFolder)).entryList({"Splitprv.*"}).isEmpty());
 }
 
 TEST_F(PartitionTest, MacroCommandsRunTheTab) {
