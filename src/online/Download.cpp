@@ -8,6 +8,7 @@
 #include "runtime/Strings.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
+#include "shell/frmSettings.h"
 
 #include <QFile>
 
@@ -33,6 +34,9 @@ void OnlineLists::DownloadSelected() {
     online.DownloadName = request.localName;
     QFile::remove(p_.folder.path(runtime::Place::ScratchFolder, request.localName));
     FollowLanguage(fields[3]);
+    // With "Auto select" ticked, the file's language picks the script its
+    // 8-bit text is read in.
+    p_.settings().AutoSelectScript(fields[3]);
     if (!online.Execute(request) && status.panelText(2) == WaitingText)
         status.setPanelText(2, online.SavedStatusText);
 }

@@ -5,6 +5,7 @@
 
 #include "CutShortServer.h"
 #include "OnlineFixture.h"
+#include "shell/frmSettings.h"
 #include "support/SilentServer.h"
 
 #include <QDir>
@@ -53,6 +54,18 @@ TEST_F(DownloadTest, LoadFetchesTheSelectedFileStoresItAndLoadsIt) {
     EXPECT_EQ(t.main().StatusBar1.panelText(2), "SubRip") << "the loaded file's format";
     EXPECT_FALSE(QFile::exists(transfer("film_de.ssf"))) << "the received file is used up";
     EXPECT_EQ(online().InetRequest, 0);
+}
+
+TEST_F(DownloadTest, AutoSelectReadsTheFileInTheScriptOfItsLanguage) {
+    server.write("film_ru.ssf", // "Привет" in Windows-1251
+                 "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\xE2\xE5\xF2\r\n\r\n");
+    fetchList({"Film Russian;film_ru;subrip;Russian;Cy;"});
+    t->settings().Check6[1].setValue(1); // "Auto select"
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(t->settings().scriptEnable());
+    EXPECT_EQ(t->settings().scriptCharset(), 204);
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), QString::fromUtf8("Привет"));
 }
 
 TEST_F(DownloadTest, AnEntryOfAnUnknownFormatIsStoredWithoutExtensionAndDetected) {
