@@ -70,7 +70,7 @@ void frmDbase::layOut() {
     Label4.setFontBold(true);
     layOutLists();
     layOutPickers();
-    Label3.move(Margin, WindowHeight - 420, 600, ButtonHeight);
+    Label3.move(Margin, WindowHeight - 420, 640, ButtonHeight);
     Label9.move(Margin + 660, WindowHeight - 420, 4000, ButtonHeight);
     cmdOk.move(WindowWidth - Margin - ButtonWidth, WindowHeight - 420, ButtonWidth, ButtonHeight);
     MakeLabelButton(cmdOk);
