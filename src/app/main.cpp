@@ -22,7 +22,5 @@ int main(int argc, char** argv) {
         CommandLineFile(CommandLineText(QApplication::arguments()), QDir::currentPath());
     program.shell.EndProgram = platform::EndApplication;
     Main(program);
-    const int code = QApplication::exec();
-    // Everything the next start needs was written when the main window unloaded.
-    platform::EndProcess(code);
+    return QApplication::exec();
 }
