@@ -28,3 +28,21 @@ void BenchLoadFile(benchmark::State& state, const QByteArray& bytes, const QStri
     if (progress) p.control().hide();
     state.counters["lines"] = p.doc.lineCount();
 }
+
+QByteArray LargeSubRipBytes() {
+    QByteArray out;
+    for (int i = 0; i < 9998; ++i) {
+        const int ms = i * 1700 + 250;
+        const auto time = [](int t) {
+            return QString::asprintf("%02d:%02d:%02d,%03d", t / 3600000, t / 60000 % 60,
+                                     t / 1000 % 60, t % 1000)
+                .toLatin1();
+        };
+        out += QByteArray::number(i + 1) + "\r\n" + time(ms) + " --> " + time(ms + 1500) + "\r\n";
+        out += i % 7 == 0 ? "<i>Where the devil should this Romeo be?</i>\r\n"
+                          : "Where the devil should this Romeo be?\r\n";
+        if (i % 2 == 0) out += "Came he not home to-night?\r\n";
+        out += "\r\n";
+    }
+    return out;
+}

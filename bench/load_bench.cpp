@@ -17,27 +17,8 @@ namespace {
 
 constexpr int Entries = 9998;
 
-// Entries of one or two text lines, a few with style tags, timed over a film.
-QByteArray LargeSubRip() {
-    QByteArray out;
-    for (int i = 0; i < Entries; ++i) {
-        const int ms = i * 1700 + 250;
-        const auto time = [](int t) {
-            return QString::asprintf("%02d:%02d:%02d,%03d", t / 3600000, t / 60000 % 60,
-                                     t / 1000 % 60, t % 1000)
-                .toLatin1();
-        };
-        out += QByteArray::number(i + 1) + "\r\n" + time(ms) + " --> " + time(ms + 1500) + "\r\n";
-        out += i % 7 == 0 ? "<i>Where the devil should this Romeo be?</i>\r\n"
-                          : "Where the devil should this Romeo be?\r\n";
-        if (i % 2 == 0) out += "Came he not home to-night?\r\n";
-        out += "\r\n";
-    }
-    return out;
-}
-
 void LoadLargeSubRip(benchmark::State& state, bool progress) {
-    BenchLoadFile(state, LargeSubRip(), "large.srt", 0, Entries, progress);
+    BenchLoadFile(state, LargeSubRipBytes(), "large.srt", 0, Entries, progress);
 }
 
 void LoadSubRip9998ProgressOff(benchmark::State& state) {
@@ -56,7 +37,7 @@ void OpenSubRip9998AsTheUserDoes(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.srt"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(LargeSubRip()) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(LargeSubRipBytes()) < 0) {
         state.SkipWithError("cannot write the file");
         return;
     }

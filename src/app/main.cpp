@@ -22,5 +22,7 @@ int main(int argc, char** argv) {
         CommandLineFile(CommandLineText(QApplication::arguments()), QDir::currentPath());
     program.shell.EndProgram = platform::EndApplication;
     Main(program);
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Everything the next start needs was written when the main window unloaded.
+    platform::EndProcess(code);
 }

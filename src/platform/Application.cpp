@@ -1,6 +1,8 @@
 #include "platform/Application.h"
 
 #include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 
@@ -9,6 +11,11 @@ namespace platform {
 // only hides when closed (the progress window) must not keep it running.
 void EndApplication() {
     QCoreApplication::exit(0);
+}
+
+void EndProcess(int code) {
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 } // namespace platform

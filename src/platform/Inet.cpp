@@ -1,11 +1,14 @@
 #include "platform/Inet.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <QObject>
 #include <QSaveFile>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QUrl>
+// libcurl is called through pointers to its functions (below), not linked.
+#define CURL_DISABLE_TYPECHECK
 #include <curl/curl.h>
 #include <map>
 #include <set>
@@ -16,11 +19,75 @@ namespace platform {
 
 namespace {
 
-// libcurl wants its global set-up once per process, before the first handle.
-void EnsureCurl() {
-    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    (void)ready;
+// libcurl (and the many libraries it brings) is loaded with the first
+// transfer, so a start that sends nothing maps none of it. Its global set-up
+// runs once, when it is loaded; ok is false when it cannot be.
+struct CurlLibrary {
+    decltype(&::curl_global_init) global_init = nullptr;
+    decltype(&::curl_easy_init) easy_init = nullptr;
+    decltype(&::curl_easy_setopt) easy_setopt = nullptr;
+    decltype(&::curl_easy_getinfo) easy_getinfo = nullptr;
+    decltype(&::curl_easy_cleanup) easy_cleanup = nullptr;
+    decltype(&::curl_easy_strerror) easy_strerror = nullptr;
+    decltype(&::curl_multi_init) multi_init = nullptr;
+    decltype(&::curl_multi_setopt) multi_setopt = nullptr;
+    decltype(&::curl_multi_add_handle) multi_add_handle = nullptr;
+    decltype(&::curl_multi_remove_handle) multi_remove_handle = nullptr;
+    decltype(&::curl_multi_socket_action) multi_socket_action = nullptr;
+    decltype(&::curl_multi_info_read) multi_info_read = nullptr;
+    decltype(&::curl_multi_cleanup) multi_cleanup = nullptr;
+    bool ok = false;
+};
+
+const CurlLibrary& Curl() {
+    static const CurlLibrary curl = [] {
+        CurlLibrary c;
+        QLibrary library(QStringLiteral("curl"), 4);
+        if (!library.load()) return c;
+        bool all = true;
+        const auto get = [&library, &all](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+            all = all && function != nullptr;
+        };
+        get(c.global_init, "curl_global_init");
+        get(c.easy_init, "curl_easy_init");
+        get(c.easy_setopt, "curl_easy_setopt");
+        get(c.easy_getinfo, "curl_easy_getinfo");
+        get(c.easy_cleanup, "curl_easy_cleanup");
+        get(c.easy_strerror, "curl_easy_strerror");
+        get(c.multi_init, "curl_multi_init");
+        get(c.multi_setopt, "curl_multi_setopt");
+        get(c.multi_add_handle, "curl_multi_add_handle");
+        get(c.multi_remove_handle, "curl_multi_remove_handle");
+        get(c.multi_socket_action, "curl_multi_socket_action");
+        get(c.multi_info_read, "curl_multi_info_read");
+        get(c.multi_cleanup, "curl_multi_cleanup");
+        c.ok = all && c.global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+        return c;
+    }();
+    return curl;
 }
+
+} // namespace
+
+#undef curl_easy_setopt
+#undef curl_easy_getinfo
+#undef curl_multi_setopt
+#define curl_easy_init Curl().easy_init
+#define curl_easy_setopt Curl().easy_setopt
+#define curl_easy_getinfo Curl().easy_getinfo
+#define curl_easy_cleanup Curl().easy_cleanup
+#define curl_easy_strerror Curl().easy_strerror
+#define curl_multi_init Curl().multi_init
+#define curl_multi_setopt Curl().multi_setopt
+#define curl_multi_add_handle Curl().multi_add_handle
+#define curl_multi_remove_handle Curl().multi_remove_handle
+#define curl_multi_socket_action Curl().multi_socket_action
+#define curl_multi_info_read Curl().multi_info_read
+#define curl_multi_cleanup Curl().multi_cleanup
+
+namespace {
 
 // A GET into memory stops here rather than fill the memory.
 constexpr qint64 MemoryLimit = 64 * 1024 * 1024;
@@ -54,9 +121,10 @@ QString Describe(CURLcode code, int timeout) {
 } // namespace
 
 struct Inet::Impl {
-    explicit Impl(Inet& owner);
+    explicit Impl(Inet& owner) : owner(owner) {}
     ~Impl();
 
+    bool startMulti();
     bool start(const QString& url, const Operation& op);
     bool openFiles(const Operation& op);
     void setOptions(const QString& url, const Operation& op);
@@ -107,9 +175,10 @@ struct Inet::Impl {
     int timeout = 60;
 };
 
-Inet::Impl::Impl(Inet& o) : owner(o) {
-    EnsureCurl();
-    multi = curl_multi_init();
+// The transfer loop is made with the first request.
+bool Inet::Impl::startMulti() {
+    if (multi) return true;
+    if (!Curl().ok || !(multi = curl_multi_init())) return false;
     timer = new QTimer(&holder);
     timer->setSingleShot(true);
     QObject::connect(timer, &QTimer::timeout, &holder, [this] { action(CURL_SOCKET_TIMEOUT, 0); });
@@ -118,11 +187,12 @@ Inet::Impl::Impl(Inet& o) : owner(o) {
     curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &Impl::TimerCallback);
     curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
     curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, 1L);
+    return true;
 }
 
 Inet::Impl::~Impl() {
     release();
-    curl_multi_cleanup(multi);
+    if (multi) curl_multi_cleanup(multi);
 }
 
 // ---- Starting and ending a request -------------------------------------------------
@@ -135,6 +205,10 @@ bool Inet::Impl::start(const QString& server, const Operation& op) {
     connectingShown = receivingShown = progressChanged = false;
     put = op.put;
     local = op.local;
+    if (!startMulti()) {
+        responseInfo = QStringLiteral("The transfer library (libcurl) cannot be loaded");
+        return false;
+    }
     if (!openFiles(op)) return false;
     easy = curl_easy_init();
     if (!easy) {

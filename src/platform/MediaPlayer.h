@@ -4,9 +4,11 @@
 // after play() returns; the program polls the position.
 //
 // Where the window system offers OpenGL the control's area shows the video;
-// on a headless platform (offscreen, minimal) the player runs without video
-// and without sound, so tests can play real files. The control starts with no
-// file; the player behind it is started on first use.
+// where it does not, the area says so and files play without video; on a
+// headless platform (offscreen, minimal) the player runs without video and
+// without sound, so tests can play real files. The control starts with no
+// file; the player behind it (a module of its own, with the playing library
+// and OpenGL) is loaded and started when the first file is opened.
 //
 // A file opens stopped at its start. setFileName() returns once the file is
 // open, has failed to open, or after OpenWaitMs at the most; a file that did
@@ -15,6 +17,7 @@
 // to 0 .. duration and reads back as written until the player got there.
 
 #include "platform/Control.h"
+#include "platform/MediaPlayerEngine.h"
 
 #include <memory>
 
@@ -48,15 +51,19 @@ public:
     // Waits (without running the window's events) until an opening file is
     // open or has failed, for ms milliseconds at the most; true when open.
     bool waitUntilOpen(int ms);
-    // Whether the control's area can show video here.
+    // Whether the control's area shows video (once a file was opened).
     bool showsVideo() const;
     // True on a platform without a display (offscreen, minimal).
     static bool Headless();
 
-    struct Impl;
-
 private:
-    std::unique_ptr<Impl> d_;
+    // The module's engine maker; nullptr when the module cannot be loaded.
+    static MediaEngineFactory EngineFactory();
+    MediaPlayerEngine* engine();
+
+    const bool video_;
+    QString file_;
+    std::unique_ptr<MediaPlayerEngine> engine_;
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 
 #include "platform/Inet.h"
 #include "support/FtpServer.h"
+#include "support/ProcessMaps.h"
 #include "support/SilentServer.h"
 
 #include <QElapsedTimer>
@@ -100,6 +101,15 @@ TEST_F(InetTest, PutSendsTheFileUnderTheRemoteName) {
 
     EXPECT_EQ(w.run(server.address(), "PUT " + file("gone.srt") + " new_gone.srt"), -1);
     EXPECT_TRUE(w.inet.ResponseInfo().startsWith("Cannot read"));
+}
+
+// A control that never sends costs nothing of libcurl; the first request loads it.
+TEST_F(InetTest, TheTransferLibraryIsLoadedWithTheFirstRequestOnly) {
+    const QStringList curl{QStringLiteral("libcurl")};
+    EXPECT_EQ(mappedLibraries(curl), QStringList()) << "before any request";
+    server.write("version.sdf", "40118\r\n");
+    EXPECT_EQ(w.run(server.address(), "GET version.sdf"), Inet::ResponseCompleted);
+    EXPECT_EQ(mappedLibraries(curl).size(), 1);
 }
 
 TEST_F(InetTest, GetWithoutALocalPathKeepsTheDataForGetChunk) {

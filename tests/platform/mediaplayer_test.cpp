@@ -4,6 +4,7 @@
 #include "platform/MediaPlayer.h"
 #include "support/FormFixture.h"
 #include "support/MediaFiles.h"
+#include "support/ProcessMaps.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -136,6 +137,21 @@ TEST_F(MediaFixture, AVideoOpensAndPlaysWithoutVideoOutputHeadless) {
     EXPECT_NEAR(player.duration(), 2.0, 0.15);
     player.play();
     EXPECT_TRUE(waitFor([&] { return player.currentPosition() > 0.3; }));
+}
+
+// A player made but never given a file costs nothing of the playing library,
+// the codecs or OpenGL; the first file brings them in.
+TEST_F(MediaFixture, ThePlayingLibraryIsLoadedWithTheFirstFileOnly) {
+    const QStringList libraries{QStringLiteral("libmpv"), QStringLiteral("libavcodec"),
+                                QStringLiteral("mirel_media"), QStringLiteral("libQt6OpenGL")};
+    showForm();
+    player.play();
+    EXPECT_EQ(player.currentPosition(), 0.0);
+    EXPECT_EQ(mappedLibraries(libraries), QStringList()) << "before any file";
+    player.setFileName(wav("tone.wav", 1.0));
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_GE(mappedLibraries(libraries).size(), 3)
+        << mappedLibraries(libraries).join(' ').toStdString();
 }
 
 TEST_F(MediaFixture, ASoundPlayerPlaysWithoutAVideoArea) {

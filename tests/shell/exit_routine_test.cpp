@@ -8,10 +8,19 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "macro/frmWizard.h"
+#include "platform/Application.h"
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
+#include "support/MediaFiles.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
 
 namespace {
 
@@ -68,6 +77,60 @@ TEST(Exit, WritesEveryStateFileInItsForm) {
     EXPECT_EQ(tablet[0], "4.00:=Default Tablet");
     EXPECT_EQ(tablet[1300], "@");
     EXPECT_FALSE(folder.exists("Data/Temporarily/1.shd")) << "the exit empties the scratch folder";
+}
+
+// The process end as main() runs it: the main window is closed with a
+// player that played, the event loop ends, and the process ends at once with
+// every state file whole. The second half runs in a child process, which
+// says when its event loop returned; the end must follow within 0.3 s.
+TEST(Exit, TheProcessEndsAtOnceAfterTheLastWindowClosesWithItsStateFilesWritten) {
+    if (qEnvironmentVariableIsSet("MIREL_EXIT_CHILD")) {
+        const QString folder = qEnvironmentVariable("MIREL_EXIT_CHILD");
+        Program p(folder);
+        p.shell.EndProgram = platform::EndApplication;
+        answerModalsWithCancel(p.host.modal);
+        frmMain& m = p.main();
+        m.show();
+        mustLoad(p, folder + "/Data/Files/a.srt");
+        platform::MediaPlayer& media = m.player.MediaPlayer1;
+        p.players.OpenMedia(folder + "/Data/Files/tone.wav");
+        media.play();
+        QTimer::singleShot(300, [&m] { m.window()->close(); });
+        const int code = QApplication::exec();
+        std::printf("event loop ended\n");
+        platform::EndProcess(code);
+    }
+    ProgramFolder folder;
+    folder.write("Data/Files/a.srt", SubRip(2));
+    ASSERT_TRUE(writeWav(folder.path() + "/Data/Files/tone.wav", 30.0));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MIREL_EXIT_CHILD"), folder.path());
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=Exit.TheProcessEndsAtOnce*")});
+    QElapsedTimer sinceLoopEnded;
+    QByteArray out;
+    while (child.state() != QProcess::NotRunning && !out.contains("event loop ended")) {
+        child.waitForReadyRead(20);
+        out += child.readAllStandardOutput();
+    }
+    sinceLoopEnded.start();
+    ASSERT_TRUE(child.waitForFinished(10000));
+    const qint64 ending = sinceLoopEnded.elapsed();
+    out += child.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("event loop ended"))
+        << out.toStdString() << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0);
+    EXPECT_LT(ending, 300) << "ms from the end of the event loop to the end of the process";
+    EXPECT_EQ(
+        folder.lines("System/last.sdf"),
+        QStringList({folder.path() + "/Data/Files/a.srt", folder.path() + "/Data/Files/tone.wav"}));
+    EXPECT_EQ(folder.lines("System/Macro.sdf").size(), 20000);
+    EXPECT_EQ(folder.lines("System/wizard.sdf").size(), 200);
+    EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);
 }
 
 TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
