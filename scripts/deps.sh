@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config clang-format
-  qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev libqt6opengl6-dev libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libmpv-dev libcurl4-openssl-dev
-  python3-pyftpdlib xvfb xauth fonts-dejavu-core locales
+  python3-pyftpdlib xvfb xauth x11-apps fonts-dejavu-core locales
   poppler-utils
 )
 

@@ -1,6 +1,7 @@
 // Mirel: a desktop editor and converter for movie subtitles.
 
 #include "platform/Application.h"
+#include "platform/X11Colormaps.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/Program.h"
 #include "shell/Startup.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    platform::UseScreenColormaps();
     // The media player needs the C numeric locale.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Mirel");

@@ -1,21 +1,50 @@
 // On a display without OpenGL (an X server Qt is told to use without GLX or
 // EGL, as over some remote sessions) the main window starts and works: a film
 // opened in the Player tab plays, and the video area says that video cannot be
-// shown there instead of bringing the program down. The test starts its own
-// X server and runs its second half in a child process on it.
+// shown there instead of bringing the program down; and a window opened over
+// the main window is drawn where a grab of the whole screen sees it. Each
+// test starts its own X server and runs its second half in a child process
+// on it.
 
+#include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/MediaFiles.h"
 #include "support/TestProgram.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
+#include <QtEndian>
 
 namespace {
+
+// The whole screen as `xwd -root` grabs it (a true-colour image of 32 bits a
+// pixel, as Xvfb gives at depth 24); a null image when xwd is missing.
+QImage grabRoot() {
+    QProcess xwd;
+    xwd.start(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent")});
+    if (!xwd.waitForFinished(10000) || xwd.exitCode() != 0) return {};
+    const QByteArray file = xwd.readAllStandardOutput();
+    auto field = [&](int i) { return qFromBigEndian<quint32>(file.constData() + 4 * i); };
+    if (file.size() < 100) return {};
+    const quint32 headerSize = field(0), width = field(4), height = field(5);
+    const bool lsbFirst = field(7) == 0;
+    const quint32 bitsPerPixel = field(11), bytesPerLine = field(12), colors = field(19);
+    const qsizetype pixels = headerSize + 12 * colors;
+    if (bitsPerPixel != 32 || file.size() < pixels + qsizetype(bytesPerLine) * height) return {};
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    for (quint32 y = 0; y < height; ++y)
+        for (quint32 x = 0; x < width; ++x) {
+            const char* at = file.constData() + pixels + y * bytesPerLine + 4 * x;
+            image.setPixel(int(x), int(y),
+                           lsbFirst ? qFromLittleEndian<quint32>(at) : qFromBigEndian<quint32>(at));
+        }
+    return image;
+}
 
 // In the child: the main window on the display without OpenGL.
 void startOnDisplayWithoutOpenGL() {
@@ -45,11 +74,33 @@ void startOnDisplayWithoutOpenGL() {
     QTest::qWait(100);
 }
 
-TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
-    if (qEnvironmentVariableIsSet("MIREL_NO_OPENGL_CHILD")) {
-        startOnDisplayWithoutOpenGL();
-        return;
-    }
+// A window opened over the main window, as a grab of the whole screen shows
+// it: the About window read back from `xwd -root` is drawn, not black.
+void grabTheScreenWithAWindowOverTheMain() {
+    TestProgram t;
+    frmMain& main = t.main();
+    main.show();
+    QTest::qWait(200);
+    QImage screen;
+    QRect about;
+    t.answer<frmAbout>([&](frmAbout& window) {
+        QTest::qWait(300);
+        about = window.window()->frameGeometry();
+        screen = grabRoot();
+        window.unload();
+    });
+    main.mnuAbout.click();
+    ASSERT_FALSE(screen.isNull()) << "xwd gave no image";
+    int black = 0;
+    for (int y = about.top(); y <= about.bottom(); ++y)
+        for (int x = about.left(); x <= about.right(); ++x)
+            black += screen.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_LT(black, about.width() * about.height() / 4) << "the About window was grabbed black";
+}
+
+// Runs this executable's tests named by `filter` in a child process on an X
+// server of their own, with Qt told to use it without OpenGL.
+void runOnDisplayWithoutOpenGL(const QString& filter) {
     QProcess server;
     server.setProcessChannelMode(QProcess::SeparateChannels);
     server.start(QStringLiteral("Xvfb"),
@@ -76,7 +127,7 @@ TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=NoOpenGL.*")});
+                {QStringLiteral("--gtest_filter=") + filter});
     const bool ended = child.waitForFinished(60000);
     const QString output = QString::fromLocal8Bit(child.readAll());
     server.terminate();
@@ -85,6 +136,20 @@ TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+}
+
+TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
+    if (qEnvironmentVariableIsSet("MIREL_NO_OPENGL_CHILD"))
+        startOnDisplayWithoutOpenGL();
+    else
+        runOnDisplayWithoutOpenGL(QStringLiteral("NoOpenGL.TheMainWindowStarts*"));
+}
+
+TEST(NoOpenGL, AScreenGrabShowsAWindowOpenedOverTheMainWindow) {
+    if (qEnvironmentVariableIsSet("MIREL_NO_OPENGL_CHILD"))
+        grabTheScreenWithAWindowOverTheMain();
+    else
+        runOnDisplayWithoutOpenGL(QStringLiteral("NoOpenGL.AScreenGrab*"));
 }
 
 } // namespace
