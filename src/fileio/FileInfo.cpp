@@ -49,5 +49,7 @@ void Files::ShowFileInfo(QString& fileName, int format) {
         log.addItem(item);
 
     p_.doc.FileNodes.setName(0, CurFileBase);
-    p_.fileChooser().lblFullName.setCaption(CurFileName);
+    // A chooser made later starts on the current file (a start with a file
+    // does not build it).
+    if (p_.hasFileChooser()) p_.fileChooser().lblFullName.setCaption(CurFileName);
 }

@@ -47,6 +47,7 @@ frmFile::frmFile(Program& p)
     onShow = [this] { formShow(); };
     openOver([&p]() -> const platform::Form* { return p.hasMain() ? &p.main() : nullptr; });
     load(); // the panes are filled before the first caller presets them
+    lblFullName.setCaption(p.files.CurFileName);
 }
 
 void frmFile::createControls() {

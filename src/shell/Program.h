@@ -90,6 +90,7 @@ public:
     frmSettings& settings();
     // The file chooser, created on first use; it hides and keeps its state.
     frmFile& fileChooser();
+    bool hasFileChooser() const { return fileChooser_ != nullptr; }
     // The preview window, created on first use; it hides and keeps what it shows.
     frmPreview& preview();
     // The splash window, created on first use.

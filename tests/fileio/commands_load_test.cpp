@@ -247,7 +247,11 @@ TEST(OpenSteps, EveryWayOfOpeningAFileChecksItAsOpenDoes) {
         EXPECT_EQ(t->doc.lineCount(), 9);
         EXPECT_EQ(t->files.CurFileName, nine);
         EXPECT_EQ(report(), "Node[1] = 1 to 9");
-        if (c.entry == CommandLine) continue; // the start itself ran the load
+        if (c.entry == CommandLine) { // the start itself ran the load, without the chooser
+            EXPECT_FALSE(t->hasFileChooser());
+            EXPECT_EQ(t->fileChooser().lblFullName.caption(), nine);
+            continue;
+        }
         EXPECT_EQ(t->diag.runs(), before + 1);
         EXPECT_EQ(repair[8].value(), 1) << "the repair option is back as it was";
     }
