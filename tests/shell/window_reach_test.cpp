@@ -36,11 +36,13 @@ std::set<QWidget*> ShownControls(QWidget* window) {
     return shown;
 }
 
-std::string NameOf(QWidget* w) {
-    for (QWidget* x = w; x; x = x->parentWidget())
-        if (const platform::Control* c = platform::Control::ofWidget(x))
-            return c->name().toStdString();
-    return "another widget";
+// "" when `list` (or a part of it) is what a click at this point of the window
+// meets, else what lies above it there.
+std::string CoveredAt(QWidget* window, QWidget* list, QPoint inWindow) {
+    QWidget* top = window->childAt(inWindow);
+    return top == list || list->isAncestorOf(top)
+               ? ""
+               : "lies under " + window_look::NameOf(top).toStdString();
 }
 
 // Clicks the last item of an opened picker list through the mouse; true when
@@ -48,10 +50,8 @@ std::string NameOf(QWidget* w) {
 void ClickLastItem(QWidget* window, QWidget* list, const std::string& where) {
     if (auto* combo = qobject_cast<QComboBox*>(list)) {
         const int last = combo->count() - 1;
-        const QPoint middle = combo->mapTo(window, combo->rect().center());
-        QWidget* top = window->childAt(middle);
-        ASSERT_TRUE(top == combo || combo->isAncestorOf(top))
-            << where << ": the list lies under " << NameOf(top);
+        ASSERT_EQ(CoveredAt(window, combo, combo->mapTo(window, combo->rect().center())), "")
+            << where;
         if (last < 0) return; // nothing to choose yet; the list can be reached
         // The arrow drops the list, also of a list with a field to type in.
         QTest::mouseClick(combo, Qt::LeftButton, {},
@@ -71,20 +71,13 @@ void ClickLastItem(QWidget* window, QWidget* list, const std::string& where) {
     auto* view = qobject_cast<QListWidget*>(list);
     ASSERT_NE(view, nullptr) << where << ": a picker opened no list";
     const int last = view->count() - 1;
-    if (last < 0) {
-        const QPoint middle = view->mapTo(window, view->rect().center());
-        QWidget* top = window->childAt(middle);
-        EXPECT_TRUE(top == view || view->isAncestorOf(top))
-            << where << ": the list lies under " << NameOf(top);
-        return;
-    }
     view->scrollToBottom();
     QApplication::processEvents();
-    const QPoint inView = view->visualItemRect(view->item(last)).center();
-    const QPoint middle = view->viewport()->mapTo(window, inView);
-    QWidget* top = window->childAt(middle);
-    ASSERT_TRUE(top == view || view->isAncestorOf(top))
-        << where << ": the last item lies under " << NameOf(top);
+    // The last item, or the middle of an empty list.
+    const QPoint inView = last < 0 ? view->viewport()->rect().center()
+                                   : view->visualItemRect(view->item(last)).center();
+    ASSERT_EQ(CoveredAt(window, view, view->viewport()->mapTo(window, inView)), "") << where;
+    if (last < 0) return;
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, inView);
     QApplication::processEvents();
     // A choice may close the picker or fill the list anew; the click chose.

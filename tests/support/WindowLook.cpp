@@ -26,12 +26,6 @@ bool Clickable(QWidget* w, const platform::Control& c) {
            qobject_cast<QTextEdit*>(w) || qobject_cast<QAbstractSlider*>(w);
 }
 
-QString NameOf(QWidget* w) {
-    for (QWidget* x = w; x; x = x->parentWidget())
-        if (const platform::Control* c = platform::Control::ofWidget(x)) return c->name();
-    return w ? QString::fromLatin1(w->metaObject()->className()) : QStringLiteral("nothing");
-}
-
 platform::TabStrip* StripOf(QWidget* page) {
     QWidget* parent = page ? page->parentWidget() : nullptr;
     return parent ? dynamic_cast<platform::TabStrip*>(platform::Control::ofWidget(parent))
@@ -39,6 +33,12 @@ platform::TabStrip* StripOf(QWidget* page) {
 }
 
 } // namespace
+
+QString NameOf(QWidget* w) {
+    for (QWidget* x = w; x; x = x->parentWidget())
+        if (const platform::Control* c = platform::Control::ofWidget(x)) return c->name();
+    return w ? QString::fromLatin1(w->metaObject()->className()) : QStringLiteral("nothing");
+}
 
 QStringList CoveredControls(QWidget* window) {
     QApplication::processEvents();

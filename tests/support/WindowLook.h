@@ -15,6 +15,8 @@ class Control;
 
 namespace window_look {
 
+// The name of the control the widget belongs to (its class name when none).
+QString NameOf(QWidget* w);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
 // buttons with a click handler) whose middle point another control drawn
 // above covers, as "name at (x, y) under other".
