@@ -6,9 +6,9 @@
 #include "MacroRun.h"
 #include "MacroTabFixture.h"
 #include "fileio/frmFile.h"
+#include "support/FileBytes.h"
 #include "tools/window_steps.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -30,11 +30,6 @@ QStringList cellsOf(Program& p) {
         for (int c = 0; c < g.cols(); ++c)
             cells << g.textMatrix(r, c);
     return cells;
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
 TEST(MacroReplay, EnterInAFieldRecordsItsTextAndDoesNotRunGo) {
@@ -155,7 +150,7 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
         w.hide();
         w.mnuExit.click();
     }
-    const QByteArray recorded = bytesOf(first);
+    const QByteArray recorded = readBytes(first);
     ASSERT_TRUE(recorded.contains("1\r\n00:00:02,500 --> 00:00:03,000")) << recorded.data();
 
     ProgramOn p(folder.path());
@@ -168,7 +163,7 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
     click(tab.ed().Command53);
     p.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
     click(w.executeList.Command31);
-    EXPECT_EQ(bytesOf(second), recorded);
+    EXPECT_EQ(readBytes(second), recorded);
     EXPECT_EQ(p->files.CurFileName, second);
 }
 

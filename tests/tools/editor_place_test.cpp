@@ -25,24 +25,22 @@ protected:
         QApplication::processEvents();
     }
     void TearDown() override { m().hide(); }
+    static std::string place(int left, int top, int width, int height) {
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(left)
+            .arg(top)
+            .arg(width)
+            .arg(height)
+            .toStdString();
+    }
     // The editor's place and size against the cell's, as "left top width height".
     std::string editorPlace() {
         const platform::Control& e = m().editor.rtfEdit;
-        return QStringLiteral("%1 %2 %3 %4")
-            .arg(e.left())
-            .arg(e.top())
-            .arg(e.width())
-            .arg(e.height())
-            .toStdString();
+        return place(e.left(), e.top(), e.width(), e.height());
     }
     std::string cellPlace() {
         const platform::Grid& g = grid();
-        return QStringLiteral("%1 %2 %3 %4")
-            .arg(g.left() + g.cellLeft())
-            .arg(g.top() + g.cellTop())
-            .arg(g.cellWidth())
-            .arg(g.cellHeight())
-            .toStdString();
+        return place(g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(), g.cellHeight());
     }
 };
 

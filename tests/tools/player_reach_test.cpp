@@ -40,9 +40,7 @@ TEST_F(PlayerReach, TheChooserOffersTheVideoTypesAndAllFiles) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(video)).center());
     QApplication::processEvents();
-    QStringList files;
-    for (int i = 0; i < chooser.File1.listCount(); ++i)
-        files << chooser.File1.list(i);
+    const QStringList files = itemsOf(chooser.File1);
     EXPECT_TRUE(files.contains("clip.mp4")) << files.join(", ").toStdString();
     EXPECT_FALSE(files.contains("notes.xyz"));
     chooser.hide();
@@ -77,13 +75,6 @@ const QByteArray Script =
     crlf({"1", "00:00:01,500 --> 00:00:02,000", "First", "", "2", "00:00:02,500 --> 00:00:03,000",
           "Next", "", "3", "00:00:20,345 --> 00:00:25,000", "Late", ""});
 
-QStringList Shown(ScriptPlayerTab& script) {
-    QStringList out;
-    for (platform::Label& l : script.Label23)
-        out << l.caption();
-    return out;
-}
-
 // Seeks forward and back: the line whose span holds the new position shows.
 TEST_F(PlayerReach, TheScriptPlayersLineFollowsASeek) {
     mustLoad(t.program(), t.writeDataFile("script.srt", Script));
@@ -99,7 +90,7 @@ TEST_F(PlayerReach, TheScriptPlayersLineFollowsASeek) {
                           Seek{1.55, "First"}}) {
         media().setCurrentPosition(s.at);
         player().timPlayer.tick();
-        EXPECT_EQ(Shown(script()).first(), s.shown) << s.at;
+        EXPECT_EQ(script().Label23[0].caption(), s.shown) << s.at;
     }
 }
 
