@@ -8,6 +8,7 @@
 #include <QString>
 #include <arpa/inet.h>
 #include <atomic>
+#include <map>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -86,18 +87,15 @@ private:
             const QByteArray line = pending.left(end);
             pending.remove(0, end + 2);
             const QByteArray verb = line.split(' ').value(0).toUpper();
-            if (verb == "USER")
-                say(c, "331 password please");
-            else if (verb == "PASS")
-                say(c, "230 logged in");
-            else if (verb == "PWD")
-                say(c, "257 \"/\"");
-            else if (verb == "CWD")
-                say(c, "250 ok");
-            else if (verb == "TYPE")
-                say(c, "200 ok");
-            else if (verb == "SIZE")
-                say(c, "213 " + QByteArray::number(AnnouncedSize));
+            static const std::map<QByteArray, QByteArray> plain = {
+                {"USER", "331 password please"},
+                {"PASS", "230 logged in"},
+                {"PWD", "257 \"/\""},
+                {"CWD", "250 ok"},
+                {"TYPE", "200 ok"},
+                {"SIZE", "213 " + QByteArray::number(AnnouncedSize)}};
+            if (plain.count(verb))
+                say(c, plain.at(verb));
             else if (verb == "EPSV" || verb == "PASV") {
                 if (data >= 0) ::close(data);
                 data = Listen(dataPort);
