@@ -63,13 +63,6 @@ struct Captioned {
     QStringList captions; // a tab strip has one per tab
 };
 
-QString CaptionOf(platform::Control& c) {
-    if (auto* l = dynamic_cast<platform::Label*>(&c)) return l->caption();
-    if (auto* b = dynamic_cast<platform::ButtonControl*>(&c)) return b->caption();
-    if (auto* f = dynamic_cast<platform::Frame*>(&c)) return f->caption();
-    return {};
-}
-
 QStringList CaptionsOf(platform::Control& c) {
     if (auto* tabs = dynamic_cast<platform::TabStrip*>(&c)) {
         QStringList out;
@@ -77,14 +70,10 @@ QStringList CaptionsOf(platform::Control& c) {
             out << tabs->tabCaption(i);
         return out;
     }
-    return {CaptionOf(c)};
-}
-
-std::vector<platform::Control*> ControlsOf(platform::Form& form) {
-    std::vector<platform::Control*> out;
-    for (QWidget* w : form.window()->findChildren<QWidget*>())
-        if (platform::Control* c = platform::Control::ofWidget(w)) out.push_back(c);
-    return out;
+    if (auto* l = dynamic_cast<platform::Label*>(&c)) return {l->caption()};
+    if (auto* b = dynamic_cast<platform::ButtonControl*>(&c)) return {b->caption()};
+    if (auto* f = dynamic_cast<platform::Frame*>(&c)) return {f->caption()};
+    return {QString()};
 }
 
 // "needed px of had" when the caption needs more room than it has, else "".
@@ -134,7 +123,9 @@ QString Clipped(platform::Control& c) {
 
 // Each control whose caption the pack changed, and each tab row.
 void ExpectFits(platform::Form& form, platform::Form& builtIn, const std::string& where) {
-    for (platform::Control* c : ControlsOf(form)) {
+    for (QWidget* w : form.window()->findChildren<QWidget*>()) {
+        platform::Control* c = platform::Control::ofWidget(w);
+        if (!c) continue;
         platform::Control* same = builtIn.findControl(c->name());
         const bool tabs = dynamic_cast<platform::TabStrip*>(c) != nullptr;
         if (!tabs && same && CaptionsOf(*same) == CaptionsOf(*c)) continue;
