@@ -3,7 +3,6 @@
 // and is loaded; the questions on the way keep the user's work, and names
 // that are not plain file names never reach the disk.
 
-#include "CutShortServer.h"
 #include "OnlineFixture.h"
 #include "shell/frmSettings.h"
 #include "support/SilentServer.h"
@@ -142,9 +141,9 @@ TEST_F(DownloadTest, ADeclinedOverwriteLeavesNothingBehind) {
 // left in the program folder or stored and loaded as if it were whole.
 TEST(Download, AnUnfinishedDownloadKeepsNothing) {
     SilentServer silent;
-    CutShortServer cutShort;
+    FtpServer cutShort{FtpServer::CutShort{}};
     ASSERT_GT(silent.port(), 0);
-    ASSERT_GT(cutShort.port(), 0);
+    ASSERT_TRUE(cutShort.running());
     enum End { Cancelled, NoAnswer, CutShort };
     const struct {
         End end;
