@@ -13,10 +13,6 @@
 
 namespace {
 
-void tick(TestProgram& t) {
-    if (t.main().recorder.Timer2.enabled()) t.main().recorder.Timer2Tick();
-}
-
 // The chooser answered as a user answers it: a folder opened, a name typed,
 // Ok. The recorder's timer ticks while the chooser is open.
 void chooseFile(TestProgram& t, const QString& path, int type) {

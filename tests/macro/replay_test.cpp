@@ -14,14 +14,7 @@
 
 namespace {
 
-void tick(frmMain& w) {
-    if (w.recorder.Timer2.enabled()) w.recorder.Timer2Tick();
-}
-
-void typeAndEnter(platform::Control& field, const QString& text) {
-    window_steps::type(field, text);
-    QTest::keyClick(field.widget(), Qt::Key_Return);
-}
+using window_steps::typeAndEnter;
 
 QStringList cellsOf(Program& p) {
     QStringList cells;

@@ -8,10 +8,6 @@
 
 namespace {
 
-void tick(TestProgram& t) {
-    if (t.main().recorder.Timer2.enabled()) t.main().recorder.Timer2Tick();
-}
-
 TEST(MacroRunControl, AWaitInsideALoopGoesOnInTheLoopAndThenAfterIt) {
     TestProgram t;
     defineMacro(t, 0, "Waits",

@@ -154,9 +154,9 @@ TEST(Download, AnUnfinishedDownloadKeepsNothing) {
                  {CutShort, cutShort.address(), ""}};
     for (const auto& c : cases) {
         TestProgram t;
-        t.writeFile("System/i.set", Crlf({"", c.server}));
+        t.writeFile("System/i.set", crlf({"", c.server}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
-        t.writeFile("System/sublist.sdf", Crlf({"today", Entries[0]}));
+        t.writeFile("System/sublist.sdf", crlf({"today", Entries[0]}));
         t.main().load();
         const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
         OnlineLists& lists = t.main().onlineLists;
@@ -190,7 +190,10 @@ TEST_F(DownloadTest, AFileMissingOnTheServerIsReportedAndNothingStored) {
     t.reply(AnswerOk, &seen);
     download(1);
     ASSERT_TRUE(waitIdle());
+    // In plain words (no library codes), naming the file.
     EXPECT_TRUE(seen.text.startsWith("The file is not on the server")) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.contains("film_en.ssf") && !seen.text.contains("("))
+        << seen.text.toStdString();
     EXPECT_EQ(t.main().StatusBar1.panelText(2), "SAMI") << "the format panel comes back";
     EXPECT_EQ(dataFiles(), QStringList());
     EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));

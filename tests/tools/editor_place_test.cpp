@@ -49,8 +49,7 @@ TEST_F(EditorPlaceTest, AfterASearchScrolledTheGrid) {
     grid().setCurrentCell(1, 3);
     t->edit.EditorCellSelect();
     SearchTab& s = m().search;
-    window_steps::type(s.rtfSearch, "Line 30");
-    QTest::keyClick(s.rtfSearch.widget(), Qt::Key_Return);
+    window_steps::typeAndEnter(s.rtfSearch, "Line 30");
     QApplication::processEvents();
     ASSERT_EQ(grid().row(), 30);
     EXPECT_EQ(editorPlace(), cellPlace());
