@@ -21,13 +21,9 @@
 #include "shell/frmOnlineMess.h"
 #include "shell/frmSettings.h"
 #include "shell/frmTip.h"
+#include "support/WindowLook.h"
 #include "tools/frmHistory.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRegularExpression>
-#include <QTabBar>
 #include <QWidget>
 #include <map>
 
@@ -58,11 +54,6 @@ struct Windows {
     }
 };
 
-struct Captioned {
-    QString name;
-    QStringList captions; // a tab strip has one per tab
-};
-
 QStringList CaptionsOf(platform::Control& c) {
     if (auto* tabs = dynamic_cast<platform::TabStrip*>(&c)) {
         QStringList out;
@@ -76,51 +67,6 @@ QStringList CaptionsOf(platform::Control& c) {
     return {QString()};
 }
 
-// "needed px of had" when the caption needs more room than it has, else "".
-QString Over(int needed, int had, const char* what = "%1 px of %2") {
-    return needed > had ? QString::fromLatin1(what).arg(needed).arg(had) : QString();
-}
-
-// What is wrong with the way a caption shows, "" when it shows whole.
-QString Clipped(platform::Control& c) {
-    QWidget* w = c.widget();
-    const QFontMetrics fm(w->font());
-    if (auto* tabs = dynamic_cast<platform::TabStrip*>(&c)) {
-        const QTabBar* bar = w->findChild<QTabBar*>();
-        int needed = 0;
-        for (int i = 0; i < tabs->tabs(); ++i)
-            if (bar->isTabVisible(i)) needed += bar->tabRect(i).width();
-        return Over(needed, w->width(), "tabs need %1 px of %2");
-    }
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text().isEmpty() || !label->pixmap().isNull()) return {};
-        const QString text = label->text();
-        if (dynamic_cast<platform::Label*>(&c) && text.contains(QRegularExpression("&[^&]")))
-            return QStringLiteral("shows a literal &");
-        if (label->wordWrap()) {
-            const int h = label->heightForWidth(label->contentsRect().width());
-            return Over(h, label->height(), "wraps to %1 px of %2");
-        }
-        int widest = 0;
-        for (const QString& line : text.split(QLatin1Char('\n')))
-            widest = std::max(widest, fm.horizontalAdvance(line));
-        return Over(widest, label->contentsRect().width());
-    }
-    if (auto* box = qobject_cast<QGroupBox*>(w)) {
-        const int needed = fm.horizontalAdvance(box->title()) + 16;
-        return Over(needed, box->width());
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        QString text = button->text();
-        text.remove(QRegularExpression("&(?!&)"));
-        if (text.isEmpty()) return {};
-        const bool mark = button->inherits("QCheckBox") || button->inherits("QRadioButton");
-        const int needed = fm.horizontalAdvance(text) + (mark ? 20 : 6);
-        return Over(needed, button->width());
-    }
-    return {};
-}
-
 // Each control whose caption the pack changed, and each tab row.
 void ExpectFits(platform::Form& form, platform::Form& builtIn, const std::string& where) {
     for (QWidget* w : form.window()->findChildren<QWidget*>()) {
@@ -130,7 +76,7 @@ void ExpectFits(platform::Form& form, platform::Form& builtIn, const std::string
         const bool tabs = dynamic_cast<platform::TabStrip*>(c) != nullptr;
         if (!tabs && same && CaptionsOf(*same) == CaptionsOf(*c)) continue;
         if (c->widget()->isHidden()) continue; // hidden on its own, not just off-page
-        const QString clipped = Clipped(*c);
+        const QString clipped = window_look::CaptionCut(c->widget());
         EXPECT_TRUE(clipped.isEmpty())
             << where << "." << c->name().toStdString() << " \""
             << CaptionsOf(*c).join('|').toStdString() << "\": " << clipped.toStdString();

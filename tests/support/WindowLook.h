@@ -21,8 +21,13 @@ QString NameOf(QWidget* w);
 // buttons with a click handler) whose middle point another control drawn
 // above covers, as "name at (x, y) under other".
 QStringList CoveredControls(QWidget* window);
-// The visible one-line captions (labels, buttons, check and option boxes)
-// wider than their control, as "name: caption".
+// What is wrong with the way the control's caption shows, "" when it shows
+// whole: a caption wider than its control (a check or option box gives its
+// mark 20 px, a button its frame 6), a wrapped label taller than its room, a
+// tab row that needs scroll arrows, a label showing a literal "&".
+QString CaptionCut(QWidget* w);
+// The visible controls whose caption is cut (see CaptionCut), as
+// "name: what is wrong".
 QStringList CutCaptions(QWidget* window);
 // Selects, from the outside in, the tab of every tab strip the widget lies
 // on, so that it shows as far as tabs decide.
