@@ -73,10 +73,10 @@ TEST_F(DownloadTest, AutoSelectReadsTheFileInTheScriptOfItsLanguage) {
     frmSettings& s = t->settings();
     for (const auto& c : cases) {
         fetchList({QStringLiteral("Film;film_ru;subrip;%1;Cy;").arg(c.language)});
-        s.Check6[0].setValue(0); // the script off, as at start
+        s.Check6[0].setValue(0);                // the script off, as at start
         s.Check6[1].setValue(c.ticked ? 1 : 0); // "Auto select"
-        t->doc.FileChanged = false; // the script read the last case's file anew
-        t.main().mnuNewFile.click(); // a new script reads no document anew
+        t->doc.FileChanged = false;             // the script read the last case's file anew
+        t.main().mnuNewFile.click();            // a new script reads no document anew
         if (QFile::exists(t.dataFilesPath("Film.srt"))) t.reply(AnswerYes); // overwrite
         download(1);
         ASSERT_TRUE(waitIdle()) << c.language;

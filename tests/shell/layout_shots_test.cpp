@@ -19,7 +19,10 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QRect>
+#include <QTest>
 #include <QWidget>
+#include <set>
 
 namespace {
 
@@ -73,24 +76,41 @@ TEST(LayoutShots, SmallestAndTwoLargerSizes) {
     Shoot(1920, 1080, "layout_1920x1080.png");
 }
 
-// The other windows as they open over the main window at its smallest size.
-TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReached) {
+// The other windows as they open over the main window at its smallest size,
+// away from the screen's middle: every control can be reached, the System
+// and Wizard windows open over the main window, and Escape closes each
+// window with a Cancel or Close, as that button does.
+TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedAndEscapeClosesThem) {
     TestProgram t;
     answerModalsWithCancel(t->host.modal);
     frmMain& m = t.main();
     m.load();
     m.show();
+    m.move(600, 450, frmMain::MinWidth, frmMain::MinHeight);
+    const QPoint middle(m.left() + m.width() / 2, m.top() + m.height() / 2);
+    const std::set<platform::Form*> escapes = {&t->fileChooser(), &t->control(), &t->preview(),
+                                               &t->system(), &t->wizard()};
     for (platform::Form* w : std::initializer_list<platform::Form*>{
              &t->settings(), &t->dbase(), &t->fileChooser(), &t->control(), &t->preview(),
              &t->system(), &t->wizard(), &t->historyWindow()}) {
+        const std::string name = w->name().toStdString();
         w->show();
         QApplication::processEvents();
-        EXPECT_TRUE(w->window()->grab().save(QStringLiteral("window_%1.png").arg(w->name())));
         // Left to its window: the chooser's type caption shows the whole
         // filter text.
         const QStringList known = w == &t->fileChooser() ? QStringList{"Label5"} : QStringList{};
         CheckWhatAUserMeets(w->window(), w->name(), known);
-        w->hide();
+        if (w == &t->system() || w == &t->wizard()) {
+            EXPECT_TRUE(QRect(w->left(), w->top(), w->width(), w->height()).contains(middle))
+                << name << " at " << w->left() << ", " << w->top();
+        }
+        if (!escapes.count(w)) {
+            w->hide();
+            continue;
+        }
+        QTest::keyClick(w->window(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(w->visible()) << name << " after Escape";
     }
     m.hide();
 }

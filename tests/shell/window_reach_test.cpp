@@ -1,18 +1,14 @@
 // Every control can be reached as a user reaches it: a picker's list opens
-// above every other control and its last item takes a click; Escape closes
-// the windows that have a Cancel or Close; the small windows open over the
-// main window, and the main window starts wholly on the screen.
+// above every other control and its last item takes a click, and the main
+// window starts wholly on the screen. (Escape and where the small windows
+// open: layout_shots_test.)
 
 #include "ShellFixture.h"
 #include "fileio/frmFile.h"
-#include "fileio/frmPreview.h"
-#include "macro/frmSystem.h"
-#include "macro/frmWizard.h"
 #include "online/frmDbase.h"
 #include "platform/ComboBox.h"
 #include "platform/ListBox.h"
 #include "shell/ScreenPos.h"
-#include "shell/frmControl.h"
 #include "shell/frmSettings.h"
 #include "support/MediaFiles.h"
 #include "support/WindowLook.h"
@@ -157,32 +153,6 @@ TEST(WindowReach, EveryPickerListOpensAboveTheOtherControlsAndTakesAClickOnItsLa
         const QStringList tried = TryEveryPicker(w->window(), w->name().toLatin1().constData());
         EXPECT_GE(tried.size(), 1) << w->name().toStdString();
         w->hide();
-    }
-    m.hide();
-}
-
-// Escape in any of these windows closes it, as its Cancel or Close does; the
-// System and Wizard windows open over the main window, wherever it is.
-TEST(WindowReach, EscapeClosesEveryWindowAndSystemAndWizardOpenOverTheMainWindow) {
-    TestProgram t;
-    frmMain& m = t.main();
-    m.load();
-    m.show();
-    m.move(600, 450, frmMain::MinWidth, frmMain::MinHeight);
-    const QPoint middle(m.left() + m.width() / 2, m.top() + m.height() / 2);
-    for (platform::Form* w : std::initializer_list<platform::Form*>{
-             &t->fileChooser(), &t->control(), &t->preview(), &t->system(), &t->wizard()}) {
-        w->show();
-        QApplication::processEvents();
-        const std::string name = w->name().toStdString();
-        ASSERT_TRUE(w->visible()) << name;
-        if (w == &t->system() || w == &t->wizard()) {
-            EXPECT_TRUE(QRect(w->left(), w->top(), w->width(), w->height()).contains(middle))
-                << name << " at " << w->left() << ", " << w->top();
-        }
-        QTest::keyClick(w->window(), Qt::Key_Escape);
-        QApplication::processEvents();
-        EXPECT_FALSE(w->visible()) << name;
     }
     m.hide();
 }
