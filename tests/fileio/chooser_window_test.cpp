@@ -308,8 +308,8 @@ TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
         int type;
         const char* shown;
     } cases[] = {
-        {"src.srt", nullptr, 3, "src.sub"},      {"src.sub", "out.txt", 10, "out.ssa"},
-        {"src.ssa", "film.sub", 7, "film.smi"},  {"src.smi", "keep.sami", 7, "keep.sami"},
+        {"src.srt", nullptr, 3, "src.sub"},     {"src.sub", "out.txt", 10, "out.ssa"},
+        {"src.ssa", "film.sub", 7, "film.smi"}, {"src.smi", "keep.sami", 7, "keep.sami"},
         {"src.smi", "plain", 9, "plain.srt"},
     };
     for (const auto& c : cases) {

@@ -90,22 +90,6 @@ TEST(ProgramFolderPath, WorksAtTheRootAndFromRelativeFolders) {
     EXPECT_EQ(here.path("Data\\x"), QDir::currentPath() + "/Data/x");
 }
 
-// Two runs of Mirel on one program folder each have a scratch folder of
-// their own below Data/Temporarily.
-TEST(ProgramFolderScratch, EachRunKeepsItsScratchFilesApart) {
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const ProgramFolder first(root.path()), second(root.path());
-    const QString mine = first.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
-    const QString theirs = second.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
-    EXPECT_NE(mine, theirs);
-    for (const QString& file : {mine, theirs}) {
-        EXPECT_TRUE(file.startsWith(root.path() + "/Data/Temporarily/")) << file.toStdString();
-        EXPECT_NE(QFileInfo(file).path(), root.path() + "/Data/Temporarily")
-            << "a folder of its own";
-    }
-}
-
 // A start removes what no running Mirel owns: the loose files of older runs
 // and the folders of runs that ended without removing theirs. The folders of
 // running Mirels, and folders that are no run's, stay; the end of a run

@@ -44,6 +44,11 @@ QString NameOf(QWidget* w) {
     return w ? QString::fromLatin1(w->metaObject()->className()) : QStringLiteral("nothing");
 }
 
+QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow) {
+    QWidget* top = window->childAt(inWindow);
+    return top == w || w->isAncestorOf(top) ? QString() : NameOf(top);
+}
+
 QStringList CoveredControls(QWidget* window) {
     QApplication::processEvents();
     QStringList covered;
@@ -52,13 +57,13 @@ QStringList CoveredControls(QWidget* window) {
         if (!c || !w->isVisible() || !w->isEnabled() || !Clickable(w, *c)) continue;
         if (w->width() < 2 || w->height() < 2) continue;
         const QPoint middle = w->mapTo(window, w->rect().center());
-        QWidget* top = window->childAt(middle);
-        if (top == w || w->isAncestorOf(top)) continue;
+        const QString top = CoveredAt(window, w, middle);
+        if (top.isEmpty()) continue;
         covered << QStringLiteral("%1 at (%2, %3) under %4")
                        .arg(c->name())
                        .arg(middle.x())
                        .arg(middle.y())
-                       .arg(NameOf(top));
+                       .arg(top);
     }
     return covered;
 }

@@ -4,6 +4,7 @@
 // clicked because something drawn above them covers their middle, which
 // captions are cut, and the steps that bring a control into view.
 
+#include <QPoint>
 #include <QStringList>
 #include <functional>
 
@@ -17,6 +18,9 @@ namespace window_look {
 
 // The name of the control the widget belongs to (its class name when none).
 QString NameOf(QWidget* w);
+// "" when a click at this point of the window meets the widget (or a part of
+// it), else the name of the control drawn above it there.
+QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
 // buttons with a click handler) whose middle point another control drawn
 // above covers, as "name at (x, y) under other".

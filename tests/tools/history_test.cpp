@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTest>
 
@@ -321,7 +322,8 @@ TEST_F(HistoryTest, ALoadEmptiesTheHistoryAndNumberingStartsAgain) {
 }
 
 // A second Mirel started on the same program folder keeps its snapshots
-// apart and removes none of the first one's: each restores its own document.
+// apart, each run in a scratch folder of its own below Data/Temporarily,
+// and removes none of the first one's: each restores its own document.
 TEST_F(HistoryTest, TwoRunsOnOneProgramFolderRestoreTheirOwnDocuments) {
     loadLines(2);
     const QStringList mine = cells();
@@ -337,6 +339,9 @@ TEST_F(HistoryTest, TwoRunsOnOneProgramFolderRestoreTheirOwnDocuments) {
         shiftLater("1", "1", &second.main());
         ASSERT_EQ(second.history.snapshots().size(), 1u);
         EXPECT_NE(second.history.SnapshotFile(0), file(0));
+        for (const QString& snapshot : {file(0), second.history.SnapshotFile(0)}) // each run's own
+            EXPECT_TRUE(QFileInfo(snapshot).path().startsWith(t.folder() + "/Data/Temporarily/"))
+                << snapshot.toStdString();
         EXPECT_TRUE(QFile::exists(file(0))) << "the second start left the first's snapshot";
         second.main().hide();
     }
