@@ -6,6 +6,7 @@
 // was dragged, and the calculator's cell editor as the window starts.
 
 #include "document/EditorTab.h"
+#include "support/Printing.h"
 #include "timing_fixture.h"
 #include "tools/FrameRateTab.h"
 #include "tools/SearchTab.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QRect>
 #include <QTest>
 #include <QWidget>
 #include <functional>
@@ -194,22 +196,14 @@ protected:
         QApplication::processEvents();
     }
     void TearDown() override { m().hide(); }
-    static std::string place(int left, int top, int width, int height) {
-        return QStringLiteral("%1 %2 %3 %4")
-            .arg(left)
-            .arg(top)
-            .arg(width)
-            .arg(height)
-            .toStdString();
-    }
-    // The editor's place and size against the cell's, as "left top width height".
-    std::string editorPlace() {
+    // The editor's place and size against the cell's.
+    QRect editorPlace() {
         const platform::Control& e = m().editor.rtfEdit;
-        return place(e.left(), e.top(), e.width(), e.height());
+        return {e.left(), e.top(), e.width(), e.height()};
     }
-    std::string cellPlace() {
+    QRect cellPlace() {
         const platform::Grid& g = grid();
-        return place(g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(), g.cellHeight());
+        return {g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(), g.cellHeight()};
     }
 };
 
