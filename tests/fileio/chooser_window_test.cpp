@@ -385,19 +385,23 @@ TEST_F(Chooser, TheNameBoxLooksAsItTakesTyping) {
     }
 }
 
-TEST_F(Chooser, OpensOverTheMainWindow) {
+// File > Open's chooser and File > Preview open over the main window,
+// wherever it is.
+TEST_F(Chooser, TheChooserAndThePreviewOpenOverTheMainWindow) {
+    t.loadDataFile("show.srt", SubRip(3));
     frmMain& m = t.main();
     m.show();
     m.move(0, 0, m.width(), m.height()); // away from the screen's middle
-    int centreX = 0, centreY = 0;
-    t.answer<frmFile>([&](frmFile& c) {
-        centreX = c.left() + c.width() / 2;
-        centreY = c.top() + c.height() / 2;
-        c.cmdActionClick(frmFile::Cancel);
-    });
-    m.mnuLoadFile.click();
-    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
-    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
+    for (platform::Menu* command : {&m.mnuLoadFile, &m.mnuPreview}) {
+        QPoint centre;
+        t.answer<platform::Form>([&centre](platform::Form& w) {
+            centre = {w.left() + w.width() / 2, w.top() + w.height() / 2};
+            w.requestClose();
+        });
+        command->click();
+        EXPECT_NEAR(centre.x(), m.left() + m.width() / 2, 30) << command->name().toStdString();
+        EXPECT_NEAR(centre.y(), m.top() + m.height() / 2, 30) << command->name().toStdString();
+    }
     m.hide();
 }
 
