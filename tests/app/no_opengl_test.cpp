@@ -26,7 +26,7 @@ namespace {
 // pixel, as Xvfb gives at depth 24); a null image when xwd is missing.
 QImage grabRoot() {
     QProcess xwd;
-    xwd.start(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent")});
+    xwd.start("xwd", {"-root", "-silent"});
     if (!xwd.waitForFinished(10000) || xwd.exitCode() != 0) return {};
     const QByteArray file = xwd.readAllStandardOutput();
     auto field = [&](int i) { return qFromBigEndian<quint32>(file.constData() + 4 * i); };
@@ -53,7 +53,7 @@ void startOnDisplayWithoutOpenGL() {
     main.show();
     main.tabMain.setTab(frmMain::TabPlayer);
     QTest::qWait(200);
-    const QString film = t.dataFilesPath(QStringLiteral("film.avi"));
+    const QString film = t.dataFilesPath("film.avi");
     ASSERT_TRUE(writeVideo(film, 2.0, 25, 160, 90));
     loadSubFile(t.program(), film);
     platform::MediaPlayer& media = main.player.MediaPlayer1;
@@ -66,10 +66,10 @@ void startOnDisplayWithoutOpenGL() {
         QTest::qWait(20);
     EXPECT_GE(media.currentPosition(), 0.3) << "the film plays without its video";
     QTest::qWait(200); // the window is drawn again with the note
-    auto* note = media.widget()->findChild<QLabel*>(QStringLiteral("VideoNote"));
+    auto* note = media.widget()->findChild<QLabel*>("VideoNote");
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
-    EXPECT_TRUE(note->text().contains(QStringLiteral("cannot be shown")));
+    EXPECT_TRUE(note->text().contains("cannot be shown"));
     main.tabMain.setTab(frmMain::TabEditor);
     QTest::qWait(100);
 }
@@ -103,10 +103,7 @@ void grabTheScreenWithAWindowOverTheMain() {
 void runOnDisplayWithoutOpenGL(const QString& filter) {
     QProcess server;
     server.setProcessChannelMode(QProcess::SeparateChannels);
-    server.start(QStringLiteral("Xvfb"),
-                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                  QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                  QStringLiteral("1280x1024x24")});
+    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
     ASSERT_TRUE(server.waitForStarted(5000)) << "Xvfb is needed for this test";
     QByteArray number;
     QElapsedTimer clock;
@@ -119,15 +116,13 @@ void runOnDisplayWithoutOpenGL(const QString& filter) {
 
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MIREL_NO_OPENGL_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("DISPLAY"),
-               QStringLiteral(":") + QString::fromLatin1(number.trimmed()));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+    env.insert("MIREL_NO_OPENGL_CHILD", "1");
+    env.insert("DISPLAY", ":" + QString::fromLatin1(number.trimmed()));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("QT_XCB_GL_INTEGRATION", "none");
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=") + filter});
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=" + filter});
     const bool ended = child.waitForFinished(60000);
     const QString output = QString::fromLocal8Bit(child.readAll());
     server.terminate();
@@ -135,21 +130,21 @@ void runOnDisplayWithoutOpenGL(const QString& filter) {
     ASSERT_TRUE(ended) << output.toStdString();
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
 }
 
 TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
     if (qEnvironmentVariableIsSet("MIREL_NO_OPENGL_CHILD"))
         startOnDisplayWithoutOpenGL();
     else
-        runOnDisplayWithoutOpenGL(QStringLiteral("NoOpenGL.TheMainWindowStarts*"));
+        runOnDisplayWithoutOpenGL("NoOpenGL.TheMainWindowStarts*");
 }
 
 TEST(NoOpenGL, AScreenGrabShowsAWindowOpenedOverTheMainWindow) {
     if (qEnvironmentVariableIsSet("MIREL_NO_OPENGL_CHILD"))
         grabTheScreenWithAWindowOverTheMain();
     else
-        runOnDisplayWithoutOpenGL(QStringLiteral("NoOpenGL.AScreenGrab*"));
+        runOnDisplayWithoutOpenGL("NoOpenGL.AScreenGrab*");
 }
 
 } // namespace

@@ -94,16 +94,6 @@ TEST(Evaluator, FailsWhereNoNumberComesOut) {
     }
 }
 
-TEST(Evaluator, PowerEndsOnAHugeExponent) {
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(Eval("=B6^B9").result, "1") << "one stays one";
-    EXPECT_EQ(Eval("=B5^B9").result, "0");
-    EXPECT_FALSE(Eval("=B7^B9").ok) << "two overflows on the way";
-    EXPECT_FALSE(Eval("=B8^B9").ok) << "creeps up, but past what a double holds";
-    EXPECT_LT(clock.elapsed(), 5000);
-}
-
 TEST(Evaluator, LongFormulasAreWorkedOutWhole) {
     QString formula = "=B1";
     for (int i = 0; i < 40; ++i)
@@ -129,6 +119,8 @@ TEST(Evaluator, PowersOfAnySizeTakeNoTime) {
         {"=B11^999999", "val_", "-1"}, // minus one: the exponent's parity counts
         {"=B11^1000000", "val_", "1"},
         {"=B11^B9", "val_", "1"},
+        {"=B6^B9", "val_", "1"}, // one stays one
+        {"=B5^B9", "val_", "0"},
         {"=B13^3", "val_", "-8"},
         {"=B13^62", "val_", "4.61168601842739E+18"},
         {"=B12^4.9", "val_", ".0625"}, // the exponent's integer part
@@ -145,6 +137,7 @@ TEST(Evaluator, PowersOfAnySizeTakeNoTime) {
             ASSERT_EQ(e.result, c.result) << c.formula;
         }
     EXPECT_LT(clock.elapsed(), 2000) << "1,300 rounds of every case";
-    for (const char* f : {"=B7^1024", "=B13^B9", "=B7^B9"})
+    // Two overflows on the way; 1.0000001 creeps up, but past what a double holds.
+    for (const char* f : {"=B7^1024", "=B13^B9", "=B7^B9", "=B8^B9"})
         EXPECT_FALSE(Eval(f).ok) << f << ": too large for a double";
 }

@@ -5,11 +5,11 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "runtime/TextFile.h"
+#include "support/FileBytes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <string_view>
 
 namespace {
 
@@ -224,10 +224,7 @@ TEST_F(TabletFilesTest, ATabletOfHugePowersLoadsAtOnce) {
 // A tablet file in UTF-16 whose name holds half of a surrogate pair: the
 // name is read with U+FFFD in its place and written back the same.
 TEST_F(TabletFilesTest, ANameWithABrokenCharacterComesBackAsRead) {
-    QByteArray utf16("\xFF\xFE");
-    for (const char16_t unit : std::u16string_view(u"4.00:=Tablet \xDD0D\r\n@val_1\r\n"))
-        utf16.append(char(unit & 0xFF)).append(char(unit >> 8));
-    write("b.sac", utf16);
+    write("b.sac", utf16(u"4.00:=Tablet \xDD0D\r\n@val_1\r\n"));
     relist();
     const QString name = "Tablet " + QString(QChar::ReplacementCharacter);
     ASSERT_EQ(tablets().CurTabletName, name);

@@ -6,6 +6,7 @@
 
 #include "fileio/frmFile.h"
 #include "platform/Palette.h"
+#include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 
 #include <QDir>
@@ -32,14 +33,7 @@ protected:
     void TearDown() override { qunsetenv("MIREL_CODEPAGE"); }
     // File > Open, the file picked in the chooser.
     void open() {
-        const QString folder = QDir::cleanPath(t.folder() + "/Data/Files");
-        t.answer<frmFile>([folder](frmFile& f) {
-            f.List2.setPath(folder);
-            f.File1.refresh();
-            for (int i = 0; i < f.File1.listCount(); ++i)
-                if (f.File1.list(i) == "highlander.srt") f.File1.setListIndex(i);
-            f.cmdActionClick(frmFile::Ok);
-        });
+        pickInChooser(t, t.dataFilesPath("highlander.srt"));
         t.main().mnuLoadFile.click();
     }
     // With `open`, every node of the report opened, as a user unfolds it.

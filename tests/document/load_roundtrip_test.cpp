@@ -2,12 +2,12 @@
 // document holds, saved through File > Save in each of the sixteen formats and
 // opened again through File > Open, comes back with every row.
 
-#include "document/ChooserAnswers.h"
 #include "document/Formats.h"
 #include "document/TimeCode.h"
 #include "document/readers/Readers.h"
 #include "fileio/Files.h"
 #include "platform/Grid.h"
+#include "support/ChooserAnswers.h"
 #include "support/GridSetup.h"
 #include "support/Printing.h"
 

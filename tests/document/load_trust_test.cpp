@@ -5,7 +5,6 @@
 // messages; commands that change the document wait while a load fills the
 // grid; open failures name the file as it is.
 
-#include "document/ChooserAnswers.h"
 #include "document/Formats.h"
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
@@ -13,6 +12,7 @@
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
+#include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 #include "support/Printing.h"
 

@@ -298,50 +298,36 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
 }
 
 // Saving, the type picked gives the name box the extension the file is
-// written with: the name Ok writes is the one the box showed.
+// written with: the name Ok writes is the one the box showed. The type last
+// saved in is proposed for the next save, its extension on the document's
+// name as the chooser opens.
 TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
     const struct {
+        const char* opens; // the name shown as the chooser opens
         const char* typed; // typed before the type is picked; none keeps the name
         int type;
         const char* shown;
     } cases[] = {
-        {nullptr, 3, "src.sub"},       {"out.txt", 10, "out.ssa"}, {"film.sub", 7, "film.smi"},
-        {"keep.sami", 7, "keep.sami"}, {"plain", 9, "plain.srt"},
+        {"src.srt", nullptr, 3, "src.sub"},     {"src.sub", "out.txt", 10, "out.ssa"},
+        {"src.ssa", "film.sub", 7, "film.smi"}, {"src.smi", "keep.sami", 7, "keep.sami"},
+        {"src.smi", "plain", 9, "plain.srt"},
     };
     for (const auto& c : cases) {
         t.loadDataFile("src.srt", SubRip(2));
-        QString shown;
+        QString opens, shown;
         t.answer<frmFile>([&](frmFile& f) {
+            opens = f.txtFilename.text();
             if (c.typed) window_steps::type(f.txtFilename, c.typed);
             f.List3.setListIndex(c.type); // the user picks the type in its pane
             shown = f.txtFilename.text();
             window_steps::click(f.cmdAction[frmFile::Ok]);
         });
         t.main().mnuSavesubfile.click();
+        EXPECT_EQ(opens, c.opens);
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(t->files.CurFileName, files() + "/" + c.shown);
         EXPECT_TRUE(QFile::exists(files() + "/" + c.shown)) << c.shown;
     }
-}
-
-// A format proposed for the save (the last one saved in) shows its extension
-// on the document's name as the chooser opens.
-TEST_F(Chooser, TheProposedTypeShowsItsExtensionAsTheChooserOpens) {
-    t.loadDataFile("first.srt", SubRip(2));
-    t.answer<frmFile>([](frmFile& f) {
-        f.List3.setListIndex(3);
-        window_steps::click(f.cmdAction[frmFile::Ok]);
-    });
-    t.main().mnuSavesubfile.click(); // saved as MicroDVD: first.sub
-    t.loadDataFile("second.srt", SubRip(2));
-    QString shown;
-    t.answer<frmFile>([&](frmFile& f) {
-        shown = f.txtFilename.text();
-        window_steps::click(f.cmdAction[frmFile::Ok]);
-    });
-    t.main().mnuSavesubfile.click();
-    EXPECT_EQ(shown, "second.sub");
-    EXPECT_EQ(t->files.CurFileName, files() + "/second.sub");
 }
 
 // Emptied, the name box leaves Ok doing nothing, and the status line says
@@ -399,19 +385,23 @@ TEST_F(Chooser, TheNameBoxLooksAsItTakesTyping) {
     }
 }
 
-TEST_F(Chooser, OpensOverTheMainWindow) {
+// File > Open's chooser and File > Preview open over the main window,
+// wherever it is.
+TEST_F(Chooser, TheChooserAndThePreviewOpenOverTheMainWindow) {
+    t.loadDataFile("show.srt", SubRip(3));
     frmMain& m = t.main();
     m.show();
     m.move(0, 0, m.width(), m.height()); // away from the screen's middle
-    int centreX = 0, centreY = 0;
-    t.answer<frmFile>([&](frmFile& c) {
-        centreX = c.left() + c.width() / 2;
-        centreY = c.top() + c.height() / 2;
-        c.cmdActionClick(frmFile::Cancel);
-    });
-    m.mnuLoadFile.click();
-    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
-    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
+    for (platform::Menu* command : {&m.mnuLoadFile, &m.mnuPreview}) {
+        QPoint centre;
+        t.answer<platform::Form>([&centre](platform::Form& w) {
+            centre = {w.left() + w.width() / 2, w.top() + w.height() / 2};
+            w.requestClose();
+        });
+        command->click();
+        EXPECT_NEAR(centre.x(), m.left() + m.width() / 2, 30) << command->name().toStdString();
+        EXPECT_NEAR(centre.y(), m.top() + m.height() / 2, 30) << command->name().toStdString();
+    }
     m.hide();
 }
 

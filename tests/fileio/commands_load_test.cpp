@@ -5,6 +5,7 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
+#include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
@@ -29,22 +30,8 @@ struct Commands : ::testing::Test {
 
     // Answers the chooser as a user: a type (-1 leaves it), the folder pane
     // opened on a folder, a file picked in the list, then Ok.
-    void pick(const QString& name, int type = -1, const QString& folder = {},
-              std::function<void(frmFile&)> check = {}) {
-        const QString where = folder.isEmpty() ? files() : folder;
-        t.answer<frmFile>([=](frmFile& f) {
-            if (check) check(f);
-            if (type >= 0) f.List3.setListIndex(type);
-            f.List2.setPath(where);
-            f.File1.refresh();
-            int index = -1;
-            for (int i = 0; i < f.File1.listCount(); ++i)
-                if (f.File1.list(i) == name) index = i;
-            ASSERT_GE(index, 0) << name.toStdString() << " is not listed";
-            f.File1.setListIndex(index);
-            ASSERT_TRUE(f.cmdAction[frmFile::Ok].enabled());
-            f.cmdActionClick(frmFile::Ok);
-        });
+    void pick(const QString& name, int type = -1, std::function<void(frmFile&)> check = {}) {
+        pickInChooser(t, files() + "/" + name, type, check);
     }
     void cancelChooser() {
         t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Cancel); });
@@ -63,7 +50,7 @@ TEST_F(Commands, LoadReadsTheChosenFileAndChecksItWithoutRepairs) {
     std::vector<std::pair<int, int>> seen; // (value, diagnose runs) at each change of box 8
     repair[8].onClick = [&] { seen.emplace_back(repair[8].value(), t->diag.runs()); };
 
-    pick("first.srt", 9, {}, [&](frmFile& f) {
+    pick("first.srt", 9, [&](frmFile& f) {
         EXPECT_EQ(f.lblInfo.caption(), "Load a file.");
         EXPECT_TRUE(f.txtFilename.locked()) << "a file to load is picked, not typed";
         EXPECT_FALSE(f.Check1.enabled());
@@ -114,7 +101,7 @@ TEST_F(Commands, AddAppendsAfterTheLastLine) {
     load("ten.srt");
     auto& repair = t.main().diagnose.Check3;
     repair[7].setValue(platform::CheckBox::Checked);
-    pick("two.srt", -1, {}, [&](frmFile& f) {
+    pick("two.srt", -1, [&](frmFile& f) {
         EXPECT_EQ(f.lblInfo.caption(), "Add subtitle file");
         EXPECT_EQ(f.List3.listIndex(), 9) << "the current file's format";
         EXPECT_EQ(f.List2.path(), files());
@@ -194,22 +181,13 @@ TEST(OpenSteps, EveryWayOfOpeningAFileChecksItAsOpenDoes) {
         TestProgram t;
         const QString nine = t.writeDataFile("nine.srt", SubRip(9));
         const QString twelve = t.writeDataFile("twelve.srt", SubRip(12));
-        const auto choose = [&t](const QString& path) {
-            t.answer<frmFile>([path](frmFile& f) {
-                f.List2.setPath(QFileInfo(path).absolutePath());
-                f.File1.refresh();
-                for (int i = 0; i < f.File1.listCount(); ++i)
-                    if (f.File1.list(i) == QFileInfo(path).fileName()) f.File1.setListIndex(i);
-                f.cmdActionClick(frmFile::Ok);
-            });
-        };
         const auto report = [&t] { return t.main().diagnose.tvDiag.nodeText("sum_node 1"); };
         if (c.entry == CommandLine) t->shell.CommandLine = nine;
         t.main().load();
         auto& repair = t.main().diagnose.Check3;
         if (c.entry != CommandLine) { // nine, then twelve: both are recent files
             for (const QString& path : {nine, twelve}) {
-                choose(path);
+                pickInChooser(t, path);
                 t.main().mnuLoadFile.click();
             }
             ASSERT_EQ(report(), "Node[1] = 1 to 12");
@@ -218,12 +196,12 @@ TEST(OpenSteps, EveryWayOfOpeningAFileChecksItAsOpenDoes) {
         const int before = t->diag.runs();
         switch (c.entry) {
         case Open:
-            choose(nine);
+            pickInChooser(t, nine);
             t.main().mnuLoadFile.click();
             break;
         case Drop: {
             t.main().show();
-            choose(nine);
+            pickInChooser(t, nine);
             QMimeData data;
             data.setText(nine);
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,

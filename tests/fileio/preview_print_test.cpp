@@ -143,23 +143,6 @@ TEST_F(PreviewPrint, APrinterFailureIsReported) {
     EXPECT_NE(t->macro.MacroAction.code, 106);
 }
 
-TEST_F(PreviewPrint, PreviewOpensOverTheMainWindow) {
-    load(3);
-    frmMain& m = t.main();
-    m.show();
-    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
-    int centreX = 0, centreY = 0;
-    t.answer<frmPreview>([&](frmPreview& w) {
-        centreX = w.left() + w.width() / 2;
-        centreY = w.top() + w.height() / 2;
-        w.Command1Click();
-    });
-    m.mnuPreview.click();
-    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
-    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
-    m.hide();
-}
-
 // Words of a PDF with their boxes, and the page width, from pdftotext.
 struct PdfWords {
     double pageWidth = 0;

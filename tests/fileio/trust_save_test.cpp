@@ -10,6 +10,7 @@
 #include "fileio/frmPreview.h"
 #include "platform/Grid.h"
 #include "shell/frmSettings.h"
+#include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
@@ -51,15 +52,7 @@ struct TrustSave : ::testing::Test {
     // the answers to what the read asks.
     void open(platform::Menu& menu, const QString& name, int type,
               const std::function<void()>& then = {}) {
-        t.answer<frmFile>([=, this](frmFile& f) {
-            f.List3.setListIndex(type);
-            f.List2.setPath(files());
-            f.File1.refresh();
-            for (int i = 0; i < f.File1.listCount(); ++i)
-                if (f.File1.list(i) == name) f.File1.setListIndex(i);
-            ASSERT_EQ(f.txtFilename.text(), name);
-            f.cmdActionClick(frmFile::Ok);
-        });
+        pickInChooser(t, files() + "/" + name, type);
         if (then) then();
         menu.click();
     }

@@ -7,6 +7,14 @@
 
 #include <QStringList>
 
+// One tick of the recorder's timer, as the event loop runs it: only while it is on.
+inline void tick(frmMain& w) {
+    if (w.recorder.Timer2.enabled()) w.recorder.Timer2Tick();
+}
+inline void tick(TestProgram& t) {
+    tick(t.main());
+}
+
 // A SubRip text of `lines` lines, one a second.
 inline QByteArray subRipLines(int lines) {
     QByteArray text;

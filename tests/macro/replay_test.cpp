@@ -1,27 +1,21 @@
-// What a recording keeps so that its replay does the same work by itself:
-// the text of a field whose Enter runs Go, the file a load opened, the
-// answer to a question; and a session recorded through the controls that
-// replays after a restart on another file.
+// Recording: the user's commands become lines of the macro being edited, one
+// line per action the timer sees, and what a recording keeps so that its
+// replay does the same work by itself: the text of a field whose Enter runs
+// Go, the file a load opened, the answer to a question; and a session
+// recorded through the controls that replays after a restart on another file.
 
 #include "MacroRun.h"
 #include "MacroTabFixture.h"
 #include "fileio/frmFile.h"
+#include "support/FileBytes.h"
 #include "tools/window_steps.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
 namespace {
 
-void tick(frmMain& w) {
-    if (w.recorder.Timer2.enabled()) w.recorder.Timer2Tick();
-}
-
-void typeAndEnter(platform::Control& field, const QString& text) {
-    window_steps::type(field, text);
-    QTest::keyClick(field.widget(), Qt::Key_Return);
-}
+using window_steps::typeAndEnter;
 
 QStringList cellsOf(Program& p) {
     QStringList cells;
@@ -30,11 +24,6 @@ QStringList cellsOf(Program& p) {
         for (int c = 0; c < g.cols(); ++c)
             cells << g.textMatrix(r, c);
     return cells;
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
 TEST(MacroReplay, EnterInAFieldRecordsItsTextAndDoesNotRunGo) {
@@ -121,6 +110,7 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
         MacroTab tab(p);
         click(tab.ed().Command34);
         click(tab.ed().Command32[MacroEditor::Record]);
+        EXPECT_EQ(w.StatusBar1.panelText(3), "Recording macro");
         p.answer<frmFile>([&w, first](frmFile& f) {
             tick(w);
             f.List2.setPath(QFileInfo(first).absolutePath());
@@ -138,6 +128,7 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
         EXPECT_EQ(p->doc.grid().textMatrix(1, 1), "00:00:01,000") << "not shifted yet";
         window_steps::click(w.shift.Command13);
         tick(w);
+        EXPECT_EQ(w.StatusBar1.panelText(3), "Macro [Editor.Shift.Go] recorded");
         p.answer<frmFile>([&w](frmFile& f) {
             tick(w);
             f.cmdActionClick(frmFile::Ok); // the name shown: the file's own
@@ -148,14 +139,19 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
         tick(w);
         EXPECT_EQ(asked.title, "File exists");
         click(tab.ed().Command32[MacroEditor::Record]);
-        EXPECT_EQ(tab.storedLines(0),
-                  QStringList({"Menu.File.Load:=" + first, "Editor.Shift.Set.Direction.End",
-                               "Editor.Shift.Duration:=00:00:01,500", "Editor.Shift.Go",
-                               "View.Messagebox:=Answer: Yes", "Menu.Save.SubFile"}));
+        EXPECT_FALSE(w.recorder.Timer2.enabled());
+        const QStringList recorded = {"Menu.File.Load:=" + first,
+                                      "Editor.Shift.Set.Direction.End",
+                                      "Editor.Shift.Duration:=00:00:01,500",
+                                      "Editor.Shift.Go",
+                                      "View.Messagebox:=Answer: Yes",
+                                      "Menu.Save.SubFile"};
+        EXPECT_EQ(tab.storedLines(0), recorded);
+        EXPECT_EQ(itemsOf(tab.ed().List7), recorded) << "what the user sees";
         w.hide();
         w.mnuExit.click();
     }
-    const QByteArray recorded = bytesOf(first);
+    const QByteArray recorded = readBytes(first);
     ASSERT_TRUE(recorded.contains("1\r\n00:00:02,500 --> 00:00:03,000")) << recorded.data();
 
     ProgramOn p(folder.path());
@@ -168,8 +164,42 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
     click(tab.ed().Command53);
     p.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
     click(w.executeList.Command31);
-    EXPECT_EQ(bytesOf(second), recorded);
+    EXPECT_EQ(readBytes(second), recorded);
     EXPECT_EQ(p->files.CurFileName, second);
+}
+
+QStringList storedLines(TestProgram& t, int slot) {
+    QStringList lines;
+    for (int l = 1; l < MacroLibrary::Lines; ++l) {
+        const QString& line =
+            t->macroLibrary.MacroStore[static_cast<std::size_t>(slot)][static_cast<std::size_t>(l)];
+        if (line.isEmpty()) break;
+        lines << line;
+    }
+    return lines;
+}
+
+TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {
+    TestProgram t;
+    frmMain& w = t.main();
+    defineMacro(t, 0, "M", {"System.Comment:=kept"});
+    w.macroPickers.Combo5.setListIndex(0);
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
+    t->macro.SetMacroAction("3,7", 549);
+    t->macro.SetMacroAction("00:00:05,000", 534); // replaces the first
+    tick(t);
+    tick(t);                           // each action once
+    t->macro.SetMacroAction("", 9999); // no command reports it: dropped
+    tick(t);
+    t->macro.SetMacroAction("", 28); // two commands share it: the first
+    tick(t);
+    EXPECT_EQ(storedLines(t, 0),
+              QStringList({"System.Comment:=kept", "Editor.Time.Left:=00:00:05,000",
+                           "View.Settings.System"}));
+    EXPECT_EQ(t->macro.MacroAction.code, -1);
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
+    EXPECT_EQ(w.StatusBar1.panelText(3), "");
+    EXPECT_EQ(t->macro.RecordMode, 0);
 }
 
 } // namespace

@@ -3,17 +3,11 @@
 
 #include "MacroTabFixture.h"
 #include "fileio/frmFile.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 
 namespace {
-
-QByteArray Crlf(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& l : lines)
-        bytes += l.toUtf8() + "\r\n";
-    return bytes;
-}
 
 // A restart: the program on `folder` quits through its menu, and a new one
 // reads the folder again.
@@ -72,7 +66,7 @@ TEST(MacroStoreFiles, ListPositionsKeepTheirSlotsAcrossEmptyNames) {
     store[201] = "View.Editor";
     store[600] = "B"; // slot 3
     store[601] = "View.Player";
-    folder.write("System/Macro.sdf", Crlf(store));
+    folder.write("System/Macro.sdf", crlf(store));
     ProgramOn p(folder.path());
     p.main().load();
     MacroTab tab(p);
@@ -107,7 +101,7 @@ TEST(MacroStoreFiles, MissingFilesLeaveAnEmptyListWithoutAMessage) {
 class PluginTest : public ::testing::Test {
 protected:
     void plugin(const QString& file, const QStringList& lines) {
-        folder.write("Data/Macro/" + file, Crlf(lines));
+        folder.write("Data/Macro/" + file, crlf(lines));
     }
     void start() {
         p = std::make_unique<ProgramOn>(folder.path());
@@ -126,7 +120,7 @@ TEST_F(PluginTest, AValidFileBecomesAMacroWithoutItsCommentBlock) {
     QStringList store(20000);
     store[0] = "Existing";
     store[1] = "View.Editor";
-    folder.write("System/Macro.sdf", Crlf(store));
+    folder.write("System/Macro.sdf", crlf(store));
     plugin("a.mcr", {"4.00:=Tidy", "<Comment>", "  by", "  date", "  time", "</Comment>",
                      "Diagnose.Go", "Menu.Save.SubFile"});
     plugin("b.mcr", {"3.10:=Old", "View.Editor"});
@@ -146,7 +140,7 @@ TEST_F(PluginTest, APluginTakesAFreeSlotNotTheSlotOfItsListPosition) {
     QStringList store(20000);
     store[200] = "Second slot";
     store[201] = "View.Editor";
-    folder.write("System/Macro.sdf", Crlf(store));
+    folder.write("System/Macro.sdf", crlf(store));
     plugin("a.mcr", {"4.00:=Plugged", "View.Player"});
     start();
     EXPECT_EQ(itemsOf(tab->pickers().Combo5), QStringList({"Second slot", "Plugged"}));
@@ -237,7 +231,7 @@ TEST_F(ExportTest, CancelWritesNothingAndAnExportReadsBackAsAPlugin) {
     // Moved where plug-ins are read, under a name not in use, it comes back.
     QStringList lines = folder.lines("Data/Macro/Export/Played.mcr");
     lines[0] = "4.00:=Played again";
-    folder.write("Data/Macro/Played.mcr", Crlf(lines));
+    folder.write("Data/Macro/Played.mcr", crlf(lines));
     ProgramOn again(folder.path());
     again.main().load();
     MacroTab tab2(again);

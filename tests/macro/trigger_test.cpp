@@ -9,11 +9,6 @@
 
 namespace {
 
-// One tick of the timer, as the event loop runs it: only while it is on.
-void tick(TestProgram& t) {
-    if (t.main().recorder.Timer2.enabled()) t.main().recorder.Timer2Tick();
-}
-
 TEST(MacroTriggers, WaitContinuesTheMacroThatWaitedAfterTheUsersAction) {
     TestProgram t;
     defineMacro(t, 0, "Waits",

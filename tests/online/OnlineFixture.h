@@ -6,6 +6,7 @@
 #include "online/Online.h"
 #include "online/OnlineLists.h"
 #include "online/OnlineTab.h"
+#include "support/FileBytes.h"
 #include "support/FtpServer.h"
 #include "support/TestProgram.h"
 
@@ -24,16 +25,9 @@ inline QByteArray StartupSettings(bool updates, bool list, bool news) {
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-inline QByteArray Crlf(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& l : lines)
-        bytes += l.toUtf8() + "\r\n";
-    return bytes;
-}
-
 // Two subtitles in SubRip.
 inline QByteArray SubRipFile(const QString& text = QStringLiteral("Hello")) {
-    return Crlf({"1", "00:00:01,000 --> 00:00:02,000", text, "", "2",
+    return crlf({"1", "00:00:01,000 --> 00:00:02,000", text, "", "2",
                  "00:00:03,000 --> 00:00:04,000", "World", ""});
 }
 
@@ -53,7 +47,7 @@ protected:
 
     // Writes the address into System/i.set (read at the next load).
     void setServer(const QString& address) {
-        t.writeFile("System/i.set", Crlf({"http://help.example.invalid", address}));
+        t.writeFile("System/i.set", crlf({"http://help.example.invalid", address}));
     }
     Online& online() { return t->online; }
     OnlineLists& lists() { return t.main().onlineLists; }
@@ -66,7 +60,7 @@ protected:
     }
     // The server's list (entries after its own header line), fetched by Update.
     void fetchList(const QStringList& entries) {
-        server.write("sublist.sdf", Crlf(entries));
+        server.write("sublist.sdf", crlf(entries));
         lists().Command38.onClick();
         ASSERT_TRUE(waitIdle()) << tab().lblTransfer.caption().toStdString() << " "
                                 << online().Requests().size();

@@ -9,6 +9,7 @@
 #include "platform/Grid.h"
 #include "platform/Palette.h"
 #include "runtime/TextFile.h"
+#include "support/ChooserAnswers.h"
 #include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
@@ -91,17 +92,7 @@ protected:
     }
 
     // The chooser answered as a user: the file picked in Data/Files, then Ok.
-    void pick(const QString& name) {
-        const QString where = files();
-        t.answer<frmFile>([=](frmFile& f) {
-            f.List2.setPath(where);
-            f.File1.refresh();
-            for (int i = 0; i < f.File1.listCount(); ++i)
-                if (f.File1.list(i) == name) f.File1.setListIndex(i);
-            ASSERT_EQ(f.File1.fileName(), name) << name.toStdString() << " is not listed";
-            f.cmdActionClick(frmFile::Ok);
-        });
-    }
+    void pick(const QString& name) { pickInChooser(t, files() + "/" + name); }
     void loadFile(const QString& name) {
         pick(name);
         t->fileCommands.MenuLoadFile();

@@ -3,7 +3,6 @@
 // and is loaded; the questions on the way keep the user's work, and names
 // that are not plain file names never reach the disk.
 
-#include "CutShortServer.h"
 #include "OnlineFixture.h"
 #include "shell/frmSettings.h"
 #include "support/SilentServer.h"
@@ -56,16 +55,37 @@ TEST_F(DownloadTest, LoadFetchesTheSelectedFileStoresItAndLoadsIt) {
     EXPECT_EQ(online().InetRequest, 0);
 }
 
+// "Auto select" chooses the script of the downloaded file's language, turns
+// the script on and reads the file in it; without the tick, or for a Western
+// language, the script stays off.
 TEST_F(DownloadTest, AutoSelectReadsTheFileInTheScriptOfItsLanguage) {
     server.write("film_ru.ssf", // "Привет" in Windows-1251
                  "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\xE2\xE5\xF2\r\n\r\n");
-    fetchList({"Film Russian;film_ru;subrip;Russian;Cy;"});
-    t->settings().Check6[1].setValue(1); // "Auto select"
-    download(1);
-    ASSERT_TRUE(waitIdle());
-    EXPECT_TRUE(t->settings().scriptEnable());
-    EXPECT_EQ(t->settings().scriptCharset(), 204);
-    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), QString::fromUtf8("Привет"));
+    const struct {
+        bool ticked;
+        const char* language;
+        int charset; // 0: the script stays off
+    } cases[] = {{true, " Russian ", 204},
+                 {true, "vietnamese", 163},
+                 {true, "Polish", 238},
+                 {true, "English", 0},
+                 {false, "Russian", 0}};
+    frmSettings& s = t->settings();
+    for (const auto& c : cases) {
+        fetchList({QStringLiteral("Film;film_ru;subrip;%1;Cy;").arg(c.language)});
+        s.Check6[0].setValue(0);                // the script off, as at start
+        s.Check6[1].setValue(c.ticked ? 1 : 0); // "Auto select"
+        t->doc.FileChanged = false;             // the script read the last case's file anew
+        t.main().mnuNewFile.click();            // a new script reads no document anew
+        if (QFile::exists(t.dataFilesPath("Film.srt"))) t.reply(AnswerYes); // overwrite
+        download(1);
+        ASSERT_TRUE(waitIdle()) << c.language;
+        EXPECT_EQ(s.scriptEnable(), c.charset != 0) << c.language;
+        EXPECT_EQ(s.scriptCharset(), c.charset) << c.language;
+        if (c.charset == 204) {
+            EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), QString::fromUtf8("Привет"));
+        }
+    }
 }
 
 TEST_F(DownloadTest, AnEntryOfAnUnknownFormatIsStoredWithoutExtensionAndDetected) {
@@ -98,28 +118,10 @@ TEST_F(DownloadTest, NoToTheUnsavedChangesQuestionKeepsTheDocument) {
     EXPECT_FALSE(t->doc.FileChanged);
 }
 
-TEST_F(DownloadTest, NoToOverwritingTheStoredFileLoadsNothing) {
-    const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
-    Message seen;
-    t.reply(AnswerNo, &seen);
-    download(1);
-    ASSERT_TRUE(waitIdle());
-    EXPECT_TRUE(seen.text.contains("already exists")) << seen.text.toStdString();
-    QFile f(target);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), SubRipFile("Kept"));
-    EXPECT_TRUE(t->files.CurFileName.isEmpty()) << "nothing was loaded";
-    EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));
-
-    t.reply(AnswerYes);
-    download(1);
-    ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
-}
-
 // No or Cancel to the overwrite question: the stored file stays, nothing is
-// loaded, and the received file leaves the program folder either way.
-TEST_F(DownloadTest, ADeclinedOverwriteLeavesNothingBehind) {
+// loaded, and the received file leaves the program folder either way; Yes
+// overwrites it and loads.
+TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
     const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
     const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
     for (const int answer : {AnswerNo, AnswerCancel}) {
@@ -128,23 +130,25 @@ TEST_F(DownloadTest, ADeclinedOverwriteLeavesNothingBehind) {
         download(1);
         ASSERT_TRUE(waitIdle()) << answer;
         EXPECT_TRUE(seen.text.contains("already exists")) << answer;
-        QFile f(target);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), SubRipFile("Kept")) << answer;
+        EXPECT_EQ(readBytes(target), SubRipFile("Kept")) << answer;
         EXPECT_TRUE(t->files.CurFileName.isEmpty()) << answer << ": nothing was loaded";
         EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files, QDir::Name), before)
             << answer << ": the received file is gone";
         EXPECT_EQ(dataFiles(), QStringList({"Film.srt"})) << answer;
     }
+    t.reply(AnswerYes);
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
 }
 
 // A download that does not complete keeps nothing: no part of the file is
 // left in the program folder or stored and loaded as if it were whole.
 TEST(Download, AnUnfinishedDownloadKeepsNothing) {
     SilentServer silent;
-    CutShortServer cutShort;
+    FtpServer cutShort{FtpServer::CutShort{}};
     ASSERT_GT(silent.port(), 0);
-    ASSERT_GT(cutShort.port(), 0);
+    ASSERT_TRUE(cutShort.running());
     enum End { Cancelled, NoAnswer, CutShort };
     const struct {
         End end;
@@ -155,9 +159,9 @@ TEST(Download, AnUnfinishedDownloadKeepsNothing) {
                  {CutShort, cutShort.address(), ""}};
     for (const auto& c : cases) {
         TestProgram t;
-        t.writeFile("System/i.set", Crlf({"", c.server}));
+        t.writeFile("System/i.set", crlf({"", c.server}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
-        t.writeFile("System/sublist.sdf", Crlf({"today", Entries[0]}));
+        t.writeFile("System/sublist.sdf", crlf({"today", Entries[0]}));
         t.main().load();
         const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
         OnlineLists& lists = t.main().onlineLists;
@@ -191,7 +195,10 @@ TEST_F(DownloadTest, AFileMissingOnTheServerIsReportedAndNothingStored) {
     t.reply(AnswerOk, &seen);
     download(1);
     ASSERT_TRUE(waitIdle());
+    // In plain words (no library codes), naming the file.
     EXPECT_TRUE(seen.text.startsWith("The file is not on the server")) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.contains("film_en.ssf") && !seen.text.contains("("))
+        << seen.text.toStdString();
     EXPECT_EQ(t.main().StatusBar1.panelText(2), "SAMI") << "the format panel comes back";
     EXPECT_EQ(dataFiles(), QStringList());
     EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));

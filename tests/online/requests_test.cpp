@@ -5,6 +5,7 @@
 // of its own.
 
 #include "OnlineFixture.h"
+#include "document/frmMessageBox.h"
 #include "shell/Startup.h"
 #include "shell/frmOnlineMess.h"
 #include "shell/frmSplash.h"
@@ -21,10 +22,10 @@ TEST(Requests, TheStartUpsRequestsRunOneAfterTheOtherAndEachCompletes) {
     FtpServer server;
     ASSERT_TRUE(server.running());
     server.write("version.sdf", "40118\r\n");
-    server.write("sublist.sdf", Crlf({"Film;film_en;subrip;English;Ann;"}));
+    server.write("sublist.sdf", crlf({"Film;film_en;subrip;English;Ann;"}));
     server.write("message.htm", "<html><body><p>Fresh news today</p></body></html>");
     TestProgram t;
-    t.writeFile("System/i.set", Crlf({"", server.address()}));
+    t.writeFile("System/i.set", crlf({"", server.address()}));
     t.writeFile("System/Settings/set.sdf", StartupSettings(true, true, true));
     t.main().load();
     std::vector<int> kinds;
@@ -54,21 +55,31 @@ TEST(Requests, TheStartUpsRequestsRunOneAfterTheOtherAndEachCompletes) {
     t.main().hide();
 }
 
-TEST(Requests, AServerThatIsDownAtStartUpIsReportedOnce) {
+// Told once, in plain words (no library codes), in a message that stays above
+// the main window the start-up shows meanwhile.
+TEST(Requests, AServerThatIsDownAtStartUpIsReportedOncePlainlyAboveTheMainWindow) {
     int port = 0;
     {
         SilentServer closed; // a port that was free a moment ago
         port = closed.port();
     }
     TestProgram t;
-    t.writeFile("System/i.set", Crlf({"", QStringLiteral("ftp://127.0.0.1:%1").arg(port)}));
+    t.writeFile("System/i.set", crlf({"", QStringLiteral("ftp://127.0.0.1:%1").arg(port)}));
     t.writeFile("System/Settings/set.sdf", StartupSettings(true, true, true));
     Message seen;
-    t.reply(AnswerOk, &seen); // one message; a second would find no answer
+    bool onTop = false;
+    t.answer<frmMessageBox>([&](frmMessageBox& m) { // one message; a second finds no answer
+        seen = {m.Label4.caption(), m.Label1.caption()};
+        t.main().show(); // the start-up goes on and shows the main window
+        onTop = m.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        m.cmdActionClick(frmMessageBox::Ok);
+    });
     t.main().load();
     ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); }));
     EXPECT_EQ(seen.title, "Error");
     EXPECT_TRUE(seen.text.startsWith("The server cannot be reached")) << seen.text.toStdString();
+    EXPECT_FALSE(seen.text.contains("errno") || seen.text.contains("(")) << seen.text.toStdString();
+    EXPECT_TRUE(onTop) << "the message stays above the main window";
     t.main().hide();
 }
 
@@ -86,7 +97,7 @@ TEST(Requests, OnlyANewerBuildIsAnnouncedOnTheSplash) {
     for (const auto& [line, notice] : cases) {
         server.write("version.sdf", QByteArray(line) + "\r\n");
         TestProgram t;
-        t.writeFile("System/i.set", Crlf({"", server.address()}));
+        t.writeFile("System/i.set", crlf({"", server.address()}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(true, false, false));
         Main(t.program()); // the splash loads the main window
         ASSERT_TRUE(runEventsUntil([&] { return t->online.Requests().empty(); })) << line;
@@ -117,7 +128,7 @@ protected:
     TestProgram t;
     void SetUp() override {
         ASSERT_GT(silent.port(), 0);
-        t.writeFile("System/i.set", Crlf({"", silent.address()}));
+        t.writeFile("System/i.set", crlf({"", silent.address()}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
         t.main().load();
     }
@@ -167,7 +178,7 @@ TEST_F(SilentTest, CancelStopsTheRunningRequestAndThoseWaiting) {
 TEST(Requests, EveryOnlineCommandReportsACodeOfItsOwn) {
     SilentServer silent;
     TestProgram t;
-    t.writeFile("System/i.set", Crlf({"", silent.address()}));
+    t.writeFile("System/i.set", crlf({"", silent.address()}));
     t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
     t.main().load();
     const struct {

@@ -47,7 +47,7 @@ TEST_F(UploadTest, SendSavesAChangedDocumentAndSendsItWithTheInformationBlock) {
     ASSERT_TRUE(server.exists("new_movie_clip.srt"));
     const QByteArray sent = server.read("new_movie_clip.srt");
     const QByteArray block =
-        Crlf({"<Mirel>", "Org: " + file, "Ftp: movie_clip.srt", "Frm: SubRip", "Lng: English",
+        crlf({"<Mirel>", "Org: " + file, "Ftp: movie_clip.srt", "Frm: SubRip", "Lng: English",
               "Aut: " + qEnvironmentVariable("USER"), "</Mirel>"});
     EXPECT_EQ(sent, saved + block) << "the document as the user sees it, then the block";
     EXPECT_EQ(lastUpload(),
@@ -118,7 +118,7 @@ TEST(Upload, ARefusedUploadIsLoggedAndShown) {
     FtpServer readOnly(false);
     ASSERT_TRUE(readOnly.running());
     TestProgram t;
-    t.writeFile("System/i.set", Crlf({"", readOnly.address()}));
+    t.writeFile("System/i.set", crlf({"", readOnly.address()}));
     t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
     t.main().load();
     t.loadDataFile("a.srt", SubRipFile());
@@ -156,7 +156,7 @@ TEST(Upload, TheUsersFileStaysAsItWasHoweverTheUploadEnds) {
     const QByteArray own = SubRipFile("Mine");
     for (const auto& c : cases) {
         TestProgram t;
-        t.writeFile("System/i.set", Crlf({"", c.server}));
+        t.writeFile("System/i.set", crlf({"", c.server}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
         t.main().load();
         const QString file = t.writeFile("movie.srt", own);

@@ -3,6 +3,7 @@
 
 #include "platform/MediaPlayer.h"
 #include "support/FormFixture.h"
+#include "support/FtpServer.h" // runEventsUntil
 #include "support/MediaFiles.h"
 #include "support/ProcessMaps.h"
 
@@ -26,11 +27,7 @@ struct MediaFixture : FormFixture {
     }
     // Runs the event loop until the condition holds, for `ms` at the most.
     static bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < ms)
-            QTest::qWait(10);
-        return done();
+        return runEventsUntil(done, ms);
     }
 };
 

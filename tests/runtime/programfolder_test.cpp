@@ -1,5 +1,7 @@
 #include "runtime/ProgramFolder.h"
+#include "support/FileBytes.h"
 #include "support/Printing.h"
+#include "support/TestProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,22 +90,6 @@ TEST(ProgramFolderPath, WorksAtTheRootAndFromRelativeFolders) {
     EXPECT_EQ(here.path("Data\\x"), QDir::currentPath() + "/Data/x");
 }
 
-// Two runs of Mirel on one program folder each have a scratch folder of
-// their own below Data/Temporarily.
-TEST(ProgramFolderScratch, EachRunKeepsItsScratchFilesApart) {
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const ProgramFolder first(root.path()), second(root.path());
-    const QString mine = first.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
-    const QString theirs = second.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
-    EXPECT_NE(mine, theirs);
-    for (const QString& file : {mine, theirs}) {
-        EXPECT_TRUE(file.startsWith(root.path() + "/Data/Temporarily/")) << file.toStdString();
-        EXPECT_NE(QFileInfo(file).path(), root.path() + "/Data/Temporarily")
-            << "a folder of its own";
-    }
-}
-
 // A start removes what no running Mirel owns: the loose files of older runs
 // and the folders of runs that ended without removing theirs. The folders of
 // running Mirels, and folders that are no run's, stay; the end of a run
@@ -112,25 +98,18 @@ TEST(ProgramFolderScratch, AStartRemovesOnlyWhatNoRunningMirelOwns) {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     const QString temp = root.path() + "/Data/Temporarily";
-    const auto write = [](const QString& path) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write("x") == 1;
-    };
     const ProgramFolder running(root.path());
     const QString live = running.path(runtime::Place::ScratchFolder, QStringLiteral("0000.shd"));
-    ASSERT_TRUE(write(live));
+    writeFileAt(live, "x");
     // A run that ended without tidying up: its lock names a process that is gone.
     const QString ended = temp + "/run-ended";
     const QString endedLock = ended + "/" + ProgramFolder::scratchLockName();
-    ASSERT_TRUE(write(ended + "/0000.shd"));
+    writeFileAt(ended + "/0000.shd", "x");
     QByteArray lockBytes;
     {
         QLockFile lock(endedLock);
         ASSERT_TRUE(lock.tryLock(0));
-        QFile f(endedLock);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        lockBytes = f.readAll();
+        lockBytes = readBytes(endedLock);
     }
     QProcess gone;
     gone.start(QStringLiteral("true"), {});
@@ -138,12 +117,9 @@ TEST(ProgramFolderScratch, AStartRemovesOnlyWhatNoRunningMirelOwns) {
     const qint64 pid = gone.processId();
     ASSERT_TRUE(gone.waitForFinished());
     lockBytes = QByteArray::number(pid) + lockBytes.mid(lockBytes.indexOf('\n'));
-    {
-        QFile f(endedLock);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(lockBytes) == lockBytes.size());
-    }
-    ASSERT_TRUE(write(temp + "/0001.shd"));      // the layout of older versions
-    ASSERT_TRUE(write(temp + "/sub/inner.shd")); // no run's folder
+    writeFileAt(endedLock, lockBytes);
+    writeFileAt(temp + "/0001.shd", "x");      // the layout of older versions
+    writeFileAt(temp + "/sub/inner.shd", "x"); // no run's folder
 
     const ProgramFolder starting(root.path());
     starting.clearUnownedScratch();

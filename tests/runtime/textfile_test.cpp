@@ -1,4 +1,5 @@
 #include "runtime/TextFile.h"
+#include "support/FileBytes.h"
 #include "support/Printing.h"
 
 #include <QDir>
@@ -67,20 +68,11 @@ protected:
 // "é😀" and "b" in UTF-16 code units: U+00E9, U+D83D U+DE00, CR LF, U+0062.
 const char16_t kUtf16Text[] = u"\u00E9\U0001F600\r\nb";
 
-QByteArray Utf16Bytes(bool bigEndian) {
-    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
-    for (const char16_t unit : std::u16string_view(kUtf16Text)) {
-        const char high = char(unit >> 8), low = char(unit & 0xFF);
-        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
-    }
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(TextFileTest, ReadsUtf16ByItsByteOrderMark) {
     for (const bool bigEndian : {false, true}) {
-        const auto content = read(Utf16Bytes(bigEndian));
+        const auto content = read(utf16(kUtf16Text, bigEndian));
         ASSERT_TRUE(content.ok) << content.error.toStdString();
         EXPECT_EQ(content.lines, QStringList({U("é😀"), U("b")}));
         EXPECT_EQ(content.encoding, bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE);
@@ -387,10 +379,7 @@ TEST_F(TextFileTest, AnUnpairedSurrogateIsReadAsAReplacementCharacter) {
         {u"\xD83D\xDE00\xDE00", U("😀") + r},
     };
     for (const Case& c : cases) {
-        QByteArray bytes("\xFF\xFE");
-        for (const char16_t unit : c.units)
-            bytes.append(char(unit & 0xFF)).append(char(unit >> 8));
-        const auto content = read(bytes);
+        const auto content = read(utf16(c.units));
         ASSERT_EQ(content.lines.size(), 1);
         EXPECT_EQ(content.lines[0], c.line);
         ASSERT_TRUE(runtime::WriteTextFile(path("back.txt"), content.lines));

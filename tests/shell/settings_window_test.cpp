@@ -327,34 +327,6 @@ TEST(SettingsWindow, AFileLoadedLaterIsReadInTheChosenScript) {
     EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "\u00CF\u00F0\u00E8");
 }
 
-// "Auto select" chooses the script of a downloaded file's language and
-// turns the script on; without the tick, or for a Western language, nothing.
-TEST(SettingsWindow, AutoSelectChoosesTheScriptOfTheLanguage) {
-    const struct {
-        bool ticked;
-        const char* language;
-        bool chosen;
-        int charset;
-    } cases[] = {{true, " Russian ", true, 204},
-                 {true, "vietnamese", true, 163},
-                 {true, "Polish", true, 238},
-                 {true, "English", false, 0},
-                 {false, "Russian", false, 0}};
-    for (const auto& c : cases) {
-        TestProgram t;
-        t.main().load();
-        t.loadDataFile("dl.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n\r\n");
-        frmSettings& s = t->settings();
-        s.Check6[1].setValue(c.ticked ? 1 : 0);
-        EXPECT_EQ(s.AutoSelectScript(c.language), c.chosen) << c.language;
-        EXPECT_EQ(s.scriptEnable(), c.chosen) << c.language;
-        EXPECT_EQ(s.scriptCharset(), c.charset) << c.language;
-        if (c.charset == 204) {
-            EXPECT_EQ(t.main().editor.grdSubEdit.textMatrix(1, 3).trimmed(), "При");
-        }
-    }
-}
-
 TEST(SettingsWindow, TipsAndNewsWindowsStoreTheirTicksAtOnce) {
     ProgramFolder folder;
     {

@@ -20,6 +20,15 @@ QByteArray SubRip(int entries, const char* text) {
     return out;
 }
 
+QByteArray utf16(std::u16string_view units, bool bigEndian) {
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const char16_t unit : units) {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");

@@ -4,11 +4,14 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 // The bytes of a file of these lines: UTF-8, each line ended by CR LF.
 QByteArray crlf(const QStringList& lines);
 // SubRip entries numbered from 1 and a second apart, each with the one text
 // line "<text> <number>".
 QByteArray SubRip(int entries, const char* text = "Line");
+// UTF-16 code units as a file holds them, after their byte order mark.
+QByteArray utf16(std::u16string_view units, bool bigEndian = false);
 // A file's bytes; "<missing>" when it cannot be read.
 QByteArray readBytes(const QString& path);

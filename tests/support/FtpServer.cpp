@@ -12,6 +12,50 @@ FtpServer::FtpServer(bool writable) {
                              QStringLiteral("-p"), QStringLiteral("0"),
                              QStringLiteral("-d"), dir_.path()};
     if (writable) arguments << QStringLiteral("-w");
+    start(arguments);
+}
+
+// Answers one session at a time; a download gets its first bytes and 426.
+static const char* const CutShortProgram = R"py(
+import socket, sys
+s = socket.create_server(('127.0.0.1', 0))
+print('starting FTP server on 127.0.0.1:%d' % s.getsockname()[1], file=sys.stderr, flush=True)
+plain = {'USER': '331 password please', 'PASS': '230 logged in', 'PWD': '257 "/"',
+         'CWD': '250 ok', 'TYPE': '200 ok', 'SIZE': '213 1000'}
+while True:
+    c, data = s.accept()[0], None
+    say = lambda line: c.sendall(line.encode() + b'\r\n')
+    try:
+        say('220 ready')
+        for line in c.makefile('rb'):
+            verb = (line.split() or [b''])[0].decode().upper()
+            if verb in ('EPSV', 'PASV'):
+                data = socket.create_server(('127.0.0.1', 0))
+                data.settimeout(10)
+                p = data.getsockname()[1]
+                say('229 Entering Extended Passive Mode (|||%d|)' % p if verb == 'EPSV' else
+                    '227 Entering Passive Mode (127,0,0,1,%d,%d)' % (p // 256, p % 256))
+            elif verb == 'RETR' and data:
+                say('150 Opening data connection (1000 bytes)')
+                d = data.accept()[0]
+                d.sendall(b'1\r\n00:00:01,000 --> 00:0')
+                d.close()
+                say('426 Connection closed; transfer aborted.')
+            elif verb == 'QUIT':
+                say('221 bye')
+                break
+            else:
+                say(plain.get(verb, '502 not here'))
+    except OSError:
+        pass
+    c.close()
+)py";
+
+FtpServer::FtpServer(CutShort) {
+    start({QStringLiteral("-c"), QString::fromLatin1(CutShortProgram)});
+}
+
+void FtpServer::start(const QStringList& arguments) {
     process_.start(QStringLiteral("/usr/bin/python3"), arguments);
     if (!process_.waitForStarted(5000)) return;
     // It names its port on its error channel once it listens.

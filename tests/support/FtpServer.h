@@ -1,7 +1,8 @@
 #pragma once
 // A real FTP server for the transfer tests: pyftpdlib on 127.0.0.1 at a port
 // the system chooses, serving a temporary folder, anonymous users allowed to
-// write (or only to read). It stops when the object goes.
+// write (or only to read), or a small server whose every download is cut
+// short. It stops when the object goes.
 
 #include <QByteArray>
 #include <QProcess>
@@ -12,6 +13,10 @@
 class FtpServer {
 public:
     explicit FtpServer(bool writable = true);
+    // A server whose every download is cut short: it announces a file of 1000
+    // bytes, sends its first bytes and ends the transfer as aborted.
+    struct CutShort {};
+    explicit FtpServer(CutShort);
     ~FtpServer();
     FtpServer(const FtpServer&) = delete;
     FtpServer& operator=(const FtpServer&) = delete;
@@ -27,6 +32,8 @@ public:
     bool exists(const QString& name) const;
 
 private:
+    void start(const QStringList& arguments);
+
     QTemporaryDir dir_;
     QProcess process_;
     int port_ = 0;

@@ -1,6 +1,7 @@
 #include "support/WindowLook.h"
 
 #include "platform/Control.h"
+#include "platform/Label.h"
 #include "platform/TabStrip.h"
 
 #include <QAbstractButton>
@@ -9,8 +10,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <QTextEdit>
 #include <QWidget>
 #include <vector>
@@ -26,12 +30,6 @@ bool Clickable(QWidget* w, const platform::Control& c) {
            qobject_cast<QTextEdit*>(w) || qobject_cast<QAbstractSlider*>(w);
 }
 
-QString NameOf(QWidget* w) {
-    for (QWidget* x = w; x; x = x->parentWidget())
-        if (const platform::Control* c = platform::Control::ofWidget(x)) return c->name();
-    return w ? QString::fromLatin1(w->metaObject()->className()) : QStringLiteral("nothing");
-}
-
 platform::TabStrip* StripOf(QWidget* page) {
     QWidget* parent = page ? page->parentWidget() : nullptr;
     return parent ? dynamic_cast<platform::TabStrip*>(platform::Control::ofWidget(parent))
@@ -39,6 +37,17 @@ platform::TabStrip* StripOf(QWidget* page) {
 }
 
 } // namespace
+
+QString NameOf(QWidget* w) {
+    for (QWidget* x = w; x; x = x->parentWidget())
+        if (const platform::Control* c = platform::Control::ofWidget(x)) return c->name();
+    return w ? QString::fromLatin1(w->metaObject()->className()) : QStringLiteral("nothing");
+}
+
+QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow) {
+    QWidget* top = window->childAt(inWindow);
+    return top == w || w->isAncestorOf(top) ? QString() : NameOf(top);
+}
 
 QStringList CoveredControls(QWidget* window) {
     QApplication::processEvents();
@@ -48,15 +57,55 @@ QStringList CoveredControls(QWidget* window) {
         if (!c || !w->isVisible() || !w->isEnabled() || !Clickable(w, *c)) continue;
         if (w->width() < 2 || w->height() < 2) continue;
         const QPoint middle = w->mapTo(window, w->rect().center());
-        QWidget* top = window->childAt(middle);
-        if (top == w || w->isAncestorOf(top)) continue;
+        const QString top = CoveredAt(window, w, middle);
+        if (top.isEmpty()) continue;
         covered << QStringLiteral("%1 at (%2, %3) under %4")
                        .arg(c->name())
                        .arg(middle.x())
                        .arg(middle.y())
-                       .arg(NameOf(top));
+                       .arg(top);
     }
     return covered;
+}
+
+// "needed px of had" when the caption needs more room than it has, else "".
+static QString Over(int needed, int had, const char* what = "%1 px of %2") {
+    return needed > had ? QString::fromLatin1(what).arg(needed).arg(had) : QString();
+}
+
+QString CaptionCut(QWidget* w) {
+    const QFontMetrics fm(w->font());
+    if (auto* tabs = dynamic_cast<platform::TabStrip*>(platform::Control::ofWidget(w))) {
+        const QTabBar* bar = w->findChild<QTabBar*>();
+        int needed = 0;
+        for (int i = 0; i < tabs->tabs(); ++i)
+            if (bar->isTabVisible(i)) needed += bar->tabRect(i).width();
+        return Over(needed, w->width(), "tabs need %1 px of %2");
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QString text = label->text();
+        if (text.isEmpty() || !label->pixmap().isNull()) return {};
+        if (dynamic_cast<platform::Label*>(platform::Control::ofWidget(w)) &&
+            text.contains(QRegularExpression("&[^&]")))
+            return QStringLiteral("shows a literal &");
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->wordWrap())
+            return Over(label->heightForWidth(room), label->height(), "wraps to %1 px of %2");
+        int widest = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        return Over(widest, room);
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(w))
+        return Over(fm.horizontalAdvance(box->title()) + 16, box->width());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        QString text = button->text();
+        text.remove(QRegularExpression("&(?!&)"));
+        if (text.isEmpty()) return {};
+        const bool mark = button->inherits("QCheckBox") || button->inherits("QRadioButton");
+        return Over(fm.horizontalAdvance(text) + (mark ? 20 : 6), button->width());
+    }
+    return {};
 }
 
 QStringList CutCaptions(QWidget* window) {
@@ -64,28 +113,8 @@ QStringList CutCaptions(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const platform::Control* c = platform::Control::ofWidget(w);
         if (!c || !w->isVisible()) continue;
-        QString text;
-        int room = w->contentsRect().width();
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (label->wordWrap() || label->textFormat() == Qt::RichText) continue;
-            text = label->text();
-            room -= 2 * label->margin() + label->indent() * 0;
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            text = button->text();
-            if (!qobject_cast<QAbstractButton*>(w)->icon().isNull()) continue;
-            // A check or option box gives its mark about 20 pixels.
-            if (w->inherits("QCheckBox") || w->inherits("QRadioButton")) room -= 20;
-        } else {
-            continue;
-        }
-        text.remove(QLatin1Char('&'));
-        if (text.isEmpty() || text.contains(QLatin1Char('\n'))) continue;
-        const int needed = QFontMetrics(w->font()).horizontalAdvance(text);
-        if (needed > room)
-            cut << QStringLiteral("%1: \"%2\" (%3 of %4 px)")
-                       .arg(c->name(), text)
-                       .arg(needed)
-                       .arg(room);
+        const QString wrong = CaptionCut(w);
+        if (!wrong.isEmpty()) cut << c->name() + QStringLiteral(": ") + wrong;
     }
     return cut;
 }

@@ -4,6 +4,7 @@
 // clicked because something drawn above them covers their middle, which
 // captions are cut, and the steps that bring a control into view.
 
+#include <QPoint>
 #include <QStringList>
 #include <functional>
 
@@ -15,12 +16,22 @@ class Control;
 
 namespace window_look {
 
+// The name of the control the widget belongs to (its class name when none).
+QString NameOf(QWidget* w);
+// "" when a click at this point of the window meets the widget (or a part of
+// it), else the name of the control drawn above it there.
+QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
 // buttons with a click handler) whose middle point another control drawn
 // above covers, as "name at (x, y) under other".
 QStringList CoveredControls(QWidget* window);
-// The visible one-line captions (labels, buttons, check and option boxes)
-// wider than their control, as "name: caption".
+// What is wrong with the way the control's caption shows, "" when it shows
+// whole: a caption wider than its control (a check or option box gives its
+// mark 20 px, a button its frame 6), a wrapped label taller than its room, a
+// tab row that needs scroll arrows, a label showing a literal "&".
+QString CaptionCut(QWidget* w);
+// The visible controls whose caption is cut (see CaptionCut), as
+// "name: what is wrong".
 QStringList CutCaptions(QWidget* window);
 // Selects, from the outside in, the tab of every tab strip the widget lies
 // on, so that it shows as far as tabs decide.

@@ -6,6 +6,7 @@
 #include "fileio/frmFile.h"
 #include "platform/Keys.h"
 #include "player_fixture.h"
+#include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 
 namespace {
@@ -171,19 +172,11 @@ TEST_F(Clipboard, DeletingTheLastItemEmptiesTheFieldAndDisablesTheButtons) {
 TEST_F(Clipboard, LengthAddsAMoviesPathAndLength) {
     const QString movie = t.dataFilesPath("cd1.avi");
     ASSERT_TRUE(writeVideo(movie, 2.0, 10, 64, 48));
-    t.answer<frmFile>([&](frmFile& f) {
+    pickInChooser(t, movie, -1, [](frmFile& f) {
         EXPECT_EQ(f.List3.listIndex(), 18);
         EXPECT_FALSE(f.txtFilename.enabled());
         EXPECT_FALSE(f.Check1.enabled());
         EXPECT_EQ(f.lblInfo.caption(), "Load movie file (reading file length)");
-        f.List2.setPath(t.folder() + "/Data/Files");
-        f.File1.refresh();
-        int index = -1;
-        for (int i = 0; i < f.File1.listCount(); ++i)
-            if (f.File1.list(i) == "cd1.avi") index = i;
-        ASSERT_GE(index, 0) << "the movie is listed";
-        f.File1.setListIndex(index);
-        f.cmdActionClick(frmFile::Ok);
     });
     clipboard().command9.onClick();
     EXPECT_EQ(reported(), 1011);

@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTest>
 
@@ -234,16 +235,25 @@ TEST_F(HistoryTest, AMissingOrDamagedSnapshotLeavesTheDocumentAsItWas) {
     }
 }
 
+// After a load the old document's snapshots are no longer restorable, even
+// by their numbers: only the entries of this document's history are.
 TEST_F(HistoryTest, AnEntryThatNamesNoSnapshotIsRefused) {
+    loadLines(3);
+    shiftLater("1", "1");
+    shiftLater("2", "2"); // 0001, of the three-line document
     loadLines(1);
+    shiftLater("1", "1"); // 0000, of the one-line document
+    settle();
+    const QStringList before = cells();
     t.writeFile("Data/x.shd", "4.00:=2\r\n");
-    for (const char* entry : {"../x", "12a4 [x] y", ""}) {
+    for (const char* entry : {"../x", "12a4 [x] y", "", "0001 [old] Script Shifted"}) {
         Message seen;
         t.reply(AnswerOk, &seen);
         EXPECT_FALSE(t->history.RestoreSnapshot(QString::fromLatin1(entry)));
         EXPECT_TRUE(seen.text.endsWith("names no history snapshot.")) << entry;
+        EXPECT_EQ(cells(), before) << entry;
+        EXPECT_FALSE(t->doc.FileChanged) << entry;
     }
-    EXPECT_EQ(t->doc.lineCount(), 1);
 }
 
 TEST_F(HistoryTest, AFullHistoryRefusesTheNextChange) {
@@ -312,7 +322,8 @@ TEST_F(HistoryTest, ALoadEmptiesTheHistoryAndNumberingStartsAgain) {
 }
 
 // A second Mirel started on the same program folder keeps its snapshots
-// apart and removes none of the first one's: each restores its own document.
+// apart, each run in a scratch folder of its own below Data/Temporarily,
+// and removes none of the first one's: each restores its own document.
 TEST_F(HistoryTest, TwoRunsOnOneProgramFolderRestoreTheirOwnDocuments) {
     loadLines(2);
     const QStringList mine = cells();
@@ -328,29 +339,14 @@ TEST_F(HistoryTest, TwoRunsOnOneProgramFolderRestoreTheirOwnDocuments) {
         shiftLater("1", "1", &second.main());
         ASSERT_EQ(second.history.snapshots().size(), 1u);
         EXPECT_NE(second.history.SnapshotFile(0), file(0));
+        for (const QString& snapshot : {file(0), second.history.SnapshotFile(0)}) // each run's own
+            EXPECT_TRUE(QFileInfo(snapshot).path().startsWith(t.folder() + "/Data/Temporarily/"))
+                << snapshot.toStdString();
         EXPECT_TRUE(QFile::exists(file(0))) << "the second start left the first's snapshot";
         second.main().hide();
     }
     openHistory([](frmHistory& h) { restore(h, 0); });
     EXPECT_EQ(cells(), mine);
-}
-
-// After a load the old document's snapshots are no longer restorable, even
-// by their numbers: only the entries of this document's history are.
-TEST_F(HistoryTest, ASnapshotRestoresOnlyIntoItsOwnDocument) {
-    loadLines(3);
-    shiftLater("1", "1");
-    shiftLater("2", "2"); // 0001, of the three-line document
-    loadLines(1);
-    shiftLater("1", "1"); // 0000, of the one-line document
-    settle();
-    const QStringList before = cells();
-    Message seen;
-    t.reply(AnswerOk, &seen);
-    EXPECT_FALSE(t->history.RestoreSnapshot("0001 [old] Script Shifted"));
-    EXPECT_TRUE(seen.text.endsWith("names no history snapshot.")) << seen.text.toStdString();
-    EXPECT_EQ(cells(), before);
-    EXPECT_FALSE(t->doc.FileChanged);
 }
 
 TEST_F(HistoryTest, TheWindowOpensOverTheMainWindowAndEscapeClosesIt) {

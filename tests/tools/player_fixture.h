@@ -4,6 +4,7 @@
 // clipboard's items and the last reported action read back.
 
 #include "platform/Grid.h"
+#include "support/FtpServer.h" // runEventsUntil
 #include "support/ListItems.h"
 #include "support/MediaFiles.h"
 #include "support/TestProgram.h"
@@ -35,10 +36,6 @@ struct PlayerFixture : ::testing::Test {
     int reported() { return t->macro.MacroAction.code; }
     // Runs the event loop until the condition holds, for `ms` at the most.
     static bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < ms)
-            QTest::qWait(10);
-        return done();
+        return runEventsUntil(done, ms);
     }
 };

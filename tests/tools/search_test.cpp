@@ -161,10 +161,7 @@ TEST_F(SearchTest, HistoryEntriesNeverHoldLineBreaksAndSurviveTheRun) {
 
     t->doc.FileChanged = false;
     ASSERT_TRUE(m().SaveSettings(ExitRoutine::Mode::SettingsClosed));
-    QFile file(t.folder() + "/System/sr.sdf");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "one two>1 2\r\nwhat ever\r\n");
-    file.close();
+    EXPECT_EQ(readBytes(t.folder() + "/System/sr.sdf"), "one two>1 2\r\nwhat ever\r\n");
 
     Program next(t.folder()); // the next start reads them back
     answerModalsInTest(next.host.modal);
@@ -196,10 +193,8 @@ TEST_F(SearchTest, AnEntryComesBackAsItWasUsed) {
 
     t->doc.FileChanged = false;
     ASSERT_TRUE(m().SaveSettings(ExitRoutine::Mode::SettingsClosed));
-    QFile file(t.folder() + "/System/sr.sdf");
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("colour>color\r\n"); // as files written before hold it
-    file.close();
+    const QString stored = t.folder() + "/System/sr.sdf"; // a line as files written before hold it
+    writeFileAt(stored, readBytes(stored) + "colour>color\r\n");
     Program next(t.folder());
     answerModalsInTest(next.host.modal);
     next.main().load();

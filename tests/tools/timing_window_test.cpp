@@ -1,11 +1,15 @@
 // The four timing tools used as a user uses them in the shown main window:
 // typing into the fields and clicking Go with the mouse. Each tool's page and
 // the grid are saved before and after (timing_<tool>_before.png / _after.png
-// in the build's test folder) for a look.
+// in the build's test folder) for a look. The in-cell editors lie on their
+// cell after a search scrolled the grid, after the splitter between the panes
+// was dragged, and the calculator's cell editor as the window starts.
 
 #include "document/EditorTab.h"
+#include "support/Printing.h"
 #include "timing_fixture.h"
 #include "tools/FrameRateTab.h"
+#include "tools/SearchTab.h"
 #include "tools/ShiftTab.h"
 #include "tools/StretchTab.h"
 #include "tools/TimeTab.h"
@@ -13,6 +17,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QRect>
 #include <QTest>
 #include <QWidget>
 #include <functional>
@@ -177,6 +182,66 @@ TEST_F(TimingWindowTest, TimeRefusesAStartOrEndThatIsNotATimeCode) {
         EXPECT_EQ(times(), before) << c.typed;
         EXPECT_TRUE(snapshots().empty()) << c.typed;
     }
+}
+
+class EditorPlaceTest : public TimingTest {
+protected:
+    void SetUp() override {
+        loadLines(40);
+        settle();
+        m().tabMain.setTab(frmMain::TabEditor);
+        m().show();
+        m().move(0, 0, frmMain::MinWidth, frmMain::MinHeight);
+        m().Resize();
+        QApplication::processEvents();
+    }
+    void TearDown() override { m().hide(); }
+    // The editor's place and size against the cell's.
+    QRect editorPlace() {
+        const platform::Control& e = m().editor.rtfEdit;
+        return {e.left(), e.top(), e.width(), e.height()};
+    }
+    QRect cellPlace() {
+        const platform::Grid& g = grid();
+        return {g.left() + g.cellLeft(), g.top() + g.cellTop(), g.cellWidth(), g.cellHeight()};
+    }
+};
+
+TEST_F(EditorPlaceTest, AfterASearchScrolledTheGrid) {
+    m().editor.SSTab2.setTab(1);
+    grid().setCurrentCell(1, 3);
+    t->edit.EditorCellSelect();
+    SearchTab& s = m().search;
+    window_steps::typeAndEnter(s.rtfSearch, "Line 30");
+    QApplication::processEvents();
+    ASSERT_EQ(grid().row(), 30);
+    EXPECT_EQ(editorPlace(), cellPlace());
+}
+
+TEST_F(EditorPlaceTest, AfterTheSplitterWasDragged) {
+    grid().setCurrentCell(5, 3);
+    QApplication::processEvents();
+    ASSERT_EQ(editorPlace(), cellPlace());
+    QWidget* bar = m().pMove.widget();
+    const int before = m().pMove.left();
+    const QPoint grip(bar->width() / 2, bar->height() / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(bar, grip - QPoint(60, 0));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip - QPoint(60, 0));
+    QApplication::processEvents();
+    ASSERT_NE(m().pMove.left(), before) << "the drag moved the splitter";
+    EXPECT_EQ(editorPlace(), cellPlace());
+}
+
+TEST(CalculatorEditorPlace, TheCellEditorLiesOnItsCellAtStart) {
+    TestProgram t;
+    frmMain& m = t.main();
+    m.load();
+    const CalculatorTab& c = m.calculator;
+    ASSERT_TRUE(c.rtfCalc.visible());
+    EXPECT_EQ(c.rtfCalc.left(), c.Calc.left() + c.Calc.cellLeft());
+    EXPECT_EQ(c.rtfCalc.width(), c.Calc.cellWidth());
+    EXPECT_EQ(c.rtfCalc.top(), c.Calc.top() + c.Calc.cellTop());
 }
 
 } // namespace

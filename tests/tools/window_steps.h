@@ -21,6 +21,12 @@ inline void type(platform::Control& field, const QString& text) {
     QTest::keyClicks(field.widget(), text);
 }
 
+// Types the text and presses Enter in the field.
+inline void typeAndEnter(platform::Control& field, const QString& text) {
+    type(field, text);
+    QTest::keyClick(field.widget(), Qt::Key_Return);
+}
+
 inline void click(platform::Control& button) {
     QTest::mouseClick(button.widget(), Qt::LeftButton);
     QApplication::processEvents();

@@ -6,13 +6,17 @@
 #include "support/TestProgram.h"
 
 #include <QFileInfo>
+#include <functional>
 
-// Queues the answer to the next chooser: the type `type` chosen (-1 leaves
-// it), the file's folder opened, the file picked in the list, then Ok.
-inline void pickInChooser(TestProgram& t, const QString& path, int type = -1) {
+// Queues the answer to the next chooser: `check` run on it as it opens (where
+// given), the type `type` chosen (-1 leaves it), the file's folder opened,
+// the file picked in the list, then Ok.
+inline void pickInChooser(TestProgram& t, const QString& path, int type = -1,
+                          const std::function<void(frmFile&)>& check = {}) {
     const QFileInfo info(path);
     const QString folder = info.absolutePath(), name = info.fileName();
     t.answer<frmFile>([=](frmFile& f) {
+        if (check) check(f);
         if (type >= 0) f.List3.setListIndex(type);
         f.List2.setPath(folder);
         f.File1.refresh();
