@@ -170,5 +170,8 @@ private:
 
     Program& p_;
     int scriptCharset_ = 0;
+    // Set while a download picks the script of the file it brings: the
+    // document open now is not read anew in it.
+    bool scriptForNextLoad_ = false;
     QStringList shownWith_; // the settings as the window opened, for Cancel
 };

@@ -11,6 +11,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 
+#include <QScopeGuard>
 #include <cmath>
 #include <vector>
 
@@ -143,7 +144,7 @@ void frmSettings::ApplyScript() {
     for (int i = 0; i < cmbScript.listCount(); ++i)
         if (cmbScript.itemData(i) == scriptCharset_) shown = cmbScript.list(i);
     Label64.setCaption(shown);
-    if (taken) ReadTextInScript(true);
+    if (taken && !scriptForNextLoad_) ReadTextInScript(true);
 }
 
 void frmSettings::ShowScriptNumber(int charset) {
@@ -168,6 +169,8 @@ void frmSettings::ResetGridFont(const QString& name) {
 bool frmSettings::AutoSelectScript(const QString& language) {
     const QString name = language.trimmed().toLower();
     if (!scriptAutoSelect() || name.isEmpty()) return false;
+    scriptForNextLoad_ = true;
+    const auto done = qScopeGuard([this] { scriptForNextLoad_ = false; });
     for (const LanguageScript& l : LanguageScripts) {
         if (!QString::fromLatin1(l.languages).split(QLatin1Char(' ')).contains(name)) continue;
         Check6[0].setValue(1);
