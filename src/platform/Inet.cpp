@@ -22,20 +22,16 @@ namespace {
 // libcurl (and the many libraries it brings) is loaded with the first
 // transfer, so a start that sends nothing maps none of it. Its global set-up
 // runs once, when it is loaded; ok is false when it cannot be.
+#define MIREL_CURL_FUNCTIONS(X)                                                                    \
+    X(global_init)                                                                                 \
+    X(easy_init) X(easy_setopt) X(easy_getinfo) X(easy_cleanup) X(easy_strerror) X(multi_init)     \
+        X(multi_setopt) X(multi_add_handle) X(multi_remove_handle) X(multi_socket_action)          \
+            X(multi_info_read) X(multi_cleanup)
+
 struct CurlLibrary {
-    decltype(&::curl_global_init) global_init = nullptr;
-    decltype(&::curl_easy_init) easy_init = nullptr;
-    decltype(&::curl_easy_setopt) easy_setopt = nullptr;
-    decltype(&::curl_easy_getinfo) easy_getinfo = nullptr;
-    decltype(&::curl_easy_cleanup) easy_cleanup = nullptr;
-    decltype(&::curl_easy_strerror) easy_strerror = nullptr;
-    decltype(&::curl_multi_init) multi_init = nullptr;
-    decltype(&::curl_multi_setopt) multi_setopt = nullptr;
-    decltype(&::curl_multi_add_handle) multi_add_handle = nullptr;
-    decltype(&::curl_multi_remove_handle) multi_remove_handle = nullptr;
-    decltype(&::curl_multi_socket_action) multi_socket_action = nullptr;
-    decltype(&::curl_multi_info_read) multi_info_read = nullptr;
-    decltype(&::curl_multi_cleanup) multi_cleanup = nullptr;
+#define MIREL_CURL_FIELD(name) decltype(&::curl_##name) name = nullptr;
+    MIREL_CURL_FUNCTIONS(MIREL_CURL_FIELD)
+#undef MIREL_CURL_FIELD
     bool ok = false;
 };
 
@@ -50,19 +46,9 @@ const CurlLibrary& Curl() {
                 library.resolve(name));
             all = all && function != nullptr;
         };
-        get(c.global_init, "curl_global_init");
-        get(c.easy_init, "curl_easy_init");
-        get(c.easy_setopt, "curl_easy_setopt");
-        get(c.easy_getinfo, "curl_easy_getinfo");
-        get(c.easy_cleanup, "curl_easy_cleanup");
-        get(c.easy_strerror, "curl_easy_strerror");
-        get(c.multi_init, "curl_multi_init");
-        get(c.multi_setopt, "curl_multi_setopt");
-        get(c.multi_add_handle, "curl_multi_add_handle");
-        get(c.multi_remove_handle, "curl_multi_remove_handle");
-        get(c.multi_socket_action, "curl_multi_socket_action");
-        get(c.multi_info_read, "curl_multi_info_read");
-        get(c.multi_cleanup, "curl_multi_cleanup");
+#define MIREL_CURL_GET(name) get(c.name, "curl_" #name);
+        MIREL_CURL_FUNCTIONS(MIREL_CURL_GET)
+#undef MIREL_CURL_GET
         c.ok = all && c.global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
         return c;
     }();
