@@ -22,11 +22,12 @@ namespace {
 // libcurl (and the many libraries it brings) is loaded with the first
 // transfer, so a start that sends nothing maps none of it. Its global set-up
 // runs once, when it is loaded; ok is false when it cannot be.
-#define MIREL_CURL_FUNCTIONS(X)                                                                    \
-    X(global_init)                                                                                 \
-    X(easy_init) X(easy_setopt) X(easy_getinfo) X(easy_cleanup) X(easy_strerror) X(multi_init)     \
-        X(multi_setopt) X(multi_add_handle) X(multi_remove_handle) X(multi_socket_action)          \
-            X(multi_info_read) X(multi_cleanup)
+// clang-format off
+#define MIREL_CURL_FUNCTIONS(X)                                                         \
+    X(global_init) X(easy_init) X(easy_setopt) X(easy_getinfo) X(easy_cleanup)          \
+    X(easy_strerror) X(multi_init) X(multi_setopt) X(multi_add_handle)                  \
+    X(multi_remove_handle) X(multi_socket_action) X(multi_info_read) X(multi_cleanup)
+// clang-format on
 
 struct CurlLibrary {
 #define MIREL_CURL_FIELD(name) decltype(&::curl_##name) name = nullptr;
