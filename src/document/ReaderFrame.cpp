@@ -91,6 +91,8 @@ QString ReaderFrame::ReadingLimitText() const {
 // ---- The read -----------------------------------------------------------------
 
 ReadOutcome ReaderFrame::Read(const SubtitleReader& reader) {
+    // The count pass told how many rows come: the grid takes room for them at once.
+    p_.doc.grid().reserveRows(std::min(rowCounter_, MaxLines) + 2);
     setFontTab(reader.fontTab);
     openingLog();
     matchFontList();
@@ -149,8 +151,13 @@ void ReaderFrame::closingLog() {
 
 const QString& ReaderFrame::nextLine() {
     const QString& line = source_.nextLine();
-    currentFileLine_ = line;
+    currentFileLine_ = &line; // the source's lines stay for the whole read
     return line;
+}
+
+void ReaderFrame::setCurrentFileLine(const QString& line) {
+    changedFileLine_ = line;
+    currentFileLine_ = &changedFileLine_;
 }
 
 // ---- Row steps ------------------------------------------------------------------
@@ -203,7 +210,11 @@ void ReaderFrame::progress() {
     constexpr int RepaintMs = 40;
     const int whole = static_cast<int>(std::floor(percent));
     if (whole == shownPercent_) return;
-    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < RepaintMs && whole != 100) return;
+    // The clock is read every few entries only: reading it is not free either.
+    constexpr int ClockEvery = 16;
+    if (sinceRepaint_.isValid() && whole != 100 &&
+        (entryNumber_ % ClockEvery != 0 || sinceRepaint_.elapsed() < RepaintMs))
+        return;
     shownPercent_ = whole;
     platform::ProgressBar& bar = p_.control().ProgressBar1;
     bar.setValue(whole);
@@ -281,7 +292,7 @@ void ReaderFrame::badLine() {
     if (errorAnswer_ != AnswerNo && request_.interactive) {
         errorAnswer_ = p_.messages.ShowMessage(
             text(9, 7) + CrLf + QStringLiteral("Line #") + runtime::TrimStr(entryNumber_) +
-                QStringLiteral(" = '") + MessageWindow::Verbatim(currentFileLine_) +
+                QStringLiteral(" = '") + MessageWindow::Verbatim(*currentFileLine_) +
                 QStringLiteral("'") + CrLf + CrLf + text(9, 8),
             KindStop, QStringLiteral("yesno"), text(9, 13));
         setStatus(9);

@@ -39,6 +39,8 @@ public:
     static constexpr int LimitCounter = 10000;          // a count pass reaching this is refused
 
     ReaderFrame(Program& p, LineSource& source, const ReadRequest& request);
+    ReaderFrame(const ReaderFrame&) = delete; // it points into itself
+    ReaderFrame& operator=(const ReaderFrame&) = delete;
 
     // Whether the reader finds a subtitle in the file: a row that gets a
     // time. The reader runs up to its first time on a frame that writes
@@ -69,8 +71,8 @@ public:
     // The line after the current one, without reading it.
     const QString& peekLine() const { return source_.peekLine(); }
     // The current line as the reader has changed it (shown in the bad-line question).
-    void setCurrentFileLine(const QString& line) { currentFileLine_ = line; }
-    const QString& currentFileLine() const { return currentFileLine_; }
+    void setCurrentFileLine(const QString& line);
+    const QString& currentFileLine() const { return *currentFileLine_; }
 
     // ---- For the readers: the row steps ---------------------------------------
     // Adds a row after the last one and makes it the current row: its number
@@ -142,7 +144,8 @@ private:
     bool offsetIsZero_ = true;
     QString appendOffset_;
     QString defaultFont_;
-    QString currentFileLine_;
+    QString changedFileLine_;                            // the line as the reader changed it
+    const QString* currentFileLine_ = &changedFileLine_; // a line of the source, or that
     std::optional<double> frameRate_;
     // The fonts set by their fields so far (a read uses a few styles of one
     // font), each with its list entry.

@@ -94,13 +94,17 @@ QString secondFrame(const LayoutContext& c, const QString& t) {
 // The first text line (written even when empty), then every further filled
 // cell after the separator; an empty cell is skipped, so no later line is lost.
 QString joined(const RowInput& r, QStringView separator) {
-    QString out = Trim(r.cells[0]);
-    if (r.cells[1].isEmpty() && r.cells[2].isEmpty()) return out;
-    out.reserve(out.size() + r.cells[1].size() + r.cells[2].size() + 2 * separator.size());
+    if (r.cells[1].isEmpty() && r.cells[2].isEmpty()) return Trim(r.cells[0]);
+    qsizetype size = 0;
+    for (const QString& cell : r.cells)
+        size += cell.size() + separator.size();
+    QString out; // allocated once: a document has thousands of rows
+    out.reserve(size);
+    out += runtime::TrimView(r.cells[0]);
     for (std::size_t i = 1; i < r.cells.size(); ++i) {
         if (r.cells[i].isEmpty()) continue;
         out += separator;
-        out += Trim(r.cells[i]);
+        out += runtime::TrimView(r.cells[i]);
     }
     return out;
 }
@@ -268,10 +272,12 @@ QString phoenixRow(const LayoutContext& c, const RowInput& r, QStringList& out) 
                                   "Japanimation")
                 .arg(*f)
                 .arg(PhoenixFrameWidth);
-    const auto field = [](const QString& f) {
-        return (f + QLatin1Char(',')).rightJustified(PhoenixFrameWidth + 1, QLatin1Char(' '));
+    // Each frame and its comma right-aligned in a field of eight.
+    const QString blanks(PhoenixFrameWidth, QLatin1Char(' '));
+    const auto pad = [&blanks](const QString& f) {
+        return QStringView(blanks).left(PhoenixFrameWidth - f.size());
     };
-    out << cat({field(first), field(last), u" \"", joined(r, u"|"), u"\""});
+    out << cat({pad(first), first, u",", pad(last), last, u",", u" \"", joined(r, u"|"), u"\""});
     return {};
 }
 

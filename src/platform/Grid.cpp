@@ -190,6 +190,13 @@ void Grid::setRows(int n) {
     if (n != rows_) resizeTable(n, cols_);
 }
 
+void Grid::reserveRows(int n) {
+    const std::size_t cells =
+        static_cast<std::size_t>(std::max(n, 0)) * static_cast<std::size_t>(cols_);
+    cells_.reserve(cells);
+    colors_.reserve(cells);
+}
+
 void Grid::setCols(int n) {
     if (n < 0) n = 0;
     if (n != cols_) resizeTable(rows_, n);

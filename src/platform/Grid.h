@@ -27,6 +27,9 @@ public:
 
     int rows() const { return rows_; }
     void setRows(int n);
+    // Room for n rows at the current column count, taken at once: a table
+    // filled row by row is then not moved as it grows.
+    void reserveRows(int n);
     int cols() const { return cols_; }
     void setCols(int n);
     int fixedRows() const { return fixedRows_; }

@@ -114,6 +114,14 @@ double Val(const QString& text) {
 }
 
 double Val(QStringView text) {
+    // Digits alone (a field of a time code, a frame number) are read at once.
+    if (!text.isEmpty() && text.size() <= 15) {
+        long long digits = 0;
+        qsizetype i = 0;
+        for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+            digits = digits * 10 + (text[i].unicode() - u'0');
+        if (i == text.size()) return static_cast<double>(digits);
+    }
     bool negative = false;
     SmallNumber small;
     LeadingNumber(text, &negative, small);

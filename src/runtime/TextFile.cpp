@@ -170,7 +170,18 @@ QByteArray LinesAsBytes(const QStringList& lines) {
     QByteArray bytes;
     bytes.reserve(size);
     for (const QString& line : lines) {
-        bytes += line.toUtf8();
+        // An ASCII line is its own UTF-8: its characters are copied as bytes.
+        const qsizetype at = bytes.size();
+        bytes.resize(at + line.size());
+        char* out = bytes.data() + at;
+        const QChar* in = line.constData();
+        qsizetype i = 0;
+        for (; i < line.size() && in[i].unicode() < 0x80; ++i)
+            out[i] = static_cast<char>(in[i].unicode());
+        if (i < line.size()) {
+            bytes.truncate(at);
+            bytes += line.toUtf8();
+        }
         bytes += "\r\n";
     }
     return bytes;

@@ -91,6 +91,39 @@ TEST(ReaderCommon, MillisecondsBecomeATimeCodeWhoseHoursKeepTheirDigits) {
     EXPECT_EQ(readers::MillisTime(100LL * 3600000 + 61001), "100:01:01,001");
 }
 
+// A tag is found in any letter case, as Qt folds letters in a search in any
+// letter case: also a letter outside ASCII that folds to the tag's letter.
+TEST(ReaderCommon, ATagIsFoundInAnyLetterCase) {
+    struct Case {
+        QString text;
+        const char* tag;
+        qsizetype from, at;
+    };
+    const Case cases[] = {
+        {"   <SYNC START=100>", "<sync start=", 0, 3},
+        {"<Sync Start=1><sync start=2>", "<sync start=", 1, 14},
+        {"<P>text<BR>more", "<br", 0, 7},
+        {QString::fromUtf16(u"<\u017FYNC START=5>"), "<sync start=", 0, 0}, // long s folds to s
+        {QString::fromUtf16(u"x<CLEAR/>"), "<clear/>", 0, 1},
+        {QString::fromUtf16(u"<\u212Aey>"), "<key>", 0, 0}, // the Kelvin sign folds to k
+        {QString::fromUtf16(u"<\u00DFync start=1>"), "<sync start=", 0, -1},
+        {"<syn", "<sync start=", 0, -1},
+        {"no tag here", "<p", 0, -1},
+        {"&NBSP;&nbsp;", "&nbsp;", 1, 6},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(readers::FindTag(c.text, QLatin1String(c.tag), c.from), c.at)
+            << c.text.toStdString() << " / " << c.tag;
+        // the same place as a search in any letter case
+        qsizetype reference = -1;
+        for (qsizetype i = c.text.indexOf(QLatin1Char(c.tag[0]), c.from); i >= 0 && reference < 0;
+             i = c.text.indexOf(QLatin1Char(c.tag[0]), i + 1))
+            if (QStringView(c.text).sliced(i).startsWith(QLatin1String(c.tag), Qt::CaseInsensitive))
+                reference = i;
+        EXPECT_EQ(c.at, reference) << c.text.toStdString();
+    }
+}
+
 TEST(ReaderCommon, AHundredthsTimeIsReadWhereItStands) {
     const QString line = QStringLiteral("1:02:03.45 12:34:56,78 junk");
     qsizetype pos = 0;

@@ -36,6 +36,20 @@ QString Negated(const QString& code) {
     return TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-"));
 }
 
+// Whether text at `at` starts with the lower-case tag, in any letter case.
+// The text's letters are folded one by one as Qt folds them in a search in
+// any letter case; an ASCII letter is folded here at once.
+bool TagAt(QStringView text, qsizetype at, QLatin1String tag) {
+    if (text.size() - at < tag.size()) return false;
+    for (qsizetype i = 0; i < tag.size(); ++i) {
+        const char16_t c = text[at + i].unicode();
+        const char32_t folded = c < 0x80 ? (c >= u'A' && c <= u'Z' ? char32_t(c + 32) : char32_t(c))
+                                         : QChar::toCaseFolded(char32_t(c));
+        if (folded != static_cast<unsigned char>(tag.data()[i])) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace readers {
@@ -47,7 +61,7 @@ bool IsBlankLine(QStringView line) {
 qsizetype FindTag(QStringView text, QLatin1String tag, qsizetype from) {
     const QChar mark = QLatin1Char(tag.front());
     for (qsizetype at = text.indexOf(mark, from); at >= 0; at = text.indexOf(mark, at + 1))
-        if (text.sliced(at).startsWith(tag, Qt::CaseInsensitive)) return at;
+        if (TagAt(text, at, tag)) return at;
     return -1;
 }
 
@@ -117,14 +131,17 @@ bool ReadClock(QStringView t, Clock& c, qsizetype& end, const ClockForm& form) {
 }
 
 QString TimeCodeOf(const Clock& c) {
-    QString code = QStringLiteral("00:00:00,000");
-    const auto put = [&code](qsizetype at, int value, int width) {
+    QString code(12, Qt::Uninitialized); // written in place: a file holds thousands
+    QChar* out = code.data();
+    const auto put = [out](qsizetype at, int value, int width) {
         for (qsizetype k = at + width - 1; k >= at; --k, value /= 10)
-            code[k] = QChar(u'0' + value % 10);
+            out[k] = QChar(u'0' + value % 10);
     };
     put(0, c.hours, 2);
+    out[2] = out[5] = QLatin1Char(':');
     put(3, c.minutes, 2);
     put(6, c.seconds, 2);
+    out[8] = QLatin1Char(',');
     put(9, c.millis, 3);
     return c.negative ? Negated(code) : code;
 }

@@ -58,8 +58,13 @@ QString SyncTime(QStringView piece) {
         value = value.mid(1);
     while (value.endsWith(u'"'))
         value.chop(1);
-    bool ok = false;
-    const qlonglong ms = value.toLongLong(&ok);
+    qlonglong ms = 0;
+    bool ok = !value.isEmpty() && value.size() <= 15;
+    for (qsizetype i = 0; ok && i < value.size(); ++i) { // digits alone, read at once
+        ok = readers::IsDigit(value[i]);
+        ms = ms * 10 + (value[i].unicode() - u'0');
+    }
+    if (!ok) ms = value.toLongLong(&ok); // signs, blanks and the rest as Qt reads them
     if (!ok || ms < 0) return {};
     return readers::MillisTime(ms); // hours past 99 keep their digits
 }

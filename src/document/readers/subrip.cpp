@@ -90,9 +90,10 @@ void ReadTimeLine(ReaderFrame& f, const QString& line, qsizetype arrow, SubRipSt
     if (!s.rowAwaitsTime) f.addRow(); // no counter line announced this entry
     s.rowAwaitsTime = false;
     s.afterTimeLine = true;
-    const QString start = NormalTime(line.left(arrow).trimmed());
-    const QString end =
-        NormalTime(line.mid(arrow + Arrow.size()).trimmed().section(QLatin1Char(' '), 0, 0));
+    const QString start = NormalTime(QStringView(line).left(arrow).trimmed().toString());
+    // The end time: the first word after the arrow.
+    const QStringView after = QStringView(line).sliced(arrow + Arrow.size()).trimmed();
+    const QString end = NormalTime(after.left(after.indexOf(u' ')).toString());
     const bool startRead = IsReadableTime(start), endRead = IsReadableTime(end);
     if (startRead) f.setStartTime(start);
     if (endRead) f.setEndTime(end);
@@ -125,8 +126,9 @@ ReadOutcome Parse(ReaderFrame& f) {
     SubRipState s;
     s.words = StyleWords::of(f.program().texts);
     while (!f.atEnd()) {
-        const QString line = runtime::LTrim(f.nextLine());
-        f.setCurrentFileLine(line);
+        const QString& read = f.nextLine();
+        const QString line = runtime::LTrim(read);
+        if (line.size() != read.size()) f.setCurrentFileLine(line);
         if (line.isEmpty()) {
             s.previousBlank = true;
             continue;
