@@ -18,8 +18,8 @@ constexpr int ButtonWidth = 975, ButtonHeight = 255, ToggleWidth = 435;
 constexpr int ListTop = 1980, ListHeight = 2760;
 const QString Open = QStringLiteral(">>");
 const QString Close = QStringLiteral("<<");
-const QString TypeOrChooseName = QStringLiteral("Type a file name or choose a file from the list.");
-const QString ChooseName = QStringLiteral("Choose a file from the list: Ok needs its name.");
+const QString TypeOrChooseName = QStringLiteral("Type a file name or choose one in the list.");
+const QString ChooseName = QStringLiteral("Choose a file in the list: Ok needs its name.");
 
 QString joinPath(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return name;
@@ -90,7 +90,8 @@ void frmFile::layOut() {
     lblFullName.move(Margin, 5880, InnerWidth, 255);
     lblFullName.setForeColor(platform::palette::ButtonRest);
     lblMess.move(Margin, 6300, 900, 255);
-    lblErr.move(Margin + 900, 6300, 4000, 255);
+    const int buttonsLeft = WindowWidth - Margin - 2 * ButtonWidth - 60;
+    lblErr.move(Margin + 900, 6300, buttonsLeft - 60 - (Margin + 900), 255); // up to Cancel
     for (auto it = cmdAction.begin(); it != cmdAction.end(); ++it) {
         const int fromRight = it.index() == Ok ? 1 : 2;
         it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * 60, 6300,

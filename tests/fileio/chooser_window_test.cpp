@@ -351,7 +351,7 @@ TEST_F(Chooser, OkSaysWhyItNeedsANameAndTakesAFullPathAsItStands) {
         window_steps::click(f.cmdAction[frmFile::Ok]);
     });
     t.main().mnuSavesubfile.click();
-    EXPECT_EQ(status, "Type a file name or choose a file from the list.");
+    EXPECT_EQ(status, "Type a file name or choose one in the list.");
     EXPECT_TRUE(stayed);
     EXPECT_EQ(named, "Ready");
     EXPECT_EQ(t->files.CurFileName, full);
