@@ -1,6 +1,7 @@
 // Mirel: a desktop editor and converter for movie subtitles.
 
 #include "platform/Application.h"
+#include "platform/LargePages.h"
 #include "platform/X11Colormaps.h"
 #include "runtime/ProgramFolder.h"
 #include "shell/Program.h"
@@ -11,6 +12,7 @@
 #include <clocale>
 
 int main(int argc, char** argv) {
+    platform::UseLargeHeapPages();
     QApplication app(argc, argv);
     platform::UseScreenColormaps();
     // The media player needs the C numeric locale.
