@@ -21,7 +21,8 @@ QString FlagsOfMappingAt(const void* address) {
         const QString line = QString::fromLatin1(raw);
         const QRegularExpressionMatch m = range.match(line);
         if (m.hasMatch())
-            inside = m.captured(1).toULongLong(nullptr, 16) <= at && at < m.captured(2).toULongLong(nullptr, 16);
+            inside = m.captured(1).toULongLong(nullptr, 16) <= at &&
+                     at < m.captured(2).toULongLong(nullptr, 16);
         else if (inside && line.startsWith(QLatin1String("VmFlags:")))
             return line;
     }
