@@ -117,9 +117,23 @@ QMainWindow* Form::mainWindow() const {
     return qobject_cast<QMainWindow*>(window_);
 }
 
+// The first lookup indexes every control of the window in one walk (the
+// first of a name wins, as in a search). A name not in the index, or whose
+// control has gone, is searched for: controls are also made later.
 Control* Form::findControl(const QString& name) const {
-    for (QWidget* w : window_->findChildren<QWidget*>(name))
+    if (!indexed_) {
+        for (QWidget* w : window_->findChildren<QWidget*>())
+            if (Control::ofWidget(w) && !controlIndex_.contains(w->objectName()))
+                controlIndex_.insert(w->objectName(), w);
+        indexed_ = true;
+    }
+    if (QWidget* w = controlIndex_.value(name); w && w->objectName() == name)
         if (Control* c = Control::ofWidget(w)) return c;
+    for (QWidget* w : window_->findChildren<QWidget*>(name))
+        if (Control* c = Control::ofWidget(w)) {
+            controlIndex_.insert(name, w);
+            return c;
+        }
     return nullptr;
 }
 

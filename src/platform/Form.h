@@ -6,6 +6,8 @@
 
 #include "platform/Control.h"
 
+#include <QHash>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -121,6 +123,9 @@ private:
     bool dragActive_ = false;
     int dragStartX_ = 0, dragStartY_ = 0;
     std::function<const Form*()> owner_;
+    // The window's controls by name, from one walk over its widgets.
+    mutable QHash<QString, QPointer<QWidget>> controlIndex_;
+    mutable bool indexed_ = false;
 };
 
 } // namespace platform

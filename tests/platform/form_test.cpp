@@ -37,6 +37,22 @@ TEST(Form, LoadRunsInitializeOnceAndUnloadMayBeCancelled) {
     EXPECT_EQ(events, (std::vector<std::string>{"Initialize", "Load", "Unload", "Unload", "Load"}));
 }
 
+// Controls are looked up by name once the window is built, and are also made
+// and unloaded later (control array elements): a lookup finds what is there now.
+TEST(Form, AControlIsFoundByNameAsTheWindowHasItNow) {
+    platform::Host host;
+    platform::Form f(host, "frmTest");
+    platform::Label first(f, "Label1", "a");
+    EXPECT_EQ(f.findControl("Label1"), &first);
+    auto later = std::make_unique<platform::Label>(f, "Label2(1)", "b");
+    EXPECT_EQ(f.findControl("Label2(1)"), later.get()) << "made after the first lookup";
+    later.reset();
+    EXPECT_EQ(f.findControl("Label2(1)"), nullptr) << "unloaded";
+    platform::Label again(f, "Label2(1)", "c");
+    EXPECT_EQ(f.findControl("Label2(1)"), &again) << "loaded again under the same name";
+    EXPECT_EQ(f.findControl("Label3"), nullptr);
+}
+
 TEST(Form, ClosingFromTheWindowSystemAsksQueryUnload) {
     platform::Host host;
     platform::Form f(host, "frmTest");
