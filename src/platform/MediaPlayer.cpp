@@ -1,31 +1,17 @@
 #include "platform/MediaPlayer.h"
 
 #include "platform/MediaPlayerEngine.h"
+#include "platform/Modules.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QWidget>
 
 namespace platform {
 
-// The playing module lies beside the program, or (for the tests) where the
-// build made it. Looked for once; nullptr when it is nowhere or does not load.
+// Looked for once.
 MediaEngineFactory MediaPlayer::EngineFactory() {
-    static const MediaEngineFactory factory = []() -> MediaEngineFactory {
-        QStringList dirs{QCoreApplication::applicationDirPath()};
-#ifdef MIREL_MEDIA_MODULE_DIR
-        dirs << QStringLiteral(MIREL_MEDIA_MODULE_DIR);
-#endif
-        for (const QString& dir : dirs) {
-            QLibrary module(QDir(dir).filePath(QStringLiteral("mirel_media")));
-            // Resolving loads the module, which then stays for the life of the program.
-            if (auto f = reinterpret_cast<MediaEngineFactory>(module.resolve(MediaEngineEntry)))
-                return f;
-        }
-        return nullptr;
-    }();
+    static const auto factory =
+        reinterpret_cast<MediaEngineFactory>(ModuleEntry("mirel_media", MediaEngineEntry));
     return factory;
 }
 

@@ -14,6 +14,7 @@
 namespace platform {
 
 class Host;
+class PrintDevice;
 
 class Printer {
 public:
@@ -43,13 +44,10 @@ public:
     void setOutputFileForTests(const QString& pdfPath) { testOutput_ = pdfPath; }
 
 private:
-    struct Job;
     Start fail(const QString& description);
-    bool openDevice(Job& job);
-    bool printPiece(const QString& piece);
 
     Host& host_;
-    std::unique_ptr<Job> job_;
+    std::unique_ptr<PrintDevice> job_;
     QString testOutput_;
     QString error_;
     int lines_ = 0, pages_ = 0;

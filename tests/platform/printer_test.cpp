@@ -3,6 +3,7 @@
 
 #include "platform/Host.h"
 #include "platform/Printer.h"
+#include "support/ProcessMaps.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -32,11 +33,14 @@ struct PrinterTest : ::testing::Test {
 TEST_F(PrinterTest, LinesGoToThePdfFileOnAsManyPagesAsNeeded) {
     const QString pdf = dir.filePath("out.pdf");
     printer.setOutputFileForTests(pdf);
+    const QStringList printing{QStringLiteral("libQt6PrintSupport"), QStringLiteral("mirel_print")};
+    EXPECT_EQ(mappedLibraries(printing), QStringList()) << "the printing library waits for a job";
     ASSERT_EQ(printer.beginJob("Test"), platform::Printer::Start::Started)
         << printer.error().toStdString();
     for (int i = 1; i <= 150; ++i)
         ASSERT_TRUE(printer.printLine(QString("Line number %1 of the job").arg(i)));
     ASSERT_TRUE(printer.endJob()) << printer.error().toStdString();
+    EXPECT_EQ(mappedLibraries(printing).size(), 2);
     EXPECT_EQ(printer.linesPrinted(), 150);
     EXPECT_GE(printer.pagesPrinted(), 2) << "150 lines do not fit one page";
     EXPECT_GT(QFileInfo(pdf).size(), 0);
