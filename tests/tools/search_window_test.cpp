@@ -18,6 +18,9 @@
 
 namespace {
 
+using window_steps::click;
+using window_steps::type;
+
 class EditorPagesWindowTest : public TimingTest {
 protected:
     void SetUp() override {
@@ -36,10 +39,6 @@ protected:
         m().editor.SSTab2.setTab(tab);
         QApplication::processEvents();
     }
-    static void type(platform::Control& field, const QString& text) {
-        window_steps::type(field, text);
-    }
-    static void click(platform::Control& button) { window_steps::click(button); }
     void shot(const char* name) { window_steps::shot(m(), "search", name); }
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
 };
