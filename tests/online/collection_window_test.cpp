@@ -144,7 +144,7 @@ TEST_F(Collections, AnExtractedItemIsWrittenAsItsOriginalFile) {
             if (t->doc.FileChanged) answer(AnswerNo); // the added files are not kept
             click(w.Label6);
             const QString extracted = path(QStringLiteral("a_%1.srt").arg(i.item));
-            EXPECT_EQ(Bytes(extracted), Bytes(path(i.original))) << i.item;
+            EXPECT_EQ(readBytes(extracted), readBytes(path(i.original))) << i.item;
         }
     });
 }
@@ -191,11 +191,11 @@ TEST_F(Collections, DeletingAnItemMovesTheLaterItemsAndTheirLines) {
     Message question;
     withWindow([&](frmDbase& w) {
         createCollection(w);
-        const QByteArray created = Bytes(path("a(srt).dbs"));
+        const QByteArray created = readBytes(path("a(srt).dbs"));
         pickEntry(w.List2, "Part_1");
         answer(AnswerNo);
         click(w.Label13[frmDbase::DeleteItem]);
-        EXPECT_EQ(Bytes(path("a(srt).dbs")), created) << "No deletes nothing";
+        EXPECT_EQ(readBytes(path("a(srt).dbs")), created) << "No deletes nothing";
         answer(AnswerYes, &question);
         click(w.Label13[frmDbase::DeleteItem]);
         EXPECT_EQ(itemsOf(w.List2), QStringList({"Part_2", "Part_3"}));

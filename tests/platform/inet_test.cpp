@@ -4,6 +4,7 @@
 // answers failing after the time limit.
 
 #include "platform/Inet.h"
+#include "support/FileBytes.h"
 #include "support/FtpServer.h"
 #include "support/ProcessMaps.h"
 #include "support/SilentServer.h"
@@ -17,11 +18,6 @@
 namespace {
 
 using platform::Inet;
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -70,7 +66,7 @@ TEST_F(InetTest, GetFetchesTheWholeFileAndReportsProgressStates) {
 
     EXPECT_EQ(w.run(server.address(), "GET list.sdf " + file("list copy.sdf")),
               Inet::ResponseCompleted);
-    EXPECT_EQ(ReadAll(file("list copy.sdf")), big) << "a local path may hold blanks";
+    EXPECT_EQ(readBytes(file("list copy.sdf")), big) << "a local path may hold blanks";
     EXPECT_EQ(w.states.front(), Inet::Connecting);
     EXPECT_NE(std::find(w.states.begin(), w.states.end(), int(Inet::ReceivingResponse)),
               w.states.end());
@@ -85,7 +81,7 @@ TEST_F(InetTest, AFailedGetLeavesTheOldFileAndSaysWhy) {
     EXPECT_EQ(w.inet.ResponseCode(), 550);
     EXPECT_TRUE(w.inet.ResponseInfo().startsWith("The file is not on the server"))
         << w.inet.ResponseInfo().toStdString();
-    EXPECT_EQ(ReadAll(file("kept.sdf")), "old content");
+    EXPECT_EQ(readBytes(file("kept.sdf")), "old content");
     EXPECT_EQ(QDir(local.path()).entryList(QDir::Files), QStringList({"kept.sdf"}))
         << "no temporary file is left behind";
 }
@@ -97,7 +93,7 @@ TEST_F(InetTest, PutSendsTheFileUnderTheRemoteName) {
               Inet::ResponseCompleted)
         << "a bare host and port is an FTP address";
     EXPECT_TRUE(runEventsUntil([&] { return server.read("new_my_file.srt").size() > 0; }, 3000));
-    EXPECT_EQ(server.read("new_my_file.srt"), ReadAll(file("my file.srt")));
+    EXPECT_EQ(server.read("new_my_file.srt"), readBytes(file("my file.srt")));
 
     EXPECT_EQ(w.run(server.address(), "PUT " + file("gone.srt") + " new_gone.srt"), -1);
     EXPECT_TRUE(w.inet.ResponseInfo().startsWith("Cannot read"));
@@ -131,7 +127,7 @@ TEST_F(InetTest, CancelStopsAtAnyMomentWithoutAStateAndTheNextRequestRuns) {
     EXPECT_FALSE(w.inet.StillExecuting());
     runEventsUntil([] { return false; }, 300);
     EXPECT_TRUE(w.states.empty()) << "a cancelled request reports nothing";
-    EXPECT_EQ(ReadAll(file("a.sdf")), "old");
+    EXPECT_EQ(readBytes(file("a.sdf")), "old");
 
     // Cancelled once the transfer has begun.
     w.inet.onStateChanged = [&](int s) {
@@ -142,11 +138,11 @@ TEST_F(InetTest, CancelStopsAtAnyMomentWithoutAStateAndTheNextRequestRuns) {
     runEventsUntil([&] { return !w.inet.StillExecuting(); }, 5000);
     runEventsUntil([] { return false; }, 300);
     EXPECT_EQ(w.states, std::vector<int>({Inet::Connecting}));
-    EXPECT_EQ(ReadAll(file("a.sdf")), "old");
+    EXPECT_EQ(readBytes(file("a.sdf")), "old");
 
     w.inet.onStateChanged = [&](int s) { w.states.push_back(s); };
     EXPECT_EQ(w.run(server.address(), "GET a.sdf " + file("a.sdf")), Inet::ResponseCompleted);
-    EXPECT_EQ(ReadAll(file("a.sdf")), "first");
+    EXPECT_EQ(readBytes(file("a.sdf")), "first");
 }
 
 TEST_F(InetTest, AServerThatNeverAnswersFailsAfterTheTimeLimit) {

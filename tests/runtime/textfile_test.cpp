@@ -51,10 +51,7 @@ protected:
         EXPECT_EQ(file.write(bytes), bytes.size());
         return path(name);
     }
-    QByteArray bytesOf(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray bytesOf(const QString& name) const { return readBytes(path(name)); }
     QStringList entries() const {
         return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }

@@ -34,12 +34,6 @@
 
 namespace {
 
-QByteArray FileBytesOf(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
-
 TEST(Unscramble, TurnsEachGroupOfDigitsIntoOneCharacter) {
     struct Case {
         const char* what;
@@ -92,7 +86,7 @@ TEST(ScramblePack, TheToolAndTheProgramAgreeBothWays) {
 TEST(ShippedPack, IsTheScrambledFormOfItsPlainSource) {
     const QString source = QStringLiteral(MIREL_SOURCE_DIR) + "/scripts/language/Deutsch.txt";
     const QString shipped = QStringLiteral(MIREL_DIST_DIR) + "/System/Language/Deutsch.lng";
-    EXPECT_EQ(RunScrambler({source}), FileBytesOf(shipped))
+    EXPECT_EQ(RunScrambler({source}), readBytes(shipped))
         << "run scripts/scramble-pack.py on the source after changing it";
 }
 
