@@ -7,6 +7,7 @@
 
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "support/FtpServer.h" // runEventsUntil
 #include "support/MediaFiles.h"
 #include "support/TestProgram.h"
 
@@ -93,11 +94,8 @@ TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {
     ASSERT_TRUE(media.isOpen());
     EXPECT_FALSE(media.showsVideo());
     media.play();
-    QElapsedTimer clock;
-    clock.start();
-    while (media.currentPosition() < 0.3 && clock.elapsed() < 5000)
-        QTest::qWait(20);
-    EXPECT_GE(media.currentPosition(), 0.3) << "the film plays without its video";
+    EXPECT_TRUE(runEventsUntil([&] { return media.currentPosition() >= 0.3; }, 5000))
+        << "the film plays without its video";
     QTest::qWait(200); // the window is drawn again with the note
     auto* note = media.widget()->findChild<QLabel*>("VideoNote");
     ASSERT_NE(note, nullptr);

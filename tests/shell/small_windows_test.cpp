@@ -342,7 +342,7 @@ TEST(SmallWindows, AreDraggedByTheirStripAndOpenOverTheMainWindow) {
 }
 
 // The progress and preview windows keep what they show: their close
-// buttons only hide them.
+// buttons, and the window system's close, only hide them.
 TEST(SmallWindows, ProgressAndPreviewOnlyHideOnClose) {
     TestProgram t;
     t.main();
@@ -364,11 +364,16 @@ TEST(SmallWindows, ProgressAndPreviewOnlyHideOnClose) {
     EXPECT_FALSE(preview.visible());
     EXPECT_TRUE(preview.isLoaded());
     EXPECT_EQ(preview.List1.listCount(), 1);
+    for (platform::Form* w : std::initializer_list<platform::Form*>{&control, &preview}) {
+        w->show();
+        w->requestClose();
+        EXPECT_FALSE(w->visible()) << w->name().toStdString();
+        EXPECT_TRUE(w->isLoaded()) << w->name().toStdString();
+    }
 }
 
-// The windows that unload on close go with Escape; the progress and preview
-// windows only hide on the window system's close and stay loaded.
-TEST(SmallWindows, EscapeUnloadsAndTheKeepersOnlyHide) {
+// The windows that unload on close go with Escape.
+TEST(SmallWindows, EscapeUnloadsThem) {
     TestProgram t;
     t.main();
     frmTip tip(t.program());
@@ -379,12 +384,6 @@ TEST(SmallWindows, EscapeUnloadsAndTheKeepersOnlyHide) {
         w->show();
         QTest::keyClick(w->window(), Qt::Key_Escape);
         EXPECT_FALSE(w->isLoaded()) << w->name().toStdString();
-    }
-    for (platform::Form* w : std::initializer_list<platform::Form*>{&t->control(), &t->preview()}) {
-        w->show();
-        w->requestClose();
-        EXPECT_FALSE(w->visible()) << w->name().toStdString();
-        EXPECT_TRUE(w->isLoaded()) << w->name().toStdString();
     }
 }
 
