@@ -124,9 +124,7 @@ TEST_F(Collections, ExtractedItemsGiveTheOriginalLines) {
     EXPECT_EQ(parts.Count(), 1);
     EXPECT_EQ(parts.FirstRow(1), 1);
     EXPECT_EQ(parts.LastRow(1), 4);
-    EXPECT_EQ(t->doc.grid().rows(), 6);
-    EXPECT_EQ(OriginalLines(path("a_Part_2.srt")), OriginalLines(path("b.srt")));
-    EXPECT_EQ(OriginalLines(path("a_Part_3.srt")), OriginalLines(path("c.srt")));
+    EXPECT_EQ(t->doc.grid().rows(), 6); // the files written: the test below
 }
 
 // Extract, save and compare: each item comes back as its own file, byte for
