@@ -1,6 +1,8 @@
 #include "support/FileBytes.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 
 QByteArray crlf(const QStringList& lines) {
     QByteArray out;
@@ -32,4 +34,12 @@ QByteArray utf16(std::u16string_view units, bool bigEndian) {
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QString pdfText(const QString& pdf, const QString& option) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) return {};
+    QProcess run;
+    run.start(tool, {option, pdf, QStringLiteral("-")});
+    return run.waitForFinished(30000) ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
 }
