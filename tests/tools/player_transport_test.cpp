@@ -108,21 +108,6 @@ TEST_F(PlayerTransport, WithNoMediaTheTransportSyncAndSliderDoNothing) {
     EXPECT_EQ(player().txtDuration.text(), "00:00:00,000");
 }
 
-TEST_F(PlayerTransport, TheSliderMovesThePlayerWhenLetGo) {
-    openSound(160.0);
-    platform::Slider& slider = player().Slider1;
-    press(PlayerTab::Play);
-    slider.onMouseDown(platform::LeftButton, 0, 0, 0);
-    EXPECT_FALSE(player().timPlayer.enabled()) << "the clock rests while the handle is held";
-    slider.setValue(100);
-    slider.onScroll();
-    EXPECT_EQ(slider.text(), "00:01:40,000");
-    EXPECT_EQ(player().txtDuration.text(), "00:01:40,000");
-    slider.onMouseUp(platform::LeftButton, 0, 0, 0);
-    EXPECT_NEAR(media().currentPosition(), 100.0, 0.05);
-    EXPECT_TRUE(player().timPlayer.enabled());
-}
-
 TEST_F(PlayerTransport, LoadingASubtitleFileStopsThePlayer) {
     openSound(5.0);
     press(PlayerTab::Play);
@@ -170,8 +155,9 @@ TEST_F(PlayerReach, TheChooserOffersTheVideoTypesAndAllFiles) {
     EXPECT_EQ(t->players.mediaFileName(), clip);
 }
 
-// Dragging the handle of a 30-second sound moves the slider and, when the
-// button is let go, the player.
+// Dragging the handle of a 30-second sound as it plays: the clock rests while
+// the handle is held and shows the handle's time; let go, the player goes
+// there and the clock runs again.
 TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     openSound(30.0);
     platform::Slider& slider = player().Slider1;
@@ -179,16 +165,22 @@ TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     frmMain& m = t.main();
     m.show();
     m.tabMain.setTab(frmMain::TabPlayer);
+    player().Command8[PlayerTab::Play].click();
     QApplication::processEvents();
     QWidget* w = slider.widget();
     // The handle, at the start, is dragged to nine tenths of the way.
     const QPoint handle(5, w->height() / 2), there(w->width() * 9 / 10, w->height() / 2);
+    ASSERT_TRUE(player().timPlayer.enabled()) << "the clock runs as it plays";
     QTest::mousePress(w, Qt::LeftButton, {}, handle);
+    EXPECT_FALSE(player().timPlayer.enabled()) << "the clock rests while the handle is held";
     QTest::mouseMove(w, (handle + there) / 2);
     QTest::mouseMove(w, there);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, there);
     EXPECT_GT(slider.value(), 0);
+    EXPECT_EQ(slider.text(), QString("00:00:%1,000").arg(slider.value(), 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(player().txtDuration.text(), slider.text());
+    QTest::mouseRelease(w, Qt::LeftButton, {}, there);
     EXPECT_NEAR(media().currentPosition(), slider.value(), 0.05);
+    EXPECT_TRUE(player().timPlayer.enabled());
     m.hide();
 }
 
