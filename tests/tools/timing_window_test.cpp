@@ -204,18 +204,17 @@ protected:
     }
 };
 
-TEST_F(EditorPlaceTest, AfterASearchScrolledTheGrid) {
+// The editor lies on its cell after a search scrolled the grid and after the
+// splitter between the panes was dragged.
+TEST_F(EditorPlaceTest, AfterASearchOrASplitterDrag) {
     m().editor.SSTab2.setTab(1);
     grid().setCurrentCell(1, 3);
     t->edit.EditorCellSelect();
-    SearchTab& s = m().search;
-    window_steps::typeAndEnter(s.rtfSearch, "Line 30");
+    window_steps::typeAndEnter(m().search.rtfSearch, "Line 30");
     QApplication::processEvents();
     ASSERT_EQ(grid().row(), 30);
-    EXPECT_EQ(editorPlace(), cellPlace());
-}
+    EXPECT_EQ(editorPlace(), cellPlace()) << "after the search";
 
-TEST_F(EditorPlaceTest, AfterTheSplitterWasDragged) {
     grid().setCurrentCell(5, 3);
     QApplication::processEvents();
     ASSERT_EQ(editorPlace(), cellPlace());
@@ -227,7 +226,7 @@ TEST_F(EditorPlaceTest, AfterTheSplitterWasDragged) {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, grip - QPoint(60, 0));
     QApplication::processEvents();
     ASSERT_NE(m().pMove.left(), before) << "the drag moved the splitter";
-    EXPECT_EQ(editorPlace(), cellPlace());
+    EXPECT_EQ(editorPlace(), cellPlace()) << "after the drag";
 }
 
 TEST(CalculatorEditorPlace, TheCellEditorLiesOnItsCellAtStart) {
