@@ -1,8 +1,8 @@
 // The Player tab's transport on a real sound opened through the loader:
 // play, pause, stop, the step buttons, the slider and the play timer, and
 // what the transport does with no media open. The player as a user meets it:
-// the chooser offers the video files the player plays, the slider moves
-// media of any length, and the script player's line follows a seek.
+// the chooser offers the video files the player plays, and the slider moves
+// media of any length.
 
 #include "fileio/frmFile.h"
 #include "player_fixture.h"
@@ -182,29 +182,6 @@ TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     EXPECT_NEAR(media().currentPosition(), slider.value(), 0.05);
     EXPECT_TRUE(player().timPlayer.enabled());
     m.hide();
-}
-
-const QByteArray Script =
-    crlf({"1", "00:00:01,500 --> 00:00:02,000", "First", "", "2", "00:00:02,500 --> 00:00:03,000",
-          "Next", "", "3", "00:00:20,345 --> 00:00:25,000", "Late", ""});
-
-// Seeks forward and back: the line whose span holds the new position shows.
-TEST_F(PlayerReach, TheScriptPlayersLineFollowsASeek) {
-    mustLoad(t.program(), t.writeDataFile("script.srt", Script));
-    openSound(30.0);
-    t->doc.grid().setRow(1);
-    player().Command8[PlayerTab::Play].click();
-    player().Command8[PlayerTab::Pauze].click();
-    struct Seek {
-        double at;
-        const char* shown;
-    };
-    for (const Seek& s : {Seek{1.6, "First"}, Seek{21.0, "Late"}, Seek{2.7, "Next"}, Seek{10.0, ""},
-                          Seek{1.55, "First"}}) {
-        media().setCurrentPosition(s.at);
-        player().timPlayer.tick();
-        EXPECT_EQ(script().Label23[0].caption(), s.shown) << s.at;
-    }
 }
 
 } // namespace
