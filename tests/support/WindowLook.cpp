@@ -119,6 +119,13 @@ QStringList CutCaptions(QWidget* window) {
     return cut;
 }
 
+QStringList Faults(QWidget* window, const QStringList& knownCut) {
+    QStringList faults = CoveredControls(window);
+    for (const QString& cut : CutCaptions(window))
+        if (!knownCut.contains(cut.section(QLatin1Char(':'), 0, 0))) faults << cut;
+    return faults;
+}
+
 void BringToView(QWidget* widget) {
     std::vector<QWidget*> chain;
     for (QWidget* x = widget; x; x = x->parentWidget())
