@@ -17,16 +17,13 @@ namespace {
 
 using window_steps::click;
 
-class PartitionWindowTest : public TimingTest {
+class PartitionWindowTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         loadLines(12);
         settle();
-        m().tabMain.setTab(frmMain::TabPartition);
-        m().show();
-        QApplication::processEvents();
+        show(frmMain::TabPartition);
     }
-    void TearDown() override { m().hide(); }
 
     PartitionTab& tab() { return m().partition; }
     // Chooses a cell, types into the edit field and presses Enter.

@@ -21,7 +21,7 @@ namespace {
 using window_steps::click;
 using window_steps::type;
 
-class EditorPagesWindowTest : public TimingTest {
+class EditorPagesWindowTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         load({{at(10), at(12), "The colour of night"},
@@ -29,11 +29,8 @@ protected:
               {at(30), at(32), QStringLiteral("שלום עולם")},
               {at(40), at(42), "Nothing here"}});
         settle();
-        m().tabMain.setTab(frmMain::TabEditor);
-        m().show();
-        QApplication::processEvents();
+        show(frmMain::TabEditor);
     }
-    void TearDown() override { m().hide(); }
 
     void page(int tab) {
         m().editor.SSTab2.setTab(tab);

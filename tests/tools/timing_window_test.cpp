@@ -27,15 +27,12 @@ namespace {
 using window_steps::click;
 using window_steps::type;
 
-class TimingWindowTest : public TimingTest {
+class TimingWindowTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         loadLines(6);
-        m().tabMain.setTab(frmMain::TabEditor);
-        m().show();
-        QApplication::processEvents();
+        show(frmMain::TabEditor);
     }
-    void TearDown() override { m().hide(); }
 
     void page(int tab) {
         m().editor.SSTab3.setTab(tab);
@@ -181,18 +178,16 @@ TEST_F(TimingWindowTest, TimeRefusesAStartOrEndThatIsNotATimeCode) {
     }
 }
 
-class EditorPlaceTest : public TimingTest {
+class EditorPlaceTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         loadLines(40);
         settle();
-        m().tabMain.setTab(frmMain::TabEditor);
-        m().show();
+        show(frmMain::TabEditor);
         m().move(0, 0, frmMain::MinWidth, frmMain::MinHeight);
         m().Resize();
         QApplication::processEvents();
     }
-    void TearDown() override { m().hide(); }
     // The editor's place and size against the cell's.
     QRect editorPlace() {
         const platform::Control& e = m().editor.rtfEdit;
