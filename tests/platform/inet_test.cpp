@@ -19,12 +19,6 @@ namespace {
 
 using platform::Inet;
 
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A control with the states it reported.
 struct Watched {
     Inet inet;
@@ -76,7 +70,7 @@ TEST_F(InetTest, GetFetchesTheWholeFileAndReportsProgressStates) {
 }
 
 TEST_F(InetTest, AFailedGetLeavesTheOldFileAndSaysWhy) {
-    WriteAll(file("kept.sdf"), "old content");
+    writeFileAt(file("kept.sdf"), "old content");
     EXPECT_EQ(w.run(server.address(), "GET missing.sdf " + file("kept.sdf")), Inet::StateError);
     EXPECT_EQ(w.inet.ResponseCode(), 550);
     EXPECT_TRUE(w.inet.ResponseInfo().startsWith("The file is not on the server"))
@@ -87,7 +81,7 @@ TEST_F(InetTest, AFailedGetLeavesTheOldFileAndSaysWhy) {
 }
 
 TEST_F(InetTest, PutSendsTheFileUnderTheRemoteName) {
-    WriteAll(file("my file.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
+    writeFileAt(file("my file.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
     EXPECT_EQ(w.run("127.0.0.1:" + QString::number(server.port()),
                     "PUT " + file("my file.srt") + " new_my_file.srt"),
               Inet::ResponseCompleted)
@@ -118,7 +112,7 @@ TEST_F(InetTest, GetWithoutALocalPathKeepsTheDataForGetChunk) {
 
 TEST_F(InetTest, CancelStopsAtAnyMomentWithoutAStateAndTheNextRequestRuns) {
     server.write("a.sdf", "first");
-    WriteAll(file("a.sdf"), "old");
+    writeFileAt(file("a.sdf"), "old");
     ASSERT_TRUE(w.inet.Execute(server.address(), "GET a.sdf " + file("a.sdf")));
     EXPECT_TRUE(w.inet.StillExecuting());
     EXPECT_FALSE(w.inet.Execute(server.address(), "GET a.sdf " + file("b.sdf")))

@@ -46,10 +46,7 @@ protected:
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_EQ(file.write(bytes), bytes.size());
-        return path(name);
+        return writeFileAt(path(name), bytes);
     }
     QByteArray bytesOf(const QString& name) const { return readBytes(path(name)); }
     QStringList entries() const {
