@@ -29,14 +29,12 @@ TEST(MacrosTab, Screenshot) {
     tab.pickLine(1);
     tab.ed().Check5.setValue(1);
     m.tabMain.setTab(frmMain::TabMacros);
-    QApplication::processEvents();
-    EXPECT_TRUE(m.window()->grab().save("macros_tab.png"));
+    window_look::SaveShot(m.window(), "macros_tab.png");
     EXPECT_EQ(window_look::Faults(m.window()).join('\n').toStdString(), "") << "macros_tab.png";
     m.macros.SSTab4.setTab(1);
     tab.wizard().List12.setListIndex(0);
     tab.wizard().Text2.setText("Checks the file and\r\nshifts it by 2.5 seconds.");
-    QApplication::processEvents();
-    EXPECT_TRUE(m.window()->grab().save("macros_wizard.png"));
+    window_look::SaveShot(m.window(), "macros_wizard.png");
     EXPECT_EQ(window_look::Faults(m.window()).join('\n').toStdString(), "") << "macros_wizard.png";
     m.hide();
     m.mnuExit.click();
