@@ -2,6 +2,8 @@
 // (src/app/) use Qt's Widgets and Gui modules; everything else works through
 // platform:: controls, Qt Core and the standard library.
 
+#include "support/FileBytes.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -70,16 +72,9 @@ TEST(Layers, OnlyPlatformAndAppIncludeWidgetsOrGuiHeaders) {
 
 TEST(Layers, TheCheckFindsAnOffendingInclude) {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath("document");
-    QDir(dir.path()).mkpath("platform");
-    auto write = [&](const QString& rel, const QByteArray& text) {
-        QFile f(dir.filePath(rel));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    };
-    write("document/bad.cpp",
-          "#include <QString>\n#include <QtWidgets/QLabel>\n#include <QFont>\n");
-    write("platform/fine.cpp", "#include <QLabel>\n");
+    writeFileAt(dir.filePath("document/bad.cpp"),
+                "#include <QString>\n#include <QtWidgets/QLabel>\n#include <QFont>\n");
+    writeFileAt(dir.filePath("platform/fine.cpp"), "#include <QLabel>\n");
     const QStringList found = violations(dir.path(), guiHeaderNames());
     EXPECT_EQ(found,
               QStringList({"document/bad.cpp:2: QtWidgets/QLabel", "document/bad.cpp:3: QFont"}));

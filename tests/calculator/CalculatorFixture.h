@@ -5,6 +5,7 @@
 // picking list items.
 
 #include "calculator/CalculatorTab.h"
+#include "support/ListItems.h"
 #include "support/TestProgram.h"
 
 #include <QPoint>
@@ -81,13 +82,7 @@ protected:
         platform::ListBox& h = calc().List3;
         return h.list(h.listCount() - 1);
     }
-    QStringList clipboard() {
-        QStringList items;
-        const platform::ListBox& list = t.main().clipboard.List1;
-        for (int i = 0; i < list.listCount(); ++i)
-            items << list.list(i);
-        return items;
-    }
+    QStringList clipboard() { return itemsOf(t.main().clipboard.List1); }
 
     TestProgram t;
 };

@@ -53,9 +53,8 @@ class OpenSample : public ::testing::TestWithParam<Sample> {};
 TEST_P(OpenSample, OpensAsTheFormatItsExtensionNames) {
     const Sample s = GetParam();
     TestProgram t;
-    QFile source(QStringLiteral(MIREL_SAMPLES_DIR "/") + s.path);
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << s.path;
-    const QString path = t.writeDataFile(QFileInfo(s.path).fileName(), source.readAll());
+    const QString path = t.writeDataFile(QFileInfo(s.path).fileName(),
+                                         readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + s.path));
     Message told;
     pickInChooser(t, path, frmFile::TypeSupported);
     if (s.endMissing) t.reply(frmMessageBox::Yes, &told);

@@ -5,6 +5,7 @@
 #include "document/Loader.h"
 #include "platform/Grid.h"
 #include "support/TestProgram.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -31,10 +32,7 @@ TEST(LoadWindow, ALoadedFileShowsInTheGrid) {
     EXPECT_TRUE(grid.widget()->isVisible()) << "the grid is on screen";
     EXPECT_EQ(m.StatusBar1.panelText(1), path);
 
-    QApplication::processEvents(); // the grid view catches up with its cells
-    const QPixmap shot = m.window()->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save("load_window.png"));
+    window_look::SaveShot(m.window(), "load_window.png");
     m.hide();
 }
 

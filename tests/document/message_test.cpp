@@ -1,7 +1,7 @@
 // The message window: the buttons each layout shows and where, the answer each
 // button gives, input mode storing macro variables, Cancel stopping a macro,
-// line breaks, icons, a long text shown whole, answers from the keyboard, the
-// window over the main window, and screenshots of the four icons
+// line breaks, icons, a long text shown whole, answers from the keyboard (the
+// window over the main window: chooser_window_test), screenshots of the icons
 // (message_icon0.png to message_icon3.png in the build folder) and of a long
 // message (message_long.png).
 
@@ -445,24 +445,6 @@ TEST(MessageWindow, AnswersFromTheKeyboard) {
             EXPECT_EQ(t->macro.McrVar(0), c.answer == Box::Ok ? "name:=Ann" : "") << c.key;
         }
     }
-}
-
-TEST(MessageWindow, OpensOverTheMainWindow) {
-    TestProgram t;
-    frmMain& m = t.main();
-    m.show();
-    m.move(0, 0, m.width(), m.height()); // away from the screen's middle
-    ASSERT_GT(std::abs(m.top() + m.height() / 2 - t->host.screen.height() / 2), 600);
-    int centreX = 0, centreY = 0;
-    t.answer<Box>([&](Box& box) {
-        centreX = box.left() + box.width() / 2;
-        centreY = box.top() + box.height() / 2;
-        press(box, Box::Ok);
-    });
-    t->messages.ShowMessage("Done", KindInformation, "ok", "Info");
-    EXPECT_NEAR(centreX, m.left() + m.width() / 2, 30);
-    EXPECT_NEAR(centreY, m.top() + m.height() / 2, 30);
-    m.hide();
 }
 
 } // namespace

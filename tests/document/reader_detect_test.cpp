@@ -4,6 +4,7 @@
 #include "document/FormatDetection.h"
 #include "document/LineSource.h"
 #include "document/readers/Readers.h"
+#include "support/FileBytes.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -82,11 +83,8 @@ TEST(ReaderTable, EveryFormatHasAReaderAndNothingElseHasOne) {
 TEST(LineSource, DecodesOnceDropsTheMarkAndWalks) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.srt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\xEF\xBB\xBF"
-            "1\r\nA\rB\nC");
-    f.close();
+    writeFileAt(path, "\xEF\xBB\xBF"
+                      "1\r\nA\rB\nC");
     LineSource s = LineSource::FromFile(path);
     ASSERT_TRUE(s.ok());
     EXPECT_EQ(s.lines(), QStringList({"1", "A", "B", "C"}));

@@ -11,6 +11,7 @@
 #include "support/GridSetup.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -287,11 +288,9 @@ TEST_F(TrustEdit, ScreenshotsOfAnInsertAndARefusedTime) {
     select(6, 3);
     basic().Command10.onClick();
     select(6, 1);
-    QApplication::processEvents();
-    EXPECT_TRUE(m.window()->grab().save("trust_edit_after_insert.png"));
+    window_look::SaveShot(m.window(), "trust_edit_after_insert.png");
     t.answer<frmMessageBox>([](frmMessageBox& box) {
-        QApplication::processEvents();
-        EXPECT_TRUE(box.window()->grab().save("trust_edit_refused_time.png"));
+        window_look::SaveShot(box.window(), "trust_edit_refused_time.png");
         box.cmdActionClick(frmMessageBox::Ok);
     });
     change("abc");

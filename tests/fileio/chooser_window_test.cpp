@@ -385,22 +385,27 @@ TEST_F(Chooser, TheNameBoxLooksAsItTakesTyping) {
     }
 }
 
-// File > Open's chooser and File > Preview open over the main window,
-// wherever it is.
-TEST_F(Chooser, TheChooserAndThePreviewOpenOverTheMainWindow) {
+// File > Open's chooser, File > Preview and a message open over the main
+// window, wherever it is.
+TEST_F(Chooser, TheChooserThePreviewAndAMessageOpenOverTheMainWindow) {
     t.loadDataFile("show.srt", SubRip(3));
     frmMain& m = t.main();
     m.show();
     m.move(0, 0, m.width(), m.height()); // away from the screen's middle
-    for (platform::Menu* command : {&m.mnuLoadFile, &m.mnuPreview}) {
+    ASSERT_GT(std::abs(m.top() + m.height() / 2 - t->host.screen.height() / 2), 600);
+    const std::pair<const char*, std::function<void()>> opens[] = {
+        {"File > Open", [&m] { m.mnuLoadFile.click(); }},
+        {"File > Preview", [&m] { m.mnuPreview.click(); }},
+        {"a message", [this] { t->messages.ShowMessage("Done", KindInformation, "ok", "Info"); }}};
+    for (const auto& [what, open] : opens) {
         QPoint centre;
         t.answer<platform::Form>([&centre](platform::Form& w) {
             centre = {w.left() + w.width() / 2, w.top() + w.height() / 2};
             w.requestClose();
         });
-        command->click();
-        EXPECT_NEAR(centre.x(), m.left() + m.width() / 2, 30) << command->name().toStdString();
-        EXPECT_NEAR(centre.y(), m.top() + m.height() / 2, 30) << command->name().toStdString();
+        open();
+        EXPECT_NEAR(centre.x(), m.left() + m.width() / 2, 30) << what;
+        EXPECT_NEAR(centre.y(), m.top() + m.height() / 2, 30) << what;
     }
     m.hide();
 }

@@ -105,7 +105,6 @@ TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
     typeName("renamed.txt", -1, [&](frmFile& f) {
         EXPECT_EQ(f.List3.listIndex(), 9) << "save as the same format";
         EXPECT_EQ(f.txtFilename.text(), "movie.srt");
-        EXPECT_FALSE(f.txtFilename.locked());
         EXPECT_EQ(f.lblInfo.caption(), "Save subtitle file.");
         EXPECT_TRUE(f.Check1.enabled());
         EXPECT_EQ(f.List2.path(), files());

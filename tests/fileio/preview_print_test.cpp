@@ -7,6 +7,7 @@
 #include "document/frmMessageBox.h"
 #include "fileio/frmPreview.h"
 #include "platform/Grid.h"
+#include "support/FileBytes.h"
 #include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
@@ -16,14 +17,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
 
-QByteArray SubRip(int entries) {
+// SubRip entries a second apart, every second one with a second text line.
+QByteArray EveryOtherWithASecondLine(int entries) {
     QByteArray out;
     for (int i = 0; i < entries; ++i)
         out += QByteArray::number(i + 1) + "\r\n" +
@@ -33,18 +33,9 @@ QByteArray SubRip(int entries) {
     return out;
 }
 
-// The text of a PDF file, or a null string when pdftotext is not installed.
-QString pdfText(const QString& pdf) {
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    if (tool.isEmpty()) return {};
-    QProcess run;
-    run.start(tool, {"-layout", pdf, "-"});
-    return run.waitForFinished(30000) ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
-}
-
 struct PreviewPrint : ::testing::Test {
     TestProgram t;
-    void load(int entries) { t.loadDataFile("show.srt", SubRip(entries)); }
+    void load(int entries) { t.loadDataFile("show.srt", EveryOtherWithASecondLine(entries)); }
     Message said;
     void expectMessage() { t.reply(frmMessageBox::Ok, &said); }
 };
@@ -155,12 +146,7 @@ struct PdfWords {
 
 PdfWords pdfWords(const QString& pdf) {
     PdfWords out;
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    if (tool.isEmpty()) return out;
-    QProcess run;
-    run.start(tool, {"-bbox", pdf, "-"});
-    if (!run.waitForFinished(30000)) return out;
-    const QString html = QString::fromUtf8(run.readAllStandardOutput());
+    const QString html = pdfText(pdf, "-bbox");
     static const QRegularExpression page(R"re(<page width="([\d.]+)")re");
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");

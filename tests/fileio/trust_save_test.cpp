@@ -12,6 +12,7 @@
 #include "shell/frmSettings.h"
 #include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
+#include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
@@ -109,8 +110,7 @@ TEST_F(TrustSave, APreviewLeavesOutARowWithoutATimeAndStillShows) {
     grid().setTextMatrix(2, 1, "abc");
     QStringList shown;
     t.answer<frmPreview>([&](frmPreview& w) {
-        for (int i = 0; i < w.List1.listCount(); ++i)
-            shown << w.List1.list(i);
+        shown = itemsOf(w.List1);
         w.Command1Click();
     });
     t.main().mnuPreview.click();

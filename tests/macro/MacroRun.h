@@ -3,6 +3,7 @@
 // the user's macros are, then run with the Macros tab's Go button.
 
 #include "macro/frmSystem.h"
+#include "support/ListItems.h"
 #include "support/TestProgram.h"
 
 #include <QStringList>
@@ -50,11 +51,7 @@ inline void pressGo(TestProgram& t, int slot) {
 
 // The lines of the last execute list.
 inline QStringList executeList(TestProgram& t) {
-    QStringList lines;
-    const platform::ListBox& list = t->system().lstExec;
-    for (int i = 0; i < list.listCount(); ++i)
-        lines << list.list(i);
-    return lines;
+    return itemsOf(t->system().lstExec);
 }
 
 // The values of the macro variables in use, in slot order.

@@ -15,6 +15,17 @@ inline void click(platform::Label& button) {
     button.onClick();
 }
 
+// The execute list of a slot as the store holds it, to its first empty line.
+inline QStringList storedLines(MacroLibrary& lib, int slot) {
+    QStringList lines;
+    for (int l = 1; l < MacroLibrary::Lines; ++l) {
+        const QString& line = lib.MacroStore[std::size_t(slot)][std::size_t(l)];
+        if (line.isEmpty()) break;
+        lines << line;
+    }
+    return lines;
+}
+
 class MacroTab {
 public:
     explicit MacroTab(ProgramOn& p) : p_(p) {}
@@ -43,13 +54,7 @@ public:
         click(ed().Command32[MacroEditor::Add]);
     }
     void pickLine(int position) { ed().List7.setListIndex(position); }
-    // The execute list of a slot as the store holds it, to its first empty line.
-    QStringList storedLines(int slot) {
-        QStringList lines;
-        for (int l = 1; l < MacroLibrary::Lines && !store(slot, l).isEmpty(); ++l)
-            lines << store(slot, l);
-        return lines;
-    }
+    QStringList storedLines(int slot) { return ::storedLines(lib(), slot); }
 
 private:
     ProgramOn& p_;

@@ -68,10 +68,13 @@ TEST(MacroRun, CommentBlocksAndFalseConditionsSkipTheirLines) {
                 {"<Comment>", "Not.A.Command", "</Comment>", "System.If.Do:=n>5",
                  "System.mcrVar.Set:=skipped", "System.If.Do:=1=1", "System.mcrVar.Set:=nested",
                  "System.If.Do.End", "System.mcrVar.Set:=after the first end", "System.If.Do.End",
-                 "System.If.Do:=n<5", "System.mcrVar.Set:=ran", "System.If.Do.End"});
+                 "System.If.Do:=n<5", "System.mcrVar.Set:=ran", "System.If.Do.End",
+                 "System.If.Do:=1=1", "System.If.Do:=1=2", "System.mcrVar.Set:=false inside true",
+                 "System.If.Do.End", "System.mcrVar.Set:=rest of the true block",
+                 "System.If.Do.End"});
     pressGo(t, 0);
-    // The End of a block inside a false block closes only the inner block.
-    EXPECT_EQ(variableValues(t), QStringList({"3", "ran"}));
+    // The End of a block inside another block closes only the inner block.
+    EXPECT_EQ(variableValues(t), QStringList({"3", "ran", "rest of the true block"}));
 }
 
 TEST(MacroRun, ForDoRunsItsBodyOncePerValue) {
@@ -151,19 +154,6 @@ TEST(MacroRunControl, AWaitInsideALoopGoesOnInTheLoopAndThenAfterIt) {
     }
     EXPECT_EQ(variableValues(t), QStringList({"before", "1", "2", "after"}));
     EXPECT_FALSE(t.main().recorder.Timer2.enabled()) << "the run ended after the loop";
-}
-
-TEST(MacroRunControl, AnInnerEndClosesOnlyTheInnerBlock) {
-    TestProgram t;
-    defineMacro(t, 0, "Nested",
-                {"System.If.Do:=1=2", "System.If.Do:=1=1", "System.mcrVar.Set:=inner",
-                 "System.If.Do.End", "System.mcrVar.Set:=rest of the false block",
-                 "System.If.Do.End", "System.If.Do:=1=1", "System.If.Do:=1=2",
-                 "System.mcrVar.Set:=false inside true", "System.If.Do.End",
-                 "System.mcrVar.Set:=rest of the true block", "System.If.Do.End",
-                 "System.mcrVar.Set:=after"});
-    pressGo(t, 0);
-    EXPECT_EQ(variableValues(t), QStringList({"rest of the true block", "after"}));
 }
 
 // Names the program knows for its menus or windows are no macro commands.

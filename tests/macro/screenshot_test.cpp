@@ -11,13 +11,6 @@
 
 namespace {
 
-void ExpectReachableAndReadable(QWidget* window, const char* picture) {
-    const QStringList covered = window_look::CoveredControls(window);
-    EXPECT_TRUE(covered.isEmpty()) << picture << ": covered:\n" << covered.join('\n').toStdString();
-    const QStringList cut = window_look::CutCaptions(window);
-    EXPECT_TRUE(cut.isEmpty()) << picture << ": cut:\n" << cut.join('\n').toStdString();
-}
-
 TEST(MacrosTab, Screenshot) {
     ProgramFolder folder;
     ProgramOn p(folder.path());
@@ -36,15 +29,13 @@ TEST(MacrosTab, Screenshot) {
     tab.pickLine(1);
     tab.ed().Check5.setValue(1);
     m.tabMain.setTab(frmMain::TabMacros);
-    QApplication::processEvents();
-    EXPECT_TRUE(m.window()->grab().save("macros_tab.png"));
-    ExpectReachableAndReadable(m.window(), "macros_tab.png");
+    window_look::SaveShot(m.window(), "macros_tab.png");
+    EXPECT_EQ(window_look::Faults(m.window()).join('\n').toStdString(), "") << "macros_tab.png";
     m.macros.SSTab4.setTab(1);
     tab.wizard().List12.setListIndex(0);
     tab.wizard().Text2.setText("Checks the file and\r\nshifts it by 2.5 seconds.");
-    QApplication::processEvents();
-    EXPECT_TRUE(m.window()->grab().save("macros_wizard.png"));
-    ExpectReachableAndReadable(m.window(), "macros_wizard.png");
+    window_look::SaveShot(m.window(), "macros_wizard.png");
+    EXPECT_EQ(window_look::Faults(m.window()).join('\n').toStdString(), "") << "macros_wizard.png";
     m.hide();
     m.mnuExit.click();
 }

@@ -28,7 +28,7 @@ TEST_F(Collections, FilesOfAnotherVersionOrWithADamagedIndexAreToldAndLeftAlone)
                                        CollectionFile("4.00", "500", TwoItems, ThreeLines)));
     ASSERT_TRUE(runtime::WriteTextFile(path("old(srt).dbs"),
                                        CollectionFile("3.00", "2", TwoItems, ThreeLines)));
-    const QByteArray bad = Bytes(path("bad(srt).dbs")), old = Bytes(path("old(srt).dbs"));
+    const QByteArray bad = readBytes(path("bad(srt).dbs")), old = readBytes(path("old(srt).dbs"));
     Message listing, damaged, selected;
     answer(AnswerOk, &listing); // listing reads old(srt).dbs
     answer(AnswerOk, &damaged); // bad(srt).dbs, selected first
@@ -49,8 +49,8 @@ TEST_F(Collections, FilesOfAnotherVersionOrWithADamagedIndexAreToldAndLeftAlone)
     EXPECT_EQ(damaged.title, "Error");
     EXPECT_TRUE(damaged.text.contains("is damaged")) << damaged.text.toStdString();
     EXPECT_EQ(selected.title, "Version Mismatch");
-    EXPECT_EQ(Bytes(path("bad(srt).dbs")), bad);
-    EXPECT_EQ(Bytes(path("old(srt).dbs")), old);
+    EXPECT_EQ(readBytes(path("bad(srt).dbs")), bad);
+    EXPECT_EQ(readBytes(path("old(srt).dbs")), old);
 }
 
 TEST_F(Collections, ACollectionFileGoneSinceTheListingIsTold) {
@@ -107,7 +107,7 @@ TEST_F(Collections, ExtractAsksBeforeItReplacesAFile) {
         answer(AnswerNo, &seen);
         click(w.Label6);
         EXPECT_EQ(seen.title, "File exists");
-        EXPECT_EQ(Bytes(path("t_Second.srt")), QByteArray("kept\r\n"));
+        EXPECT_EQ(readBytes(path("t_Second.srt")), QByteArray("kept\r\n"));
         EXPECT_TRUE(t->doc.FileChanged) << "the unwritten extract counts as changed";
         EXPECT_EQ(DocumentLines(t.program()).size(), 2);
         answer(AnswerNo); // the changed document goes
@@ -115,7 +115,7 @@ TEST_F(Collections, ExtractAsksBeforeItReplacesAFile) {
         click(w.Label6);
         EXPECT_FALSE(t->doc.FileChanged);
     });
-    EXPECT_NE(Bytes(path("t_Second.srt")), QByteArray("kept\r\n"));
+    EXPECT_NE(readBytes(path("t_Second.srt")), QByteArray("kept\r\n"));
 }
 
 TEST_F(Collections, ACollectionThatCannotBeWrittenIsToldAndNotListed) {

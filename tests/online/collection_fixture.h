@@ -10,6 +10,7 @@
 #include "platform/Palette.h"
 #include "runtime/TextFile.h"
 #include "support/ChooserAnswers.h"
+#include "support/FileBytes.h"
 #include "support/ListItems.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
@@ -70,11 +71,6 @@ inline QStringList DocumentLines(Program& p) {
 // A file's lines as read back ("" lines for a missing file).
 inline QStringList FileLines(const QString& path) {
     return runtime::ReadTextFile(path).lines;
-}
-
-inline QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 class Collections : public ::testing::Test {

@@ -124,9 +124,7 @@ TEST_F(Collections, ExtractedItemsGiveTheOriginalLines) {
     EXPECT_EQ(parts.Count(), 1);
     EXPECT_EQ(parts.FirstRow(1), 1);
     EXPECT_EQ(parts.LastRow(1), 4);
-    EXPECT_EQ(t->doc.grid().rows(), 6);
-    EXPECT_EQ(OriginalLines(path("a_Part_2.srt")), OriginalLines(path("b.srt")));
-    EXPECT_EQ(OriginalLines(path("a_Part_3.srt")), OriginalLines(path("c.srt")));
+    EXPECT_EQ(t->doc.grid().rows(), 6); // the files written: the test below
 }
 
 // Extract, save and compare: each item comes back as its own file, byte for
@@ -144,7 +142,7 @@ TEST_F(Collections, AnExtractedItemIsWrittenAsItsOriginalFile) {
             if (t->doc.FileChanged) answer(AnswerNo); // the added files are not kept
             click(w.Label6);
             const QString extracted = path(QStringLiteral("a_%1.srt").arg(i.item));
-            EXPECT_EQ(Bytes(extracted), Bytes(path(i.original))) << i.item;
+            EXPECT_EQ(readBytes(extracted), readBytes(path(i.original))) << i.item;
         }
     });
 }
@@ -191,11 +189,11 @@ TEST_F(Collections, DeletingAnItemMovesTheLaterItemsAndTheirLines) {
     Message question;
     withWindow([&](frmDbase& w) {
         createCollection(w);
-        const QByteArray created = Bytes(path("a(srt).dbs"));
+        const QByteArray created = readBytes(path("a(srt).dbs"));
         pickEntry(w.List2, "Part_1");
         answer(AnswerNo);
         click(w.Label13[frmDbase::DeleteItem]);
-        EXPECT_EQ(Bytes(path("a(srt).dbs")), created) << "No deletes nothing";
+        EXPECT_EQ(readBytes(path("a(srt).dbs")), created) << "No deletes nothing";
         answer(AnswerYes, &question);
         click(w.Label13[frmDbase::DeleteItem]);
         EXPECT_EQ(itemsOf(w.List2), QStringList({"Part_2", "Part_3"}));

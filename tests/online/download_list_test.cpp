@@ -85,10 +85,7 @@ TEST_F(OnlineTest, AnEmptyListLeavesNothingToLoadOrSearch) {
 
 TEST_F(OnlineTest, AListThatCannotBeFetchedKeepsTheStoredOne) {
     fetchList(Entries);
-    const QByteArray stored = [&] {
-        QFile f(t.folder() + "/System/sublist.sdf");
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray stored = readBytes(t.folder() + "/System/sublist.sdf");
     QFile::remove(server.path("sublist.sdf"));
     Message seen;
     t.reply(AnswerOk, &seen);
@@ -96,9 +93,7 @@ TEST_F(OnlineTest, AListThatCannotBeFetchedKeepsTheStoredOne) {
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(seen.title, "Error");
     EXPECT_TRUE(seen.text.startsWith("The file is not on the server")) << seen.text.toStdString();
-    QFile f(t.folder() + "/System/sublist.sdf");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), stored);
+    EXPECT_EQ(readBytes(t.folder() + "/System/sublist.sdf"), stored);
     EXPECT_EQ(shownNames().size(), 4);
     EXPECT_TRUE(tab().lblTransfer.caption().startsWith("Getting sublist.sdf failed: "));
 }

@@ -7,6 +7,7 @@
 #include "platform/FileList.h"
 #include "platform/Form.h"
 #include "platform/Host.h"
+#include "support/FileBytes.h"
 #include "support/ListItems.h"
 
 #include <QApplication>
@@ -28,13 +29,10 @@ struct Lists : ::testing::Test {
 
     QString make(const QString& relative) {
         const QString path = dir.filePath(relative);
-        if (relative.endsWith('/')) {
+        if (relative.endsWith('/'))
             QDir().mkpath(path);
-        } else {
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QFile f(path);
-            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        }
+        else
+            writeFileAt(path, {});
         return QDir::cleanPath(path);
     }
 };

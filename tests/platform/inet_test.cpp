@@ -4,6 +4,7 @@
 // answers failing after the time limit.
 
 #include "platform/Inet.h"
+#include "support/FileBytes.h"
 #include "support/FtpServer.h"
 #include "support/ProcessMaps.h"
 #include "support/SilentServer.h"
@@ -17,17 +18,6 @@
 namespace {
 
 using platform::Inet;
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A control with the states it reported.
 struct Watched {
@@ -70,7 +60,7 @@ TEST_F(InetTest, GetFetchesTheWholeFileAndReportsProgressStates) {
 
     EXPECT_EQ(w.run(server.address(), "GET list.sdf " + file("list copy.sdf")),
               Inet::ResponseCompleted);
-    EXPECT_EQ(ReadAll(file("list copy.sdf")), big) << "a local path may hold blanks";
+    EXPECT_EQ(readBytes(file("list copy.sdf")), big) << "a local path may hold blanks";
     EXPECT_EQ(w.states.front(), Inet::Connecting);
     EXPECT_NE(std::find(w.states.begin(), w.states.end(), int(Inet::ReceivingResponse)),
               w.states.end());
@@ -80,24 +70,24 @@ TEST_F(InetTest, GetFetchesTheWholeFileAndReportsProgressStates) {
 }
 
 TEST_F(InetTest, AFailedGetLeavesTheOldFileAndSaysWhy) {
-    WriteAll(file("kept.sdf"), "old content");
+    writeFileAt(file("kept.sdf"), "old content");
     EXPECT_EQ(w.run(server.address(), "GET missing.sdf " + file("kept.sdf")), Inet::StateError);
     EXPECT_EQ(w.inet.ResponseCode(), 550);
     EXPECT_TRUE(w.inet.ResponseInfo().startsWith("The file is not on the server"))
         << w.inet.ResponseInfo().toStdString();
-    EXPECT_EQ(ReadAll(file("kept.sdf")), "old content");
+    EXPECT_EQ(readBytes(file("kept.sdf")), "old content");
     EXPECT_EQ(QDir(local.path()).entryList(QDir::Files), QStringList({"kept.sdf"}))
         << "no temporary file is left behind";
 }
 
 TEST_F(InetTest, PutSendsTheFileUnderTheRemoteName) {
-    WriteAll(file("my file.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
+    writeFileAt(file("my file.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
     EXPECT_EQ(w.run("127.0.0.1:" + QString::number(server.port()),
                     "PUT " + file("my file.srt") + " new_my_file.srt"),
               Inet::ResponseCompleted)
         << "a bare host and port is an FTP address";
     EXPECT_TRUE(runEventsUntil([&] { return server.read("new_my_file.srt").size() > 0; }, 3000));
-    EXPECT_EQ(server.read("new_my_file.srt"), ReadAll(file("my file.srt")));
+    EXPECT_EQ(server.read("new_my_file.srt"), readBytes(file("my file.srt")));
 
     EXPECT_EQ(w.run(server.address(), "PUT " + file("gone.srt") + " new_gone.srt"), -1);
     EXPECT_TRUE(w.inet.ResponseInfo().startsWith("Cannot read"));
@@ -122,7 +112,7 @@ TEST_F(InetTest, GetWithoutALocalPathKeepsTheDataForGetChunk) {
 
 TEST_F(InetTest, CancelStopsAtAnyMomentWithoutAStateAndTheNextRequestRuns) {
     server.write("a.sdf", "first");
-    WriteAll(file("a.sdf"), "old");
+    writeFileAt(file("a.sdf"), "old");
     ASSERT_TRUE(w.inet.Execute(server.address(), "GET a.sdf " + file("a.sdf")));
     EXPECT_TRUE(w.inet.StillExecuting());
     EXPECT_FALSE(w.inet.Execute(server.address(), "GET a.sdf " + file("b.sdf")))
@@ -131,7 +121,7 @@ TEST_F(InetTest, CancelStopsAtAnyMomentWithoutAStateAndTheNextRequestRuns) {
     EXPECT_FALSE(w.inet.StillExecuting());
     runEventsUntil([] { return false; }, 300);
     EXPECT_TRUE(w.states.empty()) << "a cancelled request reports nothing";
-    EXPECT_EQ(ReadAll(file("a.sdf")), "old");
+    EXPECT_EQ(readBytes(file("a.sdf")), "old");
 
     // Cancelled once the transfer has begun.
     w.inet.onStateChanged = [&](int s) {
@@ -142,11 +132,11 @@ TEST_F(InetTest, CancelStopsAtAnyMomentWithoutAStateAndTheNextRequestRuns) {
     runEventsUntil([&] { return !w.inet.StillExecuting(); }, 5000);
     runEventsUntil([] { return false; }, 300);
     EXPECT_EQ(w.states, std::vector<int>({Inet::Connecting}));
-    EXPECT_EQ(ReadAll(file("a.sdf")), "old");
+    EXPECT_EQ(readBytes(file("a.sdf")), "old");
 
     w.inet.onStateChanged = [&](int s) { w.states.push_back(s); };
     EXPECT_EQ(w.run(server.address(), "GET a.sdf " + file("a.sdf")), Inet::ResponseCompleted);
-    EXPECT_EQ(ReadAll(file("a.sdf")), "first");
+    EXPECT_EQ(readBytes(file("a.sdf")), "first");
 }
 
 TEST_F(InetTest, AServerThatNeverAnswersFailsAfterTheTimeLimit) {

@@ -2,6 +2,7 @@
 // play, pause, stop, position reads and writes, and files that do not open.
 
 #include "platform/MediaPlayer.h"
+#include "support/FileBytes.h"
 #include "support/FormFixture.h"
 #include "support/FtpServer.h" // runEventsUntil
 #include "support/MediaFiles.h"
@@ -95,10 +96,7 @@ TEST_F(MediaFixture, PlayingToTheEndStopsThereAndPlayStartsAgain) {
 
 TEST_F(MediaFixture, AFileThatDoesNotOpenKeepsItsNameAndIgnoresTheTransport) {
     const QString garbage = dir.filePath("movie.avi");
-    QFile f(garbage);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a film");
-    f.close();
+    writeFileAt(garbage, "not a film");
     for (const QString& path : {garbage, dir.filePath("missing.wav")}) {
         player.setFileName(path);
         EXPECT_EQ(player.fileName(), path);

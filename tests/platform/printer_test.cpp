@@ -3,25 +3,14 @@
 
 #include "platform/Host.h"
 #include "platform/Printer.h"
+#include "support/FileBytes.h"
 #include "support/ProcessMaps.h"
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The text of a PDF file, or a null string when pdftotext is not installed.
-QString pdfText(const QString& pdf) {
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    if (tool.isEmpty()) return {};
-    QProcess run;
-    run.start(tool, {"-layout", pdf, "-"});
-    if (!run.waitForFinished(30000)) return {};
-    return QString::fromUtf8(run.readAllStandardOutput());
-}
 
 struct PrinterTest : ::testing::Test {
     PrinterTest() { host.modal.setTestMode(true); }

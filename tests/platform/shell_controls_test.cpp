@@ -9,6 +9,7 @@
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 #include "platform/WebBrowser.h"
+#include "support/FileBytes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -155,10 +156,7 @@ TEST_F(Controls, TheScreenPointerIsOneOverrideCursor) {
 TEST_F(Controls, TheBrowserShowsLocalPages) {
     platform::WebBrowser brw(form, "brwHelp");
     QTemporaryDir dir;
-    QFile page(dir.filePath("main_wel.htm"));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><body><h1>Welcome</h1></body></html>");
-    page.close();
+    writeFileAt(dir.filePath("main_wel.htm"), "<html><body><h1>Welcome</h1></body></html>");
     EXPECT_TRUE(brw.navigate(dir.filePath("main_wel.htm")));
     EXPECT_TRUE(brw.documentText().contains("Welcome"));
     EXPECT_FALSE(brw.navigate(dir.filePath("missing.htm")));

@@ -46,15 +46,9 @@ protected:
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_EQ(file.write(bytes), bytes.size());
-        return path(name);
+        return writeFileAt(path(name), bytes);
     }
-    QByteArray bytesOf(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray bytesOf(const QString& name) const { return readBytes(path(name)); }
     QStringList entries() const {
         return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
@@ -334,24 +328,16 @@ TEST_F(TextFileTest, AppendingAddsLinesAndCreatesTheFile) {
 // A U+FEFF that stands in the text (not the file's own mark before it) is
 // text: the whole-file decoder and the line reader give it back alike.
 TEST_F(TextFileTest, AByteOrderMarkInsideTheTextIsKept) {
-    struct Case {
+    const QByteArray bom = "\xEF\xBB\xBF"; // U+FEFF in UTF-8
+    const QString mark(QChar(0xFEFF));
+    const struct Case {
         QByteArray bytes;
         QStringList lines;
-    };
-    const QString mark(QChar(0xFEFF));
-    const Case cases[] = {
-        {"a\r\n\xEF\xBB\xBF"
-         "b",
-         {"a", mark + "b"}},
-        {"\xEF\xBB\xBF"
-         "a\n\xEF\xBB\xBF"
-         "b\n",
-         {"a", mark + "b"}},
-        {"\xEF\xBB\xBF\xEF\xBB\xBF"
-         "a",
-         {mark + "a"}},
-        {"first line\r\n\xEF\xBB\xBF\r\n\xEF\xBB\xBF\xEF\xBB\xBF",
-         {"first line", mark, mark + mark}},
+    } cases[] = {
+        {"a\r\n" + bom + "b", {"a", mark + "b"}},
+        {bom + "a\n" + bom + "b\n", {"a", mark + "b"}},
+        {bom + bom + "a", {mark + "a"}},
+        {"first line\r\n" + bom + "\r\n" + bom + bom, {"first line", mark, mark + mark}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(read(c.bytes).lines, c.lines) << c.bytes.toStdString();

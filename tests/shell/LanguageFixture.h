@@ -33,28 +33,8 @@ inline QByteArray PackBytes(const QStringList& body, const QString& version = "4
 
 // set.sdf of the defaults with the language pack `file` in use (or not).
 inline QStringList SettingsWithPack(const QString& file, bool use = true) {
-    return {" 1",
-            " 0",
-            " 0",
-            " 0",
-            " 1",
-            " 1",
-            " 0",
-            " 1",
-            " 0",
-            " 0",
-            " 1",
-            "-1",
-            " 1",
-            " 1",
-            " 0",
-            " 0",
-            " 0",
-            " 0",
-            use ? " 1" : " 0",
-            file,
-            " 0 ",
-            " 0 "};
+    return QString(" 1| 0| 0| 0| 1| 1| 0| 1| 0| 0| 1|-1| 1| 1| 0| 0| 0| 0").split('|') +
+           QStringList{use ? " 1" : " 0", file, " 0 ", " 0 "};
 }
 
 // A program on a copy of the template whose settings use the pack `file`,

@@ -1,10 +1,8 @@
 // The main window as a user first sees it: its tabs, captions and the empty
-// subtitle grid, drawn offscreen and saved as frmMain.png in the build folder.
+// subtitle grid (its pictures: layout_shots_test).
 
 #include "support/TestProgram.h"
 
-#include <QApplication>
-#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -51,19 +49,6 @@ TEST(MainWindow, OpensAtItsMinimumSizeWithAnEmptyDocument) {
         EXPECT_EQ(g.textMatrix(1, c), "");
     // The grid leaves room for the tool rows above it inside the main tab.
     EXPECT_EQ(g.height(), m.tabMain.height() - 2430);
-}
-
-TEST(MainWindow, ScreenshotShowsTheEditorTab) {
-    TestProgram t;
-    frmMain& m = t.main();
-    m.tabMain.setTab(frmMain::TabEditor);
-    m.show();
-    QApplication::processEvents();
-    const QPixmap shot = m.window()->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(shot.width(), 953);
-    EXPECT_TRUE(shot.save("frmMain.png"));
-    m.hide();
 }
 
 } // namespace

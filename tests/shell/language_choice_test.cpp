@@ -11,6 +11,7 @@
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
 #include "support/ListItems.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QFile>
@@ -142,14 +143,10 @@ TEST(LanguageChoice, TheChosenPackSpeaksAfterARestart) {
     EXPECT_EQ(m.editor.SSTab2.tabCaption(1), "Suchen");
     EXPECT_EQ(second->shell.LanguageFolder, "Deutsch");
     m.tabMain.setTab(frmMain::TabEditor);
-    QApplication::processEvents();
-    const QPixmap shot = m.window()->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save("frmMain_de.png"));
+    window_look::SaveShot(m.window(), "frmMain_de.png");
     second.answer<frmSettings>([](frmSettings& s) {
         s.TV2.clickNode("lng");
-        QApplication::processEvents();
-        EXPECT_TRUE(s.window()->grab().save("settings_window_de.png"));
+        window_look::SaveShot(s.window(), "settings_window_de.png");
         EXPECT_EQ(s.Label2.caption(), "Deutsch by: Mirel-Team");
         Press(s.Command1[frmSettings::Cancel]);
     });

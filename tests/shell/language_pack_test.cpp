@@ -34,12 +34,6 @@
 
 namespace {
 
-QByteArray FileBytesOf(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
-
 TEST(Unscramble, TurnsEachGroupOfDigitsIntoOneCharacter) {
     struct Case {
         const char* what;
@@ -92,11 +86,13 @@ TEST(ScramblePack, TheToolAndTheProgramAgreeBothWays) {
 TEST(ShippedPack, IsTheScrambledFormOfItsPlainSource) {
     const QString source = QStringLiteral(MIREL_SOURCE_DIR) + "/scripts/language/Deutsch.txt";
     const QString shipped = QStringLiteral(MIREL_DIST_DIR) + "/System/Language/Deutsch.lng";
-    EXPECT_EQ(RunScrambler({source}), FileBytesOf(shipped))
+    EXPECT_EQ(RunScrambler({source}), readBytes(shipped))
         << "run scripts/scramble-pack.py on the source after changing it";
 }
 
-// The windows a user sees first, in the shipped German pack's words.
+// The windows a user sees first, in the shipped German pack's words: its
+// menus, tool tips, lists and texts; of its captions, which every window shows
+// (GermanCaptions), only a few to see the words read right.
 TEST(ShippedPack, RelabelsTheWindowsWhenTheSettingsUseIt) {
     ProgramWithPack run("Deutsch.lng");
     Program& p = *run;
@@ -109,12 +105,8 @@ TEST(ShippedPack, RelabelsTheWindowsWhenTheSettingsUseIt) {
     EXPECT_EQ(m.mnuFile.caption(), "&Datei");
     EXPECT_EQ(m.mnuSettings.caption(), "&Einstellungen ..");
     EXPECT_EQ(m.tabMain.tabCaption(0), "&Rechner");
-    EXPECT_EQ(m.tabMain.tabCaption(6), "&Online");
     EXPECT_EQ(m.tabMain.toolTipText(), "Arbeitsbereich");
     EXPECT_EQ(p.texts.TextTable(3, 4), "Abspieler") << "the player tab's name";
-    EXPECT_EQ(m.editor.SSTab3.tabCaption(1), "Strecken");
-    EXPECT_EQ(m.SSTab1.tabCaption(1), "&Sofort.Hilfe");
-    EXPECT_EQ(m.Label33.caption(), "Arbeitsbereich");
     EXPECT_EQ(m.editor.grdSubEdit.textMatrix(0, 3), "Text #1");
     EXPECT_EQ(m.editor.grdSubEdit.textMatrix(0, 1), "Start");
     EXPECT_EQ(m.editor.basic.Command14.caption(), "Ändern.In");
@@ -126,34 +118,13 @@ TEST(ShippedPack, RelabelsTheWindowsWhenTheSettingsUseIt) {
     EXPECT_EQ(m.TV1.nodeText("recent"), "Zuletzt");
 
     frmSettings& s = p.settings();
-    EXPECT_EQ(s.Check7[3].caption(), "Nach Neuigkeiten suchen");
     EXPECT_EQ(s.Check7[3].toolTipText(), "Sucht nach den neuesten Nachrichten über Mirel");
-    EXPECT_EQ(s.Command1[frmSettings::Cancel].caption(), "Abbrechen");
-    EXPECT_EQ(s.Frame3.caption(), "Dateiverwaltung");
-    EXPECT_EQ(s.Language.caption(), "Sprache");
     EXPECT_EQ(s.TV2.nodeText("audio"), "Klang");
-    EXPECT_EQ(p.fileChooser().lblMess.caption(), "Meldung:");
-    EXPECT_EQ(p.fileChooser().cmdAction[frmFile::Cancel].caption(), "Abbrechen");
     EXPECT_EQ(p.preview().Command1.caption(), "Schließen");
     EXPECT_EQ(p.control().chkClose.toolTipText(), "Fenster nach dem Lesen schließen");
     EXPECT_EQ(p.texts.TextTable(9, 13), "Fehler");
     EXPECT_EQ(p.texts.TextTable(7, 0), "Definierte Variablen:");
     EXPECT_TRUE(p.sysVars.sysVarHelp[0].startsWith("String:=FTP-Adresse von Mirel"));
-    for (const QString& missing : p.languageTargets.missing())
-        EXPECT_FALSE(missing.startsWith("frmSettings.")) << missing.toStdString();
-}
-
-TEST(ShippedPack, GivesTheMessageWindowItsButtons) {
-    ProgramWithPack run("Deutsch.lng");
-    Program& p = *run;
-    (*run.p).reply(frmMessageBox::Yes);
-    p.messages.ShowMessage("Weiter?", KindQuestion, "yesnocancel", "Frage");
-    frmMessageBox* box = p.messages.lastWindow();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->cmdAction[frmMessageBox::Yes].caption(), "Ja");
-    EXPECT_EQ(box->cmdAction[frmMessageBox::No].caption(), "Nein");
-    EXPECT_EQ(box->cmdAction[frmMessageBox::Cancel].caption(), "Abbrechen");
-    EXPECT_EQ(box->Label3.caption(), "Meldung");
 }
 
 // A pack finds a control by its window and name, so no two controls of a

@@ -289,10 +289,14 @@ TEST(Layout, StartsWhereItWasOrCentredAtTheSmallestSize) {
     };
     const Case cases[] = {
         {"kept", {" 300 ", " 450 ", " 15000 ", " 9600 "}, true},
+        {"kept, a fraction dropped", {" 300 ", " 450.4 ", " 15000 ", " 9600 "}, true},
         {"missing", {}, false},
         {"three values", {" 300 ", " 450 ", " 15000 "}, false},
         {"not a number", {" 300 ", "left", " 15000 ", " 9600 "}, false},
+        {"no width", {" 300 ", " 450 ", " 0 ", " 9600 "}, false},
         {"off every screen", {" 900000 ", " 900000 ", " 15000 ", " 9600 "}, false},
+        {"right of the screen", {" 500000 ", " 450 ", " 15000 ", " 9600 "}, false},
+        {"above the screen", {" 300 ", "-9500 ", " 15000 ", " 9600 "}, false},
         {"above and left", {" -30000 ", " -30000 ", " 15000 ", " 9600 "}, false},
     };
     for (const Case& c : cases) {

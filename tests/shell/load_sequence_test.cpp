@@ -258,9 +258,9 @@ TEST(Load, ALastFileThatIsGoneOpensNothing) {
 
 TEST(Load, Screenshot) {
     ProgramFolder folder;
-    QFile sample(QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/subsrt_sample.srt");
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const QString file = folder.write("Data/Files/sample.srt", sample.readAll());
+    const QString file =
+        folder.write("Data/Files/sample.srt",
+                     readBytes(QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/subsrt_sample.srt"));
     ProgramOn p(folder.path());
     p->shell.CommandLine = file;
     frmMain& m = p.main();

@@ -2,6 +2,7 @@
 // folder for a look: navTree.png, menuFile.png and menuHelp.png.
 
 #include "support/TestProgram.h"
+#include "support/WindowLook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,11 +22,8 @@ TEST(NavigationLook, TheTreeAndTheMenusAreDrawn) {
     m.TV1.setExpanded("recent", true);
     m.TV1.setExpanded("file", true);
     m.show();
-    QApplication::processEvents();
-    const QPixmap tree = m.TV1.widget()->grab();
-    ASSERT_FALSE(tree.isNull());
-    EXPECT_TRUE(tree.save("navTree.png"));
-    EXPECT_TRUE(m.window()->grab().save("navWindow.png"));
+    window_look::SaveShot(m.TV1.widget(), "navTree.png");
+    window_look::SaveShot(m.window(), "navWindow.png");
     for (platform::Menu* menu : {&m.mnuFile, &m.mnuHelp}) {
         QMenu* popup = menu->action()->menu();
         ASSERT_NE(popup, nullptr);

@@ -1,11 +1,10 @@
 // The settings file and what is read with it: set.sdf written and read back,
 // each step standing alone when a file is missing or short (a damaged file
 // is told), the recent-file list without copies, the online start-up
-// requests, and the window's place from pos.sdf.
+// requests (the window's place from pos.sdf: layout_test).
 
 #include "ShellFixture.h"
 #include "document/frmMessageBox.h"
-#include "shell/ScreenPos.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
@@ -191,43 +190,6 @@ TEST(SettingsFile, OnlyTheTickedRequestsStartAndTheirTextsShowOnTheSplash) {
     SettingsFile(*p).LoadSettingsFile();
     EXPECT_FALSE(p->splash().isLoaded());
     p.main().hide();
-}
-
-TEST(ScreenPos, TakesThePlaceOfTheLastRunOrCentresTheMinimumSize) {
-    struct Case {
-        const char* what;
-        QStringList lines;
-        bool taken;
-    };
-    const Case cases[] = {
-        {"a place on the screen", {" 300 ", " 450.4 ", " 15000 ", " 9600 "}, true},
-        {"no file", {}, false},
-        {"three values", {" 300 ", " 450 ", " 15000 "}, false},
-        {"no number", {" 300 ", "top", " 15000 ", " 9600 "}, false},
-        {"no width", {" 300 ", " 450 ", " 0 ", " 9600 "}, false},
-        {"off the screen", {" 500000 ", " 450 ", " 15000 ", " 9600 "}, false},
-        {"above the screen", {" 300 ", "-9500 ", " 15000 ", " 9600 "}, false},
-    };
-    for (const Case& c : cases) {
-        ProgramFolder folder;
-        if (!c.lines.isEmpty()) folder.write("System/pos.sdf", crlf(c.lines));
-        ProgramOn p(folder.path());
-        frmMain& m = p.main();
-        m.move(1, 2, 3, 4);
-        SetScreenPos(*p, m);
-        const platform::Screen& screen = p->host.screen;
-        if (c.taken) {
-            EXPECT_EQ(m.left(), 300) << c.what;
-            EXPECT_EQ(m.top(), 450) << c.what;
-            EXPECT_EQ(m.width(), 15000) << c.what;
-            EXPECT_EQ(m.height(), 9600) << c.what;
-        } else {
-            EXPECT_EQ(m.width(), frmMain::MinWidth) << c.what;
-            EXPECT_EQ(m.height(), frmMain::MinHeight) << c.what;
-            EXPECT_EQ(m.left(), screen.width() / 2 - frmMain::MinWidth / 2) << c.what;
-            EXPECT_EQ(m.top(), screen.height() / 2 - frmMain::MinHeight / 2) << c.what;
-        }
-    }
 }
 
 } // namespace

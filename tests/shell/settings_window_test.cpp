@@ -12,6 +12,7 @@
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -413,14 +414,10 @@ TEST(SettingsWindow, Screenshot) {
     frmSettings& s = run.s();
     s.ShowTab("startup");
     s.show();
-    QApplication::processEvents();
-    const QPixmap shot = s.window()->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save("settings_window.png"));
+    window_look::SaveShot(s.window(), "settings_window.png");
     s.ShowTab("defaults");
     Press(s.Label37);
-    QApplication::processEvents();
-    EXPECT_TRUE(s.window()->grab().save("settings_window_defaults.png"));
+    window_look::SaveShot(s.window(), "settings_window_defaults.png");
     s.hide();
 }
 

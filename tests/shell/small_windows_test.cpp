@@ -15,6 +15,7 @@
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTip.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -24,11 +25,6 @@
 #include <QWidget>
 
 namespace {
-
-void Shoot(platform::Form& w, const char* file) {
-    QApplication::processEvents();
-    EXPECT_TRUE(w.window()->grab().save(QString::fromLatin1(file)));
-}
 
 QString TipFile(TestProgram& t, const QStringList& tips) {
     return t.writeFile("System/Language/Help/English/tip.sdf", crlf(tips));
@@ -50,7 +46,7 @@ TEST(Tips, FromTheMenuShowATipOfTheFileAndNextTipAnother) {
             w.cmdNextTip.onClick();
         }
         EXPECT_EQ(t->macro.MacroAction.code, 0) << "reported only once the window closes";
-        Shoot(w, "small_tip.png");
+        window_look::SaveShot(w.window(), "small_tip.png");
         w.cmdOk.onClick();
         EXPECT_FALSE(w.isLoaded());
     });
@@ -173,7 +169,7 @@ TEST(About, ShowsVersionBuildAuthorAndRotatesTheCredits) {
         }
         EXPECT_EQ(shown, QStringList({credits[0], credits[1], credits[2], credits[3], credits[4],
                                       credits[0], credits[1]}));
-        Shoot(w, "small_about.png");
+        window_look::SaveShot(w.window(), "small_about.png");
         EXPECT_EQ(t->macro.MacroAction.code, 0);
         w.cmdOk.onClick();
         EXPECT_FALSE(w.Timer1.isRunning());
@@ -258,7 +254,7 @@ TEST(News, ItsBoxAndTheSplashItHolds) {
         t.answer<frmOnlineMess>([&](frmOnlineMess& w) {
             EXPECT_EQ(w.Check1.value(), 1) << "ticked when it opens";
             EXPECT_FALSE(splash.Timer2.enabled()) << "the countdown waits";
-            if (c.box == 1) Shoot(w, "small_news.png");
+            if (c.box == 1) window_look::SaveShot(w.window(), "small_news.png");
             w.Check1.setValue(c.box);
             w.Command1.onClick();
         });
@@ -342,7 +338,7 @@ TEST(SmallWindows, AreDraggedByTheirStripAndOpenOverTheMainWindow) {
 }
 
 // The progress and preview windows keep what they show: their close
-// buttons only hide them.
+// buttons, and the window system's close, only hide them.
 TEST(SmallWindows, ProgressAndPreviewOnlyHideOnClose) {
     TestProgram t;
     t.main();
@@ -352,7 +348,7 @@ TEST(SmallWindows, ProgressAndPreviewOnlyHideOnClose) {
     EXPECT_EQ(control.chkClose.value(), 0);
     control.show();
     control.Text1.setText("File opened: a.srt");
-    Shoot(control, "small_control.png");
+    window_look::SaveShot(control.window(), "small_control.png");
     control.cmdOk.onClick();
     EXPECT_FALSE(control.visible());
     EXPECT_EQ(control.Text1.text(), "File opened: a.srt");
@@ -364,11 +360,16 @@ TEST(SmallWindows, ProgressAndPreviewOnlyHideOnClose) {
     EXPECT_FALSE(preview.visible());
     EXPECT_TRUE(preview.isLoaded());
     EXPECT_EQ(preview.List1.listCount(), 1);
+    for (platform::Form* w : std::initializer_list<platform::Form*>{&control, &preview}) {
+        w->show();
+        w->requestClose();
+        EXPECT_FALSE(w->visible()) << w->name().toStdString();
+        EXPECT_TRUE(w->isLoaded()) << w->name().toStdString();
+    }
 }
 
-// The windows that unload on close go with Escape; the progress and preview
-// windows only hide on the window system's close and stay loaded.
-TEST(SmallWindows, EscapeUnloadsAndTheKeepersOnlyHide) {
+// The windows that unload on close go with Escape.
+TEST(SmallWindows, EscapeUnloadsThem) {
     TestProgram t;
     t.main();
     frmTip tip(t.program());
@@ -379,12 +380,6 @@ TEST(SmallWindows, EscapeUnloadsAndTheKeepersOnlyHide) {
         w->show();
         QTest::keyClick(w->window(), Qt::Key_Escape);
         EXPECT_FALSE(w->isLoaded()) << w->name().toStdString();
-    }
-    for (platform::Form* w : std::initializer_list<platform::Form*>{&t->control(), &t->preview()}) {
-        w->show();
-        w->requestClose();
-        EXPECT_FALSE(w->visible()) << w->name().toStdString();
-        EXPECT_TRUE(w->isLoaded()) << w->name().toStdString();
     }
 }
 

@@ -1,6 +1,12 @@
 #include "support/FileBytes.h"
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 QByteArray crlf(const QStringList& lines) {
     QByteArray out;
@@ -32,4 +38,24 @@ QByteArray utf16(std::u16string_view units, bool bigEndian) {
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QString writeFileAt(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+        return path;
+    }
+    if (f.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write all of " << path.toStdString();
+    return path;
+}
+
+QString pdfText(const QString& pdf, const QString& option) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) return {};
+    QProcess run;
+    run.start(tool, {option, pdf, QStringLiteral("-")});
+    return run.waitForFinished(30000) ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
 }

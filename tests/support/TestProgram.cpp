@@ -68,17 +68,6 @@ QString TestProgram::writeFile(const QString& relative, const QByteArray& bytes)
     return writeFileAt(dir_.path() + QLatin1Char('/') + relative, bytes);
 }
 
-QString writeFileAt(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "cannot write " << path.toStdString();
-        return path;
-    }
-    f.write(bytes);
-    return path;
-}
-
 QString TestProgram::dataFilesPath(const QString& name) const {
     return dir_.path() + "/Data/Files/" + name;
 }

@@ -9,6 +9,7 @@
 #include "platform/ModalService.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
+#include "support/FileBytes.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -87,9 +88,6 @@ private:
 
 // Copies a folder tree (the program folder template) into another folder.
 bool copyTree(const QString& from, const QString& to);
-// Writes a file (bytes as given), making its folder first; a file that cannot
-// be written fails the test. Returns the path.
-QString writeFileAt(const QString& path, const QByteArray& bytes);
 
 // ---- Loading and saving ----------------------------------------------------------
 

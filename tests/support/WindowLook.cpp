@@ -13,10 +13,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTextEdit>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace window_look {
@@ -117,6 +119,20 @@ QStringList CutCaptions(QWidget* window) {
         if (!wrong.isEmpty()) cut << c->name() + QStringLiteral(": ") + wrong;
     }
     return cut;
+}
+
+QStringList Faults(QWidget* window, const QStringList& knownCut) {
+    QStringList faults = CoveredControls(window);
+    for (const QString& cut : CutCaptions(window))
+        if (!knownCut.contains(cut.section(QLatin1Char(':'), 0, 0))) faults << cut;
+    return faults;
+}
+
+void SaveShot(QWidget* widget, const QString& file) {
+    QApplication::processEvents();
+    const QPixmap shot = widget->grab();
+    EXPECT_FALSE(shot.isNull()) << file.toStdString();
+    EXPECT_TRUE(shot.save(file)) << file.toStdString();
 }
 
 void BringToView(QWidget* widget) {

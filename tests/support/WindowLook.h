@@ -33,6 +33,12 @@ QString CaptionCut(QWidget* w);
 // The visible controls whose caption is cut (see CaptionCut), as
 // "name: what is wrong".
 QStringList CutCaptions(QWidget* window);
+// What a user meets wrong in the window as it shows: the covered controls,
+// then the cut captions but those of the controls named in `knownCut`.
+QStringList Faults(QWidget* window, const QStringList& knownCut = {});
+// Saves the widget as it shows, for a look, once the events waiting are
+// handled; an empty picture, or one that cannot be saved, fails the test.
+void SaveShot(QWidget* widget, const QString& file);
 // Selects, from the outside in, the tab of every tab strip the widget lies
 // on, so that it shows as far as tabs decide.
 void BringToView(QWidget* widget);

@@ -74,36 +74,13 @@ TEST_F(HistoryTest, ASnapshotFileHoldsTheWholeDocumentBeforeTheChange) {
     EXPECT_TRUE(snapshots()[0].entry.startsWith("0000 ["));
     EXPECT_TRUE(snapshots()[0].entry.endsWith("] Script Shifted"));
     EXPECT_EQ(file(0), t->folder.path(runtime::Place::ScratchFolder) + "/0000.shd");
-    const QStringList expected = {"4.00:=3",
-                                  " 2",
-                                  " 1",
-                                  t->doc.FileNodes.Name(0),
-                                  " 1",
-                                  " 2",
-                                  "0",
-                                  "Part_1",
-                                  " 1",
-                                  " 1",
-                                  "0",
-                                  "Part_2",
-                                  " 2",
-                                  " 2",
-                                  "1",
-                                  "00:00:10,000",
-                                  "00:00:12,000",
-                                  " One",
-                                  "",
-                                  "",
-                                  "00:00:20,000",
-                                  "00:00:22,000",
-                                  " Two",
-                                  "",
-                                  "",
-                                  "",
-                                  "",
-                                  "",
-                                  "",
-                                  ""};
+    // The row and part counts, the parts (name, first and last line, in the
+    // index), then the cells row by row, the spare row's too.
+    const QStringList expected =
+        QStringList{"4.00:=3", " 2", " 1", t->doc.FileNodes.Name(0)} +
+        QString(" 1| 2|0|Part_1| 1| 1|0|Part_2| 2| 2|1|00:00:10,000|00:00:12,000| One|||"
+                "00:00:20,000|00:00:22,000| Two|||||||")
+            .split('|');
     EXPECT_EQ(fileLines(0), expected);
     EXPECT_TRUE(readBytes(file(0)).contains("4.00:=3\r\n")) << "lines end in CR LF";
 }
@@ -178,7 +155,14 @@ TEST_F(HistoryTest, ALongDocumentComesBackWhole) {
 }
 
 TEST_F(HistoryTest, AMissingOrDamagedSnapshotLeavesTheDocumentAsItWas) {
-    struct Case {
+    // The snapshot's lines with line i (from 0) replaced.
+    const auto with = [](int i, const char* text) {
+        return std::function<QStringList(QStringList)>([=](QStringList l) {
+            l[i] = QString::fromLatin1(text);
+            return l;
+        });
+    };
+    const struct Case {
         const char* name;
         std::function<QStringList(QStringList)> damage; // empty: the file is deleted
         const char* says;
@@ -188,30 +172,10 @@ TEST_F(HistoryTest, AMissingOrDamagedSnapshotLeavesTheDocumentAsItWas) {
          "it is cut short: 25 lines of the 26 its row count calls for."},
         {"longer", [](QStringList l) { return l << "extra"; },
          "it holds 27 lines, more than the 26 its row count calls for."},
-        {"no row count",
-         [](QStringList l) {
-             l[0] = "4.00";
-             return l;
-         },
-         "line 1 should hold the version"},
-        {"too many rows",
-         [](QStringList l) {
-             l[0] = "4.00:=10000";
-             return l;
-         },
-         "a row count from 1 to 9999"},
-        {"part count",
-         [](QStringList l) {
-             l[1] = " 100";
-             return l;
-         },
-         "line 2 should hold a part count from 0 to 99."},
-        {"part row",
-         [](QStringList l) {
-             l[4] = " 1.5";
-             return l;
-         },
-         "part 0 (lines 4 to 7) should hold a name"},
+        {"no row count", with(0, "4.00"), "line 1 should hold the version"},
+        {"too many rows", with(0, "4.00:=10000"), "a row count from 1 to 9999"},
+        {"part count", with(1, " 100"), "line 2 should hold a part count from 0 to 99."},
+        {"part row", with(4, " 1.5"), "part 0 (lines 4 to 7) should hold a name"},
     };
     loadLines(2);
     shiftLater("1", "2");

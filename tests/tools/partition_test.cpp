@@ -83,9 +83,9 @@ QString lessMinutes(const QString& time, int minutes) {
 // 595 lines over 95 minutes, split at 30 and 65 minutes: each part file is
 // read back and holds its lines with times from the start of its part.
 TEST_F(PartitionTest, SplitsARealFileIntoThreePartsThatReadBack) {
-    QFile sample(QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/se_auto_detect_windows-1251.srt");
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const QString film = t.loadDataFile("film.srt", sample.readAll());
+    const QString film =
+        t.loadDataFile("film.srt", readBytes(QStringLiteral(MIREL_SAMPLES_DIR) +
+                                             "/subrip/se_auto_detect_windows-1251.srt"));
     const std::vector<Row> whole = rowsOf(t.program());
     ASSERT_EQ(whole.size(), 595u);
     t->doc.FileChanged = true;

@@ -8,51 +8,33 @@
 #include "support/ListItems.h"
 #include "timing_fixture.h"
 #include "tools/PartitionTab.h"
+#include "window_steps.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QPixmap>
-#include <QTest>
-#include <QWidget>
 
 namespace {
 
-class PartitionWindowTest : public TimingTest {
+using window_steps::click;
+
+class PartitionWindowTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         loadLines(12);
         settle();
-        m().tabMain.setTab(frmMain::TabPartition);
-        m().show();
-        QApplication::processEvents();
+        show(frmMain::TabPartition);
     }
-    void TearDown() override { m().hide(); }
 
     PartitionTab& tab() { return m().partition; }
     // Chooses a cell, types into the edit field and presses Enter.
     void typeCell(int row, int col, const QString& text) {
         tab().grid.setCurrentCell(row, col);
         QApplication::processEvents();
-        platform::RichTextBox& field = tab().rtfSplitEdit;
-        ASSERT_TRUE(field.visible());
-        field.setFocus();
-        QApplication::processEvents();
-        QTest::keyClick(field.widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field.widget(), text);
-        QTest::keyClick(field.widget(), Qt::Key_Return);
+        ASSERT_TRUE(tab().rtfSplitEdit.visible());
+        window_steps::typeAndEnter(tab().rtfSplitEdit, text);
         QApplication::processEvents();
     }
-    static void click(platform::Control& button) {
-        QTest::mouseClick(button.widget(), Qt::LeftButton);
-        QApplication::processEvents();
-    }
-    void shot(const char* name) {
-        QApplication::processEvents();
-        const QPixmap picture = m().window()->grab();
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_TRUE(
-            picture.save(QStringLiteral("partition_%1.png").arg(QString::fromLatin1(name))));
-    }
+    void shot(const char* name) { window_steps::shot(m(), "partition", name); }
 };
 
 TEST_F(PartitionWindowTest, TypePartsPickAFormatWriteAndPreview) {

@@ -1,6 +1,6 @@
 // The script player ticked by hand through a loaded document: the clock, the
 // lines shown from their start to their end, Play, Stop, Sync and the text
-// lines as buttons; and the play timer in media mode.
+// lines as buttons; and the play timer in media mode, also over seeks.
 
 #include "player_fixture.h"
 #include "support/FileBytes.h"
@@ -82,7 +82,7 @@ TEST_F(ScriptPlayer, ATextLineSelectsItsColumnOfTheCurrentLine) {
 }
 
 TEST_F(ScriptPlayer, InMediaModeTheLinesFollowThePlayersPosition) {
-    PlayerFixture::openSound(5.0);
+    PlayerFixture::openSound(70.0);
     grid().setRow(1);
     player().Command8[PlayerTab::Play].click();
     player().Command8[PlayerTab::Pauze].click();
@@ -94,6 +94,16 @@ TEST_F(ScriptPlayer, InMediaModeTheLinesFollowThePlayersPosition) {
     player().timPlayer.tick();
     EXPECT_EQ(shown(), QStringList({"", "", ""}));
     EXPECT_EQ(t->doc.CurLine, 2);
+    // Seeks forward and back: the line whose span holds the new position shows.
+    const struct {
+        double at;
+        const char* shown;
+    } seeks[] = {{63.0, "Late"}, {2.7, "Next"}, {10.0, ""}, {1.6, "First"}};
+    for (const auto& s : seeks) {
+        media().setCurrentPosition(s.at);
+        player().timPlayer.tick();
+        EXPECT_EQ(script().Label23[0].caption(), s.shown) << s.at;
+    }
 }
 
 } // namespace

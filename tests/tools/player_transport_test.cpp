@@ -1,8 +1,8 @@
 // The Player tab's transport on a real sound opened through the loader:
 // play, pause, stop, the step buttons, the slider and the play timer, and
 // what the transport does with no media open. The player as a user meets it:
-// the chooser offers the video files the player plays, the slider moves
-// media of any length, and the script player's line follows a seek.
+// the chooser offers the video files the player plays, and the slider moves
+// media of any length.
 
 #include "fileio/frmFile.h"
 #include "player_fixture.h"
@@ -108,21 +108,6 @@ TEST_F(PlayerTransport, WithNoMediaTheTransportSyncAndSliderDoNothing) {
     EXPECT_EQ(player().txtDuration.text(), "00:00:00,000");
 }
 
-TEST_F(PlayerTransport, TheSliderMovesThePlayerWhenLetGo) {
-    openSound(160.0);
-    platform::Slider& slider = player().Slider1;
-    press(PlayerTab::Play);
-    slider.onMouseDown(platform::LeftButton, 0, 0, 0);
-    EXPECT_FALSE(player().timPlayer.enabled()) << "the clock rests while the handle is held";
-    slider.setValue(100);
-    slider.onScroll();
-    EXPECT_EQ(slider.text(), "00:01:40,000");
-    EXPECT_EQ(player().txtDuration.text(), "00:01:40,000");
-    slider.onMouseUp(platform::LeftButton, 0, 0, 0);
-    EXPECT_NEAR(media().currentPosition(), 100.0, 0.05);
-    EXPECT_TRUE(player().timPlayer.enabled());
-}
-
 TEST_F(PlayerTransport, LoadingASubtitleFileStopsThePlayer) {
     openSound(5.0);
     press(PlayerTab::Play);
@@ -170,8 +155,9 @@ TEST_F(PlayerReach, TheChooserOffersTheVideoTypesAndAllFiles) {
     EXPECT_EQ(t->players.mediaFileName(), clip);
 }
 
-// Dragging the handle of a 30-second sound moves the slider and, when the
-// button is let go, the player.
+// Dragging the handle of a 30-second sound as it plays: the clock rests while
+// the handle is held and shows the handle's time; let go, the player goes
+// there and the clock runs again.
 TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     openSound(30.0);
     platform::Slider& slider = player().Slider1;
@@ -179,40 +165,23 @@ TEST_F(PlayerReach, TheSliderMovesMediaOfAnyLength) {
     frmMain& m = t.main();
     m.show();
     m.tabMain.setTab(frmMain::TabPlayer);
+    player().Command8[PlayerTab::Play].click();
     QApplication::processEvents();
     QWidget* w = slider.widget();
     // The handle, at the start, is dragged to nine tenths of the way.
     const QPoint handle(5, w->height() / 2), there(w->width() * 9 / 10, w->height() / 2);
+    ASSERT_TRUE(player().timPlayer.enabled()) << "the clock runs as it plays";
     QTest::mousePress(w, Qt::LeftButton, {}, handle);
+    EXPECT_FALSE(player().timPlayer.enabled()) << "the clock rests while the handle is held";
     QTest::mouseMove(w, (handle + there) / 2);
     QTest::mouseMove(w, there);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, there);
     EXPECT_GT(slider.value(), 0);
+    EXPECT_EQ(slider.text(), QString("00:00:%1,000").arg(slider.value(), 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(player().txtDuration.text(), slider.text());
+    QTest::mouseRelease(w, Qt::LeftButton, {}, there);
     EXPECT_NEAR(media().currentPosition(), slider.value(), 0.05);
+    EXPECT_TRUE(player().timPlayer.enabled());
     m.hide();
-}
-
-const QByteArray Script =
-    crlf({"1", "00:00:01,500 --> 00:00:02,000", "First", "", "2", "00:00:02,500 --> 00:00:03,000",
-          "Next", "", "3", "00:00:20,345 --> 00:00:25,000", "Late", ""});
-
-// Seeks forward and back: the line whose span holds the new position shows.
-TEST_F(PlayerReach, TheScriptPlayersLineFollowsASeek) {
-    mustLoad(t.program(), t.writeDataFile("script.srt", Script));
-    openSound(30.0);
-    t->doc.grid().setRow(1);
-    player().Command8[PlayerTab::Play].click();
-    player().Command8[PlayerTab::Pauze].click();
-    struct Seek {
-        double at;
-        const char* shown;
-    };
-    for (const Seek& s : {Seek{1.6, "First"}, Seek{21.0, "Late"}, Seek{2.7, "Next"}, Seek{10.0, ""},
-                          Seek{1.55, "First"}}) {
-        media().setCurrentPosition(s.at);
-        player().timPlayer.tick();
-        EXPECT_EQ(script().Label23[0].caption(), s.shown) << s.at;
-    }
 }
 
 } // namespace

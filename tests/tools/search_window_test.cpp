@@ -18,7 +18,10 @@
 
 namespace {
 
-class EditorPagesWindowTest : public TimingTest {
+using window_steps::click;
+using window_steps::type;
+
+class EditorPagesWindowTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         load({{at(10), at(12), "The colour of night"},
@@ -26,20 +29,13 @@ protected:
               {at(30), at(32), QStringLiteral("שלום עולם")},
               {at(40), at(42), "Nothing here"}});
         settle();
-        m().tabMain.setTab(frmMain::TabEditor);
-        m().show();
-        QApplication::processEvents();
+        show(frmMain::TabEditor);
     }
-    void TearDown() override { m().hide(); }
 
     void page(int tab) {
         m().editor.SSTab2.setTab(tab);
         QApplication::processEvents();
     }
-    static void type(platform::Control& field, const QString& text) {
-        window_steps::type(field, text);
-    }
-    static void click(platform::Control& button) { window_steps::click(button); }
     void shot(const char* name) { window_steps::shot(m(), "search", name); }
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
 };

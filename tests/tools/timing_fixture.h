@@ -9,6 +9,7 @@
 #include "support/TestProgram.h"
 #include "tools/History.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <vector>
 
@@ -72,4 +73,16 @@ protected:
     }
 
     TestProgram t;
+};
+
+// The main window shown on one of its tabs, as a user works in it; hidden
+// after the test.
+class ShownWindowTest : public TimingTest {
+protected:
+    void show(int tab) {
+        m().tabMain.setTab(tab);
+        m().show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { m().hide(); }
 };

@@ -24,127 +24,121 @@
 
 namespace {
 
-class TimingWindowTest : public TimingTest {
+using window_steps::click;
+using window_steps::type;
+
+class TimingWindowTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         loadLines(6);
-        m().tabMain.setTab(frmMain::TabEditor);
-        m().show();
-        QApplication::processEvents();
+        show(frmMain::TabEditor);
     }
-    void TearDown() override { m().hide(); }
 
     void page(int tab) {
         m().editor.SSTab3.setTab(tab);
         QApplication::processEvents();
     }
-    static void type(platform::Control& field, const QString& text) {
-        window_steps::type(field, text);
-    }
-    static void click(platform::Control& button) { window_steps::click(button); }
     void shot(const char* name) { window_steps::shot(m(), "timing", name); }
+    // Each tool's fields filled as a user fills them, up to its Go button.
+    platform::Control& shift(const char* first, const char* last, const char* by, int direction) {
+        page(0);
+        type(m().editor.Text1[0], first);
+        type(m().editor.Text1[1], last);
+        type(m().shift.rtfShiftDuration, by);
+        if (m().shift.Label37.caption() == ">>") click(m().shift.Label37);
+        m().shift.Combo2.setListIndex(direction); // 0 towards the beginning, 1 the end
+        return m().shift.Command13;
+    }
+    platform::Control& stretch(const char* first, const char* last, const char* from,
+                               const char* to) {
+        page(1);
+        type(m().editor.Text1[2], first);
+        type(m().editor.Text1[3], last);
+        type(m().editor.rtfStretchFirst, from);
+        type(m().editor.rtfStretchLast, to);
+        return m().stretch.Command12;
+    }
+    platform::Control& time(int row, const char* by, platform::Control& step) {
+        page(2);
+        grid().setCurrentCell(row, 3);
+        type(m().timeTab.rtfDurShift, by);
+        click(step);
+        return m().timeTab.Command19;
+    }
 };
 
-TEST_F(TimingWindowTest, ShiftByTypingAndClickingGo) {
-    page(0);
-    type(m().editor.Text1[0], "2");
-    type(m().editor.Text1[1], "4");
-    type(m().shift.rtfShiftDuration, "00:00:03,250");
-    if (m().shift.Label37.caption() == ">>") click(m().shift.Label37);
-    m().shift.Combo2.setListIndex(1);
-    shot("shift_before");
-    click(m().shift.Command13);
-    shot("shift_after");
-    EXPECT_EQ(times()[1], "00:00:23,250-00:00:25,250");
-    EXPECT_EQ(times()[3], "00:00:43,250-00:00:45,250");
-    EXPECT_EQ(times()[4], "00:00:50,000-00:00:52,000");
-}
-
-TEST_F(TimingWindowTest, StretchByTypingAndClickingGo) {
-    page(1);
-    type(m().editor.Text1[2], "1");
-    type(m().editor.Text1[3], "6");
-    type(m().editor.rtfStretchFirst, "00:00:00,000");
-    type(m().editor.rtfStretchLast, "00:01:40,000");
-    shot("stretch_before");
-    click(m().stretch.Command12);
-    shot("stretch_after");
-    EXPECT_EQ(times()[0], "00:00:00,000-00:00:02,000");
-    EXPECT_EQ(times()[1], "00:00:20,000-00:00:22,000");
-    EXPECT_EQ(times()[5], "00:01:40,000-00:01:42,000");
-}
-
-TEST_F(TimingWindowTest, TimeByClickingALineTheStepsAndGo) {
-    page(2);
-    grid().setCurrentCell(3, 3);
-    TimeTab& time = m().timeTab;
-    type(time.rtfDurShift, "00:00,500");
-    click(time.Command16); // later
-    click(time.Command18); // longer at both ends
-    shot("time_before");
-    click(time.Command19);
-    shot("time_after");
-    EXPECT_EQ(times()[2], "00:00:30,000-00:00:33,000");
-}
-
-TEST_F(TimingWindowTest, FrameRateByPickingTheRatesAndClickingGo) {
-    page(3);
+// Each tool's page is saved before and after its Go.
+TEST_F(TimingWindowTest, EachToolByTypingAndClickingGo) {
     FrameRateTab& fr = m().frameRate;
-    if (fr.Label29.caption() == ">>") click(fr.Label29);
-    fr.Combo14[0].setListIndex(2); // 25.000
-    if (fr.Label45.caption() == ">>") click(fr.Label45);
-    fr.Combo14[1].setListIndex(0); // 23.970
-    shot("framerate_before");
-    click(fr.Command52);
-    shot("framerate_after");
-    EXPECT_EQ(times()[0], "00:00:09,588-00:00:11,505");
+    const struct {
+        const char* tool;
+        std::function<platform::Control&()> steps;
+        std::vector<std::pair<int, const char*>> times; // index into times(), wanted
+    } cases[] = {
+        {"shift",
+         [&]() -> platform::Control& { return shift("2", "4", "00:00:03,250", 1); },
+         {{1, "00:00:23,250-00:00:25,250"},
+          {3, "00:00:43,250-00:00:45,250"},
+          {4, "00:00:50,000-00:00:52,000"}}},
+        {"stretch",
+         [&]() -> platform::Control& { return stretch("1", "6", "00:00:00,000", "00:01:40,000"); },
+         {{0, "00:00:00,000-00:00:02,000"},
+          {1, "00:00:20,000-00:00:22,000"},
+          {5, "00:01:40,000-00:01:42,000"}}},
+        {"time",
+         [&]() -> platform::Control& {
+             platform::Control& go = time(3, "00:00,500", m().timeTab.Command16); // later
+             click(m().timeTab.Command18); // longer at both ends
+             return go;
+         },
+         {{2, "00:00:30,000-00:00:33,000"}}},
+        {"framerate",
+         [&]() -> platform::Control& {
+             page(3);
+             if (fr.Label29.caption() == ">>") click(fr.Label29);
+             fr.Combo14[0].setListIndex(2); // 25.000
+             if (fr.Label45.caption() == ">>") click(fr.Label45);
+             fr.Combo14[1].setListIndex(0); // 23.970
+             return fr.Command52;
+         },
+         {{0, "00:00:09,588-00:00:11,505"}}},
+    };
+    for (const auto& c : cases) {
+        loadLines(6);
+        platform::Control& go = c.steps();
+        shot((std::string(c.tool) + "_before").c_str());
+        click(go);
+        shot((std::string(c.tool) + "_after").c_str());
+        for (const auto& [index, wanted] : c.times)
+            EXPECT_EQ(times()[index], wanted) << c.tool;
+    }
 }
 
 // A Go that would put a time below 00:00:00,000 is refused with the first
 // line it would move there, and nothing changes: no snapshot, no time.
 TEST_F(TimingWindowTest, AGoThatWouldGoBelowZeroIsRefusedBeforeAnythingChanges) {
-    struct Case {
+    const struct {
         const char* tool;
-        std::function<void()> steps;
+        std::function<platform::Control&()> steps;
         const char* says;
     } cases[] = {
-        {"Shift",
-         [&] {
-             page(0);
-             type(m().editor.Text1[0], "1");
-             type(m().editor.Text1[1], "3");
-             type(m().shift.rtfShiftDuration, "00:00:15,000");
-             if (m().shift.Label37.caption() == ">>") click(m().shift.Label37);
-             m().shift.Combo2.setListIndex(0); // towards the beginning
-             click(m().shift.Command13);
-         },
+        {"Shift", [&]() -> platform::Control& { return shift("1", "3", "00:00:15,000", 0); },
          "Line 1 would move below 00:00:00,000: its start would be -1:59:55,000."},
         {"Stretch",
-         [&] {
-             page(1);
-             type(m().editor.Text1[2], "2");
-             type(m().editor.Text1[3], "6");
-             type(m().editor.rtfStretchFirst, "-1:59:58,000");
-             type(m().editor.rtfStretchLast, "00:00:40,000");
-             click(m().stretch.Command12);
-         },
+         [&]() -> platform::Control& { return stretch("2", "6", "-1:59:58,000", "00:00:40,000"); },
          "Line 2 would move below 00:00:00,000: its start would be -1:59:58,000."},
         {"Time",
-         [&] {
-             page(2);
-             grid().setCurrentCell(2, 3);
-             type(m().timeTab.rtfDurShift, "00:21,000");
-             click(m().timeTab.Command15); // earlier
-             click(m().timeTab.Command19);
+         [&]() -> platform::Control& {
+             return time(2, "00:21,000", m().timeTab.Command15); // earlier
          },
          "Line 2 would move below 00:00:00,000: its start would be -1:59:59,000."},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         settle();
         const QStringList before = times();
         Message seen;
         t.reply(AnswerOk, &seen);
-        c.steps();
+        click(c.steps());
         EXPECT_EQ(seen.title, c.tool);
         EXPECT_EQ(seen.text, QString::fromLatin1(c.says) + "\r\nNothing was changed.") << c.tool;
         EXPECT_EQ(times(), before) << c.tool;
@@ -184,18 +178,16 @@ TEST_F(TimingWindowTest, TimeRefusesAStartOrEndThatIsNotATimeCode) {
     }
 }
 
-class EditorPlaceTest : public TimingTest {
+class EditorPlaceTest : public ShownWindowTest {
 protected:
     void SetUp() override {
         loadLines(40);
         settle();
-        m().tabMain.setTab(frmMain::TabEditor);
-        m().show();
+        show(frmMain::TabEditor);
         m().move(0, 0, frmMain::MinWidth, frmMain::MinHeight);
         m().Resize();
         QApplication::processEvents();
     }
-    void TearDown() override { m().hide(); }
     // The editor's place and size against the cell's.
     QRect editorPlace() {
         const platform::Control& e = m().editor.rtfEdit;
@@ -207,18 +199,17 @@ protected:
     }
 };
 
-TEST_F(EditorPlaceTest, AfterASearchScrolledTheGrid) {
+// The editor lies on its cell after a search scrolled the grid and after the
+// splitter between the panes was dragged.
+TEST_F(EditorPlaceTest, AfterASearchOrASplitterDrag) {
     m().editor.SSTab2.setTab(1);
     grid().setCurrentCell(1, 3);
     t->edit.EditorCellSelect();
-    SearchTab& s = m().search;
-    window_steps::typeAndEnter(s.rtfSearch, "Line 30");
+    window_steps::typeAndEnter(m().search.rtfSearch, "Line 30");
     QApplication::processEvents();
     ASSERT_EQ(grid().row(), 30);
-    EXPECT_EQ(editorPlace(), cellPlace());
-}
+    EXPECT_EQ(editorPlace(), cellPlace()) << "after the search";
 
-TEST_F(EditorPlaceTest, AfterTheSplitterWasDragged) {
     grid().setCurrentCell(5, 3);
     QApplication::processEvents();
     ASSERT_EQ(editorPlace(), cellPlace());
@@ -230,7 +221,7 @@ TEST_F(EditorPlaceTest, AfterTheSplitterWasDragged) {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, grip - QPoint(60, 0));
     QApplication::processEvents();
     ASSERT_NE(m().pMove.left(), before) << "the drag moved the splitter";
-    EXPECT_EQ(editorPlace(), cellPlace());
+    EXPECT_EQ(editorPlace(), cellPlace()) << "after the drag";
 }
 
 TEST(CalculatorEditorPlace, TheCellEditorLiesOnItsCellAtStart) {

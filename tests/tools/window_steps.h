@@ -4,6 +4,7 @@
 
 #include "platform/Control.h"
 #include "shell/frmMain.h"
+#include "support/WindowLook.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -34,11 +35,7 @@ inline void click(platform::Control& button) {
 
 // Saves <prefix>_<name>.png in the working folder.
 inline void shot(frmMain& m, const char* prefix, const char* name) {
-    QApplication::processEvents();
-    const QPixmap picture = m.window()->grab();
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_TRUE(picture.save(
-        QStringLiteral("%1_%2.png").arg(QString::fromLatin1(prefix), QString::fromLatin1(name))));
+    window_look::SaveShot(m.window(), QStringLiteral("%1_%2.png").arg(prefix, name));
 }
 
 } // namespace window_steps
