@@ -15,10 +15,9 @@
 namespace platform {
 
 #if defined(__linux__) && defined(__GLIBC__)
-namespace {
+namespace {} // namespace
 
-// Transparent huge pages are there for a range that asks for them.
-bool HugePagesAllowed() {
+bool LargeHeapPagesAllowed() {
     std::FILE* f = std::fopen("/sys/kernel/mm/transparent_hugepage/enabled", "r");
     if (!f) return false;
     char mode[128] = {};
@@ -27,6 +26,8 @@ bool HugePagesAllowed() {
     mode[n] = '\0';
     return std::strstr(mode, "[always]") || std::strstr(mode, "[madvise]");
 }
+
+namespace {
 
 // Where the heap begins (0 when it cannot be told).
 std::uintptr_t HeapStart() {
@@ -46,7 +47,7 @@ std::uintptr_t HeapStart() {
 } // namespace
 
 void UseLargeHeapPages() {
-    if (!HugePagesAllowed()) return;
+    if (!LargeHeapPagesAllowed()) return;
     constexpr std::size_t Reserve = std::size_t{64} << 20;
     constexpr std::size_t Grow = std::size_t{8} << 20;
     // Buffers up to 16 MB come from the heap rather than from mappings of
@@ -71,6 +72,9 @@ void UseLargeHeapPages() {
 #else
 
 void UseLargeHeapPages() {}
+bool LargeHeapPagesAllowed() {
+    return false;
+}
 
 #endif
 

@@ -13,4 +13,7 @@ namespace platform {
 // main, before anything else allocates much. Does nothing elsewhere.
 void UseLargeHeapPages();
 
+// The kernel gives 2 MB pages to a range that asks for them.
+bool LargeHeapPagesAllowed();
+
 } // namespace platform

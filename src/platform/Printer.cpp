@@ -76,8 +76,7 @@ bool Printer::printLine(const QString& text) {
 }
 
 QStringList Printer::wrappedLines(const QString& text) const {
-    if (!job_ || text.isEmpty()) return {text};
-    return job_->wrappedLines(text);
+    return job_ ? job_->wrappedLines(text) : QStringList{text};
 }
 
 bool Printer::endJob() {
