@@ -177,7 +177,7 @@ QStringList samiHeader(const LayoutContext&) {
             QStringLiteral("      font-weight: bold; color: white; background-color: black;}"),
             QStringLiteral("      .SUBTTL {Name: 'Subtitles'; Lang: en-US; SAMIType: CC;}"),
             QStringLiteral("   -->"),
-            QStringLiteral("   </STYLE"),
+            QStringLiteral("   </STYLE>"),
             QStringLiteral("</HEAD>"),
             QStringLiteral("<BODY>")};
 }

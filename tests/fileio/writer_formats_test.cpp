@@ -67,7 +67,7 @@ const QStringList SamiHeader = {"<SAMI>",
                                 "      font-weight: bold; color: white; background-color: black;}",
                                 "      .SUBTTL {Name: 'Subtitles'; Lang: en-US; SAMIType: CC;}",
                                 "   -->",
-                                "   </STYLE",
+                                "   </STYLE>",
                                 "</HEAD>",
                                 "<BODY>"};
 
