@@ -250,8 +250,15 @@ QString dvdRow(const LayoutContext&, const RowInput& r, QStringList& out) {
     return {};
 }
 
+// A brace opens or closes a comment in JACOSub, so one in the text is
+// written "\{" or "\}".
+QString jacoEscaped(QString text) {
+    if (!text.contains(u'{') && !text.contains(u'}')) return text;
+    return text.replace(u'{', QLatin1String("\\{")).replace(u'}', QLatin1String("\\}"));
+}
+
 QString jacoRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
-    QString text = joined(r, u"\\n");
+    QString text = jacoEscaped(joined(r, u"\\n"));
     if (hasWord(r.fontSpec, c.boldWord)) text = cat({u"\\B", text, u"\\b"});
     if (hasWord(r.fontSpec, c.italicWord)) text = cat({u"\\I", text, u"\\i"});
     out << cat({shortTime(r.start), u".", cs(r.start), u" ", shortTime(r.end), u".", cs(r.end),

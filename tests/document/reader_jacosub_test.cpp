@@ -68,13 +68,16 @@ TEST_F(JacoSubReader, TheFontComesFromTheFontTab) {
 TEST_F(JacoSubReader, DirectivesCommentsAndLinesCutAtThree) {
     read({"1:02:03.04 12:34:56.78 D [Billy] a\\nb\\nc\\nd",
           "0:00:01.00 0:00:02.00 VM {comment} x{note} y", "0:00:03.00 0:00:04.00 {NTP} a {b} c}",
-          "0:00:05.00\t0:00:06.00 {NTP}"});
-    ASSERT_EQ(lines(), 4);
+          "0:00:05.00\t0:00:06.00 {NTP}", "0:00:07.00 0:00:08.00 {NTP} it's \\{fine\\}",
+          "0:00:09.00 0:00:10.00 VM \\{x\\} {note}y\\\\{"});
+    ASSERT_EQ(lines(), 6);
     EXPECT_EQ(row(1), QStringList({"1", "01:02:03,040", "12:34:56,780", " [Billy] a", " b", " c"}))
         << "two hour digits are read too; a fourth line is dropped";
     EXPECT_EQ(row(2)[3], " x y") << "after a directive word, braces hold comments";
     EXPECT_EQ(row(3)[3], " a {b} c}") << "after {NTP} the text is taken as it stands";
     EXPECT_EQ(row(4), QStringList({"4", "00:00:05,000", "00:00:06,000", " ", "", ""}));
+    EXPECT_EQ(row(5)[3], " it's {fine}") << "escaped braces are text";
+    EXPECT_EQ(row(6)[3], " {x} y\\{") << "nor do they open a comment";
 }
 
 TEST_F(JacoSubReader, BlankAndDirectiveLinesArePassedOverAndStrayLinesAreBadLines) {
@@ -150,7 +153,7 @@ TEST_F(JacoSubReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     roundTrip();
     ASSERT_EQ(lines(), 4);
 
-    // Times to the hundredth; one hour digit; the style of each row.
+    // Times to the hundredth; braces as they were; the style of each row.
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:04,000", " Hello", "", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "09:59:58,990", "09:59:59,990", " a, \"quoted\" | b {x}",
                                    " ", " [br] <br> }"}));

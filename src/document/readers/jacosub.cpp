@@ -5,8 +5,9 @@
 // programs a word such as "D" or "VM") and the text. "\n" breaks the text
 // into lines; "\B" and "\I" make the line bold or italic, "\b" and "\i" end
 // that, and all four are taken out of the text where they stand. After a
-// directive word, "{...}" in the text is a comment and is dropped. The font
-// name is the one chosen on the Font tab (Arial when none is chosen).
+// directive word, "{...}" in the text is a comment and is dropped. "\{" and
+// "\}" are braces of the text (Mirel writes every brace so). The font name is
+// the one chosen on the Font tab (Arial when none is chosen).
 
 #include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
@@ -29,14 +30,34 @@ void SkipBlanks(const QString& line, qsizetype& pos) {
         ++pos;
 }
 
+// A brace at `at` that a backslash makes a brace of the text.
+bool IsEscaped(const QString& text, qsizetype at) {
+    return at > 0 && text[at - 1] == u'\\';
+}
+
+// The first brace `brace` from `from` on that is not escaped, or -1.
+qsizetype FindBrace(const QString& text, QChar brace, qsizetype from) {
+    qsizetype at = text.indexOf(brace, from);
+    while (at >= 0 && IsEscaped(text, at))
+        at = text.indexOf(brace, at + 1);
+    return at;
+}
+
 // Text with its "{...}" comments taken out.
 QString WithoutComments(QString text) {
-    for (qsizetype open = text.indexOf(u'{'); open >= 0; open = text.indexOf(u'{', open)) {
-        const qsizetype close = text.indexOf(u'}', open);
+    for (qsizetype open = FindBrace(text, u'{', 0); open >= 0; open = FindBrace(text, u'{', open)) {
+        const qsizetype close = FindBrace(text, u'}', open);
         if (close < 0) break;
         text.remove(open, close - open + 1);
     }
     return text;
+}
+
+// "\{" and "\}" as the braces they stand for.
+QString Unescaped(QString text) {
+    if (!text.contains(u'\\')) return text;
+    return text.replace(QLatin1String("\\{"), QLatin1String("{"))
+        .replace(QLatin1String("\\}"), QLatin1String("}"));
 }
 
 // What follows the directive: after "{...}" as a whole, or after a directive
@@ -45,11 +66,11 @@ QString TextAfterDirective(const QString& line, qsizetype pos) {
     SkipBlanks(line, pos);
     if (pos < line.size() && line[pos] == u'{') {
         const qsizetype close = line.indexOf(u'}', pos);
-        if (close >= 0) return line.mid(close + 1);
+        if (close >= 0) return Unescaped(line.mid(close + 1));
     }
     while (pos < line.size() && !IsBlank(line[pos]))
         ++pos;
-    return WithoutComments(line.mid(pos));
+    return Unescaped(WithoutComments(line.mid(pos)));
 }
 
 struct Style {
