@@ -185,10 +185,24 @@ QStringList samiFooter() {
     return {QStringLiteral("</BODY>"), QStringLiteral("</SAMI>")};
 }
 
+// The three sections of a script, a blank line between them; the events'
+// "Format:" line closes the header, and the "Dialogue:" lines follow it.
 QStringList ssaHeader(const LayoutContext&) {
-    return {QStringLiteral("Synch Point: Side 1 0m00s"), QStringLiteral("Collisions: Normal"),
+    return {QStringLiteral("[Script Info]"),
+            QStringLiteral("ScriptType: v4.00"),
+            QStringLiteral("Synch Point: Side 1 0m00s"),
+            QStringLiteral("Collisions: Normal"),
             QStringLiteral("Timer: 100.0000"),
-            QStringLiteral("Style: Default,Arial,26,253436,0,16777215,0,-1,0,2,2,2,20,20,10,0,0")};
+            QString(),
+            QStringLiteral("[V4 Styles]"),
+            QStringLiteral("Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, "
+                           "TertiaryColour, BackColour, Bold, Italic, BorderStyle, Outline, "
+                           "Shadow, Alignment, MarginL, MarginR, MarginV, AlphaLevel, Encoding"),
+            QStringLiteral("Style: Default,Arial,26,253436,0,16777215,0,-1,0,1,2,2,2,20,20,10,0,0"),
+            QString(),
+            QStringLiteral("[Events]"),
+            QStringLiteral("Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, "
+                           "Effect, Text")};
 }
 
 QStringList subViewer1Header(const LayoutContext&) {
@@ -335,10 +349,12 @@ QString subRipRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
     return {};
 }
 
+// The text lines are parted by "\N", the hard line break ("\n" is a soft one
+// that a player may wrap away).
 QString ssaRow(const LayoutContext&, const RowInput& r, QStringList& out) {
     out << cat({u"Dialogue: Marked=0,", shortTime(r.start), u".", cs(r.start), u",",
                 shortTime(r.end), u".", cs(r.end), u",Default,,0000,0000,0000,!Effect,",
-                joined(r, u"\\n")});
+                joined(r, u"\\N")});
     return {};
 }
 

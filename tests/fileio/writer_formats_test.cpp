@@ -71,6 +71,22 @@ const QStringList SamiHeader = {"<SAMI>",
                                 "</HEAD>",
                                 "<BODY>"};
 
+const QStringList SsaHeader = {
+    "[Script Info]",
+    "ScriptType: v4.00",
+    "Synch Point: Side 1 0m00s",
+    "Collisions: Normal",
+    "Timer: 100.0000",
+    "",
+    "[V4 Styles]",
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, TertiaryColour, "
+    "BackColour, Bold, Italic, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, "
+    "MarginV, AlphaLevel, Encoding",
+    "Style: Default,Arial,26,253436,0,16777215,0,-1,0,1,2,2,2,20,20,10,0,0",
+    "",
+    "[Events]",
+    "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text"};
+
 const QStringList SubViewer1Header = {
     "[TITLE]",    "",  "[AUTHOR]", "",
     "[SOURCE]",   "",  "[PRG]",    "",
@@ -116,13 +132,12 @@ std::vector<Expected> expectedFiles() {
          ".srt",
          {"1", "00:00:11,000 --> 00:00:12,500", "<i>Hello</i>", "<i>world</i>", "", "2",
           "12:34:56,789 --> 12:34:58,010", "<b>Second</b>", "<b>third</b>", ""}},
-        {10,
-         ".ssa",
-         {"Synch Point: Side 1 0m00s", "Collisions: Normal", "Timer: 100.0000",
-          "Style: Default,Arial,26,253436,0,16777215,0,-1,0,2,2,2,20,20,10,0,0",
-          "Dialogue: Marked=0,0:00:11.00,0:00:12.50,Default,,0000,0000,0000,!Effect,Hello\\nworld",
-          "Dialogue: Marked=0,2:34:56.78,2:34:58.01,Default,,0000,0000,0000,!Effect,"
-          "Second\\nthird"}},
+        {10, ".ssa",
+         QStringList(SsaHeader)
+             << "Dialogue: Marked=0,0:00:11.00,0:00:12.50,Default,,0000,0000,0000,!Effect,"
+                "Hello\\Nworld"
+             << "Dialogue: Marked=0,2:34:56.78,2:34:58.01,Default,,0000,0000,0000,!Effect,"
+                "Second\\Nthird"},
         {11, ".sub",
          QStringList(SubViewer1Header) << "[00:00:11]"
                                        << "Hello|world"
@@ -238,7 +253,7 @@ TEST(WriterFormats, EachFormatKeepsItsOwnPrecision) {
     EXPECT_TRUE(saveAs(t, "p", 13));
     EXPECT_EQ(readBytes(t.dataFilesPath("p.txt")), crlf({"00:00:01,9=x", "00:00:04,1="}));
     EXPECT_TRUE(saveAs(t, "p", 10));
-    EXPECT_EQ(readBytes(t.dataFilesPath("p.ssa")).split('\n').at(4),
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.ssa")).split('\n').at(SsaHeader.size()),
               "Dialogue: Marked=0,0:00:01.99,0:00:04.10,Default,,0000,0000,0000,!Effect,x\r");
 
     // One hour digit: 12 hours become 2 in the short forms.
