@@ -47,8 +47,11 @@ QStringView hms(const QString& t) {
 QStringView tenth(const QString& t) {
     return QStringView(t).left(10);
 }
-QStringView shortTime(const QString& t) {
-    return QStringView(t).mid(1, 7);
+// h:mm:ss with the whole hour count: a leading zero is dropped, so 10 hours
+// and more keep both their digits (10:20:30).
+QStringView clock(const QString& t) {
+    const bool twoDigitHours = !t.isEmpty() && t[0] >= u'1' && t[0] <= u'9';
+    return twoDigitHours ? QStringView(t).left(8) : QStringView(t).mid(1, 7);
 }
 QStringView cs(const QString& t) {
     return QStringView(t).mid(9, 2);
@@ -275,8 +278,8 @@ QString jacoRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
     QString text = jacoEscaped(joined(r, u"\\n"));
     if (hasWord(r.fontSpec, c.boldWord)) text = cat({u"\\B", text, u"\\b"});
     if (hasWord(r.fontSpec, c.italicWord)) text = cat({u"\\I", text, u"\\i"});
-    out << cat({shortTime(r.start), u".", cs(r.start), u" ", shortTime(r.end), u".", cs(r.end),
-                u" {NTP} ", text});
+    out << cat(
+        {clock(r.start), u".", cs(r.start), u" ", clock(r.end), u".", cs(r.end), u" {NTP} ", text});
     return {};
 }
 
@@ -308,8 +311,8 @@ QString powerDivXRow(const LayoutContext&, const RowInput& r, QStringList& out) 
 }
 
 QString realTimeRow(const LayoutContext&, const RowInput& r, QStringList& out) {
-    out << cat({u"<Time begin=\"", shortTime(r.start), u".", cs(r.start), u"\" end=\"",
-                shortTime(r.end), u".", cs(r.end), u"\" /><clear/> ", joined(r, u"<br>")});
+    out << cat({u"<Time begin=\"", clock(r.start), u".", cs(r.start), u"\" end=\"", clock(r.end),
+                u".", cs(r.end), u"\" /><clear/> ", joined(r, u"<br>")});
     return {};
 }
 
@@ -352,9 +355,8 @@ QString subRipRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
 // The text lines are parted by "\N", the hard line break ("\n" is a soft one
 // that a player may wrap away).
 QString ssaRow(const LayoutContext&, const RowInput& r, QStringList& out) {
-    out << cat({u"Dialogue: Marked=0,", shortTime(r.start), u".", cs(r.start), u",",
-                shortTime(r.end), u".", cs(r.end), u",Default,,0000,0000,0000,!Effect,",
-                joined(r, u"\\N")});
+    out << cat({u"Dialogue: Marked=0,", clock(r.start), u".", cs(r.start), u",", clock(r.end), u".",
+                cs(r.end), u",Default,,0000,0000,0000,!Effect,", joined(r, u"\\N")});
     return {};
 }
 
@@ -376,8 +378,8 @@ QString tmPlayerRow(const LayoutContext&, const RowInput& r, QStringList& out) {
 }
 
 QString turboTitlerRow(const LayoutContext&, const RowInput& r, QStringList& out) {
-    out << cat({shortTime(r.start), u".", cs(r.start), u",", shortTime(r.end), u".", cs(r.end),
-                u",NTP ", joined(r, u"|")});
+    out << cat({clock(r.start), u".", cs(r.start), u",", clock(r.end), u".", cs(r.end), u",NTP ",
+                joined(r, u"|")});
     return {};
 }
 
@@ -387,8 +389,8 @@ QString viPlayRow(const LayoutContext&, const RowInput& r, QStringList& out) {
 }
 
 QString zeroGRow(const LayoutContext&, const RowInput& r, QStringList& out) {
-    out << cat({u"E 1 ", shortTime(r.start), u".", cs(r.start), u" ", shortTime(r.end), u".",
-                cs(r.end), u" Default NTP ", joined(r, u"\\n")});
+    out << cat({u"E 1 ", clock(r.start), u".", cs(r.start), u" ", clock(r.end), u".", cs(r.end),
+                u" Default NTP ", joined(r, u"\\n")});
     return {};
 }
 

@@ -7,7 +7,8 @@
 //
 // The time pieces a layout takes from a re-based time code R ("hh:mm:ss,fff",
 // or "-h:mm:ss,fff" before the part's start), by character position: full (R),
-// hms (1-8), tenth (1-10), short (2-8, the first hour digit dropped), cs
+// hms (1-8), tenth (1-10), clock (h:mm:ss, the whole hour count without a
+// leading zero: 0:20:30, 10:20:30), cs
 // (10-11, hundredths truncated), ms (R in whole milliseconds), frame (R in
 // seconds times the frame rate, rounded down) and cs-frame (cs / 100 times the
 // frame rate, kept with its fraction).

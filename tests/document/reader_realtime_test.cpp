@@ -142,7 +142,7 @@ TEST_F(RealTimeReader, WhatMirelWritesReadsBackAndWritesTheSame) {
     roundTrip();
     ASSERT_EQ(lines(), 4);
 
-    // Times to the hundredth; one hour digit.
+    // Times to the hundredth.
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,230", "00:00:03,450", " Hello", "", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "09:59:58,990", "09:59:59,990", " a, \"quoted\" | b", " ",
                                    " [br] \\n {x} <i>y</i>"}));

@@ -26,10 +26,17 @@ protected:
 };
 
 TEST_F(ZeroGReader, ALineAfterTheHeaderBecomesARow) {
-    EXPECT_EQ(read(Header + QStringList{"abcd0:00:01.50 0:00:03.20 NTP Hello\\nWorld"}, 0), ZeroG);
+    EXPECT_EQ(read(Header + QStringList{"abcd0:00:01.50 0:00:03.20 NTP Hello\\nWorld",
+                                        Line("9:59:59.99", "10:20:30.40", "late"),
+                                        Line("10:20:30.40", "12:00:00.00", "later")},
+                   0),
+              ZeroG);
     ASSERT_TRUE(t->loader.LoadOk);
-    ASSERT_EQ(lines(), 1);
+    ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:03,200", " Hello", " World", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "09:59:59,990", "10:20:30,400", " late", "", ""}))
+        << "two hour digits move what follows them on";
+    EXPECT_EQ(row(3), QStringList({"3", "10:20:30,400", "12:00:00,000", " later", "", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
     expectFontTab(false, false, false);
 }
@@ -114,7 +121,6 @@ TEST_F(ZeroGReader, TheSampleLoads) {
 
 // ---- Round trip ---------------------------------------------------------------------
 
-// One hour digit: the document keeps its hours below 10.
 TEST_F(ZeroGReader, WhatMirelWritesItReadsAndWritesTheSame) {
     const std::vector<QStringList> original = {
         {"00:00:01,000", "00:00:02,500", " Hello", " world", ""},

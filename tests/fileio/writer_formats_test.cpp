@@ -2,13 +2,17 @@
 // each of the sixteen formats to the file chooser's target and compared byte
 // for byte (headers, line layouts, time pieces, text joining, bold and
 // italic); the text rules for empty and blank cells; what each format keeps of
-// a time (frames, hundredths, tenths, whole seconds, one hour digit); the
-// target's name and extension.
+// a time (frames, hundredths, tenths, whole seconds, whole hours); the
+// target's name and extension; the forms other programs' readers need, saved
+// and opened again through the file menu.
 
+#include "fileio/FileCommands.h"
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
+#include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 #include "support/GridSetup.h"
+#include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
@@ -103,14 +107,14 @@ std::vector<Expected> expectedFiles() {
                             "{T 12:34:56:78", "Second", "third", "}", "{T 12:34:58:01", "", "}"}},
         {2, ".jss",
          jacoHeader() << "0:00:11.00 0:00:12.50 {NTP} \\IHello\\nworld\\i"
-                      << "2:34:56.78 2:34:58.01 {NTP} \\BSecond\\nthird\\b"},
+                      << "12:34:56.78 12:34:58.01 {NTP} \\BSecond\\nthird\\b"},
         {3, ".sub", {"{275}{312}Hello|world", "{1132419}{1132450}Second|third"}},
         {4, ".pjs", {"    275,    312, \"Hello|world\"", "1132419,1132450, \"Second|third\""}},
         {5, ".psb", {"{00:00:11}{00:00:12}Hello|world", "{12:34:56}{12:34:58}Second|third"}},
         {6, ".rt",
          QStringList(RealTimeHeader)
              << "<Time begin=\"0:00:11.00\" end=\"0:00:12.50\" /><clear/> Hello<br>world"
-             << "<Time begin=\"2:34:56.78\" end=\"2:34:58.01\" /><clear/> Second<br>third"
+             << "<Time begin=\"12:34:56.78\" end=\"12:34:58.01\" /><clear/> Second<br>third"
              << "</b>"
              << "</center>"},
         {7, ".smi",
@@ -136,7 +140,7 @@ std::vector<Expected> expectedFiles() {
          QStringList(SsaHeader)
              << "Dialogue: Marked=0,0:00:11.00,0:00:12.50,Default,,0000,0000,0000,!Effect,"
                 "Hello\\Nworld"
-             << "Dialogue: Marked=0,2:34:56.78,2:34:58.01,Default,,0000,0000,0000,!Effect,"
+             << "Dialogue: Marked=0,12:34:56.78,12:34:58.01,Default,,0000,0000,0000,!Effect,"
                 "Second\\Nthird"},
         {11, ".sub",
          QStringList(SubViewer1Header) << "[00:00:11]"
@@ -160,7 +164,7 @@ std::vector<Expected> expectedFiles() {
          {"00:00:11,0=Hello|world", "00:00:12,5=", "12:34:56,7=Second|third", "12:34:58,0="}},
         {14,
          ".tts",
-         {"0:00:11.00,0:00:12.50,NTP Hello|world", "2:34:56.78,2:34:58.01,NTP Second|third"}},
+         {"0:00:11.00,0:00:12.50,NTP Hello|world", "12:34:56.78,12:34:58.01,NTP Second|third"}},
         {15,
          ".vsf",
          {"{* VIPLAY SUBTITLE FILE *}", "00:00:11,000-00:00:12,500=Hello|world",
@@ -168,7 +172,7 @@ std::vector<Expected> expectedFiles() {
         {16,
          ".zeg",
          {"% Zero G 1.0", "", "E 1 0:00:11.00 0:00:12.50 Default NTP Hello\\nworld",
-          "E 1 2:34:56.78 2:34:58.01 Default NTP Second\\nthird"}},
+          "E 1 12:34:56.78 12:34:58.01 Default NTP Second\\nthird"}},
     };
 }
 
@@ -193,6 +197,71 @@ TEST(WriterFormats, WritesEachFormatsHeaderLinesAndFooter) {
     }
     EXPECT_EQ(Files::SetSubFileExt(0), "");
     EXPECT_EQ(Files::SetSubFileExt(17), "");
+}
+
+// A line saved through File > Save: the file holds `written` (lines in a
+// row) and File > Open reads the line back as it was.
+struct ReadElsewhere {
+    const char* what;
+    int format;
+    Line line;
+    QStringList written;
+};
+
+const std::vector<ReadElsewhere> ReadElsewhereRows = {
+    {"script sections, 18 style values, hard breaks",
+     10,
+     {"00:00:01,000", "00:00:02,500", " one", " two", " three"},
+     QStringList(SsaHeader)
+         << "Dialogue: Marked=0,0:00:01.00,0:00:02.50,Default,,0000,0000,0000,!Effect,"
+            "one\\Ntwo\\Nthree"},
+    {"braces stay text",
+     2,
+     {"00:00:01,000", "00:00:02,500", " it's {fine", " {a} b}"},
+     {"0:00:01.00 0:00:02.50 {NTP} it's \\{fine\\n\\{a\\} b\\}"}},
+    {"hours past 9",
+     2,
+     {"10:20:30,400", "12:00:00,000", " x"},
+     {"10:20:30.40 12:00:00.00 {NTP} x"}},
+    {"hours past 9",
+     6,
+     {"10:20:30,400", "12:00:00,000", " x"},
+     {"<Time begin=\"10:20:30.40\" end=\"12:00:00.00\" /><clear/> x"}},
+    {"hours past 9",
+     10,
+     {"10:20:30,400", "12:00:00,000", " x"},
+     {"Dialogue: Marked=0,10:20:30.40,12:00:00.00,Default,,0000,0000,0000,!Effect,x"}},
+    {"hours past 9", 14, {"10:20:30,400", "12:00:00,000", " x"}, {"10:20:30.40,12:00:00.00,NTP x"}},
+    {"hours past 9",
+     16,
+     {"10:20:30,400", "12:00:00,000", " x"},
+     {"E 1 10:20:30.40 12:00:00.00 Default NTP x"}},
+    {"a closed style block",
+     7,
+     {"00:00:01,000", "00:00:02,500", " x"},
+     {"   -->", "   </STYLE>", "</HEAD>"}},
+};
+
+TEST(WriterFormats, WritesWhatOtherReadersTakeAndReadsItBack) {
+    TestProgram t;
+    for (const ReadElsewhere& r : ReadElsewhereRows) {
+        SCOPED_TRACE(QString("%1: %2").arg(r.format).arg(r.what).toStdString());
+        setLines(t.program(), {r.line});
+        const QString path = t.dataFilesPath(QString("elsewhere%1%2")
+                                                 .arg(&r - ReadElsewhereRows.data())
+                                                 .arg(Files::SetSubFileExt(r.format)));
+        typeInChooser(t, path, r.format);
+        ASSERT_TRUE(t->fileCommands.MenuSaveSubFile());
+        EXPECT_TRUE(readBytes(path).contains(crlf(r.written))) << readBytes(path).toStdString();
+
+        setLines(t.program(), {{"00:00:05,000", "00:00:06,000", " Other"}});
+        openThroughMenu(t, path, r.format);
+        ASSERT_EQ(t->doc.lineCount(), 1);
+        const platform::Grid& g = t->doc.grid();
+        EXPECT_EQ(QStringList({g.textMatrix(1, 1), g.textMatrix(1, 2), g.textMatrix(1, 3),
+                               g.textMatrix(1, 4), g.textMatrix(1, 5)}),
+                  QStringList({r.line.start, r.line.end, r.line.t1, r.line.t2, r.line.t3}));
+    }
 }
 
 TEST(WriterFormats, AnEmptyDocumentGetsHeaderAndFooterOnly) {
@@ -256,10 +325,10 @@ TEST(WriterFormats, EachFormatKeepsItsOwnPrecision) {
     EXPECT_EQ(readBytes(t.dataFilesPath("p.ssa")).split('\n').at(SsaHeader.size()),
               "Dialogue: Marked=0,0:00:01.99,0:00:04.10,Default,,0000,0000,0000,!Effect,x\r");
 
-    // One hour digit: 12 hours become 2 in the short forms.
-    setLines(t.program(), {{"12:00:00,000", "13:00:00,000", "x", "", ""}});
+    // The whole hour count, one digit below 10 hours.
+    setLines(t.program(), {{"09:00:00,000", "13:00:00,000", "x", "", ""}});
     EXPECT_TRUE(saveAs(t, "p", 14));
-    EXPECT_EQ(readBytes(t.dataFilesPath("p.tts")), crlf({"2:00:00.00,3:00:00.00,NTP x"}));
+    EXPECT_EQ(readBytes(t.dataFilesPath("p.tts")), crlf({"9:00:00.00,13:00:00.00,NTP x"}));
 }
 
 // A write that is not a partition write has one part for every row: a row at

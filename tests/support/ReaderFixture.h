@@ -65,7 +65,7 @@ protected:
     void setRows(std::span<const QStringList> rows,
                  const QString& font = QStringLiteral("Arial;Western;Regular;16"));
     // The round-trip document of the formats that keep times to the hundredth
-    // with one hour digit: four rows, the second with `text` and `third` in its
+    // (h:mm:ss.cc): four rows, the second with `text` and `third` in its
     // first and third text cells (a format's own marks, to be kept as text)
     // and a blank in its second.
     static std::vector<QStringList> hundredthsRows(const QString& text, const QString& third);

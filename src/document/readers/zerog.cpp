@@ -2,8 +2,9 @@
 // subtitle per line, the times at fixed columns and the text after the
 // marker " NTP ", its lines parted by "\n":
 //     E 1 0:00:01.50 0:00:03.20 Default NTP Hello\nWorld
-// Columns 5-11 and 16-22 hold h:mm:ss (one hour digit), 13-14 and 24-25 the
-// hundredths. The marker is found in any case, the "\n" in lower case only.
+// Columns 5-11 and 16-22 hold h:mm:ss, 13-14 and 24-25 the hundredths; a time
+// of 10 hours or more has two hour digits, and what follows it moves one
+// column on. The marker is found in any case, the "\n" in lower case only.
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -22,10 +23,16 @@ qsizetype TextStart(const QString& line) {
     return -1;
 }
 
-// h:mm:ss and hundredths by column as 0h:mm:ss,cc0.
-QString TimeAt(QStringView line, int hmsAt, int hundredthsAt) {
-    return readers::HundredthsCode(line.mid(hmsAt, 7), line.mid(hundredthsAt, 2))
-        .prepend(QLatin1Char('0'));
+// h:mm:ss (hh:mm:ss from 10 hours on) from column `at` and the hundredths
+// after its separator, as hh:mm:ss,cc0; `at` moves past the blank after it.
+QString TimeAt(QStringView line, qsizetype& at) {
+    const bool twoHourDigits = line.size() > at + 2 && readers::IsDigit(line[at]) &&
+                               readers::IsDigit(line[at + 1]) && line[at + 2] == u':';
+    const qsizetype hms = twoHourDigits ? 8 : 7;
+    QString code = readers::HundredthsCode(line.mid(at, hms), line.mid(at + hms + 1, 2));
+    if (!twoHourDigits) code.prepend(QLatin1Char('0'));
+    at += hms + 4;
+    return code;
 }
 
 // The text's lines, at most three; what follows the third is not kept. A
@@ -33,6 +40,13 @@ QString TimeAt(QStringView line, int hmsAt, int hundredthsAt) {
 void ReadText(ReaderFrame& f, const QString& line) {
     const qsizetype start = TextStart(line);
     readers::AddTextLines(f, line.mid(start >= 0 ? start : 4), u"\\n");
+}
+
+// A subtitle line: the start time from column 5, the end time after it.
+void ReadLine(ReaderFrame& f, const QString& line) {
+    qsizetype at = 4;
+    const QString start = TimeAt(line, at);
+    if (readers::AddTimedRow(f, start, TimeAt(line, at))) ReadText(f, line);
 }
 
 // At most two header lines; a subtitle line (one with the marker) is never
@@ -44,9 +58,7 @@ void SkipHeader(ReaderFrame& f) {
 
 ReadOutcome Parse(ReaderFrame& f) {
     SkipHeader(f);
-    return readers::ReadNonBlankLines(f, [&f](const QString& line) {
-        if (readers::AddTimedRow(f, TimeAt(line, 4, 12), TimeAt(line, 15, 23))) ReadText(f, line);
-    });
+    return readers::ReadNonBlankLines(f, [&f](const QString& line) { ReadLine(f, line); });
 }
 
 } // namespace
