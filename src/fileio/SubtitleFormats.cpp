@@ -292,9 +292,10 @@ QString phoenixRow(const LayoutContext& c, const RowInput& r, QStringList& out) 
     const QString first = frame(c, r.start), last = frame(c, r.end);
     for (const QString* f : {&first, &last})
         if (f->size() > PhoenixFrameWidth)
-            return QStringLiteral("frame %1 does not fit the %2-digit frame field of Phoenix "
-                                  "Japanimation")
+            return QStringLiteral("frame %1 of line %2 does not fit the %3-digit frame field of "
+                                  "Phoenix Japanimation")
                 .arg(*f)
+                .arg(r.row)
                 .arg(PhoenixFrameWidth);
     // Each frame and its comma right-aligned in a field of eight.
     const QString blanks(PhoenixFrameWidth, QLatin1Char(' '));

@@ -35,6 +35,7 @@ struct RowInput {
     std::array<QString, 3> cells; // the text cells as stored (not trimmed)
     QString fontSpec;
     int number = 0; // the row's line number within its part (1 for the first)
+    int row = 0;    // its row in the grid, to name it in a message
 };
 
 struct Layout {

@@ -343,6 +343,7 @@ sf::RowInput WriterRun::rowInput(int row, const QString& start) const {
         in.cells[static_cast<std::size_t>(i)] = grid.textMatrix(row, 3 + i);
     in.fontSpec = p_.doc.lstFont.value(row);
     in.number = counter_;
+    in.row = row;
     return in;
 }
 

@@ -253,8 +253,8 @@ TEST(WriterParts, NumbersThatDoNotFitTheirFieldsStopTheRunBeforeWriting) {
     t.writeDataFile("big.pjs", "old");
     t.reply(Box::Yes);
     expectReportedFailure(t, t.dataFilesPath("big.pjs"), false, 4,
-                          "frame 10692000 does not fit the 7-digit frame field of Phoenix "
-                          "Japanimation");
+                          "frame 10692000 of line 2 does not fit the 7-digit frame field of "
+                          "Phoenix Japanimation");
 
     QDir(t.folder() + "/Data/Temporarily").removeRecursively();
     std::vector<std::pair<QString, QString>> parts(1000, {"p", "00:00:01,000"});
