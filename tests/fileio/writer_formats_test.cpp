@@ -208,38 +208,28 @@ struct ReadElsewhere {
     QStringList written;
 };
 
+const Line Early = {"00:00:01,000", "00:00:02,500", " x"};
+const Line Late = {"10:20:30,400", "12:00:00,000", " x"};
+
 const std::vector<ReadElsewhere> ReadElsewhereRows = {
     {"script sections, 18 style values, hard breaks",
      10,
      {"00:00:01,000", "00:00:02,500", " one", " two", " three"},
-     QStringList(SsaHeader)
-         << "Dialogue: Marked=0,0:00:01.00,0:00:02.50,Default,,0000,0000,0000,!Effect,"
-            "one\\Ntwo\\Nthree"},
+     QStringList(SsaHeader) << "Dialogue: Marked=0,0:00:01.00,0:00:02.50,Default,,0000,0000,0000,"
+                               "!Effect,one\\Ntwo\\Nthree"},
     {"braces stay text",
      2,
      {"00:00:01,000", "00:00:02,500", " it's {fine", " {a} b}"},
      {"0:00:01.00 0:00:02.50 {NTP} it's \\{fine\\n\\{a\\} b\\}"}},
-    {"hours past 9",
-     2,
-     {"10:20:30,400", "12:00:00,000", " x"},
-     {"10:20:30.40 12:00:00.00 {NTP} x"}},
-    {"hours past 9",
-     6,
-     {"10:20:30,400", "12:00:00,000", " x"},
-     {"<Time begin=\"10:20:30.40\" end=\"12:00:00.00\" /><clear/> x"}},
+    {"hours past 9", 2, Late, {"10:20:30.40 12:00:00.00 {NTP} x"}},
+    {"hours past 9", 6, Late, {"<Time begin=\"10:20:30.40\" end=\"12:00:00.00\" /><clear/> x"}},
     {"hours past 9",
      10,
-     {"10:20:30,400", "12:00:00,000", " x"},
+     Late,
      {"Dialogue: Marked=0,10:20:30.40,12:00:00.00,Default,,0000,0000,0000,!Effect,x"}},
-    {"hours past 9", 14, {"10:20:30,400", "12:00:00,000", " x"}, {"10:20:30.40,12:00:00.00,NTP x"}},
-    {"hours past 9",
-     16,
-     {"10:20:30,400", "12:00:00,000", " x"},
-     {"E 1 10:20:30.40 12:00:00.00 Default NTP x"}},
-    {"a closed style block",
-     7,
-     {"00:00:01,000", "00:00:02,500", " x"},
-     {"   -->", "   </STYLE>", "</HEAD>"}},
+    {"hours past 9", 14, Late, {"10:20:30.40,12:00:00.00,NTP x"}},
+    {"hours past 9", 16, Late, {"E 1 10:20:30.40 12:00:00.00 Default NTP x"}},
+    {"a closed style block", 7, Early, {"   -->", "   </STYLE>", "</HEAD>"}},
 };
 
 TEST(WriterFormats, WritesWhatOtherReadersTakeAndReadsItBack) {
