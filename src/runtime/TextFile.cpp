@@ -127,10 +127,13 @@ QString DecodeUtf16(QByteArrayView bytes, bool bigEndian) {
 
 // UTF-8 bytes as text. QString::fromUtf8 drops a byte-order mark at the
 // start of what it is given; after the file's own mark (or at the start of a
-// line) it is text and stays. Only such text takes the slower decoder.
+// line) it is text and stays. Only such text takes the slower decoder, which
+// keeps no state: the bytes of a sequence cut off at the end are replacement
+// characters, as fromUtf8 gives them, not held back for a next call.
 QString Utf8Text(QByteArrayView bytes) {
     if (!bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes);
-    QStringDecoder keepMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder keepMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                      QStringDecoder::Flag::Stateless);
     return keepMark.decode(bytes);
 }
 

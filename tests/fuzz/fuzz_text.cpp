@@ -2,7 +2,8 @@
 // tool relies on. The input is decoded as a file is (byte-order marks,
 // UTF-8, the code page), cut into lines, and each line goes through format
 // detection, the time-code routines with its neighbour, the number forms and
-// the readers' time fields.
+// the readers' time fields. The file reader, which decodes line by line,
+// must give the same lines as the whole-text decoding.
 
 #include "FuzzProgram.h"
 
@@ -13,6 +14,8 @@
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 #include "runtime/TextFile.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -43,7 +46,11 @@ void ReaderFields(const QString& line) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QStringList lines = runtime::SplitLines(runtime::DecodeText(fuzz::Bytes(data, size)));
+    const QByteArray bytes = fuzz::Bytes(data, size);
+    const QStringList lines = runtime::SplitLines(runtime::DecodeText(bytes));
+    // The file reader decodes line by line; it must give the same text.
+    if (runtime::ReadTextFile(fuzz::WriteInput(QStringLiteral("text.txt"), bytes)).lines != lines)
+        std::abort();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);
         DetectFormat(line);

@@ -338,6 +338,10 @@ TEST_F(TextFileTest, AByteOrderMarkInsideTheTextIsKept) {
         {bom + "a\n" + bom + "b\n", {"a", mark + "b"}},
         {bom + bom + "a", {mark + "a"}},
         {"first line\r\n" + bom + "\r\n" + bom + bom, {"first line", mark, mark + mark}},
+        // The bytes of a cut-off sequence at the end of such a line are
+        // replacement characters, one a byte.
+        {bom + "a\n" + bom + "b\xE2\x82", {"a", mark + "b\uFFFD\uFFFD"}},
+        {bom + bom + "a\xF0\x9F\x98\r\nz", {mark + "a\uFFFD\uFFFD\uFFFD", "z"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(read(c.bytes).lines, c.lines) << c.bytes.toStdString();
