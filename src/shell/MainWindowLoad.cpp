@@ -200,7 +200,8 @@ void MainWindowLoad::ChooseStartingTabs() {
 
 // \System\last.sdf: the subtitle file, then the player's media file. A file
 // named on the command line is the one the user asked for: the previous
-// run's files are not opened then.
+// run's files are not opened then. Either opens only as a regular file that
+// exists: a folder or a name that is gone is passed over.
 void MainWindowLoad::OpenLastFiles() {
     if (!p_.settings().startupLoadLastFiles() || commandLineFile_) return;
     const QStringList lines = runtime::ReadTextFile(p_.folder.path(runtime::Place::LastFile)).lines;
@@ -212,7 +213,7 @@ void MainWindowLoad::OpenLastFiles() {
         p_.edit.GridColResize(); // beside the current cell, not over the header
     }
     const QString media = lines.value(1);
-    if (media.isEmpty()) return;
+    if (media.isEmpty() || !QFileInfo(media).isFile()) return;
     p_.players.OpenMedia(media);
     main_.player.Combo1.setEnabled(true);
     for (auto& button : main_.player.Command49)
