@@ -47,9 +47,13 @@ struct ProgramFolder::ScratchRun {
     QString folder; // the full path, while locked
     std::unique_ptr<QLockFile> lock;
 
+    // The lock goes first: removing its file under a held lock makes the
+    // lock's own release fail (and Qt warn at exit).
     void release() {
-        if (lock) QDir(folder).removeRecursively();
+        const bool held = lock != nullptr;
+        if (lock) lock->unlock();
         lock.reset();
+        if (held) QDir(folder).removeRecursively();
         name.clear();
         folder.clear();
     }

@@ -92,6 +92,10 @@ TEST(Exit, TheProcessEndsAtOnceAfterTheLastWindowClosesWithItsStateFilesWritten)
         frmMain& m = p.main();
         m.show();
         mustLoad(p, folder + "/Data/Files/a.srt");
+        // Delete on the spare row changes nothing, but its history snapshot
+        // takes the run's scratch folder.
+        p.doc.grid().setCurrentCell(3, 1);
+        m.editor.basic.Command11.onClick();
         platform::MediaPlayer& media = m.player.MediaPlayer1;
         p.players.OpenMedia(folder + "/Data/Files/tone.wav");
         media.play();
@@ -120,8 +124,10 @@ TEST(Exit, TheProcessEndsAtOnceAfterTheLastWindowClosesWithItsStateFilesWritten)
     ASSERT_TRUE(child.waitForFinished(10000));
     const qint64 ending = sinceLoopEnded.elapsed();
     out += child.readAllStandardOutput();
-    ASSERT_TRUE(out.contains("event loop ended"))
-        << out.toStdString() << child.readAllStandardError().toStdString();
+    const QByteArray said = child.readAllStandardError();
+    ASSERT_TRUE(out.contains("event loop ended")) << out.toStdString() << said.toStdString();
+    EXPECT_TRUE(QDir(folder.file("Data/Temporarily")).isEmpty()) << "the run's folder went";
+    EXPECT_FALSE(said.contains("lock file")) << said.toStdString();
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0);
     EXPECT_LT(ending, 300) << "ms from the end of the event loop to the end of the process";
