@@ -6,6 +6,7 @@
 
 #include "LanguageFixture.h"
 #include "ShellFixture.h"
+#include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "fileio/frmPreview.h"
 #include "macro/frmSystem.h"
@@ -19,6 +20,7 @@
 #include "shell/frmHelp.h"
 #include "shell/frmOnlineMess.h"
 #include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
 #include "shell/frmTip.h"
 #include "support/FileBytes.h"
 #include "support/MediaFiles.h"
@@ -276,6 +278,13 @@ void CheckTheOtherWindows(Program& p) {
         // filter text.
         const QStringList known = w == &p.fileChooser() ? QStringList{"Label5"} : QStringList{};
         CheckWhatAUserMeets(w->window(), w->name(), known);
+        // The settings window's pages are chosen in its tree.
+        if (w == &p.settings())
+            for (const char* key :
+                 {"startup", "system", "general", "script", "audio", "defaults", "lng"}) {
+                p.settings().TV2.clickNode(QString::fromLatin1(key));
+                CheckWhatAUserMeets(w->window(), w->name() + " " + key);
+            }
         if (w == &p.dbase() || w == &p.fileChooser()) {
             EXPECT_GE(TryEveryPicker(w->window(), name.c_str()).size(), 1) << name;
         }
@@ -291,6 +300,20 @@ void CheckTheOtherWindows(Program& p) {
         QApplication::processEvents();
         EXPECT_FALSE(w->visible()) << name << " after Escape";
     }
+    // A question with the input rows and all four buttons.
+    bool asked = false;
+    queueAnswer<frmMessageBox>(p.host.modal, [&](frmMessageBox& box) {
+        asked = true;
+        CheckWhatAUserMeets(box.window(), box.name());
+        box.cmdActionClick(frmMessageBox::Cancel);
+    });
+    p.messages.ShowMessage("Which name?", 1, "yesnookcancel", "Question", true);
+    EXPECT_TRUE(asked);
+    frmSplash& splash = p.splash();
+    splash.show();
+    QApplication::processEvents();
+    CheckWhatAUserMeets(splash.window(), splash.name());
+    splash.hide();
     m.hide();
 }
 

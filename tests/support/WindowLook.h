@@ -23,8 +23,8 @@ QString NameOf(QWidget* w);
 // it), else the name of the control drawn above it there.
 QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
-// buttons with a click handler) whose middle point another control drawn
-// above covers, as "name at (x, y) under other".
+// buttons with a click handler) the middle of whose shown part (ShownRect)
+// another control drawn above covers, as "name at (x, y) under other".
 QStringList CoveredControls(QWidget* window);
 // What is wrong with the way the control's caption shows, "" when it shows
 // whole: a caption wider than its control (a check or option box gives its
