@@ -47,10 +47,6 @@ constexpr Row TableRows[] = {
     {"Command39", false},
     {"Command40", false},
     {"List8", true},
-    {"Command8(0)", false},
-    {"Command8(1)", false},
-    {"Command8(2)", false},
-    {"Command8(3)", false},
     {"Label50", false},
     {"Label51", false},
     {"Combo1", false},
@@ -65,8 +61,9 @@ constexpr Row TableRows[] = {
     // The classic calculator's buttons stand beside its fields, above the
     // list that stretches: they keep their place.
     {"List3", true},
+    // Clip It of the advanced calculator stands beside Execute, above the
+    // grid that stretches: it keeps its place too.
     {"Calc", true},
-    {"cmdAdvCalcClipIt", false},
     {"command28", false},
     {"command6", false},
     {"Label66", false},
@@ -80,6 +77,38 @@ constexpr Row TableRows[] = {
     {"grid", true},
     {"combo3", false},
     {"txtPreview", true},
+};
+
+// The controls the table leaves out that belong to a neighbour it moves:
+// each moves down by what its neighbour's top moves, or, for a neighbour
+// that stretches, its bottom edge, so that it keeps its place beside it.
+struct Follower {
+    const char* name;
+    const char* neighbour;
+};
+constexpr Follower Followers[] = {
+    // The slider and the whole transport row stay under the video they steer.
+    {"Slider1", "MediaPlayer1"},
+    {"Command8(0)", "MediaPlayer1"},
+    {"Command8(1)", "MediaPlayer1"},
+    {"Command8(2)", "MediaPlayer1"},
+    {"Command8(3)", "MediaPlayer1"},
+    {"Command8(4)", "MediaPlayer1"},
+    {"Command8(5)", "MediaPlayer1"},
+    // The command's trigger index under its comment, below the command list.
+    {"Label68", "lblMacroComment"},
+    // The selected line's data and comment, the wizard mark and Accept under
+    // the macro's lines.
+    {"Label69", "List7"},
+    {"rtfItemDescr", "List7"},
+    {"Label70", "List7"},
+    {"Text3", "List7"},
+    {"Check5", "List7"},
+    {"Command53", "List7"},
+    // The transfer line under the online tabs.
+    {"lblTransfer", "SSTab5"},
+    {"prgTransfer", "SSTab5"},
+    {"cmdTransferCancel", "SSTab5"},
 };
 
 // Round to the nearest, halves to the even neighbour.
@@ -107,6 +136,14 @@ void MainLayout::captureTable() {
         platform::Control* c = m_.findControl(QString::fromLatin1(row.name));
         if (!c) continue;
         table_.push_back({c, row.height, row.height ? c->height() : c->top(), row.numerator});
+    }
+    for (const Follower& f : Followers) {
+        platform::Control* c = m_.findControl(QString::fromLatin1(f.name));
+        const QString neighbour = QString::fromLatin1(f.neighbour);
+        const auto lead = std::find_if(table_.begin(), table_.end(), [&](const Entry& e) {
+            return e.control->name() == neighbour;
+        });
+        if (c && lead != table_.end()) table_.push_back({c, false, c->top(), lead->numerator});
     }
 }
 

@@ -61,7 +61,7 @@ frmMain::frmMain(Program& p)
 
     Label33.move(3840, 60, 10215, 255);
     tabMain.move(3840, 360, 10215, 5055);
-    Label34.move(3840, 5460, 10215, 255);
+    Label34.move(3840, 5460, 10215, 240); // down to the side area's top edge
     tabClipboard.move(3840, 5700, 10215, 2265);
 
     Combo13.setVisible(false);

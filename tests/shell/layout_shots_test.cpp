@@ -4,7 +4,9 @@
 // every caption fits, each picker's list opens above the other controls and
 // takes a click, and Escape closes each window that has a Cancel or Close.
 
+#include "LanguageFixture.h"
 #include "ShellFixture.h"
+#include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "fileio/frmPreview.h"
 #include "macro/frmSystem.h"
@@ -13,8 +15,13 @@
 #include "platform/ComboBox.h"
 #include "platform/ListBox.h"
 #include "shell/ScreenPos.h"
+#include "shell/frmAbout.h"
 #include "shell/frmControl.h"
+#include "shell/frmHelp.h"
+#include "shell/frmOnlineMess.h"
 #include "shell/frmSettings.h"
+#include "shell/frmSplash.h"
+#include "shell/frmTip.h"
 #include "support/FileBytes.h"
 #include "support/MediaFiles.h"
 #include "support/TestProgram.h"
@@ -186,12 +193,14 @@ void CheckWhatAUserMeets(QWidget* window, const QString& where, const QStringLis
     });
 }
 
-void Shoot(int pxWidth, int pxHeight, const QString& file) {
-    TestProgram t;
-    frmMain& m = t.main();
-    m.load();
-    t.loadDataFile("film.srt",
-                   SubRip(40, "A line of the film that is long enough to fill a column"));
+// The main window with a subtitle file open at the size given, in the
+// program's language; its picture is saved as `file`, and each tab page's
+// as `file` with the page's name before ".png", for a look.
+void Shoot(Program& p, const QString& folder, int pxWidth, int pxHeight, const QString& file,
+           const QStringList& knownCut) {
+    frmMain& m = p.main();
+    mustLoad(p, writeFileAt(folder + "/Data/Files/film.srt",
+                            SubRip(40, "A line of the film that is long enough to fill a column")));
     m.tabMain.setTab(frmMain::TabEditor);
     m.show();
     m.move(0, 0, pxWidth * platform::TwipsPerPixel, pxHeight * platform::TwipsPerPixel);
@@ -209,44 +218,77 @@ void Shoot(int pxWidth, int pxHeight, const QString& file) {
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.width(), pxWidth);
     EXPECT_TRUE(shot.save(file));
-    CheckWhatAUserMeets(m.window(), file);
+    window_look::ForEachPage(m.window(), [&](const QString& page) {
+        EXPECT_EQ(window_look::Faults(m.window(), knownCut).join('\n').toStdString(), "")
+            << file.toStdString() << ", " << page.toStdString();
+        QString name = file;
+        window_look::SaveShot(m.window(),
+                              name.replace(".png", "_" + QString(page).replace(' ', '_') + ".png"));
+    });
     m.hide();
 }
 
+// The three sizes: the smallest, 1280 x 800 and 1920 x 1080.
+void ShootThreeSizes(Program& p, const QString& folder, const QString& language,
+                     const QStringList& knownCut = {}) {
+    Shoot(p, folder, 953, 613, "layout" + language + "_min.png", knownCut);
+    Shoot(p, folder, 1280, 800, "layout" + language + "_1280x800.png", knownCut);
+    Shoot(p, folder, 1920, 1080, "layout" + language + "_1920x1080.png", knownCut);
+}
+
 TEST(LayoutShots, SmallestAndTwoLargerSizes) {
-    Shoot(953, 613, "layout_min.png");
-    Shoot(1280, 800, "layout_1280x800.png");
-    Shoot(1920, 1080, "layout_1920x1080.png");
+    TestProgram t;
+    t.main().load();
+    ShootThreeSizes(t.program(), t.folder(), "");
+}
+
+TEST(LayoutShots, SmallestAndTwoLargerSizesInGerman) {
+    ProgramWithPack german("Deutsch.lng");
+    ASSERT_EQ(german->main().mnuFile.caption(), "&Datei");
+    // Left to the language pack: its words for the font name's note and for
+    // the clipboard's Copy.To.A and Copy.To.B are wider than their controls.
+    ShootThreeSizes(*german, german.folder.path(), "_de",
+                    {"Label48(0)", "command4(0)", "command4(1)"});
 }
 
 // The other windows as they open over the main window at its smallest size,
-// away from the screen's middle: every control can be reached, the System
-// and Wizard windows open over the main window, and Escape closes each
-// window with a Cancel or Close, as that button does.
-TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedAndEscapeClosesThem) {
-    TestProgram t;
-    answerModalsWithCancel(t->host.modal);
-    frmMain& m = t.main();
-    m.load();
+// away from the screen's middle, in the program's language: every control
+// can be reached and none lies over another, the System and Wizard windows
+// open over the main window, and Escape closes each window with a Cancel or
+// Close, as that button does.
+void CheckTheOtherWindows(Program& p) {
+    answerModalsWithCancel(p.host.modal);
+    frmMain& m = p.main();
     m.show();
     m.move(600, 450, frmMain::MinWidth, frmMain::MinHeight);
     const QPoint middle(m.left() + m.width() / 2, m.top() + m.height() / 2);
-    const std::set<platform::Form*> escapes = {&t->fileChooser(), &t->control(), &t->preview(),
-                                               &t->system(), &t->wizard()};
+    frmTip tip(p);
+    frmAbout about(p);
+    frmHelp help(p);
+    frmOnlineMess news(p);
+    const std::set<platform::Form*> escapes = {&p.fileChooser(), &p.control(), &p.preview(),
+                                               &p.system(), &p.wizard()};
     for (platform::Form* w : std::initializer_list<platform::Form*>{
-             &t->settings(), &t->dbase(), &t->fileChooser(), &t->control(), &t->preview(),
-             &t->system(), &t->wizard(), &t->historyWindow()}) {
+             &p.settings(), &p.dbase(), &p.fileChooser(), &p.control(), &p.preview(), &p.system(),
+             &p.wizard(), &p.historyWindow(), &tip, &about, &help, &news}) {
         const std::string name = w->name().toStdString();
         w->show();
         QApplication::processEvents();
         // Left to its window: the chooser's type caption shows the whole
         // filter text.
-        const QStringList known = w == &t->fileChooser() ? QStringList{"Label5"} : QStringList{};
+        const QStringList known = w == &p.fileChooser() ? QStringList{"Label5"} : QStringList{};
         CheckWhatAUserMeets(w->window(), w->name(), known);
-        if (w == &t->dbase() || w == &t->fileChooser()) {
+        // The settings window's pages are chosen in its tree.
+        if (w == &p.settings())
+            for (const char* key :
+                 {"startup", "system", "general", "script", "audio", "defaults", "lng"}) {
+                p.settings().TV2.clickNode(QString::fromLatin1(key));
+                CheckWhatAUserMeets(w->window(), w->name() + " " + key);
+            }
+        if (w == &p.dbase() || w == &p.fileChooser()) {
             EXPECT_GE(TryEveryPicker(w->window(), name.c_str()).size(), 1) << name;
         }
-        if (w == &t->system() || w == &t->wizard()) {
+        if (w == &p.system() || w == &p.wizard()) {
             EXPECT_TRUE(QRect(w->left(), w->top(), w->width(), w->height()).contains(middle))
                 << name << " at " << w->left() << ", " << w->top();
         }
@@ -258,7 +300,33 @@ TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedAndEscapeClosesThem) 
         QApplication::processEvents();
         EXPECT_FALSE(w->visible()) << name << " after Escape";
     }
+    // A question with the input rows and all four buttons.
+    bool asked = false;
+    queueAnswer<frmMessageBox>(p.host.modal, [&](frmMessageBox& box) {
+        asked = true;
+        CheckWhatAUserMeets(box.window(), box.name());
+        box.cmdActionClick(frmMessageBox::Cancel);
+    });
+    p.messages.ShowMessage("Which name?", 1, "yesnookcancel", "Question", true);
+    EXPECT_TRUE(asked);
+    frmSplash& splash = p.splash();
+    splash.show();
+    QApplication::processEvents();
+    CheckWhatAUserMeets(splash.window(), splash.name());
+    splash.hide();
     m.hide();
+}
+
+TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedAndEscapeClosesThem) {
+    TestProgram t;
+    t.main().load();
+    CheckTheOtherWindows(t.program());
+}
+
+TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedInGerman) {
+    ProgramWithPack german("Deutsch.lng");
+    ASSERT_EQ(german->main().mnuFile.caption(), "&Datei");
+    CheckTheOtherWindows(*german);
 }
 
 } // namespace

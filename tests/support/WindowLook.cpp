@@ -51,14 +51,24 @@ QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow) {
     return top == w || w->isAncestorOf(top) ? QString() : NameOf(top);
 }
 
+QRect ShownRect(QWidget* window, QWidget* w) {
+    QRect shown(w->mapTo(window, QPoint(0, 0)), w->size());
+    for (QWidget* x = w->parentWidget(); x && x != window; x = x->parentWidget())
+        shown &= QRect(x->mapTo(window, QPoint(0, 0)), x->size());
+    return shown & window->rect();
+}
+
 QStringList CoveredControls(QWidget* window) {
     QApplication::processEvents();
     QStringList covered;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const platform::Control* c = platform::Control::ofWidget(w);
         if (!c || !w->isVisible() || !w->isEnabled() || !Clickable(w, *c)) continue;
-        if (w->width() < 2 || w->height() < 2) continue;
-        const QPoint middle = w->mapTo(window, w->rect().center());
+        // The middle of what shows of it: a control wider than the frame that
+        // holds it is met where the frame shows it.
+        const QRect shown = ShownRect(window, w);
+        if (shown.width() < 2 || shown.height() < 2) continue;
+        const QPoint middle = shown.center();
         const QString top = CoveredAt(window, w, middle);
         if (top.isEmpty()) continue;
         covered << QStringLiteral("%1 at (%2, %3) under %4")
@@ -121,8 +131,94 @@ QStringList CutCaptions(QWidget* window) {
     return cut;
 }
 
+namespace {
+
+// The overlaps the windows' design draws on purpose, each with its reason:
+// the control named first lies over each of the others (names of a control
+// array's elements without their index stand for each element).
+struct Intended {
+    const char* over;
+    const char* under;
+    const char* why;
+};
+constexpr Intended IntendedOverlaps[] = {
+    {"rtfEdit", "grdSubEdit", "the editor's cell field lies over the cell it edits"},
+    {"cmdInvCalc", "grdSubEdit rtfEdit", "the cell's \"=\" button ends the cell field"},
+    {"btnNode", "grdSubEdit", "the part button lies in the grid's empty top left corner"},
+    {"Label74 Label75", "grdSubEdit", "the part steps lie on the grid's heading beside the times"},
+    {"rtfCalc", "Calc", "the calculator grid's cell field lies over the cell it edits"},
+    {"rtfSplitEdit", "grid", "the part list's cell field lies over the cell it edits"},
+    {"command55", "SSTab3", "the fold button ends the tools' tab row, where no tab is"},
+    {"cmdInvokeCalc", "Label4 Label9 Label10 Label11 Label15",
+     "a time field's \"=\" button ends the field's caption"},
+    {"pMove Picture1 Line1 lblTitle Label3 lblVersion lblBuild Label1 Label2", "picSurface",
+     "the splash's surface lies under all it shows and takes the click that closes it"},
+};
+
+QString ArrayName(const QString& name) {
+    const qsizetype open = name.indexOf(QLatin1Char('('));
+    return open < 0 ? name : name.left(open);
+}
+
+bool Names(const char* names, const QString& name) {
+    const QStringList list = QString::fromLatin1(names).split(QLatin1Char(' '));
+    return list.contains(name) || list.contains(ArrayName(name));
+}
+
+// Design rules that make two controls one thing for a user: a frame drawn
+// behind the controls it groups holds them as a parent would, and an open
+// picker's list lies wholly over the caption that shows its choice.
+bool HeldOrPicked(QWidget* a, const QRect& ra, QWidget* b, const QRect& rb) {
+    const bool aFrame = qobject_cast<QGroupBox*>(a) != nullptr;
+    const bool bFrame = qobject_cast<QGroupBox*>(b) != nullptr;
+    if (aFrame != bFrame) return aFrame ? ra.contains(rb) : rb.contains(ra);
+    const bool aList = qobject_cast<QComboBox*>(a) != nullptr;
+    const bool bList = qobject_cast<QComboBox*>(b) != nullptr;
+    if (aList != bList) return aList ? ra.contains(rb) : rb.contains(ra);
+    return false;
+}
+
+} // namespace
+
+QString IntendedOverlap(const QString& one, const QString& other) {
+    for (const Intended& i : IntendedOverlaps)
+        if ((Names(i.over, one) && Names(i.under, other)) ||
+            (Names(i.over, other) && Names(i.under, one)))
+            return QString::fromLatin1(i.why);
+    return {};
+}
+
+QStringList OverlappingControls(QWidget* window) {
+    QApplication::processEvents();
+    std::vector<std::pair<QWidget*, QRect>> shown;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!platform::Control::ofWidget(w) || !w->isVisible()) continue;
+        const QRect r = ShownRect(window, w);
+        if (!r.isEmpty()) shown.emplace_back(w, r);
+    }
+    QStringList overlaps;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            QWidget* a = shown[i].first;
+            QWidget* b = shown[j].first;
+            if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+            const QRect both = shown[i].second & shown[j].second;
+            if (both.isEmpty()) continue;
+            if (HeldOrPicked(a, shown[i].second, b, shown[j].second)) continue;
+            const QString one = platform::Control::ofWidget(a)->name();
+            const QString other = platform::Control::ofWidget(b)->name();
+            if (!IntendedOverlap(one, other).isEmpty()) continue;
+            overlaps << QStringLiteral("%1 and %2 overlap by %3 x %4 px")
+                            .arg(one, other)
+                            .arg(both.width())
+                            .arg(both.height());
+        }
+    return overlaps;
+}
+
 QStringList Faults(QWidget* window, const QStringList& knownCut) {
     QStringList faults = CoveredControls(window);
+    faults += OverlappingControls(window);
     for (const QString& cut : CutCaptions(window))
         if (!knownCut.contains(cut.section(QLatin1Char(':'), 0, 0))) faults << cut;
     return faults;

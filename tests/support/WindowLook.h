@@ -5,6 +5,7 @@
 // captions are cut, and the steps that bring a control into view.
 
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 #include <functional>
 
@@ -22,8 +23,8 @@ QString NameOf(QWidget* w);
 // it), else the name of the control drawn above it there.
 QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
-// buttons with a click handler) whose middle point another control drawn
-// above covers, as "name at (x, y) under other".
+// buttons with a click handler) the middle of whose shown part (ShownRect)
+// another control drawn above covers, as "name at (x, y) under other".
 QStringList CoveredControls(QWidget* window);
 // What is wrong with the way the control's caption shows, "" when it shows
 // whole: a caption wider than its control (a check or option box gives its
@@ -33,8 +34,18 @@ QString CaptionCut(QWidget* w);
 // The visible controls whose caption is cut (see CaptionCut), as
 // "name: what is wrong".
 QStringList CutCaptions(QWidget* window);
+// The part of the widget a user sees: its rectangle in the window's
+// coordinates, cut to what each of its parents shows.
+QRect ShownRect(QWidget* window, QWidget* w);
+// The pairs of visible controls, neither holding the other, whose shown
+// rectangles overlap, as "name and other overlap by W x H px"; the overlaps
+// the window's design draws on purpose (IntendedOverlap) are left out.
+QStringList OverlappingControls(QWidget* window);
+// Why the design lets the two controls overlap, "" when it does not.
+QString IntendedOverlap(const QString& one, const QString& other);
 // What a user meets wrong in the window as it shows: the covered controls,
-// then the cut captions but those of the controls named in `knownCut`.
+// the overlapping ones, then the cut captions but those of the controls
+// named in `knownCut`.
 QStringList Faults(QWidget* window, const QStringList& knownCut = {});
 // Saves the widget as it shows, for a look, once the events waiting are
 // handled; an empty picture, or one that cannot be saved, fails the test.
