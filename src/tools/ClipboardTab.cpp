@@ -11,8 +11,9 @@
 #include "shell/frmMain.h"
 
 namespace {
-// Wide enough for the longest caption a page gives them ("Copy.To.Start").
-constexpr int ButtonWidth = 1275, ButtonHeight = 255, ButtonPitch = 1335;
+// Wide enough for the longest caption a page gives them ("Copy.To.Start",
+// the German pack's "Kopie.Nach.Start").
+constexpr int ButtonWidth = 1635, ButtonHeight = 255, ButtonPitch = 1695;
 constexpr int ListLeft = 120, ListTop = 480, ListWidth = 5055;
 // The chooser's type list entry for videos.
 constexpr int VideoType = 18;

@@ -67,7 +67,9 @@ TEST(Layout, AtTheSmallestSizeEveryControlTakesItsDesignValue) {
 }
 
 // Each listed tab control moves or stretches by the height the window has
-// beyond its smallest; the player stays vertically centred.
+// beyond its smallest; the player stays vertically centred, with its slider
+// and buttons under it, and the controls under a list that stretches move
+// with its bottom edge.
 TEST(Layout, LargerWindowsStretchThePanesAndTheTabControls) {
     TestProgram t;
     frmMain& m = t.main();
@@ -83,7 +85,11 @@ TEST(Layout, LargerWindowsStretchThePanesAndTheTabControls) {
         {&m.player.MediaPlayer1, false, 1}, {&m.calculator.tabCalculator, true, 2},
         {&m.calculator.List3, true, 2},     {&m.calculator.Calc, true, 2},
         {&m.partition.grid, true, 2},       {&m.partition.combo3, false, 2},
-        {&m.partition.Label31, false, 2},   {&m.calculator.optFrameRate[4], false, 2}};
+        {&m.partition.Label31, false, 2},   {&m.calculator.optFrameRate[4], false, 2},
+        {&m.player.Slider1, false, 1},      {&m.player.Command8[0], false, 1},
+        {&m.player.Command8[5], false, 1},  {&m.macroEditor.Label68, false, 2},
+        {&m.macroEditor.Text3, false, 2},   {&m.macroEditor.Command53, false, 2},
+        {&m.online.lblTransfer, false, 2},  {&m.calculator.cmdAdvCalcClipIt, false, 0}};
     std::map<const platform::Control*, int> base;
     for (const Inner& i : inner)
         base[i.control] = i.height ? i.control->height() : i.control->top();

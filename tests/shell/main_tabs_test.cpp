@@ -82,7 +82,7 @@ TEST_F(MainTabs, EachTabChangeShowsItsPageReportsItsCodeAndLabelsTheCopyButtons)
         }
         EXPECT_EQ(copy(0).caption(), r.first) << r.what;
         EXPECT_EQ(copy(1).visible(), *r.second != 0) << r.what;
-        EXPECT_EQ(copy(0).width(), *r.second ? 1275 : 2610) << r.what;
+        EXPECT_EQ(copy(0).width(), *r.second ? 1635 : 3330) << r.what;
         if (*r.second) {
             EXPECT_EQ(copy(1).caption(), r.second) << r.what;
         }

@@ -144,8 +144,9 @@ struct Intended {
 constexpr Intended IntendedOverlaps[] = {
     {"rtfEdit", "grdSubEdit", "the editor's cell field lies over the cell it edits"},
     {"cmdInvCalc", "grdSubEdit rtfEdit", "the cell's \"=\" button ends the cell field"},
-    {"btnNode", "grdSubEdit", "the part button lies in the grid's empty top left corner"},
-    {"Label74 Label75", "grdSubEdit", "the part steps lie on the grid's heading beside the times"},
+    {"btnNode", "grdSubEdit", "the part button lies in the current line's number cell"},
+    {"Label74 Label75", "grdSubEdit",
+     "the part steps end the grid's heading row, past the last heading's words"},
     {"rtfCalc", "Calc", "the calculator grid's cell field lies over the cell it edits"},
     {"rtfSplitEdit", "grid", "the part list's cell field lies over the cell it edits"},
     {"command55", "SSTab3", "the fold button ends the tools' tab row, where no tab is"},
