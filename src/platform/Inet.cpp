@@ -137,7 +137,7 @@ struct Job {
 
     void run();
     void removePart();
-    void cut(bool hard);
+    void cut();
     static size_t WriteCallback(char* data, size_t size, size_t count, void* userp);
     static size_t ReadCallback(char* data, size_t size, size_t count, void* userp);
     static int ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow,
@@ -155,6 +155,12 @@ void SetTimeouts(CURL* easy, int timeout) {
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, long(timeout));
 }
 
+// A socket closed after this sends no more of what it holds.
+void DropUnsent(curl_socket_t s) {
+    const linger drop{1, 0};
+    ::setsockopt(s, SOL_SOCKET, SO_LINGER, &drop, sizeof drop);
+}
+
 // The transfer's thread.
 void Job::run() {
     result = curl_easy_perform(easy);
@@ -162,11 +168,13 @@ void Job::run() {
     {
         // A connection that was used is never used again; shut down at
         // once, it cannot hold up the end with a farewell to a server that
-        // went silent.
+        // went silent. After a failure what is still unsent is dropped.
         std::lock_guard lock(mutex);
         cleaning = true;
-        for (const curl_socket_t s : sockets)
+        for (const curl_socket_t s : sockets) {
+            if (result != CURLE_OK) DropUnsent(s);
             ::shutdown(s, SHUT_RDWR);
+        }
     }
     curl_easy_cleanup(easy);
     easy = nullptr;
@@ -215,16 +223,13 @@ void Job::removePart() {
                 .arg(name, english.toString(qint64(done)), whole);
 }
 
-// Breaks the transfer's connections (not the clean-up's); hard drops what
-// is still unsent rather than let it trickle out to the server.
-void Job::cut(bool hard) {
+// Breaks the transfer's connections (not the clean-up's), dropping what is
+// still unsent rather than let it trickle out to the server.
+void Job::cut() {
     std::lock_guard lock(mutex);
     if (cleaning) return;
     for (const curl_socket_t s : sockets) {
-        if (hard) {
-            const linger drop{1, 0};
-            ::setsockopt(s, SOL_SOCKET, SO_LINGER, &drop, sizeof drop);
-        }
+        DropUnsent(s);
         ::shutdown(s, SHUT_RDWR);
     }
 }
@@ -305,7 +310,7 @@ Inet::Impl::~Impl() {
     if (job) ending.push_back(std::move(job));
     for (const std::shared_ptr<Job>& j : ending) {
         j->stop = j->abandon = true;
-        j->cut(true);
+        j->cut();
     }
     for (const std::shared_ptr<Job>& j : ending)
         if (j->thread.joinable()) j->thread.join();
@@ -402,7 +407,7 @@ void Inet::Impl::setOptions(Job& job) {
 void Inet::Impl::cancel() {
     if (!job) return;
     job->stop = true;
-    job->cut(true);
+    job->cut();
     ending.push_back(std::move(job));
     ticks->stop();
 }
