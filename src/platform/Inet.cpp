@@ -178,7 +178,6 @@ void Job::run() {
     }
     curl_easy_cleanup(easy);
     easy = nullptr;
-    source.reset();
     // An upload that was cut off after its first bytes has left a part of
     // the file on the server, which takes it for the whole.
     if (put && result != CURLE_OK && done > 0 && !abandon && url.startsWith("ftp")) removePart();
