@@ -17,6 +17,7 @@ const QString WaitingText = QStringLiteral("Getting data. Please wait...");
 Online::Online(Program& p) : p_(p) {
     Inet1.onStateChanged = [this](int state) { Inet1_StateChanged(state); };
     Inet1.onProgress = [this] { ShowProgress(); };
+    Inet1.onLeftOnServer = [this](const QString& left) { LeftOnServer(left); };
 }
 
 void Online::LoadInternetSettings() {
@@ -165,8 +166,9 @@ void Online::Inet1_StateChanged(int state) {
 // not answer a start-up request would not answer the start-up's others
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
-    const QString info =
+    QString info =
         PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName);
+    if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
     ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     if (request.kind == Upload) UploadFailed(request);
@@ -177,6 +179,18 @@ void Online::Failed(const Request& request) {
                                 QStringLiteral("ok"), QStringLiteral("File Exists"));
     p_.messages.ShowMessage(MessageWindow::Verbatim(info), KindExclamation, QStringLiteral("ok"),
                             title);
+}
+
+// A cancelled upload left a part of its file on the server that the server
+// would not let go.
+void Online::LeftOnServer(const QString& left) {
+    ShowTransferStatus(left);
+    if (p_.hasMain()) {
+        p_.main().online.Log(OnlineTab::TimedLine(left));
+        p_.main().online.LogEnd();
+    }
+    p_.messages.ShowMessage(MessageWindow::Verbatim(left), KindExclamation, QStringLiteral("ok"),
+                            p_.texts.TextTable(9, 13));
 }
 
 void Online::DropWaitingStartupRequests() {

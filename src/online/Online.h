@@ -104,6 +104,7 @@ private:
     void StartNext();
     void StartFailed(const Request& request);
     void Failed(const Request& request);
+    void LeftOnServer(const QString& left);
     void Completed(const Request& request);
     void ShowProgress();
     void RestoreStatusText();

@@ -140,6 +140,7 @@ void Online::UploadFailed(const Request& request) {
         QStringLiteral("Could not upload file. ") +
         PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName) +
         QLatin1Char('.')));
+    if (!Inet1.LeftOnServer().isEmpty()) tab.Log(OnlineTab::TimedLine(Inet1.LeftOnServer()));
     tab.LogEnd();
 }
 

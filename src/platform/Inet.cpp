@@ -2,18 +2,21 @@
 
 #include <QFile>
 #include <QLibrary>
+#include <QLocale>
 #include <QObject>
 #include <QSaveFile>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QUrl>
 // libcurl is called through pointers to its functions (below), not linked.
 #define CURL_DISABLE_TYPECHECK
+#include <atomic>
 #include <curl/curl.h>
-#include <map>
+#include <mutex>
 #include <set>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
@@ -25,8 +28,7 @@ namespace {
 // clang-format off
 #define MIREL_CURL_FUNCTIONS(X)                                                         \
     X(global_init) X(easy_init) X(easy_setopt) X(easy_getinfo) X(easy_cleanup)          \
-    X(easy_strerror) X(multi_init) X(multi_setopt) X(multi_add_handle)                  \
-    X(multi_remove_handle) X(multi_socket_action) X(multi_info_read) X(multi_cleanup)
+    X(easy_strerror) X(easy_perform) X(slist_append) X(slist_free_all)
 // clang-format on
 
 struct CurlLibrary {
@@ -60,19 +62,14 @@ const CurlLibrary& Curl() {
 
 #undef curl_easy_setopt
 #undef curl_easy_getinfo
-#undef curl_multi_setopt
 #define curl_easy_init Curl().easy_init
 #define curl_easy_setopt Curl().easy_setopt
 #define curl_easy_getinfo Curl().easy_getinfo
 #define curl_easy_cleanup Curl().easy_cleanup
 #define curl_easy_strerror Curl().easy_strerror
-#define curl_multi_init Curl().multi_init
-#define curl_multi_setopt Curl().multi_setopt
-#define curl_multi_add_handle Curl().multi_add_handle
-#define curl_multi_remove_handle Curl().multi_remove_handle
-#define curl_multi_socket_action Curl().multi_socket_action
-#define curl_multi_info_read Curl().multi_info_read
-#define curl_multi_cleanup Curl().multi_cleanup
+#define curl_easy_perform Curl().easy_perform
+#define curl_slist_append Curl().slist_append
+#define curl_slist_free_all Curl().slist_free_all
 
 namespace {
 
@@ -107,293 +104,153 @@ QString Describe(CURLcode code, int timeout) {
 
 } // namespace
 
-struct Inet::Impl {
-    explicit Impl(Inet& owner) : owner(owner) {}
-    ~Impl();
+namespace {
 
-    bool startMulti();
-    bool start(const QString& url, const Operation& op);
-    bool openFiles(const Operation& op);
-    void setOptions(const QString& url, const Operation& op);
-    void release();
-    void finish(CURLcode result);
-    void action(curl_socket_t socket, int mask);
-    void afterAction();
-    void watch(curl_socket_t socket, int what);
-    void setNotifier(QSocketNotifier*& notifier, curl_socket_t socket, QSocketNotifier::Type type,
-                     bool on);
-    void emitState(int state);
-
-    static int SocketCallback(CURL*, curl_socket_t s, int what, void* userp, void*);
-    static int TimerCallback(CURLM*, long ms, void* userp);
-    static size_t WriteCallback(char* data, size_t size, size_t count, void* userp);
-    static size_t ReadCallback(char* data, size_t size, size_t count, void* userp);
-    static int ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow,
-                                curl_off_t upTotal, curl_off_t upNow);
-    static curl_socket_t OpenSocket(void* userp, curlsocktype, curl_sockaddr* address);
-    static int CloseSocket(void* userp, curl_socket_t socket);
-    void dropConnections();
-
-    struct Watch {
-        QSocketNotifier* read = nullptr;
-        QSocketNotifier* write = nullptr;
-    };
-
-    Inet& owner;
-    CURLM* multi = nullptr;
+// One request. libcurl runs it on a thread of its own, which may wait as long
+// as the server makes it (a slow server's last answer after an upload, say)
+// while the window's thread only looks at the counts now and then; the two
+// share what is marked so.
+struct Job {
     CURL* easy = nullptr;
-    QObject holder; // parent of the notifiers and the timer
-    QTimer* timer = nullptr;
-    std::map<curl_socket_t, Watch> sockets;
-    std::set<curl_socket_t> opened; // every socket libcurl opened and has not closed
-
     bool put = false;
-    QString local;
+    QString server, remote, local;
     std::unique_ptr<QSaveFile> target;
     std::unique_ptr<QFile> source;
     QByteArray memory;
     QByteArray url;
     char errorBuffer[CURL_ERROR_SIZE] = {};
-
-    bool connectingShown = false, receivingShown = false, progressChanged = false;
-    qint64 done = 0, total = 0;
-    int responseCode = 0;
-    QString responseInfo;
     int timeout = 60;
+    std::thread thread;
+
+    // Shared while the thread runs.
+    std::atomic<qint64> done{0}, total{0};
+    std::atomic<bool> stop{false};    // cancelled: the transfer ends at once
+    std::atomic<bool> abandon{false}; // the control goes: the clean-up ends too
+    std::mutex mutex;
+    std::set<curl_socket_t> sockets; // the transfer's open connections
+    bool cleaning = false;           // the transfer is over, the clean-up runs
+
+    // Read once the thread has ended.
+    CURLcode result = CURLE_OK;
+    long responseCode = 0;
+    QString leftOnServer; // what a broken upload left on the server, "" when nothing
+
+    void run();
+    void removePart();
+    void cut();
+    static size_t WriteCallback(char* data, size_t size, size_t count, void* userp);
+    static size_t ReadCallback(char* data, size_t size, size_t count, void* userp);
+    static int ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow,
+                                curl_off_t upTotal, curl_off_t upNow);
+    static int CleanUpProgress(void* userp, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
+    static curl_socket_t OpenSocket(void* userp, curlsocktype, curl_sockaddr* address);
+    static int CloseSocket(void* userp, curl_socket_t socket);
 };
 
-// The transfer loop is made with the first request.
-bool Inet::Impl::startMulti() {
-    if (multi) return true;
-    if (!Curl().ok || !(multi = curl_multi_init())) return false;
-    timer = new QTimer(&holder);
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, &holder, [this] { action(CURL_SOCKET_TIMEOUT, 0); });
-    curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &Impl::SocketCallback);
-    curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &Impl::TimerCallback);
-    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
-    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, 1L);
-    return true;
+void SetTimeouts(CURL* easy, int timeout) {
+    if (timeout <= 0) return;
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, long(timeout));
+    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(timeout));
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, long(timeout));
 }
 
-Inet::Impl::~Impl() {
-    release();
-    if (multi) curl_multi_cleanup(multi);
+// A socket closed after this sends no more of what it holds.
+void DropUnsent(curl_socket_t s) {
+    const linger drop{1, 0};
+    ::setsockopt(s, SOL_SOCKET, SO_LINGER, &drop, sizeof drop);
 }
 
-// ---- Starting and ending a request -------------------------------------------------
-
-bool Inet::Impl::start(const QString& server, const Operation& op) {
-    responseCode = 0;
-    responseInfo.clear();
-    memory.clear();
-    done = total = 0;
-    connectingShown = receivingShown = progressChanged = false;
-    put = op.put;
-    local = op.local;
-    if (!startMulti()) {
-        responseInfo = QStringLiteral("The transfer library (libcurl) cannot be loaded");
-        return false;
-    }
-    if (!openFiles(op)) return false;
-    easy = curl_easy_init();
-    if (!easy) {
-        responseInfo = QStringLiteral("The transfer could not start");
-        release();
-        return false;
-    }
-    setOptions(server, op);
-    curl_multi_add_handle(multi, easy);
-    return true;
-}
-
-bool Inet::Impl::openFiles(const Operation& op) {
-    if (op.put) {
-        source = std::make_unique<QFile>(op.local);
-        if (source->open(QIODevice::ReadOnly)) return true;
-        responseInfo = QStringLiteral("Cannot read ") + op.local + QStringLiteral(": ") +
-                       source->errorString();
-    } else {
-        if (op.local.isEmpty()) return true;
-        target = std::make_unique<QSaveFile>(op.local);
-        if (target->open(QIODevice::WriteOnly)) return true;
-        responseInfo = QStringLiteral("Cannot write ") + op.local + QStringLiteral(": ") +
-                       target->errorString();
-    }
-    release();
-    return false;
-}
-
-void Inet::Impl::setOptions(const QString& server, const Operation& op) {
-    url = RemoteUrl(server, op.remote).toUtf8();
-    errorBuffer[0] = '\0';
-    curl_easy_setopt(easy, CURLOPT_URL, url.constData());
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp,ftps,http,https");
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
-    // Each request has a connection of its own: a kept FTP connection that a
-    // later request takes up may wait for ever on its data connection here.
-    // (A used connection is shut down, see dropConnections, and closed when
-    // the next one replaces it.)
-    curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &Impl::OpenSocket);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, this);
-    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &Impl::CloseSocket);
-    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
-    if (timeout > 0) {
-        curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, long(timeout));
-        curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(timeout));
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, long(timeout));
-    }
-    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &Impl::ProgressCallback);
-    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Impl::WriteCallback);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-    if (op.put) {
-        curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Impl::ReadCallback);
-        curl_easy_setopt(easy, CURLOPT_READDATA, this);
-        curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(source->size()));
-    }
-}
-
-// Forgets the request: the handle leaves the loop, a file being received is
-// thrown away (an old file of that name stays), a file being sent is closed.
-// The sockets stay watched as libcurl asks: it keeps the connection for the
-// next request.
-void Inet::Impl::release() {
-    if (easy) {
-        curl_multi_remove_handle(multi, easy);
-        curl_easy_cleanup(easy);
-        easy = nullptr;
-    }
-    if (target) target->cancelWriting();
-    target.reset();
-    source.reset();
-    dropConnections();
-}
-
-// A connection that was used is never used again; shut down at once, it
-// cannot hold up the window later with a farewell to a server that went
-// silent.
-void Inet::Impl::dropConnections() {
-    for (const curl_socket_t s : opened)
-        ::shutdown(s, SHUT_RDWR);
-}
-
-void Inet::Impl::finish(CURLcode result) {
-    long code = 0;
-    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &code);
-    responseCode = static_cast<int>(code);
-    bool ok = result == CURLE_OK;
-    if (!ok) {
-        responseInfo = Describe(result, timeout);
-        const QString detail = QString::fromUtf8(errorBuffer).trimmed();
-        if (!detail.isEmpty()) responseInfo += QStringLiteral(" (") + detail + QLatin1Char(')');
-    } else if (target && !target->commit()) {
-        ok = false;
-        responseInfo =
-            QStringLiteral("Cannot write ") + local + QStringLiteral(": ") + target->errorString();
-    }
-    target.reset(); // committed, or thrown away by release()
-    release();
-    emitState(ok ? ResponseCompleted : StateError);
-}
-
-void Inet::Impl::emitState(int state) {
-    if (owner.onStateChanged) owner.onStateChanged(state);
-}
-
-// ---- The event loop's side -----------------------------------------------------------
-
-// Also between requests: libcurl looks after the connection it keeps.
-void Inet::Impl::action(curl_socket_t socket, int mask) {
-    int running = 0;
-    curl_multi_socket_action(multi, socket, mask, &running);
-    afterAction();
-}
-
-// Runs outside libcurl's own calls, so a handler may cancel or start a request.
-void Inet::Impl::afterAction() {
-    if (easy && !connectingShown) {
-        connectingShown = true;
-        emitState(Connecting);
-    }
-    if (easy && progressChanged) {
-        progressChanged = false;
-        if (!receivingShown && done > 0) {
-            receivingShown = true;
-            emitState(ReceivingResponse);
+// The transfer's thread.
+void Job::run() {
+    result = curl_easy_perform(easy);
+    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &responseCode);
+    {
+        // A connection that was used is never used again; shut down at
+        // once, it cannot hold up the end with a farewell to a server that
+        // went silent. After a failure what is still unsent is dropped.
+        std::lock_guard lock(mutex);
+        cleaning = true;
+        for (const curl_socket_t s : sockets) {
+            if (result != CURLE_OK) DropUnsent(s);
+            ::shutdown(s, SHUT_RDWR);
         }
-        if (easy && owner.onProgress) owner.onProgress();
     }
-    if (!easy) return;
-    int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
-        if (message->msg != CURLMSG_DONE) continue;
-        finish(message->data.result);
-        return;
+    curl_easy_cleanup(easy);
+    easy = nullptr;
+    // An upload that was cut off after its first bytes has left a part of
+    // the file on the server, which takes it for the whole.
+    if (put && result != CURLE_OK && done > 0 && !abandon && url.startsWith("ftp")) removePart();
+}
+
+// Asks the size of what is on the server and deletes it; where the server
+// does not let it, says what is left there.
+void Job::removePart() {
+    CURL* e = curl_easy_init();
+    if (!e) return;
+    const QString name = remote.section(QLatin1Char('/'), -1);
+    const QByteArray remove = "DELE " + name.toUtf8();
+    curl_slist* after = curl_slist_append(nullptr, remove.constData());
+    curl_easy_setopt(e, CURLOPT_URL, url.constData());
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(e, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(e, CURLOPT_POSTQUOTE, after);
+    // What the server tells of the file is read below, not written out.
+    const auto ignore = +[](char*, size_t size, size_t count, void*) { return size * count; };
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, ignore);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, ignore);
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, &Job::CleanUpProgress);
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, this);
+    SetTimeouts(e, timeout);
+    const CURLcode asked = curl_easy_perform(e);
+    curl_off_t size = -1;
+    curl_easy_getinfo(e, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
+    curl_easy_cleanup(e);
+    curl_slist_free_all(after);
+    if (asked == CURLE_OK || asked == CURLE_REMOTE_FILE_NOT_FOUND) return; // gone
+    const QLocale english(QLocale::English);
+    const QString whole = english.toString(qint64(total));
+    if (asked == CURLE_QUOTE_ERROR && size >= 0)
+        leftOnServer = QStringLiteral("%1 on the server holds %2 of %3 bytes: delete it there.")
+                           .arg(name, english.toString(qint64(size)), whole);
+    else
+        leftOnServer =
+            QStringLiteral("%1 may be on the server in part (up to %2 of %3 bytes): delete it "
+                           "there.")
+                .arg(name, english.toString(qint64(done)), whole);
+}
+
+// Breaks the transfer's connections (not the clean-up's), dropping what is
+// still unsent rather than let it trickle out to the server.
+void Job::cut() {
+    std::lock_guard lock(mutex);
+    if (cleaning) return;
+    for (const curl_socket_t s : sockets) {
+        DropUnsent(s);
+        ::shutdown(s, SHUT_RDWR);
     }
 }
 
-void Inet::Impl::watch(curl_socket_t socket, int what) {
-    Watch& w = sockets[socket];
-    const bool in = what == CURL_POLL_IN || what == CURL_POLL_INOUT;
-    const bool out = what == CURL_POLL_OUT || what == CURL_POLL_INOUT;
-    setNotifier(w.read, socket, QSocketNotifier::Read, in);
-    setNotifier(w.write, socket, QSocketNotifier::Write, out);
-    if (what == CURL_POLL_REMOVE) sockets.erase(socket);
-}
-
-// A notifier may be removed from inside its own signal: it is switched off
-// at once and deleted later.
-void Inet::Impl::setNotifier(QSocketNotifier*& notifier, curl_socket_t socket,
-                             QSocketNotifier::Type type, bool on) {
-    if (on && notifier) {
-        notifier->setEnabled(true);
-    } else if (on) {
-        notifier = new QSocketNotifier(socket, type, &holder);
-        const int mask = type == QSocketNotifier::Read ? CURL_CSELECT_IN : CURL_CSELECT_OUT;
-        QObject::connect(notifier, &QSocketNotifier::activated, &holder,
-                         [this, socket, mask] { action(socket, mask); });
-    } else if (notifier) {
-        notifier->setEnabled(false);
-        notifier->deleteLater();
-        notifier = nullptr;
-    }
-}
-
-curl_socket_t Inet::Impl::OpenSocket(void* userp, curlsocktype, curl_sockaddr* address) {
+curl_socket_t Job::OpenSocket(void* userp, curlsocktype, curl_sockaddr* address) {
+    Job* job = static_cast<Job*>(userp);
     const curl_socket_t s = ::socket(address->family, address->socktype, address->protocol);
-    if (s != CURL_SOCKET_BAD) static_cast<Impl*>(userp)->opened.insert(s);
+    std::lock_guard lock(job->mutex);
+    if (s != CURL_SOCKET_BAD) job->sockets.insert(s);
+    if (job->stop && s != CURL_SOCKET_BAD) ::shutdown(s, SHUT_RDWR);
     return s;
 }
 
-int Inet::Impl::CloseSocket(void* userp, curl_socket_t socket) {
-    static_cast<Impl*>(userp)->opened.erase(socket);
+int Job::CloseSocket(void* userp, curl_socket_t socket) {
+    Job* job = static_cast<Job*>(userp);
+    std::lock_guard lock(job->mutex);
+    job->sockets.erase(socket);
     return ::close(socket);
 }
 
-int Inet::Impl::SocketCallback(CURL*, curl_socket_t s, int what, void* userp, void*) {
-    static_cast<Impl*>(userp)->watch(s, what);
-    return 0;
-}
-
-int Inet::Impl::TimerCallback(CURLM*, long ms, void* userp) {
-    QTimer* timer = static_cast<Impl*>(userp)->timer;
-    if (ms < 0)
-        timer->stop();
-    else
-        timer->start(static_cast<int>(ms));
-    return 0;
-}
-
-size_t Inet::Impl::WriteCallback(char* data, size_t size, size_t count, void* userp) {
-    Impl* d = static_cast<Impl*>(userp);
+size_t Job::WriteCallback(char* data, size_t size, size_t count, void* userp) {
+    Job* d = static_cast<Job*>(userp);
     const qint64 bytes = static_cast<qint64>(size * count);
     if (d->target) return d->target->write(data, bytes) == bytes ? size * count : 0;
     if (d->memory.size() + bytes > MemoryLimit) return 0;
@@ -401,23 +258,215 @@ size_t Inet::Impl::WriteCallback(char* data, size_t size, size_t count, void* us
     return size * count;
 }
 
-size_t Inet::Impl::ReadCallback(char* data, size_t size, size_t count, void* userp) {
-    Impl* d = static_cast<Impl*>(userp);
+size_t Job::ReadCallback(char* data, size_t size, size_t count, void* userp) {
+    Job* d = static_cast<Job*>(userp);
+    if (d->stop) return CURL_READFUNC_ABORT;
     const qint64 got = d->source->read(data, static_cast<qint64>(size * count));
     return got < 0 ? CURL_READFUNC_ABORT : static_cast<size_t>(got);
 }
 
-int Inet::Impl::ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow,
-                                 curl_off_t upTotal, curl_off_t upNow) {
-    Impl* d = static_cast<Impl*>(userp);
-    const qint64 now = d->put ? upNow : downNow;
-    const qint64 whole = d->put ? upTotal : downTotal;
-    if (now != d->done || whole != d->total) {
-        d->done = now;
-        d->total = whole;
-        d->progressChanged = true;
+int Job::ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal,
+                          curl_off_t upNow) {
+    Job* d = static_cast<Job*>(userp);
+    d->done = d->put ? upNow : downNow;
+    d->total = d->put ? upTotal : downTotal;
+    return d->stop || d->abandon ? 1 : 0;
+}
+
+int Job::CleanUpProgress(void* userp, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<Job*>(userp)->abandon ? 1 : 0;
+}
+
+} // namespace
+
+struct Inet::Impl {
+    explicit Impl(Inet& owner) : owner(owner) {}
+    ~Impl();
+
+    bool start(const QString& url, const Operation& op);
+    bool openFiles(Job& job, const Operation& op);
+    void setOptions(Job& job);
+    void cancel();
+    void look();
+    void ended(const std::shared_ptr<Job>& job);
+    void emitState(int state);
+
+    Inet& owner;
+    QObject holder; // the context of the timer and of the threads' reports
+    QTimer* ticks = nullptr;
+    std::shared_ptr<Job> job;                 // the running request
+    std::vector<std::shared_ptr<Job>> ending; // cancelled ones whose threads still end
+
+    bool connectingShown = false, receivingShown = false;
+    QByteArray memory;
+    qint64 done = 0, total = 0;
+    int responseCode = 0;
+    QString responseInfo, leftOnServer;
+    int timeout = 60;
+};
+
+Inet::Impl::~Impl() {
+    if (job) ending.push_back(std::move(job));
+    for (const std::shared_ptr<Job>& j : ending) {
+        j->stop = j->abandon = true;
+        j->cut();
     }
-    return 0;
+    for (const std::shared_ptr<Job>& j : ending)
+        if (j->thread.joinable()) j->thread.join();
+}
+
+// ---- Starting and ending a request -------------------------------------------------
+
+bool Inet::Impl::start(const QString& server, const Operation& op) {
+    responseCode = 0;
+    responseInfo.clear();
+    leftOnServer.clear();
+    memory.clear();
+    done = total = 0;
+    connectingShown = receivingShown = false;
+    if (!Curl().ok) {
+        responseInfo = QStringLiteral("The transfer library (libcurl) cannot be loaded");
+        return false;
+    }
+    auto next = std::make_shared<Job>();
+    next->put = op.put;
+    next->server = server;
+    next->remote = op.remote;
+    next->local = op.local;
+    next->timeout = timeout;
+    if (!openFiles(*next, op)) return false;
+    next->easy = curl_easy_init();
+    if (!next->easy) {
+        responseInfo = QStringLiteral("The transfer could not start");
+        return false;
+    }
+    setOptions(*next);
+    if (!ticks) {
+        ticks = new QTimer(&holder);
+        QObject::connect(ticks, &QTimer::timeout, &holder, [this] { look(); });
+    }
+    job = next;
+    ticks->start(50);
+    Job* raw = next.get();
+    next->thread = std::thread([this, raw, next] {
+        raw->run();
+        QMetaObject::invokeMethod(
+            &holder, [this, next] { ended(next); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+bool Inet::Impl::openFiles(Job& job, const Operation& op) {
+    if (op.put) {
+        job.source = std::make_unique<QFile>(op.local);
+        if (job.source->open(QIODevice::ReadOnly)) return true;
+        responseInfo = QStringLiteral("Cannot read ") + op.local + QStringLiteral(": ") +
+                       job.source->errorString();
+    } else {
+        if (op.local.isEmpty()) return true;
+        job.target = std::make_unique<QSaveFile>(op.local);
+        if (job.target->open(QIODevice::WriteOnly)) return true;
+        responseInfo = QStringLiteral("Cannot write ") + op.local + QStringLiteral(": ") +
+                       job.target->errorString();
+    }
+    return false;
+}
+
+void Inet::Impl::setOptions(Job& job) {
+    CURL* easy = job.easy;
+    job.url = RemoteUrl(job.server, job.remote).toUtf8();
+    curl_easy_setopt(easy, CURLOPT_URL, job.url.constData());
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp,ftps,http,https");
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, job.errorBuffer);
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
+    // Each request has a connection of its own, shut down when it ends.
+    curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &Job::OpenSocket);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, &job);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &Job::CloseSocket);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, &job);
+    SetTimeouts(easy, job.timeout);
+    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &Job::ProgressCallback);
+    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &job);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Job::WriteCallback);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, &job);
+    if (job.put) {
+        curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Job::ReadCallback);
+        curl_easy_setopt(easy, CURLOPT_READDATA, &job);
+        curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(job.source->size()));
+    }
+}
+
+// The request is forgotten at once: its connections are broken, so that its
+// thread ends within moments, and what it received is thrown away (an old
+// file of that name stays).
+void Inet::Impl::cancel() {
+    if (!job) return;
+    job->stop = true;
+    job->cut();
+    ending.push_back(std::move(job));
+    ticks->stop();
+}
+
+// The window's look at the running request: its states and its counts.
+// Runs outside libcurl, so a handler may cancel or start a request.
+void Inet::Impl::look() {
+    if (!job) return;
+    const std::shared_ptr<Job> now = job;
+    if (!connectingShown) {
+        connectingShown = true;
+        emitState(Connecting);
+        if (job != now) return;
+    }
+    const qint64 d = now->done, t = now->total;
+    if (d == done && t == total) return;
+    done = d;
+    total = t;
+    if (!receivingShown && done > 0) {
+        receivingShown = true;
+        emitState(ReceivingResponse);
+        if (job != now) return;
+    }
+    if (owner.onProgress) owner.onProgress();
+}
+
+void Inet::Impl::ended(const std::shared_ptr<Job>& which) {
+    which->thread.join();
+    if (which != job) {
+        std::erase(ending, which);
+        if (!which->leftOnServer.isEmpty() && owner.onLeftOnServer)
+            owner.onLeftOnServer(which->leftOnServer);
+        return;
+    }
+    look();
+    if (which != job) { // cancelled by a handler
+        std::erase(ending, which);
+        return;
+    }
+    job.reset();
+    ticks->stop();
+    responseCode = static_cast<int>(which->responseCode);
+    leftOnServer = which->leftOnServer;
+    bool ok = which->result == CURLE_OK;
+    if (!ok) {
+        responseInfo = Describe(which->result, which->timeout);
+        const QString detail = QString::fromUtf8(which->errorBuffer).trimmed();
+        if (!detail.isEmpty()) responseInfo += QStringLiteral(" (") + detail + QLatin1Char(')');
+    } else if (which->target && !which->target->commit()) {
+        ok = false;
+        responseInfo = QStringLiteral("Cannot write ") + which->local + QStringLiteral(": ") +
+                       which->target->errorString();
+    }
+    which->target.reset(); // committed, or thrown away
+    memory = std::move(which->memory);
+    emitState(ok ? ResponseCompleted : StateError);
+}
+
+void Inet::Impl::emitState(int state) {
+    if (owner.onStateChanged) owner.onStateChanged(state);
 }
 
 // ---- The control -------------------------------------------------------------------
@@ -439,11 +488,11 @@ bool Inet::Execute(const QString& url, const QString& operation) {
 }
 
 void Inet::Cancel() {
-    d_->release();
+    d_->cancel();
 }
 
 bool Inet::StillExecuting() const {
-    return d_->easy != nullptr;
+    return d_->job != nullptr;
 }
 
 int Inet::ResponseCode() const {
@@ -452,6 +501,10 @@ int Inet::ResponseCode() const {
 
 QString Inet::ResponseInfo() const {
     return d_->responseInfo;
+}
+
+QString Inet::LeftOnServer() const {
+    return d_->leftOnServer;
 }
 
 QByteArray Inet::GetChunk(int size) {

@@ -1,6 +1,7 @@
 #pragma once
 // The transfer control: one request at a time to an FTP (or HTTP) server, run
-// on the event loop so that the window never waits for it.
+// on a thread of its own so that the window never waits for it, however slow
+// the server.
 //
 // Execute starts an operation against a server address and returns at once:
 //   "GET <remote name> <local path>"  fetches a file into the local path
@@ -14,6 +15,11 @@
 // for a missing file; 0 when the server never answered) and ResponseInfo
 // says what went wrong. Cancel stops a running request at any moment; it
 // reports no state.
+//
+// A PUT that fails or is cancelled after its first bytes went out has left a
+// part of the file on an FTP server, which would take it for the file: it is
+// deleted there. Where the server does not allow that, LeftOnServer says what
+// is left (for a cancelled PUT, onLeftOnServer tells it).
 //
 // A GET into a local path writes a temporary file beside it that replaces the
 // file only when the whole response arrived; a failed or cancelled GET leaves
@@ -50,6 +56,10 @@ public:
 
     int ResponseCode() const;
     QString ResponseInfo() const;
+    // After an error: "new_a.srt on the server holds 122,880 of 590,741
+    // bytes: delete it there." when a failed PUT left a part of its file
+    // that could not be deleted; "" otherwise.
+    QString LeftOnServer() const;
     // Takes up to `size` bytes of what a GET without a local path received.
     QByteArray GetChunk(int size);
 
@@ -66,6 +76,9 @@ public:
     std::function<void(int state)> onStateChanged;
     // Runs when bytesDone or bytesTotal changed.
     std::function<void()> onProgress;
+    // Runs, some moments after Cancel, when the cancelled PUT left a part of
+    // its file on the server that could not be deleted (see LeftOnServer).
+    std::function<void(const QString& left)> onLeftOnServer;
 
     // The address of a file on a server: the server address (FTP when it
     // names no scheme) joined with the name.

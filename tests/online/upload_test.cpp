@@ -8,6 +8,11 @@
 #include "support/SilentServer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -160,6 +165,78 @@ TEST(Upload, TheUsersFileStaysAsItWasHoweverTheUploadEnds) {
     }
     EXPECT_EQ(writable.read("new_movie.srt").left(own.size()), own);
     EXPECT_FALSE(readOnly.exists("new_movie.srt"));
+}
+
+// A server that takes 4 KB a second: while the file goes out the window goes
+// on answering (a timer ticks, the status line counts the bytes sent), a
+// press of Cancel stops the upload at once, and no part of the file stays on
+// the server as if it were the file: it is deleted where the server lets
+// Mirel delete, and where it does not the message says what is left there.
+TEST(Upload, ASlowUploadLeavesTheWindowFreeAndCancelLeavesNoPartOfTheFile) {
+    const struct {
+        const char* perm;
+        bool deletes;
+    } cases[] = {{"elradfmw", true}, {"elrw", false}};
+    QByteArray big;
+    for (int i = 1; big.size() < 100000; ++i)
+        big += crlf({QString::number(i), "00:00:01,000 --> 00:00:02,000",
+                     "A line long enough to be worth sending", ""});
+    for (const auto& c : cases) {
+        FtpServer server(FtpServer::Throttled{4096, c.perm});
+        ASSERT_TRUE(server.running()) << "pyftpdlib did not start";
+        TestProgram t;
+        t.writeFile("System/i.set", crlf({"", server.address()}));
+        t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
+        t.main().load();
+        mustLoad(t.program(), t.writeFile("big.srt", big));
+        OnlineTab& tab = t.main().online;
+        Message seen;
+        if (!c.deletes) t.reply(AnswerOk, &seen);
+
+        // The longest wait between two ticks is the longest the window took no input.
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0, pressed = -1;
+        QTimer ticks;
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        ticks.start(50);
+        QString shown;
+        QTimer::singleShot(1500, [&] {
+            shown = tab.lblTransfer.caption();
+            pressed = clock.elapsed();
+            QTest::mouseClick(tab.cmdTransferCancel.widget(), Qt::LeftButton);
+        });
+        QTest::mouseClick(tab.Command39.widget(), Qt::LeftButton); // Send
+        ASSERT_TRUE(runEventsUntil([&] { return pressed >= 0; }, 90000)) << c.perm;
+        EXPECT_LT(pressed, 2000) << c.perm << ": Cancel could be pressed only then";
+        EXPECT_TRUE(t->online.Requests().empty()) << c.perm;
+        const QRegularExpressionMatch counted =
+            QRegularExpression("^Sending big\\.srt: ([1-9][0-9]*) bytes of ([0-9]+)$").match(shown);
+        ASSERT_TRUE(counted.hasMatch()) << c.perm << ": " << shown.toStdString();
+        const qint64 whole = counted.captured(2).toLongLong();
+        EXPECT_GT(whole, big.size()) << "the file and its information block";
+
+        if (c.deletes) {
+            EXPECT_TRUE(runEventsUntil([&] { return !server.exists("new_big.srt"); }, 1000))
+                << "the part sent is still on the server";
+        } else {
+            EXPECT_TRUE(runEventsUntil([&] { return !seen.text.isEmpty(); }, 1000))
+                << "nothing says what is left on the server";
+            runEventsUntil([] { return false; }, 1000);
+            const qint64 left = server.read("new_big.srt").size();
+            EXPECT_GT(left, 0);
+            runEventsUntil([] { return false; }, 1000);
+            EXPECT_EQ(server.read("new_big.srt").size(), left) << "the upload goes on";
+            const QLocale english(QLocale::English);
+            EXPECT_EQ(seen.text, "new_big.srt on the server holds " + english.toString(left) +
+                                     " of " + english.toString(whole) + " bytes: delete it there.");
+        }
+        EXPECT_LT(longest, 500) << c.perm << ": the window took no input for " << longest << " ms";
+        t.main().hide();
+    }
 }
 
 TEST_F(UploadTest, ClearEmptiesTheLog) {

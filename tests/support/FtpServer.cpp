@@ -55,6 +55,26 @@ FtpServer::FtpServer(CutShort) {
     start({QStringLiteral("-c"), QString::fromLatin1(CutShortProgram)});
 }
 
+static const char* const ThrottledProgram = R"py(
+import sys
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.servers import FTPServer
+folder, perm, rate = sys.argv[1], sys.argv[2], int(sys.argv[3])
+users = DummyAuthorizer()
+users.add_anonymous(folder, perm=perm)
+ThrottledDTPHandler.read_limit = ThrottledDTPHandler.write_limit = rate
+FTPHandler.authorizer, FTPHandler.dtp_handler = users, ThrottledDTPHandler
+server = FTPServer(('127.0.0.1', 0), FTPHandler)
+print('starting FTP server on 127.0.0.1:%d' % server.address[1], file=sys.stderr, flush=True)
+server.serve_forever()
+)py";
+
+FtpServer::FtpServer(Throttled throttled) {
+    start({QStringLiteral("-c"), QString::fromLatin1(ThrottledProgram), dir_.path(),
+           QString::fromLatin1(throttled.perm), QString::number(throttled.bytesPerSecond)});
+}
+
 void FtpServer::start(const QStringList& arguments) {
     process_.start(QStringLiteral("/usr/bin/python3"), arguments);
     if (!process_.waitForStarted(5000)) return;

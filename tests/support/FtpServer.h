@@ -1,8 +1,8 @@
 #pragma once
 // A real FTP server for the transfer tests: pyftpdlib on 127.0.0.1 at a port
 // the system chooses, serving a temporary folder, anonymous users allowed to
-// write (or only to read), or a small server whose every download is cut
-// short. It stops when the object goes.
+// write (or only to read), one that moves a few bytes a second, or a small
+// server whose every download is cut short. It stops when the object goes.
 
 #include <QByteArray>
 #include <QProcess>
@@ -17,6 +17,14 @@ public:
     // bytes, sends its first bytes and ends the transfer as aborted.
     struct CutShort {};
     explicit FtpServer(CutShort);
+    // A server that takes and sends files at no more than `bytesPerSecond`,
+    // its anonymous user holding the pyftpdlib permissions `perm` (with "d"
+    // it may delete files, without it not).
+    struct Throttled {
+        int bytesPerSecond;
+        const char* perm;
+    };
+    explicit FtpServer(Throttled);
     ~FtpServer();
     FtpServer(const FtpServer&) = delete;
     FtpServer& operator=(const FtpServer&) = delete;
