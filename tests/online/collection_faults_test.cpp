@@ -5,7 +5,6 @@
 // in its lists. Each is told, and nothing is lost.
 
 #include "collection_fixture.h"
-#include "document/EditorTab.h"
 
 using namespace collectiontest;
 
@@ -102,30 +101,18 @@ TEST_F(Collections, ExtractAsksBeforeItReplacesAFile) {
     ASSERT_TRUE(runtime::WriteTextFile(path("x(srt).dbs"),
                                        CollectionFile("4.00", "2", TwoItems, ThreeLines)));
     t.writeDataFile("t_Second.srt", "kept\r\n");
-    const struct {
-        bool edited;            // a line inserted after the load
-        std::vector<int> asked; // the answers given, in turn
-    } cases[] = {{false, {AnswerNo}}, {true, {AnswerNo, AnswerNo}}};
-    for (const auto& c : cases) {
-        loadFile("a.srt");
-        if (c.edited) click(main().editor.basic.Command10); // Insert
-        const QStringList before = DocumentLines(t.program());
-        std::vector<Message> seen(c.asked.size());
-        withWindow([&](frmDbase& w) {
-            pickEntry(w.List2, "Second");
-            for (std::size_t i = 0; i < c.asked.size(); ++i)
-                answer(c.asked[i], &seen[i]);
-            click(w.Label6);
-        });
-        EXPECT_EQ(seen.back().title, "File exists") << c.edited;
-        EXPECT_EQ(readBytes(path("t_Second.srt")), QByteArray("kept\r\n"));
-        EXPECT_EQ(DocumentLines(t.program()), before) << c.edited;
-        EXPECT_EQ(t->files.CurFileName, path("a.srt")) << c.edited;
-        EXPECT_EQ(t->doc.FileChanged, c.edited);
-    }
+    loadFile("a.srt");
+    const QStringList before = DocumentLines(t.program());
     withWindow([&](frmDbase& w) {
         pickEntry(w.List2, "Second");
-        answer(AnswerNo); // the edited document goes
+        Message seen;
+        answer(AnswerNo, &seen);
+        click(w.Label6);
+        EXPECT_EQ(seen.title, "File exists");
+        EXPECT_EQ(readBytes(path("t_Second.srt")), QByteArray("kept\r\n"));
+        EXPECT_EQ(DocumentLines(t.program()), before);
+        EXPECT_EQ(t->files.CurFileName, path("a.srt"));
+        EXPECT_FALSE(t->doc.FileChanged) << "the document is still its file";
         answer(AnswerYes);
         click(w.Label6);
         EXPECT_FALSE(t->doc.FileChanged);

@@ -147,48 +147,41 @@ TEST_F(TimingWindowTest, AGoThatWouldGoBelowZeroIsRefusedBeforeAnythingChanges) 
     }
 }
 
-// A Shift Go that cannot move a line says why: a duration that is no time
-// code, one that would take the first line further below zero than a time
-// code reaches, one of no time, one that takes every line past the last time
-// code. Neither it nor a Time Go that gives the line its own times changes
-// the document: Exit has nothing to ask about.
+// A Shift Go that moves no line says why; neither it nor a Time Go giving a
+// line its own times changes the document, so Exit has nothing to ask.
 TEST_F(TimingWindowTest, AGoThatMovesNothingSaysWhyAndLeavesTheDocumentUnchanged) {
-    const struct {
-        std::function<platform::Control&()> steps;
-        const char* says; // none: nothing is shown
-    } cases[] = {
-        {[&]() -> platform::Control& { return shift("1", "3", "first", 0); },
-         "The shift time 'first' is not a time code.\r\n"
-         "Type it as hh:mm:ss,fff, for example 00:01:02,500."},
-        {[&]() -> platform::Control& { return shift("1", "3", "10:00:00,000", 0); },
-         "Line 1 would move below 00:00:00,000: its start would be -09:59:50,000.\r\n"
-         "Nothing was changed."},
-        {[&]() -> platform::Control& { return shift("2", "4", "00:00:00,000", 1); },
-         "A shift by 00:00:00,000 moves no line.\r\nNothing was changed."},
-        {[&]() -> platform::Control& { return shift("1", "3", "99:59:55,000", 1); },
-         "Shifting lines 1 to 3 by 99:59:55,000 would take their times past 99:59:59,999.\r\n"
-         "Nothing was changed."},
-        {[&]() -> platform::Control& {
-             page(2);
-             grid().setCurrentCell(2, 3); // the fields show the line's own times
-             return m().timeTab.Command19;
-         },
-         nullptr},
+    const std::tuple<const char*, int, QString> cases[] = {
+        // the duration, towards the beginning (0) or the end (1), what Go says
+        {"first", 0,
+         "The shift time 'first' is not a time code.\r\nType it as hh:mm:ss,fff, for "
+         "example 00:01:02,500."},
+        {"10:00:00,000", 0,
+         "Line 1 would move below 00:00:00,000: its start would be "
+         "-09:59:50,000.\r\nNothing was changed."},
+        {"00:00:00,000", 1, "A shift by 00:00:00,000 moves no line.\r\nNothing was changed."},
+        {"99:59:55,000", 1,
+         "Shifting lines 1 to 3 by 99:59:55,000 would take their times past "
+         "99:59:59,999.\r\nNothing was changed."},
     };
-    for (const auto& c : cases) {
-        settle();
-        const QStringList before = times();
+    settle();
+    const QStringList before = times();
+    const auto unchanged = [&](const char* after) {
+        EXPECT_EQ(times(), before) << after;
+        EXPECT_TRUE(snapshots().empty()) << after;
+        EXPECT_FALSE(t->doc.FileChanged) << after;
+    };
+    for (const auto& [by, direction, says] : cases) {
         Message seen;
-        if (c.says) t.reply(AnswerOk, &seen);
-        click(c.steps());
-        if (c.says) {
-            EXPECT_EQ(seen.title, "Shift");
-            EXPECT_EQ(seen.text, QString::fromLatin1(c.says));
-        }
-        EXPECT_EQ(times(), before) << c.says;
-        EXPECT_TRUE(snapshots().empty()) << c.says;
-        EXPECT_FALSE(t->doc.FileChanged) << c.says;
+        t.reply(AnswerOk, &seen);
+        click(shift("1", "3", by, direction));
+        EXPECT_EQ(seen.text, says);
     }
+    unchanged("Shift");
+    settle(); // the Time step is seen on its own
+    page(2);
+    grid().setCurrentCell(2, 3); // Time's fields show the line's own times
+    click(m().timeTab.Command19);
+    unchanged("Time");
 }
 
 // Time's Go takes only time codes, as the edit area does: whatever else is
