@@ -51,6 +51,9 @@ public:
     static QString SetSubFileExt(int format);
     // 3 (Yes) when the file does not exist or the user agrees to overwrite it.
     int FileExist(const QString& fileName);
+    // A file the user already agreed to overwrite: the next question about
+    // it is taken as answered Yes, once.
+    QString OverwriteAgreed;
 
 private:
     Program& p_;

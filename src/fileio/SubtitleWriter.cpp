@@ -420,6 +420,10 @@ QString Files::SetSubFileExt(int format) {
 }
 
 int Files::FileExist(const QString& fileName) {
+    if (!OverwriteAgreed.isEmpty() && fileName == OverwriteAgreed) {
+        OverwriteAgreed.clear();
+        return AnswerYes;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return AnswerYes;
     file.close();

@@ -319,10 +319,13 @@ bool frmFile::ShowFolder(const QString& folder) {
 
 // The answer is built for Cancel too; callers ignore it then. A withheld
 // Check1 cannot be the user's choice, so only an offered one counts. Ok with
-// no name to answer says why and leaves the window open.
+// no name to answer says why and leaves the window open. A name typed after
+// the type was picked (or with the type picked again) takes the type's
+// extension first, so the box holds the very name the file is written under.
 void frmFile::cmdActionClick(int index) {
     const bool media = Check1.enabled() && Check1.value() == platform::CheckBox::Checked;
     if (index == Ok && !HasAnswer(media)) return;
+    if (index == Ok && !media) MatchNameToType();
     if (media)
         lblFullName.setCaption(p_.players.mediaFileName());
     else

@@ -120,7 +120,7 @@ private:
     void deleteItem(int item);
     std::optional<QStringList> itemLines(int item);
     bool mayReplaceDocument();
-    void extractInto(const QStringList& lines, int item);
+    void extractInto(const QStringList& lines, QString name, int format);
     void selectFile(const QString& file);
 
     Program& p_;

@@ -60,9 +60,17 @@ void frmDbase::ExtractClick() {
     if (item < 1 || !collectionRead_) return;
     const std::optional<QStringList> lines = itemLines(item);
     if (!lines || !mayReplaceDocument()) return;
+    int format = List4.listIndex() + 1;
+    if (!formats::IsSubtitleFormat(format)) format = Format::SubRip;
+    const QString name =
+        p_.folder.path(runtime::Place::FilesFolder,
+                       ExtractName(CollectionItems.Name(0), CollectionItems.Name(item), format));
+    // A file of that name goes only with the user's Yes; after No the editor
+    // keeps its document, its name and whether it was changed.
+    if (p_.files.FileExist(name) != AnswerYes) return;
     p_.main().tabMain.setTab(frmMain::TabEditor);
     DBExtract(*lines);
-    extractInto(*lines, item);
+    extractInto(*lines, name, format);
 }
 
 // The item's lines as the file holds them, found by the number of its first
@@ -140,23 +148,20 @@ void frmDbase::DBExtract(const QStringList& lines) {
 
 // The document becomes the item's own subtitle file, written in the chosen
 // format (asking before it replaces a file), and is checked.
-void frmDbase::extractInto(const QStringList& lines, int item) {
+void frmDbase::extractInto(const QStringList& lines, QString name, int format) {
     Document& doc = p_.doc;
     doc.EditorBlocked = false;
     doc.LineListValid = false;
     doc.CurLine = 1;
     doc.FileChanged = true; // until the file is written
     p_.diag.ClearDiagMsg();
-    int format = List4.listIndex() + 1;
-    if (!formats::IsSubtitleFormat(format)) format = Format::SubRip;
-    QString name =
-        p_.folder.path(runtime::Place::FilesFolder,
-                       ExtractName(CollectionItems.Name(0), CollectionItems.Name(item), format));
     p_.files.ShowFileInfo(name, format);
     doc.FileNodes.setName(1, p_.files.CurFileBase);
     int written = p_.files.CurFileIndex;
     int last = static_cast<int>(lines.size());
+    p_.files.OverwriteAgreed = name; // asked before the document was replaced
     p_.fileCommands.SaveSubFile(written, last);
+    p_.files.OverwriteAgreed.clear();
     p_.history.ClearHistoryWindow();
     p_.diag.GoDiagnose();
     p_.edit.ShowCurrentLine();

@@ -91,8 +91,9 @@ void frmSettings::ReadTextInScript(bool asHistoryStep) {
         grid.setTextMatrix(cell.row, cell.col, cell.text);
     doc.TextCodePage = to;
     if (changed.empty()) return;
+    // The file's own bytes read anew: an unedited document still is its file,
+    // so only edits made before leave it changed.
     doc.LineListValid = false;
-    if (asHistoryStep) doc.FileChanged = true;
     p_.edit.ShowCurrentLine();
 }
 

@@ -1,11 +1,14 @@
 #include "tools/ShiftTab.h"
 
 #include "document/EditorTab.h"
+#include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "shell/LabelButton.h"
 #include "shell/Picker.h"
 #include "shell/Program.h"
+#include "tools/TimingMilliseconds.h"
 #include "tools/TimingTools.h"
 
 namespace {
@@ -91,7 +94,8 @@ bool ShiftTab::ShiftRangeNode(const QString& n) {
 
 // Towards the beginning subtracts the duration, towards the end adds it; a
 // time that would leave the time code's hours keeps its old value. A shift
-// that would move a line below 00:00:00,000 changes nothing.
+// that would move a line below 00:00:00,000 changes nothing, and so does one
+// that moves no time at all; each says why.
 void ShiftTab::ShiftGo() {
     p_.macro.SetMacroAction(QString(), 518);
     timing::LineRange range;
@@ -103,17 +107,43 @@ void ShiftTab::ShiftGo() {
         return;
     }
     const QString duration = rtfShiftDuration.text();
+    if (timing::RefuseNotATime(p_, Tool, QStringLiteral("shift"), duration)) return;
     const timing::TimeStep step(duration, direction == 0 ? -1 : 1);
+    const double stepMs = TimeToMs(duration);
     const platform::Grid& g = p_.doc.grid();
     timing::NewTimes moved;
     moved.firstLine = range.first;
     moved.starts.reserve(range.last - range.first + 1);
     moved.ends.reserve(range.last - range.first + 1);
+    bool anyMoved = false;
+    // A time so far below zero that the time code cannot hold it is kept by
+    // the step; it is named by its distance below zero.
+    const auto shifted = [&](const QString& time) {
+        const QString to = step.apply(time);
+        if (to != time) {
+            anyMoved = true;
+        } else if (direction == 0 && stepMs > 0 && IsValidTimeCode(time) &&
+                   TimeToMs(time) < stepMs) {
+            return QLatin1Char('-') +
+                   timing::MsTimeCode(static_cast<qint64>(stepMs - TimeToMs(time)));
+        }
+        return to;
+    };
     for (int r = range.first; r <= range.last; ++r) {
-        moved.starts << step.apply(g.textMatrix(r, 1));
-        moved.ends << step.apply(g.textMatrix(r, 2));
+        moved.starts << shifted(g.textMatrix(r, 1));
+        moved.ends << shifted(g.textMatrix(r, 2));
     }
     if (timing::RefuseNegativeTimes(p_, Tool, moved)) return;
+    if (!anyMoved) {
+        timing::Refuse(p_, Tool,
+                       (stepMs == 0 ? QStringLiteral("A shift by 00:00:00,000 moves no line.")
+                                    : QStringLiteral("Shifting lines %1 to %2 by %3 would take "
+                                                     "their times past 99:59:59,999.")
+                                          .arg(runtime::TrimStr(range.first),
+                                               runtime::TrimStr(range.last), duration)) +
+                           runtime::CrLf + QStringLiteral("Nothing was changed."));
+        return;
+    }
     if (!p_.history.SaveSnapshot(QStringLiteral("Script Shifted"),
                                  timing::DocumentRangeComment(p_) + QStringLiteral(" [Duration: ") +
                                      duration + QStringLiteral("] [Direction: ") +

@@ -109,7 +109,7 @@ void TimeTab::TimeStretch() {
 
 // Only a line takes the times: the header and the spare row are refused, and
 // so are texts that are not time codes (the writer would leave the line out)
-// and times below 00:00:00,000.
+// and times below 00:00:00,000. The line's own times change nothing.
 void TimeTab::TimeGo() {
     p_.macro.SetMacroAction(QString(), 530);
     platform::Grid& g = p_.doc.grid();
@@ -125,6 +125,8 @@ void TimeTab::TimeGo() {
         timing::RefuseNotATime(p_, Tool, QStringLiteral("end"), end) ||
         timing::RefuseNegativeTimes(p_, Tool, {row, {start}, {end}}))
         return;
+    if (start == g.textMatrix(row, StartCol) && end == g.textMatrix(row, EndCol))
+        return; // the line has these times: nothing to change
     if (!p_.history.SaveSnapshot(QStringLiteral("Line Shifted/Stretched"),
                                  QStringLiteral("[Duration: ") + rtfDurShift.text() +
                                      QStringLiteral("] [Start: ") + start +

@@ -298,35 +298,50 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
 }
 
 // Saving, the type picked gives the name box the extension the file is
-// written with: the name Ok writes is the one the box showed. The type last
-// saved in is proposed for the next save, its extension on the document's
-// name as the chooser opens.
+// written with, a full path typed included: the name Ok writes is the one the
+// box showed. The type last saved in is proposed for the next save, its
+// extension on the document's name as the chooser opens. Ok gives a name
+// typed after the pick the type's extension, in the box too.
 TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
+    QTemporaryDir out; // "@" stands for it
+    const auto placed = [&](QString n) { return n.startsWith('@') ? out.path() + n.mid(1) : n; };
     const struct {
         const char* opens; // the name shown as the chooser opens
         const char* typed; // typed before the type is picked; none keeps the name
         int type;
         const char* shown;
+        const char* after = nullptr;   // typed after the type is picked, before Ok
+        const char* written = nullptr; // when not the name shown
     } cases[] = {
-        {"src.srt", nullptr, 3, "src.sub"},     {"src.sub", "out.txt", 10, "out.ssa"},
-        {"src.ssa", "film.sub", 7, "film.smi"}, {"src.smi", "keep.sami", 7, "keep.sami"},
+        {"src.srt", nullptr, 3, "src.sub"},
+        {"src.sub", "out.txt", 10, "out.ssa"},
+        {"src.ssa", "film.sub", 7, "film.smi"},
+        {"src.smi", "keep.sami", 7, "keep.sami"},
         {"src.smi", "plain", 9, "plain.srt"},
+        {"src.srt", "@/abs.srt", 1, "@/abs.sub"},
+        {"src.sub", "@/again.srt", 1, "@/again.srt", nullptr, "@/again.sub"}, // type kept
+        {"src.sub", nullptr, 9, "src.srt", "@/late.sub", "@/late.srt"},
     };
     for (const auto& c : cases) {
         t.loadDataFile("src.srt", SubRip(2));
-        QString opens, shown;
+        QString opens, shown, boxAfterOk;
         t.answer<frmFile>([&](frmFile& f) {
             opens = f.txtFilename.text();
-            if (c.typed) window_steps::type(f.txtFilename, c.typed);
+            if (c.typed) window_steps::type(f.txtFilename, placed(c.typed));
             f.List3.setListIndex(c.type); // the user picks the type in its pane
             shown = f.txtFilename.text();
+            if (c.after) window_steps::type(f.txtFilename, placed(c.after));
             window_steps::click(f.cmdAction[frmFile::Ok]);
+            boxAfterOk = f.txtFilename.text();
         });
         t.main().mnuSavesubfile.click();
         EXPECT_EQ(opens, c.opens);
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(t->files.CurFileName, files() + "/" + c.shown);
-        EXPECT_TRUE(QFile::exists(files() + "/" + c.shown)) << c.shown;
+        EXPECT_EQ(shown, placed(c.shown));
+        const QString name = placed(c.written ? c.written : c.shown);
+        EXPECT_EQ(boxAfterOk, name);
+        const QString written = QDir::isAbsolutePath(name) ? name : files() + "/" + name;
+        EXPECT_EQ(t->files.CurFileName, written);
+        EXPECT_TRUE(QFile::exists(written)) << written.toStdString();
     }
 }
 

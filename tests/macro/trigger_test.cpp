@@ -60,7 +60,8 @@ TEST(MacroTriggers, AMacroThatArmsItsOwnTriggerDoesNotRunForever) {
     loadFixture(t);
     defineMacro(t, 0, "Again",
                 {"System.mcrVar.Set:=ran", "System.Item.Do.Macro:=518,Again",
-                 "Editor.Shift.Set.Direction.End", "Editor.Shift.Duration:=1", "Editor.Shift.Go"});
+                 "Editor.Shift.Set.Direction.End", "Editor.Shift.Duration:=00:00:01,000",
+                 "Editor.Shift.Go"});
     pressGo(t, 0);
     for (int i = 0; i < 5; ++i)
         tick(t);

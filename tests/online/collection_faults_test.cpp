@@ -95,26 +95,30 @@ TEST_F(Collections, AnItemWhoseLinesAreMissingLeavesTheDocumentAlone) {
     EXPECT_EQ(t->files.CurFileName, path("t_First.srt"));
 }
 
+// No to the overwrite question leaves the editor as it was before Extract:
+// its document, its name and whether it was changed; Yes writes the item.
 TEST_F(Collections, ExtractAsksBeforeItReplacesAFile) {
     ASSERT_TRUE(runtime::WriteTextFile(path("x(srt).dbs"),
                                        CollectionFile("4.00", "2", TwoItems, ThreeLines)));
+    t.writeDataFile("t_Second.srt", "kept\r\n");
+    loadFile("a.srt");
+    const QStringList before = DocumentLines(t.program());
     withWindow([&](frmDbase& w) {
         pickEntry(w.List2, "Second");
-        click(w.Label6);
-        ASSERT_TRUE(QFile::exists(path("t_Second.srt")));
-        t.writeDataFile("t_Second.srt", "kept\r\n");
         Message seen;
         answer(AnswerNo, &seen);
         click(w.Label6);
         EXPECT_EQ(seen.title, "File exists");
         EXPECT_EQ(readBytes(path("t_Second.srt")), QByteArray("kept\r\n"));
-        EXPECT_TRUE(t->doc.FileChanged) << "the unwritten extract counts as changed";
-        EXPECT_EQ(DocumentLines(t.program()).size(), 2);
-        answer(AnswerNo); // the changed document goes
+        EXPECT_EQ(DocumentLines(t.program()), before);
+        EXPECT_EQ(t->files.CurFileName, path("a.srt"));
+        EXPECT_FALSE(t->doc.FileChanged) << "the document is still its file";
         answer(AnswerYes);
         click(w.Label6);
         EXPECT_FALSE(t->doc.FileChanged);
+        EXPECT_EQ(DocumentLines(t.program()).size(), 2);
     });
+    EXPECT_EQ(t->files.CurFileName, path("t_Second.srt"));
     EXPECT_NE(readBytes(path("t_Second.srt")), QByteArray("kept\r\n"));
 }
 

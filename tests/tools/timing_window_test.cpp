@@ -147,6 +147,43 @@ TEST_F(TimingWindowTest, AGoThatWouldGoBelowZeroIsRefusedBeforeAnythingChanges) 
     }
 }
 
+// A Shift Go that moves no line says why; neither it nor a Time Go giving a
+// line its own times changes the document, so Exit has nothing to ask.
+TEST_F(TimingWindowTest, AGoThatMovesNothingSaysWhyAndLeavesTheDocumentUnchanged) {
+    const std::tuple<const char*, int, QString> cases[] = {
+        // the duration, towards the beginning (0) or the end (1), what Go says
+        {"first", 0,
+         "The shift time 'first' is not a time code.\r\nType it as hh:mm:ss,fff, for "
+         "example 00:01:02,500."},
+        {"10:00:00,000", 0,
+         "Line 1 would move below 00:00:00,000: its start would be "
+         "-09:59:50,000.\r\nNothing was changed."},
+        {"00:00:00,000", 1, "A shift by 00:00:00,000 moves no line.\r\nNothing was changed."},
+        {"99:59:55,000", 1,
+         "Shifting lines 1 to 3 by 99:59:55,000 would take their times past "
+         "99:59:59,999.\r\nNothing was changed."},
+    };
+    settle();
+    const QStringList before = times();
+    const auto unchanged = [&](const char* after) {
+        EXPECT_EQ(times(), before) << after;
+        EXPECT_TRUE(snapshots().empty()) << after;
+        EXPECT_FALSE(t->doc.FileChanged) << after;
+    };
+    for (const auto& [by, direction, says] : cases) {
+        Message seen;
+        t.reply(AnswerOk, &seen);
+        click(shift("1", "3", by, direction));
+        EXPECT_EQ(seen.text, says);
+    }
+    unchanged("Shift");
+    settle(); // the Time step is seen on its own
+    page(2);
+    grid().setCurrentCell(2, 3); // Time's fields show the line's own times
+    click(m().timeTab.Command19);
+    unchanged("Time");
+}
+
 // Time's Go takes only time codes, as the edit area does: whatever else is
 // typed stays out of the grid.
 TEST_F(TimingWindowTest, TimeRefusesAStartOrEndThatIsNotATimeCode) {
