@@ -364,6 +364,56 @@ TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
     }
 }
 
+// A Go that is refused records the Go, not the message: its replay meets the
+// same refusal with its own text, never an empty message box.
+TEST(MacroRecorder, ARefusedGoRecordsTheGoAndItsReplayMeetsTheSameRefusal) {
+    QStringList recorded;
+    Message refused;
+    {
+        TestProgram t;
+        loadFixture(t);
+        frmMain& w = t.main();
+        w.show();
+        defineMacro(t, 0, "Refused", {});
+        w.macroPickers.Combo5.setListIndex(0);
+        w.macroEditor.Command32[MacroEditor::Record].onClick();
+        window_steps::type(w.shift.rtfShiftDuration, "00:00:15,000"); // below zero
+        t.reply(AnswerOk, &refused);
+        w.shift.Command13.onClick();
+        tick(w);
+        w.macroEditor.Command32[MacroEditor::Record].onClick();
+        recorded = storedLines(t->macroLibrary, 0);
+        w.hide();
+    }
+    EXPECT_EQ(refused.title, "Shift");
+    EXPECT_EQ(recorded.join(" | ").toStdString(),
+              "Editor.Shift.Set.Direction.Beginning | Editor.Shift.Duration:=00:00:15,000 | "
+              "Editor.Shift.Go");
+    TestProgram fresh;
+    loadFixture(fresh);
+    defineMacro(fresh, 0, "Refused", recorded);
+    Message replayed;
+    fresh.reply(AnswerOk, &replayed);
+    pressGo(fresh, 0);
+    EXPECT_EQ(replayed.title, refused.title);
+    EXPECT_EQ(replayed.text, refused.text);
+    EXPECT_EQ(fresh->doc.grid().textMatrix(1, 1), "00:00:01,000") << "nothing was shifted";
+}
+
+// A Save line written by hand without a file name asks with the chooser.
+TEST(MacroReplay, ASaveWithoutAFileNameShowsTheChooser) {
+    TestProgram t;
+    loadFixture(t);
+    defineMacro(t, 0, "Save", {"Menu.Save.SubFile"});
+    bool chooser = false;
+    t.answer<frmFile>([&chooser](frmFile& f) {
+        chooser = true;
+        f.cmdActionClick(frmFile::Cancel);
+    });
+    pressGo(t, 0);
+    EXPECT_TRUE(chooser);
+}
+
 TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {
     TestProgram t;
     frmMain& w = t.main();
