@@ -199,219 +199,169 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
     EXPECT_EQ(readBytes(other), readBytes(byHand));
 }
 
-QStringList calculatorCells(Program& p) {
-    QStringList cells;
-    const platform::Grid& g = p.main().calculator.Calc;
-    for (int r = 1; r < g.rows(); ++r)
-        for (int c = 1; c < g.cols(); ++c)
-            cells << g.textMatrix(r, c);
-    return cells;
+// What the tools act on: the document, the calculator's cells, the span
+// list and the part files the last Go wrote.
+QStringList toolCells(Program& p) {
+    QStringList cells = cellsOf(p);
+    for (const platform::Grid* g : {&p.main().calculator.Calc, &p.main().partition.grid})
+        for (int r = 1; r < g->rows(); ++r)
+            for (int c = 0; c < g->cols(); ++c)
+                cells << g->textMatrix(r, c);
+    return cells + itemsOf(p.main().partition.List2);
 }
 
-// The span list and the files the last Go wrote.
-QStringList partitionCells(Program& p) {
-    PartitionTab& tab = p.main().partition;
-    QStringList cells;
-    for (int r = 1; r < tab.grid.rows(); ++r)
-        for (int c = 0; c < tab.grid.cols(); ++c)
-            cells << tab.grid.textMatrix(r, c);
-    return cells + itemsOf(tab.List2);
-}
+struct Typed {
+    platform::Control* field;
+    const char* text;
+    bool enter = false;
+};
+// A tool used while recording: choices made first, fields typed (a tick
+// after each, as the event loop runs one before the user's next step),
+// then Go clicked (none: the last Enter was the Go). Then the lines recorded.
+struct ToolUse {
+    const char* tool;
+    std::function<void()> choose;
+    std::vector<Typed> typed;
+    platform::Label* go;
+    QStringList recorded;
+    // A Go refused with a message of this title: its replay meets the same
+    // message, never an empty box, and changes nothing either.
+    const char* refusal = nullptr;
+};
 
-// What a user does with a tool while recording: fills its fields however
-// (typed without Enter, picked from a list, set by the program) and clicks
-// Go. The recorded macro, replayed by a fresh program on the same file,
-// gives the grid the user's click gave.
-TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
-    using window_steps::type;
-    const auto typed = [](platform::Control& field, const char* text) {
-        field.setVisible(true);
-        type(field, text);
+std::vector<ToolUse> toolUses(frmMain& w) {
+    CalculatorTab& calc = w.calculator;
+    const auto cell = [&w, &calc] {
+        w.tabMain.setTab(frmMain::TabCalculator);
+        calc.Calc.setCurrentCell(2, 3);
+        calc.Label16.onClick(); // the kind picker opens; the pick closes it
+        calc.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindValue);
     };
-    const struct Row {
-        const char* tool;
-        std::function<void(frmMain&)> fill; // ticks where the event loop would
-        std::function<void(frmMain&)> go;
-        QStringList recorded;
-        std::function<QStringList(Program&)> cells;
-    } rows[] = {
-        {"Shift towards the end",
-         [&](frmMain& w) {
-             w.shift.Label37.onClick();
-             w.shift.Combo2.setListIndex(1);
-             tick(w);
-             typed(w.shift.rtfShiftDuration, "00:00:00,250");
-             tick(w);
-         },
-         [](frmMain& w) { w.shift.Command13.onClick(); },
-         {"Editor.Shift.Set.Direction.End", "Editor.Shift.Duration:=00:00:00,250",
-          "Editor.Shift.Go"},
-         cellsOf},
+    const QStringList calcLines = {
+        "Calculator.Advanced.Set.Value", "Calculator.Advanced.Cel.Select:=C,2",
+        "Calculator.Advanced.Cel.Value:=42", "Calculator.Advanced.Enter"};
+    platform::RichTextBox& span = w.partition.rtfSplitEdit;
+    return {
         {"Shift in the direction shown",
-         [&](frmMain& w) { typed(w.shift.rtfShiftDuration, "00:00:00,500"); },
-         [](frmMain& w) { w.shift.Command13.onClick(); },
+         {},
+         {{&w.shift.rtfShiftDuration, "00:00:00,500"}},
+         &w.shift.Command13,
          {"Editor.Shift.Set.Direction.Beginning", "Editor.Shift.Duration:=00:00:00,500",
+          "Editor.Shift.Go"}},
+        {"Shift refused below zero",
+         {},
+         {{&w.shift.rtfShiftDuration, "00:00:15,000"}},
+         &w.shift.Command13,
+         {"Editor.Shift.Set.Direction.Beginning", "Editor.Shift.Duration:=00:00:15,000",
           "Editor.Shift.Go"},
-         cellsOf},
+         "Shift"},
         {"Stretch",
-         [&](frmMain& w) {
-             typed(w.editor.rtfStretchFirst, "00:00:02,000");
-             typed(w.editor.rtfStretchLast, "00:00:07,000");
-         },
-         [](frmMain& w) { w.stretch.Command12.onClick(); },
+         {},
+         {{&w.editor.rtfStretchFirst, "00:00:02,000"}, {&w.editor.rtfStretchLast, "00:00:07,000"}},
+         &w.stretch.Command12,
          {"Editor.Stretch.First:=00:00:02,000", "Editor.Stretch.Last:=00:00:07,000",
-          "Editor.Stretch.Go"},
-         cellsOf},
+          "Editor.Stretch.Go"}},
         {"Time",
-         [&](frmMain& w) {
-             typed(w.timeTab.rtfTimeStart, "00:00:07,000");
-             typed(w.timeTab.rtfTimeEnd, "00:00:08,000");
-         },
-         [](frmMain& w) { w.timeTab.Command19.onClick(); },
-         {"Editor.Time.Start:=00:00:07,000", "Editor.Time.End:=00:00:08,000", "Editor.Time.Go"},
-         cellsOf},
+         {},
+         {{&w.timeTab.rtfTimeStart, "00:00:07,000"}, {&w.timeTab.rtfTimeEnd, "00:00:08,000"}},
+         &w.timeTab.Command19,
+         {"Editor.Time.Start:=00:00:07,000", "Editor.Time.End:=00:00:08,000", "Editor.Time.Go"}},
         {"Frame rate",
-         [](frmMain& w) {
-             w.frameRate.Combo14[0].setListIndex(2); // no tick: the later pick replaces it
+         [&w] {
+             w.frameRate.Combo14[0].setListIndex(2);
              w.frameRate.Combo14[1].setListIndex(0);
          },
-         [](frmMain& w) { w.frameRate.Command52.onClick(); },
-         {"Editor.FR.Set.From.25.000", "Editor.FR.Set.To.23.970", "Editor.FR.Go"},
-         cellsOf},
+         {},
+         &w.frameRate.Command52,
+         {"Editor.FR.Set.To.23.970", "Editor.FR.Set.From.25.000", "Editor.FR.Go"}},
         {"Replace",
-         [&](frmMain& w) {
-             typed(w.search.rtfSearch, "Line");
-             tick(w);
-             typed(w.search.rtfReplace, "Row");
-             tick(w);
-         },
-         [](frmMain& w) { w.search.cmdSearch.onClick(); },
+         {},
+         {{&w.search.rtfSearch, "Line"}, {&w.search.rtfReplace, "Row"}},
+         &w.search.cmdSearch,
          {"Editor.SR.Set.Replace", "Editor.SR.Search.Text:=Line", "Editor.SR.Replace.Text:=Row",
-          "Editor.SR.Go"},
-         cellsOf},
+          "Editor.SR.Go"}},
         {"Advanced calculator, Enter button",
-         [&](frmMain& w) {
-             w.tabMain.setTab(frmMain::TabCalculator);
-             w.calculator.Calc.setCurrentCell(2, 3);
-             w.calculator.Label16.onClick(); // the kind picker opens; the pick closes it
-             w.calculator.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindValue);
-             typed(w.calculator.rtfCalcAdvDataInput, "42");
-         },
-         [](frmMain& w) { w.calculator.cmdExecCalcData.onClick(); },
-         {"Calculator.Advanced.Cel.Select:=C,2", "Calculator.Advanced.Set.Value",
-          "Calculator.Advanced.Cel.Value:=42", "Calculator.Advanced.Enter"},
-         calculatorCells},
+         cell,
+         {{&calc.rtfCalcAdvDataInput, "42"}},
+         &calc.cmdExecCalcData,
+         calcLines},
         {"Advanced calculator, Enter key",
-         [](frmMain& w) {
-             w.tabMain.setTab(frmMain::TabCalculator);
-             w.calculator.Calc.setCurrentCell(2, 3);
-             w.calculator.Label16.onClick(); // the kind picker opens; the pick closes it
-             w.calculator.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindValue);
-         },
-         [](frmMain& w) {
-             w.calculator.rtfCalcAdvDataInput.setVisible(true);
-             typeAndEnter(w.calculator.rtfCalcAdvDataInput, "42");
-         },
-         {"Calculator.Advanced.Cel.Select:=C,2", "Calculator.Advanced.Set.Value",
-          "Calculator.Advanced.Cel.Value:=42", "Calculator.Advanced.Enter"},
-         calculatorCells},
+         cell,
+         {{&calc.rtfCalcAdvDataInput, "42", true}},
+         nullptr,
+         calcLines},
         {"Partition, the last length typed without Enter",
-         [&](frmMain& w) {
+         [&w] {
              w.tabMain.setTab(frmMain::TabPartition);
              w.partition.grid.setCurrentCell(1, 1);
-             w.partition.rtfSplitEdit.setVisible(true);
-             typeAndEnter(w.partition.rtfSplitEdit, "part1");
-             tick(w);
-             typeAndEnter(w.partition.rtfSplitEdit, "00:00:02,000");
-             tick(w);
-             typeAndEnter(w.partition.rtfSplitEdit, "part2");
-             tick(w);
-             typed(w.partition.rtfSplitEdit, "00:00:20,000");
          },
-         [](frmMain& w) { w.partition.command5.onClick(); },
-         {"Partition.Cel.Value:=part1", "Partition.Cel.Value:=00:00:02,000",
-          "Partition.Cel.Value:=part2", "Partition.Cel.Value:=00:00:20,000", "Partition.Go"},
-         partitionCells},
+         {{&span, "part1", true},
+          {&span, "00:00:02,000", true},
+          {&span, "part2", true},
+          {&span, "00:00:20,000"}},
+         &w.partition.command5,
+         {"View.Partition", "Partition.Cel.Value:=part1", "Partition.Cel.Value:=00:00:02,000",
+          "Partition.Cel.Value:=part2", "Partition.Cel.Value:=00:00:20,000", "Partition.Go"}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.tool);
+}
+
+// Each tool used while recording, the fields filled however (typed without
+// Enter, picked, shown by the program), Go clicked: the recorded macro,
+// replayed by a fresh program on the same file, gives what the click gave.
+TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
+    const std::size_t tools = [] {
+        TestProgram t;
+        return toolUses(t.main()).size();
+    }();
+    for (std::size_t i = 0; i < tools; ++i) {
         QStringList recorded, byHand;
+        QString tool;
+        Message refused, replayed;
         {
             TestProgram t;
             loadFixture(t);
             frmMain& w = t.main();
+            const ToolUse use = toolUses(w)[i];
+            tool = use.tool;
             w.show();
             defineMacro(t, 0, "Tool", {});
             w.macroPickers.Combo5.setListIndex(0);
-            const QStringList before = row.cells(t.program());
+            const QStringList before = toolCells(t.program());
+            if (use.refusal) t.reply(AnswerOk, &refused);
             w.macroEditor.Command32[MacroEditor::Record].onClick();
-            row.fill(w);
-            row.go(w);
+            if (use.choose) use.choose();
+            tick(w);
+            for (const Typed& typed : use.typed) {
+                typed.field->setVisible(true);
+                if (typed.enter)
+                    typeAndEnter(*typed.field, typed.text);
+                else
+                    window_steps::type(*typed.field, typed.text);
+                tick(w);
+            }
+            if (use.go) use.go->onClick();
             tick(w);
             w.macroEditor.Command32[MacroEditor::Record].onClick();
             recorded = storedLines(t->macroLibrary, 0);
-            byHand = row.cells(t.program());
-            EXPECT_NE(byHand, before) << "the click changed the document";
+            byHand = toolCells(t.program());
+            if (use.refusal)
+                EXPECT_EQ(refused.title, use.refusal);
+            else
+                EXPECT_NE(byHand, before) << use.tool << ": the click changed nothing";
+            EXPECT_EQ(recorded.join(" | ").toStdString(), use.recorded.join(" | ").toStdString())
+                << use.tool;
             w.hide();
         }
-        EXPECT_EQ(recorded.join(" | ").toStdString(), row.recorded.join(" | ").toStdString());
         TestProgram fresh;
         loadFixture(fresh);
         defineMacro(fresh, 0, "Tool", recorded);
+        if (!refused.title.isEmpty()) fresh.reply(AnswerOk, &replayed);
         pressGo(fresh, 0);
-        EXPECT_EQ(row.cells(fresh.program()).join(" | ").toStdString(),
-                  byHand.join(" | ").toStdString());
+        EXPECT_EQ(replayed.text, refused.text) << tool.toStdString();
+        EXPECT_EQ(toolCells(fresh.program()).join(" | ").toStdString(),
+                  byHand.join(" | ").toStdString())
+            << tool.toStdString();
     }
-}
-
-// A Go that is refused records the Go, not the message: its replay meets the
-// same refusal with its own text, never an empty message box.
-TEST(MacroRecorder, ARefusedGoRecordsTheGoAndItsReplayMeetsTheSameRefusal) {
-    QStringList recorded;
-    Message refused;
-    {
-        TestProgram t;
-        loadFixture(t);
-        frmMain& w = t.main();
-        w.show();
-        defineMacro(t, 0, "Refused", {});
-        w.macroPickers.Combo5.setListIndex(0);
-        w.macroEditor.Command32[MacroEditor::Record].onClick();
-        window_steps::type(w.shift.rtfShiftDuration, "00:00:15,000"); // below zero
-        t.reply(AnswerOk, &refused);
-        w.shift.Command13.onClick();
-        tick(w);
-        w.macroEditor.Command32[MacroEditor::Record].onClick();
-        recorded = storedLines(t->macroLibrary, 0);
-        w.hide();
-    }
-    EXPECT_EQ(refused.title, "Shift");
-    EXPECT_EQ(recorded.join(" | ").toStdString(),
-              "Editor.Shift.Set.Direction.Beginning | Editor.Shift.Duration:=00:00:15,000 | "
-              "Editor.Shift.Go");
-    TestProgram fresh;
-    loadFixture(fresh);
-    defineMacro(fresh, 0, "Refused", recorded);
-    Message replayed;
-    fresh.reply(AnswerOk, &replayed);
-    pressGo(fresh, 0);
-    EXPECT_EQ(replayed.title, refused.title);
-    EXPECT_EQ(replayed.text, refused.text);
-    EXPECT_EQ(fresh->doc.grid().textMatrix(1, 1), "00:00:01,000") << "nothing was shifted";
-}
-
-// A Save line written by hand without a file name asks with the chooser.
-TEST(MacroReplay, ASaveWithoutAFileNameShowsTheChooser) {
-    TestProgram t;
-    loadFixture(t);
-    defineMacro(t, 0, "Save", {"Menu.Save.SubFile"});
-    bool chooser = false;
-    t.answer<frmFile>([&chooser](frmFile& f) {
-        chooser = true;
-        f.cmdActionClick(frmFile::Cancel);
-    });
-    pressGo(t, 0);
-    EXPECT_TRUE(chooser);
 }
 
 TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {

@@ -197,24 +197,15 @@ TEST(MacroRunControl, CallsThatMultiplyStopTheBuildAndNothingRuns) {
     EXPECT_LE(executeList(t).size(), ExecuteList::MaxListLines + 1);
     EXPECT_TRUE(seen.text.contains("The execute list was cut at 50,000 lines."))
         << seen.text.toStdString();
-}
-
-TEST(MacroRunControl, TestSaysWhereTheListWasCutAsGoDoes) {
-    TestProgram t;
-    for (int m = 0; m < 5; ++m) {
-        QStringList lines{"System.mcrVar.Set:=ran"};
-        for (int c = 0; c < 30 && m < 4; ++c)
-            lines << QString("System.Call.Macro:=M%1").arg(m + 1);
-        defineMacro(t, m, QString("M%1").arg(m), lines);
-    }
-    t.main().macroPickers.Combo5.setListIndex(0);
-    t.answer<frmSystem>([](frmSystem& sys) { sys.cmdOk.onClick(); });
+    t->system().Label1.setCaption(QString()); // what Go showed
+    QString listed;                           // Test says so too, above the list it shows
+    t.answer<frmSystem>([&listed](frmSystem& sys) {
+        listed = sys.Label1.caption();
+        sys.cmdOk.onClick();
+    });
     t.main().executeList.cmdTest.onClick();
-    const QString caption = t->system().Label1.caption();
-    EXPECT_TRUE(caption.contains("functions with")) << caption.toStdString();
-    EXPECT_TRUE(caption.contains("The execute list was cut at 50,000 lines."))
-        << caption.toStdString();
-    EXPECT_TRUE(variableValues(t).isEmpty()) << "Test runs nothing";
+    EXPECT_TRUE(listed.contains("The execute list was cut at 50,000 lines."))
+        << listed.toStdString();
 }
 
 } // namespace
