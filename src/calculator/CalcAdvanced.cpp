@@ -171,14 +171,13 @@ void CalculatorTab::CalcEditChange() {
     rtfCalcAdvDataInput.setText(rtfCalc.text());
 }
 
-// Enter stores the cell (not while a macro is being recorded); Escape leaves
-// the editor.
+// Enter stores the cell; Escape leaves the editor.
 void CalculatorTab::CalcEditKeyPress(int& keyAscii) {
     if (keyAscii == platform::KeyReturn) {
         const QString text = rtfCalc.text();
-        if (p_.macro.RecordMode != 1) CalcAdvancedEnter();
+        CalcAdvancedEnter();
         Calc.setFocus();
-        p_.macro.SetMacroAction(text, 208);
+        ReportEnterKey(text);
     } else if (keyAscii == platform::KeyEscape) {
         Calc.setFocus();
     }
@@ -187,8 +186,19 @@ void CalculatorTab::CalcEditKeyPress(int& keyAscii) {
 void CalculatorTab::CalcInputKeyPress(int& keyAscii) {
     if (keyAscii != platform::KeyReturn) return;
     const QString text = rtfCalcAdvDataInput.text();
-    if (p_.macro.RecordMode != 1) CalcAdvancedEnter();
-    p_.macro.SetMacroAction(text, 208);
+    CalcAdvancedEnter();
+    ReportEnterKey(text);
+}
+
+// The Enter key enters the formula as the Enter button does. While a macro
+// is being recorded it is recorded as the button (the recorder writes the
+// cell, its kind and the formula before it); otherwise it reports the
+// formula it entered.
+void CalculatorTab::ReportEnterKey(const QString& text) {
+    if (p_.macro.RecordMode == 1)
+        p_.macro.SetMacroAction(QString(), 201);
+    else
+        p_.macro.SetMacroAction(text, 208);
 }
 
 void CalculatorTab::SelectCell(const QString& data) {

@@ -88,6 +88,7 @@ public:
     void CalcEditChange();
     void CalcEditKeyPress(int& keyAscii);
     void CalcInputKeyPress(int& keyAscii);
+    void ReportEnterKey(const QString& text);
     // "x,y": a column letter (either case) and a row number.
     void SelectCell(const QString& data);
 

@@ -36,8 +36,11 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
         m.PendingAnswer = -1;
         return static_cast<qint16>(MsgResult);
     }
+    // While recording, a question is recorded with its answer and a message
+    // that only informs records nothing: the action that showed it stays the
+    // recorded line, and its replay meets the same message.
     const bool recordAnswer = question && m.RecordsAnswers();
-    if (!recordAnswer) m.SetMacroAction(QString(), MessageActionCode);
+    if (!m.RecordsAnswers()) m.SetMacroAction(QString(), MessageActionCode);
     QString shown = text; // as written: only a macro's own texts take variables
     breakLines(shown);
 

@@ -240,17 +240,24 @@ void FileCommands::RepairFreeDiagnose() {
 
 // ---- Save -----------------------------------------------------------------------
 
-bool FileCommands::MenuSaveSubFile() {
+// A save reports the file it wrote, and the type it chose just before it
+// writes, so that a recording holds the type, the answer to an overwrite
+// question and the save in that order, and its replay needs no chooser.
+bool FileCommands::MenuSaveSubFile(const QString& file) {
     InstantHelp(HelpSave);
     if (!ConfirmDiagnoseErrors()) return false;
-    frmFile& chooser = PresetChooserForSave();
-    chooser.showModal();
-    if (p_.messages.MsgResult == AnswerCancel) return false;
-    const QString name = chooser.lblFullName.caption();
+    frmFile& chooser = p_.fileChooser();
+    if (file.isEmpty()) {
+        PresetChooserForSave();
+        chooser.showModal();
+        if (p_.messages.MsgResult == AnswerCancel) return false;
+    }
+    const QString name = file.isEmpty() ? chooser.lblFullName.caption() : file;
     const int format = chooser.List3.listIndex();
     if (formats::IsSubtitleFormat(format)) savedType_ = format;
+    p_.macro.SetMacroAction(runtime::TrimStr(format), ActionChooserType);
     const bool saved = !name.isEmpty() && SaveAs(name, format);
-    p_.macro.SetMacroAction(QString(), ActionSave);
+    p_.macro.SetMacroAction(name, ActionSave);
     return saved;
 }
 

@@ -23,7 +23,8 @@ public:
         ActionAdd = 103,
         ActionSave = 104,
         ActionSaveSettings = 105,
-        ActionPrint = 106
+        ActionPrint = 106,
+        ActionChooserType = 1401
     };
 
     // A new document: one empty line, named Noname in \Data\Files with the
@@ -46,7 +47,9 @@ public:
     void MenuAddFile();
     // Saves the document under a chosen name and format. True only when the
     // file was written; the document counts as saved only then.
-    bool MenuSaveSubFile();
+    // With a file name (a recorded Save) the file is written in the type the
+    // chooser holds, without showing it; without one the chooser asks.
+    bool MenuSaveSubFile(const QString& file = QString());
     // Writes grid rows 1..lastRow in a format to the current file (the chosen
     // name that ShowFileInfo left in the chooser) and marks the document
     // saved; false, with nothing marked, when the file was not written.

@@ -8,6 +8,7 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <QLocale>
 #include <array>
 #include <exception>
 
@@ -84,6 +85,7 @@ ExecuteList::Built ExecuteList::build(int slot) const {
         const auto& lines = store[static_cast<std::size_t>(macro[static_cast<std::size_t>(level)])];
         if (b.lines.size() > MaxListLines) { // calls that multiply: stop before it grows
             b.overflow = lines[0];
+            b.cut = true;
             return b;
         }
         const QString line =
@@ -137,14 +139,21 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
         const Built b = build(slot);
         for (const QString& line : b.lines)
             sys.lstExec.addItem(line);
+        // Test and Go both say where a list that grew too long was cut.
+        const QString cut = QStringLiteral("The execute list was cut at ") +
+                            QLocale(QLocale::English).toString(MaxListLines) +
+                            QStringLiteral(" lines.");
         sys.Label1.setCaption(u' ' + runtime::TrimStr(b.lines.size()) +
                               QStringLiteral(" functions with ") + runtime::TrimStr(b.lastLevel) +
-                              QStringLiteral(" embedded macro('s)."));
+                              QStringLiteral(" embedded macro('s).") +
+                              (b.cut ? u' ' + cut : QString()));
         if (!b.overflow.isEmpty()) {
             if (execute)
                 p_.messages.ShowMessage(
-                    QStringLiteral("Error during building execute list./nCheck for endless "
-                                   "loops./nLast known macro caused error is '") +
+                    QStringLiteral("Error during building execute list./n") +
+                        (b.cut ? cut + QStringLiteral("/n") : QString()) +
+                        QStringLiteral("Check for endless loops./nLast known macro caused error "
+                                       "is '") +
                         b.overflow + u'\'',
                     KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
             failed = execute;

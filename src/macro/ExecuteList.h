@@ -51,6 +51,7 @@ private:
         QStringList lines;
         int lastLevel = 0;
         QString overflow; // the macro whose call went one level too deep
+        bool cut = false; // the list reached MaxListLines and was cut there
     };
     Built build(int slot) const;
     int findMacro(const QString& name) const;

@@ -33,12 +33,19 @@ void Add(Program& p, const char* name, int code, std::function<void(const QStrin
 } // namespace
 
 void RegisterFileHandlingCommands(Program& p) {
+    // The chooser reports its own code when it is activated.
+    p.commands.add(QStringLiteral("View.FileHandling"), 37, [&p] { p.fileChooser().showModal(); });
     Add(p, "File.Handling.Set.Settings.Type", 1401, [&p](const QString& d) { PickType(p, d); });
     Add(p, "File.Handling.Set.Check.SA.On", 1402,
         [&p](const QString&) { p.fileChooser().Check1.setValue(1); });
     Add(p, "File.Handling.Set.Check.SA.Off", 1403,
         [&p](const QString&) { p.fileChooser().Check1.setValue(0); });
-    Add(p, "File.Handling.Load", 1404, [&p](const QString& d) { LoadByName(p, d); });
+    // The load runs Diagnose, which reports its own Go: the load's code is
+    // reported again once it is over, so a trigger on it sees it last.
+    Add(p, "File.Handling.Load", 1404, [&p](const QString& d) {
+        LoadByName(p, d);
+        p.macro.SetMacroAction(d, 1404);
+    });
     Add(p, "File.Control.Set.AutoClose.On", 1501,
         [&p](const QString&) { p.control().chkClose.setValue(1); });
     Add(p, "File.Control.Set.AutoClose.Off", 1502,

@@ -142,6 +142,7 @@ void RegisterWindowCommands(Program& p) {
             p.macro.AnswerArmed = true;
             return;
         }
+        if (d.isEmpty()) return; // nothing to say: no empty box
         QString text = d;
         p.messages.ShowMessage(p.macro.InsertMcrVars(text), KindInformation,
                                QStringLiteral("okcancel"), title);

@@ -86,6 +86,10 @@ bool Macro::RecordsAnswers() const {
     return RecordMode == RecordingMode && p_.main().recorder.Timer2.enabled();
 }
 
+void Macro::RecordPending() {
+    if (RecordsAnswers()) p_.main().recorder.Timer2Tick();
+}
+
 // What was reported before the question is recorded first, then the answer,
 // at once: the command that asked reports itself when it ends, and would
 // replace the answer before the recorder's next tick.

@@ -52,6 +52,9 @@ public:
     // View.Messagebox:=Answer: <button>; replayed, that line answers the
     // question the next line asks with the same button, without showing it.
     bool RecordsAnswers() const;
+    // While recording, records the action reported last at once, before a
+    // later report of the same command replaces it.
+    void RecordPending();
     void RecordAnswer(int answer);
     // The recorded form of an answer ("Answer: Yes"); the button of such a
     // text, -1 for any other text.

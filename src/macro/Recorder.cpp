@@ -16,7 +16,10 @@ Recorder::Recorder(Program& p, MacroEditor& editor) : Timer2(p.host, "Timer2"), 
     Timer2.setInterval(1);
     Timer2.setEnabled(false);
     Timer2.onTimer = [this] { Timer2Tick(); };
-    editor.onRecordToggle = [this](bool recording) { Timer2.setEnabled(recording); };
+    editor.onRecordToggle = [this](bool recording) {
+        if (recording) set_.clear(); // a new recording has set nothing yet
+        Timer2.setEnabled(recording);
+    };
 }
 
 void Recorder::Timer2Tick() {
@@ -84,16 +87,48 @@ void Recorder::RunEnded() {
 }
 
 // Each action is recorded once; an action no command reports is dropped.
+// An action button is preceded by a line for each field it reads whose value
+// the macro has not set yet, so that its replay reads what the user's click
+// read, however the value got into the field.
 void Recorder::recordAction() {
     const ReportedAction action = p_.macro.MacroAction;
     p_.macro.SetMacroAction(QString(), -1);
     if (action.code <= 0) return;
+    if (!p_.macroTable.findByCode(action.code).found()) return;
+    for (const ReadField& field : fieldsReadBy(action.code)) {
+        const FieldLine now = field.current();
+        if (now.code <= 0) continue;
+        const auto known = set_.find(field.codes.front());
+        if (known != set_.end() && known->second == now) continue;
+        if (!recordLine(now.code, now.data)) return;
+    }
+    recordLine(action.code, action.text);
+}
+
+bool Recorder::recordLine(int code, const QString& text) {
     const MacroCommandTable& table = p_.macroTable;
-    const MacroCommandTable::Position at = table.findByCode(action.code);
-    if (!at.found()) return;
-    if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position), action.text)) return;
+    const MacroCommandTable::Position at = table.findByCode(code);
+    if (!at.found()) return false;
+    if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position), text)) return false;
+    remember(code, text);
     setStatus(QStringLiteral("Macro [") + table.fullName(at.group, at.position) +
               QStringLiteral("] recorded"));
+    return true;
+}
+
+void Recorder::remember(int code, const QString& text) {
+    if (reads_.empty()) buildFieldTable();
+    for (const auto& [button, fields] : reads_)
+        for (const ReadField& field : fields)
+            for (int c : field.codes)
+                if (c == code) set_[field.codes.front()] = FieldLine{code, text};
+}
+
+const std::vector<Recorder::ReadField>& Recorder::fieldsReadBy(int code) {
+    static const std::vector<ReadField> none;
+    if (reads_.empty()) buildFieldTable();
+    const auto it = reads_.find(code);
+    return it == reads_.end() ? none : it->second;
 }
 
 platform::Control* Recorder::keyControl(int key) {

@@ -10,6 +10,9 @@
 #include "platform/Timer.h"
 
 #include <QString>
+#include <functional>
+#include <map>
+#include <vector>
 
 class MacroEditor;
 class Program;
@@ -42,8 +45,25 @@ public:
     // fire the trigger it armed.
     void RunEnded();
 
+    // A field an action button reads, as the macro line that would give it
+    // its present value (code 0: no line sets what it holds now). The codes
+    // are every command that sets the field.
+    struct FieldLine {
+        int code = 0;
+        QString data;
+        bool operator==(const FieldLine&) const = default;
+    };
+    struct ReadField {
+        std::vector<int> codes;
+        std::function<FieldLine()> current;
+    };
+
 private:
     void recordAction();
+    bool recordLine(int code, const QString& text);
+    void remember(int code, const QString& text);
+    const std::vector<ReadField>& fieldsReadBy(int code);
+    void buildFieldTable();
     void fireDoMacro();
     void resumeWait();
     void setStatus(const QString& text);
@@ -52,4 +72,9 @@ private:
     Program& p_;
     platform::Control* armedControl_ = nullptr;
     platform::Color armedColour_ = 0;
+    // The fields each action button reads, by the button's action code.
+    std::map<int, std::vector<ReadField>> reads_;
+    // What the macro being recorded has set each field to, by the field's
+    // first code.
+    std::map<int, FieldLine> set_;
 };

@@ -85,7 +85,8 @@ void frmMain::registerCommands() {
     c.add(QStringLiteral("Menu.File.Load"), 102,
           [&files](const QString& file) { files.MenuLoadFile(file); });
     c.add(QStringLiteral("Menu.File.Add"), 103, [&files] { files.MenuAddFile(); });
-    c.add(QStringLiteral("Menu.Save.SubFile"), 104, [&files] { files.MenuSaveSubFile(); });
+    c.add(QStringLiteral("Menu.Save.SubFile"), 104,
+          [&files](const QString& file) { files.MenuSaveSubFile(file); });
     c.add(QStringLiteral("Menu.Save.Settings"), 105, [&files] { files.MenuSaveSettings(); });
     c.add(QStringLiteral("Menu.Print"), 106, [&files] { files.MenuPrint(); });
     c.add(QStringLiteral("Menu.View.Preview"), 0, [&files] { files.MenuPreview(); });

@@ -15,7 +15,13 @@ bool PartitionTab::previewMode() const {
     return command28.caption() == p_.texts.TextTable(0, 1);
 }
 
+// Go writes what the span field shows: a text typed without Enter is stored
+// first, as Enter would, and recorded so before the Go.
 void PartitionTab::PartitionGo() {
+    if (rtfSplitEdit.visible() && rtfSplitEdit.text() != grid.text()) {
+        StoreSpanEdit();
+        p_.macro.RecordPending();
+    }
     p_.macro.SetMacroAction(QString(), 404);
     if (!CheckBeforeWriting(false)) return;
     p_.files.CreateSubFile(false, true, format(), 1, p_.doc.lineCount(), false);

@@ -61,7 +61,9 @@ void PartitionTab::SpanEditKeyPress(int& keyAscii) {
 
 // The field's text into the chosen cell. Text entered on the spare row makes
 // it an item (numbered, with a new spare row below), so nothing typed is left
-// outside the list; the heading row never takes text.
+// outside the list; the heading row never takes text. Then the field moves on
+// to the next cell, from a name to its length and from a length to the next
+// part's name, so a list is typed (and a recorded one replayed) cell by cell.
 void PartitionTab::StoreSpanEdit() {
     const QString text = rtfSplitEdit.text();
     p_.macro.SetMacroAction(text, 421);
@@ -74,6 +76,10 @@ void PartitionTab::StoreSpanEdit() {
         EnableListButtons();
     }
     grid.setTextMatrix(row, col, text);
+    if (col == 1)
+        grid.setCurrentCell(row, LengthCol);
+    else if (col == LengthCol && row + 1 < grid.rows())
+        grid.setCurrentCell(row + 1, 1);
 }
 
 // Removes the chosen item (never the heading, never the spare row) and

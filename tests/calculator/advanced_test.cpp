@@ -160,15 +160,13 @@ TEST_F(AdvancedTest, TheCellEditorEntersOnEnter) {
     EXPECT_EQ(value("E2"), "val_12.5");
     EXPECT_EQ(t->macro.MacroAction.code, 208);
 
-    t->macro.RecordMode = 1; // while recording, Enter is only recorded
+    t->macro.RecordMode = 1; // while recording, Enter enters and is recorded as the button
     select("E3");
     type(calc().rtfCalc, "99");
     pressEnter(calc().rtfCalc);
-    EXPECT_EQ(value("E3"), "");
-    EXPECT_EQ(t->macro.MacroAction.code, 208);
-    t->macro.RecordMode = 0;
-    pressEnter(calc().rtfCalcAdvDataInput);
     EXPECT_EQ(value("E3"), "val_99");
+    EXPECT_EQ(t->macro.MacroAction.code, 201);
+    t->macro.RecordMode = 0;
 
     calc().Calc.onScroll();
     EXPECT_FALSE(calc().rtfCalc.visible()) << "a scroll hides the editor";
