@@ -52,6 +52,23 @@ public:
     // 3 (Yes) when the file does not exist or the user agrees to overwrite it.
     int FileExist(const QString& fileName);
 
+    // The file the document was last read from or saved to, as it was then
+    // (size, modification time, file number): another Mirel may save over it
+    // meanwhile, and a save over such a file asks first.
+    void RememberDiskState(const QString& path);
+    bool IsRememberedFile(const QString& path) const;
+    // True when `path` is that file and it exists but is no longer as it was.
+    bool ChangedOnDisk(const QString& path) const;
+
 private:
+    struct DiskState {
+        QString path; // canonical; "" for none
+        long long size = -1, seconds = 0, nanoseconds = 0;
+        unsigned long long inode = 0;
+        bool operator==(const DiskState&) const = default;
+    };
+    static DiskState DiskStateOf(const QString& path);
+    DiskState remembered_;
+
     Program& p_;
 };
