@@ -1,4 +1,5 @@
 #include "fileio/Files.h"
+#include "shell/Program.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,4 +31,15 @@ bool Files::IsRememberedFile(const QString& path) const {
 bool Files::ChangedOnDisk(const QString& path) const {
     if (!IsRememberedFile(path)) return false;
     return !(DiskStateOf(path) == remembered_);
+}
+
+// Another Mirel (or any program) saved over the document's file since this
+// Mirel read or saved it: writing now would undo that without a word.
+bool Files::MayOverwriteChange(const QString& path) {
+    if (!ChangedOnDisk(path)) return true;
+    return p_.messages.ShowMessage(MessageWindow::Verbatim(path) +
+                                       QStringLiteral(" was changed on disk since Mirel read "
+                                                      "it. Overwrite it?"),
+                                   KindExclamation, QStringLiteral("yesno"),
+                                   QStringLiteral("File changed on disk")) == AnswerYes;
 }

@@ -59,6 +59,9 @@ public:
     bool IsRememberedFile(const QString& path) const;
     // True when `path` is that file and it exists but is no longer as it was.
     bool ChangedOnDisk(const QString& path) const;
+    // Save's question before it writes over such a file: true when it is
+    // not changed, or the user says Yes.
+    bool MayOverwriteChange(const QString& path);
 
 private:
     struct DiskState {

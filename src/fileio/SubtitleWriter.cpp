@@ -60,17 +60,6 @@ int askOverwrite(Program& p, const QString& fileName) {
                                   QStringLiteral("yesno"), QStringLiteral("File exists"));
 }
 
-// Another Mirel (or any program) saved over the document's file since this
-// Mirel read or saved it: writing now would undo that without a word.
-bool mayOverwriteChange(Program& p, const QString& fileName) {
-    if (!p.files.ChangedOnDisk(fileName)) return true;
-    return p.messages.ShowMessage(MessageWindow::Verbatim(fileName) +
-                                      QStringLiteral(" was changed on disk since Mirel read "
-                                                     "it. Overwrite it?"),
-                                  KindExclamation, QStringLiteral("yesno"),
-                                  QStringLiteral("File changed on disk")) == AnswerYes;
-}
-
 bool samePath(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty()) return false;
     const QFileInfo fa(a), fb(b);
@@ -269,7 +258,6 @@ QString WriterRun::previewPath(int part) const {
 // write counts as existing, as it will by then.
 bool WriterRun::mayWrite(const QString& target) {
     if (!mayReplacePartialFile(target)) return false;
-    if (!fromPartitionList_ && !mayOverwriteChange(p_, target)) return false;
     for (const PlannedFile& f : planned_)
         if (f.path == target) return askOverwrite(p_, target) == AnswerYes;
     return p_.files.FileExist(target) == AnswerYes;

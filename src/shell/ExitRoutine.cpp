@@ -55,8 +55,8 @@ bool ExitRoutine::OfferToSave(Mode mode) {
 void ExitRoutine::WriteStateFiles(QStringList& failed) {
     QString error;
     if (!p_.macroLibrary.SaveStore(&error)) failed << error;
-    WriteMergedList(runtime::Place::SearchFile, SearchHistoryLines(),
-                    p_.shell.SearchHistoryStored, 0, failed);
+    WriteMergedList(runtime::Place::SearchFile, SearchHistoryLines(), p_.shell.SearchHistoryStored,
+                    0, failed);
     WriteMergedList(runtime::Place::RecentFile, RecentFileLines(), p_.shell.RecentFilesStored,
                     RecentKept, failed);
     WriteSystemFile(runtime::Place::LastFile, LastFileLines(), failed);
@@ -73,8 +73,8 @@ void ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines,
 // Another Mirel on the folder may have written the list since this one read
 // it: the file keeps its entries, less those this Mirel removed, and gains
 // those this Mirel added, after them; then the last `keep` (0 all).
-void ExitRoutine::WriteMergedList(runtime::Place file, const QStringList& held,
-                                  QStringList& stored, int keep, QStringList& failed) {
+void ExitRoutine::WriteMergedList(runtime::Place file, const QStringList& held, QStringList& stored,
+                                  int keep, QStringList& failed) {
     const QStringList disk = runtime::ReadTextFile(p_.folder.path(file)).lines;
     QStringList merged;
     for (const QString& line : disk)
