@@ -48,8 +48,21 @@ void makeMacro(ProgramOn& p, const QString& name) {
     click(tab.ed().Command53);
 }
 
+// A search that finds nothing (so it joins the history), and a text typed
+// into a cell of the calculator's tablet; `cell` is the cell's column.
+void searchAndEnterCell(ProgramOn& p, const QString& text, int cell) {
+    SearchTab& search = p.main().search;
+    search.rtfSearch.setText(text);
+    search.cmdSearch.onClick();
+    CalculatorTab& calc = p.main().calculator;
+    calc.Calc.setCurrentCell(1, cell);
+    calc.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindText);
+    calc.rtfCalcAdvDataInput.setText(text);
+    click(calc.cmdExecCalcData);
+}
+
 // A: opens its own file and the shared one, saves the shared one over
-// itself, makes the macro "fromA" and exits.
+// itself, makes the macro "fromA", searches and fills tablet cell A1, exits.
 void RunA(const QString& folder) {
     ProgramOn p(folder);
     p.main().load();
@@ -57,12 +70,13 @@ void RunA(const QString& folder) {
     openThroughMenu(p, folder + "/Data/Files/shared.srt");
     saveThroughMenu(p, frmMessageBox::Yes); // the file exists: overwrite it
     makeMacro(p, "fromA");
+    searchAndEnterCell(p, "fromA", 1);
     p.main().mnuExit.click();
 }
 
 // B: opens the shared file, says it is ready and waits until A has ended;
-// then makes the macro "fromB", saves the shared file (printing the first
-// question it is asked, answered No) and exits.
+// then makes the macro "fromB", searches and fills cell B1, saves the shared file (printing the
+// first question it is asked, answered No) and exits.
 void RunB(const QString& folder) {
     ProgramOn p(folder);
     p.main().load();
@@ -72,6 +86,7 @@ void RunB(const QString& folder) {
     std::string go;
     std::getline(std::cin, go);
     makeMacro(p, "fromB");
+    searchAndEnterCell(p, "fromB", 2);
     Message asked;
     saveThroughMenu(p, frmMessageBox::No, &asked);
     std::printf("asked: %s\n", asked.text.simplified().toUtf8().constData());
@@ -145,6 +160,9 @@ TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersCh
     EXPECT_TRUE(store.contains("fromA")) << "A's macro is kept when B exits after A";
     EXPECT_TRUE(store.contains("fromB"));
     EXPECT_TRUE(folder.lines("System/recent.sdf").contains(onlyA)) << "A's recent file is kept";
+    EXPECT_EQ(folder.lines("System/sr.sdf"), QStringList({"fromA", "fromB"}));
+    const QStringList tablet = folder.lines("Data/Calculator/default.sac");
+    EXPECT_EQ(tablet.mid(1, 2), QStringList({"@txt_fromA", "@txt_fromB"})) << "cells A1 and B1";
     EXPECT_TRUE(outB.contains("asked: " + shared.toUtf8() +
                               " was changed on disk since Mirel read it. Overwrite it?"))
         << outB.toStdString();
