@@ -68,8 +68,9 @@ public:
     // told) when it could not be written. A file that already holds the tablet
     // is left untouched, and so is one whose tablet this Mirel did not change
     // since it read or wrote it (another Mirel may have); a changed tablet
-    // keeps the file's cells that this Mirel did not change. With `failure` given, nothing is told:
-    // it receives which file and why (the exit routine names every failed file at once).
+    // keeps the file's cells that this Mirel did not change. With `failure`
+    // given, nothing is told: it receives which file and why (the exit
+    // routine names every failed file at once).
     bool SaveCurTablet(QString* failure = nullptr);
     // The tablet list's click: the tablet being left is written, the chosen
     // one loaded. When the one being left cannot be written it stays current.
