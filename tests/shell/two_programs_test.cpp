@@ -1,6 +1,7 @@
 // Two Mirels on one program folder, each a process of its own: what one of
-// them keeps (a macro, its recent files, a subtitle file it saved) is not
-// thrown away by the other one that started before it and exits after it.
+// them keeps (a macro, its recent files, a search, a tablet cell, a subtitle
+// file it saved) is not thrown away by the other one that started before it
+// and exits after it.
 
 #include "fileio/frmFile.h"
 #include "macro/MacroTabFixture.h"
@@ -75,8 +76,8 @@ void RunA(const QString& folder) {
 }
 
 // B: opens the shared file, says it is ready and waits until A has ended;
-// then makes the macro "fromB", searches and fills cell B1, saves the shared file (printing the
-// first question it is asked, answered No) and exits.
+// then makes the macro "fromB", searches and fills cell B1, saves the shared
+// file (printing the first question it is asked, answered No) and exits.
 void RunB(const QString& folder) {
     ProgramOn p(folder);
     p.main().load();
