@@ -30,6 +30,10 @@ void CalculatorTab::CalcAdvancedEnter() {
         StoreInput(r, c);
         p_.tablets.ToDoCalc();
         Calc.setCurrentCell(r, c);
+        // Saved at once: another Mirel on the folder may exit before this
+        // one. A tablet that cannot be written is told at the exit.
+        QString unwritten;
+        p_.tablets.SaveCurTablet(&unwritten);
     }
     p_.macro.SetMacroAction(QString(), 201);
 }

@@ -56,6 +56,7 @@ bool Tablets::LoadCalc(QString& path) {
         for (int c = 1; c <= Cols; ++c)
             TakeCell(r, c, file.lines.value((r - 1) * Cols + c));
     CurTabletFile = path;
+    storedLines_ = TabletLines();
     ToDoCalc(false); // the grid shows what failed; a load is no action on a cell
     p_.main().calculator.Calc.setCurrentCell(1, 1);
     return true;
@@ -127,10 +128,24 @@ bool Tablets::SaveCurTablet(QString* failure) {
     if (CurTabletFile.isEmpty()) return false;
     const QStringList lines = TabletLines();
     const runtime::TextFileContent old = runtime::ReadTextFile(CurTabletFile);
-    if (old.ok && old.lines == lines) return true;
+    if (old.ok && old.lines == lines) {
+        storedLines_ = lines;
+        return true;
+    }
+    // Another Mirel on the folder may have changed the file since this one
+    // read it: a tablet this one did not change is left as the file holds
+    // it, and a changed one takes from the file every cell it did not change.
+    if (old.ok && lines == storedLines_) return true;
+    QStringList merged = lines;
+    if (old.ok && storedLines_.size() == lines.size())
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (lines[i] == storedLines_[i]) merged[i] = old.lines.value(i);
     QDir().mkpath(QFileInfo(CurTabletFile).absolutePath());
     QString error;
-    if (runtime::WriteTextFile(CurTabletFile, lines, &error)) return true;
+    if (runtime::WriteTextFile(CurTabletFile, merged, &error)) {
+        storedLines_ = lines;
+        return true;
+    }
     if (failure) {
         *failure = error;
         return false;

@@ -66,8 +66,11 @@ public:
     void LoadCalcTablets(bool selectFirst = true);
     // Writes the current tablet to its file, whole or not at all; false (and
     // told) when it could not be written. A file that already holds the tablet
-    // is left untouched. With `failure` given, nothing is told: it receives
-    // which file and why (the exit routine names every failed file at once).
+    // is left untouched, and so is one whose tablet this Mirel did not change
+    // since it read or wrote it (another Mirel may have); a changed tablet
+    // keeps the file's cells that this Mirel did not change. With `failure`
+    // given, nothing is told: it receives which file and why (the exit
+    // routine names every failed file at once).
     bool SaveCurTablet(QString* failure = nullptr);
     // The tablet list's click: the tablet being left is written, the chosen
     // one loaded. When the one being left cannot be written it stays current.
@@ -91,4 +94,6 @@ private:
 
     Program& p_;
     bool selecting_ = false;
+    // The current tablet's lines as this Mirel last read or wrote them.
+    QStringList storedLines_;
 };

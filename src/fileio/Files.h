@@ -55,6 +55,26 @@ public:
     // it is taken as answered Yes, once.
     QString OverwriteAgreed;
 
+    // The file the document was last read from or saved to, as it was then
+    // (size, modification time, file number): another Mirel may save over it
+    // meanwhile, and a save over such a file asks first.
+    void RememberDiskState(const QString& path);
+    bool IsRememberedFile(const QString& path) const;
+    // True when `path` is that file and it exists but is no longer as it was.
+    bool ChangedOnDisk(const QString& path) const;
+    // Save's question before it writes over such a file: true when it is
+    // not changed, or the user says Yes.
+    bool MayOverwriteChange(const QString& path);
+
 private:
+    struct DiskState {
+        QString path; // canonical; "" for none
+        long long size = -1, seconds = 0, nanoseconds = 0;
+        unsigned long long inode = 0;
+        bool operator==(const DiskState&) const = default;
+    };
+    static DiskState DiskStateOf(const QString& path);
+    DiskState remembered_;
+
     Program& p_;
 };

@@ -391,6 +391,9 @@ void WriterRun::recordWritten(const QString& path) {
         if (slash >= 0) p_.main().partition.List2.addItem(path.mid(slash + 1));
     } else if (skipped_.empty()) {
         p_.files.CurFileName = path;
+        p_.files.RememberDiskState(path);
+    } else if (p_.files.IsRememberedFile(path)) {
+        p_.files.RememberDiskState(path); // this Mirel's own write, rows left out
     }
     if (samePath(path, p_.doc.PartialReadFile)) {
         p_.doc.PartialReadFile.clear();

@@ -8,6 +8,8 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <functional>
+
 namespace {
 
 constexpr int KeyReturn = 13;
@@ -69,30 +71,46 @@ void MacroEditor::layOut(platform::Container&) {
         MakeLabelButton(b);
 }
 
+// What the user changes in a macro is saved at once (another Mirel on the
+// same folder may exit before this one); a store that cannot be written is
+// tried again, and told, at the exit.
 void MacroEditor::wire() {
+    const auto saving = [this](std::function<void()> change) {
+        return [this, change] {
+            change();
+            p_.macroLibrary.SaveStore();
+        };
+    };
     pickers_.Combo5.onClick = [this] { MacroSelect(); };
     pickers_.Combo6.onClick = [this] { MacroGroupSelect(); };
-    Command34.onClick = [this] { MacroNew(); };
-    Command35.onClick = [this] { MacroDelete(); };
-    Command36.onClick = [this] { MacroRename(); };
+    Command34.onClick = saving([this] { MacroNew(); });
+    Command35.onClick = saving([this] { MacroDelete(); });
+    Command36.onClick = saving([this] { MacroRename(); });
     rtfMacroName.onKeyPress = [this](int& key) {
-        if (key == KeyReturn) MacroRename();
+        if (key != KeyReturn) return;
+        MacroRename();
+        p_.macroLibrary.SaveStore();
     };
     rtfMacroName.onGotFocus = [this] {
         rtfMacroName.setSelStart(0);
         rtfMacroName.setSelLength(static_cast<int>(rtfMacroName.text().size()));
     };
     List6.onClick = [this] { MacroCommandSelect(); };
-    List6.onDblClick = [this] { MacroCommandInsert(); };
-    Command32.onClick([this](int index) { ExecuteListButton(index); });
+    List6.onDblClick = saving([this] { MacroCommandInsert(); });
+    Command32.onClick([this](int index) {
+        ExecuteListButton(index);
+        p_.macroLibrary.SaveStore();
+    });
     List7.onClick = [this] { MacroLineSelect(); };
-    Command53.onClick = [this] { MacroLineAccept(); };
+    Command53.onClick = saving([this] { MacroLineAccept(); });
     for (platform::TextBox* box : {&rtfItemDescr, &Text3})
         box->onKeyPress = [this](int& key) {
-            if (key == KeyReturn) MacroLineAccept();
+            if (key != KeyReturn) return;
+            MacroLineAccept();
+            p_.macroLibrary.SaveStore();
         };
     Label17.onClick = [this] { MacroExport(); };
-    Check5.onClick = [this] { WizardMark(); };
+    Check5.onClick = saving([this] { WizardMark(); });
 }
 
 void MacroEditor::LineUpMacro() {

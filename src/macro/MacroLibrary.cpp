@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -19,7 +21,10 @@ bool WriteLines(const QString& path, const QStringList& lines, QString* error) {
 
 } // namespace
 
-MacroLibrary::MacroLibrary(Program& p) : p_(p) {}
+MacroLibrary::MacroLibrary(Program& p) : p_(p) {
+    for (int m = 0; m < Macros; ++m)
+        stored_[static_cast<std::size_t>(m)] = HeldSlot(m);
+}
 
 void MacroLibrary::CreateMacros() {
     frmMain& main = p_.main();
@@ -38,6 +43,9 @@ void MacroLibrary::ReadMacroStore() {
         for (int l = 0; l < Lines; ++l)
             MacroStore[static_cast<std::size_t>(m)][static_cast<std::size_t>(l)] =
                 lines.value(m * Lines + l);
+    // The wizard list was read first: this is each slot as the files hold it.
+    for (int m = 0; m < Macros; ++m)
+        stored_[static_cast<std::size_t>(m)] = HeldSlot(m);
 }
 
 void MacroLibrary::ReadWizardList() {
@@ -49,23 +57,77 @@ void MacroLibrary::ReadWizardList() {
     }
 }
 
-bool MacroLibrary::WriteWizardFile(QString* error) const {
-    QStringList lines;
-    lines.reserve(2 * Macros);
-    for (int i = 0; i < Macros; ++i) {
-        lines << runtime::PrintNumber(WizardFlags[static_cast<std::size_t>(i)]);
-        lines << OneLine(WizardTexts[static_cast<std::size_t>(i)]);
-    }
-    return WriteLines(p_.folder.path(runtime::Place::WizardFile), lines, error);
+MacroLibrary::SlotLines MacroLibrary::HeldSlot(int slot) const {
+    const auto s = static_cast<std::size_t>(slot);
+    SlotLines lines;
+    lines.reserve(Lines + 2);
+    for (const QString& cell : MacroStore[s])
+        lines << OneLine(cell);
+    lines << runtime::PrintNumber(WizardFlags[s]) << OneLine(WizardTexts[s]);
+    return lines;
 }
 
-bool MacroLibrary::WriteMacroFile(QString* error) const {
-    QStringList lines;
-    lines.reserve(Macros * Lines);
-    for (const auto& macro : MacroStore)
-        for (const QString& cell : macro)
-            lines << OneLine(cell);
-    return WriteLines(p_.folder.path(runtime::Place::MacroFile), lines, error);
+std::array<MacroLibrary::SlotLines, MacroLibrary::Macros> MacroLibrary::DiskSlots() const {
+    const QStringList store =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::MacroFile)).lines;
+    const QStringList wizard =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::WizardFile)).lines;
+    std::array<SlotLines, Macros> onDisk;
+    for (int m = 0; m < Macros; ++m) {
+        SlotLines& lines = onDisk[static_cast<std::size_t>(m)];
+        for (int l = 0; l < Lines; ++l)
+            lines << store.value(m * Lines + l);
+        lines << runtime::PrintNumber(FileInteger(wizard.value(2 * m)).value_or(0))
+              << wizard.value(2 * m + 1);
+    }
+    return onDisk;
+}
+
+namespace {
+bool EmptySlot(const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size() - 2; ++i)
+        if (!lines[i].isEmpty()) return false;
+    return lines.last().isEmpty() && lines[lines.size() - 2] == runtime::PrintNumber(0);
+}
+} // namespace
+
+bool MacroLibrary::SaveStore(QString* error) {
+    std::array<SlotLines, Macros> held;
+    bool changed = false;
+    for (int m = 0; m < Macros; ++m) {
+        const auto s = static_cast<std::size_t>(m);
+        held[s] = HeldSlot(m);
+        changed = changed || held[s] != stored_[s];
+    }
+    const QString storePath = p_.folder.path(runtime::Place::MacroFile);
+    const QString wizardPath = p_.folder.path(runtime::Place::WizardFile);
+    if (!changed && QFileInfo::exists(storePath) && QFileInfo::exists(wizardPath)) return true;
+
+    std::array<SlotLines, Macros> merged = DiskSlots();
+    std::vector<SlotLines> displaced;
+    for (std::size_t s = 0; s < held.size(); ++s) {
+        if (held[s] == stored_[s]) continue; // the disk's, whoever wrote it
+        if (merged[s] != stored_[s] && merged[s] != held[s] && !EmptySlot(merged[s]))
+            displaced.push_back(merged[s]);
+        merged[s] = held[s];
+    }
+    for (const SlotLines& other : displaced) {
+        if (std::find(merged.begin(), merged.end(), other) != merged.end()) continue;
+        const auto free = std::find_if(merged.begin(), merged.end(), EmptySlot);
+        if (free != merged.end()) *free = other;
+    }
+
+    QStringList store, wizard;
+    store.reserve(Macros * Lines);
+    wizard.reserve(2 * Macros);
+    for (const SlotLines& lines : merged) {
+        store << lines.mid(0, Lines);
+        wizard << lines.mid(Lines);
+    }
+    if (!WriteLines(wizardPath, wizard, error) || !WriteLines(storePath, store, error))
+        return false;
+    stored_ = held;
+    return true;
 }
 
 int MacroLibrary::FreeSlot() const {

@@ -3,8 +3,8 @@
 // of 200 lines, line 0 the macro's name) in \System\Macro.sdf and the wizard
 // list (a mark and a text per macro) in \System\wizard.sdf. CreateMacros
 // reads both at start, lists the macros on the Macros tab and adds the
-// plug-in macros (.mcr files in \Data\Macro); the exit routine writes both
-// files back, each whole or not at all.
+// plug-in macros (.mcr files in \Data\Macro); SaveStore writes both files
+// back, each whole or not at all.
 //
 // A cell never holds a line break (it would shift every later cell of the
 // file): OneLine stores a break as "/n", as the message window shows it.
@@ -39,10 +39,17 @@ public:
 
     // wizard.sdf: for each macro its mark in print form, then its text
     // (200 lines). Macro.sdf: every cell, macro after macro (20,000 lines).
-    // False when the file could not be written (an old one stays whole);
-    // *error, where given, then says which file and why.
-    bool WriteWizardFile(QString* error = nullptr) const;
-    bool WriteMacroFile(QString* error = nullptr) const;
+    //
+    // Another Mirel may run on the same folder, so both files are written
+    // only when this one changed a macro since it last read or wrote them
+    // (or a file is missing), and then merged macro by macro with what is on
+    // disk now: a macro this Mirel changed is written as it holds it, any
+    // other as the file holds it. A macro the other Mirel changed in a slot
+    // this one changed too moves to a free slot, so neither is lost. The
+    // editor saves after each change; the exit saves what is left. False when
+    // a file could not be written (an old one stays whole); *error, where
+    // given, then says which file and why.
+    bool SaveStore(QString* error = nullptr);
 
     // The first slot whose name is empty, preferring one with no lines; -1
     // when every slot holds a macro.
@@ -58,10 +65,17 @@ public:
     void DropFromWizardLists(const QString& name);
 
 private:
+    // A slot as the files hold it: its 200 cells, its mark in print form and
+    // its wizard text.
+    using SlotLines = QStringList;
+    SlotLines HeldSlot(int slot) const;
+    std::array<SlotLines, Macros> DiskSlots() const;
     void ReadMacroStore();
     void ReadWizardList();
     void ReadPlugins();
     bool ReadPlugin(const QString& path);
 
     Program& p_;
+    // Every slot as this Mirel last read or wrote it.
+    std::array<SlotLines, Macros> stored_;
 };

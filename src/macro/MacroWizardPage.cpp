@@ -20,8 +20,15 @@ MacroWizardPage::MacroWizardPage(Program& p, platform::Container& page)
     MakeLabelButton(Label71);
     Check6.move(4815, 3810, 1935, 255);
     List12.onClick = [this] { WizardTextSelect(); };
-    Label71.onClick = [this] { WizardTextAccept(); };
-    Text2.onChange = [this] { WizardTextChange(); };
+    // An accepted text is saved at once, as a changed macro is.
+    Label71.onClick = [this] {
+        WizardTextAccept();
+        p_.macroLibrary.SaveStore();
+    };
+    Text2.onChange = [this] {
+        WizardTextChange();
+        p_.macroLibrary.SaveStore();
+    };
     Check6.onClick = [this] { WizardAutoSave(); };
 }
 

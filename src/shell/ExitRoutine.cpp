@@ -54,10 +54,11 @@ bool ExitRoutine::OfferToSave(Mode mode) {
 // written all the same. What failed, and why, is added to `failed`.
 void ExitRoutine::WriteStateFiles(QStringList& failed) {
     QString error;
-    if (!p_.macroLibrary.WriteWizardFile(&error)) failed << error;
-    if (!p_.macroLibrary.WriteMacroFile(&error)) failed << error;
-    WriteSystemFile(runtime::Place::SearchFile, SearchHistoryLines(), failed);
-    WriteSystemFile(runtime::Place::RecentFile, RecentFileLines(), failed);
+    if (!p_.macroLibrary.SaveStore(&error)) failed << error;
+    WriteMergedList(runtime::Place::SearchFile, SearchHistoryLines(), p_.shell.SearchHistoryStored,
+                    0, failed);
+    WriteMergedList(runtime::Place::RecentFile, RecentFileLines(), p_.shell.RecentFilesStored,
+                    RecentKept, failed);
     WriteSystemFile(runtime::Place::LastFile, LastFileLines(), failed);
     WriteSystemFile(runtime::Place::PositionFile, WindowPositionLines(), failed);
 }
@@ -67,6 +68,23 @@ void ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines,
     QDir().mkpath(p_.folder.path(runtime::Place::System));
     QString error;
     if (!runtime::WriteTextFile(p_.folder.path(file), lines, &error)) failed << error;
+}
+
+// Another Mirel on the folder may have written the list since this one read
+// it: the file keeps its entries, less those this Mirel removed, and gains
+// those this Mirel added, after them; then the last `keep` (0 all).
+void ExitRoutine::WriteMergedList(runtime::Place file, const QStringList& held, QStringList& stored,
+                                  int keep, QStringList& failed) {
+    const QStringList disk = runtime::ReadTextFile(p_.folder.path(file)).lines;
+    QStringList merged;
+    for (const QString& line : disk)
+        if (!line.isEmpty() && (held.contains(line) || !stored.contains(line))) merged << line;
+    for (const QString& line : held)
+        if (!merged.contains(line) && !stored.contains(line)) merged << line;
+    if (keep > 0 && merged.size() > keep) merged = merged.mid(merged.size() - keep);
+    const qsizetype before = failed.size();
+    WriteSystemFile(file, merged, failed);
+    if (failed.size() == before) stored = held;
 }
 
 // One message for every file that could not be written; the routine goes on.
@@ -86,9 +104,8 @@ QStringList ExitRoutine::SearchHistoryLines() const {
 
 QStringList ExitRoutine::RecentFileLines() const {
     const platform::ComboBox& recent = p_.main().Combo13;
-    const int n = recent.listCount();
     QStringList lines;
-    for (int i = n > RecentKept ? n - RecentKept : 0; i < n; ++i)
+    for (int i = 0; i < recent.listCount(); ++i)
         lines << FullPath(recent.list(i));
     return lines;
 }

@@ -3,8 +3,9 @@
 // closes, so the state files always hold the state of the last exit or
 // settings change. In order: a changed document is offered for saving (Yes,
 // No, and at an exit Cancel); the current calculator tablet is saved;
-// \System\wizard.sdf, \System\Macro.sdf, \System\sr.sdf (the search
-// history), \System\recent.sdf (the last five recent files), \System\last.sdf
+// \System\wizard.sdf and \System\Macro.sdf where this Mirel changed a macro,
+// \System\sr.sdf (the search history) and \System\recent.sdf (the last five
+// recent files), both merged with what another Mirel wrote, \System\last.sdf
 // (the current subtitle file and the player's media file) and
 // \System\pos.sdf (the main window's Left, Top, Width and Height) are
 // written, each whole or not at all (one message names those that could not
@@ -32,7 +33,8 @@ public:
     // question was refused): the program then does not end. True otherwise.
     bool SaveSettings(Mode mode);
 
-    // What each file receives.
+    // What each file receives from this Mirel (the search history and the
+    // recent files, all of them, before the merge).
     QStringList SearchHistoryLines() const;
     QStringList RecentFileLines() const;
     QStringList LastFileLines() const;
@@ -45,6 +47,8 @@ private:
     bool OfferToSave(Mode mode);
     void WriteStateFiles(QStringList& failed);
     void WriteSystemFile(runtime::Place file, const QStringList& lines, QStringList& failed);
+    void WriteMergedList(runtime::Place file, const QStringList& held, QStringList& stored,
+                         int keep, QStringList& failed);
     void ReportUnwritten(const QStringList& failed);
 
     Program& p_;

@@ -161,8 +161,9 @@ void MainWindowLoad::FillFontLists() {
 
 // \System\sr.sdf: one entry a line; empty lines are left out.
 void MainWindowLoad::ReadSearchHistory() {
-    main_.search.ReadHistoryLines(
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::SearchFile)).lines);
+    p_.shell.SearchHistoryStored =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::SearchFile)).lines;
+    main_.search.ReadHistoryLines(p_.shell.SearchHistoryStored);
 }
 
 // Every picker label starts on ">>", so each opens its list.

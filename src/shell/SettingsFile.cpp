@@ -121,6 +121,7 @@ void SettingsFile::ReadRecentFiles() {
     const bool checkExists = p_.settings().checkExists();
     const QStringList lines =
         runtime::ReadTextFile(p_.folder.path(runtime::Place::RecentFile)).lines;
+    p_.shell.RecentFilesStored = lines;
     for (const QString& line : lines) {
         if (line.isEmpty() || (checkExists && !QFileInfo::exists(line))) continue;
         bool known = false;

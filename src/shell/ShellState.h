@@ -6,6 +6,7 @@
 // line the program was started with.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -20,6 +21,12 @@ struct ShellState {
 
     // The program's command line (one file name to open), "" when none.
     QString CommandLine;
+
+    // The recent files and the search history as this Mirel last read or
+    // wrote them: the exit merges them with what another Mirel on the same
+    // folder wrote since.
+    QStringList RecentFilesStored;
+    QStringList SearchHistoryStored;
 
     // Version texts: the title, "4.00" (the first line of the program's
     // versioned files) and the build number "400" (major, minor and revision
