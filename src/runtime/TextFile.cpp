@@ -209,9 +209,11 @@ bool FlushToDisk(QFileDevice& file, QString& reason) {
 
 // Writes to a temporary file beside the target and renames it over the
 // target only after every byte was written and reached the disk; a failed
-// write never replaces the target.
+// write never replaces the target. A file the user may write in a folder the
+// user may not (no temporary file can be made there) is written in place.
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return Fail(error, CannotWrite(path, file.errorString()));
     QString reason;
     bool written = WriteAll(file, bytes);

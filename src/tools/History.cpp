@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QTime>
 #include <algorithm>
@@ -49,6 +50,7 @@ QString History::NewEntry(const QString& number, const QString& action) const {
 }
 
 bool History::SaveSnapshot(const QString& action, const QString& details) {
+    if (off_) return true; // said once at the start
     const int number = static_cast<int>(snapshots_.size());
     if (number >= MaxSnapshots) {
         Tell(QStringLiteral("The change history is full: it holds 10,000 snapshots, numbered "
@@ -185,6 +187,25 @@ void History::MenuHistory() {
     frmHistory& window = p_.historyWindow();
     window.CentreOver(main);
     window.showModal();
+}
+
+// A small file written and removed again in the run's scratch folder, where
+// the snapshots go.
+void History::CheckProgramFolder() {
+    const QString folder = p_.folder.path(runtime::Place::ScratchFolder);
+    QDir().mkpath(folder);
+    const QString probe = folder + QStringLiteral("/write.test");
+    QString error;
+    off_ = !runtime::WriteTextFile(probe, {QStringLiteral("Mirel")}, &error);
+    QFile::remove(probe);
+    if (!off_) return;
+    p_.messages.ShowMessage(
+        QStringLiteral("Mirel cannot write to its program folder %1:/n%2/n/nYou can edit and save "
+                       "subtitle files all the same, but without the change history (no "
+                       "snapshots, nothing to restore), and settings, macros and lists are not "
+                       "kept for the next start.")
+            .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(error)),
+        KindExclamation, QStringLiteral("ok"), QStringLiteral("Program folder not writable"));
 }
 
 void History::Tell(const QString& text) {
