@@ -5,8 +5,8 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <unistd.h>
 

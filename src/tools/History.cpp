@@ -13,9 +13,13 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTime>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 using runtime::TrimStr;
 
@@ -189,22 +193,24 @@ void History::MenuHistory() {
     window.showModal();
 }
 
-// A small file written and removed again in the run's scratch folder, where
-// the snapshots go.
+// The scratch folder, where the snapshots go, or the nearest folder above
+// it that exists: may this process write there (permissions, a read-only
+// disk)? Nothing is written to find out.
 void History::CheckProgramFolder() {
-    const QString folder = p_.folder.path(runtime::Place::ScratchFolder);
-    QDir().mkpath(folder);
-    const QString probe = folder + QStringLiteral("/write.test");
-    QString error;
-    off_ = !runtime::WriteTextFile(probe, {QStringLiteral("Mirel")}, &error);
-    QFile::remove(probe);
+    QString folder =
+        p_.folder.path(runtime::ProgramFolder::relative(runtime::Place::ScratchFolder));
+    while (!QFileInfo(folder).isDir() && folder.size() > p_.folder.root().size())
+        folder = QFileInfo(folder).path();
+    off_ = ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0;
     if (!off_) return;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
     p_.messages.ShowMessage(
-        QStringLiteral("Mirel cannot write to its program folder %1:/n%2/n/nYou can edit and save "
-                       "subtitle files all the same, but without the change history (no "
-                       "snapshots, nothing to restore), and settings, macros and lists are not "
-                       "kept for the next start.")
-            .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(error)),
+        QStringLiteral("Mirel cannot write to its program folder %1 (%2: %3)./n/nYou can edit "
+                       "and save subtitle files all the same, but without the change history "
+                       "(no snapshots, nothing to restore), and settings, macros and lists are "
+                       "not kept for the next start.")
+            .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
+                 reason),
         KindExclamation, QStringLiteral("ok"), QStringLiteral("Program folder not writable"));
 }
 

@@ -260,7 +260,7 @@ TEST(Load, ALastFileThatIsGoneOpensNothing) {
 // folder or a name that is gone starts without media.
 TEST(Load, TheLastMediaOpensOnlyWhenItIsAFile) {
     for (const QString& media : {QStringLiteral("/"), QStringLiteral("Data/Files"),
-                                QStringLiteral("Data/Files/gone.mp3")}) {
+                                 QStringLiteral("Data/Files/gone.mp3")}) {
         EveryStateFile state;
         const QString named = media.startsWith('/') ? media : state.folder.file(media);
         state.folder.write("System/last.sdf", crlf({state.last, named}));

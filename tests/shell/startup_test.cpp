@@ -212,12 +212,12 @@ TEST(Splash, IsDraggedByItsStrip) {
 
 TEST(Startup, EmptiesTheScratchFolderAndTheFetchedFilesOnly) {
     ProgramFolder folder;
-    for (const char* name : {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
-                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf",
-                             "System/sublist.sdf", "Data/Temporarily/sub/inner.shd",
-                             "System/Macro.sdf.Ab3dEf", "System/Settings/set.sdf.x1Y2z3",
-                             "System/Nodes/a.srt.sdf.q1w2e3", "System/Macro.sdf.old",
-                             "System/Macro.sdf"})
+    for (const char* name :
+         {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd", "Data/Temporarily/.x",
+          "message.htm", "sublist.sdf", "version.sdf", "System/sublist.sdf",
+          "Data/Temporarily/sub/inner.shd", "System/Macro.sdf.Ab3dEf",
+          "System/Settings/set.sdf.x1Y2z3", "System/Nodes/a.srt.sdf.q1w2e3", "System/Macro.sdf.old",
+          "System/Macro.sdf"})
         folder.write(name, "x");
     folder.write("Data/Files/keep.srt", SubRip(1));
     ProgramOn p(folder.path());

@@ -56,8 +56,9 @@ bool ranInChild() {
     env.insert("TMPDIR", below.path());
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
     EXPECT_TRUE(child.waitForFinished(60000));
     const QByteArray out = child.readAll();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
@@ -80,9 +81,9 @@ struct Steps {
 
 struct Row {
     const char* name;
-    int lines;         // of a.srt
-    const char* file;  // the file the step replaces, below the program folder
-    rlim_t limit;      // the bytes a file may reach while the step runs
+    int lines;        // of a.srt
+    const char* file; // the file the step replaces, below the program folder
+    rlim_t limit;     // the bytes a file may reach while the step runs
     std::function<void(Steps&)> prepare, step;
     bool staysChanged; // the document still counts as changed
 };
