@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <functional>
 #include <grp.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -159,12 +160,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, WriteFailure, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Takes write access to a tree away from this process, but for one file in
-// it: root, who writes anywhere, becomes "nobody" for the rest of the child.
+// it: root, who writes anywhere, becomes "nobody" for the rest of the child
+// (still dumpable, so that a leak check can look at the process at its end).
 bool loseWriteAccess(const QString& tree, const QString& writable = {}) {
     if (QProcess::execute("chmod", {"-R", "a-w,a+rX", tree}) != 0) return false;
     if (!writable.isEmpty() && QProcess::execute("chmod", {"a+w", writable}) != 0) return false;
-    return geteuid() != 0 ||
-           (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0);
+    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 &&
+                              setuid(65534) == 0 && prctl(PR_SET_DUMPABLE, 1) == 0);
 }
 
 // A program folder that cannot be written is said once, at the start (not
