@@ -45,8 +45,8 @@ bool ranInChild() {
     return true;
 }
 
-// a.srt of two lines loaded; every message is kept and answered Yes (an
-// overwrite question) or Ok.
+// A program on a fresh program folder, and what a user does with it; every
+// message it shows is kept and answered Yes (an overwrite question) or Ok.
 struct Steps {
     ProgramFolder folder;
     ProgramOn p{folder.path()};
@@ -59,10 +59,9 @@ struct Steps {
                                                                            : frmMessageBox::Ok);
         };
     }
-    QString load(const QString& file) {
+    void load(const QString& file) {
         p.main().load();
         mustLoad(*p, file);
-        return file;
     }
     void deleteFirstLine() {
         p->doc.grid().setCurrentCell(1, 1);
