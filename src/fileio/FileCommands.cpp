@@ -316,8 +316,20 @@ bool FileCommands::SaveSubFile(int& format, int& lastRow) {
     return true;
 }
 
+// The document counts as saved only once its parts are kept too: a node file
+// that could not be written is said, and the document stays changed, since
+// the file read back would hold one part only.
 void FileCommands::MarkSaved(int format) {
     p_.files.CurFileIndex = format;
+    QString error;
+    if (!p_.files.SaveSubControl(p_.files.CurFileName, &error)) {
+        ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(p_.files.CurFileName) +
+                          QStringLiteral("' was written, but its parts were not kept:/n") +
+                          MessageWindow::Verbatim(error) +
+                          QStringLiteral("/nRead back, it would be one part. The document "
+                                         "still counts as changed."),
+                      QStringLiteral("File Error"));
+        return;
+    }
     p_.doc.FileChanged = false;
-    p_.files.SaveSubControl(p_.files.CurFileName);
 }

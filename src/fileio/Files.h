@@ -26,8 +26,9 @@ public:
 
     // Writes the node file of the current document (its parts) for the file
     // named fileName: \System\Nodes\<CurFileTitle>.sdf. False when it could
-    // not be written (an old node file then stays as it was).
-    bool SaveSubControl(const QString& fileName);
+    // not be written (an old node file then stays as it was), with the reason
+    // in *error where given.
+    bool SaveSubControl(const QString& fileName, QString* error = nullptr);
     // Reads a node file (mode 0, from \System\Nodes\, into the document's
     // parts) or a collection file (mode 1, from \Data\Files\, into items and
     // the lines of its <Subs> section). name receives the full path opened.

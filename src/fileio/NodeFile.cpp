@@ -89,7 +89,7 @@ bool IsCurrentVersion(Program& p, const QStringList& lines) {
 
 } // namespace
 
-bool Files::SaveSubControl(const QString& fileName) {
+bool Files::SaveSubControl(const QString& fileName, QString* error) {
     const NodeTable& nodes = p_.doc.FileNodes;
     QStringList lines = {
         p_.shell.ProgramVersion,   QStringLiteral("<File>"), fileName,
@@ -99,9 +99,12 @@ bool Files::SaveSubControl(const QString& fileName) {
     lines << QStringLiteral("</Data>");
     const QString path =
         p_.folder.path(runtime::Place::NodesFolder, CurFileTitle + QStringLiteral(".sdf"));
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) {
+        if (error) *error = QStringLiteral("\"%1\" is no name for a node file").arg(CurFileTitle);
+        return false;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return runtime::WriteTextFile(path, lines);
+    return runtime::WriteTextFile(path, lines, error);
 }
 
 bool Files::LoadDbsFile(QString& name, int mode) {

@@ -5,8 +5,10 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <unistd.h>
 
 namespace runtime {
 
@@ -190,13 +192,36 @@ QByteArray LinesAsBytes(const QStringList& lines) {
     return bytes;
 }
 
+// The bytes a device holds in its buffer go to the file, and the file to the
+// disk: a full disk refuses them here, before the target is replaced, and a
+// crash after the rename cannot leave an empty file.
+bool FlushToDisk(QFileDevice& file, QString& reason) {
+    if (!file.flush()) {
+        reason = Reason(file);
+        return false;
+    }
+    if (::fsync(file.handle()) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
 // Writes to a temporary file beside the target and renames it over the
-// target only after every byte was written.
+// target only after every byte was written and reached the disk; a failed
+// write never replaces the target. A file the user may write in a folder the
+// user may not (no temporary file can be made there) is written in place.
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return Fail(error, CannotWrite(path, file.errorString()));
-    if (!WriteAll(file, bytes)) {
-        const QString reason = Reason(file);
+    QString reason;
+    bool written = WriteAll(file, bytes);
+    if (!written)
+        reason = Reason(file);
+    else
+        written = FlushToDisk(file, reason);
+    if (!written) {
         file.cancelWriting();
         return Fail(error, CannotWrite(path, reason));
     }

@@ -88,8 +88,10 @@ void ExitRoutine::WriteMergedList(runtime::Place file, const QStringList& held, 
 }
 
 // One message for every file that could not be written; the routine goes on.
+// A program folder that cannot be written was said at the start, with what it
+// means: it is not said again.
 void ExitRoutine::ReportUnwritten(const QStringList& failed) {
-    if (failed.isEmpty()) return;
+    if (failed.isEmpty() || p_.history.off()) return;
     QString text = QStringLiteral("Mirel could not save what it keeps for the next start:");
     for (const QString& error : failed)
         text += CrLf + MessageWindow::Verbatim(error);

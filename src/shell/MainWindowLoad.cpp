@@ -33,6 +33,7 @@ void MainWindowLoad::Run() {
     p_.sysVars.UpdateSysVars();
     ChooseStartingTabs();
     OpenLastFiles();
+    p_.history.CheckProgramFolder();
 }
 
 void MainWindowLoad::PlaceAndName() {

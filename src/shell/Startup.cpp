@@ -6,10 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 void Main(Program& p) {
     SetVersionTexts(p.shell);
     EmptyScratchFolder(p);
+    RemoveCutShortWrites(p);
     DeleteTransferFiles(p);
     if (!GetCommandLine(p).isEmpty())
         p.main().show(); // its load opens the file
@@ -43,6 +46,20 @@ void SetVersionTexts(ShellState& s) {
 void EmptyScratchFolder(const Program& p) {
     p.folder.releaseScratch();
     p.folder.clearUnownedScratch();
+}
+
+// A file is written as "<name>.XXXXXX" beside it (six letters or digits) and
+// then renamed; a run killed in between leaves that file behind.
+void RemoveCutShortWrites(const Program& p) {
+    static const QRegularExpression temporary(QStringLiteral("^.+\\.sdf\\.[A-Za-z0-9]{6}$"));
+    for (const runtime::Place place :
+         {runtime::Place::System, runtime::Place::NodesFolder, runtime::Place::SettingsFile}) {
+        QString folder = p.folder.path(place);
+        if (place == runtime::Place::SettingsFile) folder = QFileInfo(folder).path();
+        QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+            if (temporary.match(name).hasMatch()) dir.remove(name);
+    }
 }
 
 void DeleteTransferFiles(const Program& p) {

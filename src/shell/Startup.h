@@ -38,6 +38,9 @@ void SetVersionTexts(ShellState& s);
 // running Mirel owns in \Data\Temporarily; the folders of other running
 // Mirels stay. Failures are ignored.
 void EmptyScratchFolder(const Program& p);
+// Removes the temporary files a write cut short left beside the state files
+// in \System, \System\Nodes and \System\Settings ("Macro.sdf.Ab3dEf").
+void RemoveCutShortWrites(const Program& p);
 // Deletes what the online requests of an earlier run fetched into the
 // transfer folder (the program folder): message.htm, sublist.sdf and
 // version.sdf. Nothing outside the program folder is touched.

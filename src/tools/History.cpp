@@ -12,9 +12,14 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTime>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 using runtime::TrimStr;
 
@@ -49,6 +54,7 @@ QString History::NewEntry(const QString& number, const QString& action) const {
 }
 
 bool History::SaveSnapshot(const QString& action, const QString& details) {
+    if (off_) return true; // said once at the start
     const int number = static_cast<int>(snapshots_.size());
     if (number >= MaxSnapshots) {
         Tell(QStringLiteral("The change history is full: it holds 10,000 snapshots, numbered "
@@ -185,6 +191,27 @@ void History::MenuHistory() {
     frmHistory& window = p_.historyWindow();
     window.CentreOver(main);
     window.showModal();
+}
+
+// The scratch folder, where the snapshots go, or the nearest folder above
+// it that exists: may this process write there (permissions, a read-only
+// disk)? Nothing is written to find out.
+void History::CheckProgramFolder() {
+    QString folder =
+        p_.folder.path(runtime::ProgramFolder::relative(runtime::Place::ScratchFolder));
+    while (!QFileInfo(folder).isDir() && folder.size() > p_.folder.root().size())
+        folder = QFileInfo(folder).path();
+    off_ = ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0;
+    if (!off_) return;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    p_.messages.ShowMessage(
+        QStringLiteral("Mirel cannot write to its program folder %1 (%2: %3)./n/nYou can edit "
+                       "and save subtitle files all the same, but without the change history "
+                       "(no snapshots, nothing to restore), and settings, macros and lists are "
+                       "not kept for the next start.")
+            .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
+                 reason),
+        KindExclamation, QStringLiteral("ok"), QStringLiteral("Program folder not writable"));
 }
 
 void History::Tell(const QString& text) {

@@ -41,6 +41,11 @@ public:
     void ClearHistoryWindow();
     // History menu: the history window, modally, over the main window.
     void MenuHistory();
+    // At the start: whether the program folder takes this run's files. When
+    // it does not, the user is told once, plainly, and the document is then
+    // edited without snapshots (SaveSnapshot keeps none and refuses nothing).
+    void CheckProgramFolder();
+    bool off() const { return off_; }
 
     const std::vector<Snapshot>& snapshots() const { return snapshots_; }
     // The file of snapshot `number`.
@@ -58,4 +63,5 @@ private:
 
     Program& p_;
     std::vector<Snapshot> snapshots_;
+    bool off_ = false; // the program folder cannot be written
 };

@@ -1,5 +1,6 @@
 #include "runtime/TextFile.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/Printing.h"
 
 #include <QDir>
@@ -7,10 +8,8 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using runtime::Encoding;
 
@@ -266,34 +265,6 @@ TEST_F(TextFileTest, WritingBelowAFileFails) {
     EXPECT_TRUE(error.startsWith("Cannot write " + target + ": ")) << error.toStdString();
     EXPECT_EQ(bytesOf("plain"), "x");
 }
-
-namespace {
-
-// Limits the size of files this process may write (which binds root too), so
-// a write fails part way as on a full disk; SIGXFSZ is ignored meanwhile so
-// the write reports EFBIG instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        if (getrlimit(RLIMIT_FSIZE, &old_) != 0) return;
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        if (active_) setrlimit(RLIMIT_FSIZE, &old_);
-        if (oldHandler_ != SIG_ERR) std::signal(SIGXFSZ, oldHandler_);
-    }
-    bool active() const { return active_; }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_ERR;
-    bool active_ = false;
-};
-
-} // namespace
 
 TEST_F(TextFileTest, AFailedWriteLeavesTheOldFileWhole) {
     const QString target = write("keep.srt", "old\r\n");

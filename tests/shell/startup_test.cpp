@@ -212,19 +212,26 @@ TEST(Splash, IsDraggedByItsStrip) {
 
 TEST(Startup, EmptiesTheScratchFolderAndTheFetchedFilesOnly) {
     ProgramFolder folder;
-    for (const char* name : {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
-                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf",
-                             "System/sublist.sdf", "Data/Temporarily/sub/inner.shd"})
+    for (const char* name :
+         {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd", "Data/Temporarily/.x",
+          "message.htm", "sublist.sdf", "version.sdf", "System/sublist.sdf",
+          "Data/Temporarily/sub/inner.shd", "System/Macro.sdf.Ab3dEf",
+          "System/Settings/set.sdf.x1Y2z3", "System/Nodes/a.srt.sdf.q1w2e3", "System/Macro.sdf.old",
+          "System/Macro.sdf"})
         folder.write(name, "x");
     folder.write("Data/Files/keep.srt", SubRip(1));
     ProgramOn p(folder.path());
     p->shell.CommandLine = folder.file("Data/Files/keep.srt");
     Main(*p);
     for (const char* gone : {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
-                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf"})
+                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf",
+                             // what a save cut short left beside a state file
+                             "System/Macro.sdf.Ab3dEf", "System/Settings/set.sdf.x1Y2z3",
+                             "System/Nodes/a.srt.sdf.q1w2e3"})
         EXPECT_FALSE(folder.exists(gone)) << gone;
     for (const char* kept :
-         {"System/sublist.sdf", "Data/Files/keep.srt", "Data/Temporarily/sub/inner.shd"})
+         {"System/sublist.sdf", "Data/Files/keep.srt", "Data/Temporarily/sub/inner.shd",
+          "System/Macro.sdf", "System/Macro.sdf.old"})
         EXPECT_TRUE(folder.exists(kept)) << kept;
     p.main().hide();
 }
