@@ -21,6 +21,7 @@ enum class To {
     Panel,        // the text of a status bar's panel 1
     ListHeading,  // the execute list's heading with the functions left
     VarsHeading,  // the system window's variable heading, TextTable(7, 0) too
+    Own,          // Own(index) := caption, a text Mirel shows of its own
 };
 
 enum { Cap = 1, Tip = 2, Both = 3 };
@@ -66,6 +67,9 @@ Rule TabOf(int first, int last, const char* strip, int offset, const char* windo
 }
 Rule Txt(int first, int last, int column, int offset, bool desc = false) {
     return {first, last, desc ? To::TextDesc : To::Text, Cap, nullptr, nullptr, offset, column};
+}
+Rule Own(int first, int last, int offset) {
+    return {first, last, To::Own, Cap, nullptr, nullptr, offset};
 }
 Rule Table(To to) {
     return {AnyFirst, AnyLast, to};
@@ -142,18 +146,21 @@ std::vector<Section> MainWindowSections() {
         {"[Main Window]", {Ctl(0, Cap, "Label1"), Ctl(1, Cap, "Label33"), Ctl(2, Cap, "Label34")}},
         {"[Diagnose]",
          {Ctl(0, Cap, "fraCheck"), Ctl(1, Cap, "fraCount"), Ctl(2, Cap, "fraRepair"),
-          Ctls(3, 12, Both, "Check3(#)", 3), Ctl(13, Both, "Command27"), Ctl(14, Cap, "lblPrint")}},
+          Ctls(3, 12, Both, "Check3(#)", 3), Ctl(13, Both, "Command27"), Ctl(14, Cap, "lblPrint"),
+          Own(15, 32, 15 - static_cast<int>(OwnText::DiagFile))}},
         {"[Macro]",
          {Ctl(0, Both, "Command34"), Ctl(1, Both, "Command35"), Ctl(2, Both, "Command36"),
           Ctls(3, 6, Both, "Command32(#)", 3), Ctl(7, Both, "Command31"), Ctl(8, Both, "Label17"),
           Ctl(9, Tip, "Combo5"), Ctl(10, Tip, "Combo6"), Ctl(11, Both, "Command53"),
-          Ctl(12, Both, "Label69"), Ctl(13, Both, "Check5")}},
+          Ctl(12, Both, "cmdTest"), Ctl(13, Both, "Check5"), Ctl(14, Cap, "Label69"),
+          Ctl(15, Cap, "Label70")}},
         {"[Macro Tab]", Tabs("SSTab4")},
         {"[Wizard Edit]", {Ctl(0, Both, "Check6"), Ctl(1, Both, "Label71")}},
         {"[File Transfer Tab]", Tabs("SSTab5")},
         {"[File Transfer Download]",
          {Ctl(0, Both, "Command38"), Ctl(1, Both, "Command37"), Ctl(2, Tip, "rtfFTPSearch"),
-          Ctl(3, Both, "Command46")}},
+          Ctl(3, Both, "Command46"), Ctl(4, Both, "cmdTransferCancel"),
+          Own(5, 5, 5 - static_cast<int>(OwnText::NoServerNothingFetched))}},
         {"[File Transfer Upload]",
          {Ctl(0, Both, "Command40"), Ctl(1, Both, "Command39")}}, // no heading to name
         {"[Secondary Tab]", Tabs("tabClipboard")},
@@ -349,6 +356,9 @@ QString ApplyRule(Program& p, const Rule& r, const PackItem& item) {
         return PutInTable(p.shell.SettingsTreeCaptions, index, item.caption, "the page tree");
     case To::SysVarHelp:
         return PutInTable(p.sysVars.sysVarHelp, index, item.caption, "the system variables");
+    case To::Own:
+        p.texts.setOwn(index, item.caption);
+        return {};
     default:
         return PutSpecial(p, r, item);
     }
