@@ -1,0 +1,16 @@
+#pragma once
+// A test on a real X display: the test runs again in a child process on an X
+// server of its own (Xvfb, no window manager), where windows are mapped and
+// stacked as a user's screen stacks them.
+
+#include <QStringList>
+
+class QWidget;
+
+// False in the child, where the test's body runs; true in the parent, which
+// started the server and the child and has checked that the child passed.
+bool runInChildOnOwnDisplay();
+
+// The object names of the program's shown top-level windows that the X
+// server maps, from the bottom of the stack to its top.
+QStringList StackedWindows();
