@@ -241,6 +241,11 @@ TEST(ShippedPack, TheMainWindowsOwnTextsAreGerman) {
         {"the report's remaining", report.nodeText("errrem"), "Verbleibend"},
         {"the report's solutions", report.nodeText("errsol"), "Lösungen"},
         {"the solutions' line", report.nodeText("sol_line"), "Zeile"},
+        {"the chooser's drives", p.fileChooser().Label31.toolTipText(), "Laufwerke"},
+        {"the chooser's folders", p.fileChooser().Label2.toolTipText(), "Ordner"},
+        {"the chooser's types", p.fileChooser().Label6.toolTipText(), "Dateitypen"},
+        {"the history's comment", p.historyWindow().lblHistComment.toolTipText(),
+         "Was die Änderung bewirkt hat"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.shown.toStdString(), row.german.toStdString()) << row.what;
