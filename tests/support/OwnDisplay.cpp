@@ -13,7 +13,7 @@ namespace {
 const char* const ChildMark = "MIREL_OWN_DISPLAY_CHILD";
 } // namespace
 
-bool runInChildOnOwnDisplay() {
+bool runInChildOnOwnDisplay(const std::vector<std::pair<QString, QString>>& environment) {
     if (qEnvironmentVariableIsSet(ChildMark)) return false;
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     QProcess server;
@@ -32,12 +32,14 @@ bool runInChildOnOwnDisplay() {
     env.insert(ChildMark, "1");
     env.insert("DISPLAY", ":" + QString::fromLatin1(number.trimmed()));
     env.insert("QT_QPA_PLATFORM", "xcb");
+    for (const auto& [name, value] : environment)
+        env.insert(name, value);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(
         QCoreApplication::applicationFilePath(),
         {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
-    const bool ended = child.waitForFinished(90000);
+    const bool ended = child.waitForFinished(60000);
     if (!ended) child.kill();
     const std::string output = QString::fromLocal8Bit(child.readAll()).toStdString();
     server.terminate();

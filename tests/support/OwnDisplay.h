@@ -4,12 +4,15 @@
 // stacked as a user's screen stacks them.
 
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
 // False in the child, where the test's body runs; true in the parent, which
-// started the server and the child and has checked that the child passed.
-bool runInChildOnOwnDisplay();
+// started the server and the child (with these variables set too) and has
+// checked that the child passed.
+bool runInChildOnOwnDisplay(const std::vector<std::pair<QString, QString>>& environment = {});
 
 // The object names of the program's shown top-level windows that the X
 // server maps, from the bottom of the stack to its top.
