@@ -227,7 +227,6 @@ TEST(ShippedPack, TheMainWindowsOwnTextsAreGerman) {
         {"the Online page's Cancel", m.online.cmdTransferCancel.caption(), "Abbrechen"},
         {"the report's file", report.nodeText("file"), "Datei"},
         {"the report's scan", report.nodeText("scan"), "Prüfung"},
-        {"the report's format", report.nodeText("format"), "Format"},
         {"the report's lines", report.nodeText("lines"), "Zeilen"},
         {"the report's multi lines", report.nodeText("mlines"), "Mehrzeilige"},
         {"the report's duration", report.nodeText("dur"), "Dauer"},
