@@ -110,10 +110,25 @@ constexpr BuiltInText BuiltInTexts[] = {
 };
 
 // The English of the own texts, in the order of OwnText.
-constexpr const char* OwnTexts[] = {
-    "File", "Scan", "Summary", "Solutions", "Lines",   "Words",    "Multi Lines", "Date", "Time",
-    "Duration", "Count", "Frames", "Node", "Line", "Detected", "Fixed", "Remaining", " to ",
-    "No server is set: nothing is fetched."};
+constexpr const char* OwnTexts[] = {"File",
+                                    "Scan",
+                                    "Summary",
+                                    "Solutions",
+                                    "Lines",
+                                    "Words",
+                                    "Multi Lines",
+                                    "Date",
+                                    "Time",
+                                    "Duration",
+                                    "Count",
+                                    "Frames",
+                                    "Node",
+                                    "Line",
+                                    "Detected",
+                                    "Fixed",
+                                    "Remaining",
+                                    " to ",
+                                    "No server is set: nothing is fetched."};
 static_assert(std::size(OwnTexts) == static_cast<std::size_t>(OwnText::Count));
 
 } // namespace

@@ -19,9 +19,26 @@
 // sections always had: the Diagnose report's node names as "[Diagnose]"
 // 15 to 32, the Online page's note as "[File Transfer Download]" 5.
 enum class OwnText {
-    DiagFile, DiagScan, DiagSummary, DiagSolutions, DiagLines, DiagWords, DiagMultiLines,
-    DiagDate, DiagTime, DiagDuration, DiagCount, DiagFrames, DiagNode, DiagLine, DiagDetected,
-    DiagFixed, DiagRemaining, DiagTo, NoServerNothingFetched, Count
+    DiagFile,
+    DiagScan,
+    DiagSummary,
+    DiagSolutions,
+    DiagLines,
+    DiagWords,
+    DiagMultiLines,
+    DiagDate,
+    DiagTime,
+    DiagDuration,
+    DiagCount,
+    DiagFrames,
+    DiagNode,
+    DiagLine,
+    DiagDetected,
+    DiagFixed,
+    DiagRemaining,
+    DiagTo,
+    NoServerNothingFetched,
+    Count
 };
 
 class TextTables {

@@ -68,8 +68,8 @@ QStringList StackedWindows() {
     const xcb_window_t* children = xcb_query_tree_children(tree);
     for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
         if (!ours.contains(children[i])) continue;
-        xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(
-            c, xcb_get_window_attributes(c, children[i]), nullptr);
+        xcb_get_window_attributes_reply_t* a =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr);
         if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) stacked << ours.value(children[i]);
         free(a);
     }
