@@ -2,6 +2,7 @@
 
 #include "platform/TreeView.h"
 #include "runtime/Numbers.h"
+#include "shell/TextTables.h"
 
 using runtime::TrimStr;
 
@@ -11,14 +12,15 @@ QString S(const char* text) {
 }
 } // namespace
 
-DiagReport::DiagReport(platform::TreeView& tree) : tree_(tree) {}
+DiagReport::DiagReport(platform::TreeView& tree, const TextTables& texts)
+    : tree_(tree), texts_(texts) {}
 
 QString DiagReport::FourDigits(int n) {
     return QString::number(n).rightJustified(4, u'0');
 }
 
-QString DiagReport::LineText(int row) {
-    return S("Line ") + FourDigits(row);
+QString DiagReport::LineText(int row) const {
+    return texts_.Own(OwnText::DiagLine) + QLatin1Char(' ') + FourDigits(row);
 }
 
 QString DiagReport::PartKey(int part) {
@@ -34,34 +36,36 @@ bool DiagReport::add(const QString& parent, const QString& text) {
 }
 
 void DiagReport::Start(const ReportHeading& h) {
+    const auto T = [this](OwnText which) { return texts_.Own(which); };
     tree_.clear();
     unnamed_ = 0;
-    add({}, S("file"), S("File"));
-    add({}, S("scan"), S("Scan"));
+    add({}, S("file"), T(OwnText::DiagFile));
+    add({}, S("scan"), T(OwnText::DiagScan));
     add({}, S("err"), h.errorTitle);
-    add(S("err"), S("errsum"), S("Summary"));
-    add(S("err"), S("errsol"), S("Solutions"));
+    add(S("err"), S("errsum"), T(OwnText::DiagSummary));
+    add(S("err"), S("errsol"), T(OwnText::DiagSolutions));
     add(S("file"), S("fname"), h.fileTitle);
-    add(S("fname"), S("format"), S("Format"));
-    add(S("fname"), S("lines"), S("Lines"));
-    add(S("fname"), S("words"), S("Words"));
-    add(S("fname"), S("mlines"), S("Multi Lines"));
+    add(S("fname"), S("format"), texts_.TextTable(4, 18));
+    add(S("fname"), S("lines"), T(OwnText::DiagLines));
+    add(S("fname"), S("words"), T(OwnText::DiagWords));
+    add(S("fname"), S("mlines"), T(OwnText::DiagMultiLines));
     add(S("format"), h.formatName);
-    add(S("scan"), S("date"), S("Date"));
-    add(S("scan"), S("time"), S("Time"));
-    add(S("scan"), S("dur"), S("Duration"));
-    add(S("scan"), S("count"), S("Count"));
-    add(S("count"), S("ctime"), S("Time"));
-    add(S("count"), S("cframe"), S("Frames"));
+    add(S("scan"), S("date"), T(OwnText::DiagDate));
+    add(S("scan"), S("time"), T(OwnText::DiagTime));
+    add(S("scan"), S("dur"), T(OwnText::DiagDuration));
+    add(S("scan"), S("count"), T(OwnText::DiagCount));
+    add(S("count"), S("ctime"), T(OwnText::DiagTime));
+    add(S("count"), S("cframe"), T(OwnText::DiagFrames));
     add(S("date"), h.date);
     add(S("time"), h.time);
-    add(S("errsum"), S("sum_node"), S("Node"));
-    add(S("errsol"), S("sol_line"), S("Line"));
+    add(S("errsum"), S("sum_node"), T(OwnText::DiagNode));
+    add(S("errsol"), S("sol_line"), T(OwnText::DiagLine));
 }
 
 void DiagReport::AddPartSummary(int part, int firstRow, int lastRow) {
     add(S("sum_node"), PartKey(part),
-        S("Node[") + TrimStr(part) + S("] = ") + TrimStr(firstRow) + S(" to ") + TrimStr(lastRow));
+        texts_.Own(OwnText::DiagNode) + S("[") + TrimStr(part) + S("] = ") + TrimStr(firstRow) +
+            texts_.Own(OwnText::DiagTo) + TrimStr(lastRow));
 }
 
 // A second error of the same row finds its line node taken and joins it. An
@@ -105,10 +109,10 @@ void DiagReport::AddTotals(const ReportTotals& t) {
 }
 
 void DiagReport::AddErrorTotals(const ReportTotals& t) {
-    add(S("errsum"), S("errdet"), S("Detected"));
+    add(S("errsum"), S("errdet"), texts_.Own(OwnText::DiagDetected));
     add(S("errdet"), TrimStr(t.detected));
-    add(S("errsum"), S("errfix"), S("Fixed"));
+    add(S("errsum"), S("errfix"), texts_.Own(OwnText::DiagFixed));
     add(S("errfix"), TrimStr(t.fixed));
-    add(S("errsum"), S("errrem"), S("Remaining"));
+    add(S("errsum"), S("errrem"), texts_.Own(OwnText::DiagRemaining));
     add(S("errrem"), TrimStr(t.detected - t.fixed));
 }

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+class TextTables;
+
 namespace platform {
 class TreeView;
 }
@@ -30,7 +32,8 @@ struct ReportTotals {
 
 class DiagReport {
 public:
-    explicit DiagReport(platform::TreeView& tree);
+    // The node names come from the texts, in the language in use.
+    DiagReport(platform::TreeView& tree, const TextTables& texts);
 
     // Empties the tree and adds the skeleton.
     void Start(const ReportHeading& heading);
@@ -51,7 +54,7 @@ public:
     void Finish(const ReportTotals& totals);
 
     // "Line 0012": the line node's text, which a click reads back.
-    static QString LineText(int row);
+    QString LineText(int row) const;
     // "0012".
     static QString FourDigits(int n);
     static QString PartKey(int part);
@@ -64,5 +67,6 @@ private:
     void AddErrorTotals(const ReportTotals& totals);
 
     platform::TreeView& tree_;
+    const TextTables& texts_;
     int unnamed_ = 0;
 };

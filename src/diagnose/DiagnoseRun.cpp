@@ -26,7 +26,7 @@ constexpr int SysVarErrors = 31;
 } // namespace
 
 DiagnoseRun::DiagnoseRun(Program& p)
-    : p_(p), grid_(p.doc.grid()), report_(p.main().diagnose.tvDiag) {}
+    : p_(p), grid_(p.doc.grid()), report_(p.main().diagnose.tvDiag, p.texts) {}
 
 bool DiagnoseRun::Ticked(int box) const {
     const auto& boxes = p_.main().diagnose.Check3;

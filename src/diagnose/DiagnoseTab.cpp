@@ -103,12 +103,14 @@ void DiagnoseTab::DiagnoseGoClick() {
     p_.diag.GoDiagnose();
 }
 
-// "Line 0012": up to four digits from the sixth character. The heading
-// "Line", "Lines" and a line that is gone since the run name no line.
+// "Line 0012" (the word in the language in use): up to four digits after
+// the word and its blank. The heading "Line", "Lines" and a line that is
+// gone since the run name no line.
 void DiagnoseTab::DiagTreeNodeClick(const QString& key) {
     const QString text = tvDiag.nodeText(key);
-    if (!text.startsWith(QStringLiteral("Line"))) return;
-    const QString digits = text.mid(5, 4);
+    const QString word = p_.texts.Own(OwnText::DiagLine) + QLatin1Char(' ');
+    if (!text.startsWith(word)) return;
+    const QString digits = text.mid(word.size(), 4);
     int row = 0;
     for (const QChar c : digits) {
         if (c < u'0' || c > u'9') break;

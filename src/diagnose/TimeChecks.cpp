@@ -83,8 +83,7 @@ void DiagnoseRun::CheckStartBelowZero(const Row& row) {
 void DiagnoseRun::CheckEndBelowZero(const Row& row) {
     if (!Ticked(DiagnoseTab::CheckInvalidTime)) return;
     if (TimeToMs(grid_.textMatrix(row.r, 2)) >= 0) return;
-    const QString explanation =
-        DiagReport::LineText(row.r) + QStringLiteral("End.Time < 0 or invalid");
+    const QString explanation = report_.LineText(row.r) + QStringLiteral("End.Time < 0 or invalid");
     ++errors_;
     p_.diag.setDiagMsg(row.r, explanation);
     report_.AddPartNote(row.part, explanation);

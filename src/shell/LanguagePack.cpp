@@ -126,10 +126,13 @@ void PackReader::Fail(const QString& why) {
                             KindQuestion, QStringLiteral("ok"), p_.texts.TextTable(4, 41));
 }
 
+// The message names the pack's version ("3.00"), not its header line
+// ("Version:=3.00"); a first line without a key is named whole.
 void PackReader::WrongVersion(const QString& line) {
+    const QString version = line.contains(QStringLiteral(":=")) ? HeaderValue(line) : line;
     p_.messages.ShowMessage(
         QStringLiteral("Wrong language pack version. You are trying to load version ") +
-            MessageWindow::Verbatim(line) + QStringLiteral("./nPack will not be loaded."),
+            MessageWindow::Verbatim(version) + QStringLiteral("./nPack will not be loaded."),
         KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
 }
 

@@ -21,6 +21,7 @@ enum class To {
     Panel,        // the text of a status bar's panel 1
     ListHeading,  // the execute list's heading with the functions left
     VarsHeading,  // the system window's variable heading, TextTable(7, 0) too
+    Own,          // Own(index) := caption, a text Mirel shows of its own
 };
 
 enum { Cap = 1, Tip = 2, Both = 3 };
@@ -67,6 +68,9 @@ Rule TabOf(int first, int last, const char* strip, int offset, const char* windo
 Rule Txt(int first, int last, int column, int offset, bool desc = false) {
     return {first, last, desc ? To::TextDesc : To::Text, Cap, nullptr, nullptr, offset, column};
 }
+Rule Own(int first, int last, int offset) {
+    return {first, last, To::Own, Cap, nullptr, nullptr, offset};
+}
 Rule Table(To to) {
     return {AnyFirst, AnyLast, to};
 }
@@ -107,15 +111,16 @@ std::vector<Section> MainWindowSections() {
         {"[Partition]",
          {Txt(0, 1, 0, 0, true), Ctl(0, Both, "command28"), Ctl(2, Both, "command6"),
           Ctl(4, Both, "command5"), Ctls(5, 6, Both, "command29(#)", 5), Ctl(7, Cap, "Label6"),
-          Ctl(8, Cap, "Label8"), Ctl(9, Both, "Label66")}},
+          Ctl(8, Cap, "Label8"), Ctl(9, Both, "Label66"), Ctl(10, Tip, "Label31")}},
         {"[Editor Tab 1]", Tabs("SSTab2")},
         {"[Editor Tab 2]", Tabs("SSTab3")},
         {"[Edit Basic]",
          {Ctl(0, Both, "Command10"), Ctl(1, Both, "Command11"), Ctl(2, Both, "Command14"),
-          Ctl(4, Both, "Command47")}},
+          Ctl(4, Both, "Command47"), Ctl(5, Tip, "rtfLineStart"), Ctl(6, Tip, "rtfLineEnd")}},
         {"[Edit S/R]",
          {Ctls(0, 1, Both, "Option1(#)", 0), Ctl(2, Both, "Command2"), Ctl(3, Both, "cmdSearch")}},
-        {"[Edit Filters]", {Ctls(0, 1, Both, "Check4(#)", 0), Ctl(2, Both, "Command30")}},
+        {"[Edit Filters]",
+         {Ctls(0, 1, Both, "Check4(#)", 0), Ctl(2, Both, "Command30"), Ctl(3, Cap, "lblMaxCount")}},
         {"[Edit Font]",
          {Ctl(0, Cap, "Label25"), Ctl(1, Cap, "Label28"), Ctl(2, Both, "Command42"),
           Ctl(3, Tip, "Combo9(0)"), Ctl(3, Tip, "Combo9(1)")}},
@@ -123,11 +128,13 @@ std::vector<Section> MainWindowSections() {
         {"[Edit Shift]",
          {Ctl(0, Cap, "Label11"), Ctl(1, Cap, "Label12"), Ctl(2, Both, "Command13"),
           Ctl(3, Tip, "Combo2"), Ctl(4, Tip, "rtfShiftDuration"), Ctl(5, Cap, "Frame11"),
-          Ctl(6, Both, "Label26"), Ctl(7, Both, "Label39"), Ctl(8, Cap, "Label5")}},
+          Ctl(6, Both, "Label26"), Ctl(7, Both, "Label39"), Ctl(8, Cap, "Label5"),
+          Ctl(9, Tip, "Label76")}},
         {"[Edit Stretch]",
          {Ctl(0, Cap, "Label9"), Ctl(1, Cap, "Label10"), Ctl(2, Both, "Command12"),
           Ctl(3, Tip, "rtfStretchFirst"), Ctl(4, Tip, "rtfStretchLast"), Ctl(5, Cap, "Frame8"),
-          Ctl(6, Both, "Label40"), Ctl(7, Both, "Label41"), Ctl(8, Cap, "Label63")}},
+          Ctl(6, Both, "Label40"), Ctl(7, Both, "Label41"), Ctl(8, Cap, "Label63"),
+          Ctl(9, Tip, "Label77")}},
         {"[Edit Time]",
          {Ctl(0, Cap, "Label4"), Ctl(1, Cap, "Label15"), Ctls(2, 6, Both, "Command#", -13),
           Ctl(7, Tip, "rtfTimeStart"), Ctl(8, Tip, "rtfTimeEnd"), Ctl(9, Tip, "rtfDurShift")}},
@@ -142,18 +149,21 @@ std::vector<Section> MainWindowSections() {
         {"[Main Window]", {Ctl(0, Cap, "Label1"), Ctl(1, Cap, "Label33"), Ctl(2, Cap, "Label34")}},
         {"[Diagnose]",
          {Ctl(0, Cap, "fraCheck"), Ctl(1, Cap, "fraCount"), Ctl(2, Cap, "fraRepair"),
-          Ctls(3, 12, Both, "Check3(#)", 3), Ctl(13, Both, "Command27"), Ctl(14, Cap, "lblPrint")}},
+          Ctls(3, 12, Both, "Check3(#)", 3), Ctl(13, Both, "Command27"), Ctl(14, Cap, "lblPrint"),
+          Own(15, 32, 15 - static_cast<int>(OwnText::DiagFile)), Ctl(33, Tip, "tvDiag")}},
         {"[Macro]",
          {Ctl(0, Both, "Command34"), Ctl(1, Both, "Command35"), Ctl(2, Both, "Command36"),
           Ctls(3, 6, Both, "Command32(#)", 3), Ctl(7, Both, "Command31"), Ctl(8, Both, "Label17"),
           Ctl(9, Tip, "Combo5"), Ctl(10, Tip, "Combo6"), Ctl(11, Both, "Command53"),
-          Ctl(12, Both, "Label69"), Ctl(13, Both, "Check5")}},
+          Ctl(12, Both, "cmdTest"), Ctl(13, Both, "Check5"), Ctl(14, Cap, "Label69"),
+          Ctl(15, Cap, "Label70")}},
         {"[Macro Tab]", Tabs("SSTab4")},
-        {"[Wizard Edit]", {Ctl(0, Both, "Check6"), Ctl(1, Both, "Label71")}},
+        {"[Wizard Edit]", {Ctl(0, Both, "Check6"), Ctl(1, Both, "Label71"), Ctl(2, Tip, "List12")}},
         {"[File Transfer Tab]", Tabs("SSTab5")},
         {"[File Transfer Download]",
          {Ctl(0, Both, "Command38"), Ctl(1, Both, "Command37"), Ctl(2, Tip, "rtfFTPSearch"),
-          Ctl(3, Both, "Command46")}},
+          Ctl(3, Both, "Command46"), Ctl(4, Both, "cmdTransferCancel"),
+          Own(5, 5, 5 - static_cast<int>(OwnText::NoServerNothingFetched))}},
         {"[File Transfer Upload]",
          {Ctl(0, Both, "Command40"), Ctl(1, Both, "Command39")}}, // no heading to name
         {"[Secondary Tab]", Tabs("tabClipboard")},
@@ -203,7 +213,8 @@ std::vector<Section> OtherWindowSections() {
          {Txt(0, 2, 6, 0), Ctl(3, Cap, "Label3", "frmFile"), Ctl(4, Cap, "Label4", "frmFile"),
           Ctl(5, Cap, "lblMess", "frmFile"), Ctls(6, 7, Cap, "cmdAction(#)", 6, "frmFile"),
           Ctl(8, Both, "Label7", "frmFile"), Ctl(9, Both, "Check1", "frmFile"),
-          Ctls(10, 12, Cap, "lblPaneName(#)", 10, "frmFile")}},
+          Ctls(10, 12, Cap, "lblPaneName(#)", 10, "frmFile"), Ctl(13, Tip, "Label31", "frmFile"),
+          Ctl(14, Tip, "Label2", "frmFile"), Ctl(15, Tip, "Label6", "frmFile")}},
         {"[SysVarHelp]", {Table(To::SysVarHelp)}},
         {"[System]",
          {Ctl(0, Cap, "Label3", "frmSystem"), TabOf(2, 3, "SSTab1", 2, "frmSystem"),
@@ -213,7 +224,8 @@ std::vector<Section> OtherWindowSections() {
           Ctl(11, Both, "cmdOk", "frmSystem")}},
         {"[History]",
          {Ctl(0, Cap, "Label1", "frmHistory"), Ctl(1, Cap, "Label2", "frmHistory"),
-          Ctl(3, Cap, "Label3", "frmHistory"), Ctls(4, 5, Both, "Command1(#)", 4, "frmHistory")}},
+          Ctl(3, Cap, "Label3", "frmHistory"), Ctls(4, 5, Both, "Command1(#)", 4, "frmHistory"),
+          Ctl(6, Tip, "lblHistComment", "frmHistory")}},
         {"[Wizard]",
          {Ctl(0, Cap, "Label3", "frmWizard"), Ctl(1, Cap, "Label4", "frmWizard"),
           Ctl(2, Cap, "chkLoadWizardAtStartup", "frmWizard"), Ctl(3, Both, "cmdGo", "frmWizard"),
@@ -349,6 +361,9 @@ QString ApplyRule(Program& p, const Rule& r, const PackItem& item) {
         return PutInTable(p.shell.SettingsTreeCaptions, index, item.caption, "the page tree");
     case To::SysVarHelp:
         return PutInTable(p.sysVars.sysVarHelp, index, item.caption, "the system variables");
+    case To::Own:
+        p.texts.setOwn(index, item.caption);
+        return {};
     default:
         return PutSpecial(p, r, item);
     }

@@ -8,6 +8,7 @@
 #include "shell/NavigationTree.h"
 #include "shell/Program.h"
 #include "shell/ScreenPos.h"
+#include "shell/SettingsFile.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
@@ -57,11 +58,15 @@ void MainWindowLoad::FillTables() {
 }
 
 void MainWindowLoad::ReadSettingsAndLanguage() {
-    main_.LoadSettingsFile();
+    // The requests start once the pack is read, so that what they show is
+    // in its words.
+    SettingsFile settings(p_);
+    settings.ReadSettingsFile();
     LoadLanguage(p_);
     LoadNodes(p_);
     p_.settings().LoadNodes(); // the page tree in the pack's words
     FillColumnCaptions(p_.shell, p_.texts);
+    settings.StartOnlineRequests();
 }
 
 void MainWindowLoad::FillTabLists() {

@@ -46,8 +46,13 @@ QString SettingsFault(const QStringList& lines) {
 
 } // namespace
 
-// A damaged file is told once, at the start; what it gives is taken all the same.
 void SettingsFile::LoadSettingsFile() {
+    ReadSettingsFile();
+    StartOnlineRequests();
+}
+
+// A damaged file is told once, at the start; what it gives is taken all the same.
+void SettingsFile::ReadSettingsFile() {
     const runtime::TextFileContent file =
         runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile));
     ApplySettingsLines(file.lines);
@@ -57,7 +62,6 @@ void SettingsFile::LoadSettingsFile() {
                 QStringLiteral("./nThe settings it does not give keep their values."),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Settings file"));
     ReadRecentFiles();
-    StartOnlineRequests();
 }
 
 void SettingsFile::RestoreSettings() {
@@ -140,7 +144,7 @@ void SettingsFile::StartOnlineRequests() {
     const bool server = !online.FtpAddress.isEmpty();
     const bool wanted = s.startupCheckUpdates() || s.startupUpdateFtpList() || s.startupCheckNews();
     if (wanted && !server) {
-        const QString text = QStringLiteral("No server is set: nothing is fetched.");
+        const QString text = p_.texts.Own(OwnText::NoServerNothingFetched);
         frmSplash::ShowProgress(p_, text);
         online.ShowTransferStatus(text);
     }

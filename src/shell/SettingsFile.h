@@ -28,7 +28,10 @@ public:
 
     static constexpr int LineCount = 22;
 
+    // Reads set.sdf (ReadSettingsFile), then starts the online requests.
     void LoadSettingsFile();
+    // set.sdf and the recent-file list read; nothing started.
+    void ReadSettingsFile();
     // Puts the settings back as set.sdf holds them; nothing else is read or
     // started.
     void RestoreSettings();
@@ -42,12 +45,14 @@ public:
     void ApplySettingsLines(const QStringList& lines);
     // Switches the main window's default frame-rate option (0 to 4) on.
     void ApplyFrameRateOption(int index);
+    // The start's requests the settings ask for; after the language pack,
+    // so that what they show is in its words.
+    void StartOnlineRequests();
 
 private:
     void ApplySettings(const QStringList& lines);
     void ApplyFrameRate(int index);
     void ReadRecentFiles();
-    void StartOnlineRequests();
 
     Program& p_;
 };

@@ -1,5 +1,7 @@
 #include "shell/TextTables.h"
 
+#include <iterator>
+
 namespace {
 
 struct BuiltInText {
@@ -107,6 +109,28 @@ constexpr BuiltInText BuiltInTexts[] = {
     {9, 20, "Supported", nullptr},
 };
 
+// The English of the own texts, in the order of OwnText.
+constexpr const char* OwnTexts[] = {"File",
+                                    "Scan",
+                                    "Summary",
+                                    "Solutions",
+                                    "Lines",
+                                    "Words",
+                                    "Multi Lines",
+                                    "Date",
+                                    "Time",
+                                    "Duration",
+                                    "Count",
+                                    "Frames",
+                                    "Node",
+                                    "Line",
+                                    "Detected",
+                                    "Fixed",
+                                    "Remaining",
+                                    " to ",
+                                    "No server is set: nothing is fetched."};
+static_assert(std::size(OwnTexts) == static_cast<std::size_t>(OwnText::Count));
+
 } // namespace
 
 int TextTables::position(int col, int row) {
@@ -138,9 +162,17 @@ bool TextTables::setTextDescTable(int col, int row, const QString& text) {
     return true;
 }
 
+bool TextTables::setOwn(int index, const QString& text) {
+    if (index < 0 || index >= static_cast<int>(own_.size())) return false;
+    own_[static_cast<std::size_t>(index)] = text;
+    return true;
+}
+
 void TextTables::SetDefaultTexts() {
     for (const BuiltInText& t : BuiltInTexts) {
         setTextTable(t.col, t.row, QString::fromUtf8(t.text));
         if (t.desc) setTextDescTable(t.col, t.row, QString::fromUtf8(t.desc));
     }
+    for (std::size_t i = 0; i < own_.size(); ++i)
+        own_[i] = QString::fromUtf8(OwnTexts[i]);
 }

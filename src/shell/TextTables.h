@@ -14,6 +14,33 @@
 #include <QString>
 #include <array>
 
+// Texts Mirel shows of its own, beside the two tables. A language pack gives
+// them as items of the sections of their windows, after the items those
+// sections always had: the Diagnose report's node names as "[Diagnose]"
+// 15 to 32, the Online page's note as "[File Transfer Download]" 5.
+enum class OwnText {
+    DiagFile,
+    DiagScan,
+    DiagSummary,
+    DiagSolutions,
+    DiagLines,
+    DiagWords,
+    DiagMultiLines,
+    DiagDate,
+    DiagTime,
+    DiagDuration,
+    DiagCount,
+    DiagFrames,
+    DiagNode,
+    DiagLine,
+    DiagDetected,
+    DiagFixed,
+    DiagRemaining,
+    DiagTo,
+    NoServerNothingFetched,
+    Count
+};
+
 class TextTables {
 public:
     static constexpr int Columns = 10;
@@ -26,6 +53,10 @@ public:
     bool setTextTable(int col, int row, const QString& text);
     bool setTextDescTable(int col, int row, const QString& text);
 
+    QString Own(OwnText which) const { return own_[static_cast<std::size_t>(which)]; }
+    // False (and nothing written) for an index past the own texts.
+    bool setOwn(int index, const QString& text);
+
     // Writes every built-in English entry; the others keep their text.
     void SetDefaultTexts();
 
@@ -36,4 +67,5 @@ private:
 
     Table text_;
     Table desc_;
+    std::array<QString, static_cast<std::size_t>(OwnText::Count)> own_;
 };

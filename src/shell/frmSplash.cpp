@@ -90,7 +90,11 @@ void frmSplash::Form_Load() {
     Label1.setForeColor(Green);
 }
 
+// A message open over the splash (a start request that failed, a faulty
+// language pack) holds the countdown: the main window and the Tip would
+// otherwise open over the message while it still blocks them.
 void frmSplash::Timer2_Timer() {
+    if (p_.host.modal.depth() > 0) return;
     --SplashCountdown;
     const int n = SplashCountdown;
     Label1.setCaption(QStringLiteral("Press a key to continue or wait %1 second%2...")

@@ -9,6 +9,7 @@
 #include "shell/frmMain.h"
 #include "support/FtpServer.h" // runEventsUntil
 #include "support/MediaFiles.h"
+#include "support/OwnDisplay.h"
 #include "support/TestProgram.h"
 
 #include <QCoreApplication>
@@ -46,38 +47,7 @@ QImage grabRoot() {
 // with Qt told to use it without OpenGL; false in that child, where the
 // test's body runs.
 bool runInChildWithoutOpenGL() {
-    if (qEnvironmentVariableIsSet("MIREL_NO_OPENGL_CHILD")) return false;
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    QProcess server;
-    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
-    EXPECT_TRUE(server.waitForStarted(5000)) << "Xvfb is needed for this test";
-    QByteArray number;
-    QElapsedTimer clock;
-    clock.start();
-    while (!number.contains('\n') && clock.elapsed() < 10000) {
-        server.waitForReadyRead(100);
-        number += server.readAllStandardOutput();
-    }
-    EXPECT_TRUE(number.contains('\n')) << "the X server gave no display number";
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MIREL_NO_OPENGL_CHILD", "1");
-    env.insert("DISPLAY", ":" + QString::fromLatin1(number.trimmed()));
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("QT_XCB_GL_INTEGRATION", "none");
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(
-        QCoreApplication::applicationFilePath(),
-        {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
-    const bool ended = child.waitForFinished(60000);
-    const std::string output = QString::fromLocal8Bit(child.readAll()).toStdString();
-    server.terminate();
-    server.waitForFinished(5000);
-    EXPECT_TRUE(ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
-        << output;
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
-    return true;
+    return runInChildOnOwnDisplay({{"QT_XCB_GL_INTEGRATION", "none"}});
 }
 
 TEST(NoOpenGL, TheMainWindowStartsAndThePlayerSaysVideoCannotBeShown) {

@@ -24,11 +24,13 @@
 #include "shell/frmOnlineMess.h"
 #include "shell/frmSettings.h"
 #include "shell/frmTip.h"
+#include "support/GridSetup.h"
 #include "support/WindowLook.h"
 #include "tools/frmHistory.h"
 
 #include <QFile>
 #include <QMap>
+#include <QTest>
 #include <QWidget>
 #include <map>
 
@@ -190,6 +192,79 @@ TEST(PackTabs, EachTabControlShowsTheLastTabThePackNamed) {
         EXPECT_EQ(p.main().tabMain.tab(), frmMain::TabEditor) << c.what << ": the starting tab";
         EXPECT_EQ(p.main().editor.SSTab3.tab(), 0) << c.what;
     }
+}
+
+// What the main window shows in the pack's words, its own texts too: the
+// Macros tab's captions, the Online page's note and button, the Diagnose
+// report after a run started with its Go button; a click on a German line
+// node still takes the grid to its line.
+TEST(ShippedPack, TheMainWindowsOwnTextsAreGerman) {
+    ProgramWithPack run("Deutsch.lng");
+    Program& p = *run;
+    frmMain& m = p.main();
+    std::vector<Line> lines;
+    for (int n = 1; n <= 3; ++n)
+        lines.push_back({timeAt(10 * n), timeAt(10 * n + 5), QStringLiteral(" line %1").arg(n)});
+    lines[2].end = timeAt(28); // ends before it starts
+    setLines(p, lines);
+    p.doc.FileNodes.setFirstRow(0, 1);
+    p.doc.FileNodes.setLastRow(0, 3);
+    writeParts(p.doc.FileNodes, {{1, 3, "Part_1"}});
+    m.tabMain.setTab(frmMain::TabDiagnose);
+    m.show();
+    QTest::mouseClick(m.diagnose.Command27.widget(), Qt::LeftButton, {}, QPoint(8, 8));
+    platform::TreeView& report = m.diagnose.tvDiag;
+
+    const struct {
+        const char* what;
+        QString shown, german;
+    } rows[] = {
+        {"the Data box's label", m.macroEditor.Label69.caption(), "Daten"},
+        {"the Comment box's label", m.macroEditor.Label70.caption(), "Notiz"},
+        {"the Test button's tip", m.executeList.cmdTest.toolTipText(), "Gewähltes Makro testen"},
+        {"the Online page's note", m.online.lblTransfer.caption(),
+         "Kein Server eingestellt: es wird nichts geholt."},
+        {"the Online page's Cancel", m.online.cmdTransferCancel.caption(), "Abbrechen"},
+        {"the report's file", report.nodeText("file"), "Datei"},
+        {"the report's scan", report.nodeText("scan"), "Prüfung"},
+        {"the report's lines", report.nodeText("lines"), "Zeilen"},
+        {"the report's multi lines", report.nodeText("mlines"), "Mehrzeilige"},
+        {"the report's duration", report.nodeText("dur"), "Dauer"},
+        {"the report's frames", report.nodeText("cframe"), "Bilder"},
+        {"the report's summary", report.nodeText("errsum"), "Zusammenfassung"},
+        {"the report's node", report.nodeText("sum_node"), "Knoten"},
+        {"the report's part", report.nodeText("sum_node 1"), "Knoten[1] = 1 bis 3"},
+        {"the report's line", report.nodeText("err_ 3"), "Zeile 0003"},
+        {"the report's detected", report.nodeText("errdet"), "Gefunden"},
+        {"the report's fixed", report.nodeText("errfix"), "Behoben"},
+        {"the report's remaining", report.nodeText("errrem"), "Verbleibend"},
+        {"the report's solutions", report.nodeText("errsol"), "Lösungen"},
+        {"the solutions' line", report.nodeText("sol_line"), "Zeile"},
+        {"the line's start", m.editor.basic.rtfLineStart.toolTipText(),
+         "Startzeit der aktuellen Zeile"},
+        {"the line's end", m.editor.basic.rtfLineEnd.toolTipText(), "Endzeit der aktuellen Zeile"},
+        {"the partition's format", m.partition.Label31.toolTipText(), "Ausgabeformat"},
+        {"the filters' line length", m.filter.lblMaxCount.caption(), "Zeichen je Zeile"},
+        {"the shift's part", m.shift.Label76.toolTipText(),
+         "Der Teil, dessen Zeilen der Bereich hält (0: das ganze Dokument)"},
+        {"the stretch's part", m.stretch.Label77.toolTipText(),
+         "Der Teil, dessen Zeilen der Bereich hält (0: das ganze Dokument)"},
+        {"the report's tip", report.toolTipText(),
+         "Der Bericht des letzten Laufs; ein Klick auf eine Zeile führt zu ihr"},
+        {"the wizard list's tip", m.macroWizard.List12.toolTipText(),
+         "Als Assistent markierte Makros"},
+        {"the chooser's drives", p.fileChooser().Label31.toolTipText(), "Laufwerke"},
+        {"the chooser's folders", p.fileChooser().Label2.toolTipText(), "Ordner"},
+        {"the chooser's types", p.fileChooser().Label6.toolTipText(), "Dateitypen"},
+        {"the history's comment", p.historyWindow().lblHistComment.toolTipText(),
+         "Was die Änderung bewirkt hat"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.shown.toStdString(), row.german.toStdString()) << row.what;
+    p.doc.grid().setCurrentCell(1, 2);
+    report.clickNode("err_ 3");
+    EXPECT_EQ(p.doc.grid().row(), 3) << "the German line node takes the grid to its line";
+    m.hide();
 }
 
 // The windows a user can open, as one program has them.

@@ -8,11 +8,16 @@
 #include "shell/Startup.h"
 #include "shell/frmSettings.h"
 #include "shell/frmSplash.h"
+#include "support/OwnDisplay.h"
+#include "support/SilentServer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <cstdlib>
 
 namespace {
 
@@ -243,6 +248,69 @@ TEST(Startup, AnEmptyProgramFolderStillStarts) {
     EXPECT_TRUE(p.main().isLoaded());
     p->splash().ExitfrmSplash();
     EXPECT_TRUE(p.main().visible());
+    p.main().hide();
+}
+
+// The shown top-level window of that name, or none.
+QWidget* Shown(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String(name)) return w;
+    return nullptr;
+}
+
+// Clicks the window's control of that name with the mouse, as a user does.
+void ClickControl(QWidget* window, const QString& control) {
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (platform::Control* c = platform::Control::ofWidget(w); c && c->name() == control)
+            return QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, 8));
+    ADD_FAILURE() << "no control " << control.toStdString();
+}
+
+// A real start on an X server (no window manager) whose update check finds
+// no server at its address: its message lies above every window of the
+// program while it is open, the Tip comes only after it, and the main window
+// is left taking clicks, with no window hidden under it.
+TEST(StartOnADisplay, AMessageOfTheStartIsNeverHiddenUnderTheMainWindowOrTheTip) {
+    if (runInChildOnOwnDisplay()) return;
+    int closed = SilentServer().port(); // nothing listens there once it is closed
+    ASSERT_NE(closed, 0);
+    ProgramFolder folder;
+    folder.write("System/i.set", crlf({"", QStringLiteral("ftp://127.0.0.1:%1").arg(closed)}));
+    Program p(folder.path()); // its modal windows wait for the user
+    p.shell.EndProgram = [] {};
+    ASSERT_TRUE(p.settings().startupCheckUpdates()) << "the default";
+    QElapsedTimer sinceMessage;
+    bool tipSeen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (p.hasSplash() && p.splash().Timer2.interval() != 100)
+            p.splash().Timer2.setInterval(100); // the countdown, sped up
+        QWidget* message = Shown("frmMessageBox");
+        QWidget* tip = Shown("frmTip");
+        const QString stacked = StackedWindows().join(", "); // bottom to top
+        if (message && !sinceMessage.isValid()) sinceMessage.start();
+        if (tip) {
+            EXPECT_TRUE(stacked.endsWith("frmTip")) << stacked.toStdString();
+            EXPECT_FALSE(stacked.contains("frmMessageBox")) << stacked.toStdString();
+            tipSeen = true;
+            ClickControl(tip, "cmdOk");
+        } else if (message && sinceMessage.elapsed() > 1500) { // well past the countdown
+            EXPECT_TRUE(stacked.endsWith("frmMessageBox")) << stacked.toStdString();
+            ClickControl(message, "cmdAction(1)");
+        } else if (tipSeen && !message) {
+            EXPECT_EQ(stacked, "frmMain");
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            QCoreApplication::exit(0);
+        }
+    });
+    watch.start(50);
+    QTimer::singleShot(30000, [] {
+        ADD_FAILURE() << "the start did not end";
+        std::_Exit(1);
+    });
+    Main(p);
+    QApplication::exec();
+    EXPECT_TRUE(sinceMessage.isValid()) << "the start showed its message";
     p.main().hide();
 }
 
