@@ -7,6 +7,7 @@
 
 #include "document/Formats.h"
 #include "document/frmMessageBox.h"
+#include "fileio/Files.h"
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
 #include "shell/frmSettings.h"
@@ -16,6 +17,8 @@
 #include "support/FileBytes.h"
 #include "support/Printing.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
@@ -57,10 +60,11 @@ TEST_P(OpenSample, OpensAsTheFormatItsExtensionNames) {
                                          readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + s.path));
     Message told;
     pickInChooser(t, path, frmFile::TypeSupported);
-    if (s.endMissing) t.reply(frmMessageBox::Yes, &told);
+    if (s.endMissing) t.reply(frmMessageBox::Ok, &told);
     t->fileCommands.MenuLoadFile();
     if (s.endMissing) {
-        EXPECT_TRUE(told.text.contains("Line #" + QString::number(s.rows) + " = '"))
+        EXPECT_TRUE(told.text.contains("no end time in the file") &&
+                    told.text.contains("(row " + QString::number(s.rows) + ")"))
             << told.text.toStdString();
     }
     EXPECT_TRUE(t->loader.LoadOk) << s.path;
@@ -79,7 +83,120 @@ INSTANTIATE_TEST_SUITE_P(
         Sample{"realtime/se_comment_realtime_classic.rt", Format::RealTime, 1,
                "Man stjæler ikke fra Chavo, nej."},
         Sample{"dvdsubtitle/se_comment_dvdsubtitle.sub", Format::DvdSubtitle, 1, "Some text", true},
-        Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10, "Line number 0"}));
+        Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10, "Line number 0",
+               true}));
+
+// ---- Rows the file gives no end time ---------------------------------------------------
+
+// A file opened through File > Open, saved through File > Save as the same
+// format and opened again: every row has its end time, the user is told once
+// which rows the file gave none, and the saved file reads back with the same
+// times.
+struct Timed {
+    const char* name;    // the file as it lies in Data/Files
+    QByteArray bytes;    // its bytes, or empty for the sample of that name below tests/data
+    int format;
+    QStringList times;   // "start end" per row, as the grid shows them
+    const char* told;    // the message about rows without an end time ("" for none)
+    int badLines = 0;    // questions about bad lines the load asks first
+    friend void PrintTo(const Timed& c, std::ostream* out) { *out << c.name; }
+};
+
+class OpenTimed : public ::testing::TestWithParam<Timed> {
+protected:
+    TestProgram t;
+    // Each row's times as the grid view shows them.
+    QStringList shownTimes() {
+        QCoreApplication::processEvents(); // the view takes the new rows
+        const QAbstractItemModel* model =
+            qobject_cast<QAbstractItemView*>(t->doc.grid().widget())->model();
+        QStringList times;
+        for (int r = 1; r <= t->doc.lineCount(); ++r)
+            times << model->data(model->index(r - 1, 1)).toString() + " " +
+                         model->data(model->index(r - 1, 2)).toString();
+        return times;
+    }
+    QStringList heldTimes() {
+        QStringList times;
+        for (int r = 1; r <= t->doc.lineCount(); ++r)
+            times << t->doc.grid().textMatrix(r, 1) + " " + t->doc.grid().textMatrix(r, 2);
+        return times;
+    }
+};
+
+TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
+    const Timed c = GetParam();
+    const QString name = QFileInfo(c.name).fileName();
+    const QString path = t.writeDataFile(
+        name, c.bytes.isEmpty() ? readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + c.name)
+                                : c.bytes);
+    pickInChooser(t, path, c.format);
+    for (int i = 0; i < c.badLines; ++i)
+        t.reply(frmMessageBox::Yes);
+    Message told;
+    if (*c.told) t.reply(frmMessageBox::Ok, &told);
+    t.main().mnuLoadFile.click();
+    ASSERT_TRUE(t->loader.LoadOk);
+    EXPECT_EQ(told.text, QString::fromUtf8(c.told));
+    EXPECT_EQ(shownTimes(), c.times);
+
+    const QStringList held = heldTimes();
+    const QString saved = t.dataFilesPath("saved" + Files::SetSubFileExt(c.format));
+    typeInChooser(t, saved, c.format);
+    t.main().mnuSavesubfile.click();
+    ASSERT_EQ(t->files.CurFileName, saved) << "the save did not happen";
+    openThroughMenu(t, saved, c.format); // nothing is told: the saved file has every end
+    EXPECT_EQ(heldTimes(), held);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, OpenTimed,
+    ::testing::Values(
+        Timed{"tmplayer/se_test_tmplayer_crcrlf.txt",
+              {},
+              Format::TmPlayer,
+              {"00:00:01,000 00:00:06,000", "00:00:06,000 00:00:11,000",
+               "00:00:11,000 00:00:16,000", "00:00:16,000 00:00:21,000",
+               "00:00:21,000 00:00:26,000", "00:00:26,000 00:00:31,000",
+               "00:00:31,000 00:00:36,000", "00:00:36,000 00:00:41,000",
+               "00:00:41,000 00:00:46,000", "00:00:46,000 00:00:48,000"},
+              "1 row had no end time in the file: it now ends 2 s after it starts (row 10)."},
+        Timed{"late.smi",
+              "<SAMI>\r\n<BODY>\r\n<SYNC START=359998500><P>late\r\n</BODY>\r\n</SAMI>\r\n",
+              Format::Sami,
+              {"99:59:58,500 99:59:59,999"},
+              "1 row had no end time in the file: it now ends 2 s after it starts (row 1)."},
+        Timed{"open.rt",
+              "<Time begin=\"0:00:01.00\" /><clear/> one\r\n"
+              "<Time begin=\"0:00:04.00\" end=\"0:00:05.00\" /><clear/> two\r\n"
+              "<Time begin=\"0:00:07.00\" /><clear/> three\r\n"
+              "<Time begin=\"0:00:08.00\" /><clear/> four\r\n",
+              Format::RealTime,
+              {"00:00:01,000 00:00:04,000", "00:00:04,000 00:00:05,000",
+               "00:00:07,000 00:00:08,000", "00:00:08,000 00:00:10,000"},
+              "1 row had no end time in the file: it now ends 2 s after it starts (row 4)."},
+        Timed{"open.smi",
+              "<SAMI>\r\n<BODY>\r\n<SYNC START=1000><P>one\r\n<SYNC START=2000><P>&nbsp;\r\n"
+              "<SYNC START=3000><P>two\r\n<SYNC START=4000><P>three\r\n</BODY>\r\n</SAMI>\r\n",
+              Format::Sami,
+              {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000",
+               "00:00:04,000 00:00:06,000"},
+              "1 row had no end time in the file: it now ends 2 s after it starts (row 3)."},
+        Timed{"open.sub",
+              "{HEAD\r\n}\r\n{T 00:00:01:00\r\none\r\n}\r\n{T 00:00:02:00\r\n\r\n}\r\n"
+              "{T 00:00:03:00\r\ntwo\r\n}\r\n",
+              Format::DvdSubtitle,
+              {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:05,000"},
+              "1 row had no end time in the file: it now ends 2 s after it starts (row 2)."},
+        Timed{"gap.sub",
+              "{T 00:00:01:00\r\none\r\n}\r\nnot an end\r\n{T 00:00:03:00\r\ntwo\r\n}\r\n"
+              "{T 00:00:04:00\r\n\r\n}\r\n{T 00:00:05:00\r\nthree\r\n}\r\n",
+              Format::DvdSubtitle,
+              {"00:00:01,000 00:00:03,000", "00:00:03,000 00:00:04,000",
+               "00:00:05,000 00:00:07,000"},
+              "2 rows had no end time in the file: row 1 now ends where the next row starts, "
+              "row 3 ends 2 s after it starts.",
+              1}));
 
 TEST_F(Trust, AFileThatIsNoneOfItsExtensionsFormatIsNotRecognised) {
     mustLoad(t.program(), file("kept.srt", SubRip(2)));

@@ -217,11 +217,6 @@ bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
     return true;
 }
 
-void TellNoEndTime(ReaderFrame& f, const QString& entryLine) {
-    f.setCurrentFileLine(entryLine);
-    f.badLine();
-}
-
 ReadOutcome ReadNonBlankLines(ReaderFrame& f,
                               const std::function<void(const QString& line)>& read) {
     while (!f.atEnd()) {

@@ -135,11 +135,6 @@ bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end);
 // or the frame refused the row and the read stops).
 bool StartTimedRow(ReaderFrame& f, const QString& start, const QString& end);
 
-// The file ended before the current row's end time: the row keeps none, and
-// the user is asked about it as about a bad line, shown by the entry's first
-// line, so that a save is not the first news of it.
-void TellNoEndTime(ReaderFrame& f, const QString& entryLine);
-
 // Hands every line that is not blank to `read`, to the end of the file (or
 // until the read stops).
 ReadOutcome ReadNonBlankLines(ReaderFrame& f, const std::function<void(const QString& line)>& read);

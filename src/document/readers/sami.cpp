@@ -143,12 +143,8 @@ public:
         }
     }
     // The body has ended: a text block still open has no sync point to end
-    // it. Its row keeps no end time, and the user is told so, by its sync line.
-    void finish() {
-        if (!block_) return;
-        const QString syncLine = block_->parts.front().toString();
-        if (endBlock({})) readers::TellNoEndTime(f_, syncLine);
-    }
+    // it, and its row no end time (the frame gives it one after the read).
+    void finish() { endBlock({}); }
 
 private:
     void addPart(QStringView piece) {

@@ -95,8 +95,8 @@ qsizetype CountEntries(const QStringList& lines) {
     return count;
 }
 
-// A start line without its end line at the end of the file keeps an empty
-// end time, as does the last one-line subtitle.
+// A start line without its end line at the end of the file has no end time,
+// nor has the last one-line subtitle: the frame gives them one after the read.
 ReadOutcome Parse(ReaderFrame& f) {
     TmPlayerState s;
     return readers::ReadNonBlankLines(f, [&f, &s](const QString& line) { ReadLine(f, s, line); });
