@@ -292,8 +292,9 @@ namespace {
 // The start plus OpenRowSeconds; a start so late that the sum would pass
 // the last time a file holds ends at that time.
 QString EndAfter(const QString& start) {
-    const QString end = TimeCalc(
-        start, QStringLiteral("00:00:0%1,000").arg(ReaderFrame::OpenRowSeconds), QStringLiteral("+"));
+    const QString end =
+        TimeCalc(start, QStringLiteral("00:00:0%1,000").arg(ReaderFrame::OpenRowSeconds),
+                 QStringLiteral("+"));
     return end == start ? QStringLiteral("99:59:59,999") : end;
 }
 
@@ -303,11 +304,12 @@ QString RowList(const std::vector<int>& rows) {
     QStringList numbers;
     for (std::size_t i = 0; i < rows.size() && i < Named; ++i)
         numbers << QString::number(rows[i]);
-    if (rows.size() > Named)
-        numbers << QStringLiteral("%1 more").arg(rows.size() - Named);
+    if (rows.size() > Named) numbers << QStringLiteral("%1 more").arg(rows.size() - Named);
     const QString last = numbers.takeLast();
     return (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) +
-           (numbers.isEmpty() ? last : numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+           (numbers.isEmpty()
+                ? last
+                : numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
 }
 } // namespace
 
@@ -342,18 +344,21 @@ void ReaderFrame::tellOpenRows(const std::vector<int>& atNextStart,
                    QStringLiteral(" no end time in the file: ");
     if (atNextStart.empty()) {
         text += (one ? QStringLiteral("it now ends ") + seconds + QStringLiteral(" after it starts")
-                     : QStringLiteral("they now end ") + seconds + QStringLiteral(" after they start")) +
+                     : QStringLiteral("they now end ") + seconds +
+                           QStringLiteral(" after they start")) +
                 QStringLiteral(" (") + RowList(afterStart) + QStringLiteral(").");
     } else if (afterStart.empty()) {
         text += (one ? QStringLiteral("it now ends") : QStringLiteral("they now end")) +
                 QStringLiteral(" where the next row starts (") + RowList(atNextStart) +
                 QStringLiteral(").");
     } else {
-        text += RowList(atNextStart) +
-                (atNextStart.size() == 1 ? QStringLiteral(" now ends") : QStringLiteral(" now end")) +
-                QStringLiteral(" where the next row starts, ") + RowList(afterStart) +
-                (afterStart.size() == 1 ? QStringLiteral(" ends ") + seconds + QStringLiteral(" after it starts.")
-                                        : QStringLiteral(" end ") + seconds + QStringLiteral(" after they start."));
+        text +=
+            RowList(atNextStart) +
+            (atNextStart.size() == 1 ? QStringLiteral(" now ends") : QStringLiteral(" now end")) +
+            QStringLiteral(" where the next row starts, ") + RowList(afterStart) +
+            (afterStart.size() == 1
+                 ? QStringLiteral(" ends ") + seconds + QStringLiteral(" after it starts.")
+                 : QStringLiteral(" end ") + seconds + QStringLiteral(" after they start."));
     }
     p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
                             QStringLiteral("No end time"));

@@ -16,6 +16,7 @@
 #include "support/ChooserAnswers.h"
 #include "support/FileBytes.h"
 #include "support/Printing.h"
+#include "tools/TimeTab.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -93,12 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
 // which rows the file gave none, and the saved file reads back with the same
 // times.
 struct Timed {
-    const char* name;    // the file as it lies in Data/Files
-    QByteArray bytes;    // its bytes, or empty for the sample of that name below tests/data
+    const char* name; // the file as it lies in Data/Files
+    QByteArray bytes; // its bytes, or empty for the sample of that name below tests/data
     int format;
-    QStringList times;   // "start end" per row, as the grid shows them
-    const char* told;    // the message about rows without an end time ("" for none)
-    int badLines = 0;    // questions about bad lines the load asks first
+    QStringList times; // "start end" per row, as the grid shows them
+    const char* told;  // the message about rows without an end time ("" for none)
+    int badLines = 0;  // questions about bad lines the load asks first
+    // A first row that starts before zero: the time the Time tool's "<<" gives
+    // it (which Go refuses), and the question of the save ("" for none).
+    const char* earlier = "";
+    const char* asked = "";
+    const char* written = ""; // how the saved file writes that start
     friend void PrintTo(const Timed& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -128,8 +134,8 @@ TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
     const Timed c = GetParam();
     const QString name = QFileInfo(c.name).fileName();
     const QString path = t.writeDataFile(
-        name, c.bytes.isEmpty() ? readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + c.name)
-                                : c.bytes);
+        name,
+        c.bytes.isEmpty() ? readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + c.name) : c.bytes);
     pickInChooser(t, path, c.format);
     for (int i = 0; i < c.badLines; ++i)
         t.reply(frmMessageBox::Yes);
@@ -140,11 +146,39 @@ TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
     EXPECT_EQ(told.text, QString::fromUtf8(c.told));
     EXPECT_EQ(shownTimes(), c.times);
 
+    // The first row's times in the edit area and the Time tool, as in the grid.
+    t->doc.grid().setCurrentCell(1, 1);
+    const QString first = c.times.value(0);
+    EXPECT_EQ(t.main().editor.basic.rtfLineStart.text() + " " +
+                  t.main().editor.basic.rtfLineEnd.text(),
+              first);
+    EXPECT_EQ(t.main().editor.basic.rtfSubEditBasic.text(), first.section(' ', 0, 0));
+    TimeTab& time = t.main().timeTab;
+    EXPECT_EQ(time.rtfTimeStart.text() + " " + time.rtfTimeEnd.text(), first);
+    if (*c.earlier) {
+        time.Command15.onClick(); // "<<": a second earlier
+        EXPECT_EQ(time.rtfTimeStart.text(), c.earlier);
+        Message refused;
+        t.reply(frmMessageBox::Ok, &refused);
+        time.Command19.onClick(); // Go
+        EXPECT_TRUE(refused.text.contains(QStringLiteral("its start would be ") + c.earlier + "."))
+            << refused.text.toStdString();
+        EXPECT_EQ(shownTimes().value(0), first) << "nothing was changed";
+    }
+
     const QStringList held = heldTimes();
     const QString saved = t.dataFilesPath("saved" + Files::SetSubFileExt(c.format));
+    Message errors, asked;
+    if (*c.asked) t.reply(frmMessageBox::Yes, &errors); // the diagnose counts the time as an error
     typeInChooser(t, saved, c.format);
+    if (*c.asked) t.reply(frmMessageBox::Yes, &asked);
+    for (int r = 2; r <= c.times.size(); ++r) // each row that starts before zero is asked about
+        if (c.times[r - 1].startsWith('-')) t.reply(frmMessageBox::Yes);
     t.main().mnuSavesubfile.click();
+    EXPECT_TRUE(asked.text.contains(QString::fromUtf8(c.asked)))
+        << errors.text.toStdString() << " / " << asked.text.toStdString();
     ASSERT_EQ(t->files.CurFileName, saved) << "the save did not happen";
+    EXPECT_TRUE(readBytes(saved).contains(c.written)) << readBytes(saved).toStdString();
     openThroughMenu(t, saved, c.format); // nothing is told: the saved file has every end
     EXPECT_EQ(heldTimes(), held);
 }
@@ -175,28 +209,52 @@ INSTANTIATE_TEST_SUITE_P(
               {"00:00:01,000 00:00:04,000", "00:00:04,000 00:00:05,000",
                "00:00:07,000 00:00:08,000", "00:00:08,000 00:00:10,000"},
               "1 row had no end time in the file: it now ends 2 s after it starts (row 4)."},
-        Timed{"open.smi",
-              "<SAMI>\r\n<BODY>\r\n<SYNC START=1000><P>one\r\n<SYNC START=2000><P>&nbsp;\r\n"
-              "<SYNC START=3000><P>two\r\n<SYNC START=4000><P>three\r\n</BODY>\r\n</SAMI>\r\n",
-              Format::Sami,
-              {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000",
-               "00:00:04,000 00:00:06,000"},
-              "1 row had no end time in the file: it now ends 2 s after it starts (row 3)."},
+        Timed{
+            "open.smi",
+            "<SAMI>\r\n<BODY>\r\n<SYNC START=1000><P>one\r\n<SYNC START=2000><P>&nbsp;\r\n"
+            "<SYNC START=3000><P>two\r\n<SYNC START=4000><P>three\r\n</BODY>\r\n</SAMI>\r\n",
+            Format::Sami,
+            {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000", "00:00:04,000 00:00:06,000"},
+            "1 row had no end time in the file: it now ends 2 s after it starts (row 3)."},
         Timed{"open.sub",
               "{HEAD\r\n}\r\n{T 00:00:01:00\r\none\r\n}\r\n{T 00:00:02:00\r\n\r\n}\r\n"
               "{T 00:00:03:00\r\ntwo\r\n}\r\n",
               Format::DvdSubtitle,
               {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:05,000"},
               "1 row had no end time in the file: it now ends 2 s after it starts (row 2)."},
-        Timed{"gap.sub",
-              "{T 00:00:01:00\r\none\r\n}\r\nnot an end\r\n{T 00:00:03:00\r\ntwo\r\n}\r\n"
-              "{T 00:00:04:00\r\n\r\n}\r\n{T 00:00:05:00\r\nthree\r\n}\r\n",
-              Format::DvdSubtitle,
-              {"00:00:01,000 00:00:03,000", "00:00:03,000 00:00:04,000",
-               "00:00:05,000 00:00:07,000"},
-              "2 rows had no end time in the file: row 1 now ends where the next row starts, "
-              "row 3 ends 2 s after it starts.",
-              1}));
+        Timed{
+            "gap.sub",
+            "{T 00:00:01:00\r\none\r\n}\r\nnot an end\r\n{T 00:00:03:00\r\ntwo\r\n}\r\n"
+            "{T 00:00:04:00\r\n\r\n}\r\n{T 00:00:05:00\r\nthree\r\n}\r\n",
+            Format::DvdSubtitle,
+            {"00:00:01,000 00:00:03,000", "00:00:03,000 00:00:04,000", "00:00:05,000 00:00:07,000"},
+            "2 rows had no end time in the file: row 1 now ends where the next row starts, "
+            "row 3 ends 2 s after it starts.",
+            1},
+        // Times before zero show and are written as what they are.
+        Timed{"tmplayer/gaupol_tmplayer-1.txt",
+              {},
+              Format::TmPlayer,
+              {"-00:00:07,000 -00:00:01,000", "-00:00:01,000 00:00:01,000",
+               "00:00:01,000 00:00:05,000", "00:00:05,000 00:00:10,000",
+               "00:00:10,000 00:00:14,000", "00:00:14,000 00:00:19,000",
+               "00:00:19,000 00:00:23,000", "00:00:23,000 00:00:28,000",
+               "00:00:28,000 00:00:33,000", "00:00:33,000 00:00:35,000"},
+              "1 row had no end time in the file: it now ends 2 s after it starts (row 10).",
+              0,
+              "-00:00:08,000",
+              "Line 1 starts at -00:00:07,000, before 00:00:00,000.",
+              "-00:00:07,0=I always wanted"},
+        Timed{"early.srt",
+              "1\r\n-00:00:01,000 --> 00:00:02,000\r\nearly\r\n\r\n"
+              "2\r\n00:00:03,000 --> 00:00:04,000\r\nlate\r\n",
+              Format::SubRip,
+              {"-00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000"},
+              "",
+              0,
+              "-00:00:02,000",
+              "Line 1 starts at -00:00:01,000, before 00:00:00,000.",
+              "\r\n-00:00:01,000 --> 00:00:02,000\r\n"}));
 
 TEST_F(Trust, AFileThatIsNoneOfItsExtensionsFormatIsNotRecognised) {
     mustLoad(t.program(), file("kept.srt", SubRip(2)));

@@ -54,7 +54,8 @@ TEST_F(DvdSubtitleReader, TheHeaderEndsAtItsBraceAndMayBeMissing) {
 
     read({"{HEAD", "TITLE=1", "{T 00:00:01:00", "unclosed header"});
     ASSERT_EQ(lines(), 1) << "but not the time lines after it";
-    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " unclosed header", "", ""}));
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:00:01,000", "00:00:03,000", " unclosed header", "", ""}));
 
     read({"{t 00:00:02:50", "no header", "}", "{T 00:00:04:00", "}"});
     ASSERT_EQ(lines(), 1);

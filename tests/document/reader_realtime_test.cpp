@@ -130,7 +130,8 @@ TEST_F(RealTimeReader, SampleFilesLoad) {
     load(dir + "se_test_realtime_begin_only.rt", Format::RealTime);
     ASSERT_EQ(lines(), 3) << "the text before the first time tag is header";
     EXPECT_EQ(row(1), QStringList({"1", "00:00:03,000", "00:00:06,000", " little lamb,", "", ""}));
-    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "00:00:11,000", " Mary had a little lamb,", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "00:00:11,000", " Mary had a little lamb,",
+                                   "", ""}));
 
     EXPECT_EQ(load(dir + "se_test_realtime_static_window.rt", Format::None), Format::RealTime);
     EXPECT_FALSE(t->loader.LoadOk) << "a window without time tags has no subtitle to load";

@@ -86,7 +86,8 @@ TEST_F(SamiReader, OtherProgramsLayoutsReadTheSame) {
         << "a text ends where the next sync point begins";
     EXPECT_EQ(row(3), QStringList({"3", "00:00:04,000", "00:00:05,000", " plain text, no paragraph",
                                    "", ""}));
-    EXPECT_EQ(row(4), QStringList({"4", "00:00:06,000", "00:00:08,000", " open at the end", "", ""}))
+    EXPECT_EQ(row(4),
+              QStringList({"4", "00:00:06,000", "00:00:08,000", " open at the end", "", ""}))
         << "no sync point after it: no end time";
 }
 

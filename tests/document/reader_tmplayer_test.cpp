@@ -80,7 +80,7 @@ TEST_F(TmPlayerReader, TheReadingLimitCountsSubtitlesNotLines) {
              << QString::asprintf("%02d:%02d:%02d,5=", i / 3600, i / 60 % 60, i % 60);
     for (int i = 5000; i < 9998; ++i)
         file << QString::asprintf("%d:%02d:%02d:One %d", i / 3600, i / 60 % 60, i % 60, i);
-    answerMessage(frmMessageBox::Ok); // the last one-line subtitle has no end time
+    answerMessage(frmMessageBox::Ok);          // the last one-line subtitle has no end time
     read(file, Format::TmPlayer, false, true); // interactive: a refusal would ask
     EXPECT_TRUE(t->loader.LoadOk);
     ASSERT_EQ(lines(), 9998);
@@ -112,15 +112,16 @@ TEST_F(TmPlayerReader, SampleFilesInTheOneLineFormLoad) {
         EXPECT_EQ(row(3), QStringList({"3", "00:00:01,000", "00:00:05,000",
                                        " So, one day when I was 17, I left.", "", ""}))
             << file;
-        EXPECT_EQ(row(10), QStringList({"10", "00:00:33,000", "00:00:35,000", " Obviously, it was a big shock.",
-                                        "", ""}))
+        EXPECT_EQ(row(10), QStringList({"10", "00:00:33,000", "00:00:35,000",
+                                        " Obviously, it was a big shock.", "", ""}))
             << file;
     }
     answerMessage(frmMessageBox::Ok); // the last subtitle has no end time
     load(dir + "se_test_tmplayer_crcrlf.txt", Format::TmPlayer, false, true);
     ASSERT_EQ(lines(), 10) << "the blank line after every subtitle is passed over";
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:06,000", " Line number 0", "", ""}));
-    EXPECT_EQ(row(10), QStringList({"10", "00:00:46,000", "00:00:48,000", " Line number 9", "", ""}));
+    EXPECT_EQ(row(10),
+              QStringList({"10", "00:00:46,000", "00:00:48,000", " Line number 9", "", ""}));
 }
 
 // ---- Round trip -------------------------------------------------------------------
