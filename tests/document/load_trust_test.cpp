@@ -105,7 +105,10 @@ struct Timed {
     const char* earlier = "";
     const char* asked = "";
     const char* written = ""; // how the saved file writes that start
-    friend void PrintTo(const Timed& c, std::ostream* out) { *out << c.name; }
+    int saveAs = 0;           // the format saved as (0: the file's own)
+    friend void PrintTo(const Timed& c, std::ostream* out) {
+        *out << c.name << " saved as " << (c.saveAs ? c.saveAs : c.format);
+    }
 };
 
 class OpenTimed : public ::testing::TestWithParam<Timed> {
@@ -167,10 +170,11 @@ TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
     }
 
     const QStringList held = heldTimes();
-    const QString saved = t.dataFilesPath("saved" + Files::SetSubFileExt(c.format));
+    const int format = c.saveAs ? c.saveAs : c.format;
+    const QString saved = t.dataFilesPath("saved" + Files::SetSubFileExt(format));
     Message errors, asked;
     if (*c.asked) t.reply(frmMessageBox::Yes, &errors); // the diagnose counts the time as an error
-    typeInChooser(t, saved, c.format);
+    typeInChooser(t, saved, format);
     if (*c.asked) t.reply(frmMessageBox::Yes, &asked);
     for (int r = 2; r <= c.times.size(); ++r) // each row that starts before zero is asked about
         if (c.times[r - 1].startsWith('-')) t.reply(frmMessageBox::Yes);
@@ -179,7 +183,7 @@ TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
         << errors.text.toStdString() << " / " << asked.text.toStdString();
     ASSERT_EQ(t->files.CurFileName, saved) << "the save did not happen";
     EXPECT_TRUE(readBytes(saved).contains(c.written)) << readBytes(saved).toStdString();
-    openThroughMenu(t, saved, c.format); // nothing is told: the saved file has every end
+    openThroughMenu(t, saved, format); // nothing is told: the saved file has every end
     EXPECT_EQ(heldTimes(), held);
 }
 
@@ -255,6 +259,26 @@ INSTANTIATE_TEST_SUITE_P(
               "-00:00:02,000",
               "Line 1 starts at -00:00:01,000, before 00:00:00,000.",
               "\r\n-00:00:01,000 --> 00:00:02,000\r\n"}));
+
+// A start before zero saved in every other format reads back as that time.
+std::vector<Timed> EarlyInEveryFormat() {
+    std::vector<Timed> rows;
+    for (int format = 1; format <= 16; ++format)
+        if (format != Format::SubRip)
+            rows.push_back({"early.srt",
+                            "1\r\n-00:00:01,000 --> 00:00:02,000\r\nearly\r\n\r\n"
+                            "2\r\n00:00:03,000 --> 00:00:04,000\r\nlate\r\n",
+                            Format::SubRip,
+                            {"-00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000"},
+                            "",
+                            0,
+                            "",
+                            "Line 1 starts at -00:00:01,000, before 00:00:00,000.",
+                            "",
+                            format});
+    return rows;
+}
+INSTANTIATE_TEST_SUITE_P(Converted, OpenTimed, ::testing::ValuesIn(EarlyInEveryFormat()));
 
 TEST_F(Trust, AFileThatIsNoneOfItsExtensionsFormatIsNotRecognised) {
     mustLoad(t.program(), file("kept.srt", SubRip(2)));

@@ -102,8 +102,8 @@ QString TimeCodeOf(const Clock& c);
 // of the form (or holds more than it).
 QString ClockTimeCode(QStringView t, const ClockForm& form = {});
 
-// A number of milliseconds (not below zero) as a time code; hours past 99
-// keep all their digits.
+// A number of milliseconds as a time code; hours past 99 keep all their
+// digits, and a number below zero gives the program's negative form.
 QString MillisTime(long long ms);
 
 // A time read by position: h:mm:ss and its hundredths, each trimmed, as
@@ -111,8 +111,9 @@ QString MillisTime(long long ms);
 QString HundredthsCode(QStringView hms, QStringView hundredths);
 
 // "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
-// hundredths) as the time code hh:mm:ss,cc0; pos moves past it. Empty (and
-// pos unchanged) when the characters there are no time.
+// hundredths) as the time code hh:mm:ss,cc0; pos moves past it. A "-" before
+// it is a time that far before zero. Empty (and pos unchanged) when the
+// characters there are no time.
 QString HundredthsTime(const QString& line, qsizetype& pos);
 
 // ---- Rows and reading loops -------------------------------------------------------

@@ -21,11 +21,13 @@
 
 namespace {
 
-// "{T" and a number ("{T 00:01:02:35"); "{The end}" is text.
+// "{T" and a number ("{T 00:01:02:35", or "{T -1:59:59:00" before zero);
+// "{The end}" is text.
 bool IsTimeLine(const QString& line) {
     if (!line.startsWith(QLatin1String("{t"), Qt::CaseInsensitive)) return false;
     const QString rest = runtime::LTrim(line.mid(2));
-    return !rest.isEmpty() && rest[0].isDigit();
+    const qsizetype digit = rest.startsWith(u'-') ? 1 : 0;
+    return rest.size() > digit && rest[digit].isDigit();
 }
 
 // A block ends at a line whose first character is "}" (an indented one is text).

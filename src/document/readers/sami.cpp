@@ -65,8 +65,8 @@ QString SyncTime(QStringView piece) {
         ms = ms * 10 + (value[i].unicode() - u'0');
     }
     if (!ok) ms = value.toLongLong(&ok); // signs, blanks and the rest as Qt reads them
-    if (!ok || ms < 0) return {};
-    return readers::MillisTime(ms); // hours past 99 keep their digits
+    if (!ok) return {};
+    return readers::MillisTime(ms); // hours past 99 keep their digits; below zero, its sign
 }
 
 // A block's text: after its first paragraph tag ("<p>" or "<p ...>"), or
