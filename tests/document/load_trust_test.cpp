@@ -156,6 +156,7 @@ TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
                   t.main().editor.basic.rtfLineEnd.text(),
               first);
     EXPECT_EQ(t.main().editor.basic.rtfSubEditBasic.text(), first.section(' ', 0, 0));
+    EXPECT_EQ(t.main().editor.rtfStretchFirst.text(), first.section(' ', 0, 0));
     TimeTab& time = t.main().timeTab;
     EXPECT_EQ(time.rtfTimeStart.text() + " " + time.rtfTimeEnd.text(), first);
     if (*c.earlier) {
