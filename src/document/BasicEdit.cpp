@@ -261,7 +261,8 @@ void BasicEdit::ChangeCell() {
     platform::Grid& g = grid();
     const int row = g.row(), col = g.col();
     if (row < 1) return; // the header keeps its captions
-    const QString text = Trim(p_.main().editor.basic.rtfSubEditBasic.text());
+    QString text = Trim(p_.main().editor.basic.rtfSubEditBasic.text());
+    if (col == 1 || col == 2) text = HeldTime(text); // "-00:00:01,000" as shown
     if (RefuseTime(row, col, text)) return;
     if (!p_.history.SaveSnapshot(QStringLiteral("Cel ") + TrimStr(col) + QStringLiteral(", ") +
                                      TrimStr(row) + QStringLiteral(" changed"),

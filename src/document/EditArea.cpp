@@ -95,14 +95,16 @@ void EditArea::ShowCellPosition(int row, int col) {
 void EditArea::FillBasicFields(int row, int col) {
     BasicTab& basic = p_.main().editor.basic;
     const platform::Grid& g = p_.doc.grid();
-    basic.rtfSubEditBasic.setText(Trim(g.textMatrix(row, col)));
-    basic.rtfLineStart.setText(g.textMatrix(row, 1));
-    basic.rtfLineEnd.setText(g.textMatrix(row, 2));
+    const QString cell = Trim(g.textMatrix(row, col));
+    basic.rtfSubEditBasic.setText(col == 1 || col == 2 ? ShownTime(cell) : cell);
+    basic.rtfLineStart.setText(ShownTime(g.textMatrix(row, 1)));
+    basic.rtfLineEnd.setText(ShownTime(g.textMatrix(row, 2)));
 }
 
 // The script player's time label: the start time to hundredths.
 void EditArea::ShowStartTime(int row) {
-    const QString shown = p_.doc.grid().textMatrix(row, 1).left(11);
+    const QString start = ShownTime(p_.doc.grid().textMatrix(row, 1));
+    const QString shown = start.left(start.startsWith(u'-') ? 12 : 11);
     if (!shown.isEmpty() && row > 0) p_.main().scriptPlayer.Label24.setCaption(shown);
 }
 

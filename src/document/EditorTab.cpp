@@ -1,5 +1,7 @@
 #include "document/EditorTab.h"
 
+#include "document/TimeCode.h"
+
 #include "platform/Palette.h"
 
 #include "shell/Program.h"
@@ -116,6 +118,10 @@ void EditorTab::AddCalcButton(platform::Container& page, int index,
 
 void EditorTab::wireEditArea() {
     grdSubEdit.onRowColChange = [this] { p_.edit.ShowCurrentLine(); };
+    // A time before zero shows as "-00:00:01,000", not in the form it is held in.
+    grdSubEdit.shownText = [](int col, const QString& text) {
+        return col == 1 || col == 2 ? ShownTime(text) : text;
+    };
     grdSubEdit.onClick = [this] { p_.edit.EditorCellSelect(); };
     grdSubEdit.onKeyPress = [this](int& key) { p_.edit.GridKeyPress(key); };
     grdSubEdit.onScroll = [this] { p_.edit.GridScroll(); };

@@ -4,6 +4,7 @@
 
 #include "document/Loader.h"
 #include "document/LoaderCall.h"
+#include "document/TimeCode.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
@@ -176,8 +177,8 @@ void Loader::SetRangeFields() {
     editor.Text1[2].setText(QStringLiteral("1"));
     editor.Text1[3].setText(last);
     grid.setCurrentCell(1, 3);
-    editor.rtfStretchFirst.setText(lines > 0 ? grid.textMatrix(1, 1) : QString());
-    editor.rtfStretchLast.setText(lines > 0 ? grid.textMatrix(lines, 1) : QString());
+    editor.rtfStretchFirst.setText(lines > 0 ? ShownTime(grid.textMatrix(1, 1)) : QString());
+    editor.rtfStretchLast.setText(lines > 0 ? ShownTime(grid.textMatrix(lines, 1)) : QString());
 }
 
 // What the reset disabled comes back (the editing tab rows with the history).

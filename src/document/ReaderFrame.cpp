@@ -98,6 +98,7 @@ ReadOutcome ReaderFrame::Read(const SubtitleReader& reader) {
     matchFontList();
     source_.rewind();
     ReadOutcome outcome = reader.parse(*this);
+    endOpenRows();
     if (failed_) outcome = ReadOutcome::Failed;
     if (outcome == ReadOutcome::Finished) closingLog();
     return outcome;
@@ -283,6 +284,84 @@ void ReaderFrame::setFontSpec(const FontSpec& font) {
         known = fontTexts_.insert(fontTexts_.end(), {font, font.text()});
     }
     setFontSpec(known->second);
+}
+
+// ---- Rows without an end time ----------------------------------------------------
+
+namespace {
+// The start plus OpenRowSeconds; a start so late that the sum would pass
+// the last time a file holds ends at that time.
+QString EndAfter(const QString& start) {
+    const QString end =
+        TimeCalc(start, QStringLiteral("00:00:0%1,000").arg(ReaderFrame::OpenRowSeconds),
+                 QStringLiteral("+"));
+    return end == start ? QStringLiteral("99:59:59,999") : end;
+}
+
+// "row 4" or "rows 4, 5 and 9"; a long list names its first rows.
+QString RowList(const std::vector<int>& rows) {
+    constexpr std::size_t Named = 12;
+    QStringList numbers;
+    for (std::size_t i = 0; i < rows.size() && i < Named; ++i)
+        numbers << QString::number(rows[i]);
+    if (rows.size() > Named) numbers << QStringLiteral("%1 more").arg(rows.size() - Named);
+    const QString last = numbers.takeLast();
+    return (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) +
+           (numbers.isEmpty()
+                ? last
+                : numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+}
+} // namespace
+
+void ReaderFrame::endOpenRows() {
+    if (trial_) return;
+    platform::Grid& grid = p_.doc.grid();
+    std::vector<int> atNextStart, afterStart;
+    for (int r = request_.firstRow; r < startRow_; ++r) {
+        const QString start = grid.textMatrix(r, 1);
+        if (!grid.textMatrix(r, 2).isEmpty() || !IsValidTimeCode(start)) continue;
+        const QString next = r + 1 < startRow_ ? grid.textMatrix(r + 1, 1) : QString();
+        if (IsValidTimeCode(next) && TimeToMs(next) > TimeToMs(start)) {
+            grid.setTextMatrix(r, 2, next);
+            atNextStart.push_back(r);
+        } else {
+            grid.setTextMatrix(r, 2, EndAfter(start));
+            afterStart.push_back(r);
+        }
+    }
+    if (request_.interactive && (!atNextStart.empty() || !afterStart.empty()))
+        tellOpenRows(atNextStart, afterStart);
+}
+
+// Said once, after the read: how many rows, and for each way which ones.
+void ReaderFrame::tellOpenRows(const std::vector<int>& atNextStart,
+                               const std::vector<int>& afterStart) {
+    const std::size_t count = atNextStart.size() + afterStart.size();
+    const bool one = count == 1;
+    const QString seconds = QString::number(OpenRowSeconds) + QStringLiteral(" s");
+    QString text = QString::number(count) +
+                   (one ? QStringLiteral(" row had") : QStringLiteral(" rows had")) +
+                   QStringLiteral(" no end time in the file: ");
+    if (atNextStart.empty()) {
+        text += (one ? QStringLiteral("it now ends ") + seconds + QStringLiteral(" after it starts")
+                     : QStringLiteral("they now end ") + seconds +
+                           QStringLiteral(" after they start")) +
+                QStringLiteral(" (") + RowList(afterStart) + QStringLiteral(").");
+    } else if (afterStart.empty()) {
+        text += (one ? QStringLiteral("it now ends") : QStringLiteral("they now end")) +
+                QStringLiteral(" where the next row starts (") + RowList(atNextStart) +
+                QStringLiteral(").");
+    } else {
+        text +=
+            RowList(atNextStart) +
+            (atNextStart.size() == 1 ? QStringLiteral(" now ends") : QStringLiteral(" now end")) +
+            QStringLiteral(" where the next row starts, ") + RowList(afterStart) +
+            (afterStart.size() == 1
+                 ? QStringLiteral(" ends ") + seconds + QStringLiteral(" after it starts.")
+                 : QStringLiteral(" end ") + seconds + QStringLiteral(" after they start."));
+    }
+    p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
+                            QStringLiteral("No end time"));
 }
 
 // ---- Errors -----------------------------------------------------------------------

@@ -10,6 +10,11 @@
 // No step writes into the header row or into a line the document held before
 // an Add: a time or a text that comes before the read's first row starts a
 // row of its own. No step takes the document past MaxLines lines.
+//
+// Every row the read takes from the file leaves it with an end time: a row
+// the file gives none ends where the next row starts, the last one (or one
+// whose next row starts no later) OpenRowSeconds after its own start, never
+// past 99:59:59,999; the load says once which rows got their end this way.
 
 #include "document/Document.h"
 #include "document/FontSpec.h"
@@ -37,6 +42,7 @@ class ReaderFrame {
 public:
     static constexpr int MaxLines = Document::MaxLines; // the most lines a document holds
     static constexpr int LimitCounter = 10000;          // a count pass reaching this is refused
+    static constexpr int OpenRowSeconds = 2; // how long a last row without an end time lasts
 
     ReaderFrame(Program& p, LineSource& source, const ReadRequest& request);
     ReaderFrame(const ReaderFrame&) = delete; // it points into itself
@@ -126,6 +132,8 @@ private:
     void setStatus(int textRow);
     void refuseRow();
     void matchFontList();
+    void endOpenRows();
+    void tellOpenRows(const std::vector<int>& atNextStart, const std::vector<int>& afterStart);
 
     Program& p_;
     LineSource& source_;

@@ -69,7 +69,33 @@ void appendTwoDigitsAtLeast(QString& out, double value) {
 
 } // namespace
 
+namespace {
+// "-" and a time code of digits: a time before zero as it is shown.
+bool IsShownNegative(const QString& t) {
+    return t.size() == 13 && t[0] == u'-' && t[1] != u'-' && IsValidTimeCode(t.mid(1));
+}
+} // namespace
+
+QString ShownTime(const QString& time) {
+    if (time.isEmpty() || time[0] != u'-' || !IsValidTimeCode(time)) return time;
+    const long long ms = -static_cast<long long>(TimeToMs(time));
+    return QString::asprintf("-%02lld:%02lld:%02lld,%03lld", ms / 3600000, ms / 60000 % 60,
+                             ms / 1000 % 60, ms % 1000);
+}
+
+QString HeldTime(const QString& text) {
+    if (!IsShownNegative(text)) return text;
+    const QString zero = QStringLiteral("00:00:00,000"), magnitude = text.mid(1);
+    if (magnitude == zero) return zero;
+    const QString held = TimeCalc(zero, magnitude, QStringLiteral("-"));
+    return held == zero ? text : held; // more than the hours' sign can hold
+}
+
 TimeFields ReadTimeFields(const QString& time) {
+    if (time.size() == 13 && IsShownNegative(time)) {
+        const QString held = HeldTime(time);
+        if (held != time) return ReadTimeFields(held);
+    }
     const QStringView v(time);
     TimeFields t;
     t.hours = runtime::Val(v.left(2));

@@ -18,6 +18,15 @@ QString TimeCalc(const QString& first, const QString& second, const QString& op)
 // hours ("-1:59:59,000"). Anything else is not a time, however it would read.
 bool IsValidTimeCode(const QString& text);
 
+// A time as the user sees it: a time before zero is "-" and how far before
+// zero it lies ("-1:59:59,000" shows as "-00:00:01,000"); any other text
+// stays as it is.
+QString ShownTime(const QString& time);
+// The reverse: "-00:00:01,000" (typed, or as shown) becomes the program's
+// own form "-1:59:59,000"; a text that is no such time, or one too far before
+// zero for that form, stays as it is.
+QString HeldTime(const QString& text);
+
 // The time code in milliseconds (negative for a negative time code).
 double TimeToMs(const QString& time);
 
@@ -29,7 +38,8 @@ QString SecToTime(const QString& seconds);
 // SecToTime of the number's text (runtime::NumberText), without making the text.
 QString SecondsTime(double seconds);
 
-// The fields of a time code as read by position.
+// The fields of a time code as read by position; a time shown as
+// "-00:00:01,000" reads as its own form "-1:59:59,000".
 struct TimeFields {
     double hours = 0, minutes = 0, seconds = 0, millis = 0;
 };

@@ -41,20 +41,38 @@ QString cat(std::initializer_list<QStringView> parts) {
 
 // ---- Time pieces -------------------------------------------------------------
 
+// A row's times come as the user sees them: a time before zero is "-" and
+// its distance from zero ("-00:00:01,000"), which the readers of clock times
+// take back as the same time. The pieces keep the "-" in front. Formats read
+// by character position take the program's own form ("-1:59:59,000", see
+// held()), which their readers give back as it was.
+qsizetype signWidth(const QString& t) {
+    return t.size() == 13 && t.startsWith(u'-') ? 1 : 0;
+}
+RowInput held(const RowInput& r) {
+    RowInput h = r;
+    h.start = HeldTime(r.start);
+    h.end = HeldTime(r.end);
+    return h;
+}
 QStringView hms(const QString& t) {
-    return QStringView(t).left(8);
+    return QStringView(t).left(8 + signWidth(t));
 }
 QStringView tenth(const QString& t) {
-    return QStringView(t).left(10);
+    return QStringView(t).left(10 + signWidth(t));
 }
 // h:mm:ss with the whole hour count: a leading zero is dropped, so 10 hours
-// and more keep both their digits (10:20:30).
-QStringView clock(const QString& t) {
-    const bool twoDigitHours = !t.isEmpty() && t[0] >= u'1' && t[0] <= u'9';
-    return twoDigitHours ? QStringView(t).left(8) : QStringView(t).mid(1, 7);
+// and more keep both their digits (10:20:30); a time before zero keeps its
+// "-" before them (-0:00:01).
+QString clock(const QString& t) {
+    const qsizetype sign = signWidth(t);
+    const QStringView time = QStringView(t).mid(sign);
+    const bool twoDigitHours = !time.isEmpty() && time[0] >= u'1' && time[0] <= u'9';
+    const QStringView shown = twoDigitHours ? time.left(8) : time.mid(1, 7);
+    return sign ? QLatin1Char('-') + shown.toString() : shown.toString();
 }
 QStringView cs(const QString& t) {
-    return QStringView(t).mid(9, 2);
+    return QStringView(t).mid(9 + signWidth(t), 2);
 }
 
 long long wholeMs(const QString& t) {
@@ -86,7 +104,8 @@ QString frame(const LayoutContext& c, const QString& t) {
 // frame F the first whole hundredth at or after its start, which falls in F
 // again, so a file read back is written with the same frames.
 QString secondFrame(const LayoutContext& c, const QString& t) {
-    const double milliseconds = runtime::Val(QStringView(t).mid(9, 3)); // three digits
+    const double milliseconds =
+        runtime::Val(QStringView(t).mid(9 + signWidth(t), 3)); // three digits
     if (!(milliseconds > 0) || c.frameRateMilli <= 0) return QStringLiteral("00");
     const long long frames = static_cast<long long>(milliseconds) * c.frameRateMilli / 1000000;
     return QString::number(frames).rightJustified(2, QLatin1Char('0'));
@@ -259,7 +278,8 @@ void dvdTextLines(const RowInput& r, QStringList& out) {
     }
 }
 
-QString dvdRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+QString dvdRow(const LayoutContext&, const RowInput& shown, QStringList& out) {
+    const RowInput r = held(shown);
     out << cat({u"{T ", hms(r.start), u":", cs(r.start)});
     dvdTextLines(r, out);
     out << QStringLiteral("}") << cat({u"{T ", hms(r.end), u":", cs(r.end)}) << QString()
@@ -306,7 +326,8 @@ QString phoenixRow(const LayoutContext& c, const RowInput& r, QStringList& out) 
     return {};
 }
 
-QString powerDivXRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+QString powerDivXRow(const LayoutContext&, const RowInput& shown, QStringList& out) {
+    const RowInput r = held(shown);
     out << cat({u"{", hms(r.start), u"}{", hms(r.end), u"}", joined(r, u"|")});
     return {};
 }
@@ -323,7 +344,8 @@ QString samiRow(const LayoutContext&, const RowInput& r, QStringList& out) {
     return {};
 }
 
-QString sonicRow(const LayoutContext& c, const RowInput& r, QStringList& out) {
+QString sonicRow(const LayoutContext& c, const RowInput& shown, QStringList& out) {
+    const RowInput r = held(shown);
     if (r.number > SonicCounterLimit)
         return QStringLiteral("line %1 does not fit the four-digit counter of Sonic DVD")
             .arg(r.number);
@@ -384,7 +406,8 @@ QString turboTitlerRow(const LayoutContext&, const RowInput& r, QStringList& out
     return {};
 }
 
-QString viPlayRow(const LayoutContext&, const RowInput& r, QStringList& out) {
+QString viPlayRow(const LayoutContext&, const RowInput& shown, QStringList& out) {
+    const RowInput r = held(shown);
     out << cat({r.start, u"-", r.end, u"=", joined(r, u"|")});
     return {};
 }

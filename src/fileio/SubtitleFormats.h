@@ -31,7 +31,7 @@ struct LayoutContext {
 
 // One grid row as a layout sees it.
 struct RowInput {
-    QString start, end;           // re-based time codes
+    QString start, end;           // re-based times as shown ("-00:00:01,000" before zero)
     std::array<QString, 3> cells; // the text cells as stored (not trimmed)
     QString fontSpec;
     int number = 0; // the row's line number within its part (1 for the first)

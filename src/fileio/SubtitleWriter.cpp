@@ -337,8 +337,8 @@ QString WriterRun::rebase(const QString& time) const {
 sf::RowInput WriterRun::rowInput(int row, const QString& start) const {
     const platform::Grid& grid = p_.doc.grid();
     sf::RowInput in;
-    in.start = rebase(start);
-    in.end = rebase(grid.textMatrix(row, 2));
+    in.start = ShownTime(rebase(start));
+    in.end = ShownTime(rebase(grid.textMatrix(row, 2)));
     for (int i = 0; i < 3; ++i)
         in.cells[static_cast<std::size_t>(i)] = grid.textMatrix(row, 3 + i);
     in.fontSpec = p_.doc.lstFont.value(row);
@@ -358,7 +358,7 @@ bool WriterRun::askNegativeTime(const QString& target, int row) {
     const QString cause =
         start.startsWith(QLatin1Char('-'))
             ? QStringLiteral("Line %1 starts at %2, before 00:00:00,000.\r\n")
-                  .arg(QString::number(row), start)
+                  .arg(QString::number(row), ShownTime(start))
             : QStringLiteral("Negative time calculated during Partitioning.\r\n"
                              "Please do not partition in subtitle display time. ");
     return p_.messages.ShowMessage(error + where + cause + QStringLiteral("Continue?"),

@@ -1,6 +1,6 @@
 // The download page's Load: the selected entry of the download list is
-// fetched from the server; its completion (OnlineCompletion.cpp) stores it in
-// \Data\Files and loads it.
+// fetched from the server into this run's scratch folder; its completion
+// (OnlineCompletion.cpp) stores it in \Data\Files and loads it.
 
 #include "document/MessageWindow.h"
 #include "online/OnlineLists.h"
@@ -10,7 +10,8 @@
 #include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString WaitingText = QStringLiteral("Getting data. Please wait...");
@@ -25,14 +26,14 @@ void OnlineLists::DownloadSelected() {
     request.serverName = fields[1] + QStringLiteral(".ssf");
     request.format = FormatOfEntry(fields[2]);
     request.localName = fields[0] + Files::SetSubFileExt(request.format);
-    request.operation = QStringLiteral("GET ") + request.serverName + QLatin1Char(' ') +
-                        online.TransferFolder() + request.serverName;
+    const QString copy = online.DownloadCopy(request.serverName);
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    request.operation = QStringLiteral("GET ") + request.serverName + QLatin1Char(' ') + copy;
 
     platform::StatusBar& status = p_.main().StatusBar1;
     online.SavedStatusText = status.panelText(2);
     status.setPanelText(2, WaitingText);
     online.DownloadName = request.localName;
-    QFile::remove(p_.folder.path(runtime::Place::ScratchFolder, request.localName));
     FollowLanguage(fields[3]);
     // With "Auto select" ticked, the file's language picks the script its
     // 8-bit text is read in.

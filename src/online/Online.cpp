@@ -45,6 +45,10 @@ QString Online::UploadCopy(const QString& serverName) const {
     return p_.folder.path(runtime::Place::ScratchFolder, QStringLiteral("upload-") + serverName);
 }
 
+QString Online::DownloadCopy(const QString& serverName) const {
+    return p_.folder.path(runtime::Place::ScratchFolder, QStringLiteral("download-") + serverName);
+}
+
 // ---- Starting requests ----------------------------------------------------------------
 
 void Online::DownloadListUpdate(bool startup) {

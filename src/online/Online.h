@@ -93,6 +93,10 @@ public:
     // scratch folder, never the user's file. Only this copy is removed when
     // the upload ends.
     QString UploadCopy(const QString& serverName) const;
+    // Where a download of the server name is received: a file of its own in
+    // this run's scratch folder, whose "download-" name no file of the user's
+    // has, so that only the received copy is ever removed.
+    QString DownloadCopy(const QString& serverName) const;
     // A line of the transfer status on the Online tab.
     void ShowTransferStatus(const QString& text);
 

@@ -61,7 +61,7 @@ void Online::DownloadReceived(const Request& request) {
     QDir().mkpath(p_.folder.path(runtime::Place::FilesFolder));
     const QString target = p_.folder.path(runtime::Place::FilesFolder, request.localName);
     // Only Yes (or no file there) goes on; otherwise the received file goes,
-    // so that nothing is left behind in the program folder.
+    // so that nothing is left behind in the scratch folder.
     if (p_.files.FileExist(target) != AnswerYes) {
         QFile::remove(received);
         return;

@@ -35,7 +35,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         const int r = index.row() + g_.fixedRows_, c = index.column();
         if (!g_.inRange(r, c)) return {};
-        if (role == Qt::DisplayRole) return g_.cells_[g_.at(r, c)];
+        if (role == Qt::DisplayRole) {
+            const QString& text = g_.cells_[g_.at(r, c)];
+            return g_.shownText ? g_.shownText(c, text) : text;
+        }
         if (role == Qt::BackgroundRole) {
             const Color col = g_.colors_[g_.at(r, c)];
             if (col != DefaultColor) return QColor::fromRgb(toRgb(col));

@@ -86,6 +86,9 @@ public:
     void clear();
 
     std::function<void()> onRowColChange;
+    // What the view shows of a cell's text, where it differs from the text
+    // (unset: the text itself). The cells keep their text as it is.
+    std::function<QString(int col, const QString& text)> shownText;
 
     // While held, moves of the current cell fire no RowColChange; releasing
     // fires one when the cell differs from where it was when held. Code that

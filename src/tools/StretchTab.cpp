@@ -103,8 +103,8 @@ bool StretchTab::MakePlan(Plan& plan) {
                            .arg(TrimStr(a)));
         return false;
     }
-    plan.first = editor_.rtfStretchFirst.text();
-    plan.last = editor_.rtfStretchLast.text();
+    plan.first = HeldTime(editor_.rtfStretchFirst.text()); // "-00:00:01,000" as shown
+    plan.last = HeldTime(editor_.rtfStretchLast.text());
     if (TimeToMs(plan.last) < TimeToMs(plan.first)) {
         timing::Refuse(
             p_, Tool,

@@ -78,7 +78,7 @@ QString TimeTab::step() const {
 }
 
 void TimeTab::moveTime(platform::RichTextBox& field, const char* op) {
-    field.setText(TimeCalc(field.text(), step(), QString::fromLatin1(op)));
+    field.setText(ShownTime(TimeCalc(field.text(), step(), QString::fromLatin1(op))));
 }
 
 void TimeTab::TimeLeft() {
@@ -120,7 +120,8 @@ void TimeTab::TimeGo() {
                            .arg(runtime::TrimStr(row)));
         return;
     }
-    const QString start = rtfTimeStart.text(), end = rtfTimeEnd.text();
+    // The fields show a time before zero as "-00:00:01,000".
+    const QString start = HeldTime(rtfTimeStart.text()), end = HeldTime(rtfTimeEnd.text());
     if (timing::RefuseNotATime(p_, Tool, QStringLiteral("start"), start) ||
         timing::RefuseNotATime(p_, Tool, QStringLiteral("end"), end) ||
         timing::RefuseNegativeTimes(p_, Tool, {row, {start}, {end}}))

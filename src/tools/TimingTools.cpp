@@ -211,7 +211,7 @@ bool RefuseNegativeTimes(Program& p, const QString& tool, const NewTimes& times)
                QStringLiteral("Line %1 would move below 00:00:00,000: its %2 would be %3.")
                        .arg(TrimStr(times.firstLine + int(i)),
                             start ? QStringLiteral("start") : QStringLiteral("end"),
-                            start ? times.starts[i] : times.ends[i]) +
+                            ShownTime(start ? times.starts[i] : times.ends[i])) +
                    runtime::CrLf + QStringLiteral("Nothing was changed."));
         return true;
     }

@@ -247,15 +247,18 @@ TEST_F(ReaderCommonFrame, FrameLinesBecomeRowsAtTheFrameRate) {
 
 TEST_F(ReaderCommonFrame, EntriesOpenWithTheirOwnLine) {
     read({"", "stray", "#00:00:01,000", "a", "b", "", "   ", "#00:00:05,000", "c", "", "#x"},
-         &EntryRows, 1);
+         &EntryRows, 2);
     ASSERT_EQ(rows, 3);
-    EXPECT_EQ(row(1), QStringList({"00:00:01,000", "", " a", " b", ""}));
-    EXPECT_EQ(row(2), QStringList({"00:00:05,000", "", " c", "", ""}))
+    EXPECT_EQ(row(1), QStringList({"00:00:01,000", "00:00:05,000", " a", " b", ""}))
+        << "an entry without an end time ends where the next one starts";
+    EXPECT_EQ(row(2), QStringList({"00:00:05,000", "00:00:07,000", " c", "", ""}))
         << "a line of blanks between entries is passed over";
     EXPECT_EQ(row(3)[2], "") << "an entry that ends with the file";
     EXPECT_EQ(entries, 3) << "bad lines do not count as entries";
-    ASSERT_EQ(asked.size(), 1);
+    ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("Line #0 = 'stray'")) << asked[0].toStdString();
+    EXPECT_EQ(asked[1], "3 rows had no end time in the file: row 1 now ends where the next row "
+                        "starts, rows 2 and 3 end 2 s after they start.");
 }
 
 } // namespace

@@ -45,8 +45,8 @@ TEST_F(DvdSubtitleReader, AnEntryIsAStartAndAnEndBlock) {
 TEST_F(DvdSubtitleReader, TheHeaderEndsAtItsBraceAndMayBeMissing) {
     read({"{HEAD", "TITLE=1", " } indented, still header", "}", "{T 00:00:01:00", "a", "}"});
     ASSERT_EQ(lines(), 1);
-    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "", " a", "", ""}))
-        << "the file ends after the text: the row keeps what it has";
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " a", "", ""}))
+        << "the file ends after the text: the row lasts 2 s";
 
     read({"{HEAD", "TITLE=1", "no closing brace anywhere"});
     EXPECT_FALSE(t->loader.LoadOk) << "a header that never closes holds the whole file";
@@ -54,7 +54,8 @@ TEST_F(DvdSubtitleReader, TheHeaderEndsAtItsBraceAndMayBeMissing) {
 
     read({"{HEAD", "TITLE=1", "{T 00:00:01:00", "unclosed header"});
     ASSERT_EQ(lines(), 1) << "but not the time lines after it";
-    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "", " unclosed header", "", ""}));
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:00:01,000", "00:00:03,000", " unclosed header", "", ""}));
 
     read({"{t 00:00:02:50", "no header", "}", "{T 00:00:04:00", "}"});
     ASSERT_EQ(lines(), 1);
@@ -86,22 +87,25 @@ TEST_F(DvdSubtitleReader, LinesOutsideTheLayoutAreBadLinesAndReadingGoesOn) {
     QStringList asked;
     answerMessage(frmMessageBox::Yes, &asked);
     answerMessage(frmMessageBox::No, &asked); // and no more questions in this load
+    answerMessage(frmMessageBox::Ok, &asked); // the rows given an end time are told all the same
     read(file, DvdSubtitle, false, true);
-    ASSERT_EQ(asked.size(), 2);
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_TRUE(asked[2].contains("row 2 now ends where the next row starts, row 3 ends 2 s"))
+        << asked[2].toStdString();
     EXPECT_TRUE(asked[0].contains("Line #0 = 'stray'")) << asked[0].toStdString();
     EXPECT_TRUE(asked[1].contains("Line #1 = 'd'")) << asked[1].toStdString();
     EXPECT_TRUE(t->loader.LoadOk);
     ASSERT_EQ(lines(), 3);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:02,000", " a", " b", " c"}));
-    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "", " e", "", ""}));
-    EXPECT_EQ(row(3), QStringList({"3", "00:00:05,000", "", " f", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:05,000", " e", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:05,000", "00:00:07,000", " f", "", ""}));
 
     read(file); // not interactive: the same file loads without a word
     EXPECT_EQ(lines(), 3);
 }
 
-// The file ends before the last entry's end line: the row has no end time,
-// and the user is asked about it, by its start line, as the file is read.
+// The file ends before the last entry's end line: the row ends 2 s after its
+// start, and the user is told so once the file is read.
 TEST_F(DvdSubtitleReader, AnEntryTheFileEndsBeforeItsEndIsToldAsTheFileIsRead) {
     const QStringList first = Header + Entry("00:00:01:00", "00:00:02:00", {"one"});
     const struct {
@@ -116,12 +120,13 @@ TEST_F(DvdSubtitleReader, AnEntryTheFileEndsBeforeItsEndIsToldAsTheFileIsRead) {
     };
     for (const auto& c : cases) {
         QString asked;
-        if (c.told) answerMessage(frmMessageBox::Yes, &asked);
+        if (c.told) answerMessage(frmMessageBox::Ok, &asked);
         read(first + c.last, DvdSubtitle, false, true);
         ASSERT_EQ(lines(), 2) << c.last.join('|').toStdString();
-        EXPECT_EQ(row(2)[2], c.told ? "" : "00:00:04,000");
+        EXPECT_EQ(row(2)[2], c.told ? "00:00:05,000" : "00:00:04,000");
         if (c.told) {
-            EXPECT_TRUE(asked.contains("Line #2 = '{T 00:00:03:00'")) << asked.toStdString();
+            EXPECT_TRUE(asked.contains("it now ends 2 s after it starts (row 2)"))
+                << asked.toStdString();
         }
     }
 }
@@ -167,7 +172,7 @@ TEST_F(DvdSubtitleReader, TheSampleLoads) {
     EXPECT_EQ(format, DvdSubtitle);
     EXPECT_TRUE(t->loader.LoadOk);
     ASSERT_EQ(lines(), 1);
-    EXPECT_EQ(row(1), QStringList({"1", "00:03:14,270", "", " Some text", "", ""}));
+    EXPECT_EQ(row(1), QStringList({"1", "00:03:14,270", "00:03:16,270", " Some text", "", ""}));
 }
 
 // ---- Round trip ---------------------------------------------------------------------

@@ -70,7 +70,7 @@ TEST_F(RealTimeReader, TimesInEveryClockFormAndEndsTakenFromTheNextLine) {
     EXPECT_EQ(row(1), QStringList({"1", "00:00:03,000", "00:01:05,500", " A", "", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:01:05,500", "12:34:56,789", " B", "", ""}));
     EXPECT_EQ(row(3), QStringList({"3", "01:00:00,040", "00:00:02,000", " C", "", ""}));
-    EXPECT_EQ(row(4), QStringList({"4", "00:00:05,760", "", " D", "", ""}))
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:05,760", "00:00:07,760", " D", "", ""}))
         << "the last line without an end keeps an empty end";
 }
 
@@ -125,12 +125,13 @@ TEST_F(RealTimeReader, SampleFilesLoad) {
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:05,440", "00:00:08,500", " FIRST LINE.",
                                    " SECOND LINE.", ""}));
-    EXPECT_EQ(row(2), QStringList({"2", "00:00:09,980", "", " NEXT CUE.", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:09,980", "00:00:11,980", " NEXT CUE.", "", ""}));
 
     load(dir + "se_test_realtime_begin_only.rt", Format::RealTime);
     ASSERT_EQ(lines(), 3) << "the text before the first time tag is header";
     EXPECT_EQ(row(1), QStringList({"1", "00:00:03,000", "00:00:06,000", " little lamb,", "", ""}));
-    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "", " Mary had a little lamb,", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "00:00:11,000", " Mary had a little lamb,",
+                                   "", ""}));
 
     EXPECT_EQ(load(dir + "se_test_realtime_static_window.rt", Format::None), Format::RealTime);
     EXPECT_FALSE(t->loader.LoadOk) << "a window without time tags has no subtitle to load";

@@ -86,7 +86,8 @@ TEST_F(SamiReader, OtherProgramsLayoutsReadTheSame) {
         << "a text ends where the next sync point begins";
     EXPECT_EQ(row(3), QStringList({"3", "00:00:04,000", "00:00:05,000", " plain text, no paragraph",
                                    "", ""}));
-    EXPECT_EQ(row(4), QStringList({"4", "00:00:06,000", "", " open at the end", "", ""}))
+    EXPECT_EQ(row(4),
+              QStringList({"4", "00:00:06,000", "00:00:08,000", " open at the end", "", ""}))
         << "no sync point after it: no end time";
 }
 
@@ -110,28 +111,29 @@ TEST_F(SamiReader, ASyncValueThatIsNoNumberIsABadLine) {
     EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:06,000", " last", "", ""}));
 }
 
-// A text that no sync point ends has no end time: the user is asked about
-// it, by its sync line, as the file is read, not first when it is saved.
+// A text that no sync point ends lasts 2 s: the user is told so once the
+// file is read, not first when it is saved.
 TEST_F(SamiReader, ATextNoSyncPointEndsIsToldAsTheFileIsRead) {
     const struct {
         QStringList body;
         int rows;
-        const char* named; // the line asked about; none when every text ends
+        const char* end;
+        bool told; // the row is told to have no end time
     } cases[] = {
         {Group(1000, "ended", 2000) + QStringList{"<SYNC Start=6000><P>open at the end"}, 2,
-         "<SYNC Start=6000><P>open at the end"},
+         "00:00:08,000", true},
         {Group(1000, "ended", 2000) + QStringList{"<SYNC START=3000>", "<P>two", "</BODY>"}, 2,
-         "<SYNC START=3000>"},
-        {Group(1000, "ended", 2000) + Group(3000, "ended too", 4000), 2, nullptr},
+         "00:00:05,000", true},
+        {Group(1000, "ended", 2000) + Group(3000, "ended too", 4000), 2, "00:00:04,000", false},
     };
     for (const auto& c : cases) {
         QString asked;
-        if (c.named) answerMessage(frmMessageBox::Yes, &asked);
+        if (c.told) answerMessage(frmMessageBox::Ok, &asked);
         read(QStringList{"<SAMI>", "<BODY>"} + c.body, Format::Sami, false, true);
         ASSERT_EQ(lines(), c.rows);
-        EXPECT_EQ(row(c.rows)[2], c.named ? "" : "00:00:04,000");
-        if (c.named) {
-            EXPECT_TRUE(asked.contains(QStringLiteral("Line #2 = '") + c.named + "'"))
+        EXPECT_EQ(row(c.rows)[2], c.end);
+        if (c.told) {
+            EXPECT_TRUE(asked.contains("it now ends 2 s after it starts (row 2)"))
                 << asked.toStdString();
         }
     }

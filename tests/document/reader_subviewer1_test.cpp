@@ -54,18 +54,21 @@ TEST_F(SubViewer1Reader, TheHeaderEndsAtBeginInAnyCase) {
 }
 
 TEST_F(SubViewer1Reader, GroupsWithMissingOrEmptyLines) {
+    QString told;
+    answerMessage(frmMessageBox::Ok, &told);
     read(Header + QStringList{"[00:00:01]", "a|b|c|d", "[00:00:02]", "", "", "[00:00:03]", "",
                               "[00:00:04]", "[10:00:05]", "ten hours", "[10:00:06]", "[00:00:07]",
                               "no end time", "[END]", "******** END SCRIPT ********"},
          Format::SubViewer1, false,
-         true); // interactive, no answer queued: nothing here is a bad line
+         true); // interactive: nothing here is a bad line, only the last end is missing
     ASSERT_EQ(lines(), 4);
+    EXPECT_TRUE(told.contains("it now ends 2 s after it starts (row 4)")) << told.toStdString();
     EXPECT_EQ(row(1).mid(3), QStringList({" a", " b", " c"})) << "a fourth piece is lost";
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " ", "", ""}))
         << "an empty text line; extra blank lines are skipped";
     EXPECT_EQ(row(3), QStringList({"3", "10:00:05,000", "10:00:06,000", " ten hours", "", ""}))
         << "a group needs no blank line after it";
-    EXPECT_EQ(row(4), QStringList({"4", "00:00:07,000", "", " no end time", "", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:07,000", "00:00:09,000", " no end time", "", ""}));
 }
 
 TEST_F(SubViewer1Reader, FilesWithoutAHeaderOrWithoutBeginStopAtTheirEnd) {
@@ -82,14 +85,17 @@ TEST_F(SubViewer1Reader, StrayLinesAreBadLines) {
     QStringList asked;
     for (int i = 0; i < 2; ++i)
         answerMessage(frmMessageBox::Yes, &asked);
+    answerMessage(frmMessageBox::Ok, &asked);
     read(Header + QStringList{"stray", "[00:00:01]", "text", "not an end time", "", "[00:00:03]",
                               "kept", "[00:00:04]"},
          Format::SubViewer1, false, true);
-    ASSERT_EQ(asked.size(), 2);
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_TRUE(asked[2].contains("it now ends where the next row starts (row 1)"))
+        << asked[2].toStdString();
     EXPECT_TRUE(asked[0].contains("= 'stray'")) << asked[0].toStdString();
     EXPECT_TRUE(asked[1].contains("= 'not an end time'")) << asked[1].toStdString();
     ASSERT_EQ(lines(), 2);
-    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "", " text", "", ""}));
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " text", "", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " kept", "", ""}));
 }
 

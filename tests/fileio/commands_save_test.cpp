@@ -297,7 +297,7 @@ TEST_F(Save, TheQuestionAboutANegativeTimeNamesTheLine) {
     t.reply(frmMessageBox::No, &asked);
     EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
     EXPECT_EQ(asked.text, "Error creating " + files() +
-                              "/early_out.srt. Line 2 starts at -1:59:55,000, before "
+                              "/early_out.srt. Line 2 starts at -00:00:05,000, before "
                               "00:00:00,000.\r\nContinue?");
     EXPECT_FALSE(QFile::exists(files() + "/early_out.srt")) << "No writes nothing";
 }

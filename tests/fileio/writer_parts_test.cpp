@@ -156,7 +156,7 @@ TEST(WriterParts, YesToANegativeTimeWritesTheRowAsItFalls) {
     EXPECT_TRUE(asked.text.startsWith("Error calculating Preview file. Negative time"));
     const QString scratch = t->folder.path(runtime::Place::ScratchFolder) + "/Splitprv.";
     EXPECT_EQ(readBytes(scratch + "002"), crlf({"1", "00:00:10,000 --> 00:00:11,000", "b", "", "2",
-                                                "-1:59:20,000 --> -1:59:21,000", "c", ""}));
+                                                "-00:00:40,000 --> -00:00:39,000", "c", ""}));
     EXPECT_EQ(readBytes(scratch + "003"), crlf({"1", "00:00:30,000 --> 00:00:31,000", "d", ""}));
 }
 

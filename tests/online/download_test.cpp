@@ -142,6 +142,24 @@ TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
     EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
 }
 
+// A file of the user's that bears the server name in the program folder is
+// neither written over nor removed by a download, whether the download is
+// loaded or refused at the overwrite question; the copy the server sent is
+// gone from this run's scratch folder afterwards.
+TEST_F(DownloadTest, AUsersFileOfTheServerNameStaysAsItWas) {
+    const QByteArray mine = SubRipFile("My own film_en.ssf");
+    t.writeFile("film_en.ssf", mine);
+    const QString scratch = t->folder.path(runtime::Place::ScratchFolder);
+    for (const int answer : {AnswerYes, AnswerNo}) {
+        if (answer == AnswerNo) t.reply(AnswerNo); // Film.srt is there from the first round
+        download(1);
+        ASSERT_TRUE(waitIdle()) << answer;
+        EXPECT_EQ(readBytes(transfer("film_en.ssf")), mine) << answer;
+        EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server") << answer;
+        EXPECT_EQ(QDir(scratch).entryList({"*film_en*"}, QDir::Files), QStringList()) << answer;
+    }
+}
+
 // A download that does not complete keeps nothing: no part of the file is
 // left in the program folder or stored and loaded as if it were whole.
 TEST(Download, AnUnfinishedDownloadKeepsNothing) {

@@ -123,15 +123,15 @@ TEST_F(TimingWindowTest, AGoThatWouldGoBelowZeroIsRefusedBeforeAnythingChanges) 
         const char* says;
     } cases[] = {
         {"Shift", [&]() -> platform::Control& { return shift("1", "3", "00:00:15,000", 0); },
-         "Line 1 would move below 00:00:00,000: its start would be -1:59:55,000."},
+         "Line 1 would move below 00:00:00,000: its start would be -00:00:05,000."},
         {"Stretch",
          [&]() -> platform::Control& { return stretch("2", "6", "-1:59:58,000", "00:00:40,000"); },
-         "Line 2 would move below 00:00:00,000: its start would be -1:59:58,000."},
+         "Line 2 would move below 00:00:00,000: its start would be -00:00:02,000."},
         {"Time",
          [&]() -> platform::Control& {
              return time(2, "00:21,000", m().timeTab.Command15); // earlier
          },
-         "Line 2 would move below 00:00:00,000: its start would be -1:59:59,000."},
+         "Line 2 would move below 00:00:00,000: its start would be -00:00:01,000."},
     };
     for (const auto& c : cases) {
         settle();

@@ -154,6 +154,7 @@ QString ClockTimeCode(QStringView t, const ClockForm& form) {
 }
 
 QString MillisTime(long long ms) {
+    if (ms < 0) return Negated(MillisTime(-ms));
     const long long hours = ms / 3600000;
     const Clock c{false, static_cast<int>(hours % 100), static_cast<int>(ms / 60000 % 60),
                   static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
@@ -173,6 +174,13 @@ QString HundredthsCode(QStringView hms, QStringView hundredths) {
 }
 
 QString HundredthsTime(const QString& line, qsizetype& pos) {
+    if (pos < line.size() && line[pos] == u'-') {
+        qsizetype after = pos + 1;
+        const QString time = HundredthsTime(line, after);
+        if (time.isEmpty()) return {};
+        pos = after;
+        return Negated(time);
+    }
     const qsizetype hours = DigitsAt(line, pos, 2) ? 2 : DigitsAt(line, pos, 1) ? 1 : 0;
     const qsizetype m = pos + hours; // the ":" after the hours
     if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
@@ -215,11 +223,6 @@ bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
     if (!AddTimedRow(f, start)) return false;
     f.setEndTime(end);
     return true;
-}
-
-void TellNoEndTime(ReaderFrame& f, const QString& entryLine) {
-    f.setCurrentFileLine(entryLine);
-    f.badLine();
 }
 
 ReadOutcome ReadNonBlankLines(ReaderFrame& f,

@@ -102,8 +102,8 @@ QString TimeCodeOf(const Clock& c);
 // of the form (or holds more than it).
 QString ClockTimeCode(QStringView t, const ClockForm& form = {});
 
-// A number of milliseconds (not below zero) as a time code; hours past 99
-// keep all their digits.
+// A number of milliseconds as a time code; hours past 99 keep all their
+// digits, and a number below zero gives the program's negative form.
 QString MillisTime(long long ms);
 
 // A time read by position: h:mm:ss and its hundredths, each trimmed, as
@@ -111,8 +111,9 @@ QString MillisTime(long long ms);
 QString HundredthsCode(QStringView hms, QStringView hundredths);
 
 // "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
-// hundredths) as the time code hh:mm:ss,cc0; pos moves past it. Empty (and
-// pos unchanged) when the characters there are no time.
+// hundredths) as the time code hh:mm:ss,cc0; pos moves past it. A "-" before
+// it is a time that far before zero. Empty (and pos unchanged) when the
+// characters there are no time.
 QString HundredthsTime(const QString& line, qsizetype& pos);
 
 // ---- Rows and reading loops -------------------------------------------------------
@@ -134,11 +135,6 @@ bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end);
 // progress, and the two times. False when no row was started (a bad line,
 // or the frame refused the row and the read stops).
 bool StartTimedRow(ReaderFrame& f, const QString& start, const QString& end);
-
-// The file ended before the current row's end time: the row keeps none, and
-// the user is asked about it as about a bad line, shown by the entry's first
-// line, so that a save is not the first news of it.
-void TellNoEndTime(ReaderFrame& f, const QString& entryLine);
 
 // Hands every line that is not blank to `read`, to the end of the file (or
 // until the read stops).

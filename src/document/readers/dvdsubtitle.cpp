@@ -10,8 +10,8 @@
 //     }
 // The last field of a time is hundredths of a second (no frame rate takes
 // part). A file that starts with its first time line has no header. A file
-// that ends before a subtitle's end block leaves it without an end time, and
-// the user is told so as the file is read.
+// that ends before a subtitle's end block leaves it without an end time (the
+// frame gives it one after the read).
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -21,11 +21,13 @@
 
 namespace {
 
-// "{T" and a number ("{T 00:01:02:35"); "{The end}" is text.
+// "{T" and a number ("{T 00:01:02:35", or "{T -1:59:59:00" before zero);
+// "{The end}" is text.
 bool IsTimeLine(const QString& line) {
     if (!line.startsWith(QLatin1String("{t"), Qt::CaseInsensitive)) return false;
     const QString rest = runtime::LTrim(line.mid(2));
-    return !rest.isEmpty() && rest[0].isDigit();
+    const qsizetype digit = rest.startsWith(u'-') ? 1 : 0;
+    return rest.size() > digit && rest[digit].isDigit();
 }
 
 // A block ends at a line whose first character is "}" (an indented one is text).
@@ -59,9 +61,8 @@ void ReadText(ReaderFrame& f) {
 
 // The line after a subtitle's text: its end time. Blank lines before it are
 // passed over; any other line is a bad line and the row keeps no end time.
-// A file that ends before it leaves the row without one too, and the user is
-// told so, by the entry's start line.
-void ReadEndLine(ReaderFrame& f, const QString& startLine) {
+// A file that ends before it leaves the row without one too.
+void ReadEndLine(ReaderFrame& f) {
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         if (readers::IsBlankLine(line)) continue;
@@ -73,7 +74,6 @@ void ReadEndLine(ReaderFrame& f, const QString& startLine) {
         SkipBlock(f);
         return;
     }
-    readers::TellNoEndTime(f, startLine);
 }
 
 // Each subtitle has two time lines, its start block's and its end block's;
@@ -88,7 +88,7 @@ ReadOutcome Parse(ReaderFrame& f) {
     return readers::ReadEntries(f, &IsTimeLine, [&f](const QString& line) {
         f.setStartTime(TimeOf(line));
         ReadText(f);
-        ReadEndLine(f, line);
+        ReadEndLine(f);
     });
 }
 

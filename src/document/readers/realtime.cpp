@@ -58,8 +58,11 @@ bool IsContinuation(const QString& line) {
     return !HasTimeTag(line) && !IsBodyEnd(line) && !IsMarkupOnly(line);
 }
 
-// "[[h:]m:]s[.fraction]" as a time code, or empty.
+// "[[h:]m:]s[.fraction]" as a time code, or empty; a "-" before it is a
+// time that far before zero.
 QString ClockTime(QStringView value) {
+    const long long sign = value.startsWith(u'-') ? -1 : 1;
+    if (sign < 0) value = value.mid(1);
     long long ms = 0, field = 0;
     int fields = 0, digits = 0;
     qsizetype pos = 0;
@@ -82,7 +85,7 @@ QString ClockTime(QStringView value) {
     long long thousandths = 0;
     for (qsizetype i = 0; i < 3; ++i)
         thousandths = thousandths * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
-    return readers::MillisTime((ms * 60 + field) * 1000 + thousandths);
+    return readers::MillisTime(sign * ((ms * 60 + field) * 1000 + thousandths));
 }
 
 // The value of a tag's attribute (quoted or not), or empty.

@@ -65,8 +65,8 @@ QString SyncTime(QStringView piece) {
         ms = ms * 10 + (value[i].unicode() - u'0');
     }
     if (!ok) ms = value.toLongLong(&ok); // signs, blanks and the rest as Qt reads them
-    if (!ok || ms < 0) return {};
-    return readers::MillisTime(ms); // hours past 99 keep their digits
+    if (!ok) return {};
+    return readers::MillisTime(ms); // hours past 99 keep their digits; below zero, its sign
 }
 
 // A block's text: after its first paragraph tag ("<p>" or "<p ...>"), or
@@ -143,12 +143,8 @@ public:
         }
     }
     // The body has ended: a text block still open has no sync point to end
-    // it. Its row keeps no end time, and the user is told so, by its sync line.
-    void finish() {
-        if (!block_) return;
-        const QString syncLine = block_->parts.front().toString();
-        if (endBlock({})) readers::TellNoEndTime(f_, syncLine);
-    }
+    // it, and its row no end time (the frame gives it one after the read).
+    void finish() { endBlock({}); }
 
 private:
     void addPart(QStringView piece) {

@@ -5,15 +5,16 @@
 // subtitle lasts until the next one starts. Blank lines are passed over.
 
 #include "document/ReaderFrame.h"
+#include "document/TimeCode.h"
 #include "document/readers/Common.h"
 
 namespace {
 
 using readers::IsDigit;
 
-// "hh:mm:ss,t=" at the start of the line (or "-h:mm:ss,t=" for a time below
-// zero), the form of both lines of a Mirel subtitle.
-bool IsTenthsLine(const QString& line) {
+// "hh:mm:ss,t=" at the start of the text (or "-h:mm:ss,t=", the program's
+// own form of a time below zero).
+bool IsTenthsTime(QStringView line) {
     if (line.size() < 11 || line[2] != u':' || line[5] != u':' || line[8] != u',' ||
         line[10] != u'=')
         return false;
@@ -23,9 +24,26 @@ bool IsTenthsLine(const QString& line) {
     return true;
 }
 
+// A "-" before the time: the time lies that far before zero ("-00:00:01,0=").
+bool IsSignedTenths(const QString& line) {
+    return line.startsWith(u'-') && IsDigit(line.size() > 1 ? line[1] : QChar()) &&
+           IsTenthsTime(QStringView(line).mid(1));
+}
+
+// At the start of the line, the form of both lines of a Mirel subtitle.
+bool IsTenthsLine(const QString& line) {
+    return IsTenthsTime(line) || IsSignedTenths(line);
+}
+
 // The tenths digit becomes the hundreds of the milliseconds.
 QString TenthsTime(const QString& line) {
+    if (IsSignedTenths(line)) return HeldTime(line.left(11) + QStringLiteral("00"));
     return line.left(10) + QStringLiteral("00");
+}
+
+// The text after the time's "=".
+qsizetype TextStart(const QString& line) {
+    return IsSignedTenths(line) ? 12 : 11;
 }
 
 // A subtitle written on one line: "h:mm:ss:" or "h:mm:ss=", then the text.
@@ -64,7 +82,7 @@ void ReadLine(ReaderFrame& f, TmPlayerState& s, const QString& line) {
             s.endLineAwaited = false;
             return;
         }
-        StartRow(f, s, TenthsTime(line), line.mid(11));
+        StartRow(f, s, TenthsTime(line), line.mid(TextStart(line)));
         s.endLineAwaited = true;
         return;
     }
@@ -95,8 +113,8 @@ qsizetype CountEntries(const QStringList& lines) {
     return count;
 }
 
-// A start line without its end line at the end of the file keeps an empty
-// end time, as does the last one-line subtitle.
+// A start line without its end line at the end of the file has no end time,
+// nor has the last one-line subtitle: the frame gives them one after the read.
 ReadOutcome Parse(ReaderFrame& f) {
     TmPlayerState s;
     return readers::ReadNonBlankLines(f, [&f, &s](const QString& line) { ReadLine(f, s, line); });

@@ -7,6 +7,7 @@
 // column on. The marker is found in any case, the "\n" in lower case only.
 
 #include "document/ReaderFrame.h"
+#include "document/TimeCode.h"
 #include "document/readers/Common.h"
 
 namespace {
@@ -25,7 +26,12 @@ qsizetype TextStart(const QString& line) {
 
 // h:mm:ss (hh:mm:ss from 10 hours on) from column `at` and the hundredths
 // after its separator, as hh:mm:ss,cc0; `at` moves past the blank after it.
+// A "-" before it is a time that far before zero.
 QString TimeAt(QStringView line, qsizetype& at) {
+    if (line.size() > at && line[at] == u'-') {
+        ++at;
+        return TimeCalc(QStringLiteral("00:00:00,000"), TimeAt(line, at), QStringLiteral("-"));
+    }
     const bool twoHourDigits = line.size() > at + 2 && readers::IsDigit(line[at]) &&
                                readers::IsDigit(line[at + 1]) && line[at + 2] == u':';
     const qsizetype hms = twoHourDigits ? 8 : 7;
