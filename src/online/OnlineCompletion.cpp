@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <QTime>
 
 namespace {
@@ -86,26 +85,27 @@ bool Online::ConfirmDownloadOverUnsaved(const QString& received) {
     return false;
 }
 
-// The file is copied whole or not at all; the received file goes either way.
+// The file is copied whole or not at all (a full disk leaves the old one as
+// it was); the received file goes either way.
 bool Online::StoreDownload(const QString& received, const QString& target) {
     QFile source(received);
-    QSaveFile copy(target);
-    bool ok = source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly);
+    QString reason;
+    bool ok = source.open(QIODevice::ReadOnly);
     if (ok) {
         const QByteArray bytes = source.readAll();
-        ok = source.error() == QFileDevice::NoError && copy.write(bytes) == bytes.size() &&
-             copy.commit();
+        ok = source.error() == QFileDevice::NoError;
+        if (ok) ok = runtime::WriteFileBytes(target, bytes, &reason);
     }
-    const QString reason =
-        source.error() != QFileDevice::NoError ? source.errorString() : copy.errorString();
+    if (source.error() != QFileDevice::NoError)
+        reason = target + QStringLiteral(": ") + source.errorString();
+    else if (reason.startsWith(QStringLiteral("Cannot write ")))
+        reason = reason.mid(13);
     source.close();
     QFile::remove(received);
     if (!ok)
-        p_.messages.ShowMessage(
-            QStringLiteral("Error writing file (") +
-                MessageWindow::Verbatim(target + QStringLiteral(": ") + reason) +
-                QStringLiteral(")."),
-            KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+        p_.messages.ShowMessage(QStringLiteral("Error writing file (") +
+                                    MessageWindow::Verbatim(reason) + QStringLiteral(")."),
+                                KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     return ok;
 }
 

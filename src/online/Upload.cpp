@@ -9,13 +9,13 @@
 
 #include "fileio/frmFile.h"
 #include "runtime/Strings.h"
+#include "runtime/TextFile.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 void OnlineTab::UploadSend() {
     p_.macro.SetMacroAction(QString(), Online::ActionUploadSend);
@@ -77,18 +77,18 @@ bool OnlineTab::SaveBeforeUpload() {
 // The copy is the saved file with the block after it, written whole.
 bool OnlineTab::WriteUploadCopy(const QString& copy) {
     QFile source(p_.files.CurFileName);
-    QSaveFile target(copy);
-    bool ok = source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly);
+    QString reason;
+    bool ok = source.open(QIODevice::ReadOnly);
     if (ok) {
         const QByteArray bytes = source.readAll();
-        ok = source.error() == QFileDevice::NoError && target.write(bytes) == bytes.size() &&
-             target.write(UploadInfoFile()) >= 0 && target.commit();
+        ok = source.error() == QFileDevice::NoError;
+        if (ok) ok = runtime::WriteFileBytes(copy, bytes + UploadInfoFile(), &reason);
     }
-    if (!ok) {
-        const QString reason =
-            source.error() != QFileDevice::NoError ? source.errorString() : target.errorString();
-        StopUpload(QStringLiteral("Could not create ") + copy + QStringLiteral(": ") + reason);
-    }
+    if (source.error() != QFileDevice::NoError)
+        reason = source.errorString();
+    else if (reason.startsWith(QStringLiteral("Cannot write ") + copy + QStringLiteral(": ")))
+        reason = reason.mid(15 + copy.size());
+    if (!ok) StopUpload(QStringLiteral("Could not create ") + copy + QStringLiteral(": ") + reason);
     return ok;
 }
 

@@ -455,7 +455,7 @@ void Inet::Impl::ended(const std::shared_ptr<Job>& which) {
         responseInfo = Describe(which->result, which->timeout);
         const QString detail = QString::fromUtf8(which->errorBuffer).trimmed();
         if (!detail.isEmpty()) responseInfo += QStringLiteral(" (") + detail + QLatin1Char(')');
-    } else if (which->target && !which->target->commit()) {
+    } else if (which->target && (!which->target->flush() || !which->target->commit())) {
         ok = false;
         responseInfo = QStringLiteral("Cannot write ") + which->local + QStringLiteral(": ") +
                        which->target->errorString();

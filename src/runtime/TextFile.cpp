@@ -330,6 +330,10 @@ bool WriteTextFileRaw(const QString& path, const QString& content, QString* erro
     return WriteWhole(path, content.toUtf8(), error);
 }
 
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    return WriteWhole(path, bytes, error);
+}
+
 bool AppendTextLines(const QString& path, const QStringList& lines, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))

@@ -46,6 +46,9 @@ bool WriteTextFile(const QString& path, const QStringList& lines, QString* error
 // The same for text written exactly as given (its line ends included).
 bool WriteTextFileRaw(const QString& path, const QString& content, QString* error = nullptr);
 
+// The same for bytes written as they are.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
 // Appends the lines, each followed by CR LF, creating the file if needed.
 // Meant for logs: it is not atomic, and a failure may leave part of the lines
 // written.

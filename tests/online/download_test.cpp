@@ -5,6 +5,7 @@
 
 #include "OnlineFixture.h"
 #include "shell/frmSettings.h"
+#include "support/FileSizeLimit.h"
 #include "support/SilentServer.h"
 
 #include <QDir>
@@ -158,6 +159,23 @@ TEST_F(DownloadTest, AUsersFileOfTheServerNameStaysAsItWas) {
         EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server") << answer;
         EXPECT_EQ(QDir(scratch).entryList({"*film_en*"}, QDir::Files), QStringList()) << answer;
     }
+}
+
+// A disk that takes only a few bytes more: Yes to the overwrite question
+// leaves the stored file as it was, and the user is told which file failed.
+TEST_F(DownloadTest, AFullDiskLeavesTheStoredFileWhole) {
+    const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
+    Message seen;
+    t.reply(AnswerOk, &seen);
+    {
+        FileSizeLimit limit(SubRipFile("Kept").size() + 2);
+        ASSERT_TRUE(limit.active());
+        download(1);
+        ASSERT_TRUE(waitIdle());
+    }
+    EXPECT_EQ(readBytes(target), SubRipFile("Kept"));
+    EXPECT_TRUE(seen.text.contains("film_en")) << seen.text.toStdString();
+    EXPECT_EQ(dataFiles(), QStringList({"Film.srt"}));
 }
 
 // A download that does not complete keeps nothing: no part of the file is
