@@ -167,22 +167,17 @@ TEST(Upload, TheUsersFileStaysAsItWasHoweverTheUploadEnds) {
     EXPECT_FALSE(readOnly.exists("new_movie.srt"));
 }
 
-// A server that takes 4 KB a second: while the file goes out the window goes
-// on answering (a timer ticks, the status line counts the bytes sent), a
-// press of Cancel stops the upload at once, and no part of the file stays on
-// the server as if it were the file: it is deleted where the server lets
-// Mirel delete, and where it does not the message says what is left there.
+// At 4 KB a second the window goes on ticking and counting the bytes sent,
+// Cancel stops at once, and the part sent is deleted or the message says so.
 TEST(Upload, ASlowUploadLeavesTheWindowFreeAndCancelLeavesNoPartOfTheFile) {
-    const struct {
-        const char* perm;
-        bool deletes;
-    } cases[] = {{"elradfmw", true}, {"elrw", false}};
     QByteArray big;
     for (int i = 1; big.size() < 100000; ++i)
         big += crlf({QString::number(i), "00:00:01,000 --> 00:00:02,000",
                      "A line long enough to be worth sending", ""});
-    for (const auto& c : cases) {
-        FtpServer server(FtpServer::Throttled{4096, c.perm});
+    for (const char* perm : {"elradfmw", "elrw"}) { // with "d" the server lets Mirel delete
+        SCOPED_TRACE(perm);
+        const bool deletes = QByteArray(perm).contains('d');
+        FtpServer server(FtpServer::Throttled{4096, perm});
         ASSERT_TRUE(server.running()) << "pyftpdlib did not start";
         TestProgram t;
         t.writeFile("System/i.set", crlf({"", server.address()}));
@@ -191,10 +186,8 @@ TEST(Upload, ASlowUploadLeavesTheWindowFreeAndCancelLeavesNoPartOfTheFile) {
         mustLoad(t.program(), t.writeFile("big.srt", big));
         OnlineTab& tab = t.main().online;
         Message seen;
-        if (!c.deletes) t.reply(AnswerOk, &seen);
-
-        // The longest wait between two ticks is the longest the window took no input.
-        QElapsedTimer clock;
+        if (!deletes) t.reply(AnswerOk, &seen);
+        QElapsedTimer clock; // the longest wait between two ticks: how long no input was taken
         clock.start();
         qint64 last = 0, longest = 0, pressed = -1;
         QTimer ticks;
@@ -210,31 +203,27 @@ TEST(Upload, ASlowUploadLeavesTheWindowFreeAndCancelLeavesNoPartOfTheFile) {
             QTest::mouseClick(tab.cmdTransferCancel.widget(), Qt::LeftButton);
         });
         QTest::mouseClick(tab.Command39.widget(), Qt::LeftButton); // Send
-        ASSERT_TRUE(runEventsUntil([&] { return pressed >= 0; }, 90000)) << c.perm;
-        EXPECT_LT(pressed, 2000) << c.perm << ": Cancel could be pressed only then";
-        EXPECT_TRUE(t->online.Requests().empty()) << c.perm;
+        ASSERT_TRUE(runEventsUntil([&] { return pressed >= 0; }, 90000));
+        EXPECT_LT(pressed, 2000) << "Cancel could be pressed only then";
+        EXPECT_TRUE(t->online.Requests().empty());
         const QRegularExpressionMatch counted =
             QRegularExpression("^Sending big\\.srt: ([1-9][0-9]*) bytes of ([0-9]+)$").match(shown);
-        ASSERT_TRUE(counted.hasMatch()) << c.perm << ": " << shown.toStdString();
+        ASSERT_TRUE(counted.hasMatch()) << shown.toStdString();
         const qint64 whole = counted.captured(2).toLongLong();
-        EXPECT_GT(whole, big.size()) << "the file and its information block";
-
-        if (c.deletes) {
+        if (deletes) {
             EXPECT_TRUE(runEventsUntil([&] { return !server.exists("new_big.srt"); }, 1000))
                 << "the part sent is still on the server";
         } else {
-            EXPECT_TRUE(runEventsUntil([&] { return !seen.text.isEmpty(); }, 1000))
-                << "nothing says what is left on the server";
+            EXPECT_TRUE(runEventsUntil([&] { return !seen.text.isEmpty(); }, 1000));
             runEventsUntil([] { return false; }, 1000);
             const qint64 left = server.read("new_big.srt").size();
-            EXPECT_GT(left, 0);
             runEventsUntil([] { return false; }, 1000);
             EXPECT_EQ(server.read("new_big.srt").size(), left) << "the upload goes on";
             const QLocale english(QLocale::English);
             EXPECT_EQ(seen.text, "new_big.srt on the server holds " + english.toString(left) +
                                      " of " + english.toString(whole) + " bytes: delete it there.");
         }
-        EXPECT_LT(longest, 500) << c.perm << ": the window took no input for " << longest << " ms";
+        EXPECT_LT(longest, 500) << "the window took no input for " << longest << " ms";
         t.main().hide();
     }
 }

@@ -67,18 +67,17 @@ TEST(PackFaults, ItemsBeforeTheFaultInATableStay) {
 TEST(PackFaults, APackForAnotherVersionIsRefusedWhole) {
     // The message names the version, not the header line "Version:=...".
     for (const QString version : {"4.01", "3.00"}) {
+        SCOPED_TRACE(version.toStdString());
         FaultyStart start(PackBytes({"0,&Datei^", "[SysVarHelp]", "0,Deutsch^"}, version));
         Program& p = start.p();
-        const std::string row = version.toStdString();
-        EXPECT_EQ(start.seen.title, "Error") << row;
-        EXPECT_EQ(start.seen.text.toStdString(),
-                  "Wrong language pack version. You are trying to load version " + row +
-                      ". \rPack will not be loaded.");
-        EXPECT_EQ(p.main().mnuFile.caption(), "&File") << row;
-        EXPECT_EQ(p.shell.LanguageFile, "Test.lng") << row << ": the choice stays";
-        EXPECT_EQ(p.shell.LanguageName, "") << row;
+        EXPECT_EQ(start.seen.title, "Error");
+        EXPECT_EQ(start.seen.text, "Wrong language pack version. You are trying to load version " +
+                                       version + ". \rPack will not be loaded.");
+        EXPECT_EQ(p.main().mnuFile.caption(), "&File");
+        EXPECT_EQ(p.shell.LanguageFile, "Test.lng") << "the choice stays";
+        EXPECT_EQ(p.shell.LanguageName, "");
         EXPECT_EQ(p.sysVars.sysVarHelp[0], EnglishHelp0)
-            << row << ": the descriptions are filled all the same";
+            << "the descriptions are filled all the same";
     }
 }
 

@@ -194,19 +194,15 @@ TEST(PackTabs, EachTabControlShowsTheLastTabThePackNamed) {
     }
 }
 
-// What the main window shows in the pack's words, its own texts too: the
-// Macros tab's captions, the Online page's note and button, the Diagnose
-// report after a run started with its Go button; a click on a German line
-// node still takes the grid to its line.
+// The main window's own texts in the pack's words, the Diagnose report after
+// a click on Go too; a click on a German line node still finds its line.
 TEST(ShippedPack, TheMainWindowsOwnTextsAreGerman) {
     ProgramWithPack run("Deutsch.lng");
     Program& p = *run;
     frmMain& m = p.main();
-    std::vector<Line> lines;
-    for (int n = 1; n <= 3; ++n)
-        lines.push_back({timeAt(10 * n), timeAt(10 * n + 5), QStringLiteral(" line %1").arg(n)});
-    lines[2].end = timeAt(28); // ends before it starts
-    setLines(p, lines);
+    setLines(p, {{timeAt(10), timeAt(15), " line 1"},
+                 {timeAt(20), timeAt(25), " line 2"},
+                 {timeAt(30), timeAt(28), " line 3"}}); // ends before it starts
     p.doc.FileNodes.setFirstRow(0, 1);
     p.doc.FileNodes.setLastRow(0, 3);
     writeParts(p.doc.FileNodes, {{1, 3, "Part_1"}});
@@ -214,53 +210,44 @@ TEST(ShippedPack, TheMainWindowsOwnTextsAreGerman) {
     m.show();
     QTest::mouseClick(m.diagnose.Command27.widget(), Qt::LeftButton, {}, QPoint(8, 8));
     platform::TreeView& report = m.diagnose.tvDiag;
-
-    const struct {
-        const char* what;
-        QString shown, german;
-    } rows[] = {
-        {"the Data box's label", m.macroEditor.Label69.caption(), "Daten"},
-        {"the Comment box's label", m.macroEditor.Label70.caption(), "Notiz"},
-        {"the Test button's tip", m.executeList.cmdTest.toolTipText(), "Gewähltes Makro testen"},
-        {"the Online page's note", m.online.lblTransfer.caption(),
-         "Kein Server eingestellt: es wird nichts geholt."},
-        {"the Online page's Cancel", m.online.cmdTransferCancel.caption(), "Abbrechen"},
-        {"the report's file", report.nodeText("file"), "Datei"},
-        {"the report's scan", report.nodeText("scan"), "Prüfung"},
-        {"the report's lines", report.nodeText("lines"), "Zeilen"},
-        {"the report's multi lines", report.nodeText("mlines"), "Mehrzeilige"},
-        {"the report's duration", report.nodeText("dur"), "Dauer"},
-        {"the report's frames", report.nodeText("cframe"), "Bilder"},
-        {"the report's summary", report.nodeText("errsum"), "Zusammenfassung"},
-        {"the report's node", report.nodeText("sum_node"), "Knoten"},
-        {"the report's part", report.nodeText("sum_node 1"), "Knoten[1] = 1 bis 3"},
-        {"the report's line", report.nodeText("err_ 3"), "Zeile 0003"},
-        {"the report's detected", report.nodeText("errdet"), "Gefunden"},
-        {"the report's fixed", report.nodeText("errfix"), "Behoben"},
-        {"the report's remaining", report.nodeText("errrem"), "Verbleibend"},
-        {"the report's solutions", report.nodeText("errsol"), "Lösungen"},
-        {"the solutions' line", report.nodeText("sol_line"), "Zeile"},
-        {"the line's start", m.editor.basic.rtfLineStart.toolTipText(),
-         "Startzeit der aktuellen Zeile"},
-        {"the line's end", m.editor.basic.rtfLineEnd.toolTipText(), "Endzeit der aktuellen Zeile"},
-        {"the partition's format", m.partition.Label31.toolTipText(), "Ausgabeformat"},
-        {"the filters' line length", m.filter.lblMaxCount.caption(), "Zeichen je Zeile"},
-        {"the shift's part", m.shift.Label76.toolTipText(),
-         "Der Teil, dessen Zeilen der Bereich hält (0: das ganze Dokument)"},
-        {"the stretch's part", m.stretch.Label77.toolTipText(),
-         "Der Teil, dessen Zeilen der Bereich hält (0: das ganze Dokument)"},
-        {"the report's tip", report.toolTipText(),
+    const QString part = "Der Teil, dessen Zeilen der Bereich hält (0: das ganze Dokument)";
+    const std::pair<QString, QString> rows[] = {
+        {m.macroEditor.Label69.caption(), "Daten"},
+        {m.macroEditor.Label70.caption(), "Notiz"},
+        {m.executeList.cmdTest.toolTipText(), "Gewähltes Makro testen"},
+        {m.online.lblTransfer.caption(), "Kein Server eingestellt: es wird nichts geholt."},
+        {m.online.cmdTransferCancel.caption(), "Abbrechen"},
+        {report.nodeText("file"), "Datei"},
+        {report.nodeText("scan"), "Prüfung"},
+        {report.nodeText("lines"), "Zeilen"},
+        {report.nodeText("mlines"), "Mehrzeilige"},
+        {report.nodeText("dur"), "Dauer"},
+        {report.nodeText("cframe"), "Bilder"},
+        {report.nodeText("errsum"), "Zusammenfassung"},
+        {report.nodeText("sum_node"), "Knoten"},
+        {report.nodeText("sum_node 1"), "Knoten[1] = 1 bis 3"},
+        {report.nodeText("err_ 3"), "Zeile 0003"},
+        {report.nodeText("errdet"), "Gefunden"},
+        {report.nodeText("errfix"), "Behoben"},
+        {report.nodeText("errrem"), "Verbleibend"},
+        {report.nodeText("errsol"), "Lösungen"},
+        {report.nodeText("sol_line"), "Zeile"},
+        {m.editor.basic.rtfLineStart.toolTipText(), "Startzeit der aktuellen Zeile"},
+        {m.editor.basic.rtfLineEnd.toolTipText(), "Endzeit der aktuellen Zeile"},
+        {m.partition.Label31.toolTipText(), "Ausgabeformat"},
+        {m.filter.lblMaxCount.caption(), "Zeichen je Zeile"},
+        {m.shift.Label76.toolTipText(), part},
+        {m.stretch.Label77.toolTipText(), part},
+        {report.toolTipText(),
          "Der Bericht des letzten Laufs; ein Klick auf eine Zeile führt zu ihr"},
-        {"the wizard list's tip", m.macroWizard.List12.toolTipText(),
-         "Als Assistent markierte Makros"},
-        {"the chooser's drives", p.fileChooser().Label31.toolTipText(), "Laufwerke"},
-        {"the chooser's folders", p.fileChooser().Label2.toolTipText(), "Ordner"},
-        {"the chooser's types", p.fileChooser().Label6.toolTipText(), "Dateitypen"},
-        {"the history's comment", p.historyWindow().lblHistComment.toolTipText(),
-         "Was die Änderung bewirkt hat"},
+        {m.macroWizard.List12.toolTipText(), "Als Assistent markierte Makros"},
+        {p.fileChooser().Label31.toolTipText(), "Laufwerke"},
+        {p.fileChooser().Label2.toolTipText(), "Ordner"},
+        {p.fileChooser().Label6.toolTipText(), "Dateitypen"},
+        {p.historyWindow().lblHistComment.toolTipText(), "Was die Änderung bewirkt hat"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.shown.toStdString(), row.german.toStdString()) << row.what;
+    for (const auto& [shown, german] : rows)
+        EXPECT_EQ(shown.toStdString(), german.toStdString());
     p.doc.grid().setCurrentCell(1, 2);
     report.clickNode("err_ 3");
     EXPECT_EQ(p.doc.grid().row(), 3) << "the German line node takes the grid to its line";

@@ -194,8 +194,7 @@ void CheckWhatAUserMeets(QWidget* window, const QString& where, const QStringLis
 }
 
 // The main window with a subtitle file open at the size given, in the
-// program's language; its picture is saved as `file`, and each tab page's
-// as `file` with the page's name before ".png", for a look.
+// program's language; its picture is saved as `file`, for a look.
 void Shoot(Program& p, const QString& folder, int pxWidth, int pxHeight, const QString& file,
            const QStringList& knownCut) {
     frmMain& m = p.main();
@@ -218,17 +217,10 @@ void Shoot(Program& p, const QString& folder, int pxWidth, int pxHeight, const Q
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.width(), pxWidth);
     EXPECT_TRUE(shot.save(file));
-    window_look::ForEachPage(m.window(), [&](const QString& page) {
-        EXPECT_EQ(window_look::Faults(m.window(), knownCut).join('\n').toStdString(), "")
-            << file.toStdString() << ", " << page.toStdString();
-        QString name = file;
-        window_look::SaveShot(m.window(),
-                              name.replace(".png", "_" + QString(page).replace(' ', '_') + ".png"));
-    });
+    CheckWhatAUserMeets(m.window(), file, knownCut);
     m.hide();
 }
 
-// The three sizes: the smallest, 1280 x 800 and 1920 x 1080.
 void ShootThreeSizes(Program& p, const QString& folder, const QString& language,
                      const QStringList& knownCut = {}) {
     Shoot(p, folder, 953, 613, "layout" + language + "_min.png", knownCut);
@@ -245,16 +237,14 @@ TEST(LayoutShots, SmallestAndTwoLargerSizes) {
 TEST(LayoutShots, SmallestAndTwoLargerSizesInGerman) {
     ProgramWithPack german("Deutsch.lng");
     ASSERT_EQ(german->main().mnuFile.caption(), "&Datei");
-    // Left to the language pack: its words for a font name that the format
-    // does not carry are wider than their room beside the font name.
+    // Left to the pack: its words for a font the format does not carry are too wide.
     ShootThreeSizes(*german, german.folder.path(), "_de", {"Label48(0)"});
 }
 
-// The other windows as they open over the main window at its smallest size,
-// away from the screen's middle, in the program's language: every control
-// can be reached and none lies over another, the System and Wizard windows
-// open over the main window, and Escape closes each window with a Cancel or
-// Close, as that button does.
+// The other windows over the main window at its smallest size, away from the
+// screen's middle, in the program's language: every control can be reached and
+// none lies over another, System and Wizard open over the main window, and
+// Escape closes each window with a Cancel or Close.
 void CheckTheOtherWindows(Program& p) {
     answerModalsWithCancel(p.host.modal);
     frmMain& m = p.main();

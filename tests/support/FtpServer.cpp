@@ -60,11 +60,10 @@ import sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
-folder, perm, rate = sys.argv[1], sys.argv[2], int(sys.argv[3])
-users = DummyAuthorizer()
-users.add_anonymous(folder, perm=perm)
-ThrottledDTPHandler.read_limit = ThrottledDTPHandler.write_limit = rate
-FTPHandler.authorizer, FTPHandler.dtp_handler = users, ThrottledDTPHandler
+FTPHandler.authorizer = DummyAuthorizer()
+FTPHandler.authorizer.add_anonymous(sys.argv[1], perm=sys.argv[2])
+ThrottledDTPHandler.read_limit = ThrottledDTPHandler.write_limit = int(sys.argv[3])
+FTPHandler.dtp_handler = ThrottledDTPHandler
 server = FTPServer(('127.0.0.1', 0), FTPHandler)
 print('starting FTP server on 127.0.0.1:%d' % server.address[1], file=sys.stderr, flush=True)
 server.serve_forever()

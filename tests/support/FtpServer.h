@@ -17,9 +17,7 @@ public:
     // bytes, sends its first bytes and ends the transfer as aborted.
     struct CutShort {};
     explicit FtpServer(CutShort);
-    // A server that takes and sends files at no more than `bytesPerSecond`,
-    // its anonymous user holding the pyftpdlib permissions `perm` (with "d"
-    // it may delete files, without it not).
+    // Moves no more than `bytesPerSecond`; the anonymous user has pyftpdlib's `perm`.
     struct Throttled {
         int bytesPerSecond;
         const char* perm;

@@ -32,6 +32,14 @@ bool Clickable(QWidget* w, const platform::Control& c) {
            qobject_cast<QTextEdit*>(w) || qobject_cast<QAbstractSlider*>(w);
 }
 
+// What shows of the widget: its rectangle in the window cut to each parent's.
+QRect ShownRect(QWidget* window, QWidget* w) {
+    QRect shown(w->mapTo(window, QPoint(0, 0)), w->size());
+    for (QWidget* x = w->parentWidget(); x && x != window; x = x->parentWidget())
+        shown &= QRect(x->mapTo(window, QPoint(0, 0)), x->size());
+    return shown & window->rect();
+}
+
 platform::TabStrip* StripOf(QWidget* page) {
     QWidget* parent = page ? page->parentWidget() : nullptr;
     return parent ? dynamic_cast<platform::TabStrip*>(platform::Control::ofWidget(parent))
@@ -51,21 +59,13 @@ QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow) {
     return top == w || w->isAncestorOf(top) ? QString() : NameOf(top);
 }
 
-QRect ShownRect(QWidget* window, QWidget* w) {
-    QRect shown(w->mapTo(window, QPoint(0, 0)), w->size());
-    for (QWidget* x = w->parentWidget(); x && x != window; x = x->parentWidget())
-        shown &= QRect(x->mapTo(window, QPoint(0, 0)), x->size());
-    return shown & window->rect();
-}
-
 QStringList CoveredControls(QWidget* window) {
     QApplication::processEvents();
     QStringList covered;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const platform::Control* c = platform::Control::ofWidget(w);
         if (!c || !w->isVisible() || !w->isEnabled() || !Clickable(w, *c)) continue;
-        // The middle of what shows of it: a control wider than the frame that
-        // holds it is met where the frame shows it.
+        // A control wider than its frame is met where the frame shows it.
         const QRect shown = ShownRect(window, w);
         if (shown.width() < 2 || shown.height() < 2) continue;
         const QPoint middle = shown.center();
@@ -133,61 +133,44 @@ QStringList CutCaptions(QWidget* window) {
 
 namespace {
 
-// The overlaps the windows' design draws on purpose, each with its reason:
-// the control named first lies over each of the others (names of a control
-// array's elements without their index stand for each element).
-struct Intended {
-    const char* over;
-    const char* under;
-    const char* why;
+// The overlaps the design draws on purpose: the first control lies over each
+// of the others (a name without "(index)" stands for each element).
+constexpr std::pair<const char*, const char*> IntendedOverlaps[] = {
+    {"rtfEdit", "grdSubEdit"},            // the cell field over the cell it edits
+    {"cmdInvCalc", "grdSubEdit rtfEdit"}, // the cell's "=" button ends the cell field
+    {"btnNode", "grdSubEdit"},            // the part button in the line's number cell
+    {"Label74 Label75", "grdSubEdit"},    // the part steps end the heading row
+    {"rtfCalc", "Calc"},                  // the calculator's cell field
+    {"rtfSplitEdit", "grid"},             // the part list's cell field
+    {"command55", "SSTab3"},              // the fold button ends the tab row
+    {"cmdInvokeCalc", "Label4 Label9 Label10 Label11 Label15"}, // "=" ends a time's caption
+    // the splash's surface lies under all it shows and takes the click that closes it
+    {"pMove Picture1 Line1 lblTitle Label3 lblVersion lblBuild Label1 Label2", "picSurface"},
 };
-constexpr Intended IntendedOverlaps[] = {
-    {"rtfEdit", "grdSubEdit", "the editor's cell field lies over the cell it edits"},
-    {"cmdInvCalc", "grdSubEdit rtfEdit", "the cell's \"=\" button ends the cell field"},
-    {"btnNode", "grdSubEdit", "the part button lies in the current line's number cell"},
-    {"Label74 Label75", "grdSubEdit",
-     "the part steps end the grid's heading row, past the last heading's words"},
-    {"rtfCalc", "Calc", "the calculator grid's cell field lies over the cell it edits"},
-    {"rtfSplitEdit", "grid", "the part list's cell field lies over the cell it edits"},
-    {"command55", "SSTab3", "the fold button ends the tools' tab row, where no tab is"},
-    {"cmdInvokeCalc", "Label4 Label9 Label10 Label11 Label15",
-     "a time field's \"=\" button ends the field's caption"},
-    {"pMove Picture1 Line1 lblTitle Label3 lblVersion lblBuild Label1 Label2", "picSurface",
-     "the splash's surface lies under all it shows and takes the click that closes it"},
-};
-
-QString ArrayName(const QString& name) {
-    const qsizetype open = name.indexOf(QLatin1Char('('));
-    return open < 0 ? name : name.left(open);
-}
 
 bool Names(const char* names, const QString& name) {
     const QStringList list = QString::fromLatin1(names).split(QLatin1Char(' '));
-    return list.contains(name) || list.contains(ArrayName(name));
+    return list.contains(name) || list.contains(name.section(QLatin1Char('('), 0, 0));
 }
 
-// Design rules that make two controls one thing for a user: a frame drawn
-// behind the controls it groups holds them as a parent would, and an open
-// picker's list lies wholly over the caption that shows its choice.
+bool Intended(const QString& one, const QString& other) {
+    for (const auto& [over, under] : IntendedOverlaps)
+        if ((Names(over, one) && Names(under, other)) || (Names(over, other) && Names(under, one)))
+            return true;
+    return false;
+}
+
+// A frame holds the controls drawn inside it, and an open picker's list lies
+// over the caption that shows its choice.
 bool HeldOrPicked(QWidget* a, const QRect& ra, QWidget* b, const QRect& rb) {
-    const bool aFrame = qobject_cast<QGroupBox*>(a) != nullptr;
-    const bool bFrame = qobject_cast<QGroupBox*>(b) != nullptr;
-    if (aFrame != bFrame) return aFrame ? ra.contains(rb) : rb.contains(ra);
-    const bool aList = qobject_cast<QComboBox*>(a) != nullptr;
-    const bool bList = qobject_cast<QComboBox*>(b) != nullptr;
-    if (aList != bList) return aList ? ra.contains(rb) : rb.contains(ra);
+    for (bool (*is)(QWidget*) :
+         {+[](QWidget* w) { return qobject_cast<QGroupBox*>(w) != nullptr; },
+          +[](QWidget* w) { return qobject_cast<QComboBox*>(w) != nullptr; }})
+        if (is(a) != is(b)) return is(a) ? ra.contains(rb) : rb.contains(ra);
     return false;
 }
 
 } // namespace
-
-QString IntendedOverlap(const QString& one, const QString& other) {
-    for (const Intended& i : IntendedOverlaps)
-        if ((Names(i.over, one) && Names(i.under, other)) ||
-            (Names(i.over, other) && Names(i.under, one)))
-            return QString::fromLatin1(i.why);
-    return {};
-}
 
 QStringList OverlappingControls(QWidget* window) {
     QApplication::processEvents();
@@ -208,7 +191,7 @@ QStringList OverlappingControls(QWidget* window) {
             if (HeldOrPicked(a, shown[i].second, b, shown[j].second)) continue;
             const QString one = platform::Control::ofWidget(a)->name();
             const QString other = platform::Control::ofWidget(b)->name();
-            if (!IntendedOverlap(one, other).isEmpty()) continue;
+            if (Intended(one, other)) continue;
             overlaps << QStringLiteral("%1 and %2 overlap by %3 x %4 px")
                             .arg(one, other)
                             .arg(both.width())

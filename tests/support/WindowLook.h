@@ -5,7 +5,6 @@
 // captions are cut, and the steps that bring a control into view.
 
 #include <QPoint>
-#include <QRect>
 #include <QStringList>
 #include <functional>
 
@@ -23,8 +22,8 @@ QString NameOf(QWidget* w);
 // it), else the name of the control drawn above it there.
 QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
-// buttons with a click handler) the middle of whose shown part (ShownRect)
-// another control drawn above covers, as "name at (x, y) under other".
+// buttons with a click handler) the middle of whose shown part another control drawn above covers,
+// as "name at (x, y) under other".
 QStringList CoveredControls(QWidget* window);
 // What is wrong with the way the control's caption shows, "" when it shows
 // whole: a caption wider than its control (a check or option box gives its
@@ -34,15 +33,9 @@ QString CaptionCut(QWidget* w);
 // The visible controls whose caption is cut (see CaptionCut), as
 // "name: what is wrong".
 QStringList CutCaptions(QWidget* window);
-// The part of the widget a user sees: its rectangle in the window's
-// coordinates, cut to what each of its parents shows.
-QRect ShownRect(QWidget* window, QWidget* w);
-// The pairs of visible controls, neither holding the other, whose shown
-// rectangles overlap, as "name and other overlap by W x H px"; the overlaps
-// the window's design draws on purpose (IntendedOverlap) are left out.
+// The pairs of visible controls, neither holding the other, whose shown parts
+// overlap but where the design means it, as "name and other overlap by W x H px".
 QStringList OverlappingControls(QWidget* window);
-// Why the design lets the two controls overlap, "" when it does not.
-QString IntendedOverlap(const QString& one, const QString& other);
 // What a user meets wrong in the window as it shows: the covered controls,
 // the overlapping ones, then the cut captions but those of the controls
 // named in `knownCut`.
