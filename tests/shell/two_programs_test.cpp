@@ -31,11 +31,8 @@ void saveThroughMenu(ProgramOn& p, int answer, Message* asked = nullptr) {
     p.main().mnuSavesubfile.click();
 }
 
-// A opens its own file and the shared one and saves it over itself; B opens
-// the shared one and waits until A has ended. Each makes the macro "from" and
-// its role, searches for that name and types it into its tablet cell (A1, B1);
-// B then saves the shared file, says what it was asked (answered No), and
-// each exits.
+// A saves the shared file over itself; B waits until A has ended, then saves
+// it too and says what it was asked. Each keeps a macro, a search and a cell.
 void RunRole(const QString& role, const QString& folder) {
     const bool isA = role == "A";
     const QString name = "from" + role;
