@@ -122,9 +122,13 @@ TEST_F(DownloadTest, NoToTheUnsavedChangesQuestionKeepsTheDocument) {
 
 // No or Cancel to the overwrite question: the stored file stays, nothing is
 // loaded, and the received file leaves the program folder either way; Yes
-// overwrites it and loads.
+// overwrites it and loads. A file of the user's that bears the server name
+// stays as it was, and the received copy leaves the scratch folder.
 TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
     const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
+    const QByteArray mine = SubRipFile("My own film_en.ssf");
+    t.writeFile("film_en.ssf", mine);
+    const QString scratch = t->folder.path(runtime::Place::ScratchFolder);
     const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
     for (const int answer : {AnswerNo, AnswerCancel}) {
         Message seen;
@@ -137,34 +141,19 @@ TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
         EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files, QDir::Name), before)
             << answer << ": the received file is gone";
         EXPECT_EQ(dataFiles(), QStringList({"Film.srt"})) << answer;
+        EXPECT_EQ(readBytes(transfer("film_en.ssf")), mine) << answer;
+        EXPECT_EQ(QDir(scratch).entryList({"*film_en*"}, QDir::Files), QStringList()) << answer;
     }
     t.reply(AnswerYes);
     download(1);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server");
+    EXPECT_EQ(readBytes(transfer("film_en.ssf")), mine);
+    EXPECT_EQ(QDir(scratch).entryList({"*film_en*"}, QDir::Files), QStringList());
 }
 
-// A file of the user's that bears the server name in the program folder is
-// neither written over nor removed by a download, whether the download is
-// loaded or refused at the overwrite question; the copy the server sent is
-// gone from this run's scratch folder afterwards.
-TEST_F(DownloadTest, AUsersFileOfTheServerNameStaysAsItWas) {
-    const QByteArray mine = SubRipFile("My own film_en.ssf");
-    t.writeFile("film_en.ssf", mine);
-    const QString scratch = t->folder.path(runtime::Place::ScratchFolder);
-    for (const int answer : {AnswerYes, AnswerNo}) {
-        if (answer == AnswerNo) t.reply(AnswerNo); // Film.srt is there from the first round
-        download(1);
-        ASSERT_TRUE(waitIdle()) << answer;
-        EXPECT_EQ(readBytes(transfer("film_en.ssf")), mine) << answer;
-        EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "From the server") << answer;
-        EXPECT_EQ(QDir(scratch).entryList({"*film_en*"}, QDir::Files), QStringList()) << answer;
-    }
-}
-
-// A disk that takes only a few bytes more: the stored file stays as it was,
-// however far the download got (the received copy or the stored one fails),
-// and the user is told which file could not be written.
+// A disk that takes a few bytes only: the stored file stays whole (whether the
+// received copy or the stored one fails) and the failed file is named.
 TEST_F(DownloadTest, AFullDiskLeavesTheStoredFileWhole) {
     const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
     QStringList told;

@@ -92,8 +92,7 @@ TEST(Exit, TheProcessEndsAtOnceAfterTheLastWindowClosesWithItsStateFilesWritten)
         frmMain& m = p.main();
         m.show();
         mustLoad(p, folder + "/Data/Files/a.srt");
-        // Delete on the spare row changes nothing, but its history snapshot
-        // takes the run's scratch folder.
+        // A Delete on the spare row fills the run's scratch folder, changing nothing.
         p.doc.grid().setCurrentCell(3, 1);
         m.editor.basic.Command11.onClick();
         platform::MediaPlayer& media = m.player.MediaPlayer1;

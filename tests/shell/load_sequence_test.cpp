@@ -256,18 +256,16 @@ TEST(Load, ALastFileThatIsGoneOpensNothing) {
     EXPECT_EQ(p->players.mediaFileName(), state.media) << "the media file still opens";
 }
 
-// The media line of last.sdf opens only a regular file that exists; a
-// folder or a name that is gone starts without media.
+// The last media opens only as a regular file that exists: not a folder.
 TEST(Load, TheLastMediaOpensOnlyWhenItIsAFile) {
-    for (const QString& media : {QStringLiteral("/"), QStringLiteral("Data/Files"),
-                                 QStringLiteral("Data/Files/gone.mp3")}) {
+    for (const char* media : {"/", "Data/Files", "Data/Files/gone.mp3"}) {
         EveryStateFile state;
-        const QString named = media.startsWith('/') ? media : state.folder.file(media);
+        const QString named = *media == '/' ? media : state.folder.file(media);
         state.folder.write("System/last.sdf", crlf({state.last, named}));
         ProgramOn p(state.folder.path());
         p.main().load();
-        EXPECT_EQ(p->files.CurFileName, state.last) << media.toStdString();
-        EXPECT_TRUE(p->players.mediaFileName().isEmpty()) << media.toStdString();
+        EXPECT_EQ(p->files.CurFileName, state.last) << media;
+        EXPECT_TRUE(p->players.mediaFileName().isEmpty()) << media;
     }
 }
 

@@ -1,22 +1,15 @@
-// Two Mirels on one program folder, each a process of its own: what one of
-// them keeps (a macro, its recent files, a search, a tablet cell, a subtitle
-// file it saved) is not thrown away by the other one that started before it
-// and exits after it.
+// Two Mirels on one program folder, each a process of its own: B starts before
+// A and exits after it, and keeps what A kept (a macro, a recent file, a
+// search, a tablet cell, the shared subtitle file A saved).
 
 #include "fileio/frmFile.h"
 #include "macro/MacroTabFixture.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <cstdio>
-#include <iostream>
-#include <string>
 
 namespace {
-
-const char* const RoleVariable = "MIREL_TWO_PROGRAMS_ROLE";
-const char* const FolderVariable = "MIREL_TWO_PROGRAMS_FOLDER";
 
 // File > Open, with the file picked in the chooser's list of its folder.
 void openThroughMenu(ProgramOn& p, const QString& path) {
@@ -31,142 +24,94 @@ void openThroughMenu(ProgramOn& p, const QString& path) {
     p.main().mnuLoadFile.click();
 }
 
-// File > Save, with Ok in the chooser on the name it proposes and then the
-// question that follows answered.
+// File > Save with Ok in the chooser, and `answer` to the question that follows.
 void saveThroughMenu(ProgramOn& p, int answer, Message* asked = nullptr) {
     p.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
     p.reply(answer, asked);
     p.main().mnuSavesubfile.click();
 }
 
-// A new macro on the Macros tab, named and given one line.
-void makeMacro(ProgramOn& p, const QString& name) {
+// A saves the shared file over itself; B waits until A has ended, then saves
+// it too and says what it was asked. Each keeps a macro, a search and a cell.
+void RunRole(const QString& role, const QString& folder) {
+    const bool isA = role == "A";
+    const QString name = "from" + role;
+    ProgramOn p(folder);
+    p.main().load();
+    if (isA) openThroughMenu(p, folder + "/Data/Files/onlyA.srt");
+    openThroughMenu(p, folder + "/Data/Files/shared.srt");
+    if (isA) {
+        saveThroughMenu(p, frmMessageBox::Yes); // the file exists: overwrite it
+    } else {
+        std::puts("B is ready");
+        std::fflush(stdout);
+        std::getchar(); // the end of the input: A has ended
+    }
     MacroTab tab(p);
     click(tab.ed().Command34);
     tab.ed().rtfMacroName.setText(name);
     click(tab.ed().Command36);
     tab.add("View", "Editor");
     click(tab.ed().Command53);
-}
-
-// A search that finds nothing (so it joins the history), and a text typed
-// into a cell of the calculator's tablet; `cell` is the cell's column.
-void searchAndEnterCell(ProgramOn& p, const QString& text, int cell) {
-    SearchTab& search = p.main().search;
-    search.rtfSearch.setText(text);
-    search.cmdSearch.onClick();
+    p.main().search.rtfSearch.setText(name); // found nowhere, so it joins the history
+    p.main().search.cmdSearch.onClick();
     CalculatorTab& calc = p.main().calculator;
-    calc.Calc.setCurrentCell(1, cell);
+    calc.Calc.setCurrentCell(1, isA ? 1 : 2);
     calc.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindText);
-    calc.rtfCalcAdvDataInput.setText(text);
+    calc.rtfCalcAdvDataInput.setText(name);
     click(calc.cmdExecCalcData);
-}
-
-// A: opens its own file and the shared one, saves the shared one over
-// itself, makes the macro "fromA", searches and fills tablet cell A1, exits.
-void RunA(const QString& folder) {
-    ProgramOn p(folder);
-    p.main().load();
-    openThroughMenu(p, folder + "/Data/Files/onlyA.srt");
-    openThroughMenu(p, folder + "/Data/Files/shared.srt");
-    saveThroughMenu(p, frmMessageBox::Yes); // the file exists: overwrite it
-    makeMacro(p, "fromA");
-    searchAndEnterCell(p, "fromA", 1);
-    p.main().mnuExit.click();
-}
-
-// B: opens the shared file, says it is ready and waits until A has ended;
-// then makes the macro "fromB", searches and fills cell B1, saves the shared
-// file (printing the first question it is asked, answered No) and exits.
-void RunB(const QString& folder) {
-    ProgramOn p(folder);
-    p.main().load();
-    openThroughMenu(p, folder + "/Data/Files/shared.srt");
-    std::printf("ready\n");
-    std::fflush(stdout);
-    std::string go;
-    std::getline(std::cin, go);
-    makeMacro(p, "fromB");
-    searchAndEnterCell(p, "fromB", 2);
-    Message asked;
-    saveThroughMenu(p, frmMessageBox::No, &asked);
-    std::printf("asked: %s\n", asked.text.simplified().toUtf8().constData());
-    p.main().mnuExit.click();
-}
-
-// A child process that is ended when the test is, whatever it asserted.
-struct Child : QProcess {
-    ~Child() override {
-        if (state() == QProcess::NotRunning) return;
-        kill();
-        waitForFinished(5000);
+    if (!isA) {
+        Message asked;
+        saveThroughMenu(p, frmMessageBox::No, &asked);
+        std::printf("asked: %s\n", asked.text.simplified().toUtf8().constData());
     }
-};
-
-void startRole(QProcess& child, const char* role, const QString& folder) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(RoleVariable), QString::fromLatin1(role));
-    env.insert(QString::fromLatin1(FolderVariable), folder);
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=TwoPrograms.*")});
+    p.main().mnuExit.click();
 }
 
-QString ended(QProcess& child, QByteArray& out) {
-    if (!child.waitForFinished(60000)) return QStringLiteral("did not end");
-    out += child.readAllStandardOutput();
-    if (child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0) return {};
-    return QString::fromUtf8(out + child.readAllStandardError());
+void start(QProcess& child, const QString& role, const QString& folder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MIREL_TWO_PROGRAMS", role + folder);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=TwoPrograms.*"});
+}
+
+bool endedWell(QProcess& child) {
+    return child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit &&
+           child.exitCode() == 0;
 }
 
 TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersChange) {
-    if (qEnvironmentVariableIsSet(RoleVariable)) {
-        const QString folder = qEnvironmentVariable(FolderVariable);
-        if (qEnvironmentVariable(RoleVariable) == "A")
-            RunA(folder);
-        else
-            RunB(folder);
-        return;
+    if (qEnvironmentVariableIsSet("MIREL_TWO_PROGRAMS")) {
+        const QString run = qEnvironmentVariable("MIREL_TWO_PROGRAMS");
+        return RunRole(run.left(1), run.mid(1));
     }
     ProgramFolder folder;
     const QString shared = folder.write("Data/Files/shared.srt", SubRip(2, "Shared"));
     const QString onlyA = folder.write("Data/Files/onlyA.srt", SubRip(1, "A"));
-
-    Child b;
-    startRole(b, "B", folder.path());
+    QProcess a, b; // a child still running at the end of the test is killed
+    start(b, "B", folder.path());
     QByteArray outB;
-    QElapsedTimer waited;
-    waited.start();
-    while (b.state() != QProcess::NotRunning && !outB.contains("ready") &&
-           waited.elapsed() < 60000) {
-        b.waitForReadyRead(50);
-        outB += b.readAllStandardOutput();
-    }
-    ASSERT_TRUE(outB.contains("ready")) << ended(b, outB).toStdString();
-
-    Child a;
-    startRole(a, "A", folder.path());
-    QByteArray outA;
-    const QString failedA = ended(a, outA);
-    ASSERT_TRUE(failedA.isEmpty()) << failedA.toStdString();
+    while (!outB.contains("B is ready") && b.waitForReadyRead(60000))
+        outB += b.readAll();
+    ASSERT_TRUE(outB.contains("B is ready")) << outB.data();
+    start(a, "A", folder.path());
+    ASSERT_TRUE(endedWell(a)) << a.readAll().data();
     const QByteArray savedByA = readBytes(shared);
-
-    b.write("go\n");
     b.closeWriteChannel();
-    const QString failedB = ended(b, outB);
-    ASSERT_TRUE(failedB.isEmpty()) << failedB.toStdString();
+    const bool bEnded = endedWell(b);
+    outB += b.readAll();
+    ASSERT_TRUE(bEnded) << outB.data();
 
     const QStringList store = folder.lines("System/Macro.sdf");
-    EXPECT_TRUE(store.contains("fromA")) << "A's macro is kept when B exits after A";
-    EXPECT_TRUE(store.contains("fromB"));
-    EXPECT_TRUE(folder.lines("System/recent.sdf").contains(onlyA)) << "A's recent file is kept";
+    EXPECT_TRUE(store.contains("fromA") && store.contains("fromB")) << "B keeps A's macro";
+    EXPECT_TRUE(folder.lines("System/recent.sdf").contains(onlyA)) << "and A's recent file";
     EXPECT_EQ(folder.lines("System/sr.sdf"), QStringList({"fromA", "fromB"}));
-    const QStringList tablet = folder.lines("Data/Calculator/default.sac");
-    EXPECT_EQ(tablet.mid(1, 2), QStringList({"@txt_fromA", "@txt_fromB"})) << "cells A1 and B1";
+    EXPECT_EQ(folder.lines("Data/Calculator/default.sac").mid(1, 2),
+              QStringList({"@txt_fromA", "@txt_fromB"}));
     EXPECT_TRUE(outB.contains("asked: " + shared.toUtf8() +
                               " was changed on disk since Mirel read it. Overwrite it?"))
-        << outB.toStdString();
+        << outB.data();
     EXPECT_EQ(readBytes(shared), savedByA) << "B's No keeps what A saved";
 }
 
