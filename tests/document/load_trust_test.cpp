@@ -192,18 +192,15 @@ INSTANTIATE_TEST_SUITE_P(
                "00:00:01,000 00:00:03,000"},
               endsAfter2s(3),
               "Line 1 starts at -00:00:07,000, before 00:00:00,000.",
-              "-00:00:07,0=I always wanted"},
-        Early));
+              "-00:00:07,0=I always wanted"}));
 
-// A start before zero saved in every other format reads back as that time.
+// A start before zero saved in every format reads back as that time.
 std::vector<Timed> EarlyInEveryFormat() {
-    std::vector<Timed> rows;
-    for (int format = 1; format <= 16; ++format)
-        if (format != Format::SubRip) {
-            rows.push_back(Early);
-            rows.back().written = "";
-            rows.back().saveAs = format;
-        }
+    std::vector<Timed> rows(16, Early);
+    for (int format = 1; format <= 16; ++format) {
+        rows[format - 1].saveAs = format;
+        if (format != Format::SubRip) rows[format - 1].written = "";
+    }
     return rows;
 }
 INSTANTIATE_TEST_SUITE_P(Converted, OpenTimed, ::testing::ValuesIn(EarlyInEveryFormat()));
