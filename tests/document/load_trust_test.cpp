@@ -87,23 +87,18 @@ INSTANTIATE_TEST_SUITE_P(
         Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10, "Line number 0",
                true}));
 
-// ---- Rows the file gives no end time ---------------------------------------------------
+// ---- Rows the file gives no end time, starts before zero ------------------------------
 
 // A file opened through File > Open, saved through File > Save and opened
-// again: every row has its end time, the user is told once which rows the
-// file gave none, a time before zero shows as what it is, and the saved file
-// reads back with the same times.
+// again: every row has its end, the user is told once which rows the file gave
+// none, and a start before zero shows and is written as what it is.
 struct Timed {
-    const char* name; // the file as it lies in Data/Files
-    QByteArray bytes; // its bytes, or empty for the sample of that name below tests/data
+    const char* name;
+    QByteArray bytes;
     int format;
-    QStringList times; // "start end" per row, as the grid shows them
-    const char* told;  // the message about rows without an end time ("" for none)
-    int badLines = 0;  // questions about bad lines the load asks first
-    // A first row that starts before zero: the time the Time tool's "<<" gives
-    // it (which Go refuses), and the question of the save ("" for none).
-    const char* earlier = "";
-    const char* asked = "";
+    QStringList times;        // "start end" per row, as the grid shows them
+    QString told;             // the message about rows without an end time
+    const char* asked = "";   // the save's question about a start before zero
     const char* written = ""; // how the saved file writes that start
     int saveAs = 0;           // the format saved as (0: the file's own)
     friend void PrintTo(const Timed& c, std::ostream* out) {
@@ -111,166 +106,100 @@ struct Timed {
     }
 };
 
+QString endsAfter2s(int row) {
+    return "1 row had no end time in the file: it now ends 2 s after it starts (row " +
+           QString::number(row) + ").";
+}
+
 class OpenTimed : public ::testing::TestWithParam<Timed> {
 protected:
     TestProgram t;
-    // Each row's times as the grid view shows them.
-    QStringList shownTimes() {
-        QCoreApplication::processEvents(); // the view takes the new rows
+    QStringList shownTimes() { // as the grid view shows them
+        QCoreApplication::processEvents();
         const QAbstractItemModel* model =
             qobject_cast<QAbstractItemView*>(t->doc.grid().widget())->model();
         QStringList times;
-        for (int r = 1; r <= t->doc.lineCount(); ++r)
-            times << model->data(model->index(r - 1, 1)).toString() + " " +
-                         model->data(model->index(r - 1, 2)).toString();
-        return times;
-    }
-    QStringList heldTimes() {
-        QStringList times;
-        for (int r = 1; r <= t->doc.lineCount(); ++r)
-            times << t->doc.grid().textMatrix(r, 1) + " " + t->doc.grid().textMatrix(r, 2);
+        for (int r = 0; r < t->doc.lineCount(); ++r)
+            times << model->data(model->index(r, 1)).toString() + " " +
+                         model->data(model->index(r, 2)).toString();
         return times;
     }
 };
 
 TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
     const Timed c = GetParam();
-    const QString name = QFileInfo(c.name).fileName();
-    const QString path = t.writeDataFile(
-        name,
-        c.bytes.isEmpty() ? readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + c.name) : c.bytes);
-    pickInChooser(t, path, c.format);
-    for (int i = 0; i < c.badLines; ++i)
-        t.reply(frmMessageBox::Yes);
+    pickInChooser(t, t.writeDataFile(c.name, c.bytes), c.format);
     Message told;
-    if (*c.told) t.reply(frmMessageBox::Ok, &told);
+    if (!c.told.isEmpty()) t.reply(frmMessageBox::Ok, &told);
     t.main().mnuLoadFile.click();
     ASSERT_TRUE(t->loader.LoadOk);
-    EXPECT_EQ(told.text, QString::fromUtf8(c.told));
+    EXPECT_EQ(told.text, c.told);
     EXPECT_EQ(shownTimes(), c.times);
 
-    // The first row's times in the edit area and the Time tool, as in the grid.
+    // The first row's times in the edit area, the Stretch and the Time tool.
     t->doc.grid().setCurrentCell(1, 1);
-    const QString first = c.times.value(0);
-    EXPECT_EQ(t.main().editor.basic.rtfLineStart.text() + " " +
-                  t.main().editor.basic.rtfLineEnd.text(),
-              first);
-    EXPECT_EQ(t.main().editor.basic.rtfSubEditBasic.text(), first.section(' ', 0, 0));
-    EXPECT_EQ(t.main().editor.rtfStretchFirst.text(), first.section(' ', 0, 0));
-    TimeTab& time = t.main().timeTab;
-    EXPECT_EQ(time.rtfTimeStart.text() + " " + time.rtfTimeEnd.text(), first);
-    if (*c.earlier) {
-        time.Command15.onClick(); // "<<": a second earlier
-        EXPECT_EQ(time.rtfTimeStart.text(), c.earlier);
-        Message refused;
-        t.reply(frmMessageBox::Ok, &refused);
-        time.Command19.onClick(); // Go
-        EXPECT_TRUE(refused.text.contains(QStringLiteral("its start would be ") + c.earlier + "."))
-            << refused.text.toStdString();
-        EXPECT_EQ(shownTimes().value(0), first) << "nothing was changed";
-    }
+    const QString start = c.times[0].section(' ', 0, 0), end = c.times[0].section(' ', 1);
+    const BasicTab& basic = t.main().editor.basic;
+    const TimeTab& time = t.main().timeTab;
+    EXPECT_EQ(QStringList({basic.rtfLineStart.text(), basic.rtfSubEditBasic.text(),
+                           t.main().editor.rtfStretchFirst.text(), time.rtfTimeStart.text(),
+                           basic.rtfLineEnd.text(), time.rtfTimeEnd.text()}),
+              QStringList({start, start, start, start, end, end}));
 
-    const QStringList held = heldTimes();
     const int format = c.saveAs ? c.saveAs : c.format;
     const QString saved = t.dataFilesPath("saved" + Files::SetSubFileExt(format));
     Message asked;
     if (*c.asked) t.reply(frmMessageBox::Yes); // the diagnose counts the time as an error
     typeInChooser(t, saved, format);
     if (*c.asked) t.reply(frmMessageBox::Yes, &asked);
-    for (int r = 2; r <= c.times.size(); ++r) // each row that starts before zero is asked about
-        if (c.times[r - 1].startsWith('-')) t.reply(frmMessageBox::Yes);
+    for (int r = 1; r < c.times.size(); ++r) // each further row before zero is asked about
+        if (c.times[r].startsWith('-')) t.reply(frmMessageBox::Yes);
     t.main().mnuSavesubfile.click();
     EXPECT_TRUE(asked.text.contains(QString::fromUtf8(c.asked))) << asked.text.toStdString();
     ASSERT_EQ(t->files.CurFileName, saved) << "the save did not happen";
     EXPECT_TRUE(readBytes(saved).contains(c.written)) << readBytes(saved).toStdString();
     openThroughMenu(t, saved, format); // nothing is told: the saved file has every end
-    EXPECT_EQ(heldTimes(), held);
+    EXPECT_EQ(shownTimes(), c.times);
 }
 
-// A SubRip file whose first row starts a second before zero.
 const Timed Early{"early.srt",
                   "1\r\n-00:00:01,000 --> 00:00:02,000\r\nearly\r\n\r\n"
                   "2\r\n00:00:03,000 --> 00:00:04,000\r\nlate\r\n",
                   Format::SubRip,
                   {"-00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000"},
                   "",
-                  0,
-                  "-00:00:02,000",
                   "Line 1 starts at -00:00:01,000, before 00:00:00,000.",
                   "\r\n-00:00:01,000 --> 00:00:02,000\r\n"};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, OpenTimed,
     ::testing::Values(
-        Timed{"tmplayer/se_test_tmplayer_crcrlf.txt",
-              {},
-              Format::TmPlayer,
-              {"00:00:01,000 00:00:06,000", "00:00:06,000 00:00:11,000",
-               "00:00:11,000 00:00:16,000", "00:00:16,000 00:00:21,000",
-               "00:00:21,000 00:00:26,000", "00:00:26,000 00:00:31,000",
-               "00:00:31,000 00:00:36,000", "00:00:36,000 00:00:41,000",
-               "00:00:41,000 00:00:46,000", "00:00:46,000 00:00:48,000"},
-              "1 row had no end time in the file: it now ends 2 s after it starts (row 10)."},
-        Timed{"late.smi",
-              "<SAMI>\r\n<BODY>\r\n<SYNC START=359998500><P>late\r\n</BODY>\r\n</SAMI>\r\n",
-              Format::Sami,
-              {"99:59:58,500 99:59:59,999"},
-              "1 row had no end time in the file: it now ends 2 s after it starts (row 1)."},
         Timed{"open.rt",
-              "<Time begin=\"0:00:01.00\" /><clear/> one\r\n"
-              "<Time begin=\"0:00:04.00\" end=\"0:00:05.00\" /><clear/> two\r\n"
-              "<Time begin=\"0:00:07.00\" /><clear/> three\r\n"
-              "<Time begin=\"0:00:08.00\" /><clear/> four\r\n",
+              "<Time begin=\"0:00:01.00\" /><clear/> one\r\n<Time begin=\"0:00:04.00\" /> two\r\n",
               Format::RealTime,
-              {"00:00:01,000 00:00:04,000", "00:00:04,000 00:00:05,000",
-               "00:00:07,000 00:00:08,000", "00:00:08,000 00:00:10,000"},
-              "1 row had no end time in the file: it now ends 2 s after it starts (row 4)."},
-        Timed{
-            "open.smi",
-            "<SAMI>\r\n<BODY>\r\n<SYNC START=1000><P>one\r\n<SYNC START=2000><P>&nbsp;\r\n"
-            "<SYNC START=3000><P>two\r\n<SYNC START=4000><P>three\r\n</BODY>\r\n</SAMI>\r\n",
-            Format::Sami,
-            {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000", "00:00:04,000 00:00:06,000"},
-            "1 row had no end time in the file: it now ends 2 s after it starts (row 3)."},
+              {"00:00:01,000 00:00:04,000", "00:00:04,000 00:00:06,000"},
+              endsAfter2s(2)},
         Timed{"open.sub",
               "{HEAD\r\n}\r\n{T 00:00:01:00\r\none\r\n}\r\n{T 00:00:02:00\r\n\r\n}\r\n"
               "{T 00:00:03:00\r\ntwo\r\n}\r\n",
               Format::DvdSubtitle,
               {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:05,000"},
-              "1 row had no end time in the file: it now ends 2 s after it starts (row 2)."},
-        Timed{
-            "gap.sub",
-            "{T 00:00:01:00\r\none\r\n}\r\nnot an end\r\n{T 00:00:03:00\r\ntwo\r\n}\r\n"
-            "{T 00:00:04:00\r\n\r\n}\r\n{T 00:00:05:00\r\nthree\r\n}\r\n",
-            Format::DvdSubtitle,
-            {"00:00:01,000 00:00:03,000", "00:00:03,000 00:00:04,000", "00:00:05,000 00:00:07,000"},
-            "2 rows had no end time in the file: row 1 now ends where the next row starts, "
-            "row 3 ends 2 s after it starts.",
-            1},
-        // Times before zero show and are written as what they are.
-        Timed{"tmplayer/gaupol_tmplayer-1.txt",
-              {},
+              endsAfter2s(2)},
+        Timed{"early.txt",
+              "-0:00:07:I always wanted\r\n-0:00:01:to come\r\n0:00:01:to France.\r\n",
               Format::TmPlayer,
               {"-00:00:07,000 -00:00:01,000", "-00:00:01,000 00:00:01,000",
-               "00:00:01,000 00:00:05,000", "00:00:05,000 00:00:10,000",
-               "00:00:10,000 00:00:14,000", "00:00:14,000 00:00:19,000",
-               "00:00:19,000 00:00:23,000", "00:00:23,000 00:00:28,000",
-               "00:00:28,000 00:00:33,000", "00:00:33,000 00:00:35,000"},
-              "1 row had no end time in the file: it now ends 2 s after it starts (row 10).",
-              0,
-              "-00:00:08,000",
+               "00:00:01,000 00:00:03,000"},
+              endsAfter2s(3),
               "Line 1 starts at -00:00:07,000, before 00:00:00,000.",
-              "-00:00:07,0=I always wanted"},
-        Early));
+              "-00:00:07,0=I always wanted"}));
 
-// A start before zero saved in every other format reads back as that time.
+// A start before zero saved in every format reads back as that time.
 std::vector<Timed> EarlyInEveryFormat() {
-    std::vector<Timed> rows;
+    std::vector<Timed> rows(16, Early);
     for (int format = 1; format <= 16; ++format) {
-        Timed row = Early;
-        row.earlier = row.written = "";
-        row.saveAs = format;
-        if (format != Format::SubRip) rows.push_back(row);
+        rows[format - 1].saveAs = format;
+        if (format != Format::SubRip) rows[format - 1].written = "";
     }
     return rows;
 }

@@ -297,11 +297,10 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
     EXPECT_EQ(readBytes(files() + "/Other/theirs.srt"), theirs) << "their file untouched";
 }
 
-// Saving, the type picked gives the name box the extension the file is
-// written with, a full path typed included: the name Ok writes is the one the
-// box showed. The type last saved in is proposed for the next save, its
-// extension on the document's name as the chooser opens. Ok gives a name
-// typed after the pick the type's extension, in the box too.
+// Saving, the type picked gives the name box, a full path typed included, the
+// extension the file is written with, and so does Ok to a name typed after the
+// pick: the box holds the name written. The type last saved in is proposed for
+// the next save, its extension on the document's name as the chooser opens.
 TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
     QTemporaryDir out; // "@" stands for it
     const auto placed = [&](QString n) { return n.startsWith('@') ? out.path() + n.mid(1) : n; };
@@ -319,7 +318,7 @@ TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
         {"src.smi", "keep.sami", 7, "keep.sami"},
         {"src.smi", "plain", 9, "plain.srt"},
         {"src.srt", "@/abs.srt", 1, "@/abs.sub"},
-        {"src.sub", "@/again.srt", 1, "@/again.srt", nullptr, "@/again.sub"}, // type kept
+        {"src.sub", "@/again.srt", 1, "@/again.srt", nullptr, "@/again.sub"},
         {"src.sub", nullptr, 9, "src.srt", "@/late.sub", "@/late.srt"},
     };
     for (const auto& c : cases) {
