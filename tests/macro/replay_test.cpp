@@ -49,7 +49,6 @@ TEST(MacroReplay, EnterInAFieldRecordsItsTextAndDoesNotRunGo) {
         {&w.search.rtfSearch, "Line", "Editor.SR.Search.Text:=Line"},
         {&w.search.rtfReplace, "Row", "Editor.SR.Replace.Text:=Row"},
         {&w.partition.rtfSplitEdit, "00:10:00,000", "Partition.Cel.Value:=00:10:00,000"},
-        // the calculator's Enter key enters the formula, recorded as its button
         {&w.calculator.rtfCalcAdvDataInput, "A1+A2", "Calculator.Advanced.Enter"},
         {&w.calculator.rtfCalcClassicA[0], "00:00:04,000",
          "Calculator.Classic.Cel.A1.Value:=00:00:04,000"},
@@ -173,10 +172,8 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
     ASSERT_TRUE(recorded.contains("1\r\n00:00:02,500 --> 00:00:03,000")) << recorded.data();
 
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MIREL_REPLAY_CHILD"), folder.path());
-    env.insert(QStringLiteral("MIREL_REPLAY_FILE"), second);
-    child.setProcessEnvironment(env);
+    child.setEnvironment(QProcess::systemEnvironment()
+                         << "MIREL_REPLAY_CHILD=" + folder.path() << "MIREL_REPLAY_FILE=" + second);
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--gtest_filter=MacroReplay.ALoadShiftSaveReplays*")});
     ASSERT_TRUE(child.waitForFinished(60000));
@@ -201,25 +198,12 @@ void fill(frmMain& w, platform::Control& field, const char* text, bool enter = f
     tick(w);
 }
 
-void pickValueCell(frmMain& w) {
-    w.tabMain.setTab(frmMain::TabCalculator);
-    w.calculator.Calc.setCurrentCell(2, 3);
-    w.calculator.Label16.onClick(); // the kind picker opens; the pick closes it
-    w.calculator.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindValue);
-    tick(w);
-}
-
-const char* const calcLines = "Calculator.Advanced.Set.Value | Calculator.Advanced.Cel.Select:=C,2 "
-                              "| Calculator.Advanced.Cel.Value:=42 | Calculator.Advanced.Enter";
-
-// A tool used while recording, its fields filled however (typed without Enter,
-// picked, as shown) and Go clicked, records these lines; replayed by a fresh
-// program on the same file they give what the click gave, and a Go refused
-// with a message of the title given meets the same message, never an empty box.
+// A tool's fields filled however while recording, and Go clicked: the lines
+// recorded, whose replay by a fresh program gives what the click gave.
 const struct {
     void (*use)(frmMain&);
     const char* recorded;
-    const char* refusal = nullptr;
+    const char* refusal = nullptr; // a Go refused so: its replay shows the same message
 } toolUses[] = {
     {[](frmMain& w) {
          fill(w, w.shift.rtfShiftDuration, "00:00:15,000"); // below zero
@@ -254,17 +238,16 @@ const struct {
      },
      "Editor.SR.Set.Replace | Editor.SR.Search.Text:=Line | Editor.SR.Replace.Text:=Row | "
      "Editor.SR.Go"},
-    {[](frmMain& w) {
-         pickValueCell(w);
-         fill(w, w.calculator.rtfCalcAdvDataInput, "42");
-         w.calculator.cmdExecCalcData.onClick();
+    {[](frmMain& w) { // the calculator's Enter key enters the formula as its button does
+         w.tabMain.setTab(frmMain::TabCalculator);
+         w.calculator.Calc.setCurrentCell(2, 3);
+         w.calculator.Label16.onClick(); // the kind picker opens; the pick closes it
+         w.calculator.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindValue);
+         tick(w);
+         fill(w, w.calculator.rtfCalcAdvDataInput, "42", true);
      },
-     calcLines},
-    {[](frmMain& w) {
-         pickValueCell(w);
-         fill(w, w.calculator.rtfCalcAdvDataInput, "42", true); // the Enter key is the Go
-     },
-     calcLines},
+     "Calculator.Advanced.Set.Value | Calculator.Advanced.Cel.Select:=C,2 | "
+     "Calculator.Advanced.Cel.Value:=42 | Calculator.Advanced.Enter"},
     {[](frmMain& w) {
          w.tabMain.setTab(frmMain::TabPartition);
          w.partition.grid.setCurrentCell(1, 1);
