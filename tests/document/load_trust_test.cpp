@@ -87,53 +87,40 @@ INSTANTIATE_TEST_SUITE_P(
         Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10, "Line number 0",
                true}));
 
-// ---- Rows the file gives no end time, starts before zero ------------------------------
-
-// A file opened through File > Open, saved through File > Save and opened
-// again: every row has its end, the user is told once which rows the file gave
-// none, and a start before zero shows and is written as what it is.
+// Opened, saved and opened again: every row has its end, told once; a start before zero stays.
 struct Timed {
     const char* name;
     QByteArray bytes;
     int format;
     QStringList times;        // "start end" per row, as the grid shows them
-    QString told;             // the message about rows without an end time
+    int endless;              // the row told to have no end time (0: none)
     const char* asked = "";   // the save's question about a start before zero
     const char* written = ""; // how the saved file writes that start
     int saveAs = 0;           // the format saved as (0: the file's own)
-    friend void PrintTo(const Timed& c, std::ostream* out) {
-        *out << c.name << " saved as " << (c.saveAs ? c.saveAs : c.format);
-    }
+    friend void PrintTo(const Timed& c, std::ostream* o) { *o << c.name << " as " << c.saveAs; }
 };
 
-QString endsAfter2s(int row) {
-    return "1 row had no end time in the file: it now ends 2 s after it starts (row " +
-           QString::number(row) + ").";
-}
-
-class OpenTimed : public ::testing::TestWithParam<Timed> {
-protected:
-    TestProgram t;
-    QStringList shownTimes() { // as the grid view shows them
-        QCoreApplication::processEvents();
-        const QAbstractItemModel* model =
-            qobject_cast<QAbstractItemView*>(t->doc.grid().widget())->model();
-        QStringList times;
-        for (int r = 0; r < t->doc.lineCount(); ++r)
-            times << model->data(model->index(r, 1)).toString() + " " +
-                         model->data(model->index(r, 2)).toString();
-        return times;
-    }
-};
+class OpenTimed : public ::testing::TestWithParam<Timed> {};
 
 TEST_P(OpenTimed, EveryRowHasItsEndAndReadsBackAsSaved) {
     const Timed c = GetParam();
+    TestProgram t;
+    const auto shownTimes = [&] { // as the grid view shows them
+        QCoreApplication::processEvents();
+        const QAbstractItemModel* m =
+            qobject_cast<QAbstractItemView*>(t->doc.grid().widget())->model();
+        QStringList times;
+        for (int r = 0; r < t->doc.lineCount(); ++r)
+            times << m->data(m->index(r, 1)).toString() + " " + m->data(m->index(r, 2)).toString();
+        return times;
+    };
     pickInChooser(t, t.writeDataFile(c.name, c.bytes), c.format);
     Message told;
-    if (!c.told.isEmpty()) t.reply(frmMessageBox::Ok, &told);
+    if (c.endless) t.reply(frmMessageBox::Ok, &told);
     t.main().mnuLoadFile.click();
     ASSERT_TRUE(t->loader.LoadOk);
-    EXPECT_EQ(told.text, c.told);
+    const QString endless = "it now ends 2 s after it starts (row " + QString::number(c.endless);
+    EXPECT_EQ(told.text, c.endless ? "1 row had no end time in the file: " + endless + ")." : "");
     EXPECT_EQ(shownTimes(), c.times);
 
     // The first row's times in the edit area, the Stretch and the Time tool.
@@ -167,7 +154,7 @@ const Timed Early{"early.srt",
                   "2\r\n00:00:03,000 --> 00:00:04,000\r\nlate\r\n",
                   Format::SubRip,
                   {"-00:00:01,000 00:00:02,000", "00:00:03,000 00:00:04,000"},
-                  "",
+                  0,
                   "Line 1 starts at -00:00:01,000, before 00:00:00,000.",
                   "\r\n-00:00:01,000 --> 00:00:02,000\r\n"};
 
@@ -178,29 +165,27 @@ INSTANTIATE_TEST_SUITE_P(
               "<Time begin=\"0:00:01.00\" /><clear/> one\r\n<Time begin=\"0:00:04.00\" /> two\r\n",
               Format::RealTime,
               {"00:00:01,000 00:00:04,000", "00:00:04,000 00:00:06,000"},
-              endsAfter2s(2)},
+              2},
         Timed{"open.sub",
               "{HEAD\r\n}\r\n{T 00:00:01:00\r\none\r\n}\r\n{T 00:00:02:00\r\n\r\n}\r\n"
               "{T 00:00:03:00\r\ntwo\r\n}\r\n",
               Format::DvdSubtitle,
               {"00:00:01,000 00:00:02,000", "00:00:03,000 00:00:05,000"},
-              endsAfter2s(2)},
+              2},
         Timed{"early.txt",
               "-0:00:07:I always wanted\r\n-0:00:01:to come\r\n0:00:01:to France.\r\n",
               Format::TmPlayer,
               {"-00:00:07,000 -00:00:01,000", "-00:00:01,000 00:00:01,000",
                "00:00:01,000 00:00:03,000"},
-              endsAfter2s(3),
+              3,
               "Line 1 starts at -00:00:07,000, before 00:00:00,000.",
               "-00:00:07,0=I always wanted"}));
 
 // A start before zero saved in every format reads back as that time.
 std::vector<Timed> EarlyInEveryFormat() {
     std::vector<Timed> rows(16, Early);
-    for (int format = 1; format <= 16; ++format) {
-        rows[format - 1].saveAs = format;
-        if (format != Format::SubRip) rows[format - 1].written = "";
-    }
+    for (int f = 1; f <= 16; ++f)
+        rows[f - 1].saveAs = f, rows[f - 1].written = f == Format::SubRip ? Early.written : "";
     return rows;
 }
 INSTANTIATE_TEST_SUITE_P(Converted, OpenTimed, ::testing::ValuesIn(EarlyInEveryFormat()));

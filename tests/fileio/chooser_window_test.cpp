@@ -297,20 +297,18 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
     EXPECT_EQ(readBytes(files() + "/Other/theirs.srt"), theirs) << "their file untouched";
 }
 
-// Saving, the type picked gives the name box, a full path typed included, the
-// extension the file is written with, and so does Ok to a name typed after the
-// pick: the box holds the name written. The type last saved in is proposed for
-// the next save, its extension on the document's name as the chooser opens.
+// Saving, the type picked gives the name box the extension the file is
+// written with: the name Ok writes is the one the box showed. The type last
+// saved in is proposed for the next save, its extension on the document's
+// name as the chooser opens.
 TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
-    QTemporaryDir out; // "@" stands for it
-    const auto placed = [&](QString n) { return n.startsWith('@') ? out.path() + n.mid(1) : n; };
+    const auto placed = [&](QString n) { return n.replace('@', files()); }; // a full path
     const struct {
         const char* opens; // the name shown as the chooser opens
         const char* typed; // typed before the type is picked; none keeps the name
         int type;
         const char* shown;
-        const char* after = nullptr;   // typed after the type is picked, before Ok
-        const char* written = nullptr; // when not the name shown
+        const char *after = nullptr, *written = nullptr; // typed after the pick; if not shown
     } cases[] = {
         {"src.srt", nullptr, 3, "src.sub"},
         {"src.sub", "out.txt", 10, "out.ssa"},
@@ -336,11 +334,9 @@ TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
         t.main().mnuSavesubfile.click();
         EXPECT_EQ(opens, c.opens);
         EXPECT_EQ(shown, placed(c.shown));
-        const QString name = placed(c.written ? c.written : c.shown);
-        EXPECT_EQ(boxAfterOk, name);
-        const QString written = QDir::isAbsolutePath(name) ? name : files() + "/" + name;
-        EXPECT_EQ(t->files.CurFileName, written);
-        EXPECT_TRUE(QFile::exists(written)) << written.toStdString();
+        EXPECT_EQ(boxAfterOk, placed(c.written ? c.written : c.shown));
+        EXPECT_EQ(t->files.CurFileName, QDir(files()).filePath(boxAfterOk));
+        EXPECT_TRUE(QFile::exists(t->files.CurFileName)) << c.shown;
     }
 }
 
