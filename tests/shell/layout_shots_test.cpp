@@ -193,8 +193,7 @@ void CheckWhatAUserMeets(QWidget* window, const QString& where, const QStringLis
     });
 }
 
-// The main window with a subtitle file open at the size given, in the
-// program's language; its picture is saved as `file`, for a look.
+// The main window with a film open at the size given, in the program's language, saved for a look.
 void Shoot(Program& p, const QString& folder, int pxWidth, int pxHeight, const QString& file,
            const QStringList& knownCut) {
     frmMain& m = p.main();
@@ -223,9 +222,9 @@ void Shoot(Program& p, const QString& folder, int pxWidth, int pxHeight, const Q
 
 void ShootThreeSizes(Program& p, const QString& folder, const QString& language,
                      const QStringList& knownCut = {}) {
-    Shoot(p, folder, 953, 613, "layout" + language + "_min.png", knownCut);
-    Shoot(p, folder, 1280, 800, "layout" + language + "_1280x800.png", knownCut);
-    Shoot(p, folder, 1920, 1080, "layout" + language + "_1920x1080.png", knownCut);
+    for (auto [w, h, size] :
+         {std::tuple{953, 613, "min"}, {1280, 800, "1280x800"}, {1920, 1080, "1920x1080"}})
+        Shoot(p, folder, w, h, "layout" + language + "_" + size + ".png", knownCut);
 }
 
 TEST(LayoutShots, SmallestAndTwoLargerSizes) {
@@ -241,43 +240,39 @@ TEST(LayoutShots, SmallestAndTwoLargerSizesInGerman) {
     ShootThreeSizes(*german, german.folder.path(), "_de", {"Label48(0)"});
 }
 
-// The other windows over the main window at its smallest size, away from the
-// screen's middle, in the program's language: every control can be reached and
-// none lies over another, System and Wizard open over the main window, and
-// Escape closes each window with a Cancel or Close.
-void CheckTheOtherWindows(Program& p) {
-    answerModalsWithCancel(p.host.modal);
-    frmMain& m = p.main();
+// Every other window, over the main one away from the middle: all reachable, none overlapping.
+void CheckTheOtherWindows(Program* t) {
+    answerModalsWithCancel(t->host.modal);
+    frmMain& m = t->main();
     m.show();
     m.move(600, 450, frmMain::MinWidth, frmMain::MinHeight);
     const QPoint middle(m.left() + m.width() / 2, m.top() + m.height() / 2);
-    frmTip tip(p);
-    frmAbout about(p);
-    frmHelp help(p);
-    frmOnlineMess news(p);
-    const std::set<platform::Form*> escapes = {&p.fileChooser(), &p.control(), &p.preview(),
-                                               &p.system(), &p.wizard()};
+    frmTip tip(*t);
+    frmAbout about(*t);
+    frmHelp help(*t);
+    frmOnlineMess news(*t);
+    const std::set<platform::Form*> escapes = {&t->fileChooser(), &t->control(), &t->preview(),
+                                               &t->system(), &t->wizard()};
     for (platform::Form* w : std::initializer_list<platform::Form*>{
-             &p.settings(), &p.dbase(), &p.fileChooser(), &p.control(), &p.preview(), &p.system(),
-             &p.wizard(), &p.historyWindow(), &tip, &about, &help, &news}) {
+             &t->settings(), &t->dbase(), &t->fileChooser(), &t->control(), &t->preview(),
+             &t->system(), &t->wizard(), &t->historyWindow(), &tip, &about, &help, &news}) {
         const std::string name = w->name().toStdString();
         w->show();
         QApplication::processEvents();
         // Left to its window: the chooser's type caption shows the whole
         // filter text.
-        const QStringList known = w == &p.fileChooser() ? QStringList{"Label5"} : QStringList{};
+        const QStringList known = w == &t->fileChooser() ? QStringList{"Label5"} : QStringList{};
         CheckWhatAUserMeets(w->window(), w->name(), known);
-        // The settings window's pages are chosen in its tree.
-        if (w == &p.settings())
+        if (w == &t->settings())
             for (const char* key :
                  {"startup", "system", "general", "script", "audio", "defaults", "lng"}) {
-                p.settings().TV2.clickNode(QString::fromLatin1(key));
+                t->settings().TV2.clickNode(QString::fromLatin1(key));
                 CheckWhatAUserMeets(w->window(), w->name() + " " + key);
             }
-        if (w == &p.dbase() || w == &p.fileChooser()) {
+        if (w == &t->dbase() || w == &t->fileChooser()) {
             EXPECT_GE(TryEveryPicker(w->window(), name.c_str()).size(), 1) << name;
         }
-        if (w == &p.system() || w == &p.wizard()) {
+        if (w == &t->system() || w == &t->wizard()) {
             EXPECT_TRUE(QRect(w->left(), w->top(), w->width(), w->height()).contains(middle))
                 << name << " at " << w->left() << ", " << w->top();
         }
@@ -289,33 +284,30 @@ void CheckTheOtherWindows(Program& p) {
         QApplication::processEvents();
         EXPECT_FALSE(w->visible()) << name << " after Escape";
     }
-    // A question with the input rows and all four buttons.
-    bool asked = false;
-    queueAnswer<frmMessageBox>(p.host.modal, [&](frmMessageBox& box) {
+    bool asked = false; // a question with the input rows and all four buttons
+    queueAnswer<frmMessageBox>(t->host.modal, [&](frmMessageBox& box) {
         asked = true;
         CheckWhatAUserMeets(box.window(), box.name());
         box.cmdActionClick(frmMessageBox::Cancel);
     });
-    p.messages.ShowMessage("Which name?", 1, "yesnookcancel", "Question", true);
+    t->messages.ShowMessage("Which name?", 1, "yesnookcancel", "Question", true);
     EXPECT_TRUE(asked);
-    frmSplash& splash = p.splash();
-    splash.show();
-    QApplication::processEvents();
-    CheckWhatAUserMeets(splash.window(), splash.name());
-    splash.hide();
+    t->splash().show();
+    CheckWhatAUserMeets(t->splash().window(), t->splash().name());
+    t->splash().hide();
     m.hide();
 }
 
 TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedAndEscapeClosesThem) {
     TestProgram t;
     t.main().load();
-    CheckTheOtherWindows(t.program());
+    CheckTheOtherWindows(&t.program());
 }
 
 TEST(LayoutShots, EveryControlOfTheOtherWindowsCanBeReachedInGerman) {
     ProgramWithPack german("Deutsch.lng");
     ASSERT_EQ(german->main().mnuFile.caption(), "&Datei");
-    CheckTheOtherWindows(*german);
+    CheckTheOtherWindows(&*german);
 }
 
 } // namespace

@@ -264,19 +264,18 @@ void ClickControl(QWidget* window, const QString& control) {
     ADD_FAILURE() << "no control " << control.toStdString();
 }
 
-// On a real X server, the failed update check's message stays above every
-// window while open, the Tip comes only after it, and the main window is left.
+// On a real X display the start's message stays on top, then comes the Tip, then the main window.
 TEST(StartOnADisplay, AMessageOfTheStartIsNeverHiddenUnderTheMainWindowOrTheTip) {
     if (runInChildOnOwnDisplay()) return;
-    int closed = SilentServer().port(); // nothing listens there once it is closed
-    ProgramFolder folder;
-    folder.write("System/i.set", crlf({"", QStringLiteral("ftp://127.0.0.1:%1").arg(closed)}));
+    ProgramFolder folder; // nothing listens at a closed server's port
+    folder.write("System/i.set",
+                 crlf({"", QStringLiteral("ftp://127.0.0.1:%1").arg(SilentServer().port())}));
     Program p(folder.path()); // its modal windows wait for the user
     p.shell.EndProgram = [] {};
     QElapsedTimer sinceMessage;
     bool tipSeen = false;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
+    watch.callOnTimeout([&] {
         if (p.hasSplash() && p.splash().Timer2.interval() != 100)
             p.splash().Timer2.setInterval(100); // the countdown, sped up
         QWidget* message = Shown("frmMessageBox");

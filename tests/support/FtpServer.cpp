@@ -57,21 +57,19 @@ FtpServer::FtpServer(CutShort) {
 
 static const char* const ThrottledProgram = R"py(
 import sys
-from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
-from pyftpdlib.servers import FTPServer
-FTPHandler.authorizer = DummyAuthorizer()
-FTPHandler.authorizer.add_anonymous(sys.argv[1], perm=sys.argv[2])
-ThrottledDTPHandler.read_limit = ThrottledDTPHandler.write_limit = int(sys.argv[3])
-FTPHandler.dtp_handler = ThrottledDTPHandler
-server = FTPServer(('127.0.0.1', 0), FTPHandler)
+from pyftpdlib import authorizers, handlers as h, servers
+h.FTPHandler.authorizer = authorizers.DummyAuthorizer()
+h.FTPHandler.authorizer.add_anonymous(sys.argv[1], perm=sys.argv[2])
+h.ThrottledDTPHandler.read_limit = h.ThrottledDTPHandler.write_limit = int(sys.argv[3])
+h.FTPHandler.dtp_handler = h.ThrottledDTPHandler
+server = servers.FTPServer(('127.0.0.1', 0), h.FTPHandler)
 print('starting FTP server on 127.0.0.1:%d' % server.address[1], file=sys.stderr, flush=True)
 server.serve_forever()
 )py";
 
-FtpServer::FtpServer(Throttled throttled) {
+FtpServer::FtpServer(int bytesPerSecond, const char* perm) {
     start({QStringLiteral("-c"), QString::fromLatin1(ThrottledProgram), dir_.path(),
-           QString::fromLatin1(throttled.perm), QString::number(throttled.bytesPerSecond)});
+           QString::fromLatin1(perm), QString::number(bytesPerSecond)});
 }
 
 void FtpServer::start(const QStringList& arguments) {

@@ -18,11 +18,7 @@ public:
     struct CutShort {};
     explicit FtpServer(CutShort);
     // Moves no more than `bytesPerSecond`; the anonymous user has pyftpdlib's `perm`.
-    struct Throttled {
-        int bytesPerSecond;
-        const char* perm;
-    };
-    explicit FtpServer(Throttled);
+    FtpServer(int bytesPerSecond, const char* perm);
     ~FtpServer();
     FtpServer(const FtpServer&) = delete;
     FtpServer& operator=(const FtpServer&) = delete;

@@ -65,8 +65,7 @@ QStringList CoveredControls(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const platform::Control* c = platform::Control::ofWidget(w);
         if (!c || !w->isVisible() || !w->isEnabled() || !Clickable(w, *c)) continue;
-        // A control wider than its frame is met where the frame shows it.
-        const QRect shown = ShownRect(window, w);
+        const QRect shown = ShownRect(window, w); // a control wider than its frame is met there
         if (shown.width() < 2 || shown.height() < 2) continue;
         const QPoint middle = shown.center();
         const QString top = CoveredAt(window, w, middle);
@@ -133,35 +132,31 @@ QStringList CutCaptions(QWidget* window) {
 
 namespace {
 
-// The overlaps the design draws on purpose: the first control lies over each
-// of the others (a name without "(index)" stands for each element).
+// Overlaps drawn on purpose (cell fields and their buttons, ends of caption rows, the splash's
+// surface): the first over each of the others; a name without "(index)" means each element.
 constexpr std::pair<const char*, const char*> IntendedOverlaps[] = {
-    {"rtfEdit", "grdSubEdit"},            // the cell field over the cell it edits
-    {"cmdInvCalc", "grdSubEdit rtfEdit"}, // the cell's "=" button ends the cell field
-    {"btnNode", "grdSubEdit"},            // the part button in the line's number cell
-    {"Label74 Label75", "grdSubEdit"},    // the part steps end the heading row
-    {"rtfCalc", "Calc"},                  // the calculator's cell field
-    {"rtfSplitEdit", "grid"},             // the part list's cell field
-    {"command55", "SSTab3"},              // the fold button ends the tab row
-    {"cmdInvokeCalc", "Label4 Label9 Label10 Label11 Label15"}, // "=" ends a time's caption
-    // the splash's surface lies under all it shows and takes the click that closes it
-    {"pMove Picture1 Line1 lblTitle Label3 lblVersion lblBuild Label1 Label2", "picSurface"},
-};
-
-bool Names(const char* names, const QString& name) {
-    const QStringList list = QString::fromLatin1(names).split(QLatin1Char(' '));
-    return list.contains(name) || list.contains(name.section(QLatin1Char('('), 0, 0));
-}
+    {"rtfEdit", "grdSubEdit"},
+    {"cmdInvCalc", "grdSubEdit rtfEdit"},
+    {"btnNode", "grdSubEdit"},
+    {"Label74 Label75", "grdSubEdit"},
+    {"rtfCalc", "Calc"},
+    {"rtfSplitEdit", "grid"},
+    {"command55", "SSTab3"},
+    {"cmdInvokeCalc", "Label4 Label9 Label10 Label11 Label15"},
+    {"pMove Picture1 Line1 lblTitle Label3 lblVersion lblBuild Label1 Label2", "picSurface"}};
 
 bool Intended(const QString& one, const QString& other) {
+    auto names = [](const char* list, const QString& name) {
+        const QStringList l = QString::fromLatin1(list).split(QLatin1Char(' '));
+        return l.contains(name) || l.contains(name.section(QLatin1Char('('), 0, 0));
+    };
     for (const auto& [over, under] : IntendedOverlaps)
-        if ((Names(over, one) && Names(under, other)) || (Names(over, other) && Names(under, one)))
+        if ((names(over, one) && names(under, other)) || (names(over, other) && names(under, one)))
             return true;
     return false;
 }
 
-// A frame holds the controls drawn inside it, and an open picker's list lies
-// over the caption that shows its choice.
+// A frame holds what is drawn inside it; an open picker's list lies over its caption.
 bool HeldOrPicked(QWidget* a, const QRect& ra, QWidget* b, const QRect& rb) {
     for (bool (*is)(QWidget*) :
          {+[](QWidget* w) { return qobject_cast<QGroupBox*>(w) != nullptr; },
@@ -175,27 +170,22 @@ bool HeldOrPicked(QWidget* a, const QRect& ra, QWidget* b, const QRect& rb) {
 QStringList OverlappingControls(QWidget* window) {
     QApplication::processEvents();
     std::vector<std::pair<QWidget*, QRect>> shown;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!platform::Control::ofWidget(w) || !w->isVisible()) continue;
-        const QRect r = ShownRect(window, w);
-        if (!r.isEmpty()) shown.emplace_back(w, r);
-    }
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (platform::Control::ofWidget(w) && w->isVisible() && !ShownRect(window, w).isEmpty())
+            shown.emplace_back(w, ShownRect(window, w));
     QStringList overlaps;
     for (std::size_t i = 0; i < shown.size(); ++i)
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
-            QWidget* a = shown[i].first;
-            QWidget* b = shown[j].first;
-            if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
-            const QRect both = shown[i].second & shown[j].second;
-            if (both.isEmpty()) continue;
-            if (HeldOrPicked(a, shown[i].second, b, shown[j].second)) continue;
-            const QString one = platform::Control::ofWidget(a)->name();
-            const QString other = platform::Control::ofWidget(b)->name();
-            if (Intended(one, other)) continue;
-            overlaps << QStringLiteral("%1 and %2 overlap by %3 x %4 px")
-                            .arg(one, other)
-                            .arg(both.width())
-                            .arg(both.height());
+            auto [a, ra] = shown[i];
+            auto [b, rb] = shown[j];
+            const QRect both = ra & rb;
+            if (both.isEmpty() || a->isAncestorOf(b) || b->isAncestorOf(a) ||
+                HeldOrPicked(a, ra, b, rb))
+                continue;
+            if (!Intended(NameOf(a), NameOf(b)))
+                overlaps << QStringLiteral("%1 and %2 overlap by %3 x %4 px")
+                                .arg(NameOf(a), NameOf(b), QString::number(both.width()),
+                                     QString::number(both.height()));
         }
     return overlaps;
 }

@@ -22,8 +22,8 @@ QString NameOf(QWidget* w);
 // it), else the name of the control drawn above it there.
 QString CoveredAt(QWidget* window, QWidget* w, QPoint inWindow);
 // The visible, enabled controls a user clicks (buttons, lists, fields, label
-// buttons with a click handler) the middle of whose shown part another control drawn above covers,
-// as "name at (x, y) under other".
+// buttons with a click handler) whose shown middle another control drawn
+// above covers, as "name at (x, y) under other".
 QStringList CoveredControls(QWidget* window);
 // What is wrong with the way the control's caption shows, "" when it shows
 // whole: a caption wider than its control (a check or option box gives its
@@ -33,12 +33,11 @@ QString CaptionCut(QWidget* w);
 // The visible controls whose caption is cut (see CaptionCut), as
 // "name: what is wrong".
 QStringList CutCaptions(QWidget* window);
-// The pairs of visible controls, neither holding the other, whose shown parts
-// overlap but where the design means it, as "name and other overlap by W x H px".
+// Visible controls, neither holding the other, overlapping where not meant: "a and b overlap by W x
+// H px".
 QStringList OverlappingControls(QWidget* window);
 // What a user meets wrong in the window as it shows: the covered controls,
-// the overlapping ones, then the cut captions but those of the controls
-// named in `knownCut`.
+// the overlapping ones, then the cut captions but those of `knownCut`.
 QStringList Faults(QWidget* window, const QStringList& knownCut = {});
 // Saves the widget as it shows, for a look, once the events waiting are
 // handled; an empty picture, or one that cannot be saved, fails the test.
