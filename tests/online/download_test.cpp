@@ -122,8 +122,7 @@ TEST_F(DownloadTest, NoToTheUnsavedChangesQuestionKeepsTheDocument) {
 
 // No or Cancel to the overwrite question: the stored file stays, nothing is
 // loaded, and the received file leaves the program folder either way; Yes
-// overwrites it and loads. A file of the user's that bears the server name
-// stays as it was, and the received copy leaves the scratch folder.
+// overwrites it and loads. The user's own file of the server's name stays, no copy stays behind.
 TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
     const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
     const QByteArray mine = SubRipFile("My own film_en.ssf");
@@ -152,8 +151,7 @@ TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
     EXPECT_EQ(QDir(scratch).entryList({"*film_en*"}, QDir::Files), QStringList());
 }
 
-// A disk that takes a few bytes only: the stored file stays whole (whether the
-// received copy or the stored one fails) and the failed file is named.
+// A full disk keeps the stored file whole, whichever write fails, and names the failed file.
 TEST_F(DownloadTest, AFullDiskLeavesTheStoredFileWhole) {
     const QString target = t.writeDataFile("Film.srt", SubRipFile("Kept"));
     QStringList told;

@@ -1,6 +1,4 @@
-// Two Mirels on one program folder, each a process of its own: B starts before
-// A and exits after it, and keeps what A kept (a macro, a recent file, a
-// search, a tablet cell, the shared subtitle file A saved).
+// Two Mirel processes on one program folder: B starts before A, exits after it, keeps A's work.
 
 #include "fileio/frmFile.h"
 #include "macro/MacroTabFixture.h"
@@ -31,8 +29,7 @@ void saveThroughMenu(ProgramOn& p, int answer, Message* asked = nullptr) {
     p.main().mnuSavesubfile.click();
 }
 
-// A saves the shared file over itself; B waits until A has ended, then saves
-// it too and says what it was asked. Each keeps a macro, a search and a cell.
+// A saves the shared file; B, once A has ended, saves it too. Each keeps a macro, search, cell.
 void RunRole(const QString& role, const QString& folder) {
     const bool isA = role == "A";
     const QString name = "from" + role;
@@ -68,14 +65,6 @@ void RunRole(const QString& role, const QString& folder) {
     p.main().mnuExit.click();
 }
 
-void start(QProcess& child, const QString& role, const QString& folder) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MIREL_TWO_PROGRAMS", role + folder);
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=TwoPrograms.*"});
-}
-
 bool endedWell(QProcess& child) {
     return child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit &&
            child.exitCode() == 0;
@@ -90,19 +79,25 @@ TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersCh
     const QString shared = folder.write("Data/Files/shared.srt", SubRip(2, "Shared"));
     const QString onlyA = folder.write("Data/Files/onlyA.srt", SubRip(1, "A"));
     QProcess a, b; // a child still running at the end of the test is killed
-    start(b, "B", folder.path());
+    const auto start = [&](QProcess& child, const QString& role) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MIREL_TWO_PROGRAMS", role + folder.path());
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=TwoPrograms.*"});
+    };
+    start(b, "B");
     QByteArray outB;
     while (!outB.contains("B is ready") && b.waitForReadyRead(60000))
         outB += b.readAll();
     ASSERT_TRUE(outB.contains("B is ready")) << outB.data();
-    start(a, "A", folder.path());
+    start(a, "A");
     ASSERT_TRUE(endedWell(a)) << a.readAll().data();
     const QByteArray savedByA = readBytes(shared);
     b.closeWriteChannel();
     const bool bEnded = endedWell(b);
     outB += b.readAll();
     ASSERT_TRUE(bEnded) << outB.data();
-
     const QStringList store = folder.lines("System/Macro.sdf");
     EXPECT_TRUE(store.contains("fromA") && store.contains("fromB")) << "B keeps A's macro";
     EXPECT_TRUE(folder.lines("System/recent.sdf").contains(onlyA)) << "and A's recent file";

@@ -1,5 +1,4 @@
-// Writes that fail part way (as on a full disk) or into a folder that cannot be
-// written; each test runs in a child process, which alone the limit binds.
+// Writes that fail part way (a full disk) or into unwritable folders, each in a child process.
 
 #include "ShellFixture.h"
 #include "document/frmMessageBox.h"
@@ -18,8 +17,7 @@
 
 namespace {
 
-// Runs the current test in a child process, with its temporary folders below
-// one this process removes; false in the child.
+// Runs the current test in a child whose temporary folders this process removes; false there.
 bool ranInChild() {
     if (qEnvironmentVariableIsSet("MIREL_WRITE_FAILURE_CHILD")) return false;
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -42,8 +40,7 @@ bool ranInChild() {
     return true;
 }
 
-// A program on a fresh program folder; each message it shows is kept and
-// answered Yes (an overwrite question) or Ok.
+// A program on a fresh folder; each message is kept and answered Yes (to overwrite) or Ok.
 struct Steps {
     ProgramFolder folder;
     ProgramOn p{folder.path()};
@@ -68,52 +65,46 @@ struct Steps {
         p.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
         p.main().mnuSavesubfile.click();
     }
-    void exit() { p.main().mnuExit.click(); }
     std::string said() const { return told.join("\n").toStdString(); }
 };
 
-// A part typed into the partition tab's grid, to be written as SubRip.
-void typePart(Steps& s) {
-    PartitionTab& tab = s.p.main().partition;
-    for (const auto& [col, text] : {std::pair{1, "cd1.avi"}, std::pair{2, "00:00:01,000"}}) {
-        tab.grid.setCurrentCell(1, col);
-        tab.rtfSplitEdit.setText(text);
-        int key = platform::KeyReturn;
-        tab.rtfSplitEdit.onKeyPress(key);
-    }
-    if (tab.Label31.caption() == ">>") tab.Label31.onClick();
-    tab.combo3.setListIndex(8); // SubRip
-}
-
 struct Row {
     const char* name;
-    const char* file; // the file the step would replace, below the program folder
-    rlim_t limit;     // the bytes a file may have meanwhile
+    const char* file; // the file the step would replace
+    rlim_t limit;
     std::function<void(Steps&)> prepare, step;
 };
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
+const auto kExit = [](Steps& s) { s.p.main().mnuExit.click(); };
 
 // The node file has the full path in it: the one-line a.srt fits, it does not.
 const Row kRows[] = {
     {"SaveOverAnExistingFile", "Data/Files/a.srt", 20, &Steps::deleteFirstLine, &Steps::save},
     {"TheNodeFileOfASave", "System/Nodes/a.srt.sdf", 60, &Steps::deleteFirstLine, &Steps::save},
-    {"APartOfThePartitionTab", "Data/Files/cd1.srt", 20, typePart,
+    {"APartOfThePartitionTab", "Data/Files/cd1.srt", 20, // a part typed in, written as SubRip
+     [](Steps& s) {
+         PartitionTab& tab = s.p.main().partition;
+         for (const auto& [col, text] : {std::pair{1, "cd1.avi"}, std::pair{2, "00:00:01,000"}}) {
+             tab.grid.setCurrentCell(1, col);
+             tab.rtfSplitEdit.setText(text);
+             int key = platform::KeyReturn;
+             tab.rtfSplitEdit.onKeyPress(key);
+         }
+         if (tab.Label31.caption() == ">>") tab.Label31.onClick();
+         tab.combo3.setListIndex(8);
+     },
      [](Steps& s) { s.p.main().partition.command5.onClick(); }},
     {"SettingsAtOk", "System/Settings/set.sdf", 10, nullptr,
      [](Steps& s) {
          s.p.answer<frmSettings>([](frmSettings& w) { Press(w.Command1[frmSettings::Ok]); });
          s.p.main().mnuSettings.click();
      }},
-    {"TheLastFilesAtExit", "System/last.sdf", 20, nullptr, &Steps::exit},
-    {"TheWizardListAtExit", "System/wizard.sdf", 20, nullptr, &Steps::exit},
+    {"TheLastFilesAtExit", "System/last.sdf", 20, nullptr, kExit},
+    {"TheWizardListAtExit", "System/wizard.sdf", 20, nullptr, kExit},
 };
 
 class WriteFailure : public ::testing::TestWithParam<Row> {};
 
-// The old file stays whole, no temporary file is left beside it, an unsaved
-// document stays changed, and the user is told which file failed.
+// The old file stays whole with no temporary beside it, the document unsaved, the file named.
 TEST_P(WriteFailure, LeavesTheFileWholeAndSaysSo) {
     if (ranInChild()) return;
     const Row& row = GetParam();
@@ -140,8 +131,7 @@ TEST_P(WriteFailure, LeavesTheFileWholeAndSaysSo) {
 INSTANTIATE_TEST_SUITE_P(Rows, WriteFailure, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Takes write access to a tree away, but for one file in it: root becomes
-// "nobody" (still dumpable, so that a leak check can look at the process).
+// Takes write access to a tree but one file away; root becomes a dumpable "nobody".
 bool loseWriteAccess(const QString& tree, const QString& writable = {}) {
     if (QProcess::execute("chmod", {"-R", "a-w,a+rX", tree}) != 0) return false;
     if (!writable.isEmpty() && QProcess::execute("chmod", {"a+w", writable}) != 0) return false;
@@ -149,8 +139,7 @@ bool loseWriteAccess(const QString& tree, const QString& writable = {}) {
                               setuid(65534) == 0 && prctl(PR_SET_DUMPABLE, 1) == 0);
 }
 
-// An unwritable program folder is said once, at the start and not at the
-// exit, and the document is edited all the same, without the change history.
+// An unwritable program folder is said once, at the start; editing goes on without history.
 TEST(ReadOnlyProgramFolder, IsSaidOnceAtStartAndEditingGoesOnWithoutTheHistory) {
     if (ranInChild()) return;
     Steps run;
@@ -164,7 +153,7 @@ TEST(ReadOnlyProgramFolder, IsSaidOnceAtStartAndEditingGoesOnWithoutTheHistory) 
     run.deleteFirstLine();
     EXPECT_EQ(run.p->doc.lineCount(), 1);
     run.p->doc.FileChanged = false; // the exit asks nothing about the document
-    run.exit();
+    kExit(run);
     EXPECT_EQ(run.told.size(), 1) << run.said();
 }
 
