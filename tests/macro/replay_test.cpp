@@ -18,6 +18,16 @@ namespace {
 
 using window_steps::typeAndEnter;
 
+// The fixture loaded in a shown window, with an empty macro picked for recording.
+frmMain& readyToRecord(TestProgram& t, const QString& name) {
+    loadFixture(t);
+    frmMain& w = t.main();
+    w.show();
+    defineMacro(t, 0, name, {});
+    w.macroPickers.Combo5.setListIndex(0);
+    return w;
+}
+
 QStringList cellsOf(Program& p) {
     QStringList cells;
     const platform::Grid& g = p.doc.grid();
@@ -29,11 +39,7 @@ QStringList cellsOf(Program& p) {
 
 TEST(MacroReplay, EnterInAFieldRecordsItsTextAndDoesNotRunGo) {
     TestProgram t;
-    loadFixture(t);
-    frmMain& w = t.main();
-    w.show();
-    defineMacro(t, 0, "Fields", {});
-    w.macroPickers.Combo5.setListIndex(0);
+    frmMain& w = readyToRecord(t, "Fields");
     w.search.Option1[1].setValue(true); // Replace: Go would change the text
     w.macroEditor.Command32[MacroEditor::Record].onClick();
     const struct {
@@ -264,11 +270,7 @@ TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
         Message refused, replayed;
         {
             TestProgram t;
-            loadFixture(t);
-            frmMain& w = t.main();
-            w.show();
-            defineMacro(t, 0, "Tool", {});
-            w.macroPickers.Combo5.setListIndex(0);
+            frmMain& w = readyToRecord(t, "Tool");
             if (use.refusal) t.reply(AnswerOk, &refused);
             w.macroEditor.Command32[MacroEditor::Record].onClick();
             use.use(w);
