@@ -1,10 +1,11 @@
 #include "platform/Inet.h"
 
+#include "runtime/SafeWrite.h"
+
 #include <QFile>
 #include <QLibrary>
 #include <QLocale>
 #include <QObject>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 // libcurl is called through pointers to its functions (below), not linked.
@@ -114,7 +115,7 @@ struct Job {
     CURL* easy = nullptr;
     bool put = false;
     QString server, remote, local;
-    std::unique_ptr<QSaveFile> target;
+    std::unique_ptr<runtime::ReplacingFile> target;
     std::unique_ptr<QFile> source;
     QByteArray memory;
     QByteArray url;
@@ -252,7 +253,7 @@ int Job::CloseSocket(void* userp, curl_socket_t socket) {
 size_t Job::WriteCallback(char* data, size_t size, size_t count, void* userp) {
     Job* d = static_cast<Job*>(userp);
     const qint64 bytes = static_cast<qint64>(size * count);
-    if (d->target) return d->target->write(data, bytes) == bytes ? size * count : 0;
+    if (d->target) return d->target->write(data, bytes) ? size * count : 0;
     if (d->memory.size() + bytes > MemoryLimit) return 0;
     d->memory.append(data, bytes);
     return size * count;
@@ -364,10 +365,10 @@ bool Inet::Impl::openFiles(Job& job, const Operation& op) {
                        job.source->errorString();
     } else {
         if (op.local.isEmpty()) return true;
-        job.target = std::make_unique<QSaveFile>(op.local);
-        if (job.target->open(QIODevice::WriteOnly)) return true;
+        job.target = std::make_unique<runtime::ReplacingFile>(op.local);
+        if (job.target->open()) return true;
         responseInfo = QStringLiteral("Cannot write ") + op.local + QStringLiteral(": ") +
-                       job.target->errorString();
+                       job.target->reason();
     }
     return false;
 }
@@ -451,14 +452,17 @@ void Inet::Impl::ended(const std::shared_ptr<Job>& which) {
     responseCode = static_cast<int>(which->responseCode);
     leftOnServer = which->leftOnServer;
     bool ok = which->result == CURLE_OK;
-    if (!ok) {
+    if (!ok && which->target && which->target->error() != 0) { // the disk refused the data
+        responseInfo = QStringLiteral("Cannot write ") + which->local + QStringLiteral(": ") +
+                       which->target->reason();
+    } else if (!ok) {
         responseInfo = Describe(which->result, which->timeout);
         const QString detail = QString::fromUtf8(which->errorBuffer).trimmed();
         if (!detail.isEmpty()) responseInfo += QStringLiteral(" (") + detail + QLatin1Char(')');
-    } else if (which->target && (!which->target->flush() || !which->target->commit())) {
+    } else if (which->target && !which->target->commit()) {
         ok = false;
         responseInfo = QStringLiteral("Cannot write ") + which->local + QStringLiteral(": ") +
-                       which->target->errorString();
+                       which->target->reason();
     }
     which->target.reset(); // committed, or thrown away
     memory = std::move(which->memory);

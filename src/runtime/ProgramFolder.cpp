@@ -1,10 +1,13 @@
 #include "runtime/ProgramFolder.h"
 
+#include "runtime/SafeWrite.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 
 namespace runtime {
 
@@ -27,6 +30,16 @@ void EmptyRunFolder(const QString& folder) {
         else
             QFile::remove(entry.filePath());
     }
+}
+
+// An empty folder named as a run's ("run-<pid>", "run-<pid>-<n>") whose
+// process has ended: a start that could not lock it left it.
+bool IsLeftRunFolder(const QString& folder) {
+    static const QRegularExpression run(QStringLiteral("^run-([0-9]{1,10})(-[0-9]{1,2})?$"));
+    const QRegularExpressionMatch match = run.match(QFileInfo(folder).fileName());
+    return match.hasMatch() && !ProcessRuns(match.captured(1).toLongLong()) &&
+           QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
 }
 
 // A lock with no time limit: a running Mirel keeps it however long it runs,
@@ -133,7 +146,11 @@ QString ProgramFolder::scratchFolder() const {
             const QString folder = base + QLatin1Char('/') + name;
             if (!QDir().mkpath(folder)) break;
             std::unique_ptr<QLockFile> lock = LockOf(folder);
-            if (!lock->tryLock(0)) continue;
+            if (!lock->tryLock(0)) {
+                if (lock->error() == QLockFile::LockFailedError) continue; // held: the next name
+                QDir().rmdir(folder); // no lock can be made (a full disk): no folder stays
+                break;
+            }
             EmptyRunFolder(folder); // an earlier process of this id may have left files
             run.name = name;
             run.folder = folder;
@@ -153,7 +170,10 @@ void ProgramFolder::clearUnownedScratch() const {
     for (const QString& name : base.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
         const QString folder = base.filePath(name);
         if (scratch_->lock && name == scratch_->name) continue;
-        if (!QFileInfo::exists(folder + QLatin1Char('/') + scratchLockName())) continue;
+        if (!QFileInfo::exists(folder + QLatin1Char('/') + scratchLockName())) {
+            if (IsLeftRunFolder(folder)) base.rmdir(name);
+            continue;
+        }
         const std::unique_ptr<QLockFile> probe = LockOf(folder);
         if (!probe->tryLock(0)) continue; // a running Mirel holds it
         QDir(folder).removeRecursively();

@@ -68,7 +68,8 @@ public:
 
     // Removes from \Data\Temporarily what no running Mirel owns: loose files
     // (older runs kept their files there) and the folders of runs that ended
-    // without removing theirs, told by a lock that no living process holds.
+    // without removing theirs, told by a lock that no living process holds,
+    // or empty and without a lock, named after a process that has ended.
     // Folders of running Mirels, this one's included, and folders that are
     // no run's stay.
     void clearUnownedScratch() const;

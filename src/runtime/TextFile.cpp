@@ -1,14 +1,13 @@
 #include "runtime/TextFile.h"
 
+#include "runtime/SafeWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <unistd.h>
 
 namespace runtime {
 
@@ -192,43 +191,6 @@ QByteArray LinesAsBytes(const QStringList& lines) {
     return bytes;
 }
 
-// The bytes a device holds in its buffer go to the file, and the file to the
-// disk: a full disk refuses them here, before the target is replaced, and a
-// crash after the rename cannot leave an empty file.
-bool FlushToDisk(QFileDevice& file, QString& reason) {
-    if (!file.flush()) {
-        reason = Reason(file);
-        return false;
-    }
-    if (::fsync(file.handle()) != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
-// Writes to a temporary file beside the target and renames it over the
-// target only after every byte was written and reached the disk; a failed
-// write never replaces the target. A file the user may write in a folder the
-// user may not (no temporary file can be made there) is written in place.
-bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return Fail(error, CannotWrite(path, file.errorString()));
-    QString reason;
-    bool written = WriteAll(file, bytes);
-    if (!written)
-        reason = Reason(file);
-    else
-        written = FlushToDisk(file, reason);
-    if (!written) {
-        file.cancelWriting();
-        return Fail(error, CannotWrite(path, reason));
-    }
-    if (!file.commit()) return Fail(error, CannotWrite(path, Reason(file)));
-    return true;
-}
-
 } // namespace
 
 QString DecodeText(const QByteArray& bytes, Encoding* used, bool* hadBom) {
@@ -323,15 +285,15 @@ TextFileContent ReadTextFile(const QString& path) {
 }
 
 bool WriteTextFile(const QString& path, const QStringList& lines, QString* error) {
-    return WriteWhole(path, LinesAsBytes(lines), error);
+    return ReplaceFileWhole(path, LinesAsBytes(lines), error);
 }
 
 bool WriteTextFileRaw(const QString& path, const QString& content, QString* error) {
-    return WriteWhole(path, content.toUtf8(), error);
+    return ReplaceFileWhole(path, content.toUtf8(), error);
 }
 
 bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    return WriteWhole(path, bytes, error);
+    return ReplaceFileWhole(path, bytes, error);
 }
 
 bool AppendTextLines(const QString& path, const QStringList& lines, QString* error) {

@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "runtime/SafeWrite.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
@@ -7,9 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <csignal>
 
 void Main(Program& p) {
+    // A file-size limit makes a write fail, as a full disk does, instead of
+    // ending the program with every unsaved edit.
+    std::signal(SIGXFSZ, SIG_IGN);
     SetVersionTexts(p.shell);
     EmptyScratchFolder(p);
     RemoveCutShortWrites(p);
@@ -48,17 +52,16 @@ void EmptyScratchFolder(const Program& p) {
     p.folder.clearUnownedScratch();
 }
 
-// A file is written as "<name>.XXXXXX" beside it (six letters or digits) and
-// then renamed; a run killed in between leaves that file behind.
+// A run killed while it wrote a file leaves the temporary file it wrote
+// through beside it; only such files of runs that have ended go.
 void RemoveCutShortWrites(const Program& p) {
-    static const QRegularExpression temporary(QStringLiteral("^.+\\.sdf\\.[A-Za-z0-9]{6}$"));
-    for (const runtime::Place place :
-         {runtime::Place::System, runtime::Place::NodesFolder, runtime::Place::SettingsFile}) {
+    using runtime::Place;
+    for (const Place place :
+         {Place::System, Place::NodesFolder, Place::SettingsFile, Place::FilesFolder,
+          Place::CalculatorFolder, Place::MacroExportFolder}) {
         QString folder = p.folder.path(place);
-        if (place == runtime::Place::SettingsFile) folder = QFileInfo(folder).path();
-        QDir dir(folder);
-        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-            if (temporary.match(name).hasMatch()) dir.remove(name);
+        if (place == Place::SettingsFile) folder = QFileInfo(folder).path();
+        runtime::RemoveLeftTemporaries(folder);
     }
 }
 

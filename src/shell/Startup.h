@@ -38,8 +38,9 @@ void SetVersionTexts(ShellState& s);
 // running Mirel owns in \Data\Temporarily; the folders of other running
 // Mirels stay. Failures are ignored.
 void EmptyScratchFolder(const Program& p);
-// Removes the temporary files a write cut short left beside the state files
-// in \System, \System\Nodes and \System\Settings ("Macro.sdf.Ab3dEf").
+// Removes the temporary files that writes of ended runs left beside the
+// program folder's files (".Macro.sdf.4711.mirel-part"); a file Mirel did not
+// make stays whatever its name.
 void RemoveCutShortWrites(const Program& p);
 // Deletes what the online requests of an earlier run fetched into the
 // transfer folder (the program folder): message.htm, sublist.sdf and

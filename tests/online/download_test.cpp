@@ -128,7 +128,7 @@ TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
     const QByteArray mine = SubRipFile("My own film_en.ssf");
     t.writeFile("film_en.ssf", mine);
     const QString scratch = t->folder.path(runtime::Place::ScratchFolder);
-    const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
+    const QStringList before = QDir(t.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const int answer : {AnswerNo, AnswerCancel}) {
         Message seen;
         t.reply(answer, &seen);
@@ -137,7 +137,7 @@ TEST_F(DownloadTest, OnlyYesToOverwritingTheStoredFileLoadsIt) {
         EXPECT_TRUE(seen.text.contains("already exists")) << answer;
         EXPECT_EQ(readBytes(target), SubRipFile("Kept")) << answer;
         EXPECT_TRUE(t->files.CurFileName.isEmpty()) << answer << ": nothing was loaded";
-        EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files, QDir::Name), before)
+        EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name), before)
             << answer << ": the received file is gone";
         EXPECT_EQ(dataFiles(), QStringList({"Film.srt"})) << answer;
         EXPECT_EQ(readBytes(transfer("film_en.ssf")), mine) << answer;
@@ -194,7 +194,8 @@ TEST(Download, AnUnfinishedDownloadKeepsNothing) {
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
         t.writeFile("System/sublist.sdf", crlf({"today", Entries[0]}));
         t.main().load();
-        const QStringList before = QDir(t.folder()).entryList(QDir::Files, QDir::Name);
+        const QStringList before =
+            QDir(t.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
         OnlineLists& lists = t.main().onlineLists;
         ASSERT_EQ(lists.FTPList.rows(), 2) << c.end;
         Message seen;
@@ -212,7 +213,8 @@ TEST(Download, AnUnfinishedDownloadKeepsNothing) {
             EXPECT_TRUE(seen.text.startsWith(QString::fromLatin1(c.says)))
                 << c.end << ": " << seen.title.toStdString() << ": " << seen.text.toStdString();
         }
-        EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files, QDir::Name), before) << c.end;
+        EXPECT_EQ(QDir(t.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name), before)
+            << c.end;
         EXPECT_FALSE(QDir(t.folder() + "/Data/Files").exists("Film.srt")) << c.end;
         EXPECT_TRUE(t->files.CurFileName.isEmpty()) << c.end << ": nothing was loaded";
         t.main().hide();

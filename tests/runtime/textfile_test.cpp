@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using runtime::Encoding;
 
@@ -282,6 +285,31 @@ TEST_F(TextFileTest, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(bytesOf("keep.srt"), "old\r\n");
     EXPECT_EQ(entries(), QStringList({"keep.srt"})) << "the temporary file is removed";
     EXPECT_TRUE(runtime::WriteTextFile(target, big)) << "the same write works without the limit";
+}
+
+// A write through a link writes the file it names, with the old file's
+// permissions; what a killed write of the same file left beside it goes, not
+// a running write's, nor another file's.
+TEST_F(TextFileTest, AWriteKeepsTheLinkAndRightsAndRemovesWhatAKilledWriteLeft) {
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted());
+    const QString left = QString(".%1.mirel-part").arg(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+    const QString running = QString(".%1.mirel-part").arg(getppid());
+    for (const QString& name :
+         {".a.srt" + left, ".a.srt" + running, ".b.srt" + left, "a.srt" + left})
+        write(name, "x");
+    const QString target = write("a.srt", "old");
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(target, path("link.srt")));
+    ASSERT_TRUE(runtime::WriteTextFile(path("link.srt"), {"new"}));
+    EXPECT_EQ(bytesOf("a.srt"), "new\r\n");
+    EXPECT_TRUE(QFileInfo(path("link.srt")).isSymLink());
+    EXPECT_EQ(QFile::permissions(target),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(entries(), QStringList({".a.srt" + running, ".b.srt" + left, "a.srt", "a.srt" + left,
+                                      "link.srt"}));
 }
 
 TEST_F(TextFileTest, AppendingAddsLinesAndCreatesTheFile) {

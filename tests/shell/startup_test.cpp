@@ -14,10 +14,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -215,29 +217,57 @@ TEST(Splash, IsDraggedByItsStrip) {
     s.hide();
 }
 
+// The id of a process that has ended.
+QString endedPid() {
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    EXPECT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    EXPECT_TRUE(gone.waitForFinished());
+    return QString::number(pid);
+}
+
+// What ended runs left goes; whatever the user named so, and what running Mirels write, stays.
 TEST(Startup, EmptiesTheScratchFolderAndTheFetchedFilesOnly) {
     ProgramFolder folder;
-    for (const char* name :
-         {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd", "Data/Temporarily/.x",
-          "message.htm", "sublist.sdf", "version.sdf", "System/sublist.sdf",
-          "Data/Temporarily/sub/inner.shd", "System/Macro.sdf.Ab3dEf",
-          "System/Settings/set.sdf.x1Y2z3", "System/Nodes/a.srt.sdf.q1w2e3", "System/Macro.sdf.old",
-          "System/Macro.sdf"})
+    const QString ended = endedPid(), running = QString::number(getppid());
+    const QString left = "." + ended + ".mirel-part", writing = "." + running + ".mirel-part";
+    const QStringList gone = {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
+                              "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf",
+                              // what a save cut short left beside a file
+                              "System/.Macro.sdf" + left, "System/Settings/.set.sdf" + left,
+                              "System/Nodes/.a.srt.sdf" + left,
+                              "Data/Calculator/.default.sac" + left, "Data/Files/.keep.srt" + left};
+    const QStringList kept = {"System/sublist.sdf",
+                              "Data/Temporarily/sub/inner.shd",
+                              "System/Macro.sdf",
+                              "System/Macro.sdf.old",
+                              "System/Macro.sdf.Ab3dEf",
+                              "System/Macro.sdf.backup",
+                              "System/Settings/set.sdf.before",
+                              "System/Nodes/film.sdf.mine01",
+                              "System/.Macro.sdf" + writing,
+                              "System/Macro.sdf" + left,
+                              "System/.Macro.sdf." + ended + ".part"};
+    for (const QString& name : gone + kept)
         folder.write(name, "x");
+    // Empty folders of runs that could not lock theirs; a user's empty folder stays.
+    const QStringList goneFolders = {"run-" + ended, "run-" + ended + "-7"};
+    const QStringList keptFolders = {"run-" + running, "run-" + ended + "x", "empty"};
+    for (const QString& name : goneFolders + keptFolders)
+        QDir().mkpath(folder.file("Data/Temporarily/" + name));
     folder.write("Data/Files/keep.srt", SubRip(1));
     ProgramOn p(folder.path());
     p->shell.CommandLine = folder.file("Data/Files/keep.srt");
     Main(*p);
-    for (const char* gone : {"Data/Temporarily/Splitprv.001", "Data/Temporarily/1.shd",
-                             "Data/Temporarily/.x", "message.htm", "sublist.sdf", "version.sdf",
-                             // what a save cut short left beside a state file
-                             "System/Macro.sdf.Ab3dEf", "System/Settings/set.sdf.x1Y2z3",
-                             "System/Nodes/a.srt.sdf.q1w2e3"})
-        EXPECT_FALSE(folder.exists(gone)) << gone;
-    for (const char* kept :
-         {"System/sublist.sdf", "Data/Files/keep.srt", "Data/Temporarily/sub/inner.shd",
-          "System/Macro.sdf", "System/Macro.sdf.old"})
-        EXPECT_TRUE(folder.exists(kept)) << kept;
+    for (const QString& name : gone)
+        EXPECT_FALSE(folder.exists(name)) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(folder.exists(name)) << name.toStdString();
+    for (const QString& name : goneFolders)
+        EXPECT_FALSE(folder.exists("Data/Temporarily/" + name)) << name.toStdString();
+    for (const QString& name : keptFolders)
+        EXPECT_TRUE(folder.exists("Data/Temporarily/" + name)) << name.toStdString();
     p.main().hide();
 }
 
