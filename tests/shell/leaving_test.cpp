@@ -130,7 +130,7 @@ TEST(Leaving, StateFilesThatCannotBeWrittenAreReportedOnceAndTheExitCompletes) {
         EXPECT_TRUE(said.text.contains(folder.file(QString("System/") + name)))
             << name << " in: " << said.text.toStdString();
     EXPECT_FALSE(said.text.contains("last.sdf")) << "only the files that failed";
-    EXPECT_EQ(said.text.count("refers to a directory"), 3)
+    EXPECT_EQ(said.text.count("Is a directory"), 3)
         << "each with the reason: " << said.text.toStdString();
     EXPECT_EQ(folder.lines("System/last.sdf").size(), 2) << "the others were written";
     EXPECT_EQ(p->host.modal.history().size(), 1u) << "one message for all of them";
