@@ -56,8 +56,10 @@ bool Tablets::LoadCalc(QString& path) {
         for (int c = 1; c <= Cols; ++c)
             TakeCell(r, c, file.lines.value((r - 1) * Cols + c));
     CurTabletFile = path;
-    storedLines_ = TabletLines();
     ToDoCalc(false); // the grid shows what failed; a load is no action on a cell
+    // What the load worked out is no change of the user's: a tablet left as
+    // loaded is not written back.
+    storedLines_ = TabletLines();
     p_.main().calculator.Calc.setCurrentCell(1, 1);
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include "document/FormatDetection.h"
 #include "document/MessageWindow.h"
+#include "document/NodeTable.h"
 #include "fileio/SettingFile.h"
 #include "fileio/frmFile.h"
 #include "platform/Grid.h"
@@ -30,6 +31,15 @@ SplitPath Split(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash < 0) return {QString(), path};
     return {slash == 0 ? QStringLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// "2: Intro, Part_2": how many parts and their names.
+QString PartNames(const NodeTable& nodes) {
+    QStringList names;
+    for (int i = 1; i <= nodes.Count(); ++i)
+        names << nodes.Name(i);
+    return runtime::TrimStr(nodes.Count()) + QStringLiteral(": ") +
+           names.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -316,20 +326,24 @@ bool FileCommands::SaveSubFile(int& format, int& lastRow) {
     return true;
 }
 
-// The document counts as saved only once its parts are kept too: a node file
-// that could not be written is said, and the document stays changed, since
-// the file read back would hold one part only.
+// A written file counts as saved. Its parts go to its node file; when that
+// cannot be written and a load would not give them back, the loss is said,
+// once for each file in a run.
 void FileCommands::MarkSaved(int format) {
-    p_.files.CurFileIndex = format;
-    QString error;
-    if (!p_.files.SaveSubControl(p_.files.CurFileName, &error)) {
-        ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(p_.files.CurFileName) +
-                          QStringLiteral("' was written, but its parts were not kept:/n") +
-                          MessageWindow::Verbatim(error) +
-                          QStringLiteral("/nRead back, it would be one part. The document "
-                                         "still counts as changed."),
-                      QStringLiteral("File Error"));
-        return;
-    }
+    Files& files = p_.files;
+    files.CurFileIndex = format;
     p_.doc.FileChanged = false;
+    QString error;
+    if (files.SaveSubControl(files.CurFileName, &error)) return;
+    if (files.IsSinglePart() && files.NodeFileRecording(files.CurFileName).isEmpty()) return;
+    if (partsNotKept_.contains(files.CurFileName)) return;
+    partsNotKept_ << files.CurFileName;
+    ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(files.CurFileName) +
+                      QStringLiteral("' was saved, but its parts (%1) could not be kept for the "
+                                     "next load:/n")
+                          .arg(MessageWindow::Verbatim(PartNames(p_.doc.FileNodes))) +
+                      MessageWindow::Verbatim(error) +
+                      QStringLiteral("/nOpened again, it will not show these parts. This is said "
+                                     "once for this file."),
+                  QStringLiteral("File Error"));
 }

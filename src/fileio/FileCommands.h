@@ -8,6 +8,7 @@
 #include "platform/Printer.h"
 
 #include <QString>
+#include <QStringList>
 
 class Program;
 class frmFile;
@@ -99,5 +100,6 @@ private:
     void ReportFailure(const QString& text, const QString& title);
 
     Program& p_;
-    int savedType_ = 0; // the format chosen at the last save
+    int savedType_ = 0;        // the format chosen at the last save
+    QStringList partsNotKept_; // files whose parts were said not kept
 };

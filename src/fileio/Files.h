@@ -25,13 +25,25 @@ public:
     void ShowFileInfo(QString& fileName, int format);
 
     // Writes the node file of the current document (its parts) for the file
-    // named fileName: \System\Nodes\<CurFileTitle>.sdf. False when it could
-    // not be written (an old node file then stays as it was), with the reason
-    // in *error where given.
+    // named fileName (NodeFileOf). False when it could not be written, or when
+    // a node file of that name records another path (it is not touched), with
+    // the reason in *error where given; an old node file then stays as it was.
     bool SaveSubControl(const QString& fileName, QString* error = nullptr);
+    // \System\Nodes\<name>-<hash>.sdf: the file's name and eight hex digits
+    // of a hash of its full path, so that files of one name in two folders
+    // keep parts of their own.
+    QString NodeFileOf(const QString& fileName) const;
+    // The node file a load takes for fileName: its own (NodeFileOf), else the
+    // one of its name alone ("<title>.sdf", as earlier versions named them),
+    // each only when it records fileName; "" for none.
+    QString NodeFileRecording(const QString& fileName) const;
+    // The document is the one part over every line, named after the current
+    // file, that a load gives a file without a node file.
+    bool IsSinglePart() const;
     // Reads a node file (mode 0, from \System\Nodes\, into the document's
-    // parts) or a collection file (mode 1, from \Data\Files\, into items and
-    // the lines of its <Subs> section). name receives the full path opened.
+    // parts, see NodeFileRecording) or a collection
+    // file (mode 1, from \Data\Files\, into items and the lines of its <Subs>
+    // section). name receives the full path opened.
     // Nothing is changed unless the file is of this program version (a
     // different version is reported) and its counts and rows fit. Mode 0
     // always leaves the document with parts: when the node file is missing,

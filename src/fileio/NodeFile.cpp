@@ -1,8 +1,8 @@
-// Node files (the parts of a subtitle file, \System\Nodes\<title>.sdf) and the
-// first sections of collection files (\Data\Files\<name>.dbs), which share
-// their layout: the program version, <File> with a path or title, <Data> with
-// a count and the entries 0..count as "first,last:name" and an in-index
-// digit; a collection file goes on with its <Subs> lines.
+// Node files (the parts of a subtitle file, \System\Nodes\<title>-<hash>.sdf)
+// and the first sections of collection files (\Data\Files\<name>.dbs), which
+// share their layout: the program version, <File> with a path or title,
+// <Data> with a count and the entries 0..count as "first,last:name" and an
+// in-index digit; a collection file goes on with its <Subs> lines.
 
 #include "document/NodeTable.h"
 #include "fileio/Files.h"
@@ -11,6 +11,7 @@
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <limits>
@@ -19,6 +20,13 @@ namespace {
 
 constexpr int CountLine = 5; // 0-based: version, <File>, path, </File>, <Data>, count
 constexpr int FirstEntryLine = 6;
+constexpr int PathLine = 2;
+
+// The subtitle file a node file keeps the parts of ("" for none).
+QString RecordedPath(const runtime::TextFileContent& file) {
+    return file.ok && file.lines.value(1) == QLatin1String("<File>") ? file.lines.value(PathLine)
+                                                                     : QString();
+}
 
 QString EntryLine(const NodeTable& t, int i) {
     return runtime::TrimStr(t.FirstRow(i)) + QLatin1Char(',') + runtime::TrimStr(t.LastRow(i)) +
@@ -89,6 +97,23 @@ bool IsCurrentVersion(Program& p, const QStringList& lines) {
 
 } // namespace
 
+QString Files::NodeFileOf(const QString& fileName) const {
+    const QByteArray hash =
+        QCryptographicHash::hash(fileName.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+    return p_.folder.path(runtime::Place::NodesFolder,
+                          fileName.section(QLatin1Char('/'), -1) + QLatin1Char('-') +
+                              QString::fromLatin1(hash) + QStringLiteral(".sdf"));
+}
+
+QString Files::NodeFileRecording(const QString& fileName) const {
+    const QString old =
+        p_.folder.path(runtime::Place::NodesFolder,
+                       fileName.section(QLatin1Char('/'), -1) + QStringLiteral(".sdf"));
+    for (const QString& path : {NodeFileOf(fileName), old})
+        if (!path.isEmpty() && RecordedPath(runtime::ReadTextFile(path)) == fileName) return path;
+    return QString();
+}
+
 bool Files::SaveSubControl(const QString& fileName, QString* error) {
     const NodeTable& nodes = p_.doc.FileNodes;
     QStringList lines = {
@@ -97,14 +122,27 @@ bool Files::SaveSubControl(const QString& fileName, QString* error) {
     for (int i = 0; i <= nodes.Count(); ++i)
         lines << EntryLine(nodes, i);
     lines << QStringLiteral("</Data>");
-    const QString path =
-        p_.folder.path(runtime::Place::NodesFolder, CurFileTitle + QStringLiteral(".sdf"));
+    // A node file that holds these parts already is left as it is.
+    const QString kept = NodeFileRecording(fileName);
+    if (!kept.isEmpty() && runtime::ReadTextFile(kept).lines == lines) return true;
+    const QString path = NodeFileOf(fileName);
     if (path.isEmpty()) {
-        if (error) *error = QStringLiteral("\"%1\" is no name for a node file").arg(CurFileTitle);
+        if (error) *error = QStringLiteral("\"%1\" is no name for a node file").arg(fileName);
+        return false;
+    }
+    const QString owner = RecordedPath(runtime::ReadTextFile(path));
+    if (!owner.isEmpty() && owner != fileName) {
+        if (error) *error = QStringLiteral("%1 keeps the parts of %2").arg(path, owner);
         return false;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     return runtime::WriteTextFile(path, lines, error);
+}
+
+bool Files::IsSinglePart() const {
+    const NodeTable& t = p_.doc.FileNodes;
+    return t.Count() == 1 && t.FirstRow(1) == 1 && t.LastRow(1) == p_.doc.lineCount() &&
+           t.Name(0) == CurFileBase && t.Name(1) == CurFileBase && !t.InIndex(0) && !t.InIndex(1);
 }
 
 bool Files::LoadDbsFile(QString& name, int mode) {
@@ -112,12 +150,15 @@ bool Files::LoadDbsFile(QString& name, int mode) {
         frmDbase& window = p_.dbase(); // the collection the window has open
         return LoadDbsFile(name, mode, window.CollectionItems, window.lstBuff);
     }
-    name = p_.folder.path(runtime::Place::NodesFolder, name);
-    const runtime::TextFileContent file = runtime::ReadTextFile(name);
+    // The node file of this path, else one of the name alone (written before
+    // node files took a hash of the path) when it records this path.
+    const QString found = NodeFileRecording(CurFileName);
+    name = found.isEmpty() ? NodeFileOf(CurFileName) : found;
+    const runtime::TextFileContent file =
+        found.isEmpty() ? runtime::TextFileContent() : runtime::ReadTextFile(found);
     NodeTable parts;
-    const bool taken = file.ok && IsCurrentVersion(p_, file.lines) &&
-                       file.lines.value(2) == CurFileName && ReadEntries(file.lines, parts) &&
-                       FitParts(parts, p_.doc.lineCount());
+    const bool taken = !found.isEmpty() && IsCurrentVersion(p_, file.lines) &&
+                       ReadEntries(file.lines, parts) && FitParts(parts, p_.doc.lineCount());
     NodeTable& nodes = p_.doc.FileNodes;
     if (taken) {
         nodes = parts;

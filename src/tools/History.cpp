@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 using runtime::TrimStr;
@@ -64,8 +65,11 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
     }
     QDir().mkpath(p_.folder.path(runtime::Place::ScratchFolder));
     QString error;
+    bool noRoom = false;
     const QString file = SnapshotFile(number);
-    if (!WriteSnapshotFile(file, p_.shell.ProgramVersion, p_.doc.grid(), p_.doc.FileNodes, error)) {
+    if (!WriteSnapshotFile(file, p_.shell.ProgramVersion, p_.doc.grid(), p_.doc.FileNodes, error,
+                           &noRoom)) {
+        if (noRoom) return GoOnWithout(error); // a full folder stays full
         Tell(QStringLiteral("History snapshot %1 could not be written, so the change was not "
                             "made:/n%2")
                  .arg(SnapshotNumber(number), MessageWindow::Verbatim(error)));
@@ -195,23 +199,50 @@ void History::MenuHistory() {
 
 // The scratch folder, where the snapshots go, or the nearest folder above
 // it that exists: may this process write there (permissions, a read-only
-// disk)? Nothing is written to find out.
+// disk), and is there room? Nothing is written to find out.
 void History::CheckProgramFolder() {
     QString folder =
         p_.folder.path(runtime::ProgramFolder::relative(runtime::Place::ScratchFolder));
     while (!QFileInfo(folder).isDir() && folder.size() > p_.folder.root().size())
         folder = QFileInfo(folder).path();
-    off_ = ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0;
-    if (!off_) return;
-    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    const QByteArray name = QFile::encodeName(folder);
+    if (::access(name.constData(), W_OK | X_OK) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        TurnOff(QStringLiteral("Mirel cannot write to its program folder %1 (%2: %3).")
+                    .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
+                         reason),
+                QStringLiteral("Program folder not writable"), QStringLiteral("are not"));
+        return;
+    }
+    struct statvfs disk {};
+    if (::statvfs(name.constData(), &disk) != 0) return;
+    const auto blocks = geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+    const double room = double(blocks) * double(disk.f_frsize);
+    if (room >= MinRoom) return;
+    TurnOff(QStringLiteral("Mirel's program folder %1 is full (%2: %3 bytes free).")
+                .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
+                     QLocale::system().toString(room, 'f', 0)),
+            QStringLiteral("Program folder full"), QStringLiteral("may not be"));
+}
+
+// A snapshot that found no room: the change goes on, and so does editing,
+// without the history from here on.
+bool History::GoOnWithout(const QString& error) {
+    TurnOff(MessageWindow::Verbatim(error) +
+                QStringLiteral("/nThere is no room left for the change history."),
+            QStringLiteral("Program folder full"), QStringLiteral("may not be"));
+    return true;
+}
+
+void History::TurnOff(const QString& what, const QString& title, const QString& kept) {
+    off_ = true;
     p_.messages.ShowMessage(
-        QStringLiteral("Mirel cannot write to its program folder %1 (%2: %3)./n/nYou can edit "
-                       "and save subtitle files all the same, but without the change history "
-                       "(no snapshots, nothing to restore), and settings, macros and lists are "
-                       "not kept for the next start.")
-            .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
-                 reason),
-        KindExclamation, QStringLiteral("ok"), QStringLiteral("Program folder not writable"));
+        what + QStringLiteral("/n/nYou can edit and save subtitle files all the same, but without "
+                              "the change history (no snapshots, nothing to restore), and "
+                              "settings, macros, lists and the parts of subtitle files %1 kept "
+                              "for the next start.")
+                   .arg(kept),
+        KindExclamation, QStringLiteral("ok"), title);
 }
 
 void History::Tell(const QString& text) {

@@ -41,10 +41,13 @@ public:
     void ClearHistoryWindow();
     // History menu: the history window, modally, over the main window.
     void MenuHistory();
-    // At the start: whether the program folder takes this run's files. When
-    // it does not, the user is told once, plainly, and the document is then
-    // edited without snapshots (SaveSnapshot keeps none and refuses nothing).
+    // At the start: whether the program folder takes this run's files (it may
+    // be written and has MinRoom free). When it does not, the user is told
+    // once, plainly, and the document is then edited without snapshots
+    // (SaveSnapshot keeps none and refuses nothing). A snapshot that later
+    // finds no room does the same.
     void CheckProgramFolder();
+    static constexpr double MinRoom = 16 * 1024; // bytes
     bool off() const { return off_; }
 
     const std::vector<Snapshot>& snapshots() const { return snapshots_; }
@@ -60,6 +63,10 @@ private:
     void FitFontList();
     void ReleaseEditing();
     void Tell(const QString& text);
+    bool GoOnWithout(const QString& error);
+    // Snapshots stop for this run; `what` says why, `kept` how sure the loss
+    // of the state files is ("are not", "may not be").
+    void TurnOff(const QString& what, const QString& title, const QString& kept);
 
     Program& p_;
     std::vector<Snapshot> snapshots_;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QStringEncoder>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -134,24 +135,25 @@ void WriteLines(LineWriter& out, const QString& version, const platform::Grid& g
 } // namespace
 
 bool WriteSnapshotFile(const QString& path, const QString& version, const platform::Grid& grid,
-                       const NodeTable& parts, QString& error) {
+                       const NodeTable& parts, QString& error, bool* noRoom) {
     const QString part = path + QStringLiteral(".part");
     QFile file(part);
-    const auto fail = [&](const QString& reason) {
-        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + reason;
+    const auto fail = [&](int reason, const QString& why) {
+        if (noRoom) *noRoom = reason == ENOSPC || reason == EDQUOT || reason == EFBIG;
+        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + why;
         file.close();
         QFile::remove(part);
         return false;
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return fail(file.errorString());
+        return fail(errno, file.errorString());
     LineWriter out(file);
     WriteLines(out, version, grid, parts);
-    if (!out.finish()) return fail(file.errorString());
+    if (!out.finish()) return fail(errno, file.errorString());
     file.close();
     // rename() replaces the old file in one step.
     if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
-        return fail(QStringLiteral("the finished file could not take its name"));
+        return fail(errno, QStringLiteral("the finished file could not take its name"));
     return true;
 }
 

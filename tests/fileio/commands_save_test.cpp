@@ -19,9 +19,7 @@ namespace {
 struct Save : ::testing::Test {
     TestProgram t;
     QString files() { return QDir::cleanPath(t.folder() + "/Data/Files"); }
-    QString nodeFile(const QString& title) {
-        return t.folder() + "/System/Nodes/" + title + ".sdf";
-    }
+    QString nodeFile(const QString& title) { return t->files.NodeFileOf(files() + "/" + title); }
     int lines() { return t->doc.lineCount(); }
 
     // Answers the chooser: a type (-1 leaves it), a typed name, Ok.

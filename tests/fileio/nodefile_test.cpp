@@ -4,11 +4,13 @@
 
 #include "document/Loader.h"
 #include "document/frmMessageBox.h"
+#include "fileio/frmFile.h"
 #include "runtime/TextFile.h"
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -56,7 +58,8 @@ TEST_F(NodeFile, PartsSurviveASaveAndTheNextLoad) {
     part(1, 1, 4, "Intro: the start, again", true);
     part(2, 5, 10, "Part_2", false);
     ASSERT_TRUE(t->files.SaveSubControl(t->files.CurFileName));
-    const runtime::TextFileContent written = runtime::ReadTextFile(nodePath("round.srt"));
+    const runtime::TextFileContent written = runtime::ReadTextFile(t->files.NodeFileOf(path));
+    EXPECT_TRUE(t->files.NodeFileOf(path).contains("/System/Nodes/round.srt-"));
     EXPECT_EQ(written.lines,
               QStringList({"4.00", "<File>", path, "</File>", "<Data>", "2", "1,10:round0",
                            "1,4:Intro: the start, again1", "5,10:Part_20", "</Data>"}));
@@ -103,6 +106,45 @@ TEST_F(NodeFile, NodeFilesThatDoNotBelongAreNotApplied) {
             EXPECT_EQ(seen.title, "Version Mismatch");
         }
     }
+}
+
+// Two files of one name in two folders, saved in turns through File > Save.
+TEST_F(NodeFile, FilesOfOneNameInTwoFoldersKeepTheirOwnParts) {
+    const QString a = t.writeFile("A/ep.srt", Entries(6)), b = t.writeFile("B/ep.srt", Entries(6));
+    const auto save = [&](Message* told = nullptr) {
+        t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
+        t.reply(frmMessageBox::Yes); // over the file it was read from
+        if (told) t.reply(frmMessageBox::Ok, told);
+        t->main().mnuSavesubfile.click();
+    };
+    const std::pair<QString, QStringList> files[] = {
+        {a, {"1-6 ep 0", "1-2 a1 1", "3-6 a2 0"}},
+        {b, {"1-6 ep 0", "1-1 b1 0", "2-5 b2 1", "6-6 b3 0"}}};
+    for (const auto& [path, wanted] : files) {
+        load(path);
+        nodes().setCount(int(wanted.size()) - 1);
+        for (int i = 1; i < wanted.size(); ++i) {
+            const QStringList f = wanted[i].split(QRegularExpression("[- ]"));
+            part(i, f[0].toInt(), f[1].toInt(), f[2], f[3] == "1");
+        }
+        save();
+        EXPECT_FALSE(t->doc.FileChanged);
+    }
+    for (const auto& [path, wanted] : files) {
+        load(path);
+        EXPECT_EQ(parts(), wanted) << path.toStdString();
+    }
+
+    // A node file of this name that records another path is not written over.
+    const QStringList other = {"4.00",   "<File>", "/else/ep.srt", "</File>",
+                               "<Data>", "0",      "1,1:x0",       "</Data>"};
+    ASSERT_TRUE(runtime::WriteTextFile(t->files.NodeFileOf(b), other));
+    nodes().setCount(1);
+    Message seen;
+    save(&seen);
+    EXPECT_EQ(runtime::ReadTextFile(t->files.NodeFileOf(b)).lines, other);
+    EXPECT_TRUE(seen.text.contains("keeps the parts of /else/ep.srt")) << seen.text.toStdString();
+    EXPECT_FALSE(t->doc.FileChanged) << "the subtitle file was written";
 }
 
 TEST_F(NodeFile, EntryLinesAreCutAtTheirFirstCommaAndColon) {

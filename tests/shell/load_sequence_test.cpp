@@ -170,9 +170,12 @@ struct EveryStateFile {
         folder.write("System/Macro.sdf", crlf(store));
         QStringList tablet(1301, "@");
         tablet[0] = "4.00:=Budget";
-        tablet[2] = "@tc_00:01:30,500"; // B1
-        folder.write("Data/Calculator/default.sac", crlf(tablet));
+        tablet[2] = "@tc_00:01:30,500";       // B1
+        tablet[3] = "=B1+B1@tc_00:00:00,000"; // C1, as worked out by an older run
+        tabletBytes = crlf(tablet);
+        folder.write("Data/Calculator/default.sac", tabletBytes);
     }
+    QByteArray tabletBytes;
 };
 
 TEST(Load, BringsBackEveryStateFile) {
@@ -231,6 +234,9 @@ TEST(Load, BringsBackEveryStateFile) {
     EXPECT_EQ(p->macroLibrary.WizardTexts[3], "Cleans the text");
     EXPECT_EQ(p->tablets.CurTabletName, "Budget");
     EXPECT_EQ(m.calculator.Calc.textMatrix(1, 2), "00:01:30,500");
+    EXPECT_EQ(m.calculator.Calc.textMatrix(1, 3), "00:03:01,000");
+    EXPECT_EQ(readBytes(state.folder.file("Data/Calculator/default.sac")), state.tabletBytes)
+        << "a start writes no store nobody changed";
     EXPECT_EQ(p->tablets.TabletNames, QStringList{"Budget"});
     EXPECT_EQ(p->sysVars.sysVar[0], state.server.address());
     EXPECT_EQ(p->sysVars.sysVar[22], "400");

@@ -114,13 +114,20 @@ struct Row {
     std::function<void(Steps&)> prepare, step;
     bool fullDisk = false; // Data/Files is a full small file system
     const char* says = ""; // what the message says became of the file
+    std::function<QString(Steps&)> where = nullptr; // the file, where the folder's path names it
 };
 const auto kExit = [](Steps& s) { s.p.main().mnuExit.click(); };
 
 // The node file has the full path in it: the one-line a.srt fits, it does not.
 const Row kRows[] = {
     {"SaveOverAnExistingFile", "Data/Files/a.srt", 20, &Steps::deleteFirstLine, &Steps::save},
-    {"TheNodeFileOfASave", "System/Nodes/a.srt.sdf", 60, &Steps::deleteFirstLine, &Steps::save},
+    {"TheNodeFileOfASave", nullptr, 60, // a part named by the user needs its node file
+     [](Steps& s) {
+         s.deleteFirstLine();
+         s.p->doc.FileNodes.setName(1, "Named");
+     },
+     &Steps::save, false, "",
+     [](Steps& s) { return s.p->files.NodeFileOf(s.folder.file("Data/Files/a.srt")); }},
     {"APartOfThePartitionTab", "Data/Files/cd1.srt", 20, // a part typed in, written as SubRip
      [](Steps& s) {
          PartitionTab& tab = s.p.main().partition;
@@ -171,20 +178,23 @@ TEST_P(WriteFailure, LeavesTheFileWholeAndSaysSo) {
     run.load(run.folder.write("Data/Files/a.srt", text));
     if (row.fullDisk) fillDisk(run.folder.file("Data/Files"));
     if (row.prepare) row.prepare(run);
-    if (!QString(row.file).endsWith("/a.srt")) run.folder.write(row.file, "old");
-    const QFileInfo file(run.folder.file(row.file));
+    const QFileInfo file(row.where ? row.where(run) : run.folder.file(row.file));
+    if (file.fileName() != "a.srt") writeFileAt(file.filePath(), "old");
     const auto now = [&] {
-        return std::tuple(readBytes(file.filePath()), run.p->doc.FileChanged,
+        return std::tuple(readBytes(file.filePath()),
                           file.dir().entryList({file.fileName() + "*", "." + file.fileName() + "*"},
                                                QDir::Files | QDir::Hidden));
     };
     const auto before = now();
+    // Only its parts were not kept: the subtitle file was written, the document counts as saved.
+    const bool changed = run.p->doc.FileChanged && !row.where;
     {
         FileSizeLimit limit(row.limit);
         ASSERT_TRUE(limit.active());
         row.step(run);
     }
     EXPECT_EQ(now(), before);
+    EXPECT_EQ(run.p->doc.FileChanged, changed);
     EXPECT_TRUE(run.told.join("\n").contains(file.filePath())) << run.said();
     EXPECT_TRUE(run.told.join("\n").contains(row.says)) << run.said();
 }
@@ -192,23 +202,90 @@ TEST_P(WriteFailure, LeavesTheFileWholeAndSaysSo) {
 INSTANTIATE_TEST_SUITE_P(Rows, WriteFailure, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// An unwritable program folder is said once, at the start; editing goes on without history.
-TEST(ReadOnlyProgramFolder, IsSaidOnceAtStartAndEditingGoesOnWithoutTheHistory) {
-    if (ranInChild()) return;
-    Steps run;
-    const QString file = run.folder.write("Data/Files/a.srt", SubRip(3));
-    ASSERT_TRUE(loseWriteAccess(run.folder.path()));
-    run.load(file);
-    ASSERT_EQ(run.told.size(), 1);
-    EXPECT_TRUE(run.told[0].contains(run.folder.path() + " (") && run.told[0].contains("history"))
-        << run.said();
-    run.deleteFirstLine();
-    run.deleteFirstLine();
-    EXPECT_EQ(run.p->doc.lineCount(), 1);
-    run.p->doc.FileChanged = false; // the exit asks nothing about the document
-    kExit(run);
-    EXPECT_EQ(run.told.size(), 1) << run.said();
+// Fills the program folder: a tmpfs mounted over it first (in a mount namespace of this child's
+// own, the template copied in) where `mount`; false where no tmpfs can be mounted.
+bool fillProgramFolder(const QString& folder, bool mount = false) {
+    const QByteArray at = QFile::encodeName(folder);
+    if (mount && (unshare(CLONE_NEWNS) != 0 ||
+                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                  ::mount("tmpfs", at.constData(), "tmpfs", 0, "size=1m") != 0 ||
+                  !copyTree(QStringLiteral(MIREL_DIST_DIR), folder)))
+        return false;
+    QFile filler(folder + "/filler");
+    if (!filler.open(QIODevice::Append)) return false;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    return true;
 }
+
+struct FolderState {
+    const char* name;
+    std::function<bool(const QString&)> before, after; // the start, the first edit
+};
+const FolderState kStates[] = {
+    {"Unwritable", [](const QString& folder) { return loseWriteAccess(folder); }, nullptr},
+    {"Full", [](const QString& folder) { return fillProgramFolder(folder, true); }, nullptr},
+    {"FullFromTheFirstEdit",
+     [](const QString& folder) {
+         return fillProgramFolder(folder, true) && QFile::remove(folder + "/filler");
+     },
+     [](const QString& folder) { return fillProgramFolder(folder); }},
+};
+
+class ProgramFolderState : public ::testing::TestWithParam<FolderState> {};
+
+// Said once; editing goes on without the history; a save of one part says nothing, one of two
+// parts that they were not kept, once; each save counts as saved, so the exit asks nothing.
+TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
+    if (ranInChild()) return;
+    const FolderState& state = GetParam();
+    Steps run;
+    QTemporaryDir user;
+    QFile(user.path()).setPermissions(QFileDevice::Permissions(0x7777));
+    const QString file = writeFileAt(user.filePath("a.srt"), SubRip(4));
+    QFile::setPermissions(file, QFileDevice::Permissions(0x6666));
+    const auto save = [&run] { // the routine question about the file itself is no message
+        run.save();
+        run.told.removeIf([](const QString& m) { return m.startsWith("File exists"); });
+    };
+    if (!state.before(run.folder.path())) {
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    }
+    run.load(file);
+    if (state.after) {
+        ASSERT_TRUE(state.after(run.folder.path()));
+    }
+    run.deleteFirstLine();
+    run.deleteFirstLine();
+    EXPECT_EQ(run.p->doc.lineCount(), 2);
+    ASSERT_EQ(run.told.size(), 1) << run.said();
+    EXPECT_TRUE(run.told[0].contains(run.folder.path()) && run.told[0].contains("history"))
+        << run.said();
+    save();
+    EXPECT_EQ(run.told.size(), 1) << "one part needs no node file: " << run.said();
+    EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), 8);
+    EXPECT_FALSE(run.p->doc.FileChanged);
+    NodeTable& nodes = run.p->doc.FileNodes;
+    nodes.setCount(2);
+    for (const auto& [i, name] : {std::pair{1, "One"}, std::pair{2, "Two"}}) {
+        nodes.setFirstRow(i, i);
+        nodes.setLastRow(i, i);
+        nodes.setName(i, name);
+    }
+    run.p->doc.FileChanged = true;
+    save();
+    save();
+    ASSERT_EQ(run.told.size(), 2) << run.said();
+    EXPECT_TRUE(run.told[1].contains(file + "' was saved, but its parts (2: One, Two)"))
+        << run.said();
+    EXPECT_FALSE(run.p->doc.FileChanged);
+    kExit(run);
+    EXPECT_EQ(run.told.size(), 2) << run.said();
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ProgramFolderState, ::testing::ValuesIn(kStates),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A file the user may write in a folder the user may not is saved in place.
 TEST(ReadOnlyFolder, AWritableFileInItIsSavedInPlace) {
