@@ -96,13 +96,14 @@ TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
 
     // Text before the first time tag shows from the start; the window's
     // attribute lines and other tags are no text.
-    read({"<window", "  duration=\"30\"", ">", "<center>", "Video Clip Demo", "<br/> <b>on",
-          "two lines</b><time begin=\"4\"/>later"},
+    read({"<window", "  duration=\"30\"", ">", "<center>", "Video Clip Demo", "<br/> <b>on", "more",
+          "lines</b><time begin=\"4\"/>later"},
          Format::None);
     EXPECT_TRUE(t->loader.LoadOk);
     ASSERT_EQ(lines(), 2);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:04,000", " Video Clip Demo", " on",
-                                   " two lines"}));
+                                   " more lines"}))
+        << "a text of more lines than a row holds keeps the rest in its last line";
     EXPECT_EQ(row(2), QStringList({"2", "00:00:04,000", "00:00:06,000", " later", "", ""}));
 }
 

@@ -229,7 +229,13 @@ public:
         endPiece();
     }
     bool isEmpty() const { return pieces_.isEmpty(); }
-    QString text() const { return pieces_.join(QStringLiteral("<br>")); }
+    // One text line per piece; pieces past the rows' last text line join it,
+    // so none is lost.
+    QString text() const {
+        const qsizetype lines = std::min<qsizetype>(pieces_.size(), MaxTextLines);
+        return (pieces_.mid(0, lines - 1) << pieces_.mid(lines - 1).join(u' '))
+            .join(QStringLiteral("<br>"));
+    }
 
 private:
     void endPiece() {
