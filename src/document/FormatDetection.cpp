@@ -9,9 +9,17 @@ QStringView Mid(const QString& s, int start, int length) {
     return QStringView(s).mid(start - 1, length);
 }
 
+// "{hh:mm:ss}{hh:mm:ss}": both times with their colons. Frame numbers hold
+// none, so a MicroDVD line whose frames put "}{" at the same place
+// ("{431}{492}{y:i}Hello") is not taken for one.
+bool IsPowerDivXLine(const QString& s) {
+    return Mid(s, 10, 2) == QLatin1String("}{") && s.size() > 16 && s[3] == u':' && s[6] == u':' &&
+           s[13] == u':' && s[16] == u':';
+}
+
 int DetectBracketed(const QString& s) {
     if (!s.startsWith(QLatin1Char('{'))) return Format::None;
-    if (Mid(s, 10, 2) == QLatin1String("}{")) return Format::PowerDivX;
+    if (IsPowerDivXLine(s)) return Format::PowerDivX;
     if (s.contains(QLatin1String("}{"))) return Format::MicroDvd;
     return Format::None;
 }

@@ -253,6 +253,14 @@ void ReaderFrame::setTimes(const QString& start, const QString& end) {
     setEndTime(end);
 }
 
+void ReaderFrame::setEndTimeAfterStart(const QString& time) {
+    if (trial_ || !hasRow()) return setEndTime(time);
+    const QString end = shifted(time);
+    const QString start = p_.doc.grid().textMatrix(currentRow(), 1);
+    if (!IsValidTimeCode(start) || !IsValidTimeCode(end) || TimeToMs(end) > TimeToMs(start))
+        setCell(2, end);
+}
+
 bool ReaderFrame::addText(QStringView line) {
     ensureRow();
     if (!hasRow() || stopped_) return false;

@@ -97,6 +97,10 @@ public:
     void setStartTime(const QString& time);
     void setEndTime(const QString& time);
     void setTimes(const QString& start, const QString& end);
+    // An end that the next subtitle gives (a format without end times):
+    // the current row ends at `time` only when that lies after its start;
+    // otherwise it keeps no end time and ends as rows without one do.
+    void setEndTimeAfterStart(const QString& time);
     const QString& appendOffset() const { return appendOffset_; }
     // The next text column of the current row gets " " + the trimmed text.
     // A fourth text line has no column: it is a bad line (false).

@@ -26,6 +26,10 @@ TEST(DetectFormat, EachTestInItsOrder) {
         {"{00:00:01}{00:00:02}Hi", Format::PowerDivX},
         {"{1}{25}Hello", Format::MicroDvd},  // "}{" at 3, not at 10
         {"{00:00:0}{1}x", Format::MicroDvd}, // "}{" at 9
+        // "}{" at 10 with frames and a style code: no clock, no PowerDivX
+        {"{431}{492}{C:$00ff00}Hi", Format::MicroDvd},
+        {"{100}{200}{y:i}Hi", Format::MicroDvd},
+        {"{00:00:01}{00000002}Hi", Format::MicroDvd},
         {"10, 20, \"text\"", Format::Phoenix},
         {"<WINDOW", Format::RealTime},
         {"<SAMI>", Format::Sami},

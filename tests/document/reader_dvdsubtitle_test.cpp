@@ -73,6 +73,28 @@ TEST_F(DvdSubtitleReader, BlocksThatLackALineDoNotShiftTheEntriesAfterThem) {
     EXPECT_EQ(row(3), QStringList({"3", "00:00:05,000", "00:00:06,000", " three", "", ""}));
 }
 
+// A block with text is a subtitle of its own, whatever stands before it; a
+// block without text ends the row before it.
+TEST_F(DvdSubtitleReader, EveryBlockWithTextOpensARowAndAnEmptyBlockEndsTheOneBefore) {
+    QString asked;
+    answerMessage(frmMessageBox::Ok, &asked);
+    read(Header + QStringList{"{T 00:00:01:00", "First", "}", "{T 00:00:03:00", "Second", "}",
+                              "{T 00:00:05:00", "", "}", "{T 00:00:08:00", "Third", "}",
+                              "{T 00:00:09:00", "Fourth", "}", "{T 00:00:12:00", "}",
+                              "{T 00:00:13:00", "}"},
+         DvdSubtitle, false, true);
+    ASSERT_EQ(lines(), 5);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " First", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:05,000", " Second", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:08,000", "00:00:09,000", " Third", "", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:09,000", "00:00:12,000", " Fourth", "", ""}));
+    EXPECT_EQ(row(5), QStringList({"5", "00:00:13,000", "00:00:15,000", "", "", ""}))
+        << "an empty block with no row left to end is a row without text";
+    EXPECT_TRUE(asked.contains("3 rows had no end time in the file: rows 1 and 3 now end where "
+                               "the next row starts, row 5 ends 2 s after it starts."))
+        << asked.toStdString();
+}
+
 TEST_F(DvdSubtitleReader, BracesAndBlanksInsideTheTextStayText) {
     read(Header + Entry("00:00:01:00", "00:00:02:00", {" }indented", "{The end}", ""}));
     ASSERT_EQ(lines(), 1);

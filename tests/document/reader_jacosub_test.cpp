@@ -84,7 +84,8 @@ TEST_F(JacoSubReader, BlankAndDirectiveLinesArePassedOverAndStrayLinesAreBadLine
     QString asked;
     answerMessage(frmMessageBox::No, &asked);
     read({"#T100", "0:00:01.00 0:00:02.00 {NTP} A", "", "#S2", "  # note", "stray text",
-          "0:00:0x.00 0:00:04.00 {NTP} bad", "0:00:03.00 0:00:04.00 {NTP} B", ""},
+          "0:00:0x.00 0:00:04.00 {NTP} bad", QString(300000, u'-'), "--0:00:01.00 0:00:02.00 D x",
+          "0:00:03.00 0:00:04.00 {NTP} B", ""},
          Format::JacoSub, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'stray text'")) << asked.toStdString();

@@ -184,6 +184,12 @@ TEST_F(MicroDvdReader, UnicodeTextOfASampleArrivesWhole) {
 // Files of formats Mirel does not read must not pass for MicroDVD or Phoenix
 // Japanimation: detection refuses them and the document stays as it was.
 TEST_F(MicroDvdReader, OtherFormatsAreNotTakenForFrameFiles) {
+    // A style code in the first line puts "}{" where PowerDivX has it.
+    EXPECT_EQ(read({"{431}{492}{C:$00ff00}Green|text", "{500}{600}x"}, 0), MicroDvd);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:00:17,240", "00:00:19,680", " {C:$00ff00}Green", " text", ""}));
+
     read({"{25}{50}kept"});
     const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/microdvd/other/";
     for (const char* file : {"gaupol_mpl2.txt", "gaupol_lrc.lrc", "gaupol_mpsub.sample.sub"}) {

@@ -87,16 +87,24 @@ TEST_F(RealTimeReader, LinesCarryOnTheTextAndMarkupLinesArePassedOver) {
 TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
     QString asked;
     answerMessage(frmMessageBox::No, &asked); // and no more questions in this load
-    read({"<b>", "not read", Example, "", "stray text", "<time begin=\"x\"/>bad time", "</B>",
-          Example},
+    read({"<b>", "<font color=red>", Example, "", "stray text", "<time begin=\"x\"/>bad time",
+          "</B>", Example},
          Format::RealTime, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'stray text'")) << asked.toStdString();
     ASSERT_EQ(lines(), 1);
 
-    read({"<window", "<center>", "Video Clip Demo", "</center>"}, Format::None);
-    EXPECT_FALSE(t->loader.LoadOk) << "a file without a time tag has no subtitles: not loaded";
-    EXPECT_EQ(lines(), 1) << "the document stays";
+    // Text before the first time tag shows from the start; the window's
+    // attribute lines and other tags are no text.
+    read({"<window", "  duration=\"30\"", ">", "<center>", "Video Clip Demo", "<br/> <b>on", "more",
+          "lines</b><time begin=\"4\"/>later"},
+         Format::None);
+    EXPECT_TRUE(t->loader.LoadOk);
+    ASSERT_EQ(lines(), 2);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:04,000", " Video Clip Demo", " on",
+                                   " more lines"}))
+        << "a text of more lines than a row holds keeps the rest in its last line";
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:04,000", "00:00:06,000", " later", "", ""}));
 }
 
 TEST_F(RealTimeReader, AFullDocumentAsMirelWritesItIsRead) {
@@ -128,14 +136,17 @@ TEST_F(RealTimeReader, SampleFilesLoad) {
     EXPECT_EQ(row(2), QStringList({"2", "00:00:09,980", "00:00:11,980", " NEXT CUE.", "", ""}));
 
     load(dir + "se_test_realtime_begin_only.rt", Format::RealTime);
-    ASSERT_EQ(lines(), 3) << "the text before the first time tag is header";
-    EXPECT_EQ(row(1), QStringList({"1", "00:00:03,000", "00:00:06,000", " little lamb,", "", ""}));
-    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "00:00:11,000", " Mary had a little lamb,",
+    ASSERT_EQ(lines(), 4) << "the text before the first time tag shows from the start";
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:03,000", " Mary had a little lamb,",
+                                   "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:06,000", " little lamb,", "", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:09,000", "00:00:11,000", " Mary had a little lamb,",
                                    "", ""}));
 
     EXPECT_EQ(load(dir + "se_test_realtime_static_window.rt", Format::None), Format::RealTime);
-    EXPECT_FALSE(t->loader.LoadOk) << "a window without time tags has no subtitle to load";
-    EXPECT_EQ(lines(), 3) << "the document stays";
+    ASSERT_EQ(lines(), 1) << "a window without time tags shows its text from the start";
+    EXPECT_EQ(row(1),
+              QStringList({"1", "00:00:00,000", "00:00:02,000", " Video Clip Demo", "", ""}));
 }
 
 TEST_F(RealTimeReader, WhatMirelWritesReadsBackAndWritesTheSame) {

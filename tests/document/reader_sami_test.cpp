@@ -118,17 +118,25 @@ TEST_F(SamiReader, ATextNoSyncPointEndsIsToldAsTheFileIsRead) {
         QStringList body;
         int rows;
         const char* end;
-        bool told; // the row is told to have no end time
+        const char* told; // what the user is told of the rows without an end time
     } cases[] = {
         {Group(1000, "ended", 2000) + QStringList{"<SYNC Start=6000><P>open at the end"}, 2,
-         "00:00:08,000", true},
+         "00:00:08,000", "it now ends 2 s after it starts (row 2)"},
         {Group(1000, "ended", 2000) + QStringList{"<SYNC START=3000>", "<P>two", "</BODY>"}, 2,
-         "00:00:05,000", true},
-        {Group(1000, "ended", 2000) + Group(3000, "ended too", 4000), 2, "00:00:04,000", false},
+         "00:00:05,000", "it now ends 2 s after it starts (row 2)"},
+        {Group(1000, "ended", 2000) + Group(3000, "ended too", 4000), 2, "00:00:04,000", nullptr},
         {{"<SYNC Start=359998500><P>late"},
          1,
          "99:59:59,999",
-         true}, // never past what a time holds
+         "it now ends 2 s after it starts (row 1)"}, // never past what a time holds
+        // A text that the next one replaces ends where that one starts, but
+        // never before its own start.
+        {{"<SYNC Start=1000><P>A", "<SYNC Start=3000><P>B", "<SYNC Start=2000><P>C",
+          "<SYNC Start=1500><P>&nbsp;"},
+         3,
+         "00:00:04,000",
+         "3 rows had no end time in the file: row 1 now ends where the next row starts, rows 2 "
+         "and 3 end 2 s after they start."},
     };
     for (const auto& c : cases) {
         QString asked;
@@ -137,11 +145,11 @@ TEST_F(SamiReader, ATextNoSyncPointEndsIsToldAsTheFileIsRead) {
         ASSERT_EQ(lines(), c.rows);
         EXPECT_EQ(row(c.rows)[2], c.end);
         if (c.told) {
-            EXPECT_TRUE(
-                asked.contains(QString("it now ends 2 s after it starts (row %1)").arg(c.rows)))
-                << asked.toStdString();
+            EXPECT_TRUE(asked.contains(c.told)) << asked.toStdString();
         }
     }
+    EXPECT_EQ(row(1)[2], "00:00:03,000");
+    EXPECT_EQ(row(2)[2], "00:00:05,000");
 }
 
 TEST_F(SamiReader, TheCountIsOneLinePerTextWhateverTheSyncPoints) {

@@ -51,12 +51,20 @@ TEST_F(TmPlayerReader, BlankLinesDoNotShiftThePairs) {
 }
 
 TEST_F(TmPlayerReader, OneLineSubtitlesLastUntilTheNextOne) {
-    read({"0:00:01:Hello|World", "00:01:05=Next", "-0:00:07:Early", "1:02:03:Last"});
+    QString asked;
+    answerMessage(frmMessageBox::Ok, &asked);
+    read({"0:00:01:Hello|World", "00:01:05=Next", "-0:00:07:Early", "1:02:03:Last"},
+         Format::TmPlayer, false, true);
     ASSERT_EQ(lines(), 4);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:01:05,000", " Hello", " World", ""}));
-    EXPECT_EQ(row(2), QStringList({"2", "00:01:05,000", "-1:59:53,000", " Next", "", ""}));
-    EXPECT_EQ(row(3)[1], "-1:59:53,000") << "seven seconds before zero";
+    EXPECT_EQ(row(2), QStringList({"2", "00:01:05,000", "00:01:07,000", " Next", "", ""}))
+        << "the next one starts earlier: this one never ends before it starts";
+    EXPECT_EQ(row(3), QStringList({"3", "-1:59:53,000", "01:02:03,000", " Early", "", ""}))
+        << "seven seconds before zero";
     EXPECT_EQ(row(4), QStringList({"4", "01:02:03,000", "01:02:05,000", " Last", "", ""}));
+    EXPECT_TRUE(asked.contains("4 rows had no end time in the file: rows 1 and 3 now end where "
+                               "the next row starts, rows 2 and 4 end 2 s after they start."))
+        << asked.toStdString();
 }
 
 TEST_F(TmPlayerReader, LinesOfNeitherFormAreBadLinesAndReadingGoesOn) {

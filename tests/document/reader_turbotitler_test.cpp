@@ -48,6 +48,7 @@ TEST_F(TurboTitlerReader, BlankLinesAreSkippedAndStrayLinesAreBadLines) {
     QString asked;
     answerMessage(frmMessageBox::No, &asked);
     read({"", "0:00:01.00,0:00:02.00,NTP A", "  ", "Title: my film", "0:00:0x.00,0:00:02.00,NTP",
+          QString(300000, u'-') + ",NTP dashes", "--0:00:01.00,0:00:02.00,NTP x",
           "0:00:03.00,0:00:04.00,NTP B", ""},
          Format::TurboTitler, false, true);
     EXPECT_TRUE(t->loader.LoadOk);

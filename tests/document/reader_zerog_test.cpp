@@ -58,8 +58,10 @@ TEST_F(ZeroGReader, TheMarkerInAnyCaseTheBreakInLowerCaseOnly) {
 
 TEST_F(ZeroGReader, BlankLinesAreNoRowsUnmarkedLinesAre) {
     read(Header + QStringList{"", Line("0:00:01.00", "0:00:02.00", "a"), "   ",
-                              "E 1 0:00:03.00 0:00:04.00 Default a comment", "", ""});
-    ASSERT_EQ(lines(), 2);
+                              "E 1 0:00:03.00 0:00:04.00 Default a comment", "", "",
+                              "E 1 " + QString(300000, u'-')});
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(3)[3], " " + QString(300000, u'-')) << "a sign is read once, however many";
     EXPECT_EQ(row(1)[3], " a");
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000",
                                    " 0:00:03.00 0:00:04.00 Default a comment", "", ""}))

@@ -50,6 +50,23 @@ bool TagAt(QStringView text, qsizetype at, QLatin1String tag) {
     return true;
 }
 
+// "h:mm:ss?cc" at pos without a sign, as HundredthsTime reads it.
+QString UnsignedHundredthsTime(const QString& line, qsizetype& pos) {
+    const qsizetype hours = DigitsAt(line, pos, 2) ? 2 : DigitsAt(line, pos, 1) ? 1 : 0;
+    const qsizetype m = pos + hours; // the ":" after the hours
+    if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
+        line[m + 3] != u':' || !DigitsAt(line, m + 4, 2) || !DigitsAt(line, m + 7, 2))
+        return {};
+    const QStringView v(line);
+    QString time;
+    time.reserve(12);
+    if (hours == 1) time.append(QLatin1Char('0'));
+    time.append(v.mid(pos, hours)).append(v.mid(m, 6)).append(QLatin1Char(','));
+    time.append(v.mid(m + 7, 2)).append(QLatin1Char('0'));
+    pos = m + 9;
+    return time;
+}
+
 } // namespace
 
 namespace readers {
@@ -174,26 +191,13 @@ QString HundredthsCode(QStringView hms, QStringView hundredths) {
 }
 
 QString HundredthsTime(const QString& line, qsizetype& pos) {
-    if (pos < line.size() && line[pos] == u'-') {
-        qsizetype after = pos + 1;
-        const QString time = HundredthsTime(line, after);
-        if (time.isEmpty()) return {};
-        pos = after;
-        return Negated(time);
-    }
-    const qsizetype hours = DigitsAt(line, pos, 2) ? 2 : DigitsAt(line, pos, 1) ? 1 : 0;
-    const qsizetype m = pos + hours; // the ":" after the hours
-    if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
-        line[m + 3] != u':' || !DigitsAt(line, m + 4, 2) || !DigitsAt(line, m + 7, 2))
-        return {};
-    const QStringView v(line);
-    QString time;
-    time.reserve(12);
-    if (hours == 1) time.append(QLatin1Char('0'));
-    time.append(v.mid(pos, hours)).append(v.mid(m, 6)).append(QLatin1Char(','));
-    time.append(v.mid(m + 7, 2)).append(QLatin1Char('0'));
-    pos = m + 9;
-    return time;
+    // One sign at most: a run of "-" is no time, however long.
+    const bool negative = pos < line.size() && line[pos] == u'-';
+    qsizetype after = negative ? pos + 1 : pos;
+    const QString time = UnsignedHundredthsTime(line, after);
+    if (time.isEmpty()) return {};
+    pos = after;
+    return negative ? Negated(time) : time;
 }
 
 bool StartTimedRow(ReaderFrame& f, const QString& start, const QString& end) {

@@ -1,23 +1,22 @@
 // DVD Subtitle (.sub): a "{HEAD" block of keys closed by "}", then blocks in
-// braces. Each subtitle is a start block (its time line and its text lines,
-// closed by "}") followed by an end block whose time ends it and whose lines
-// are not shown:
+// braces, each a time line and the lines up to a closing "}". A block with
+// text starts a subtitle; the block without text after it (an end block)
+// ends it:
 //     {T 00:01:02:35
 //     Hello
 //     }
 //     {T 00:01:04:00
 //
 //     }
-// The last field of a time is hundredths of a second (no frame rate takes
-// part). A file that starts with its first time line has no header. A file
-// that ends before a subtitle's end block leaves it without an end time (the
-// frame gives it one after the read).
+// A subtitle that the next block with text follows at once has no end block:
+// it ends where that one starts. The last field of a time is hundredths of a
+// second (no frame rate takes part). A file that starts with its first time
+// line has no header. A file that ends before a subtitle's end block leaves
+// it without an end time (the frame gives it one after the read).
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
 #include "runtime/Strings.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -40,56 +39,91 @@ QString TimeOf(const QString& line) {
     return readers::HundredthsCode(QStringView(line).mid(3, 8), QStringView(line).mid(12, 2));
 }
 
-// Passes over the lines of a block through its closing "}", but never into
-// the next time line: the header (so a file that starts with a time line has
-// none), and the rest of an end block (an empty line and "}" in files of this
-// format; one that lacks a line does not take the next subtitle with it).
-void SkipBlock(ReaderFrame& f) {
+// Passes over the header through its closing "}", but never into a time
+// line: a file that starts with a time line has none.
+void SkipHeader(ReaderFrame& f) {
     while (!f.atEnd() && !IsTimeLine(f.peekLine()))
         if (ClosesBlock(f.nextLine())) return;
 }
 
-// Text lines up to the "}" that closes the start block; a time line ends the
-// text as well (its "}" was left out) and is read as the end line.
-void ReadText(ReaderFrame& f) {
+// The lines of a block after its time line, through the "}" that closes it
+// (a time line ends it as well: its "}" was left out). The first line with
+// text opens the block's row at `time`, with the blank lines before it as
+// its first text lines. False when the block holds no text: no row was
+// opened.
+bool ReadBlockText(ReaderFrame& f, const QString& time) {
+    int blanks = 0;
+    bool opened = false;
     while (!f.atEnd() && !IsTimeLine(f.peekLine())) {
         const QString& line = f.nextLine();
-        if (ClosesBlock(line)) return;
+        if (ClosesBlock(line)) break;
+        if (!opened && readers::IsBlankLine(line)) {
+            ++blanks;
+            continue;
+        }
+        if (!opened) {
+            opened = true;
+            if (!readers::AddTimedRow(f, time)) break; // the read stops
+            for (; blanks > 0; --blanks)
+                f.addText(QString());
+        }
         f.addText(line);
     }
+    return opened;
 }
 
-// The line after a subtitle's text: its end time. Blank lines before it are
-// passed over; any other line is a bad line and the row keeps no end time.
-// A file that ends before it leaves the row without one too.
-void ReadEndLine(ReaderFrame& f) {
-    while (!f.atEnd()) {
-        const QString& line = f.nextLine();
-        if (readers::IsBlankLine(line)) continue;
-        if (!IsTimeLine(line)) {
-            f.badLine();
-            return;
-        }
-        f.setEndTime(TimeOf(line));
-        SkipBlock(f);
-        return;
+// A block with text is a subtitle, whatever came before it; a block without
+// text ends the row before it, or, when that row has its end already (or
+// there is none), is a subtitle without text. A row that no block without
+// text follows keeps no end time: the frame ends it where the next row
+// starts.
+void ReadBlock(ReaderFrame& f, const QString& line, bool& rowOpen) {
+    const QString time = TimeOf(line);
+    if (ReadBlockText(f, time)) {
+        rowOpen = true;
+    } else if (rowOpen) {
+        f.setEndTime(time);
+        rowOpen = false;
+    } else {
+        rowOpen = readers::AddTimedRow(f, time);
     }
 }
 
-// Each subtitle has two time lines, its start block's and its end block's;
-// blank lines, which other programs also leave between blocks, do not count.
+// The rows the parse pass makes, block by block as ReadBlock makes them.
 qsizetype CountEntries(const QStringList& lines) {
-    const auto times = std::count_if(lines.begin(), lines.end(), &IsTimeLine);
-    return (times + 1) / 2;
+    qsizetype rows = 0;
+    bool rowOpen = false, inBlock = false, hasText = false;
+    const auto endBlock = [&] {
+        if (inBlock && (hasText || !rowOpen)) ++rows;
+        rowOpen = inBlock && (hasText || !rowOpen);
+        inBlock = hasText = false;
+    };
+    for (const QString& line : lines) {
+        if (IsTimeLine(line)) {
+            if (inBlock) endBlock();
+            inBlock = true;
+        } else if (inBlock && ClosesBlock(line)) {
+            endBlock();
+        } else if (inBlock && !readers::IsBlankLine(line)) {
+            hasText = true;
+        }
+    }
+    if (inBlock) endBlock();
+    return rows;
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
-    SkipBlock(f); // the header
-    return readers::ReadEntries(f, &IsTimeLine, [&f](const QString& line) {
-        f.setStartTime(TimeOf(line));
-        ReadText(f);
-        ReadEndLine(f);
-    });
+    SkipHeader(f);
+    bool rowOpen = false;
+    while (!f.atEnd()) {
+        const QString& line = f.nextLine();
+        if (readers::IsBlankLine(line)) continue;
+        if (IsTimeLine(line))
+            ReadBlock(f, line, rowOpen);
+        else
+            f.badLine();
+    }
+    return ReadOutcome::Finished;
 }
 
 } // namespace

@@ -43,14 +43,21 @@ qsizetype FindBrace(const QString& text, QChar brace, qsizetype from) {
     return at;
 }
 
-// Text with its "{...}" comments taken out.
-QString WithoutComments(QString text) {
-    for (qsizetype open = FindBrace(text, u'{', 0); open >= 0; open = FindBrace(text, u'{', open)) {
+// Text with its "{...}" comments taken out; what stands between them is
+// copied once, however many a line holds.
+QString WithoutComments(const QString& text) {
+    qsizetype open = FindBrace(text, u'{', 0);
+    if (open < 0) return text;
+    QString kept;
+    kept.reserve(text.size());
+    qsizetype from = 0;
+    for (; open >= 0; open = FindBrace(text, u'{', from)) {
         const qsizetype close = FindBrace(text, u'}', open);
         if (close < 0) break;
-        text.remove(open, close - open + 1);
+        kept.append(QStringView(text).sliced(from, open - from));
+        from = close + 1;
     }
-    return text;
+    return kept.append(QStringView(text).sliced(from));
 }
 
 // "\{" and "\}" as the braces they stand for.

@@ -1,5 +1,5 @@
 // RealTime (.rt): mark-up. A header (the window and font tags, "<center>",
-// "<b>") that is passed over, then one subtitle per line,
+// "<b>") whose tags are passed over, then one subtitle per line,
 //   <Time begin="0:00:01.23" end="0:00:03.45" /><clear/> First line<br>Second line
 // and the closing "</b>" line, after which nothing is read. The times are
 // read from the tag's begin and end attributes ([[h:]m:]s[.fraction]); a
@@ -7,7 +7,8 @@
 // "<br/>") breaks the text into lines; other mark-up stays in the text. A
 // text that goes on over the next lines of the file (lines without a time
 // tag) is read with them; lines of mark-up alone and blank lines are passed
-// over. No fonts or styles are read.
+// over. A text before the first time tag (outside the header's tags) is
+// shown from the start of the film. No fonts or styles are read.
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -28,11 +29,6 @@ bool IsBlank(QChar c) {
 
 bool HasTimeTag(const QString& line) {
     return FindTag(line, QLatin1String("<time begin=")) >= 0;
-}
-
-// A line holding a time tag is counted; the header before it is not.
-bool CountsLine(const QString& line) {
-    return HasTimeTag(line);
 }
 
 bool IsBodyEnd(const QString& line) {
@@ -159,10 +155,15 @@ qsizetype ClosingBreakLength(const QString& text) {
 }
 
 // The text with the lines that carry it on, each after a line break.
+// A break never spans two lines: only the line last added is looked at, so
+// a text of many lines is read in one sweep.
 QString TextWithContinuations(ReaderFrame& f, QString text) {
+    bool closed = ClosingBreakLength(text) != 0;
     while (!f.atEnd() && IsContinuation(f.peekLine())) {
-        if (ClosingBreakLength(text) == 0) text += QStringLiteral("<br>");
-        text += f.nextLine();
+        if (!closed) text += QStringLiteral("<br>");
+        const QString& line = f.nextLine();
+        text += line;
+        closed = ClosingBreakLength(line) != 0;
     }
     return text;
 }
@@ -187,33 +188,104 @@ void WriteText(ReaderFrame& f, QString text) {
     }
 }
 
-// A subtitle line. The row before, when its tag had no end, ends where this
-// one begins.
-void ReadSubtitleLine(ReaderFrame& f, const QString& line, bool& endAwaited) {
+// A subtitle line. A tag without an end leaves the row without one: the
+// frame ends it where the next row begins.
+void ReadSubtitleLine(ReaderFrame& f, const QString& line) {
     const TimeTag tag = ReadTimeTag(line);
     if (tag.begin.isEmpty()) {
         f.badLine();
         return;
     }
-    if (endAwaited) f.setEndTime(tag.begin);
-    endAwaited = false;
     if (!readers::AddTimedRow(f, tag.begin)) return;
-    if (tag.end.isEmpty())
-        endAwaited = true;
-    else
-        f.setEndTime(tag.end);
+    if (!tag.end.isEmpty()) f.setEndTime(tag.end);
     WriteText(f, TextWithContinuations(f, tag.text));
 }
 
-ReadOutcome Parse(ReaderFrame& f) {
+bool IsBreak(QStringView tag) {
+    qsizetype length = 0;
+    return FindBreak(tag.toString(), 0, length) == 0 && length == tag.size();
+}
+
+// The text that stands before the first time tag, outside the header's tags
+// (a tag may go on over several lines, as the window tag's attributes do):
+// it is shown from the start. Each line end and line break between pieces
+// of text starts a text line.
+class HeaderText {
+public:
+    void read(QStringView line) {
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line[i] == u'<' && !inTag_) {
+                inTag_ = true;
+                tagStart_ = i;
+            } else if (line[i] == u'>' && inTag_) {
+                inTag_ = false;
+                if (tagStart_ >= 0 && IsBreak(line.sliced(tagStart_, i + 1 - tagStart_)))
+                    endPiece();
+            } else if (!inTag_) {
+                piece_ += line[i];
+            }
+        }
+        tagStart_ = -1; // a tag that goes on is no line break
+        endPiece();
+    }
+    bool isEmpty() const { return pieces_.isEmpty(); }
+    // One text line per piece; pieces past the rows' last text line join it,
+    // so none is lost.
+    QString text() const {
+        const qsizetype lines = std::min<qsizetype>(pieces_.size(), MaxTextLines);
+        return (pieces_.mid(0, lines - 1) << pieces_.mid(lines - 1).join(u' '))
+            .join(QStringLiteral("<br>"));
+    }
+
+private:
+    void endPiece() {
+        const QString piece = piece_.trimmed();
+        if (!piece.isEmpty()) pieces_ << piece;
+        piece_.clear();
+    }
+    QStringList pieces_;
+    QString piece_;
+    bool inTag_ = false;
+    qsizetype tagStart_ = -1;
+};
+
+// The part of the first time line before its tag belongs to the header's text.
+QStringView BeforeTimeTag(const QString& line) {
+    return QStringView(line).left(std::max<qsizetype>(FindTag(line, QLatin1String("<time")), 0));
+}
+
+// The header, read up to the first time line, left to be read next.
+HeaderText ReadHeader(ReaderFrame& f) {
+    HeaderText header;
     while (!f.atEnd() && !HasTimeTag(f.peekLine()))
-        f.nextLine(); // the header
-    bool endAwaited = false;
+        header.read(f.nextLine());
+    if (!f.atEnd()) header.read(BeforeTimeTag(f.peekLine()));
+    return header;
+}
+
+// The time lines, and one row more for a text before the first of them.
+qsizetype CountEntries(const QStringList& lines) {
+    HeaderText header;
+    qsizetype count = 0;
+    for (const QString& line : lines) {
+        if (HasTimeTag(line)) {
+            if (count++ == 0) header.read(BeforeTimeTag(line));
+        } else if (count == 0) {
+            header.read(line);
+        }
+    }
+    return count + (header.isEmpty() ? 0 : 1);
+}
+
+ReadOutcome Parse(ReaderFrame& f) {
+    const HeaderText header = ReadHeader(f);
+    if (!header.isEmpty() && readers::AddTimedRow(f, QStringLiteral("00:00:00,000")))
+        WriteText(f, header.text());
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         if (IsBodyEnd(line)) break;
         if (HasTimeTag(line))
-            ReadSubtitleLine(f, line, endAwaited);
+            ReadSubtitleLine(f, line);
         else if (!IsMarkupOnly(line))
             f.badLine();
     }
@@ -222,4 +294,4 @@ ReadOutcome Parse(ReaderFrame& f) {
 
 } // namespace
 
-const SubtitleReader readers::RealTime{{false, false, false}, &CountsLine, &Parse};
+const SubtitleReader readers::RealTime{{false, false, false}, nullptr, &Parse, &CountEntries};

@@ -2,8 +2,9 @@
 // "<SYNC Start=ms>" opens a block that holds what follows it up to the next
 // sync point; a block with text becomes a row from its own time to the next
 // sync point's, a block that only clears the screen ("&nbsp;") ends the one
-// before it. A text that no sync point follows has no end time, and the user
-// is told so as the file is read. Mirel writes a block per line pair
+// before it. A text that no clearing block ends has no end time of its own:
+// the frame ends it where the next one starts, and the user is told so as
+// the file is read. Mirel writes a block per line pair
 // ("<SYNC START=ms>" then "<P>text"), other programs often put the paragraph
 // on the sync line and the text on the lines after it; both read the same. The text is taken after
 // the paragraph tag and parted at "<br>"; other mark-up stays in the text.
@@ -90,9 +91,10 @@ BlockText TextOf(const SyncBlock& b) {
     text.remove(0, text.indexOf(u'>') + 1); // the sync tag
     for (qsizetype p = FindTag(text, Paragraph); p >= 0; p = FindTag(text, Paragraph, p + 1)) {
         const QChar after = p + 2 < text.size() ? text[p + 2] : QChar();
+        if (after != u'>' && after != u' ') continue;
         const qsizetype close = text.indexOf(u'>', p);
-        if ((after == u'>' || after == u' ') && close >= 0)
-            return {text.remove(0, close + 1), true};
+        if (close < 0) break; // nothing closes a tag from here on
+        return {text.remove(0, close + 1), true};
     }
     return {text, false};
 }
@@ -144,7 +146,7 @@ public:
     }
     // The body has ended: a text block still open has no sync point to end
     // it, and its row no end time (the frame gives it one after the read).
-    void finish() { endBlock({}); }
+    void finish() { endBlock(); }
 
 private:
     void addPart(QStringView piece) {
@@ -152,29 +154,38 @@ private:
         if (!part.isEmpty() && block_) block_->parts.append(part); // blank lines are skipped
     }
     void startBlock(QStringView piece) {
+        endBlock();
         const QString time = SyncTime(piece);
-        endBlock(time);
         if (time.isEmpty()) f_.badLine(); // its text is passed over with it
         block_ = SyncBlock{time, {piece}};
     }
-    // The open block ends at `end`; with text it becomes a row (true).
-    bool endBlock(const QString& end) {
-        if (!block_) return false;
+    // The open block ends. A block that clears the screen ends the row
+    // before it at its own time; a text becomes a row, which the file gives
+    // no end unless a clearing block follows (the frame ends it where the
+    // next row starts).
+    void endBlock() {
+        if (!block_) return;
         const QString start = block_->time;
         const BlockText text = TextOf(*block_);
         block_.reset();
-        if (start.isEmpty() || IsClearing(text) || !readers::AddTimedRow(f_, start)) return false;
+        if (start.isEmpty()) return;
+        if (IsClearing(text)) {
+            if (rowOpen_) f_.setEndTimeAfterStart(start);
+            rowOpen_ = false;
+            return;
+        }
+        rowOpen_ = readers::AddTimedRow(f_, start);
+        if (!rowOpen_) return;
         f_.setFontSpec(fontSpec_);
-        if (!end.isEmpty()) f_.setEndTime(end);
         // The text's lines, parted at "<br>" (lower case only); what follows
         // the third is lost.
         readers::AddTextLines(f_, text.text, u"<br>");
-        return true;
     }
 
     ReaderFrame& f_;
     QString fontSpec_;
     std::optional<SyncBlock> block_;
+    bool rowOpen_ = false; // the last row waits for the block that ends it
 };
 
 // The header: every line before the first sync point. Returns the body's

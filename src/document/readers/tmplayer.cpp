@@ -2,7 +2,8 @@
 // "hh:mm:ss,t=text" (the text's lines separated by "|") and an end line
 // "hh:mm:ss,t=" whose text is not read. Files from other programs often
 // write one line per subtitle, "h:mm:ss:text" (or "=" after the time); such a
-// subtitle lasts until the next one starts. Blank lines are passed over.
+// subtitle has no end time of its own (the frame ends it where the next one
+// starts). Blank lines are passed over.
 
 #include "document/ReaderFrame.h"
 #include "document/TimeCode.h"
@@ -63,15 +64,13 @@ OneLine ReadOneLine(const QString& line) {
 }
 
 struct TmPlayerState {
-    bool endLineAwaited = false;  // a start line was read; the next line gives its end
-    bool endsAtNextStart = false; // a one-line subtitle ends where the next one starts
+    bool endLineAwaited = false; // a start line was read; the next line gives its end
 };
 
-// A new row at `time` with the text's lines. The row before, still waiting
-// for its end, ends here.
+// A new row at `time` with the text's lines. The row before, when the file
+// gave it no end, keeps none: the frame ends it where this one starts.
 void StartRow(ReaderFrame& f, TmPlayerState& s, const QString& time, const QString& text) {
-    if (s.endLineAwaited || s.endsAtNextStart) f.setEndTime(time);
-    s.endLineAwaited = s.endsAtNextStart = false;
+    s.endLineAwaited = false;
     if (readers::AddTimedRow(f, time)) readers::BarSplit(f, text);
 }
 
@@ -92,7 +91,6 @@ void ReadLine(ReaderFrame& f, TmPlayerState& s, const QString& line) {
         return;
     }
     StartRow(f, s, one.time, one.text);
-    s.endsAtNextStart = true;
 }
 
 // The subtitles as the parse pass finds them: a start line and the end line

@@ -28,17 +28,15 @@ qsizetype TextStart(const QString& line) {
 // after its separator, as hh:mm:ss,cc0; `at` moves past the blank after it.
 // A "-" before it is a time that far before zero.
 QString TimeAt(QStringView line, qsizetype& at) {
-    if (line.size() > at && line[at] == u'-') {
-        ++at;
-        return TimeCalc(QStringLiteral("00:00:00,000"), TimeAt(line, at), QStringLiteral("-"));
-    }
+    const bool negative = line.size() > at && line[at] == u'-'; // one sign, read once
+    if (negative) ++at;
     const bool twoHourDigits = line.size() > at + 2 && readers::IsDigit(line[at]) &&
                                readers::IsDigit(line[at + 1]) && line[at + 2] == u':';
     const qsizetype hms = twoHourDigits ? 8 : 7;
     QString code = readers::HundredthsCode(line.mid(at, hms), line.mid(at + hms + 1, 2));
     if (!twoHourDigits) code.prepend(QLatin1Char('0'));
     at += hms + 4;
-    return code;
+    return negative ? TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-")) : code;
 }
 
 // The text's lines, at most three; what follows the third is not kept. A
