@@ -215,7 +215,7 @@ TEST_F(Chooser, ListsTheFilesWrittenSinceItWasLastShown) {
 
     t.answer<frmFile>([](frmFile& c) { // File > Save under a new name
         c.List3.setListIndex(9);
-        c.txtFilename.setText("second");
+        c.txtFilename.setText("second.srt");
         c.cmdActionClick(frmFile::Ok);
     });
     t.main().mnuSavesubfile.click();
@@ -316,8 +316,8 @@ TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
         {"src.smi", "keep.sami", 7, "keep.sami"},
         {"src.smi", "plain", 9, "plain.srt"},
         {"src.srt", "@/abs.srt", 1, "@/abs.sub"},
-        {"src.sub", "@/again.srt", 1, "@/again.srt", nullptr, "@/again.sub"},
-        {"src.sub", nullptr, 9, "src.srt", "@/late.sub", "@/late.srt"},
+        {"src.sub", "@/again.srt", 1, "@/again.sub"},
+        {"src.sub", nullptr, 9, "src.srt", "@/late.ssa", "@/late.ssa"},
     };
     for (const auto& c : cases) {
         t.loadDataFile("src.srt", SubRip(2));
@@ -337,6 +337,67 @@ TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
         EXPECT_EQ(boxAfterOk, placed(c.written ? c.written : c.shown));
         EXPECT_EQ(t->files.CurFileName, QDir(files()).filePath(boxAfterOk));
         EXPECT_TRUE(QFile::exists(t->files.CurFileName)) << c.shown;
+    }
+}
+
+// Ok writes the name the box shows as it is pressed, in the type the list
+// shows then: a typed extension of one other format shows that format, one
+// that several share waits for the user's pick among them, an unknown one
+// keeps the type picked, and a name that the type would change is shown
+// changed at the first Ok and written at the next.
+TEST_F(Chooser, OkWritesTheNameShownInTheTypeShown) {
+    const struct {
+        int picked;
+        const char* typed;
+        int then;            // the type the user picks after typing; -1 none
+        int oks;             // Ok presses until the window closed; 3: it stayed open
+        const char* written; // none: nothing written
+        int format;
+    } cases[] = {
+        {9, "later.sub", -1, 3, nullptr, 9},
+        {9, "later.sub", 3, 1, "later.sub", 3},
+        {3, "mine.sub", -1, 1, "mine.sub", 3},
+        {9, "again.txt", -1, 1, "again.txt", 13},
+        {9, "again.txt", 9, 1, "again.srt", 9},
+        {6, "rt.srt", -1, 1, "rt.srt", 9},
+        {9, "notes.bak", -1, 1, "notes.bak", 9},
+        {9, "x.rtf", -1, 1, "x.rtf", 9}, // ".rt" on the way
+        {9, "bare", -1, 2, "bare.srt", 9},
+        {10, "clip.mp4", -1, 2, "clip.ssa", 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        t.loadDataFile("src.srt", SubRip(2));
+        QString box, status;
+        int shown = -1, oks = 0;
+        bool paneOpen = false;
+        t.answer<frmFile>([&](frmFile& f) {
+            f.List3.setListIndex(c.picked);
+            window_steps::type(f.txtFilename, c.typed);
+            if (c.then >= 0) f.List3.setListIndex(c.then);
+            while (f.visible() && oks < 3) {
+                box = f.txtFilename.text();
+                shown = f.List3.listIndex();
+                window_steps::click(f.cmdAction[frmFile::Ok]);
+                ++oks;
+            }
+            status = f.lblErr.caption();
+            paneOpen = f.List3.visible();
+        });
+        t.main().mnuSavesubfile.click();
+        EXPECT_EQ(oks, c.oks);
+        EXPECT_EQ(shown, c.format);
+        if (!c.written) {
+            EXPECT_EQ(t->files.CurFileName, files() + "/src.srt");
+            EXPECT_TRUE(paneOpen);
+            EXPECT_EQ(status, "\".sub\" is the extension of DVD Subtitle, MicroDVD, Sonic DVD, "
+                              "SubViewer 1.0 and SubViewer 2.0: pick the type to write.");
+            continue;
+        }
+        EXPECT_EQ(box, c.written);
+        EXPECT_EQ(t->files.CurFileName, files() + "/" + c.written);
+        EXPECT_EQ(t->files.CurFileIndex, c.format);
+        EXPECT_TRUE(QFile::exists(t->files.CurFileName));
     }
 }
 
