@@ -80,20 +80,15 @@ TEST_F(TimingWindowTest, EachToolByTypingAndClickingGo) {
          {{1, "00:00:23,250-00:00:25,250"},
           {3, "00:00:43,250-00:00:45,250"},
           {4, "00:00:50,000-00:00:52,000"}}},
-        // The range the load gave follows a Delete and an Insert to the last line.
-        {"shift_after_delete_insert",
+        {"shift_after_delete_insert", // the range's last line follows both
          [&]() -> platform::Control& {
-             m().editor.SSTab2.setTab(0);
              grid().setCurrentCell(2, 3);
-             click(m().editor.basic.Command11);
-             click(m().editor.basic.Command10);
-             page(0);
-             type(m().shift.rtfShiftDuration, "00:00:01,000");
-             if (m().shift.Label37.caption() == ">>") click(m().shift.Label37);
-             m().shift.Combo2.setListIndex(1);
-             return m().shift.Command13;
+             m().editor.basic.Command11.onClick();
+             m().editor.basic.Command10.onClick();
+             const QByteArray last = m().editor.Text1[1].text().toUtf8(); // as shown
+             return shift("1", last.constData(), "00:00:01,000", 1);
          },
-         {{0, "00:00:11,000-00:00:13,000"}, {5, "00:01:01,000-00:01:03,000"}}},
+         {{5, "00:01:01,000-00:01:03,000"}}},
         {"stretch",
          [&]() -> platform::Control& { return stretch("1", "6", "00:00:00,000", "00:01:40,000"); },
          {{0, "00:00:00,000-00:00:02,000"},
