@@ -104,6 +104,7 @@ void BasicEdit::InsertLine() {
     ShiftRowsDown(row);
     WriteInsertedLine(row);
     ShowEmptySubtitle();
+    RangesToLastLine(rows - 1);
     p_.doc.FileChanged = true;
     p_.doc.LineListValid = false;
     p_.edit.ShowCurrentLine();
@@ -171,6 +172,15 @@ void BasicEdit::MoveNodesDown(int row) {
     }
 }
 
+// The last line of the Shift and Stretch ranges is the document's last line
+// after each insert and delete, so that a tool run on the whole document
+// still reaches every line.
+void BasicEdit::RangesToLastLine(int lines) {
+    EditorTab& editor = p_.main().editor;
+    editor.Text1[1].setText(TrimStr(lines));
+    editor.Text1[3].setText(TrimStr(lines));
+}
+
 // ---- Delete -----------------------------------------------------------------
 
 void BasicEdit::DeleteLine() {
@@ -190,9 +200,7 @@ void BasicEdit::DeleteLine() {
     g.setRows(lines + 1);
     if (row < p_.doc.lstFont.size()) p_.doc.lstFont.removeAt(row);
     ShowEmptySubtitle();
-    EditorTab& editor = p_.main().editor;
-    editor.Text1[1].setText(TrimStr(lines - 1));
-    editor.Text1[3].setText(TrimStr(lines - 1));
+    RangesToLastLine(lines - 1);
     p_.doc.FileChanged = true;
     p_.doc.LineListValid = false;
     p_.edit.ShowCurrentLine();

@@ -62,6 +62,7 @@ private:
     void MoveNodesUp(int row);
     void RemoveEmptyParts();
     void ShowEmptySubtitle();
+    void RangesToLastLine(int lines);
     void RediagnoseIfErrors();
 
     platform::Grid& grid();

@@ -123,13 +123,26 @@ QList<int> FormatsWithExtension(const QString& extension) {
     return out;
 }
 
-QString WithExtension(const QString& fileName, int format) {
+QString ExtensionOf(const QString& fileName) {
     const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot <= slash ? QString() : fileName.mid(dot);
+}
+
+bool IsTypeExtension(const QString& extension) {
+    for (int type = 1; type < FileType::Count; ++type)
+        if (Extensions(type).contains(extension, Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+QString WithExtension(const QString& fileName, int format) {
+    const QString extension = ExtensionOf(fileName);
     const QString written = WrittenExtension(format);
-    if (dot <= slash) return fileName + written;
-    if (Extensions(format).contains(fileName.mid(dot), Qt::CaseInsensitive)) return fileName;
-    return fileName.left(dot) + written;
+    if (extension.isEmpty()) return fileName + written;
+    if (extension.size() == 1) return fileName.chopped(1) + written; // "name."
+    if (Extensions(format).contains(extension, Qt::CaseInsensitive)) return fileName;
+    if (!IsTypeExtension(extension)) return fileName; // ".bak", ".en": part of the name
+    return fileName.chopped(extension.size()) + written;
 }
 
 } // namespace formats

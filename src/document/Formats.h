@@ -97,11 +97,16 @@ QString Filter(int type);
 // five for ".sub".
 QList<int> FormatsWithExtension(const QString& extension);
 
-// A file name with a format's extension. Only the name after the last "/" is
-// looked at, so a dotted folder keeps its name; an extension that is already
-// one of the format's (in any case) stays, so the name still names the file
-// that was read ("LOUD.SRT" stays "LOUD.SRT"); any other extension is
-// replaced and a name without one gets the format's.
+// The extension of a file name, with its "." ("" for none). Only the name
+// after the last "/" is looked at, so a dotted folder keeps its name.
+QString ExtensionOf(const QString& fileName);
+// Whether an extension is one of a type of this table (".srt", ".mp4").
+bool IsTypeExtension(const QString& extension);
+// A file name with a format's extension: an extension that is already one of
+// the format's (in any case) stays, so the name still names the file that was
+// read ("LOUD.SRT" stays "LOUD.SRT"), and so does one that no type has
+// (".bak"), which is part of the name the user gave; the extension of another
+// type is replaced and a name without one gets the format's.
 QString WithExtension(const QString& fileName, int format);
 
 } // namespace formats

@@ -308,7 +308,6 @@ bool FileCommands::SaveAs(const QString& name, int format) {
         return false;
     }
     QString target = formats::WithExtension(name, format);
-    if (!p_.files.MayOverwriteChange(target)) return false;
     frmFile& chooser = p_.fileChooser();
     chooser.lblFullName.setCaption(target); // the writer's target
     if (!p_.files.CreateSubFile(false, false, format, 1, p_.doc.lineCount(), false)) {

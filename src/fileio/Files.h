@@ -75,8 +75,8 @@ public:
     bool IsRememberedFile(const QString& path) const;
     // True when `path` is that file and it exists but is no longer as it was.
     bool ChangedOnDisk(const QString& path) const;
-    // Save's question before it writes over such a file: true when it is
-    // not changed, or the user says Yes.
+    // The writer's question before it writes over such a file (in place of
+    // the routine one): true when it is not changed, or the user says Yes.
     bool MayOverwriteChange(const QString& path);
 
 private:

@@ -255,11 +255,14 @@ QString WriterRun::previewPath(int part) const {
 }
 
 // The overwrite question; a file that an earlier part of this run is about to
-// write counts as existing, as it will by then.
+// write counts as existing, as it will by then. A file another program saved
+// over since Mirel read it asks about that change instead: one save, one
+// question, whichever command saves.
 bool WriterRun::mayWrite(const QString& target) {
     if (!mayReplacePartialFile(target)) return false;
     for (const PlannedFile& f : planned_)
         if (f.path == target) return askOverwrite(p_, target) == AnswerYes;
+    if (p_.files.ChangedOnDisk(target)) return p_.files.MayOverwriteChange(target);
     return p_.files.FileExist(target) == AnswerYes;
 }
 

@@ -197,8 +197,66 @@ void frmFile::TypeChosen() {
     if (index < 0) return;
     Label5.setCaption(List3.text());
     File1.setPattern(TypePattern(index));
+    if (following_) return; // the name chose it: the name stays, the pane too
+    pickedType_ = index;
     MatchNameToType();
     PaneHeaderClick(Label6);
+}
+
+// A name typed to save a subtitle file under decides the type shown.
+bool frmFile::FollowsTypedName() const {
+    return visible() && !txtFilename.locked() && pickedType_ >= 0 && pickedType_ < Format::Count;
+}
+
+// An extension of one format shows that format; one that several share
+// keeps a picked type among them and otherwise asks for the pick; any other
+// name shows the type picked.
+void frmFile::FollowTypedName() {
+    if (!FollowsTypedName()) return;
+    const QList<int> owners =
+        formats::FormatsWithExtension(formats::ExtensionOf(txtFilename.text()));
+    int type = pickedType_;
+    if (owners.size() == 1) type = owners[0];
+    if (type != List3.listIndex()) {
+        following_ = true;
+        List3.setListIndex(type);
+        following_ = false;
+    }
+    if (owners.size() > 1 && !owners.contains(pickedType_)) AskTypeAmong(owners);
+}
+
+void frmFile::AskTypeAmong(const QList<int>& owners) {
+    QStringList names;
+    for (int format : owners)
+        names << formats::Name(format);
+    const QString last = names.takeLast();
+    nameHint_ = QStringLiteral("\"") + formats::ExtensionOf(txtFilename.text()) +
+                QStringLiteral("\" is the extension of ") + names.join(QStringLiteral(", ")) +
+                QStringLiteral(" and ") + last + QStringLiteral(": pick the type to write.");
+    lblErr.setCaption(nameHint_);
+    if (Label6.caption() == Open) PaneHeaderClick(Label6);
+}
+
+// Ok writes the name as the box shows it, in the type the list shows. Where
+// the type would still change the name (no extension, another type's), the
+// box shows the name changed and Ok waits for the next press.
+bool frmFile::ShowsNameWritten() {
+    if (!FollowsTypedName()) return true;
+    const QString name = txtFilename.text();
+    const int type = List3.listIndex();
+    const QList<int> owners = formats::FormatsWithExtension(formats::ExtensionOf(name));
+    if (owners.size() > 1 && !owners.contains(type)) {
+        AskTypeAmong(owners);
+        return false;
+    }
+    if (!formats::IsSubtitleFormat(type)) return true;
+    const QString written = formats::WithExtension(name, type);
+    if (written == name) return true;
+    txtFilename.setText(written);
+    nameHint_ = QStringLiteral("The name now ends in the type's extension: Ok writes it as "
+                               "shown.");
+    lblErr.setCaption(nameHint_);
+    return false;
 }
 
 // A name typed to save a subtitle file under shows the extension it will be
@@ -237,6 +295,7 @@ void frmFile::FileListPatternChanged() {
 // removed meanwhile): the name box follows it, and shows the extension of
 // the type preset and whether it takes typing.
 void frmFile::formShow() {
+    pickedType_ = List3.listIndex();
     SyncNameToList(false);
     MatchNameToType();
     txtFilename.setBackColor(txtFilename.locked() ? platform::SysButtonFace
@@ -281,6 +340,7 @@ void frmFile::FileDoubleClicked() {
 
 void frmFile::FileNameEdited() {
     ShowNameState();
+    FollowTypedName();
 }
 
 // Ok is offered while the name box holds a name; while it is empty the
@@ -289,9 +349,10 @@ void frmFile::ShowNameState() {
     const bool named = !txtFilename.text().isEmpty();
     cmdAction[Ok].setEnabled(named);
     const QString& why = txtFilename.locked() ? ChooseName : TypeOrChooseName;
+    const QString shown = lblErr.caption();
     if (!named)
         lblErr.setCaption(why);
-    else if (lblErr.caption() == ChooseName || lblErr.caption() == TypeOrChooseName)
+    else if (shown == ChooseName || shown == TypeOrChooseName || shown == nameHint_)
         lblErr.setCaption(p_.texts.TextTable(4, 39));
 }
 
@@ -319,13 +380,12 @@ bool frmFile::ShowFolder(const QString& folder) {
 
 // The answer is built for Cancel too; callers ignore it then. A withheld
 // Check1 cannot be the user's choice, so only an offered one counts. Ok with
-// no name to answer says why and leaves the window open. A name typed after
-// the type was picked (or with the type picked again) takes the type's
-// extension first, so the box holds the very name the file is written under.
+// no name to answer says why and leaves the window open, and so does one the
+// type would change: the box holds the very name the file is written under.
 void frmFile::cmdActionClick(int index) {
     const bool media = Check1.enabled() && Check1.value() == platform::CheckBox::Checked;
     if (index == Ok && !HasAnswer(media)) return;
-    if (index == Ok && !media) MatchNameToType();
+    if (index == Ok && !media && !ShowsNameWritten()) return;
     if (media)
         lblFullName.setCaption(p_.players.mediaFileName());
     else

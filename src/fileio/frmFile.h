@@ -16,9 +16,13 @@
 // first file; where nothing is listed, a name that cannot be typed (Load,
 // Add) is cleared. A name that can be typed (Save) is the user's: only a new
 // folder replaces it, with the folder's first file as before. Saving a
-// subtitle file, the name shows the extension of the type picked; a full
-// path typed is the answer as it stands. A name box that takes no typing
-// looks so.
+// subtitle file, the name shows the extension of the type picked, and the
+// type list follows a name typed: an extension of one other format shows
+// that format, one that several share asks the user to pick among them, and
+// an unknown one keeps the type picked. Ok writes the name the box shows:
+// where the type would change the name, Ok shows it changed and waits. A
+// full path typed is the answer as it stands. A name box that takes no
+// typing looks so.
 
 #include "document/Formats.h"
 #include "document/MessageWindow.h"
@@ -116,8 +120,15 @@ private:
     void SyncNameToList(bool newFolder);
     void MatchNameToType();
     void ShowNameState();
+    bool FollowsTypedName() const;
+    void FollowTypedName();
+    void AskTypeAmong(const QList<int>& formats);
+    bool ShowsNameWritten();
     QString NamedPath() const;
 
     Program& p_;
-    QString listedName_; // the name the file list last put into the name box
+    QString listedName_;     // the name the file list last put into the name box
+    int pickedType_ = 0;     // the type the user or the caller picked
+    bool following_ = false; // the type list is following the name typed
+    QString nameHint_;       // the status line's last word about the name
 };

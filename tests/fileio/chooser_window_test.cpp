@@ -215,7 +215,7 @@ TEST_F(Chooser, ListsTheFilesWrittenSinceItWasLastShown) {
 
     t.answer<frmFile>([](frmFile& c) { // File > Save under a new name
         c.List3.setListIndex(9);
-        c.txtFilename.setText("second");
+        c.txtFilename.setText("second.srt");
         c.cmdActionClick(frmFile::Ok);
     });
     t.main().mnuSavesubfile.click();
@@ -298,17 +298,22 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
 }
 
 // Saving, the type picked gives the name box the extension the file is
-// written with: the name Ok writes is the one the box showed. The type last
-// saved in is proposed for the next save, its extension on the document's
-// name as the chooser opens.
+// written with, and a name typed after the pick decides the type shown: an
+// extension of one other format shows it, one that several share waits for
+// the user's pick among them, an unknown one keeps the type picked, and a
+// name the type would change is shown changed at the first Ok and written
+// at the next. Ok writes the name and type shown as it is pressed. The type
+// last saved in is proposed for the next save, its extension on the
+// document's name as the chooser opens.
 TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
     const auto placed = [&](QString n) { return n.replace('@', files()); }; // a full path
     const struct {
-        const char* opens; // the name shown as the chooser opens
+        const char* opens; // the name shown as the chooser opens; none: not looked at
         const char* typed; // typed before the type is picked; none keeps the name
         int type;
         const char* shown;
         const char *after = nullptr, *written = nullptr; // typed after the pick; if not shown
+        int then = -1, oks = 1, format = -1; // a pick after `after`; Ok presses; type written
     } cases[] = {
         {"src.srt", nullptr, 3, "src.sub"},
         {"src.sub", "out.txt", 10, "out.ssa"},
@@ -316,27 +321,51 @@ TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
         {"src.smi", "keep.sami", 7, "keep.sami"},
         {"src.smi", "plain", 9, "plain.srt"},
         {"src.srt", "@/abs.srt", 1, "@/abs.sub"},
-        {"src.sub", "@/again.srt", 1, "@/again.srt", nullptr, "@/again.sub"},
-        {"src.sub", nullptr, 9, "src.srt", "@/late.sub", "@/late.srt"},
+        {"src.sub", "@/again.srt", 1, "@/again.sub"},
+        {"src.sub", nullptr, 9, "src.srt", "@/late.ssa", "@/late.ssa", -1, 1, 10},
+        {nullptr, nullptr, 9, nullptr, "later.sub", "", -1, 3, 9}, // Ok waits for the pick
+        {nullptr, nullptr, 9, nullptr, "later.sub", "later.sub", 3, 1, 3},
+        {nullptr, nullptr, 3, nullptr, "mine.sub", "mine.sub", -1, 1, 3},
+        {nullptr, nullptr, 9, nullptr, "again.txt", "again.txt", -1, 1, 13},
+        {nullptr, nullptr, 9, nullptr, "again.txt", "again.srt", 9, 1, 9},
+        {nullptr, nullptr, 6, nullptr, "rt.srt", "rt.srt", -1, 1, 9},
+        {nullptr, nullptr, 9, nullptr, "x.rtf", "x.rtf", -1, 1, 9}, // ".rt" on the way
+        {nullptr, nullptr, 9, nullptr, "bare", "bare.srt", -1, 2, 9},
     };
     for (const auto& c : cases) {
         t.loadDataFile("src.srt", SubRip(2));
-        QString opens, shown, boxAfterOk;
+        QString opens, shown, box, status;
+        int oks = 0, type = -1;
         t.answer<frmFile>([&](frmFile& f) {
             opens = f.txtFilename.text();
             if (c.typed) window_steps::type(f.txtFilename, placed(c.typed));
             f.List3.setListIndex(c.type); // the user picks the type in its pane
             shown = f.txtFilename.text();
             if (c.after) window_steps::type(f.txtFilename, placed(c.after));
-            window_steps::click(f.cmdAction[frmFile::Ok]);
-            boxAfterOk = f.txtFilename.text();
+            if (c.then >= 0) f.List3.setListIndex(c.then);
+            for (; f.visible() && oks < 3; ++oks) { // Ok until the window closes
+                box = f.txtFilename.text();
+                type = f.List3.listIndex();
+                window_steps::click(f.cmdAction[frmFile::Ok]);
+            }
+            status = f.List3.visible() ? f.lblErr.caption() : QString();
         });
         t.main().mnuSavesubfile.click();
-        EXPECT_EQ(opens, c.opens);
-        EXPECT_EQ(shown, placed(c.shown));
-        EXPECT_EQ(boxAfterOk, placed(c.written ? c.written : c.shown));
-        EXPECT_EQ(t->files.CurFileName, QDir(files()).filePath(boxAfterOk));
-        EXPECT_TRUE(QFile::exists(t->files.CurFileName)) << c.shown;
+        const QString written = placed(c.written ? c.written : c.shown);
+        EXPECT_EQ(opens, c.opens ? c.opens : opens);
+        EXPECT_EQ(shown, c.shown ? placed(c.shown) : shown);
+        EXPECT_EQ(oks, c.oks) << c.after;
+        EXPECT_EQ(type, c.format >= 0 ? c.format : type) << c.after;
+        if (written.isEmpty()) {
+            EXPECT_EQ(status, "\".sub\" is the extension of DVD Subtitle, MicroDVD, Sonic DVD, "
+                              "SubViewer 1.0 and SubViewer 2.0: pick the type to write.");
+            EXPECT_EQ(t->files.CurFileName, files() + "/src.srt");
+            continue;
+        }
+        EXPECT_EQ(box, written);
+        EXPECT_EQ(t->files.CurFileName, QDir(files()).filePath(box));
+        EXPECT_EQ(t->files.CurFileIndex, type);
+        EXPECT_TRUE(QFile::exists(t->files.CurFileName)) << written.toStdString();
     }
 }
 

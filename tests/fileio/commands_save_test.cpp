@@ -45,7 +45,7 @@ TEST_F(Save, EveryFormatIsWrittenUnderItsExtension) {
         t->doc.FileChanged = true;
         const QString target = files() + "/out" + Files::SetSubFileExt(format);
         const bool existed = QFile::exists(target);
-        typeName("out", format);
+        typeName("out" + Files::SetSubFileExt(format), format);
         if (existed) t.reply(frmMessageBox::Yes); // five formats share ".sub"
         EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
         const QByteArray written = readBytes(target);
@@ -83,7 +83,7 @@ TEST_F(Save, ASampleIsOpenedAndSavedAsTwoOtherFormats) {
         t.answer<frmFile>([&](frmFile& f) {
             f.List3.setListIndex(format);
             f.List2.setPath(files());
-            f.txtFilename.setText("sample");
+            f.txtFilename.setText("sample" + Files::SetSubFileExt(format));
             f.cmdActionClick(frmFile::Ok);
         });
         t.main().mnuSavesubfile.click();
@@ -96,7 +96,8 @@ TEST_F(Save, ASampleIsOpenedAndSavedAsTwoOtherFormats) {
     EXPECT_TRUE(readBytes(files() + "/sample.smi").toLower().startsWith("<sami>"));
 }
 
-TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
+// A typed extension of another format is written in that format.
+TEST_F(Save, TheChooserIsPresetAndATypedExtensionChoosesItsFormat) {
     t.loadDataFile("movie.srt", SubRip(2));
     t->settings().Check4.setValue(platform::CheckBox::Checked);
     t->fileChooser().List3.setListIndex(3);
@@ -108,10 +109,11 @@ TEST_F(Save, TheChooserIsPresetAndTheFormatsExtensionReplacesTheTypedOne) {
         EXPECT_EQ(f.List2.path(), files());
     });
     EXPECT_TRUE(t->fileCommands.MenuSaveSubFile());
-    EXPECT_TRUE(QFile::exists(files() + "/renamed.srt"));
-    EXPECT_FALSE(QFile::exists(files() + "/renamed.txt"));
-    EXPECT_EQ(t->files.CurFileName, files() + "/renamed.srt");
-    EXPECT_EQ(t->fileChooser().lblFullName.caption(), files() + "/renamed.srt");
+    EXPECT_TRUE(QFile::exists(files() + "/renamed.txt"));
+    EXPECT_FALSE(QFile::exists(files() + "/renamed.srt"));
+    EXPECT_EQ(t->files.CurFileName, files() + "/renamed.txt");
+    EXPECT_EQ(t->files.CurFileIndex, 13) << "TMPlayer, the format of \".txt\"";
+    EXPECT_EQ(t->fileChooser().lblFullName.caption(), files() + "/renamed.txt");
 }
 
 TEST_F(Save, TheMediaNameOptionWritesBesideTheMediaFile) {

@@ -19,7 +19,9 @@ TEST(FileInfo, NamesTakeTheFormatsExtension) {
         {"/My Subs/movie one.txt", 9, "/My Subs/movie one.srt", "movie one.srt", "movie one",
          "movie_one.srt"},
         {"/subs/noext", 9, "/subs/noext.srt", "noext.srt", "noext", "noext.srt"},
-        {"/subs/a.b.c", 10, "/subs/a.b.ssa", "a.b.ssa", "a", "a.b.ssa"},
+        // An extension that no type has is part of the name.
+        {"/subs/a.b.c", 10, "/subs/a.b.c", "a.b.c", "a", "a.b.c"},
+        {"/subs/clip.mp4", 10, "/subs/clip.ssa", "clip.ssa", "clip", "clip.ssa"},
         // No format: the name stays as it is.
         {"/subs/plain", 0, "/subs/plain", "plain", "plain", "plain"},
         // Only the file's own name has an extension, and one of the format's stays.

@@ -155,7 +155,7 @@ TEST_F(TrustSave, SaveProposesTheLoadedFilesFormat) {
     EXPECT_FALSE(t->doc.FileChanged);
 
     // Converting file after file: the format chosen at the last save stays.
-    typeName("film", 10);
+    typeName("film.ssa", 10);
     save();
     ASSERT_TRUE(QFile::exists(files() + "/film.ssa"));
     t.writeDataFile("next.srt", SubRip(2));

@@ -350,7 +350,7 @@ TEST(WriterFormats, ReplacesTheExtensionOfTheFileNameOnly) {
     EXPECT_FALSE(QFile::exists(t.dataFilesPath("Sub.sub")));
     EXPECT_TRUE(saveAs(t, "plain", 6));
     EXPECT_TRUE(QFile::exists(t.dataFilesPath("plain.rt")));
-    EXPECT_TRUE(saveAs(t, "back\\slash.x.y", 16)); // "\" is part of a Linux file name
+    EXPECT_TRUE(saveAs(t, "back\\slash.x.srt", 16)); // "\" is part of a Linux file name
     EXPECT_TRUE(QFile::exists(t.dataFilesPath("back\\slash.x.zeg")));
 
     // No format: the name loses its extension and the file stays empty.

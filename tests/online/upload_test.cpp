@@ -4,6 +4,7 @@
 // nothing.
 
 #include "OnlineFixture.h"
+#include "fileio/frmFile.h"
 #include "support/ListItems.h"
 #include "support/SilentServer.h"
 
@@ -112,6 +113,32 @@ TEST_F(UploadTest, AnUploadThatCannotBeMadeSaysWhyAndSendsNothing) {
         EXPECT_TRUE(online().Requests().empty()) << c.what;
     }
     EXPECT_TRUE(QDir(server.path("")).entryList(QDir::Files).isEmpty());
+}
+
+// A second program saved over the file since it was read: Send, like File >
+// Save, asks about that change and nothing more (a second question would
+// find no answer queued); No keeps the other program's save and sends nothing.
+TEST_F(UploadTest, ASaveOverAFileChangedOnDiskAsksAboutTheChangeAlone) {
+    const QByteArray theirs = SubRipFile("Theirs, saved meanwhile");
+    for (const auto& [send, answer] :
+         {std::pair{true, AnswerNo}, {true, AnswerYes}, {false, AnswerYes}}) {
+        t->doc.FileChanged = false; // the row before kept its edit unsaved
+        const QString file = t.loadDataFile("shared.srt", SubRipFile("Mine"));
+        t->doc.grid().setTextMatrix(1, 3, " Edited");
+        t->doc.FileChanged = true;
+        t.writeDataFile("shared.srt", theirs);
+        Message asked;
+        if (!send) t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
+        t.reply(answer, &asked);
+        send ? tab().Command39.onClick() : t.main().mnuSavesubfile.click();
+        ASSERT_TRUE(waitIdle());
+        EXPECT_TRUE(asked.text.endsWith(" was changed on disk since Mirel read it. Overwrite it?"))
+            << asked.text.toStdString();
+        const bool yes = answer == AnswerYes;
+        EXPECT_EQ(readBytes(file).contains("Edited") && !t->doc.FileChanged, yes);
+        EXPECT_EQ(readBytes(file) == theirs, !yes);
+        EXPECT_EQ(server.exists("new_shared.srt"), yes) << send;
+    }
 }
 
 // The user's file may lie in the program folder, where fetched files pass

@@ -194,7 +194,7 @@ TEST(Exit, YesAndASaveThatDoesNotCompleteKeepTheProgramRunning) {
     p.reply(frmMessageBox::Yes);
     p.answer<frmFile>([](frmFile& f) {
         f.List3.setListIndex(9); // SubRip
-        f.txtFilename.setText("saved");
+        f.txtFilename.setText("saved.srt");
         f.cmdActionClick(frmFile::Ok);
     });
     m.requestClose();

@@ -80,6 +80,15 @@ TEST_F(TimingWindowTest, EachToolByTypingAndClickingGo) {
          {{1, "00:00:23,250-00:00:25,250"},
           {3, "00:00:43,250-00:00:45,250"},
           {4, "00:00:50,000-00:00:52,000"}}},
+        {"shift_after_delete_insert", // the range's last line follows both
+         [&]() -> platform::Control& {
+             grid().setCurrentCell(2, 3);
+             m().editor.basic.Command11.onClick();
+             m().editor.basic.Command10.onClick();
+             const QByteArray last = m().editor.Text1[1].text().toUtf8(); // as shown
+             return shift("1", last.constData(), "00:00:01,000", 1);
+         },
+         {{5, "00:01:01,000-00:01:03,000"}}},
         {"stretch",
          [&]() -> platform::Control& { return stretch("1", "6", "00:00:00,000", "00:01:40,000"); },
          {{0, "00:00:00,000-00:00:02,000"},
