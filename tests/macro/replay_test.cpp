@@ -12,8 +12,10 @@
 #include "tools/window_steps.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -37,6 +39,11 @@ QStringList cellsOf(Program& p) {
         for (int c = 0; c < g.cols(); ++c)
             cells << g.textMatrix(r, c);
     return cells;
+}
+
+void clickCellAt(platform::Grid& g, int row, int col) {
+    g.setCurrentCell(row, col);
+    g.onClick();
 }
 
 TEST(MacroReplay, EnterInAFieldRecordsItsTextAndDoesNotRunGo) {
@@ -217,14 +224,96 @@ void fillGo(frmMain& w, platform::Control& a, const char* x, platform::Control& 
     fill(w, a, x), fill(w, b, y), go.onClick();
 }
 
+// A recording through the controls of the fixture: a Basic change of row 1,
+// then File > Open of `other` (answering the unsaved-work question No) or,
+// without `other`, File > Save over the fixture (answering Yes to overwrite).
+QStringList recordedFileSession(TestProgram& t, const QString& other) {
+    frmMain& w = readyToRecord(t, "Files");
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
+    clickCellAt(w.editor.grdSubEdit, 1, 3);
+    fill(w, w.editor.basic.rtfSubEditBasic, "Changed");
+    w.editor.basic.Command14.onClick();
+    tick(w);
+    t.answer<frmFile>([&w, other](frmFile& f) {
+        tick(w);
+        if (!other.isEmpty()) f.txtFilename.setText(QFileInfo(other).fileName());
+        f.cmdActionClick(frmFile::Ok);
+    });
+    t.reply(other.isEmpty() ? AnswerYes : AnswerNo);
+    (other.isEmpty() ? w.mnuSavesubfile : w.mnuLoadFile).click();
+    tick(w);
+    w.macroEditor.Command32[MacroEditor::Record].onClick();
+    w.hide();
+    return storedLines(t->macroLibrary, 0);
+}
+
+// A recorded answer answers only the question it was given to: a question
+// the recording never met, or met in another state, is shown on replay.
+TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
+    const struct {
+        bool load;          // the session opened another file (else it saved)
+        bool oldAnswer;     // the answer line as stored before it named its question
+        bool editedBefore;  // the user has unsaved edits of their own when Go is pressed
+        bool changedOnDisk; // another program changed the file after it was loaded
+        const char* asked;  // the question the replay shows ("": none)
+    } cases[] = {
+        {false, false, false, false, ""},
+        {false, false, false, true, "File changed on disk"},
+        {false, true, false, true, "File changed on disk"},
+        {true, false, false, false, ""},
+        {true, false, true, false, "Warning: File not saved"},
+        {true, true, true, false, "Warning: File not saved"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.load << c.oldAnswer << c.editedBefore << c.changedOnDisk);
+        QStringList lines;
+        {
+            TestProgram t;
+            lines = recordedFileSession(t, c.load ? t.writeDataFile("other.srt", subRipLines(2))
+                                                  : QString());
+        }
+        if (c.oldAnswer) lines.replaceInStrings(QRegularExpression("(Answer: \\w+),.*"), "\\1");
+        TestProgram fresh;
+        loadFixture(fresh);
+        const QString other = fresh.writeDataFile("other.srt", subRipLines(2));
+        for (QString& line : lines)
+            line.replace(QRegularExpression("Load:=.*"), "Load:=" + other);
+        const QString fixture = fresh->files.CurFileName;
+        if (c.editedBefore) fresh->doc.FileChanged = true; // the user's own edit
+        const QByteArray theirs = subRipLines(5);
+        if (c.changedOnDisk) { // another program saves over it
+            QFile file(fixture);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
+        }
+        defineMacro(fresh, 0, "Files", lines);
+        Message asked;
+        if (*c.asked) fresh.reply(AnswerCancel, &asked);
+        pressGo(fresh, 0);
+        EXPECT_EQ(asked.title, c.asked) << lines.join(" | ").toStdString();
+        if (c.changedOnDisk) {
+            EXPECT_EQ(readBytes(fixture), theirs) << "their edit kept";
+        }
+        if (c.load) {
+            EXPECT_EQ(fresh->files.CurFileName == other, !*c.asked);
+        }
+    }
+}
+
+// A file named without a folder in a hand-written macro is in Data/Files.
+TEST(MacroReplay, ASaveByNameAloneWritesInDataFiles) {
+    TestProgram t;
+    loadFixture(t);
+    defineMacro(t, 0, "Bare",
+                {"File.Handling.Set.Settings.Type:=9", "Menu.Save.SubFile:=bare.srt"});
+    pressGo(t, 0);
+    EXPECT_TRUE(QFileInfo::exists(t.dataFilesPath("bare.srt")));
+    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("bare.srt"));
+}
+
 // A tool's fields filled while recording, then Go: the lines recorded and their replay.
 // The program a use is recorded in.
 Program* recording = nullptr;
-
-void clickCell(platform::Grid& g, int row, int col) {
-    g.setCurrentCell(row, col);
-    g.onClick();
-}
 
 const struct ToolUse {
     void (*use)(frmMain&);
@@ -299,14 +388,14 @@ const struct ToolUse {
      "Editor.Shift.Start:=2 | Editor.Shift.End:=3 | Editor.Shift.Set.Direction.Beginning | "
      "Editor.Shift.Duration:=00:00:00,250 | Editor.Shift.Go"},
     {[](frmMain& w) { // from row 2 on
-         clickCell(w.editor.grdSubEdit, 2, 3);
+         clickCellAt(w.editor.grdSubEdit, 2, 3);
          w.search.Option1[1].setValue(true);
          fillGo(w, w.search.rtfSearch, "Line", w.search.rtfReplace, "Row", w.search.cmdSearch);
      },
      "Editor.SR.Set.Replace | Editor.Cel.Select:=3,2 | Editor.SR.Set.Replace | "
      "Editor.SR.Search.Text:=Line | Editor.SR.Replace.Text:=Row | Editor.SR.Go"},
     {[](frmMain& w) {
-         clickCell(w.editor.grdSubEdit, 3, 3);
+         clickCellAt(w.editor.grdSubEdit, 3, 3);
          fill(w, w.editor.basic.rtfSubEditBasic, "Changed");
          w.editor.basic.Command14.onClick();
      },
@@ -316,7 +405,7 @@ const struct ToolUse {
          w.calculator.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindFunction);
          tick(w);
          fill(w, w.calculator.rtfCalcAdvDataInput, "1+2", true);
-         clickCell(w.calculator.Calc, 3, 2); // the same formula in a second cell
+         clickCellAt(w.calculator.Calc, 3, 2); // the same formula in a second cell
          fill(w, w.calculator.rtfCalcAdvDataInput, "1+2", true);
      },
      "Calculator.Advanced.Set.Function | Calculator.Advanced.Cel.Select:=B,2 | "
@@ -349,7 +438,7 @@ const struct ToolUse {
      "Editor.Filter.Go",
      nullptr, "characters a line"},
     {[](frmMain& w) {
-         clickCell(w.editor.grdSubEdit, 1, 3);
+         clickCellAt(w.editor.grdSubEdit, 1, 3);
          w.editor.font.Combo9[0].setListIndex(1);
          w.editor.font.Combo9[1].setListIndex(1);
          w.editor.font.Command42.onClick();
