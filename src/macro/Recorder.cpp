@@ -119,7 +119,11 @@ void Recorder::recordAction() {
     }
     const QString missing = unrecordedNow(reads);
     if (!missing.isEmpty() && !recordLine(CommentCode, NotRecorded + missing)) return;
-    if (!recordLine(action.code, action.text) || missing.isEmpty()) return;
+    if (!recordLine(action.code, action.text)) return;
+    // The replay of the action leaves its fields as the action left them here.
+    for (const ReadField& field : reads.fields)
+        if (const FieldLine now = field.current(); now.code > 0) set_[field.codes.front()] = now;
+    if (missing.isEmpty()) return;
     setStatus(QStringLiteral("Macro [") + CommandOfCode(p_, action.code) +
               QStringLiteral("] recorded. ") + NotRecorded + missing);
 }

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <random>
 
 namespace {
 
@@ -456,6 +457,9 @@ const struct ToolUse {
      nullptr, nullptr, "History Restore"},
 };
 
+// Every message either program shows, when the uses are not one by one.
+QStringList* shownMessages = nullptr;
+
 struct Recorded {
     QStringList lines, byHand;
     QString status;
@@ -464,6 +468,7 @@ struct Recorded {
 // The uses recorded one after the other in a program on the fixture.
 Recorded recordUses(const std::vector<const ToolUse*>& uses, Message* refused = nullptr) {
     TestProgram t;
+    if (shownMessages) answerModalsWithCancel(t->host.modal, shownMessages);
     recording = &t.program();
     frmMain& w = readyToRecord(t, "Tool");
     if (uses.front()->before) uses.front()->before(w);
@@ -485,6 +490,7 @@ Recorded recordUses(const std::vector<const ToolUse*>& uses, Message* refused = 
 QStringList replayed(const ToolUse& first, const QStringList& lines, Message* refused = nullptr,
                      QString* status = nullptr) {
     TestProgram fresh;
+    if (shownMessages) answerModalsWithCancel(fresh->host.modal, shownMessages);
     loadFixture(fresh);
     if (first.before) first.before(fresh.main());
     defineMacro(fresh, 0, "Tool", lines);
@@ -518,6 +524,28 @@ TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
         EXPECT_TRUE(r.status.contains(note)) << r.status.toStdString();
         EXPECT_EQ(status, comments[0].mid(16));
     }
+}
+
+// A seeded sequence of 30 uses in one recording replays as it was done. A
+// second partition would ask to overwrite the first one's files, and the
+// Cancel answered by hand ends a replay: the sequence holds one.
+TEST(MacroRecorder, ARandomSequenceOfUsesReplaysAsRecorded) {
+    std::vector<const ToolUse*> uses;
+    std::mt19937 pick(47);
+    bool partitioned = false;
+    while (uses.size() < 30) {
+        const ToolUse& use = toolUses[pick() % std::size(toolUses)];
+        const bool partition = QString(use.recorded).contains("Partition.Go");
+        if (use.refusal || use.notRecorded || use.before || (partition && partitioned)) continue;
+        partitioned = partitioned || partition;
+        uses.push_back(&use);
+    }
+    QStringList shown; // refusals and the questions the user answers by hand
+    shownMessages = &shown;
+    const Recorded r = recordUses(uses);
+    EXPECT_EQ(replayed(*uses.front(), r.lines).join(" | ").toStdString(),
+              r.byHand.join(" | ").toStdString());
+    shownMessages = nullptr;
 }
 
 TEST(MacroRecorder, OnlyTheLastActionBeforeATickIsRecordedWithItsText) {
