@@ -182,7 +182,8 @@ bool Loader::ConfirmUnsavedDocument(Call& c) {
             QStringLiteral("has been changed and not saved.") + crLf + crLf +
             QStringLiteral("Do you want to save now?") + crLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"),
+        false, {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerNo) return true;
     if (answer == AnswerYes && p_.files.MenuSaveSubFile()) return true;
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);

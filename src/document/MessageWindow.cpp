@@ -3,6 +3,8 @@
 #include "document/frmMessageBox.h"
 #include "shell/Program.h"
 
+#include <QDir>
+
 namespace {
 // The action code of the macro commands "Messagebox" and "Inputbox".
 constexpr int MessageActionCode = 30;
@@ -27,15 +29,28 @@ MessageWindow::MessageWindow(Program& p) : p_(p) {}
 
 MessageWindow::~MessageWindow() = default;
 
+// A replayed macro answers as recorded the question it recorded the answer
+// to; an answer recorded without its question answers routine ones only.
+bool MessageWindow::answeredByMacro(const QString& buttons, const QString& title,
+                                    const Question& about) {
+    Macro& m = p_.macro;
+    const Macro::RecordedAnswer& a = m.PendingAnswer;
+    if (!IsQuestion(buttons) || a.button < 0 || !Offers(buttons, a.button)) return false;
+    if (!a.named && about.stake != Question::Routine) return false;
+    const QString file = p_.fileCommands.MacroFileName(a.file);
+    if (a.named && (a.kind != title || QDir::cleanPath(file) != QDir::cleanPath(about.file)))
+        return false;
+    if (about.stake == Question::UnsavedWork && !m.RunOwnsEdits) return false;
+    MsgResult = a.button;
+    m.PendingAnswer = {};
+    return true;
+}
+
 int MessageWindow::ShowMessage(const QString& text, int kind, const QString& buttons,
-                               const QString& title, bool input) {
+                               const QString& title, bool input, const Question& about) {
     Macro& m = p_.macro;
     const bool question = IsQuestion(buttons);
-    if (question && m.PendingAnswer >= 0 && Offers(buttons, m.PendingAnswer)) {
-        MsgResult = m.PendingAnswer; // a replayed macro answers as recorded
-        m.PendingAnswer = -1;
-        return static_cast<qint16>(MsgResult);
-    }
+    if (answeredByMacro(buttons, title, about)) return static_cast<qint16>(MsgResult);
     // While recording, a question is recorded with its answer and a message
     // that only informs records nothing: the action that showed it stays the
     // recorded line, and its replay meets the same message.
@@ -59,7 +74,7 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     if (input) box->txtInput[0].setFocus(); // typing starts at the name
     box->showModal();
     last_ = std::move(box);
-    if (recordAnswer) m.RecordAnswer(MsgResult);
+    if (recordAnswer) m.RecordAnswer(MsgResult, title, about.file);
     return static_cast<qint16>(MsgResult);
 }
 

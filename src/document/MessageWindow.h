@@ -21,6 +21,15 @@ enum MessageKind : int {
     KindNone = 4
 };
 
+// What a question is about, so that a recorded answer answers only the
+// question it was given to: the file it names, and what a wrong answer
+// would lose (another program's change on disk, unsaved edits).
+struct Question {
+    enum Stake { Routine, ChangedOnDisk, UnsavedWork };
+    QString file;
+    Stake stake = Routine;
+};
+
 class MessageWindow {
 public:
     explicit MessageWindow(Program& p);
@@ -32,8 +41,9 @@ public:
     // and "yes" in any case and order ("okcancel", "yesnocancel", ...); naming none shows Ok. The
     // text is shown as written, with "/n" as a line break; a macro's message
     // puts its variables in first (Macro::InsertMcrVars).
+    // A question is known by its title and `about`.
     int ShowMessage(const QString& text, int kind, const QString& buttons, const QString& title,
-                    bool input = false);
+                    bool input = false, const Question& about = {});
 
     // Text taken as it stands inside a message (a file name, a line of a
     // file): a "/n" in it is not a line break. Linux paths hold "/n" often
@@ -51,6 +61,7 @@ public:
     frmMessageBox* lastWindow() const { return last_.get(); }
 
 private:
+    bool answeredByMacro(const QString& buttons, const QString& title, const Question& about);
     static void breakLines(QString& text);
     void showInputRows(frmMessageBox& box, bool input) const;
     static void showIcon(frmMessageBox& box, int kind);

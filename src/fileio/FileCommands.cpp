@@ -3,8 +3,10 @@
 // SettingFile.cpp.
 
 #include "fileio/FileCommands.h"
+
 #include "document/Formats.h"
 #include "runtime/Strings.h"
+#include <QDir>
 
 #include "document/FormatDetection.h"
 #include "document/MessageWindow.h"
@@ -96,7 +98,8 @@ bool FileCommands::ConfirmDiscardChanges() {
             QStringLiteral(" has been changed and not saved.") + CrLf +
             QStringLiteral("Do you want to save it before creating a new file?") + CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"),
+        false, {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerNo) return true;
     return answer == AnswerYes && MenuSaveSubFile();
 }
@@ -163,6 +166,11 @@ void FileCommands::MenuLoadFile(const QString& file) {
         p_.macro.SetMacroAction(name, ActionLoad);
 }
 
+QString FileCommands::MacroFileName(const QString& name) const {
+    if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\')) return name;
+    return p_.folder.path(runtime::Place::FilesFolder, name);
+}
+
 void FileCommands::OpenFile(const QString& name, int format, bool interactive) {
     if (p_.loader.Loading()) return; // a load is filling the grid
     if (name.endsWith(QLatin1String(".scd"), Qt::CaseInsensitive)) {
@@ -174,18 +182,23 @@ void FileCommands::OpenFile(const QString& name, int format, bool interactive) {
     if (!name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive)) RepairFreeDiagnose();
 }
 
-void FileCommands::MenuAddFile() {
+// An add reports the file it added, so that its replay needs
+// no chooser.
+void FileCommands::MenuAddFile(const QString& file) {
     if (p_.loader.Loading()) return; // a load is filling the grid
     InstantHelp(HelpAdd);
-    frmFile& chooser = PresetChooserForAdd();
-    chooser.showModal();
-    if (p_.messages.MsgResult == AnswerCancel) return;
+    frmFile& chooser = file.isEmpty() ? PresetChooserForAdd() : p_.fileChooser();
+    if (file.isEmpty()) {
+        chooser.showModal();
+        if (p_.messages.MsgResult == AnswerCancel) return;
+    }
+    const QString name = file.isEmpty() ? chooser.lblFullName.caption() : file;
+    const int type = chooser.List3.listIndex();
     const int documentFormat = p_.files.CurFileIndex;
-    LoadChosenFile(chooser.lblFullName.caption(), LoadFormatOf(chooser.List3.listIndex()),
-                   p_.doc.grid().rows() - 1);
+    LoadChosenFile(name, LoadFormatOf(type), p_.doc.grid().rows() - 1);
     KeepDocumentFormat(documentFormat);
     RepairFreeDiagnose();
-    p_.macro.SetMacroAction(QString(), ActionAdd);
+    p_.macro.SetMacroAction(name, ActionAdd);
 }
 
 // The added lines join the document in its own format: the name, the status
@@ -266,8 +279,12 @@ bool FileCommands::MenuSaveSubFile(const QString& file) {
     const int format = chooser.List3.listIndex();
     if (formats::IsSubtitleFormat(format)) savedType_ = format;
     p_.macro.SetMacroAction(runtime::TrimStr(format), ActionChooserType);
+    // A save over the document's own file is recorded as that: its replay
+    // saves over the file then loaded, not over this one.
+    const bool overOwnFile =
+        !name.isEmpty() && QDir::cleanPath(name) == QDir::cleanPath(p_.files.CurFileName);
     const bool saved = !name.isEmpty() && SaveAs(name, format);
-    p_.macro.SetMacroAction(name, ActionSave);
+    p_.macro.SetMacroAction(overOwnFile ? QStringLiteral("sysVar[56]") : name, ActionSave);
     return saved;
 }
 

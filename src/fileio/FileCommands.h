@@ -36,6 +36,8 @@ public:
     // recorded load replays without it), through OpenFile. Reports the file
     // it loaded.
     void MenuLoadFile(const QString& file = QString());
+    // A file a macro line names: a name without a folder is in \Data\Files.
+    QString MacroFileName(const QString& name) const;
     // What Open does with a file once it is named, for every way a file is
     // opened (the chooser, a recent file, the command line, a macro, the last
     // file at start): a setting file (.scd) is read as such; any other file
@@ -45,7 +47,7 @@ public:
     void OpenFile(const QString& name, int format, bool interactive);
     // Appends a chosen subtitle file after the document's last line; the
     // document keeps its own format.
-    void MenuAddFile();
+    void MenuAddFile(const QString& file = QString());
     // Saves the document under a chosen name and format. True only when the
     // file was written; the document counts as saved only then.
     // With a file name (a recorded Save) the file is written in the type the

@@ -41,5 +41,6 @@ bool Files::MayOverwriteChange(const QString& path) {
                                        QStringLiteral(" was changed on disk since Mirel read "
                                                       "it. Overwrite it?"),
                                    KindExclamation, QStringLiteral("yesno"),
-                                   QStringLiteral("File changed on disk")) == AnswerYes;
+                                   QStringLiteral("File changed on disk"), false,
+                                   {path, Question::ChangedOnDisk}) == AnswerYes;
 }

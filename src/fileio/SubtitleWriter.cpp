@@ -57,7 +57,8 @@ QString overwriteQuestion(const QString& fileName) {
 
 int askOverwrite(Program& p, const QString& fileName) {
     return p.messages.ShowMessage(overwriteQuestion(fileName), KindQuestion,
-                                  QStringLiteral("yesno"), QStringLiteral("File exists"));
+                                  QStringLiteral("yesno"), QStringLiteral("File exists"), false,
+                                  {fileName});
 }
 
 bool samePath(const QString& a, const QString& b) {

@@ -169,11 +169,13 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
 }
 
 void ExecuteList::endRun(const QString& help) {
-    p_.macro.PendingAnswer = -1; // a recorded answer no question took
+    p_.macro.PendingAnswer = {}; // a recorded answer no question took
     p_.macro.AnswerArmed = false;
+    p_.macro.RunOwnsEdits = false;
     frmMain& w = p_.main();
     if (w.brwHelp.locationURL() != help && !help.isEmpty()) w.brwHelp.navigate(help);
-    if (!w.recorder.Timer2.enabled()) w.StatusBar1.setPanelText(3, QString());
+    if (!w.recorder.Timer2.enabled()) w.StatusBar1.setPanelText(3, p_.macro.ReplayNote);
+    p_.macro.ReplayNote.clear();
     w.recorder.RunEnded();
 }
 

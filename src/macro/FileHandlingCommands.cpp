@@ -18,7 +18,7 @@ void PickType(Program& p, const QString& data) {
 }
 
 void LoadByName(Program& p, const QString& data) {
-    p.fileCommands.OpenFile(data, 0, false);
+    p.fileCommands.OpenFile(p.fileCommands.MacroFileName(data), 0, false);
 }
 
 // Each reports its own code with its data first, as a handler does.

@@ -11,8 +11,9 @@ void Interpreter::ExecMacro(const QString& command, QString& data) {
     Macro& m = p_.macro;
     const bool answers = m.AnswerArmed;
     m.AnswerArmed = false;
+    if (!p_.doc.FileChanged) m.RunOwnsEdits = true; // edits from here on are the run's
     run(command, data);
-    if (answers) m.PendingAnswer = -1;
+    if (answers) m.PendingAnswer = {};
 }
 
 void Interpreter::run(const QString& command, QString& data) {

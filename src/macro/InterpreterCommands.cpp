@@ -90,7 +90,12 @@ void ForDo(Program& p, const QString& data) {
 void RegisterSystemGroup(Program& p) {
     CommandRegistry& c = p.commands;
     const auto nothing = [](const QString&) {};
-    c.add(QStringLiteral("System.Comment"), 1301, Handler(nothing));
+    // A comment the recorder wrote for what it could not record is said again.
+    c.add(QStringLiteral("System.Comment"), 1301, [&p](const QString& d) {
+        if (!d.startsWith(Recorder::NotRecorded)) return;
+        p.macro.ReplayNote = d;
+        p.main().StatusBar1.setPanelText(3, d);
+    });
     c.add(QStringLiteral("System.Call.Macro"), 1302, Handler(nothing));
     c.add(QStringLiteral("System.mcrVar.Set"), 1303, [&p](const QString& d) { McrVarSet(p, d); });
     c.add(QStringLiteral("System.mcrVar.Clear"), 1304,
@@ -136,13 +141,8 @@ void RegisterWindowCommands(Program& p) {
     const QString title = QStringLiteral("Macro Message");
     // A macro's own text takes the values of the macro variables it names.
     c.add(QStringLiteral("View.Messagebox"), 30, [&p, title](const QString& d) {
-        const int answer = Macro::AnswerOf(d); // a recorded answer to the next question
-        if (answer >= 0) {
-            p.macro.PendingAnswer = answer;
-            p.macro.AnswerArmed = true;
-            return;
-        }
-        if (d.isEmpty()) return; // nothing to say: no empty box
+        if (p.macro.ArmAnswer(d)) return; // a recorded answer to the next question
+        if (d.isEmpty()) return;          // nothing to say: no empty box
         QString text = d;
         p.messages.ShowMessage(p.macro.InsertMcrVars(text), KindInformation,
                                QStringLiteral("okcancel"), title);

@@ -8,12 +8,22 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 const QString Assign = QStringLiteral(":=");
 const QString AnswerPrefix = QStringLiteral("Answer: ");
 // The buttons by their answer number (0 Cancel, 1 Ok, 2 No, 3 Yes).
 const char* const AnswerWords[] = {"Cancel", "Ok", "No", "Yes"};
+// The system variable holding the document's file name.
+const QString CurrentFileVariable = QStringLiteral("sysVar[56]");
+
+bool SamePath(const QString& a, const QString& b) {
+    return QDir::cleanPath(QDir::fromNativeSeparators(a)) ==
+           QDir::cleanPath(QDir::fromNativeSeparators(b));
+}
 
 } // namespace
 
@@ -90,23 +100,51 @@ void Macro::RecordPending() {
     if (RecordsAnswers()) p_.main().recorder.Timer2Tick();
 }
 
+void Macro::RecordNotRecorded(const QString& what) {
+    if (!RecordsAnswers()) return;
+    SetMacroAction(QString(), -1);
+    p_.main().recorder.RecordNotRecorded(what);
+}
+
 // What was reported before the question is recorded first, then the answer,
 // at once: the command that asked reports itself when it ends, and would
 // replace the answer before the recorder's next tick.
-void Macro::RecordAnswer(int answer) {
+void Macro::RecordAnswer(int answer, const QString& kind, const QString& file) {
     Recorder& recorder = p_.main().recorder;
     recorder.Timer2Tick();
-    SetMacroAction(AnswerText(answer), 30);
+    SetMacroAction(AnswerText(answer, kind, file), 30);
     recorder.Timer2Tick();
 }
 
-QString Macro::AnswerText(int answer) {
+QString Macro::AnswerText(int answer, const QString& kind, const QString& file) const {
     if (answer < 0 || answer > 3) return QString();
-    return AnswerPrefix + QString::fromLatin1(AnswerWords[answer]);
+    const QString button = AnswerPrefix + QString::fromLatin1(AnswerWords[answer]);
+    if (kind.isEmpty()) return button;
+    const bool current = !file.isEmpty() && SamePath(file, p_.files.CurFileName);
+    // A file in \Data\Files by its name alone: the program folder may move.
+    const QFileInfo info(file);
+    const bool inFiles =
+        !file.isEmpty() && SamePath(info.path(), p_.folder.path(runtime::Place::FilesFolder));
+    return button + u',' + kind + u',' +
+           (current   ? CurrentFileVariable
+            : inFiles ? info.fileName()
+                      : file);
 }
 
-int Macro::AnswerOf(const QString& text) {
-    for (int answer = 0; answer <= 3; ++answer)
-        if (text == AnswerText(answer)) return answer;
-    return -1;
+bool Macro::ArmAnswer(const QString& data) {
+    const qsizetype comma = data.indexOf(u',');
+    const QString button = comma < 0 ? data : data.left(comma);
+    RecordedAnswer answer;
+    for (int a = 0; a <= 3; ++a)
+        if (button == AnswerPrefix + QString::fromLatin1(AnswerWords[a])) answer.button = a;
+    if (answer.button < 0) return false;
+    if (comma >= 0) {
+        const qsizetype second = data.indexOf(u',', comma + 1);
+        answer.named = true;
+        answer.kind = data.mid(comma + 1, second < 0 ? -1 : second - comma - 1);
+        answer.file = second < 0 ? QString() : data.mid(second + 1);
+    }
+    PendingAnswer = answer;
+    AnswerArmed = true;
+    return true;
 }

@@ -48,22 +48,45 @@ public:
     bool StoreVariable(const QString& name, const QString& value);
 
     // Answers to questions. While a macro is being recorded, a question the
-    // program asks is recorded with the button the user pressed, as the line
-    // View.Messagebox:=Answer: <button>; replayed, that line answers the
-    // question the next line asks with the same button, without showing it.
+    // program asks is recorded with the button the user pressed, the
+    // question's kind (its title) and the file it names, as the line
+    // View.Messagebox:=Answer: <button>,<kind>,<file>; the file the document
+    // was loaded from is written sysVar[56], so that it is the file then
+    // loaded on replay. Replayed, that line answers the same question asked
+    // by the next line, without showing it; any other question is shown.
+    // A line without a kind (macros recorded before) answers only routine
+    // questions, never one whose wrong answer loses work.
     bool RecordsAnswers() const;
     // While recording, records the action reported last at once, before a
     // later report of the same command replaces it.
     void RecordPending();
-    void RecordAnswer(int answer);
-    // The recorded form of an answer ("Answer: Yes"); the button of such a
-    // text, -1 for any other text.
-    static QString AnswerText(int answer);
-    static int AnswerOf(const QString& text);
-    // The button the next question answers with (-1: none), and whether it
-    // waits for the next macro line.
-    int PendingAnswer = -1;
+    void RecordAnswer(int answer, const QString& kind, const QString& file);
+    // The recorded form of an answer; the kind and file are left out when
+    // the kind is empty.
+    QString AnswerText(int answer, const QString& kind = QString(),
+                       const QString& file = QString()) const;
+    // Arms the answer a line's data holds; false when the data is no answer.
+    bool ArmAnswer(const QString& data);
+    struct RecordedAnswer {
+        int button = -1;    // -1: none
+        bool named = false; // carries a kind and a file
+        QString kind, file;
+    };
+    // The answer the next question may take, and whether it waits for the
+    // next macro line.
+    RecordedAnswer PendingAnswer;
     bool AnswerArmed = false;
+    // True while the document's unsaved edits are all the running macro's
+    // own: it was unchanged at a line of the run. Only then may a recorded
+    // answer decide about unsaved work.
+    bool RunOwnsEdits = false;
+
+    // Records that the user just did what no macro line can do (its report
+    // is dropped), and says so.
+    void RecordNotRecorded(const QString& what);
+    // What the running macro's recorder could not record, said again when
+    // the run ends.
+    QString ReplayNote;
 
     // True while the interpreter runs a macro; it stops when it finds this false.
     bool MacroRunning = false;

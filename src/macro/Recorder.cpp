@@ -6,6 +6,9 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <QStringList>
+#include <algorithm>
+
 QString CommandOfCode(const Program& p, int code) {
     if (code <= 0) return QString();
     const MacroCommandTable::Position at = p.macroTable.findByCode(code);
@@ -86,23 +89,57 @@ void Recorder::RunEnded() {
         p_.macro.SetMacroAction(QString(), -1);
 }
 
+namespace {
+// The file chooser is opened by the command it serves (a load, a save, an
+// add), which records itself with what the chooser answered: its replay
+// opens no chooser.
+constexpr int ChooserShown = 37;
+constexpr int CommentCode = 1301;
+} // namespace
+
+const QString Recorder::NotRecorded = QStringLiteral("Not recorded: ");
+
 // Each action is recorded once; an action no command reports is dropped.
 // An action button is preceded by a line for each field it reads whose value
 // the macro has not set yet, so that its replay reads what the user's click
-// read, however the value got into the field.
+// read, however the value got into the field; what no line can set is named
+// in a comment before it.
 void Recorder::recordAction() {
     const ReportedAction action = p_.macro.MacroAction;
     p_.macro.SetMacroAction(QString(), -1);
-    if (action.code <= 0) return;
+    if (action.code <= 0 || action.code == ChooserShown) return;
     if (!p_.macroTable.findByCode(action.code).found()) return;
-    for (const ReadField& field : fieldsReadBy(action.code)) {
+    const ActionReads& reads = readsOf(action.code);
+    for (const ReadField& field : reads.fields) {
         const FieldLine now = field.current();
         if (now.code <= 0) continue;
         const auto known = set_.find(field.codes.front());
         if (known != set_.end() && known->second == now) continue;
         if (!recordLine(now.code, now.data)) return;
     }
-    recordLine(action.code, action.text);
+    const QString missing = unrecordedNow(reads);
+    if (!missing.isEmpty() && !recordLine(CommentCode, NotRecorded + missing)) return;
+    if (!recordLine(action.code, action.text)) return;
+    // The replay of the action leaves its fields as the action left them here.
+    for (const ReadField& field : reads.fields)
+        if (const FieldLine now = field.current(); now.code > 0) set_[field.codes.front()] = now;
+    if (missing.isEmpty()) return;
+    setStatus(QStringLiteral("Macro [") + CommandOfCode(p_, action.code) +
+              QStringLiteral("] recorded. ") + NotRecorded + missing);
+}
+
+QString Recorder::unrecordedNow(const ActionReads& reads) const {
+    QStringList named;
+    for (const UnrecordedInput& input : reads.unrecorded) {
+        const QString value = input.value();
+        if (!value.isEmpty()) named << input.name + QStringLiteral(" \"") + value + u'"';
+    }
+    return named.join(QStringLiteral(", "));
+}
+
+void Recorder::RecordNotRecorded(const QString& what) {
+    if (!recordLine(CommentCode, NotRecorded + what)) return;
+    setStatus(NotRecorded + what);
 }
 
 bool Recorder::recordLine(int code, const QString& text) {
@@ -116,16 +153,29 @@ bool Recorder::recordLine(int code, const QString& text) {
     return true;
 }
 
+// A line sets its field; one that resets the fields after it in a table
+// has them written again before their next use.
 void Recorder::remember(int code, const QString& text) {
     if (reads_.empty()) buildFieldTable();
-    for (const auto& [button, fields] : reads_)
-        for (const ReadField& field : fields)
+    for (const auto& [button, reads] : reads_) {
+        const std::vector<ReadField>& fields = reads.fields;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const std::vector<int>& codes = fields[i].codes;
+            if (!fields[i].resetsLater ||
+                std::find(codes.begin(), codes.end(), code) == codes.end())
+                continue;
+            for (std::size_t j = i + 1; j < fields.size(); ++j)
+                set_.erase(fields[j].codes.front());
+        }
+    }
+    for (const auto& [button, reads] : reads_)
+        for (const ReadField& field : reads.fields)
             for (int c : field.codes)
                 if (c == code) set_[field.codes.front()] = FieldLine{code, text};
 }
 
-const std::vector<Recorder::ReadField>& Recorder::fieldsReadBy(int code) {
-    static const std::vector<ReadField> none;
+const Recorder::ActionReads& Recorder::readsOf(int code) {
+    static const ActionReads none;
     if (reads_.empty()) buildFieldTable();
     const auto it = reads_.find(code);
     return it == reads_.end() ? none : it->second;

@@ -56,13 +56,34 @@ public:
     struct ReadField {
         std::vector<int> codes;
         std::function<FieldLine()> current;
+        // Its line resets the fields after it (a selected cell shows its own
+        // kind and text): those are written again after it.
+        bool resetsLater = false;
     };
+    // An input an action reads that no command sets: what it is, and its
+    // value now ("" while the action does not read it).
+    struct UnrecordedInput {
+        QString name;
+        std::function<QString()> value;
+    };
+    // Everything an action button reads. The fields stand in the order
+    // their lines run.
+    struct ActionReads {
+        std::vector<ReadField> fields;
+        std::vector<UnrecordedInput> unrecorded = {};
+    };
+
+    // What a recorded macro cannot express is said at once: a System.Comment
+    // line beginning NotRecorded and the status bar; its replay says it again.
+    static const QString NotRecorded;
+    void RecordNotRecorded(const QString& what);
 
 private:
     void recordAction();
+    QString unrecordedNow(const ActionReads& reads) const;
     bool recordLine(int code, const QString& text);
     void remember(int code, const QString& text);
-    const std::vector<ReadField>& fieldsReadBy(int code);
+    const ActionReads& readsOf(int code);
     void buildFieldTable();
     void fireDoMacro();
     void resumeWait();
@@ -72,8 +93,8 @@ private:
     Program& p_;
     platform::Control* armedControl_ = nullptr;
     platform::Color armedColour_ = 0;
-    // The fields each action button reads, by the button's action code.
-    std::map<int, std::vector<ReadField>> reads_;
+    // What each action button reads, by the button's action code.
+    std::map<int, ActionReads> reads_;
     // What the macro being recorded has set each field to, by the field's
     // first code.
     std::map<int, FieldLine> set_;

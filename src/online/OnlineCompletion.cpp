@@ -79,7 +79,8 @@ bool Online::ConfirmDownloadOverUnsaved(const QString& received) {
     const int answer = p_.messages.ShowMessage(
         QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) +
             QStringLiteral(" has been changed and not saved. Do you want to continue loading ?"),
-        KindQuestion, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"));
+        KindQuestion, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"), false,
+        {p_.files.CurFileName, Question::UnsavedWork});
     if (answer != AnswerNo) return true;
     QFile::remove(received);
     return false;

@@ -107,7 +107,8 @@ bool frmDbase::mayReplaceDocument() {
             QStringLiteral(" has been changed and not saved.") + runtime::CrLf +
             QStringLiteral("Do you want to save it before the item replaces it?") + runtime::CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
-        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"));
+        KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"),
+        false, {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerNo) return true;
     return answer == AnswerYes && p_.fileCommands.MenuSaveSubFile();
 }

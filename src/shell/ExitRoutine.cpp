@@ -43,7 +43,8 @@ bool ExitRoutine::OfferToSave(Mode mode) {
             QStringLiteral("Do you want to save now?") + CrLf +
             QStringLiteral("If you choose 'No', all changes are lost."),
         KindExclamation, exit ? QStringLiteral("yesnocancel") : QStringLiteral("yesno"),
-        QStringLiteral("Warning: File not saved"));
+        QStringLiteral("Warning: File not saved"), false,
+        {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerCancel) return !exit;
     if (answer != AnswerYes) return true;
     const bool saved = p_.fileCommands.MenuSaveSubFile();

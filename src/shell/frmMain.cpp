@@ -83,10 +83,11 @@ void frmMain::registerCommands() {
     FileCommands& files = p_.fileCommands;
     c.add(QStringLiteral("Menu.File.New"), 101, [&files] { files.MenuNewFile(); });
     c.add(QStringLiteral("Menu.File.Load"), 102,
-          [&files](const QString& file) { files.MenuLoadFile(file); });
-    c.add(QStringLiteral("Menu.File.Add"), 103, [&files] { files.MenuAddFile(); });
+          [&files](const QString& file) { files.MenuLoadFile(files.MacroFileName(file)); });
+    c.add(QStringLiteral("Menu.File.Add"), 103,
+          [&files](const QString& file) { files.MenuAddFile(files.MacroFileName(file)); });
     c.add(QStringLiteral("Menu.Save.SubFile"), 104,
-          [&files](const QString& file) { files.MenuSaveSubFile(file); });
+          [&files](const QString& file) { files.MenuSaveSubFile(files.MacroFileName(file)); });
     c.add(QStringLiteral("Menu.Save.Settings"), 105, [&files] { files.MenuSaveSettings(); });
     c.add(QStringLiteral("Menu.Print"), 106, [&files] { files.MenuPrint(); });
     c.add(QStringLiteral("Menu.View.Preview"), 0, [&files] { files.MenuPreview(); });

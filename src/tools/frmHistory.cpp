@@ -74,7 +74,12 @@ void frmHistory::HistoryListClick() {
 
 void frmHistory::HistoryButtonClick(int index) {
     const QString entry = List1.text();
-    if (index == Restore && !entry.isEmpty()) p_.history.RestoreSnapshot(entry);
+    if (index == Restore && !entry.isEmpty()) {
+        // No macro command restores a change: a recording says so.
+        p_.macro.RecordPending();
+        p_.history.RestoreSnapshot(entry);
+        p_.macro.RecordNotRecorded(QStringLiteral("History Restore \"") + entry + u'"');
+    }
     hide();
 }
 
