@@ -55,6 +55,9 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     // that only informs records nothing: the action that showed it stays the
     // recorded line, and its replay meets the same message.
     const bool recordAnswer = question && m.RecordsAnswers();
+    if ((kind == KindStop || kind == KindExclamation) &&
+        buttons.compare(u"ok", Qt::CaseInsensitive) == 0)
+        ++RefusalsShown;
     if (!m.RecordsAnswers()) m.SetMacroAction(QString(), MessageActionCode);
     QString shown = text; // as written: only a macro's own texts take variables
     breakLines(shown);

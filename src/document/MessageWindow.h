@@ -53,6 +53,10 @@ public:
 
     // The last button pressed (the file chooser also writes 0 or 1 here).
     int MsgResult = 0;
+    // Refusals shown so far: warnings and stops with Ok as their only
+    // button. A macro run ends at one, since its next lines count on the
+    // refused step.
+    int RefusalsShown = 0;
     // True while the shown message asks for input; kept until the next message.
     bool MacroInputMode = false;
 

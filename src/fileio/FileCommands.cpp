@@ -178,6 +178,7 @@ void FileCommands::OpenFile(const QString& name, int format, bool interactive) {
         return;
     }
     LoadChosenFile(name, format, 1, interactive);
+    if (p_.loader.LoadOk) ++p_.macro.DocumentLoads;
     // An .mp3 only goes to the player; the document was not touched.
     if (!name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive)) RepairFreeDiagnose();
 }

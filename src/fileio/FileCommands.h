@@ -25,7 +25,8 @@ public:
         ActionSave = 104,
         ActionSaveSettings = 105,
         ActionPrint = 106,
-        ActionChooserType = 1401
+        ActionChooserType = 1401,
+        ActionLoadByName = 1404 // a wait on it waits for any load
     };
 
     // A new document: one empty line, named Noname in \Data\Files with the

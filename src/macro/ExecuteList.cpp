@@ -120,6 +120,7 @@ ExecuteList::Built ExecuteList::build(int slot) const {
 bool ExecuteList::RunMacro(int slot, bool execute) {
     if (running_) return false; // one run at a time
     frmMain& w = p_.main();
+    const QString ended = w.recorder.EndForRun();
     w.StatusBar1.setPanelText(3, QStringLiteral("Macro"));
     w.recorder.Timer2.setEnabled(false);
     const QString help = w.brwHelp.locationURL();
@@ -129,7 +130,7 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
     frmSystem& sys = p_.system();
     sys.lstExec.clear();
     if (slot < 0 || slot >= MacroLibrary::Macros) {
-        endRun(help);
+        endRun(help, ended);
         return false;
     }
     m.RunMacro = slot;
@@ -164,18 +165,25 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
         failed = execute;
     }
     running_ = false;
-    endRun(help);
+    endRun(help, ended);
     return failed;
 }
 
-void ExecuteList::endRun(const QString& help) {
+// `ended`: what the run's start ended (a recording, a trigger), said once the
+// run is over, before a trigger the run armed itself.
+void ExecuteList::endRun(const QString& help, const QString& ended) {
     p_.macro.PendingAnswer = {}; // a recorded answer no question took
     p_.macro.AnswerArmed = false;
     p_.macro.RunOwnsEdits = false;
     frmMain& w = p_.main();
     if (w.brwHelp.locationURL() != help && !help.isEmpty()) w.brwHelp.navigate(help);
-    if (!w.recorder.Timer2.enabled()) w.StatusBar1.setPanelText(3, p_.macro.ReplayNote);
+    QString note = p_.macro.ReplayNote;
     p_.macro.ReplayNote.clear();
+    if (!ended.isEmpty()) note = note.isEmpty() ? ended : ended + QStringLiteral("; ") + note;
+    if (!w.recorder.Timer2.enabled())
+        w.StatusBar1.setPanelText(3, note);
+    else if (!ended.isEmpty())
+        w.StatusBar1.setPanelText(3, ended + QStringLiteral("; ") + w.StatusBar1.panelText(3));
     w.recorder.RunEnded();
 }
 
@@ -227,7 +235,9 @@ bool ExecuteList::runLine(int& i, bool execute, int& forLine) {
         if (found && execute) {
             m.WaitLine = i;
             list.setListIndex(i);
+            const int refusals = p_.messages.RefusalsShown;
             Interpreter(p_).ExecMacro(text, data);
+            if (p_.messages.RefusalsShown != refusals) m.MacroRunning = false;
         } else if (!found && execute) {
             p_.messages.ShowMessage(QStringLiteral("Invalid code '") + text +
                                         QStringLiteral("' found in macro. Press Ok to exit."),

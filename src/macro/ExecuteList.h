@@ -60,7 +60,7 @@ private:
     void stepLoop(const QString& text, int& i, int& forLine);
     bool lookUp(QString& text, QString& data) const;
     bool stopped();
-    void endRun(const QString& help);
+    void endRun(const QString& help, const QString& ended);
 
     Program& p_;
     bool running_ = false;

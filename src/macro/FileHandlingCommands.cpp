@@ -42,9 +42,9 @@ void RegisterFileHandlingCommands(Program& p) {
         [&p](const QString&) { p.fileChooser().Check1.setValue(0); });
     // The load runs Diagnose, which reports its own Go: the load's code is
     // reported again once it is over, so a trigger on it sees it last.
-    Add(p, "File.Handling.Load", 1404, [&p](const QString& d) {
+    Add(p, "File.Handling.Load", FileCommands::ActionLoadByName, [&p](const QString& d) {
         LoadByName(p, d);
-        p.macro.SetMacroAction(d, 1404);
+        p.macro.SetMacroAction(d, FileCommands::ActionLoadByName);
     });
     Add(p, "File.Control.Set.AutoClose.On", 1501,
         [&p](const QString&) { p.control().chkClose.setValue(1); });

@@ -24,9 +24,21 @@ void Interpreter::run(const QString& command, QString& data) {
         const CommandRegistry::Command* c = p_.commands.find(command);
         if (c && c->run) c->run(data);
         p_.macro.ListMcrVars();
+    } catch (const MacroError& e) {
+        fail(command, data, QString::fromStdString(e.what()));
     } catch (const std::exception&) {
-        p_.messages.ShowMessage(QStringLiteral("There was an error while executing this macro./n"
-                                               "Check the macro content for manual inserted data."),
-                                KindQuestion, QStringLiteral("ok"), QStringLiteral("Macro Error"));
+        fail(command, data, QString());
     }
+}
+
+// The line and the cause are named; the run ends there, as at any refusal.
+void Interpreter::fail(const QString& command, const QString& data, const QString& cause) {
+    const QString line = command + (data.isEmpty() ? QString() : QStringLiteral(":=") + data);
+    p_.messages.ShowMessage(
+        QStringLiteral("There was an error while executing this macro./n") +
+            MessageWindow::Verbatim(line) +
+            (cause.isEmpty() ? QString() : QStringLiteral(": ") + MessageWindow::Verbatim(cause)) +
+            QStringLiteral("/nCheck the macro content for manual inserted data."),
+        KindQuestion, QStringLiteral("ok"), QStringLiteral("Macro Error"));
+    p_.macro.MacroRunning = false;
 }

@@ -3,7 +3,8 @@
 // variable references expanded (the caller's text becomes the expanded one),
 // the command run through the command registry by its full name, and the
 // macro-variable list refreshed. A fault inside the command ends it with the
-// "Macro Error" message; what it changed before stays changed.
+// "Macro Error" message naming the line and the cause, and ends the run;
+// what it changed before stays changed.
 
 #include <QString>
 
@@ -18,6 +19,7 @@ public:
 
 private:
     void run(const QString& command, QString& data);
+    void fail(const QString& command, const QString& data, const QString& cause);
 
     Program& p_;
 };

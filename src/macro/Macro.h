@@ -110,6 +110,9 @@ public:
     // the macro an Item.Do.Macro trigger starts.
     enum RecordModes { WatchMode = 0, RecordingMode = 1, WaitMode = 3 };
     int TriggerKey = 0;
+    // Documents loaded so far, by any load command: a trigger on a load
+    // fires on every way a file is opened, not only on a load by name.
+    int DocumentLoads = 0;
     QString TriggerMacroName;
     // The store slot of the macro a run executes (-1 when none); a resumed
     // Item.Wait continues this one, whichever macro the editor shows.

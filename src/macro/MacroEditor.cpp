@@ -71,46 +71,32 @@ void MacroEditor::layOut(platform::Container&) {
         MakeLabelButton(b);
 }
 
-// What the user changes in a macro is saved at once (another Mirel on the
-// same folder may exit before this one); a store that cannot be written is
-// tried again, and told, at the exit.
+// Each handler that changes a macro tells the store, which writes it at
+// once (another Mirel on the same folder may exit before this one).
 void MacroEditor::wire() {
-    const auto saving = [this](std::function<void()> change) {
-        return [this, change] {
-            change();
-            p_.macroLibrary.SaveStore();
-        };
-    };
     pickers_.Combo5.onClick = [this] { MacroSelect(); };
     pickers_.Combo6.onClick = [this] { MacroGroupSelect(); };
-    Command34.onClick = saving([this] { MacroNew(); });
-    Command35.onClick = saving([this] { MacroDelete(); });
-    Command36.onClick = saving([this] { MacroRename(); });
+    Command34.onClick = [this] { MacroNew(); };
+    Command35.onClick = [this] { MacroDelete(); };
+    Command36.onClick = [this] { MacroRename(); };
     rtfMacroName.onKeyPress = [this](int& key) {
-        if (key != KeyReturn) return;
-        MacroRename();
-        p_.macroLibrary.SaveStore();
+        if (key == KeyReturn) MacroRename();
     };
     rtfMacroName.onGotFocus = [this] {
         rtfMacroName.setSelStart(0);
         rtfMacroName.setSelLength(static_cast<int>(rtfMacroName.text().size()));
     };
     List6.onClick = [this] { MacroCommandSelect(); };
-    List6.onDblClick = saving([this] { MacroCommandInsert(); });
-    Command32.onClick([this](int index) {
-        ExecuteListButton(index);
-        p_.macroLibrary.SaveStore();
-    });
+    List6.onDblClick = [this] { MacroCommandInsert(); };
+    Command32.onClick([this](int index) { ExecuteListButton(index); });
     List7.onClick = [this] { MacroLineSelect(); };
-    Command53.onClick = saving([this] { MacroLineAccept(); });
+    Command53.onClick = [this] { MacroLineAccept(); };
     for (platform::TextBox* box : {&rtfItemDescr, &Text3})
         box->onKeyPress = [this](int& key) {
-            if (key != KeyReturn) return;
-            MacroLineAccept();
-            p_.macroLibrary.SaveStore();
+            if (key == KeyReturn) MacroLineAccept();
         };
     Label17.onClick = [this] { MacroExport(); };
-    Check5.onClick = saving([this] { WizardMark(); });
+    Check5.onClick = [this] { WizardMark(); };
 }
 
 void MacroEditor::LineUpMacro() {
@@ -137,6 +123,7 @@ void MacroEditor::WizardMark() {
     p_.macroLibrary.WizardFlags[static_cast<std::size_t>(slot)] =
         Check5.value() == platform::CheckBox::Checked ? 1 : 0;
     p_.macroLibrary.RebuildWizardLists();
+    p_.macroLibrary.Changed();
 }
 
 QString& MacroEditor::cell(int slot, int line) {
@@ -189,7 +176,9 @@ void MacroEditor::MacroNew() {
     platform::ComboBox& list = pickers_.Combo5;
     if (list.listCount() < MaxNewMacros) {
         int number = list.listCount() + 1;
-        while (HasMacroNamed(QStringLiteral("New Macro") + QString::number(number)))
+        while (HasMacroNamed(QStringLiteral("New Macro") + QString::number(number)) ||
+               p_.macroLibrary.NameTakenElsewhere(QStringLiteral("New Macro") +
+                                                  QString::number(number)))
             ++number;
         if (AddMacroEntry(QStringLiteral("New Macro") + QString::number(number)) != NoSlot)
             list.setListIndex(list.listCount() - 1);
@@ -200,6 +189,7 @@ void MacroEditor::MacroNew() {
     Text3.setText(QString());
     WriteListCaption();
     Command32[Record].setEnabled(true);
+    p_.macroLibrary.Changed();
 }
 
 void MacroEditor::MacroDelete() {
@@ -232,6 +222,7 @@ void MacroEditor::MacroDelete() {
         list.setListIndex(list.listCount() - 1);
     else
         Command32[Record].setEnabled(false);
+    p_.macroLibrary.Changed();
 }
 
 // Slot `to` takes the name, lines and wizard data of slot `from`, which is
@@ -256,7 +247,7 @@ void MacroEditor::MacroRename() {
     if (m < 0) return;
     const QString name = MacroLibrary::OneLine(rtfMacroName.text());
     const bool empty = runtime::Trim(name).isEmpty();
-    if (empty || HasMacroNamed(name, m)) {
+    if (empty || HasMacroNamed(name, m) || p_.macroLibrary.NameTakenElsewhere(name)) {
         rtfMacroName.setText(list.list(m)); // the macro keeps its name
         p_.messages.ShowMessage(
             empty ? QStringLiteral("A macro needs a name: the macro keeps its name '") +
@@ -269,6 +260,7 @@ void MacroEditor::MacroRename() {
     }
     list.setList(m, name);
     cell(slotOf(m), 0) = name;
+    p_.macroLibrary.Changed();
 }
 
 int MacroEditor::AddMacroEntry(const QString& name) {

@@ -1,5 +1,6 @@
 #include "macro/MacroLibrary.h"
 
+#include "macro/MacroStoreMerge.h"
 #include "macro/MacroWizardPage.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
@@ -21,9 +22,28 @@ bool WriteLines(const QString& path, const QStringList& lines, QString* error) {
 
 } // namespace
 
-MacroLibrary::MacroLibrary(Program& p) : p_(p) {
+MacroLibrary::MacroLibrary(Program& p) : pause(p.host, "tmrMacroStore"), p_(p) {
     for (int m = 0; m < Macros; ++m)
         stored_[static_cast<std::size_t>(m)] = HeldSlot(m);
+    pause.setEnabled(false);
+    pause.setInterval(PauseMs);
+    pause.onTimer = [this] { Changed(); };
+}
+
+void MacroLibrary::Changed() {
+    pause.setEnabled(false);
+    QString error;
+    if (SaveStore(&error) || !unplaced_) return;
+    p_.messages.ShowMessage(error, KindExclamation, QStringLiteral("ok"), QStringLiteral("Macros"));
+}
+
+void MacroLibrary::ChangedSoon() {
+    pause.setEnabled(false); // each keystroke starts the pause afresh
+    pause.setEnabled(true);
+}
+
+bool MacroLibrary::NameTakenElsewhere(const QString& name) const {
+    return NameOnlyOnDisk(stored_, DiskSlots(), name);
 }
 
 void MacroLibrary::CreateMacros() {
@@ -83,14 +103,6 @@ std::array<MacroLibrary::SlotLines, MacroLibrary::Macros> MacroLibrary::DiskSlot
     return onDisk;
 }
 
-namespace {
-bool EmptySlot(const QStringList& lines) {
-    for (qsizetype i = 0; i < lines.size() - 2; ++i)
-        if (!lines[i].isEmpty()) return false;
-    return lines.last().isEmpty() && lines[lines.size() - 2] == runtime::PrintNumber(0);
-}
-} // namespace
-
 bool MacroLibrary::SaveStore(QString* error) {
     std::array<SlotLines, Macros> held;
     bool changed = false;
@@ -103,24 +115,22 @@ bool MacroLibrary::SaveStore(QString* error) {
     const QString wizardPath = p_.folder.path(runtime::Place::WizardFile);
     if (!changed && QFileInfo::exists(storePath) && QFileInfo::exists(wizardPath)) return true;
 
-    std::array<SlotLines, Macros> merged = DiskSlots();
-    std::vector<SlotLines> displaced;
-    for (std::size_t s = 0; s < held.size(); ++s) {
-        if (held[s] == stored_[s]) continue; // the disk's, whoever wrote it
-        if (merged[s] != stored_[s] && merged[s] != held[s] && !EmptySlot(merged[s]))
-            displaced.push_back(merged[s]);
-        merged[s] = held[s];
-    }
-    for (const SlotLines& other : displaced) {
-        if (std::find(merged.begin(), merged.end(), other) != merged.end()) continue;
-        const auto free = std::find_if(merged.begin(), merged.end(), EmptySlot);
-        if (free != merged.end()) *free = other;
+    const MergedStore merged = MergeMacroStore(stored_, held, DiskSlots());
+    unplaced_ = !merged.unplaced.isEmpty();
+    if (unplaced_) {
+        if (error)
+            *error = QStringLiteral("The macros were not saved: the macro store holds %1 macros "
+                                    "and has no room for '%2'. Delete a macro you do not need, "
+                                    "then change a macro to save again.")
+                         .arg(Macros)
+                         .arg(MessageWindow::Verbatim(merged.unplaced));
+        return false;
     }
 
     QStringList store, wizard;
     store.reserve(Macros * Lines);
     wizard.reserve(2 * Macros);
-    for (const SlotLines& lines : merged) {
+    for (const SlotLines& lines : merged.stored) {
         store << lines.mid(0, Lines);
         wizard << lines.mid(Lines);
     }

@@ -9,6 +9,8 @@
 // A cell never holds a line break (it would shift every later cell of the
 // file): OneLine stores a break as "/n", as the message window shows it.
 
+#include "platform/Timer.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -42,14 +44,28 @@ public:
     //
     // Another Mirel may run on the same folder, so both files are written
     // only when this one changed a macro since it last read or wrote them
-    // (or a file is missing), and then merged macro by macro with what is on
-    // disk now: a macro this Mirel changed is written as it holds it, any
-    // other as the file holds it. A macro the other Mirel changed in a slot
-    // this one changed too moves to a free slot, so neither is lost. The
-    // editor saves after each change; the exit saves what is left. False when
-    // a file could not be written (an old one stays whole); *error, where
-    // given, then says which file and why.
+    // (or a file is missing), and then merged macro by macro, a macro known
+    // by its name, with what is on disk now: a macro this Mirel changed is
+    // written as it holds it, any other as the file holds it, so the other
+    // Mirel's edits and deletions stay (see MergeMacroStore). The exit saves
+    // what is left. False when a file could not be written (an old one stays
+    // whole) or a macro found no free slot (nothing is written); *error,
+    // where given, then says why.
     bool SaveStore(QString* error = nullptr);
+
+    // The editor tells the store of each change it made: Changed writes it
+    // now, ChangedSoon once the user has paused (text typed into a field
+    // that takes every keystroke). A macro that finds no room in the file is
+    // told at once; a file that cannot be written is tried again at the
+    // next change, and told at the exit.
+    void Changed();
+    void ChangedSoon();
+    static constexpr int PauseMs = 1000;
+    platform::Timer pause;
+
+    // True when the file holds a macro of this name that another Mirel made
+    // (this one never read or wrote it): a new or renamed macro must not take it.
+    bool NameTakenElsewhere(const QString& name) const;
 
     // The first slot whose name is empty, preferring one with no lines; -1
     // when every slot holds a macro.
@@ -76,6 +92,8 @@ private:
     bool ReadPlugin(const QString& path);
 
     Program& p_;
+    // The last save found no room for a macro.
+    bool unplaced_ = false;
     // Every slot as this Mirel last read or wrote it.
     std::array<SlotLines, Macros> stored_;
 };

@@ -37,6 +37,7 @@ void MacroEditor::ExecuteListButton(int index) {
     default:
         break;
     }
+    p_.macroLibrary.Changed();
 }
 
 // The chosen command goes below the selected line; with lines but none
@@ -129,6 +130,7 @@ void MacroEditor::MacroLineAccept() {
     line = runtime::Trim(line);
     List7.setList(p, line);
     cell(slot, p + 1) = line;
+    p_.macroLibrary.Changed();
 }
 
 // ---- The command table's lists -------------------------------------------------

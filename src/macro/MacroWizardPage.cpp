@@ -20,15 +20,8 @@ MacroWizardPage::MacroWizardPage(Program& p, platform::Container& page)
     MakeLabelButton(Label71);
     Check6.move(4815, 3810, 1935, 255);
     List12.onClick = [this] { WizardTextSelect(); };
-    // An accepted text is saved at once, as a changed macro is.
-    Label71.onClick = [this] {
-        WizardTextAccept();
-        p_.macroLibrary.SaveStore();
-    };
-    Text2.onChange = [this] {
-        WizardTextChange();
-        p_.macroLibrary.SaveStore();
-    };
+    Label71.onClick = [this] { WizardTextAccept(); };
+    Text2.onChange = [this] { WizardTextChange(); };
     Check6.onClick = [this] { WizardAutoSave(); };
 }
 
@@ -48,15 +41,23 @@ void MacroWizardPage::WizardTextSelect() {
     Text2.setText(text.replace(StoredBreak, QStringLiteral("\r\n")));
 }
 
-void MacroWizardPage::WizardTextAccept() {
+bool MacroWizardPage::takeText() {
     const int slot = chosenSlot();
-    if (slot < 0) return;
+    if (slot < 0) return false;
     p_.macroLibrary.WizardTexts[static_cast<std::size_t>(slot)] =
         MacroLibrary::OneLine(Text2.text());
+    return true;
 }
 
+// An accepted text is saved at once, as a changed macro is.
+void MacroWizardPage::WizardTextAccept() {
+    if (takeText()) p_.macroLibrary.Changed();
+}
+
+// With Auto save each keystroke is taken; the store is written once the
+// typing pauses.
 void MacroWizardPage::WizardTextChange() {
-    if (Check6.value() == platform::CheckBox::Checked) WizardTextAccept();
+    if (Check6.value() == platform::CheckBox::Checked && takeText()) p_.macroLibrary.ChangedSoon();
 }
 
 void MacroWizardPage::WizardAutoSave() {

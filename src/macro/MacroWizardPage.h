@@ -1,8 +1,9 @@
 #pragma once
 // The wizard page of the Macros tab: the marked macros (List12) and the
 // wizard text of the one chosen (Text2), stored by Accept or, with "Auto
-// save" ticked, at every change. A line break in a wizard text is stored as
-// "/n" and shown again as a break.
+// save" ticked, at every change (the store is written once the typing
+// pauses). A line break in a wizard text is stored as "/n" and shown again
+// as a break.
 
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
@@ -28,6 +29,8 @@ public:
 private:
     // The slot of the macro chosen in List12, -1 for none.
     int chosenSlot() const;
+    // The text into the chosen macro's wizard text; false with none chosen.
+    bool takeText();
 
     Program& p_;
 };

@@ -33,14 +33,28 @@ void Recorder::Timer2Tick() {
         if (m.MacroAction.code >= 0) recordAction();
         break;
     case Macro::WatchMode:
-        if (m.MacroAction.code == m.TriggerKey) fireDoMacro();
+        if (awaitedActionSeen()) fireDoMacro();
         break;
     case Macro::WaitMode:
-        if (m.MacroAction.code == m.TriggerKey) resumeWait();
+        if (awaitedActionSeen()) resumeWait();
         break;
     default:
         break;
     }
+}
+
+// A trigger on a load by name is met by every load: the user opens files
+// through the menu, the tree, a drop or the recent list.
+bool Recorder::awaitedActionSeen() const {
+    const Macro& m = p_.macro;
+    if (m.MacroAction.code == m.TriggerKey) return true;
+    return m.TriggerKey == FileCommands::ActionLoadByName && m.DocumentLoads != loadsSeen_;
+}
+
+QString Recorder::triggerText() const {
+    const int key = p_.macro.TriggerKey;
+    return QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + CommandOfCode(p_, key) +
+           u']';
 }
 
 void Recorder::setStatus(const QString& text) {
@@ -77,16 +91,31 @@ void Recorder::ArmTrigger(int mode, int key, const QString& macroName) {
     Macro& m = p_.macro;
     m.SetMacroAction(QString(), -1);
     m.TriggerKey = key;
+    loadsSeen_ = m.DocumentLoads;
     if (mode == Macro::WatchMode) m.TriggerMacroName = macroName;
     DoKeyAction(key, true);
-    setStatus(QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + command + u']');
+    setStatus(triggerText());
     m.RecordMode = mode;
     Timer2.setEnabled(true);
 }
 
 void Recorder::RunEnded() {
-    if (Timer2.enabled() && p_.macro.RecordMode != Macro::RecordingMode)
-        p_.macro.SetMacroAction(QString(), -1);
+    if (!Timer2.enabled() || p_.macro.RecordMode == Macro::RecordingMode) return;
+    p_.macro.SetMacroAction(QString(), -1);
+    loadsSeen_ = p_.macro.DocumentLoads;
+}
+
+QString Recorder::EndForRun() {
+    if (!Timer2.enabled()) return QString();
+    Macro& m = p_.macro;
+    if (m.RecordMode == Macro::RecordingMode) {
+        p_.main().macroEditor.ExecuteListButton(MacroEditor::Record); // Record.Stop
+        return QStringLiteral("Recording ended: a macro ran");
+    }
+    Timer2.setEnabled(false);
+    DoKeyAction(m.TriggerKey, false);
+    m.RecordMode = Macro::WatchMode;
+    return triggerText() + QStringLiteral(" ended: another macro ran");
 }
 
 namespace {

@@ -44,6 +44,10 @@ public:
     // Called by a run when it ends: actions the run reported itself do not
     // fire the trigger it armed.
     void RunEnded();
+    // Called by a run as it starts, which ends recording and any armed
+    // trigger: stops them as their own controls do, and returns what the
+    // status bar says once the run is over ("" when nothing was going on).
+    QString EndForRun();
 
     // A field an action button reads, as the macro line that would give it
     // its present value (code 0: no line sets what it holds now). The codes
@@ -85,6 +89,8 @@ private:
     void remember(int code, const QString& text);
     const ActionReads& readsOf(int code);
     void buildFieldTable();
+    bool awaitedActionSeen() const;
+    QString triggerText() const;
     void fireDoMacro();
     void resumeWait();
     void setStatus(const QString& text);
@@ -93,6 +99,9 @@ private:
     Program& p_;
     platform::Control* armedControl_ = nullptr;
     platform::Color armedColour_ = 0;
+    // The document loads counted when the trigger was armed (or the arming
+    // run ended): a later load is the user's.
+    int loadsSeen_ = 0;
     // What each action button reads, by the button's action code.
     std::map<int, ActionReads> reads_;
     // What the macro being recorded has set each field to, by the field's

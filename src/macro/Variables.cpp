@@ -1,5 +1,7 @@
 #include "macro/Variables.h"
 
+#include <QLocale>
+
 #include "runtime/Numbers.h"
 #include "shell/Program.h"
 
@@ -22,7 +24,9 @@ QString BracketText(const QString& text) {
 
 int Nearest16(double value) {
     const double n = std::rint(value);
-    if (!(n >= -32768.0 && n <= 32767.0)) throw MacroError("number out of range");
+    if (!(n >= -32768.0 && n <= 32767.0))
+        throw MacroError(QStringLiteral("the number %1 is outside -32,768 to 32,767")
+                             .arg(QLocale(QLocale::English).toString(value, 'f', 0)));
     return static_cast<int>(n);
 }
 

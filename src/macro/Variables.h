@@ -16,6 +16,7 @@ class Program;
 class MacroError : public std::runtime_error {
 public:
     explicit MacroError(const char* what) : std::runtime_error(what) {}
+    explicit MacroError(const QString& what) : std::runtime_error(what.toStdString()) {}
 };
 
 // One token of a split data text and the separator in front of it ('\0' for

@@ -8,8 +8,9 @@
 namespace {
 
 constexpr int WindowWidth = 6600, WindowHeight = 5400, StripHeight = 300;
-constexpr int Margin = 120, InnerWidth = WindowWidth - 2 * Margin;
-constexpr int TabTop = 420, TabHeight = 4350;
+constexpr int Margin = 120, TabTop = 420, BelowTabs = 630;
+// The execute list's summary takes two lines: a cut list says where it was cut.
+constexpr int SummaryHeight = 480;
 constexpr int ActionSysWindow = 32, ActionSystemTab = 33, ActionMacroTab = 35;
 
 // A description "type:=description#remarks"; a part whose separator is
@@ -54,31 +55,41 @@ frmSystem::frmSystem(Program& p)
 
 void frmSystem::layOut() {
     makeBorderless(pMove, WindowWidth, WindowHeight, StripHeight);
-    Label3.move(Margin, 30, InnerWidth, 240);
     Label3.setForeColor(platform::ColorWhite);
     Label3.setBackColor(pMove.backColor());
     Label3.setFontBold(true);
-    SSTab1.move(Margin, TabTop, InnerWidth, TabHeight);
-    Label2.move(120, 450, InnerWidth - 240, 255);
-    List1.move(120, 720, InnerWidth - 240, 2160);
+    for (int i = 0; i < 3; ++i)
+        lblSysComment[i].setWordWrap(true);
+    Label1.setWordWrap(true);
+    MakeLabelButton(cmdOk, QStringLiteral("Close the window"));
+    fitToWindow();
+    onResize = [this] { fitToWindow(); };
+}
+
+// The tabs, their lists and texts take the window's width and height.
+void frmSystem::fitToWindow() {
+    const int inner = width() - 2 * Margin, tabHeight = height() - TabTop - BelowTabs;
+    pMove.move(0, 0, width(), StripHeight);
+    Label3.move(Margin, 30, inner, 240);
+    SSTab1.move(Margin, TabTop, inner, tabHeight);
+    Label2.move(120, 450, inner - 240, 255);
+    List1.move(120, 720, inner - 240, 2160);
     for (int i = 0; i < 3; ++i) {
         const int top = 2970 + i * 420;
         lblSysCaption[i].move(120, top, 1200, 255);
-        lblSysComment[i].move(1380, top, InnerWidth - 1500, 390);
-        lblSysComment[i].setWordWrap(true);
+        lblSysComment[i].move(1380, top, inner - 1500, 390);
     }
-    layOutMacroTab();
-    cmdOk.move(WindowWidth - Margin - 975, WindowHeight - 480, 975, 315);
-    MakeLabelButton(cmdOk, QStringLiteral("Close the window"));
+    layOutMacroTab(inner, tabHeight);
+    cmdOk.move(width() - Margin - 975, height() - 480, 975, 315);
 }
 
-void frmSystem::layOutMacroTab() {
-    SSTab2.move(120, 450, InnerWidth - 240, TabHeight - 570);
-    const int inner = InnerWidth - 480;
+void frmSystem::layOutMacroTab(int width, int tabHeight) {
+    SSTab2.move(120, 450, width - 240, tabHeight - 570);
+    const int inner = width - 480;
     Label68.move(120, 450, inner, 255);
-    lstVar.move(120, 720, inner, TabHeight - 1500);
-    Label1.move(120, 450, inner, 255);
-    lstExec.move(120, 720, inner, TabHeight - 1500);
+    lstVar.move(120, 720, inner, tabHeight - 1500);
+    Label1.move(120, 450, inner, SummaryHeight);
+    lstExec.move(120, 450 + SummaryHeight + 15, inner, tabHeight - 1230 - SummaryHeight);
 }
 
 void frmSystem::wire() {

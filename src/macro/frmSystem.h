@@ -41,7 +41,8 @@ public:
 
 private:
     void layOut();
-    void layOutMacroTab();
+    void fitToWindow();
+    void layOutMacroTab(int width, int tabHeight);
     void wire();
 
     Program& p_;

@@ -4,6 +4,8 @@
 // does not know, and calls that multiply beyond any real macro.
 
 #include "MacroRun.h"
+#include "support/WindowLook.h"
+#include "tools/History.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -198,10 +200,50 @@ TEST(MacroRunControl, CallsThatMultiplyStopTheBuildAndNothingRuns) {
     const QString cut = "The execute list was cut at 50,000 lines.";
     EXPECT_TRUE(seen.text.contains(cut)) << seen.text.toStdString();
     t->system().Label1.setCaption(QString()); // Test says so too, above the list it shows
-    t.answer<frmSystem>([](frmSystem& sys) { sys.cmdOk.onClick(); });
+    t.answer<frmSystem>([](frmSystem& sys) {
+        EXPECT_EQ(window_look::CaptionCut(sys.Label1.widget()), "");
+        const int wide = sys.Label1.width();
+        sys.window()->resize(sys.window()->width() * 3 / 2, sys.window()->height());
+        EXPECT_GT(sys.Label1.width(), wide) << "the summary grows with the window";
+        sys.cmdOk.onClick();
+    });
     t.main().executeList.cmdTest.onClick();
     const QString listed = t->system().Label1.caption();
     EXPECT_TRUE(listed.contains(cut)) << listed.toStdString();
+}
+
+// A refused step ends the run: a loop does not meet the refusal again on
+// every pass, and a loop whose bounds are refused does not run at all.
+TEST(MacroRunControl, ARefusedStepEndsTheRunAtOnce) {
+    TestProgram t;
+    loadFixture(t);
+    while (t->history.snapshots().size() < std::size_t(History::MaxSnapshots))
+        ASSERT_TRUE(t->history.SaveSnapshot("Step", QString()));
+    defineMacro(t, 0, "Fills",
+                {"System.For.Do:=1,5", "Editor.Shift.Set.Direction.End",
+                 "Editor.Shift.Duration:=00:00:01,000", "Editor.Shift.Go",
+                 "System.mcrVar.Set:=pass", "System.For.Do.End"});
+    defineMacro(t, 1, "Long",
+                {"System.For.Do:=1,100000", "System.mcrVar.Set:=pass", "System.For.Do.End"});
+    const struct {
+        int slot;
+        const char* refusal; // the start of the message the refusal shows
+        const char* cause;   // what it names
+    } cases[] = {
+        {0, "The change history is full", "10,000 snapshots"},
+        {1, "There was an error while executing this macro.", "-32,768 to 32,767"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refusal);
+        Message refused, ended;
+        t.reply(AnswerOk, &refused);
+        t.reply(AnswerOk, &ended);
+        pressGo(t, c.slot);
+        EXPECT_TRUE(refused.text.startsWith(c.refusal)) << refused.text.toStdString();
+        EXPECT_TRUE(refused.text.contains(c.cause)) << refused.text.toStdString();
+        EXPECT_EQ(ended.text, "Macro job terminated. Press Ok to exit.");
+        EXPECT_TRUE(variableValues(t).isEmpty()) << "no line after the refused one ran";
+    }
 }
 
 } // namespace

@@ -270,9 +270,35 @@ TEST(MacroWizardTexts, MarksRebuildTheListsAndAutoSaveStoresEachChange) {
     EXPECT_FALSE(w.Label71.enabled());
     w.Text2.setText("typed more");
     EXPECT_EQ(p->macroLibrary.WizardTexts[1], "typed more");
+    EXPECT_NE(folder.lines("System/wizard.sdf").value(3), "typed more")
+        << "not written at each keystroke";
+    EXPECT_TRUE(p->macroLibrary.pause.isRunning());
+    p->macroLibrary.pause.tick(); // the typing paused
+    EXPECT_EQ(folder.lines("System/wizard.sdf").value(3), "typed more");
     w.Check6.setValue(0);
     EXPECT_TRUE(w.Label71.enabled());
     Quit(p);
+}
+
+// Another Mirel filled the store: a new macro here finds no room, is not
+// saved, and the user is told; none of the other's macros is dropped.
+TEST(MacroStoreFiles, AMacroWithoutRoomIsRefusedAndTold) {
+    ProgramFolder folder;
+    ProgramOn p(folder.path());
+    p.main().load();
+    QStringList full;
+    for (int m = 0; m < MacroLibrary::Macros; ++m) {
+        full << QString("Other%1").arg(m) << "System.Comment:=theirs";
+        for (int l = 2; l < MacroLibrary::Lines; ++l)
+            full << QString();
+    }
+    folder.write("System/Macro.sdf", crlf(full));
+    MacroTab tab(p);
+    Message told;
+    p.reply(frmMessageBox::Ok, &told);
+    click(tab.ed().Command34);
+    EXPECT_TRUE(told.text.contains("no room for 'New Macro1'")) << told.text.toStdString();
+    EXPECT_EQ(folder.lines("System/Macro.sdf"), full);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "document/frmMessageBox.h"
 #include "platform/Palette.h"
 #include "shell/frmMain.h"
+#include "support/ChooserAnswers.h"
 
 namespace {
 
@@ -99,6 +100,78 @@ TEST(MacroTriggers, ADoMacroNamingNoMacroIsDropped) {
     EXPECT_EQ(w.StatusBar1.panelText(3), "");
     EXPECT_EQ(w.editor.basic.Command47.foreColor(), platform::palette::TriggerArmed)
         << "the button keeps its mark";
+}
+
+// A wait on a load is resumed by the load the user makes, however it is made.
+TEST(MacroTriggers, AWaitOnALoadContinuesAfterEveryLoadCommand) {
+    using Load = std::function<void(TestProgram&, const QString&)>;
+    const struct {
+        const char* way;
+        Load load;
+    } ways[] = {
+        {"File > Open",
+         [](TestProgram& t, const QString& path) {
+             pickInChooser(t, path);
+             t.main().mnuLoadFile.click();
+         }},
+        {"a dropped file",
+         [](TestProgram& t, const QString& path) {
+             pickInChooser(t, path);
+             t.main().onDragDrop();
+         }},
+        {"the tree's Load",
+         [](TestProgram& t, const QString& path) {
+             pickInChooser(t, path);
+             t.main().TV1.clickNode("load");
+         }},
+        {"a recent file",
+         [](TestProgram& t, const QString& path) { t.main().TV1.clickNode("lf_" + path); }},
+    };
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.way);
+        TestProgram t;
+        loadFixture(t);
+        const QString path = t.folder() + "/Data/Files/fixture.srt";
+        defineMacro(
+            t, 0, "Waits",
+            {"System.mcrVar.Set:=before", "System.Item.Wait:=1404", "System.mcrVar.Set:=after"});
+        pressGo(t, 0);
+        EXPECT_EQ(t.main().StatusBar1.panelText(3), "Trigger [1404,File.Handling.Load]");
+        tick(t);
+        EXPECT_EQ(variableValues(t), QStringList({"before"}));
+        w.load(t, path);
+        tick(t);
+        EXPECT_EQ(variableValues(t), QStringList({"before", "after"}));
+        EXPECT_FALSE(t.main().recorder.Timer2.enabled());
+        EXPECT_EQ(t.main().StatusBar1.panelText(3), "");
+    }
+}
+
+// Go while a trigger waits or while recording ends either, and says so.
+TEST(MacroTriggers, ARunThatEndsAWaitOrARecordingSaysSo) {
+    TestProgram t;
+    loadFixture(t);
+    frmMain& w = t.main();
+    defineMacro(t, 0, "Waits", {"System.Item.Wait:=605", "System.mcrVar.Set:=after"});
+    defineMacro(t, 1, "Other", {"System.mcrVar.Set:=other"});
+    pressGo(t, 0);
+    ASSERT_EQ(w.player.Command49[0].foreColor(), platform::palette::TriggerArmed);
+    pressGo(t, 1);
+    EXPECT_EQ(w.StatusBar1.panelText(3), "Trigger [605,Player.Set.Start] ended: another macro ran");
+    EXPECT_NE(w.player.Command49[0].foreColor(), platform::palette::TriggerArmed);
+    w.player.Command49[0].onClick();
+    tick(t);
+    EXPECT_EQ(variableValues(t), QStringList({"other"})) << "the ended wait does not go on";
+
+    platform::Label& record = w.macroEditor.Command32[MacroEditor::Record];
+    record.onClick();
+    ASSERT_EQ(record.caption(), "Record.Stop");
+    pressGo(t, 1);
+    EXPECT_EQ(record.caption(), "Record.Start");
+    EXPECT_EQ(t->macro.RecordMode, Macro::WatchMode);
+    EXPECT_EQ(w.StatusBar1.panelText(3), "Recording ended: a macro ran");
+    record.onClick();
+    EXPECT_EQ(record.caption(), "Record.Stop") << "one click starts recording again";
 }
 
 } // namespace

@@ -142,12 +142,13 @@ TEST(MacroVariableStore, AFullStoreRefusesANewVariableAndKeepsEveryOther) {
         for (int i = 0; i < Macro::McrVarCount; ++i)
             t->macro.setMcrVar(i, QString("v%1:=%1").arg(i));
         defineMacro(t, 0, "Stores", {line, "System.mcrVar.Set:=went on"});
-        Message seen;
+        Message seen, ended;
         t.reply(AnswerOk, &seen);
-        t.reply(AnswerOk, &seen);
+        t.reply(AnswerOk, &ended);
         pressGo(t, 0);
         EXPECT_TRUE(seen.text.startsWith("All 101 macro variables are in use"))
             << seen.text.toStdString();
+        EXPECT_EQ(ended.text, "Macro job terminated. Press Ok to exit.") << "the run ends there";
         for (int i = 0; i < Macro::McrVarCount; ++i)
             ASSERT_EQ(t->macro.McrVar(i), QString("v%1:=%1").arg(i));
     }

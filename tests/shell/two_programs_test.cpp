@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <cstdio>
+#include <map>
+#include <random>
 
 namespace {
 
@@ -108,6 +110,122 @@ TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersCh
                               " was changed on disk since Mirel read it. Overwrite it?"))
         << outB.data();
     EXPECT_EQ(readBytes(shared), savedByA) << "B's No keeps what A saved";
+}
+
+// One Mirel's part of the macro turns: each line on its input is one change
+// made through the Macros tab ("add N c", "edit N c", "del N"), answered by
+// "done" once it is saved; "quit" exits.
+void RunMacroTurns(const QString& folder) {
+    ProgramOn p(folder);
+    p.main().load();
+    MacroTab tab(p);
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+        const QStringList words = QString::fromUtf8(buffer).trimmed().split(' ');
+        if (words[0] == "quit") break;
+        if (words[0] == "add") {
+            click(tab.ed().Command34);
+            tab.ed().rtfMacroName.setText(words[1]);
+            click(tab.ed().Command36);
+            tab.add("System", "Comment");
+        } else {
+            tab.pickMacro(itemsOf(tab.pickers().Combo5).indexOf(words[1]));
+        }
+        if (words[0] == "del") {
+            p.reply(frmMessageBox::Ok); // Are you sure?
+            click(tab.ed().Command35);
+        } else {
+            tab.pickLine(0);
+            tab.ed().rtfItemDescr.setText(words[2]);
+            click(tab.ed().Command53);
+        }
+        std::puts("done");
+        std::fflush(stdout);
+    }
+    p.main().mnuExit.click();
+}
+
+// Sends one change and waits for the child to report it done.
+bool Turn(QProcess& child, QByteArray& out, const QString& change) {
+    child.write(change.toUtf8() + "\n");
+    const qsizetype from = out.size();
+    while (out.indexOf("done\n", from) < 0 && child.waitForReadyRead(30000))
+        out += child.readAll();
+    return out.indexOf("done\n", from) >= 0;
+}
+
+// The named macros of the store file, each "name = its first line", sorted.
+std::string StoredMacros(const QStringList& store) {
+    QStringList named;
+    for (int m = 0; m < MacroLibrary::Macros; ++m)
+        if (!store.value(m * MacroLibrary::Lines).isEmpty())
+            named << store[m * MacroLibrary::Lines] + " = " +
+                         store.value(m * MacroLibrary::Lines + 1);
+    named.sort();
+    return named.join('\n').toStdString();
+}
+
+TEST(TwoPrograms, MacrosChangedInTurnsAreEachKeptOnceAtTheirLastContent) {
+    if (qEnvironmentVariableIsSet("MIREL_MACRO_TURNS"))
+        return RunMacroTurns(qEnvironmentVariable("MIREL_MACRO_TURNS"));
+    ProgramFolder folder;
+    std::map<QString, QString> expected; // each macro's one line
+    QStringList store;
+    for (int m = 0; m < MacroLibrary::Macros * MacroLibrary::Lines; ++m)
+        store << QString();
+    for (int m = 0; m < 3; ++m) { // both start with these
+        const QString name = QString("Shared%1").arg(m);
+        store[m * MacroLibrary::Lines] = name;
+        store[m * MacroLibrary::Lines + 1] = expected[name] = "System.Comment:=start";
+    }
+    folder.write("System/Macro.sdf", store.join("\r\n").toUtf8() + "\r\n");
+    QProcess children[2];
+    QByteArray out[2];
+    for (QProcess& child : children) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MIREL_MACRO_TURNS", folder.path());
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=TwoPrograms.MacrosChanged*"});
+    }
+    std::mt19937 random(47);
+    std::vector<QString> own[2]; // the macros each one made and still has
+    for (int round = 0, made = 0; round < 100; ++round)
+        for (int who = 0; who < 2; ++who) {
+            std::vector<QString>& mine = own[who];
+            const unsigned pick = random() % 10;
+            QString change;
+            if (pick < 3 && mine.size() < 6) {
+                mine.push_back(QString("%1%2").arg(who ? 'B' : 'A').arg(++made));
+                change = "add " + mine.back();
+            } else if (pick == 3 && !mine.empty()) {
+                const auto gone = mine.begin() + random() % mine.size();
+                change = "del " + *gone;
+                expected.erase(*gone);
+                mine.erase(gone);
+            } else {
+                const unsigned choice = random() % (mine.size() + 3);
+                change =
+                    "edit " + (choice < 3 ? QString("Shared%1").arg(choice) : mine[choice - 3]);
+            }
+            if (!change.startsWith("del")) {
+                const QString content = QString("r%1w%2").arg(round).arg(who);
+                expected[change.section(' ', 1, 1)] = "System.Comment:=" + content;
+                change += ' ' + content;
+            }
+            ASSERT_TRUE(Turn(children[who], out[who], change)) << change.toStdString() << "\n"
+                                                               << out[who].data();
+        }
+    for (int who = 0; who < 2; ++who) {
+        children[who].write("quit\n");
+        ASSERT_TRUE(endedWell(children[who])) << out[who].data();
+    }
+    QStringList want;
+    for (const auto& [name, line] : expected)
+        want << name + " = " + line;
+    want.sort();
+    EXPECT_EQ(StoredMacros(folder.lines("System/Macro.sdf")), want.join('\n').toStdString());
 }
 
 } // namespace
