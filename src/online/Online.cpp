@@ -182,8 +182,7 @@ void Online::Inet1_StateChanged(int state) {
 // not answer a start-up request would not answer the start-up's others
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
-    QString info =
-        PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName);
+    QString info = PlainTransferError(Inet1.ResponseInfo(), ServerFile(request));
     if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
     ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
@@ -281,6 +280,11 @@ void Online::ShowProgress() {
     if (total > 0) text += QStringLiteral(" of ") + QString::number(total);
     ShowTransferStatus(text);
     p_.main().online.prgTransfer.setValue(total > 0 ? 100.0 * double(done) / double(total) : 0);
+}
+
+// The file's name on the server ("new_" + its name for an upload).
+QString Online::ServerFile(const Request& request) {
+    return platform::Inet::ParseOperation(request.operation).remote;
 }
 
 QString Online::Describe(const Request& request) {

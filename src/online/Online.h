@@ -120,6 +120,7 @@ private:
     void NoServer();
     void DropWaitingStartupRequests();
     static QString Describe(const Request& request);
+    static QString ServerFile(const Request& request);
 
     // Completions (OnlineCompletion.cpp).
     void ListReceived(const Request& request);
