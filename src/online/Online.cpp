@@ -225,8 +225,11 @@ bool Online::ConfirmExit() {
     if (answer != AnswerYes) return false;
     CancelTransfers();
     const QDeadlineTimer deadline(ExitCleanUpMs);
+    // No click is taken meanwhile: a second Exit or a new upload would not wait.
     while (Inet1.CleaningUp() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(
+            QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // what it left is told
     return true;
 }
 

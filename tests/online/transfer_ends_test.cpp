@@ -18,10 +18,10 @@ namespace {
 
 // A program whose server moves 4 KB a second.
 struct Slow {
-    FtpServer server{4096, "elradfmw"};
+    FtpServer server;
     TestProgram t;
     int ends = 0;
-    explicit Slow(const QString& address = {}) {
+    explicit Slow(const QString& address = {}, const char* perm = "elradfmw") : server(4096, perm) {
         t.writeFile("System/i.set", crlf({"", address.isEmpty() ? server.address() : address}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
         t->shell.EndProgram = [this] { ++ends; };
@@ -107,19 +107,24 @@ void ExitDuringALookup(bool cancelFirst) {
     platform::EndProcess(0);
 }
 
-// Yes stops the upload as Cancel does, its part deleted, and Mirel ends; No
-// keeps Mirel and the upload going.
-void ExitDuringAnUpload(int answer) {
-    Slow s;
+// Yes stops the upload as Cancel does, its part deleted (or, where the
+// server keeps it, named), and Mirel ends; No keeps Mirel and the upload going.
+void ExitDuringAnUpload(int answer, bool deletes = true) {
+    Slow s({}, deletes ? "elradfmw" : "elrw");
     s.send("first", Big);
     runEventsUntil([] { return false; }, 1500);
-    Message seen;
-    s.t.reply(answer, &seen);
+    Message asked, left;
+    s.t.reply(answer, &asked);
+    if (!deletes) s.t.reply(AnswerOk, &left);
     s.t.main().mnuExit.click();
-    EXPECT_EQ(seen.text, "A file is being sent to the server. Stop it and exit?");
+    EXPECT_EQ(asked.text, "A file is being sent to the server. Stop it and exit?");
     EXPECT_EQ(s.ends, answer == AnswerYes ? 1 : 0);
     if (answer == AnswerYes) {
-        EXPECT_FALSE(s.server.exists("new_big.srt")) << "nothing is left as if whole";
+        EXPECT_EQ(s.server.exists("new_big.srt"), !deletes) << "nothing is left as if whole";
+        if (!deletes) {
+            EXPECT_TRUE(left.text.startsWith("new_big.srt on the server holds"))
+                << left.text.toStdString();
+        }
         EXPECT_TRUE(s.t->online.Requests().empty());
         return;
     }
@@ -158,6 +163,8 @@ TEST(TransferEnds, AgainstASlowServer) {
         {"Cancel and exit during a lookup", [] { ExitDuringALookup(true); }},
         {"exit during an upload, Yes", [] { ExitDuringAnUpload(AnswerYes); }},
         {"exit during an upload, No", [] { ExitDuringAnUpload(AnswerNo); }},
+        {"exit during an upload the server keeps, Yes",
+         [] { ExitDuringAnUpload(AnswerYes, false); }},
         {"a second Load", ASecondLoad},
     };
     for (const auto& r : rows) {
