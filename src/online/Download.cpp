@@ -26,7 +26,7 @@ void OnlineLists::DownloadSelected() {
     request.serverName = fields[1] + QStringLiteral(".ssf");
     request.format = FormatOfEntry(fields[2]);
     request.localName = fields[0] + Files::SetSubFileExt(request.format);
-    const QString copy = online.DownloadCopy(request.serverName);
+    const QString copy = online.DownloadCopy();
     QDir().mkpath(QFileInfo(copy).absolutePath());
     request.operation = QStringLiteral("GET ") + request.serverName + QLatin1Char(' ') + copy;
 

@@ -8,6 +8,9 @@
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QFile>
 
 namespace {
@@ -17,7 +20,7 @@ const QString WaitingText = QStringLiteral("Getting data. Please wait...");
 Online::Online(Program& p) : p_(p) {
     Inet1.onStateChanged = [this](int state) { Inet1_StateChanged(state); };
     Inet1.onProgress = [this] { ShowProgress(); };
-    Inet1.onLeftOnServer = [this](const QString& left) { LeftOnServer(left); };
+    Inet1.onCancelEnded = [this](const QString& left) { CancelEnded(left); };
 }
 
 void Online::LoadInternetSettings() {
@@ -41,12 +44,18 @@ QString Online::TransferFolder() const {
                                                        : p_.folder.root() + QLatin1Char('/');
 }
 
+// The name's length does not depend on the server name's, which may be as
+// long as a file name can be.
 QString Online::UploadCopy(const QString& serverName) const {
-    return p_.folder.path(runtime::Place::ScratchFolder, QStringLiteral("upload-") + serverName);
+    const QByteArray key =
+        QCryptographicHash::hash(serverName.toUtf8(), QCryptographicHash::Sha1).toHex().left(20);
+    return p_.folder.path(runtime::Place::ScratchFolder,
+                          QStringLiteral("upload-") + QString::fromLatin1(key));
 }
 
-QString Online::DownloadCopy(const QString& serverName) const {
-    return p_.folder.path(runtime::Place::ScratchFolder, QStringLiteral("download-") + serverName);
+QString Online::DownloadCopy() {
+    return p_.folder.path(runtime::Place::ScratchFolder,
+                          QStringLiteral("download-") + QString::number(++downloadCopies_));
 }
 
 // ---- Starting requests ----------------------------------------------------------------
@@ -142,7 +151,10 @@ void Online::CancelTransfers() {
                 p_.main().online.LogEnd();
             }
         }
-    ShowTransferStatus(QStringLiteral("Transfer cancelled."));
+    // Until the part an upload sent is deleted, the server is not as Mirel says.
+    ShowTransferStatus(Inet1.CleaningUp()
+                           ? QStringLiteral("Cancelling: removing from the server what was sent...")
+                           : QStringLiteral("Transfer cancelled."));
     if (p_.hasMain()) {
         p_.main().online.cmdTransferCancel.setEnabled(false);
         p_.main().online.prgTransfer.setValue(0);
@@ -170,8 +182,7 @@ void Online::Inet1_StateChanged(int state) {
 // not answer a start-up request would not answer the start-up's others
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
-    QString info =
-        PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName);
+    QString info = PlainTransferError(Inet1.ResponseInfo(), ServerFile(request));
     if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
     ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
@@ -185,9 +196,13 @@ void Online::Failed(const Request& request) {
                             title);
 }
 
-// A cancelled upload left a part of its file on the server that the server
-// would not let go.
-void Online::LeftOnServer(const QString& left) {
+// A cancelled upload's clean-up ended; it may have left a part of its file
+// on the server that the server would not let go.
+void Online::CancelEnded(const QString& left) {
+    if (left.isEmpty()) {
+        if (!Inet1.StillExecuting()) ShowTransferStatus(QStringLiteral("Transfer cancelled."));
+        return;
+    }
     ShowTransferStatus(left);
     if (p_.hasMain()) {
         p_.main().online.Log(OnlineTab::TimedLine(left));
@@ -195,6 +210,35 @@ void Online::LeftOnServer(const QString& left) {
     }
     p_.messages.ShowMessage(MessageWindow::Verbatim(left), KindExclamation, QStringLiteral("ok"),
                             p_.texts.TextTable(9, 13));
+}
+
+// An upload is not ended in silence: the user says whether to stop it, and
+// Yes stops it as Cancel does, the part sent deleted (or named) before Mirel
+// ends; a clean-up the server holds up is given a few seconds.
+bool Online::ConfirmExit() {
+    const std::vector<Request> all = Requests();
+    if (std::none_of(all.begin(), all.end(), [](const Request& r) { return r.kind == Upload; }))
+        return true;
+    const int answer = p_.messages.ShowMessage(
+        QStringLiteral("A file is being sent to the server. Stop it and exit?"), KindQuestion,
+        QStringLiteral("yesno"), QStringLiteral("Upload running"));
+    if (answer != AnswerYes) return false;
+    CancelTransfers();
+    const QDeadlineTimer deadline(ExitCleanUpMs);
+    // No click is taken meanwhile: a second Exit or a new upload would not wait.
+    while (Inet1.CleaningUp() && !deadline.hasExpired())
+        QCoreApplication::processEvents(
+            QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // what it left is told
+    return true;
+}
+
+// Every transfer ends at once: the exit waits for none.
+void Online::EndTransfers() {
+    waiting_.clear();
+    running_.reset();
+    InetRequest = 0;
+    Inet1.Abandon();
 }
 
 void Online::DropWaitingStartupRequests() {
@@ -239,6 +283,11 @@ void Online::ShowProgress() {
     if (total > 0) text += QStringLiteral(" of ") + QString::number(total);
     ShowTransferStatus(text);
     p_.main().online.prgTransfer.setValue(total > 0 ? 100.0 * double(done) / double(total) : 0);
+}
+
+// The file's name on the server ("new_" + its name for an upload).
+QString Online::ServerFile(const Request& request) {
+    return platform::Inet::ParseOperation(request.operation).remote;
 }
 
 QString Online::Describe(const Request& request) {

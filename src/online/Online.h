@@ -84,6 +84,11 @@ public:
     bool Execute(Request request);
     // Stops the running request and drops those waiting.
     void CancelTransfers();
+    // At an exit: false when an upload runs or waits and the user chose to
+    // keep it; after Yes it was stopped as by Cancel.
+    bool ConfirmExit();
+    // At an exit: ends every transfer at once.
+    void EndTransfers();
     // The running request first, then those waiting.
     std::vector<Request> Requests() const;
 
@@ -93,10 +98,10 @@ public:
     // scratch folder, never the user's file. Only this copy is removed when
     // the upload ends.
     QString UploadCopy(const QString& serverName) const;
-    // Where a download of the server name is received: a file of its own in
-    // this run's scratch folder, whose "download-" name no file of the user's
-    // has, so that only the received copy is ever removed.
-    QString DownloadCopy(const QString& serverName) const;
+    // Where a download is received: a new file of its own in this run's
+    // scratch folder, whose "download-" name no file of the user's has, so
+    // that only the received copy is ever removed.
+    QString DownloadCopy();
     // A line of the transfer status on the Online tab.
     void ShowTransferStatus(const QString& text);
 
@@ -108,13 +113,14 @@ private:
     void StartNext();
     void StartFailed(const Request& request);
     void Failed(const Request& request);
-    void LeftOnServer(const QString& left);
+    void CancelEnded(const QString& left);
     void Completed(const Request& request);
     void ShowProgress();
     void RestoreStatusText();
     void NoServer();
     void DropWaitingStartupRequests();
     static QString Describe(const Request& request);
+    static QString ServerFile(const Request& request);
 
     // Completions (OnlineCompletion.cpp).
     void ListReceived(const Request& request);
@@ -130,4 +136,6 @@ private:
     Program& p_;
     std::deque<Request> waiting_;
     std::optional<Request> running_;
+    int downloadCopies_ = 0;
+    static constexpr int ExitCleanUpMs = 5000;
 };

@@ -137,10 +137,9 @@ void Online::UploadFailed(const Request& request) {
     QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(
-        QStringLiteral("Could not upload file. ") +
-        PlainTransferError(Inet1.ResponseInfo(), Inet1.ResponseCode(), request.serverName) +
-        QLatin1Char('.')));
+    tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") +
+                                 PlainTransferError(Inet1.ResponseInfo(), ServerFile(request)) +
+                                 QLatin1Char('.')));
     if (!Inet1.LeftOnServer().isEmpty()) tab.Log(OnlineTab::TimedLine(Inet1.LeftOnServer()));
     tab.LogEnd();
 }

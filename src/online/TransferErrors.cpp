@@ -1,21 +1,23 @@
 #include "online/TransferErrors.h"
 
 namespace {
-const QString MissingFile = QStringLiteral("The file is not on the server");
+const QString Generic = QStringLiteral("The transfer failed");
 } // namespace
 
-QString PlainTransferError(const QString& info, int responseCode, const QString& serverFile) {
+QString PlainTransferError(const QString& info, const QString& serverFile) {
     QString text = info.trimmed();
     // "The server cannot be reached (Failed to connect to ... ; errno: 115)":
-    // the detail in brackets is the library's, not the user's.
+    // the detail in brackets is the library's, not the user's; only where
+    // Mirel has no words of its own it says what the library said.
+    QString detail;
     if (text.endsWith(QLatin1Char(')'))) {
         const qsizetype open = text.indexOf(QStringLiteral(" ("));
-        if (open > 0) text.truncate(open);
+        if (open > 0) {
+            detail = text.mid(open);
+            text.truncate(open);
+        }
     }
-    // A refused upload also ends on 550; only a missing file is told so.
-    (void)responseCode;
-    if (text.startsWith(MissingFile) && !serverFile.isEmpty())
-        return MissingFile + QStringLiteral(": ") + serverFile;
-    if (text.isEmpty()) return QStringLiteral("The transfer failed");
-    return text;
+    if (text.isEmpty()) text = Generic;
+    if (!serverFile.isEmpty()) text += QStringLiteral(": ") + serverFile;
+    return text.startsWith(Generic) ? text + detail : text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The transfer control: one request at a time to an FTP (or HTTP) server, run
-// on a thread of its own so that the window never waits for it, however slow
-// the server.
+// by libcurl on the window's event loop (a notifier per socket, a timer for
+// its time-outs), so that the window never waits for it, however slow the
+// server, and every report arrives on the window's thread.
 //
 // Execute starts an operation against a server address and returns at once:
 //   "GET <remote name> <local path>"  fetches a file into the local path
@@ -19,7 +20,9 @@
 // A PUT that fails or is cancelled after its first bytes went out has left a
 // part of the file on an FTP server, which would take it for the file: it is
 // deleted there. Where the server does not allow that, LeftOnServer says what
-// is left (for a cancelled PUT, onLeftOnServer tells it).
+// is left. After a Cancel that clean-up goes on (CleaningUp) and
+// onCancelEnded tells when it ended; a request started meanwhile waits for
+// it, since it may send the very file the clean-up deletes.
 //
 // A GET into a local path writes a temporary file beside it that replaces the
 // file only when the whole response arrived; a failed or cancelled GET leaves
@@ -52,7 +55,13 @@ public:
     // request still running); nothing is reported through StateChanged then.
     bool Execute(const QString& url, const QString& operation);
     void Cancel();
+    // Ends the running request and every clean-up at once, waiting for nothing
+    // (an exit): a clean-up that had not ended is told through onCancelEnded
+    // as what may be left.
+    void Abandon();
     bool StillExecuting() const;
+    // A cancelled upload's clean-up still runs on the server.
+    bool CleaningUp() const;
 
     int ResponseCode() const;
     QString ResponseInfo() const;
@@ -76,9 +85,9 @@ public:
     std::function<void(int state)> onStateChanged;
     // Runs when bytesDone or bytesTotal changed.
     std::function<void()> onProgress;
-    // Runs, some moments after Cancel, when the cancelled PUT left a part of
-    // its file on the server that could not be deleted (see LeftOnServer).
-    std::function<void(const QString& left)> onLeftOnServer;
+    // Runs when a cancelled PUT's clean-up ended: `left` says what it left on
+    // the server (see LeftOnServer), "" when nothing.
+    std::function<void(const QString& left)> onCancelEnded;
 
     // The address of a file on a server: the server address (FTP when it
     // names no scheme) joined with the name.

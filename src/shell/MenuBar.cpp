@@ -64,6 +64,9 @@ QString HelpIndexAddress(const QString& base) {
     QString address = base;
     while (address.endsWith(QLatin1Char('/')) || address.endsWith(QLatin1Char('\\')))
         address.chop(1);
+    // An address that names the help folder already is not given a second one.
+    if (address.endsWith(QStringLiteral("/help"), Qt::CaseInsensitive))
+        return address + QStringLiteral("/index.htm");
     return address + QStringLiteral("/help/index.htm");
 }
 

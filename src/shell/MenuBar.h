@@ -16,5 +16,6 @@ void WireMenuBar(Program& p, frmMain& m);
 // the window is closed.
 void MenuHelpIndex(Program& p);
 // The online help index's address below a base address, a web address or a
-// folder; the base may end in a separator or not.
+// folder; the base may end in a separator or not, and may name the help
+// folder itself.
 QString HelpIndexAddress(const QString& base);

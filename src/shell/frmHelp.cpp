@@ -1,5 +1,6 @@
 #include "shell/frmHelp.h"
 
+#include "document/MessageWindow.h"
 #include "platform/Host.h"
 #include "shell/Program.h"
 #include "shell/SmallWindowFrame.h"
@@ -39,7 +40,11 @@ void frmHelp::ShowHelpIndex(Program& p, const QString& address) {
     const QString web = address.trimmed();
     if (web.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
         web.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive)) {
-        p.host.desktop.openUrl(web);
+        if (!p.host.desktop.openUrl(web))
+            p.messages.ShowMessage(
+                QStringLiteral("No web browser could be started for the online help. Open ") +
+                    MessageWindow::Verbatim(web) + QStringLiteral(" in a browser by hand."),
+                KindExclamation, QStringLiteral("ok"), QStringLiteral("Online Help"));
         return;
     }
     frmHelp help(p);

@@ -137,17 +137,19 @@ bool frmMain::SaveSettings(ExitRoutine::Mode mode) {
     return ExitRoutine(p_).SaveSettings(mode);
 }
 
-// Cancel at the question about a changed document, or a save the user asked
-// for that did not complete, keeps the program running.
+// No to stopping an upload, Cancel at the question about a changed document,
+// or a save the user asked for that did not complete, keeps the program
+// running. The transfers end at once, without a wait.
 void frmMain::Form_Unload(int& cancel) {
     if (p_.loader.Loading()) { // the program ends only once the load is over
         cancel = 1;
         return;
     }
-    if (!SaveSettings(ExitRoutine::Mode::Exit)) {
+    if (!p_.online.ConfirmExit() || !SaveSettings(ExitRoutine::Mode::Exit)) {
         cancel = 1;
         return;
     }
+    p_.online.EndTransfers();
     if (p_.shell.EndProgram) p_.shell.EndProgram();
 }
 

@@ -187,7 +187,8 @@ TEST(Download, AnUnfinishedDownloadKeepsNothing) {
         const char* says; // the start of the message shown
     } cases[] = {{Cancelled, silent.address(), ""},
                  {NoAnswer, silent.address(), "The server did not answer"},
-                 {CutShort, cutShort.address(), ""}};
+                 {CutShort, cutShort.address(),
+                  "The server broke off before the whole file arrived: film_en.ssf"}};
     for (const auto& c : cases) {
         TestProgram t;
         t.writeFile("System/i.set", crlf({"", c.server}));
@@ -235,6 +236,16 @@ TEST_F(DownloadTest, AFileMissingOnTheServerIsReportedAndNothingStored) {
     EXPECT_EQ(t.main().StatusBar1.panelText(2), "SAMI") << "the format panel comes back";
     EXPECT_EQ(dataFiles(), QStringList());
     EXPECT_FALSE(QFile::exists(transfer("film_en.ssf")));
+}
+
+// The copy it is received in has a name of its own length.
+TEST_F(DownloadTest, AFileOfTheLongestNameTheServerServesIsDownloaded) {
+    const QString name(251, QLatin1Char('x')); // with ".ssf" 255 bytes
+    server.write(name + ".ssf", SubRipFile("Long named"));
+    fetchList({"Long;" + name + ";subrip;English;Ann;"});
+    download(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(t->doc.grid().textMatrix(1, 3).trimmed(), "Long named");
 }
 
 TEST_F(DownloadTest, NamesThatAreNotPlainFileNamesAreRefused) {

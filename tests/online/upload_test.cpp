@@ -154,16 +154,22 @@ TEST(Upload, TheUsersFileStaysAsItWasHoweverTheUploadEnds) {
         QString server;
         const char* says; // the message shown and answered Ok, none where ""
         bool cancel;
-    } cases[] = {{"sent", writable.address(), "", false},
-                 {"refused", readOnly.address(), "The server refused the file", false},
-                 {"cancelled", silent.address(), "", true}};
+        const char* name = "movie.srt";
+    } cases[] = {
+        {"sent", writable.address(), "", false},
+        {"refused", readOnly.address(), "The server refused the file: new_movie.srt", false},
+        {"cancelled", silent.address(), "", true},
+        {"a name no server takes", writable.address(),
+         "The server address or the file's name cannot be used in a request: new_bad\r\n"
+         "name.srt",
+         false, "bad\r\nname.srt"}};
     const QByteArray own = SubRipFile("Mine");
     for (const auto& c : cases) {
         TestProgram t;
         t.writeFile("System/i.set", crlf({"", c.server}));
         t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
         t.main().load();
-        const QString file = t.writeFile("movie.srt", own);
+        const QString file = t.writeFile(c.name, own);
         mustLoad(t.program(), file);
         Message seen;
         if (*c.says) t.reply(AnswerOk, &seen);
@@ -179,11 +185,11 @@ TEST(Upload, TheUsersFileStaysAsItWasHoweverTheUploadEnds) {
         EXPECT_EQ(readBytes(file), own) << c.end << ": the user's file is untouched";
         EXPECT_FALSE(QFile::exists(copy)) << c.end << ": the copy goes with the upload";
         if (*c.says) {
-            EXPECT_TRUE(seen.text.startsWith(c.says)) << seen.text.toStdString();
+            const QString says = QString::fromUtf8(c.says);
+            EXPECT_EQ(seen.text, says) << seen.text.toStdString();
             const QStringList lines = itemsOf(tab.List8);
             ASSERT_GE(lines.size(), 2);
-            EXPECT_TRUE(
-                lines[lines.size() - 2].contains(" >Could not upload file. The server refused"))
+            EXPECT_TRUE(lines[lines.size() - 2].contains(" >Could not upload file. " + says))
                 << lines[lines.size() - 2].toStdString();
             EXPECT_TRUE(lines[lines.size() - 2].endsWith("."));
             EXPECT_EQ(lines.back(), " End<");

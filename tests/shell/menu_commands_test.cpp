@@ -79,7 +79,10 @@ TEST(MenuBar, TheHelpIndexAddressIsJoinedWithOneSlash) {
     } rows[] = {{"http://example.org", "http://example.org/help/index.htm"},
                 {"http://example.org/", "http://example.org/help/index.htm"},
                 {"http://example.org\\", "http://example.org/help/index.htm"},
-                {"/opt/mirel/web", "/opt/mirel/web/help/index.htm"}};
+                {"/opt/mirel/web", "/opt/mirel/web/help/index.htm"},
+                {"http://example.org/help/", "http://example.org/help/index.htm"},
+                {"http://example.org/Help", "http://example.org/Help/index.htm"},
+                {"http://example.org/selfhelp", "http://example.org/selfhelp/help/index.htm"}};
     for (const auto& r : rows)
         EXPECT_EQ(HelpIndexAddress(r.base), r.address) << r.base;
 }

@@ -199,17 +199,22 @@ TEST(Help, TheHelpIndexOpensTheWebPagesInTheBrowserOrTheHelpCentre) {
     const struct {
         const char* base;
         const char* browser; // the address the desktop's browser got, "" none
-    } cases[] = {{"http://help.example.invalid", "http://help.example.invalid/help/index.htm"},
-                 {"HTTPS://help.example.invalid/mirel/",
-                  "HTTPS://help.example.invalid/mirel/help/index.htm"},
-                 {"", ""},
-                 {"/no/such/folder", ""}};
+        bool started = true; // a browser took it
+    } cases[] = {
+        {"http://help.example.invalid", "http://help.example.invalid/help/index.htm"},
+        {"HTTPS://help.example.invalid/mirel/",
+         "HTTPS://help.example.invalid/mirel/help/index.htm"},
+        {"", ""},
+        {"/no/such/folder", ""},
+        {"http://h.example.invalid/help/", "http://h.example.invalid/help/index.htm", false}};
     for (const auto& c : cases) {
         TestProgram t;
         t.main();
         t->online.OnlineUrl = c.base;
         QStringList opened;
-        t->host.desktop.onOpenUrl = [&](const QString& a) { return opened << a, true; };
+        t->host.desktop.onOpenUrl = [&](const QString& a) { return opened << a, c.started; };
+        Message seen;
+        if (!c.started) t.reply(AnswerOk, &seen);
         if (!*c.browser)
             t.answer<frmHelp>([&](frmHelp& w) {
                 EXPECT_TRUE(w.brwHelp.documentText().contains("help centre")) << c.base;
@@ -222,6 +227,9 @@ TEST(Help, TheHelpIndexOpensTheWebPagesInTheBrowserOrTheHelpCentre) {
         ASSERT_TRUE(t->commands.run("Menu.Online.Help"));
         EXPECT_EQ(opened, *c.browser ? QStringList{c.browser} : QStringList{}) << c.base;
         EXPECT_EQ(t->macro.MacroAction.code, 107) << c.base;
+        if (!c.started) { // no browser: the address is given to open by hand
+            EXPECT_TRUE(seen.text.contains(c.browser)) << seen.text.toStdString();
+        }
     }
 }
 

@@ -1,0 +1,176 @@
+// How transfers end against a slow server (4 KB/s): a cancelled upload's
+// clean-up is over before Mirel says so and before the next upload of that
+// name runs; an exit waits for no transfer, not even a name lookup, and asks
+// before it stops an upload; a second Load waits its turn and runs.
+
+#include "OnlineFixture.h"
+#include "platform/Application.h"
+#include "support/ListItems.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <cstdio>
+#include <dlfcn.h>
+
+namespace {
+
+// A program whose server moves 4 KB a second.
+struct Slow {
+    FtpServer server;
+    TestProgram t;
+    int ends = 0;
+    explicit Slow(const QString& address = {}, const char* perm = "elradfmw") : server(4096, perm) {
+        t.writeFile("System/i.set", crlf({"", address.isEmpty() ? server.address() : address}));
+        t.writeFile("System/Settings/set.sdf", StartupSettings(false, false, false));
+        t->shell.EndProgram = [this] { ++ends; };
+        t.main().load();
+    }
+    ~Slow() { t.main().hide(); }
+    OnlineTab& tab() { return t.main().online; }
+    bool idle(int ms = 60000) {
+        return runEventsUntil([this] { return t->online.Requests().empty(); }, ms);
+    }
+    // Loads `folder`/big.srt and presses Send.
+    void send(const QString& folder, const QByteArray& content) {
+        mustLoad(t.program(), t.writeFile(folder + "/big.srt", content));
+        tab().Command39.onClick();
+    }
+};
+
+const QByteArray Big = SubRip(1000, "A line long enough to be worth sending"); // about 60 KB
+const QByteArray Small = SubRip(150, "Second");
+
+void CancelThenSendAgain() {
+    Slow s;
+    s.send("first", Big);
+    runEventsUntil([] { return false; }, 1500);
+    s.tab().cmdTransferCancel.onClick();
+    EXPECT_FALSE(s.tab().lblTransfer.caption() == "Transfer cancelled." &&
+                 s.server.exists("new_big.srt"))
+        << "told cancelled while the part sent is on the server";
+    s.send("second", Small); // at once, while the clean-up may still run
+    ASSERT_TRUE(s.idle());
+    runEventsUntil([] { return false; }, 1000); // a late clean-up would delete it now
+    EXPECT_TRUE(s.server.read("new_big.srt").startsWith(Small + "<Mirel>"));
+
+    s.send("first", Big);
+    runEventsUntil([] { return false; }, 1500);
+    s.tab().cmdTransferCancel.onClick();
+    ASSERT_TRUE(runEventsUntil(
+        [&] { return s.tab().lblTransfer.caption() == "Transfer cancelled."; }, 5000));
+    EXPECT_FALSE(s.server.exists("new_big.srt"));
+}
+
+// In a child process, as the start-up's request to a name that takes long to
+// look up: from File > Exit to the end of the process within a second.
+void ExitDuringALookup(bool cancelFirst) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MIREL_LOOKUP_CHILD", cancelFirst ? "cancel" : "exit");
+    env.insert("LD_PRELOAD", MIREL_SLOW_RESOLVER);
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=TransferEnds.AgainstASlowServer"});
+    QByteArray out;
+    while (child.state() != QProcess::NotRunning && !out.contains("exit clicked")) {
+        child.waitForReadyRead(20);
+        out += child.readAllStandardOutput();
+    }
+    QElapsedTimer sinceExit;
+    sinceExit.start();
+    ASSERT_TRUE(child.waitForFinished(30000));
+    const qint64 ending = sinceExit.elapsed();
+    out += child.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("exit clicked")) << out.toStdString();
+    EXPECT_TRUE(out.contains("looking up")) << out.toStdString();
+    EXPECT_LT(ending, 1000) << "ms from File > Exit to the end of the process";
+}
+
+// The child's half: Update, then File > Exit (after Cancel where asked).
+[[noreturn]] void LookupChild(const QString& mode) {
+
+    // Without the stub the name would be asked of the network's name server.
+    if (!dlsym(RTLD_DEFAULT, "mirel_slow_resolver_loaded")) platform::EndProcess(2);
+    {
+        Slow s("ftp://slow.mirel.invalid");
+        s.t.main().onlineLists.Command38.onClick(); // Update
+        runEventsUntil([] { return false; }, 300);
+        if (s.t->online.InetRequest == Online::DownloadList) std::printf("looking up\n");
+        if (mode == "cancel") s.tab().cmdTransferCancel.onClick();
+        std::printf("exit clicked\n");
+        std::fflush(stdout);
+        s.t.main().mnuExit.click();
+    }
+    platform::EndProcess(0);
+}
+
+// Yes stops the upload as Cancel does, its part deleted (or, where the
+// server keeps it, named), and Mirel ends; No keeps Mirel and the upload going.
+void ExitDuringAnUpload(int answer, bool deletes = true) {
+    Slow s({}, deletes ? "elradfmw" : "elrw");
+    s.send("first", Big);
+    runEventsUntil([] { return false; }, 1500);
+    Message asked, left;
+    s.t.reply(answer, &asked);
+    if (!deletes) s.t.reply(AnswerOk, &left);
+    s.t.main().mnuExit.click();
+    EXPECT_EQ(asked.text, "A file is being sent to the server. Stop it and exit?");
+    EXPECT_EQ(s.ends, answer == AnswerYes ? 1 : 0);
+    if (answer == AnswerYes) {
+        EXPECT_EQ(s.server.exists("new_big.srt"), !deletes) << "nothing is left as if whole";
+        if (!deletes) {
+            EXPECT_TRUE(left.text.startsWith("new_big.srt on the server holds"))
+                << left.text.toStdString();
+        }
+        EXPECT_TRUE(s.t->online.Requests().empty());
+        return;
+    }
+    EXPECT_TRUE(s.t.main().isLoaded());
+    ASSERT_TRUE(s.idle());
+    EXPECT_TRUE(s.server.read("new_big.srt").startsWith(Big + "<Mirel>"));
+}
+
+// Two entries of the list name one file on the server: each Load runs.
+void ASecondLoad() {
+    Slow s;
+    s.server.write("film.ssf", SubRipFile("From the server"));
+    s.server.write("sublist.sdf",
+                   crlf({"First;film;subrip;English;Ann;", "Second;film;subrip;English;Bob;"}));
+    OnlineLists& lists = s.t.main().onlineLists;
+    lists.Command38.onClick();
+    ASSERT_TRUE(s.idle());
+    for (int row : {1, 2}) {
+        lists.FTPList.setCurrentCell(row, 1);
+        lists.Command37.onClick();
+    }
+    ASSERT_TRUE(s.idle());
+    EXPECT_EQ(QDir(s.t.folder() + "/Data/Files").entryList(QDir::Files, QDir::Name),
+              QStringList({"First.srt", "Second.srt"}));
+}
+
+TEST(TransferEnds, AgainstASlowServer) {
+    if (qEnvironmentVariableIsSet("MIREL_LOOKUP_CHILD"))
+        LookupChild(qEnvironmentVariable("MIREL_LOOKUP_CHILD"));
+    const struct {
+        const char* what;
+        std::function<void()> row;
+    } rows[] = {
+        {"Cancel, then Send again", CancelThenSendAgain},
+        {"exit during a lookup", [] { ExitDuringALookup(false); }},
+        {"Cancel and exit during a lookup", [] { ExitDuringALookup(true); }},
+        {"exit during an upload, Yes", [] { ExitDuringAnUpload(AnswerYes); }},
+        {"exit during an upload, No", [] { ExitDuringAnUpload(AnswerNo); }},
+        {"exit during an upload the server keeps, Yes",
+         [] { ExitDuringAnUpload(AnswerYes, false); }},
+        {"a second Load", ASecondLoad},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        r.row();
+    }
+}
+
+} // namespace
