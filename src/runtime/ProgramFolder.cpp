@@ -162,6 +162,10 @@ QString ProgramFolder::scratchFolder() const {
     return shared + QLatin1Char('\\') + run.name;
 }
 
+bool ProgramFolder::holdsScratch() const {
+    return scratch_->lock != nullptr;
+}
+
 void ProgramFolder::clearUnownedScratch() const {
     QDir base(path(relative(Place::ScratchFolder)));
     if (!base.exists()) return;

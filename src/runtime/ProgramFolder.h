@@ -73,6 +73,9 @@ public:
     // Folders of running Mirels, this one's included, and folders that are
     // no run's stay.
     void clearUnownedScratch() const;
+    // Whether this run holds its scratch folder (taken by the first use of
+    // the scratch place): false while it could not be made or locked.
+    bool holdsScratch() const;
     // Removes this run's scratch folder with everything in it and gives up
     // its lock; a later use takes a new folder.
     void releaseScratch() const;

@@ -63,7 +63,13 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
                             "again to start a new history."));
         return false;
     }
-    QDir().mkpath(p_.folder.path(runtime::Place::ScratchFolder));
+    // A full disk takes no lock file: the run has no scratch folder then.
+    const QString scratch = p_.folder.path(runtime::Place::ScratchFolder);
+    const double room = p_.folder.holdsScratch() ? MinRoom : FreeRoom(NearestScratchFolder());
+    if (room >= 0 && room < MinRoom)
+        return GoOnWithout(
+            QStringLiteral("Cannot write %1: no room for this run's scratch folder").arg(scratch));
+    QDir().mkpath(scratch);
     QString error;
     bool noRoom = false;
     const QString file = SnapshotFile(number);
@@ -201,10 +207,7 @@ void History::MenuHistory() {
 // it that exists: may this process write there (permissions, a read-only
 // disk), and is there room? Nothing is written to find out.
 void History::CheckProgramFolder() {
-    QString folder =
-        p_.folder.path(runtime::ProgramFolder::relative(runtime::Place::ScratchFolder));
-    while (!QFileInfo(folder).isDir() && folder.size() > p_.folder.root().size())
-        folder = QFileInfo(folder).path();
+    const QString folder = NearestScratchFolder();
     const QByteArray name = QFile::encodeName(folder);
     if (::access(name.constData(), W_OK | X_OK) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -214,15 +217,29 @@ void History::CheckProgramFolder() {
                 QStringLiteral("Program folder not writable"), QStringLiteral("are not"));
         return;
     }
-    struct statvfs disk {};
-    if (::statvfs(name.constData(), &disk) != 0) return;
-    const auto blocks = geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
-    const double room = double(blocks) * double(disk.f_frsize);
-    if (room >= MinRoom) return;
+    const double room = FreeRoom(folder);
+    if (room < 0 || room >= MinRoom) return;
     TurnOff(QStringLiteral("Mirel's program folder %1 is full (%2: %3 bytes free).")
                 .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
                      QLocale::system().toString(room, 'f', 0)),
             QStringLiteral("Program folder full"), QStringLiteral("may not be"));
+}
+
+// The scratch folder, or the nearest folder above it that exists.
+QString History::NearestScratchFolder() const {
+    QString folder =
+        p_.folder.path(runtime::ProgramFolder::relative(runtime::Place::ScratchFolder));
+    while (!QFileInfo(folder).isDir() && folder.size() > p_.folder.root().size())
+        folder = QFileInfo(folder).path();
+    return folder;
+}
+
+// The bytes this process may still write on the folder's disk; -1 unknown.
+double History::FreeRoom(const QString& folder) {
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &disk) != 0) return -1;
+    const auto blocks = geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+    return double(blocks) * double(disk.f_frsize);
 }
 
 // A snapshot that found no room: the change goes on, and so does editing,

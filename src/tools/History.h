@@ -64,6 +64,8 @@ private:
     void ReleaseEditing();
     void Tell(const QString& text);
     bool GoOnWithout(const QString& error);
+    QString NearestScratchFolder() const;
+    static double FreeRoom(const QString& folder);
     // Snapshots stop for this run; `what` says why, `kept` how sure the loss
     // of the state files is ("are not", "may not be").
     void TurnOff(const QString& what, const QString& title, const QString& kept);

@@ -112,8 +112,8 @@ struct Row {
     const char* file; // the file the step would replace
     rlim_t limit;
     std::function<void(Steps&)> prepare, step;
-    bool fullDisk = false; // Data/Files is a full small file system
-    const char* says = ""; // what the message says became of the file
+    bool fullDisk = false;                          // Data/Files is a full small file system
+    const char* says = "";                          // what the message says became of the file
     std::function<QString(Steps&)> where = nullptr; // the file, where the folder's path names it
 };
 const auto kExit = [](Steps& s) { s.p.main().mnuExit.click(); };
