@@ -156,15 +156,6 @@ QString Reason(const QFileDevice& file) {
     return file.errorString();
 }
 
-bool Fail(QString* error, const QString& message) {
-    if (error) *error = message;
-    return false;
-}
-
-QString CannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot write %1: %2").arg(path, reason);
-}
-
 // Room for the lines as ASCII is taken at once: a large file is not copied
 // again each time the buffer grows.
 QByteArray LinesAsBytes(const QStringList& lines) {
@@ -298,12 +289,15 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error
 
 bool AppendTextLines(const QString& path, const QStringList& lines, QString* error) {
     QFile file(path);
+    QString reason;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return Fail(error, CannotWrite(path, file.errorString()));
-    const QByteArray bytes = LinesAsBytes(lines);
-    if (!WriteAll(file, bytes) || !file.flush())
-        return Fail(error, CannotWrite(path, Reason(file)));
-    return true;
+        reason = file.errorString();
+    else if (!WriteAll(file, LinesAsBytes(lines)) || !file.flush())
+        reason = Reason(file);
+    else
+        return true;
+    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, reason);
+    return false;
 }
 
 } // namespace runtime
