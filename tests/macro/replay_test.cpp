@@ -224,8 +224,10 @@ void fillGo(frmMain& w, platform::Control& a, const char* x, platform::Control& 
     fill(w, a, x), fill(w, b, y), go.onClick();
 }
 
-// Recorded: a Basic change of row 1, then File > Open of `other` (No to unsaved) or Save (Yes).
-QStringList recordedFileSession(TestProgram& t, const QString& other) {
+// Recorded: a Basic change of row 1, then File > Open of other.srt (No to unsaved) or Save (Yes).
+QStringList recordedFileSession(bool load) {
+    TestProgram t;
+    const QString other = load ? t.writeDataFile("other.srt", subRipLines(2)) : QString();
     frmMain& w = readyToRecord(t, "Files");
     w.macroEditor.Command32[MacroEditor::Record].onClick();
     clickCellAt(w.editor.grdSubEdit, 1, 3);
@@ -259,14 +261,8 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
         {true, true, true, false, "Warning: File not saved"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.load << c.oldAnswer << c.editedBefore << c.changedOnDisk);
-        QStringList lines;
-        {
-            TestProgram t;
-            lines = recordedFileSession(t, c.load ? t.writeDataFile("other.srt", subRipLines(2))
-                                                  : QString());
-        }
+        SCOPED_TRACE(&c - cases);
+        QStringList lines = recordedFileSession(c.load);
         if (c.oldAnswer) lines.replaceInStrings(QRegularExpression("(Answer: \\w+),.*"), "\\1");
         TestProgram fresh;
         loadFixture(fresh);
