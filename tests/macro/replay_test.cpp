@@ -12,7 +12,6 @@
 #include "tools/window_steps.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -225,10 +224,10 @@ void fillGo(frmMain& w, platform::Control& a, const char* x, platform::Control& 
     fill(w, a, x), fill(w, b, y), go.onClick();
 }
 
-// A recording through the controls of the fixture: a Basic change of row 1,
-// then File > Open of `other` (answering the unsaved-work question No) or,
-// without `other`, File > Save over the fixture (answering Yes to overwrite).
-QStringList recordedFileSession(TestProgram& t, const QString& other) {
+// Recorded: a Basic change of row 1, then File > Open of other.srt (No to unsaved) or Save (Yes).
+QStringList recordedFileSession(bool load) {
+    TestProgram t;
+    const QString other = load ? t.writeDataFile("other.srt", subRipLines(2)) : QString();
     frmMain& w = readyToRecord(t, "Files");
     w.macroEditor.Command32[MacroEditor::Record].onClick();
     clickCellAt(w.editor.grdSubEdit, 1, 3);
@@ -248,15 +247,11 @@ QStringList recordedFileSession(TestProgram& t, const QString& other) {
     return storedLines(t->macroLibrary, 0);
 }
 
-// A recorded answer answers only the question it was given to: a question
-// the recording never met, or met in another state, is shown on replay.
+// A recorded answer answers only its question: one met in another state is shown on replay.
 TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
-    const struct {
-        bool load;          // the session opened another file (else it saved)
-        bool oldAnswer;     // the answer line as stored before it named its question
-        bool editedBefore;  // the user has unsaved edits of their own when Go is pressed
-        bool changedOnDisk; // another program changed the file after it was loaded
-        const char* asked;  // the question the replay shows ("": none)
+    const struct { // opened (else saved), old answer line, user's edits, changed on disk, asked
+        bool load, oldAnswer, editedBefore, changedOnDisk;
+        const char* asked;
     } cases[] = {
         {false, false, false, false, ""},
         {false, false, false, true, "File changed on disk"},
@@ -266,38 +261,24 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
         {true, true, true, false, "Warning: File not saved"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.load << c.oldAnswer << c.editedBefore << c.changedOnDisk);
-        QStringList lines;
-        {
-            TestProgram t;
-            lines = recordedFileSession(t, c.load ? t.writeDataFile("other.srt", subRipLines(2))
-                                                  : QString());
-        }
+        SCOPED_TRACE(&c - cases);
+        QStringList lines = recordedFileSession(c.load);
         if (c.oldAnswer) lines.replaceInStrings(QRegularExpression("(Answer: \\w+),.*"), "\\1");
         TestProgram fresh;
         loadFixture(fresh);
         const QString other = fresh.writeDataFile("other.srt", subRipLines(2));
-        for (QString& line : lines)
-            line.replace(QRegularExpression("Load:=.*"), "Load:=" + other);
+        lines.replaceInStrings(QRegularExpression("Load:=.*"), "Load:=" + other);
         const QString fixture = fresh->files.CurFileName;
         if (c.editedBefore) fresh->doc.FileChanged = true; // the user's own edit
         const QByteArray theirs = subRipLines(5);
-        if (c.changedOnDisk) { // another program saves over it
-            QFile file(fixture);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
-        }
+        if (c.changedOnDisk) writeFileAt(fixture, theirs); // another program saves over it
         defineMacro(fresh, 0, "Files", lines);
         Message asked;
         if (*c.asked) fresh.reply(AnswerCancel, &asked);
         pressGo(fresh, 0);
         EXPECT_EQ(asked.title, c.asked) << lines.join(" | ").toStdString();
-        if (c.changedOnDisk) {
-            EXPECT_EQ(readBytes(fixture), theirs) << "their edit kept";
-        }
-        if (c.load) {
-            EXPECT_EQ(fresh->files.CurFileName == other, !*c.asked);
-        }
+        EXPECT_TRUE(!c.changedOnDisk || readBytes(fixture) == theirs) << "their edit kept";
+        EXPECT_TRUE(!c.load || (fresh->files.CurFileName == other) == !*c.asked);
     }
 }
 
@@ -313,16 +294,13 @@ TEST(MacroReplay, ASaveByNameAloneWritesInDataFiles) {
 }
 
 // A tool's fields filled while recording, then Go: the lines recorded and their replay.
-// The program a use is recorded in.
-Program* recording = nullptr;
+Program* recording = nullptr; // the program a use is recorded in
 
 const struct ToolUse {
     void (*use)(frmMain&);
     const char* recorded;
-    const char* refusal = nullptr; // a Go refused so: its replay shows the same message
-    // An input no command sets: the comment recorded before the Go names it
-    // and the replay says it; the results may differ.
-    const char* notRecorded = nullptr;
+    const char* refusal = nullptr;      // a Go refused so: its replay shows the same message
+    const char* notRecorded = nullptr;  // an input no line sets: a comment names it; results differ
     void (*before)(frmMain&) = nullptr; // the state both programs start from
 } toolUses[] = {
     {[](frmMain& w) {
@@ -409,11 +387,10 @@ const struct ToolUse {
          clickCellAt(w.calculator.Calc, 3, 2); // the same formula in a second cell
          fill(w, w.calculator.rtfCalcAdvDataInput, "1+2", true);
      },
-     "Calculator.Advanced.Set.Function | Calculator.Advanced.Cel.Select:=B,2 | "
-     "Calculator.Advanced.Set.Function | Calculator.Advanced.Cel.Value:=1+2 | "
-     "Calculator.Advanced.Enter | Calculator.Advanced.Cel.Select:=B,3 | "
-     "Calculator.Advanced.Set.Timecode | Calculator.Advanced.Cel.Value:=1+2 | "
-     "Calculator.Advanced.Enter",
+     "Calculator.Advanced.Set.Function | Calculator.Advanced.Cel.Select:=B,2 | Calculator."
+     "Advanced.Set.Function | Calculator.Advanced.Cel.Value:=1+2 | Calculator.Advanced.Enter | "
+     "Calculator.Advanced.Cel.Select:=B,3 | Calculator.Advanced.Set.Timecode | "
+     "Calculator.Advanced.Cel.Value:=1+2 | Calculator.Advanced.Enter",
      nullptr, nullptr,
      [](frmMain& w) {
          w.tabMain.setTab(frmMain::TabCalculator);
@@ -435,8 +412,7 @@ const struct ToolUse {
          w.filter.Command30.onClick();
      },
      "Editor.Filter.Set.CLL.On | Editor.Filter.Set.RH.Off | "
-     "System.Comment:=Not recorded: characters a line \"3\" | "
-     "Editor.Filter.Go",
+     "System.Comment:=Not recorded: characters a line \"3\" | Editor.Filter.Go",
      nullptr, "characters a line"},
     {[](frmMain& w) {
          clickCellAt(w.editor.grdSubEdit, 1, 3);
@@ -457,78 +433,67 @@ const struct ToolUse {
      nullptr, nullptr, "History Restore"},
 };
 
-// Every message either program shows, when the uses are not one by one.
-QStringList* shownMessages = nullptr;
+QStringList* shownMessages = nullptr; // every message shown, when the uses are not one by one
 
-struct Recorded {
-    QStringList lines, byHand;
-    QString status;
+// The uses recorded one after the other on the fixture, then replayed by a fresh program.
+struct RoundTrip {
+    QStringList lines, byHand, again;
+    QString status, replayStatus;
+    Message refused, replayRefused;
 };
-
-// The uses recorded one after the other in a program on the fixture.
-Recorded recordUses(const std::vector<const ToolUse*>& uses, Message* refused = nullptr) {
-    TestProgram t;
-    if (shownMessages) answerModalsWithCancel(t->host.modal, shownMessages);
-    recording = &t.program();
-    frmMain& w = readyToRecord(t, "Tool");
-    if (uses.front()->before) uses.front()->before(w);
-    if (refused) t.reply(AnswerOk, refused);
-    w.macroEditor.Command32[MacroEditor::Record].onClick();
-    for (const ToolUse* use : uses) {
-        use->use(w);
-        tick(w);
+RoundTrip roundTrip(const std::vector<const ToolUse*>& uses) {
+    RoundTrip r;
+    const ToolUse& first = *uses.front();
+    {
+        TestProgram t;
+        if (shownMessages) answerModalsWithCancel(t->host.modal, shownMessages);
+        recording = &t.program();
+        frmMain& w = readyToRecord(t, "Tool");
+        if (first.before) first.before(w);
+        if (first.refusal) t.reply(AnswerOk, &r.refused);
+        w.macroEditor.Command32[MacroEditor::Record].onClick();
+        for (const ToolUse* use : uses)
+            use->use(w), tick(w);
+        r.status = w.StatusBar1.panelText(3);
+        w.macroEditor.Command32[MacroEditor::Record].onClick();
+        r.lines = storedLines(t->macroLibrary, 0);
+        r.byHand = toolCells(t.program());
+        w.hide();
     }
-    Recorded r{{}, {}, w.StatusBar1.panelText(3)};
-    w.macroEditor.Command32[MacroEditor::Record].onClick();
-    r.lines = storedLines(t->macroLibrary, 0);
-    r.byHand = toolCells(t.program());
-    w.hide();
-    return r;
-}
-
-// The recorded lines replayed by a fresh program on a fresh fixture.
-QStringList replayed(const ToolUse& first, const QStringList& lines, Message* refused = nullptr,
-                     QString* status = nullptr) {
     TestProgram fresh;
     if (shownMessages) answerModalsWithCancel(fresh->host.modal, shownMessages);
     loadFixture(fresh);
     if (first.before) first.before(fresh.main());
-    defineMacro(fresh, 0, "Tool", lines);
-    if (refused) fresh.reply(AnswerOk, refused);
+    defineMacro(fresh, 0, "Tool", r.lines);
+    if (first.refusal) fresh.reply(AnswerOk, &r.replayRefused);
     pressGo(fresh, 0);
-    if (status) *status = fresh.main().StatusBar1.panelText(3);
-    return toolCells(fresh.program());
+    r.replayStatus = fresh.main().StatusBar1.panelText(3);
+    r.again = toolCells(fresh.program());
+    return r;
 }
 
 TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
     for (const auto& use : toolUses) {
         SCOPED_TRACE(use.recorded ? use.recorded : use.notRecorded ? use.notRecorded : "");
-        Message refused, replayedRefusal;
-        const Recorded r = recordUses({&use}, use.refusal ? &refused : nullptr);
-        EXPECT_EQ(refused.title, use.refusal ? use.refusal : "");
+        const RoundTrip r = roundTrip({&use});
+        EXPECT_EQ(r.refused.title, use.refusal ? use.refusal : "");
         if (use.recorded) {
             EXPECT_EQ(r.lines.join(" | ").toStdString(), use.recorded);
         }
-        QString status;
-        const QStringList again =
-            replayed(use, r.lines, use.refusal ? &replayedRefusal : nullptr, &status);
-        EXPECT_EQ(replayedRefusal.text, refused.text);
+        EXPECT_EQ(r.replayRefused.text, r.refused.text);
         if (!use.notRecorded) {
-            EXPECT_EQ(again.join(" | "), r.byHand.join(" | "));
+            EXPECT_EQ(r.again.join(" | "), r.byHand.join(" | "));
             continue;
         }
-        // What no line can set is said when recorded and when replayed.
         const QString note = "Not recorded: " + QString::fromLatin1(use.notRecorded);
         const QStringList comments = r.lines.filter("System.Comment:=" + note);
         ASSERT_EQ(comments.size(), 1) << r.lines.join(" | ").toStdString();
         EXPECT_TRUE(r.status.contains(note)) << r.status.toStdString();
-        EXPECT_EQ(status, comments[0].mid(16));
+        EXPECT_EQ(r.replayStatus, comments[0].mid(16));
     }
 }
 
-// A seeded sequence of 30 uses in one recording replays as it was done. A
-// second partition would ask to overwrite the first one's files, and the
-// Cancel answered by hand ends a replay: the sequence holds one.
+// A seeded sequence of 30 uses replays as done; one partition (a second asks to overwrite).
 TEST(MacroRecorder, ARandomSequenceOfUsesReplaysAsRecorded) {
     std::vector<const ToolUse*> uses;
     std::mt19937 pick(47);
@@ -542,9 +507,8 @@ TEST(MacroRecorder, ARandomSequenceOfUsesReplaysAsRecorded) {
     }
     QStringList shown; // refusals and the questions the user answers by hand
     shownMessages = &shown;
-    const Recorded r = recordUses(uses);
-    EXPECT_EQ(replayed(*uses.front(), r.lines).join(" | ").toStdString(),
-              r.byHand.join(" | ").toStdString());
+    const RoundTrip r = roundTrip(uses);
+    EXPECT_EQ(r.again.join(" | ").toStdString(), r.byHand.join(" | ").toStdString());
     shownMessages = nullptr;
 }
 

@@ -212,8 +212,7 @@ TEST(MacroRunControl, CallsThatMultiplyStopTheBuildAndNothingRuns) {
     EXPECT_TRUE(listed.contains(cut)) << listed.toStdString();
 }
 
-// A refused step ends the run: a loop does not meet the refusal again on
-// every pass, and a loop whose bounds are refused does not run at all.
+// A refused step ends the run: not met again each pass; refused loop bounds run nothing.
 TEST(MacroRunControl, ARefusedStepEndsTheRunAtOnce) {
     TestProgram t;
     loadFixture(t);
@@ -227,8 +226,7 @@ TEST(MacroRunControl, ARefusedStepEndsTheRunAtOnce) {
                 {"System.For.Do:=1,100000", "System.mcrVar.Set:=pass", "System.For.Do.End"});
     const struct {
         int slot;
-        const char* refusal; // the start of the message the refusal shows
-        const char* cause;   // what it names
+        const char *refusal, *cause; // how the message starts, what it names
     } cases[] = {
         {0, "The change history is full", "10,000 snapshots"},
         {1, "There was an error while executing this macro.", "-32,768 to 32,767"},

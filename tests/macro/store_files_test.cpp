@@ -280,18 +280,15 @@ TEST(MacroWizardTexts, MarksRebuildTheListsAndAutoSaveStoresEachChange) {
     Quit(p);
 }
 
-// Another Mirel filled the store: a new macro here finds no room, is not
-// saved, and the user is told; none of the other's macros is dropped.
+// A store another Mirel filled: a new macro is refused and told, none of theirs dropped.
 TEST(MacroStoreFiles, AMacroWithoutRoomIsRefusedAndTold) {
     ProgramFolder folder;
     ProgramOn p(folder.path());
     p.main().load();
     QStringList full;
-    for (int m = 0; m < MacroLibrary::Macros; ++m) {
-        full << QString("Other%1").arg(m) << "System.Comment:=theirs";
-        for (int l = 2; l < MacroLibrary::Lines; ++l)
-            full << QString();
-    }
+    for (int m = 0; m < MacroLibrary::Macros; ++m)
+        full << QString("Other%1").arg(m) << "System.Comment:=theirs"
+             << QStringList(MacroLibrary::Lines - 2, QString());
     folder.write("System/Macro.sdf", crlf(full));
     MacroTab tab(p);
     Message told;
