@@ -112,9 +112,7 @@ TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersCh
     EXPECT_EQ(readBytes(shared), savedByA) << "B's No keeps what A saved";
 }
 
-// One Mirel's part of the macro turns: each line on its input is one change
-// made through the Macros tab ("add N c", "edit N c", "del N"), answered by
-// "done" once it is saved; "quit" exits.
+// A child's turns: each input line ("add N c", "edit N c", "del N", "quit") on the Macros tab.
 void RunMacroTurns(const QString& folder) {
     ProgramOn p(folder);
     p.main().load();
@@ -154,15 +152,13 @@ bool Turn(QProcess& child, QByteArray& out, const QString& change) {
     return out.indexOf("done\n", from) >= 0;
 }
 
-// The named macros of the store file, each "name = its first line", sorted.
-std::string StoredMacros(const QStringList& store) {
-    QStringList named;
+// The named macros of the store file, each with its first line (a name stored twice, both).
+std::map<QString, QString> StoredMacros(const QStringList& store) {
+    std::map<QString, QString> named;
     for (int m = 0; m < MacroLibrary::Macros; ++m)
-        if (!store.value(m * MacroLibrary::Lines).isEmpty())
-            named << store[m * MacroLibrary::Lines] + " = " +
-                         store.value(m * MacroLibrary::Lines + 1);
-    named.sort();
-    return named.join('\n').toStdString();
+        if (const QString name = store.value(m * MacroLibrary::Lines); !name.isEmpty())
+            named[name] += store.value(m * MacroLibrary::Lines + 1);
+    return named;
 }
 
 TEST(TwoPrograms, MacrosChangedInTurnsAreEachKeptOnceAtTheirLastContent) {
@@ -170,9 +166,7 @@ TEST(TwoPrograms, MacrosChangedInTurnsAreEachKeptOnceAtTheirLastContent) {
         return RunMacroTurns(qEnvironmentVariable("MIREL_MACRO_TURNS"));
     ProgramFolder folder;
     std::map<QString, QString> expected; // each macro's one line
-    QStringList store;
-    for (int m = 0; m < MacroLibrary::Macros * MacroLibrary::Lines; ++m)
-        store << QString();
+    QStringList store(MacroLibrary::Macros * MacroLibrary::Lines);
     for (int m = 0; m < 3; ++m) { // both start with these
         const QString name = QString("Shared%1").arg(m);
         store[m * MacroLibrary::Lines] = name;
@@ -221,11 +215,7 @@ TEST(TwoPrograms, MacrosChangedInTurnsAreEachKeptOnceAtTheirLastContent) {
         children[who].write("quit\n");
         ASSERT_TRUE(endedWell(children[who])) << out[who].data();
     }
-    QStringList want;
-    for (const auto& [name, line] : expected)
-        want << name + " = " + line;
-    want.sort();
-    EXPECT_EQ(StoredMacros(folder.lines("System/Macro.sdf")), want.join('\n').toStdString());
+    EXPECT_EQ(StoredMacros(folder.lines("System/Macro.sdf")), expected);
 }
 
 } // namespace
