@@ -144,10 +144,7 @@ void ASecondLoad() {
 TEST(TransferEnds, AgainstASlowServer) {
     if (qEnvironmentVariableIsSet("MIREL_LOOKUP_CHILD"))
         LookupChild(qEnvironmentVariable("MIREL_LOOKUP_CHILD"));
-    const struct {
-        const char* what;
-        std::function<void()> row;
-    } rows[] = {
+    const std::pair<const char*, std::function<void()>> rows[] = {
         {"Cancel, then Send again", CancelThenSendAgain},
         {"exit during a lookup", [] { ExitDuringALookup(false); }},
         {"Cancel and exit during a lookup", [] { ExitDuringALookup(true); }},
@@ -157,9 +154,9 @@ TEST(TransferEnds, AgainstASlowServer) {
          [] { ExitDuringAnUpload(AnswerYes, false); }},
         {"a second Load", ASecondLoad},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        r.row();
+    for (const auto& [what, row] : rows) {
+        SCOPED_TRACE(what);
+        row();
     }
 }
 
