@@ -297,14 +297,9 @@ TEST_F(Chooser, ATypedSaveNameStaysWhenTheFolderChanges) {
     EXPECT_EQ(readBytes(files() + "/Other/theirs.srt"), theirs) << "their file untouched";
 }
 
-// Saving, the type picked gives the name box the extension the file is
-// written with, and a name typed after the pick decides the type shown: an
-// extension of one other format shows it, one that several share waits for
-// the user's pick among them, an unknown one keeps the type picked, and a
-// name the type would change is shown changed at the first Ok and written
-// at the next. Ok writes the name and type shown as it is pressed. The type
-// last saved in is proposed for the next save, its extension on the
-// document's name as the chooser opens.
+// The type picked gives the name box its extension; a name typed after the pick decides the type
+// (one shared by several waits for a pick, an unknown one keeps it); one the type would change is
+// shown at the first Ok, written at the next. The type last saved in is proposed for the next save.
 TEST_F(Chooser, TheSaveNameShowsTheExtensionOfTheTypePicked) {
     const auto placed = [&](QString n) { return n.replace('@', files()); }; // a full path
     const struct {

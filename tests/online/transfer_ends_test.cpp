@@ -1,7 +1,4 @@
-// How transfers end against a slow server (4 KB/s): a cancelled upload's
-// clean-up is over before Mirel says so and before the next upload of that
-// name runs; an exit waits for no transfer, not even a name lookup, and asks
-// before it stops an upload; a second Load waits its turn and runs.
+// Cancel, exit and a second Load against a slow server (4 KB/s).
 
 #include "OnlineFixture.h"
 #include "platform/Application.h"
@@ -32,10 +29,11 @@ struct Slow {
     bool idle(int ms = 60000) {
         return runEventsUntil([this] { return t->online.Requests().empty(); }, ms);
     }
-    // Loads `folder`/big.srt and presses Send.
-    void send(const QString& folder, const QByteArray& content) {
+    // Loads `folder`/big.srt, presses Send and lets it run `ms`.
+    void send(const QString& folder, const QByteArray& content, int ms = 0) {
         mustLoad(t.program(), t.writeFile(folder + "/big.srt", content));
         tab().Command39.onClick();
+        if (ms > 0) runEventsUntil([] { return false; }, ms);
     }
 };
 
@@ -44,8 +42,7 @@ const QByteArray Small = SubRip(150, "Second");
 
 void CancelThenSendAgain() {
     Slow s;
-    s.send("first", Big);
-    runEventsUntil([] { return false; }, 1500);
+    s.send("first", Big, 1500);
     s.tab().cmdTransferCancel.onClick();
     EXPECT_FALSE(s.tab().lblTransfer.caption() == "Transfer cancelled." &&
                  s.server.exists("new_big.srt"))
@@ -55,16 +52,14 @@ void CancelThenSendAgain() {
     runEventsUntil([] { return false; }, 1000); // a late clean-up would delete it now
     EXPECT_TRUE(s.server.read("new_big.srt").startsWith(Small + "<Mirel>"));
 
-    s.send("first", Big);
-    runEventsUntil([] { return false; }, 1500);
+    s.send("first", Big, 1500);
     s.tab().cmdTransferCancel.onClick();
     ASSERT_TRUE(runEventsUntil(
         [&] { return s.tab().lblTransfer.caption() == "Transfer cancelled."; }, 5000));
     EXPECT_FALSE(s.server.exists("new_big.srt"));
 }
 
-// In a child process, as the start-up's request to a name that takes long to
-// look up: from File > Exit to the end of the process within a second.
+// A child exits during a long name lookup: it ends within a second of File > Exit.
 void ExitDuringALookup(bool cancelFirst) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -91,7 +86,6 @@ void ExitDuringALookup(bool cancelFirst) {
 
 // The child's half: Update, then File > Exit (after Cancel where asked).
 [[noreturn]] void LookupChild(const QString& mode) {
-
     // Without the stub the name would be asked of the network's name server.
     if (!dlsym(RTLD_DEFAULT, "mirel_slow_resolver_loaded")) platform::EndProcess(2);
     {
@@ -107,12 +101,10 @@ void ExitDuringALookup(bool cancelFirst) {
     platform::EndProcess(0);
 }
 
-// Yes stops the upload as Cancel does, its part deleted (or, where the
-// server keeps it, named), and Mirel ends; No keeps Mirel and the upload going.
+// Yes stops the upload, its part deleted (or named) and Mirel ends; No keeps both going.
 void ExitDuringAnUpload(int answer, bool deletes = true) {
     Slow s({}, deletes ? "elradfmw" : "elrw");
-    s.send("first", Big);
-    runEventsUntil([] { return false; }, 1500);
+    s.send("first", Big, 1500);
     Message asked, left;
     s.t.reply(answer, &asked);
     if (!deletes) s.t.reply(AnswerOk, &left);
@@ -121,10 +113,8 @@ void ExitDuringAnUpload(int answer, bool deletes = true) {
     EXPECT_EQ(s.ends, answer == AnswerYes ? 1 : 0);
     if (answer == AnswerYes) {
         EXPECT_EQ(s.server.exists("new_big.srt"), !deletes) << "nothing is left as if whole";
-        if (!deletes) {
-            EXPECT_TRUE(left.text.startsWith("new_big.srt on the server holds"))
-                << left.text.toStdString();
-        }
+        EXPECT_EQ(left.text.startsWith("new_big.srt on the server holds"), !deletes)
+            << left.text.toStdString();
         EXPECT_TRUE(s.t->online.Requests().empty());
         return;
     }
@@ -154,10 +144,7 @@ void ASecondLoad() {
 TEST(TransferEnds, AgainstASlowServer) {
     if (qEnvironmentVariableIsSet("MIREL_LOOKUP_CHILD"))
         LookupChild(qEnvironmentVariable("MIREL_LOOKUP_CHILD"));
-    const struct {
-        const char* what;
-        std::function<void()> row;
-    } rows[] = {
+    const std::pair<const char*, std::function<void()>> rows[] = {
         {"Cancel, then Send again", CancelThenSendAgain},
         {"exit during a lookup", [] { ExitDuringALookup(false); }},
         {"Cancel and exit during a lookup", [] { ExitDuringALookup(true); }},
@@ -167,9 +154,9 @@ TEST(TransferEnds, AgainstASlowServer) {
          [] { ExitDuringAnUpload(AnswerYes, false); }},
         {"a second Load", ASecondLoad},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        r.row();
+    for (const auto& [what, row] : rows) {
+        SCOPED_TRACE(what);
+        row();
     }
 }
 

@@ -54,20 +54,21 @@ bool loseWriteAccess(const QString& tree, const QString& writable = {}) {
                               setuid(65534) == 0 && prctl(PR_SET_DUMPABLE, 1) == 0);
 }
 
-// A 200 KB file system at `folder` that this child alone sees (root only).
-bool mountSmallDisk(const QString& folder) {
+// A small file system at `folder` that this child alone sees (root only).
+bool mountSmallDisk(const QString& folder, const char* size = "size=200k") {
     return QDir().mkpath(folder) && unshare(CLONE_NEWNS) == 0 &&
            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=200k") == 0;
+           mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, size) == 0;
 }
 
 // Fills the file system of `folder` to the last page.
-void fillDisk(const QString& folder) {
+bool fillDisk(const QString& folder) {
     QFile filler(folder + "/zz.filler");
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    if (!filler.open(QIODevice::Append | QIODevice::Unbuffered)) return false;
     const QByteArray page(4096, 'f');
     while (filler.write(page) == page.size()) {
     }
+    return true;
 }
 
 // A program on a fresh folder; each message is kept and answered Yes (to overwrite) or Ok.
@@ -112,11 +113,12 @@ struct Row {
     const char* file; // the file the step would replace
     rlim_t limit;
     std::function<void(Steps&)> prepare, step;
-    bool fullDisk = false;                          // Data/Files is a full small file system
-    const char* says = "";                          // what the message says became of the file
+    bool fullDisk = false;         // Data/Files is a full small file system
+    const char* inPlace = nullptr; // a.srt alone writable: what the message says became of it
     std::function<QString(Steps&)> where = nullptr; // the file, where the folder's path names it
 };
 const auto kExit = [](Steps& s) { s.p.main().mnuExit.click(); };
+const char* const kInPlace = "the save went into the file itself; nothing in it was changed";
 
 // The node file has the full path in it: the one-line a.srt fits, it does not.
 const Row kRows[] = {
@@ -126,7 +128,7 @@ const Row kRows[] = {
          s.deleteFirstLine();
          s.p->doc.FileNodes.setName(1, "Named");
      },
-     &Steps::save, false, "",
+     &Steps::save, false, nullptr,
      [](Steps& s) { return s.p->files.NodeFileOf(s.folder.file("Data/Files/a.srt")); }},
     {"APartOfThePartitionTab", "Data/Files/cd1.srt", 20, // a part typed in, written as SubRip
      [](Steps& s) {
@@ -150,18 +152,10 @@ const Row kRows[] = {
     {"TheWizardListAtExit", "System/wizard.sdf", 20, nullptr, kExit},
     {"SaveOnAFullDisk", "Data/Files/a.srt", RLIM_INFINITY, &Steps::insertLine, &Steps::save, true},
     // No temporary file can be made beside a.srt: it is written in place.
-    {"SaveInPlaceOverTheLimit", "Data/Files/a.srt", 20,
-     [](Steps& s) {
-         s.deleteFirstLine();
-         s.onlyTheFileWritable();
-     },
-     &Steps::save, false, "the save went into the file itself; nothing in it was changed"},
-    {"SaveInPlaceOnAFullDisk", "Data/Files/a.srt", RLIM_INFINITY,
-     [](Steps& s) {
-         s.insertLine();
-         s.onlyTheFileWritable();
-     },
-     &Steps::save, true, "the save went into the file itself; nothing in it was changed"},
+    {"SaveInPlaceOverTheLimit", "Data/Files/a.srt", 20, &Steps::deleteFirstLine, &Steps::save,
+     false, kInPlace},
+    {"SaveInPlaceOnAFullDisk", "Data/Files/a.srt", RLIM_INFINITY, &Steps::insertLine, &Steps::save,
+     true, kInPlace},
 };
 
 class WriteFailure : public ::testing::TestWithParam<Row> {};
@@ -176,8 +170,9 @@ TEST_P(WriteFailure, LeavesTheFileWholeAndSaysSo) {
     // On a full disk the file fills its one page, so a longer text needs room.
     const QByteArray text = row.fullDisk ? SubRip(1, QByteArray(4096 - 40, 'x')) : SubRip(2);
     run.load(run.folder.write("Data/Files/a.srt", text));
-    if (row.fullDisk) fillDisk(run.folder.file("Data/Files"));
+    ASSERT_TRUE(!row.fullDisk || fillDisk(run.folder.file("Data/Files")));
     if (row.prepare) row.prepare(run);
+    if (row.inPlace) run.onlyTheFileWritable();
     const QFileInfo file(row.where ? row.where(run) : run.folder.file(row.file));
     if (file.fileName() != "a.srt") writeFileAt(file.filePath(), "old");
     const auto now = [&] {
@@ -196,27 +191,16 @@ TEST_P(WriteFailure, LeavesTheFileWholeAndSaysSo) {
     EXPECT_EQ(now(), before);
     EXPECT_EQ(run.p->doc.FileChanged, changed);
     EXPECT_TRUE(run.told.join("\n").contains(file.filePath())) << run.said();
-    EXPECT_TRUE(run.told.join("\n").contains(row.says)) << run.said();
+    EXPECT_TRUE(run.told.join("\n").contains(row.inPlace ? row.inPlace : "")) << run.said();
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, WriteFailure, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Fills the program folder: a tmpfs mounted over it first (in a mount namespace of this child's
-// own, the template copied in) where `mount`; false where no tmpfs can be mounted.
-bool fillProgramFolder(const QString& folder, bool mount = false) {
-    const QByteArray at = QFile::encodeName(folder);
-    if (mount && (unshare(CLONE_NEWNS) != 0 ||
-                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-                  ::mount("tmpfs", at.constData(), "tmpfs", 0, "size=1m") != 0 ||
-                  !copyTree(QStringLiteral(MIREL_DIST_DIR), folder)))
-        return false;
-    QFile filler(folder + "/filler");
-    if (!filler.open(QIODevice::Append)) return false;
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    return true;
+// The program folder on a full tmpfs of its own, the template copied in.
+bool fillProgramFolder(const QString& folder) {
+    return mountSmallDisk(folder, "size=1m") && copyTree(QStringLiteral(MIREL_DIST_DIR), folder) &&
+           fillDisk(folder);
 }
 
 struct FolderState {
@@ -225,18 +209,17 @@ struct FolderState {
 };
 const FolderState kStates[] = {
     {"Unwritable", [](const QString& folder) { return loseWriteAccess(folder); }, nullptr},
-    {"Full", [](const QString& folder) { return fillProgramFolder(folder, true); }, nullptr},
+    {"Full", fillProgramFolder, nullptr},
     {"FullFromTheFirstEdit",
      [](const QString& folder) {
-         return fillProgramFolder(folder, true) && QFile::remove(folder + "/filler");
+         return fillProgramFolder(folder) && QFile::remove(folder + "/zz.filler");
      },
-     [](const QString& folder) { return fillProgramFolder(folder); }},
+     fillDisk},
 };
 
 class ProgramFolderState : public ::testing::TestWithParam<FolderState> {};
 
-// Said once; editing goes on without the history; a save of one part says nothing, one of two
-// parts that they were not kept, once; each save counts as saved, so the exit asks nothing.
+// Said once; editing and saves go on; only a save of two parts says they were not kept, once.
 TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
     if (ranInChild()) return;
     const FolderState& state = GetParam();
@@ -249,13 +232,9 @@ TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
         run.save();
         run.told.removeIf([](const QString& m) { return m.startsWith("File exists"); });
     };
-    if (!state.before(run.folder.path())) {
-        GTEST_SKIP() << "no tmpfs can be mounted here";
-    }
+    if (!state.before(run.folder.path())) GTEST_SKIP() << "no tmpfs can be mounted here";
     run.load(file);
-    if (state.after) {
-        ASSERT_TRUE(state.after(run.folder.path()));
-    }
+    ASSERT_TRUE(!state.after || state.after(run.folder.path()));
     run.deleteFirstLine();
     run.deleteFirstLine();
     EXPECT_EQ(run.p->doc.lineCount(), 2);
@@ -327,7 +306,7 @@ TEST(FullProgramFolder, AStartLeavesNoRunFolderBehind) {
     Steps run;
     const QString scratch = run.folder.file("Data/Temporarily");
     if (!mountSmallDisk(scratch)) GTEST_SKIP() << "no file system of its own can be mounted here";
-    fillDisk(scratch);
+    ASSERT_TRUE(fillDisk(scratch));
     run.load(run.folder.write("Data/Files/a.srt", SubRip(2)));
     run.deleteFirstLine();
     EXPECT_EQ(QDir(scratch).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList())
