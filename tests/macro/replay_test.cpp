@@ -252,11 +252,12 @@ QStringList recordedFileSession(TestProgram& t, const QString& other) {
 // the recording never met, or met in another state, is shown on replay.
 TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
     const struct {
-        bool load;          // the session opened another file (else it saved)
-        bool oldAnswer;     // the answer line as stored before it named its question
-        bool editedBefore;  // the user has unsaved edits of their own when Go is pressed
-        bool changedOnDisk; // another program changed the file after it was loaded
-        const char* asked;  // the question the replay shows ("": none)
+        bool load;               // the session opened another file (else it saved)
+        bool oldAnswer;          // the answer line as stored before it named its question
+        bool editedBefore;       // the user has unsaved edits of their own when Go is pressed
+        bool changedOnDisk;      // another program changed the file after it was loaded
+        const char* asked;       // the question the replay shows ("": none)
+        bool readInPart = false; // the document holds only the first lines of its file
     } cases[] = {
         {false, false, false, false, ""},
         {false, false, false, true, "File changed on disk"},
@@ -264,6 +265,7 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
         {true, false, false, false, ""},
         {true, false, true, false, "Warning: File not saved"},
         {true, true, true, false, "Warning: File not saved"},
+        {false, true, false, false, "File read in part", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -282,6 +284,7 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
             line.replace(QRegularExpression("Load:=.*"), "Load:=" + other);
         const QString fixture = fresh->files.CurFileName;
         if (c.editedBefore) fresh->doc.FileChanged = true; // the user's own edit
+        if (c.readInPart) fresh->doc.PartialReadFile = fixture, fresh->doc.PartialReadLines = 3;
         const QByteArray theirs = subRipLines(5);
         if (c.changedOnDisk) { // another program saves over it
             QFile file(fixture);
