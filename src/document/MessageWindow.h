@@ -23,9 +23,10 @@ enum MessageKind : int {
 
 // What a question is about, so that a recorded answer answers only the
 // question it was given to: the file it names, and what a wrong answer
-// would lose (another program's change on disk, unsaved edits).
+// would lose (another program's change on disk, unsaved edits, the lines
+// of a file that were not read).
 struct Question {
-    enum Stake { Routine, ChangedOnDisk, UnsavedWork };
+    enum Stake { Routine, ChangedOnDisk, UnsavedWork, LinesNotRead };
     QString file;
     Stake stake = Routine;
 };

@@ -280,7 +280,8 @@ bool WriterRun::mayReplacePartialFile(const QString& target) {
         QStringLiteral("Saving under this name replaces the whole file with these ") + lines +
         QStringLiteral(" lines. Replace it?");
     return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"),
-                                   QStringLiteral("File read in part")) == AnswerYes;
+                                   QStringLiteral("File read in part"), false,
+                                   {target, Question::LinesNotRead}) == AnswerYes;
 }
 
 // The part's rows from the cursor on; in a partition write, as long as each

@@ -249,9 +249,11 @@ QStringList recordedFileSession(bool load) {
 
 // A recorded answer answers only its question: one met in another state is shown on replay.
 TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
-    const struct { // opened (else saved), old answer line, user's edits, changed on disk, asked
+    const struct { // opened (else saved), old answer line, user's edits, changed on disk, asked,
+                   // and the document holds only the first lines of its file
         bool load, oldAnswer, editedBefore, changedOnDisk;
         const char* asked;
+        bool readInPart = false;
     } cases[] = {
         {false, false, false, false, ""},
         {false, false, false, true, "File changed on disk"},
@@ -259,6 +261,7 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
         {true, false, false, false, ""},
         {true, false, true, false, "Warning: File not saved"},
         {true, true, true, false, "Warning: File not saved"},
+        {false, true, false, false, "File read in part", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -270,6 +273,7 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
         lines.replaceInStrings(QRegularExpression("Load:=.*"), "Load:=" + other);
         const QString fixture = fresh->files.CurFileName;
         if (c.editedBefore) fresh->doc.FileChanged = true; // the user's own edit
+        if (c.readInPart) fresh->doc.PartialReadFile = fixture, fresh->doc.PartialReadLines = 3;
         const QByteArray theirs = subRipLines(5);
         if (c.changedOnDisk) writeFileAt(fixture, theirs); // another program saves over it
         defineMacro(fresh, 0, "Files", lines);
