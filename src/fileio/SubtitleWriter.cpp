@@ -167,8 +167,10 @@ bool WriterRun::askSkippedRows() {
         runtime::CrLf +
         QStringLiteral("Write the file without them? The document stays marked "
                        "as not saved.");
+    // Rows left out are lost from the file: no answer recorded for another question takes it.
     return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"),
-                                   QStringLiteral("Rows not written")) == AnswerYes;
+                                   QStringLiteral("Rows not written"), false,
+                                   {targetName(), Question::LinesNotRead}) == AnswerYes;
 }
 
 void WriterRun::begin() {
