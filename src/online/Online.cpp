@@ -214,16 +214,17 @@ void Online::CancelEnded(const QString& left) {
 
 // An upload is not ended in silence: the user says whether to stop it, and
 // Yes stops it as Cancel does, the part sent deleted (or named) before Mirel
-// ends; a clean-up the server holds up is given a few seconds.
+// ends; a clean-up (also one of an earlier Cancel) is given a few seconds.
 bool Online::ConfirmExit() {
     const std::vector<Request> all = Requests();
-    if (std::none_of(all.begin(), all.end(), [](const Request& r) { return r.kind == Upload; }))
-        return true;
-    const int answer = p_.messages.ShowMessage(
-        QStringLiteral("A file is being sent to the server. Stop it and exit?"), KindQuestion,
-        QStringLiteral("yesno"), QStringLiteral("Upload running"));
-    if (answer != AnswerYes) return false;
-    CancelTransfers();
+    if (std::any_of(all.begin(), all.end(), [](const Request& r) { return r.kind == Upload; })) {
+        const int answer = p_.messages.ShowMessage(
+            QStringLiteral("A file is being sent to the server. Stop it and exit?"), KindQuestion,
+            QStringLiteral("yesno"), QStringLiteral("Upload running"));
+        if (answer != AnswerYes) return false;
+        CancelTransfers();
+    }
+    if (!Inet1.CleaningUp()) return true;
     const QDeadlineTimer deadline(ExitCleanUpMs);
     // No click is taken meanwhile: a second Exit or a new upload would not wait.
     while (Inet1.CleaningUp() && !deadline.hasExpired())

@@ -123,6 +123,18 @@ void ExitDuringAnUpload(int answer, bool deletes = true) {
     EXPECT_TRUE(s.server.read("new_big.srt").startsWith(Big + "<Mirel>"));
 }
 
+// Exit at once after Cancel, while the part sent is being deleted: it is
+// deleted before Mirel ends, not left as if whole.
+void ExitDuringACleanUp() {
+    Slow s;
+    s.send("first", Big);
+    runEventsUntil([] { return false; }, 1500);
+    s.tab().cmdTransferCancel.onClick();
+    s.t.main().mnuExit.click();
+    EXPECT_EQ(s.ends, 1);
+    EXPECT_FALSE(s.server.exists("new_big.srt"));
+}
+
 // Two entries of the list name one file on the server: each Load runs.
 void ASecondLoad() {
     Slow s;
@@ -152,6 +164,7 @@ TEST(TransferEnds, AgainstASlowServer) {
         {"exit during an upload, No", [] { ExitDuringAnUpload(AnswerNo); }},
         {"exit during an upload the server keeps, Yes",
          [] { ExitDuringAnUpload(AnswerYes, false); }},
+        {"exit during a clean-up", ExitDuringACleanUp},
         {"a second Load", ASecondLoad},
     };
     for (const auto& [what, row] : rows) {
