@@ -141,6 +141,8 @@ bool ReplacingFile::open() {
     const QString temporary = TemporaryPathFor(target_);
     struct stat old {};
     const bool existing = ::stat(Native(target_).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file the user may not write is not replaced, though its folder allows it.
+    if (existing && ::access(Native(target_).constData(), W_OK) != 0) return fail(errno);
     fd_ = ::open(Native(temporary).constData(),
                  O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd_ < 0) return fail(errno);

@@ -281,6 +281,21 @@ TEST(ReadOnlyFolder, AWritableFileInItIsSavedInPlace) {
     EXPECT_FALSE(run.p->doc.FileChanged) << run.said();
 }
 
+// A file the user may not write is not replaced, even in a folder the user may write.
+TEST(ReadOnlyFile, InAWritableFolderIsNotReplaced) {
+    if (ranInChild()) return;
+    Steps run;
+    QTemporaryDir user;
+    const QString file = writeFileAt(user.filePath("a.srt"), SubRip(3));
+    QProcess::execute("chmod", {"-R", "a+rwX", run.folder.path()});
+    ASSERT_TRUE(loseWriteAccess(user.path(), user.path()));
+    run.load(file);
+    run.deleteFirstLine();
+    run.save();
+    EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), 12) << run.said();
+    EXPECT_TRUE(run.p->doc.FileChanged) << run.said();
+}
+
 // A file-size limit makes the save fail, as a full disk does; Mirel goes on.
 TEST(FileSizeLimit, ASaveOverItFailsWithoutEndingMirel) {
     if (ranInChild()) return;
