@@ -266,34 +266,22 @@ TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
 INSTANTIATE_TEST_SUITE_P(Rows, ProgramFolderState, ::testing::ValuesIn(kStates),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A file the user may write in a folder the user may not is saved in place.
-TEST(ReadOnlyFolder, AWritableFileInItIsSavedInPlace) {
+// A writable file in a folder the user may not write is saved in place; a file the user may not
+// write is not replaced, even in a folder the user may write.
+TEST(ReadOnly, AWritableFileIsSavedInPlaceAndAReadOnlyOneIsNotReplaced) {
     if (ranInChild()) return;
-    Steps run;
-    QTemporaryDir user;
-    const QString file = writeFileAt(user.filePath("a.srt"), SubRip(3));
-    QProcess::execute("chmod", {"-R", "a+rwX", run.folder.path()});
-    ASSERT_TRUE(loseWriteAccess(user.path(), file));
-    run.load(file);
-    run.deleteFirstLine();
-    run.save();
-    EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), 8) << run.said();
-    EXPECT_FALSE(run.p->doc.FileChanged) << run.said();
-}
-
-// A file the user may not write is not replaced, even in a folder the user may write.
-TEST(ReadOnlyFile, InAWritableFolderIsNotReplaced) {
-    if (ranInChild()) return;
-    Steps run;
-    QTemporaryDir user;
-    const QString file = writeFileAt(user.filePath("a.srt"), SubRip(3));
-    QProcess::execute("chmod", {"-R", "a+rwX", run.folder.path()});
-    ASSERT_TRUE(loseWriteAccess(user.path(), user.path()));
-    run.load(file);
-    run.deleteFirstLine();
-    run.save();
-    EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), 12) << run.said();
-    EXPECT_TRUE(run.p->doc.FileChanged) << run.said();
+    for (const bool fileWritable : {true, false}) {
+        Steps run;
+        QTemporaryDir user;
+        const QString file = writeFileAt(user.filePath("a.srt"), SubRip(3));
+        QProcess::execute("chmod", {"-R", "a+rwX", run.folder.path()});
+        ASSERT_TRUE(loseWriteAccess(user.path(), fileWritable ? file : user.path()));
+        run.load(file);
+        run.deleteFirstLine();
+        run.save();
+        EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), fileWritable ? 8 : 12) << run.said();
+        EXPECT_EQ(run.p->doc.FileChanged, !fileWritable) << run.said();
+    }
 }
 
 // A file-size limit makes the save fail, as a full disk does; Mirel goes on.
