@@ -26,11 +26,25 @@ TEST_F(PowerDivXReader, EachLineIsARowReadByPosition) {
     EXPECT_EQ(row(1), QStringList({"1", "00:01:02,000", "00:01:05,000", " Hello", " World", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "01:00:00,000", "01:00:04,000", " a", " b", " c"}));
     EXPECT_EQ(row(3), QStringList({"3", "00:00:10,000", "00:00:12,000", " ", "", ""}));
-    EXPECT_EQ(row(4), QStringList({"4", "00:02:04,000", "00:00:00,000", " ", "", ""}))
-        << "one-digit hours are read from the fixed places";
+    EXPECT_EQ(row(4), QStringList({"4", "00:12:34,000", "00:12:40,000", " Hi", "", ""}))
+        << "one-digit hours";
     EXPECT_EQ(row(5), QStringList({"5", "23:59:59,000", "99:00:00,000", " x", "", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
     expectFontTab(false, false, false);
+}
+
+// One-digit hours, as other programs write them, are detected and read;
+// lines out of that form are read by position.
+TEST_F(PowerDivXReader, OneDigitHoursAreDetectedAndRead) {
+    const QStringList file = {"{0:00:01}{0:00:03}Text", "  {1:02:03}{-1:59:59}x|y",
+                              "{0:00:05} {0:00:06}strays"};
+    for (int asked : {0, PowerDivX}) {
+        EXPECT_EQ(read(file, asked), PowerDivX);
+        ASSERT_EQ(lines(), 3);
+        EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " Text", "", ""}));
+        EXPECT_EQ(row(2), QStringList({"2", "01:02:03,000", "-1:59:59,000", " x", " y", ""}));
+        EXPECT_EQ(row(3)[1], "00:00:05,000") << "by position";
+    }
 }
 
 TEST_F(PowerDivXReader, BlankLinesNeverBecomeRows) {

@@ -50,7 +50,7 @@ struct SyncBlock {
 };
 
 // The time of "<SYNC Start=1500>..." (milliseconds, quotes allowed), or
-// "" when the value is no number.
+// "" when the value is no number or a time no document holds.
 QString SyncTime(QStringView piece) {
     QStringView value = piece.mid(SyncTag.size());
     value = value.left(value.indexOf(u'>'));
@@ -67,7 +67,7 @@ QString SyncTime(QStringView piece) {
     }
     if (!ok) ms = value.toLongLong(&ok); // signs, blanks and the rest as Qt reads them
     if (!ok) return {};
-    return readers::MillisTime(ms); // hours past 99 keep their digits; below zero, its sign
+    return readers::MillisTime(ms); // below zero, its sign
 }
 
 // A block's text: after its first paragraph tag ("<p>" or "<p ...>"), or
