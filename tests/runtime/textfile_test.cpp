@@ -1,3 +1,4 @@
+#include "runtime/SafeWrite.h"
 #include "runtime/TextFile.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
@@ -7,11 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using runtime::Encoding;
@@ -377,3 +381,161 @@ TEST_F(TextFileTest, AnUnpairedSurrogateIsReadAsAReplacementCharacter) {
         EXPECT_FALSE(bytesOf("back.txt").contains('?'));
     }
 }
+
+// Every name a folder takes can be written whole, new and over an old file: a name too long to be
+// part of the temporary file's gives it a short one, which the next save and the start's sweep
+// remove when a killed write left it, and only then.
+TEST_F(TextFileTest, EveryLegalNameCanBeWrittenWhole) {
+    const QString name = QString(123, QChar(0xE9)) + "nnnnn.srt"; // 255 bytes
+    const auto inode = [&] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path(name)).constData(), &st) == 0 ? st.st_ino : 0;
+    };
+    ASSERT_TRUE(runtime::WriteTextFile(path(name), {"new"}));
+    const auto first = inode();
+    ASSERT_TRUE(runtime::WriteTextFile(path(name), {"newer"}));
+    EXPECT_NE(inode(), first) << "replaced whole, not written into";
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted() && ended.waitForFinished());
+    const auto leftBy = [&](const QString& file, qint64 pid) {
+        return QFileInfo(runtime::TemporaryPathFor(path(file), true))
+            .fileName()
+            .replace(QRegularExpression("\\.[0-9]+\\.mirel-part$"),
+                     QString(".%1.mirel-part").arg(pid));
+    };
+    const QStringList left = {leftBy(name, ended.processId()), leftBy(name, getppid()),
+                              leftBy("b.srt", ended.processId())};
+    for (const QString& file : left)
+        write(file, "x");
+    ASSERT_TRUE(runtime::WriteTextFile(path(name), {"last"}));
+    const auto kept = [&](QStringList names) {
+        names.sort();
+        QStringList now = entries();
+        now.sort();
+        return now == names;
+    };
+    EXPECT_TRUE(kept({left[1], left[2], name})) << entries().join(", ").toStdString();
+    runtime::RemoveLeftTemporaries(dir_.path());
+    EXPECT_TRUE(kept({left[1], name})) << entries().join(", ").toStdString();
+}
+
+namespace {
+
+// System calls made to fail: this executable's own fchmod, fchown, fsync and pwrite stand before
+// the system's, and a row arms one or two of them to fail from a given call on.
+struct Fault {
+    const char* call = nullptr;
+    int error = 0, from = 0; // from: the calls let through first
+};
+struct Armed {
+    Fault faults[2];
+    int calls[2] = {};
+    qint64 sizeAtFirstWrite = -1; // the file's length when a byte was first written into it
+} armed;
+
+bool Fails(const char* call) {
+    for (int i = 0; i < 2; ++i) {
+        const Fault& f = armed.faults[i];
+        if (!f.call || std::strcmp(f.call, call) != 0 || armed.calls[i]++ < f.from) continue;
+        errno = f.error;
+        return true;
+    }
+    return false;
+}
+
+template <typename F> F Next(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" {
+int fchmod(int fd, mode_t mode) {
+    return Fails("fchmod") ? -1 : Next<int (*)(int, mode_t)>("fchmod")(fd, mode);
+}
+int fchown(int fd, uid_t uid, gid_t gid) {
+    return Fails("fchown") ? -1 : Next<int (*)(int, uid_t, gid_t)>("fchown")(fd, uid, gid);
+}
+int fsync(int fd) {
+    return Fails("fsync") ? -1 : Next<int (*)(int)>("fsync")(fd);
+}
+ssize_t pwrite(int fd, const void* data, size_t size, off_t at) {
+    struct stat st {};
+    if (armed.faults[0].call && armed.sizeAtFirstWrite < 0 && ::fstat(fd, &st) == 0)
+        armed.sizeAtFirstWrite = st.st_size;
+    if (Fails("pwrite")) return -1;
+    return Next<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite")(fd, data, size, at);
+}
+} // extern "C"
+
+namespace {
+
+struct FaultRow {
+    const char* name;
+    Fault faults[2];
+    mode_t mode = 0644;         // the old file's permissions
+    bool othersFile = false;    // the old file is another user's (only root can make one)
+    bool saved = true;          // the file holds the new text
+    bool inPlace = false;       // it is the same file (inode), written into
+    const char* told = nullptr; // in the message of a write that fails; none when it works
+};
+const FaultRow kFaultRows[] = {
+    {"APrivateFileStaysPrivate", {{"fchmod", EPERM}}, 0600},
+    {"PermissionsANewFileCannotTakeAreKeptInPlace", {{"fchmod", EPERM}}, 0664, false, true, true},
+    {"AnotherUsersFileStaysTheirs", {}, 0666, true},
+    {"AnOwnerANewFileCannotTakeIsKeptInPlace", {{"fchown", EPERM}}, 0666, true, true, true},
+    {"AFolderThatDidNotReachTheDiskIsTold",
+     {{"fsync", EIO, 1}},
+     0644,
+     false,
+     true,
+     false,
+     "Input/output error. The file holds the new text, but its folder did not reach the disk"},
+    {"AFailedPutBackLeavesNothingPastTheOldText",
+     {{"fchown", EPERM}, {"pwrite", EIO}},
+     0666,
+     true,
+     false,
+     true,
+     "its old text could not be put back (Input/output error)"},
+};
+
+class WriteFault : public TextFileTest, public ::testing::WithParamInterface<FaultRow> {};
+
+} // namespace
+
+// The file ends whole, old or new, with its owner, group and permissions; a write that is not
+// sure of that says so.
+TEST_P(WriteFault, KeepsTheFileItsOwnerAndRightsOrSaysWhatBecameOfThem) {
+    const FaultRow& row = GetParam();
+    if (row.othersFile && geteuid() != 0) {
+        GTEST_SKIP() << "only root can make another user's file";
+    }
+    const QByteArray old = "old text\r\n", wanted(8192, 'n');
+    const QByteArray target = QFile::encodeName(write("a.srt", old));
+    ASSERT_EQ(::chmod(target.constData(), row.mode), 0);
+    ASSERT_TRUE(!row.othersFile || ::chown(target.constData(), 65533, 65533) == 0);
+    struct stat before {
+    }, after{};
+    ASSERT_EQ(::stat(target.constData(), &before), 0);
+    const mode_t mask = ::umask(022);
+    armed = {{row.faults[0], row.faults[1]}};
+    QString error;
+    const bool written = runtime::WriteFileBytes(QFile::decodeName(target), wanted, &error);
+    const qint64 sizeAtFirstWrite = armed.sizeAtFirstWrite;
+    armed = {};
+    ::umask(mask);
+    ASSERT_EQ(::stat(target.constData(), &after), 0);
+    EXPECT_EQ(written, !row.told) << error.toStdString();
+    EXPECT_TRUE(!row.told || error.contains(row.told)) << error.toStdString();
+    EXPECT_EQ(bytesOf("a.srt"), row.saved ? wanted : old);
+    EXPECT_EQ(std::tuple(after.st_mode & 07777, after.st_uid, after.st_gid),
+              std::tuple(row.mode, before.st_uid, before.st_gid));
+    EXPECT_EQ(after.st_ino == before.st_ino, row.inPlace);
+    EXPECT_TRUE(!row.inPlace || sizeAtFirstWrite == old.size()) << "room taken, length kept";
+    EXPECT_EQ(entries(), QStringList({"a.srt"})) << "no temporary file is left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WriteFault, ::testing::ValuesIn(kFaultRows),
+                         [](const auto& info) { return std::string(info.param.name); });
