@@ -259,7 +259,7 @@ void History::TurnOff(const QString& what, const QString& title, const QString& 
                               "settings, macros, lists and the parts of subtitle files %1 kept "
                               "for the next start.")
                    .arg(kept),
-        KindExclamation, QStringLiteral("ok"), title);
+        KindExclamation, QStringLiteral("ok"), title, false, {QString(), Question::Notice});
 }
 
 void History::Tell(const QString& text) {
