@@ -61,6 +61,7 @@ EditArea::EditArea(Program& p) : p_(p), basic_(p) {}
 
 void EditArea::ShowCurrentLine() {
     if (p_.doc.EditorBlocked) return;
+    basic_.RangesToLastLine();
     EditorTab& editor = p_.main().editor;
     const platform::Grid& g = editor.grdSubEdit;
     const int row = g.row(), col = g.col();

@@ -272,7 +272,8 @@ bool History::GoOnOverSizeLimit(const QString& error) {
                            "can be saved: subtitle files, settings, macros and lists alike. Start "
                            "Mirel without the limit to have them back.")
                 .arg(bytes),
-        KindExclamation, QStringLiteral("ok"), QStringLiteral("File too large"));
+        KindExclamation, QStringLiteral("ok"), QStringLiteral("File too large"), false,
+        {QString(), Question::Notice});
     return true;
 }
 
@@ -284,7 +285,7 @@ void History::TurnOff(const QString& what, const QString& title, const QString& 
                               "settings, macros, lists and the parts of subtitle files %1 kept "
                               "for the next start.")
                    .arg(kept),
-        KindExclamation, QStringLiteral("ok"), title);
+        KindExclamation, QStringLiteral("ok"), title, false, {QString(), Question::Notice});
 }
 
 void History::Tell(const QString& text) {

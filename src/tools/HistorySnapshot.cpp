@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 using runtime::Str;
 using runtime::TrimStr;
@@ -152,7 +153,9 @@ bool WriteSnapshotFile(const QString& path, const QString& version, const platfo
     QFile file(part);
     const auto fail = [&](int reason, const QString& why) {
         if (failure) *failure = reason;
-        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + why;
+        // The system's reason ("File too large"); Qt's text only where errno has none.
+        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
+                (reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : why);
         file.close();
         QFile::remove(part);
         return false;
