@@ -33,20 +33,6 @@ TEST_F(PowerDivXReader, EachLineIsARowReadByPosition) {
     expectFontTab(false, false, false);
 }
 
-// One-digit hours, as other programs write them, are detected and read;
-// lines out of that form are read by position.
-TEST_F(PowerDivXReader, OneDigitHoursAreDetectedAndRead) {
-    const QStringList file = {"{0:00:01}{0:00:03}Text", "  {1:02:03}{-1:59:59}x|y",
-                              "{0:00:05} {0:00:06}strays"};
-    for (int asked : {0, PowerDivX}) {
-        EXPECT_EQ(read(file, asked), PowerDivX);
-        ASSERT_EQ(lines(), 3);
-        EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " Text", "", ""}));
-        EXPECT_EQ(row(2), QStringList({"2", "01:02:03,000", "-1:59:59,000", " x", " y", ""}));
-        EXPECT_EQ(row(3)[1], "00:00:05,000") << "by position";
-    }
-}
-
 TEST_F(PowerDivXReader, BlankLinesNeverBecomeRows) {
     read({"", "{00:00:01}{00:00:02}one", "   ", "{00:00:03}{00:00:04}two", "", ""});
     EXPECT_TRUE(t->loader.LoadOk);

@@ -109,7 +109,7 @@ TEST_F(RealTimeReader, ClosingTagsArePassedOverAndStrayLinesAreBadLines) {
 
 // A "<" that opens no tag is text; each time tag of a line is a subtitle,
 // the text before it is the one before's; a time no document holds and a
-// fourth text line are asked about.
+// the fourth text line of a subtitle are asked about.
 TEST_F(RealTimeReader, EveryTimeTagIsARowAndNoTextIsLostWithoutAWord) {
     QStringList asked;
     for (int i = 0; i < 3; ++i)
