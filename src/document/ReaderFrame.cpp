@@ -384,7 +384,8 @@ void ReaderFrame::badLine() {
             KindStop, QStringLiteral("yesno"), text(9, 13));
         setStatus(9);
     }
-    QCoreApplication::processEvents();
+    // Repaints only: a click or key made meanwhile runs after the load.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 ReadOutcome ReaderFrame::fail() {
