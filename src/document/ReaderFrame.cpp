@@ -385,7 +385,8 @@ void ReaderFrame::badLine() {
             {request_.fileName, Question::Routine, QStringLiteral("Bad line")});
         setStatus(9);
     }
-    QCoreApplication::processEvents();
+    // Repaints only: a click or key made meanwhile runs after the load.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 ReadOutcome ReaderFrame::fail() {
