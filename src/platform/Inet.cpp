@@ -102,7 +102,7 @@ using Clock = std::chrono::steady_clock;
 constexpr qint64 MemoryLimit = 64 * 1024 * 1024;
 // A cancelled upload's clean-up ends this long after the Cancel, answered or
 // not: what it could not delete by then is told as what may be left.
-constexpr int CleanUpMs = 700;
+constexpr int CleanUpMs = 800;
 // How often the transfer thread looks at a running request (its progress,
 // an upload's held end) when libcurl has nothing to say.
 constexpr int LookMs = 50;
@@ -290,6 +290,7 @@ int Job::CloseSocket(void* userp, curl_socket_t socket) {
 size_t Job::WriteCallback(char* data, size_t size, size_t count, void* userp) {
     Job* d = static_cast<Job*>(userp);
     const qint64 bytes = static_cast<qint64>(size * count);
+    d->received += bytes; // counted here: libcurl may not report the last bytes before it waits
     if (d->target) return d->target->write(data, bytes) ? size * count : 0;
     if (d->memory.size() + bytes > MemoryLimit) return 0;
     d->memory.append(data, bytes);
@@ -331,7 +332,7 @@ int Job::ProgressCallback(void* userp, curl_off_t downTotal, curl_off_t downNow,
                           curl_off_t upNow) {
     Job* d = static_cast<Job*>(userp);
     d->sent = upNow;
-    d->received = downNow;
+    d->received = std::max<qint64>(d->received, downNow);
     d->total = d->put ? d->source->size() : downTotal;
     (void)upTotal;
     return 0;
