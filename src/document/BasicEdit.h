@@ -78,6 +78,6 @@ private:
     // The line count the ranges followed last; which of the two ends (Shift,
     // Stretch) follow it: a text typed or set by a macro line stops that.
     int linesFollowed_ = -1;
-    bool follows_[2] = {false, false};
+    bool follows_[2] = {true, true};
     bool watching_ = false, writing_ = false;
 };

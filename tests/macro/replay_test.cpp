@@ -419,7 +419,7 @@ TEST(MacroReplay, ANoticeThatWorkGoesOnDoesNotEndARun) {
         ASSERT_TRUE(limit.active());
         pressGo(t, 0);
     }
-    EXPECT_EQ(notice.title, "Program folder full");
+    EXPECT_EQ(notice.title, "File too large");
     EXPECT_TRUE(notice.text.contains("File too large")) << notice.text.toStdString();
     EXPECT_TRUE(readBytes(t.dataFilesPath("out.sub")).startsWith("{")) << "saved";
 }
