@@ -90,6 +90,7 @@ public:
         bool operator==(const DiskState&) const = default;
     };
     static DiskState DiskStateOf(const QString& path);
+    void RememberDiskState(const DiskState& state) { remembered_ = state; }
     // The writer's last look before it writes: a file that is no longer as it
     // was when the save's questions began (another program wrote it while one
     // was open) is asked about as changed on disk.

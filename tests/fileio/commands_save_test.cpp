@@ -264,6 +264,25 @@ TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
     loadNext([&] { t.reply(frmMessageBox::No); });
     EXPECT_EQ(lines(), 4);
     EXPECT_FALSE(readBytes(files() + "/mine.srt").contains("Changed")) << "No loads without saving";
+
+    // Another program saves over next.srt while the question is open: the
+    // document holds the file as read, and a save asks about that change.
+    changedDocument();
+    const QByteArray theirs = SubRip(1, "Theirs");
+    loadNext([&] {
+        t.answer<frmMessageBox>([&](frmMessageBox& m) {
+            t.writeDataFile("next.srt", theirs);
+            m.cmdActionClick(frmMessageBox::No);
+        });
+    });
+    ASSERT_EQ(lines(), 4);
+    Message asked;
+    typeName("next.srt", 9);
+    t.reply(frmMessageBox::No, &asked);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(asked.text.endsWith(" was changed on disk since Mirel read it. Overwrite it?"))
+        << asked.text.toStdString();
+    EXPECT_EQ(readBytes(files() + "/next.srt"), theirs);
 }
 
 } // namespace
