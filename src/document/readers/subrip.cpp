@@ -154,20 +154,20 @@ std::optional<Style> OneStyle(const QStringList& lines) {
 }
 
 // The row's text lines and its style word; tags the style cannot say stay.
-QString ReadRowMarkup(ReaderFrame& f, QStringList& lines, const StyleWords& words) {
+// `rewritten`: the writer will write the tags in another form.
+QString ReadRowMarkup(QStringList& lines, const StyleWords& words, bool& rewritten) {
     const bool tagged = std::any_of(lines.begin(), lines.end(), [](const QString& l) {
         return std::any_of(std::begin(StyleTags), std::end(StyleTags),
                            [&l](QLatin1String tag) { return l.contains(tag); });
     });
     const std::optional<Style> style = tagged ? OneStyle(lines) : Style{};
     if (!tagged || !style) return words.regular;
-    bool same = true;
     for (QString& line : lines) {
         QString text = WithoutStyleTags(line);
-        same = same && runtime::TrimView(line) == Wrapped(runtime::TrimView(text), *style);
+        rewritten =
+            rewritten || runtime::TrimView(line) != Wrapped(runtime::TrimView(text), *style);
         line = std::move(text);
     }
-    if (!same) f.markupRewritten();
     return words.word(style->bold, style->italic);
 }
 
@@ -176,10 +176,12 @@ void WriteRowText(ReaderFrame& f, SubRipState& s) {
     if (s.rowText.isEmpty()) return;
     const QString font = QStringLiteral("Arial");
     f.program().shell.CurFontName = font;
-    const QString style = ReadRowMarkup(f, s.rowText, s.words);
+    bool rewritten = false;
+    const QString style = ReadRowMarkup(s.rowText, s.words, rewritten);
     for (const QString& line : s.rowText)
         f.addText(line);
     f.setFontSpec(FontSpec::western(font, style));
+    if (rewritten) f.markupRewritten();
     s.rowText.clear();
 }
 
