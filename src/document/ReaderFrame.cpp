@@ -99,6 +99,7 @@ ReadOutcome ReaderFrame::Read(const SubtitleReader& reader) {
     source_.rewind();
     ReadOutcome outcome = reader.parse(*this);
     endOpenRows();
+    tellRewrittenMarkup();
     if (failed_) outcome = ReadOutcome::Failed;
     if (outcome == ReadOutcome::Finished) closingLog();
     return outcome;
@@ -370,6 +371,27 @@ void ReaderFrame::tellOpenRows(const std::vector<int>& atNextStart,
     }
     p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
                             QStringLiteral("No end time"));
+}
+
+void ReaderFrame::markupRewritten() {
+    if (trial_ || !hasRow()) return;
+    if (rewrittenMarkup_.empty() || rewrittenMarkup_.back() != currentRow())
+        rewrittenMarkup_.push_back(currentRow());
+}
+
+// Said once, after the read, like the rows given an end time.
+void ReaderFrame::tellRewrittenMarkup() {
+    if (!request_.interactive || rewrittenMarkup_.empty()) return;
+    const bool one = rewrittenMarkup_.size() == 1;
+    const QString text =
+        QString::number(rewrittenMarkup_.size()) +
+        (one ? QStringLiteral(" row had") : QStringLiteral(" rows had")) +
+        QStringLiteral(" styling tags that Mirel keeps as the style of the whole row: saved, ") +
+        (one ? QStringLiteral("its tags are") : QStringLiteral("their tags are")) +
+        QStringLiteral(" written in that form (") + RowList(rewrittenMarkup_) +
+        QStringLiteral(").");
+    p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
+                            QStringLiteral("Styling tags"));
 }
 
 // ---- Errors -----------------------------------------------------------------------
