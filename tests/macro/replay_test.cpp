@@ -289,18 +289,23 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
 }
 
 // A file named without a folder in a hand-written macro is in Data/Files; with no
-// type line it is written in the document's type.
+// type line it is written in the type the chooser offers the user: the last save's
+// when "save as the same format" is off (here MicroDVD, after another load).
 TEST(MacroReplay, ASaveByNameAloneWritesInDataFiles) {
     for (const bool typeLine : {true, false}) {
         TestProgram t;
         loadFixture(t);
+        const QString other = t.writeDataFile("other.srt", subRipLines(2));
         t->fileChooser().List3.setListIndex(0); // all files: no type to write in
         defineMacro(t, 0, "Bare",
-                    {typeLine ? "File.Handling.Set.Settings.Type:=9" : "System.Comment:=none",
+                    {"Settings.Set.Default.ASF.Off", "File.Handling.Set.Settings.Type:=3",
+                     "Menu.Save.SubFile:=first.sub", "File.Handling.Load:=" + other,
+                     typeLine ? "File.Handling.Set.Settings.Type:=9" : "System.Comment:=none",
                      "Menu.Save.SubFile:=bare.srt"});
         pressGo(t, 0);
-        EXPECT_EQ(readBytes(t.dataFilesPath("bare.srt")), subRipLines(3)) << typeLine;
-        EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("bare.srt"));
+        const QString bare = t.dataFilesPath(typeLine ? "bare.srt" : "bare.sub");
+        EXPECT_EQ(readBytes(bare).left(1), typeLine ? "1" : "{") << typeLine;
+        EXPECT_EQ(t->files.CurFileName, bare);
     }
 }
 
@@ -660,7 +665,10 @@ TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
         }
         const QString note = "Not recorded: " + QString::fromLatin1(use.notRecorded);
         const QStringList comments = r.lines.filter("System.Comment:=" + note);
-        ASSERT_EQ(comments.size(), 1) << r.lines.join(" | ").toStdString();
+        if (comments.size() != 1) {
+            ADD_FAILURE() << r.lines.join(" | ").toStdString();
+            continue;
+        }
         EXPECT_TRUE(r.status.contains(note)) << r.status.toStdString();
         EXPECT_EQ(r.replayStatus, comments[0].mid(16));
     }
