@@ -66,6 +66,8 @@ void Tablets::TellFailures(const std::vector<std::pair<int, int>>& cells) {
                (kept ? QStringLiteral(" could not be worked out and keeps its value.")
                      : QStringLiteral(" could not be worked out and has no value."));
     }
+    // The tablet is worked out all the same: a notice, not a refusal.
     p_.messages.ShowMessage(QStringLiteral("Overflow/n") + text, KindExclamation,
-                            QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+                            QStringLiteral("ok"), p_.texts.TextTable(9, 13), false,
+                            {QString(), Question::Notice});
 }

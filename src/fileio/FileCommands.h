@@ -69,6 +69,10 @@ public:
 
     // One printed line of grid row `row`.
     QString PrintLine(int row) const;
+    // The chooser as a save shows it: the type the user is offered (the
+    // document's, or the last save's when "save as the same format" is off),
+    // the current file's folder and name.
+    frmFile& PresetChooserForSave();
 
     platform::Printer printer;
 
@@ -90,7 +94,6 @@ private:
     void ShowEditorForNew();
     frmFile& PresetChooserForLoad();
     frmFile& PresetChooserForAdd();
-    frmFile& PresetChooserForSave();
     frmFile& PresetChooserForSettings();
     void ShowCurrentFile(frmFile& chooser);
     static int LoadFormatOf(int type);

@@ -54,8 +54,10 @@ bool SaveByMacro(Program& p, const QString& command, const QString& written, con
         files.MenuSaveSubFile(); // no file yet: the user names one, or Cancel ends the run
         return true;
     }
-    if (!RunPickedType(p) && formats::IsSubtitleFormat(p.files.CurFileIndex))
-        p.fileChooser().List3.setListIndex(p.files.CurFileIndex);
+    // With no type line the save takes the type the chooser offers the user
+    // for it; the name's extension never picks the type (the file is stored
+    // under the type's own extension).
+    if (!RunPickedType(p)) files.PresetChooserForSave();
     files.MenuSaveSubFile(files.MacroFileName(data));
     return true;
 }

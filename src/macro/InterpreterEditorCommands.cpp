@@ -10,15 +10,19 @@
 
 namespace {
 
-// "x,y": the grid's row y first, then its column x, as a user's click.
+// "x,y": the grid's row y first, then its column x, as a user's click; the
+// line shows afresh as when the user comes to it, also on the cell already
+// current.
 void CellSelect(Program& p, const QString& data) {
     const qsizetype comma = data.indexOf(u',');
     const int col = MacroInteger(comma < 0 ? data : data.left(comma));
     const int row = MacroInteger(comma < 0 ? QString() : data.mid(comma + 1));
     platform::Grid& g = p.doc.grid();
     if (row < 0 || row >= g.rows() || col < 0 || col >= g.cols()) throw MacroError("no such cell");
+    const bool moved = row != g.row() || col != g.col();
     g.setRow(row);
     g.setCol(col);
+    if (!moved) p.edit.ShowCurrentLine();
     p.edit.EditorCellSelect();
 }
 

@@ -25,8 +25,10 @@ Recorder::Recorder(Program& p, MacroEditor& editor) : Timer2(p.host, "Timer2"), 
     editor.onRecordToggle = [this](bool recording) {
         if (recording) { // a new recording has set nothing yet
             set_.clear();
+            filled_.clear();
             reported_ = {};
             spanRow_ = spanCol_ = -1;
+            noteFilled(nullptr);
         }
         Timer2.setEnabled(recording);
     };
@@ -39,7 +41,14 @@ void Recorder::reported(int code) {
     if (p_.macro.RecordMode != Macro::RecordingMode || !Timer2.enabled()) return;
     if (!p_.macroTable.findByCode(code).found()) return;
     const platform::Grid& spans = p_.main().partition.grid;
-    reported_ = {code, readNow(readsOf(code)), spans.row(), spans.col(), spans.rows() <= 2};
+    const ActionReads& reads = readsOf(code);
+    reported_ = {code,        readNow(reads), typedNow(reads),
+                 spans.row(), spans.col(),    spans.rows() <= 2};
+}
+
+bool Recorder::ReadField::typed() const {
+    return std::any_of(shownIn.begin(), shownIn.end(),
+                       [](const platform::TextField* field) { return field->typed(); });
 }
 
 std::vector<Recorder::FieldLine> Recorder::readNow(const ActionReads& reads) const {
@@ -47,6 +56,26 @@ std::vector<Recorder::FieldLine> Recorder::readNow(const ActionReads& reads) con
     for (const ReadField& field : reads.fields)
         now.push_back(field.current());
     return now;
+}
+
+std::vector<bool> Recorder::typedNow(const ActionReads& reads) const {
+    std::vector<bool> now;
+    for (const ReadField& field : reads.fields)
+        now.push_back(field.typed());
+    return now;
+}
+
+// Whether the replay's field holds what the action read here: what a line
+// set it to, or, for a text field the program filled in, the program's own
+// filling of it.
+bool Recorder::known(const ReadField& field, const FieldLine& now, bool typed) const {
+    const int key = field.codes.front();
+    if (!field.shownIn.empty() && !typed) {
+        const auto it = filled_.find(key);
+        return it != filled_.end() && it->second == now;
+    }
+    const auto it = set_.find(key);
+    return it != set_.end() && it->second == now;
 }
 
 void Recorder::Timer2Tick() {
@@ -165,20 +194,18 @@ void Recorder::recordAction() {
     if (action.code <= 0 || action.code == ChooserShown) return;
     if (!p_.macroTable.findByCode(action.code).found()) return;
     const ActionReads& reads = readsOf(action.code);
-    const std::vector<FieldLine> read =
-        reported_.code == action.code ? reported_.fields : readNow(reads);
+    const bool asReported = reported_.code == action.code;
+    const std::vector<FieldLine> read = asReported ? reported_.fields : readNow(reads);
+    const std::vector<bool> typed = asReported ? reported_.typed : typedNow(reads);
     notes_.clear();
     // An action on a state no line names is not replayed elsewhere.
     for (const FieldLine& line : read)
         if (const QString refused = refusalOf(line.code, line.data); !refused.isEmpty())
             return RecordNotRecorded(CommandOfCode(p_, action.code) + QStringLiteral(" on ") +
                                      refused);
-    for (std::size_t i = 0; i < reads.fields.size() && i < read.size(); ++i) {
-        if (read[i].code <= 0) continue;
-        const auto known = set_.find(reads.fields[i].codes.front());
-        if (!reads.fields[i].refreshed && known != set_.end() && known->second == read[i]) continue;
-        if (!recordLine(read[i].code, read[i].data)) return;
-    }
+    lastLine_ = 0;
+    if (!recordFields(reads, read, typed)) return;
+    const bool ranByItsField = reads.runBy > 0 && lastLine_ == reads.runBy;
     const QString missing = unrecordedNow(reads);
     if (!missing.isEmpty() && !recordLine(CommentCode, NotRecorded + missing)) return;
     if (!missing.isEmpty()) notes_ << missing;
@@ -188,15 +215,58 @@ void Recorder::recordAction() {
                               .arg(reported_.spanRow)
                               .arg(reported_.spanCol)
                               .arg(action.text));
-    else if (!recordLine(action.code, action.text))
+    else if (!ranByItsField && !recordLine(action.code, action.text))
         return;
     followSpanCell(action.code);
-    // The replay of the action leaves its fields as the action left them here.
-    for (const ReadField& field : reads.fields)
-        if (const FieldLine now = field.current(); now.code > 0) set_[field.codes.front()] = now;
+    noteFilled(&reads);
     if (notes_.isEmpty()) return;
     setStatus(QStringLiteral("Macro [") + CommandOfCode(p_, action.code) +
               QStringLiteral("] recorded. ") + NotRecorded + notes_.join(QStringLiteral("; ")));
+}
+
+// The lines that give the fields an action reads what the user's click
+// read, where the replay's fields would hold something else: a field the
+// user typed into gets its text; one the current line's display filled in
+// outside the recorded actions is filled in again by the cell's line before
+// it (the replay shows its own document's line there); any other field gets
+// the value it holds.
+bool Recorder::recordFields(const ActionReads& reads, const std::vector<FieldLine>& read,
+                            const std::vector<bool>& typed) {
+    const std::size_t n = std::min({reads.fields.size(), read.size(), typed.size()});
+    bool fillAgain = false;
+    for (std::size_t i = 0; i < n; ++i)
+        fillAgain = fillAgain || (reads.fields[i].refreshed && !typed[i] && read[i].code > 0 &&
+                                  !known(reads.fields[i], read[i], false));
+    for (std::size_t i = 0; i < n; ++i) {
+        const ReadField& field = reads.fields[i];
+        if (read[i].code <= 0) continue;
+        if (!(fillAgain && field.resetsLater) && known(field, read[i], typed[i])) continue;
+        if (field.refreshed && !typed[i]) continue; // the cell's line fills it in
+        if (!recordLine(read[i].code, read[i].data)) return false;
+    }
+    return true;
+}
+
+// The replay of an action leaves the fields it read as the action left them
+// here, and every text field the program filled in (not typed) as the
+// program filled it in here.
+void Recorder::noteFilled(const ActionReads* action) {
+    if (reads_.empty()) buildFieldTable();
+    if (action)
+        for (const ReadField& field : action->fields)
+            if (field.shownIn.empty() || field.typed())
+                if (const FieldLine now = field.current(); now.code > 0)
+                    set_[field.codes.front()] = now;
+    for (const auto& [button, reads] : reads_)
+        for (const ReadField& field : reads.fields)
+            if (!field.shownIn.empty() && !field.typed()) programFilled(field);
+}
+
+void Recorder::programFilled(const ReadField& field) {
+    const FieldLine now = field.current();
+    if (now.code <= 0) return;
+    filled_[field.codes.front()] = now;
+    set_.erase(field.codes.front());
 }
 
 // A span-list value goes into the chosen cell, which no line chooses: a
@@ -280,13 +350,15 @@ bool Recorder::recordLine(int code, const QString& text) {
                             namedInFiles(code, text)))
         return false;
     remember(code, text);
+    lastLine_ = code;
     setStatus(QStringLiteral("Macro [") + table.fullName(at.group, at.position) +
               QStringLiteral("] recorded"));
     return true;
 }
 
 // A line sets its field; one that resets the fields after it in a table
-// has them written again before their next use.
+// has them written again before their next use, but for those the program
+// fills in there.
 void Recorder::remember(int code, const QString& text) {
     if (reads_.empty()) buildFieldTable();
     for (const auto& [button, reads] : reads_) {
@@ -297,13 +369,19 @@ void Recorder::remember(int code, const QString& text) {
                 std::find(codes.begin(), codes.end(), code) == codes.end())
                 continue;
             for (std::size_t j = i + 1; j < fields.size(); ++j)
-                set_.erase(fields[j].codes.front());
+                if (fields[j].shownIn.empty() || fields[j].typed())
+                    set_.erase(fields[j].codes.front());
+                else // the program fills it in as here
+                    programFilled(fields[j]);
         }
     }
     for (const auto& [button, reads] : reads_)
         for (const ReadField& field : reads.fields)
             for (int c : field.codes)
-                if (c == code) set_[field.codes.front()] = FieldLine{code, text};
+                if (c == code) {
+                    set_[field.codes.front()] = FieldLine{code, text};
+                    filled_.erase(field.codes.front());
+                }
 }
 
 const Recorder::ActionReads& Recorder::readsOf(int code) {

@@ -7,6 +7,7 @@
 // user's, and the timer looks again once the run is over.
 
 #include "platform/Control.h"
+#include "platform/TextField.h"
 #include "platform/Timer.h"
 
 #include <QString>
@@ -64,9 +65,16 @@ public:
         // Its line resets the fields after it (a selected cell shows its own
         // kind and text): those are written again after it.
         bool resetsLater = false;
-        // The program refreshes it from the document: what a line set it to
-        // does not stay, so its line is written each time it is read.
+        // A text field, and a field that shows the same text: a line gives it
+        // only what the user typed there. What the program filled in (a step
+        // button, a load, the current line) the replay's program fills in
+        // from its own document through the recorded actions.
+        std::vector<const platform::TextField*> shownIn = {};
+        // The current line's display fills it in: filled so outside the
+        // recorded actions, it is filled again by the line before it that
+        // resets it (the grid's cell).
         bool refreshed = false;
+        bool typed() const;
     };
     // An input an action reads that no command sets: what it is, and its
     // value now ("" while the action does not read it).
@@ -79,6 +87,9 @@ public:
     struct ActionReads {
         std::vector<ReadField> fields;
         std::vector<UnrecordedInput> unrecorded = {};
+        // The code of a field whose line runs the action as well (the
+        // tablet's Cel.Value enters the cell): written, it stands for both.
+        int runBy = 0;
     };
 
     // What a recorded macro cannot express is said at once: a System.Comment
@@ -90,6 +101,12 @@ private:
     void recordAction();
     void reported(int code);
     std::vector<FieldLine> readNow(const ActionReads& reads) const;
+    std::vector<bool> typedNow(const ActionReads& reads) const;
+    bool known(const ReadField& field, const FieldLine& now, bool typed) const;
+    void programFilled(const ReadField& field);
+    bool recordFields(const ActionReads& reads, const std::vector<FieldLine>& read,
+                      const std::vector<bool>& typed);
+    void noteFilled(const ActionReads* action);
     QString unrecordedNow(const ActionReads& reads) const;
     bool recordLine(int code, const QString& text);
     QString refusalOf(int code, const QString& data) const;
@@ -117,17 +134,23 @@ private:
     // What the macro being recorded has set each field to, by the field's
     // first code.
     std::map<int, FieldLine> set_;
+    // The text here that stands for what the replay's program filled into a
+    // text field (it fills in its own document's), by the field's first code.
+    std::map<int, FieldLine> filled_;
     // What the action reported last read as it was reported, before it
     // changed anything (a step button moves the very times it reads).
     struct Reported {
         int code = 0;
         std::vector<FieldLine> fields;
+        std::vector<bool> typed;
         int spanRow = -1, spanCol = -1;
         bool spansEmpty = false;
     } reported_;
     // The span-list cell a replay of the lines so far stands on (-1: the
     // list was filled, or a cell chosen, where no line can follow).
     int spanRow_ = -1, spanCol_ = -1;
+    // The code of the line written last.
+    int lastLine_ = 0;
     // What this action's lines could not hold.
     QStringList notes_;
 };

@@ -182,7 +182,14 @@ private:
         replaying_ = false;
     }
 
+    static bool edits(const QKeyEvent* e) {
+        const int ascii = keyAsciiOf(e);
+        return ascii >= 32 || ascii == KeyBack || e->key() == Qt::Key_Delete ||
+               e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut);
+    }
+
     bool keyPress(QKeyEvent* e) {
+        if (edits(e)) c_.editingKey();
         const int shift = shiftFromQt(int(e->modifiers()));
         if (c_.onKeyDown) {
             int code = keyCodeFromQt(e->key());

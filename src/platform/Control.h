@@ -122,6 +122,9 @@ protected:
     bool clickFromMouse() const { return clickFromMouse_; }
     virtual void applyColors();
     virtual void applyBorder();
+    // A key that edits text (a character, Backspace, Delete, a paste or a
+    // cut) was pressed in the control.
+    virtual void editingKey() {}
     void applyGeometry() override;
     // The default colours a control reports before a program sets its own.
     void initColors(Color back, Color fore) {

@@ -96,6 +96,7 @@ void RichTextBox::widgetChanged() {
 // The start of a long text while the user is not in the box; it takes no
 // edit meanwhile, so nothing typed or dropped ever lands in the start alone.
 void RichTextBox::setText(const QString& text) {
+    const ProgramChange change(*this);
     const QString next = toProgramLineEnds(text);
     if (next == this->text()) return;
     if (multiLine() || !IsLongText(next) || widget()->hasFocus()) {

@@ -82,6 +82,7 @@ void TextBox::widgetChanged() {
 }
 
 void TextBox::setText(const QString& text) {
+    const ProgramChange change(*this);
     const QString next = limited(multiLine() ? toProgramLineEnds(text) : text);
     if (next == this->text()) return;
     showText(next);

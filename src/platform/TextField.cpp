@@ -65,6 +65,7 @@ TextField::TextField(Container& parent, const QString& name, QWidget* editor, bo
 void TextField::takeText(const QString& now) {
     if (now == text_) return;
     text_ = now;
+    typed_ = programChanges_ == 0;
     if (onChange) onChange();
 }
 

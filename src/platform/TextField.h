@@ -1,7 +1,8 @@
 #pragma once
 // What the text box and the rich text box share: the program's copy of the
 // text (CR LF line ends in a multi-line field), the selection counted in that
-// copy, Locked, and Change on every real change of the text.
+// copy, Locked, Change on every real change of the text, and whether the
+// text shown was typed there or set by the program.
 
 #include "platform/Control.h"
 
@@ -19,7 +20,14 @@ public:
     int selLength() const { return widgetSelLength(); }
     void setSelLength(int length);
     QString selText() const;
-    void setSelText(const QString& text) { insertAtSelection(text); }
+    void setSelText(const QString& text) {
+        const ProgramChange change(*this);
+        insertAtSelection(text);
+    }
+
+    // The text shown was typed, pasted or dropped into the field (also a key
+    // that left it as it was); false once the program changes the text.
+    bool typed() const { return typed_; }
 
     // A locked field takes no typing; code may still change its text.
     bool locked() const { return locked_; }
@@ -29,6 +37,22 @@ public:
     std::function<void()> onChange;
 
 protected:
+    // Held while the program sets the text: what it sets is not typed.
+    class ProgramChange {
+    public:
+        explicit ProgramChange(TextField& field) : field_(field) { ++field_.programChanges_; }
+        ~ProgramChange() { --field_.programChanges_; }
+        ProgramChange(const ProgramChange&) = delete;
+        ProgramChange& operator=(const ProgramChange&) = delete;
+
+    private:
+        TextField& field_;
+    };
+
+    void editingKey() override {
+        if (!locked_) typed_ = true;
+    }
+
     // A field of the standard size for one line or several.
     TextField(Container& parent, const QString& name, QWidget* editor, bool multiLine);
 
@@ -46,6 +70,8 @@ protected:
 private:
     bool multiLine_;
     bool locked_ = false;
+    bool typed_ = false;
+    int programChanges_ = 0;
     QString text_;
 };
 

@@ -65,7 +65,7 @@ TEST(MacroReplay, EnterInAFieldRecordsItsTextAndDoesNotRunGo) {
         {&w.search.rtfSearch, "Line", "Editor.SR.Search.Text:=Line"},
         {&w.search.rtfReplace, "Row", "Editor.SR.Replace.Text:=Row"},
         {&w.partition.rtfSplitEdit, "00:10:00,000", "Partition.Cel.Value:=00:10:00,000"},
-        {&w.calculator.rtfCalcAdvDataInput, "A1+A2", "Calculator.Advanced.Enter"},
+        {&w.calculator.rtfCalcAdvDataInput, "A1+A2", "Calculator.Advanced.Cel.Value:=A1+A2"},
         {&w.calculator.rtfCalcClassicA[0], "00:00:04,000",
          "Calculator.Classic.Cel.A1.Value:=00:00:04,000"},
     };
@@ -175,8 +175,6 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
         const QStringList recorded = {"Menu.File.Load:=first.srt",
                                       "Editor.Shift.Set.Direction.End",
                                       "Editor.Shift.Duration:=00:00:01,500",
-                                      "Editor.Shift.Start:=1",
-                                      "Editor.Shift.End:=sysVar[111]",
                                       "Editor.Shift.Go",
                                       "File.Handling.Set.Settings.Type:=9",
                                       "View.Messagebox:=Answer: Yes,File exists,sysVar[56]",
@@ -291,18 +289,23 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
 }
 
 // A file named without a folder in a hand-written macro is in Data/Files; with no
-// type line it is written in the document's type.
+// type line it is written in the type the chooser offers the user: the last save's
+// when "save as the same format" is off (here MicroDVD, after another load).
 TEST(MacroReplay, ASaveByNameAloneWritesInDataFiles) {
     for (const bool typeLine : {true, false}) {
         TestProgram t;
         loadFixture(t);
+        const QString other = t.writeDataFile("other.srt", subRipLines(2));
         t->fileChooser().List3.setListIndex(0); // all files: no type to write in
         defineMacro(t, 0, "Bare",
-                    {typeLine ? "File.Handling.Set.Settings.Type:=9" : "System.Comment:=none",
+                    {"Settings.Set.Default.ASF.Off", "File.Handling.Set.Settings.Type:=3",
+                     "Menu.Save.SubFile:=first.sub", "File.Handling.Load:=" + other,
+                     typeLine ? "File.Handling.Set.Settings.Type:=9" : "System.Comment:=none",
                      "Menu.Save.SubFile:=bare.srt"});
         pressGo(t, 0);
-        EXPECT_EQ(readBytes(t.dataFilesPath("bare.srt")), subRipLines(3)) << typeLine;
-        EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("bare.srt"));
+        const QString bare = t.dataFilesPath(typeLine ? "bare.srt" : "bare.sub");
+        EXPECT_EQ(readBytes(bare).left(1), typeLine ? "1" : "{") << typeLine;
+        EXPECT_EQ(t->files.CurFileName, bare);
     }
 }
 
@@ -453,17 +456,13 @@ const struct ToolUse {
          fill(w, w.shift.rtfShiftDuration, "00:00:15,000"); // below zero
          w.shift.Command13.onClick();
      },
-     "Editor.Shift.Start:=1 | Editor.Shift.End:=sysVar[111] | Editor.Shift.Set.Direction.Beginning "
-     "| "
-     "Editor.Shift.Duration:=00:00:15,000 | Editor.Shift.Go",
+     "Editor.Shift.Set.Direction.Beginning | Editor.Shift.Duration:=00:00:15,000 | Editor.Shift.Go",
      "Shift"},
     {[](frmMain& w) {
          fillGo(w, w.editor.rtfStretchFirst, "00:00:02,000", w.editor.rtfStretchLast,
                 "00:00:07,000", w.stretch.Command12);
      },
-     "Editor.Stretch.Start:=1 | Editor.Stretch.End:=sysVar[111] | "
-     "Editor.Stretch.First:=00:00:02,000 | "
-     "Editor.Stretch.Last:=00:00:07,000 | Editor.Stretch.Go"},
+     "Editor.Stretch.First:=00:00:02,000 | Editor.Stretch.Last:=00:00:07,000 | Editor.Stretch.Go"},
     {[](frmMain& w) {
          fillGo(w, w.timeTab.rtfTimeStart, "00:00:07,000", w.timeTab.rtfTimeEnd, "00:00:08,000",
                 w.timeTab.Command19);
@@ -491,8 +490,7 @@ const struct ToolUse {
          fill(w, w.calculator.rtfCalcAdvDataInput, "42", true);
      },
      "Calculator.Advanced.Set.Value | Calculator.Advanced.Cel.Select:=C,2 | "
-     "Calculator.Advanced.Set.Value | Calculator.Advanced.Cel.Value:=42 | "
-     "Calculator.Advanced.Enter"},
+     "Calculator.Advanced.Set.Value | Calculator.Advanced.Cel.Value:=42"},
     {[](frmMain& w) {
          w.tabMain.setTab(frmMain::TabPartition);
          w.partition.grid.setCurrentCell(1, 1);
@@ -536,9 +534,9 @@ const struct ToolUse {
          fill(w, w.calculator.rtfCalcAdvDataInput, "1+2", true);
      },
      "Calculator.Advanced.Set.Function | Calculator.Advanced.Cel.Select:=B,2 | Calculator."
-     "Advanced.Set.Function | Calculator.Advanced.Cel.Value:=1+2 | Calculator.Advanced.Enter | "
+     "Advanced.Set.Function | Calculator.Advanced.Cel.Value:=1+2 | "
      "Calculator.Advanced.Cel.Select:=B,3 | Calculator.Advanced.Set.Timecode | "
-     "Calculator.Advanced.Cel.Value:=1+2 | Calculator.Advanced.Enter",
+     "Calculator.Advanced.Cel.Value:=1+2",
      nullptr, nullptr,
      [](frmMain& w) {
          w.tabMain.setTab(frmMain::TabCalculator);
@@ -667,7 +665,10 @@ TEST(MacroRecorder, GoRecordsTheFieldsItReadsAndReplaysOnAFreshDocument) {
         }
         const QString note = "Not recorded: " + QString::fromLatin1(use.notRecorded);
         const QStringList comments = r.lines.filter("System.Comment:=" + note);
-        ASSERT_EQ(comments.size(), 1) << r.lines.join(" | ").toStdString();
+        if (comments.size() != 1) {
+            ADD_FAILURE() << r.lines.join(" | ").toStdString();
+            continue;
+        }
         EXPECT_TRUE(r.status.contains(note)) << r.status.toStdString();
         EXPECT_EQ(r.replayStatus, comments[0].mid(16));
     }
