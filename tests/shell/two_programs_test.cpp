@@ -234,6 +234,12 @@ QStringList MergeModel(const Model& base, const Model& mine, Model& disk, bool c
     return told;
 }
 
+// The child runs the one test that started it.
+QString ThisTestOnly() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return QString("--gtest_filter=%1.%2").arg(info->test_suite_name(), info->name());
+}
+
 struct Turns {
     int programs, rounds;
     unsigned seed;
@@ -269,9 +275,7 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
         qsizetype from = 0; // where the answer to the last change starts
     };
     std::vector<std::unique_ptr<Child>> programs;
-    const QString filter =
-        "--gtest_filter=" +
-        QString(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name()) + ".*";
+    const QString filter = ThisTestOnly();
     for (int i = 0; i < turns.programs; ++i) {
         auto& pr = *programs.emplace_back(std::make_unique<Child>());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -456,7 +460,7 @@ TEST_P(CollectionTurns, EveryChangeIsKeptAndEachConflictTold) {
         env.insert("MIREL_COLLECTION_TURNS", folder.path());
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=*CollectionTurns.*"});
+        child.start(QCoreApplication::applicationFilePath(), {ThisTestOnly()});
     };
     for (int i = 0; i < turns.programs; ++i) {
         auto& pr = *programs.emplace_back(std::make_unique<Child>());
