@@ -143,15 +143,15 @@ runtime::StoreRecords TabletRecords::HeldRecords() const {
     return RecordsOfLines(t_.TabletLines());
 }
 
-// A tablet file that is missing holds nothing; one that exists but cannot be
-// read is not merged with (nothing is written).
+// A tablet file that is missing counts as unchanged since it was read; one
+// that exists but cannot be read is not merged with (nothing is written).
 bool TabletRecords::FileRecords(runtime::StoreRecords& records, QString* error) const {
     const runtime::TextFileContent file = runtime::ReadTextFile(t_.CurTabletFile);
     if (!file.ok && QFileInfo::exists(t_.CurTabletFile)) {
         if (error) *error = file.error;
         return false;
     }
-    records = file.ok ? RecordsOfLines(file.lines) : runtime::StoreRecords{};
+    records = file.ok ? RecordsOfLines(file.lines) : base(); // a missing file: nobody changed it
     return true;
 }
 
