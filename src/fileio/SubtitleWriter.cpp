@@ -58,7 +58,7 @@ QString overwriteQuestion(const QString& fileName) {
 int askOverwrite(Program& p, const QString& fileName) {
     return p.messages.ShowMessage(overwriteQuestion(fileName), KindQuestion,
                                   QStringLiteral("yesno"), QStringLiteral("File exists"), false,
-                                  {fileName});
+                                  {fileName, Question::Overwrite});
 }
 
 bool samePath(const QString& a, const QString& b) {
@@ -369,7 +369,9 @@ bool WriterRun::askNegativeTime(const QString& target, int row) {
             : QStringLiteral("Negative time calculated during Partitioning.\r\n"
                              "Please do not partition in subtitle display time. ");
     return p_.messages.ShowMessage(error + where + cause + QStringLiteral("Continue?"),
-                                   KindExclamation, QStringLiteral("yesno"), error) != AnswerNo;
+                                   KindExclamation, QStringLiteral("yesno"), error, false,
+                                   {target, Question::Routine, QStringLiteral("Negative time")}) !=
+           AnswerNo;
 }
 
 void WriterRun::showProgress(int row) {

@@ -93,7 +93,7 @@ void RegisterSystemGroup(Program& p) {
     // A comment the recorder wrote for what it could not record is said again.
     c.add(QStringLiteral("System.Comment"), 1301, [&p](const QString& d) {
         if (!d.startsWith(Recorder::NotRecorded)) return;
-        p.macro.ReplayNote = d;
+        p.macro.ReplayNotes << d;
         p.main().StatusBar1.setPanelText(3, d);
     });
     c.add(QStringLiteral("System.Call.Macro"), 1302, Handler(nothing));

@@ -137,8 +137,7 @@ void Online::UploadFailed(const Request& request) {
     QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") +
-                                 PlainTransferError(Inet1.ResponseInfo(), ServerFile(request)) +
+    tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") + FailureText(request) +
                                  QLatin1Char('.')));
     if (!Inet1.LeftOnServer().isEmpty()) tab.Log(OnlineTab::TimedLine(Inet1.LeftOnServer()));
     tab.LogEnd();
