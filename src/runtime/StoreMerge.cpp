@@ -1,6 +1,7 @@
 // Merging a store's records three ways: see StoreMerge.h.
 #include "runtime/StoreMerge.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -13,6 +14,14 @@ namespace {
 // of one name and both are kept.
 using Identity = std::pair<QString, int>;
 using ById = std::map<Identity, const StoreRecord*>;
+
+// A told sentence with the records it is about (absent ones as such).
+QString StoreTellingKey(const QString& sentence, std::initializer_list<const StoreRecord*> about) {
+    QStringList key{sentence};
+    for (const StoreRecord* r : about)
+        key << (r ? r->name + u'\x1e' + r->content.join(u'\x1e') : QStringLiteral("\x1f"));
+    return key.join(u'\x1d');
+}
 
 QString Folded(const QString& name, const StoreRules& rules) {
     return rules.names == Qt::CaseInsensitive ? name.toCaseFolded() : name;
@@ -73,28 +82,37 @@ private:
         if (Same(b, m)) return keep(t, id);
         if (Same(b, t) || Same(m, t)) return keep(m, id);
         if (!m) {
-            out_.told << Quoted(t) + QStringLiteral(" was changed in the other Mirel: it is kept "
-                                                    "with that change, not deleted.");
+            tell(Quoted(t) + QStringLiteral(" was changed in the other Mirel: it is kept "
+                                            "with that change, not deleted."),
+                 {b, t});
             return keep(t, id);
         }
         if (!t) {
-            out_.told << Quoted(m) + QStringLiteral(" was deleted in the other Mirel: it is kept "
-                                                    "with your change.");
+            tell(Quoted(m) + QStringLiteral(" was deleted in the other Mirel: it is kept "
+                                            "with your change."),
+                 {b, m});
             return keep(m, id);
         }
         keep(m, id);
         if (!rules_.copies) {
-            out_.told << Quoted(m) + QStringLiteral(" was changed in the other Mirel too: your "
-                                                    "change replaced it.");
+            tell(Quoted(m) + QStringLiteral(" was changed in the other Mirel too: your "
+                                            "change replaced it."),
+                 {b, m, t});
             return;
         }
         StoreRecord copy = *t;
         copy.name = FreeName(t->name);
-        out_.told << Quoted(m) +
-                         QStringLiteral(" was changed in the other Mirel too: both are kept, "
-                                        "the other's as ") +
-                         Quoted(&copy) + u'.';
+        tell(Quoted(m) +
+                 QStringLiteral(" was changed in the other Mirel too: both are kept, "
+                                "the other's as ") +
+                 Quoted(&copy) + u'.',
+             {b, m, t});
         copies_.push_back(copy);
+    }
+
+    void tell(const QString& sentence, std::initializer_list<const StoreRecord*> about) {
+        out_.told << sentence;
+        out_.toldKeys << StoreTellingKey(sentence, about);
     }
 
     QString Quoted(const StoreRecord* r) const {
@@ -114,10 +132,11 @@ private:
         if (!rules_.copies || Find(base_, id) || Find(mine_, id)) return;
         for (const StoreRecord& held : mineList_)
             if (held.content == r.content && r.name.startsWith(held.name + QStringLiteral(" (")))
-                out_.told << Quoted(&held) +
-                                 QStringLiteral(" was changed in the other Mirel too: the file "
-                                                "keeps its version, and yours as ") +
-                                 Quoted(&r) + u'.';
+                tell(Quoted(&held) +
+                         QStringLiteral(" was changed in the other Mirel too: the file "
+                                        "keeps its version, and yours as ") +
+                         Quoted(&r) + u'.',
+                     {&held, &r});
     }
 
     QString FreeName(const QString& name) const {
@@ -154,19 +173,55 @@ bool RecordStore::Save(QStringList& told, QString* error) {
     const StoreRecords held = HeldRecords();
     StoreRecords file;
     if (!FileRecords(file, error)) return !(unsaved_ = held != base_);
+    TellDeletedSinceChanged(held, file, told);
     const MergedRecords merged = MergeRecords(base_, held, file, Rules());
-    for (const QString& sentence : merged.told)
-        if (!toldBefore_.contains(sentence)) {
-            toldBefore_ << sentence;
-            told << sentence;
+    for (qsizetype i = 0; i < merged.told.size(); ++i)
+        if (!toldBefore_.contains(merged.toldKeys[i])) {
+            toldBefore_.insert(merged.toldKeys[i]);
+            told << merged.told[i];
         }
     if (merged.changesFile && !WriteRecords(merged.records, error)) {
         unsaved_ = true;
         return false;
     }
+    KeepDeleted(held, merged.records);
     base_ = held;
     unsaved_ = false;
     return true;
+}
+
+// A record this Mirel deleted that the file holds again, changed: another
+// Mirel that still held it changed it, and its change was kept.
+void RecordStore::TellDeletedSinceChanged(const StoreRecords& held, const StoreRecords& file,
+                                          QStringList& told) {
+    const StoreRules rules = Rules();
+    const auto named = [&](const StoreRecords& in, const QString& name) {
+        for (const StoreRecord& r : in)
+            if (r.name.compare(name, rules.names) == 0) return &r;
+        return static_cast<const StoreRecord*>(nullptr);
+    };
+    std::erase_if(deleted_, [&](const StoreRecord& gone) {
+        if (named(held, gone.name)) return true; // made again here
+        const StoreRecord* back = named(file, gone.name);
+        if (!back || *back == gone) return false;
+        const QString shown =
+            rules.shownLine < 0 ? back->name : back->content.value(rules.shownLine);
+        told << u'\'' + shown +
+                    QStringLiteral("' was changed in the other Mirel after you deleted it: it is "
+                                   "kept with that change.");
+        return true;
+    });
+}
+
+void RecordStore::KeepDeleted(const StoreRecords& held, const StoreRecords& merged) {
+    const StoreRules rules = Rules();
+    const auto has = [&](const StoreRecords& in, const QString& name) {
+        return std::any_of(in.begin(), in.end(), [&](const StoreRecord& r) {
+            return r.name.compare(name, rules.names) == 0;
+        });
+    };
+    for (const StoreRecord& r : base_)
+        if (!has(held, r.name) && !has(merged, r.name)) deleted_.push_back(r);
 }
 
 } // namespace runtime

@@ -13,10 +13,12 @@
 //     the other's under "name (2)" (the first free number), else this
 //     Mirel's; told either way;
 //   - a deletion that meets the other's later edit gives way to the edit,
-//     and is told; an edit that meets the other's deletion stands, told.
+//     and is told; an edit that meets the other's deletion stands, told
+//     (and the deleter is told at its next write that the record is back).
 // Nothing one Mirel changed is lost unsaid. Records keep the file's order;
 // this Mirel's new ones follow.
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -44,6 +46,9 @@ struct MergedRecords {
     StoreRecords records;
     // One sentence per record that needed a choice, for the user.
     QStringList told;
+    // Per sentence: the sentence with the records it is about, so that a store
+    // tells one choice once, and the same words about new changes again.
+    QStringList toldKeys;
     // Whether the result differs from what the file holds (it needs writing).
     bool changesFile = false;
 };
@@ -82,8 +87,15 @@ protected:
     virtual StoreRules Rules() const { return {}; }
 
 private:
+    void TellDeletedSinceChanged(const StoreRecords& held, const StoreRecords& file,
+                                 QStringList& told);
+    void KeepDeleted(const StoreRecords& held, const StoreRecords& merged);
+
     StoreRecords base_;
-    QStringList toldBefore_;
+    QSet<QString> toldBefore_;
+    // What this Mirel deleted and wrote, as it was: another Mirel that
+    // still held it may write it back changed, and the deleter is told.
+    StoreRecords deleted_;
     bool unsaved_ = false;
 };
 

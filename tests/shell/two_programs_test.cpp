@@ -6,9 +6,11 @@
 #include "runtime/Numbers.h"
 #include "shell/LanguageFixture.h"
 #include "shell/frmSettings.h"
+#include "support/Printing.h"
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -76,6 +78,15 @@ void RunRole(const QString& role, const QString& folder) {
 bool endedWell(QProcess& child) {
     return child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit &&
            child.exitCode() == 0;
+}
+
+// Sends a child one turn and reads its answer, up to "done".
+bool Turn(QProcess& child, QByteArray& out, const QString& turn) {
+    const qsizetype from = out.size();
+    child.write(turn.toUtf8() + "\n");
+    while (out.indexOf("done\n", from) < 0 && child.waitForReadyRead(30000))
+        out += child.readAll();
+    return out.indexOf("done\n", from) >= 0;
 }
 
 TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersChange) {
@@ -272,7 +283,9 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
         Model base, held;
         std::set<QString> listed; // List12 as the model knows it: marked when last rebuilt
         bool typed = false;
-        qsizetype from = 0; // where the answer to the last change starts
+        qsizetype from = 0;     // where the answer to the last change starts
+        std::set<QString> owed; // conflicts this program is yet to be told of
+        Model deleted;          // what it deleted and wrote, as it was
     };
     std::vector<std::unique_ptr<Child>> programs;
     const QString filter = ThisTestOnly();
@@ -285,16 +298,48 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
         pr.child.start(QCoreApplication::applicationFilePath(), {filter});
         pr.base = pr.held = disk;
     }
+    for (auto& pr : programs) // every program has read the store before the first change
+        ASSERT_TRUE(Turn(pr->child, pr->out, "wait")) << pr->out.data();
     std::mt19937 random(turns.seed);
     int made = 0, conflicts = 0;
+    std::map<QString, Child*> wroteLast; // who wrote each macro's state on disk
+    // Each conflict is told in both windows: the writer's at once, the other's (whose version
+    // became the copy, or whose deletion gave way) at its next write or exit; nothing else is.
+    const auto heard = [](Child& pr, const std::set<QString>& told, const QString& change) {
+        static const QRegularExpression about("'([^']*)' was (changed|deleted) in the other Mirel");
+        for (auto it = about.globalMatch(QString::fromUtf8(pr.out.mid(pr.from))); it.hasNext();) {
+            const QString name = it.next().captured(1);
+            EXPECT_TRUE(told.count(name) || pr.owed.count(name))
+                << name.toStdString() << " told at " << change.toStdString()
+                << pr.out.mid(pr.from).data();
+            pr.owed.erase(name);
+        }
+    };
     const auto write = [&](Child& pr, const QString& change) {
         disk.try_emplace("Plug", plug); // the plug-in's file stands for it
+        const Model base = pr.base, before = disk;
         const QStringList told = MergeModel(pr.base, pr.held, disk);
         for (const QString& name : told) {
             EXPECT_GE(pr.out.indexOf("'" + name.toUtf8() + "' was", pr.from), 0)
-                << change.toStdString();
+                << change.toStdString() << pr.out.mid(pr.from).data();
+            if (pr.held.count(name) && before.count(name) && wroteLast[name] != &pr)
+                wroteLast[name]->owed.insert(name); // its version is the copy
             ++conflicts;
         }
+        for (const auto& [name, content] : base)
+            if (!pr.held.count(name) && !disk.count(name)) pr.deleted[name] = content;
+        for (auto& other : programs) // a deletion that gave way to a later change
+            std::erase_if(other->deleted, [&](const auto& gone) {
+                if (other->held.count(gone.first)) return true;
+                if (!disk.count(gone.first) || disk[gone.first] == gone.second) return false;
+                other->owed.insert(gone.first);
+                return true;
+            });
+        for (const Model* m : {&base, static_cast<const Model*>(&pr.held)})
+            for (const auto& [name, content] : *m)
+                if (base.count(name) != pr.held.count(name) || content != pr.held.at(name))
+                    wroteLast[name] = &pr;
+        heard(pr, {told.begin(), told.end()}, change);
         pr.base = pr.held;
         pr.typed = false;
     };
@@ -339,23 +384,27 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
                 held[name] = Content("System.Comment:=" + c, f[1].toInt(), f[2]);
             }
             const qsizetype from = pr.from = pr.out.size();
-            pr.child.write(change.toUtf8() + "\n");
-            while (pr.out.indexOf("done\n", from) < 0 && pr.child.waitForReadyRead(30000))
-                pr.out += pr.child.readAll();
-            ASSERT_GE(pr.out.indexOf("done\n", from), 0) << change.toStdString() << pr.out.data();
+            ASSERT_TRUE(Turn(pr.child, pr.out, change)) << change.toStdString() << pr.out.data();
             if (pr.out.indexOf("relisted", from) >= 0) write(pr, change); // marks off and on
             if (change.startsWith("text"))
                 pr.typed = true;
             else if (change != "wait" || pr.typed)
                 write(pr, change);
+            else
+                heard(pr, {}, change);
         }
     for (auto& pr : programs) {
         pr->child.write("quit\n");
         ASSERT_TRUE(endedWell(pr->child)) << pr->out.data();
         pr->from = pr->out.size();
         pr->out += pr->child.readAll();
-        if (pr->typed) write(*pr, "quit");
+        if (pr->typed)
+            write(*pr, "quit");
+        else
+            heard(*pr, {}, "quit");
     }
+    for (auto& pr : programs)
+        EXPECT_TRUE(pr->owed.empty()) << "never told of " << pr->owed.begin()->toStdString();
     Model stored = disk;
     if (stored["Plug"] == plug) stored.erase("Plug"); // never changed: never written
     EXPECT_EQ(StoredMacros(folder.lines("System/Macro.sdf")), stored);
@@ -387,7 +436,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoreTurns,
                          });
 
 // A child's turns in the collection window on c.dbs, an item named by the name it shows:
-// "rename K N", "remove K", "delete K", "restore", "title T", "quit".
+// "rename K N", "remove K", "delete K", "restore", "title T", "ready" (nothing), "quit".
 void RunCollectionTurns(const QString& folder) {
     ProgramOn p(folder);
     PrintMessages(p);
@@ -397,8 +446,9 @@ void RunCollectionTurns(const QString& folder) {
         while (std::fgets(buffer, sizeof buffer, stdin)) {
             const QStringList v = QString::fromUtf8(buffer).trimmed().split(' ');
             if (v[0] == "quit") break;
-            w.List2.setListIndex(itemsOf(w.List2).indexOf(v.value(1)));
-            if (v[0] == "rename") {
+            if (v[0] != "ready") w.List2.setListIndex(itemsOf(w.List2).indexOf(v.value(1)));
+            if (v[0] == "ready") {
+            } else if (v[0] == "rename") {
                 w.txtItem.setText(v[2]);
                 w.ItemChangeClick();
             } else if (v[0] == "title") {
@@ -426,7 +476,7 @@ Model CollectionModel(const QStringList& file) {
     for (int k = 1; k <= count; ++k) {
         const QString entry = file.value(6 + k);
         const int first = entry.section(',', 0, 0).toInt();
-        const QString line = file.value(6 + count + 3 + first);
+        const QString line = file.value(8 + count + first); // after "<Subs>"
         items[line.section('|', 3, 3)] = entry.section(':', 1).chopped(1) + '|' + entry.right(1);
     }
     return items;
@@ -467,6 +517,8 @@ TEST_P(CollectionTurns, EveryChangeIsKeptAndEachConflictTold) {
         start(pr.child);
         pr.base = pr.held = disk;
     }
+    for (auto& pr : programs) // every window has read the collection before the first change
+        ASSERT_TRUE(Turn(pr->child, pr->out, "ready")) << pr->out.data();
     std::mt19937 random(turns.seed);
     int made = 0, conflicts = 0;
     for (int round = 0; round < turns.rounds; ++round)
@@ -500,12 +552,20 @@ TEST_P(CollectionTurns, EveryChangeIsKeptAndEachConflictTold) {
                 }
             }
             const qsizetype from = pr.out.size();
-            pr.child.write(change.toUtf8() + "\n");
-            while (pr.out.indexOf("done\n", from) < 0 && pr.child.waitForReadyRead(30000))
-                pr.out += pr.child.readAll();
-            ASSERT_GE(pr.out.indexOf("done\n", from), 0) << change.toStdString() << pr.out.data();
+            ASSERT_TRUE(Turn(pr.child, pr.out, change)) << change.toStdString() << pr.out.data();
+            const auto dump = [](const Model& m) {
+                QStringList o;
+                for (auto& [k, v] : m)
+                    o << k + "=" + v;
+                return o.join(' ').toStdString();
+            };
+            const std::string before =
+                "base " + dump(pr.base) + "\nheld " + dump(held) + "\ndisk " + dump(disk);
             if (!MergeModel(pr.base, held, disk, false).isEmpty()) {
-                EXPECT_GE(pr.out.indexOf(" in the other Mirel", from), 0) << change.toStdString();
+                EXPECT_GE(pr.out.indexOf(" in the other Mirel", from), 0)
+                    << change.toStdString() << "\n"
+                    << before << "\n"
+                    << pr.out.mid(from).data();
                 ++conflicts;
             }
             pr.base = held = disk; // the window shows the file as written
