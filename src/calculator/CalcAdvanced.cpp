@@ -31,9 +31,9 @@ void CalculatorTab::CalcAdvancedEnter() {
         p_.tablets.ToDoCalc();
         Calc.setCurrentCell(r, c);
         // Saved at once: another Mirel on the folder may exit before this
-        // one. A tablet that cannot be written is told at the exit.
-        QString unwritten;
-        p_.tablets.SaveCurTablet(&unwritten);
+        // one. A tablet that cannot be written is told now, and written
+        // again at the next entry or at the exit.
+        p_.tablets.SaveCurTablet();
     }
     p_.macro.SetMacroAction(QString(), 201);
 }

@@ -59,7 +59,7 @@ bool Tablets::LoadCalc(QString& path) {
     ToDoCalc(false); // the grid shows what failed; a load is no action on a cell
     // What the load worked out is no change of the user's: a tablet left as
     // loaded is not written back.
-    storedLines_ = TabletLines();
+    records_.TakeBase();
     p_.main().calculator.Calc.setCurrentCell(1, 1);
     return true;
 }
@@ -126,28 +126,63 @@ QStringList Tablets::TabletLines() const {
     return lines;
 }
 
+namespace {
+QString CellName(int index) {
+    return QChar(u'A' + index % Tablets::Cols) + QString::number(index / Tablets::Cols + 1);
+}
+
+runtime::StoreRecords RecordsOfLines(const QStringList& lines) {
+    runtime::StoreRecords records{{QStringLiteral("header"), {lines.value(0)}}};
+    for (int i = 0; i < Tablets::CellLines; ++i)
+        records.push_back({CellName(i), {lines.value(i + 1, QStringLiteral("@"))}});
+    return records;
+}
+} // namespace
+
+runtime::StoreRecords TabletRecords::HeldRecords() const {
+    return RecordsOfLines(t_.TabletLines());
+}
+
+// A tablet file that is missing counts as unchanged since it was read; one
+// that exists but cannot be read is not merged with (nothing is written).
+bool TabletRecords::FileRecords(runtime::StoreRecords& records, QString* error) const {
+    const runtime::TextFileContent file = runtime::ReadTextFile(t_.CurTabletFile);
+    if (!file.ok && QFileInfo::exists(t_.CurTabletFile)) {
+        if (error) *error = file.error;
+        return false;
+    }
+    records = file.ok ? RecordsOfLines(file.lines) : base(); // a missing file: nobody changed it
+    return true;
+}
+
+bool TabletRecords::WriteRecords(const runtime::StoreRecords& merged, QString* error) {
+    QStringList lines = t_.TabletLines();
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        lines[i] = QStringLiteral("@");
+    for (const runtime::StoreRecord& r : merged) {
+        if (r.name == QStringLiteral("header")) {
+            lines[0] = r.content.value(0);
+            continue;
+        }
+        const int col = r.name.at(0).unicode() - u'A', row = r.name.mid(1).toInt();
+        lines[(row - 1) * Tablets::Cols + col + 1] = r.content.value(0);
+    }
+    QDir().mkpath(QFileInfo(t_.CurTabletFile).absolutePath());
+    return runtime::WriteTextFile(t_.CurTabletFile, lines, error);
+}
+
+// A tablet nobody changed is not written; a changed one is merged cell by
+// cell with what another Mirel wrote since (see TabletRecords).
 bool Tablets::SaveCurTablet(QString* failure) {
     if (CurTabletFile.isEmpty()) return false;
-    const QStringList lines = TabletLines();
-    const runtime::TextFileContent old = runtime::ReadTextFile(CurTabletFile);
-    if (old.ok && old.lines == lines) {
-        storedLines_ = lines;
-        return true;
-    }
-    // Another Mirel on the folder may have changed the file since this one
-    // read it: a tablet this one did not change is left as the file holds
-    // it, and a changed one takes from the file every cell it did not change.
-    if (old.ok && lines == storedLines_) return true;
-    QStringList merged = lines;
-    if (old.ok && storedLines_.size() == lines.size())
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            if (lines[i] == storedLines_[i]) merged[i] = old.lines.value(i);
-    QDir().mkpath(QFileInfo(CurTabletFile).absolutePath());
+    QStringList told;
     QString error;
-    if (runtime::WriteTextFile(CurTabletFile, merged, &error)) {
-        storedLines_ = lines;
-        return true;
-    }
+    const bool saved = records_.Save(told, &error);
+    if (!told.isEmpty())
+        ShowError(QStringLiteral("The tablet '") + MessageWindow::Verbatim(CurTabletName) +
+                      QStringLiteral("':/n") + told.join(QStringLiteral("/n")),
+                  QStringLiteral("Tablet"));
+    if (saved) return true;
     if (failure) {
         *failure = error;
         return false;

@@ -14,6 +14,8 @@
 // value. The tablet list shows the tablets of this program version by name;
 // each entry is tied to its own file.
 
+#include "runtime/StoreMerge.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -21,6 +23,25 @@
 #include <vector>
 
 class Program;
+class Tablets;
+
+// The current tablet as one store of the one store mechanism
+// (runtime/StoreMerge.h): its header line and each cell, a cell known by its
+// place ("A1" .. "Z50") and holding its file line. A cell both Mirels changed
+// takes this Mirel's, told.
+class TabletRecords : public runtime::RecordStore {
+public:
+    explicit TabletRecords(Tablets& t) : t_(t) {}
+
+protected:
+    runtime::StoreRecords HeldRecords() const override;
+    bool FileRecords(runtime::StoreRecords& records, QString* error) const override;
+    bool WriteRecords(const runtime::StoreRecords& merged, QString* error) override;
+    runtime::StoreRules Rules() const override { return {Qt::CaseSensitive, false}; }
+
+private:
+    Tablets& t_;
+};
 
 class Tablets {
 public:
@@ -92,8 +113,8 @@ private:
     bool WriteNewTablet(const QString& path, const QString& name);
     void ShowError(const QString& text, const QString& title);
 
+    friend class TabletRecords;
     Program& p_;
     bool selecting_ = false;
-    // The current tablet's lines as this Mirel last read or wrote them.
-    QStringList storedLines_;
+    TabletRecords records_{*this};
 };

@@ -120,10 +120,14 @@ void MacroEditor::LineUpMacro() {
 void MacroEditor::WizardMark() {
     const int slot = currentSlot();
     if (slot < 0) return;
-    p_.macroLibrary.WizardFlags[static_cast<std::size_t>(slot)] =
-        Check5.value() == platform::CheckBox::Checked ? 1 : 0;
+    // Showing a macro sets the box too: only a mark the box turns over is a
+    // change (a mark the file holds as neither 0 nor 1 stays as it is).
+    int& flag = p_.macroLibrary.WizardFlags[static_cast<std::size_t>(slot)];
+    const bool ticked = Check5.value() == platform::CheckBox::Checked;
+    const bool changed = (flag == 1) != ticked;
+    if (changed) flag = ticked ? 1 : 0;
     p_.macroLibrary.RebuildWizardLists();
-    p_.macroLibrary.Changed();
+    if (changed) p_.macroLibrary.Changed();
 }
 
 QString& MacroEditor::cell(int slot, int line) {

@@ -13,18 +13,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-bool WriteLines(const QString& path, const QStringList& lines, QString* error) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return runtime::WriteTextFile(path, lines, error);
-}
-
-} // namespace
-
-MacroLibrary::MacroLibrary(Program& p) : pause(p.host, "tmrMacroStore"), p_(p) {
-    for (int m = 0; m < Macros; ++m)
-        stored_[static_cast<std::size_t>(m)] = HeldSlot(m);
+MacroLibrary::MacroLibrary(Program& p) : pause(p.host, "tmrMacroStore"), p_(p), records_(p, *this) {
     pause.setEnabled(false);
     pause.setInterval(PauseMs);
     pause.onTimer = [this] { Changed(); };
@@ -33,8 +22,12 @@ MacroLibrary::MacroLibrary(Program& p) : pause(p.host, "tmrMacroStore"), p_(p) {
 void MacroLibrary::Changed() {
     pause.setEnabled(false);
     QString error;
-    if (SaveStore(&error) || !unplaced_) return;
-    p_.messages.ShowMessage(error, KindExclamation, QStringLiteral("ok"), QStringLiteral("Macros"));
+    QStringList told;
+    const bool saved = SaveStore(&error, &told);
+    if (!saved) told << MessageWindow::Verbatim(error);
+    if (told.isEmpty()) return;
+    p_.messages.ShowMessage(told.join(QStringLiteral("/n")), KindExclamation, QStringLiteral("ok"),
+                            QStringLiteral("Macros"));
 }
 
 void MacroLibrary::ChangedSoon() {
@@ -43,43 +36,45 @@ void MacroLibrary::ChangedSoon() {
 }
 
 bool MacroLibrary::NameTakenElsewhere(const QString& name) const {
-    return NameOnlyOnDisk(stored_, DiskSlots(), name);
+    return records_.NameOnlyInFile(name);
 }
 
+// The plug-ins are read after the base is taken from the files, so that
+// they count as no change: a Mirel writes a plug-in only once its user
+// changed it.
 void MacroLibrary::CreateMacros() {
     frmMain& main = p_.main();
     main.macroPickers.Combo6.setListIndex(0);
-    ReadWizardList();
-    ReadMacroStore();
+    ReadStore();
     main.macroEditor.ListStoredMacros();
     RebuildWizardLists(false);
+    const MacroRecords::Slots before = [this] {
+        MacroRecords::Slots held;
+        for (int m = 0; m < Macros; ++m)
+            held[static_cast<std::size_t>(m)] = HeldSlot(m);
+        return held;
+    }();
     ReadPlugins();
+    for (int m = 0; m < Macros; ++m)
+        if (const QStringList slot = HeldSlot(m); slot != before[static_cast<std::size_t>(m)])
+            records_.plugins.push_back({slot[0], slot.mid(1)});
+    records_.TakeBase();
 }
 
-void MacroLibrary::ReadMacroStore() {
-    const QStringList lines =
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::MacroFile)).lines;
-    for (int m = 0; m < Macros; ++m)
+void MacroLibrary::ReadStore() {
+    const MacroRecords::Slots held = records_.ReadSlots();
+    for (int m = 0; m < Macros; ++m) {
+        const auto s = static_cast<std::size_t>(m);
         for (int l = 0; l < Lines; ++l)
-            MacroStore[static_cast<std::size_t>(m)][static_cast<std::size_t>(l)] =
-                lines.value(m * Lines + l);
-    // The wizard list was read first: this is each slot as the files hold it.
-    for (int m = 0; m < Macros; ++m)
-        stored_[static_cast<std::size_t>(m)] = HeldSlot(m);
-}
-
-void MacroLibrary::ReadWizardList() {
-    const QStringList lines =
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::WizardFile)).lines;
-    for (int i = 0; i < Macros; ++i) {
-        WizardFlags[static_cast<std::size_t>(i)] = FileInteger(lines.value(2 * i)).value_or(0);
-        WizardTexts[static_cast<std::size_t>(i)] = lines.value(2 * i + 1);
+            MacroStore[s][static_cast<std::size_t>(l)] = held[s][l];
+        WizardFlags[s] = FileInteger(held[s][Lines]).value_or(0);
+        WizardTexts[s] = held[s][Lines + 1];
     }
 }
 
-MacroLibrary::SlotLines MacroLibrary::HeldSlot(int slot) const {
+QStringList MacroLibrary::HeldSlot(int slot) const {
     const auto s = static_cast<std::size_t>(slot);
-    SlotLines lines;
+    QStringList lines;
     lines.reserve(Lines + 2);
     for (const QString& cell : MacroStore[s])
         lines << OneLine(cell);
@@ -87,57 +82,21 @@ MacroLibrary::SlotLines MacroLibrary::HeldSlot(int slot) const {
     return lines;
 }
 
-std::array<MacroLibrary::SlotLines, MacroLibrary::Macros> MacroLibrary::DiskSlots() const {
-    const QStringList store =
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::MacroFile)).lines;
-    const QStringList wizard =
-        runtime::ReadTextFile(p_.folder.path(runtime::Place::WizardFile)).lines;
-    std::array<SlotLines, Macros> onDisk;
-    for (int m = 0; m < Macros; ++m) {
-        SlotLines& lines = onDisk[static_cast<std::size_t>(m)];
-        for (int l = 0; l < Lines; ++l)
-            lines << store.value(m * Lines + l);
-        lines << runtime::PrintNumber(FileInteger(wizard.value(2 * m)).value_or(0))
-              << wizard.value(2 * m + 1);
-    }
-    return onDisk;
+int MacroLibrary::SlotNamed(const QString& name) const {
+    for (int m = 0; m < Macros; ++m)
+        if (!name.isEmpty() &&
+            MacroStore[static_cast<std::size_t>(m)][0].compare(name, Qt::CaseInsensitive) == 0)
+            return m;
+    return -1;
 }
 
-bool MacroLibrary::SaveStore(QString* error) {
-    std::array<SlotLines, Macros> held;
-    bool changed = false;
-    for (int m = 0; m < Macros; ++m) {
-        const auto s = static_cast<std::size_t>(m);
-        held[s] = HeldSlot(m);
-        changed = changed || held[s] != stored_[s];
-    }
-    const QString storePath = p_.folder.path(runtime::Place::MacroFile);
-    const QString wizardPath = p_.folder.path(runtime::Place::WizardFile);
-    if (!changed && QFileInfo::exists(storePath) && QFileInfo::exists(wizardPath)) return true;
-
-    const MergedStore merged = MergeMacroStore(stored_, held, DiskSlots());
-    unplaced_ = !merged.unplaced.isEmpty();
-    if (unplaced_) {
-        if (error)
-            *error = QStringLiteral("The macros were not saved: the macro store holds %1 macros "
-                                    "and has no room for '%2'. Delete a macro you do not need, "
-                                    "then change a macro to save again.")
-                         .arg(Macros)
-                         .arg(MessageWindow::Verbatim(merged.unplaced));
-        return false;
-    }
-
-    QStringList store, wizard;
-    store.reserve(Macros * Lines);
-    wizard.reserve(2 * Macros);
-    for (const SlotLines& lines : merged.stored) {
-        store << lines.mid(0, Lines);
-        wizard << lines.mid(Lines);
-    }
-    if (!WriteLines(wizardPath, wizard, error) || !WriteLines(storePath, store, error))
-        return false;
-    stored_ = held;
-    return true;
+bool MacroLibrary::SaveStore(QString* error, QStringList* told) {
+    QStringList said;
+    QString why;
+    const bool saved = records_.Save(said, &why);
+    if (told) *told << said;
+    if (error) *error = why;
+    return saved;
 }
 
 int MacroLibrary::FreeSlot() const {

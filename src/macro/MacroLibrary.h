@@ -9,6 +9,7 @@
 // A cell never holds a line break (it would shift every later cell of the
 // file): OneLine stores a break as "/n", as the message window shows it.
 
+#include "macro/MacroStoreMerge.h"
 #include "platform/Timer.h"
 
 #include <QString>
@@ -39,25 +40,20 @@ public:
     // lists the macros, reads the plug-ins and selects the first macro.
     void CreateMacros();
 
-    // wizard.sdf: for each macro its mark in print form, then its text
-    // (200 lines). Macro.sdf: every cell, macro after macro (20,000 lines).
-    //
-    // Another Mirel may run on the same folder, so both files are written
-    // only when this one changed a macro since it last read or wrote them
-    // (or a file is missing), and then merged macro by macro, a macro known
-    // by its name, with what is on disk now: a macro this Mirel changed is
-    // written as it holds it, any other as the file holds it, so the other
-    // Mirel's edits and deletions stay (see MergeMacroStore). The exit saves
-    // what is left. False when a file could not be written (an old one stays
-    // whole) or a macro found no free slot (nothing is written); *error,
-    // where given, then says why.
-    bool SaveStore(QString* error = nullptr);
+    // The store on disk (see MacroStoreMerge.h) is one store of the one
+    // store mechanism: written when this Mirel changed a macro, merged macro
+    // by macro with what another Mirel wrote since (a macro only one changed
+    // takes that change; one both changed is kept twice, the other's as
+    // "name (2)"; each such choice is told). False when a file could not be
+    // read or written (an old one stays whole) or a macro found no free slot
+    // (nothing is written); *error then says why, and the change stays in
+    // memory for the next write. `told` gains what the merge has to say.
+    bool SaveStore(QString* error = nullptr, QStringList* told = nullptr);
 
     // The editor tells the store of each change it made: Changed writes it
     // now, ChangedSoon once the user has paused (text typed into a field
-    // that takes every keystroke). A macro that finds no room in the file is
-    // told at once; a file that cannot be written is tried again at the
-    // next change, and told at the exit.
+    // that takes every keystroke). A write that fails, and what the merge
+    // has to say, are told at once; the change is written at the next one.
     void Changed();
     void ChangedSoon();
     static constexpr int PauseMs = 1000;
@@ -80,20 +76,17 @@ public:
     // Takes a macro's name out of both wizard lists (its first entry).
     void DropFromWizardLists(const QString& name);
 
+    // A slot as the files hold it: its 200 cells, its mark in print form
+    // and its wizard text.
+    QStringList HeldSlot(int slot) const;
+    // The slot of the macro of this name (case ignored), -1 for none.
+    int SlotNamed(const QString& name) const;
+
 private:
-    // A slot as the files hold it: its 200 cells, its mark in print form and
-    // its wizard text.
-    using SlotLines = QStringList;
-    SlotLines HeldSlot(int slot) const;
-    std::array<SlotLines, Macros> DiskSlots() const;
-    void ReadMacroStore();
-    void ReadWizardList();
+    void ReadStore();
     void ReadPlugins();
     bool ReadPlugin(const QString& path);
 
     Program& p_;
-    // The last save found no room for a macro.
-    bool unplaced_ = false;
-    // Every slot as this Mirel last read or wrote it.
-    std::array<SlotLines, Macros> stored_;
+    MacroRecords records_;
 };

@@ -115,6 +115,82 @@ QStringList CollectionLines(const QString& version, NodeTable& items, QStringLis
     return lines;
 }
 
+namespace {
+
+const QString TitleRecord = QStringLiteral("title");
+const QString ItemRecord = QStringLiteral("item\n");
+
+// A subtitle line without its number (up to the first "|").
+QString Unnumbered(const QString& line) {
+    const qsizetype bar = line.indexOf(QLatin1Char('|'));
+    return bar < 0 ? line : line.mid(bar);
+}
+
+runtime::StoreRecords RecordsOf(const NodeTable& items, const QStringList& buffer) {
+    const auto flag = [&items](int k) {
+        return items.InIndex(k) ? QStringLiteral("1") : QString();
+    };
+    runtime::StoreRecords records{{TitleRecord, {items.Name(0), flag(0)}}};
+    for (int k = 1; k <= items.Count(); ++k) {
+        QStringList lines;
+        for (int line = std::max(items.FirstRow(k), 1);
+             line <= std::min(items.LastRow(k), static_cast<int>(buffer.size())); ++line)
+            lines << Unnumbered(buffer.at(line - 1));
+        records.push_back({ItemRecord + lines.join(QLatin1Char('\n')), {items.Name(k), flag(k)}});
+    }
+    return records;
+}
+
+} // namespace
+
+runtime::StoreRecords CollectionRecords::HeldRecords() const {
+    return RecordsOf(items_, buffer_);
+}
+
+bool CollectionRecords::FileRecords(runtime::StoreRecords& records, QString* error) const {
+    NodeTable items;
+    QStringList buffer;
+    QString name = file;
+    if (!p_.files.LoadDbsFile(name, 1, items, buffer)) {
+        if (error)
+            *error = QStringLiteral("it was deleted or changed beyond reading since it was read");
+        return false;
+    }
+    records = RecordsOf(items, buffer);
+    return true;
+}
+
+// The items in their merged order, each with its own lines, numbered anew.
+bool CollectionRecords::WriteRecords(const runtime::StoreRecords& merged, QString* error) {
+    NodeTable items;
+    QStringList buffer;
+    int k = 0;
+    for (const runtime::StoreRecord& r : merged) {
+        if (r.name == TitleRecord) {
+            items.setName(0, r.content.value(0));
+            items.setInIndex(0, !r.content.value(1).isEmpty());
+            continue;
+        }
+        if (++k > NodeTable::MaxCount) break;
+        const QStringList lines = r.name.mid(ItemRecord.size()).split(QLatin1Char('\n'));
+        const bool any = r.name.size() > ItemRecord.size();
+        items.setFirstRow(k, any ? static_cast<int>(buffer.size()) + 1 : 0);
+        for (const QString& line : any ? lines : QStringList())
+            buffer << (line.startsWith(QLatin1Char('|'))
+                           ? Padded(static_cast<int>(buffer.size()) + 1) + line
+                           : line);
+        items.setLastRow(k, any ? static_cast<int>(buffer.size()) : 0);
+        items.setName(k, r.content.value(0));
+        items.setInIndex(k, !r.content.value(1).isEmpty());
+    }
+    items.setCount(std::min(k, NodeTable::MaxCount));
+    items.setFirstRow(0, buffer.isEmpty() ? 0 : 1);
+    items.setLastRow(0, static_cast<int>(buffer.size()));
+    const QString path = p_.folder.path(runtime::Place::FilesFolder, file);
+    return runtime::WriteTextFile(
+        path, CollectionLines(p_.shell.ProgramVersion, items, buffer, true), error);
+}
+
 } // namespace collection
 
 namespace {
@@ -139,17 +215,22 @@ bool SaveDbsFile(Program& p, const QString& name, int source, bool allLines) {
     if (name.isEmpty() || path.isEmpty())
         return ReportNotWritten(p, fileName, QStringLiteral("not a file name"));
     p.host.screen.setMousePointer(platform::Screen::PointerHourglass);
-    QStringList lines;
-    if (source == FromEditor) {
-        lines = DocumentLines(p);
-    } else {
-        frmDbase& window = p.dbase();
-        lines = CollectionLines(p.shell.ProgramVersion, window.CollectionItems, window.lstBuff,
-                                allLines);
-    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
-    const bool written = runtime::WriteTextFile(path, lines, &error);
+    bool written = false;
+    if (source == FromEditor) {
+        written = runtime::WriteTextFile(path, DocumentLines(p), &error);
+    } else {
+        frmDbase& window = p.dbase();
+        if (!allLines)
+            CollectionLines(p.shell.ProgramVersion, window.CollectionItems, window.lstBuff,
+                            false); // the deleted item's lines go
+        QStringList told;
+        written = window.records.Save(told, &error);
+        if (!told.isEmpty())
+            p.messages.ShowMessage(told.join(QStringLiteral("/n")), KindExclamation,
+                                   QStringLiteral("ok"), p.texts.TextTable(9, 13));
+    }
     if (p.hasDbase()) p.dbase().List1.refresh();
     p.host.screen.setMousePointer(platform::Screen::PointerDefault);
     return written || ReportNotWritten(p, path, error);

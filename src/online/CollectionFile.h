@@ -11,6 +11,8 @@
 // times run from the end of the item before it, so an item keeps the times
 // of the file it came from. Files::LoadDbsFile reads the layout back.
 
+#include "runtime/StoreMerge.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -44,11 +46,37 @@ QStringList DocumentLines(Program& p);
 QStringList CollectionLines(const QString& version, NodeTable& items, QStringList& buffer,
                             bool allLines);
 
+// The open collection as one store of the one store mechanism
+// (runtime/StoreMerge.h): its title, and its items, each known by its
+// subtitle lines (without the line numbers, which a Delete renumbers) and
+// holding its name and its in-index mark. A rename, remove or delete of the
+// other Mirel's stays; an item both changed takes this Mirel's change, told.
+class CollectionRecords : public runtime::RecordStore {
+public:
+    CollectionRecords(Program& p, NodeTable& items, QStringList& buffer)
+        : p_(p), items_(items), buffer_(buffer) {}
+    // The file in \Data\Files the collection was read from.
+    QString file;
+
+protected:
+    runtime::StoreRecords HeldRecords() const override;
+    bool FileRecords(runtime::StoreRecords& records, QString* error) const override;
+    bool WriteRecords(const runtime::StoreRecords& merged, QString* error) override;
+    runtime::StoreRules Rules() const override { return {Qt::CaseSensitive, false, 0}; }
+
+private:
+    Program& p_;
+    NodeTable& items_;
+    QStringList& buffer_;
+};
+
 } // namespace collection
 
 // Writes a collection file into \Data\Files: from the document (source 0;
 // the name is the subtitle file's, turned into the collection's by
 // FileNameFor) or from the collection the collection window has open
-// (source 1, under the name as given). The file is replaced whole or not at
-// all; a file that cannot be written is reported and false returned.
+// (source 1, under the name as given: merged with what another Mirel wrote
+// since the window read it, see CollectionRecords). The file is replaced
+// whole or not at all; a file that cannot be written is reported and false
+// returned.
 bool SaveDbsFile(Program& p, const QString& name, int source, bool allLines);

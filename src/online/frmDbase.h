@@ -14,6 +14,7 @@
 // are hidden.
 
 #include "document/NodeTable.h"
+#include "online/CollectionFile.h"
 #include "platform/ControlArray.h"
 #include "platform/FileList.h"
 #include "platform/Form.h"
@@ -125,4 +126,8 @@ private:
 
     Program& p_;
     bool collectionRead_ = false; // the selected collection's file was read whole
+
+public:
+    // The selected collection as read, to merge with the file at each write.
+    collection::CollectionRecords records{p_, CollectionItems, lstBuff};
 };

@@ -84,7 +84,11 @@ bool frmDbase::readCollection(const QString& file) {
     Label9.setCaption(p_.texts.TextTable(4, 31));
     const bool read = p_.files.LoadDbsFile(name, 1, CollectionItems, lstBuff);
     Label9.setCaption(p_.texts.TextTable(4, 30));
-    if (read) return true;
+    if (read) {
+        records.file = file;
+        records.TakeBase();
+        return true;
+    }
     const runtime::TextFileContent content = runtime::ReadTextFile(name);
     QString why;
     if (!content.ok)
@@ -174,8 +178,11 @@ void frmDbase::ItemChangeClick() {
     if (!saveCollection(true)) reselect();
 }
 
+// The file then holds the other Mirel's changes too: the window shows it as written.
 bool frmDbase::saveCollection(bool allLines) {
-    return SaveDbsFile(p_, selectedFile(), collection::FromCollection, allLines);
+    const bool saved = SaveDbsFile(p_, selectedFile(), collection::FromCollection, allLines);
+    if (saved) reselect();
+    return saved;
 }
 
 bool frmDbase::confirm(const QString& text, const QString& title) {

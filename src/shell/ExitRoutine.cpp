@@ -2,6 +2,7 @@
 #include "runtime/Strings.h"
 
 #include "runtime/Numbers.h"
+#include "runtime/StoreMerge.h"
 #include "runtime/TextFile.h"
 #include "shell/Program.h"
 #include "shell/Startup.h"
@@ -55,7 +56,11 @@ bool ExitRoutine::OfferToSave(Mode mode) {
 // written all the same. What failed, and why, is added to `failed`.
 void ExitRoutine::WriteStateFiles(QStringList& failed) {
     QString error;
-    if (!p_.macroLibrary.SaveStore(&error)) failed << error;
+    QStringList told;
+    if (!p_.macroLibrary.SaveStore(&error, &told)) failed << error;
+    if (!told.isEmpty())
+        p_.messages.ShowMessage(told.join(QStringLiteral("/n")), KindExclamation,
+                                QStringLiteral("ok"), QStringLiteral("Macros"));
     WriteMergedList(runtime::Place::SearchFile, SearchHistoryLines(), p_.shell.SearchHistoryStored,
                     0, failed);
     WriteMergedList(runtime::Place::RecentFile, RecentFileLines(), p_.shell.RecentFilesStored,
@@ -72,16 +77,23 @@ void ExitRoutine::WriteSystemFile(runtime::Place file, const QStringList& lines,
 }
 
 // Another Mirel on the folder may have written the list since this one read
-// it: the file keeps its entries, less those this Mirel removed, and gains
-// those this Mirel added, after them; then the last `keep` (0 all).
+// it: merged entry by entry (runtime/StoreMerge.h), the file keeps its
+// entries, less those this Mirel removed, and gains those this Mirel added,
+// after them; then the last `keep` (0 all).
 void ExitRoutine::WriteMergedList(runtime::Place file, const QStringList& held, QStringList& stored,
                                   int keep, QStringList& failed) {
-    const QStringList disk = runtime::ReadTextFile(p_.folder.path(file)).lines;
+    const auto records = [](const QStringList& lines) {
+        runtime::StoreRecords out;
+        for (const QString& line : lines)
+            if (!line.isEmpty()) out.push_back({line, {}});
+        return out;
+    };
+    const runtime::MergedRecords m = runtime::MergeRecords(
+        records(stored), records(held), records(runtime::ReadTextFile(p_.folder.path(file)).lines),
+        {Qt::CaseSensitive, false});
     QStringList merged;
-    for (const QString& line : disk)
-        if (!line.isEmpty() && (held.contains(line) || !stored.contains(line))) merged << line;
-    for (const QString& line : held)
-        if (!merged.contains(line) && !stored.contains(line)) merged << line;
+    for (const runtime::StoreRecord& r : m.records)
+        merged << r.name;
     if (keep > 0 && merged.size() > keep) merged = merged.mid(merged.size() - keep);
     const qsizetype before = failed.size();
     WriteSystemFile(file, merged, failed);

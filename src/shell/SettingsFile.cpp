@@ -1,6 +1,7 @@
 #include "shell/SettingsFile.h"
 
 #include "runtime/Numbers.h"
+#include "runtime/StoreMerge.h"
 #include "runtime/TextFile.h"
 #include "shell/FileNumbers.h"
 #include "shell/Program.h"
@@ -56,6 +57,7 @@ void SettingsFile::ReadSettingsFile() {
     const runtime::TextFileContent file =
         runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile));
     ApplySettingsLines(file.lines);
+    p_.shell.SettingsStored = SettingsLines();
     if (const QString fault = SettingsFault(file.lines); file.ok && !fault.isEmpty())
         p_.messages.ShowMessage(
             QStringLiteral("The settings file is damaged: ") + MessageWindow::Verbatim(fault) +
@@ -66,6 +68,30 @@ void SettingsFile::ReadSettingsFile() {
 
 void SettingsFile::RestoreSettings() {
     ApplySettingsLines(runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile)).lines);
+    p_.shell.SettingsStored = SettingsLines();
+}
+
+// Merged line by line with what another Mirel wrote since this one read or
+// wrote the file (runtime/StoreMerge.h): a line only this Mirel changed takes
+// its value, any other keeps the file's.
+QStringList SettingsFile::MergedLines() const {
+    const QStringList held = SettingsLines();
+    const runtime::TextFileContent file =
+        runtime::ReadTextFile(p_.folder.path(runtime::Place::SettingsFile));
+    if (!file.ok || file.lines.size() < LineCount) return held;
+    const auto records = [](const QStringList& lines) {
+        runtime::StoreRecords out;
+        for (int i = 0; i < LineCount; ++i)
+            out.push_back({QString::number(i), {lines.value(i)}});
+        return out;
+    };
+    QStringList merged = held;
+    for (const runtime::StoreRecord& r :
+         runtime::MergeRecords(records(p_.shell.SettingsStored), records(held), records(file.lines),
+                               {Qt::CaseSensitive, false})
+             .records)
+        merged[r.name.toInt()] = r.content.value(0);
+    return merged;
 }
 
 // The language choice as stored is no change of the user's.
@@ -181,7 +207,10 @@ bool SettingsFile::WriteSettingsFile(bool tellUser) {
     const QString path = p_.folder.path(runtime::Place::SettingsFile);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
-    if (runtime::WriteTextFile(path, SettingsLines(), &error)) return true;
+    if (runtime::WriteTextFile(path, MergedLines(), &error)) {
+        p_.shell.SettingsStored = SettingsLines();
+        return true;
+    }
     if (tellUser)
         p_.messages.ShowMessage(
             QStringLiteral("The settings could not be saved./n") + MessageWindow::Verbatim(error),

@@ -35,12 +35,15 @@ public:
     // Puts the settings back as set.sdf holds them; nothing else is read or
     // started.
     void RestoreSettings();
-    // Writes set.sdf from the settings window's boxes and LanguageFile; false
+    // Writes set.sdf from the settings window's boxes and LanguageFile, a
+    // setting another Mirel changed since kept as it wrote it; false
     // when it could not be written (an old file stays whole); with tellUser
     // the user is told why.
     bool WriteSettingsFile(bool tellUser = false);
-    // The 22 lines WriteSettingsFile writes.
+    // The 22 lines the settings window's boxes give.
     QStringList SettingsLines() const;
+    // What WriteSettingsFile writes: those lines merged with the file.
+    QStringList MergedLines() const;
     // Sets the boxes, lists and LanguageFile from lines of set.sdf's layout.
     void ApplySettingsLines(const QStringList& lines);
     // Switches the main window's default frame-rate option (0 to 4) on.

@@ -27,6 +27,10 @@ struct ShellState {
     // folder wrote since.
     QStringList RecentFilesStored;
     QStringList SearchHistoryStored;
+    // The settings as set.sdf gave them when this Mirel last read or wrote
+    // it: a setting only the other Mirel changed since is not reset by this
+    // one's Ok.
+    QStringList SettingsStored;
 
     // Version texts: the title, "4.00" (the first line of the program's
     // versioned files) and the build number "400" (major, minor and revision

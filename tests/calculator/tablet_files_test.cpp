@@ -129,8 +129,10 @@ TEST_F(TabletFilesTest, ATabletThatCannotBeWrittenStaysCurrent) {
     relist();
     write("blocker", "a file where a folder would be");
     tablets().CurTabletFile = folder("blocker/b.sac");
-    enter("A1", CalculatorTab::KindValue, "42");
     Message seen;
+    t.reply(frmMessageBox::Ok, &seen);
+    enter("A1", CalculatorTab::KindValue, "42");
+    EXPECT_TRUE(seen.text.contains("was not saved")) << "told at the entry";
     t.reply(frmMessageBox::Ok, &seen);
     pick(1);
     EXPECT_EQ(seen.title, "Tablet Error");

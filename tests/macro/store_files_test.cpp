@@ -4,6 +4,7 @@
 #include "MacroTabFixture.h"
 #include "fileio/frmFile.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 
@@ -35,7 +36,8 @@ TEST(MacroStoreFiles, WhatTheEditorStoresComesBackAfterARestart) {
         Quit(p);
     }
     const QStringList store = folder.lines("System/Macro.sdf");
-    ASSERT_EQ(store.size(), 20000) << "a line break in a cell would shift every later cell";
+    ASSERT_EQ(store.size(), 20201) << "a line break in a cell would shift every later cell";
+    EXPECT_EQ(store[20000], "<Wizard>");
     EXPECT_EQ(store[0], "Shift one");
     EXPECT_EQ(store[1], "Editor.Shift.Go:=00:00:01,000  //a second/nlater");
     const QStringList wizard = folder.lines("System/wizard.sdf");
@@ -296,6 +298,84 @@ TEST(MacroStoreFiles, AMacroWithoutRoomIsRefusedAndTold) {
     click(tab.ed().Command34);
     EXPECT_TRUE(told.text.contains("no room for 'New Macro1'")) << told.text.toStdString();
     EXPECT_EQ(folder.lines("System/Macro.sdf"), full);
+}
+
+// Looking is no change: showing a macro whose mark the file holds as 2, recording nothing and
+// leaving write no store file; a fresh folder gains none.
+TEST(MacroStoreFiles, AStoreNobodyChangedIsNeverWritten) {
+    for (const bool fresh : {true, false}) {
+        ProgramFolder folder;
+        QStringList store(20000), wizard(200);
+        store[0] = "Marked";
+        store[200] = "Odd";
+        store[201] = "View.Editor";
+        wizard[0] = " 1 ";
+        wizard[2] = " 2 ";
+        if (!fresh) {
+            folder.write("System/Macro.sdf", crlf(store));
+            folder.write("System/wizard.sdf", crlf(wizard));
+        }
+        const auto files = [&] {
+            return std::pair(readBytes(folder.file("System/Macro.sdf")),
+                             readBytes(folder.file("System/wizard.sdf")));
+        };
+        const auto before = files();
+        ProgramOn p(folder.path());
+        p.main().load();
+        MacroTab tab(p);
+        if (!fresh) {
+            tab.pickMacro(1); // the box turns from Marked's tick to Odd's none
+            click(tab.ed().Command32[MacroEditor::Record]); // Record.Start
+            click(tab.ed().Command32[MacroEditor::Record]); // and Stop, nothing recorded
+        }
+        Quit(p);
+        EXPECT_EQ(files(), before) << (fresh ? "fresh" : "mark 2");
+        EXPECT_EQ(fresh, !folder.exists("System/Macro.sdf"));
+    }
+}
+
+// Macro.sdf carries the marks and texts too: after a kill between it and wizard.sdf the
+// store reads back whole, and the older layout (marks in wizard.sdf alone) still reads.
+TEST(MacroStoreFiles, OneWriteCarriesAWholeChange) {
+    ProgramFolder folder;
+    QStringList store(20000), wizard(200);
+    store[0] = "Kept";
+    wizard[0] = " 0 ";
+    folder.write("System/wizard.sdf", crlf(wizard)); // as a kill left it
+    folder.write("System/Macro.sdf",
+                 crlf(store + QStringList{"<Wizard>", " 1 ", "marked"} + QStringList(198)));
+    ProgramOn p(folder.path());
+    p.main().load();
+    MacroTab tab(p);
+    EXPECT_EQ(tab.ed().Check5.value(), 1);
+    EXPECT_EQ(p->macroLibrary.WizardTexts[0], "marked");
+    click(tab.ed().Command34);
+    const QStringList written = folder.lines("System/Macro.sdf");
+    ASSERT_EQ(written.size(), 20201);
+    EXPECT_EQ(written.mid(20000, 3), QStringList({"<Wizard>", " 1 ", "marked"}));
+    EXPECT_EQ(folder.lines("System/wizard.sdf"), written.mid(20001)) << "for older readers";
+    Quit(p);
+}
+
+// A write that fails is told at once, kept, and written at the next change of any kind.
+TEST(MacroStoreFiles, AFailedWriteIsToldAtOnceAndWrittenAtTheNextChance) {
+    ProgramFolder folder;
+    ProgramOn p(folder.path());
+    p.main().load();
+    MacroTab tab(p);
+    Message told;
+    {
+        FileSizeLimit limit(20);
+        ASSERT_TRUE(limit.active());
+        p.reply(frmMessageBox::Ok, &told);
+        click(tab.ed().Command34);
+    }
+    EXPECT_TRUE(told.text.contains(folder.file("System/Macro.sdf"))) << told.text.toStdString();
+    EXPECT_FALSE(folder.exists("System/Macro.sdf"));
+    click(tab.ed().Command32[MacroEditor::Record]); // no change of its own
+    EXPECT_EQ(folder.lines("System/Macro.sdf").value(0), "New Macro1");
+    click(tab.ed().Command32[MacroEditor::Record]);
+    Quit(p);
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(Exit, WritesEveryStateFileInItsForm) {
     ASSERT_EQ(wizard.size(), 200);
     EXPECT_EQ(wizard.mid(0, 6), QStringList({" 0 ", "", " 0 ", "", " 1 ", "Tidies up"}));
     const QStringList store = folder.lines("System/Macro.sdf");
-    ASSERT_EQ(store.size(), 20000);
+    ASSERT_EQ(store.size(), 20201) << "the cells, then the wizard list again";
     EXPECT_EQ(store[400], "Tidy");
     EXPECT_EQ(store[401], "Run.Diagnose");
     const QStringList tablet = folder.lines("Data/Calculator/default.sac");
@@ -133,8 +133,7 @@ TEST(Exit, TheProcessEndsAtOnceAfterTheLastWindowClosesWithItsStateFilesWritten)
     EXPECT_EQ(
         folder.lines("System/last.sdf"),
         QStringList({folder.path() + "/Data/Files/a.srt", folder.path() + "/Data/Files/tone.wav"}));
-    EXPECT_EQ(folder.lines("System/Macro.sdf").size(), 20000);
-    EXPECT_EQ(folder.lines("System/wizard.sdf").size(), 200);
+    EXPECT_FALSE(folder.exists("System/Macro.sdf")) << "no macro was changed";
     EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);
 }
 
@@ -151,10 +150,8 @@ TEST(Exit, CreatesMissingFoldersAndWritesTheOtherFilesWhenOneCannotBe) {
     EXPECT_EQ(p.ends, 1);
     EXPECT_TRUE(QFileInfo(folder.file("System/recent.sdf")).isDir());
     EXPECT_EQ(folder.lines("System/pos.sdf").size(), 4);
-    EXPECT_EQ(folder.lines("System/Macro.sdf").size(), 20000);
-    EXPECT_TRUE(folder.exists("Data/Calculator/default.sac"));
     EXPECT_EQ(QDir(folder.file("System")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              QStringList({"Macro.sdf", "last.sdf", "pos.sdf", "sr.sdf", "wizard.sdf"}))
+              QStringList({"last.sdf", "pos.sdf", "sr.sdf"}))
         << "no half-written file is left behind";
 }
 

@@ -1,8 +1,10 @@
 // Writes that fail part way (a full disk) or into unwritable folders, each in a child process.
 
 #include "ShellFixture.h"
+#include "calculator/CalculatorTab.h"
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
+#include "macro/MacroEditor.h"
 #include "platform/Keys.h"
 #include "shell/LanguageFixture.h"
 #include "shell/Startup.h"
@@ -124,6 +126,7 @@ struct Row {
     std::function<QString(Steps&)> where = nullptr; // the file, where the folder's path names it
 };
 const auto kExit = [](Steps& s) { s.p.main().mnuExit.click(); };
+const auto kNewMacro = [](Steps& s) { s.p.main().macroEditor.Command34.onClick(); };
 const char* const kInPlace = "the save went into the file itself; nothing in it was changed";
 
 // The node file has the full path in it: the one-line a.srt fits, it does not.
@@ -155,7 +158,21 @@ const Row kRows[] = {
          s.p.main().mnuSettings.click();
      }},
     {"TheLastFilesAtExit", "System/last.sdf", 20, nullptr, kExit},
-    {"TheWizardListAtExit", "System/wizard.sdf", 20, nullptr, kExit},
+    // A store write is told when it fails, and again at the exit.
+    {"TheMacroStoreAtNew", "System/Macro.sdf", 20, nullptr, kNewMacro},
+    {"TheWizardListAtExit", "System/wizard.sdf", 20, nullptr,
+     [](Steps& s) {
+         kNewMacro(s);
+         kExit(s);
+     }},
+    {"TheTabletAtACellsEnter", "Data/Calculator/default.sac", 20, nullptr,
+     [](Steps& s) {
+         CalculatorTab& calc = s.p.main().calculator;
+         calc.Calc.setCurrentCell(1, 1);
+         calc.cmbCalcAdvFuncSelect.setListIndex(CalculatorTab::KindText);
+         calc.rtfCalcAdvDataInput.setText("entered");
+         calc.cmdExecCalcData.onClick();
+     }},
     {"SaveOnAFullDisk", "Data/Files/a.srt", RLIM_INFINITY, &Steps::insertLine, &Steps::save, true},
     // No temporary file can be made beside a.srt: it is written in place.
     {"SaveInPlaceOverTheLimit", "Data/Files/a.srt", 20, &Steps::deleteFirstLine, &Steps::save,
