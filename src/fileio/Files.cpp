@@ -37,9 +37,9 @@ bool Files::ChangedOnDisk(const QString& path) const {
 // Mirel read or saved it: writing now would undo that without a word.
 bool Files::MayOverwriteChange(const QString& path) {
     if (!ChangedOnDisk(path)) return true;
-    return p_.messages.ShowMessage(MessageWindow::Verbatim(path) +
-                                       QStringLiteral(" was changed on disk since Mirel read "
-                                                      "it. Overwrite it?"),
+    return p_.messages.ShowMessage(p_.texts.Say("%1 was changed on disk since Mirel read it. "
+                                                "Overwrite it?",
+                                                MessageWindow::Verbatim(path)),
                                    KindExclamation, QStringLiteral("yesno"),
                                    QStringLiteral("File changed on disk"), false,
                                    {path, Question::ChangedOnDisk}) == AnswerYes;

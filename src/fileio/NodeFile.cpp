@@ -127,12 +127,12 @@ bool Files::SaveSubControl(const QString& fileName, QString* error) {
     if (!kept.isEmpty() && runtime::ReadTextFile(kept).lines == lines) return true;
     const QString path = NodeFileOf(fileName);
     if (path.isEmpty()) {
-        if (error) *error = QStringLiteral("\"%1\" is no name for a node file").arg(fileName);
+        if (error) *error = p_.texts.Say("\"%1\" is no name for a node file", fileName);
         return false;
     }
     const QString owner = RecordedPath(runtime::ReadTextFile(path));
     if (!owner.isEmpty() && owner != fileName) {
-        if (error) *error = QStringLiteral("%1 keeps the parts of %2").arg(path, owner);
+        if (error) *error = p_.texts.Say("%1 keeps the parts of %2", path, owner);
         return false;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -18,8 +18,12 @@ constexpr int ButtonWidth = 975, ButtonHeight = 255, ToggleWidth = 435;
 constexpr int ListTop = 1980, ListHeight = 2760;
 const QString Open = QStringLiteral(">>");
 const QString Close = QStringLiteral("<<");
-const QString TypeOrChooseName = QStringLiteral("Type a file name or choose one in the list.");
-const QString ChooseName = QStringLiteral("Choose a file in the list: Ok needs its name.");
+QString TypeOrChooseName(const Program& p) {
+    return p.texts.Say("Type a file name or choose one in the list.");
+}
+QString ChooseName(const Program& p) {
+    return p.texts.Say("Choose a file in the list: Ok needs its name.");
+}
 
 QString joinPath(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return name;
@@ -230,9 +234,9 @@ void frmFile::AskTypeAmong(const QList<int>& owners) {
     for (int format : owners)
         names << formats::Name(format);
     const QString last = names.takeLast();
-    nameHint_ = QStringLiteral("\"") + formats::ExtensionOf(txtFilename.text()) +
-                QStringLiteral("\" is the extension of ") + names.join(QStringLiteral(", ")) +
-                QStringLiteral(" and ") + last + QStringLiteral(": pick the type to write.");
+    nameHint_ = p_.texts.Say("\"%1\" is the extension of %2 and %3: pick the type to write.",
+                             formats::ExtensionOf(txtFilename.text()),
+                             names.join(QStringLiteral(", ")), last);
     lblErr.setCaption(nameHint_);
     if (Label6.caption() == Open) PaneHeaderClick(Label6);
 }
@@ -253,8 +257,7 @@ bool frmFile::ShowsNameWritten() {
     const QString written = formats::WithExtension(name, type);
     if (written == name) return true;
     txtFilename.setText(written);
-    nameHint_ = QStringLiteral("The name now ends in the type's extension: Ok writes it as "
-                               "shown.");
+    nameHint_ = p_.texts.Say("The name now ends in the type's extension: Ok writes it as shown.");
     lblErr.setCaption(nameHint_);
     return false;
 }
@@ -348,11 +351,11 @@ void frmFile::FileNameEdited() {
 void frmFile::ShowNameState() {
     const bool named = !txtFilename.text().isEmpty();
     cmdAction[Ok].setEnabled(named);
-    const QString& why = txtFilename.locked() ? ChooseName : TypeOrChooseName;
+    const QString why = txtFilename.locked() ? ChooseName(p_) : TypeOrChooseName(p_);
     const QString shown = lblErr.caption();
     if (!named)
         lblErr.setCaption(why);
-    else if (shown == ChooseName || shown == TypeOrChooseName || shown == nameHint_)
+    else if (shown == ChooseName(p_) || shown == TypeOrChooseName(p_) || shown == nameHint_)
         lblErr.setCaption(p_.texts.TextTable(4, 39));
 }
 
@@ -405,11 +408,10 @@ QString frmFile::NamedPath() const {
 bool frmFile::HasAnswer(bool media) {
     QString why;
     if (media && p_.players.mediaFileName().isEmpty())
-        why = QStringLiteral("No media file is loaded in the player, so there is no media name "
-                             "to use.") +
-              runtime::CrLf + QStringLiteral("Untick the option or type a file name.");
+        why = p_.texts.Say("No media file is loaded in the player, so there is no media name to "
+                           "use.\r\nUntick the option or type a file name.");
     else if (!media && runtime::Trim(txtFilename.text()).isEmpty())
-        why = TypeOrChooseName;
+        why = TypeOrChooseName(p_);
     if (why.isEmpty()) return true;
     p_.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"),
                             QStringLiteral("File Handling"));

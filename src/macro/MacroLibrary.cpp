@@ -119,11 +119,10 @@ bool MacroLibrary::SaveStore(QString* error) {
     unplaced_ = !merged.unplaced.isEmpty();
     if (unplaced_) {
         if (error)
-            *error = QStringLiteral("The macros were not saved: the macro store holds %1 macros "
-                                    "and has no room for '%2'. Delete a macro you do not need, "
-                                    "then change a macro to save again.")
-                         .arg(Macros)
-                         .arg(MessageWindow::Verbatim(merged.unplaced));
+            *error = p_.texts.Say("The macros were not saved: the macro store holds %1 macros "
+                                  "and has no room for '%2'. Delete a macro you do not need, "
+                                  "then change a macro to save again.",
+                                  Macros, MessageWindow::Verbatim(merged.unplaced));
         return false;
     }
 

@@ -53,8 +53,8 @@ bool Recorder::awaitedActionSeen() const {
 
 QString Recorder::triggerText() const {
     const int key = p_.macro.TriggerKey;
-    return QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + CommandOfCode(p_, key) +
-           u']';
+    return p_.texts.Say(
+        "Trigger %1", QStringLiteral("[%1,%2]").arg(runtime::TrimStr(key), CommandOfCode(p_, key)));
 }
 
 void Recorder::setStatus(const QString& text) {
@@ -110,7 +110,7 @@ QString Recorder::EndForRun() {
     Macro& m = p_.macro;
     if (m.RecordMode == Macro::RecordingMode) {
         p_.main().macroEditor.ExecuteListButton(MacroEditor::Record); // Record.Stop
-        return QStringLiteral("Recording ended: a macro ran");
+        return p_.texts.Say("Recording ended: a macro ran");
     }
     Timer2.setEnabled(false);
     DoKeyAction(m.TriggerKey, false);
@@ -153,8 +153,8 @@ void Recorder::recordAction() {
     for (const ReadField& field : reads.fields)
         if (const FieldLine now = field.current(); now.code > 0) set_[field.codes.front()] = now;
     if (missing.isEmpty()) return;
-    setStatus(QStringLiteral("Macro [") + CommandOfCode(p_, action.code) +
-              QStringLiteral("] recorded. ") + NotRecorded + missing);
+    setStatus(p_.texts.Say("Macro [%1] recorded. Not recorded: %2", CommandOfCode(p_, action.code),
+                           missing));
 }
 
 QString Recorder::unrecordedNow(const ActionReads& reads) const {
@@ -168,7 +168,7 @@ QString Recorder::unrecordedNow(const ActionReads& reads) const {
 
 void Recorder::RecordNotRecorded(const QString& what) {
     if (!recordLine(CommentCode, NotRecorded + what)) return;
-    setStatus(NotRecorded + what);
+    setStatus(p_.texts.Say("Not recorded: %1", what));
 }
 
 bool Recorder::recordLine(int code, const QString& text) {
@@ -177,8 +177,7 @@ bool Recorder::recordLine(int code, const QString& text) {
     if (!at.found()) return false;
     if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position), text)) return false;
     remember(code, text);
-    setStatus(QStringLiteral("Macro [") + table.fullName(at.group, at.position) +
-              QStringLiteral("] recorded"));
+    setStatus(p_.texts.Say("Macro [%1] recorded", table.fullName(at.group, at.position)));
     return true;
 }
 

@@ -147,14 +147,14 @@ void Online::CancelTransfers() {
         if (r.kind == Upload) {
             QFile::remove(UploadCopy(r.serverName));
             if (p_.hasMain()) {
-                p_.main().online.Log(OnlineTab::TimedLine(QStringLiteral("Upload cancelled.")));
+                p_.main().online.Log(OnlineTab::TimedLine(p_.texts.Say("Upload cancelled.")));
                 p_.main().online.LogEnd();
             }
         }
     // Until the part an upload sent is deleted, the server is not as Mirel says.
     ShowTransferStatus(Inet1.CleaningUp()
-                           ? QStringLiteral("Cancelling: removing from the server what was sent...")
-                           : QStringLiteral("Transfer cancelled."));
+                           ? p_.texts.Say("Cancelling: removing from the server what was sent...")
+                           : p_.texts.Say("Transfer cancelled."));
     if (p_.hasMain()) {
         p_.main().online.cmdTransferCancel.setEnabled(false);
         p_.main().online.prgTransfer.setValue(0);
@@ -182,9 +182,9 @@ void Online::Inet1_StateChanged(int state) {
 // not answer a start-up request would not answer the start-up's others
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
-    QString info = PlainTransferError(Inet1.ResponseInfo(), ServerFile(request));
+    QString info = PlainTransferError(p_.texts, Inet1.ResponseInfo(), ServerFile(request));
     if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
-    ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
+    ShowTransferStatus(p_.texts.Say("%1 failed: %2", Describe(request), info));
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     if (request.kind == Upload) UploadFailed(request);
     if (request.startup && Inet1.ResponseCode() == 0) DropWaitingStartupRequests();
@@ -200,7 +200,7 @@ void Online::Failed(const Request& request) {
 // on the server that the server would not let go.
 void Online::CancelEnded(const QString& left) {
     if (left.isEmpty()) {
-        if (!Inet1.StillExecuting()) ShowTransferStatus(QStringLiteral("Transfer cancelled."));
+        if (!Inet1.StillExecuting()) ShowTransferStatus(p_.texts.Say("Transfer cancelled."));
         return;
     }
     ShowTransferStatus(left);
@@ -247,7 +247,7 @@ void Online::DropWaitingStartupRequests() {
 }
 
 void Online::Completed(const Request& request) {
-    ShowTransferStatus(Describe(request) + QStringLiteral(": done."));
+    ShowTransferStatus(p_.texts.Say("%1: done.", Describe(request)));
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     switch (request.kind) {
     case DownloadList:
@@ -291,9 +291,9 @@ QString Online::ServerFile(const Request& request) {
     return platform::Inet::ParseOperation(request.operation).remote;
 }
 
-QString Online::Describe(const Request& request) {
-    return (request.kind == Upload ? QStringLiteral("Sending ") : QStringLiteral("Getting ")) +
-           request.serverName;
+QString Online::Describe(const Request& request) const {
+    return request.kind == Upload ? p_.texts.Say("Sending %1", request.serverName)
+                                  : p_.texts.Say("Getting %1", request.serverName);
 }
 
 // The format panel gets back what a download's waiting text replaced.

@@ -77,8 +77,8 @@ void Online::DownloadReceived(const Request& request) {
 bool Online::ConfirmDownloadOverUnsaved(const QString& received) {
     if (!p_.doc.FileChanged) return true;
     const int answer = p_.messages.ShowMessage(
-        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) +
-            QStringLiteral(" has been changed and not saved. Do you want to continue loading ?"),
+        p_.texts.Say("File %1 has been changed and not saved. Do you want to continue loading ?",
+                     MessageWindow::Verbatim(p_.files.CurFileName)),
         KindQuestion, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"), false,
         {p_.files.CurFileName, Question::UnsavedWork});
     if (answer != AnswerNo) return true;
@@ -104,9 +104,9 @@ bool Online::StoreDownload(const QString& received, const QString& target) {
     source.close();
     QFile::remove(received);
     if (!ok)
-        p_.messages.ShowMessage(QStringLiteral("Error writing file (") +
-                                    MessageWindow::Verbatim(reason) + QStringLiteral(")."),
-                                KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+        p_.messages.ShowMessage(
+            p_.texts.Say("Error writing file (%1).", MessageWindow::Verbatim(reason)), KindStop,
+            QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     return ok;
 }
 
@@ -137,9 +137,9 @@ void Online::UploadFailed(const Request& request) {
     QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") +
-                                 PlainTransferError(Inet1.ResponseInfo(), ServerFile(request)) +
-                                 QLatin1Char('.')));
+    tab.Log(OnlineTab::TimedLine(
+        p_.texts.Say("Could not upload file. %1.",
+                     PlainTransferError(p_.texts, Inet1.ResponseInfo(), ServerFile(request)))));
     if (!Inet1.LeftOnServer().isEmpty()) tab.Log(OnlineTab::TimedLine(Inet1.LeftOnServer()));
     tab.LogEnd();
 }

@@ -58,8 +58,9 @@ void SettingsFile::ReadSettingsFile() {
     ApplySettingsLines(file.lines);
     if (const QString fault = SettingsFault(file.lines); file.ok && !fault.isEmpty())
         p_.messages.ShowMessage(
-            QStringLiteral("The settings file is damaged: ") + MessageWindow::Verbatim(fault) +
-                QStringLiteral("./nThe settings it does not give keep their values."),
+            p_.texts.Say("The settings file is damaged: %1./nThe settings it does not give keep "
+                         "their values.",
+                         MessageWindow::Verbatim(fault)),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Settings file"));
     ReadRecentFiles();
 }
@@ -184,7 +185,7 @@ bool SettingsFile::WriteSettingsFile(bool tellUser) {
     if (runtime::WriteTextFile(path, SettingsLines(), &error)) return true;
     if (tellUser)
         p_.messages.ShowMessage(
-            QStringLiteral("The settings could not be saved./n") + MessageWindow::Verbatim(error),
+            p_.texts.Say("The settings could not be saved./n%1", MessageWindow::Verbatim(error)),
             KindStop, QStringLiteral("ok"), QStringLiteral("Settings not saved"));
     return false;
 }

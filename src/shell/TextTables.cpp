@@ -176,3 +176,40 @@ void TextTables::SetDefaultTexts() {
     for (std::size_t i = 0; i < own_.size(); ++i)
         own_[i] = QString::fromUtf8(OwnTexts[i]);
 }
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString PackBreak = QStringLiteral("/n");
+
+// The key of an English text: trimmed (a pack line is), its CR LF as "/n" (a
+// pack line holds no line break).
+QString SaidKey(const QString& english) {
+    QString key = english.trimmed();
+    return key.replace(CrLf, PackBreak);
+}
+
+} // namespace
+
+QString TextTables::Said(const QString& english) const {
+    const auto it = said_.constFind(SaidKey(english));
+    if (it == said_.constEnd()) return english;
+    // The English's blanks around the text and its kind of line break stay.
+    qsizetype lead = 0, trail = 0;
+    while (lead < english.size() && english.at(lead).isSpace())
+        ++lead;
+    while (trail < english.size() - lead && english.at(english.size() - 1 - trail).isSpace())
+        ++trail;
+    QString words = *it;
+    if (english.contains(CrLf)) words.replace(PackBreak, CrLf);
+    return english.left(lead) + words + english.right(trail);
+}
+
+bool TextTables::Holds(const QString& english) const {
+    return said_.contains(SaidKey(english));
+}
+
+void TextTables::setSaid(const QString& english, const QString& words) {
+    const QString key = SaidKey(english);
+    if (!key.isEmpty()) said_.insert(key, words);
+}
