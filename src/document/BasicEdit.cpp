@@ -104,7 +104,6 @@ void BasicEdit::InsertLine() {
     ShiftRowsDown(row);
     WriteInsertedLine(row);
     ShowEmptySubtitle();
-    RangesToLastLine(rows - 1);
     p_.doc.FileChanged = true;
     p_.doc.LineListValid = false;
     p_.edit.ShowCurrentLine();
@@ -170,13 +169,41 @@ void BasicEdit::MoveNodesDown(int row) {
     }
 }
 
-// The last line of the Shift and Stretch ranges is the document's last line
-// after each insert and delete, so that a tool run on the whole document
-// still reaches every line.
-void BasicEdit::RangesToLastLine(int lines) {
+// A tool run on the whole document reaches every line however many there
+// are now: the edit area calls this at each refresh, so an insert, a delete,
+// a load, an add, a restored snapshot and File > New all move it.
+void BasicEdit::RangesToLastLine(bool whole) {
+    watchRangeEnds();
+    const int lines = p_.doc.lineCount();
+    if (!whole && lines == linesFollowed_) return;
     EditorTab& editor = p_.main().editor;
-    editor.Text1[1].setText(TrimStr(lines));
-    editor.Text1[3].setText(TrimStr(lines));
+    writing_ = true;
+    for (int i = 0; i < 2; ++i) {
+        follows_[i] = follows_[i] || whole;
+        if (follows_[i]) editor.Text1[1 + 2 * i].setText(TrimStr(lines));
+    }
+    writing_ = false;
+    linesFollowed_ = lines;
+}
+
+bool BasicEdit::FollowsLastLine(const platform::TextBox& last) const {
+    const EditorTab& editor = p_.main().editor;
+    for (int i = 0; i < 2; ++i)
+        if (&last == &editor.Text1[1 + 2 * i]) return follows_[i];
+    return false;
+}
+
+// A key typed into an end, or a change this does not make (a macro line's),
+// is the user's: that end keeps its line from then on.
+void BasicEdit::watchRangeEnds() {
+    if (watching_) return;
+    watching_ = true;
+    EditorTab& editor = p_.main().editor;
+    for (int i = 0; i < 2; ++i) {
+        platform::TextBox& end = editor.Text1[1 + 2 * i];
+        end.onChange = [this, i] { follows_[i] = follows_[i] && writing_; };
+        end.onKeyPress = [this, i](int&) { follows_[i] = false; };
+    }
 }
 
 // ---- Delete -----------------------------------------------------------------
@@ -198,7 +225,6 @@ void BasicEdit::DeleteLine() {
     g.setRows(lines + 1);
     if (row < p_.doc.lstFont.size()) p_.doc.lstFont.removeAt(row);
     ShowEmptySubtitle();
-    RangesToLastLine(lines - 1);
     p_.doc.FileChanged = true;
     p_.doc.LineListValid = false;
     p_.edit.ShowCurrentLine();

@@ -14,7 +14,8 @@
 class Program;
 namespace platform {
 class Grid;
-}
+class TextBox;
+} // namespace platform
 
 class BasicEdit {
 public:
@@ -45,6 +46,13 @@ public:
                                      const QString& nextStart);
     static QString InsertedEndTime(const QString& start, const QString& nextStart);
 
+    // The Shift and Stretch ranges' last lines. One that reaches the last
+    // line follows it through every change of the line count, whichever
+    // command made it; one the user set to end earlier keeps its line.
+    // `whole`: both ranges end at the last line (a load or an add).
+    void RangesToLastLine(bool whole = false);
+    bool FollowsLastLine(const platform::TextBox& last) const;
+
 private:
     enum class CellOrder { RowFirst, ColumnFirst };
     QString CellDetails(int row, CellOrder order);
@@ -62,9 +70,14 @@ private:
     void MoveNodesUp(int row);
     void RemoveEmptyParts();
     void ShowEmptySubtitle();
-    void RangesToLastLine(int lines);
     void RediagnoseIfErrors();
 
     platform::Grid& grid();
     Program& p_;
+    void watchRangeEnds();
+    // The line count the ranges followed last; which of the two ends (Shift,
+    // Stretch) follow it: a text typed or set by a macro line stops that.
+    int linesFollowed_ = -1;
+    bool follows_[2] = {true, true};
+    bool watching_ = false, writing_ = false;
 };

@@ -8,6 +8,7 @@
 #include "platform/ComboBox.h"
 #include "platform/Grid.h"
 #include "platform/Keys.h"
+#include "platform/LongText.h"
 #include "runtime/Numbers.h"
 #include "runtime/Strings.h"
 #include "shell/Program.h"
@@ -61,6 +62,7 @@ EditArea::EditArea(Program& p) : p_(p), basic_(p) {}
 
 void EditArea::ShowCurrentLine() {
     if (p_.doc.EditorBlocked) return;
+    basic_.RangesToLastLine();
     EditorTab& editor = p_.main().editor;
     const platform::Grid& g = editor.grdSubEdit;
     const int row = g.row(), col = g.col();
@@ -207,7 +209,7 @@ void EditArea::subShowSubtitle(const QString& text, int index) {
         const StyleWords words = StyleWords::of(p_.texts);
         shown.setFontBold(StyleHas(fields.style, words.bold));
         shown.setFontItalic(StyleHas(fields.style, words.italic));
-        shown.setCaption(runtime::LTrim(text));
+        shown.setCaption(platform::ShownStart(runtime::LTrim(text)));
     }
     auto& lists = m.editor.font.Combo9;
     SelectMatching(lists[0], fields.family, lists[0].listCount());

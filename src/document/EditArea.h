@@ -62,6 +62,11 @@ public:
     void BasicInsertLine() { basic_.InsertLine(); }
     void BasicDeleteLine() { basic_.DeleteLine(); }
     void BasicChangeCell() { basic_.ChangeCell(); }
+    // The timing tools' ranges that reach the last line (see BasicEdit).
+    void RangesToLastLine(bool whole = false) { basic_.RangesToLastLine(whole); }
+    bool FollowsLastLine(const platform::TextBox& last) const {
+        return basic_.FollowsLastLine(last);
+    }
 
 private:
     void ShowCellPosition(int row, int col);

@@ -1,5 +1,6 @@
 #include "document/FormatDetection.h"
 
+#include "document/readers/Readers.h"
 #include "runtime/Strings.h"
 
 namespace {
@@ -9,12 +10,14 @@ QStringView Mid(const QString& s, int start, int length) {
     return QStringView(s).mid(start - 1, length);
 }
 
-// "{hh:mm:ss}{hh:mm:ss}": both times with their colons. Frame numbers hold
-// none, so a MicroDVD line whose frames put "}{" at the same place
+// "{hh:mm:ss}{hh:mm:ss}": both times with their colons, at their places or
+// with one hour digit ("{0:00:01}{0:00:03}"). Frame numbers hold none, so a
+// MicroDVD line whose frames put "}{" at the same place
 // ("{431}{492}{y:i}Hello") is not taken for one.
 bool IsPowerDivXLine(const QString& s) {
-    return Mid(s, 10, 2) == QLatin1String("}{") && s.size() > 16 && s[3] == u':' && s[6] == u':' &&
-           s[13] == u':' && s[16] == u':';
+    return (Mid(s, 10, 2) == QLatin1String("}{") && s.size() > 16 && s[3] == u':' && s[6] == u':' &&
+            s[13] == u':' && s[16] == u':') ||
+           readers::IsPowerDivXLine(s);
 }
 
 int DetectBracketed(const QString& s) {

@@ -170,11 +170,9 @@ void Loader::SetRangeFields() {
     EditorTab& editor = p_.main().editor;
     platform::Grid& grid = editor.grdSubEdit;
     const int lines = p_.doc.lineCount();
-    const QString last = runtime::TrimStr(lines);
     editor.Text1[0].setText(QStringLiteral("1"));
-    editor.Text1[1].setText(last);
     editor.Text1[2].setText(QStringLiteral("1"));
-    editor.Text1[3].setText(last);
+    p_.edit.RangesToLastLine(true);
     grid.setCurrentCell(1, 3);
     editor.rtfStretchFirst.setText(lines > 0 ? ShownTime(grid.textMatrix(1, 1)) : QString());
     editor.rtfStretchLast.setText(lines > 0 ? ShownTime(grid.textMatrix(lines, 1)) : QString());

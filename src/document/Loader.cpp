@@ -94,9 +94,11 @@ void Loader::ShowProgressWindow(Call& c) {
     p_.control().StartLoadLog();
 }
 
+// The window repaints before the load, but takes no click or key meanwhile:
+// those run after the load, in the order made.
 void Loader::EnterBusyState() {
     p_.main().player.timPlayer.setEnabled(false);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     p_.host.screen.setMousePointer(platform::Screen::PointerHourglass);
 }
 

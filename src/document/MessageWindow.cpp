@@ -30,32 +30,48 @@ MessageWindow::MessageWindow(Program& p) : p_(p) {}
 MessageWindow::~MessageWindow() = default;
 
 // A replayed macro answers as recorded the question it recorded the answer
-// to; an answer recorded without its question answers routine ones only.
-bool MessageWindow::answeredByMacro(const QString& buttons, const QString& title,
+// to, by its key and its file; an answer recorded without its question
+// answers routine ones only.
+bool MessageWindow::answeredByMacro(const QString& buttons, const QString& kind,
                                     const Question& about) {
-    Macro& m = p_.macro;
-    const Macro::RecordedAnswer& a = m.PendingAnswer;
-    if (!IsQuestion(buttons) || a.button < 0 || !Offers(buttons, a.button)) return false;
-    if (!a.named && about.stake != Question::Routine) return false;
-    const QString file = p_.fileCommands.MacroFileName(a.file);
-    if (a.named && (a.kind != title || QDir::cleanPath(file) != QDir::cleanPath(about.file)))
-        return false;
-    if (about.stake == Question::UnsavedWork && !m.RunOwnsEdits) return false;
-    MsgResult = a.button;
-    m.PendingAnswer = {};
-    return true;
+    if (!IsQuestion(buttons) || !macroMayAnswer(about)) return false;
+    std::vector<Macro::RecordedAnswer>& answers = p_.macro.PendingAnswers;
+    for (auto a = answers.begin(); a != answers.end(); ++a) {
+        if (!Offers(buttons, a->button)) continue;
+        if (!a->named && about.stake != Question::Routine) continue;
+        const QString file = QDir::cleanPath(p_.fileCommands.MacroFileName(a->file));
+        if (a->named && (a->kind != kind || file != QDir::cleanPath(about.file))) continue;
+        MsgResult = a->button;
+        answers.erase(a);
+        return true;
+    }
+    return false;
+}
+
+bool MessageWindow::macroMayAnswer(const Question& about) const {
+    switch (about.stake) {
+    case Question::ChangedOnDisk:
+        return false; // another program's work: only the user knows it
+    case Question::UnsavedWork:
+        return p_.macro.RunOwnsEdits;
+    case Question::Overwrite:
+        return p_.files.IsRememberedFile(about.file);
+    default:
+        return true;
+    }
 }
 
 int MessageWindow::ShowMessage(const QString& text, int kind, const QString& buttons,
                                const QString& title, bool input, const Question& about) {
     Macro& m = p_.macro;
     const bool question = IsQuestion(buttons);
-    if (answeredByMacro(buttons, title, about)) return static_cast<qint16>(MsgResult);
+    const QString key = about.key.isEmpty() ? title : about.key;
+    if (answeredByMacro(buttons, key, about)) return static_cast<qint16>(MsgResult);
     // While recording, a question is recorded with its answer and a message
     // that only informs records nothing: the action that showed it stays the
     // recorded line, and its replay meets the same message.
     const bool recordAnswer = question && m.RecordsAnswers();
-    if ((kind == KindStop || kind == KindExclamation) &&
+    if ((kind == KindStop || kind == KindExclamation) && about.stake != Question::Notice &&
         buttons.compare(u"ok", Qt::CaseInsensitive) == 0)
         ++RefusalsShown;
     if (!m.RecordsAnswers()) m.SetMacroAction(QString(), MessageActionCode);
@@ -78,7 +94,7 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     if (input) box->txtInput[0].setFocus(); // typing starts at the name
     box->showModal();
     last_ = std::move(box);
-    if (recordAnswer) m.RecordAnswer(MsgResult, title, about.file);
+    if (recordAnswer) m.RecordAnswer(MsgResult, key, about.file);
     return static_cast<qint16>(MsgResult);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <memory>
+#include <utility>
 
 class Program;
 class frmMessageBox;
@@ -22,13 +23,22 @@ enum MessageKind : int {
 };
 
 // What a question is about, so that a recorded answer answers only the
-// question it was given to: the file it names, and what a wrong answer
-// would lose (another program's change on disk, unsaved edits, the lines
-// of a file that were not read).
+// question it was given to: the file it names, what a wrong answer would
+// lose, and a key that names the question whatever language its title is
+// shown in (the title itself when empty).
+//
+// A macro's recorded answer never decides what the macro cannot know about:
+// another program's change on disk, unsaved edits the run did not make, or
+// the overwriting of a file other than the document's own. A Notice asks
+// nothing: it says what goes on without something, and work goes on.
 struct Question {
-    enum Stake { Routine, ChangedOnDisk, UnsavedWork, LinesNotRead };
+    enum Stake { Routine, ChangedOnDisk, UnsavedWork, LinesNotRead, Overwrite, Notice };
+    Question() = default;
+    Question(QString file_, Stake stake_ = Routine, QString key_ = QString())
+        : file(std::move(file_)), stake(stake_), key(std::move(key_)) {}
     QString file;
     Stake stake = Routine;
+    QString key;
 };
 
 class MessageWindow {
@@ -59,8 +69,8 @@ public:
     // The last button pressed (the file chooser also writes 0 or 1 here).
     int MsgResult = 0;
     // Refusals shown so far: warnings and stops with Ok as their only
-    // button. A macro run ends at one, since its next lines count on the
-    // refused step.
+    // button (a Notice is none). A macro run ends at one, since its next
+    // lines count on the refused step.
     int RefusalsShown = 0;
     // True while the shown message asks for input; kept until the next message.
     bool MacroInputMode = false;
@@ -70,7 +80,8 @@ public:
     frmMessageBox* lastWindow() const { return last_.get(); }
 
 private:
-    bool answeredByMacro(const QString& buttons, const QString& title, const Question& about);
+    bool answeredByMacro(const QString& buttons, const QString& kind, const Question& about);
+    bool macroMayAnswer(const Question& about) const;
     static void breakLines(QString& text);
     void showInputRows(frmMessageBox& box, bool input) const;
     static void showIcon(frmMessageBox& box, int kind);

@@ -381,10 +381,12 @@ void ReaderFrame::badLine() {
                 p_.texts.Say("Line #%1 = '%2'", runtime::TrimStr(entryNumber_),
                              MessageWindow::Verbatim(*currentFileLine_)) +
                 CrLf + CrLf + text(9, 8),
-            KindStop, QStringLiteral("yesno"), text(9, 13));
+            KindStop, QStringLiteral("yesno"), text(9, 13), false,
+            {request_.fileName, Question::Routine, QStringLiteral("Bad line")});
         setStatus(9);
     }
-    QCoreApplication::processEvents();
+    // Repaints only: a click or key made meanwhile runs after the load.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 ReadOutcome ReaderFrame::fail() {

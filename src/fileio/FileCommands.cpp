@@ -73,6 +73,7 @@ void FileCommands::MenuNewFile() {
     if (!formats::IsSubtitleFormat(format))
         format = Format::SubRip; // no partition format chosen yet
     files.CurFileIndex = format;
+    files.RememberDiskState(QString()); // the new document has no file yet
     files.CurFileName = p_.folder.path(runtime::Place::FilesFolder, QStringLiteral("Noname")) +
                         Files::SetSubFileExt(format);
     QString name = files.CurFileName;

@@ -22,7 +22,10 @@ QString ShortPath(const QString& path) {
 
 } // namespace
 
+// The one part a load gives a file is named after it, and follows its name
+// (a save under another name): it is no part of the user's to keep.
 void Files::ShowFileInfo(QString& fileName, int format) {
+    const bool singlePart = IsSinglePart();
     CurFileIndex = format;
     fileName = formats::WithExtension(fileName, format);
     CurFileName = fileName;
@@ -49,6 +52,7 @@ void Files::ShowFileInfo(QString& fileName, int format) {
         log.addItem(item);
 
     p_.doc.FileNodes.setName(0, CurFileBase);
+    if (singlePart) p_.doc.FileNodes.setName(1, CurFileBase);
     // A chooser made later starts on the current file (a start with a file
     // does not build it).
     if (p_.hasFileChooser()) p_.fileChooser().lblFullName.setCaption(CurFileName);

@@ -30,12 +30,14 @@ public:
     // the reason in *error where given; an old node file then stays as it was.
     bool SaveSubControl(const QString& fileName, QString* error = nullptr);
     // \System\Nodes\<name>-<hash>.sdf: the file's name and eight hex digits
-    // of a hash of its full path, so that files of one name in two folders
-    // keep parts of their own.
+    // of a hash of its full path, symbolic links and ".." resolved, so that
+    // files of one name in two folders keep parts of their own and one file
+    // reached two ways shares them. A name too long for it is cut.
     QString NodeFileOf(const QString& fileName) const;
     // The node file a load takes for fileName: its own (NodeFileOf), else the
-    // one of its name alone ("<title>.sdf", as earlier versions named them),
-    // each only when it records fileName; "" for none.
+    // one keyed by the path as given, else the one of its name alone
+    // ("<title>.sdf"), as earlier versions named them, each only when it
+    // records the same file; "" for none.
     QString NodeFileRecording(const QString& fileName) const;
     // The document is the one part over every line, named after the current
     // file, that a load gives a file without a node file.

@@ -28,6 +28,34 @@ QString RecordedPath(const runtime::TextFileContent& file) {
                                                                      : QString();
 }
 
+// A file as the system finds it, symbolic links and ".." resolved, so that one
+// file reached two ways is one file; a file that is not there is its clean
+// absolute path.
+QString ResolvedPath(const QString& fileName) {
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool RecordsFile(const QString& recorded, const QString& fileName) {
+    return !recorded.isEmpty() &&
+           (recorded == fileName || ResolvedPath(recorded) == ResolvedPath(fileName));
+}
+
+// "<title>-<8 hex digits of a hash of the path>.sdf". A title too long for a
+// file name of 255 bytes is cut, whole characters at a time: the hash keeps
+// such files apart.
+QString NodeFileName(const QString& path) {
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(8));
+    const QString tail = QLatin1Char('-') + hash + QStringLiteral(".sdf");
+    QString title = path.section(QLatin1Char('/'), -1);
+    constexpr qsizetype MaxNameBytes = 255;
+    while ((title + tail).toUtf8().size() > MaxNameBytes)
+        title.chop(title.size() > 1 && title.back().isLowSurrogate() ? 2 : 1);
+    return title + tail;
+}
+
 QString EntryLine(const NodeTable& t, int i) {
     return runtime::TrimStr(t.FirstRow(i)) + QLatin1Char(',') + runtime::TrimStr(t.LastRow(i)) +
            QLatin1Char(':') + t.Name(i) + (t.InIndex(i) ? QLatin1Char('1') : QLatin1Char('0'));
@@ -98,40 +126,40 @@ bool IsCurrentVersion(Program& p, const QStringList& lines) {
 } // namespace
 
 QString Files::NodeFileOf(const QString& fileName) const {
-    const QByteArray hash =
-        QCryptographicHash::hash(fileName.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
-    return p_.folder.path(runtime::Place::NodesFolder,
-                          fileName.section(QLatin1Char('/'), -1) + QLatin1Char('-') +
-                              QString::fromLatin1(hash) + QStringLiteral(".sdf"));
+    return p_.folder.path(runtime::Place::NodesFolder, NodeFileName(ResolvedPath(fileName)));
 }
 
+// Earlier versions keyed node files by the path as given, and before that by
+// the name alone.
 QString Files::NodeFileRecording(const QString& fileName) const {
-    const QString old =
-        p_.folder.path(runtime::Place::NodesFolder,
-                       fileName.section(QLatin1Char('/'), -1) + QStringLiteral(".sdf"));
-    for (const QString& path : {NodeFileOf(fileName), old})
-        if (!path.isEmpty() && RecordedPath(runtime::ReadTextFile(path)) == fileName) return path;
+    using runtime::Place;
+    const QString title = fileName.section(QLatin1Char('/'), -1);
+    for (const QString& path :
+         {NodeFileOf(fileName), p_.folder.path(Place::NodesFolder, NodeFileName(fileName)),
+          p_.folder.path(Place::NodesFolder, title + QStringLiteral(".sdf"))})
+        if (!path.isEmpty() && RecordsFile(RecordedPath(runtime::ReadTextFile(path)), fileName))
+            return path;
     return QString();
 }
 
 bool Files::SaveSubControl(const QString& fileName, QString* error) {
     const NodeTable& nodes = p_.doc.FileNodes;
-    QStringList lines = {
-        p_.shell.ProgramVersion,   QStringLiteral("<File>"), fileName,
-        QStringLiteral("</File>"), QStringLiteral("<Data>"), runtime::TrimStr(nodes.Count())};
+    QStringList lines = {p_.shell.ProgramVersion,  QStringLiteral("<File>"),
+                         ResolvedPath(fileName),   QStringLiteral("</File>"),
+                         QStringLiteral("<Data>"), runtime::TrimStr(nodes.Count())};
     for (int i = 0; i <= nodes.Count(); ++i)
         lines << EntryLine(nodes, i);
     lines << QStringLiteral("</Data>");
-    // A node file that holds these parts already is left as it is.
-    const QString kept = NodeFileRecording(fileName);
-    if (!kept.isEmpty() && runtime::ReadTextFile(kept).lines == lines) return true;
     const QString path = NodeFileOf(fileName);
     if (path.isEmpty()) {
         if (error) *error = p_.texts.Say("\"%1\" is no name for a node file", fileName);
         return false;
     }
+    // A node file of its own that holds these parts already is left as it is.
+    if (NodeFileRecording(fileName) == path && runtime::ReadTextFile(path).lines == lines)
+        return true;
     const QString owner = RecordedPath(runtime::ReadTextFile(path));
-    if (!owner.isEmpty() && owner != fileName) {
+    if (!owner.isEmpty() && !RecordsFile(owner, fileName)) {
         if (error) *error = p_.texts.Say("%1 keeps the parts of %2", path, owner);
         return false;
     }

@@ -54,7 +54,8 @@ int askOverwrite(Program& p, const QString& fileName) {
                                               "overwrite this file?",
                                               MessageWindow::Verbatim(fileName)),
                                   KindQuestion, QStringLiteral("yesno"),
-                                  QStringLiteral("File exists"), false, {fileName});
+                                  QStringLiteral("File exists"), false,
+                                  {fileName, Question::Overwrite});
 }
 
 bool samePath(const QString& a, const QString& b) {
@@ -364,7 +365,9 @@ bool WriterRun::askNegativeTime(const QString& target, int row) {
             : t.Say("Negative time calculated during Partitioning.\r\nPlease do not partition "
                     "in subtitle display time. ");
     return p_.messages.ShowMessage(error + where + cause + t.Say("Continue?"), KindExclamation,
-                                   QStringLiteral("yesno"), error) != AnswerNo;
+                                   QStringLiteral("yesno"), error, false,
+                                   {target, Question::Routine, QStringLiteral("Negative time")}) !=
+           AnswerNo;
 }
 
 void WriterRun::showProgress(int row) {

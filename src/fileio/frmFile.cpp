@@ -8,12 +8,14 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace {
 
 constexpr int WindowWidth = 8400, WindowHeight = 6720;
 constexpr int Margin = 120, InnerWidth = WindowWidth - 2 * Margin;
 constexpr int ButtonWidth = 975, ButtonHeight = 255, ToggleWidth = 435;
+constexpr int StatusTop = 6300, StatusHeight = 255;
 // The panes and the file list share one place; an open pane lies over the list.
 constexpr int ListTop = 1980, ListHeight = 2760;
 const QString Open = QStringLiteral(">>");
@@ -93,12 +95,13 @@ void frmFile::layOut() {
     Check1.move(Margin + 1020, 5550, 5000, 255);
     lblFullName.move(Margin, 5880, InnerWidth, 255);
     lblFullName.setForeColor(platform::palette::ButtonRest);
-    lblMess.move(Margin, 6300, 900, 255);
+    lblMess.move(Margin, StatusTop, 900, StatusHeight);
     const int buttonsLeft = WindowWidth - Margin - 2 * ButtonWidth - 60;
-    lblErr.move(Margin + 900, 6300, buttonsLeft - 60 - (Margin + 900), 255); // up to Cancel
+    lblErr.move(Margin + 900, StatusTop, buttonsLeft - 60 - (Margin + 900), StatusHeight);
+    lblErr.setWordWrap(true); // up to Cancel, and the window grows for its lines
     for (auto it = cmdAction.begin(); it != cmdAction.end(); ++it) {
         const int fromRight = it.index() == Ok ? 1 : 2;
-        it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * 60, 6300,
+        it->move(WindowWidth - Margin - fromRight * ButtonWidth - (fromRight - 1) * 60, StatusTop,
                  ButtonWidth, ButtonHeight);
         MakeLabelButton(*it);
     }
@@ -180,17 +183,17 @@ void frmFile::PaneHeaderClick(platform::Label& header) {
 }
 
 void frmFile::DriveChosen() {
-    lblErr.setCaption(p_.texts.TextTable(4, 39));
+    ShowStatus(p_.texts.TextTable(4, 39));
     const int index = List1.listIndex();
     if (index < 0) return;
     Label36.setCaption(List1.text());
     PaneHeaderClick(Label31);
     if (!Drive1.setListIndex(index)) {
-        lblErr.setCaption(Drive1.error());
+        ShowStatus(Drive1.error());
         return;
     }
     if (!List2.setPath(Drive1.drive())) {
-        lblErr.setCaption(List2.error());
+        ShowStatus(List2.error());
         return;
     }
     PaneHeaderClick(Label2);
@@ -237,7 +240,7 @@ void frmFile::AskTypeAmong(const QList<int>& owners) {
     nameHint_ = p_.texts.Say("\"%1\" is the extension of %2 and %3: pick the type to write.",
                              formats::ExtensionOf(txtFilename.text()),
                              names.join(QStringLiteral(", ")), last);
-    lblErr.setCaption(nameHint_);
+    ShowStatus(nameHint_);
     if (Label6.caption() == Open) PaneHeaderClick(Label6);
 }
 
@@ -258,7 +261,7 @@ bool frmFile::ShowsNameWritten() {
     if (written == name) return true;
     txtFilename.setText(written);
     nameHint_ = p_.texts.Say("The name now ends in the type's extension: Ok writes it as shown.");
-    lblErr.setCaption(nameHint_);
+    ShowStatus(nameHint_);
     return false;
 }
 
@@ -283,7 +286,7 @@ void frmFile::FolderMoved() {
     const QString folder = List2.list(List2.listIndex());
     if (folder.isEmpty()) return;
     Label1.setCaption(folder);
-    if (!File1.setPath(folder)) lblErr.setCaption(File1.error());
+    if (!File1.setPath(folder)) ShowStatus(File1.error());
 }
 
 void frmFile::FileListPathChanged() {
@@ -354,9 +357,22 @@ void frmFile::ShowNameState() {
     const QString why = txtFilename.locked() ? ChooseName(p_) : TypeOrChooseName(p_);
     const QString shown = lblErr.caption();
     if (!named)
-        lblErr.setCaption(why);
+        ShowStatus(why);
     else if (shown == ChooseName(p_) || shown == TypeOrChooseName(p_) || shown == nameHint_)
-        lblErr.setCaption(p_.texts.TextTable(4, 39));
+        ShowStatus(p_.texts.TextTable(4, 39));
+}
+
+// The status line wraps beside the buttons; the window grows below for its
+// lines (moving up where it would pass the screen's bottom) and takes its
+// height again for one line.
+void frmFile::ShowStatus(const QString& text) {
+    lblErr.setCaption(text);
+    const int screen = host().screen.height();
+    const int room = screen > 0 ? screen - WindowHeight : 0;
+    const int extra = std::clamp(lblErr.textHeight() - StatusHeight, 0, std::max(0, room));
+    lblErr.setHeight(StatusHeight + extra);
+    setHeight(WindowHeight + extra);
+    if (screen > 0 && top() + height() > screen) setTop(std::max(0, screen - height()));
 }
 
 void frmFile::RefreshClick() {
@@ -373,10 +389,10 @@ void frmFile::PresetQuestion(bool typed, const QString& info, bool mediaName) {
 bool frmFile::ShowFolder(const QString& folder) {
     if (Drive1.setDrive(folder)) Label36.setCaption(Drive1.drive());
     if (!List2.setPath(folder)) {
-        lblErr.setCaption(List2.error());
+        ShowStatus(List2.error());
         return false;
     }
-    if (!File1.setPath(folder)) lblErr.setCaption(File1.error());
+    if (!File1.setPath(folder)) ShowStatus(File1.error());
     Label1.setCaption(List2.path());
     return true;
 }

@@ -120,6 +120,7 @@ private:
     void SyncNameToList(bool newFolder);
     void MatchNameToType();
     void ShowNameState();
+    void ShowStatus(const QString& text);
     bool FollowsTypedName() const;
     void FollowTypedName();
     void AskTypeAmong(const QList<int>& formats);

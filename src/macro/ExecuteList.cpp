@@ -169,13 +169,13 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
 // `ended`: what the run's start ended (a recording, a trigger), said once the
 // run is over, before a trigger the run armed itself.
 void ExecuteList::endRun(const QString& help, const QString& ended) {
-    p_.macro.PendingAnswer = {}; // a recorded answer no question took
+    p_.macro.PendingAnswers.clear(); // recorded answers no question took
     p_.macro.AnswerArmed = false;
     p_.macro.RunOwnsEdits = false;
     frmMain& w = p_.main();
     if (w.brwHelp.locationURL() != help && !help.isEmpty()) w.brwHelp.navigate(help);
-    QString note = p_.macro.ReplayNote;
-    p_.macro.ReplayNote.clear();
+    QString note = p_.system().ShowReplayNotes(p_.macro.ReplayNotes);
+    p_.macro.ReplayNotes.clear();
     if (!ended.isEmpty()) note = note.isEmpty() ? ended : ended + QStringLiteral("; ") + note;
     if (!w.recorder.Timer2.enabled())
         w.StatusBar1.setPanelText(3, note);

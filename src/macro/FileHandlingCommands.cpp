@@ -2,9 +2,11 @@
 // chooser's type and option, a load by name, and the progress window's
 // close-when-done box.
 
+#include "document/Formats.h"
 #include "fileio/frmFile.h"
 #include "macro/Interpreter.h"
 #include "macro/Variables.h"
+#include "macro/frmSystem.h"
 #include "shell/Program.h"
 #include "shell/frmControl.h"
 
@@ -30,7 +32,33 @@ void Add(Program& p, const char* name, int code, std::function<void(const QStrin
                    });
 }
 
+const QString SaveCommand = QStringLiteral("Menu.Save.SubFile");
+const QString TypeCommand = QStringLiteral("File.Handling.Set.Settings.Type");
+
+// Whether a type line ran before the running line of the execute list.
+bool RunPickedType(Program& p) {
+    const platform::ListBox& lines = p.system().lstExec;
+    for (int i = 0; i < p.macro.WaitLine && i < lines.listCount(); ++i)
+        if (lines.list(i).trimmed().startsWith(TypeCommand)) return true;
+    return false;
+}
+
 } // namespace
+
+bool SaveByMacro(Program& p, const QString& command, const QString& written, const QString& data) {
+    if (command != SaveCommand) return false;
+    FileCommands& files = p.fileCommands;
+    const bool ownFile =
+        written.trimmed().compare(QStringLiteral("sysVar[56]"), Qt::CaseInsensitive) == 0;
+    if (ownFile && !p.files.IsRememberedFile(p.files.CurFileName)) {
+        files.MenuSaveSubFile(); // no file yet: the user names one, or Cancel ends the run
+        return true;
+    }
+    if (!RunPickedType(p) && formats::IsSubtitleFormat(p.files.CurFileIndex))
+        p.fileChooser().List3.setListIndex(p.files.CurFileIndex);
+    files.MenuSaveSubFile(files.MacroFileName(data));
+    return true;
+}
 
 void RegisterFileHandlingCommands(Program& p) {
     // The chooser reports its own code when it is activated.

@@ -6,23 +6,37 @@
 
 #include <exception>
 
+namespace {
+// The chooser's type and option lines preset the save or add after them:
+// the answers recorded before them are for that action's questions.
+bool PresetsTheNextAction(const QString& command) {
+    return command.startsWith(QStringLiteral("File.Handling.Set."));
+}
+} // namespace
+
 void Interpreter::ExecMacro(const QString& command, QString& data) {
-    // A recorded answer is for the question of the line after it only.
     Macro& m = p_.macro;
     const bool answers = m.AnswerArmed;
     m.AnswerArmed = false;
     if (!p_.doc.FileChanged) m.RunOwnsEdits = true; // edits from here on are the run's
     run(command, data);
-    if (answers) m.PendingAnswer = {};
+    if (m.AnswerArmed) return; // an answer line: for the action after it
+    if (answers && PresetsTheNextAction(command))
+        m.AnswerArmed = true;
+    else if (answers)
+        m.PendingAnswers.clear(); // recorded answers are for one action's questions
 }
 
 void Interpreter::run(const QString& command, QString& data) {
     try {
         p_.main(); // the main window registers the commands
         p_.sysVars.RefreshValues();
+        const QString written = data;
         if (!data.isEmpty()) data = ExpandVars(p_, data);
-        const CommandRegistry::Command* c = p_.commands.find(command);
-        if (c && c->run) c->run(data);
+        if (!SaveByMacro(p_, command, written, data)) {
+            const CommandRegistry::Command* c = p_.commands.find(command);
+            if (c && c->run) c->run(data);
+        }
         p_.macro.ListMcrVars();
     } catch (const MacroError& e) {
         fail(command, data, QString::fromStdString(e.what()));

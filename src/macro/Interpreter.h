@@ -32,3 +32,9 @@ void RegisterMacroCommands(Program& p);
 void RegisterFileHandlingCommands(Program& p);
 // The Editor commands of the Basic tab, the grid and the field variables.
 void RegisterEditorCommands(Program& p);
+// Runs a Menu.Save.SubFile line (false for any other command): `written` is
+// its data as the macro holds it, `data` expanded. sysVar[56] is the file
+// the document was read from or saved to; a document with none (File > New)
+// is saved as by hand, through the chooser. A save with no type line before
+// it in the run keeps the document's type.
+bool SaveByMacro(Program& p, const QString& command, const QString& written, const QString& data);

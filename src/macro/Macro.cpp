@@ -38,6 +38,7 @@ Macro::Macro(Program& p) : p_(p) {}
 void Macro::SetMacroAction(const QString& text, int code) {
     MacroAction.text = text;
     MacroAction.code = code;
+    if (code > 0 && onReported) onReported(code);
 }
 
 QString Macro::McrVar(int i) const {
@@ -149,7 +150,7 @@ bool Macro::ArmAnswer(const QString& data) {
         answer.kind = data.mid(comma + 1, second < 0 ? -1 : second - comma - 1);
         answer.file = second < 0 ? QString() : data.mid(second + 1);
     }
-    PendingAnswer = answer;
+    PendingAnswers.push_back(answer);
     AnswerArmed = true;
     return true;
 }

@@ -4,7 +4,10 @@
 // that say whether a macro runs or is being recorded.
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <functional>
+#include <vector>
 
 class Program;
 
@@ -25,6 +28,9 @@ public:
     // the recorder's next tick replaces an earlier one.
     void SetMacroAction(const QString& text, int code);
     ReportedAction MacroAction;
+    // Told of each report as it is made, before the command changes
+    // anything (the recorder keeps what the action read).
+    std::function<void(int code)> onReported;
 
     // Macro variables: each entry empty (free) or a name, ":=" and a value.
     std::array<QString, McrVarCount> mcrVar;
@@ -49,13 +55,15 @@ public:
 
     // Answers to questions. While a macro is being recorded, a question the
     // program asks is recorded with the button the user pressed, the
-    // question's kind (its title) and the file it names, as the line
+    // question's kind (its key) and the file it names, as the line
     // View.Messagebox:=Answer: <button>,<kind>,<file>; the file the document
     // was loaded from is written sysVar[56], so that it is the file then
-    // loaded on replay. Replayed, that line answers the same question asked
-    // by the next line, without showing it; any other question is shown.
-    // A line without a kind (macros recorded before) answers only routine
-    // questions, never one whose wrong answer loses work.
+    // loaded on replay. Replayed, the answer lines before an action answer
+    // the same questions that action asks, without showing them (the
+    // chooser's type and option lines between belong to the action); any
+    // other question is shown, and so is every question about what the
+    // macro cannot know (see Question). A line without a kind (macros
+    // recorded before) answers only routine questions.
     bool RecordsAnswers() const;
     // While recording, records the action reported last at once, before a
     // later report of the same command replaces it.
@@ -72,9 +80,9 @@ public:
         bool named = false; // carries a kind and a file
         QString kind, file;
     };
-    // The answer the next question may take, and whether it waits for the
-    // next macro line.
-    RecordedAnswer PendingAnswer;
+    // The answers the next action's questions may take, and whether they
+    // wait for the next macro line.
+    std::vector<RecordedAnswer> PendingAnswers;
     bool AnswerArmed = false;
     // True while the document's unsaved edits are all the running macro's
     // own: it was unchanged at a line of the run. Only then may a recorded
@@ -84,9 +92,9 @@ public:
     // Records that the user just did what no macro line can do (its report
     // is dropped), and says so.
     void RecordNotRecorded(const QString& what);
-    // What the running macro's recorder could not record, said again when
-    // the run ends.
-    QString ReplayNote;
+    // What the running macro's recorder could not record, each said again
+    // when the run ends.
+    QStringList ReplayNotes;
 
     // True while the interpreter runs a macro; it stops when it finds this false.
     bool MacroRunning = false;

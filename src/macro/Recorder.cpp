@@ -1,11 +1,14 @@
 #include "macro/Recorder.h"
 
+#include "calculator/Tablets.h"
 #include "macro/Variables.h"
 #include "platform/Palette.h"
 #include "runtime/Numbers.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -20,9 +23,30 @@ Recorder::Recorder(Program& p, MacroEditor& editor) : Timer2(p.host, "Timer2"), 
     Timer2.setEnabled(false);
     Timer2.onTimer = [this] { Timer2Tick(); };
     editor.onRecordToggle = [this](bool recording) {
-        if (recording) set_.clear(); // a new recording has set nothing yet
+        if (recording) { // a new recording has set nothing yet
+            set_.clear();
+            reported_ = {};
+            spanRow_ = spanCol_ = -1;
+        }
         Timer2.setEnabled(recording);
     };
+    p.macro.onReported = [this](int code) { reported(code); };
+}
+
+// While recording, what an action reads is kept as it was when the action
+// reported itself, before it changed it.
+void Recorder::reported(int code) {
+    if (p_.macro.RecordMode != Macro::RecordingMode || !Timer2.enabled()) return;
+    if (!p_.macroTable.findByCode(code).found()) return;
+    const platform::Grid& spans = p_.main().partition.grid;
+    reported_ = {code, readNow(readsOf(code)), spans.row(), spans.col(), spans.rows() <= 2};
+}
+
+std::vector<Recorder::FieldLine> Recorder::readNow(const ActionReads& reads) const {
+    std::vector<FieldLine> now;
+    for (const ReadField& field : reads.fields)
+        now.push_back(field.current());
+    return now;
 }
 
 void Recorder::Timer2Tick() {
@@ -124,6 +148,8 @@ namespace {
 // opens no chooser.
 constexpr int ChooserShown = 37;
 constexpr int CommentCode = 1301;
+constexpr int SpanCellValue = 421, SpanDelete = 402, SpanClear = 403;
+constexpr int TabletCellSelect = 209, EditorCellSelect = 549;
 } // namespace
 
 const QString Recorder::NotRecorded = QStringLiteral("Not recorded: ");
@@ -131,30 +157,65 @@ const QString Recorder::NotRecorded = QStringLiteral("Not recorded: ");
 // Each action is recorded once; an action no command reports is dropped.
 // An action button is preceded by a line for each field it reads whose value
 // the macro has not set yet, so that its replay reads what the user's click
-// read, however the value got into the field; what no line can set is named
-// in a comment before it.
+// read (as it read it, before the action changed it), however the value got
+// into the field; what no line can set is named in a comment before it.
 void Recorder::recordAction() {
     const ReportedAction action = p_.macro.MacroAction;
     p_.macro.SetMacroAction(QString(), -1);
     if (action.code <= 0 || action.code == ChooserShown) return;
     if (!p_.macroTable.findByCode(action.code).found()) return;
     const ActionReads& reads = readsOf(action.code);
-    for (const ReadField& field : reads.fields) {
-        const FieldLine now = field.current();
-        if (now.code <= 0) continue;
-        const auto known = set_.find(field.codes.front());
-        if (known != set_.end() && known->second == now) continue;
-        if (!recordLine(now.code, now.data)) return;
+    const std::vector<FieldLine> read =
+        reported_.code == action.code ? reported_.fields : readNow(reads);
+    notes_.clear();
+    // An action on a state no line names is not replayed elsewhere.
+    for (const FieldLine& line : read)
+        if (const QString refused = refusalOf(line.code, line.data); !refused.isEmpty())
+            return RecordNotRecorded(CommandOfCode(p_, action.code) + QStringLiteral(" on ") +
+                                     refused);
+    for (std::size_t i = 0; i < reads.fields.size() && i < read.size(); ++i) {
+        if (read[i].code <= 0) continue;
+        const auto known = set_.find(reads.fields[i].codes.front());
+        if (!reads.fields[i].refreshed && known != set_.end() && known->second == read[i]) continue;
+        if (!recordLine(read[i].code, read[i].data)) return;
     }
     const QString missing = unrecordedNow(reads);
     if (!missing.isEmpty() && !recordLine(CommentCode, NotRecorded + missing)) return;
-    if (!recordLine(action.code, action.text)) return;
+    if (!missing.isEmpty()) notes_ << missing;
+    if (action.code == SpanCellValue && !spanCellExpected())
+        RecordNotRecorded(QStringLiteral("a span-list cell chosen by hand (row %1, column %2) "
+                                         "takes \"%3\"")
+                              .arg(reported_.spanRow)
+                              .arg(reported_.spanCol)
+                              .arg(action.text));
+    else if (!recordLine(action.code, action.text))
+        return;
+    followSpanCell(action.code);
     // The replay of the action leaves its fields as the action left them here.
     for (const ReadField& field : reads.fields)
         if (const FieldLine now = field.current(); now.code > 0) set_[field.codes.front()] = now;
-    if (missing.isEmpty()) return;
+    if (notes_.isEmpty()) return;
     setStatus(p_.texts.Say("Macro [%1] recorded. Not recorded: %2", CommandOfCode(p_, action.code),
-                           missing));
+                           notes_.join(QStringLiteral("; "))));
+}
+
+// A span-list value goes into the chosen cell, which no line chooses: a
+// replay reaches it only from an empty list or from the cell the recorded
+// lines before it left.
+bool Recorder::spanCellExpected() const {
+    const Reported& r = reported_;
+    if (r.code != SpanCellValue) return false;
+    return r.spansEmpty || (r.spanRow == spanRow_ && r.spanCol == spanCol_);
+}
+
+// After a recorded span-list action the replay stands where the user does;
+// after a value no line holds, nowhere a line can follow.
+void Recorder::followSpanCell(int code) {
+    if (code != SpanCellValue && code != SpanDelete && code != SpanClear) return;
+    const platform::Grid& spans = p_.main().partition.grid;
+    const bool followed = code != SpanCellValue || spanCellExpected();
+    spanRow_ = followed ? spans.row() : -1;
+    spanCol_ = followed ? spans.col() : -1;
 }
 
 QString Recorder::unrecordedNow(const ActionReads& reads) const {
@@ -168,14 +229,56 @@ QString Recorder::unrecordedNow(const ActionReads& reads) const {
 
 void Recorder::RecordNotRecorded(const QString& what) {
     if (!recordLine(CommentCode, NotRecorded + what)) return;
+    notes_ << what;
     setStatus(p_.texts.Say("Not recorded: %1", what));
 }
 
+// The recorder writes no line its interpreter would refuse: a state no
+// command names (the tablet's row-number column, a cell off the grid) is
+// left out and said so.
+QString Recorder::refusalOf(int code, const QString& data) const {
+    const qsizetype comma = data.indexOf(u',');
+    const QString x = data.left(comma), y = data.mid(comma + 1);
+    bool whole = false;
+    const int row = y.toInt(&whole);
+    if (code == TabletCellSelect) {
+        const int col = x.size() == 1 ? x.at(0).toUpper().unicode() - 64 : 0;
+        if (comma > 0 && whole && row >= 1 && row <= Tablets::Rows && col >= 1 &&
+            col <= Tablets::Cols)
+            return QString();
+        return QStringLiteral("the tablet cell ") + data +
+               QStringLiteral(", which no line selects");
+    }
+    if (code == EditorCellSelect) {
+        const platform::Grid& g = p_.doc.grid();
+        const int col = x.toInt();
+        if (comma > 0 && whole && row >= 0 && row < g.rows() && col >= 0 && col < g.cols())
+            return QString();
+        return QStringLiteral("the grid cell ") + data + QStringLiteral(", which no line selects");
+    }
+    return QString();
+}
+
+// A file a load, an add or a save named in Data/Files is recorded by its
+// name alone, as the macro language reads it: the program folder may move.
+QString Recorder::namedInFiles(int code, const QString& text) const {
+    if (code < FileCommands::ActionLoad || code > FileCommands::ActionSave) return text;
+    const QFileInfo file(text);
+    const QString files = p_.folder.path(runtime::Place::FilesFolder);
+    return QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(files) ? file.fileName() : text;
+}
+
 bool Recorder::recordLine(int code, const QString& text) {
+    if (const QString refused = refusalOf(code, text); !refused.isEmpty()) {
+        RecordNotRecorded(refused);
+        return true; // the lines after it still hold
+    }
     const MacroCommandTable& table = p_.macroTable;
     const MacroCommandTable::Position at = table.findByCode(code);
     if (!at.found()) return false;
-    if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position), text)) return false;
+    if (!AppendRecordedLine(p_, at.group, table.name(at.group, at.position),
+                            namedInFiles(code, text)))
+        return false;
     remember(code, text);
     setStatus(p_.texts.Say("Macro [%1] recorded", table.fullName(at.group, at.position)));
     return true;

@@ -10,6 +10,7 @@
 #include "platform/Timer.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <vector>
@@ -63,6 +64,9 @@ public:
         // Its line resets the fields after it (a selected cell shows its own
         // kind and text): those are written again after it.
         bool resetsLater = false;
+        // The program refreshes it from the document: what a line set it to
+        // does not stay, so its line is written each time it is read.
+        bool refreshed = false;
     };
     // An input an action reads that no command sets: what it is, and its
     // value now ("" while the action does not read it).
@@ -84,8 +88,14 @@ public:
 
 private:
     void recordAction();
+    void reported(int code);
+    std::vector<FieldLine> readNow(const ActionReads& reads) const;
     QString unrecordedNow(const ActionReads& reads) const;
     bool recordLine(int code, const QString& text);
+    QString refusalOf(int code, const QString& data) const;
+    QString namedInFiles(int code, const QString& text) const;
+    bool spanCellExpected() const;
+    void followSpanCell(int code);
     void remember(int code, const QString& text);
     const ActionReads& readsOf(int code);
     void buildFieldTable();
@@ -107,4 +117,17 @@ private:
     // What the macro being recorded has set each field to, by the field's
     // first code.
     std::map<int, FieldLine> set_;
+    // What the action reported last read as it was reported, before it
+    // changed anything (a step button moves the very times it reads).
+    struct Reported {
+        int code = 0;
+        std::vector<FieldLine> fields;
+        int spanRow = -1, spanCol = -1;
+        bool spansEmpty = false;
+    } reported_;
+    // The span-list cell a replay of the lines so far stands on (-1: the
+    // list was filled, or a cell chosen, where no line can follow).
+    int spanRow_ = -1, spanCol_ = -1;
+    // What this action's lines could not hold.
+    QStringList notes_;
 };

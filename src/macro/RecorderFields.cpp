@@ -4,6 +4,7 @@
 // is named in a comment instead. A field is described by every command that
 // sets it and by the line that would set it to what it holds now.
 
+#include "document/TimeCode.h"
 #include "fileio/frmFile.h"
 #include "macro/Recorder.h"
 #include "runtime/Numbers.h"
@@ -19,6 +20,32 @@ using Reads = std::map<int, Recorder::ActionReads>;
 // A text field set by the command `code` with its text as data.
 template <class Box> ReadField TextField(int code, const Box& field) {
     return {{code}, [code, &field] { return FieldLine{code, field.text()}; }};
+}
+
+// A range's last line: one that follows the document's last line is
+// recorded so, and follows the document its replay works on.
+ReadField RangeEnd(Program& p, int code, const platform::TextBox& field) {
+    return {{code}, [&p, code, &field] {
+                return FieldLine{code, p.edit.FollowsLastLine(field) ? QStringLiteral("sysVar[111]")
+                                                                     : field.text()};
+            }};
+}
+
+// A time field that shows a time of the document (`time` gives it) needs no
+// line: the replay's field shows its own document's time there, as the same
+// steps by hand would. A time the user typed is recorded.
+template <class Box>
+ReadField DocumentTime(int code, const Box& field, std::function<QString()> time) {
+    return {{code},
+            [code, &field, time = std::move(time)] {
+                return field.text() == time() ? FieldLine{} : FieldLine{code, field.text()};
+            },
+            false,
+            true};
+}
+QString TimeAt(Program& p, int row, int col) {
+    const platform::Grid& g = p.doc.grid();
+    return row >= 1 && row < g.rows() - 1 ? ShownTime(g.textMatrix(row, col)) : QString();
 }
 
 // A choice set by one command per item, `first` + the item's position; no
@@ -56,17 +83,21 @@ void TimingTools(Program& p, Reads& r) {
     frmMain& w = p.main();
     ShiftTab& shift = w.shift;
     EditorTab& editor = w.editor;
-    r[518] = {{TextField(519, editor.Text1[0]), TextField(520, editor.Text1[1]),
+    r[518] = {{TextField(519, editor.Text1[0]), RangeEnd(p, 520, editor.Text1[1]),
                Choice(515, 2, [&shift] { return shift.Combo2.listIndex(); }),
                TextField(517, shift.rtfShiftDuration)}};
-    r[522] = {{TextField(525, editor.Text1[2]), TextField(526, editor.Text1[3]),
-               TextField(523, editor.rtfStretchFirst), TextField(524, editor.rtfStretchLast)}};
+    r[522] = {{TextField(525, editor.Text1[2]), RangeEnd(p, 526, editor.Text1[3]),
+               DocumentTime(523, editor.rtfStretchFirst, [&p] { return TimeAt(p, 1, 1); }),
+               DocumentTime(524, editor.rtfStretchLast,
+                            [&p] { return TimeAt(p, p.doc.lineCount(), 1); })}};
     TimeTab& time = w.timeTab;
-    const ReadField start = TextField(531, time.rtfTimeStart),
-                    end = TextField(532, time.rtfTimeEnd);
+    const ReadField start = DocumentTime(531, time.rtfTimeStart,
+                                         [&p] { return TimeAt(p, p.doc.grid().row(), 1); }),
+                    end = DocumentTime(532, time.rtfTimeEnd,
+                                       [&p] { return TimeAt(p, p.doc.grid().row(), 2); });
     const ReadField step = TextField(533, time.rtfDurShift);
     r[530] = {{EditorCell(p), start, end}};
-    r[534] = r[535] = {{start, end, step}};
+    r[534] = r[535] = {{EditorCell(p), start, end, step}};
     r[536] = r[537] = {{EditorCell(p), start, end, step}};
     auto& rates = w.frameRate.Combo14;
     r[548] = {{Choice(538, 5, [&rates] { return rates[0].listIndex(); }),

@@ -11,6 +11,7 @@ constexpr int WindowWidth = 6600, WindowHeight = 5400, StripHeight = 300;
 constexpr int Margin = 120, TabTop = 420, BelowTabs = 630;
 // The execute list's summary takes two lines: a cut list says where it was cut.
 constexpr int SummaryHeight = 480;
+constexpr int NotesHeight = 840;
 constexpr int ActionSysWindow = 32, ActionSystemTab = 33, ActionMacroTab = 35;
 
 // A description "type:=description#remarks"; a part whose separator is
@@ -39,7 +40,8 @@ frmSystem::frmSystem(Program& p)
       SSTab2(SSTab1.page(TabMacro), "SSTab2", {"Macro Variables", "Last Execute List"}),
       Label68(SSTab2.page(TabVariables), "Label68"), lstVar(SSTab2.page(TabVariables), "lstVar"),
       Label1(SSTab2.page(TabExecuteList), "Label1"),
-      lstExec(SSTab2.page(TabExecuteList), "lstExec"), cmdOk(*this, "cmdOk", "Ok"), p_(p) {
+      lstExec(SSTab2.page(TabExecuteList), "lstExec"),
+      lstNotes(SSTab2.page(TabExecuteList), "lstNotes"), cmdOk(*this, "cmdOk", "Ok"), p_(p) {
     setCaption("System");
     const char* captions[] = {"Type", "Description", "Attributes"};
     for (int i = 0; i < 3; ++i) {
@@ -89,7 +91,21 @@ void frmSystem::layOutMacroTab(int width, int tabHeight) {
     Label68.move(120, 450, inner, 255);
     lstVar.move(120, 720, inner, tabHeight - 1500);
     Label1.move(120, 450, inner, SummaryHeight);
-    lstExec.move(120, 450 + SummaryHeight + 15, inner, tabHeight - 1230 - SummaryHeight);
+    const int lines = tabHeight - 1230 - SummaryHeight;
+    lstExec.move(120, 450 + SummaryHeight + 15, inner, lines - NotesHeight - 60);
+    lstNotes.move(120, 450 + SummaryHeight + 15 + lines - NotesHeight, inner, NotesHeight);
+}
+
+// One note fits the status bar; more are listed under the execute list and
+// the status bar says where.
+QString frmSystem::ShowReplayNotes(const QStringList& notes) {
+    lstNotes.clear();
+    for (const QString& note : notes)
+        lstNotes.addItem(note);
+    lstNotes.setVisible(!notes.isEmpty());
+    if (notes.size() < 2) return notes.value(0);
+    return QString::number(notes.size()) +
+           QStringLiteral(" steps were not recorded: System window, Last Execute List");
 }
 
 void frmSystem::wire() {

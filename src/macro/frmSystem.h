@@ -32,6 +32,10 @@ public:
     platform::ListBox lstVar;  // one line per macro variable: name:=value
     platform::Label Label1;    // summary of the last execute list
     platform::ListBox lstExec; // the last execute list
+    // What the last run's recording could not hold, one note a line.
+    platform::ListBox lstNotes;
+    // Lists the notes; returns what the status bar says of them.
+    QString ShowReplayNotes(const QStringList& notes);
     platform::Label cmdOk;
 
     // The chosen system variable's type, description and remarks.

@@ -12,6 +12,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QTimer>
 
 namespace {
 const QString WaitingText = QStringLiteral("Getting data. Please wait...");
@@ -97,9 +98,22 @@ bool Online::Execute(Request request) {
     }
     for (const Request& r : Requests())
         if (r.kind == request.kind && r.operation == request.operation) return false;
+    request.id = ++requestIds_;
     waiting_.push_back(std::move(request));
+    if (running_)
+        ShowTransferStatus(Describe(waiting_.back()) + QStringLiteral(" waits until ") +
+                           Describe(*running_) + QStringLiteral(" has ended."));
     StartNext();
     return true;
+}
+
+// What waits behind the running request, for the status line ("" when nothing).
+QString Online::WaitingNote() const {
+    if (waiting_.empty()) return {};
+    QStringList names;
+    for (const Request& r : waiting_)
+        names << Describe(r);
+    return QStringLiteral(" (then ") + names.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 std::vector<Online::Request> Online::Requests() const {
@@ -115,7 +129,7 @@ void Online::StartNext() {
         waiting_.pop_front();
         InetRequest = running_->kind;
         if (p_.hasMain()) p_.main().online.cmdTransferCancel.setEnabled(true);
-        ShowTransferStatus(Describe(*running_) + QStringLiteral("..."));
+        ShowTransferStatus(Describe(*running_) + QStringLiteral("...") + WaitingNote());
         if (Inet1.Execute(FtpAddress, running_->operation)) return;
         StartFailed(*running_); // reported as a failed transfer; the next one starts
     }
@@ -139,6 +153,7 @@ void Online::NoServer() {
 void Online::CancelTransfers() {
     Inet1.Cancel();
     const std::vector<Request> dropped = Requests();
+    const bool ran = running_.has_value();
     waiting_.clear();
     running_.reset();
     InetRequest = 0;
@@ -151,10 +166,17 @@ void Online::CancelTransfers() {
                 p_.main().online.LogEnd();
             }
         }
+    QStringList notStarted;
+    for (std::size_t i = ran ? 1 : 0; i < dropped.size(); ++i)
+        notStarted << Describe(dropped[i]);
+    cancelledText_ = notStarted.isEmpty()
+                         ? p_.texts.Say("Transfer cancelled.")
+                         : p_.texts.Say("Transfer cancelled. Not started: %1.",
+                                        notStarted.join(QStringLiteral(", ")));
     // Until the part an upload sent is deleted, the server is not as Mirel says.
     ShowTransferStatus(Inet1.CleaningUp()
                            ? p_.texts.Say("Cancelling: removing from the server what was sent...")
-                           : p_.texts.Say("Transfer cancelled."));
+                           : cancelledText_);
     if (p_.hasMain()) {
         p_.main().online.cmdTransferCancel.setEnabled(false);
         p_.main().online.prgTransfer.setValue(0);
@@ -168,6 +190,15 @@ void Online::Inet1_StateChanged(int state) {
     if (!running_ ||
         (state != platform::Inet::StateError && state != platform::Inet::ResponseCompleted))
         return;
+    // A completion loads, asks and tells: it waits for a load or a question
+    // under way to end rather than run inside it.
+    if (CommandRuns()) {
+        const int id = running_->id;
+        QTimer::singleShot(20, &later_, [this, id, state] {
+            if (running_ && running_->id == id) Inet1_StateChanged(state);
+        });
+        return;
+    }
     const Request done = *running_;
     if (state == platform::Inet::StateError)
         Failed(done);
@@ -182,7 +213,7 @@ void Online::Inet1_StateChanged(int state) {
 // not answer a start-up request would not answer the start-up's others
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
-    QString info = PlainTransferError(p_.texts, Inet1.ResponseInfo(), ServerFile(request));
+    QString info = FailureText(request);
     if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
     ShowTransferStatus(p_.texts.Say("%1 failed: %2", Describe(request), info));
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
@@ -200,7 +231,7 @@ void Online::Failed(const Request& request) {
 // on the server that the server would not let go.
 void Online::CancelEnded(const QString& left) {
     if (left.isEmpty()) {
-        if (!Inet1.StillExecuting()) ShowTransferStatus(p_.texts.Say("Transfer cancelled."));
+        if (!Inet1.StillExecuting()) ShowTransferStatus(cancelledText_);
         return;
     }
     ShowTransferStatus(left);
@@ -212,33 +243,26 @@ void Online::CancelEnded(const QString& left) {
                             p_.texts.TextTable(9, 13));
 }
 
-// An upload is not ended in silence: the user says whether to stop it, and
-// Yes stops it as Cancel does, the part sent deleted (or named) before Mirel
-// ends; a clean-up (also one of an earlier Cancel) is given a few seconds.
+// An upload is not ended in silence: the user says whether to stop it.
 bool Online::ConfirmExit() {
     const std::vector<Request> all = Requests();
-    if (std::any_of(all.begin(), all.end(), [](const Request& r) { return r.kind == Upload; })) {
-        const int answer = p_.messages.ShowMessage(
-            QStringLiteral("A file is being sent to the server. Stop it and exit?"), KindQuestion,
-            QStringLiteral("yesno"), QStringLiteral("Upload running"));
-        if (answer != AnswerYes) return false;
-        CancelTransfers();
-    }
-    if (!Inet1.CleaningUp()) return true;
+    if (std::none_of(all.begin(), all.end(), [](const Request& r) { return r.kind == Upload; }))
+        return true;
+    return p_.messages.ShowMessage(
+               QStringLiteral("A file is being sent to the server. Stop it and exit?"),
+               KindQuestion, QStringLiteral("yesno"),
+               QStringLiteral("Upload running")) == AnswerYes;
+}
+
+// The transfers stop as by Cancel; the part an upload sent (also after an
+// earlier Cancel) is deleted, or told as left, within the clean-up's time.
+// No click is taken meanwhile: a second Exit or a new upload would not wait.
+void Online::EndTransfers() {
+    if (!Requests().empty()) CancelTransfers();
     const QDeadlineTimer deadline(ExitCleanUpMs);
-    // No click is taken meanwhile: a second Exit or a new upload would not wait.
     while (Inet1.CleaningUp() && !deadline.hasExpired())
         QCoreApplication::processEvents(
             QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // what it left is told
-    return true;
-}
-
-// Every transfer ends at once: the exit waits for none.
-void Online::EndTransfers() {
-    waiting_.clear();
-    running_.reset();
-    InetRequest = 0;
     Inet1.Abandon();
 }
 
@@ -282,8 +306,20 @@ void Online::ShowProgress() {
     QString text = Describe(*running_) + QStringLiteral(": ") + QString::number(done) +
                    QStringLiteral(" bytes");
     if (total > 0) text += QStringLiteral(" of ") + QString::number(total);
-    ShowTransferStatus(text);
+    ShowTransferStatus(text + WaitingNote());
     p_.main().online.prgTransfer.setValue(total > 0 ? 100.0 * double(done) / double(total) : 0);
+}
+
+// Whether a load or a question runs now.
+bool Online::CommandRuns() const {
+    return p_.loader.Loading() || p_.host.modal.depth() > 0;
+}
+
+// Why a request failed, naming the server where the server failed, the file
+// otherwise.
+QString Online::FailureText(const Request& request) const {
+    return PlainTransferError(p_.texts, Inet1.ResponseInfo(),
+                              Inet1.ServerFailed() ? FtpAddress : ServerFile(request));
 }
 
 // The file's name on the server ("new_" + its name for an upload).

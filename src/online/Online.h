@@ -12,6 +12,7 @@
 
 #include "platform/Inet.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -44,6 +45,7 @@ public:
         QString localName;    // a download: the name it is stored under in \Data\Files
         int format = 0;       // a download: its format number (0 detects)
         bool startup = false; // started by the start-up (see Failed)
+        int id = 0;           // given when queued: tells two equal requests apart
     };
 
     QString OnlineUrl;  // line 1 of \System\i.set: the online help's base address
@@ -82,12 +84,15 @@ public:
     // queued, while no server is set (a message says so) or when the same
     // request runs or waits already.
     bool Execute(Request request);
-    // Stops the running request and drops those waiting.
+    // Stops the running request and drops those waiting; the status line
+    // names those that never started.
     void CancelTransfers();
     // At an exit: false when an upload runs or waits and the user chose to
-    // keep it; after Yes it was stopped as by Cancel.
+    // keep it. Nothing is stopped yet: the exit may still be cancelled.
     bool ConfirmExit();
-    // At an exit: ends every transfer at once.
+    // At an exit, once every question was answered: every transfer stops. The
+    // part an upload sent is deleted within the clean-up's second, and what
+    // may be left is told; nothing else is waited for.
     void EndTransfers();
     // The running request first, then those waiting.
     std::vector<Request> Requests() const;
@@ -111,6 +116,9 @@ public:
 
 private:
     void StartNext();
+    bool CommandRuns() const;
+    QString WaitingNote() const;
+    QString FailureText(const Request& request) const;
     void StartFailed(const Request& request);
     void Failed(const Request& request);
     void CancelEnded(const QString& left);
@@ -137,5 +145,10 @@ private:
     std::deque<Request> waiting_;
     std::optional<Request> running_;
     int downloadCopies_ = 0;
-    static constexpr int ExitCleanUpMs = 5000;
+    int requestIds_ = 0;
+    QString cancelledText_; // what the last Cancel stopped and dropped
+    QObject later_;         // the context of completions that wait for a command
+    // A clean-up is given up by the transfer control within this; the exit
+    // waits no longer for it.
+    static constexpr int ExitCleanUpMs = 1000;
 };

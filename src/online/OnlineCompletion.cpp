@@ -137,9 +137,7 @@ void Online::UploadFailed(const Request& request) {
     QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(
-        p_.texts.Say("Could not upload file. %1.",
-                     PlainTransferError(p_.texts, Inet1.ResponseInfo(), ServerFile(request)))));
+    tab.Log(OnlineTab::TimedLine(p_.texts.Say("Could not upload file. %1.", FailureText(request))));
     if (!Inet1.LeftOnServer().isEmpty()) tab.Log(OnlineTab::TimedLine(Inet1.LeftOnServer()));
     tab.LogEnd();
 }

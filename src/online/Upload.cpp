@@ -49,20 +49,24 @@ void OnlineTab::UploadSend() {
     Command40.setEnabled(true);
 }
 
-// The file sent is the document as the user sees it: a changed document is
-// written to its own file first (the writer asks before it overwrites).
+// The file sent is the document as the user sees it: a changed document, or
+// one whose file another program changed since, is written to its own file
+// first (the writer asks before it overwrites such a change).
 bool OnlineTab::SaveBeforeUpload() {
     Files& files = p_.files;
     if (files.CurFileName.isEmpty()) {
         StopUpload(QStringLiteral("No file to send: open or save a subtitle file first."));
         return false;
     }
-    if (p_.doc.FileChanged) {
+    if (p_.doc.FileChanged || files.ChangedOnDisk(files.CurFileName)) {
         int format = files.CurFileIndex;
         int lastRow = p_.doc.lineCount();
         p_.fileChooser().lblFullName.setCaption(files.CurFileName); // the writer's target
         if (!p_.fileCommands.SaveSubFile(format, lastRow)) {
-            StopUpload(QStringLiteral("The changed file was not saved; nothing was sent."));
+            StopUpload(p_.doc.FileChanged
+                           ? QStringLiteral("The changed file was not saved; nothing was sent.")
+                           : QStringLiteral("The file was changed on disk since Mirel read it "
+                                            "and was not written over; nothing was sent."));
             return false;
         }
     }

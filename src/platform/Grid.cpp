@@ -1,5 +1,7 @@
 #include "platform/Grid.h"
 
+#include "platform/LongText.h"
+
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHeaderView>
@@ -35,9 +37,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         const int r = index.row() + g_.fixedRows_, c = index.column();
         if (!g_.inRange(r, c)) return {};
-        if (role == Qt::DisplayRole) {
+        if (role == Qt::DisplayRole) { // drawing a row lays out what its cells show
             const QString& text = g_.cells_[g_.at(r, c)];
-            return g_.shownText ? g_.shownText(c, text) : text;
+            return ShownStart(g_.shownText ? g_.shownText(c, text) : text);
         }
         if (role == Qt::BackgroundRole) {
             const Color col = g_.colors_[g_.at(r, c)];

@@ -87,7 +87,8 @@ public:
 
     std::function<void()> onRowColChange;
     // What the view shows of a cell's text, where it differs from the text
-    // (unset: the text itself). The cells keep their text as it is.
+    // (unset: the text itself). The cells keep their text as it is; a text
+    // far longer than a cell can show is shown as its start (ShownStart).
     std::function<QString(int col, const QString& text)> shownText;
 
     // While held, moves of the current cell fire no RowColChange; releasing

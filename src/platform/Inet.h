@@ -1,8 +1,11 @@
 #pragma once
 // The transfer control: one request at a time to an FTP (or HTTP) server, run
-// by libcurl on the window's event loop (a notifier per socket, a timer for
-// its time-outs), so that the window never waits for it, however slow the
-// server, and every report arrives on the window's thread.
+// by libcurl on a transfer thread of its own, so that the window never waits
+// for it, however slow or silent the server (libcurl's FTP still waits inside
+// its calls: for the reply after a transfer's last byte, for a clean-up's
+// DELE). The window's thread hands requests and Cancel to that thread and
+// gets every report back on its own event loop, in order; it never calls
+// into libcurl and never waits for the transfer thread.
 //
 // Execute starts an operation against a server address and returns at once:
 //   "GET <remote name> <local path>"  fetches a file into the local path
@@ -14,15 +17,16 @@
 // while the transfer runs, and last either Error (11) or ResponseCompleted
 // (12). After an error ResponseCode holds the server's last reply code (550
 // for a missing file; 0 when the server never answered) and ResponseInfo
-// says what went wrong. Cancel stops a running request at any moment; it
-// reports no state.
+// says what went wrong. Cancel stops a running request at once, its
+// connections broken; it reports no state.
 //
 // A PUT that fails or is cancelled after its first bytes went out has left a
 // part of the file on an FTP server, which would take it for the file: it is
 // deleted there. Where the server does not allow that, LeftOnServer says what
-// is left. After a Cancel that clean-up goes on (CleaningUp) and
-// onCancelEnded tells when it ended; a request started meanwhile waits for
-// it, since it may send the very file the clean-up deletes.
+// is left. After a Cancel that clean-up goes on (CleaningUp) for less than a
+// second, and onCancelEnded tells when it ended and what a server that did
+// not answer in time may keep; a request started meanwhile waits for it,
+// since it may send the very file the clean-up deletes.
 //
 // A GET into a local path writes a temporary file beside it that replaces the
 // file only when the whole response arrived; a failed or cancelled GET leaves
@@ -64,6 +68,9 @@ public:
     bool CleaningUp() const;
 
     int ResponseCode() const;
+    // After an error: the server itself failed (its name, its address, the
+    // login, its silence), not the file asked for.
+    bool ServerFailed() const;
     QString ResponseInfo() const;
     // After an error: "new_a.srt on the server holds 122,880 of 590,741
     // bytes: delete it there." when a failed PUT left a part of its file
@@ -77,8 +84,8 @@ public:
     int requestTimeout() const;
     void setRequestTimeout(int seconds);
 
-    // Bytes moved so far by the running request, and the whole size (0 while
-    // unknown).
+    // Bytes moved so far by the running request (of an upload, those the
+    // server took), and the whole size (0 while unknown).
     qint64 bytesDone() const;
     qint64 bytesTotal() const;
 

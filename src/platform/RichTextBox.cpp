@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/LongText.h"
 #include "platform/TextEditing.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,6 +18,9 @@ namespace {
 // (in its event filter), so a one-line box drops Enter only after KeyPress saw it.
 class RichEdit : public QTextEdit {
 public:
+    // Runs before the user's first touch reaches the editor.
+    std::function<void()> beforeUse;
+
     explicit RichEdit(bool multiLine) : multiLine_(multiLine) {
         setAcceptRichText(false);
         setTabChangesFocus(true);
@@ -29,6 +33,23 @@ public:
     }
 
 protected:
+    void focusInEvent(QFocusEvent* e) override {
+        used();
+        QTextEdit::focusInEvent(e);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        used();
+        QTextEdit::mousePressEvent(e);
+    }
+    void dragEnterEvent(QDragEnterEvent* e) override {
+        used();
+        QTextEdit::dragEnterEvent(e);
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        used();
+        QTextEdit::contextMenuEvent(e);
+    }
+
     void keyPressEvent(QKeyEvent* e) override {
         if (!multiLine_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
             e->accept();
@@ -47,30 +68,62 @@ protected:
     }
 
 private:
+    void used() {
+        if (beforeUse) beforeUse();
+    }
+
     bool multiLine_;
 };
 
-QTextEdit* editOf(QWidget* w) {
-    return static_cast<QTextEdit*>(w);
+RichEdit* editOf(QWidget* w) {
+    return static_cast<RichEdit*>(w);
 }
 
 } // namespace
 
 RichTextBox::RichTextBox(Container& parent, const QString& name, bool multiLine)
     : TextField(parent, name, new RichEdit(multiLine), multiLine) {
-    QTextEdit* e = editOf(widget());
+    RichEdit* e = editOf(widget());
     QObject::connect(e, &QTextEdit::textChanged, e, [this] { widgetChanged(); });
+    e->beforeUse = [this] { showWhole(); };
 }
 
 // A change of format only is no change of the text.
 void RichTextBox::widgetChanged() {
-    takeText(toProgramLineEnds(editOf(widget())->toPlainText()));
+    if (!showing_) takeText(toProgramLineEnds(editOf(widget())->toPlainText()));
 }
 
+// The start of a long text while the user is not in the box; it takes no
+// edit meanwhile, so nothing typed or dropped ever lands in the start alone.
 void RichTextBox::setText(const QString& text) {
     const QString next = toProgramLineEnds(text);
     if (next == this->text()) return;
-    editOf(widget())->setPlainText(toWidgetLineEnds(next));
+    if (multiLine() || !IsLongText(next) || widget()->hasFocus()) {
+        setStartOnly(false);
+        editOf(widget())->setPlainText(toWidgetLineEnds(next));
+        return;
+    }
+    setStartOnly(true);
+    showWidgetText(ShownStart(next));
+    takeText(next);
+}
+
+void RichTextBox::setStartOnly(bool on) {
+    if (on == startOnly_) return;
+    startOnly_ = on;
+    applyLocked(locked());
+}
+
+void RichTextBox::showWidgetText(const QString& programText) {
+    showing_ = true;
+    editOf(widget())->setPlainText(toWidgetLineEnds(programText));
+    showing_ = false;
+}
+
+void RichTextBox::showWhole() {
+    if (!startOnly_) return;
+    setStartOnly(false);
+    showWidgetText(text());
 }
 
 int RichTextBox::widgetSelStart() const {
@@ -82,11 +135,13 @@ int RichTextBox::widgetSelLength() const {
 }
 
 void RichTextBox::selectRange(int start, int length) {
+    showWhole();
     QTextEdit* e = editOf(widget());
     e->setTextCursor(programRange(e->document(), text(), start, length));
 }
 
 void RichTextBox::insertAtSelection(const QString& text) {
+    showWhole();
     QTextEdit* e = editOf(widget());
     e->setTextCursor(inserted(e->textCursor(), text));
 }
@@ -111,12 +166,14 @@ bool RichTextBox::selItalic() const {
 }
 
 void RichTextBox::setSelBold(bool on) {
+    showWhole();
     QTextCharFormat f;
     f.setFontWeight(on ? QFont::Bold : QFont::Normal);
     editOf(widget())->mergeCurrentCharFormat(f);
 }
 
 void RichTextBox::setSelItalic(bool on) {
+    showWhole();
     QTextCharFormat f;
     f.setFontItalic(on);
     editOf(widget())->mergeCurrentCharFormat(f);
@@ -124,7 +181,7 @@ void RichTextBox::setSelItalic(bool on) {
 
 void RichTextBox::applyLocked(bool on) {
     QTextEdit* e = editOf(widget());
-    e->setReadOnly(on);
+    e->setReadOnly(on || startOnly_);
     if (on) e->setTextInteractionFlags(LockedInteraction);
 }
 

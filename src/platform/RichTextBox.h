@@ -7,6 +7,12 @@
 // A one-line box (multiLine false) never takes a line break from the user:
 // Enter reaches KeyPress as 13 and is then dropped, and a pasted text keeps
 // only its first line. Code may still set text with line breaks.
+//
+// A one-line box shows only the start of what it holds, so a text far longer
+// than it can show (a line of a megabyte) set while the user works elsewhere
+// is shown as its start (ShownStart) and laid out whole only when the user
+// comes to the box: it takes the focus, a click or a drop, or code selects or
+// inserts in it. Text, Change and the selection always count the whole text.
 
 #include "platform/TextField.h"
 
@@ -38,6 +44,13 @@ protected:
 
 private:
     void widgetChanged();
+    void setStartOnly(bool on);
+    void showWidgetText(const QString& programText);
+    // The whole text into the editor, where it showed only its start.
+    void showWhole();
+
+    bool startOnly_ = false; // the editor shows the start of a long text, read-only
+    bool showing_ = false;   // the editor's text is being set from text()
 };
 
 } // namespace platform

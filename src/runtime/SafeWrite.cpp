@@ -1,6 +1,7 @@
 #include "runtime/SafeWrite.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace runtime {
@@ -82,12 +84,33 @@ bool ReadAll(int fd, QByteArray& bytes) {
     return true;
 }
 
-// A new directory entry reaches the disk with its folder.
-void SyncFolder(const QString& folder) {
+// A new directory entry reaches the disk with its folder; 0 or the error
+// number of a sync that failed. A folder that cannot be opened for it, or a
+// file system that syncs no folders, is no failure.
+int SyncFolder(const QString& folder) {
     const int fd = ::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
+    if (fd < 0) return 0;
+    const int result = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS ? 0 : errno;
     ::close(fd);
+    return result;
+}
+
+// The stem of the short name of a temporary file, for a name too long to be
+// part of one: "mirel-" and twelve hex digits of a hash of the name.
+QString ShortStem(const QString& fileName) {
+    const QByteArray hash =
+        QCryptographicHash::hash(fileName.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return QStringLiteral("mirel-") + QString::fromLatin1(hash);
+}
+
+// A new file that no one else made: a file of that name (left by an ended
+// process that had this process's id) is removed first.
+int CreateNew(const QString& path, mode_t mode) {
+    const QByteArray name = Native(path);
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    const int fd = ::open(name.constData(), flags, mode);
+    if (fd >= 0 || errno != EEXIST || ::unlink(name.constData()) != 0) return fd;
+    return ::open(name.constData(), flags, mode);
 }
 
 } // namespace
@@ -98,9 +121,10 @@ bool ProcessRuns(qint64 pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
-QString TemporaryPathFor(const QString& target) {
+QString TemporaryPathFor(const QString& target, bool shortName) {
     const QFileInfo info(target);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') +
+    const QString stem = shortName ? ShortStem(info.fileName()) : info.fileName();
+    return info.path() + QStringLiteral("/.") + stem + QLatin1Char('.') +
            QString::number(QCoreApplication::applicationPid()) + kMark;
 }
 
@@ -108,7 +132,9 @@ bool IsLeftTemporary(const QString& fileName, const QString& of) {
     static const QRegularExpression temporary(
         QStringLiteral("^\\.(.+)\\.([0-9]{1,10})\\.mirel-part$"));
     const QRegularExpressionMatch match = temporary.match(fileName);
-    if (!match.hasMatch() || (!of.isEmpty() && match.captured(1) != of)) return false;
+    if (!match.hasMatch()) return false;
+    if (!of.isEmpty() && match.captured(1) != of && match.captured(1) != ShortStem(of))
+        return false;
     return !ProcessRuns(match.captured(2).toLongLong());
 }
 
@@ -132,23 +158,53 @@ bool ReplacingFile::fail(int error) {
     return false;
 }
 
-// The temporary file takes the old file's permissions, which the rename
-// hands on to the target.
+// The readable name first; a name too long to be part of it takes the short
+// one. A file the user may not write is not replaced, though its folder
+// allows it.
 bool ReplacingFile::open() {
     cancel();
+    notKept_ = NotKept::Nothing;
+    replaced_ = false;
     const QFileInfo target(target_);
     RemoveLeftTemporaries(target.path(), target.fileName());
-    const QString temporary = TemporaryPathFor(target_);
     struct stat old {};
     const bool existing = ::stat(Native(target_).constData(), &old) == 0 && S_ISREG(old.st_mode);
-    // A file the user may not write is not replaced, though its folder allows it.
     if (existing && ::access(Native(target_).constData(), W_OK) != 0) return fail(errno);
-    fd_ = ::open(Native(temporary).constData(),
-                 O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd_ < 0) return fail(errno);
-    temporary_ = temporary;
-    if (existing) ::fchmod(fd_, old.st_mode & 07777);
-    return true;
+    // The new text is never open to more users than the old one was.
+    const mode_t mode = existing ? old.st_mode & 0777 : 0666;
+    for (const bool shortName : {false, true}) {
+        temporary_ = TemporaryPathFor(target_, shortName);
+        fd_ = CreateNew(temporary_, mode);
+        if (fd_ >= 0 || errno != ENAMETOOLONG) break;
+    }
+    if (fd_ < 0) {
+        temporary_.clear();
+        return fail(errno);
+    }
+    if (!existing || takeOver(old)) return true;
+    const int error = errno;
+    cancel();
+    return fail(error);
+}
+
+// The temporary file takes the old file's owner, group and permissions,
+// which the rename hands on to the target. A change of owner (only root may
+// give a file away) comes first, since it clears the set-user-id bits.
+bool ReplacingFile::takeOver(const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd_, &now) != 0) return false;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+        ::fchown(fd_, old.st_uid, old.st_gid) != 0) {
+        notKept_ = NotKept::Owner;
+        return false;
+    }
+    const mode_t mode = old.st_mode & 07777;
+    if (::fchmod(fd_, mode) == 0) return true;
+    const int error = errno;
+    if (::fstat(fd_, &now) == 0 && (now.st_mode & 07777) == mode) return true;
+    notKept_ = NotKept::Mode;
+    errno = error;
+    return false;
 }
 
 bool ReplacingFile::write(const char* data, qint64 size) {
@@ -165,7 +221,8 @@ bool ReplacingFile::commit() {
     if (::rename(Native(temporary_).constData(), Native(target_).constData()) != 0)
         return fail(errno);
     temporary_.clear();
-    SyncFolder(QFileInfo(target_).path());
+    replaced_ = true;
+    if (const int error = SyncFolder(QFileInfo(target_).path())) return fail(error);
     return true;
 }
 
@@ -186,51 +243,86 @@ bool WithinSizeLimit(qint64 size) {
            static_cast<rlim_t>(size) <= limit.rlim_cur;
 }
 
+// Whether the file's disk has `bytes` more bytes free for this process.
+bool RoomOnDisk(int fd, qint64 bytes) {
+    struct statvfs disk {};
+    if (::fstatvfs(fd, &disk) != 0) return true; // unknown: the write will tell
+    const auto blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+    return double(blocks) * double(disk.f_frsize) >= double(bytes);
+}
+
 // Room for `size` bytes before any byte changes; 0 or the refusal's error
-// number. A refusal that took part of the room gives it back.
+// number. The file keeps its length, so that a kill before the first byte
+// leaves it as it was; a refusal that took part of the room gives it back.
+// A file system that reserves no room is asked whether it has the room.
 int Reserve(int fd, qint64 oldSize, qint64 size) {
     if (!WithinSizeLimit(std::max(oldSize, size))) return EFBIG;
     if (size <= oldSize) return 0;
     int result = 0;
     do
-        result = ::posix_fallocate(fd, 0, off_t(size));
+        result = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(size)) == 0 ? 0 : errno;
     while (result == EINTR);
-    struct stat st {};
-    if (result != 0 && ::fstat(fd, &st) == 0 && st.st_size != oldSize)
-        (void)::ftruncate(fd, off_t(oldSize));
+    if (result == EOPNOTSUPP) return RoomOnDisk(fd, size - oldSize) ? 0 : ENOSPC;
+    if (result != 0) (void)::ftruncate(fd, off_t(oldSize));
     return result;
 }
 
-// The file's whole content, synced; 0 or the failure's error number.
+// The file's whole content, synced; 0 or the failure's error number. It is
+// cut to its new length only once every byte is written.
 int Overwrite(int fd, const QByteArray& bytes) {
     if (!WriteLoop(fd, bytes.constData(), bytes.size(), 0)) return errno;
     if (::ftruncate(fd, off_t(bytes.size())) != 0 || ::fsync(fd) != 0) return errno;
     return 0;
 }
 
-QString InPlaceFailure(const QString& path, int why, int error, const QString& outcome) {
-    const QString cause =
-        why == ENAMETOOLONG ? QStringLiteral("Its name is too long for a temporary file beside it")
-                            : QStringLiteral("Its folder cannot be written");
+// The old bytes again. What the failed write added past them goes first, so
+// that nothing stands beyond the old length even when they cannot be written.
+int PutBack(int fd, const QByteArray& old) {
+    struct stat st {};
+    int cut = 0;
+    if (::fstat(fd, &st) == 0 && st.st_size > old.size() && ::ftruncate(fd, off_t(old.size())) != 0)
+        cut = errno;
+    const int back = Overwrite(fd, old);
+    return back != 0 ? back : cut;
+}
+
+QString InPlaceFailure(const QString& path, const QString& cause, int error,
+                       const QString& outcome) {
     return CannotWrite(path, SystemReason(error)) + QStringLiteral(". ") + cause +
            QStringLiteral(", so the save went into the file itself; ") + outcome;
 }
 
-// A regular file that no temporary file can be made beside.
-bool MayWriteInPlace(const QString& path, int why) {
+// Why a file is written in place: no temporary file can be made beside it,
+// or none can take its owner or permissions. "" when it is not.
+QString InPlaceCause(const ReplacingFile& file) {
+    if (file.notKept() == ReplacingFile::NotKept::Owner)
+        return QStringLiteral("Its owner or group cannot be given to a new file");
+    if (file.notKept() == ReplacingFile::NotKept::Mode)
+        return QStringLiteral("Its permissions cannot be given to a new file");
+    switch (file.error()) {
+    case ENAMETOOLONG:
+        return QStringLiteral("Its name is too long for a temporary file beside it");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Its folder cannot be written");
+    default:
+        return QString();
+    }
+}
+
+bool IsRegularFile(const QString& path) {
     struct stat st {};
-    return (why == EACCES || why == EPERM || why == ENAMETOOLONG) &&
-           ::stat(Native(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(Native(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // The old bytes are read first, so that a failure can put them back.
-bool WriteInPlace(const QString& path, const QString& shown, const QByteArray& bytes, int why,
-                  QString* error) {
+bool WriteInPlace(const QString& path, const QString& shown, const QByteArray& bytes,
+                  const QString& cause, QString* error) {
     const int fd = ::open(Native(path).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return Fail(error, CannotWrite(shown, SystemReason(errno)));
     const auto failed = [&](int code, const QString& outcome) {
         ::close(fd);
-        return Fail(error, InPlaceFailure(shown, why, code, outcome));
+        return Fail(error, InPlaceFailure(shown, cause, code, outcome));
     };
     const QString untouched = QStringLiteral("nothing in it was changed.");
     QByteArray old;
@@ -242,7 +334,7 @@ bool WriteInPlace(const QString& path, const QString& shown, const QByteArray& b
         ::close(fd);
         return true;
     }
-    const int back = Overwrite(fd, old);
+    const int back = PutBack(fd, old);
     if (back == 0) return failed(written, QStringLiteral("its old text was put back."));
     return failed(written, QStringLiteral("its old text could not be put back (%1), so the file "
                                           "may be damaged.")
@@ -255,12 +347,17 @@ bool ReplaceFileWhole(const QString& path, const QByteArray& bytes, QString* err
     ReplacingFile file(path);
     if (file.open()) {
         if (file.write(bytes.constData(), bytes.size()) && file.commit()) return true;
-        return Fail(error, CannotWrite(path, file.reason()));
+        if (!file.replaced()) return Fail(error, CannotWrite(path, file.reason()));
+        return Fail(error, CannotWrite(path, file.reason()) +
+                               QStringLiteral(". The file holds the new text, but its folder did "
+                                              "not reach the disk: if the system stops before "
+                                              "it does, the file may be lost or old again."));
     }
     const QString target = Resolved(path);
-    if (!MayWriteInPlace(target, file.error()))
+    const QString cause = InPlaceCause(file);
+    if (cause.isEmpty() || !IsRegularFile(target))
         return Fail(error, CannotWrite(path, file.reason()));
-    return WriteInPlace(target, path, bytes, file.error(), error);
+    return WriteInPlace(target, path, bytes, cause, error);
 }
 
 } // namespace runtime

@@ -153,7 +153,8 @@ void ShowInPackWords(Program& p) {
 QString Unscramble(const QString& text, const QString& key) {
     const qsizetype width = key.size();
     if (width == 0) return text;
-    const qint64 k = std::llround(runtime::Val(key));
+    const double keyValue = runtime::Val(key); // the pack's number: checked before the rounding
+    const qint64 k = std::fabs(keyValue) < 1e18 ? std::llround(keyValue) : 0;
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size(); i += width) {
         const double v = std::nearbyint(runtime::Val(QStringView(text).mid(i, width)));

@@ -81,7 +81,8 @@ void frmSplash::Form_Load() {
     Label1.setForeColor(Orange);
     show();
     picSurface.setFocus();
-    QCoreApplication::processEvents(); // visible while the main window loads
+    // Shown while the main window loads; a key made meanwhile runs after it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     p_.main().load();
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
     if (!isLoaded()) return; // a key closed the splash while the main window loaded
@@ -120,5 +121,5 @@ void frmSplash::ShowProgress(Program& p, const QString& text) {
     platform::Label& status = p.splash().Label1;
     status.setCaption(text);
     status.refresh();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

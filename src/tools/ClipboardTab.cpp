@@ -72,7 +72,8 @@ void ClipboardTab::registerCommands() {
     c.add(QStringLiteral("Clipboard.Length"), 1011, [this] { ClipboardLength(); });
     c.add(QStringLiteral("Clipboard.Item.Select"), 1012, [this](const QString& data) {
         p_.macro.SetMacroAction(data, 1012);
-        List1.setListIndex(static_cast<int>(runtime::Val(data)) - 1);
+        const double item = runtime::Val(data); // a macro's number: checked before the cast
+        List1.setListIndex(item > 0 && item < 32768 ? static_cast<int>(item) - 1 : -1);
     });
     c.add(QStringLiteral("Clipboard.Accept"), 0, [this] { ClipboardCommand(Accept); });
     c.add(QStringLiteral("Editor.Basic.Clip"), 503, [this] { BasicClip(); });

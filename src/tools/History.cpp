@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -71,11 +72,13 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
             p_.texts.Say("Cannot write %1: no room for this run's scratch folder", scratch));
     QDir().mkpath(scratch);
     QString error;
-    bool noRoom = false;
+    int failure = 0;
     const QString file = SnapshotFile(number);
     if (!WriteSnapshotFile(file, p_.shell.ProgramVersion, p_.doc.grid(), p_.doc.FileNodes, error,
-                           &noRoom)) {
-        if (noRoom) return GoOnWithout(error); // a full folder stays full
+                           &failure)) {
+        // A full folder stays full, and a limit stays as it was.
+        if (failure == ENOSPC || failure == EDQUOT) return GoOnWithout(error);
+        if (failure == EFBIG) return GoOnOverSizeLimit(error);
         Tell(p_.texts.Say("History snapshot %1 could not be written, so the change was not "
                           "made:/n%2",
                           SnapshotNumber(number), MessageWindow::Verbatim(error)));
@@ -250,6 +253,29 @@ bool History::GoOnWithout(const QString& error) {
     return true;
 }
 
+// A snapshot larger than a file this process may write: the folder has room,
+// but the limit holds for every file Mirel writes.
+bool History::GoOnOverSizeLimit(const QString& error) {
+    off_ = true;
+    rlimit limit{};
+    const bool known = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    const QString bytes = known ? QLocale::system().toString(qulonglong(limit.rlim_cur))
+                                : QStringLiteral("a number of");
+    p_.messages.ShowMessage(
+        MessageWindow::Verbatim(error) +
+            QStringLiteral("/nMirel was started under a limit on the size of the files it may "
+                           "write (%1 bytes; a shell sets it with \"ulimit -f\"), and a snapshot "
+                           "of this document is larger. Its program folder is not full./n/nYou "
+                           "can edit all the same, but without the change history (no "
+                           "snapshots, nothing to restore), and no file larger than the limit "
+                           "can be saved: subtitle files, settings, macros and lists alike. Start "
+                           "Mirel without the limit to have them back.")
+                .arg(bytes),
+        KindExclamation, QStringLiteral("ok"), QStringLiteral("File too large"), false,
+        {QString(), Question::Notice});
+    return true;
+}
+
 void History::TurnOff(const QString& what, const QString& title, const QString& kept) {
     off_ = true;
     p_.messages.ShowMessage(
@@ -257,7 +283,7 @@ void History::TurnOff(const QString& what, const QString& title, const QString& 
                      "change history (no snapshots, nothing to restore), and settings, macros, "
                      "lists and the parts of subtitle files %2 kept for the next start.",
                      what, kept),
-        KindExclamation, QStringLiteral("ok"), title);
+        KindExclamation, QStringLiteral("ok"), title, false, {QString(), Question::Notice});
 }
 
 void History::Tell(const QString& text) {

@@ -64,6 +64,7 @@ private:
     void ReleaseEditing();
     void Tell(const QString& text);
     bool GoOnWithout(const QString& error);
+    bool GoOnOverSizeLimit(const QString& error);
     QString NearestScratchFolder() const;
     static double FreeRoom(const QString& folder);
     // Snapshots stop for this run; `what` says why, `kept` how sure the loss

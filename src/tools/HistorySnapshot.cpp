@@ -7,9 +7,11 @@
 
 #include <QFile>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 using runtime::Str;
 using runtime::TrimStr;
@@ -99,12 +101,22 @@ public:
         flush();
         return ok_;
     }
+    // The system's error number of a failed write, 0 when it gave none.
+    int error() const { return error_; }
 
 private:
     static constexpr qsizetype Chunk = 32 * 1024;
 
+    // A file that takes only part of the bytes (a full disk, a file-size
+    // limit) is asked for the rest, so that its refusal carries the reason.
     void flush() {
-        if (ok_ && used_ > 0) ok_ = file_.write(buffer_.constData(), used_) == used_;
+        for (qsizetype done = 0; ok_ && done < used_;) {
+            errno = 0;
+            const qint64 n = file_.write(buffer_.constData() + done, used_ - done);
+            ok_ = n > 0;
+            if (!ok_) error_ = errno;
+            done += std::max<qint64>(n, 0);
+        }
         used_ = 0;
     }
 
@@ -113,6 +125,7 @@ private:
     QByteArray buffer_;
     qsizetype used_ = 0;
     bool ok_ = true;
+    int error_ = 0;
 };
 
 void WriteLines(LineWriter& out, const QString& version, const platform::Grid& grid,
@@ -135,12 +148,14 @@ void WriteLines(LineWriter& out, const QString& version, const platform::Grid& g
 } // namespace
 
 bool WriteSnapshotFile(const QString& path, const QString& version, const platform::Grid& grid,
-                       const NodeTable& parts, QString& error, bool* noRoom) {
+                       const NodeTable& parts, QString& error, int* failure) {
     const QString part = path + QStringLiteral(".part");
     QFile file(part);
     const auto fail = [&](int reason, const QString& why) {
-        if (noRoom) *noRoom = reason == ENOSPC || reason == EDQUOT || reason == EFBIG;
-        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + why;
+        if (failure) *failure = reason;
+        // The system's reason ("File too large"); Qt's text only where errno has none.
+        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
+                (reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : why);
         file.close();
         QFile::remove(part);
         return false;
@@ -149,7 +164,7 @@ bool WriteSnapshotFile(const QString& path, const QString& version, const platfo
         return fail(errno, file.errorString());
     LineWriter out(file);
     WriteLines(out, version, grid, parts);
-    if (!out.finish()) return fail(errno, file.errorString());
+    if (!out.finish()) return fail(out.error(), file.errorString());
     file.close();
     // rename() replaces the old file in one step.
     if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)

@@ -45,11 +45,11 @@ constexpr int SnapshotFirstCol = 1, SnapshotCols = 5;
 // written. The text goes out in small pieces as it is encoded, so a snapshot
 // of ten thousand rows takes no buffer of the whole file. A scratch file lives
 // for one run, so it is not synced to the disk. False with `error` ("Cannot
-// write <path>: <reason>") when it fails; an old file stays then. *noRoom,
-// where given, tells whether it failed for want of room (a full disk, a quota
-// or a file-size limit).
+// write <path>: <reason>") when it fails; an old file stays then. *failure,
+// where given, receives the system's error number (ENOSPC for a full disk,
+// EFBIG for a file-size limit), 0 when it gave none.
 bool WriteSnapshotFile(const QString& path, const QString& version, const platform::Grid& grid,
-                       const NodeTable& parts, QString& error, bool* noRoom = nullptr);
+                       const NodeTable& parts, QString& error, int* failure = nullptr);
 
 // Reads the lines of a snapshot file. False, with `fault` saying what is
 // wrong, unless they make one whole snapshot: a row count the grid can hold,

@@ -46,8 +46,10 @@ void ScriptPlayerTab::registerCommands() {
     c.add(QStringLiteral("Script.Player.Sync"), 1101, [this] { ScriptPlayerSync(); });
     c.add(QStringLiteral("Script.Player.Play"), 1102, [this] { ScriptPlayerPlayStop(0); });
     c.add(QStringLiteral("Script.Player.Stop"), 1103, [this] { ScriptPlayerPlayStop(1); });
-    c.add(QStringLiteral("Script.Player.Line.Select"), 0,
-          [this](const QString& data) { ScriptLineClick(static_cast<int>(runtime::Val(data))); });
+    c.add(QStringLiteral("Script.Player.Line.Select"), 0, [this](const QString& data) {
+        const double line = runtime::Val(data); // a macro's number: checked before the cast
+        ScriptLineClick(line > -32769 && line < 32768 ? static_cast<int>(line) : 0);
+    });
 }
 
 // Play runs the play timer on the script clock; Stop stops it and puts the

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextEdit>
 #include <QWheelEvent>
 
 namespace {
@@ -511,6 +512,42 @@ TEST_F(EditAreaTest, TheWheelScrollsTheGridAfterACellWasClicked) {
 
 // A picture of the Editor tab with a few lines and a diagnose message, saved
 // as editarea.png beside the tests for a look at the layout.
+// A line of a megabyte (one word, or tabs) is shown by its start until the
+// user works on it; clicked into, the Basic field holds all of it, End goes
+// to its end, and Enter writes the whole line back; Enter in the grid selects
+// all of it in the in-cell editor.
+TEST_F(EditAreaTest, AMegabyteLineStaysWholeThroughTheFields) {
+    frmMain& m = t.main();
+    m.tabMain.setTab(frmMain::TabEditor);
+    m.show();
+    QApplication::setActiveWindow(m.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.window()));
+    for (const QString& line :
+         {QString(1000000, u'x') + "end", "a" + QString(430000, u'\t') + "z"}) {
+        doc().FileChanged = false; // the last round's edit is not asked about
+        t.loadDataFile(QStringLiteral("long%1.srt").arg(line.size()),
+                       "1\r\n00:00:01,000 --> 00:00:02,000\r\n" + line.toUtf8() + "\r\n");
+        QApplication::processEvents();
+        ASSERT_EQ(grid().textMatrix(1, 3).trimmed().size(), line.size());
+        platform::RichTextBox& field = basic().rtfSubEditBasic;
+        EXPECT_EQ(field.text(), line);
+        EXPECT_EQ(editor().rtfEdit.text(), line);
+
+        auto* edit = qobject_cast<QTextEdit*>(field.widget());
+        QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_EQ(edit->toPlainText(), line) << "the field holds the whole line to edit";
+        QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(edit, "!");
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(grid().textMatrix(1, 3), " " + line.trimmed() + "!");
+
+        grid().setFocus();
+        QTest::keyClick(grid().widget(), Qt::Key_Return);
+        EXPECT_EQ(editor().rtfEdit.selLength(), line.trimmed().size() + 1);
+    }
+    m.hide();
+}
+
 TEST_F(EditAreaTest, ScreenshotOfTheEditorTab) {
     makeLines(8);
     frmMain& m = t.main();

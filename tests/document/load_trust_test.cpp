@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -256,6 +257,48 @@ TEST_F(Trust, ACorruptTimeLineIsABadLineNotATime) {
     loadSubFile(t.program(), path); // not interactive: the same rows, nothing asked
     EXPECT_EQ(cell(2, 2), "");
     EXPECT_EQ(cell(3, 3), " Three");
+}
+
+// ---- Text a row cannot hold -----------------------------------------------------------
+
+// A row holds three text lines: a fourth is asked about in every format.
+TEST_F(Trust, AFourthTextLineIsAskedAboutInEveryFormat) {
+    const struct {
+        const char* name;
+        const char* bytes;
+    } files[] = {
+        {"d.sub",
+         "{HEAD\r\n}\r\n{T 00:00:01:00\r\na\r\nb\r\nc\r\nd\r\n}\r\n{T 00:00:02:00\r\n\r\n}\r\n"},
+        {"j.jss", "0:00:01.00 0:00:02.00 {NTP} a\\nb\\nc\\nd\r\n"},
+        {"m.sub", "{25}{50}a|b|c|d\r\n"},
+        {"p.pjs", "25, 50, \"a|b|c|d\"\r\n"},
+        {"p.psb", "{00:00:01}{00:00:02}a|b|c|d\r\n"},
+        {"r.rt", "<Time begin=\"0:00:01.00\" end=\"0:00:02.00\" /><clear/> a<br>b<br>c<br>d\r\n"},
+        {"s.smi", "<SAMI>\r\n<BODY>\r\n<SYNC Start=1000><P>a<br>b<br>c<br>d\r\n"
+                  "<SYNC Start=2000><P>&nbsp;\r\n</BODY>\r\n"},
+        {"s.sub", "0001  00:00:01:00  00:00:02:00 a\r\nb\r\nc\r\nd\r\n\r\n"},
+        {"s.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\nc\r\nd\r\n"},
+        {"s.ssa",
+         "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default,,0000,0000,0000,,a\\Nb\\Nc\\Nd\r\n"},
+        {"v1.sub", "[00:00:01]\r\na|b|c|d\r\n[00:00:02]\r\n\r\n"},
+        {"v2.sub", "00:00:01.00,00:00:02.00\r\na[br]b[br]c[br]d\r\n\r\n"},
+        {"t.txt", "00:00:01,0=a|b|c|d\r\n00:00:02,0=\r\n"},
+        {"t.tts", "0:00:01.00,0:00:02.00,NTP a|b|c|d\r\n"},
+        {"v.vsf", "{* VIPLAY SUBTITLE FILE *}\r\n00:00:01,000-00:00:02,000=a|b|c|d\r\n"},
+        {"z.zeg", "% Zero G 1.0\r\n\r\nE 1 0:00:01.00 0:00:02.00 Default NTP a\\nb\\nc\\nd\r\n"},
+    };
+    for (int format = 1; format <= 16; ++format) {
+        const auto& f = files[format - 1];
+        SCOPED_TRACE(f.name);
+        Message seen;
+        t.reply(frmMessageBox::Yes, &seen);
+        loadSubFile(t.program(), file(f.name, f.bytes), format, false, true);
+        EXPECT_EQ(seen.title, "Error");
+        EXPECT_TRUE(seen.text.contains(QRegularExpression("= '[^']*d[^']*'"))) << "names the line";
+        ASSERT_EQ(lines(), 1);
+        EXPECT_EQ(QStringList({cell(1, 3), cell(1, 4), cell(1, 5)}),
+                  QStringList({" a", " b", " c"}));
+    }
 }
 
 // ---- Diagnose messages ---------------------------------------------------------------

@@ -10,6 +10,8 @@
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
+#include <climits>
+
 namespace {
 
 // ---- Time fields ----------------------------------------------------------------------
@@ -84,11 +86,15 @@ TEST(ReaderCommon, AClockIsReadInTheFormItsFormatWrites) {
         EXPECT_EQ(readers::ClockTimeCode(QString::fromLatin1(c.text), c.form), c.code) << c.text;
 }
 
-TEST(ReaderCommon, MillisecondsBecomeATimeCodeWhoseHoursKeepTheirDigits) {
+// Only the times a document holds: any other number is no time (and no
+// arithmetic is done on it first, so the smallest 64-bit number is safe too).
+TEST(ReaderCommon, MillisecondsBecomeATimeCodeOnlyWithinADocumentsTimes) {
     EXPECT_EQ(readers::MillisTime(0), "00:00:00,000");
     EXPECT_EQ(readers::MillisTime(3723004), "01:02:03,004");
     EXPECT_EQ(readers::MillisTime(99LL * 3600000 + 3599999), "99:59:59,999");
-    EXPECT_EQ(readers::MillisTime(100LL * 3600000 + 61001), "100:01:01,001");
+    EXPECT_EQ(readers::MillisTime(-9LL * 3600000), "-9:00:00,000");
+    for (long long beyond : {100LL * 3600000, -9LL * 3600000 - 1, LLONG_MIN, LLONG_MAX})
+        EXPECT_EQ(readers::MillisTime(beyond), "") << beyond;
 }
 
 // A tag is found in any letter case, as Qt folds letters in a search in any
@@ -233,16 +239,21 @@ TEST_F(ReaderCommonFrame, ATimedRowNeedsBothItsTimes) {
 
 TEST_F(ReaderCommonFrame, FrameLinesBecomeRowsAtTheFrameRate) {
     t->shell.FrameRateText = "25.000";
-    read({"25,50,Hi|there", "", "   ", "no commas here", "  75 , 100 ,  a  |b|c|d", "-25,0,early"},
-         &FrameRows, 1);
+    read({"25,50,Hi|there", "", "   ", "no commas here", "  75 , 100 ,  a  |b|c|d", "-25,0,early",
+          "9000000,9000001,past 99:59:59,999", "-810001,0,more than 9 hours early",
+          "1,99999999999999999999999,huge"},
+         &FrameRows, 5);
     ASSERT_EQ(rows, 3) << "blank lines and a line that does not fit leave no row";
     EXPECT_EQ(row(1), QStringList({"00:00:01,000", "00:00:02,000", " Hi", " there", ""}));
     EXPECT_EQ(row(2), QStringList({"00:00:03,000", "00:00:04,000", " a", " b", " c"}))
         << "the line as read: blanks around the frames, three text lines at most";
     EXPECT_EQ(row(3)[0], "-1:59:59,000") << "a frame before the start of the film";
-    EXPECT_EQ(entries, 4) << "every line that is not blank counts, fitting or not";
-    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(entries, 7) << "every line that is not blank counts, fitting or not";
+    ASSERT_EQ(asked.size(), 5);
     EXPECT_TRUE(asked[0].contains("Line #2 = 'no commas here'")) << asked[0].toStdString();
+    EXPECT_TRUE(asked[1].contains("Line #3 = '  75 , 100 ,  a  |b|c|d'")) << "the fourth piece";
+    for (int i = 2; i < 5; ++i) // frames whose time no document holds
+        EXPECT_TRUE(asked[i].contains(QString("Line #%1 = ").arg(i + 3))) << asked[i].toStdString();
 }
 
 TEST_F(ReaderCommonFrame, EntriesOpenWithTheirOwnLine) {

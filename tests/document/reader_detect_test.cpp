@@ -24,6 +24,8 @@ TEST(DetectFormat, EachTestInItsOrder) {
         {"#S 00:00", Format::JacoSub},
         {"#{1}{25}, \"text\"", Format::JacoSub}, // "#" wins over every later test
         {"{00:00:01}{00:00:02}Hi", Format::PowerDivX},
+        {"{0:00:01}{0:00:03}Text", Format::PowerDivX}, // one hour digit
+        {"{0:00:1}{0:00:03}x", Format::MicroDvd},
         {"{1}{25}Hello", Format::MicroDvd},  // "}{" at 3, not at 10
         {"{00:00:0}{1}x", Format::MicroDvd}, // "}{" at 9
         // "}{" at 10 with frames and a style code: no clock, no PowerDivX

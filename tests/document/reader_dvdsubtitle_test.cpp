@@ -95,6 +95,25 @@ TEST_F(DvdSubtitleReader, EveryBlockWithTextOpensARowAndAnEmptyBlockEndsTheOneBe
         << asked.toStdString();
 }
 
+// An end block before its row's start is set aside and told, as SAMI's
+// clearing block is; a block written on one line keeps its text.
+TEST_F(DvdSubtitleReader, AnEndBeforeTheStartIsSetAsideAndOneLineBlocksKeepTheirText) {
+    QString asked;
+    answerMessage(frmMessageBox::Ok, &asked);
+    read(Header + QStringList{"{T 00:00:05:00", "late", "}", "{T 00:00:03:00", "", "}",
+                              "{T 00:00:07:00 First}", "{T 00:00:08:00}", "{T 00:00:09:00 Second",
+                              "line", "}", "{T 00:00:10:00 Third}", "{T 00:00:11:00 Fourth}"},
+         DvdSubtitle, false, true);
+    ASSERT_EQ(lines(), 5);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:05,000", "00:00:07,000", " late", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:07,000", "00:00:08,000", " First", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:09,000", "00:00:10,000", " Second", " line", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:10,000", "00:00:11,000", " Third", "", ""}));
+    EXPECT_EQ(row(5), QStringList({"5", "00:00:11,000", "00:00:13,000", " Fourth", "", ""}));
+    EXPECT_EQ(asked, "4 rows had no end time in the file: rows 1, 3 and 4 now end where the next "
+                     "row starts, row 5 ends 2 s after it starts.");
+}
+
 TEST_F(DvdSubtitleReader, BracesAndBlanksInsideTheTextStayText) {
     read(Header + Entry("00:00:01:00", "00:00:02:00", {" }indented", "{The end}", ""}));
     ASSERT_EQ(lines(), 1);

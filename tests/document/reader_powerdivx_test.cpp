@@ -26,8 +26,8 @@ TEST_F(PowerDivXReader, EachLineIsARowReadByPosition) {
     EXPECT_EQ(row(1), QStringList({"1", "00:01:02,000", "00:01:05,000", " Hello", " World", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "01:00:00,000", "01:00:04,000", " a", " b", " c"}));
     EXPECT_EQ(row(3), QStringList({"3", "00:00:10,000", "00:00:12,000", " ", "", ""}));
-    EXPECT_EQ(row(4), QStringList({"4", "00:02:04,000", "00:00:00,000", " ", "", ""}))
-        << "one-digit hours are read from the fixed places";
+    EXPECT_EQ(row(4), QStringList({"4", "00:12:34,000", "00:12:40,000", " Hi", "", ""}))
+        << "one-digit hours";
     EXPECT_EQ(row(5), QStringList({"5", "23:59:59,000", "99:00:00,000", " x", "", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
     expectFontTab(false, false, false);

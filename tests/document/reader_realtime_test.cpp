@@ -84,7 +84,7 @@ TEST_F(RealTimeReader, LinesCarryOnTheTextAndMarkupLinesArePassedOver) {
     EXPECT_EQ(row(2)[3], " NEXT");
 }
 
-TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
+TEST_F(RealTimeReader, ClosingTagsArePassedOverAndStrayLinesAreBadLines) {
     QString asked;
     answerMessage(frmMessageBox::No, &asked); // and no more questions in this load
     read({"<b>", "<font color=red>", Example, "", "stray text", "<time begin=\"x\"/>bad time",
@@ -92,7 +92,7 @@ TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
          Format::RealTime, false, true);
     EXPECT_TRUE(t->loader.LoadOk);
     EXPECT_TRUE(asked.contains("Line #1 = 'stray text'")) << asked.toStdString();
-    ASSERT_EQ(lines(), 1);
+    ASSERT_EQ(lines(), 2) << "a closing tag on a line of its own ends nothing";
 
     // Text before the first time tag shows from the start; the window's
     // attribute lines and other tags are no text.
@@ -105,6 +105,31 @@ TEST_F(RealTimeReader, TheClosingBoldLineEndsTheBodyAndStrayLinesAreBadLines) {
                                    " more lines"}))
         << "a text of more lines than a row holds keeps the rest in its last line";
     EXPECT_EQ(row(2), QStringList({"2", "00:00:04,000", "00:00:06,000", " later", "", ""}));
+}
+
+// A "<" that opens no tag is text; each time tag of a line is a subtitle,
+// the text before it is the one before's; a time no document holds and a
+// the fourth text line of a subtitle are asked about.
+TEST_F(RealTimeReader, EveryTimeTagIsARowAndNoTextIsLostWithoutAWord) {
+    QStringList asked;
+    for (int i = 0; i < 3; ++i)
+        answerMessage(frmMessageBox::Yes, &asked);
+    read({"<window>", "x < y holds here", "and so does 1<2",
+          "<time begin=\"1\"/>one<time begin=\"2\" end=\"3\"/><clear/>two",
+          "lead<time begin=\"4\"/>four", "</b>", "<time begin=\"100:00:00\"/>too late",
+          "<time begin=\"5\" end=\"6\"/>a<br>b<br>c<br>d", "</b>", "</center>"},
+         Format::RealTime, false, true);
+    ASSERT_EQ(lines(), 5);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:00,000", "00:00:01,000", " x < y holds here",
+                                   " and so does 1<2", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:01,000", "00:00:02,000", " one", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:02,000", "00:00:03,000", " two", " lead", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "00:00:04,000", "00:00:05,000", " four", "", ""}));
+    EXPECT_EQ(row(5), QStringList({"5", "00:00:05,000", "00:00:06,000", " a", " b", " c"}));
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_TRUE(asked[0].contains("too late")) << asked[0].toStdString();
+    EXPECT_TRUE(asked[1].contains("a<br>b<br>c<br>d")) << asked[1].toStdString();
+    EXPECT_TRUE(asked[2].contains("rows 1, 2 and 4")) << asked[2].toStdString();
 }
 
 TEST_F(RealTimeReader, AFullDocumentAsMirelWritesItIsRead) {

@@ -98,17 +98,22 @@ TEST_F(SamiReader, TheBodyEndsAtItsClosingTag) {
     EXPECT_EQ(row(1)[3], " kept");
 }
 
-TEST_F(SamiReader, ASyncValueThatIsNoNumberIsABadLine) {
-    const QStringList body = Group(1000, "first", 2000) +
-                             QStringList{"<SYNC START=soon>", "<P>lost"} +
-                             Group(5000, "last", 6000);
-    QString asked;
-    answerMessage(frmMessageBox::Yes, &asked);
-    read(QStringList{"<SAMI>", "<BODY>"} + body, Format::Sami, false, true);
-    EXPECT_TRUE(asked.contains("<SYNC START=soon>")) << asked.toStdString();
-    EXPECT_TRUE(t->loader.LoadOk);
-    ASSERT_EQ(lines(), 2);
-    EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:06,000", " last", "", ""}));
+// A value that is no number, or no time a document holds (past 99:59:59,999,
+// more than nine hours before zero, the smallest 64-bit number).
+TEST_F(SamiReader, ASyncValueThatIsNoTimeIsABadLine) {
+    for (const char* value : {"soon", "360000000", "-32400001", "-9223372036854775808",
+                              "9223372036854775807", "99999999999999999999"}) {
+        const QStringList body = Group(1000, "first", 2000) +
+                                 QStringList{QString("<SYNC START=%1>").arg(value), "<P>lost"} +
+                                 Group(5000, "last", 6000);
+        QString asked;
+        answerMessage(frmMessageBox::Yes, &asked);
+        read(QStringList{"<SAMI>", "<BODY>"} + body, Format::Sami, false, true);
+        EXPECT_TRUE(asked.contains(QString("<SYNC START=%1>").arg(value))) << asked.toStdString();
+        EXPECT_TRUE(t->loader.LoadOk);
+        ASSERT_EQ(lines(), 2) << value;
+        EXPECT_EQ(row(2), QStringList({"2", "00:00:05,000", "00:00:06,000", " last", "", ""}));
+    }
 }
 
 // A text that no sync point ends lasts 2 s: the user is told so once the

@@ -54,16 +54,18 @@ TEST_F(SubViewer1Reader, TheHeaderEndsAtBeginInAnyCase) {
 }
 
 TEST_F(SubViewer1Reader, GroupsWithMissingOrEmptyLines) {
-    QString told;
+    QString asked, told;
+    answerMessage(frmMessageBox::Yes, &asked);
     answerMessage(frmMessageBox::Ok, &told);
     read(Header + QStringList{"[00:00:01]", "a|b|c|d", "[00:00:02]", "", "", "[00:00:03]", "",
                               "[00:00:04]", "[10:00:05]", "ten hours", "[10:00:06]", "[00:00:07]",
                               "no end time", "[END]", "******** END SCRIPT ********"},
          Format::SubViewer1, false,
-         true); // interactive: nothing here is a bad line, only the last end is missing
+         true); // interactive: only the fourth piece is a bad line, and the last end is missing
     ASSERT_EQ(lines(), 4);
+    EXPECT_TRUE(asked.contains("Line #1 = 'a|b|c|d'")) << asked.toStdString();
     EXPECT_TRUE(told.contains("it now ends 2 s after it starts (row 4)")) << told.toStdString();
-    EXPECT_EQ(row(1).mid(3), QStringList({" a", " b", " c"})) << "a fourth piece is lost";
+    EXPECT_EQ(row(1).mid(3), QStringList({" a", " b", " c"})) << "a fourth piece has no column";
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " ", "", ""}))
         << "an empty text line; extra blank lines are skipped";
     EXPECT_EQ(row(3), QStringList({"3", "10:00:05,000", "10:00:06,000", " ten hours", "", ""}))

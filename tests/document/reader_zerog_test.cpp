@@ -60,12 +60,26 @@ TEST_F(ZeroGReader, BlankLinesAreNoRowsUnmarkedLinesAre) {
     read(Header + QStringList{"", Line("0:00:01.00", "0:00:02.00", "a"), "   ",
                               "E 1 0:00:03.00 0:00:04.00 Default a comment", "", "",
                               "E 1 " + QString(300000, u'-')});
-    ASSERT_EQ(lines(), 3);
-    EXPECT_EQ(row(3)[3], " " + QString(300000, u'-')) << "a sign is read once, however many";
+    ASSERT_EQ(lines(), 2) << "a run of signs is no time, read at once however long";
     EXPECT_EQ(row(1)[3], " a");
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000",
                                    " 0:00:03.00 0:00:04.00 Default a comment", "", ""}))
         << "a line without the marker gives its text from column 5 on";
+}
+
+// Two signs, letters, no end: bad lines, as in the other formats of times to
+// the hundredth; one sign is a time before zero.
+TEST_F(ZeroGReader, ATimeThatIsNoTimeIsABadLine) {
+    QStringList asked;
+    for (int i = 0; i < 3; ++i)
+        answerMessage(frmMessageBox::Yes, &asked);
+    read(Header + QStringList{Line("--0:00:03.00", "0:00:04.00", "x"),
+                              Line("0:00:05.00", "0:0x:06.00", "x"), "E 1 0:00:07.00",
+                              Line("-0:00:01.00", "0:00:02.00", "early")},
+         ZeroG, false, true);
+    EXPECT_TRUE(asked.value(0).contains("--0:00:03.00")) << asked.join('|').toStdString();
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "-1:59:59,000", "00:00:02,000", " early", "", ""}));
 }
 
 TEST_F(ZeroGReader, TheHeaderIsAtMostTwoLinesAndNeverASubtitle) {
@@ -77,7 +91,7 @@ TEST_F(ZeroGReader, TheHeaderIsAtMostTwoLinesAndNeverASubtitle) {
     ASSERT_EQ(lines(), 2) << "a file without its header keeps its first lines";
     EXPECT_EQ(row(1)[3], " first");
 
-    read({"% Zero G 1.0", "% second header line", "....third line"});
+    read({"% Zero G 1.0", "% second header line", Line("0:00:01.00", "0:00:02.00", "third line")});
     ASSERT_EQ(lines(), 1);
     EXPECT_EQ(row(1)[3], " third line");
 }
@@ -95,7 +109,8 @@ TEST_F(ZeroGReader, TheDocumentNeverPassesItsLineLimit) {
     // stops at its last line, with a message when the load asks.
     QString message;
     answerMessage(frmMessageBox::Ok, &message);
-    read(Header + QStringList{"unmarked", "unmarked"} + file.mid(2), ZeroG, false, true);
+    const QString unmarked = "E 1 0:00:01.00 0:00:02.00 unmarked";
+    read(Header + QStringList{unmarked, unmarked} + file.mid(2), ZeroG, false, true);
     EXPECT_TRUE(message.contains("reached limit of 9998 lines. Reading stopped after line 9998."))
         << message.toStdString();
     ASSERT_EQ(lines(), 9998);

@@ -9,6 +9,7 @@
 #include "support/Printing.h"
 #include "support/TestProgram.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -145,6 +146,35 @@ TEST_F(NodeFile, FilesOfOneNameInTwoFoldersKeepTheirOwnParts) {
     EXPECT_EQ(runtime::ReadTextFile(t->files.NodeFileOf(b)).lines, other);
     EXPECT_TRUE(seen.text.contains("keeps the parts of /else/ep.srt")) << seen.text.toStdString();
     EXPECT_FALSE(t->doc.FileChanged) << "the subtitle file was written";
+}
+
+// One file reached through "..", a symbolic link or its own path keeps one set of parts; a node
+// file that an earlier version keyed by the path as given is still found, and a save keys it anew.
+// A name of 255 bytes is saved with its parts too.
+TEST_F(NodeFile, OneFileReachedAnyWayKeepsOneSetOfParts) {
+    const QString real = t.writeFile("A/ep.srt", Entries(6)),
+                  dotted = t.folder() + "/B/../A/ep.srt";
+    const QString link = t.folder() + "/B/link.srt";
+    ASSERT_TRUE(QDir().mkpath(t.folder() + "/B") && QFile::link(real, link));
+    const QString longName =
+        t.writeFile("A/" + QString(123, QChar(0xE9)) + "nnnnn.srt", Entries(6));
+    const QByteArray oldKey = QCryptographicHash::hash(dotted.toUtf8(), QCryptographicHash::Sha1);
+    writeNodeFile("ep.srt-" + oldKey.toHex().left(8),
+                  {"4.00", "<File>", dotted, "</File>", "<Data>", "2", "1,6:x0", "1,2:a1", "3,6:b0",
+                   "</Data>"});
+    const QStringList paths = {dotted, real, link, longName, longName};
+    for (int i = 0; i < paths.size(); ++i) {
+        nodes().clear();
+        load(paths[i]);
+        const QStringList want = {"1-2 a 1", "3-6 b 0"}; // none at the long name's first load
+        EXPECT_TRUE(i == 3 || parts().mid(1) == want) << parts().join(", ").toStdString() << i;
+        nodes().setCount(2);
+        part(1, 1, 2, "a", true);
+        part(2, 3, 6, "b", false);
+        t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
+        t.reply(frmMessageBox::Yes); // over the file it was read from
+        t->main().mnuSavesubfile.click();
+    }
 }
 
 TEST_F(NodeFile, EntryLinesAreCutAtTheirFirstCommaAndColon) {

@@ -8,6 +8,7 @@
 #include "MacroTabFixture.h"
 #include "fileio/frmFile.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "tools/frmHistory.h"
 #include "tools/window_steps.h"
 
@@ -171,11 +172,11 @@ TEST(MacroReplay, ALoadShiftSaveReplaysByteIdenticalOnAnotherFileAfterARestart) 
         EXPECT_EQ(asked.title, "File exists");
         click(tab.ed().Command32[MacroEditor::Record]);
         EXPECT_FALSE(w.recorder.Timer2.enabled());
-        const QStringList recorded = {"Menu.File.Load:=" + first,
+        const QStringList recorded = {"Menu.File.Load:=first.srt",
                                       "Editor.Shift.Set.Direction.End",
                                       "Editor.Shift.Duration:=00:00:01,500",
                                       "Editor.Shift.Start:=1",
-                                      "Editor.Shift.End:=4",
+                                      "Editor.Shift.End:=sysVar[111]",
                                       "Editor.Shift.Go",
                                       "File.Handling.Set.Settings.Type:=9",
                                       "View.Messagebox:=Answer: Yes,File exists,sysVar[56]",
@@ -224,8 +225,9 @@ void fillGo(frmMain& w, platform::Control& a, const char* x, platform::Control& 
     fill(w, a, x), fill(w, b, y), go.onClick();
 }
 
-// Recorded: a Basic change of row 1, then File > Open of other.srt (No to unsaved) or Save (Yes).
-QStringList recordedFileSession(bool load) {
+// Recorded: a Basic change of row 1, then File > Open of other.srt (No to unsaved) or Save
+// (Yes; to "changed on disk" when another program saved the file just before).
+QStringList recordedFileSession(bool load, bool changedBeforeSave = false) {
     TestProgram t;
     const QString other = load ? t.writeDataFile("other.srt", subRipLines(2)) : QString();
     frmMain& w = readyToRecord(t, "Files");
@@ -240,6 +242,7 @@ QStringList recordedFileSession(bool load) {
         f.cmdActionClick(frmFile::Ok);
     });
     t.reply(other.isEmpty() ? AnswerYes : AnswerNo);
+    if (changedBeforeSave) writeFileAt(t->files.CurFileName, subRipLines(4));
     (other.isEmpty() ? w.mnuSavesubfile : w.mnuLoadFile).click();
     tick(w);
     w.macroEditor.Command32[MacroEditor::Record].onClick();
@@ -253,8 +256,9 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
                    // and the document holds only the first lines of its file
         bool load, oldAnswer, editedBefore, changedOnDisk;
         const char* asked;
-        bool readInPart = false;
+        bool readInPart = false, changedWhileRecording = false;
     } cases[] = {
+        {false, false, false, true, "File changed on disk", false, true},
         {false, false, false, false, ""},
         {false, false, false, true, "File changed on disk"},
         {false, true, false, true, "File changed on disk"},
@@ -265,7 +269,7 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        QStringList lines = recordedFileSession(c.load);
+        QStringList lines = recordedFileSession(c.load, c.changedWhileRecording);
         if (c.oldAnswer) lines.replaceInStrings(QRegularExpression("(Answer: \\w+),.*"), "\\1");
         TestProgram fresh;
         loadFixture(fresh);
@@ -286,15 +290,153 @@ TEST(MacroReplay, ARecordedAnswerAnswersOnlyItsOwnQuestion) {
     }
 }
 
-// A file named without a folder in a hand-written macro is in Data/Files.
+// A file named without a folder in a hand-written macro is in Data/Files; with no
+// type line it is written in the document's type.
 TEST(MacroReplay, ASaveByNameAloneWritesInDataFiles) {
+    for (const bool typeLine : {true, false}) {
+        TestProgram t;
+        loadFixture(t);
+        t->fileChooser().List3.setListIndex(0); // all files: no type to write in
+        defineMacro(t, 0, "Bare",
+                    {typeLine ? "File.Handling.Set.Settings.Type:=9" : "System.Comment:=none",
+                     "Menu.Save.SubFile:=bare.srt"});
+        pressGo(t, 0);
+        EXPECT_EQ(readBytes(t.dataFilesPath("bare.srt")), subRipLines(3)) << typeLine;
+        EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("bare.srt"));
+    }
+}
+
+// A document from File > New has no file yet: its save over "the file it came from" is a
+// save as by hand, however a recording answered an overwrite question before it.
+TEST(MacroReplay, ASaveOverItsOwnFileOfANewDocumentOpensTheChooser) {
     TestProgram t;
     loadFixture(t);
-    defineMacro(t, 0, "Bare",
-                {"File.Handling.Set.Settings.Type:=9", "Menu.Save.SubFile:=bare.srt"});
+    const QString noname = t.writeDataFile("Noname.srt", "earlier work");
+    defineMacro(t, 0, "New",
+                {"Menu.File.New", "View.Messagebox:=Answer: Yes,File exists,sysVar[56]",
+                 "Menu.Save.SubFile:=sysVar[56]", "Editor.Basic.Insert"});
+    bool chooser = false;
+    t.answer<frmFile>([&chooser](frmFile& f) {
+        chooser = true;
+        f.cmdActionClick(frmFile::Cancel);
+    });
+    Message ended;
+    t.reply(AnswerOk, &ended);
     pressGo(t, 0);
-    EXPECT_TRUE(QFileInfo::exists(t.dataFilesPath("bare.srt")));
-    EXPECT_EQ(t->files.CurFileName, t.dataFilesPath("bare.srt"));
+    EXPECT_TRUE(chooser);
+    EXPECT_EQ(readBytes(noname), "earlier work");
+    EXPECT_TRUE(ended.text.contains("terminated")) << "the lines after it do not run";
+}
+
+// The answers recorded for the questions of one action (a save of a file Diagnose found
+// errors in asks about them, then about overwriting) answer them on replay: nothing is
+// asked, and the file is written as by hand.
+TEST(MacroReplay, TheAnswersRecordedForAnActionAnswerItsQuestions) {
+    const QByteArray overlapping = "1\r\n00:00:01,000 --> 00:00:05,000\r\nOne\r\n\r\n"
+                                   "2\r\n00:00:02,000 --> 00:00:06,000\r\nTwo\r\n\r\n";
+    QStringList lines;
+    QByteArray byHand;
+    {
+        TestProgram t;
+        t.main().load();
+        t.main().diagnose.Check3[1].setValue(platform::CheckBox::Checked); // overlaps
+        mustLoad(t.program(), t.writeDataFile("errors.srt", overlapping));
+        t->diag.GoDiagnose();
+        ASSERT_GT(t->diag.DiagErrorCount, 0);
+        frmMain& w = t.main();
+        defineMacro(t, 0, "Save", {});
+        w.macroPickers.Combo5.setListIndex(0);
+        w.macroEditor.Command32[MacroEditor::Record].onClick();
+        Message errors, exists;
+        t.reply(AnswerYes, &errors);
+        t.answer<frmFile>([&w](frmFile& f) {
+            tick(w);
+            f.cmdActionClick(frmFile::Ok);
+        });
+        t.reply(AnswerYes, &exists);
+        w.mnuSavesubfile.click();
+        tick(w);
+        w.macroEditor.Command32[MacroEditor::Record].onClick();
+        EXPECT_EQ(errors.title, "File Error");
+        EXPECT_EQ(exists.title, "File exists");
+        lines = storedLines(t->macroLibrary, 0);
+        byHand = readBytes(t.dataFilesPath("errors.srt"));
+    }
+    TestProgram fresh; // every question shown unanswered fails the test
+    fresh.main().load();
+    fresh.main().diagnose.Check3[1].setValue(platform::CheckBox::Checked);
+    const QString file = fresh.writeDataFile("errors.srt", overlapping);
+    mustLoad(fresh.program(), file);
+    fresh->diag.GoDiagnose();
+    defineMacro(fresh, 0, "Save", lines);
+    pressGo(fresh, 0);
+    EXPECT_EQ(readBytes(file), byHand) << lines.join(" | ").toStdString();
+}
+
+// A range the user did not set ends at the last line through every change of the line
+// count (a History Restore too); one the user typed keeps its line.
+TEST(MacroReplay, ARangeTheUserDidNotSetFollowsTheLineCount) {
+    TestProgram t;
+    t.main().load();
+    mustLoad(t.program(), t.writeDataFile("ten.srt", subRipLines(10)));
+    frmMain& w = t.main();
+    w.show();
+    window_steps::type(w.editor.Text1[3], "4"); // Stretch ends at line 4
+    clickCellAt(w.editor.grdSubEdit, 10, 3);
+    window_steps::click(w.editor.basic.Command11);
+    EXPECT_EQ(w.editor.Text1[1].text(), "9");
+    frmHistory& history = t->historyWindow();
+    history.List1.setListIndex(0);
+    history.HistoryListClick();
+    history.HistoryButtonClick(frmHistory::Restore);
+    ASSERT_EQ(t->doc.lineCount(), 10);
+    typeAndEnter(w.shift.rtfShiftDuration, "00:00:01,000");
+    EXPECT_EQ(t->doc.grid().textMatrix(10, 1), "00:00:09,000") << "line 10 shifted";
+    EXPECT_EQ(w.editor.Text1[3].text(), "4");
+    w.hide();
+}
+
+// A notice that work goes on without the change history (no room for a snapshot under
+// a file-size limit) does not end a run: the save after the Shift is made.
+TEST(MacroReplay, ANoticeThatWorkGoesOnDoesNotEndARun) {
+    TestProgram t;
+    t.main().load();
+    QByteArray lines; // 300 lines, two seconds apart
+    for (int i = 1; i <= 300; ++i)
+        lines += QString("%1\r\n00:%2:%3,000 --> 00:%2:%3,500\r\nLine %1\r\n\r\n")
+                     .arg(i)
+                     .arg(2 * i / 60, 2, 10, QChar('0'))
+                     .arg(2 * i % 60, 2, 10, QChar('0'))
+                     .toUtf8();
+    mustLoad(t.program(), t.writeDataFile("long.srt", lines));
+    defineMacro(t, 0, "ShiftSave",
+                {"Editor.Shift.Duration:=00:00:01,000", "Editor.Shift.Go",
+                 "File.Handling.Set.Settings.Type:=3", "Menu.Save.SubFile:=out.sub"});
+    Message notice;
+    t.reply(AnswerOk, &notice);
+    {
+        FileSizeLimit limit(8000); // a snapshot of 300 lines takes more, the MicroDVD file less
+        ASSERT_TRUE(limit.active());
+        pressGo(t, 0);
+    }
+    EXPECT_EQ(notice.title, "File too large");
+    EXPECT_TRUE(notice.text.contains("File too large")) << notice.text.toStdString();
+    EXPECT_TRUE(readBytes(t.dataFilesPath("out.sub")).startsWith("{")) << "saved";
+}
+
+// Every note of what a recording could not hold is listed where it can be read.
+TEST(MacroReplay, EveryNoteOfARunIsListedInTheSystemWindow) {
+    TestProgram t;
+    loadFixture(t);
+    defineMacro(t, 0, "Notes",
+                {"System.Comment:=Not recorded: font \"Serif\"", "Editor.Basic.Insert",
+                 "System.Comment:=Not recorded: characters a line \"3\""});
+    pressGo(t, 0);
+    EXPECT_EQ(
+        itemsOf(t->system().lstNotes),
+        QStringList({"Not recorded: font \"Serif\"", "Not recorded: characters a line \"3\""}));
+    EXPECT_TRUE(t->system().lstNotes.visible());
+    EXPECT_TRUE(t.main().StatusBar1.panelText(3).startsWith("2 steps were not recorded"));
 }
 
 // A tool's fields filled while recording, then Go: the lines recorded and their replay.
@@ -311,14 +453,16 @@ const struct ToolUse {
          fill(w, w.shift.rtfShiftDuration, "00:00:15,000"); // below zero
          w.shift.Command13.onClick();
      },
-     "Editor.Shift.Start:=1 | Editor.Shift.End:=3 | Editor.Shift.Set.Direction.Beginning | "
+     "Editor.Shift.Start:=1 | Editor.Shift.End:=sysVar[111] | Editor.Shift.Set.Direction.Beginning "
+     "| "
      "Editor.Shift.Duration:=00:00:15,000 | Editor.Shift.Go",
      "Shift"},
     {[](frmMain& w) {
          fillGo(w, w.editor.rtfStretchFirst, "00:00:02,000", w.editor.rtfStretchLast,
                 "00:00:07,000", w.stretch.Command12);
      },
-     "Editor.Stretch.Start:=1 | Editor.Stretch.End:=3 | Editor.Stretch.First:=00:00:02,000 | "
+     "Editor.Stretch.Start:=1 | Editor.Stretch.End:=sysVar[111] | "
+     "Editor.Stretch.First:=00:00:02,000 | "
      "Editor.Stretch.Last:=00:00:07,000 | Editor.Stretch.Go"},
     {[](frmMain& w) {
          fillGo(w, w.timeTab.rtfTimeStart, "00:00:07,000", w.timeTab.rtfTimeEnd, "00:00:08,000",
@@ -425,6 +569,38 @@ const struct ToolUse {
          w.editor.font.Command42.onClick();
      },
      nullptr, nullptr, "font"},
+    {[](frmMain& w) { // each step button steps once on replay, from the times it read
+         clickCellAt(w.editor.grdSubEdit, 2, 1);
+         fill(w, w.timeTab.rtfDurShift, "00:00,200");
+         for (platform::Label* step :
+              {&w.timeTab.Command15, &w.timeTab.Command16, &w.timeTab.Command15,
+               &w.timeTab.Command17, &w.timeTab.Command18, &w.timeTab.Command17})
+             window_steps::click(*step), tick(w);
+         w.timeTab.Command19.onClick();
+     },
+     nullptr},
+    {[](frmMain& w) { // Home moves into the row-number column, which no line selects
+         w.tabMain.setTab(frmMain::TabCalculator);
+         fill(w, w.calculator.rtfCalcClassicA[0], "00:00:04,000");
+         w.calculator.Command1[0].onClick();
+         tick(w);
+         clickCellAt(w.calculator.Calc, 2, 3);
+         tick(w);
+         QTest::keyClick(w.calculator.Calc.widget(), Qt::Key_Home);
+         fill(w, w.calculator.rtfCalcAdvDataInput, "7", true);
+     },
+     nullptr, nullptr, "Calculator.Advanced.Enter on the tablet cell @,"},
+    {[](frmMain& w) { // a cell of a list filled before the recording
+         w.partition.grid.setCurrentCell(1, 2);
+         fill(w, w.partition.rtfSplitEdit, "00:00:03,000", true);
+     },
+     nullptr, nullptr, "a span-list cell chosen by hand",
+     [](frmMain& w) {
+         w.tabMain.setTab(frmMain::TabPartition);
+         w.partition.grid.setCurrentCell(1, 1);
+         for (const char* entered : {"part1", "00:00:02,000"})
+             fill(w, w.partition.rtfSplitEdit, entered, true);
+     }},
     {[](frmMain& w) {
          fill(w, w.shift.rtfShiftDuration, "00:00:00,500");
          w.shift.Command13.onClick();
@@ -512,7 +688,8 @@ TEST(MacroRecorder, ARandomSequenceOfUsesReplaysAsRecorded) {
     QStringList shown; // refusals and the questions the user answers by hand
     shownMessages = &shown;
     const RoundTrip r = roundTrip(uses);
-    EXPECT_EQ(r.again.join(" | ").toStdString(), r.byHand.join(" | ").toStdString());
+    EXPECT_EQ(r.again.join(" | ").toStdString(), r.byHand.join(" | ").toStdString())
+        << r.lines.join(" | ").toStdString();
     shownMessages = nullptr;
 }
 

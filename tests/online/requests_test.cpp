@@ -79,6 +79,8 @@ TEST(Requests, AServerThatIsDownAtStartUpIsReportedOncePlainlyAboveTheMainWindow
     EXPECT_EQ(seen.title, "Error");
     EXPECT_TRUE(seen.text.startsWith("The server cannot be reached")) << seen.text.toStdString();
     EXPECT_FALSE(seen.text.contains("errno") || seen.text.contains("(")) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.endsWith(QStringLiteral("127.0.0.1:%1").arg(port)))
+        << "names the server, not a file: " << seen.text.toStdString();
     EXPECT_TRUE(onTop) << "the message stays above the main window";
     t.main().hide();
 }
@@ -156,7 +158,9 @@ TEST_F(SilentTest, CancelStopsTheRunningRequestAndThoseWaiting) {
     lists.Command38.onClick();
     EXPECT_EQ(t->online.Requests().size(), 1u) << "the same request waits only once";
     t.loadDataFile("a.srt", SubRipFile());
-    tab.Command39.onClick(); // an upload waits its turn
+    tab.Command39.onClick(); // an upload waits its turn, and says so
+    EXPECT_EQ(tab.lblTransfer.caption(),
+              "Sending a.srt waits until Getting sublist.sdf has ended.");
     EXPECT_EQ(t->online.Requests().size(), 2u);
     EXPECT_TRUE(QFile::exists(t->online.UploadCopy("a.srt")));
     runEventsUntil([] { return false; }, 300);
@@ -167,7 +171,7 @@ TEST_F(SilentTest, CancelStopsTheRunningRequestAndThoseWaiting) {
     EXPECT_TRUE(t->online.Requests().empty());
     EXPECT_EQ(t->online.InetRequest, 0);
     EXPECT_FALSE(t->online.Inet1.StillExecuting());
-    EXPECT_EQ(tab.lblTransfer.caption(), "Transfer cancelled.");
+    EXPECT_EQ(tab.lblTransfer.caption(), "Transfer cancelled. Not started: Sending a.srt.");
     EXPECT_FALSE(tab.cmdTransferCancel.enabled());
     EXPECT_FALSE(QFile::exists(t->online.UploadCopy("a.srt"))) << "the upload's copy goes";
     EXPECT_TRUE(QFile::exists(t.dataFilesPath("a.srt"))) << "the user's file stays";

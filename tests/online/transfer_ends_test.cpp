@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QProcess>
 #include <cstdio>
 #include <dlfcn.h>
@@ -123,6 +124,42 @@ void ExitDuringAnUpload(int answer, bool deletes = true) {
     EXPECT_TRUE(s.server.read("new_big.srt").startsWith(Big + "<Mirel>"));
 }
 
+// Exit asks about unsaved work before it stops the upload: Cancel there keeps both.
+void ExitCancelledAtTheUnsavedWork() {
+    Slow s;
+    s.send("first", Big, 1500);
+    s.t->doc.FileChanged = true; // an edit made since
+    Message unsaved;
+    s.t.reply(AnswerYes);
+    s.t.reply(AnswerCancel, &unsaved);
+    s.t.main().mnuExit.click();
+    EXPECT_EQ(unsaved.title, "Warning: File not saved");
+    EXPECT_EQ(s.ends, 0);
+    ASSERT_TRUE(s.idle());
+    EXPECT_TRUE(s.server.read("new_big.srt").startsWith(Big + "<Mirel>"));
+    s.t->doc.FileChanged = false;
+}
+
+// The count is what the server took, not what the system holds for it; so
+// is what Cancel tells may be left.
+void ProgressCountsWhatTheServerTook() {
+    Slow s({}, "elrw");
+    const QByteArray line(600, 'x');
+    const QByteArray large = SubRip(1000, line.constData()); // about 600 KB
+    s.send("first", large, 2500);
+    const qint64 done = s.t->online.Inet1.bytesDone(), total = s.t->online.Inet1.bytesTotal();
+    EXPECT_GT(total, large.size());
+    EXPECT_LT(done, total / 2) << s.tab().lblTransfer.caption().toStdString();
+    Message left;
+    s.t.reply(AnswerOk, &left);
+    s.tab().cmdTransferCancel.onClick();
+    ASSERT_TRUE(s.idle());
+    ASSERT_TRUE(runEventsUntil([&] { return !s.t->online.Inet1.CleaningUp(); }, 3000));
+    EXPECT_TRUE(left.text.contains(" of ") &&
+                !left.text.contains(QLocale(QLocale::English).toString(total) + " of"))
+        << left.text.toStdString();
+}
+
 // Exit at once after Cancel, while the part sent is being deleted: it is
 // deleted before Mirel ends, not left as if whole.
 void ExitDuringACleanUp() {
@@ -165,6 +202,9 @@ TEST(TransferEnds, AgainstASlowServer) {
         {"exit during an upload the server keeps, Yes",
          [] { ExitDuringAnUpload(AnswerYes, false); }},
         {"exit during a clean-up", ExitDuringACleanUp},
+        {"exit during an upload, Yes, then Cancel at the unsaved work",
+         ExitCancelledAtTheUnsavedWork},
+        {"progress counts what the server took", ProgressCountsWhatTheServerTook},
         {"a second Load", ASecondLoad},
     };
     for (const auto& [what, row] : rows) {

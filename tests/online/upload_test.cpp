@@ -117,27 +117,44 @@ TEST_F(UploadTest, AnUploadThatCannotBeMadeSaysWhyAndSendsNothing) {
 
 // A second program saved over the file since it was read: Send, like File >
 // Save, asks about that change and nothing more (a second question would
-// find no answer queued); No keeps the other program's save and sends nothing.
+// find no answer queued), also with no edit of the user's; No keeps the
+// other program's save and sends nothing, Yes sends what the grid shows.
 TEST_F(UploadTest, ASaveOverAFileChangedOnDiskAsksAboutTheChangeAlone) {
     const QByteArray theirs = SubRipFile("Theirs, saved meanwhile");
-    for (const auto& [send, answer] :
-         {std::pair{true, AnswerNo}, {true, AnswerYes}, {false, AnswerYes}}) {
+    struct Row {
+        bool send;
+        int answer;
+        bool edited;
+    };
+    for (const Row& r :
+         {Row{true, AnswerNo, true}, Row{true, AnswerYes, true}, Row{false, AnswerYes, true},
+          Row{true, AnswerNo, false}, Row{true, AnswerYes, false}}) {
+        SCOPED_TRACE(QStringLiteral("send %1, answer %2, edited %3")
+                         .arg(r.send)
+                         .arg(r.answer)
+                         .arg(r.edited)
+                         .toStdString());
         t->doc.FileChanged = false; // the row before kept its edit unsaved
+        QFile::remove(server.path("new_shared.srt"));
         const QString file = t.loadDataFile("shared.srt", SubRipFile("Mine"));
-        t->doc.grid().setTextMatrix(1, 3, " Edited");
-        t->doc.FileChanged = true;
+        if (r.edited) {
+            t->doc.grid().setTextMatrix(1, 3, " Edited");
+            t->doc.FileChanged = true;
+        }
         t.writeDataFile("shared.srt", theirs);
         Message asked;
-        if (!send) t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
-        t.reply(answer, &asked);
-        send ? tab().Command39.onClick() : t.main().mnuSavesubfile.click();
+        if (!r.send) t.answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
+        t.reply(r.answer, &asked);
+        r.send ? tab().Command39.onClick() : t.main().mnuSavesubfile.click();
         ASSERT_TRUE(waitIdle());
         EXPECT_TRUE(asked.text.endsWith(" was changed on disk since Mirel read it. Overwrite it?"))
             << asked.text.toStdString();
-        const bool yes = answer == AnswerYes;
-        EXPECT_EQ(readBytes(file).contains("Edited") && !t->doc.FileChanged, yes);
+        const bool yes = r.answer == AnswerYes;
+        EXPECT_EQ(readBytes(file).contains(r.edited ? "Edited" : "Mine") && !t->doc.FileChanged,
+                  yes);
         EXPECT_EQ(readBytes(file) == theirs, !yes);
-        EXPECT_EQ(server.exists("new_shared.srt"), yes) << send;
+        EXPECT_EQ(server.exists("new_shared.srt"), yes && r.send);
+        EXPECT_FALSE(server.read("new_shared.srt").contains("Theirs"));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "runtime/SafeWrite.h"
 #include "runtime/TextFile.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
@@ -7,11 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using runtime::Encoding;
@@ -377,3 +381,142 @@ TEST_F(TextFileTest, AnUnpairedSurrogateIsReadAsAReplacementCharacter) {
         EXPECT_FALSE(bytesOf("back.txt").contains('?'));
     }
 }
+
+// A name too long to be part of the temporary file's gives it a short one, for a new file and an
+// old one; what a killed write left under that name goes at the next save and at the start's sweep.
+TEST_F(TextFileTest, EveryLegalNameCanBeWrittenWhole) {
+    const QString name = QString(123, QChar(0xE9)) + "nnnnn.srt"; // 255 bytes
+    const auto left = [&](const QString& file, qint64 pid) {
+        const QString temporary = QFileInfo(runtime::TemporaryPathFor(path(file), true)).fileName();
+        return temporary.left(temporary.indexOf('.', 1)) + QString(".%1.mirel-part").arg(pid);
+    };
+    const QStringList names = {name, left(name, 9999999), left(name, getppid()),
+                               left("b.srt", 9999999)}; // one ended write, one running
+    for (const QString& file : names.mid(1))
+        write(file, "x");
+    const auto now = [&] {
+        const QStringList e = entries();
+        return QSet<QString>(e.cbegin(), e.cend());
+    };
+    for (const char* text : {"new", "newer"})
+        ASSERT_TRUE(runtime::WriteTextFile(path(name), {text}));
+    EXPECT_EQ(bytesOf(name), "newer\r\n");
+    EXPECT_EQ(now(), QSet<QString>({names[0], names[2], names[3]}));
+    runtime::RemoveLeftTemporaries(dir_.path());
+    EXPECT_EQ(now(), QSet<QString>({names[0], names[2]}));
+}
+
+namespace {
+
+// This executable's own fchmod, fsync and pwrite stand before the system's: a row makes one or
+// two of them fail from a given call on.
+struct Fault {
+    const char* call = nullptr;
+    int error = 0, from = 0; // from: the calls let through first
+};
+struct Armed {
+    Fault faults[2];
+    int calls[2] = {};
+    qint64 sizeAtFirstWrite = -1; // the file's length when a byte was first written into it
+} armed;
+
+bool Fails(const char* call) {
+    for (int i = 0; i < 2; ++i) {
+        const Fault& f = armed.faults[i];
+        if (!f.call || std::strcmp(f.call, call) != 0 || armed.calls[i]++ < f.from) continue;
+        errno = f.error;
+        return true;
+    }
+    return false;
+}
+
+template <typename F> F Next(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" {
+int fchmod(int fd, mode_t mode) {
+    return Fails("fchmod") ? -1 : Next<int (*)(int, mode_t)>("fchmod")(fd, mode);
+}
+int fsync(int fd) {
+    return Fails("fsync") ? -1 : Next<int (*)(int)>("fsync")(fd);
+}
+ssize_t pwrite(int fd, const void* data, size_t size, off_t at) {
+    struct stat st {};
+    if (armed.faults[0].call && armed.sizeAtFirstWrite < 0 && ::fstat(fd, &st) == 0)
+        armed.sizeAtFirstWrite = st.st_size;
+    if (Fails("pwrite")) return -1;
+    return Next<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite")(fd, data, size, at);
+}
+} // extern "C"
+
+namespace {
+
+struct FaultRow {
+    const char* name;
+    Fault faults[2];
+    mode_t mode; // the old file's permissions
+    bool othersFile, saved,
+        inPlace;                // another user's (only root can make one); new text; inode kept
+    const char* told = nullptr; // in the message of a write that fails; none when it works
+};
+const FaultRow kFaultRows[] = {
+    {"APrivateFileStaysPrivate", {{"fchmod", EPERM}}, 0600, false, true, false},
+    {"PermissionsANewFileCannotTakeAreKeptInPlace", {{"fchmod", EPERM}}, 0664, false, true, true},
+    {"AnotherUsersFileStaysTheirs", {}, 0666, true, true, false},
+    {"AFolderThatDidNotReachTheDiskIsTold",
+     {{"fsync", EIO, 1}},
+     0644,
+     false,
+     true,
+     false,
+     "Input/output error. The file holds the new text, but its folder did not reach the disk"},
+    {"AFailedPutBackLeavesNothingPastTheOldText",
+     {{"fchmod", EPERM}, {"pwrite", EIO}},
+     0664,
+     false,
+     false,
+     true,
+     "its old text could not be put back (Input/output error)"},
+};
+
+class WriteFault : public TextFileTest, public ::testing::WithParamInterface<FaultRow> {};
+
+} // namespace
+
+// The file ends whole, old or new, with its owner, group and permissions, or the message says what
+// became of it.
+TEST_P(WriteFault, KeepsTheFileItsOwnerAndRightsOrSaysWhatBecameOfThem) {
+    const FaultRow& row = GetParam();
+    if (row.othersFile && geteuid() != 0) {
+        GTEST_SKIP() << "only root can make another user's file";
+    }
+    const QByteArray old = "old text\r\n", wanted(8192, 'n');
+    const QByteArray target = QFile::encodeName(write("a.srt", old));
+    ASSERT_EQ(::chmod(target.constData(), row.mode), 0);
+    ASSERT_TRUE(!row.othersFile || ::chown(target.constData(), 65533, 65533) == 0);
+    struct stat before {
+    }, after{};
+    ASSERT_EQ(::stat(target.constData(), &before), 0);
+    const mode_t mask = ::umask(022);
+    armed = {{row.faults[0], row.faults[1]}};
+    QString error;
+    const bool written = runtime::WriteFileBytes(QFile::decodeName(target), wanted, &error);
+    const qint64 sizeAtFirstWrite = armed.sizeAtFirstWrite;
+    armed = {};
+    ::umask(mask);
+    ASSERT_EQ(::stat(target.constData(), &after), 0);
+    EXPECT_EQ(written, !row.told) << error.toStdString();
+    EXPECT_TRUE(!row.told || error.contains(row.told)) << error.toStdString();
+    EXPECT_EQ(bytesOf("a.srt"), row.saved ? wanted : old);
+    EXPECT_EQ(std::tuple(after.st_mode & 07777, after.st_uid, after.st_gid),
+              std::tuple(row.mode, before.st_uid, before.st_gid));
+    EXPECT_EQ(after.st_ino == before.st_ino, row.inPlace);
+    EXPECT_TRUE(!row.inPlace || sizeAtFirstWrite == old.size()) << "room taken, length kept";
+    EXPECT_EQ(entries(), QStringList({"a.srt"})) << "no temporary file is left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WriteFault, ::testing::ValuesIn(kFaultRows),
+                         [](const auto& info) { return std::string(info.param.name); });

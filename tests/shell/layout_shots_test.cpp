@@ -27,6 +27,7 @@
 #include "support/TestProgram.h"
 #include "support/WindowLook.h"
 #include "tools/frmHistory.h"
+#include "tools/window_steps.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -238,6 +239,43 @@ TEST(LayoutShots, SmallestAndTwoLargerSizesInGerman) {
     ASSERT_EQ(german->main().mnuFile.caption(), "&Datei");
     // Left to the pack: its words for a font the format does not carry are too wide.
     ShootThreeSizes(*german, german.folder.path(), "_de", {"Label48(0)"});
+}
+
+// Saving, the chooser's status line says why Ok waits (a name to type, an
+// extension several types share, the extension the type gives): each shows
+// whole, over the main window at each of its sizes, saved for a look.
+TEST(LayoutShots, TheChoosersHintLinesShowWhole) {
+    TestProgram t;
+    t.main().load();
+    for (auto [w, h, size] :
+         {std::tuple{953, 613, "min"}, {1280, 800, "1280x800"}, {1920, 1080, "1920x1080"}}) {
+        frmMain& m = t.main();
+        mustLoad(t.program(), writeFileAt(t.folder() + "/Data/Files/film.srt", SubRip(3)));
+        m.show();
+        m.move(0, 0, w * platform::TwipsPerPixel, h * platform::TwipsPerPixel);
+        QStringList hints;
+        t.answer<frmFile>([&](frmFile& f) {
+            QApplication::processEvents();
+            for (const char* name : {"", "two.sub", "plain"}) {
+                window_steps::type(f.txtFilename, QString::fromLatin1(name));
+                if (*name)
+                    window_steps::click(f.cmdAction[frmFile::Ok]);
+                else
+                    QTest::keyClick(f.txtFilename.widget(), Qt::Key_Backspace);
+                hints << f.lblErr.caption();
+                if (f.List3.visible()) window_steps::click(f.Label6); // the pane over the list
+                const QString shot =
+                    QStringLiteral("chooser_hint_%1_%2.png").arg(size).arg(hints.size());
+                window_look::SaveShot(f.window(), shot);
+                CheckWhatAUserMeets(f.window(), shot, {"Label5"});
+            }
+            f.cmdActionClick(frmFile::Cancel);
+        });
+        m.mnuSavesubfile.click();
+        EXPECT_EQ(hints.size(), 3) << size;
+        EXPECT_FALSE(hints.contains(QStringLiteral("Ready"))) << hints.join('\n').toStdString();
+        m.hide();
+    }
 }
 
 // Every other window, over the main one away from the middle: all reachable, none overlapping.

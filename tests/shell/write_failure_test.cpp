@@ -16,6 +16,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -46,12 +47,17 @@ bool ranInChild() {
     return true;
 }
 
-// Takes write access to a tree but one file away; root becomes a dumpable "nobody".
+// Root becomes a dumpable "nobody"; anyone else stays who they are.
+bool becomeNobody() {
+    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 &&
+                              setuid(65534) == 0 && prctl(PR_SET_DUMPABLE, 1) == 0);
+}
+
+// Takes write access to a tree but one file away; root becomes "nobody".
 bool loseWriteAccess(const QString& tree, const QString& writable = {}) {
     if (QProcess::execute("chmod", {"-R", "a-w,a+rX", tree}) != 0) return false;
     if (!writable.isEmpty() && QProcess::execute("chmod", {"a+w", writable}) != 0) return false;
-    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 &&
-                              setuid(65534) == 0 && prctl(PR_SET_DUMPABLE, 1) == 0);
+    return becomeNobody();
 }
 
 // A small file system at `folder` that this child alone sees (root only).
@@ -228,8 +234,12 @@ TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
     QFile(user.path()).setPermissions(QFileDevice::Permissions(0x7777));
     const QString file = writeFileAt(user.filePath("a.srt"), SubRip(4));
     QFile::setPermissions(file, QFileDevice::Permissions(0x6666));
-    const auto save = [&run] { // the routine question about the file itself is no message
-        run.save();
+    const auto save = [&run](const QString& name = {}) { // the routine question is no message
+        run.p.answer<frmFile>([name](frmFile& f) {
+            if (!name.isEmpty()) f.txtFilename.setText(name);
+            f.cmdActionClick(frmFile::Ok);
+        });
+        run.p.main().mnuSavesubfile.click();
         run.told.removeIf([](const QString& m) { return m.startsWith("File exists"); });
     };
     if (!state.before(run.folder.path())) GTEST_SKIP() << "no tmpfs can be mounted here";
@@ -242,8 +252,11 @@ TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
     EXPECT_TRUE(run.told[0].contains(run.folder.path()) && run.told[0].contains("history"))
         << run.said();
     save();
+    save("b.srt"); // under another name too
     EXPECT_EQ(run.told.size(), 1) << "one part needs no node file: " << run.said();
+    const QString other = user.filePath("b.srt");
     EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), 8);
+    EXPECT_EQ(runtime::ReadTextFile(other).lines.size(), 8);
     EXPECT_FALSE(run.p->doc.FileChanged);
     NodeTable& nodes = run.p->doc.FileNodes;
     nodes.setCount(2);
@@ -256,7 +269,7 @@ TEST_P(ProgramFolderState, IsSaidOnceAndEditingAndSavingGoOn) {
     save();
     save();
     ASSERT_EQ(run.told.size(), 2) << run.said();
-    EXPECT_TRUE(run.told[1].contains(file + "' was saved, but its parts (2: One, Two)"))
+    EXPECT_TRUE(run.told[1].contains(other + "' was saved, but its parts (2: One, Two)"))
         << run.said();
     EXPECT_FALSE(run.p->doc.FileChanged);
     kExit(run);
@@ -284,21 +297,62 @@ TEST(ReadOnly, AWritableFileIsSavedInPlaceAndAReadOnlyOneIsNotReplaced) {
     }
 }
 
-// A file-size limit makes the save fail, as a full disk does; Mirel goes on.
+// Another user's file that the user may write, in a plain or a sticky folder (where no one may
+// replace another's file): it is saved, and stays that user's, the same file.
+class OthersFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(OthersFile, IsSavedAndStaysTheirs) {
+    if (ranInChild()) return;
+    if (geteuid() != 0) GTEST_SKIP() << "only root can make another user's file here";
+    Steps run;
+    QTemporaryDir user;
+    const QString file = writeFileAt(user.filePath("a.srt"), SubRip(3));
+    QProcess::execute("chmod", {"-R", "a+rwX", run.folder.path()});
+    ASSERT_EQ(QProcess::execute("chmod", {GetParam(), user.path()}), 0);
+    ASSERT_EQ(QProcess::execute("chmod", {"0666", file}), 0);
+    ASSERT_EQ(QProcess::execute("chown", {"65533:65533", file}), 0);
+    const auto owner = [&file] {
+        struct stat st {};
+        ::stat(QFile::encodeName(file).constData(), &st);
+        return std::tuple(st.st_uid, st.st_gid, st.st_ino, st.st_mode & 07777);
+    };
+    const auto before = owner();
+    ASSERT_TRUE(becomeNobody());
+    run.load(file);
+    run.deleteFirstLine();
+    run.save();
+    EXPECT_EQ(runtime::ReadTextFile(file).lines.size(), 8) << run.said();
+    EXPECT_FALSE(run.p->doc.FileChanged) << run.said();
+    EXPECT_EQ(owner(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, OthersFile, ::testing::Values("1777", "0777"),
+                         [](const auto& info) {
+                             return std::string(info.param[0] == '1' ? "Sticky" : "Plain");
+                         });
+
+// A file-size limit makes the first edit's snapshot and the save fail, as a full disk does, and
+// the message says which it is; Mirel goes on.
 TEST(FileSizeLimit, ASaveOverItFailsWithoutEndingMirel) {
     if (ranInChild()) return;
     std::signal(SIGXFSZ, SIG_DFL);
     Steps run;
-    const QString file = run.folder.write("Data/Files/a.srt", SubRip(2));
+    const QString file = run.folder.write("Data/Files/a.srt", SubRip(40));
     run.p->shell.CommandLine = file;
     Main(*run.p);
-    run.insertLine();
     rlimit limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    limit.rlim_cur = 20;
+    limit.rlim_cur = 512; // the scratch folder's lock fits, a snapshot does not
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    run.deleteFirstLine();
+    ASSERT_EQ(run.told.size(), 1) << run.said();
+    EXPECT_TRUE(run.told[0].startsWith("File too large: Cannot write ") &&
+                run.told[0].contains("0000.shd: File too large") &&
+                run.told[0].contains("a limit on the size of the files it may write (512 bytes;"))
+        << run.said();
+    EXPECT_EQ(run.p->doc.lineCount(), 39) << "the edit was made";
     run.save();
-    EXPECT_EQ(readBytes(file), SubRip(2));
+    EXPECT_EQ(readBytes(file), SubRip(40));
     EXPECT_TRUE(run.told.join("\n").contains(file)) << run.said();
     run.p.main().hide();
 }

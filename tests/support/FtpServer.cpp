@@ -55,6 +55,88 @@ FtpServer::FtpServer(CutShort) {
     start({QStringLiteral("-c"), QString::fromLatin1(CutShortProgram)});
 }
 
+// Each session in a thread of its own; a session that reaches the silent
+// reply says so and then only reads.
+static const char* const SilentProgram = R"py(
+import os, socket, sys, threading, time
+where, root = sys.argv[1], sys.argv[2]
+s = socket.create_server(('127.0.0.1', 0))
+print('starting FTP server on 127.0.0.1:%d' % s.getsockname()[1], file=sys.stderr, flush=True)
+def session(c):
+    data = None
+    def say(point, line):
+        if point == where:
+            print('silent at ' + point, file=sys.stderr, flush=True)
+            while c.recv(4096): pass
+            raise OSError
+        c.sendall(line.encode() + b'\r\n')
+    try:
+        say('greeting', '220 ready')
+        for line in c.makefile('rb'):
+            words = line.decode().split()
+            verb, arg = (words or [''])[0].upper(), ' '.join(words[1:])
+            path = os.path.join(root, os.path.basename(arg))
+            if verb == 'PASS' and where == 'refuse':
+                say('none', '530 Login incorrect.')
+            elif verb in ('USER', 'PASS'):
+                say('login', '331 password please' if verb == 'USER' else '230 logged in')
+            elif verb in ('EPSV', 'PASV'):
+                data = socket.create_server(('127.0.0.1', 0))
+                p = data.getsockname()[1]
+                say('passive', '229 Entering Extended Passive Mode (|||%d|)' % p if verb == 'EPSV'
+                    else '227 Entering Passive Mode (127,0,0,1,%d,%d)' % (p // 256, p % 256))
+            elif verb == 'SIZE':
+                say('size', '213 %d' % os.path.getsize(path) if os.path.exists(path)
+                    else '550 no such file')
+            elif verb == 'RETR' and data:
+                if not os.path.exists(path):
+                    say('none', '550 no such file')
+                    continue
+                say('start', '150 sending')
+                d = data.accept()[0]
+                d.sendall(open(path, 'rb').read())
+                d.close()
+                say('downloaded', '226 done')
+            elif verb == 'STOR' and data:
+                say('start', '150 go ahead')
+                d, f = data.accept()[0], open(path, 'wb')
+                while True:
+                    chunk = d.recv(4096)
+                    if not chunk: break
+                    f.write(chunk)
+                    f.flush()
+                    time.sleep(0.1)
+                f.close()
+                d.close()
+                say('uploaded', '226 stored')
+            elif verb == 'DELE':
+                if where != 'dele' and os.path.exists(path): os.remove(path)
+                say('dele', '250 deleted')
+            elif verb == 'QUIT':
+                say('none', '221 bye')
+                break
+            else:
+                say('none', {'PWD': '257 "/"', 'CWD': '250 ok', 'TYPE': '200 ok'}.get(verb, '502 no'))
+    except OSError:
+        pass
+    c.close()
+while True:
+    threading.Thread(target=session, args=(s.accept()[0],), daemon=True).start()
+)py";
+
+const char* const FtpServer::SilentPoints[8] = {"greeting", "login",      "passive",  "size",
+                                                "start",    "downloaded", "uploaded", "dele"};
+
+FtpServer::FtpServer(SilentAt silent) {
+    start({QStringLiteral("-c"), QString::fromLatin1(SilentProgram),
+           QString::fromLatin1(silent.where), dir_.path()});
+}
+
+int FtpServer::timesSaid(const QByteArray& text) {
+    said_ += process_.readAllStandardError();
+    return int(said_.count(text));
+}
+
 static const char* const ThrottledProgram = R"py(
 import sys
 from pyftpdlib import authorizers, handlers as h, servers

@@ -1,8 +1,9 @@
 #pragma once
 // A real FTP server for the transfer tests: pyftpdlib on 127.0.0.1 at a port
 // the system chooses, serving a temporary folder, anonymous users allowed to
-// write (or only to read), one that moves a few bytes a second, or a small
-// server whose every download is cut short. It stops when the object goes.
+// write (or only to read), one that moves a few bytes a second, a small
+// server whose every download is cut short, or one that goes silent at a
+// chosen reply. It stops when the object goes.
 
 #include <QByteArray>
 #include <QProcess>
@@ -19,6 +20,20 @@ public:
     explicit FtpServer(CutShort);
     // Moves no more than `bytesPerSecond`; the anonymous user has pyftpdlib's `perm`.
     FtpServer(int bytesPerSecond, const char* perm);
+    // A small server that never answers, on each connection, the reply named
+    // (see SilentPoints; "refuse" refuses every login instead); it takes
+    // uploads at about 40 KB/s and serves every file it holds.
+    struct SilentAt {
+        const char* where;
+    };
+    explicit FtpServer(SilentAt silent);
+    // Every reply it can hold back: the greeting, the login, passive mode,
+    // SIZE, the transfer's start, after a download's or an upload's last
+    // byte, and DELE.
+    static const char* const SilentPoints[8];
+    // How often the server said `text` on its error channel ("silent at
+    // dele" each time it held that reply back).
+    int timesSaid(const QByteArray& text);
     ~FtpServer();
     FtpServer(const FtpServer&) = delete;
     FtpServer& operator=(const FtpServer&) = delete;
@@ -38,6 +53,7 @@ private:
 
     QTemporaryDir dir_;
     QProcess process_;
+    QByteArray said_;
     int port_ = 0;
 };
 

@@ -97,8 +97,10 @@ bool CountsNonBlankLine(const QString& line) {
 QString FrameTime(ReaderFrame& frame, double frames) {
     const double rate = frame.frameRate();
     if (rate == 0) return QStringLiteral("00:00:00,000");
-    if (frames < 0) return Negated(FrameTime(frame, -frames)); // before the start of the film
-    return SecondsTime(frames / rate);
+    const double seconds = frames / rate;
+    if (!WithinDocumentTimes(seconds * 1000)) return {};
+    if (seconds < 0) return Negated(SecondsTime(-seconds)); // before the start of the film
+    return SecondsTime(seconds);
 }
 
 // The first line break from `from`, or -1. Its first character is looked for
@@ -112,6 +114,10 @@ qsizetype FindBreak(QStringView text, QStringView lineBreak, qsizetype from,
     return -1;
 }
 
+void TextPastTheRow(ReaderFrame& frame, QStringView rest) {
+    if (!rest.trimmed().isEmpty()) frame.badLine();
+}
+
 void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
                   Qt::CaseSensitivity cs) {
     qsizetype from = 0;
@@ -121,6 +127,7 @@ void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
         if (cut < 0) return;
         from = cut + lineBreak.size();
     }
+    TextPastTheRow(frame, text.sliced(from));
 }
 
 void BarSplit(ReaderFrame& frame, QStringView text) {
@@ -170,13 +177,16 @@ QString ClockTimeCode(QStringView t, const ClockForm& form) {
     return TimeCodeOf(c);
 }
 
+bool WithinDocumentTimes(double ms) {
+    return ms >= static_cast<double>(EarliestMillis) && ms < static_cast<double>(LatestMillis + 1);
+}
+
 QString MillisTime(long long ms) {
-    if (ms < 0) return Negated(MillisTime(-ms));
-    const long long hours = ms / 3600000;
-    const Clock c{false, static_cast<int>(hours % 100), static_cast<int>(ms / 60000 % 60),
-                  static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
-    const QString code = TimeCodeOf(c);
-    return hours > 99 ? QString::number(hours) + code.mid(2) : code;
+    if (ms < EarliestMillis || ms > LatestMillis) return {}; // also keeps -ms in range
+    const long long away = ms < 0 ? -ms : ms;
+    const Clock c{ms < 0, static_cast<int>(away / 3600000), static_cast<int>(away / 60000 % 60),
+                  static_cast<int>(away / 1000 % 60), static_cast<int>(away % 1000)};
+    return TimeCodeOf(c);
 }
 
 QString HundredthsCode(QStringView hms, QStringView hundredths) {
@@ -243,9 +253,11 @@ ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split) {
         f.progress();
         const std::optional<FrameLine> parts = split(line);
         if (!parts) return f.badLine();
+        const QString start = FrameTime(f, runtime::Val(parts->start));
+        const QString end = FrameTime(f, runtime::Val(parts->end));
+        if (start.isEmpty() || end.isEmpty()) return f.badLine(); // a frame past any time
         if (!f.addRow()) return;
-        f.setTimes(FrameTime(f, runtime::Val(parts->start)),
-                   FrameTime(f, runtime::Val(parts->end)));
+        f.setTimes(start, end);
         BarSplit(f, parts->text);
     });
 }

@@ -59,13 +59,18 @@ template <MarkerWord Word> bool CountsLineHolding(const QString& line) {
 // frame shifts it by the append offset when it writes the cell. A rate of 0
 // gives 00:00:00,000. A negative frame number (before the start of the film)
 // keeps its sign in the program's negative form ("-1:59:53,440"), so that
-// it is written back as the same frame.
+// it is written back as the same frame. Empty for a frame whose time no
+// document holds.
 QString FrameTime(ReaderFrame& frame, double frames);
+
+// What follows a row's third text line has no column: unless it is blank,
+// it is a bad line (the user is asked, as for any text the row cannot keep).
+void TextPastTheRow(ReaderFrame& frame, QStringView rest);
 
 // Cuts text at `lineBreak` (in any letter case with Qt::CaseInsensitive)
 // into the current row's text lines, from column 3 on: at most three pieces,
 // each " " + the trimmed piece (an empty piece gives " "). What follows the
-// third is dropped.
+// third goes to TextPastTheRow.
 void AddTextLines(ReaderFrame& frame, QStringView text, QStringView lineBreak,
                   Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
@@ -102,8 +107,16 @@ QString TimeCodeOf(const Clock& c);
 // of the form (or holds more than it).
 QString ClockTimeCode(QStringView t, const ClockForm& form = {});
 
-// A number of milliseconds as a time code; hours past 99 keep all their
-// digits, and a number below zero gives the program's negative form.
+// The times a document holds: up to 99:59:59,999, and back to nine hours
+// before zero, the farthest the program's negative form reaches
+// ("-9:00:00,000"). A number a file gives is checked against these before
+// any arithmetic is done on it.
+constexpr long long LatestMillis = 99LL * 3600000 + 3599999;
+constexpr long long EarliestMillis = -9LL * 3600000;
+bool WithinDocumentTimes(double ms);
+
+// A number of milliseconds as a time code; a number below zero gives the
+// program's negative form. Empty for a time no document holds.
 QString MillisTime(long long ms);
 
 // A time read by position: h:mm:ss and its hundredths, each trimmed, as
@@ -150,7 +163,8 @@ using FrameLineSplit = std::optional<FrameLine> (*)(const QString& line);
 
 // Reads every line of a frame-numbered one-line format: a blank line is
 // passed over; any other is one more entry of the progress, and a bad line
-// when `split` refuses it. A line that fits becomes a row: its frames as
+// when `split` refuses it or a frame's time is one no document holds. A line
+// that fits becomes a row: its frames as
 // times at the current frame rate, its text cut at "|". The read stops when
 // the frame refuses a row.
 ReadOutcome ReadFrameLines(ReaderFrame& f, FrameLineSplit split);

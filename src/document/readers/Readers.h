@@ -43,6 +43,11 @@ const SubtitleReader* ReaderFor(int format);
 
 // One object per format, each defined in its own file of this folder.
 namespace readers {
+// Whether a line opens with PowerDivX's two times in braces,
+// "{hh:mm:ss}{hh:mm:ss}" (or one hour digit): detection and the reader take
+// a line for one alike.
+bool IsPowerDivXLine(QStringView line);
+
 extern const SubtitleReader DvdSubtitle;     // dvdsubtitle.cpp
 extern const SubtitleReader JacoSub;         // jacosub.cpp
 extern const SubtitleReader MicroDvd;        // microdvd.cpp

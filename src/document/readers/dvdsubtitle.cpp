@@ -9,7 +9,9 @@
 //
 //     }
 // A subtitle that the next block with text follows at once has no end block:
-// it ends where that one starts. The last field of a time is hundredths of a
+// it ends where that one starts, and so does one whose end block lies before
+// its start. A block may stand on one line, "{T 00:01:02:35 Hello}": the
+// text after the time is the block's first line. The last field of a time is hundredths of a
 // second (no frame rate takes part). A file that starts with its first time
 // line has no header. A file that ends before a subtitle's end block leaves
 // it without an end time (the frame gives it one after the read).
@@ -39,6 +41,20 @@ QString TimeOf(const QString& line) {
     return readers::HundredthsCode(QStringView(line).mid(3, 8), QStringView(line).mid(12, 2));
 }
 
+// What a time line holds after its time: the block's first text, and
+// whether the block closes on the same line.
+struct TimeLineRest {
+    QStringView text;
+    bool closed = false;
+};
+
+TimeLineRest RestOf(const QString& line) {
+    QStringView rest = runtime::TrimView(QStringView(line).mid(14));
+    const bool closed = rest.endsWith(u'}');
+    if (closed) rest = runtime::TrimView(rest.chopped(1));
+    return {rest, closed};
+}
+
 // Passes over the header through its closing "}", but never into a time
 // line: a file that starts with a time line has none.
 void SkipHeader(ReaderFrame& f) {
@@ -46,43 +62,60 @@ void SkipHeader(ReaderFrame& f) {
         if (ClosesBlock(f.nextLine())) return;
 }
 
-// The lines of a block after its time line, through the "}" that closes it
-// (a time line ends it as well: its "}" was left out). The first line with
-// text opens the block's row at `time`, with the blank lines before it as
-// its first text lines. False when the block holds no text: no row was
-// opened.
-bool ReadBlockText(ReaderFrame& f, const QString& time) {
-    int blanks = 0;
-    bool opened = false;
+// The text lines of a block: the first line with text opens the block's row
+// at its time, with the blank lines before it as its first text lines.
+class BlockRow {
+public:
+    BlockRow(ReaderFrame& f, const QString& time) : f_(f), time_(time) {}
+    // False when the read stops.
+    bool add(QStringView line) {
+        if (!opened_ && readers::IsBlankLine(line)) {
+            ++blanks_;
+            return true;
+        }
+        if (!opened_) {
+            opened_ = true;
+            if (!readers::AddTimedRow(f_, time_)) return false;
+            for (; blanks_ > 0; --blanks_)
+                f_.addText(QString());
+        }
+        f_.addText(line);
+        return true;
+    }
+    bool opened() const { return opened_; }
+
+private:
+    ReaderFrame& f_;
+    const QString& time_;
+    int blanks_ = 0;
+    bool opened_ = false;
+};
+
+// The block of a time line: the text after its time, then the lines after
+// it through the "}" that closes it (a time line ends it as well: its "}"
+// was left out). False when the block holds no text: no row was opened.
+bool ReadBlockText(ReaderFrame& f, const QString& timeLine, const QString& time) {
+    BlockRow row(f, time);
+    const TimeLineRest rest = RestOf(timeLine);
+    if ((!rest.text.isEmpty() && !row.add(rest.text)) || rest.closed) return row.opened();
     while (!f.atEnd() && !IsTimeLine(f.peekLine())) {
         const QString& line = f.nextLine();
-        if (ClosesBlock(line)) break;
-        if (!opened && readers::IsBlankLine(line)) {
-            ++blanks;
-            continue;
-        }
-        if (!opened) {
-            opened = true;
-            if (!readers::AddTimedRow(f, time)) break; // the read stops
-            for (; blanks > 0; --blanks)
-                f.addText(QString());
-        }
-        f.addText(line);
+        if (ClosesBlock(line) || !row.add(line)) break;
     }
-    return opened;
+    return row.opened();
 }
 
 // A block with text is a subtitle, whatever came before it; a block without
 // text ends the row before it, or, when that row has its end already (or
 // there is none), is a subtitle without text. A row that no block without
-// text follows keeps no end time: the frame ends it where the next row
-// starts.
+// text follows, or whose end block lies before its start, keeps no end
+// time: the frame ends it where the next row starts.
 void ReadBlock(ReaderFrame& f, const QString& line, bool& rowOpen) {
     const QString time = TimeOf(line);
-    if (ReadBlockText(f, time)) {
+    if (ReadBlockText(f, line, time)) {
         rowOpen = true;
     } else if (rowOpen) {
-        f.setEndTime(time);
+        f.setEndTimeAfterStart(time);
         rowOpen = false;
     } else {
         rowOpen = readers::AddTimedRow(f, time);
@@ -102,6 +135,9 @@ qsizetype CountEntries(const QStringList& lines) {
         if (IsTimeLine(line)) {
             if (inBlock) endBlock();
             inBlock = true;
+            const TimeLineRest rest = RestOf(line);
+            hasText = !rest.text.isEmpty();
+            if (rest.closed) endBlock();
         } else if (inBlock && ClosesBlock(line)) {
             endBlock();
         } else if (inBlock && !readers::IsBlankLine(line)) {

@@ -94,15 +94,16 @@ QString WithoutStyleCodes(QString segment, Style& style) {
     return segment;
 }
 
-// Up to three text lines cut at "\n"; what follows the third is dropped.
+// Up to three text lines cut at "\n"; what follows the third has no column.
 Style WriteText(ReaderFrame& f, QString text) {
     Style style;
     for (int lines = 0; lines < MaxTextLines; ++lines) {
         const qsizetype cut = text.indexOf(LineBreak);
         f.addText(WithoutStyleCodes(cut < 0 ? text : text.left(cut), style));
-        if (cut < 0) break;
+        if (cut < 0) return style;
         text = text.mid(cut + LineBreak.size());
     }
+    readers::TextPastTheRow(f, text);
     return style;
 }
 

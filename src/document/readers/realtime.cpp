@@ -1,14 +1,16 @@
 // RealTime (.rt): mark-up. A header (the window and font tags, "<center>",
 // "<b>") whose tags are passed over, then one subtitle per line,
 //   <Time begin="0:00:01.23" end="0:00:03.45" /><clear/> First line<br>Second line
-// and the closing "</b>" line, after which nothing is read. The times are
-// read from the tag's begin and end attributes ([[h:]m:]s[.fraction]); a
-// subtitle without an end lasts until the next one begins. "<br>" (also
-// "<br/>") breaks the text into lines; other mark-up stays in the text. A
-// text that goes on over the next lines of the file (lines without a time
-// tag) is read with them; lines of mark-up alone and blank lines are passed
-// over. A text before the first time tag (outside the header's tags) is
-// shown from the start of the film. No fonts or styles are read.
+// and the closing tags ("</b>", "</center>"), which are passed over like every
+// line of mark-up alone. The times are read from the tag's begin and end
+// attributes ([[h:]m:]s[.fraction]); a subtitle without an end lasts until
+// the next one begins. "<br>" (also "<br/>") breaks the text into lines; other
+// mark-up stays in the text. A text that goes on over the next lines of the
+// file (lines without a time tag, or the part of a line before its tag) is
+// read with them; each time tag of a line starts a subtitle of its own. A
+// text before the first time tag (outside the header's tags) is shown from
+// the start of the film; a "<" that opens no tag ("x < y") is text. No fonts
+// or styles are read.
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -27,31 +29,48 @@ bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-bool HasTimeTag(const QString& line) {
-    return FindTag(line, QLatin1String("<time begin=")) >= 0;
+const QLatin1String TimeTagOpening("<time begin=");
+
+// Where the first time tag stands from `from` on, or -1.
+qsizetype FindTimeTag(QStringView line, qsizetype from = 0) {
+    return FindTag(line, TimeTagOpening, from);
 }
 
-bool IsBodyEnd(const QString& line) {
-    return line.compare(QLatin1String("</b>"), Qt::CaseInsensitive) == 0;
+bool HasTimeTag(QStringView line) {
+    return FindTimeTag(line) >= 0;
+}
+
+// A "<" opens a tag when a letter, "/" or "!" follows it; any other ("x < y",
+// "<3") is text.
+bool OpensTag(QStringView line, qsizetype at) {
+    if (line[at] != u'<' || at + 1 >= line.size()) return false;
+    const char16_t next = line[at + 1].unicode();
+    return (next >= u'a' && next <= u'z') || (next >= u'A' && next <= u'Z') || next == u'/' ||
+           next == u'!';
 }
 
 // Nothing but tags and blanks.
-bool IsMarkupOnly(const QString& line) {
+bool IsMarkupOnly(QStringView line) {
     bool inTag = false;
-    for (QChar c : line) {
-        if (c == u'<')
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (!inTag && OpensTag(line, i))
             inTag = true;
-        else if (c == u'>')
+        else if (inTag && line[i] == u'>')
             inTag = false;
-        else if (!inTag && !c.isSpace())
+        else if (!inTag && !line[i].isSpace())
             return false;
     }
     return true;
 }
 
 // A line that carries on the text of the subtitle line above it.
-bool IsContinuation(const QString& line) {
-    return !HasTimeTag(line) && !IsBodyEnd(line) && !IsMarkupOnly(line);
+bool IsContinuation(QStringView line) {
+    return !HasTimeTag(line) && !IsMarkupOnly(line);
+}
+
+// The part of a line before its first time tag.
+QStringView BeforeTimeTag(QStringView line) {
+    return line.left(std::max<qsizetype>(FindTimeTag(line), 0));
 }
 
 // "[[h:]m:]s[.fraction]" as a time code, or empty; a "-" before it is a
@@ -157,7 +176,7 @@ qsizetype ClosingBreakLength(const QString& text) {
 // The text with the lines that carry it on, each after a line break.
 // A break never spans two lines: only the line last added is looked at, so
 // a text of many lines is read in one sweep.
-QString TextWithContinuations(ReaderFrame& f, QString text) {
+QString TextWithContinuations(ReaderFrame& f, QString text, bool& leadTaken) {
     bool closed = ClosingBreakLength(text) != 0;
     while (!f.atEnd() && IsContinuation(f.peekLine())) {
         if (!closed) text += QStringLiteral("<br>");
@@ -165,7 +184,12 @@ QString TextWithContinuations(ReaderFrame& f, QString text) {
         text += line;
         closed = ClosingBreakLength(line) != 0;
     }
-    return text;
+    // The next time line's text before its tag (read with that line).
+    const QStringView lead = f.atEnd() ? QStringView() : BeforeTimeTag(f.peekLine());
+    if (IsMarkupOnly(lead)) return text;
+    leadTaken = true;
+    if (!closed) text += QStringLiteral("<br>");
+    return text += lead;
 }
 
 // Other programs end every line with "<br/>"; Mirel writes "<br>" between
@@ -176,29 +200,41 @@ QString WithoutClosingBreak(const QString& text) {
     return length > 4 ? runtime::RTrim(text).chopped(length) : text;
 }
 
-// Up to three text lines; what follows the third is dropped.
+// Up to three text lines; what follows the third has no column.
 void WriteText(ReaderFrame& f, QString text) {
     text = WithoutClosingBreak(text);
     qsizetype from = 0, length = 0;
     for (int lines = 0; lines < MaxTextLines; ++lines) {
         const qsizetype cut = FindBreak(text, from, length);
         f.addText(text.mid(from, cut < 0 ? -1 : cut - from));
-        if (cut < 0) break;
+        if (cut < 0) return;
         from = cut + length;
     }
+    readers::TextPastTheRow(f, QStringView(text).sliced(from));
 }
 
-// A subtitle line. A tag without an end leaves the row without one: the
-// frame ends it where the next row begins.
-void ReadSubtitleLine(ReaderFrame& f, const QString& line) {
-    const TimeTag tag = ReadTimeTag(line);
-    if (tag.begin.isEmpty()) {
-        f.badLine();
-        return;
-    }
+// A time tag and the text after it, up to the next tag of the line; the
+// last one's text may go on over the lines after it. A tag without an end
+// leaves the row without one: the frame ends it where the next row begins.
+void ReadSubtitle(ReaderFrame& f, const QString& piece, bool lastOfLine, bool& leadTaken) {
+    const TimeTag tag = ReadTimeTag(piece);
+    if (tag.begin.isEmpty()) return f.badLine();
     if (!readers::AddTimedRow(f, tag.begin)) return;
     if (!tag.end.isEmpty()) f.setEndTime(tag.end);
-    WriteText(f, TextWithContinuations(f, tag.text));
+    WriteText(f, lastOfLine ? TextWithContinuations(f, tag.text, leadTaken) : tag.text);
+}
+
+// A line with time tags: each starts a subtitle. Its text before the first
+// tag went to the subtitle before it (leadTaken); with no subtitle to take
+// it, it is a bad line.
+void ReadSubtitleLine(ReaderFrame& f, const QString& line, bool& leadTaken) {
+    if (!leadTaken && !IsMarkupOnly(BeforeTimeTag(line))) f.badLine();
+    leadTaken = false;
+    for (qsizetype at = FindTimeTag(line); at >= 0;) {
+        const qsizetype next = FindTimeTag(line, at + 1);
+        ReadSubtitle(f, line.mid(at, next < 0 ? -1 : next - at), next < 0, leadTaken);
+        at = next;
+    }
 }
 
 bool IsBreak(QStringView tag) {
@@ -214,7 +250,7 @@ class HeaderText {
 public:
     void read(QStringView line) {
         for (qsizetype i = 0; i < line.size(); ++i) {
-            if (line[i] == u'<' && !inTag_) {
+            if (!inTag_ && OpensTag(line, i)) {
                 inTag_ = true;
                 tagStart_ = i;
             } else if (line[i] == u'>' && inTag_) {
@@ -249,11 +285,6 @@ private:
     qsizetype tagStart_ = -1;
 };
 
-// The part of the first time line before its tag belongs to the header's text.
-QStringView BeforeTimeTag(const QString& line) {
-    return QStringView(line).left(std::max<qsizetype>(FindTag(line, QLatin1String("<time")), 0));
-}
-
 // The header, read up to the first time line, left to be read next.
 HeaderText ReadHeader(ReaderFrame& f) {
     HeaderText header;
@@ -268,11 +299,13 @@ qsizetype CountEntries(const QStringList& lines) {
     HeaderText header;
     qsizetype count = 0;
     for (const QString& line : lines) {
-        if (HasTimeTag(line)) {
-            if (count++ == 0) header.read(BeforeTimeTag(line));
-        } else if (count == 0) {
-            header.read(line);
+        if (!HasTimeTag(line)) {
+            if (count == 0) header.read(line);
+            continue;
         }
+        if (count == 0) header.read(BeforeTimeTag(line));
+        for (qsizetype at = FindTimeTag(line); at >= 0; at = FindTimeTag(line, at + 1))
+            ++count;
     }
     return count + (header.isEmpty() ? 0 : 1);
 }
@@ -281,11 +314,11 @@ ReadOutcome Parse(ReaderFrame& f) {
     const HeaderText header = ReadHeader(f);
     if (!header.isEmpty() && readers::AddTimedRow(f, QStringLiteral("00:00:00,000")))
         WriteText(f, header.text());
+    bool leadTaken = true; // the header takes the text before the first time tag
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
-        if (IsBodyEnd(line)) break;
         if (HasTimeTag(line))
-            ReadSubtitleLine(f, line);
+            ReadSubtitleLine(f, line, leadTaken);
         else if (!IsMarkupOnly(line))
             f.badLine();
     }

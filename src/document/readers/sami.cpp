@@ -25,6 +25,7 @@ const QLatin1String SyncTag("<sync start=");
 const QLatin1String Paragraph("<p");
 const QLatin1String Clearing("&nbsp;");
 const QLatin1String ClosingParagraph("</p>");
+const QString LineBreak = QStringLiteral("<br>");
 const QString FontSizeKey = QStringLiteral("font-size: ");
 
 using readers::FindTag;
@@ -50,7 +51,7 @@ struct SyncBlock {
 };
 
 // The time of "<SYNC Start=1500>..." (milliseconds, quotes allowed), or
-// "" when the value is no number.
+// "" when the value is no number or a time no document holds.
 QString SyncTime(QStringView piece) {
     QStringView value = piece.mid(SyncTag.size());
     value = value.left(value.indexOf(u'>'));
@@ -67,7 +68,7 @@ QString SyncTime(QStringView piece) {
     }
     if (!ok) ms = value.toLongLong(&ok); // signs, blanks and the rest as Qt reads them
     if (!ok) return {};
-    return readers::MillisTime(ms); // hours past 99 keep their digits; below zero, its sign
+    return readers::MillisTime(ms); // below zero, its sign
 }
 
 // A block's text: after its first paragraph tag ("<p>" or "<p ...>"), or
@@ -78,7 +79,8 @@ struct BlockText {
     bool paragraph = false; // a paragraph tag opened the text
 };
 
-BlockText TextOf(const SyncBlock& b) {
+// The block as the file holds it, its pieces joined by a blank.
+QString Joined(const SyncBlock& b) {
     qsizetype size = 0;
     for (QStringView part : b.parts)
         size += part.size() + 1;
@@ -88,6 +90,11 @@ BlockText TextOf(const SyncBlock& b) {
         if (!text.isEmpty()) text += u' ';
         text += part;
     }
+    return text;
+}
+
+BlockText TextOf(const SyncBlock& b) {
+    QString text = Joined(b);
     text.remove(0, text.indexOf(u'>') + 1); // the sync tag
     for (qsizetype p = FindTag(text, Paragraph); p >= 0; p = FindTag(text, Paragraph, p + 1)) {
         const QChar after = p + 2 < text.size() ? text[p + 2] : QChar();
@@ -167,6 +174,8 @@ private:
         if (!block_) return;
         const QString start = block_->time;
         const BlockText text = TextOf(*block_);
+        // A text of more lines than a row holds is asked about as the block reads.
+        const QString asRead = text.text.count(LineBreak) >= 3 ? Joined(*block_) : QString();
         block_.reset();
         if (start.isEmpty()) return;
         if (IsClearing(text)) {
@@ -177,9 +186,12 @@ private:
         rowOpen_ = readers::AddTimedRow(f_, start);
         if (!rowOpen_) return;
         f_.setFontSpec(fontSpec_);
-        // The text's lines, parted at "<br>" (lower case only); what follows
-        // the third is lost.
-        readers::AddTextLines(f_, text.text, u"<br>");
+        // The text's lines, parted at "<br>" (lower case only).
+        if (asRead.isEmpty()) return readers::AddTextLines(f_, text.text, LineBreak);
+        const QString shown = f_.currentFileLine(); // the next block's line
+        f_.setCurrentFileLine(asRead);
+        readers::AddTextLines(f_, text.text, LineBreak);
+        f_.setCurrentFileLine(shown);
     }
 
     ReaderFrame& f_;

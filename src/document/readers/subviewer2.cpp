@@ -61,12 +61,13 @@ HeaderFont ReadHeader(ReaderFrame& f) {
 }
 
 // A text line of the group, parted at "[br]" (lower case only); what the
-// three text columns cannot hold is dropped.
+// three text columns cannot hold has no column.
 void AddTextLine(ReaderFrame& f, const QString& line) {
     const QStringList pieces = line.split(QLatin1String("[br]"));
-    for (const QString& piece : pieces) {
-        if (f.textColumn() >= LastTextColumn) break;
-        f.addText(piece);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (f.textColumn() >= LastTextColumn)
+            return readers::TextPastTheRow(f, pieces.mid(i).join(QString()));
+        f.addText(pieces[i]);
     }
 }
 

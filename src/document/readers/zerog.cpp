@@ -4,10 +4,10 @@
 //     E 1 0:00:01.50 0:00:03.20 Default NTP Hello\nWorld
 // Columns 5-11 and 16-22 hold h:mm:ss, 13-14 and 24-25 the hundredths; a time
 // of 10 hours or more has two hour digits, and what follows it moves one
-// column on. The marker is found in any case, the "\n" in lower case only.
+// column on. A line whose times are no times is a bad line. The marker is
+// found in any case, the "\n" in lower case only.
 
 #include "document/ReaderFrame.h"
-#include "document/TimeCode.h"
 #include "document/readers/Common.h"
 
 namespace {
@@ -24,19 +24,9 @@ qsizetype TextStart(const QString& line) {
     return -1;
 }
 
-// h:mm:ss (hh:mm:ss from 10 hours on) from column `at` and the hundredths
-// after its separator, as hh:mm:ss,cc0; `at` moves past the blank after it.
-// A "-" before it is a time that far before zero.
-QString TimeAt(QStringView line, qsizetype& at) {
-    const bool negative = line.size() > at && line[at] == u'-'; // one sign, read once
-    if (negative) ++at;
-    const bool twoHourDigits = line.size() > at + 2 && readers::IsDigit(line[at]) &&
-                               readers::IsDigit(line[at + 1]) && line[at + 2] == u':';
-    const qsizetype hms = twoHourDigits ? 8 : 7;
-    QString code = readers::HundredthsCode(line.mid(at, hms), line.mid(at + hms + 1, 2));
-    if (!twoHourDigits) code.prepend(QLatin1Char('0'));
-    at += hms + 4;
-    return negative ? TimeCalc(QStringLiteral("00:00:00,000"), code, QStringLiteral("-")) : code;
+// The blank between the two times.
+void SkipSeparator(const QString&, qsizetype& at) {
+    ++at;
 }
 
 // The text's lines, at most three; what follows the third is not kept. A
@@ -46,11 +36,11 @@ void ReadText(ReaderFrame& f, const QString& line) {
     readers::AddTextLines(f, line.mid(start >= 0 ? start : 4), u"\\n");
 }
 
-// A subtitle line: the start time from column 5, the end time after it.
+// A subtitle line: the start time from column 5 (h:mm:ss.cc, hh:mm:ss.cc
+// from 10 hours on, one "-" before a time before zero), the end time after it.
 void ReadLine(ReaderFrame& f, const QString& line) {
     qsizetype at = 4;
-    const QString start = TimeAt(line, at);
-    if (readers::AddTimedRow(f, start, TimeAt(line, at))) ReadText(f, line);
+    if (readers::StartHundredthsRow(f, line, at, &SkipSeparator)) ReadText(f, line);
 }
 
 // At most two header lines; a subtitle line (one with the marker) is never
