@@ -169,10 +169,9 @@ void Online::CancelTransfers() {
     QStringList notStarted;
     for (std::size_t i = ran ? 1 : 0; i < dropped.size(); ++i)
         notStarted << Describe(dropped[i]);
-    cancelledText_ = notStarted.isEmpty()
-                         ? p_.texts.Say("Transfer cancelled.")
-                         : p_.texts.Say("Transfer cancelled. Not started: %1.",
-                                        notStarted.join(QStringLiteral(", ")));
+    cancelledText_ = notStarted.isEmpty() ? p_.texts.Say("Transfer cancelled.")
+                                          : p_.texts.Say("Transfer cancelled. Not started: %1.",
+                                                         notStarted.join(QStringLiteral(", ")));
     // Until the part an upload sent is deleted, the server is not as Mirel says.
     ShowTransferStatus(Inet1.CleaningUp()
                            ? p_.texts.Say("Cancelling: removing from the server what was sent...")
