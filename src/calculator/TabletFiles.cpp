@@ -153,7 +153,8 @@ bool Tablets::SaveCurTablet(QString* failure) {
         return false;
     }
     ShowError(p_.texts.Say("The tablet '%1' was not saved:/n%2",
-                           MessageWindow::Verbatim(CurTabletName), MessageWindow::Verbatim(error)),
+                           MessageWindow::Verbatim(CurTabletName),
+                           MessageWindow::Verbatim(p_.texts.Told(error))),
               QStringLiteral("Tablet Error"));
     return false;
 }

@@ -87,7 +87,7 @@ bool Tablets::WriteNewTablet(const QString& path, const QString& name) {
     QString error;
     if (runtime::WriteTextFile(path, lines, &error)) return true;
     ShowError(p_.texts.Say("The tablet %1 was not created:/n%2", MessageWindow::Verbatim(name),
-                           MessageWindow::Verbatim(error)),
+                           MessageWindow::Verbatim(p_.texts.Told(error))),
               Title);
     return false;
 }

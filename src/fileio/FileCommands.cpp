@@ -361,6 +361,6 @@ void FileCommands::MarkSaved(int format) {
                                "is said once for this file.",
                                MessageWindow::Verbatim(files.CurFileName),
                                MessageWindow::Verbatim(PartNames(p_.doc.FileNodes)),
-                               MessageWindow::Verbatim(error)),
+                               MessageWindow::Verbatim(p_.texts.Told(error))),
                   QStringLiteral("File Error"));
 }

@@ -194,9 +194,9 @@ void FileCommands::MenuSaveSettings() {
     if (p_.files.FileExist(name) == AnswerYes) {
         QString error;
         if (!setting_file::Write(p_, name, &error))
-            ReportFailure(
-                p_.texts.Say("The settings were not saved (%1).", MessageWindow::Verbatim(error)),
-                p_.texts.TextTable(9, 13));
+            ReportFailure(p_.texts.Say("The settings were not saved (%1).",
+                                       MessageWindow::Verbatim(p_.texts.Told(error))),
+                          p_.texts.TextTable(9, 13));
     }
     p_.macro.SetMacroAction(QString(), ActionSaveSettings);
 }

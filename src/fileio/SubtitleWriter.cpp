@@ -409,9 +409,9 @@ void WriterRun::recordWritten(const QString& path) {
 bool WriterRun::fail(const QString& description) {
     if (showProgress_ && !preview_) p_.control().ProgressBar1.setValue(0);
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
-    p_.messages.ShowMessage(
-        p_.texts.Say("Error writing file (%1).", MessageWindow::Verbatim(description)), KindStop,
-        QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+    p_.messages.ShowMessage(p_.texts.Say("Error writing file (%1).",
+                                         MessageWindow::Verbatim(p_.texts.Told(description))),
+                            KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     if (showProgress_) p_.control().hide();
     return false;
 }

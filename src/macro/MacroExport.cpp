@@ -93,7 +93,7 @@ void MacroEditor::MacroExport() {
         lines << List7.list(i);
     QString error;
     if (!runtime::WriteTextFile(path, lines, &error))
-        p_.messages.ShowMessage(
-            p_.texts.Say("The macro was not exported: %1", MessageWindow::Verbatim(error)),
-            KindExclamation, QStringLiteral("ok"), QStringLiteral("Export"));
+        p_.messages.ShowMessage(p_.texts.Say("The macro was not exported: %1",
+                                             MessageWindow::Verbatim(p_.texts.Told(error))),
+                                KindExclamation, QStringLiteral("ok"), QStringLiteral("Export"));
 }

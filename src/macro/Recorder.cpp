@@ -171,8 +171,8 @@ void Recorder::recordAction() {
     // An action on a state no line names is not replayed elsewhere.
     for (const FieldLine& line : read)
         if (const QString refused = refusalOf(line.code, line.data); !refused.isEmpty())
-            return RecordNotRecorded(CommandOfCode(p_, action.code) + QStringLiteral(" on ") +
-                                     refused);
+            return RecordNotRecorded(
+                p_.texts.Say("%1 on %2", CommandOfCode(p_, action.code), refused));
     for (std::size_t i = 0; i < reads.fields.size() && i < read.size(); ++i) {
         if (read[i].code <= 0) continue;
         const auto known = set_.find(reads.fields[i].codes.front());
@@ -183,11 +183,9 @@ void Recorder::recordAction() {
     if (!missing.isEmpty() && !recordLine(CommentCode, NotRecorded + missing)) return;
     if (!missing.isEmpty()) notes_ << missing;
     if (action.code == SpanCellValue && !spanCellExpected())
-        RecordNotRecorded(QStringLiteral("a span-list cell chosen by hand (row %1, column %2) "
-                                         "takes \"%3\"")
-                              .arg(reported_.spanRow)
-                              .arg(reported_.spanCol)
-                              .arg(action.text));
+        RecordNotRecorded(p_.texts.Say("a span-list cell chosen by hand (row %1, column %2) "
+                                       "takes \"%3\"",
+                                       reported_.spanRow, reported_.spanCol, action.text));
     else if (!recordLine(action.code, action.text))
         return;
     followSpanCell(action.code);
@@ -246,15 +244,14 @@ QString Recorder::refusalOf(int code, const QString& data) const {
         if (comma > 0 && whole && row >= 1 && row <= Tablets::Rows && col >= 1 &&
             col <= Tablets::Cols)
             return QString();
-        return QStringLiteral("the tablet cell ") + data +
-               QStringLiteral(", which no line selects");
+        return p_.texts.Say("the tablet cell %1, which no line selects", data);
     }
     if (code == EditorCellSelect) {
         const platform::Grid& g = p_.doc.grid();
         const int col = x.toInt();
         if (comma > 0 && whole && row >= 0 && row < g.rows() && col >= 0 && col < g.cols())
             return QString();
-        return QStringLiteral("the grid cell ") + data + QStringLiteral(", which no line selects");
+        return p_.texts.Say("the grid cell %1, which no line selects", data);
     }
     return QString();
 }

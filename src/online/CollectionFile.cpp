@@ -122,7 +122,8 @@ namespace {
 bool ReportNotWritten(Program& p, const QString& path, const QString& why) {
     p.messages.ShowMessage(p.texts.Say("The collection file %1 was not written (%2).\r\nAny file "
                                        "of that name is left as it was.",
-                                       MessageWindow::Verbatim(path), MessageWindow::Verbatim(why)),
+                                       MessageWindow::Verbatim(path),
+                                       MessageWindow::Verbatim(p.texts.Told(why))),
                            KindExclamation, QStringLiteral("ok"), p.texts.TextTable(9, 13));
     return false;
 }

@@ -21,7 +21,7 @@ const QString WaitingText = QStringLiteral("Getting data. Please wait...");
 Online::Online(Program& p) : p_(p) {
     Inet1.onStateChanged = [this](int state) { Inet1_StateChanged(state); };
     Inet1.onProgress = [this] { ShowProgress(); };
-    Inet1.onCancelEnded = [this](const QString& left) { CancelEnded(left); };
+    Inet1.onCancelEnded = [this](const QString& left) { CancelEnded(p_.texts.Told(left)); };
 }
 
 void Online::LoadInternetSettings() {
@@ -101,8 +101,8 @@ bool Online::Execute(Request request) {
     request.id = ++requestIds_;
     waiting_.push_back(std::move(request));
     if (running_)
-        ShowTransferStatus(Describe(waiting_.back()) + QStringLiteral(" waits until ") +
-                           Describe(*running_) + QStringLiteral(" has ended."));
+        ShowTransferStatus(p_.texts.Say("%1 waits until %2 has ended.", Describe(waiting_.back()),
+                                        Describe(*running_)));
     StartNext();
     return true;
 }
@@ -213,7 +213,8 @@ void Online::Inet1_StateChanged(int state) {
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
     QString info = FailureText(request);
-    if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
+    if (!Inet1.LeftOnServer().isEmpty())
+        info += QStringLiteral(". ") + p_.texts.Told(Inet1.LeftOnServer());
     ShowTransferStatus(p_.texts.Say("%1 failed: %2", Describe(request), info));
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     if (request.kind == Upload) UploadFailed(request);

@@ -21,7 +21,7 @@ QString PlainTransferError(const TextTables& t, const QString& info, const QStri
     }
     if (text.isEmpty()) text = Generic;
     const bool generic = text.startsWith(Generic);
-    text = t.Said(text);
+    text = t.Told(text);
     if (!serverFile.isEmpty()) text += QStringLiteral(": ") + serverFile;
     return generic ? text + detail : text;
 }

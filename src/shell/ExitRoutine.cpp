@@ -95,7 +95,7 @@ void ExitRoutine::ReportUnwritten(const QStringList& failed) {
     if (failed.isEmpty() || p_.history.off()) return;
     QString errors;
     for (const QString& error : failed)
-        errors += CrLf + MessageWindow::Verbatim(error);
+        errors += CrLf + MessageWindow::Verbatim(p_.texts.Told(error));
     const QString text = p_.texts.Say("Mirel could not save what it keeps for the next "
                                       "start:%1\r\nEverything else was saved.",
                                       errors);

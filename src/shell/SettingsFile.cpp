@@ -60,7 +60,7 @@ void SettingsFile::ReadSettingsFile() {
         p_.messages.ShowMessage(
             p_.texts.Say("The settings file is damaged: %1./nThe settings it does not give keep "
                          "their values.",
-                         MessageWindow::Verbatim(fault)),
+                         MessageWindow::Verbatim(p_.texts.Told(fault))),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Settings file"));
     ReadRecentFiles();
 }
@@ -184,8 +184,9 @@ bool SettingsFile::WriteSettingsFile(bool tellUser) {
     QString error;
     if (runtime::WriteTextFile(path, SettingsLines(), &error)) return true;
     if (tellUser)
-        p_.messages.ShowMessage(
-            p_.texts.Say("The settings could not be saved./n%1", MessageWindow::Verbatim(error)),
-            KindStop, QStringLiteral("ok"), QStringLiteral("Settings not saved"));
+        p_.messages.ShowMessage(p_.texts.Say("The settings could not be saved./n%1",
+                                             MessageWindow::Verbatim(p_.texts.Told(error))),
+                                KindStop, QStringLiteral("ok"),
+                                QStringLiteral("Settings not saved"));
     return false;
 }

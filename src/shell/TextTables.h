@@ -77,6 +77,12 @@ public:
     }
     // The pack's words for a whole English text, or the English.
     QString Said(const QString& english) const;
+    // A text put together elsewhere of English texts ("Cannot write %1: %2"
+    // with a file and the system's reason), in the pack's words: the whole
+    // text as one of the pack's English texts, with what was filled in told
+    // again where it is one of them too. A part that is none (a file name)
+    // stays as it is, and so does a text that matches none.
+    QString Told(const QString& text) const;
     // Whether the pack gives words for the English text.
     bool Holds(const QString& english) const;
     // The pack's words for an English text. Line breaks are "/n" in both.
@@ -87,6 +93,7 @@ public:
     void notePackWords(const QString& words) { packWords_.insert(words); }
 
 private:
+    bool tell(const QString& key, bool part, QString& words) const;
     static QString Part(const QString& text) { return text; }
     template <typename Number>
     requires std::is_arithmetic_v<Number>

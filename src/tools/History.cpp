@@ -81,7 +81,7 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
         if (failure == EFBIG) return GoOnOverSizeLimit(error);
         Tell(p_.texts.Say("History snapshot %1 could not be written, so the change was not "
                           "made:/n%2",
-                          SnapshotNumber(number), MessageWindow::Verbatim(error)));
+                          SnapshotNumber(number), MessageWindow::Verbatim(p_.texts.Told(error))));
         return false;
     }
     snapshots_.push_back({NewEntry(SnapshotNumber(number), action), action, details});
@@ -106,7 +106,7 @@ bool History::RestoreSnapshot(const QString& entry) {
     if (!file.ok || !ParseSnapshot(file.lines, content, fault)) {
         Tell(p_.texts.Say("History snapshot %1 cannot be restored: %2/nThe document was left as "
                           "it was.",
-                          number, MessageWindow::Verbatim(fault)));
+                          number, MessageWindow::Verbatim(p_.texts.Told(fault))));
         return false;
     }
     Restore(content);
@@ -248,7 +248,7 @@ double History::FreeRoom(const QString& folder) {
 // without the history from here on.
 bool History::GoOnWithout(const QString& error) {
     TurnOff(p_.texts.Say("%1/nThere is no room left for the change history.",
-                         MessageWindow::Verbatim(error)),
+                         MessageWindow::Verbatim(p_.texts.Told(error))),
             QStringLiteral("Program folder full"), p_.texts.Say("may not be"));
     return true;
 }
@@ -260,17 +260,16 @@ bool History::GoOnOverSizeLimit(const QString& error) {
     rlimit limit{};
     const bool known = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
     const QString bytes = known ? QLocale::system().toString(qulonglong(limit.rlim_cur))
-                                : QStringLiteral("a number of");
+                                : p_.texts.Say("a number of");
     p_.messages.ShowMessage(
-        MessageWindow::Verbatim(error) +
-            QStringLiteral("/nMirel was started under a limit on the size of the files it may "
-                           "write (%1 bytes; a shell sets it with \"ulimit -f\"), and a snapshot "
-                           "of this document is larger. Its program folder is not full./n/nYou "
-                           "can edit all the same, but without the change history (no "
-                           "snapshots, nothing to restore), and no file larger than the limit "
-                           "can be saved: subtitle files, settings, macros and lists alike. Start "
-                           "Mirel without the limit to have them back.")
-                .arg(bytes),
+        p_.texts.Say("%1/nMirel was started under a limit on the size of the files it may write "
+                     "(%2 bytes; a shell sets it with \"ulimit -f\"), and a snapshot of this "
+                     "document is larger. Its program folder is not full./n/nYou can edit all "
+                     "the same, but without the change history (no snapshots, nothing to "
+                     "restore), and no file larger than the limit can be saved: subtitle files, "
+                     "settings, macros and lists alike. Start Mirel without the limit to have "
+                     "them back.",
+                     MessageWindow::Verbatim(p_.texts.Told(error)), bytes),
         KindExclamation, QStringLiteral("ok"), QStringLiteral("File too large"), false,
         {QString(), Question::Notice});
     return true;

@@ -154,7 +154,7 @@ inline int LineAt(const QString& s, qsizetype at) {
 
 // The parts of an expression outside the English texts given to Say.
 inline QString OutsideSay(const QString& expr) {
-    static const QRegularExpression say(QStringLiteral(R"re(\bSay\s*\()re"));
+    static const QRegularExpression say(QStringLiteral(R"re(\b(?:Say|English)\s*\()re"));
     QString rest;
     qsizetype from = 0;
     for (auto it = say.globalMatch(expr); it.hasNext();) {
@@ -280,7 +280,12 @@ inline void ScanCall(const Source& f, qsizetype at, const QStringList& args,
 // The calls of the functions that show their arguments, until no further
 // function is found to hand its parameters on.
 inline void ScanCalls(const std::vector<Source>& files, Scan& out) {
-    Shows shows{{QStringLiteral("ShowMessage"), {0, 3}}};
+    Shows shows{
+        {QStringLiteral("ShowMessage"), {0, 3}},   {QStringLiteral("ShowTransferStatus"), {0}},
+        {QStringLiteral("StopUpload"), {0}},       {QStringLiteral("TimedLine"), {0}},
+        {QStringLiteral("setPanelText"), {1}},     {QStringLiteral("ShowStatus"), {0}},
+        {QStringLiteral("setStatus"), {0}},        {QStringLiteral("Tell"), {0}},
+        {QStringLiteral("RecordNotRecorded"), {0}}};
     const auto count = [](const Shows& x) {
         std::size_t n = 0;
         for (const auto& entry : x)
@@ -311,7 +316,7 @@ inline void ScanCalls(const std::vector<Source>& files, Scan& out) {
 
 // Every English text given to Say.
 inline void ScanSay(const Source& f, Scan& out) {
-    static const QRegularExpression say(QStringLiteral(R"re(\bSay\s*\()re"));
+    static const QRegularExpression say(QStringLiteral(R"re(\b(?:Say|English)\s*\()re"));
     for (auto it = say.globalMatch(f.text); it.hasNext();) {
         const auto m = it.next();
         const qsizetype open = f.text.indexOf(u'(', m.capturedStart()) + 1;

@@ -28,6 +28,8 @@
 #include "shell/frmOnlineMess.h"
 #include "shell/frmSettings.h"
 #include "shell/frmTip.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/GridSetup.h"
 #include "support/WindowLook.h"
 #include "tools/frmHistory.h"
@@ -451,6 +453,42 @@ TEST(GermanMessages, AQuestionNamesItsButtonByTheWordTheButtonShows) {
     EXPECT_TRUE(text.contains("Wenn du 'Nein' wählst, gehen alle Änderungen verloren."))
         << text.toStdString();
     EXPECT_TRUE(p.doc.FileChanged) << "Cancel keeps the document";
+}
+
+// What the system refuses is told in the pack's words too, the reason and the
+// file's name filled in: over a file-size limit the first edit's snapshot and
+// then the save (after the question to overwrite) fail, and each message is
+// German around the file's name.
+TEST(GermanMessages, AWriteTheSystemRefusesIsToldInThePacksWords) {
+    ProgramWithPack run("Deutsch.lng");
+    Program& p = *run;
+    QStringList told;
+    p.host.modal.onUnanswered = [&told](platform::Form& form) {
+        auto& box = dynamic_cast<frmMessageBox&>(form);
+        told << box.Label4.caption() + ": " + box.Label1.caption();
+        box.cmdActionClick(box.cmdAction[frmMessageBox::Yes].visible() ? frmMessageBox::Yes
+                                                                       : frmMessageBox::Ok);
+    };
+    const QString file = run.folder.write("Data/Files/a b. c.srt", SubRip(40));
+    mustLoad(p, file);
+    {
+        FileSizeLimit limit(512); // the scratch folder's lock fits, a snapshot does not
+        ASSERT_TRUE(limit.active());
+        p.doc.grid().setCurrentCell(1, 1);
+        p.main().editor.basic.Command11.onClick();
+        run.p->answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
+        p.main().mnuSavesubfile.click();
+    }
+    ASSERT_EQ(told.size(), 3) << told.join("\n").toStdString();
+    EXPECT_TRUE(told[0].startsWith("Datei zu groß: ") &&
+                told[0].contains("0000.shd kann nicht geschrieben werden: Datei zu groß") &&
+                told[0].contains("Mirel wurde mit einer Grenze") && told[0].contains("(512 Bytes;"))
+        << told[0].toStdString();
+    EXPECT_TRUE(told[2].contains(file + " kann nicht geschrieben werden: Datei zu groß)."))
+        << told[2].toStdString();
+    for (const QString& text : told)
+        EXPECT_FALSE(text.contains("Cannot") || text.contains("File too large"))
+            << text.toStdString();
 }
 
 } // namespace
