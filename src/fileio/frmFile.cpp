@@ -147,7 +147,7 @@ void frmFile::formLoad() {
     for (int i = 0; i < Drive1.listCount(); ++i)
         List1.addItem(Drive1.list(i));
     for (int type = 0; type < TypeCount; ++type)
-        List3.addItem(formats::Filter(type).section(QLatin1Char('|'), 0, 0));
+        List3.addItem(p_.texts.Told(formats::Filter(type).section(QLatin1Char('|'), 0, 0)));
     List1.setListIndex(Drive1.indexOf(p_.folder.root()));
     List3.setListIndex(TypeSupported);
     PaneHeaderClick(Label6);

@@ -1,5 +1,7 @@
 #include "shell/LanguagePack.h"
 
+#include "fileio/frmFile.h"
+#include "platform/ListBox.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 #include "shell/LanguageSections.h"
@@ -146,6 +148,15 @@ void ShowInPackWords(Program& p) {
     p.languageTargets.CaptionWindows();
     p.main().player.ShowState(1); // no media plays while the main window loads
     p.control().lblEnd.setCaption(p.texts.TextTable(9, 17));
+    if (!p.hasFileChooser()) return; // its types, listed before the pack's texts were read
+    frmFile& chooser = p.fileChooser();
+    platform::ListBox& types = chooser.List3;
+    for (int i = 0; i < types.listCount(); ++i) {
+        const QString told = p.texts.Told(types.list(i));
+        if (i == types.listIndex() && chooser.Label5.caption() == types.list(i))
+            chooser.Label5.setCaption(told); // the type chosen
+        types.setList(i, told);
+    }
 }
 
 } // namespace

@@ -301,6 +301,9 @@ void ExpectFits(platform::Form& form, platform::Form& builtIn, const std::string
         const bool tabs = dynamic_cast<platform::TabStrip*>(c) != nullptr;
         if (!tabs && same && CaptionsOf(*same) == CaptionsOf(*c)) continue;
         if (c->widget()->isHidden()) continue; // hidden on its own, not just off-page
+        // A caption the English cuts as well (a type's long list of patterns)
+        // is cut by its control, not by the pack.
+        if (!tabs && same && !window_look::CaptionCut(same->widget()).isEmpty()) continue;
         const QString clipped = window_look::CaptionCut(c->widget());
         EXPECT_TRUE(clipped.isEmpty())
             << where << "." << c->name().toStdString() << " \""
