@@ -113,7 +113,7 @@ QString Online::WaitingNote() const {
     QStringList names;
     for (const Request& r : waiting_)
         names << Describe(r);
-    return QStringLiteral(" (then ") + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return p_.texts.Say(" (then %1)", names.join(QStringLiteral(", ")));
 }
 
 std::vector<Online::Request> Online::Requests() const {
@@ -303,9 +303,9 @@ void Online::ShowTransferStatus(const QString& text) {
 void Online::ShowProgress() {
     if (!running_ || !p_.hasMain()) return;
     const qint64 done = Inet1.bytesDone(), total = Inet1.bytesTotal();
-    QString text = Describe(*running_) + QStringLiteral(": ") + QString::number(done) +
-                   QStringLiteral(" bytes");
-    if (total > 0) text += QStringLiteral(" of ") + QString::number(total);
+    const QString text = total > 0
+                             ? p_.texts.Say("%1: %2 bytes of %3", Describe(*running_), done, total)
+                             : p_.texts.Say("%1: %2 bytes", Describe(*running_), done);
     ShowTransferStatus(text + WaitingNote());
     p_.main().online.prgTransfer.setValue(total > 0 ? 100.0 * double(done) / double(total) : 0);
 }

@@ -266,14 +266,17 @@ inline void ScanCall(const Source& f, qsizetype at, const QStringList& args,
             const qsizetype j = function.params.indexOf(w.next().captured());
             if (j >= 0) shows[function.name].insert(static_cast<int>(j));
         }
-        const auto id = identifier.match(arg);
-        if (!id.hasMatch()) {
-            ScanShown(f.name, line, arg, out);
-            continue;
-        }
+        if (!identifier.match(arg).hasMatch()) ScanShown(f.name, line, arg, out);
+        // A local text the shown text is made of shows what the code gave it.
+        static const QRegularExpression local(QStringLiteral(R"re(\b([a-z]\w*)\b(?!\s*[(.:]))re"));
         const QString code = f.text.mid(function.body, at - function.body);
-        for (const QString& expr : Assigned(code, id.captured(1)))
-            ScanShown(f.name, line, expr, out);
+        for (auto w = local.globalMatch(OutsideLiterals(WithoutVerbatim(arg))); w.hasNext();) {
+            const QString name = w.next().captured(1);
+            const QRegularExpression text(QStringLiteral(R"re(\bQString\s+%1\b)re").arg(name));
+            if (!text.match(code).hasMatch()) continue; // a number, a flag
+            for (const QString& expr : Assigned(code, name))
+                ScanShown(f.name, line, expr, out);
+        }
     }
 }
 
