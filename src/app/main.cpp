@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
     program.shell.EndProgram = platform::EndApplication;
     Main(program);
     const int code = QApplication::exec();
-    // Everything the next start needs was written when the main window unloaded.
+    // Everything the next start needs was written when the main window unloaded;
+    // what ran after that (the end of the transfers) may have used the scratch folder.
+    program.folder.releaseScratch();
     platform::EndProcess(code);
 }

@@ -44,8 +44,8 @@ void Loader::ResetDocument(Call& c) {
     p_.players.ScriptPlayerPlayStop(1);
     p_.players.PlayerTransport(1);
     if (!c.add()) {
-        p_.files.RememberDiskState(c.fileName); // as read: a save over it checks it first
-        QString name = c.fileName;              // the current file takes the format's extension
+        p_.files.RememberDiskState(c.read); // as read: a save over it checks it first
+        QString name = c.fileName;          // the current file takes the format's extension
         p_.files.ShowFileInfo(name, c.format);
         p_.doc.ClearGrid();
         p_.doc.lstFont = QStringList{QString()};

@@ -56,6 +56,9 @@ bool Loader::Load(Call& c) {
     EnterBusyState();
     if (OpenMedia(c) == MediaStep::Opened) return false;
 
+    // The questions below may be open while another program saves over the
+    // file: what a later save checks is the file as read, not as it is then.
+    c.read = Files::DiskStateOf(c.fileName);
     LineSource source = LineSource::FromFile(c.fileName);
     if (!CheckFormat(c, source)) return false;
     const SubtitleReader& reader = *ReaderFor(c.format);

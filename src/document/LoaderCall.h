@@ -4,6 +4,7 @@
 
 #include "document/Loader.h"
 #include "document/ReaderFrame.h"
+#include "fileio/Files.h"
 
 #include <QString>
 
@@ -14,8 +15,9 @@ struct Loader::Call {
     bool detectOnly;
     bool showProgress;
     bool interactive;
-    int requested; // the format asked for at entry (0 for a companion)
-    int firstRow;  // 1 on a load, the spare row on an add
+    int requested;           // the format asked for at entry (0 for a companion)
+    int firstRow;            // 1 on a load, the spare row on an add
+    Files::DiskState read{}; // the file as it was just before it was read
 
     bool add() const { return firstRow > 1; }
     ReadRequest request() const { return {fileName, format, firstRow, showProgress, interactive}; }

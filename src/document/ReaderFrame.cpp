@@ -99,6 +99,7 @@ ReadOutcome ReaderFrame::Read(const SubtitleReader& reader) {
     source_.rewind();
     ReadOutcome outcome = reader.parse(*this);
     endOpenRows();
+    tellRewrittenMarkup();
     if (failed_) outcome = ReadOutcome::Failed;
     if (outcome == ReadOutcome::Finished) closingLog();
     return outcome;
@@ -369,6 +370,28 @@ void ReaderFrame::tellOpenRows(const std::vector<int>& atNextStart,
     }
     p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
                             QStringLiteral("No end time"));
+}
+
+void ReaderFrame::markupRewritten() {
+    if (trial_ || !hasRow()) return;
+    if (rewrittenMarkup_.empty() || rewrittenMarkup_.back() != currentRow())
+        rewrittenMarkup_.push_back(currentRow());
+}
+
+// Said once, after the read, like the rows given an end time.
+void ReaderFrame::tellRewrittenMarkup() {
+    if (!request_.interactive || rewrittenMarkup_.empty()) return;
+    const QString rows = RowList(p_.texts, rewrittenMarkup_);
+    const QString text =
+        rewrittenMarkup_.size() == 1
+            ? p_.texts.Say("1 row had styling tags that Mirel keeps as the style of the whole "
+                           "row: saved, its tags are written in that form (%1).",
+                           rows)
+            : p_.texts.Say("%1 rows had styling tags that Mirel keeps as the style of the whole "
+                           "row: saved, their tags are written in that form (%2).",
+                           rewrittenMarkup_.size(), rows);
+    p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
+                            QStringLiteral("Styling tags"));
 }
 
 // ---- Errors -----------------------------------------------------------------------

@@ -113,6 +113,11 @@ public:
     // The same for a font given by its fields; rows of one font share one text.
     void setFontSpec(const FontSpec& font);
 
+    // The current row's styling tags are held as its style but will be
+    // written in another form (tags that span its lines, or one left open):
+    // the load says once, after the read, which rows these are.
+    void markupRewritten();
+
     // ---- For the readers: errors -----------------------------------------------
     // A line that does not fit: asked about (when the load is interactive and
     // the user has not answered No before), then reading goes on.
@@ -138,6 +143,7 @@ private:
     void matchFontList();
     void endOpenRows();
     void tellOpenRows(const std::vector<int>& atNextStart, const std::vector<int>& afterStart);
+    void tellRewrittenMarkup();
 
     Program& p_;
     LineSource& source_;
@@ -159,6 +165,7 @@ private:
     QString changedFileLine_;                            // the line as the reader changed it
     const QString* currentFileLine_ = &changedFileLine_; // a line of the source, or that
     std::optional<double> frameRate_;
+    std::vector<int> rewrittenMarkup_; // the rows markupRewritten() named
     // The fonts set by their fields so far (a read uses a few styles of one
     // font), each with its list entry.
     std::vector<std::pair<FontSpec, QString>> fontTexts_;

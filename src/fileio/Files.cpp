@@ -36,7 +36,14 @@ bool Files::ChangedOnDisk(const QString& path) const {
 // Another Mirel (or any program) saved over the document's file since this
 // Mirel read or saved it: writing now would undo that without a word.
 bool Files::MayOverwriteChange(const QString& path) {
-    if (!ChangedOnDisk(path)) return true;
+    return !ChangedOnDisk(path) || askChangedOnDisk(path);
+}
+
+bool Files::MayOverwriteSince(const QString& path, const DiskState& seen) {
+    return DiskStateOf(path) == seen || askChangedOnDisk(path);
+}
+
+bool Files::askChangedOnDisk(const QString& path) {
     return p_.messages.ShowMessage(p_.texts.Say("%1 was changed on disk since Mirel read it. "
                                                 "Overwrite it?",
                                                 MessageWindow::Verbatim(path)),

@@ -81,7 +81,8 @@ public:
     // the routine one): true when it is not changed, or the user says Yes.
     bool MayOverwriteChange(const QString& path);
 
-private:
+    // A file as it is on disk (size, modification time, file number); a file
+    // that does not exist has the empty state.
     struct DiskState {
         QString path; // canonical; "" for none
         long long size = -1, seconds = 0, nanoseconds = 0;
@@ -89,6 +90,14 @@ private:
         bool operator==(const DiskState&) const = default;
     };
     static DiskState DiskStateOf(const QString& path);
+    void RememberDiskState(const DiskState& state) { remembered_ = state; }
+    // The writer's last look before it writes: a file that is no longer as it
+    // was when the save's questions began (another program wrote it while one
+    // was open) is asked about as changed on disk.
+    bool MayOverwriteSince(const QString& path, const DiskState& seen);
+
+private:
+    bool askChangedOnDisk(const QString& path);
     DiskState remembered_;
 
     Program& p_;

@@ -80,6 +80,7 @@ QString rowList(const TextTables& t, const std::vector<int>& rows) {
 struct PlannedFile {
     QString path;
     QStringList lines;
+    Files::DiskState seen; // the file before the run's questions about it
 };
 
 class WriterRun {
@@ -101,7 +102,7 @@ private:
     void finish();
     int partCount();
     Plan plan(int parts);
-    bool planPart(int part, const QString& target);
+    bool planPart(int part, const QString& target, const Files::DiskState& seen);
     void readPartWindow(int part);
     QString targetName() const;
     QString previewPath(int part) const;
@@ -199,16 +200,17 @@ WriterRun::Plan WriterRun::plan(int parts) {
     for (int part = 1; part <= parts; ++part) {
         readPartWindow(part);
         const QString target = targetName();
+        const Files::DiskState seen = Files::DiskStateOf(target);
         if (!preview_ && !mayWrite(target)) return Plan::Refused;
-        if (!planPart(part, target)) return Plan::Failed;
+        if (!planPart(part, target, seen)) return Plan::Failed;
         if (stopped_) return Plan::Stopped;
     }
     return Plan::Complete;
 }
 
 // Header, rows and footer of one part, kept for writing.
-bool WriterRun::planPart(int part, const QString& target) {
-    PlannedFile file{preview_ ? previewPath(part) : target, {}};
+bool WriterRun::planPart(int part, const QString& target, const Files::DiskState& seen) {
+    PlannedFile file{preview_ ? previewPath(part) : target, {}, seen};
     if (layout_ && layout_->header) file.lines = layout_->header(context_);
     const QString error = writeRows(target, file.lines);
     if (!error.isEmpty()) return fail(error);
@@ -376,12 +378,23 @@ void WriterRun::showProgress(int row) {
     p_.control().ProgressBar1.setValue((row - firstRow_ + 1) / rows * 100);
 }
 
+// Each file is looked at once more just before it is written: the run's
+// questions may have been open while another program saved over it. A No
+// there keeps that file and writes none after it.
 bool WriterRun::writePlanned() {
     if (preview_) QDir().mkpath(p_.folder.path(runtime::Place::ScratchFolder));
-    for (const PlannedFile& f : planned_) {
+    for (auto f = planned_.begin(); f != planned_.end(); ++f) {
+        if (!preview_ && !p_.files.MayOverwriteSince(f->path, f->seen)) {
+            finish();
+            return false;
+        }
         QString error;
-        if (!runtime::WriteTextFile(f.path, f.lines, &error)) return fail(error);
-        if (!preview_) recordWritten(f.path);
+        if (!runtime::WriteTextFile(f->path, f->lines, &error)) return fail(error);
+        if (preview_) continue;
+        recordWritten(f->path);
+        const Files::DiskState now = Files::DiskStateOf(f->path); // a later part of the same name
+        for (auto later = f + 1; later != planned_.end(); ++later)
+            if (later->path == f->path) later->seen = now;
     }
     return true;
 }

@@ -152,11 +152,18 @@ QString Describe(CURLcode code, bool put, int timeout, bool* server) {
     }
 }
 
+// `done` is the most the server can hold. Once every byte went out, a
+// server that broke off may hold all of them as well as a part.
 QString MayBeLeft(const QString& remote, qint64 done, qint64 total) {
     const QLocale english(QLocale::English);
+    const QString name = remote.section(QLatin1Char('/'), -1);
+    if (done >= total)
+        return runtime::English("%1 may be on the server, whole or in part (%2 bytes were sent): "
+                                "delete it there.")
+            .arg(name, english.toString(total));
     return runtime::English("%1 may be on the server in part (up to %2 of %3 bytes): delete it "
                             "there.")
-        .arg(remote.section(QLatin1Char('/'), -1), english.toString(done), english.toString(total));
+        .arg(name, english.toString(done), english.toString(total));
 }
 
 // The sockets libcurl opened for each request, so that a request's own

@@ -343,9 +343,21 @@ bool WriteInPlace(const QString& path, const QString& shown, const QByteArray& b
                       .arg(SystemReason(back)));
 }
 
+// A file with more than one name keeps them all only when it is written in
+// place: a new file renamed over one name would leave the others the old text.
+bool HasOtherNames(const QString& path) {
+    struct stat st {};
+    return ::stat(Native(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1;
+}
+
 } // namespace
 
 bool ReplaceFileWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    if (HasOtherNames(path))
+        return WriteInPlace(Resolved(path), path, bytes,
+                            English("It has other names (hard links), which a new file would "
+                                    "not share"),
+                            error);
     ReplacingFile file(path);
     if (file.open()) {
         if (file.write(bytes.constData(), bytes.size()) && file.commit()) return true;

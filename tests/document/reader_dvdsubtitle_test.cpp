@@ -114,6 +114,16 @@ TEST_F(DvdSubtitleReader, AnEndBeforeTheStartIsSetAsideAndOneLineBlocksKeepTheir
                      "row starts, row 5 ends 2 s after it starts.");
 }
 
+// One hour digit shifts the fields after it; the time is read by its form.
+TEST_F(DvdSubtitleReader, OneDigitHoursAreReadInBothBlockForms) {
+    read(Header + QStringList{"{T 0:00:10:00", "Block", "}", "{T 0:00:12:50", "", "}",
+                              "{T 1:00:20:05 One digit}", "{T  2:00:00:00}", "{T -1:59:59:00 x}"});
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:10,000", "00:00:12,500", " Block", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "01:00:20,050", "02:00:00,000", " One digit", "", ""}));
+    EXPECT_EQ(row(3)[1], "-1:59:59,000") << "the program's own form of a time before zero";
+}
+
 TEST_F(DvdSubtitleReader, BracesAndBlanksInsideTheTextStayText) {
     read(Header + Entry("00:00:01:00", "00:00:02:00", {" }indented", "{The end}", ""}));
     ASSERT_EQ(lines(), 1);

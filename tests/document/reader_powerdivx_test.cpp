@@ -3,6 +3,7 @@
 // and written again.
 
 #include "document/Loader.h"
+#include "document/frmMessageBox.h"
 #include "support/ReaderFixture.h"
 
 #include <vector>
@@ -31,6 +32,22 @@ TEST_F(PowerDivXReader, EachLineIsARowReadByPosition) {
     EXPECT_EQ(row(5), QStringList({"5", "23:59:59,000", "99:00:00,000", " x", "", ""}));
     EXPECT_EQ(t->doc.lstFont.value(1), "Arial;Western;Regular;16");
     expectFontTab(false, false, false);
+}
+
+// A line off the form is read by position; times that are none there are
+// asked about and never made 00:00:00,000, and the text keeps all the line.
+TEST_F(PowerDivXReader, ALineOffTheFormIsReadByPositionOrAskedAbout) {
+    QStringList asked;
+    answerMessage(frmMessageBox::Yes, &asked);
+    read({"[00:01:02][00:01:05]Square", "{0:1:02}{0:01:05}Hi|there", "{00:00:10}{00:00:12}ok"},
+         PowerDivX, false, true);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("Line #2 = '{0:1:02}{0:01:05}Hi|there'"))
+        << asked[0].toStdString();
+    ASSERT_EQ(lines(), 3);
+    EXPECT_EQ(row(1), QStringList({"1", "00:01:02,000", "00:01:05,000", " Square", "", ""}));
+    EXPECT_EQ(row(2), QStringList({"2", "", "", " {0:1:02}{0:01:05}Hi", " there", ""}));
+    EXPECT_EQ(row(3)[1], "00:00:10,000");
 }
 
 TEST_F(PowerDivXReader, BlankLinesNeverBecomeRows) {

@@ -72,6 +72,9 @@ TEST_F(SonicDvdReader, FramesBecomeHundredthsAtTheChosenRateRoundedUp) {
         {"00:00:01:30", "25.000", "00:00:02,200"},
         {"00:00:59:25", "25.000", "00:01:00,000"},
         {"00:59:59:99", "23.970", "01:00:03,140"},
+        // one hour digit: the fields that follow are found all the same
+        {"0:00:01:01", "25.000", "00:00:01,040"},
+        {"9:59:59:25", "25.000", "10:00:00,000"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(startOf(c.time, c.rate), c.start) << c.time << " at " << c.rate;
@@ -88,6 +91,26 @@ TEST_F(SonicDvdReader, ContinuationLinesRunToTheEmptyLine) {
         << "the first text line is always written; a second empty line is passed over";
     EXPECT_EQ(row(3), QStringList({"3", "10:00:00,000", "10:00:01,000", " last",
                                    " no empty line after it", ""}));
+}
+
+// A one-digit hour shifts the fields after it: the times and the text are
+// found by their form, and a time that has none is asked about.
+TEST_F(SonicDvdReader, TimesAreReadByTheirFormAndTheTextFollowsThem) {
+    QStringList asked;
+    answerMessage(frmMessageBox::Yes, &asked);
+    read({Entry(1, "00:00:01:00", "00:00:02:00", "First"), "",
+          "0002  0:00:10:00  0:00:12:00  Hello there", "", "0003  00:00:20:00   1:00:21:05   Wide",
+          "", "0004  0:0:30:00  00:00:31:00  Short", "",
+          Entry(5, "00:00:40:00", "00:00:41:00", "Forty"), ""},
+         SonicDvd, false, true);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("Line #4 = '0004  0:0:30:00")) << asked[0].toStdString();
+    ASSERT_EQ(lines(), 5);
+    EXPECT_EQ(row(2), QStringList({"2", "00:00:10,000", "00:00:12,000", " Hello there", "", ""}));
+    EXPECT_EQ(row(3), QStringList({"3", "00:00:20,000", "01:00:21,200", " Wide", "", ""}));
+    EXPECT_EQ(row(4), QStringList({"4", "", "", " 0:0:30:00  00:00:31:00  Short", "", ""}))
+        << "a time that is no time is not made one; the row keeps all the line holds";
+    EXPECT_EQ(row(5)[1], "00:00:40,000");
 }
 
 TEST_F(SonicDvdReader, LinesOutsideTheLayoutAreBadLinesAndReadingGoesOn) {

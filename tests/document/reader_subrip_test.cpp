@@ -45,9 +45,60 @@ TEST_F(SubRipReader, StyleTagsGoWhereTheyStand) {
     EXPECT_EQ(font(1), "Arial;Western;Italic;16");
     EXPECT_EQ(row(2)[3], " Hi");
     EXPECT_EQ(font(2), "Arial;Western;Bold Italic;16");
-    EXPECT_EQ(row(3)[3], " Say, yes");
-    EXPECT_EQ(font(3), "Arial;Western;Bold;16") << "the row takes its last text line's style";
+    EXPECT_EQ(row(3)[3], " Say, <i>yes</i>") << "no row style says this: the tags stay";
+    EXPECT_EQ(font(3), "Arial;Western;Regular;16");
     EXPECT_EQ(row(4)[3], " <font color=red>x</font> <I>y</I>") << "other markup stays";
+}
+
+// A row has one style. Tags that the row's style says as the writer writes
+// them come back the same; tags that say it in another form give the row
+// that style and are told; tags that no row style can say stay as text.
+TEST_F(SubRipReader, StyleTagsThatARowStyleSaysComeBackTheSameAndTheRestAreTold) {
+    const struct {
+        QStringList file, cells;
+        const char* style;
+        QStringList written; // empty: the lines of the file
+    } cases[] = {
+        {{"<i>Hello</i>"}, {" Hello", "", ""}, "Italic", {}},
+        {{"<i><b>Hi</b></i>", "<i><b>there</b></i>"}, {" Hi", " there", ""}, "Bold Italic", {}},
+        {{"<b><u>[dog]</u></b>"}, {" <u>[dog]</u>", "", ""}, "Bold", {}},
+        {{"[automated]", "<i>'The time is 7:35.'</i>"},
+         {" [automated]", " <i>'The time is 7:35.'</i>", ""},
+         "Regular",
+         {}},
+        {{"<i>x</i>^3 * <i>x</i> = 100"}, {" <i>x</i>^3 * <i>x</i> = 100", "", ""}, "Regular", {}},
+        {{"<font color=\"#0f0\"><b>[music]</b></font>"},
+         {" <font color=\"#0f0\"><b>[music]</b></font>", "", ""},
+         "Regular",
+         {}},
+        {{"<i>Two lines", "of italics</i>"},
+         {" Two lines", " of italics", ""},
+         "Italic",
+         {"<i>Two lines</i>", "<i>of italics</i>"}},
+        {{"<i>Unterminated"}, {" Unterminated", "", ""}, "Italic", {"<i>Unterminated</i>"}},
+        {{"<b><i>Hi</i></b>"}, {" Hi", "", ""}, "Bold Italic", {"<i><b>Hi</b></i>"}},
+        {{"<i>a</i> <i>b</i>"}, {" a b", "", ""}, "Italic", {"<i>a b</i>"}},
+    };
+    QStringList file, written;
+    int number = 0;
+    for (const auto& c : cases) {
+        const QStringList entry = {QString::number(++number), "00:00:01,000 --> 00:00:02,000"};
+        file << entry << c.file << "";
+        written << entry << (c.written.isEmpty() ? c.file : c.written) << "";
+    }
+    QString told;
+    answerMessage(frmMessageBox::Ok, &told);
+    read(file, Format::SubRip, false, true);
+    for (int r = 1; r <= number; ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(QStringList(row(r).mid(3)), cases[r - 1].cells);
+        EXPECT_EQ(font(r), QStringLiteral("Arial;Western;%1;16").arg(cases[r - 1].style));
+    }
+    EXPECT_EQ(told, "4 rows had styling tags that Mirel keeps as the style of the whole row: "
+                    "saved, their tags are written in that form (rows 7, 8, 9 and 10).");
+    const QString path = t.dataFilesPath("saved.srt");
+    ASSERT_TRUE(save(path));
+    EXPECT_EQ(QString::fromUtf8(bytes(path)).split("\r\n"), written << "");
 }
 
 TEST_F(SubRipReader, EntriesWithoutTextOrNumbersKeepTheirRows) {
@@ -156,8 +207,8 @@ TEST_F(SubRipReader, SampleFilesLoadWithTheirLinesTimesAndTexts) {
          0,
          10,
          {"1", "00:00:17,985", "00:00:20,521",
-          " <font color=\"#00ff00\">[instrumental music]</font>", "", ""},
-         {"10", "00:12:00,000", "00:13:00,000", " x^3 * x = 100", "", ""}},
+          " <font color=\"#00ff00\"><b>[instrumental music]</b></font>", "", ""},
+         {"10", "00:12:00,000", "00:13:00,000", " <i>x</i>^3 * <i>x</i> = 100", "", ""}},
     };
     const QString dir = QStringLiteral(MIREL_SAMPLES_DIR) + "/subrip/";
     for (const Sample& s : samples) {
@@ -180,8 +231,9 @@ TEST_F(SubRipReader, ACodePageFileReadsInTheNamedCodePage) {
         qputenv("MIREL_CODEPAGE", before);
     ASSERT_EQ(lines(), 595);
     EXPECT_EQ(row(2), QStringList({"2", "00:00:39,198", "00:00:42,118", " Г О Р Ш Т А К   3",
-                                   " Из зоре времена долазимо,", ""}));
-    EXPECT_EQ(font(2), "Arial;Western;Italic;16");
+                                   " <i>Из зоре времена долазимо,</i>", ""}))
+        << "the first line is not italic: no row style says this";
+    EXPECT_EQ(font(2), "Arial;Western;Regular;16");
     EXPECT_EQ(row(595)[3], " Preuzeto sa www.titlovi.com");
 }
 

@@ -29,8 +29,9 @@ TEST_F(ViPlayReader, TheHeaderIsSkippedAndEachLineIsARow) {
 TEST_F(ViPlayReader, TimesByPositionAndTheTextAfterTheFirstEquals) {
     read({"{* viplay subtitle file *}", "00:00:01.500 00:00:02.250=dots",
           "00:00:03,000-00:00:04,000=", "00:00:05,000-00:00:06,000=  a  |  b  |c|d",
-          "00:00:07,000-00:00:08,000=x=y", "no equals|sign", "10:00:00,000-99:59:59,999=late"});
-    ASSERT_EQ(lines(), 6);
+          "00:00:07,000-00:00:08,000=x=y", "no equals|sign", "10:00:00,000-99:59:59,999=late",
+          "0:00:11,000-0:00:12,500=one hour digit"});
+    ASSERT_EQ(lines(), 7);
     EXPECT_EQ(row(1), QStringList({"1", "00:00:01,500", "00:00:02,250", " dots", "", ""}));
     EXPECT_EQ(row(2), QStringList({"2", "00:00:03,000", "00:00:04,000", " ", "", ""}));
     EXPECT_EQ(row(3).mid(3), QStringList({" a", " b", " c"}));
@@ -38,6 +39,8 @@ TEST_F(ViPlayReader, TimesByPositionAndTheTextAfterTheFirstEquals) {
     EXPECT_EQ(row(5).mid(3), QStringList({" no equals", " sign", ""}))
         << "a line without \"=\" is all text";
     EXPECT_EQ(row(6), QStringList({"6", "10:00:00,000", "99:59:59,999", " late", "", ""}));
+    EXPECT_EQ(row(7),
+              QStringList({"7", "00:00:11,000", "00:00:12,500", " one hour digit", "", ""}));
 }
 
 TEST_F(ViPlayReader, BlankLinesNeverBecomeRows) {

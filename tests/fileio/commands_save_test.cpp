@@ -264,6 +264,25 @@ TEST_F(Save, LoadOverAChangedDocumentAnsweredEachWay) {
     loadNext([&] { t.reply(frmMessageBox::No); });
     EXPECT_EQ(lines(), 4);
     EXPECT_FALSE(readBytes(files() + "/mine.srt").contains("Changed")) << "No loads without saving";
+
+    // Another program saves over next.srt while the question is open: the
+    // document holds the file as read, and a save asks about that change.
+    changedDocument();
+    const QByteArray theirs = SubRip(1, "Theirs");
+    loadNext([&] {
+        t.answer<frmMessageBox>([&](frmMessageBox& m) {
+            t.writeDataFile("next.srt", theirs);
+            m.cmdActionClick(frmMessageBox::No);
+        });
+    });
+    ASSERT_EQ(lines(), 4);
+    Message asked;
+    typeName("next.srt", 9);
+    t.reply(frmMessageBox::No, &asked);
+    EXPECT_FALSE(t->fileCommands.MenuSaveSubFile());
+    EXPECT_TRUE(asked.text.endsWith(" was changed on disk since Mirel read it. Overwrite it?"))
+        << asked.text.toStdString();
+    EXPECT_EQ(readBytes(files() + "/next.srt"), theirs);
 }
 
 } // namespace
@@ -300,6 +319,44 @@ TEST_F(Save, TheQuestionAboutANegativeTimeNamesTheLine) {
                               "/early_out.srt. Line 2 starts at -00:00:05,000, before "
                               "00:00:00,000.\r\nContinue?");
     EXPECT_FALSE(QFile::exists(files() + "/early_out.srt")) << "No writes nothing";
+}
+
+// Another program saves over the file while one of the save's questions is
+// open: the save looks again before it writes and asks about that change;
+// No keeps the other program's file and the document unsaved.
+TEST_F(Save, AFileSavedOverWhileASaveAsksIsAskedAboutAgain) {
+    const struct {
+        const char* while_; // the question open while the other program saves
+        bool changedBefore, negative;
+        int last; // the answer to "changed on disk" that follows
+    } rows[] = {{"File exists", false, false, frmMessageBox::No},
+                {"File exists", false, false, frmMessageBox::Yes},
+                {"Negative time", false, true, frmMessageBox::No},
+                {"Changed on disk", true, false, frmMessageBox::No}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.while_) + (r.last == frmMessageBox::Yes ? ", Yes" : ", No"));
+        t->doc.FileChanged = false; // the row before may have kept its edit unsaved
+        const QString file = t.loadDataFile("own.srt", SubRip(3));
+        if (r.negative) t->doc.grid().setTextMatrix(2, 1, "-1:59:55,000");
+        t->doc.FileChanged = true;
+        if (r.changedBefore) t.writeDataFile("own.srt", SubRip(1, "Before"));
+        const QByteArray theirs = SubRip(2, "Theirs");
+        typeName("own.srt", 9);
+        if (r.negative) t.reply(frmMessageBox::Yes); // "File exists"
+        t.answer<frmMessageBox>([&](frmMessageBox& m) {
+            t.writeDataFile("own.srt", theirs);
+            m.cmdActionClick(frmMessageBox::Yes);
+        });
+        Message asked;
+        t.reply(r.last, &asked);
+        const bool saved = t->fileCommands.MenuSaveSubFile();
+        EXPECT_TRUE(asked.text.endsWith(" was changed on disk since Mirel read it. Overwrite it?"))
+            << asked.text.toStdString();
+        const bool yes = r.last == frmMessageBox::Yes;
+        EXPECT_EQ(saved, yes);
+        EXPECT_EQ(readBytes(file) == theirs, !yes);
+        EXPECT_EQ(t->doc.FileChanged, !yes);
+    }
 }
 
 } // namespace

@@ -314,6 +314,15 @@ TEST_F(TextFileTest, AWriteKeepsTheLinkAndRightsAndRemovesWhatAKilledWriteLeft) 
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(entries(), QStringList({".a.srt" + running, ".b.srt" + left, "a.srt", "a.srt" + left,
                                       "link.srt"}));
+    // A second name (a hard link) holds what the first was saved with, longer and shorter.
+    ASSERT_EQ(::link(QFile::encodeName(target).constData(),
+                     QFile::encodeName(path("hard.srt")).constData()),
+              0);
+    for (const QStringList& text : {QStringList{"a longer text", "in two lines"}, {"b"}}) {
+        ASSERT_TRUE(runtime::WriteTextFile(path("hard.srt"), text));
+        EXPECT_EQ(bytesOf("a.srt"), bytesOf("hard.srt"));
+        EXPECT_EQ(bytesOf("a.srt"), text.join("\r\n").toUtf8() + "\r\n");
+    }
 }
 
 TEST_F(TextFileTest, AppendingAddsLinesAndCreatesTheFile) {

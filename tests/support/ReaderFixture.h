@@ -83,13 +83,13 @@ protected:
     TestProgram t;
     int files = 0; // the files written so far, numbering the next one
 
-private:
     // Writes the whole document in the reader's format to `path` (through the
     // file chooser's name); true when it was written.
     bool save(const QString& path);
     // A file's bytes; empty, and a failure of the test, when it cannot be read.
     static QByteArray bytes(const QString& path);
 
+private:
     int format_;
     QString extension_;
 };

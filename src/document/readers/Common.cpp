@@ -19,7 +19,7 @@ int ReadDigits(QStringView t, qsizetype& i, int most, int& value) {
     return count;
 }
 
-bool DigitsAt(const QString& s, qsizetype from, qsizetype count) {
+bool DigitsAt(QStringView s, qsizetype from, qsizetype count) {
     if (from < 0 || from + count > s.size()) return false;
     for (qsizetype i = from; i < from + count; ++i)
         if (!IsDigit(s[i])) return false;
@@ -50,21 +50,35 @@ bool TagAt(QStringView text, qsizetype at, QLatin1String tag) {
     return true;
 }
 
+// "h:mm:ss" with one or two hour digits ("-h" before zero) at pos, as
+// hh:mm:ss; pos moves past it. Empty when the characters there are no clock.
+QString ClockAt(QStringView t, qsizetype& pos) {
+    const qsizetype sign = pos < t.size() && t[pos] == u'-' ? 1 : 0;
+    qsizetype hours = sign;
+    while (hours < 2 && pos + hours < t.size() && IsDigit(t[pos + hours]))
+        ++hours;
+    const qsizetype m = pos + hours; // the ":" after the hours
+    if (hours == sign || m + 6 > t.size() || t[m] != u':' || !DigitsAt(t, m + 1, 2) ||
+        t[m + 3] != u':' || !DigitsAt(t, m + 4, 2))
+        return {};
+    QString hms;
+    hms.reserve(8);
+    if (hours == 1) hms.append(QLatin1Char('0'));
+    hms.append(t.mid(pos, m + 6 - pos));
+    pos = m + 6;
+    return hms;
+}
+
 // "h:mm:ss?cc" at pos without a sign, as HundredthsTime reads it.
 QString UnsignedHundredthsTime(const QString& line, qsizetype& pos) {
-    const qsizetype hours = DigitsAt(line, pos, 2) ? 2 : DigitsAt(line, pos, 1) ? 1 : 0;
-    const qsizetype m = pos + hours; // the ":" after the hours
-    if (hours == 0 || m + 9 > line.size() || line[m] != u':' || !DigitsAt(line, m + 1, 2) ||
-        line[m + 3] != u':' || !DigitsAt(line, m + 4, 2) || !DigitsAt(line, m + 7, 2))
+    qsizetype at = pos;
+    readers::ClockField field;
+    if (pos >= line.size() || !IsDigit(line[pos]) || !readers::ReadClockField(line, at, field) ||
+        !DigitsAt(field.last, 0, 2))
         return {};
-    const QStringView v(line);
-    QString time;
-    time.reserve(12);
-    if (hours == 1) time.append(QLatin1Char('0'));
-    time.append(v.mid(pos, hours)).append(v.mid(m, 6)).append(QLatin1Char(','));
-    time.append(v.mid(m + 7, 2)).append(QLatin1Char('0'));
-    pos = m + 9;
-    return time;
+    pos = at;
+    QString time = field.hms;
+    return time.append(QLatin1Char(',')).append(field.last).append(QLatin1Char('0'));
 }
 
 } // namespace
@@ -200,6 +214,16 @@ QString HundredthsCode(QStringView hms, QStringView hundredths) {
     return code.append(hundredths).append(QLatin1Char('0'));
 }
 
+bool ReadClockField(QStringView line, qsizetype& pos, ClockField& field) {
+    qsizetype at = pos;
+    QString hms = ClockAt(line, at);
+    if (hms.isEmpty()) return false;
+    field.hms = std::move(hms);
+    field.last = line.mid(at + 1, 2);
+    pos = std::min(line.size(), at + 3);
+    return true;
+}
+
 QString HundredthsTime(const QString& line, qsizetype& pos) {
     // One sign at most: a run of "-" is no time, however long.
     const bool negative = pos < line.size() && line[pos] == u'-';
@@ -226,17 +250,33 @@ bool StartHundredthsRow(ReaderFrame& f, const QString& line, qsizetype& pos,
     return StartTimedRow(f, start, end);
 }
 
-bool AddTimedRow(ReaderFrame& f, const QString& start) {
-    if (!f.addRow()) return false;
-    f.progress();
-    f.setStartTime(start);
+bool ReadsAsTime(QStringView t) {
+    if (t.size() != 12 || !(IsDigit(t[0]) || t[0] == u'-')) return false;
+    for (int i : {1, 3, 4, 6, 7, 9, 10, 11})
+        if (!IsDigit(t[i])) return false;
     return true;
 }
 
-bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
-    if (!AddTimedRow(f, start)) return false;
-    f.setEndTime(end);
+namespace {
+// The new row and its times: the end only when given.
+bool AddRowAt(ReaderFrame& f, const QString& start, const QString* end) {
+    if (!f.addRow()) return false;
+    f.progress();
+    const bool startRead = start.isEmpty() || ReadsAsTime(start);
+    const bool endRead = !end || end->isEmpty() || ReadsAsTime(*end);
+    if (startRead) f.setStartTime(start);
+    if (end && endRead) f.setEndTime(*end);
+    if (!startRead || !endRead) f.badLine();
     return true;
+}
+} // namespace
+
+bool AddTimedRow(ReaderFrame& f, const QString& start) {
+    return AddRowAt(f, start, nullptr);
+}
+
+bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end) {
+    return AddRowAt(f, start, &end);
 }
 
 ReadOutcome ReadNonBlankLines(ReaderFrame& f,

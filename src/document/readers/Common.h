@@ -123,6 +123,19 @@ QString MillisTime(long long ms);
 // h:mm:ss,cc0 (one hundredths digit gains a "0" before it).
 QString HundredthsCode(QStringView hms, QStringView hundredths);
 
+// A time field "h:mm:ss?ff" found by its form, not by its columns: the
+// clock (one or two hour digits, or "-" and one digit, the program's form of
+// a time before zero), any one character, then the two characters of the
+// last field (frames or hundredths, as the format counts them; fewer where
+// the line ends). A one-digit hour moves every field after it.
+struct ClockField {
+    QString hms;      // hh:mm:ss ("-h:mm:ss" as it stands)
+    QStringView last; // the last field as it stands
+};
+// The field at pos; pos moves past it. False (pos unchanged) when no clock
+// stands there.
+bool ReadClockField(QStringView line, qsizetype& pos, ClockField& field);
+
 // "h:mm:ss?cc" at pos (one or two hour digits, any one character before the
 // hundredths) as the time code hh:mm:ss,cc0; pos moves past it. A "-" before
 // it is a time that far before zero. Empty (and pos unchanged) when the
@@ -137,8 +150,15 @@ QString HundredthsTime(const QString& line, qsizetype& pos);
 bool StartHundredthsRow(ReaderFrame& f, const QString& line, qsizetype& pos,
                         void (*skip)(const QString& line, qsizetype& pos));
 
+// Whether the time routines, which read a time code by the position of its
+// characters, find digits where they read them ("00:00:01.500" does; a
+// field taken from the wrong columns, "0:00:10:,000", does not).
+bool ReadsAsTime(QStringView time);
+
 // A new row at a start time: one more entry of the progress and the time.
-// False when the frame refused the row (the read stops).
+// False when the frame refused the row (the read stops). A time that does
+// not read as one is a bad line, and is not written: the time routines
+// would make it 00:00:00,000.
 bool AddTimedRow(ReaderFrame& f, const QString& start);
 // The same with its end time, written as it is (even when empty).
 bool AddTimedRow(ReaderFrame& f, const QString& start, const QString& end);

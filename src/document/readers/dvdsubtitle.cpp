@@ -11,8 +11,9 @@
 // A subtitle that the next block with text follows at once has no end block:
 // it ends where that one starts, and so does one whose end block lies before
 // its start. A block may stand on one line, "{T 00:01:02:35 Hello}": the
-// text after the time is the block's first line. The last field of a time is hundredths of a
-// second (no frame rate takes part). A file that starts with its first time
+// text after the time is the block's first line. A time is found by its form
+// (an hour may have one digit, "{T 0:01:02:35"); its last field is
+// hundredths of a second (no frame rate takes part). A file that starts with its first time
 // line has no header. A file that ends before a subtitle's end block leaves
 // it without an end time (the frame gives it one after the read).
 
@@ -22,37 +23,37 @@
 
 namespace {
 
-// "{T" and a number ("{T 00:01:02:35", or "{T -1:59:59:00" before zero);
-// "{The end}" is text.
+// What a time line holds: its time, the block's first text after it, and
+// whether the block closes on the same line.
+struct TimeLine {
+    QString time; // empty: the line is no time line
+    QStringView text;
+    bool closed = false;
+};
+
+// "{T", blanks, and a clock found by its form ("{T 00:01:02:35", "{T
+// 0:01:02:35", "{T -1:59:59:00" before zero) as hh:mm:ss,cc0; "{The end}"
+// is text.
+TimeLine ReadTimeLine(const QString& line) {
+    if (!line.startsWith(QLatin1String("{t"), Qt::CaseInsensitive)) return {};
+    qsizetype pos = 2;
+    while (pos < line.size() && line[pos] == u' ')
+        ++pos;
+    readers::ClockField field;
+    if (!readers::ReadClockField(line, pos, field)) return {};
+    QStringView rest = runtime::TrimView(QStringView(line).mid(pos));
+    const bool closed = rest.endsWith(u'}');
+    if (closed) rest = runtime::TrimView(rest.chopped(1));
+    return {readers::HundredthsCode(field.hms, field.last), rest, closed};
+}
+
 bool IsTimeLine(const QString& line) {
-    if (!line.startsWith(QLatin1String("{t"), Qt::CaseInsensitive)) return false;
-    const QString rest = runtime::LTrim(line.mid(2));
-    const qsizetype digit = rest.startsWith(u'-') ? 1 : 0;
-    return rest.size() > digit && rest[digit].isDigit();
+    return !ReadTimeLine(line).time.isEmpty();
 }
 
 // A block ends at a line whose first character is "}" (an indented one is text).
 bool ClosesBlock(const QString& line) {
     return line.startsWith(QLatin1Char('}'));
-}
-
-// "{T hh:mm:ss:cc" as hh:mm:ss,cc0: the fields by position, each trimmed.
-QString TimeOf(const QString& line) {
-    return readers::HundredthsCode(QStringView(line).mid(3, 8), QStringView(line).mid(12, 2));
-}
-
-// What a time line holds after its time: the block's first text, and
-// whether the block closes on the same line.
-struct TimeLineRest {
-    QStringView text;
-    bool closed = false;
-};
-
-TimeLineRest RestOf(const QString& line) {
-    QStringView rest = runtime::TrimView(QStringView(line).mid(14));
-    const bool closed = rest.endsWith(u'}');
-    if (closed) rest = runtime::TrimView(rest.chopped(1));
-    return {rest, closed};
 }
 
 // Passes over the header through its closing "}", but never into a time
@@ -94,9 +95,8 @@ private:
 // The block of a time line: the text after its time, then the lines after
 // it through the "}" that closes it (a time line ends it as well: its "}"
 // was left out). False when the block holds no text: no row was opened.
-bool ReadBlockText(ReaderFrame& f, const QString& timeLine, const QString& time) {
-    BlockRow row(f, time);
-    const TimeLineRest rest = RestOf(timeLine);
+bool ReadBlockText(ReaderFrame& f, const TimeLine& rest) {
+    BlockRow row(f, rest.time);
     if ((!rest.text.isEmpty() && !row.add(rest.text)) || rest.closed) return row.opened();
     while (!f.atEnd() && !IsTimeLine(f.peekLine())) {
         const QString& line = f.nextLine();
@@ -110,9 +110,9 @@ bool ReadBlockText(ReaderFrame& f, const QString& timeLine, const QString& time)
 // there is none), is a subtitle without text. A row that no block without
 // text follows, or whose end block lies before its start, keeps no end
 // time: the frame ends it where the next row starts.
-void ReadBlock(ReaderFrame& f, const QString& line, bool& rowOpen) {
-    const QString time = TimeOf(line);
-    if (ReadBlockText(f, line, time)) {
+void ReadBlock(ReaderFrame& f, const TimeLine& line, bool& rowOpen) {
+    const QString& time = line.time;
+    if (ReadBlockText(f, line)) {
         rowOpen = true;
     } else if (rowOpen) {
         f.setEndTimeAfterStart(time);
@@ -132,10 +132,10 @@ qsizetype CountEntries(const QStringList& lines) {
         inBlock = hasText = false;
     };
     for (const QString& line : lines) {
-        if (IsTimeLine(line)) {
+        const TimeLine rest = ReadTimeLine(line);
+        if (!rest.time.isEmpty()) {
             if (inBlock) endBlock();
             inBlock = true;
-            const TimeLineRest rest = RestOf(line);
             hasText = !rest.text.isEmpty();
             if (rest.closed) endBlock();
         } else if (inBlock && ClosesBlock(line)) {
@@ -154,8 +154,9 @@ ReadOutcome Parse(ReaderFrame& f) {
     while (!f.atEnd()) {
         const QString& line = f.nextLine();
         if (readers::IsBlankLine(line)) continue;
-        if (IsTimeLine(line))
-            ReadBlock(f, line, rowOpen);
+        const TimeLine timeLine = ReadTimeLine(line);
+        if (!timeLine.time.isEmpty())
+            ReadBlock(f, timeLine, rowOpen);
         else
             f.badLine();
     }

@@ -5,7 +5,7 @@
 // Times are whole seconds, with one or two hour digits (and a "-" before a
 // time before zero, as Mirel writes it). A line that strays from that form is
 // taken by position: the start from characters 2 to 9, the end from 12 to
-// 19, the text from 21 on.
+// 19, the text from 21 on (all of the line when those are no times).
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -57,8 +57,13 @@ QString TimeField(const QString& line, qsizetype from) {
     return runtime::Trim(line.mid(from, 8)) + QStringLiteral(",000");
 }
 
+// Where the times are no times, they are not where the text is looked for
+// either: the row keeps the whole line as its text (and the line is asked
+// about), so that nothing is cut from it.
 TimedLine ByPosition(const QString& line) {
-    return {TimeField(line, 1), TimeField(line, 11), QStringView(line).mid(20)};
+    TimedLine l{TimeField(line, 1), TimeField(line, 11), QStringView(line).mid(20)};
+    if (!readers::ReadsAsTime(l.start) || !readers::ReadsAsTime(l.end)) l.text = line;
+    return l;
 }
 
 ReadOutcome Parse(ReaderFrame& f) {

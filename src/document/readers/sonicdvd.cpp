@@ -4,8 +4,10 @@
 //     world
 //     (empty)
 // Columns 1-4 number the entry, 5-6 are blank, 7-17 and 20-30 hold the start
-// and end time as hh:mm:ss:ff, the first text line starts at column 32. The
-// last field is a frame count, turned into hundredths of a second with the
+// and end time as hh:mm:ss:ff, the first text line starts at column 32; a
+// file with one-digit hours moves the fields after them, so the times are
+// found by their form. The last field is a frame count, turned into
+// hundredths of a second with the
 // frame rate chosen for the open file (the file names none).
 
 #include "document/ReaderFrame.h"
@@ -47,23 +49,43 @@ long long FrameHundredths(long long frames, long long rateMilli) {
 
 // hh:mm:ss and a frame field as a time code. A frame count at or above the
 // rate carries into the seconds.
-QString FrameTimeCode(const QString& hms, const QString& frameField, long long rateMilli) {
-    const double frames = std::floor(runtime::Val(runtime::Trim(frameField)));
+QString FrameTimeCode(const readers::ClockField& field, long long rateMilli) {
+    const double frames = std::floor(runtime::Val(runtime::TrimView(field.last)));
     const bool counted = frames > 0 && frames < 1e6; // the field holds two digits
     const long long hundredths =
         FrameHundredths(counted ? static_cast<long long>(frames) : 0, rateMilli);
-    const QString time = readers::HundredthsCode(hms, QString::number(hundredths % 100));
+    const QString time = readers::HundredthsCode(field.hms, QString::number(hundredths % 100));
     if (hundredths < 100) return time;
     const QString carry =
         QStringLiteral("00:00:%1,000").arg(hundredths / 100, 2, 10, QLatin1Char('0'));
     return TimeCalc(time, carry, QStringLiteral("+"));
 }
 
-// The entry line: its times (by column) and its text, the row's first line.
+// The two times after the entry number, found by their form (an hour may
+// have one digit, blanks may stand between them), then the text.
+bool ReadEntryTimes(QStringView line, qsizetype& pos, readers::ClockField& start,
+                    readers::ClockField& end) {
+    while (pos < line.size() && line[pos] == u' ')
+        ++pos;
+    if (!readers::ReadClockField(line, pos, start)) return false;
+    while (pos < line.size() && line[pos] == u' ')
+        ++pos;
+    return readers::ReadClockField(line, pos, end);
+}
+
+// The entry line: its times and its text, the row's first line. A line whose
+// times are no times is asked about; its row keeps all it holds after the
+// entry number as text.
 void ReadEntryLine(ReaderFrame& f, const QString& line, long long rateMilli) {
-    f.setTimes(FrameTimeCode(line.mid(6, 8), line.mid(15, 2), rateMilli),
-               FrameTimeCode(line.mid(19, 8), line.mid(28, 2), rateMilli));
-    f.addText(line.mid(31)); // written even when empty: the row's first line is " "
+    qsizetype pos = 4;
+    readers::ClockField start, end;
+    if (!ReadEntryTimes(line, pos, start, end)) {
+        f.badLine();
+        f.addText(QStringView(line).mid(4));
+        return;
+    }
+    f.setTimes(FrameTimeCode(start, rateMilli), FrameTimeCode(end, rateMilli));
+    f.addText(QStringView(line).mid(pos)); // written even when empty: the row's first line is " "
 }
 
 // Further text lines up to the empty line that closes the entry (a line of

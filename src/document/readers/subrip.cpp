@@ -1,6 +1,9 @@
 // SubRip (.srt): numbered entries separated by blank lines, each a counter
 // line, a time line "hh:mm:ss,fff --> hh:mm:ss,fff" and up to three text
-// lines; <b> and <i> tags give the line's style.
+// lines; <b> and <i> tags give the row's style. A row has one style: tags
+// that give all of a row's text one style become the row's style (told when
+// the writer will write them in another form); tags that give its text more
+// than one stay in the text as they stand, so that nothing they say is lost.
 
 #include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
@@ -10,6 +13,8 @@
 #include "shell/Program.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace {
 
@@ -37,6 +42,7 @@ struct SubRipState {
     bool previousBlank = true;  // the line before was blank (true at the start)
     bool afterTimeLine = false; // a time line came, and no text line since
     bool rowAwaitsTime = false; // a counter line started a row that has no times yet
+    QStringList rowText;        // the current row's text lines, written when the row ends
 };
 
 // Digits alone (the line has lost its leading blanks already).
@@ -76,10 +82,7 @@ QString NormalTime(const QString& time) {
 // A time as NormalTime gives it: hh:mm:ss,fff of digits, or the program's
 // negative form with "-" for the first hour digit.
 bool IsReadableTime(const QString& t) {
-    if (!IsTimeCode(t) || !(readers::IsDigit(t[0]) || t[0] == u'-')) return false;
-    for (int i : {1, 3, 4, 6, 7, 9, 10, 11})
-        if (!readers::IsDigit(t[i])) return false;
-    return true;
+    return IsTimeCode(t) && readers::ReadsAsTime(t);
 }
 
 // "start --> end", blanks around the arrow or not; anything after the end
@@ -100,26 +103,93 @@ void ReadTimeLine(ReaderFrame& f, const QString& line, qsizetype arrow, SubRipSt
     if (!startRead || !endRead) f.badLine();
 }
 
-// The style a line's tags give it.
-QString StyleWord(const StyleWords& words, const QString& line) {
-    return words.word(line.contains(QLatin1String("<b>")), line.contains(QLatin1String("<i>")));
-}
+const QLatin1String StyleTags[] = {QLatin1String("<b>"), QLatin1String("</b>"),
+                                   QLatin1String("<i>"), QLatin1String("</i>")};
+
+struct Style {
+    bool bold = false, italic = false;
+    bool operator==(const Style&) const = default;
+};
 
 // The tags go where they stand, wherever that is in the line.
 QString WithoutStyleTags(QString line) {
-    for (const char* tag : {"<b>", "</b>", "<i>", "</i>"})
-        line.remove(QLatin1String(tag));
+    for (QLatin1String tag : StyleTags)
+        line.remove(tag);
     return line;
 }
 
-void ReadTextLine(ReaderFrame& f, const QString& line, SubRipState& s) {
-    s.afterTimeLine = false;
+// A line of a row in the style, as the writer writes it.
+QString Wrapped(QStringView text, Style style) {
+    QString line = text.toString();
+    if (style.bold) line = QLatin1String("<b>") + line + QLatin1String("</b>");
+    if (style.italic) line = QLatin1String("<i>") + line + QLatin1String("</i>");
+    return line;
+}
+
+// The style tag at `at` moves the style on; false when none stands there.
+bool StepStyle(QStringView line, qsizetype& at, Style& style) {
+    for (int k = 0; k < 4; ++k) {
+        if (!line.sliced(at).startsWith(StyleTags[k])) continue;
+        (k < 2 ? style.bold : style.italic) = k % 2 == 0;
+        at += StyleTags[k].size();
+        return true;
+    }
+    return false;
+}
+
+// The one style every character but blanks has, the tags read in turn across
+// the row's lines (one left open closes at the row's end); nothing when
+// characters differ.
+std::optional<Style> OneStyle(const QStringList& lines) {
+    Style style;
+    std::optional<Style> seen;
+    for (const QString& line : lines)
+        for (qsizetype at = 0; at < line.size();) {
+            if (StepStyle(line, at, style)) continue;
+            if (line[at++] == u' ') continue;
+            if (seen && *seen != style) return std::nullopt;
+            seen = style;
+        }
+    return seen.value_or(Style{});
+}
+
+// The row's text lines and its style word; tags the style cannot say stay.
+// `rewritten`: the writer will write the tags in another form.
+QString ReadRowMarkup(QStringList& lines, const StyleWords& words, bool& rewritten) {
+    const bool tagged = std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+        return std::any_of(std::begin(StyleTags), std::end(StyleTags),
+                           [&l](QLatin1String tag) { return l.contains(tag); });
+    });
+    const std::optional<Style> style = tagged ? OneStyle(lines) : Style{};
+    if (!tagged || !style) return words.regular;
+    for (QString& line : lines) {
+        QString text = WithoutStyleTags(line);
+        rewritten =
+            rewritten || runtime::TrimView(line) != Wrapped(runtime::TrimView(text), *style);
+        line = std::move(text);
+    }
+    return words.word(style->bold, style->italic);
+}
+
+// The row's text, once all its lines are read.
+void WriteRowText(ReaderFrame& f, SubRipState& s) {
+    if (s.rowText.isEmpty()) return;
     const QString font = QStringLiteral("Arial");
     f.program().shell.CurFontName = font;
-    const bool tagged = line.contains(u'<');
-    if (!f.addText(tagged ? WithoutStyleTags(line) : line)) return; // a fourth line is not kept
-    const QString style = tagged ? StyleWord(s.words, line) : s.words.regular;
+    bool rewritten = false;
+    const QString style = ReadRowMarkup(s.rowText, s.words, rewritten);
+    for (const QString& line : s.rowText)
+        f.addText(line);
     f.setFontSpec(FontSpec::western(font, style));
+    if (rewritten) f.markupRewritten();
+    s.rowText.clear();
+}
+
+// A fourth text line has no column: a bad line, asked about as it is read.
+void ReadTextLine(ReaderFrame& f, const QString& line, SubRipState& s) {
+    s.afterTimeLine = false;
+    if (s.rowText.size() == 3) return f.badLine();
+    s.rowText << line;
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
@@ -134,7 +204,9 @@ ReadOutcome Parse(ReaderFrame& f) {
             continue;
         }
         const qsizetype arrow = FindArrow(line);
-        if (IsCounterLine(line, arrow >= 0, s, f.peekLine())) {
+        const bool counter = IsCounterLine(line, arrow >= 0, s, f.peekLine());
+        if (counter || arrow >= 0) WriteRowText(f, s); // the row before has all its lines
+        if (counter) {
             f.addRow();
             s.rowAwaitsTime = true;
         } else if (arrow >= 0) {
@@ -144,6 +216,7 @@ ReadOutcome Parse(ReaderFrame& f) {
         }
         s.previousBlank = false;
     }
+    WriteRowText(f, s);
     return ReadOutcome::Finished;
 }
 

@@ -3,12 +3,16 @@
 // with "|" between its lines:
 //     {* VIPLAY SUBTITLE FILE *}
 //     00:00:01,000-00:00:03,500=Hello|World
-// The start time is characters 1 to 12, the end time 14 to 25; the character
-// between them is not looked at, nor are the times' own separators.
+// The times are found by their form (an hour may have one digit); a line
+// that strays from it is read by position: the start time is characters 1 to
+// 12, the end time 14 to 25, the character between them is not looked at,
+// nor are the times' own separators.
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
 #include "runtime/Strings.h"
+
+#include <utility>
 
 namespace {
 
@@ -30,6 +34,20 @@ QString TextOf(const QString& line) {
     return equals < 0 ? line : line.mid(equals + 1);
 }
 
+// The two times, found by their form where they have one ("0:00:01,000-"
+// with a one-digit hour moves the end time); else by position. A time
+// before zero, in the program's own form ("-1:59:59,000"), is read by
+// position too.
+std::pair<QString, QString> TimesOf(const QString& line) {
+    const readers::ClockForm form{u",.", false};
+    readers::Clock start, end;
+    qsizetype at = 0, next = 0;
+    if (!line.startsWith(u'-') && readers::ReadClock(line, start, at, form) && at < line.size() &&
+        readers::ReadClock(QStringView(line).sliced(at + 1), end, next, form) && !end.negative)
+        return {readers::TimeCodeOf(start), readers::TimeCodeOf(end)};
+    return {runtime::Trim(line.left(12)), runtime::Trim(line.mid(13, 12))};
+}
+
 ReadOutcome Parse(ReaderFrame& f) {
     bool headerRead = false; // the first line that is not blank is the header
     return readers::ReadNonBlankLines(f, [&f, &headerRead](const QString& line) {
@@ -37,8 +55,8 @@ ReadOutcome Parse(ReaderFrame& f) {
             headerRead = true;
             return;
         }
-        if (readers::AddTimedRow(f, runtime::Trim(line.left(12)), runtime::Trim(line.mid(13, 12))))
-            readers::BarSplit(f, TextOf(line));
+        const auto [start, end] = TimesOf(line);
+        if (readers::AddTimedRow(f, start, end)) readers::BarSplit(f, TextOf(line));
     });
 }
 
