@@ -212,9 +212,8 @@ void CalculatorTab::SelectCell(const QString& data) {
     const int col = x.isEmpty() ? 0 : x.toLower()[0].unicode() - 96;
     const int row = static_cast<int>(y);
     if (!InTablet(row, col) || row != y) {
-        p_.messages.ShowMessage(QStringLiteral("There is no cell ") +
-                                    MessageWindow::Verbatim(data) +
-                                    QStringLiteral(" in the tablet (A,1 to Z,50)."),
+        p_.messages.ShowMessage(p_.texts.Say("There is no cell %1 in the tablet (A,1 to Z,50).",
+                                             MessageWindow::Verbatim(data)),
                                 KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
         return;
     }

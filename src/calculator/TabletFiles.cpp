@@ -45,8 +45,8 @@ bool Tablets::LoadCalc(QString& path) {
     }
     const runtime::TextFileContent file = runtime::ReadTextFile(path);
     if (!file.ok && QFileInfo::exists(path)) {
-        ShowError(QStringLiteral("The tablet ") + MessageWindow::Verbatim(path) +
-                      QStringLiteral(" cannot be read; the current tablet stays."),
+        ShowError(p_.texts.Say("The tablet %1 cannot be read; the current tablet stays.",
+                               MessageWindow::Verbatim(path)),
                   QStringLiteral("Tablet Error"));
         return false;
     }
@@ -102,8 +102,8 @@ void Tablets::ListTablet(const QString& folder, const QString& file) {
     const QString path = QDir(folder).filePath(file);
     const runtime::TextFileContent content = runtime::ReadTextFile(path);
     if (!content.ok || content.lines.isEmpty()) {
-        ShowError(QStringLiteral("Data in ") + MessageWindow::Verbatim(path) +
-                      QStringLiteral(" is corrupt. Press 'Ok' to cancel reading."),
+        ShowError(p_.texts.Say("Data in %1 is corrupt. Press 'Ok' to cancel reading.",
+                               MessageWindow::Verbatim(path)),
                   QStringLiteral("Plugin Error"));
         return;
     }
@@ -187,8 +187,9 @@ bool Tablets::SaveCurTablet(QString* failure) {
         *failure = error;
         return false;
     }
-    ShowError(QStringLiteral("The tablet '") + MessageWindow::Verbatim(CurTabletName) +
-                  QStringLiteral("' was not saved:/n") + MessageWindow::Verbatim(error),
+    ShowError(p_.texts.Say("The tablet '%1' was not saved:/n%2",
+                           MessageWindow::Verbatim(CurTabletName),
+                           MessageWindow::Verbatim(p_.texts.Told(error))),
               QStringLiteral("Tablet Error"));
     return false;
 }

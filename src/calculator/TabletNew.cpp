@@ -23,7 +23,7 @@ frmFile& PresetChooser(Program& p, int tablets) {
     chooser.ShowFolder(folder);
     chooser.List3.setListIndex(frmFile::TypeTablet);
     chooser.txtFilename.setText(QStringLiteral("Tablet") + runtime::TrimStr(tablets + 1));
-    chooser.PresetQuestion(true, QStringLiteral("Create new calculator tablet"), false);
+    chooser.PresetQuestion(true, p.texts.Say("Create new calculator tablet"), false);
     chooser.Label6.setVisible(false);
     chooser.List3.setVisible(false);
     return chooser;
@@ -61,9 +61,8 @@ QString Tablets::NewTabletPath(const QString& chosen, const QString& typed) {
         return {};
     }
     if (QDir::cleanPath(info.absolutePath()) != QDir::cleanPath(folder)) {
-        ShowError(QStringLiteral("Tablets are kept in ") + MessageWindow::Verbatim(folder) +
-                      QStringLiteral(": the tablet ") + MessageWindow::Verbatim(typed) +
-                      QStringLiteral(" was not created."),
+        ShowError(p_.texts.Say("Tablets are kept in %1: the tablet %2 was not created.",
+                               MessageWindow::Verbatim(folder), MessageWindow::Verbatim(typed)),
                   Title);
         return {};
     }
@@ -71,8 +70,8 @@ QString Tablets::NewTabletPath(const QString& chosen, const QString& typed) {
     for (int i = 0; i < TabletNames.size(); ++i)
         if (TabletNames[i].compare(typed, Qt::CaseInsensitive) == 0 &&
             QDir::cleanPath(TabletFiles[i]) != QDir::cleanPath(path)) {
-            ShowError(QStringLiteral("A tablet named ") + MessageWindow::Verbatim(TabletNames[i]) +
-                          QStringLiteral(" exists already. Please choose another name."),
+            ShowError(p_.texts.Say("A tablet named %1 exists already. Please choose another name.",
+                                   MessageWindow::Verbatim(TabletNames[i])),
                       Title);
             return {};
         }
@@ -87,8 +86,8 @@ bool Tablets::WriteNewTablet(const QString& path, const QString& name) {
         lines << QStringLiteral("@");
     QString error;
     if (runtime::WriteTextFile(path, lines, &error)) return true;
-    ShowError(QStringLiteral("The tablet ") + MessageWindow::Verbatim(name) +
-                  QStringLiteral(" was not created:/n") + MessageWindow::Verbatim(error),
+    ShowError(p_.texts.Say("The tablet %1 was not created:/n%2", MessageWindow::Verbatim(name),
+                           MessageWindow::Verbatim(p_.texts.Told(error))),
               Title);
     return false;
 }

@@ -56,18 +56,16 @@ void Tablets::TellFailures(const std::vector<std::pair<int, int>>& cells) {
     QStringList names;
     for (const auto& [r, c] : cells)
         names << QString(QChar(64 + c)) + QString::number(r);
+    const TextTables& t = p_.texts;
     QString text;
     if (cells.size() > 1) {
-        text = QStringLiteral("Cells ") + names.join(QStringLiteral(", ")) +
-               QStringLiteral(" could not be worked out.");
+        text = t.Say("Cells %1 could not be worked out.", names.join(QStringLiteral(", ")));
     } else {
         const bool kept = !value(cells[0].first, cells[0].second).isEmpty();
-        text = QStringLiteral("Cell ") + names[0] +
-               (kept ? QStringLiteral(" could not be worked out and keeps its value.")
-                     : QStringLiteral(" could not be worked out and has no value."));
+        text = kept ? t.Say("Cell %1 could not be worked out and keeps its value.", names[0])
+                    : t.Say("Cell %1 could not be worked out and has no value.", names[0]);
     }
     // The tablet is worked out all the same: a notice, not a refusal.
-    p_.messages.ShowMessage(QStringLiteral("Overflow/n") + text, KindExclamation,
-                            QStringLiteral("ok"), p_.texts.TextTable(9, 13), false,
-                            {QString(), Question::Notice});
+    p_.messages.ShowMessage(t.Say("Overflow/n%1", text), KindExclamation, QStringLiteral("ok"),
+                            p_.texts.TextTable(9, 13), false, {QString(), Question::Notice});
 }

@@ -44,16 +44,15 @@ void DiagnoseTab::DiagnosePrint() {
         printer.beginJob(QStringLiteral("Mirel - Diagnose ") + p_.files.CurFileTitle);
     if (start == platform::Printer::Start::Cancelled) return;
     if (start == platform::Printer::Start::Failed) {
-        ReportPrintFailure(QStringLiteral("Nothing was printed: ") + printer.error());
+        ReportPrintFailure(p_.texts.Say("Nothing was printed: %1", printer.error()));
         return;
     }
     for (const QString& line : lines)
         if (!printer.printLine(line)) {
             const QString error = printer.error();
             printer.endJob();
-            ReportPrintFailure(QStringLiteral("Printing stopped: ") + error);
+            ReportPrintFailure(p_.texts.Say("Printing stopped: %1", error));
             return;
         }
-    if (!printer.endJob())
-        ReportPrintFailure(QStringLiteral("Printing failed: ") + printer.error());
+    if (!printer.endJob()) ReportPrintFailure(p_.texts.Say("Printing failed: %1", printer.error()));
 }

@@ -119,10 +119,8 @@ void BasicEdit::InsertLine() {
 // happens instead of ignoring the button.
 bool BasicEdit::RefuseFullDocument() {
     if (p_.doc.lineCount() < MaxLines) return false;
-    p_.messages.ShowMessage(QStringLiteral("The document holds 9,998 lines, the most it can "
-                                           "hold.") +
-                                runtime::CrLf +
-                                QStringLiteral("Delete a line before inserting another."),
+    p_.messages.ShowMessage(p_.texts.Say("The document holds 9,998 lines, the most it can "
+                                         "hold.\r\nDelete a line before inserting another."),
                             KindExclamation, QStringLiteral("ok"), QStringLiteral("Insert"));
     return true;
 }
@@ -316,13 +314,13 @@ void BasicEdit::ChangeCell() {
 // out of the grid and the edit area shows the cell's value again.
 bool BasicEdit::RefuseTime(int row, int col, const QString& text) {
     if (col < 1 || col > 2 || row >= grid().rows() - 1 || IsValidTimeCode(text)) return false;
-    const QString which = col == 1 ? QStringLiteral("start") : QStringLiteral("end");
-    p_.messages.ShowMessage(QStringLiteral("The ") + which + QStringLiteral(" time '") +
-                                MessageWindow::Verbatim(text) +
-                                QStringLiteral("' is not a time code.") + runtime::CrLf +
-                                QStringLiteral("Type it as hh:mm:ss,fff, for example "
-                                               "00:01:02,500."),
-                            KindExclamation, QStringLiteral("ok"), QStringLiteral("Change"));
+    p_.messages.ShowMessage(
+        p_.texts.Say(col == 1 ? "The start time '%1' is not a time code.\r\nType it as "
+                                "hh:mm:ss,fff, for example 00:01:02,500."
+                              : "The end time '%1' is not a time code.\r\nType it as "
+                                "hh:mm:ss,fff, for example 00:01:02,500.",
+                     MessageWindow::Verbatim(text)),
+        KindExclamation, QStringLiteral("ok"), QStringLiteral("Change"));
     p_.edit.ShowCurrentLine();
     return true;
 }

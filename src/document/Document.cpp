@@ -107,7 +107,7 @@ void Document::NodeToggle() {
 
     platform::StatusBar& bar = p_.main().StatusBar1;
     const QString shown = bar.panelText(3);
-    bar.setPanelText(3, QStringLiteral("Calculating nodes"));
+    bar.setPanelText(3, p_.texts.Say("Calculating nodes"));
     if (joinAt > 0)
         JoinPart(joinAt, row);
     else

@@ -63,9 +63,8 @@ void Loader::ClearDiagnoseMessages(int fromRow) {
 // A .sub-family request that turned out to be another format.
 void Loader::WarnWrongFormat(const Call& c) {
     if (c.requested <= 0 || c.requested == c.format) return;
-    p_.messages.ShowMessage(QStringLiteral("Loading '") + FormatNameOf(c.format) +
-                                QStringLiteral("' instead of '") + FormatNameOf(c.requested) +
-                                QStringLiteral("' format."),
+    p_.messages.ShowMessage(p_.texts.Say("Loading '%1' instead of '%2' format.",
+                                         FormatNameOf(c.format), FormatNameOf(c.requested)),
                             KindInformation, QStringLiteral("ok"), QStringLiteral("Wrong format."));
 }
 

@@ -69,10 +69,9 @@ bool Loader::Load(Call& c) {
                       QStringLiteral("cancel"));
     if (!YieldsASubtitle(c.request(), source, reader))
         return Refuse(c,
-                      QStringLiteral("'") + MessageWindow::Verbatim(c.fileName) +
-                          QStringLiteral("' was not loaded: it holds no subtitle that Mirel "
-                                         "can read as ") +
-                          FormatNameOf(c.format) + QStringLiteral("."),
+                      p_.texts.Say("'%1' was not loaded: it holds no subtitle that Mirel can "
+                                   "read as %2.",
+                                   MessageWindow::Verbatim(c.fileName), FormatNameOf(c.format)),
                       p_.texts.TextTable(9, 14));
     if (!ConfirmUnsavedDocument(c)) return false;
     if (!ReadIntoDocument(c, frame, reader)) return false;
@@ -118,15 +117,14 @@ bool Loader::CheckFormat(Call& c, LineSource& source) {
     }
     if (c.format == Format::None)
         return Refuse(c,
-                      QStringLiteral("The format of '") + MessageWindow::Verbatim(c.fileName) +
-                          QStringLiteral("' was not recognised: it is not a subtitle file "
-                                         "Mirel can read."),
+                      p_.texts.Say("The format of '%1' was not recognised: it is not a subtitle "
+                                   "file Mirel can read.",
+                                   MessageWindow::Verbatim(c.fileName)),
                       QStringLiteral("Unknown format"));
     if (!ReaderFor(c.format))
         return Refuse(c,
-                      QStringLiteral("'") + MessageWindow::Verbatim(c.fileName) +
-                          QStringLiteral("' was not loaded: ") + FormatNameOf(c.format) +
-                          QStringLiteral(" files cannot be read."),
+                      p_.texts.Say("'%1' was not loaded: %2 files cannot be read.",
+                                   MessageWindow::Verbatim(c.fileName), FormatNameOf(c.format)),
                       p_.texts.TextTable(9, 19));
     return true;
 }
@@ -156,7 +154,7 @@ bool Loader::YieldsASubtitle(const ReadRequest& request, LineSource& source,
 }
 
 QString Loader::FormatNameOf(int format) const {
-    if (format < 0 || format >= Format::Count) return QStringLiteral("format %1").arg(format);
+    if (format < 0 || format >= Format::Count) return p_.texts.Say("format %1", format);
     return p_.shell.FormatName[static_cast<std::size_t>(format)];
 }
 
@@ -179,14 +177,13 @@ bool Loader::Refuse(Call& c, const QString& text, const QString& title, int kind
 // load goes on after No, or after Yes once the document was saved.
 bool Loader::ConfirmUnsavedDocument(Call& c) {
     if (!p_.doc.FileChanged || c.add()) return true;
-    const QString& crLf = runtime::CrLf;
     const int answer = p_.messages.ShowMessage(
-        QStringLiteral("Mirel is about to load '") + MessageWindow::Verbatim(c.fileName) +
-            QStringLiteral("',") + crLf + QStringLiteral("but file '") +
-            MessageWindow::Verbatim(p_.files.CurFileName) + QStringLiteral("'") + crLf +
-            QStringLiteral("has been changed and not saved.") + crLf + crLf +
-            QStringLiteral("Do you want to save now?") + crLf +
-            QStringLiteral("If you choose 'No', all changes are lost."),
+        p_.texts.Say("Mirel is about to load '%1',\r\nbut file '%2'\r\nhas been changed and not "
+                     "saved.\r\n\r\nDo you want to save now?\r\nIf you choose '%3', all changes "
+                     "are lost.",
+                     MessageWindow::Verbatim(c.fileName),
+                     MessageWindow::Verbatim(p_.files.CurFileName),
+                     p_.messages.ButtonWord(AnswerNo)),
         KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"),
         false, {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerNo) return true;

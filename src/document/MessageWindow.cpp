@@ -75,7 +75,8 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
         buttons.compare(u"ok", Qt::CaseInsensitive) == 0)
         ++RefusalsShown;
     if (!m.RecordsAnswers()) m.SetMacroAction(QString(), MessageActionCode);
-    QString shown = text; // as written: only a macro's own texts take variables
+    // In the pack's words; the English title still names the question.
+    QString shown = p_.texts.Said(text); // only a macro's own texts take variables
     breakLines(shown);
 
     // A fresh window each time, so its fields start empty. It is kept in a
@@ -85,7 +86,7 @@ int MessageWindow::ShowMessage(const QString& text, int kind, const QString& but
     p_.languageTargets.Relabel(*box); // the language pack's button captions
     MacroInputMode = input;
     showInputRows(*box, input);
-    box->Label4.setCaption(title);
+    box->Label4.setCaption(p_.texts.Said(title));
     box->Label1.setCaption(shown);
     box->FitText();
     showIcon(*box, kind);
@@ -138,6 +139,12 @@ void MessageWindow::placeButtons(frmMessageBox& box, const QString& buttons) {
                                  n * frmMessageBox::ButtonPitch);
         box.cmdAction[k].setVisible(true);
     }
+}
+
+QString MessageWindow::ButtonWord(int answer) {
+    frmMessageBox box(p_);
+    p_.languageTargets.Relabel(box);
+    return answer >= 0 && answer <= 3 ? box.cmdAction[answer].caption().remove(u'&') : QString();
 }
 
 QString MessageWindow::Verbatim(const QString& text) {

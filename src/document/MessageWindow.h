@@ -62,6 +62,10 @@ public:
     // this. An invisible word joiner keeps the two characters apart.
     static QString Verbatim(const QString& text);
 
+    // The caption of the button of an answer, as the message window shows it
+    // in the pack's words ("No", "Nein"): a text that names a button names it so.
+    QString ButtonWord(int answer);
+
     // The last button pressed (the file chooser also writes 0 or 1 here).
     int MsgResult = 0;
     // Refusals shown so far: warnings and stops with Ok as their only

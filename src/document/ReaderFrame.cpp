@@ -82,10 +82,10 @@ bool ReaderFrame::FindsASubtitle(Program& p, LineSource& source, const ReadReque
 
 // The limit named is the most lines a document holds.
 QString ReaderFrame::ReadingLimitText() const {
-    return QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
-           QStringLiteral("' reached limit of") + runtime::Str(MaxLines) +
-           QStringLiteral(" lines. File contains") + runtime::Str(rowCounter_ - 1) +
-           QStringLiteral(" lines. Select 'Cancel' to exit.");
+    return p_.texts.Say(
+        "File '%1' reached limit of%2 lines. File contains%3 lines. Select 'Cancel' to exit.",
+        MessageWindow::Verbatim(request_.fileName), runtime::Str(MaxLines),
+        runtime::Str(rowCounter_ - 1));
 }
 
 // ---- The read -----------------------------------------------------------------
@@ -189,10 +189,8 @@ void ReaderFrame::refuseRow() {
     stopped_ = failed_ = true;
     if (request_.interactive)
         p_.messages.ShowMessage(
-            QStringLiteral("File '") + MessageWindow::Verbatim(request_.fileName) +
-                QStringLiteral("' reached limit of") + runtime::Str(MaxLines) +
-                QStringLiteral(" lines. Reading stopped after line") + runtime::Str(MaxLines) +
-                QStringLiteral("."),
+            p_.texts.Say("File '%1' reached limit of%2 lines. Reading stopped after line%2.",
+                         MessageWindow::Verbatim(request_.fileName), runtime::Str(MaxLines)),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Reading limit"));
     setStatus(14);
 }
@@ -308,17 +306,15 @@ QString EndAfter(const QString& start) {
 }
 
 // "row 4" or "rows 4, 5 and 9"; a long list names its first rows.
-QString RowList(const std::vector<int>& rows) {
+QString RowList(const TextTables& t, const std::vector<int>& rows) {
     constexpr std::size_t Named = 12;
     QStringList numbers;
     for (std::size_t i = 0; i < rows.size() && i < Named; ++i)
         numbers << QString::number(rows[i]);
-    if (rows.size() > Named) numbers << QStringLiteral("%1 more").arg(rows.size() - Named);
+    if (rows.size() > Named) numbers << t.Say("%1 more", rows.size() - Named);
     const QString last = numbers.takeLast();
-    return (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) +
-           (numbers.isEmpty()
-                ? last
-                : numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+    if (numbers.isEmpty()) return t.Say("row %1", last);
+    return t.Say("rows %1 and %2", numbers.join(QStringLiteral(", ")), last);
 }
 } // namespace
 
@@ -348,26 +344,29 @@ void ReaderFrame::tellOpenRows(const std::vector<int>& atNextStart,
     const std::size_t count = atNextStart.size() + afterStart.size();
     const bool one = count == 1;
     const QString seconds = QString::number(OpenRowSeconds) + QStringLiteral(" s");
-    QString text = QString::number(count) +
-                   (one ? QStringLiteral(" row had") : QStringLiteral(" rows had")) +
-                   QStringLiteral(" no end time in the file: ");
+    const TextTables& t = p_.texts;
+    QString text;
     if (atNextStart.empty()) {
-        text += (one ? QStringLiteral("it now ends ") + seconds + QStringLiteral(" after it starts")
-                     : QStringLiteral("they now end ") + seconds +
-                           QStringLiteral(" after they start")) +
-                QStringLiteral(" (") + RowList(afterStart) + QStringLiteral(").");
+        text = one ? t.Say("%1 row had no end time in the file: it now ends %2 after it starts "
+                           "(%3).",
+                           count, seconds, RowList(t, afterStart))
+                   : t.Say("%1 rows had no end time in the file: they now end %2 after they "
+                           "start (%3).",
+                           count, seconds, RowList(t, afterStart));
     } else if (afterStart.empty()) {
-        text += (one ? QStringLiteral("it now ends") : QStringLiteral("they now end")) +
-                QStringLiteral(" where the next row starts (") + RowList(atNextStart) +
-                QStringLiteral(").");
+        text = one ? t.Say("%1 row had no end time in the file: it now ends where the next row "
+                           "starts (%2).",
+                           count, RowList(t, atNextStart))
+                   : t.Say("%1 rows had no end time in the file: they now end where the next "
+                           "row starts (%2).",
+                           count, RowList(t, atNextStart));
     } else {
-        text +=
-            RowList(atNextStart) +
-            (atNextStart.size() == 1 ? QStringLiteral(" now ends") : QStringLiteral(" now end")) +
-            QStringLiteral(" where the next row starts, ") + RowList(afterStart) +
-            (afterStart.size() == 1
-                 ? QStringLiteral(" ends ") + seconds + QStringLiteral(" after it starts.")
-                 : QStringLiteral(" end ") + seconds + QStringLiteral(" after they start."));
+        const QString at = RowList(t, atNextStart), after = RowList(t, afterStart);
+        text = t.Say("%1 rows had no end time in the file: %2, %3", count,
+                     atNextStart.size() == 1 ? t.Say("%1 now ends where the next row starts", at)
+                                             : t.Say("%1 now end where the next row starts", at),
+                     afterStart.size() == 1 ? t.Say("%1 ends %2 after it starts.", after, seconds)
+                                            : t.Say("%1 end %2 after they start.", after, seconds));
     }
     p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
                             QStringLiteral("No end time"));
@@ -382,14 +381,15 @@ void ReaderFrame::markupRewritten() {
 // Said once, after the read, like the rows given an end time.
 void ReaderFrame::tellRewrittenMarkup() {
     if (!request_.interactive || rewrittenMarkup_.empty()) return;
-    const bool one = rewrittenMarkup_.size() == 1;
+    const QString rows = RowList(p_.texts, rewrittenMarkup_);
     const QString text =
-        QString::number(rewrittenMarkup_.size()) +
-        (one ? QStringLiteral(" row had") : QStringLiteral(" rows had")) +
-        QStringLiteral(" styling tags that Mirel keeps as the style of the whole row: saved, ") +
-        (one ? QStringLiteral("its tags are") : QStringLiteral("their tags are")) +
-        QStringLiteral(" written in that form (") + RowList(rewrittenMarkup_) +
-        QStringLiteral(").");
+        rewrittenMarkup_.size() == 1
+            ? p_.texts.Say("1 row had styling tags that Mirel keeps as the style of the whole "
+                           "row: saved, its tags are written in that form (%1).",
+                           rows)
+            : p_.texts.Say("%1 rows had styling tags that Mirel keeps as the style of the whole "
+                           "row: saved, their tags are written in that form (%2).",
+                           rewrittenMarkup_.size(), rows);
     p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
                             QStringLiteral("Styling tags"));
 }
@@ -400,9 +400,10 @@ void ReaderFrame::badLine() {
     if (trial_) return;
     if (errorAnswer_ != AnswerNo && request_.interactive) {
         errorAnswer_ = p_.messages.ShowMessage(
-            text(9, 7) + CrLf + QStringLiteral("Line #") + runtime::TrimStr(entryNumber_) +
-                QStringLiteral(" = '") + MessageWindow::Verbatim(*currentFileLine_) +
-                QStringLiteral("'") + CrLf + CrLf + text(9, 8),
+            text(9, 7) + CrLf +
+                p_.texts.Say("Line #%1 = '%2'", runtime::TrimStr(entryNumber_),
+                             MessageWindow::Verbatim(*currentFileLine_)) +
+                CrLf + CrLf + text(9, 8),
             KindStop, QStringLiteral("yesno"), text(9, 13), false,
             {request_.fileName, Question::Routine, QStringLiteral("Bad line")});
         setStatus(9);

@@ -95,10 +95,10 @@ void FileCommands::MenuNewFile() {
 bool FileCommands::ConfirmDiscardChanges() {
     if (!p_.doc.FileChanged) return true;
     const int answer = p_.messages.ShowMessage(
-        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) +
-            QStringLiteral(" has been changed and not saved.") + CrLf +
-            QStringLiteral("Do you want to save it before creating a new file?") + CrLf +
-            QStringLiteral("If you choose 'No', all changes are lost."),
+        p_.texts.Say("File %1 has been changed and not saved.\r\nDo you want to save it before "
+                     "creating a new file?\r\nIf you choose '%2', all changes are lost.",
+                     MessageWindow::Verbatim(p_.files.CurFileName),
+                     p_.messages.ButtonWord(AnswerNo)),
         KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"),
         false, {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerNo) return true;
@@ -245,7 +245,7 @@ frmFile& FileCommands::PresetChooserForAdd() {
     chooser.List3.setListIndex(p_.files.CurFileIndex);
     ShowCurrentFile(chooser);
     chooser.txtFilename.setLocked(true);
-    chooser.lblInfo.setCaption(QStringLiteral("Add subtitle file"));
+    chooser.lblInfo.setCaption(p_.texts.Say("Add subtitle file"));
     return chooser;
 }
 
@@ -293,9 +293,9 @@ bool FileCommands::MenuSaveSubFile(const QString& file) {
 bool FileCommands::ConfirmDiagnoseErrors() {
     const int errors = p_.diag.DiagErrorCount;
     if (errors <= 0) return true;
-    return p_.messages.ShowMessage(QStringLiteral("File contains") + runtime::Str(errors) +
-                                       QStringLiteral(" errors. Do you want to save this file "
-                                                      "anyway."),
+    return p_.messages.ShowMessage(p_.texts.Say("File contains%1 errors. Do you want to save "
+                                                "this file anyway.",
+                                                runtime::Str(errors)),
                                    KindQuestion, QStringLiteral("yesno"),
                                    QStringLiteral("File Error")) != AnswerNo;
 }
@@ -320,9 +320,9 @@ frmFile& FileCommands::PresetChooserForSave() {
 // and makes the document count as saved.
 bool FileCommands::SaveAs(const QString& name, int format) {
     if (!formats::IsSubtitleFormat(format)) {
-        ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(name) +
-                          QStringLiteral("' was not saved: choose one of the subtitle formats "
-                                         "as its file type."),
+        ReportFailure(p_.texts.Say("'%1' was not saved: choose one of the subtitle formats as "
+                                   "its file type.",
+                                   MessageWindow::Verbatim(name)),
                       QStringLiteral("File Error"));
         return false;
     }
@@ -356,12 +356,11 @@ void FileCommands::MarkSaved(int format) {
     if (files.IsSinglePart() && files.NodeFileRecording(files.CurFileName).isEmpty()) return;
     if (partsNotKept_.contains(files.CurFileName)) return;
     partsNotKept_ << files.CurFileName;
-    ReportFailure(QStringLiteral("'") + MessageWindow::Verbatim(files.CurFileName) +
-                      QStringLiteral("' was saved, but its parts (%1) could not be kept for the "
-                                     "next load:/n")
-                          .arg(MessageWindow::Verbatim(PartNames(p_.doc.FileNodes))) +
-                      MessageWindow::Verbatim(error) +
-                      QStringLiteral("/nOpened again, it will not show these parts. This is said "
-                                     "once for this file."),
+    ReportFailure(p_.texts.Say("'%1' was saved, but its parts (%2) could not be kept for the "
+                               "next load:/n%3/nOpened again, it will not show these parts. This "
+                               "is said once for this file.",
+                               MessageWindow::Verbatim(files.CurFileName),
+                               MessageWindow::Verbatim(PartNames(p_.doc.FileNodes)),
+                               MessageWindow::Verbatim(p_.texts.Told(error))),
                   QStringLiteral("File Error"));
 }

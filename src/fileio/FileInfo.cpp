@@ -41,14 +41,13 @@ void Files::ShowFileInfo(QString& fileName, int format) {
     const QLocale locale = QLocale::system();
     platform::ListBox& log = main.online.List8;
     for (const QString& item :
-         {QStringLiteral("-- New File --"),
-          QStringLiteral("Editor: ") + qEnvironmentVariable("USER"),
-          QStringLiteral("Filename: ") + CurFileName, QStringLiteral("FTPname: ") + FtpFileName,
-          QStringLiteral("Format: ") + formatName,
-          QStringLiteral("Language: ") + main.online.Combo8[1].text(),
-          QStringLiteral("Date: ") + locale.toString(QDate::currentDate(), QLocale::ShortFormat),
-          QStringLiteral("Time: ") + locale.toString(QTime::currentTime(), QLocale::ShortFormat),
-          QStringLiteral("Status:")})
+         {p_.texts.Say("-- New File --"), p_.texts.Say("Editor: %1", qEnvironmentVariable("USER")),
+          p_.texts.Say("Filename: %1", CurFileName), p_.texts.Say("FTPname: %1", FtpFileName),
+          p_.texts.Say("Format: %1", formatName),
+          p_.texts.Say("Language: %1", main.online.Combo8[1].text()),
+          p_.texts.Say("Date: %1", locale.toString(QDate::currentDate(), QLocale::ShortFormat)),
+          p_.texts.Say("Time: %1", locale.toString(QTime::currentTime(), QLocale::ShortFormat)),
+          p_.texts.Say("Status:")})
         log.addItem(item);
 
     p_.doc.FileNodes.setName(0, CurFileBase);

@@ -44,9 +44,9 @@ bool Files::MayOverwriteSince(const QString& path, const DiskState& seen) {
 }
 
 bool Files::askChangedOnDisk(const QString& path) {
-    return p_.messages.ShowMessage(MessageWindow::Verbatim(path) +
-                                       QStringLiteral(" was changed on disk since Mirel read "
-                                                      "it. Overwrite it?"),
+    return p_.messages.ShowMessage(p_.texts.Say("%1 was changed on disk since Mirel read it. "
+                                                "Overwrite it?",
+                                                MessageWindow::Verbatim(path)),
                                    KindExclamation, QStringLiteral("yesno"),
                                    QStringLiteral("File changed on disk"), false,
                                    {path, Question::ChangedOnDisk}) == AnswerYes;

@@ -152,7 +152,7 @@ bool Files::SaveSubControl(const QString& fileName, QString* error) {
     lines << QStringLiteral("</Data>");
     const QString path = NodeFileOf(fileName);
     if (path.isEmpty()) {
-        if (error) *error = QStringLiteral("\"%1\" is no name for a node file").arg(fileName);
+        if (error) *error = p_.texts.Say("\"%1\" is no name for a node file", fileName);
         return false;
     }
     // A node file of its own that holds these parts already is left as it is.
@@ -160,7 +160,7 @@ bool Files::SaveSubControl(const QString& fileName, QString* error) {
         return true;
     const QString owner = RecordedPath(runtime::ReadTextFile(path));
     if (!owner.isEmpty() && !RecordsFile(owner, fileName)) {
-        if (error) *error = QStringLiteral("%1 keeps the parts of %2").arg(path, owner);
+        if (error) *error = p_.texts.Say("%1 keeps the parts of %2", path, owner);
         return false;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -44,7 +44,7 @@ void FileCommands::MenuPreview() {
     }
     platform::StatusBar& bar = p_.main().StatusBar1;
     const QString shown = bar.panelText(3);
-    bar.setPanelText(3, QStringLiteral("Creating preview. Please wait..."));
+    bar.setPanelText(3, p_.texts.Say("Creating preview. Please wait..."));
     // An old preview must never stand in for this one.
     const QString file = p_.folder.path(runtime::Place::ScratchFolder, PreviewName);
     QFile::remove(file);
@@ -53,8 +53,8 @@ void FileCommands::MenuPreview() {
     if (!written) return; // the writer has told why
     const runtime::TextFileContent content = runtime::ReadTextFile(file);
     if (!content.ok) {
-        ReportFailure(QStringLiteral("The preview could not be shown (") +
-                          MessageWindow::Verbatim(content.error) + QStringLiteral(")."),
+        ReportFailure(p_.texts.Say("The preview could not be shown (%1).",
+                                   MessageWindow::Verbatim(content.error)),
                       QStringLiteral("Preview"));
         return;
     }
@@ -85,7 +85,7 @@ void FileCommands::MenuPrint() {
     const auto start = printer.beginJob(QStringLiteral("Mirel - ") + p_.files.CurFileTitle);
     if (start == platform::Printer::Start::Cancelled) return;
     if (start == platform::Printer::Start::Failed) {
-        ReportFailure(QStringLiteral("Nothing was printed: ") + printer.error(), title);
+        ReportFailure(p_.texts.Say("Nothing was printed: %1", printer.error()), title);
         return;
     }
     const int lines = p_.doc.lineCount();
@@ -93,11 +93,11 @@ void FileCommands::MenuPrint() {
         if (!printer.printLine(PrintLine(r))) {
             const QString error = printer.error();
             printer.endJob();
-            ReportFailure(QStringLiteral("Printing stopped: ") + error, title);
+            ReportFailure(p_.texts.Say("Printing stopped: %1", error), title);
             return;
         }
     if (!printer.endJob()) {
-        ReportFailure(QStringLiteral("Printing failed: ") + printer.error(), title);
+        ReportFailure(p_.texts.Say("Printing failed: %1", printer.error()), title);
         return;
     }
     p_.macro.SetMacroAction(QString(), ActionPrint);

@@ -155,8 +155,8 @@ QString PartName(const QString& name) {
 bool Read(Program& p, const QString& path) {
     const runtime::TextFileContent content = runtime::ReadTextFile(path);
     if (!content.ok) {
-        p.messages.ShowMessage(QStringLiteral("The setting file could not be read (") +
-                                   MessageWindow::Verbatim(content.error) + QStringLiteral(")."),
+        p.messages.ShowMessage(p.texts.Say("The setting file could not be read (%1).",
+                                           MessageWindow::Verbatim(content.error)),
                                KindExclamation, QStringLiteral("ok"), p.texts.TextTable(9, 14));
         return false;
     }
@@ -194,8 +194,8 @@ void FileCommands::MenuSaveSettings() {
     if (p_.files.FileExist(name) == AnswerYes) {
         QString error;
         if (!setting_file::Write(p_, name, &error))
-            ReportFailure(QStringLiteral("The settings were not saved (") +
-                              MessageWindow::Verbatim(error) + QStringLiteral(")."),
+            ReportFailure(p_.texts.Say("The settings were not saved (%1).",
+                                       MessageWindow::Verbatim(p_.texts.Told(error))),
                           p_.texts.TextTable(9, 13));
     }
     p_.macro.SetMacroAction(QString(), ActionSaveSettings);

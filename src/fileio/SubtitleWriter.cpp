@@ -49,15 +49,12 @@ QString folderOf(const QString& path) {
     return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString overwriteQuestion(const QString& fileName) {
-    return QStringLiteral("File ") + MessageWindow::Verbatim(fileName) +
-           QStringLiteral(" already exists. ") + QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Do you want to overwrite this file?");
-}
-
 int askOverwrite(Program& p, const QString& fileName) {
-    return p.messages.ShowMessage(overwriteQuestion(fileName), KindQuestion,
-                                  QStringLiteral("yesno"), QStringLiteral("File exists"), false,
+    return p.messages.ShowMessage(p.texts.Say("File %1 already exists. \r\n\r\nDo you want to "
+                                              "overwrite this file?",
+                                              MessageWindow::Verbatim(fileName)),
+                                  KindQuestion, QStringLiteral("yesno"),
+                                  QStringLiteral("File exists"), false,
                                   {fileName, Question::Overwrite});
 }
 
@@ -69,13 +66,13 @@ bool samePath(const QString& a, const QString& b) {
 }
 
 // "7, 12 and 30"; past twenty rows the rest are counted.
-QString rowList(const std::vector<int>& rows) {
+QString rowList(const TextTables& t, const std::vector<int>& rows) {
     constexpr std::size_t Named = 20;
     QStringList named;
     for (std::size_t i = 0; i < rows.size() && i < Named; ++i)
         named << QString::number(rows[i]);
     QString text = named.join(QStringLiteral(", "));
-    if (rows.size() > Named) text += QStringLiteral(" and %1 more").arg(rows.size() - Named);
+    if (rows.size() > Named) text += t.Say(" and %1 more", rows.size() - Named);
     return text;
 }
 
@@ -141,8 +138,7 @@ bool WriterRun::run() {
     begin();
     const int parts = partCount();
     if (preview_ && parts > PreviewPartLimit)
-        return fail(
-            QStringLiteral("%1 parts do not fit the three-digit preview file names").arg(parts));
+        return fail(p_.texts.Say("%1 parts do not fit the three-digit preview file names", parts));
     Plan outcome = plan(parts);
     if (outcome == Plan::Failed) return false;
     if (outcome != Plan::Stopped && !askSkippedRows()) outcome = Plan::Stopped;
@@ -160,14 +156,16 @@ bool WriterRun::run() {
 // write.
 bool WriterRun::askSkippedRows() {
     if (skipped_.empty() || preview_) return true;
-    const QString rows = skipped_.size() == 1 ? QStringLiteral("Row ") : QStringLiteral("Rows ");
     const QString text =
-        rows + rowList(skipped_) +
-        QStringLiteral(" cannot be written: a start or end time is not a time code "
-                       "(hh:mm:ss,fff).") +
-        runtime::CrLf +
-        QStringLiteral("Write the file without them? The document stays marked "
-                       "as not saved.");
+        p_.texts.Say(skipped_.size() == 1 ? "Row %1 cannot be written: a start or end time is not "
+                                            "a time code (hh:mm:ss,fff).\r\nWrite the file "
+                                            "without them? The document stays marked as not "
+                                            "saved."
+                                          : "Rows %1 cannot be written: a start or end time is "
+                                            "not a time code (hh:mm:ss,fff).\r\nWrite the file "
+                                            "without them? The document stays marked as not "
+                                            "saved.",
+                     rowList(p_.texts, skipped_));
     // Rows left out are lost from the file: no answer recorded for another question takes it.
     return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"),
                                    QStringLiteral("Rows not written"), false,
@@ -278,11 +276,10 @@ bool WriterRun::mayReplacePartialFile(const QString& target) {
     if (!samePath(target, doc.PartialReadFile)) return true;
     const QString lines = QString::number(doc.PartialReadLines);
     const QString text =
-        QStringLiteral("Only ") + lines + QStringLiteral(" lines of ") +
-        MessageWindow::Verbatim(target) +
-        QStringLiteral(" were read; the rest of the file is not in the document.") + runtime::CrLf +
-        QStringLiteral("Saving under this name replaces the whole file with these ") + lines +
-        QStringLiteral(" lines. Replace it?");
+        p_.texts.Say("Only %1 lines of %2 were read; the rest of the file is not in the "
+                     "document.\r\nSaving under this name replaces the whole file with these %1 "
+                     "lines. Replace it?",
+                     lines, MessageWindow::Verbatim(target));
     return p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("yesno"),
                                    QStringLiteral("File read in part"), false,
                                    {target, Question::LinesNotRead}) == AnswerYes;
@@ -360,18 +357,17 @@ sf::RowInput WriterRun::rowInput(int row, const QString& start) const {
 // negative time unless the user says No. The question names the cause.
 bool WriterRun::askNegativeTime(const QString& target, int row) {
     const QString error = p_.texts.TextTable(9, 13);
-    const QString where = preview_ ? QStringLiteral(" calculating Preview file. ")
-                                   : QStringLiteral(" creating ") +
-                                         MessageWindow::Verbatim(target) + QStringLiteral(". ");
+    const TextTables& t = p_.texts;
+    const QString where = preview_ ? t.Say(" calculating Preview file. ")
+                                   : t.Say(" creating %1. ", MessageWindow::Verbatim(target));
     const QString start = p_.doc.grid().textMatrix(row, 1);
     const QString cause =
         start.startsWith(QLatin1Char('-'))
-            ? QStringLiteral("Line %1 starts at %2, before 00:00:00,000.\r\n")
-                  .arg(QString::number(row), ShownTime(start))
-            : QStringLiteral("Negative time calculated during Partitioning.\r\n"
-                             "Please do not partition in subtitle display time. ");
-    return p_.messages.ShowMessage(error + where + cause + QStringLiteral("Continue?"),
-                                   KindExclamation, QStringLiteral("yesno"), error, false,
+            ? t.Say("Line %1 starts at %2, before 00:00:00,000.\r\n", row, ShownTime(start))
+            : t.Say("Negative time calculated during Partitioning.\r\nPlease do not partition "
+                    "in subtitle display time. ");
+    return p_.messages.ShowMessage(error + where + cause + t.Say("Continue?"), KindExclamation,
+                                   QStringLiteral("yesno"), error, false,
                                    {target, Question::Routine, QStringLiteral("Negative time")}) !=
            AnswerNo;
 }
@@ -426,8 +422,8 @@ void WriterRun::recordWritten(const QString& path) {
 bool WriterRun::fail(const QString& description) {
     if (showProgress_ && !preview_) p_.control().ProgressBar1.setValue(0);
     p_.host.screen.setMousePointer(platform::Screen::PointerDefault);
-    p_.messages.ShowMessage(QStringLiteral("Error writing file (") +
-                                MessageWindow::Verbatim(description) + QStringLiteral(")."),
+    p_.messages.ShowMessage(p_.texts.Say("Error writing file (%1).",
+                                         MessageWindow::Verbatim(p_.texts.Told(description))),
                             KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     if (showProgress_) p_.control().hide();
     return false;

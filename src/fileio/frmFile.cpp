@@ -20,8 +20,12 @@ constexpr int StatusTop = 6300, StatusHeight = 255;
 constexpr int ListTop = 1980, ListHeight = 2760;
 const QString Open = QStringLiteral(">>");
 const QString Close = QStringLiteral("<<");
-const QString TypeOrChooseName = QStringLiteral("Type a file name or choose one in the list.");
-const QString ChooseName = QStringLiteral("Choose a file in the list: Ok needs its name.");
+QString TypeOrChooseName(const Program& p) {
+    return p.texts.Say("Type a file name or choose one in the list.");
+}
+QString ChooseName(const Program& p) {
+    return p.texts.Say("Choose a file in the list: Ok needs its name.");
+}
 
 QString joinPath(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return name;
@@ -143,7 +147,7 @@ void frmFile::formLoad() {
     for (int i = 0; i < Drive1.listCount(); ++i)
         List1.addItem(Drive1.list(i));
     for (int type = 0; type < TypeCount; ++type)
-        List3.addItem(formats::Filter(type).section(QLatin1Char('|'), 0, 0));
+        List3.addItem(p_.texts.Told(formats::Filter(type).section(QLatin1Char('|'), 0, 0)));
     List1.setListIndex(Drive1.indexOf(p_.folder.root()));
     List3.setListIndex(TypeSupported);
     PaneHeaderClick(Label6);
@@ -233,9 +237,9 @@ void frmFile::AskTypeAmong(const QList<int>& owners) {
     for (int format : owners)
         names << formats::Name(format);
     const QString last = names.takeLast();
-    nameHint_ = QStringLiteral("\"") + formats::ExtensionOf(txtFilename.text()) +
-                QStringLiteral("\" is the extension of ") + names.join(QStringLiteral(", ")) +
-                QStringLiteral(" and ") + last + QStringLiteral(": pick the type to write.");
+    nameHint_ = p_.texts.Say("\"%1\" is the extension of %2 and %3: pick the type to write.",
+                             formats::ExtensionOf(txtFilename.text()),
+                             names.join(QStringLiteral(", ")), last);
     ShowStatus(nameHint_);
     if (Label6.caption() == Open) PaneHeaderClick(Label6);
 }
@@ -256,8 +260,7 @@ bool frmFile::ShowsNameWritten() {
     const QString written = formats::WithExtension(name, type);
     if (written == name) return true;
     txtFilename.setText(written);
-    nameHint_ = QStringLiteral("The name now ends in the type's extension: Ok writes it as "
-                               "shown.");
+    nameHint_ = p_.texts.Say("The name now ends in the type's extension: Ok writes it as shown.");
     ShowStatus(nameHint_);
     return false;
 }
@@ -351,11 +354,11 @@ void frmFile::FileNameEdited() {
 void frmFile::ShowNameState() {
     const bool named = !txtFilename.text().isEmpty();
     cmdAction[Ok].setEnabled(named);
-    const QString& why = txtFilename.locked() ? ChooseName : TypeOrChooseName;
+    const QString why = txtFilename.locked() ? ChooseName(p_) : TypeOrChooseName(p_);
     const QString shown = lblErr.caption();
     if (!named)
         ShowStatus(why);
-    else if (shown == ChooseName || shown == TypeOrChooseName || shown == nameHint_)
+    else if (shown == ChooseName(p_) || shown == TypeOrChooseName(p_) || shown == nameHint_)
         ShowStatus(p_.texts.TextTable(4, 39));
 }
 
@@ -421,11 +424,10 @@ QString frmFile::NamedPath() const {
 bool frmFile::HasAnswer(bool media) {
     QString why;
     if (media && p_.players.mediaFileName().isEmpty())
-        why = QStringLiteral("No media file is loaded in the player, so there is no media name "
-                             "to use.") +
-              runtime::CrLf + QStringLiteral("Untick the option or type a file name.");
+        why = p_.texts.Say("No media file is loaded in the player, so there is no media name to "
+                           "use.\r\nUntick the option or type a file name.");
     else if (!media && runtime::Trim(txtFilename.text()).isEmpty())
-        why = TypeOrChooseName;
+        why = TypeOrChooseName(p_);
     if (why.isEmpty()) return true;
     p_.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"),
                             QStringLiteral("File Handling"));

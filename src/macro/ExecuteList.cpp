@@ -121,7 +121,7 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
     if (running_) return false; // one run at a time
     frmMain& w = p_.main();
     const QString ended = w.recorder.EndForRun();
-    w.StatusBar1.setPanelText(3, QStringLiteral("Macro"));
+    w.StatusBar1.setPanelText(3, p_.texts.Say("Macro"));
     w.recorder.Timer2.setEnabled(false);
     const QString help = w.brwHelp.locationURL();
     Macro& m = p_.macro;
@@ -141,21 +141,18 @@ bool ExecuteList::RunMacro(int slot, bool execute) {
         for (const QString& line : b.lines)
             sys.lstExec.addItem(line);
         // Test and Go both say where a list that grew too long was cut.
-        const QString cut = QStringLiteral("The execute list was cut at ") +
-                            QLocale(QLocale::English).toString(MaxListLines) +
-                            QStringLiteral(" lines.");
-        sys.Label1.setCaption(u' ' + runtime::TrimStr(b.lines.size()) +
-                              QStringLiteral(" functions with ") + runtime::TrimStr(b.lastLevel) +
-                              QStringLiteral(" embedded macro('s).") +
+        const QString cut = p_.texts.Say("The execute list was cut at %1 lines.",
+                                         QLocale(QLocale::English).toString(MaxListLines));
+        sys.Label1.setCaption(p_.texts.Say(" %1 functions with %2 embedded macro('s).",
+                                           runtime::TrimStr(b.lines.size()),
+                                           runtime::TrimStr(b.lastLevel)) +
                               (b.cut ? u' ' + cut : QString()));
         if (!b.overflow.isEmpty()) {
             if (execute)
                 p_.messages.ShowMessage(
-                    QStringLiteral("Error during building execute list./n") +
-                        (b.cut ? cut + QStringLiteral("/n") : QString()) +
-                        QStringLiteral("Check for endless loops./nLast known macro caused error "
-                                       "is '") +
-                        b.overflow + u'\'',
+                    p_.texts.Say("Error during building execute list./n%1Check for endless "
+                                 "loops./nLast known macro caused error is '%2'",
+                                 b.cut ? cut + QStringLiteral("/n") : QString(), b.overflow),
                     KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
             failed = execute;
         } else {
@@ -239,8 +236,9 @@ bool ExecuteList::runLine(int& i, bool execute, int& forLine) {
             Interpreter(p_).ExecMacro(text, data);
             if (p_.messages.RefusalsShown != refusals) m.MacroRunning = false;
         } else if (!found && execute) {
-            p_.messages.ShowMessage(QStringLiteral("Invalid code '") + text +
-                                        QStringLiteral("' found in macro. Press Ok to exit."),
+            p_.messages.ShowMessage(p_.texts.Say("Invalid code '%1' found in macro. Press Ok to "
+                                                 "exit.",
+                                                 text),
                                     KindStop, QStringLiteral("ok"),
                                     QStringLiteral("Macro Message"));
             return false;

@@ -49,10 +49,11 @@ void Interpreter::run(const QString& command, QString& data) {
 void Interpreter::fail(const QString& command, const QString& data, const QString& cause) {
     const QString line = command + (data.isEmpty() ? QString() : QStringLiteral(":=") + data);
     p_.messages.ShowMessage(
-        QStringLiteral("There was an error while executing this macro./n") +
-            MessageWindow::Verbatim(line) +
-            (cause.isEmpty() ? QString() : QStringLiteral(": ") + MessageWindow::Verbatim(cause)) +
-            QStringLiteral("/nCheck the macro content for manual inserted data."),
+        p_.texts.Say("There was an error while executing this macro./n%1%2/nCheck the macro "
+                     "content for manual inserted data.",
+                     MessageWindow::Verbatim(line),
+                     cause.isEmpty() ? QString()
+                                     : QStringLiteral(": ") + MessageWindow::Verbatim(cause)),
         KindQuestion, QStringLiteral("ok"), QStringLiteral("Macro Error"));
     p_.macro.MacroRunning = false;
 }

@@ -93,8 +93,8 @@ void RegisterSystemGroup(Program& p) {
     // A comment the recorder wrote for what it could not record is said again.
     c.add(QStringLiteral("System.Comment"), 1301, [&p](const QString& d) {
         if (!d.startsWith(Recorder::NotRecorded)) return;
-        p.macro.ReplayNotes << d;
-        p.main().StatusBar1.setPanelText(3, d);
+        p.macro.ReplayNotes << p.texts.Say("Not recorded: %1", d.mid(Recorder::NotRecorded.size()));
+        p.main().StatusBar1.setPanelText(3, p.macro.ReplayNotes.back());
     });
     c.add(QStringLiteral("System.Call.Macro"), 1302, Handler(nothing));
     c.add(QStringLiteral("System.mcrVar.Set"), 1303, [&p](const QString& d) { McrVarSet(p, d); });

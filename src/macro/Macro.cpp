@@ -13,6 +13,12 @@
 
 namespace {
 
+// The name a macro variable stored without one is known by: a name of the
+// macro language, no word of a pack.
+QString DefaultVarName() {
+    return QStringLiteral("mcrVar");
+}
+
 const QString Assign = QStringLiteral(":=");
 const QString AnswerPrefix = QStringLiteral("Answer: ");
 // The buttons by their answer number (0 Cancel, 1 Ok, 2 No, 3 Yes).
@@ -79,11 +85,10 @@ bool Macro::StoreVariable(const QString& name, const QString& value) {
     const int slot = FreeMcrVarSlot();
     if (!mcrVar[static_cast<std::size_t>(slot)].isEmpty()) {
         p_.messages.ShowMessage(
-            QStringLiteral("All ") + QString::number(McrVarCount) +
-                QStringLiteral(" macro variables are in use: the variable '") +
-                MessageWindow::Verbatim(name.isEmpty() ? QStringLiteral("mcrVar") : name) +
-                QStringLiteral("' was not stored./nClear variables with System.mcrVar.Clear "
-                               "first."),
+            p_.texts.Say("All %1 macro variables are in use: the variable '%2' was not "
+                         "stored./nClear variables with System.mcrVar.Clear first.",
+                         McrVarCount,
+                         MessageWindow::Verbatim(name.isEmpty() ? DefaultVarName() : name)),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Macro Message"));
         return false;
     }

@@ -254,11 +254,12 @@ void MacroEditor::MacroRename() {
     if (empty || HasMacroNamed(name, m) || p_.macroLibrary.NameTakenElsewhere(name)) {
         rtfMacroName.setText(list.list(m)); // the macro keeps its name
         p_.messages.ShowMessage(
-            empty ? QStringLiteral("A macro needs a name: the macro keeps its name '") +
-                        MessageWindow::Verbatim(list.list(m)) + u'\''
-                  : QStringLiteral("Another macro is named '") + MessageWindow::Verbatim(name) +
-                        QStringLiteral("' already: the macro keeps its name '") +
-                        MessageWindow::Verbatim(list.list(m)) + u'\'',
+            empty ? p_.texts.Say("A macro needs a name: the macro keeps its name '%1'",
+                                 MessageWindow::Verbatim(list.list(m)))
+                  : p_.texts.Say("Another macro is named '%1' already: the macro keeps its name "
+                                 "'%2'",
+                                 MessageWindow::Verbatim(name),
+                                 MessageWindow::Verbatim(list.list(m))),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Rename"));
         return;
     }

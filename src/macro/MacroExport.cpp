@@ -63,7 +63,7 @@ void PresetChooser(Program& p, frmFile& chooser, const QString& name) {
     chooser.txtFilename.setEnabled(true);
     chooser.txtFilename.setLocked(false);
     chooser.Check1.setEnabled(false);
-    chooser.lblInfo.setCaption(QStringLiteral("Export Macro"));
+    chooser.lblInfo.setCaption(p.texts.Say("Export Macro"));
     chooser.Label6.setEnabled(false);
     chooser.List3.setVisible(false);
 }
@@ -93,7 +93,7 @@ void MacroEditor::MacroExport() {
         lines << List7.list(i);
     QString error;
     if (!runtime::WriteTextFile(path, lines, &error))
-        p_.messages.ShowMessage(QStringLiteral("The macro was not exported: ") +
-                                    MessageWindow::Verbatim(error),
+        p_.messages.ShowMessage(p_.texts.Say("The macro was not exported: %1",
+                                             MessageWindow::Verbatim(p_.texts.Told(error))),
                                 KindExclamation, QStringLiteral("ok"), QStringLiteral("Export"));
 }

@@ -29,8 +29,8 @@ void MacroLibrary::ReadPlugins() {
     for (const QString& file : files) {
         const QString path = folder.filePath(file);
         if (ReadPlugin(path)) continue;
-        p_.messages.ShowMessage(QStringLiteral("Data in ") + MessageWindow::Verbatim(path) +
-                                    QStringLiteral(" is corrupt. Press 'Ok' to cancel reading."),
+        p_.messages.ShowMessage(p_.texts.Say("Data in %1 is corrupt. Press 'Ok' to cancel reading.",
+                                             MessageWindow::Verbatim(path)),
                                 KindStop, QStringLiteral("ok"), QStringLiteral("Plugin Error"));
         return;
     }

@@ -106,8 +106,8 @@ bool Recorder::awaitedActionSeen() const {
 
 QString Recorder::triggerText() const {
     const int key = p_.macro.TriggerKey;
-    return QStringLiteral("Trigger [") + runtime::TrimStr(key) + u',' + CommandOfCode(p_, key) +
-           u']';
+    return p_.texts.Say(
+        "Trigger %1", QStringLiteral("[%1,%2]").arg(runtime::TrimStr(key), CommandOfCode(p_, key)));
 }
 
 void Recorder::setStatus(const QString& text) {
@@ -163,7 +163,7 @@ QString Recorder::EndForRun() {
     Macro& m = p_.macro;
     if (m.RecordMode == Macro::RecordingMode) {
         p_.main().macroEditor.ExecuteListButton(MacroEditor::Record); // Record.Stop
-        return QStringLiteral("Recording ended: a macro ran");
+        return p_.texts.Say("Recording ended: a macro ran");
     }
     Timer2.setEnabled(false);
     DoKeyAction(m.TriggerKey, false);
@@ -201,8 +201,8 @@ void Recorder::recordAction() {
     // An action on a state no line names is not replayed elsewhere.
     for (const FieldLine& line : read)
         if (const QString refused = refusalOf(line.code, line.data); !refused.isEmpty())
-            return RecordNotRecorded(CommandOfCode(p_, action.code) + QStringLiteral(" on ") +
-                                     refused);
+            return RecordNotRecorded(
+                p_.texts.Say("%1 on %2", CommandOfCode(p_, action.code), refused));
     lastLine_ = 0;
     if (!recordFields(reads, read, typed)) return;
     const bool ranByItsField = reads.runBy > 0 && lastLine_ == reads.runBy;
@@ -210,18 +210,16 @@ void Recorder::recordAction() {
     if (!missing.isEmpty() && !recordLine(CommentCode, NotRecorded + missing)) return;
     if (!missing.isEmpty()) notes_ << missing;
     if (action.code == SpanCellValue && !spanCellExpected())
-        RecordNotRecorded(QStringLiteral("a span-list cell chosen by hand (row %1, column %2) "
-                                         "takes \"%3\"")
-                              .arg(reported_.spanRow)
-                              .arg(reported_.spanCol)
-                              .arg(action.text));
+        RecordNotRecorded(p_.texts.Say("a span-list cell chosen by hand (row %1, column %2) "
+                                       "takes \"%3\"",
+                                       reported_.spanRow, reported_.spanCol, action.text));
     else if (!ranByItsField && !recordLine(action.code, action.text))
         return;
     followSpanCell(action.code);
     noteFilled(&reads);
     if (notes_.isEmpty()) return;
-    setStatus(QStringLiteral("Macro [") + CommandOfCode(p_, action.code) +
-              QStringLiteral("] recorded. ") + NotRecorded + notes_.join(QStringLiteral("; ")));
+    setStatus(p_.texts.Say("Macro [%1] recorded. Not recorded: %2", CommandOfCode(p_, action.code),
+                           notes_.join(QStringLiteral("; "))));
 }
 
 // The lines that give the fields an action reads what the user's click
@@ -300,7 +298,7 @@ QString Recorder::unrecordedNow(const ActionReads& reads) const {
 void Recorder::RecordNotRecorded(const QString& what) {
     if (!recordLine(CommentCode, NotRecorded + what)) return;
     notes_ << what;
-    setStatus(NotRecorded + what);
+    setStatus(p_.texts.Say("Not recorded: %1", what));
 }
 
 // The recorder writes no line its interpreter would refuse: a state no
@@ -316,15 +314,14 @@ QString Recorder::refusalOf(int code, const QString& data) const {
         if (comma > 0 && whole && row >= 1 && row <= Tablets::Rows && col >= 1 &&
             col <= Tablets::Cols)
             return QString();
-        return QStringLiteral("the tablet cell ") + data +
-               QStringLiteral(", which no line selects");
+        return p_.texts.Say("the tablet cell %1, which no line selects", data);
     }
     if (code == EditorCellSelect) {
         const platform::Grid& g = p_.doc.grid();
         const int col = x.toInt();
         if (comma > 0 && whole && row >= 0 && row < g.rows() && col >= 0 && col < g.cols())
             return QString();
-        return QStringLiteral("the grid cell ") + data + QStringLiteral(", which no line selects");
+        return p_.texts.Say("the grid cell %1, which no line selects", data);
     }
     return QString();
 }
@@ -351,8 +348,7 @@ bool Recorder::recordLine(int code, const QString& text) {
         return false;
     remember(code, text);
     lastLine_ = code;
-    setStatus(QStringLiteral("Macro [") + table.fullName(at.group, at.position) +
-              QStringLiteral("] recorded"));
+    setStatus(p_.texts.Say("Macro [%1] recorded", table.fullName(at.group, at.position)));
     return true;
 }
 

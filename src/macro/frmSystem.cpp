@@ -104,8 +104,8 @@ QString frmSystem::ShowReplayNotes(const QStringList& notes) {
         lstNotes.addItem(note);
     lstNotes.setVisible(!notes.isEmpty());
     if (notes.size() < 2) return notes.value(0);
-    return QString::number(notes.size()) +
-           QStringLiteral(" steps were not recorded: System window, Last Execute List");
+    return p_.texts.Say("%1 steps were not recorded: System window, Last Execute List",
+                        notes.size());
 }
 
 void frmSystem::wire() {

@@ -22,9 +22,8 @@ void SelectFromData(Program& p, platform::ListBox& list, const QString& data, co
     const int index = data.trimmed().toInt(&number);
     if (!number || index < 0 || index >= list.listCount()) {
         p.messages.ShowMessage(
-            QStringLiteral("There is no ") + what + QStringLiteral(" number '") +
-                MessageWindow::Verbatim(data.trimmed()) +
-                QStringLiteral("': the list holds %1, numbered from 0.").arg(list.listCount()),
+            p.texts.Say("There is no %1 number '%2': the list holds %3, numbered from 0.", what,
+                        MessageWindow::Verbatim(data.trimmed()), list.listCount()),
             KindExclamation, QStringLiteral("ok"), p.texts.TextTable(9, 13));
         return;
     }
@@ -67,13 +66,13 @@ void RegisterCollectionCommands(Program& p) {
         p.commands.add(name, 0, [&p, run](const QString& data) { run(Ready(p), data); });
     };
     withData(QStringLiteral("Collection.Select"), [&p](frmDbase& w, const QString& d) {
-        SelectFromData(p, w.List1, d, QStringLiteral("collection"));
+        SelectFromData(p, w.List1, d, p.texts.Say("collection"));
     });
     withData(QStringLiteral("Collection.Item.Select"), [&p](frmDbase& w, const QString& d) {
-        SelectFromData(p, w.List2, d, QStringLiteral("item"));
+        SelectFromData(p, w.List2, d, p.texts.Say("item"));
     });
     withData(QStringLiteral("Collection.Format"), [&p](frmDbase& w, const QString& d) {
-        SelectFromData(p, w.List4, d, QStringLiteral("format"));
+        SelectFromData(p, w.List4, d, p.texts.Say("format"));
     });
     withData(QStringLiteral("Collection.Title.Change"), [](frmDbase& w, const QString& d) {
         FillAndRun(w.txtFile, d, [&w] { w.TitleChangeClick(); });

@@ -196,10 +196,10 @@ bool CollectionRecords::WriteRecords(const runtime::StoreRecords& merged, QStrin
 namespace {
 
 bool ReportNotWritten(Program& p, const QString& path, const QString& why) {
-    p.messages.ShowMessage(QStringLiteral("The collection file ") + MessageWindow::Verbatim(path) +
-                               QStringLiteral(" was not written (") + MessageWindow::Verbatim(why) +
-                               QStringLiteral(").") + runtime::CrLf +
-                               QStringLiteral("Any file of that name is left as it was."),
+    p.messages.ShowMessage(p.texts.Say("The collection file %1 was not written (%2).\r\nAny file "
+                                       "of that name is left as it was.",
+                                       MessageWindow::Verbatim(path),
+                                       MessageWindow::Verbatim(p.texts.Told(why))),
                            KindExclamation, QStringLiteral("ok"), p.texts.TextTable(9, 13));
     return false;
 }

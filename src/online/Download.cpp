@@ -59,10 +59,9 @@ bool OnlineLists::SelectedEntry(QStringList& fields) {
                        !fields[1].contains(QLatin1Char(' '));
     if (plain) return true;
     p_.messages.ShowMessage(
-        QStringLiteral("The download list names this file '") + MessageWindow::Verbatim(fields[0]) +
-            QStringLiteral("' ('") + MessageWindow::Verbatim(fields[1]) +
-            QStringLiteral("' on the server): that is not a plain file name, so Mirel does not "
-                           "download it."),
+        p_.texts.Say("The download list names this file '%1' ('%2' on the server): that is not "
+                     "a plain file name, so Mirel does not download it.",
+                     MessageWindow::Verbatim(fields[0]), MessageWindow::Verbatim(fields[1])),
         KindExclamation, QStringLiteral("ok"), title);
     return false;
 }

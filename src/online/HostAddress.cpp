@@ -40,8 +40,9 @@ QString GetLocalHostName(Program& p) {
     int error = 0;
     const QString name = HostName(&error);
     if (name.isEmpty())
-        ShowError(p, QStringLiteral("Socket error ") + QString::number(error) +
-                         QStringLiteral(" has occurred.  Unable to successfully get Host Name."));
+        ShowError(p, p.texts.Say("Socket error %1 has occurred.  Unable to successfully get Host "
+                                 "Name.",
+                                 error));
     return name;
 }
 
@@ -49,8 +50,9 @@ QString GetLocalIp(Program& p) {
     int error = 0;
     const QString name = HostName(&error).trimmed();
     if (name.isEmpty()) {
-        ShowError(p, QStringLiteral("Socket error ") + QString::number(error) +
-                         QStringLiteral(" has occurred. Unable to successfully get Host Name."));
+        ShowError(p, p.texts.Say("Socket error %1 has occurred. Unable to successfully get Host "
+                                 "Name.",
+                                 error));
         return {};
     }
     addrinfo hints{};

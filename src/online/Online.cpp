@@ -21,7 +21,7 @@ const QString WaitingText = QStringLiteral("Getting data. Please wait...");
 Online::Online(Program& p) : p_(p) {
     Inet1.onStateChanged = [this](int state) { Inet1_StateChanged(state); };
     Inet1.onProgress = [this] { ShowProgress(); };
-    Inet1.onCancelEnded = [this](const QString& left) { CancelEnded(left); };
+    Inet1.onCancelEnded = [this](const QString& left) { CancelEnded(p_.texts.Told(left)); };
 }
 
 void Online::LoadInternetSettings() {
@@ -101,8 +101,8 @@ bool Online::Execute(Request request) {
     request.id = ++requestIds_;
     waiting_.push_back(std::move(request));
     if (running_)
-        ShowTransferStatus(Describe(waiting_.back()) + QStringLiteral(" waits until ") +
-                           Describe(*running_) + QStringLiteral(" has ended."));
+        ShowTransferStatus(p_.texts.Say("%1 waits until %2 has ended.", Describe(waiting_.back()),
+                                        Describe(*running_)));
     StartNext();
     return true;
 }
@@ -113,7 +113,7 @@ QString Online::WaitingNote() const {
     QStringList names;
     for (const Request& r : waiting_)
         names << Describe(r);
-    return QStringLiteral(" (then ") + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return p_.texts.Say(" (then %1)", names.join(QStringLiteral(", ")));
 }
 
 std::vector<Online::Request> Online::Requests() const {
@@ -162,20 +162,19 @@ void Online::CancelTransfers() {
         if (r.kind == Upload) {
             QFile::remove(UploadCopy(r.serverName));
             if (p_.hasMain()) {
-                p_.main().online.Log(OnlineTab::TimedLine(QStringLiteral("Upload cancelled.")));
+                p_.main().online.Log(OnlineTab::TimedLine(p_.texts.Say("Upload cancelled.")));
                 p_.main().online.LogEnd();
             }
         }
     QStringList notStarted;
     for (std::size_t i = ran ? 1 : 0; i < dropped.size(); ++i)
         notStarted << Describe(dropped[i]);
-    cancelledText_ = QStringLiteral("Transfer cancelled.");
-    if (!notStarted.isEmpty())
-        cancelledText_ += QStringLiteral(" Not started: ") + notStarted.join(QStringLiteral(", ")) +
-                          QLatin1Char('.');
+    cancelledText_ = notStarted.isEmpty() ? p_.texts.Say("Transfer cancelled.")
+                                          : p_.texts.Say("Transfer cancelled. Not started: %1.",
+                                                         notStarted.join(QStringLiteral(", ")));
     // Until the part an upload sent is deleted, the server is not as Mirel says.
     ShowTransferStatus(Inet1.CleaningUp()
-                           ? QStringLiteral("Cancelling: removing from the server what was sent...")
+                           ? p_.texts.Say("Cancelling: removing from the server what was sent...")
                            : cancelledText_);
     if (p_.hasMain()) {
         p_.main().online.cmdTransferCancel.setEnabled(false);
@@ -214,8 +213,9 @@ void Online::Inet1_StateChanged(int state) {
 // either: they go, so that one message says it.
 void Online::Failed(const Request& request) {
     QString info = FailureText(request);
-    if (!Inet1.LeftOnServer().isEmpty()) info += QStringLiteral(". ") + Inet1.LeftOnServer();
-    ShowTransferStatus(Describe(request) + QStringLiteral(" failed: ") + info);
+    if (!Inet1.LeftOnServer().isEmpty())
+        info += QStringLiteral(". ") + p_.texts.Told(Inet1.LeftOnServer());
+    ShowTransferStatus(p_.texts.Say("%1 failed: %2", Describe(request), info));
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     if (request.kind == Upload) UploadFailed(request);
     if (request.startup && Inet1.ResponseCode() == 0) DropWaitingStartupRequests();
@@ -271,7 +271,7 @@ void Online::DropWaitingStartupRequests() {
 }
 
 void Online::Completed(const Request& request) {
-    ShowTransferStatus(Describe(request) + QStringLiteral(": done."));
+    ShowTransferStatus(p_.texts.Say("%1: done.", Describe(request)));
     if (p_.hasMain()) p_.main().online.prgTransfer.setValue(0);
     switch (request.kind) {
     case DownloadList:
@@ -303,9 +303,9 @@ void Online::ShowTransferStatus(const QString& text) {
 void Online::ShowProgress() {
     if (!running_ || !p_.hasMain()) return;
     const qint64 done = Inet1.bytesDone(), total = Inet1.bytesTotal();
-    QString text = Describe(*running_) + QStringLiteral(": ") + QString::number(done) +
-                   QStringLiteral(" bytes");
-    if (total > 0) text += QStringLiteral(" of ") + QString::number(total);
+    const QString text = total > 0
+                             ? p_.texts.Say("%1: %2 bytes of %3", Describe(*running_), done, total)
+                             : p_.texts.Say("%1: %2 bytes", Describe(*running_), done);
     ShowTransferStatus(text + WaitingNote());
     p_.main().online.prgTransfer.setValue(total > 0 ? 100.0 * double(done) / double(total) : 0);
 }
@@ -318,7 +318,7 @@ bool Online::CommandRuns() const {
 // Why a request failed, naming the server where the server failed, the file
 // otherwise.
 QString Online::FailureText(const Request& request) const {
-    return PlainTransferError(Inet1.ResponseInfo(),
+    return PlainTransferError(p_.texts, Inet1.ResponseInfo(),
                               Inet1.ServerFailed() ? FtpAddress : ServerFile(request));
 }
 
@@ -327,9 +327,9 @@ QString Online::ServerFile(const Request& request) {
     return platform::Inet::ParseOperation(request.operation).remote;
 }
 
-QString Online::Describe(const Request& request) {
-    return (request.kind == Upload ? QStringLiteral("Sending ") : QStringLiteral("Getting ")) +
-           request.serverName;
+QString Online::Describe(const Request& request) const {
+    return request.kind == Upload ? p_.texts.Say("Sending %1", request.serverName)
+                                  : p_.texts.Say("Getting %1", request.serverName);
 }
 
 // The format panel gets back what a download's waiting text replaced.

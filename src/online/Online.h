@@ -127,7 +127,7 @@ private:
     void RestoreStatusText();
     void NoServer();
     void DropWaitingStartupRequests();
-    static QString Describe(const Request& request);
+    QString Describe(const Request& request) const;
     static QString ServerFile(const Request& request);
 
     // Completions (OnlineCompletion.cpp).

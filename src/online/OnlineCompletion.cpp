@@ -37,7 +37,7 @@ void Online::ListReceived(const Request& request) {
     QFile::remove(received);
     const QString title = p_.texts.TextTable(9, 13);
     if (!file.ok) {
-        p_.messages.ShowMessage(MessageWindow::Verbatim(file.error), KindExclamation,
+        p_.messages.ShowMessage(MessageWindow::Verbatim(p_.texts.Told(file.error)), KindExclamation,
                                 QStringLiteral("ok"), title);
         return;
     }
@@ -47,7 +47,7 @@ void Online::ListReceived(const Request& request) {
     QString error;
     if (!runtime::WriteTextFile(p_.folder.path(runtime::Place::DownloadList),
                                 QStringList{when} + file.lines, &error)) {
-        p_.messages.ShowMessage(MessageWindow::Verbatim(error), KindExclamation,
+        p_.messages.ShowMessage(MessageWindow::Verbatim(p_.texts.Told(error)), KindExclamation,
                                 QStringLiteral("ok"), title);
         return;
     }
@@ -77,8 +77,8 @@ void Online::DownloadReceived(const Request& request) {
 bool Online::ConfirmDownloadOverUnsaved(const QString& received) {
     if (!p_.doc.FileChanged) return true;
     const int answer = p_.messages.ShowMessage(
-        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) +
-            QStringLiteral(" has been changed and not saved. Do you want to continue loading ?"),
+        p_.texts.Say("File %1 has been changed and not saved. Do you want to continue loading ?",
+                     MessageWindow::Verbatim(p_.files.CurFileName)),
         KindQuestion, QStringLiteral("yesno"), QStringLiteral("Warning: File not saved"), false,
         {p_.files.CurFileName, Question::UnsavedWork});
     if (answer != AnswerNo) return true;
@@ -104,8 +104,8 @@ bool Online::StoreDownload(const QString& received, const QString& target) {
     source.close();
     QFile::remove(received);
     if (!ok)
-        p_.messages.ShowMessage(QStringLiteral("Error writing file (") +
-                                    MessageWindow::Verbatim(reason) + QStringLiteral(")."),
+        p_.messages.ShowMessage(p_.texts.Say("Error writing file (%1).",
+                                             MessageWindow::Verbatim(p_.texts.Told(reason))),
                                 KindStop, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     return ok;
 }
@@ -125,10 +125,10 @@ void Online::UploadSent(const Request& request) {
     QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(QStringLiteral("File send.")));
-    tab.Log(OnlineTab::TimedLine(QStringLiteral("File transfer completed.")));
-    tab.Log(QStringLiteral("  Your file will be added to the download list as soon as possible if "
-                           "NOT already exists."));
+    tab.Log(OnlineTab::TimedLine(p_.texts.Say("File send.")));
+    tab.Log(OnlineTab::TimedLine(p_.texts.Say("File transfer completed.")));
+    tab.Log(p_.texts.Say("  Your file will be added to the download list as soon as possible if "
+                         "NOT already exists."));
     tab.LogEnd();
 }
 
@@ -137,9 +137,9 @@ void Online::UploadFailed(const Request& request) {
     QFile::remove(UploadCopy(request.serverName));
     if (!p_.hasMain()) return;
     OnlineTab& tab = p_.main().online;
-    tab.Log(OnlineTab::TimedLine(QStringLiteral("Could not upload file. ") + FailureText(request) +
-                                 QLatin1Char('.')));
-    if (!Inet1.LeftOnServer().isEmpty()) tab.Log(OnlineTab::TimedLine(Inet1.LeftOnServer()));
+    tab.Log(OnlineTab::TimedLine(p_.texts.Say("Could not upload file. %1.", FailureText(request))));
+    if (!Inet1.LeftOnServer().isEmpty())
+        tab.Log(OnlineTab::TimedLine(p_.texts.Told(Inet1.LeftOnServer())));
     tab.LogEnd();
 }
 
@@ -162,8 +162,8 @@ void Online::VersionReceived() {
     using V = ProgramVersionNumbers;
     const QString own = QStringLiteral("%1%2%3").arg(V::Major).arg(V::Minor).arg(V::Revision);
     if (runtime::Val(line) <= runtime::Val(own)) return;
-    UpdateNotice = QStringLiteral("Update available ") + line.left(1) + QLatin1Char('.') +
-                   line.mid(1, 1) + QStringLiteral(" (build ") + line + QLatin1Char(')');
+    UpdateNotice =
+        p_.texts.Say("Update available %1.%2 (build %3)", line.left(1), line.mid(1, 1), line);
     if (p_.hasSplash() && p_.splash().isLoaded()) p_.splash().Label2.setCaption(UpdateNotice);
     ShowTransferStatus(UpdateNotice);
 }

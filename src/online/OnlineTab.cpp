@@ -94,9 +94,10 @@ void OnlineTab::UploadLanguageChosen() {
     platform::ComboBox& languages = Combo8[1];
     const int index = languages.listIndex();
     p_.macro.SetMacroAction(QString(), Online::ActionUploadLanguage + index);
+    const QString line = p_.texts.Say("Language: %1", QString());
     for (int i = List8.listCount() - 1; i >= 0; --i) {
-        if (List8.list(i).left(9) != QLatin1String("Language:")) continue;
-        List8.setList(i, QStringLiteral("Language: ") + languages.text());
+        if (!List8.list(i).startsWith(line)) continue;
+        List8.setList(i, p_.texts.Say("Language: %1", languages.text()));
         break;
     }
     Label61.setCaption(languages.text());

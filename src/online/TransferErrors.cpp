@@ -1,10 +1,12 @@
 #include "online/TransferErrors.h"
 
+#include "shell/TextTables.h"
+
 namespace {
 const QString Generic = QStringLiteral("The transfer failed");
 } // namespace
 
-QString PlainTransferError(const QString& info, const QString& serverFile) {
+QString PlainTransferError(const TextTables& t, const QString& info, const QString& serverFile) {
     QString text = info.trimmed();
     // "The server cannot be reached (Failed to connect to ... ; errno: 115)":
     // the detail in brackets is the library's, not the user's; only where
@@ -18,6 +20,8 @@ QString PlainTransferError(const QString& info, const QString& serverFile) {
         }
     }
     if (text.isEmpty()) text = Generic;
+    const bool generic = text.startsWith(Generic);
+    text = t.Told(text);
     if (!serverFile.isEmpty()) text += QStringLiteral(": ") + serverFile;
-    return text.startsWith(Generic) ? text + detail : text;
+    return generic ? text + detail : text;
 }

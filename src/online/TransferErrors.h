@@ -5,6 +5,8 @@
 
 #include <QString>
 
-// `info` as the transfer control reports it after an error; `serverFile` the
-// file's name on the server.
-QString PlainTransferError(const QString& info, const QString& serverFile);
+class TextTables;
+
+// `info` as the transfer control reports it after an error, in the pack's
+// words where the pack gives them; `serverFile` the file's name on the server.
+QString PlainTransferError(const TextTables& t, const QString& info, const QString& serverFile);

@@ -21,31 +21,31 @@ void OnlineTab::UploadSend() {
     p_.macro.SetMacroAction(QString(), Online::ActionUploadSend);
     Log(QStringLiteral(" >Start"));
     if (p_.online.FtpAddress.isEmpty()) {
-        StopUpload(QStringLiteral("No server is set (System/i.set names none); nothing was sent."));
+        StopUpload(p_.texts.Say("No server is set (System/i.set names none); nothing was sent."));
         return;
     }
-    Log(TimedLine(QStringLiteral("Creating file...")));
+    Log(TimedLine(p_.texts.Say("Creating file...")));
     if (!SaveBeforeUpload()) return;
     const QString name = p_.files.FtpFileName;
     for (const Online::Request& r : p_.online.Requests())
         if (r.kind == Online::Upload && r.serverName == name) {
-            StopUpload(QStringLiteral("The same file waits to be sent already."));
+            StopUpload(p_.texts.Say("The same file waits to be sent already."));
             return;
         }
     const QString copy = p_.online.UploadCopy(name);
     QDir().mkpath(QFileInfo(copy).absolutePath());
     if (!WriteUploadCopy(copy)) return;
-    Log(TimedLine(QStringLiteral("File created.")));
+    Log(TimedLine(p_.texts.Say("File created.")));
     Online::Request request;
     request.kind = Online::Upload;
     request.serverName = name;
     request.operation = QStringLiteral("PUT ") + copy + QStringLiteral(" new_") + name;
     if (!p_.online.Execute(request)) {
         QFile::remove(copy);
-        StopUpload(QStringLiteral("The same file waits to be sent already."));
+        StopUpload(p_.texts.Say("The same file waits to be sent already."));
         return;
     }
-    Log(TimedLine(QStringLiteral("Sending information to server...")));
+    Log(TimedLine(p_.texts.Say("Sending information to server...")));
     Command40.setEnabled(true);
 }
 
@@ -55,7 +55,7 @@ void OnlineTab::UploadSend() {
 bool OnlineTab::SaveBeforeUpload() {
     Files& files = p_.files;
     if (files.CurFileName.isEmpty()) {
-        StopUpload(QStringLiteral("No file to send: open or save a subtitle file first."));
+        StopUpload(p_.texts.Say("No file to send: open or save a subtitle file first."));
         return false;
     }
     if (p_.doc.FileChanged || files.ChangedOnDisk(files.CurFileName)) {
@@ -64,15 +64,14 @@ bool OnlineTab::SaveBeforeUpload() {
         p_.fileChooser().lblFullName.setCaption(files.CurFileName); // the writer's target
         if (!p_.fileCommands.SaveSubFile(format, lastRow)) {
             StopUpload(p_.doc.FileChanged
-                           ? QStringLiteral("The changed file was not saved; nothing was sent.")
-                           : QStringLiteral("The file was changed on disk since Mirel read it "
-                                            "and was not written over; nothing was sent."));
+                           ? p_.texts.Say("The changed file was not saved; nothing was sent.")
+                           : p_.texts.Say("The file was changed on disk since Mirel read it and "
+                                          "was not written over; nothing was sent."));
             return false;
         }
     }
     if (!QFileInfo(files.CurFileName).isFile()) {
-        StopUpload(QStringLiteral("File ") + files.CurFileName +
-                   QStringLiteral(" not found; nothing was sent."));
+        StopUpload(p_.texts.Say("File %1 not found; nothing was sent.", files.CurFileName));
         return false;
     }
     return true;
@@ -92,7 +91,7 @@ bool OnlineTab::WriteUploadCopy(const QString& copy) {
         reason = source.errorString();
     else if (reason.startsWith(QStringLiteral("Cannot write ") + copy + QStringLiteral(": ")))
         reason = reason.mid(15 + copy.size());
-    if (!ok) StopUpload(QStringLiteral("Could not create ") + copy + QStringLiteral(": ") + reason);
+    if (!ok) StopUpload(p_.texts.Say("Could not create %1: %2", copy, p_.texts.Told(reason)));
     return ok;
 }
 

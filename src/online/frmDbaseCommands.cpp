@@ -91,14 +91,18 @@ bool frmDbase::readCollection(const QString& file) {
     }
     const runtime::TextFileContent content = runtime::ReadTextFile(name);
     QString why;
+    const QString shown = MessageWindow::Verbatim(name);
     if (!content.ok)
-        why = QStringLiteral(" could not be read. It may have been moved or deleted.");
+        why = p_.texts.Say("The collection file %1 could not be read. It may have been moved or "
+                           "deleted.",
+                           shown);
     else if (content.lines.value(0) == p_.shell.ProgramVersion)
-        why = QStringLiteral(" is damaged: its item list does not fit the collection layout.");
+        why = p_.texts.Say("The collection file %1 is damaged: its item list does not fit the "
+                           "collection layout.",
+                           shown);
     if (!why.isEmpty())
-        p_.messages.ShowMessage(QStringLiteral("The collection file ") +
-                                    MessageWindow::Verbatim(name) + why,
-                                KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+        p_.messages.ShowMessage(why, KindExclamation, QStringLiteral("ok"),
+                                p_.texts.TextTable(9, 13));
     CollectionItems.clear();
     lstBuff.clear();
     return false;
@@ -201,11 +205,10 @@ void frmDbase::DeleteFileClick() {
     const QString path = p_.folder.path(runtime::Place::FilesFolder, file);
     QFile target(path);
     if (!target.remove())
-        p_.messages.ShowMessage(
-            QStringLiteral("The collection file ") + MessageWindow::Verbatim(path) +
-                QStringLiteral(" could not be deleted (") +
-                MessageWindow::Verbatim(target.errorString()) + QStringLiteral(")."),
-            KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+        p_.messages.ShowMessage(p_.texts.Say("The collection file %1 could not be deleted (%2).",
+                                             MessageWindow::Verbatim(path),
+                                             MessageWindow::Verbatim(target.errorString())),
+                                KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
     UpdateList();
 }
 

@@ -89,12 +89,11 @@ std::optional<QStringList> frmDbase::itemLines(int item) {
         if (!found.isEmpty() || (first >= 1 && runtime::Val(line.left(5)) == first)) found << line;
     }
     if (wanted >= 1 && wanted <= Document::MaxLines && found.size() == wanted) return found;
-    p_.messages.ShowMessage(QStringLiteral("The item '") +
-                                MessageWindow::Verbatim(CollectionItems.Name(item)) +
-                                QStringLiteral("' was not found whole in the collection file ") +
-                                MessageWindow::Verbatim(path) +
-                                QStringLiteral(" (%1 of its lines).").arg(found.size()) +
-                                runtime::CrLf + QStringLiteral("The document was left as it was."),
+    p_.messages.ShowMessage(p_.texts.Say("The item '%1' was not found whole in the collection "
+                                         "file %2 (%3 of its lines).\r\nThe document was left "
+                                         "as it was.",
+                                         MessageWindow::Verbatim(CollectionItems.Name(item)),
+                                         MessageWindow::Verbatim(path), found.size()),
                             KindExclamation, QStringLiteral("ok"), QStringLiteral("Extract Item"));
     return std::nullopt;
 }
@@ -103,10 +102,10 @@ std::optional<QStringList> frmDbase::itemLines(int item) {
 bool frmDbase::mayReplaceDocument() {
     if (!p_.doc.FileChanged) return true;
     const int answer = p_.messages.ShowMessage(
-        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) +
-            QStringLiteral(" has been changed and not saved.") + runtime::CrLf +
-            QStringLiteral("Do you want to save it before the item replaces it?") + runtime::CrLf +
-            QStringLiteral("If you choose 'No', all changes are lost."),
+        p_.texts.Say("File %1 has been changed and not saved.\r\nDo you want to save it before "
+                     "the item replaces it?\r\nIf you choose '%2', all changes are lost.",
+                     MessageWindow::Verbatim(p_.files.CurFileName),
+                     p_.messages.ButtonWord(AnswerNo)),
         KindQuestion, QStringLiteral("yesnocancel"), QStringLiteral("Warning: File not saved"),
         false, {p_.files.CurFileName, Question::UnsavedWork});
     if (answer == AnswerNo) return true;

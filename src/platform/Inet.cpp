@@ -1,6 +1,7 @@
 #include "platform/Inet.h"
 
 #include "runtime/SafeWrite.h"
+#include "runtime/Strings.h"
 
 #include <QFile>
 #include <QLibrary>
@@ -114,37 +115,38 @@ QString Describe(CURLcode code, bool put, int timeout, bool* server) {
     *server = true;
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-        return QStringLiteral("The server's name is not known");
+        return runtime::English("The server's name is not known");
     case CURLE_COULDNT_CONNECT:
-        return QStringLiteral("The server cannot be reached");
+        return runtime::English("The server cannot be reached");
     case CURLE_OPERATION_TIMEDOUT:
-        return QStringLiteral("The server did not answer within %1 seconds").arg(timeout);
+        return runtime::English("The server did not answer within %1 seconds").arg(timeout);
     case CURLE_LOGIN_DENIED:
-        return QStringLiteral("The server refused the login");
+        return runtime::English("The server refused the login");
     default:
         break;
     }
     *server = false;
     switch (code) {
     case CURLE_REMOTE_FILE_NOT_FOUND:
-        return QStringLiteral("The file is not on the server");
+        return runtime::English("The file is not on the server");
     case CURLE_REMOTE_ACCESS_DENIED:
     case CURLE_UPLOAD_FAILED:
-        return QStringLiteral("The server refused the file");
+        return runtime::English("The server refused the file");
     case CURLE_WRITE_ERROR:
-        return QStringLiteral("The received data could not be stored");
+        return runtime::English("The received data could not be stored");
     case CURLE_READ_ERROR:
-        return QStringLiteral("The file to send could not be read");
+        return runtime::English("The file to send could not be read");
     case CURLE_UNSUPPORTED_PROTOCOL:
-        return QStringLiteral("The server address names no FTP or HTTP server");
+        return runtime::English("The server address names no FTP or HTTP server");
     case CURLE_URL_MALFORMAT:
-        return QStringLiteral("The server address or the file's name cannot be used in a request");
+        return runtime::English(
+            "The server address or the file's name cannot be used in a request");
     case CURLE_PARTIAL_FILE:
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
-        return put ? QStringLiteral("The server broke off before the whole file was sent")
-                   : QStringLiteral("The server broke off before the whole file arrived");
+        return put ? runtime::English("The server broke off before the whole file was sent")
+                   : runtime::English("The server broke off before the whole file arrived");
     default:
         return {};
     }
@@ -156,11 +158,11 @@ QString MayBeLeft(const QString& remote, qint64 done, qint64 total) {
     const QLocale english(QLocale::English);
     const QString name = remote.section(QLatin1Char('/'), -1);
     if (done >= total)
-        return QStringLiteral("%1 may be on the server, whole or in part (%2 bytes were sent): "
-                              "delete it there.")
+        return runtime::English("%1 may be on the server, whole or in part (%2 bytes were sent): "
+                                "delete it there.")
             .arg(name, english.toString(total));
-    return QStringLiteral("%1 may be on the server in part (up to %2 of %3 bytes): delete it "
-                          "there.")
+    return runtime::English("%1 may be on the server in part (up to %2 of %3 bytes): delete it "
+                            "there.")
         .arg(name, english.toString(done), english.toString(total));
 }
 
@@ -267,7 +269,7 @@ QString Job::leftText(CURLcode asked, curl_off_t size) const {
     if (asked == CURLE_OK || asked == CURLE_REMOTE_FILE_NOT_FOUND) return {}; // gone
     if (asked != CURLE_QUOTE_ERROR || size < 0) return MayBeLeft(remote, serverTook(), total);
     const QLocale english(QLocale::English);
-    return QStringLiteral("%1 on the server holds %2 of %3 bytes: delete it there.")
+    return runtime::English("%1 on the server holds %2 of %3 bytes: delete it there.")
         .arg(remote.section(QLatin1Char('/'), -1), english.toString(qint64(size)),
              english.toString(total));
 }
@@ -830,7 +832,7 @@ bool Inet::Impl::start(const QString& server, const Operation& op) {
     memory.clear();
     done = total = 0;
     if (!Curl().ok) {
-        responseInfo = QStringLiteral("The transfer library (libcurl) cannot be loaded");
+        responseInfo = runtime::English("The transfer library (libcurl) cannot be loaded");
         return false;
     }
     ensureEngine();
@@ -854,14 +856,13 @@ bool Inet::Impl::openFiles(Job& job, const Operation& op) {
     if (op.put) {
         job.source = std::make_unique<QFile>(op.local);
         if (job.source->open(QIODevice::ReadOnly)) return true;
-        responseInfo = QStringLiteral("Cannot read ") + op.local + QStringLiteral(": ") +
-                       job.source->errorString();
+        responseInfo =
+            runtime::English("Cannot read %1: %2").arg(op.local, job.source->errorString());
     } else {
         if (op.local.isEmpty()) return true;
         job.target = std::make_unique<runtime::ReplacingFile>(op.local);
         if (job.target->open()) return true;
-        responseInfo = QStringLiteral("Cannot write ") + op.local + QStringLiteral(": ") +
-                       job.target->reason();
+        responseInfo = runtime::English("Cannot write %1: %2").arg(op.local, job.target->reason());
     }
     return false;
 }
@@ -947,8 +948,8 @@ void Inet::Impl::finish(Job& which) {
     leftOnServer = which.leftOnServer;
     bool ok = which.result == CURLE_OK;
     if (!ok && which.target && which.target->error() != 0) { // the disk refused the data
-        responseInfo = QStringLiteral("Cannot write ") + which.local + QStringLiteral(": ") +
-                       which.target->reason();
+        responseInfo =
+            runtime::English("Cannot write %1: %2").arg(which.local, which.target->reason());
     } else if (!ok) {
         responseInfo = Describe(which.result, which.put, which.timeout, &serverFailed);
         if (responseInfo.isEmpty())
@@ -957,11 +958,11 @@ void Inet::Impl::finish(Job& which) {
         else if (!which.detail.isEmpty())
             responseInfo += QStringLiteral(" (") + which.detail + QLatin1Char(')');
         if (which.result == CURLE_FAILED_INIT)
-            responseInfo = QStringLiteral("The transfer could not start");
+            responseInfo = runtime::English("The transfer could not start");
     } else if (which.target && !which.target->commit()) {
         ok = false;
-        responseInfo = QStringLiteral("Cannot write ") + which.local + QStringLiteral(": ") +
-                       which.target->reason();
+        responseInfo =
+            runtime::English("Cannot write %1: %2").arg(which.local, which.target->reason());
     }
     which.target.reset(); // committed, or thrown away
     memory = std::move(which.memory);

@@ -1,5 +1,7 @@
 #include "runtime/SafeWrite.h"
 
+#include "runtime/Strings.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -37,7 +39,7 @@ bool Fail(QString* error, const QString& message) {
 }
 
 QString CannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot write %1: %2").arg(path, reason);
+    return English("Cannot write %1: %2").arg(path, reason);
 }
 
 // The file a write replaces: a symbolic link's target, so that the link
@@ -288,23 +290,23 @@ int PutBack(int fd, const QByteArray& old) {
 
 QString InPlaceFailure(const QString& path, const QString& cause, int error,
                        const QString& outcome) {
-    return CannotWrite(path, SystemReason(error)) + QStringLiteral(". ") + cause +
-           QStringLiteral(", so the save went into the file itself; ") + outcome;
+    return English("%1. %2, so the save went into the file itself; %3")
+        .arg(CannotWrite(path, SystemReason(error)), cause, outcome);
 }
 
 // Why a file is written in place: no temporary file can be made beside it,
 // or none can take its owner or permissions. "" when it is not.
 QString InPlaceCause(const ReplacingFile& file) {
     if (file.notKept() == ReplacingFile::NotKept::Owner)
-        return QStringLiteral("Its owner or group cannot be given to a new file");
+        return English("Its owner or group cannot be given to a new file");
     if (file.notKept() == ReplacingFile::NotKept::Mode)
-        return QStringLiteral("Its permissions cannot be given to a new file");
+        return English("Its permissions cannot be given to a new file");
     switch (file.error()) {
     case ENAMETOOLONG:
-        return QStringLiteral("Its name is too long for a temporary file beside it");
+        return English("Its name is too long for a temporary file beside it");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Its folder cannot be written");
+        return English("Its folder cannot be written");
     default:
         return QString();
     }
@@ -324,7 +326,7 @@ bool WriteInPlace(const QString& path, const QString& shown, const QByteArray& b
         ::close(fd);
         return Fail(error, InPlaceFailure(shown, cause, code, outcome));
     };
-    const QString untouched = QStringLiteral("nothing in it was changed.");
+    const QString untouched = English("nothing in it was changed.");
     QByteArray old;
     if (!ReadAll(fd, old)) return failed(errno, untouched);
     if (const int refused = Reserve(fd, old.size(), bytes.size()))
@@ -335,10 +337,10 @@ bool WriteInPlace(const QString& path, const QString& shown, const QByteArray& b
         return true;
     }
     const int back = PutBack(fd, old);
-    if (back == 0) return failed(written, QStringLiteral("its old text was put back."));
-    return failed(written, QStringLiteral("its old text could not be put back (%1), so the file "
-                                          "may be damaged.")
-                               .arg(SystemReason(back)));
+    if (back == 0) return failed(written, English("its old text was put back."));
+    return failed(written,
+                  English("its old text could not be put back (%1), so the file may be damaged.")
+                      .arg(SystemReason(back)));
 }
 
 // A file with more than one name keeps them all only when it is written in
@@ -353,17 +355,17 @@ bool HasOtherNames(const QString& path) {
 bool ReplaceFileWhole(const QString& path, const QByteArray& bytes, QString* error) {
     if (HasOtherNames(path))
         return WriteInPlace(Resolved(path), path, bytes,
-                            QStringLiteral("It has other names (hard links), which a new file "
-                                           "would not share"),
+                            English("It has other names (hard links), which a new file would "
+                                    "not share"),
                             error);
     ReplacingFile file(path);
     if (file.open()) {
         if (file.write(bytes.constData(), bytes.size()) && file.commit()) return true;
         if (!file.replaced()) return Fail(error, CannotWrite(path, file.reason()));
-        return Fail(error, CannotWrite(path, file.reason()) +
-                               QStringLiteral(". The file holds the new text, but its folder did "
-                                              "not reach the disk: if the system stops before "
-                                              "it does, the file may be lost or old again."));
+        return Fail(error, English("%1. The file holds the new text, but its folder did not "
+                                   "reach the disk: if the system stops before it does, the file "
+                                   "may be lost or old again.")
+                               .arg(CannotWrite(path, file.reason())));
     }
     const QString target = Resolved(path);
     const QString cause = InPlaceCause(file);

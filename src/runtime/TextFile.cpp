@@ -1,6 +1,7 @@
 #include "runtime/TextFile.h"
 
 #include "runtime/SafeWrite.h"
+#include "runtime/Strings.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -262,12 +263,12 @@ TextFileContent ReadTextFile(const QString& path) {
     TextFileContent content;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        content.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        content.error = English("Cannot open %1: %2").arg(path, file.errorString());
         return content;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        content.error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        content.error = English("Cannot read %1: %2").arg(path, file.errorString());
         return content;
     }
     content.lines = DecodeLines(bytes, &content.encoding, &content.hadBom);
@@ -296,7 +297,7 @@ bool AppendTextLines(const QString& path, const QStringList& lines, QString* err
         reason = Reason(file);
     else
         return true;
-    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, reason);
+    if (error) *error = English("Cannot write %1: %2").arg(path, reason);
     return false;
 }
 

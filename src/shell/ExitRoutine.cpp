@@ -39,10 +39,10 @@ bool ExitRoutine::OfferToSave(Mode mode) {
     if (!p_.doc.FileChanged) return true;
     const bool exit = mode == Mode::Exit;
     const int answer = p_.messages.ShowMessage(
-        QStringLiteral("File ") + MessageWindow::Verbatim(p_.files.CurFileName) + CrLf +
-            QStringLiteral("has been changed and not saved.") + CrLf +
-            QStringLiteral("Do you want to save now?") + CrLf +
-            QStringLiteral("If you choose 'No', all changes are lost."),
+        p_.texts.Say("File %1\r\nhas been changed and not saved.\r\nDo you want to save "
+                     "now?\r\nIf you choose '%2', all changes are lost.",
+                     MessageWindow::Verbatim(p_.files.CurFileName),
+                     p_.messages.ButtonWord(AnswerNo)),
         KindExclamation, exit ? QStringLiteral("yesnocancel") : QStringLiteral("yesno"),
         QStringLiteral("Warning: File not saved"), false,
         {p_.files.CurFileName, Question::UnsavedWork});
@@ -105,10 +105,12 @@ void ExitRoutine::WriteMergedList(runtime::Place file, const QStringList& held, 
 // means: it is not said again.
 void ExitRoutine::ReportUnwritten(const QStringList& failed) {
     if (failed.isEmpty() || p_.history.off()) return;
-    QString text = QStringLiteral("Mirel could not save what it keeps for the next start:");
+    QString errors;
     for (const QString& error : failed)
-        text += CrLf + MessageWindow::Verbatim(error);
-    text += CrLf + QStringLiteral("Everything else was saved.");
+        errors += CrLf + MessageWindow::Verbatim(p_.texts.Told(error));
+    const QString text = p_.texts.Say("Mirel could not save what it keeps for the next "
+                                      "start:%1\r\nEverything else was saved.",
+                                      errors);
     p_.messages.ShowMessage(text, KindExclamation, QStringLiteral("ok"),
                             QStringLiteral("Files not saved"));
 }

@@ -1,9 +1,13 @@
 #include "shell/LanguagePack.h"
 
+#include "fileio/frmFile.h"
+#include "platform/ListBox.h"
 #include "runtime/Numbers.h"
 #include "runtime/TextFile.h"
 #include "shell/LanguageSections.h"
 #include "shell/Program.h"
+#include "shell/frmControl.h"
+#include "shell/frmMain.h"
 #include "shell/frmSettings.h"
 
 #include <cmath>
@@ -131,9 +135,28 @@ void PackReader::Fail(const QString& why) {
 void PackReader::WrongVersion(const QString& line) {
     const QString version = line.contains(QStringLiteral(":=")) ? HeaderValue(line) : line;
     p_.messages.ShowMessage(
-        QStringLiteral("Wrong language pack version. You are trying to load version ") +
-            MessageWindow::Verbatim(version) + QStringLiteral("./nPack will not be loaded."),
+        p_.texts.Say("Wrong language pack version. You are trying to load version %1./nPack will "
+                     "not be loaded.",
+                     MessageWindow::Verbatim(version)),
         KindExclamation, QStringLiteral("ok"), p_.texts.TextTable(9, 13));
+}
+
+// What the windows showed before the pack was read: their captions, the
+// player's state and the read log's result, in the pack's words.
+void ShowInPackWords(Program& p) {
+    p.languageTargets.setWords([&p](const QString& text) { return p.texts.Said(text); });
+    p.languageTargets.CaptionWindows();
+    p.main().player.ShowState(1); // no media plays while the main window loads
+    p.control().lblEnd.setCaption(p.texts.TextTable(9, 17));
+    if (!p.hasFileChooser()) return; // its types, listed before the pack's texts were read
+    frmFile& chooser = p.fileChooser();
+    platform::ListBox& types = chooser.List3;
+    for (int i = 0; i < types.listCount(); ++i) {
+        const QString told = p.texts.Told(types.list(i));
+        if (i == types.listIndex() && chooser.Label5.caption() == types.list(i))
+            chooser.Label5.setCaption(told); // the type chosen
+        types.setList(i, told);
+    }
 }
 
 } // namespace
@@ -173,4 +196,5 @@ void LoadLanguage(Program& p) {
     p.languageTargets.clearLabels();
     if (p.shell.LanguageFile.isEmpty() || !p.settings().useLanguagePack()) return;
     PackReader(p, p.shell.LanguageFile).Run();
+    ShowInPackWords(p);
 }

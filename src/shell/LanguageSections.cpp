@@ -22,6 +22,7 @@ enum class To {
     ListHeading,  // the execute list's heading with the functions left
     VarsHeading,  // the system window's variable heading, TextTable(7, 0) too
     Own,          // Own(index) := caption, a text Mirel shows of its own
+    Said,         // the caption is the words of the English text in the tool tip
 };
 
 enum { Cap = 1, Tip = 2, Both = 3 };
@@ -103,7 +104,7 @@ std::vector<Section> MainWindowSections() {
           Ctl(10, Both, "Check1"), Ctl(11, Both, "Check2"), Ctl(12, Both, "Command21"),
           Ctls(13, 16, Tip, "rtfCalcClassicA(#)", 13), Ctls(13, 16, Tip, "rtfCalcClassicB(#)", 13),
           Ctls(17, 21, Tip, "optFrameRate(#)", 17), Ctls(22, 24, Tip, "Command1(#)", 22),
-          Ctl(25, Both, "Command3(1)")}},
+          Ctl(25, Both, "Command3(1)"), Ctl(26, Tip, "lblCalcResult(4)")}},
         {"[Calculator Advanced]",
          {Ctl(0, Both, "cmdExecCalcData"), Ctl(1, Both, "cmdAdvCalcClipIt"),
           Ctl(2, Tip, "cmbCalcAdvFuncSelect"), Ctl(3, Both, "Label14"), Ctl(4, Tip, "Label65"),
@@ -116,11 +117,15 @@ std::vector<Section> MainWindowSections() {
         {"[Editor Tab 2]", Tabs("SSTab3")},
         {"[Edit Basic]",
          {Ctl(0, Both, "Command10"), Ctl(1, Both, "Command11"), Ctl(2, Both, "Command14"),
-          Ctl(4, Both, "Command47"), Ctl(5, Tip, "rtfLineStart"), Ctl(6, Tip, "rtfLineEnd")}},
+          Ctl(4, Both, "Command47"), Ctl(5, Tip, "rtfLineStart"), Ctl(6, Tip, "rtfLineEnd"),
+          Ctl(7, Tip, "btnNode(0)"), Ctl(8, Tip, "Label74"), Ctl(9, Tip, "Label75"),
+          Ctl(10, Tip, "command55(0)")}},
         {"[Edit S/R]",
-         {Ctls(0, 1, Both, "Option1(#)", 0), Ctl(2, Both, "Command2"), Ctl(3, Both, "cmdSearch")}},
+         {Ctls(0, 1, Both, "Option1(#)", 0), Ctl(2, Both, "Command2"), Ctl(3, Both, "cmdSearch"),
+          Ctl(4, Tip, "Label47")}},
         {"[Edit Filters]",
-         {Ctls(0, 1, Both, "Check4(#)", 0), Ctl(2, Both, "Command30"), Ctl(3, Cap, "lblMaxCount")}},
+         {Ctls(0, 1, Both, "Check4(#)", 0), Ctl(2, Both, "Command30"), Ctl(3, Cap, "lblMaxCount"),
+          Ctl(4, Tip, "txtMaxCount")}},
         {"[Edit Font]",
          {Ctl(0, Cap, "Label25"), Ctl(1, Cap, "Label28"), Ctl(2, Both, "Command42"),
           Ctl(3, Tip, "Combo9(0)"), Ctl(3, Tip, "Combo9(1)")}},
@@ -129,12 +134,12 @@ std::vector<Section> MainWindowSections() {
          {Ctl(0, Cap, "Label11"), Ctl(1, Cap, "Label12"), Ctl(2, Both, "Command13"),
           Ctl(3, Tip, "Combo2"), Ctl(4, Tip, "rtfShiftDuration"), Ctl(5, Cap, "Frame11"),
           Ctl(6, Both, "Label26"), Ctl(7, Both, "Label39"), Ctl(8, Cap, "Label5"),
-          Ctl(9, Tip, "Label76")}},
+          Ctl(9, Tip, "Label76"), Ctl(10, Tip, "Label5")}},
         {"[Edit Stretch]",
          {Ctl(0, Cap, "Label9"), Ctl(1, Cap, "Label10"), Ctl(2, Both, "Command12"),
           Ctl(3, Tip, "rtfStretchFirst"), Ctl(4, Tip, "rtfStretchLast"), Ctl(5, Cap, "Frame8"),
           Ctl(6, Both, "Label40"), Ctl(7, Both, "Label41"), Ctl(8, Cap, "Label63"),
-          Ctl(9, Tip, "Label77")}},
+          Ctl(9, Tip, "Label77"), Ctl(10, Tip, "Label63")}},
         {"[Edit Time]",
          {Ctl(0, Cap, "Label4"), Ctl(1, Cap, "Label15"), Ctls(2, 6, Both, "Command#", -13),
           Ctl(7, Tip, "rtfTimeStart"), Ctl(8, Tip, "rtfTimeEnd"), Ctl(9, Tip, "rtfDurShift")}},
@@ -150,7 +155,8 @@ std::vector<Section> MainWindowSections() {
         {"[Diagnose]",
          {Ctl(0, Cap, "fraCheck"), Ctl(1, Cap, "fraCount"), Ctl(2, Cap, "fraRepair"),
           Ctls(3, 12, Both, "Check3(#)", 3), Ctl(13, Both, "Command27"), Ctl(14, Cap, "lblPrint"),
-          Own(15, 32, 15 - static_cast<int>(OwnText::DiagFile)), Ctl(33, Tip, "tvDiag")}},
+          Own(15, 32, 15 - static_cast<int>(OwnText::DiagFile)), Ctl(33, Tip, "tvDiag"),
+          Ctl(34, Tip, "lblPrint")}},
         {"[Macro]",
          {Ctl(0, Both, "Command34"), Ctl(1, Both, "Command35"), Ctl(2, Both, "Command36"),
           Ctls(3, 6, Both, "Command32(#)", 3), Ctl(7, Both, "Command31"), Ctl(8, Both, "Label17"),
@@ -163,7 +169,8 @@ std::vector<Section> MainWindowSections() {
         {"[File Transfer Download]",
          {Ctl(0, Both, "Command38"), Ctl(1, Both, "Command37"), Ctl(2, Tip, "rtfFTPSearch"),
           Ctl(3, Both, "Command46"), Ctl(4, Both, "cmdTransferCancel"),
-          Own(5, 5, 5 - static_cast<int>(OwnText::NoServerNothingFetched))}},
+          Own(5, 5, 5 - static_cast<int>(OwnText::NoServerNothingFetched)),
+          Ctls(6, 7, Tip, "Command22(#)", 6)}},
         {"[File Transfer Upload]",
          {Ctl(0, Both, "Command40"), Ctl(1, Both, "Command39")}}, // no heading to name
         {"[Secondary Tab]", Tabs("tabClipboard")},
@@ -197,14 +204,26 @@ std::vector<Section> OtherWindowSections() {
           Ctls(2, 4, Cap, "Label5(#)", 2, "frmPreview"), Ctl(5, Cap, "Command1", "frmPreview")}},
         {"[Settings Nodes]", {Table(To::SettingsTree)}},
         {"[Settings]",
-         {Ctl(0, Cap, "Script", S), Ctl(1, Cap, "Startup", S), Ctl(2, Cap, "Audio", S),
-          Ctls(3, 4, Both, "Check6(#)", 3, S), Ctls(5, 15, Both, "Check7(#)", 5, S),
-          Ctls(16, 17, Both, "Check5(#)", 16, S), Ctl(18, Cap, "Defaults", S),
-          Ctl(19, Cap, "General", S), Ctl(20, Cap, "Language", S), Ctl(21, Cap, "Label3", S),
-          Ctl(22, Cap, "Label4", S), Ctl(23, Both, "Command1(1)", S),
-          Ctl(24, Both, "Command1(0)", S), Ctl(25, Cap, "Frame1", S), Ctl(26, Cap, "Frame3", S),
-          Ctls(27, 28, Both, "Check1(#)", 27, S), Ctl(29, Both, "Check3", S),
-          Ctl(30, Both, "Check4", S), Ctl(31, Both, "Check2", S)}},
+         {Ctl(0, Cap, "Script", S),
+          Ctl(1, Cap, "Startup", S),
+          Ctl(2, Cap, "Audio", S),
+          Ctls(3, 4, Both, "Check6(#)", 3, S),
+          Ctls(5, 15, Both, "Check7(#)", 5, S),
+          Ctls(16, 17, Both, "Check5(#)", 16, S),
+          Ctl(18, Cap, "Defaults", S),
+          Ctl(19, Cap, "General", S),
+          Ctl(20, Cap, "Language", S),
+          Ctl(21, Cap, "Label3", S),
+          Ctl(22, Cap, "Label4", S),
+          Ctl(23, Both, "Command1(1)", S),
+          Ctl(24, Both, "Command1(0)", S),
+          Ctl(25, Cap, "Frame1", S),
+          Ctl(26, Cap, "Frame3", S),
+          Ctls(27, 28, Both, "Check1(#)", 27, S),
+          Ctl(29, Both, "Check3", S),
+          Ctl(30, Both, "Check4", S),
+          Ctl(31, Both, "Check2", S),
+          Ctl(32, Cap, "lblFps", S)}},
         {"[About]",
          {Txt(1, 4, 8, 0), Ctl(10, Cap, "Label3", "frmAbout"), Ctl(11, Cap, "Label4", "frmAbout"),
           Ctl(13, Cap, "Label1", "frmAbout"), Ctl(14, Cap, "Label8", "frmAbout"),
@@ -214,7 +233,8 @@ std::vector<Section> OtherWindowSections() {
           Ctl(5, Cap, "lblMess", "frmFile"), Ctls(6, 7, Cap, "cmdAction(#)", 6, "frmFile"),
           Ctl(8, Both, "Label7", "frmFile"), Ctl(9, Both, "Check1", "frmFile"),
           Ctls(10, 12, Cap, "lblPaneName(#)", 10, "frmFile"), Ctl(13, Tip, "Label31", "frmFile"),
-          Ctl(14, Tip, "Label2", "frmFile"), Ctl(15, Tip, "Label6", "frmFile")}},
+          Ctl(14, Tip, "Label2", "frmFile"), Ctl(15, Tip, "Label6", "frmFile"),
+          Ctl(16, Cap, "lblInfo", "frmFile")}},
         {"[SysVarHelp]", {Table(To::SysVarHelp)}},
         {"[System]",
          {Ctl(0, Cap, "Label3", "frmSystem"), TabOf(2, 3, "SSTab1", 2, "frmSystem"),
@@ -237,20 +257,29 @@ std::vector<Section> OtherWindowSections() {
           Ctl(6, Cap, "Frame2", "frmDbase"), Ctl(7, Cap, "Frame1", "frmDbase"),
           Ctl(8, Both, "Label15", "frmDbase"), Ctl(9, Both, "Label10", "frmDbase"),
           Ctl(10, Both, "Label5", "frmDbase"), Ctls(11, 12, Both, "Label13(#)", 11, "frmDbase"),
-          Ctl(13, Both, "Label6", "frmDbase"), Ctl(14, Both, "cmdOk", "frmDbase")}},
+          Ctl(13, Both, "Label6", "frmDbase"), Ctl(14, Both, "cmdOk", "frmDbase"),
+          Ctl(15, Cap, "lblSource", "frmDbase"), Ctl(16, Cap, "lblTarget", "frmDbase")}},
         {"[Help]",
          {Ctl(0, Cap, "Label3", "frmHelp"), Ctl(1, Cap, "Label4", "frmHelp"),
           Ctl(2, Both, "cmdOk", "frmHelp"), Ctl(3, Cap, "Label3", "frmTip"),
           Ctl(4, Cap, "Label4", "frmTip"), Ctl(5, Cap, "Label2", "frmTip"),
           Ctl(6, Both, "chkLoadTipsAtStartup", "frmTip"), Ctl(7, Both, "cmdNextTip", "frmTip"),
-          Ctl(8, Both, "cmdOk", "frmTip"), Ctl(9, Cap, "Label1", "frmTip")}},
+          Ctl(8, Both, "cmdOk", "frmTip"), Ctl(9, Cap, "Label1", "frmTip"),
+          Ctl(10, Cap, "Label3", "frmOnlineMess"), Ctl(11, Cap, "Label4", "frmOnlineMess"),
+          Ctl(12, Cap, "Check1", "frmOnlineMess"), Ctl(13, Cap, "Command1", "frmOnlineMess")}},
         {"[Control]",
          {Ctl(0, Cap, "Label3", "frmControl"), Ctl(1, Cap, "Label4", "frmControl"),
           Ctl(2, Both, "chkClose", "frmControl"), Ctl(3, Both, "cmdOk", "frmControl"),
           Txt(4, 54, 9, 4)}},
+        // "N,words^English": any number. An older Mirel takes the section for
+        // an unknown header and its items for items of the section before,
+        // so a pack puts it after a section with fixed numbers ("[Help]") and
+        // numbers its items past them (99).
+        {"[Texts]", {Table(To::Said)}},
         {"[MSG Boxes]",
          {Txt(AnyFirst, AnyLast, 5, 0), Ctl(3, Cap, "Label3", "frmMessageBox"),
-          Ctls(4, 7, Both, "cmdAction(#)", 4, "frmMessageBox")}},
+          Ctls(4, 7, Both, "cmdAction(#)", 4, "frmMessageBox"),
+          Ctls(8, 9, Cap, "Label2(#)", 8, "frmMessageBox")}},
     };
 }
 
@@ -364,6 +393,9 @@ QString ApplyRule(Program& p, const Rule& r, const PackItem& item) {
     case To::Own:
         p.texts.setOwn(index, item.caption);
         return {};
+    case To::Said:
+        p.texts.setSaid(item.tip, item.caption);
+        return {};
     default:
         return PutSpecial(p, r, item);
     }
@@ -378,6 +410,8 @@ bool IsPackSection(const QString& line) {
 QString ApplyPackItem(Program& p, const QString& section, const PackItem& item) {
     const Section* s = FindSection(section);
     if (!s) return {};
+    p.texts.notePackWords(item.caption);
+    if (s->rules.front().to != To::Said) p.texts.notePackWords(item.tip);
     for (const Rule& r : s->rules) {
         if (item.number < r.first || item.number > r.last) continue;
         const QString fault = ApplyRule(p, r, item);

@@ -59,6 +59,7 @@ void LanguageTargets::addWindow(const QString& name, Opener open) {
 void LanguageTargets::clearLabels() {
     kept_.clear();
     missing_.clear();
+    words_ = nullptr;
 }
 
 LanguageTargets::Result LanguageTargets::put(const ControlLabel& label) {
@@ -75,6 +76,14 @@ LanguageTargets::Result LanguageTargets::put(const ControlLabel& label) {
 void LanguageTargets::Relabel(platform::Form& form) const {
     for (const ControlLabel& label : kept_)
         if (label.window == form.name()) apply(form, label);
+    if (words_) form.setCaption(words_(form.caption()));
+}
+
+void LanguageTargets::CaptionWindows() {
+    if (!words_) return;
+    for (const auto& [name, open] : windows_)
+        if (platform::Form* form = open ? open() : nullptr)
+            form->setCaption(words_(form->caption()));
 }
 
 LanguageTargets::Result LanguageTargets::apply(platform::Form& form, const ControlLabel& label) {

@@ -53,8 +53,16 @@ public:
     };
     // Gives the label to its control and keeps it.
     Result put(const ControlLabel& label);
-    // Gives a window made afresh the labels kept for its name.
+    // Gives a window made afresh the labels kept for its name, and its
+    // caption in the pack's words.
     void Relabel(platform::Form& form) const;
+
+    // The pack's words for a window's whole caption ("Settings"), as the
+    // pack in use gives them.
+    using Words = std::function<QString(const QString&)>;
+    void setWords(Words words) { words_ = std::move(words); }
+    // Gives every window that a pack may name its caption in the pack's words.
+    void CaptionWindows();
 
     // The labels given so far, in the pack's order.
     const std::vector<ControlLabel>& labels() const { return kept_; }
@@ -69,4 +77,5 @@ private:
     std::map<QString, Opener> windows_;
     std::vector<ControlLabel> kept_;
     QStringList missing_;
+    Words words_;
 };

@@ -60,8 +60,9 @@ void SettingsFile::ReadSettingsFile() {
     p_.shell.SettingsStored = SettingsLines();
     if (const QString fault = SettingsFault(file.lines); file.ok && !fault.isEmpty())
         p_.messages.ShowMessage(
-            QStringLiteral("The settings file is damaged: ") + MessageWindow::Verbatim(fault) +
-                QStringLiteral("./nThe settings it does not give keep their values."),
+            p_.texts.Say("The settings file is damaged: %1./nThe settings it does not give keep "
+                         "their values.",
+                         MessageWindow::Verbatim(p_.texts.Told(fault))),
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Settings file"));
     ReadRecentFiles();
 }
@@ -212,8 +213,9 @@ bool SettingsFile::WriteSettingsFile(bool tellUser) {
         return true;
     }
     if (tellUser)
-        p_.messages.ShowMessage(
-            QStringLiteral("The settings could not be saved./n") + MessageWindow::Verbatim(error),
-            KindStop, QStringLiteral("ok"), QStringLiteral("Settings not saved"));
+        p_.messages.ShowMessage(p_.texts.Say("The settings could not be saved./n%1",
+                                             MessageWindow::Verbatim(p_.texts.Told(error))),
+                                KindStop, QStringLiteral("ok"),
+                                QStringLiteral("Settings not saved"));
     return false;
 }

@@ -1,5 +1,7 @@
 #include "shell/TextTables.h"
 
+#include <QRegularExpression>
+#include <QStringList>
 #include <iterator>
 
 namespace {
@@ -175,4 +177,106 @@ void TextTables::SetDefaultTexts() {
     }
     for (std::size_t i = 0; i < own_.size(); ++i)
         own_[i] = QString::fromUtf8(OwnTexts[i]);
+}
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString PackBreak = QStringLiteral("/n");
+
+// The key of an English text: trimmed (a pack line is), its CR LF as "/n" (a
+// pack line holds no line break).
+QString SaidKey(const QString& english) {
+    QString key = english.trimmed();
+    return key.replace(CrLf, PackBreak);
+}
+
+// The words as the English stood: its blanks around the text and its kind of
+// line break stay.
+QString AsTheEnglishStood(const QString& english, QString words) {
+    qsizetype lead = 0, trail = 0;
+    while (lead < english.size() && english.at(lead).isSpace())
+        ++lead;
+    while (trail < english.size() - lead && english.at(english.size() - 1 - trail).isSpace())
+        ++trail;
+    if (english.contains(CrLf)) words.replace(PackBreak, CrLf);
+    return english.left(lead) + words + english.right(trail);
+}
+
+const QRegularExpression FilledIn(QStringLiteral("%([1-9])"));
+
+// The English with a group for each "%1" to "%9", and which each group is.
+QRegularExpression Template(const QString& english, QList<int>& parts) {
+    QString pattern = QStringLiteral("^");
+    qsizetype from = 0;
+    for (auto it = FilledIn.globalMatch(english); it.hasNext();) {
+        const auto m = it.next();
+        pattern += QRegularExpression::escape(english.mid(from, m.capturedStart() - from)) +
+                   QStringLiteral("(.+?)");
+        parts << m.captured(1).toInt();
+        from = m.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(english.mid(from)) + u'$';
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The words with each "%N" filled in, in one pass.
+QString Filled(const QString& words, const QStringList& parts) {
+    QString out;
+    qsizetype from = 0;
+    for (auto it = FilledIn.globalMatch(words); it.hasNext();) {
+        const auto m = it.next();
+        out += words.mid(from, m.capturedStart() - from) + parts.value(m.captured(1).toInt() - 1);
+        from = m.capturedEnd();
+    }
+    return out + words.mid(from);
+}
+
+} // namespace
+
+QString TextTables::Said(const QString& english) const {
+    const auto it = said_.constFind(SaidKey(english));
+    return it == said_.constEnd() ? english : AsTheEnglishStood(english, *it);
+}
+
+QString TextTables::Told(const QString& text) const {
+    QString words;
+    return tell(SaidKey(text), false, words) ? AsTheEnglishStood(text, words) : text;
+}
+
+// Of the English texts the key matches, the one with the most words of its
+// own. A part is told by an English text only where that text begins with
+// words of its own: "%1 on %2" is no reason to tell a file name.
+bool TextTables::tell(const QString& key, bool part, QString& words) const {
+    if (const auto it = said_.constFind(key); it != said_.constEnd()) {
+        words = *it;
+        return true;
+    }
+    qsizetype most = 0;
+    for (auto it = said_.constBegin(); it != said_.constEnd(); ++it) {
+        const QString& english = it.key();
+        const qsizetype own = QString(english).remove(FilledIn).size();
+        if (own <= most || !english.contains(FilledIn) || (part && english.startsWith(u'%')))
+            continue;
+        QList<int> parts;
+        const auto m = Template(english, parts).match(key);
+        if (!m.hasMatch()) continue;
+        QStringList filled(9);
+        for (qsizetype k = 0; k < parts.size(); ++k) {
+            const QString shown = m.captured(int(k) + 1);
+            if (!tell(shown, true, filled[parts[k] - 1])) filled[parts[k] - 1] = shown;
+        }
+        words = Filled(*it, filled);
+        most = own;
+    }
+    return most > 0;
+}
+
+bool TextTables::Holds(const QString& english) const {
+    return said_.contains(SaidKey(english));
+}
+
+void TextTables::setSaid(const QString& english, const QString& words) {
+    const QString key = SaidKey(english);
+    if (!key.isEmpty()) said_.insert(key, words);
 }

@@ -11,8 +11,11 @@
 // macro recorder texts; 5 message texts; 6 file-chooser prompts; 7 the system
 // window's variable heading; 8 the about window; 9 the subtitle reader's log.
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
+#include <type_traits>
 
 // Texts Mirel shows of its own, beside the two tables. A language pack gives
 // them as items of the sections of their windows, after the items those
@@ -60,7 +63,42 @@ public:
     // Writes every built-in English entry; the others keep their text.
     void SetDefaultTexts();
 
+    // A text Mirel shows, in the pack's words: the English is the built-in text
+    // and the key under which a pack's "[Texts]" section gives its words. "%1"
+    // to "%9" stand for what is filled in (file names, numbers, the system's
+    // error texts), which are no words of a pack; they are put in in one pass,
+    // so a "%2" inside a file name stays as it is.
+    template <typename... Parts> QString Say(const char* english, const Parts&... parts) const {
+        const QString words = Said(QString::fromUtf8(english));
+        if constexpr (sizeof...(Parts) == 0)
+            return words;
+        else
+            return words.arg(Part(parts)...);
+    }
+    // The pack's words for a whole English text, or the English.
+    QString Said(const QString& english) const;
+    // A text put together elsewhere of English texts ("Cannot write %1: %2"
+    // with a file and the system's reason), in the pack's words: the whole
+    // text as one of the pack's English texts, with what was filled in told
+    // again where it is one of them too. A part that is none (a file name)
+    // stays as it is, and so does a text that matches none.
+    QString Told(const QString& text) const;
+    // Whether the pack gives words for the English text.
+    bool Holds(const QString& english) const;
+    // The pack's words for an English text. Line breaks are "/n" in both.
+    void setSaid(const QString& english, const QString& words);
+    // Every text a pack gave so far: its words of the tables, the own texts
+    // and the said texts.
+    const QSet<QString>& packWords() const { return packWords_; }
+    void notePackWords(const QString& words) { packWords_.insert(words); }
+
 private:
+    bool tell(const QString& key, bool part, QString& words) const;
+    static QString Part(const QString& text) { return text; }
+    template <typename Number>
+    requires std::is_arithmetic_v<Number>
+    static QString Part(Number n) { return QString::number(n); }
+
     using Table = std::array<QString, Columns * Rows>;
     // Position of (col, row), stored column-fastest; -1 outside the table.
     static int position(int col, int row);
@@ -68,4 +106,6 @@ private:
     Table text_;
     Table desc_;
     std::array<QString, static_cast<std::size_t>(OwnText::Count)> own_;
+    QHash<QString, QString> said_; // by the English, trimmed, its line breaks as "/n"
+    QSet<QString> packWords_;
 };

@@ -42,8 +42,9 @@ void frmHelp::ShowHelpIndex(Program& p, const QString& address) {
         web.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive)) {
         if (!p.host.desktop.openUrl(web))
             p.messages.ShowMessage(
-                QStringLiteral("No web browser could be started for the online help. Open ") +
-                    MessageWindow::Verbatim(web) + QStringLiteral(" in a browser by hand."),
+                p.texts.Say("No web browser could be started for the online help. Open %1 in a "
+                            "browser by hand.",
+                            MessageWindow::Verbatim(web)),
                 KindExclamation, QStringLiteral("ok"), QStringLiteral("Online Help"));
         return;
     }

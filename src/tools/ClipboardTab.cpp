@@ -142,7 +142,7 @@ void ClipboardTab::ClipboardLength() {
     frmFile& chooser = p_.fileChooser();
     chooser.txtFilename.setEnabled(false);
     chooser.Check1.setEnabled(false);
-    chooser.lblInfo.setCaption(QStringLiteral("Load movie file (reading file length)"));
+    chooser.lblInfo.setCaption(p_.texts.Say("Load movie file (reading file length)"));
     chooser.List3.setListIndex(VideoType);
     chooser.showModal();
     if (p_.messages.MsgResult == AnswerCancel) return;

@@ -100,10 +100,9 @@ bool FilterTab::ReadMaxCount(int& max) {
     max = AllDigits(text) && text.size() <= 5 ? text.toInt() : 0;
     if (max >= 1 && max <= MaxCountLimit) return true;
     timing::Refuse(p_, Tool,
-                   QStringLiteral("The characters a line must be a whole number from 1 to %1; "
-                                  "\"%2\" is not. No line was changed.")
-                       .arg(MaxCountLimit)
-                       .arg(MessageWindow::Verbatim(text)));
+                   p_.texts.Say("The characters a line must be a whole number from 1 to %1; "
+                                "\"%2\" is not. No line was changed.",
+                                MaxCountLimit, MessageWindow::Verbatim(text)));
     return false;
 }
 

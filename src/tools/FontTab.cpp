@@ -114,10 +114,10 @@ bool FontTab::CheckFontGo(int row) {
     const int lines = p_.doc.lineCount();
     if (row < 1 || row > lines) {
         timing::Refuse(p_, Tool,
-                       lines < 1 ? QStringLiteral("The document has no lines.")
-                                 : QStringLiteral("Row %1 is no line of the document: choose a "
-                                                  "line from 1 to %2 in the grid first.")
-                                       .arg(runtime::TrimStr(row), runtime::TrimStr(lines)));
+                       lines < 1 ? p_.texts.Say("The document has no lines.")
+                                 : p_.texts.Say("Row %1 is no line of the document: choose a "
+                                                "line from 1 to %2 in the grid first.",
+                                                runtime::TrimStr(row), runtime::TrimStr(lines)));
         return false;
     }
     // Only the lists the file's format uses need a choice.

@@ -69,7 +69,7 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
     const double room = p_.folder.holdsScratch() ? MinRoom : FreeRoom(NearestScratchFolder());
     if (room >= 0 && room < MinRoom)
         return GoOnWithout(
-            QStringLiteral("Cannot write %1: no room for this run's scratch folder").arg(scratch));
+            p_.texts.Say("Cannot write %1: no room for this run's scratch folder", scratch));
     QDir().mkpath(scratch);
     QString error;
     int failure = 0;
@@ -79,9 +79,9 @@ bool History::SaveSnapshot(const QString& action, const QString& details) {
         // A full folder stays full, and a limit stays as it was.
         if (failure == ENOSPC || failure == EDQUOT) return GoOnWithout(error);
         if (failure == EFBIG) return GoOnOverSizeLimit(error);
-        Tell(QStringLiteral("History snapshot %1 could not be written, so the change was not "
-                            "made:/n%2")
-                 .arg(SnapshotNumber(number), MessageWindow::Verbatim(error)));
+        Tell(p_.texts.Say("History snapshot %1 could not be written, so the change was not "
+                          "made:/n%2",
+                          SnapshotNumber(number), MessageWindow::Verbatim(p_.texts.Told(error))));
         return false;
     }
     snapshots_.push_back({NewEntry(SnapshotNumber(number), action), action, details});
@@ -97,17 +97,16 @@ bool History::RestoreSnapshot(const QString& entry) {
     // Only this document's history: a file of an earlier document's history
     // may still carry a higher number.
     if (!digits || number.toInt() >= static_cast<int>(snapshots_.size())) {
-        Tell(QStringLiteral("\"%1\" names no history snapshot.")
-                 .arg(MessageWindow::Verbatim(entry)));
+        Tell(p_.texts.Say("\"%1\" names no history snapshot.", MessageWindow::Verbatim(entry)));
         return false;
     }
     const runtime::TextFileContent file = runtime::ReadTextFile(SnapshotFile(number.toInt()));
     SnapshotContent content;
     QString fault = file.error;
     if (!file.ok || !ParseSnapshot(file.lines, content, fault)) {
-        Tell(QStringLiteral("History snapshot %1 cannot be restored: %2/nThe document was left as "
-                            "it was.")
-                 .arg(number, MessageWindow::Verbatim(fault)));
+        Tell(p_.texts.Say("History snapshot %1 cannot be restored: %2/nThe document was left as "
+                          "it was.",
+                          number, MessageWindow::Verbatim(p_.texts.Told(fault))));
         return false;
     }
     Restore(content);
@@ -214,18 +213,18 @@ void History::CheckProgramFolder() {
     const QByteArray name = QFile::encodeName(folder);
     if (::access(name.constData(), W_OK | X_OK) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        TurnOff(QStringLiteral("Mirel cannot write to its program folder %1 (%2: %3).")
-                    .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
-                         reason),
-                QStringLiteral("Program folder not writable"), QStringLiteral("are not"));
+        TurnOff(p_.texts.Say("Mirel cannot write to its program folder %1 (%2: %3).",
+                             MessageWindow::Verbatim(p_.folder.root()),
+                             MessageWindow::Verbatim(folder), reason),
+                QStringLiteral("Program folder not writable"), p_.texts.Say("are not"));
         return;
     }
     const double room = FreeRoom(folder);
     if (room < 0 || room >= MinRoom) return;
-    TurnOff(QStringLiteral("Mirel's program folder %1 is full (%2: %3 bytes free).")
-                .arg(MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
-                     QLocale::system().toString(room, 'f', 0)),
-            QStringLiteral("Program folder full"), QStringLiteral("may not be"));
+    TurnOff(p_.texts.Say("Mirel's program folder %1 is full (%2: %3 bytes free).",
+                         MessageWindow::Verbatim(p_.folder.root()), MessageWindow::Verbatim(folder),
+                         QLocale::system().toString(room, 'f', 0)),
+            QStringLiteral("Program folder full"), p_.texts.Say("may not be"));
 }
 
 // The scratch folder, or the nearest folder above it that exists.
@@ -248,9 +247,9 @@ double History::FreeRoom(const QString& folder) {
 // A snapshot that found no room: the change goes on, and so does editing,
 // without the history from here on.
 bool History::GoOnWithout(const QString& error) {
-    TurnOff(MessageWindow::Verbatim(error) +
-                QStringLiteral("/nThere is no room left for the change history."),
-            QStringLiteral("Program folder full"), QStringLiteral("may not be"));
+    TurnOff(p_.texts.Say("%1/nThere is no room left for the change history.",
+                         MessageWindow::Verbatim(p_.texts.Told(error))),
+            QStringLiteral("Program folder full"), p_.texts.Say("may not be"));
     return true;
 }
 
@@ -261,17 +260,16 @@ bool History::GoOnOverSizeLimit(const QString& error) {
     rlimit limit{};
     const bool known = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
     const QString bytes = known ? QLocale::system().toString(qulonglong(limit.rlim_cur))
-                                : QStringLiteral("a number of");
+                                : p_.texts.Say("a number of");
     p_.messages.ShowMessage(
-        MessageWindow::Verbatim(error) +
-            QStringLiteral("/nMirel was started under a limit on the size of the files it may "
-                           "write (%1 bytes; a shell sets it with \"ulimit -f\"), and a snapshot "
-                           "of this document is larger. Its program folder is not full./n/nYou "
-                           "can edit all the same, but without the change history (no "
-                           "snapshots, nothing to restore), and no file larger than the limit "
-                           "can be saved: subtitle files, settings, macros and lists alike. Start "
-                           "Mirel without the limit to have them back.")
-                .arg(bytes),
+        p_.texts.Say("%1/nMirel was started under a limit on the size of the files it may write "
+                     "(%2 bytes; a shell sets it with \"ulimit -f\"), and a snapshot of this "
+                     "document is larger. Its program folder is not full./n/nYou can edit all "
+                     "the same, but without the change history (no snapshots, nothing to "
+                     "restore), and no file larger than the limit can be saved: subtitle files, "
+                     "settings, macros and lists alike. Start Mirel without the limit to have "
+                     "them back.",
+                     MessageWindow::Verbatim(p_.texts.Told(error)), bytes),
         KindExclamation, QStringLiteral("ok"), QStringLiteral("File too large"), false,
         {QString(), Question::Notice});
     return true;
@@ -280,11 +278,10 @@ bool History::GoOnOverSizeLimit(const QString& error) {
 void History::TurnOff(const QString& what, const QString& title, const QString& kept) {
     off_ = true;
     p_.messages.ShowMessage(
-        what + QStringLiteral("/n/nYou can edit and save subtitle files all the same, but without "
-                              "the change history (no snapshots, nothing to restore), and "
-                              "settings, macros, lists and the parts of subtitle files %1 kept "
-                              "for the next start.")
-                   .arg(kept),
+        p_.texts.Say("%1/n/nYou can edit and save subtitle files all the same, but without the "
+                     "change history (no snapshots, nothing to restore), and settings, macros, "
+                     "lists and the parts of subtitle files %2 kept for the next start.",
+                     what, kept),
         KindExclamation, QStringLiteral("ok"), title, false, {QString(), Question::Notice});
 }
 

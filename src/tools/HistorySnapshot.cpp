@@ -4,6 +4,7 @@
 #include "document/NodeTable.h"
 #include "platform/Grid.h"
 #include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -154,8 +155,8 @@ bool WriteSnapshotFile(const QString& path, const QString& version, const platfo
     const auto fail = [&](int reason, const QString& why) {
         if (failure) *failure = reason;
         // The system's reason ("File too large"); Qt's text only where errno has none.
-        error = QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
-                (reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : why);
+        error = runtime::English("Cannot write %1: %2")
+                    .arg(path, reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : why);
         file.close();
         QFile::remove(part);
         return false;

@@ -7,6 +7,7 @@
 #include "runtime/ProgramFolder.h"
 #include "runtime/Strings.h"
 #include "runtime/TextFile.h"
+#include "shell/TextTables.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,30 +28,28 @@ QString Shown(const QString& text) {
     return QLatin1Char('"') + MessageWindow::Verbatim(text) + QLatin1Char('"');
 }
 
-QString ItemProblem(const SpanItem& item, int number, bool namesMatter) {
-    const QString part = QStringLiteral("Part ") + runtime::TrimStr(number);
+QString ItemProblem(const TextTables& t, const SpanItem& item, int number, bool namesMatter) {
+    const QString part = runtime::TrimStr(number);
     if (namesMatter) {
-        const QString problem = NameProblem(item.name);
-        if (!problem.isEmpty())
-            return part + QStringLiteral(" (") + Shown(item.name) + QStringLiteral(") ") + problem;
+        const QString problem = NameProblem(t, item.name);
+        if (!problem.isEmpty()) return t.Say("Part %1 (%2) %3", part, Shown(item.name), problem);
     }
     if (!IsLength(item.length))
-        return part + QStringLiteral(": its length ") + Shown(item.length) +
-               QStringLiteral(" is no time code; write it as hh:mm:ss,fff.");
+        return t.Say("Part %1: its length %2 is no time code; write it as hh:mm:ss,fff.", part,
+                     Shown(item.length));
     return {};
 }
 
 // Two parts that would write one file (compared without case, as many
 // file systems do).
-QString SameFileProblem(const std::vector<SpanItem>& items, int format) {
+QString SameFileProblem(const TextTables& t, const std::vector<SpanItem>& items, int format) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const QString file = PartFileName(items[i].name, format);
         for (std::size_t k = i + 1; k < items.size(); ++k) {
             if (PartFileName(items[k].name, format).compare(file, Qt::CaseInsensitive) != 0)
                 continue;
-            return QStringLiteral("Parts %1 and %2 would both write %3. Give each part a name "
-                                  "of its own.")
-                .arg(runtime::TrimStr(i + 1), runtime::TrimStr(k + 1), Shown(file));
+            return t.Say("Parts %1 and %2 would both write %3. Give each part a name of its own.",
+                         runtime::TrimStr(i + 1), runtime::TrimStr(k + 1), Shown(file));
         }
     }
     return {};
@@ -69,16 +68,15 @@ QString PartFileName(const QString& name, int format) {
     return BeforeFirstDot(name) + formats::WrittenExtension(format);
 }
 
-QString NameProblem(const QString& name) {
+QString NameProblem(const TextTables& t, const QString& name) {
     const QString base = BeforeFirstDot(name);
-    if (runtime::Trim(base).isEmpty()) return QStringLiteral("has no name before its first \".\".");
+    if (runtime::Trim(base).isEmpty()) return t.Say("has no name before its first \".\".");
     if (base.contains(QLatin1Char('/')) || base.contains(QLatin1Char('\\')))
-        return QStringLiteral("holds a folder separator; a part is a file name only.");
+        return t.Say("holds a folder separator; a part is a file name only.");
     if (base.contains(QLatin1Char(':')))
-        return QStringLiteral("holds a drive colon; a part is a file name only.");
+        return t.Say("holds a drive colon; a part is a file name only.");
     for (const QChar c : base)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("holds a control character.");
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) return t.Say("holds a control character.");
     return {};
 }
 
@@ -88,12 +86,13 @@ bool IsLength(const QString& length) {
     return form.match(length).hasMatch();
 }
 
-QString CheckSpanItems(const std::vector<SpanItem>& items, int format, bool namesMatter) {
+QString CheckSpanItems(const TextTables& t, const std::vector<SpanItem>& items, int format,
+                       bool namesMatter) {
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const QString problem = ItemProblem(items[i], static_cast<int>(i + 1), namesMatter);
+        const QString problem = ItemProblem(t, items[i], static_cast<int>(i + 1), namesMatter);
         if (!problem.isEmpty()) return problem;
     }
-    return namesMatter ? SameFileProblem(items, format) : QString();
+    return namesMatter ? SameFileProblem(t, items, format) : QString();
 }
 
 QString PreviewFile(const runtime::ProgramFolder& folder, int item) {

@@ -14,6 +14,7 @@ class Grid;
 namespace runtime {
 class ProgramFolder;
 }
+class TextTables;
 
 namespace partition {
 
@@ -33,7 +34,7 @@ QString PartFileName(const QString& name, int format);
 // Why a part's name cannot name a file beside the current one ("" when it
 // can): nothing before its first ".", a folder separator, a drive colon or a
 // control character.
-QString NameProblem(const QString& name);
+QString NameProblem(const TextTables& t, const QString& name);
 
 // Whether a length reads as a time code: "hh:mm:ss,fff" (or "." before the
 // thousandths), minutes and seconds below 60.
@@ -41,7 +42,8 @@ bool IsLength(const QString& length);
 
 // The first reason the items cannot be written, as a message ("" when they
 // can). Names are checked only where they name files (not for previews).
-QString CheckSpanItems(const std::vector<SpanItem>& items, int format, bool namesMatter);
+QString CheckSpanItems(const TextTables& t, const std::vector<SpanItem>& items, int format,
+                       bool namesMatter);
 
 // Preview files: "Splitprv." and the item number in three digits, in the
 // scratch folder.

@@ -33,18 +33,17 @@ bool PartitionTab::CheckBeforeWriting(bool preview) {
     const std::vector<partition::SpanItem> items = partition::SpanItems(grid);
     if (items.empty()) return true; // nothing to write
     if (!formats::IsSubtitleFormat(format())) {
-        Refuse(QStringLiteral("Choose the output format first. Nothing was written."));
+        Refuse(p_.texts.Say("Choose the output format first. Nothing was written."));
         return false;
     }
     if (!preview && p_.files.CurFileName.isEmpty()) {
-        Refuse(QStringLiteral("There is no current file: the parts are written into its "
-                              "folder. Load or save the subtitle file first. Nothing was "
-                              "written."));
+        Refuse(p_.texts.Say("There is no current file: the parts are written into its folder. "
+                            "Load or save the subtitle file first. Nothing was written."));
         return false;
     }
-    const QString problem = partition::CheckSpanItems(items, format(), !preview);
+    const QString problem = partition::CheckSpanItems(p_.texts, items, format(), !preview);
     if (problem.isEmpty()) return true;
-    Refuse(problem + QStringLiteral(" Nothing was written."));
+    Refuse(p_.texts.Say("%1 Nothing was written.", problem));
     return false;
 }
 

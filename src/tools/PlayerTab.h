@@ -82,12 +82,14 @@ public:
     // The player's commands in the command registry (once, from the main window).
     void registerCommands();
 
+    // "Media Player [Stopped]": the player's state, in the words of the texts.
+    void ShowState(int textRow);
+
 private:
     void place();
     void placeTimeTaking();
     void placeDelay();
     void wire();
-    void ShowState(int textRow);
     void PlayMedia();
     void StopMedia();
     void StepMedia(double seconds);

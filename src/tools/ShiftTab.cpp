@@ -136,12 +136,13 @@ void ShiftTab::ShiftGo() {
     if (timing::RefuseNegativeTimes(p_, Tool, moved)) return;
     if (!anyMoved) {
         timing::Refuse(p_, Tool,
-                       (stepMs == 0 ? QStringLiteral("A shift by 00:00:00,000 moves no line.")
-                                    : QStringLiteral("Shifting lines %1 to %2 by %3 would take "
-                                                     "their times past 99:59:59,999.")
-                                          .arg(runtime::TrimStr(range.first),
-                                               runtime::TrimStr(range.last), duration)) +
-                           runtime::CrLf + QStringLiteral("Nothing was changed."));
+                       stepMs == 0
+                           ? p_.texts.Say("A shift by 00:00:00,000 moves no line.\r\nNothing "
+                                          "was changed.")
+                           : p_.texts.Say("Shifting lines %1 to %2 by %3 would take their times "
+                                          "past 99:59:59,999.\r\nNothing was changed.",
+                                          runtime::TrimStr(range.first),
+                                          runtime::TrimStr(range.last), duration));
         return;
     }
     if (!p_.history.SaveSnapshot(QStringLiteral("Script Shifted"),

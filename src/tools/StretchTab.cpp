@@ -98,18 +98,18 @@ bool StretchTab::MakePlan(Plan& plan) {
     const int a = plan.range.first, b = plan.range.last;
     if (a == b) {
         timing::Refuse(p_, Tool,
-                       QStringLiteral("Stretch needs a range of two lines or more; this one holds "
-                                      "line %1 only.")
-                           .arg(TrimStr(a)));
+                       p_.texts.Say("Stretch needs a range of two lines or more; this one "
+                                    "holds line %1 only.",
+                                    TrimStr(a)));
         return false;
     }
     plan.first = HeldTime(editor_.rtfStretchFirst.text()); // "-00:00:01,000" as shown
     plan.last = HeldTime(editor_.rtfStretchLast.text());
     if (TimeToMs(plan.last) < TimeToMs(plan.first)) {
-        timing::Refuse(
-            p_, Tool,
-            QStringLiteral("Last (%1) comes before First (%2).")
-                .arg(MessageWindow::Verbatim(plan.last), MessageWindow::Verbatim(plan.first)));
+        timing::Refuse(p_, Tool,
+                       p_.texts.Say("Last (%1) comes before First (%2).",
+                                    MessageWindow::Verbatim(plan.last),
+                                    MessageWindow::Verbatim(plan.first)));
         return false;
     }
     const platform::Grid& g = p_.doc.grid();
@@ -117,9 +117,9 @@ bool StretchTab::MakePlan(Plan& plan) {
     plan.oldSpanMs = TimeToMs(TimeCalc(g.textMatrix(b, 1), plan.oldFirst, QStringLiteral("-")));
     if (plan.oldSpanMs == 0) {
         timing::Refuse(p_, Tool,
-                       QStringLiteral("Lines %1 and %2 start at the same time: there is no span "
-                                      "to stretch.")
-                           .arg(TrimStr(a), TrimStr(b)));
+                       p_.texts.Say("Lines %1 and %2 start at the same time: there is no "
+                                    "span to stretch.",
+                                    TrimStr(a), TrimStr(b)));
         return false;
     }
     plan.newSpanMs = TimeToMs(TimeCalc(plan.last, plan.first, QStringLiteral("-")));

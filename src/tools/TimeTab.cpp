@@ -116,8 +116,8 @@ void TimeTab::TimeGo() {
     const int row = g.row();
     if (row < 1 || row > p_.doc.lineCount()) {
         timing::Refuse(p_, Tool,
-                       QStringLiteral("Select a line of the document first: row %1 holds no line.")
-                           .arg(runtime::TrimStr(row)));
+                       p_.texts.Say("Select a line of the document first: row %1 holds no line.",
+                                    runtime::TrimStr(row)));
         return;
     }
     // The fields show a time before zero as "-00:00:01,000".

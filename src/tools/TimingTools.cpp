@@ -43,7 +43,7 @@ bool ReadRange(Program& p, const QString& firstText, const QString& lastText, co
                LineRange& range) {
     const int lines = p.doc.lineCount();
     if (lines < 1) {
-        Refuse(p, tool, QStringLiteral("The document has no lines."));
+        Refuse(p, tool, p.texts.Say("The document has no lines."));
         return false;
     }
     const bool firstRead = LineNumberOf(firstText, range.first);
@@ -53,15 +53,15 @@ bool ReadRange(Program& p, const QString& firstText, const QString& lastText, co
             return read ? TrimStr(line) : MessageWindow::Verbatim(text.trimmed());
         };
         Refuse(p, tool,
-               QStringLiteral("Lines %1 to %2 are not lines of the document: it has lines 1 to %3.")
-                   .arg(shown(firstRead, range.first, firstText),
-                        shown(lastRead, range.last, lastText), TrimStr(lines)));
+               p.texts.Say("Lines %1 to %2 are not lines of the document: it has lines 1 to %3.",
+                           shown(firstRead, range.first, firstText),
+                           shown(lastRead, range.last, lastText), TrimStr(lines)));
         return false;
     }
     if (range.first > range.last) {
         Refuse(p, tool,
-               QStringLiteral("The range is empty: line %1 comes after line %2.")
-                   .arg(TrimStr(range.first), TrimStr(range.last)));
+               p.texts.Say("The range is empty: line %1 comes after line %2.", TrimStr(range.first),
+                           TrimStr(range.last)));
         return false;
     }
     return true;
@@ -80,9 +80,9 @@ bool RangeFromNode(Program& p, const QString& n, platform::TextBox& first, platf
     const int node = static_cast<int>(std::nearbyint(v));
     if (!(v >= -0.5 && v < nodes.Count() + 0.5)) {
         Refuse(p, tool,
-               QStringLiteral("There is no part %1: the document has parts 1 to %2, and 0 is the "
-                              "whole document.")
-                   .arg(MessageWindow::Verbatim(n.trimmed()), TrimStr(nodes.Count())));
+               p.texts.Say("There is no part %1: the document has parts 1 to %2, and 0 is the "
+                           "whole document.",
+                           MessageWindow::Verbatim(n.trimmed()), TrimStr(nodes.Count())));
         return false;
     }
     ShowNodeRange(nodes, node, first, last);
@@ -191,11 +191,19 @@ void Refuse(Program& p, const QString& tool, const QString& why) {
 
 bool RefuseNotATime(Program& p, const QString& tool, const QString& which, const QString& text) {
     if (IsValidTimeCode(text)) return false;
+    const QString shown = MessageWindow::Verbatim(text);
+    const bool isStart = which == QLatin1Char('s') + QStringLiteral("tart");
+    const bool isEnd = !isStart && which.size() == 3 && which.startsWith(QLatin1Char('e'));
     Refuse(p, tool,
-           QStringLiteral("The ") + which + QStringLiteral(" time '") +
-               MessageWindow::Verbatim(text) + QStringLiteral("' is not a time code.") +
-               runtime::CrLf +
-               QStringLiteral("Type it as hh:mm:ss,fff, for example 00:01:02,500."));
+           isStart ? p.texts.Say("The start time '%1' is not a time code.\r\nType it "
+                                 "as hh:mm:ss,fff, for example 00:01:02,500.",
+                                 shown)
+           : isEnd ? p.texts.Say("The end time '%1' is not a time code.\r\nType it as "
+                                 "hh:mm:ss,fff, for example 00:01:02,500.",
+                                 shown)
+                   : p.texts.Say("The shift time '%1' is not a time code.\r\nType it "
+                                 "as hh:mm:ss,fff, for example 00:01:02,500.",
+                                 shown));
     return true;
 }
 
@@ -207,12 +215,15 @@ bool RefuseNegativeTimes(Program& p, const QString& tool, const NewTimes& times)
     for (qsizetype i = 0; i < times.starts.size(); ++i) {
         const bool start = IsNegativeTime(times.starts[i]);
         if (!start && !IsNegativeTime(times.ends[i])) continue;
+        const QString line = TrimStr(times.firstLine + int(i));
+        const QString time = ShownTime(start ? times.starts[i] : times.ends[i]);
         Refuse(p, tool,
-               QStringLiteral("Line %1 would move below 00:00:00,000: its %2 would be %3.")
-                       .arg(TrimStr(times.firstLine + int(i)),
-                            start ? QStringLiteral("start") : QStringLiteral("end"),
-                            ShownTime(start ? times.starts[i] : times.ends[i])) +
-                   runtime::CrLf + QStringLiteral("Nothing was changed."));
+               start ? p.texts.Say("Line %1 would move below 00:00:00,000: its start would be "
+                                   "%2.\r\nNothing was changed.",
+                                   line, time)
+                     : p.texts.Say("Line %1 would move below 00:00:00,000: its end would be "
+                                   "%2.\r\nNothing was changed.",
+                                   line, time));
         return true;
     }
     return false;

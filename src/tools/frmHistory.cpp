@@ -78,7 +78,7 @@ void frmHistory::HistoryButtonClick(int index) {
         // No macro command restores a change: a recording says so.
         p_.macro.RecordPending();
         p_.history.RestoreSnapshot(entry);
-        p_.macro.RecordNotRecorded(QStringLiteral("History Restore \"") + entry + u'"');
+        p_.macro.RecordNotRecorded(p_.texts.Say("History Restore \"%1\"", entry));
     }
     hide();
 }

@@ -76,8 +76,8 @@ TEST(LanguageChoice, TouchingTheChoiceIsAChangeAndOkTellsToRestart) {
     Message seen;
     (*run.p).reply(frmMessageBox::Ok, &seen);
     Press(s.Command1[frmSettings::Ok]);
-    EXPECT_EQ(seen.title, "Language pack change");
-    EXPECT_TRUE(seen.text.contains("restart Mirel")) << seen.text.toStdString();
+    EXPECT_EQ(seen.title, "Sprachpaket gewechselt") << "in the words of the pack in use";
+    EXPECT_TRUE(seen.text.contains("Mirel neu starten")) << seen.text.toStdString();
     EXPECT_FALSE(s.LanguagePackChanged);
 }
 

@@ -8,6 +8,7 @@
 // arrows; a label shows no literal "&").
 
 #include "LanguageFixture.h"
+#include "ShownTextScan.h"
 #include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "fileio/frmPreview.h"
@@ -15,8 +16,11 @@
 #include "macro/frmWizard.h"
 #include "online/frmDbase.h"
 #include "platform/ButtonControl.h"
+#include "platform/ComboBox.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
+#include "platform/ListBox.h"
+#include "platform/Menu.h"
 #include "platform/TabStrip.h"
 #include "shell/frmAbout.h"
 #include "shell/frmControl.h"
@@ -24,12 +28,17 @@
 #include "shell/frmOnlineMess.h"
 #include "shell/frmSettings.h"
 #include "shell/frmTip.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/GridSetup.h"
 #include "support/WindowLook.h"
 #include "tools/frmHistory.h"
 
+#include <QAction>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 #include <map>
@@ -292,6 +301,9 @@ void ExpectFits(platform::Form& form, platform::Form& builtIn, const std::string
         const bool tabs = dynamic_cast<platform::TabStrip*>(c) != nullptr;
         if (!tabs && same && CaptionsOf(*same) == CaptionsOf(*c)) continue;
         if (c->widget()->isHidden()) continue; // hidden on its own, not just off-page
+        // A caption the English cuts as well (a type's long list of patterns)
+        // is cut by its control, not by the pack.
+        if (!tabs && same && !window_look::CaptionCut(same->widget()).isEmpty()) continue;
         const QString clipped = window_look::CaptionCut(c->widget());
         EXPECT_TRUE(clipped.isEmpty())
             << where << "." << c->name().toStdString() << " \""
@@ -336,6 +348,150 @@ TEST(GermanCaptions, EveryWindowShowsThePacksWordsAndEveryCaptionFits) {
         e.tabMain.setTab(tab);
         ExpectFits(m, e, "frmMain tab " + std::to_string(tab));
     }
+}
+
+// Whether a text the German program shows as the English one does holds a
+// word that no pack item gives: names are no words to give, nor what a
+// caption repeats of a list's entry (a format, a font, a script, a tablet).
+bool NoPackHolds(const QString& de, const QString& en, const TextTables& texts,
+                 const QSet<QString>& listed) {
+    if (de != en || texts.packWords().contains(de) || listed.contains(de)) return false;
+    QString words = de;
+    for (const char* name : {"Mirel", "Brinlow", "FTP", "Trigger.Index"})
+        words.remove(QLatin1String(name));
+    for (const QString& given : texts.packWords()) // "Build 400": a pack's word and a number
+        if (given.size() > 1 && shown_text::HoldsWord(given))
+            words.replace(QRegularExpression("\\b" + QRegularExpression::escape(given) + "\\b"),
+                          " ");
+    return shown_text::HoldsWord(words);
+}
+
+// The entries of the lists of a window.
+QSet<QString> ListedIn(platform::Form& form) {
+    QSet<QString> out;
+    for (QWidget* w : form.window()->findChildren<QWidget*>()) {
+        platform::Control* c = platform::Control::ofWidget(w);
+        if (auto* combo = dynamic_cast<platform::ComboBox*>(c))
+            for (int i = 0; i < combo->listCount(); ++i)
+                out << combo->list(i);
+        if (auto* list = dynamic_cast<platform::ListBox*>(c))
+            for (int i = 0; i < list->listCount(); ++i)
+                out << list->list(i);
+    }
+    return out;
+}
+
+// Every text of the windows a user can open and of the tables their texts
+// come from: a German program shows no English text that no pack holds.
+TEST(GermanCaptions, NoWindowShowsAnEnglishTextThatNoPackHolds) {
+    ProgramWithPack english("", {}, {}, false);
+    ProgramWithPack german("Deutsch.lng");
+    Windows en(*english.p), de(*german.p);
+    const TextTables& texts = german->texts;
+    QStringList found;
+    QSet<QString> listed;
+    auto check = [&](const QString& where, const QString& d, const QString& e) {
+        if (NoPackHolds(d, e, texts, listed)) found << where + " \"" + d + "\"";
+    };
+    for (std::size_t i = 0; i < de.all.size(); ++i) {
+        platform::Form& form = *de.all[i];
+        listed = ListedIn(form);
+        check(form.name(), form.caption(), en.all[i]->caption());
+        for (QWidget* w : form.window()->findChildren<QWidget*>()) {
+            platform::Control* c = platform::Control::ofWidget(w);
+            platform::Control* same = c ? en.all[i]->findControl(c->name()) : nullptr;
+            if (!same) continue;
+            const QString where = form.name() + "." + c->name();
+            // The macro commands' descriptions have no section in a pack yet;
+            // the credits are lines of a program-folder file.
+            if (where == "frmMain.lblMacroComment" || where == "frmAbout.Label6") continue;
+            const QStringList d = CaptionsOf(*c), e = CaptionsOf(*same);
+            for (int k = 0; k < d.size(); ++k)
+                check(where, d[k], e.value(k));
+            check(where + " tip", c->toolTipText(), same->toolTipText());
+        }
+        for (QAction* a : form.window()->findChildren<QAction*>())
+            if (platform::Menu* m = platform::Menu::ofAction(a))
+                if (platform::Menu* e = en.all[i]->findMenu(m->name()))
+                    check(form.name() + "." + m->name(), m->caption(), e->caption());
+    }
+    const TextTables& builtIn = english->texts;
+    for (int col = 0; col < TextTables::Columns; ++col)
+        for (int row = 0; row < TextTables::Rows; ++row) {
+            const QString at = QStringLiteral("(%1,%2)").arg(col).arg(row);
+            check("TextTable" + at, texts.TextTable(col, row), builtIn.TextTable(col, row));
+            check("TextDescTable" + at, texts.TextDescTable(col, row),
+                  builtIn.TextDescTable(col, row));
+        }
+    for (int k = 0; k < static_cast<int>(OwnText::Count); ++k)
+        check(QStringLiteral("Own(%1)").arg(k), texts.Own(OwnText(k)), builtIn.Own(OwnText(k)));
+    const ShellState &d = german->shell, &e = english->shell;
+    for (std::size_t k = 0; k < d.TreeCaptions.size(); ++k)
+        check(QStringLiteral("TreeCaptions(%1)").arg(k), d.TreeCaptions[k], e.TreeCaptions[k]);
+    for (std::size_t k = 0; k < d.SettingsTreeCaptions.size(); ++k)
+        check(QStringLiteral("SettingsTreeCaptions(%1)").arg(k), d.SettingsTreeCaptions[k],
+              e.SettingsTreeCaptions[k]);
+    for (std::size_t k = 0; k < german->sysVars.sysVarHelp.size(); ++k)
+        check(QStringLiteral("sysVarHelp(%1)").arg(k), german->sysVars.sysVarHelp[k],
+              english->sysVars.sysVarHelp[k]);
+    EXPECT_TRUE(found.isEmpty()) << found.size() << " texts:\n" << found.join("\n").toStdString();
+}
+
+// A question in the pack's words, its title too; the button its text names is
+// named by the word that button shows.
+TEST(GermanMessages, AQuestionNamesItsButtonByTheWordTheButtonShows) {
+    ProgramWithPack run("Deutsch.lng");
+    Program& p = *run;
+    p.doc.FileChanged = true;
+    QString title, text, no;
+    run.p->answer<frmMessageBox>([&](frmMessageBox& m) {
+        title = m.Label4.caption();
+        text = m.Label1.caption();
+        no = m.cmdAction[frmMessageBox::No].caption();
+        m.cmdActionClick(frmMessageBox::Cancel);
+    });
+    p.main().mnuNewFile.click();
+    EXPECT_EQ(title, "Warnung: Datei nicht gespeichert");
+    EXPECT_EQ(no, "Nein");
+    EXPECT_TRUE(text.contains("Wenn du 'Nein' wählst, gehen alle Änderungen verloren."))
+        << text.toStdString();
+    EXPECT_TRUE(p.doc.FileChanged) << "Cancel keeps the document";
+}
+
+// What the system refuses is told in the pack's words too, the reason and the
+// file's name filled in: over a file-size limit the first edit's snapshot and
+// then the save (after the question to overwrite) fail, and each message is
+// German around the file's name.
+TEST(GermanMessages, AWriteTheSystemRefusesIsToldInThePacksWords) {
+    ProgramWithPack run("Deutsch.lng");
+    Program& p = *run;
+    QStringList told;
+    p.host.modal.onUnanswered = [&told](platform::Form& form) {
+        auto& box = dynamic_cast<frmMessageBox&>(form);
+        told << box.Label4.caption() + ": " + box.Label1.caption();
+        box.cmdActionClick(box.cmdAction[frmMessageBox::Yes].visible() ? frmMessageBox::Yes
+                                                                       : frmMessageBox::Ok);
+    };
+    const QString file = run.folder.write("Data/Files/a b. c.srt", SubRip(40));
+    mustLoad(p, file);
+    {
+        FileSizeLimit limit(512); // the scratch folder's lock fits, a snapshot does not
+        ASSERT_TRUE(limit.active());
+        p.doc.grid().setCurrentCell(1, 1);
+        p.main().editor.basic.Command11.onClick();
+        run.p->answer<frmFile>([](frmFile& f) { f.cmdActionClick(frmFile::Ok); });
+        p.main().mnuSavesubfile.click();
+    }
+    ASSERT_EQ(told.size(), 3) << told.join("\n").toStdString();
+    EXPECT_TRUE(told[0].startsWith("Datei zu groß: ") &&
+                told[0].contains("0000.shd kann nicht geschrieben werden: Datei zu groß") &&
+                told[0].contains("Mirel wurde mit einer Grenze") && told[0].contains("(512 Bytes;"))
+        << told[0].toStdString();
+    EXPECT_TRUE(told[2].contains(file + " kann nicht geschrieben werden: Datei zu groß)."))
+        << told[2].toStdString();
+    for (const QString& text : told)
+        EXPECT_FALSE(text.contains("Cannot") || text.contains("File too large"))
+            << text.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,14 @@
-// The built-in English texts and the bounds of the two text tables.
+// The built-in English texts and the bounds of the two text tables. Every
+// text a message of the program shows has words in the shipped German pack:
+// the sources are read for the texts of the messages, so a new message
+// without German words fails here.
 
+#include "LanguageFixture.h"
+#include "ShownTextScan.h"
 #include "support/TestProgram.h"
+
+#include <QRegularExpression>
+#include <set>
 
 namespace {
 
@@ -58,6 +66,36 @@ TEST(TextTables, DefaultsOverwriteBuiltInEntriesOnly) {
     x.SetDefaultTexts();
     EXPECT_EQ(x.TextTable(4, 10), "Start");
     EXPECT_EQ(x.TextTable(6, 2), "pack text");
+}
+
+// The "%1" to "%9" of a text, in order.
+std::set<QString> PartsOf(const QString& text) {
+    static const QRegularExpression part(QStringLiteral("%[1-9]"));
+    std::set<QString> out;
+    for (auto it = part.globalMatch(text); it.hasNext();)
+        out.insert(it.next().captured());
+    return out;
+}
+
+TEST(ShownTexts, EveryMessageOfTheProgramHasGermanWords) {
+    const shown_text::Scan scan = shown_text::ScanSources(QStringLiteral(MIREL_SOURCE_DIR));
+    ASSERT_GT(scan.english.size(), 100u) << "the sources were read";
+    for (const shown_text::Found& f : scan.composed)
+        ADD_FAILURE() << f.file.toStdString() << ":" << f.line << ": \"" << f.text.toStdString()
+                      << "\" is put together in place; give the message's text through Say";
+    ProgramWithPack german("Deutsch.lng");
+    const TextTables& texts = german->texts;
+    for (const shown_text::Found& f : scan.english) {
+        if (!shown_text::HoldsWord(f.text)) continue;
+        if (!texts.Holds(f.text)) {
+            ADD_FAILURE() << f.file.toStdString() << ":" << f.line << ": \"" << f.text.toStdString()
+                          << "\" has no German words in [Texts]";
+            continue;
+        }
+        EXPECT_EQ(PartsOf(texts.Said(f.text)), PartsOf(f.text))
+            << f.file.toStdString() << ":" << f.line
+            << ": the German fills in what the English does";
+    }
 }
 
 } // namespace
