@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libmpv-dev libcurl4-openssl-dev
-  python3-pyftpdlib xvfb xauth x11-apps fonts-dejavu-core locales
+  python3-pyftpdlib xvfb xauth x11-apps xdotool fonts-dejavu-core locales
   poppler-utils
 )
 

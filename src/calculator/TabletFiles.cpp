@@ -179,9 +179,9 @@ bool Tablets::SaveCurTablet(QString* failure) {
     QString error;
     const bool saved = records_.Save(told, &error);
     if (!told.isEmpty())
-        ShowError(QStringLiteral("The tablet '") + MessageWindow::Verbatim(CurTabletName) +
-                      QStringLiteral("':/n") + told.join(QStringLiteral("/n")),
-                  QStringLiteral("Tablet"));
+        ShowError(p_.texts.Say("The tablet '%1':/n%2", MessageWindow::Verbatim(CurTabletName),
+                               p_.messages.ToldLines(told)),
+                  QStringLiteral("Tablets"));
     if (saved) return true;
     if (failure) {
         *failure = error;

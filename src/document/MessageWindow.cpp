@@ -152,3 +152,14 @@ QString MessageWindow::Verbatim(const QString& text) {
     out.replace(QLatin1String("/n"), QStringLiteral("/\u2060n"));
     return out;
 }
+
+QString MessageWindow::ToldLines(const QStringList& told) const {
+    QStringList lines;
+    for (const QString& sentence : told) lines << Verbatim(p_.texts.Told(sentence));
+    return lines.join(QStringLiteral("/n"));
+}
+
+void MessageWindow::ShowTold(const QStringList& told, const QString& title) {
+    if (!told.isEmpty())
+        ShowMessage(ToldLines(told), KindExclamation, QStringLiteral("ok"), title);
+}

@@ -62,6 +62,12 @@ public:
     // this. An invisible word joiner keeps the two characters apart.
     static QString Verbatim(const QString& text);
 
+    // What a store's merge told of the other Mirel's changes (or why it was
+    // not written), a sentence a line in the pack's words; ShowTold shows
+    // nothing when nothing was told.
+    QString ToldLines(const QStringList& told) const;
+    void ShowTold(const QStringList& told, const QString& title);
+
     // The caption of the button of an answer, as the message window shows it
     // in the pack's words ("No", "Nein"): a text that names a button names it so.
     QString ButtonWord(int answer);

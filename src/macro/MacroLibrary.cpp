@@ -24,10 +24,8 @@ void MacroLibrary::Changed() {
     QString error;
     QStringList told;
     const bool saved = SaveStore(&error, &told);
-    if (!saved) told << MessageWindow::Verbatim(error);
-    if (told.isEmpty()) return;
-    p_.messages.ShowMessage(told.join(QStringLiteral("/n")), KindExclamation, QStringLiteral("ok"),
-                            QStringLiteral("Macros"));
+    if (!saved) told << error;
+    p_.messages.ShowTold(told, QStringLiteral("Macros"));
 }
 
 void MacroLibrary::ChangedSoon() {

@@ -227,9 +227,7 @@ bool SaveDbsFile(Program& p, const QString& name, int source, bool allLines) {
                             false); // the deleted item's lines go
         QStringList told;
         written = window.records.Save(told, &error);
-        if (!told.isEmpty())
-            p.messages.ShowMessage(told.join(QStringLiteral("/n")), KindExclamation,
-                                   QStringLiteral("ok"), p.texts.TextTable(9, 13));
+        p.messages.ShowTold(told, p.texts.TextTable(9, 13));
     }
     if (p.hasDbase()) p.dbase().List1.refresh();
     p.host.screen.setMousePointer(platform::Screen::PointerDefault);

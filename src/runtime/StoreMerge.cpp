@@ -1,5 +1,6 @@
 // Merging a store's records three ways: see StoreMerge.h.
 #include "runtime/StoreMerge.h"
+#include "runtime/Strings.h"
 
 #include <algorithm>
 #include <map>
@@ -82,30 +83,30 @@ private:
         if (Same(b, m)) return keep(t, id);
         if (Same(b, t) || Same(m, t)) return keep(m, id);
         if (!m) {
-            tell(Quoted(t) + QStringLiteral(" was changed in the other Mirel: it is kept "
-                                            "with that change, not deleted."),
+            tell(English("'%1' was changed in the other Mirel: it is kept with that change, "
+                         "not deleted.")
+                     .arg(Shown(t)),
                  {b, t});
             return keep(t, id);
         }
         if (!t) {
-            tell(Quoted(m) + QStringLiteral(" was deleted in the other Mirel: it is kept "
-                                            "with your change."),
+            tell(English("'%1' was deleted in the other Mirel: it is kept with your change.")
+                     .arg(Shown(m)),
                  {b, m});
             return keep(m, id);
         }
         keep(m, id);
         if (!rules_.copies) {
-            tell(Quoted(m) + QStringLiteral(" was changed in the other Mirel too: your "
-                                            "change replaced it."),
+            tell(English("'%1' was changed in the other Mirel too: your change replaced it.")
+                     .arg(Shown(m)),
                  {b, m, t});
             return;
         }
         StoreRecord copy = *t;
         copy.name = FreeName(t->name);
-        tell(Quoted(m) +
-                 QStringLiteral(" was changed in the other Mirel too: both are kept, "
-                                "the other's as ") +
-                 Quoted(&copy) + u'.',
+        tell(English("'%1' was changed in the other Mirel too: both are kept, the other's as "
+                     "'%2'.")
+                 .arg(Shown(m), Shown(&copy)),
              {b, m, t});
         copies_.push_back(copy);
     }
@@ -115,9 +116,8 @@ private:
         out_.toldKeys << StoreTellingKey(sentence, about);
     }
 
-    QString Quoted(const StoreRecord* r) const {
-        return u'\'' + (rules_.shownLine < 0 ? r->name : r->content.value(rules_.shownLine)) +
-               u'\'';
+    QString Shown(const StoreRecord* r) const {
+        return rules_.shownLine < 0 ? r->name : r->content.value(rules_.shownLine);
     }
 
     void keep(const StoreRecord* r, const Identity& id) {
@@ -132,10 +132,9 @@ private:
         if (!rules_.copies || Find(base_, id) || Find(mine_, id)) return;
         for (const StoreRecord& held : mineList_)
             if (held.content == r.content && r.name.startsWith(held.name + QStringLiteral(" (")))
-                tell(Quoted(&held) +
-                         QStringLiteral(" was changed in the other Mirel too: the file "
-                                        "keeps its version, and yours as ") +
-                         Quoted(&r) + u'.',
+                tell(English("'%1' was changed in the other Mirel too: the file keeps its "
+                             "version, and yours as '%2'.")
+                         .arg(Shown(&held), Shown(&r)),
                      {&held, &r});
     }
 
@@ -206,9 +205,9 @@ void RecordStore::TellDeletedSinceChanged(const StoreRecords& held, const StoreR
         if (!back || *back == gone) return false;
         const QString shown =
             rules.shownLine < 0 ? back->name : back->content.value(rules.shownLine);
-        told << u'\'' + shown +
-                    QStringLiteral("' was changed in the other Mirel after you deleted it: it is "
-                                   "kept with that change.");
+        told << English("'%1' was changed in the other Mirel after you deleted it: it is kept "
+                        "with that change.")
+                    .arg(shown);
         return true;
     });
 }

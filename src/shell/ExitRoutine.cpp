@@ -58,9 +58,7 @@ void ExitRoutine::WriteStateFiles(QStringList& failed) {
     QString error;
     QStringList told;
     if (!p_.macroLibrary.SaveStore(&error, &told)) failed << error;
-    if (!told.isEmpty())
-        p_.messages.ShowMessage(told.join(QStringLiteral("/n")), KindExclamation,
-                                QStringLiteral("ok"), QStringLiteral("Macros"));
+    p_.messages.ShowTold(told, QStringLiteral("Macros"));
     WriteMergedList(runtime::Place::SearchFile, SearchHistoryLines(), p_.shell.SearchHistoryStored,
                     0, failed);
     WriteMergedList(runtime::Place::RecentFile, RecentFileLines(), p_.shell.RecentFilesStored,
