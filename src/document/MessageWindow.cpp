@@ -155,11 +155,11 @@ QString MessageWindow::Verbatim(const QString& text) {
 
 QString MessageWindow::ToldLines(const QStringList& told) const {
     QStringList lines;
-    for (const QString& sentence : told) lines << Verbatim(p_.texts.Told(sentence));
+    for (const QString& sentence : told)
+        lines << Verbatim(p_.texts.Told(sentence));
     return lines.join(QStringLiteral("/n"));
 }
 
 void MessageWindow::ShowTold(const QStringList& told, const QString& title) {
-    if (!told.isEmpty())
-        ShowMessage(ToldLines(told), KindExclamation, QStringLiteral("ok"), title);
+    if (!told.isEmpty()) ShowMessage(ToldLines(told), KindExclamation, QStringLiteral("ok"), title);
 }
