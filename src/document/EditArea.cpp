@@ -270,11 +270,14 @@ void EditArea::EditKeyPress(int& keyAscii) {
     }
 }
 
-// Enter in either text field: the text goes to the recorder as "Basic.Text";
-// the cell changes unless a macro is being recorded.
+// Enter in either text field changes the cell. While a macro is recorded
+// the text's line ("Basic.Text", after the cell it is typed in) is written
+// before the change's, so that the replay changes the same cell; a recording
+// never throws away what the user typed.
 void EditArea::EnterBasicText() {
     p_.macro.SetMacroAction(p_.main().editor.basic.rtfSubEditBasic.text(), 505);
-    if (p_.macro.RecordMode != 1) BasicChangeCell();
+    p_.macro.RecordNow();
+    BasicChangeCell();
 }
 
 // ---- The Basic text field ---------------------------------------------------

@@ -31,6 +31,12 @@ public:
     // Told of each report as it is made, before the command changes
     // anything (the recorder keeps what the action read).
     std::function<void(int code)> onReported;
+    // While recording, the report waiting for the recorder's tick is written
+    // now: one user action that is two commands keeps both, in order.
+    std::function<void()> onRecordNow;
+    void RecordNow() {
+        if (onRecordNow) onRecordNow();
+    }
 
     // Macro variables: each entry empty (free) or a name, ":=" and a value.
     std::array<QString, McrVarCount> mcrVar;

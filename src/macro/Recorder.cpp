@@ -33,6 +33,11 @@ Recorder::Recorder(Program& p, MacroEditor& editor) : Timer2(p.host, "Timer2"), 
         Timer2.setEnabled(recording);
     };
     p.macro.onReported = [this](int code) { reported(code); };
+    p.macro.onRecordNow = [this] {
+        if (p_.macro.RecordMode == Macro::RecordingMode && Timer2.enabled() &&
+            p_.macro.MacroAction.code >= 0)
+            recordAction();
+    };
 }
 
 // While recording, what an action reads is kept as it was when the action

@@ -105,7 +105,7 @@ void TextTools(Program& p, Reads& r) {
               {{QStringLiteral("font"), [&fonts] { return fonts[0].text(); }},
                {QStringLiteral("style"), [&fonts] { return fonts[1].text(); }}}};
     BasicTab& basic = w.editor.basic;
-    r[501] = r[502] = {{EditorCell(p)}};
+    r[501] = r[502] = r[505] = {{EditorCell(p)}};
     r[504] = {{EditorCell(p), TextField(505, basic.rtfSubEditBasic, true)}};
     PartitionTab& partition = w.partition;
     r[404] = {{Choice(405, 16, [&partition] { return partition.combo3.listIndex(); })}};

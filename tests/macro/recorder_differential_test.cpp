@@ -103,8 +103,12 @@ void gridKeys(Steps& s) {
 void basicStep(Steps& s) {
     BasicTab& basic = s.w.editor.basic;
     s.w.editor.SSTab2.setTab(0);
-    const int what = s.pick(3), col = s.w.editor.grdSubEdit.col();
-    if (what == 0) {
+    const int what = s.pick(4), col = s.w.editor.grdSubEdit.col();
+    if (what == 3 && col >= 3) { // typed in the cell itself, Enter to open and to close
+        key(s.w.editor.grdSubEdit, Qt::Key_Return);
+        type(s.w.editor.rtfEdit, "In cell " + timeText(s.pick(9)));
+        key(s.w.editor.rtfEdit, Qt::Key_Return);
+    } else if (what == 0) {
         type(basic.rtfSubEditBasic,
              col <= 2 ? timeText(20 + s.pick(50)) : "Typed " + timeText(s.pick(9)));
         click(basic.Command14);
