@@ -207,6 +207,10 @@ void MacroEditor::MacroDelete() {
     const int k = list.listIndex();
     if (k >= 0) {
         p_.macroLibrary.DropFromWizardLists(list.list(k)); // a deleted macro runs no more
+        QString kept;
+        if (!p_.macroLibrary.SetAsidePluginOf(list.list(k), &kept))
+            p_.messages.ShowMessage(kept, KindExclamation, QStringLiteral("ok"),
+                                    QStringLiteral("Macros"));
         const int last = list.listCount() - 1;
         for (int i = k; i < last; ++i) {
             list.setList(i, list.list(i + 1));
@@ -263,9 +267,15 @@ void MacroEditor::MacroRename() {
             KindExclamation, QStringLiteral("ok"), QStringLiteral("Rename"));
         return;
     }
+    const QString was = list.list(m);
     list.setList(m, name);
     cell(slotOf(m), 0) = name;
-    p_.macroLibrary.Changed();
+    // A renamed plug-in, once the store holds it, is set aside: its file
+    // would bring the old name back beside the new one.
+    QString kept;
+    if (p_.macroLibrary.Changed() && !p_.macroLibrary.SetAsidePluginOf(was, &kept))
+        p_.messages.ShowMessage(kept, KindExclamation, QStringLiteral("ok"),
+                                QStringLiteral("Rename"));
 }
 
 int MacroEditor::AddMacroEntry(const QString& name) {

@@ -19,13 +19,14 @@ MacroLibrary::MacroLibrary(Program& p) : pause(p.host, "tmrMacroStore"), p_(p), 
     pause.onTimer = [this] { Changed(); };
 }
 
-void MacroLibrary::Changed() {
+bool MacroLibrary::Changed() {
     pause.setEnabled(false);
     QString error;
     QStringList told;
     const bool saved = SaveStore(&error, &told);
     if (!saved) told << error;
     p_.messages.ShowTold(told, QStringLiteral("Macros"));
+    return saved;
 }
 
 void MacroLibrary::ChangedSoon() {

@@ -12,6 +12,7 @@
 #include "macro/MacroStoreMerge.h"
 #include "platform/Timer.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -54,7 +55,7 @@ public:
     // now, ChangedSoon once the user has paused (text typed into a field
     // that takes every keystroke). A write that fails, and what the merge
     // has to say, are told at once; the change is written at the next one.
-    void Changed();
+    bool Changed();
     void ChangedSoon();
     static constexpr int PauseMs = 1000;
     platform::Timer pause;
@@ -75,6 +76,13 @@ public:
     void RebuildWizardLists(bool selectLast = true);
     // Takes a macro's name out of both wizard lists (its first entry).
     void DropFromWizardLists(const QString& name);
+    // A deleted macro that a plug-in file gave stays deleted: its file is set
+    // aside as "<file>.deleted", which no start reads. False, with the reason,
+    // when the file could not be set aside.
+    bool SetAsidePluginOf(const QString& name, QString* error);
+    // Whether the plug-in file this macro was read from is still there (a
+    // plug-in set aside by another Mirel is deleted in its store too).
+    bool HasPluginFile(const QString& name) const;
 
     // A slot as the files hold it: its 200 cells, its mark in print form
     // and its wizard text.
@@ -89,4 +97,7 @@ private:
 
     Program& p_;
     MacroRecords records_;
+    // The plug-in file each plug-in macro was read from, by its name in
+    // lower case.
+    QHash<QString, QString> pluginFiles_;
 };

@@ -8,6 +8,8 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -68,5 +70,24 @@ bool MacroLibrary::ReadPlugin(const QString& path) {
         MacroStore[static_cast<std::size_t>(slot)][static_cast<std::size_t>(l + 1)] = body[l];
     WizardList << name;
     if (WizardListIndex < 0) WizardListIndex = 0;
+    pluginFiles_.insert(name.toLower(), path);
     return true;
+}
+
+bool MacroLibrary::HasPluginFile(const QString& name) const {
+    const QString path = pluginFiles_.value(name.toLower());
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+bool MacroLibrary::SetAsidePluginOf(const QString& name, QString* error) {
+    const QString path = pluginFiles_.take(name.toLower());
+    if (path.isEmpty() || !QFileInfo::exists(path)) return true;
+    const QString aside = path + QStringLiteral(".deleted");
+    QFile::remove(aside); // an earlier deletion's copy gives way
+    if (QFile::rename(path, aside)) return true;
+    if (error)
+        *error = p_.texts.Say("'%1' comes from the plug-in file %2, which could not be set "
+                              "aside: the macro comes back at the next start.",
+                              MessageWindow::Verbatim(name), MessageWindow::Verbatim(path));
+    return false;
 }

@@ -7,6 +7,7 @@
 #include "document/MessageWindow.h"
 #include "macro/MacroLibrary.h"
 #include "runtime/Numbers.h"
+#include "runtime/Strings.h"
 #include "runtime/TextFile.h"
 #include "shell/FileNumbers.h"
 #include "shell/Program.h"
@@ -97,7 +98,8 @@ bool MacroRecords::FileRecords(runtime::StoreRecords& records, QString* error) c
             fileSlots_.emplace(Folded(name), m);
     records = RecordsOf(slotLines);
     for (const runtime::StoreRecord& plugin : plugins)
-        if (!fileSlots_.count(Folded(plugin.name))) records.push_back(plugin);
+        if (!fileSlots_.count(Folded(plugin.name)) && lib_.HasPluginFile(plugin.name))
+            records.push_back(plugin);
     return true;
 }
 
@@ -166,8 +168,8 @@ bool MacroRecords::WriteRecords(const runtime::StoreRecords& merged, QString* er
     const QString storePath = p_.folder.path(runtime::Place::MacroFile);
     if (!WriteLines(storePath, store, error)) {
         if (error)
-            *error += QStringLiteral(" (") + p_.folder.path(runtime::Place::WizardFile) +
-                      QStringLiteral(" was not written either)");
+            *error = runtime::English("%1 (%2 was not written either)")
+                         .arg(*error, p_.folder.path(runtime::Place::WizardFile));
         return false;
     }
     return WriteLines(p_.folder.path(runtime::Place::WizardFile), wizard, error);

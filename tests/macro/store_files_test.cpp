@@ -2,6 +2,7 @@
 // exit; plug-in macros from Data/Macro; export of the macro being edited.
 
 #include "MacroTabFixture.h"
+#include "document/frmMessageBox.h"
 #include "fileio/frmFile.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
@@ -150,6 +151,27 @@ TEST_F(PluginTest, APluginTakesAFreeSlotNotTheSlotOfItsListPosition) {
         << "the listed macro keeps its lines";
     EXPECT_EQ(tab->store(0, 0), "Plugged");
     EXPECT_EQ(tab->storedLines(0), QStringList{"View.Player"});
+}
+
+// Deleted or renamed, a plug-in does not come back from its file at the
+// next start; the file is set aside, not lost.
+TEST_F(PluginTest, ADeletedOrRenamedPluginStaysSoAfterARestart) {
+    plugin("a.mcr", {"4.00:=Gone", "View.Editor"});
+    plugin("b.mcr", {"4.00:=Moved", "View.Player"});
+    start();
+    ASSERT_EQ(itemsOf(tab->pickers().Combo5), QStringList({"Gone", "Moved"}));
+    tab->pickMacro(0);
+    p->answer<frmMessageBox>([](frmMessageBox& box) { box.cmdActionClick(frmMessageBox::Ok); });
+    click(tab->ed().Command35);
+    tab->pickMacro(0);
+    tab->ed().rtfMacroName.setText("Kept");
+    click(tab->ed().Command36);
+    Quit(*p);
+    start();
+    EXPECT_EQ(itemsOf(tab->pickers().Combo5), QStringList{"Kept"});
+    EXPECT_EQ(tab->storedLines(tab->pickers().Combo5.itemData(0)), QStringList{"View.Player"});
+    EXPECT_TRUE(folder.exists("Data/Macro/a.mcr.deleted") &&
+                folder.exists("Data/Macro/b.mcr.deleted"));
 }
 
 TEST_F(PluginTest, TooManyLinesStopsReadingWithAMessage) {
