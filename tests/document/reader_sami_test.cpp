@@ -71,7 +71,8 @@ TEST_F(SamiReader, TheHeadersFontSizeGoesToEveryRow) {
     read({"<SAMI><HEAD>", "P {font-size: 20pt}", ".X {font-size: 30pt}", "<BODY>",
           "<SYNC Start=1><P>x</P>", "<P>font-size: 40pt", "<SYNC Start=2><P>&nbsp;"});
     EXPECT_EQ(font(1), "Arial;Western;Regular;30") << "the last header value; none from the body";
-    EXPECT_EQ(row(1)[3], " x</P> <P>font-size: 40pt") << "other mark-up stays";
+    EXPECT_EQ(row(1).mid(3, 2), QStringList({" x</P>", " font-size: 40pt"}))
+        << "other mark-up stays; a second paragraph is a line of its own";
 }
 
 TEST_F(SamiReader, OtherProgramsLayoutsReadTheSame) {
@@ -89,6 +90,12 @@ TEST_F(SamiReader, OtherProgramsLayoutsReadTheSame) {
     EXPECT_EQ(row(4),
               QStringList({"4", "00:00:06,000", "00:00:08,000", " open at the end", "", ""}))
         << "no sync point after it: no end time";
+
+    // Two languages, a paragraph each: a line each, and both cleared at once.
+    read({"<SAMI>", "<BODY>", "<SYNC Start=1000><P Class=ENCC>Hello<P Class=FRCC>Bonjour",
+          "<SYNC Start=3000><P Class=ENCC>&nbsp;<P Class=FRCC>&nbsp;"});
+    ASSERT_EQ(lines(), 1);
+    EXPECT_EQ(row(1), QStringList({"1", "00:00:01,000", "00:00:03,000", " Hello", " Bonjour", ""}));
 }
 
 TEST_F(SamiReader, TheBodyEndsAtItsClosingTag) {

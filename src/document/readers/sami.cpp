@@ -93,17 +93,38 @@ QString Joined(const SyncBlock& b) {
     return text;
 }
 
-BlockText TextOf(const SyncBlock& b) {
-    QString text = Joined(b);
-    text.remove(0, text.indexOf(u'>') + 1); // the sync tag
-    for (qsizetype p = FindTag(text, Paragraph); p >= 0; p = FindTag(text, Paragraph, p + 1)) {
+// Where the paragraph tag at or after `from` ends (one past its ">"), -1 for
+// none; `at` takes where it starts.
+qsizetype ParagraphEnd(const QString& text, qsizetype from, qsizetype& at) {
+    for (qsizetype p = FindTag(text, Paragraph, from); p >= 0;
+         p = FindTag(text, Paragraph, p + 1)) {
         const QChar after = p + 2 < text.size() ? text[p + 2] : QChar();
         if (after != u'>' && after != u' ') continue;
         const qsizetype close = text.indexOf(u'>', p);
-        if (close < 0) break; // nothing closes a tag from here on
-        return {text.remove(0, close + 1), true};
+        if (close < 0) return -1; // nothing closes a tag from here on
+        at = p;
+        return close + 1;
     }
-    return {text, false};
+    return -1;
+}
+
+// A later paragraph of the block (a second language's "<P Class=FRCC>")
+// is a line of the row, not mark-up in its text.
+BlockText TextOf(const SyncBlock& b) {
+    QString text = Joined(b);
+    text.remove(0, text.indexOf(u'>') + 1); // the sync tag
+    qsizetype at = 0;
+    qsizetype end = ParagraphEnd(text, 0, at);
+    if (end < 0) return {text, false};
+    QString lines; // built piece by piece: a block may hold many paragraphs
+    qsizetype from = end;
+    while ((end = ParagraphEnd(text, from, at)) >= 0) {
+        lines += QStringView(text).sliced(from, at - from);
+        lines += LineBreak;
+        from = end;
+    }
+    lines += QStringView(text).sliced(from);
+    return {lines, true};
 }
 
 // Nothing but "&nbsp;", "</p>" (any letter case) and blanks.
@@ -114,6 +135,8 @@ bool OnlyClearingMarks(QStringView text) {
             i += Clearing.size();
         else if (rest.startsWith(ClosingParagraph, Qt::CaseInsensitive))
             i += ClosingParagraph.size();
+        else if (rest.startsWith(LineBreak)) // between the paragraphs of two languages
+            i += LineBreak.size();
         else if (text[i].isSpace())
             ++i;
         else
