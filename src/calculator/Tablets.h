@@ -37,7 +37,7 @@ protected:
     runtime::StoreRecords HeldRecords() const override;
     bool FileRecords(runtime::StoreRecords& records, QString* error) const override;
     bool WriteRecords(const runtime::StoreRecords& merged, QString* error) override;
-    runtime::StoreRules Rules() const override { return {Qt::CaseSensitive, false}; }
+    runtime::StoreRules Rules() const override { return {Qt::CaseSensitive, false, -1, false}; }
 
 private:
     Tablets& t_;

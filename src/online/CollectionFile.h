@@ -62,7 +62,7 @@ protected:
     runtime::StoreRecords HeldRecords() const override;
     bool FileRecords(runtime::StoreRecords& records, QString* error) const override;
     bool WriteRecords(const runtime::StoreRecords& merged, QString* error) override;
-    runtime::StoreRules Rules() const override { return {Qt::CaseSensitive, false, 0}; }
+    runtime::StoreRules Rules() const override { return {Qt::CaseSensitive, false, 0, false}; }
 
 private:
     Program& p_;

@@ -90,7 +90,10 @@ private:
             return keep(t, id);
         }
         if (!t) {
-            tell(English("'%1' was deleted in the other Mirel: it is kept with your change.")
+            tell((rules_.renames ? English("'%1' was deleted or renamed in the other Mirel: it "
+                                           "is kept with your change.")
+                                 : English("'%1' was deleted in the other Mirel: it is kept with "
+                                           "your change."))
                      .arg(Shown(m)),
                  {b, m});
             return keep(m, id);
@@ -205,8 +208,10 @@ void RecordStore::TellDeletedSinceChanged(const StoreRecords& held, const StoreR
         if (!back || *back == gone) return false;
         const QString shown =
             rules.shownLine < 0 ? back->name : back->content.value(rules.shownLine);
-        told << English("'%1' was changed in the other Mirel after you deleted it: it is kept "
-                        "with that change.")
+        told << (rules.renames ? English("'%1' was changed in the other Mirel after you deleted "
+                                         "or renamed it: it is kept with that change.")
+                               : English("'%1' was changed in the other Mirel after you deleted "
+                                         "it: it is kept with that change."))
                     .arg(shown);
         return true;
     });

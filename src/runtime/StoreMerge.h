@@ -40,6 +40,9 @@ struct StoreRules {
     // Which content line the user knows a record by, where its name is an
     // identity the user never sees (-1: the name).
     int shownLine = -1;
+    // Whether the user renames records: a record gone under its name may
+    // live on under another, and the words say so.
+    bool renames = true;
 };
 
 struct MergedRecords {

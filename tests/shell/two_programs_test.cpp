@@ -306,7 +306,8 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
     // Each conflict is told in both windows: the writer's at once, the other's (whose version
     // became the copy, or whose deletion gave way) at its next write or exit; nothing else is.
     const auto heard = [](Child& pr, const std::set<QString>& told, const QString& change) {
-        static const QRegularExpression about("'([^']*)' was (changed|deleted) in the other Mirel");
+        static const QRegularExpression about(
+            "'([^']*)' was (changed|deleted or renamed) in the other Mirel");
         for (auto it = about.globalMatch(QString::fromUtf8(pr.out.mid(pr.from))); it.hasNext();) {
             const QString name = it.next().captured(1);
             EXPECT_TRUE(told.count(name) || pr.owed.count(name))
