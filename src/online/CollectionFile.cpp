@@ -227,7 +227,7 @@ bool SaveDbsFile(Program& p, const QString& name, int source, bool allLines) {
                             false); // the deleted item's lines go
         QStringList told;
         written = window.records.Save(told, &error);
-        p.messages.ShowTold(told, p.texts.TextTable(9, 13));
+        p.messages.ShowTold(told, QStringLiteral("Collection"));
     }
     if (p.hasDbase()) p.dbase().List1.refresh();
     p.host.screen.setMousePointer(platform::Screen::PointerDefault);
