@@ -1,5 +1,6 @@
 #include "fileio/frmFile.h"
 
+#include "platform/Keys.h"
 #include "platform/Palette.h"
 #include "runtime/Strings.h"
 
@@ -130,6 +131,12 @@ void frmFile::wireHandlers() {
     File1.onClick = [this] { FileChosen(); };
     File1.onDblClick = [this] { FileDoubleClicked(); };
     txtFilename.onChange = [this] { FileNameEdited(); };
+    // Return in the name is Ok, as in every file chooser.
+    txtFilename.onKeyPress = [this](int& key) {
+        if (key != platform::KeyReturn) return;
+        key = 0;
+        if (cmdAction[Ok].enabled()) cmdActionClick(Ok);
+    };
     Label7.onClick = [this] { RefreshClick(); };
     cmdAction.onClick([this](int i) { cmdActionClick(i); });
     onActivate = [this] { formActivate(); };
