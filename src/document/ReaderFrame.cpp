@@ -100,6 +100,7 @@ ReadOutcome ReaderFrame::Read(const SubtitleReader& reader) {
     ReadOutcome outcome = reader.parse(*this);
     endOpenRows();
     tellRewrittenMarkup();
+    tellNotKept();
     if (failed_) outcome = ReadOutcome::Failed;
     if (outcome == ReadOutcome::Finished) closingLog();
     return outcome;
@@ -392,6 +393,64 @@ void ReaderFrame::tellRewrittenMarkup() {
                            rewrittenMarkup_.size(), rows);
     p_.messages.ShowMessage(text, KindInformation, QStringLiteral("ok"),
                             QStringLiteral("Styling tags"));
+}
+
+void ReaderFrame::notKept(NotKept what, const QString& name) {
+    if (trial_) return;
+    const auto onRow = [this](std::vector<int>& rows) {
+        if (hasRow() && (rows.empty() || rows.back() != currentRow())) rows.push_back(currentRow());
+    };
+    switch (what) {
+    case NotKept::HeaderValue:
+        if (!headerValuesNotKept_.contains(name, Qt::CaseInsensitive)) headerValuesNotKept_ << name;
+        break;
+    case NotKept::CommentLine:
+        ++commentLinesNotKept_;
+        break;
+    case NotKept::CommentEvent:
+        ++commentEventsNotKept_;
+        break;
+    case NotKept::SpeakerName:
+        onRow(speakersNotKept_);
+        break;
+    case NotKept::Position:
+        onRow(positionsNotKept_);
+        break;
+    }
+}
+
+// Said once, after the read, in one message of every kind the file held.
+void ReaderFrame::tellNotKept() {
+    if (!request_.interactive) return;
+    const TextTables& t = p_.texts;
+    QStringList held;
+    if (headerValuesNotKept_.size() == 1)
+        held << t.Say("the header value %1", headerValuesNotKept_.front());
+    else if (!headerValuesNotKept_.empty())
+        held << t.Say("the header values %1", headerValuesNotKept_.join(QStringLiteral(", ")));
+    if (commentLinesNotKept_ == 1)
+        held << t.Say("1 comment line");
+    else if (commentLinesNotKept_ > 1)
+        held << t.Say("%1 comment lines", commentLinesNotKept_);
+    if (commentEventsNotKept_ == 1)
+        held << t.Say("1 comment event");
+    else if (commentEventsNotKept_ > 1)
+        held << t.Say("%1 comment events", commentEventsNotKept_);
+    if (speakersNotKept_.size() == 1)
+        held << t.Say("the speaker's name of 1 row (%1)", RowList(t, speakersNotKept_));
+    else if (!speakersNotKept_.empty())
+        held << t.Say("the speakers' names of %1 rows (%2)", speakersNotKept_.size(),
+                      RowList(t, speakersNotKept_));
+    if (positionsNotKept_.size() == 1)
+        held << t.Say("the position of 1 row (%1)", RowList(t, positionsNotKept_));
+    else if (!positionsNotKept_.empty())
+        held << t.Say("the positions of %1 rows (%2)", positionsNotKept_.size(),
+                      RowList(t, positionsNotKept_));
+    if (held.isEmpty()) return;
+    p_.messages.ShowMessage(t.Say("The file held texts that Mirel does not keep: %1. Saved, the "
+                                  "file is written without them.",
+                                  held.join(QStringLiteral("; "))),
+                            KindInformation, QStringLiteral("ok"), QStringLiteral("Not kept"));
 }
 
 // ---- Errors -----------------------------------------------------------------------

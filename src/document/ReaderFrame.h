@@ -23,6 +23,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -118,6 +119,15 @@ public:
     // the load says once, after the read, which rows these are.
     void markupRewritten();
 
+    // What the file holds that Mirel keeps nowhere, so that a save writes the
+    // file without it: the load says once, after the read, what it was and
+    // how much (a header value by its name, a comment by its count, a row's
+    // field by the rows that had one).
+    enum class NotKept { HeaderValue, CommentLine, CommentEvent, SpeakerName, Position };
+    // One more such text: `name` names a header value; a row's field is the
+    // current row's.
+    void notKept(NotKept what, const QString& name = {});
+
     // ---- For the readers: errors -----------------------------------------------
     // A line that does not fit: asked about (when the load is interactive and
     // the user has not answered No before), then reading goes on.
@@ -144,6 +154,7 @@ private:
     void endOpenRows();
     void tellOpenRows(const std::vector<int>& atNextStart, const std::vector<int>& afterStart);
     void tellRewrittenMarkup();
+    void tellNotKept();
 
     Program& p_;
     LineSource& source_;
@@ -166,6 +177,9 @@ private:
     const QString* currentFileLine_ = &changedFileLine_; // a line of the source, or that
     std::optional<double> frameRate_;
     std::vector<int> rewrittenMarkup_; // the rows markupRewritten() named
+    QStringList headerValuesNotKept_;  // their names, each once
+    int commentLinesNotKept_ = 0, commentEventsNotKept_ = 0;
+    std::vector<int> speakersNotKept_, positionsNotKept_; // the rows
     // The fonts set by their fields so far (a read uses a few styles of one
     // font), each with its list entry.
     std::vector<std::pair<FontSpec, QString>> fontTexts_;

@@ -48,8 +48,9 @@ struct Sample {
     const char* path; // below tests/data
     int format;
     int rows;
-    const char* firstText;   // row 1, column 3, trimmed
-    bool endMissing = false; // the file ends before its last end time: the load says so
+    const char* firstText;         // row 1, column 3, trimmed
+    bool endMissing = false;       // the file ends before its last end time: the load says so
+    const char* notKept = nullptr; // what the load says the file held that Mirel keeps nowhere
     friend void PrintTo(const Sample& s, std::ostream* out) { *out << s.path; }
 };
 
@@ -62,8 +63,13 @@ TEST_P(OpenSample, OpensAsTheFormatItsExtensionNames) {
                                          readBytes(QStringLiteral(MIREL_SAMPLES_DIR "/") + s.path));
     Message told;
     pickInChooser(t, path, frmFile::TypeSupported);
+    Message held;
     if (s.endMissing) t.reply(frmMessageBox::Ok, &told);
+    if (s.notKept) t.reply(frmMessageBox::Ok, &held);
     t->fileCommands.MenuLoadFile();
+    if (s.notKept) {
+        EXPECT_TRUE(held.text.contains(s.notKept)) << held.text.toStdString();
+    }
     if (s.endMissing) {
         const QString last = QString::number(s.rows);
         EXPECT_TRUE(told.text.contains("no end time in the file") &&
@@ -80,15 +86,16 @@ TEST_P(OpenSample, OpensAsTheFormatItsExtensionNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     RealFiles, OpenSample,
-    ::testing::Values(
-        Sample{"subrip/astisub_missing-sequence-in.srt", Format::SubRip, 6, "(deep rumbling)"},
-        Sample{"jacosub/se_test_jacosub_basic.jss", Format::JacoSub, 2,
-               "[Billy] That might have been my fault."},
-        Sample{"realtime/se_comment_realtime_classic.rt", Format::RealTime, 1,
-               "Man stjæler ikke fra Chavo, nej."},
-        Sample{"dvdsubtitle/se_comment_dvdsubtitle.sub", Format::DvdSubtitle, 1, "Some text", true},
-        Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10, "Line number 0",
-               true}));
+    ::testing::Values(Sample{"subrip/astisub_missing-sequence-in.srt", Format::SubRip, 6,
+                             "(deep rumbling)", false, "the position of 1 row (row 2)"},
+                      Sample{"jacosub/se_test_jacosub_basic.jss", Format::JacoSub, 2,
+                             "[Billy] That might have been my fault."},
+                      Sample{"realtime/se_comment_realtime_classic.rt", Format::RealTime, 1,
+                             "Man stjæler ikke fra Chavo, nej."},
+                      Sample{"dvdsubtitle/se_comment_dvdsubtitle.sub", Format::DvdSubtitle, 1,
+                             "Some text", true},
+                      Sample{"tmplayer/se_test_tmplayer_crcrlf.txt", Format::TmPlayer, 10,
+                             "Line number 0", true}));
 
 // Opened, saved and opened again: every row has its end, told once; a start before zero stays.
 struct Timed {

@@ -15,6 +15,9 @@ protected:
     SsaReader() : ReaderFixture(Format::SubStationAlpha, "ssa") {}
 };
 
+const QString Held = QStringLiteral(
+    "The file held texts that Mirel does not keep: %1. Saved, the file is written without them.");
+
 const QString Header = QStringLiteral("[Events]\r\nFormat: Marked, Start, End, Style, Name, "
                                       "MarginL, MarginR, MarginV, Effect, Text");
 
@@ -91,6 +94,36 @@ TEST_F(SsaReader, LinesWithoutTimesOrFieldsAreBadLinesAndReadingGoesOn) {
 
     read(file); // not interactive: no question
     EXPECT_EQ(lines(), 2);
+}
+
+// What the script holds besides its dialogue's times and texts is told once:
+// info values other than those of Mirel's own header, comments, comment
+// events and the dialogue lines' names.
+TEST_F(SsaReader, WhatMirelDoesNotKeepIsTold) {
+    const struct {
+        QStringList file;
+        const char* told; // "": no message
+    } cases[] = {
+        {{"[Script Info]", "ScriptType: v4.00+", "Synch Point: Side 1 0m00s", "Collisions: Normal",
+          "Timer: 100.0000", "Title:", "", "[V4 Styles]",
+          "Style: Default,Arial,26,253436,0,16777215,0,-1,0,1,2,2,2,20,20,10,0,0", "", Header,
+          "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default, ,0000,0000,0000,,a"},
+         ""},
+        {{"[Script Info]", "; made by hand", "Title: A title", " ; again", "Collisions: Reverse",
+          "", Header, "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default,Bob,0,0,0,,a",
+          "Comment: Marked=0,0:00:02.00,0:00:03.00,Default,,0000,0000,0000,,A comment event",
+          "Dialogue: Marked=0,0:00:03.00,0:00:04.00,Default,,0,0,0,,b",
+          "Dialogue: Marked=0,0:00:05.00,0:00:06.00,Default,Ann,0,0,0,,c"},
+         "the header values Title, Collisions; 2 comment lines; 1 comment event; the speakers' "
+         "names of 2 rows (rows 1 and 3)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        QString told;
+        if (*c.told) answerMessage(frmMessageBox::Ok, &told);
+        read(c.file, Format::SubStationAlpha, false, true);
+        EXPECT_EQ(told, *c.told ? Held.arg(c.told) : QString());
+    }
 }
 
 // ---- Sample files -------------------------------------------------------------------

@@ -9,6 +9,9 @@
 
 namespace {
 
+const QString Held = QStringLiteral(
+    "The file held texts that Mirel does not keep: %1. Saved, the file is written without them.");
+
 class SubRipReader : public ReaderFixture {
 protected:
     SubRipReader() : ReaderFixture(Format::SubRip, "srt") {}
@@ -99,6 +102,31 @@ TEST_F(SubRipReader, StyleTagsThatARowStyleSaysComeBackTheSameAndTheRestAreTold)
     const QString path = t.dataFilesPath("saved.srt");
     ASSERT_TRUE(save(path));
     EXPECT_EQ(QString::fromUtf8(bytes(path)).split("\r\n"), written << "");
+}
+
+// Positions after the times are told once, with the rows that had them.
+TEST_F(SubRipReader, PositionsAfterTheTimesAreTold) {
+    const struct {
+        QStringList times;
+        const char* told; // "": no message
+    } cases[] = {
+        {{"00:00:01,000 --> 00:00:02,000  ", "00:00:03,000-->00:00:04,000"}, ""},
+        {{"00:00:01,000 --> 00:00:02,000  X1:010 X2:710 Y1:400 Y2:460",
+          "00:00:03,000 --> 00:00:04,000", "0:0:5.5 --> 00:00:06,25 X1:40"},
+         "the positions of 2 rows (rows 1 and 3)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        QStringList file;
+        for (const QString& times : c.times)
+            file << QString::number(file.size() / 4 + 1) << times << "text"
+                 << "";
+        QString told;
+        if (*c.told) answerMessage(frmMessageBox::Ok, &told);
+        read(file, Format::SubRip, false, true);
+        ASSERT_EQ(lines(), c.times.size());
+        EXPECT_EQ(told, *c.told ? Held.arg(c.told) : QString());
+    }
 }
 
 TEST_F(SubRipReader, EntriesWithoutTextOrNumbersKeepTheirRows) {

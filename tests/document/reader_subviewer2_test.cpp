@@ -16,6 +16,9 @@ protected:
     SubViewer2Reader() : ReaderFixture(Format::SubViewer2, "sub") {}
 };
 
+const QString Held = QStringLiteral(
+    "The file held texts that Mirel does not keep: %1. Saved, the file is written without them.");
+
 const QStringList Header = {"[INFORMATION]", "[TITLE]", "[END INFORMATION]", "[SUBTITLE]"};
 
 TEST_F(SubViewer2Reader, AGroupBecomesARow) {
@@ -106,6 +109,34 @@ TEST_F(SubViewer2Reader, SampleFilesLoad) {
     EXPECT_EQ(row(3), QStringList({"3", "10:00:00,000", "10:00:01,990",
                                    QString::fromUtf8(" ten hours Ελληνικά"), "", ""}));
     EXPECT_EQ(font(3), "Arial;Western;Regular;18");
+}
+
+// Header values Mirel keeps nowhere are told once, by their names; empty
+// ones, the font and the values Mirel's own header writes are not.
+TEST_F(SubViewer2Reader, HeaderValuesMirelDoesNotKeepAreTold) {
+    const struct {
+        QStringList file;
+        const char* told; // "": no message
+    } cases[] = {
+        {{"[INFORMATION]", "[AUTHOR]", "[SOURCE]", "[PRG]", "[DELAY]0", "[CD TRACK]0", "[COMMENT]",
+          "[END INFORMATION]", "[SUBTITLE]", "[COLF]&HFFFFFF,[STYLE]no,[SIZE]29, [Font]Tahoma"},
+         ""},
+        {{"[TITLE]A [big] day", "[DELAY]250", "[colf]&HFF0000,[style]no,[size]18,[font]Arial"},
+         "the header values TITLE, DELAY, colf"},
+        {{"[PRG]Other", "[SUBTITLE]"}, "the header value PRG"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        QString told;
+        if (*c.told) answerMessage(frmMessageBox::Ok, &told);
+        read(c.file + QStringList{"00:00:01.00,00:00:02.00", "x"}, Format::SubViewer2, false, true);
+        EXPECT_EQ(told, *c.told ? Held.arg(c.told) : QString());
+    }
+    QString told;
+    answerMessage(frmMessageBox::Ok, &told);
+    load(QStringLiteral(MIREL_SAMPLES_DIR) + "/subviewer2/jubler_subviewer_info_header.sub", 0,
+         false, true);
+    EXPECT_EQ(told, Held.arg("the header values TITLE, AUTHOR, SOURCE, COMMENT, STYLE"));
 }
 
 // ---- Round trip ---------------------------------------------------------------------

@@ -86,7 +86,7 @@ bool IsReadableTime(const QString& t) {
 }
 
 // "start --> end", blanks around the arrow or not; anything after the end
-// time (position coordinates) is not part of it. A time that is no time is
+// time (position coordinates) is not part of it, and told. A time that is no time is
 // a bad line: the entry keeps its row and its text, without that time.
 void ReadTimeLine(ReaderFrame& f, const QString& line, qsizetype arrow, SubRipState& s) {
     f.progress();
@@ -101,6 +101,7 @@ void ReadTimeLine(ReaderFrame& f, const QString& line, qsizetype arrow, SubRipSt
     if (startRead) f.setStartTime(start);
     if (endRead) f.setEndTime(end);
     if (!startRead || !endRead) f.badLine();
+    if (after.indexOf(u' ') >= 0) f.notKept(ReaderFrame::NotKept::Position);
 }
 
 const QLatin1String StyleTags[] = {QLatin1String("<b>"), QLatin1String("</b>"),

@@ -3,7 +3,8 @@
 // are the prefix ("Marked=0" or the .ass layer), start, end, style, name,
 // three margins and effect; the text is everything after the ninth comma,
 // its lines parted by "\n" or "\N". Override codes stay in the text, styles
-// are not read: every row gets the default font.
+// are not read: every row gets the default font. What the script holds
+// besides (its info values, comments, the dialogue lines' names) is told.
 
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
@@ -42,15 +43,44 @@ void ReadDialogue(ReaderFrame& f, QStringView line) {
     const QString end = readers::ClockTimeCode(line.mid(c[1] + 1, c[2] - c[1] - 1));
     if (!readers::StartTimedRow(f, start, end)) return;
     readers::AddTextLines(f, line.mid(c[TextCommas - 1] + 1), u"\\n", Qt::CaseInsensitive);
+    if (!line.mid(c[3] + 1, c[4] - c[3] - 1).trimmed().isEmpty())
+        f.notKept(ReaderFrame::NotKept::SpeakerName);
+}
+
+// A "Name: value" line of the script's info that Mirel does not keep: one
+// with a value other than Mirel's own header gives it. The script type is
+// the format's, which the writer gives.
+void NoteInfoLine(ReaderFrame& f, QStringView line) {
+    static const QLatin1String written[] = {QLatin1String("Synch Point: Side 1 0m00s"),
+                                            QLatin1String("Collisions: Normal"),
+                                            QLatin1String("Timer: 100.0000")};
+    const qsizetype colon = line.indexOf(u':');
+    if (colon <= 0 || line.mid(colon + 1).trimmed().isEmpty()) return;
+    const QStringView name = line.left(colon).trimmed();
+    if (name.compare(QLatin1String("ScriptType"), Qt::CaseInsensitive) == 0) return;
+    for (QLatin1String own : written)
+        if (line.trimmed() == own) return;
+    f.notKept(ReaderFrame::NotKept::HeaderValue, name.toString());
 }
 
 ReadOutcome Parse(ReaderFrame& f) {
+    bool inInfo = false; // in the "[Script Info]" section
     while (!f.atEnd()) {
         // Lines indented by blanks (as some scripts are) read as the others.
         QStringView line = f.nextLine();
         while (line.startsWith(u' '))
             line = line.mid(1);
-        if (IsDialogueLine(line)) ReadDialogue(f, line);
+        if (IsDialogueLine(line))
+            ReadDialogue(f, line);
+        else if (line.startsWith(u';'))
+            f.notKept(ReaderFrame::NotKept::CommentLine);
+        else if (line.startsWith(QLatin1String("comment:"), Qt::CaseInsensitive))
+            f.notKept(ReaderFrame::NotKept::CommentEvent);
+        else if (line.startsWith(u'['))
+            inInfo =
+                line.trimmed().compare(QLatin1String("[Script Info]"), Qt::CaseInsensitive) == 0;
+        else if (inInfo)
+            NoteInfoLine(f, line);
     }
     return ReadOutcome::Finished;
 }

@@ -3,14 +3,18 @@
 // ("[COLF]&HFFFFFF,[STYLE]no,[SIZE]18,[FONT]Arial"), then one group per
 // subtitle: the time line "hh:mm:ss.cc,hh:mm:ss.cc", the text with "[br]"
 // between its lines, and a blank line. Text that other programs put on
-// further lines of the group reads as further text lines.
+// further lines of the group reads as further text lines. Header values
+// Mirel does not keep are told.
 
 #include "document/FontSpec.h"
 #include "document/ReaderFrame.h"
 #include "document/readers/Common.h"
 #include "shell/Program.h"
 
+#include <QRegularExpression>
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -52,11 +56,58 @@ void ReadFontTags(const QString& line, HeaderFont& font) {
     }
 }
 
+const QLatin1String FontTags[] = {QLatin1String("[colf]"), QLatin1String("[style]"),
+                                  QLatin1String("[size]"), QLatin1String("[font]")};
+
+// Whether a header value goes into the rows or is one Mirel's own header
+// writes: FONT and SIZE make the rows' font, the others stand as they are
+// in what Mirel writes.
+bool KeptHeaderValue(const QString& tag, const QString& value) {
+    static const std::pair<QLatin1String, QLatin1String> written[] = {
+        {QLatin1String("DELAY"), QLatin1String("0")},
+        {QLatin1String("CD TRACK"), QLatin1String("0")},
+        {QLatin1String("COLF"), QLatin1String("&HFFFFFF")},
+        {QLatin1String("STYLE"), QLatin1String("no")}};
+    if (tag.compare(QLatin1String("FONT"), Qt::CaseInsensitive) == 0 ||
+        tag.compare(QLatin1String("SIZE"), Qt::CaseInsensitive) == 0)
+        return true;
+    return std::any_of(std::begin(written), std::end(written), [&](const auto& w) {
+        return tag.compare(w.first, Qt::CaseInsensitive) == 0 &&
+               value.compare(w.second, Qt::CaseInsensitive) == 0;
+    });
+}
+
+// The values of a header line that Mirel does not keep are told. A line
+// of font tags holds several ("[COLF]&HFFFFFF,[STYLE]bd,..."), any other
+// line one, whatever brackets its value holds ("[TITLE]A [big] day").
+void NoteHeaderValues(ReaderFrame& f, const QString& line) {
+    static const QRegularExpression tag(QStringLiteral(R"(\[([A-Za-z ]+)\])"));
+    const QString lower = line.toLower();
+    const bool fontLine = std::any_of(std::begin(FontTags), std::end(FontTags),
+                                      [&lower](QLatin1String t) { return lower.contains(t); });
+    QRegularExpressionMatch m = tag.match(line);
+    if (!fontLine && m.capturedStart() != 0) return;
+    while (m.hasMatch()) {
+        const QRegularExpressionMatch next =
+            fontLine ? tag.match(line, m.capturedEnd()) : QRegularExpressionMatch();
+        const qsizetype end = next.hasMatch() ? next.capturedStart() : line.size();
+        QString value = line.mid(m.capturedEnd(), end - m.capturedEnd()).trimmed();
+        if (fontLine && value.endsWith(u',')) value = value.chopped(1).trimmed();
+        const QString name = m.captured(1).trimmed();
+        if (!value.isEmpty() && !KeptHeaderValue(name, value))
+            f.notKept(ReaderFrame::NotKept::HeaderValue, name);
+        m = next;
+    }
+}
+
 // The header: the lines up to the first one that does not begin with "[".
 HeaderFont ReadHeader(ReaderFrame& f) {
     HeaderFont font;
-    while (!f.atEnd() && f.peekLine().startsWith(u'['))
-        ReadFontTags(f.nextLine(), font);
+    while (!f.atEnd() && f.peekLine().startsWith(u'[')) {
+        const QString& line = f.nextLine();
+        ReadFontTags(line, font);
+        NoteHeaderValues(f, line);
+    }
     return font;
 }
 
