@@ -105,7 +105,7 @@ TEST_F(SsaReader, WhatMirelDoesNotKeepIsTold) {
         const char* told; // "": no message
     } cases[] = {
         {{"[Script Info]", "ScriptType: v4.00+", "Synch Point: Side 1 0m00s", "Collisions: Normal",
-          "Timer: 100.0000", "Title:", "", "[V4 Styles]",
+          "Timer: 100,0000", "Title:", "", "[V4 Styles]", // the speed in another form
           "Style: Default,Arial,26,253436,0,16777215,0,-1,0,1,2,2,2,20,20,10,0,0", "", Header,
           "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Default, ,0000,0000,0000,,a"},
          ""},

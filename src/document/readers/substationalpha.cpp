@@ -58,6 +58,13 @@ void NoteInfoLine(ReaderFrame& f, QStringView line) {
     if (colon <= 0 || line.mid(colon + 1).trimmed().isEmpty()) return;
     const QStringView name = line.left(colon).trimmed();
     if (name.compare(QLatin1String("ScriptType"), Qt::CaseInsensitive) == 0) return;
+    if (name.compare(QLatin1String("Timer"), Qt::CaseInsensitive) == 0) {
+        // "100,0000" is the speed Mirel writes as "100.0000": nothing is lost.
+        bool number = false;
+        const double speed =
+            line.mid(colon + 1).trimmed().toString().replace(u',', u'.').toDouble(&number);
+        if (number && speed == 100) return;
+    }
     for (QLatin1String own : written)
         if (line.trimmed() == own) return;
     f.notKept(ReaderFrame::NotKept::HeaderValue, name.toString());
