@@ -75,6 +75,16 @@ void RunRole(const QString& role, const QString& folder) {
     p.main().mnuExit.click();
 }
 
+// Starts this test program again as a child that plays one program: `what`
+// (its environment variable) tells it its part, `filter` which test it is.
+void StartChild(QProcess& child, const char* what, const QString& part, const QString& filter) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(what, part);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {filter});
+}
+
 bool endedWell(QProcess& child) {
     return child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit &&
            child.exitCode() == 0;
@@ -99,11 +109,8 @@ TEST(TwoPrograms, OneFolderKeepsWhatEachProgramSavedAndASaveAsksAboutTheOthersCh
     const QString onlyA = folder.write("Data/Files/onlyA.srt", SubRip(1, "A"));
     QProcess a, b; // a child still running at the end of the test is killed
     const auto start = [&](QProcess& child, const QString& role) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("MIREL_TWO_PROGRAMS", role + folder.path());
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=TwoPrograms.*"});
+        StartChild(child, "MIREL_TWO_PROGRAMS", role + folder.path(),
+                   "--gtest_filter=TwoPrograms.*");
     };
     start(b, "B");
     QByteArray outB;
@@ -291,11 +298,7 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
     const QString filter = ThisTestOnly();
     for (int i = 0; i < turns.programs; ++i) {
         auto& pr = *programs.emplace_back(std::make_unique<Child>());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("MIREL_STORE_TURNS", folder.path());
-        pr.child.setProcessEnvironment(env);
-        pr.child.setProcessChannelMode(QProcess::MergedChannels);
-        pr.child.start(QCoreApplication::applicationFilePath(), {filter});
+        StartChild(pr.child, "MIREL_STORE_TURNS", folder.path(), filter);
         pr.base = pr.held = disk;
     }
     for (auto& pr : programs) // every program has read the store before the first change
@@ -415,11 +418,7 @@ TEST_P(StoreTurns, EveryChangeIsKeptAndEachConflictTold) {
     if (plugFile) disk.try_emplace("Plug", plug); // listed again from its file
     EXPECT_GT(conflicts, 0) << "the seed let no two programs change one macro";
     QProcess restart;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MIREL_STORE_TURNS", folder.path());
-    restart.setProcessEnvironment(env);
-    restart.setProcessChannelMode(QProcess::MergedChannels);
-    restart.start(QCoreApplication::applicationFilePath(), {filter});
+    StartChild(restart, "MIREL_STORE_TURNS", folder.path(), filter);
     restart.write("wait\nquit\n");
     ASSERT_TRUE(endedWell(restart));
     const QByteArray out = restart.readAll();
@@ -509,16 +508,9 @@ TEST_P(CollectionTurns, EveryChangeIsKeptAndEachConflictTold) {
         Model base, held;
     };
     std::vector<std::unique_ptr<Child>> programs;
-    const auto start = [&](QProcess& child) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("MIREL_COLLECTION_TURNS", folder.path());
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {ThisTestOnly()});
-    };
     for (int i = 0; i < turns.programs; ++i) {
         auto& pr = *programs.emplace_back(std::make_unique<Child>());
-        start(pr.child);
+        StartChild(pr.child, "MIREL_COLLECTION_TURNS", folder.path(), ThisTestOnly());
         pr.base = pr.held = disk;
     }
     for (auto& pr : programs) // every window has read the collection before the first change
