@@ -77,8 +77,8 @@ public:
     // Takes a macro's name out of both wizard lists (its first entry).
     void DropFromWizardLists(const QString& name);
     // A deleted macro that a plug-in file gave stays deleted: its file is set
-    // aside as "<file>.deleted", which no start reads. False, with the reason,
-    // when the file could not be set aside.
+    // aside as "<file>.deleted" (or ".deleted.2", ...), which no start reads. False, with the
+    // reason, when the file could not be set aside.
     bool SetAsidePluginOf(const QString& name, QString* error);
     // Whether the plug-in file this macro was read from is still there (a
     // plug-in set aside by another Mirel is deleted in its store too).

@@ -82,8 +82,11 @@ bool MacroLibrary::HasPluginFile(const QString& name) const {
 bool MacroLibrary::SetAsidePluginOf(const QString& name, QString* error) {
     const QString path = pluginFiles_.take(name.toLower());
     if (path.isEmpty() || !QFileInfo::exists(path)) return true;
-    const QString aside = path + QStringLiteral(".deleted");
-    QFile::remove(aside); // an earlier deletion's copy gives way
+    // A file of that name already there (an earlier deletion's, or the
+    // user's own) is kept: the next free number is taken.
+    QString aside = path + QStringLiteral(".deleted");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".deleted.") + QString::number(n);
     if (QFile::rename(path, aside)) return true;
     if (error)
         *error = p_.texts.Say("'%1' comes from the plug-in file %2, which could not be set "

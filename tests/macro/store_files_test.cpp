@@ -158,6 +158,7 @@ TEST_F(PluginTest, APluginTakesAFreeSlotNotTheSlotOfItsListPosition) {
 TEST_F(PluginTest, ADeletedOrRenamedPluginStaysSoAfterARestart) {
     plugin("a.mcr", {"4.00:=Gone", "View.Editor"});
     plugin("b.mcr", {"4.00:=Moved", "View.Player"});
+    plugin("a.mcr.deleted", {"the user's own file"});
     start();
     ASSERT_EQ(itemsOf(tab->pickers().Combo5), QStringList({"Gone", "Moved"}));
     tab->pickMacro(0);
@@ -170,7 +171,8 @@ TEST_F(PluginTest, ADeletedOrRenamedPluginStaysSoAfterARestart) {
     start();
     EXPECT_EQ(itemsOf(tab->pickers().Combo5), QStringList{"Kept"});
     EXPECT_EQ(tab->storedLines(tab->pickers().Combo5.itemData(0)), QStringList{"View.Player"});
-    EXPECT_TRUE(folder.exists("Data/Macro/a.mcr.deleted") &&
+    EXPECT_EQ(folder.lines("Data/Macro/a.mcr.deleted"), QStringList{"the user's own file"});
+    EXPECT_TRUE(folder.exists("Data/Macro/a.mcr.deleted.2") &&
                 folder.exists("Data/Macro/b.mcr.deleted"));
 }
 
